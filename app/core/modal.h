@@ -1,0 +1,34 @@
+#pragma once
+// Everything modal goes through this interface: the Qt implementation shows
+// German message boxes, tests install a scripted fake. No test ever blocks.
+
+#include <optional>
+#include <string>
+
+class Modal {
+public:
+  virtual ~Modal() = default;
+
+  // Information box ("Informationen"), one OK button.
+  virtual void Information(const std::string& text) = 0;
+  // Error box ("Fehler"), one OK button.
+  virtual void Error(const std::string& text) = 0;
+  // Confirmation box ("Bestätigung") with "&Ja" and "&Nein"; true only for Yes.
+  virtual bool Confirm(const std::string& text) = 0;
+  // Plain box without icon, one OK button.
+  virtual void Message(const std::string& text) = 0;
+  // The yes/no question of AskYesNo ("=> Frage <=", no icon); true only for Yes.
+  virtual bool AskYesNo(const std::string& question) = 0;
+  // Folder browser with the given caption; nothing when the user cancels.
+  virtual std::optional<std::string> BrowseFolder(const std::string& caption) = 0;
+  // Opens the folder in the desktop's file manager.
+  virtual void OpenFolder(const std::string& folder) = 0;
+  // The application's general error box for an error that escaped a handler.
+  virtual void ApplicationError(const std::string& message) = 0;
+};
+
+// The program's modal service. Tests replace it with a fake.
+Modal& CurrentModal();
+// Installs a modal service (not owned); nullptr restores the default, which
+// answers nothing and must be replaced before use.
+void SetModal(Modal* modal);

@@ -1,0 +1,11 @@
+#include "platform/program_path.h"
+
+#include <climits>
+#include <unistd.h>
+
+std::string ProgramFilePath() {
+  char path[PATH_MAX];
+  const ssize_t n = readlink("/proc/self/exe", path, sizeof path);
+  if (n <= 0) return {};
+  return std::string(path, static_cast<size_t>(n));
+}

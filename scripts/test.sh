@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test: the normal build, the
+# sanitizer build, then each fuzz target for a short time when clang is present.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+jobs=$(nproc)
+
+echo "== normal build"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer)"
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFOTOMAZ_SANITIZE=ON >/dev/null
+cmake --build build-sanitize -j "$jobs"
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+
+if command -v clang++ >/dev/null; then
+  echo "== fuzz targets (about a minute each)"
+  CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DFOTOMAZ_FUZZ=ON -DFOTOMAZ_GUI=OFF -DFOTOMAZ_TESTS=OFF >/dev/null
+  cmake --build build-fuzz -j "$jobs"
+  bash fuzz/run-all.sh build-fuzz "${FOTOMAZ_FUZZ_SECONDS:-60}"
+fi
+echo "All tests passed."

@@ -1,0 +1,23 @@
+#include "settings/formstate_utils.h"
+
+#include "platform/program_path.h"
+
+std::string ProgramDir() {
+  const std::string exe = ProgramFilePath();
+  return exe.substr(0, exe.rfind(PathSeparator) + 1);
+}
+
+std::string WithBackslash(const std::string& path) {
+  if (path.empty() || path.back() == PathSeparator) return path;
+  return path + PathSeparator;
+}
+
+std::string PadText(const std::string& text, char fill, int width, bool onTheLeft) {
+  if (static_cast<int>(text.size()) >= width) return text;
+  const std::string padding(static_cast<size_t>(width) - text.size(), fill);
+  return onTheLeft ? padding + text : text + padding;
+}
+
+std::string PadNumber(long long number, int width) {
+  return PadText(std::to_string(number), '0', width, true);
+}
