@@ -1,0 +1,23 @@
+#pragma once
+// The test kit: JPEG, EXIF and TIFF bytes built in memory, files and
+// temporary folders. Ready-made files for tests of other layers below.
+
+#include "tests/kit/jpeg_builder.h"
+#include "tests/kit/temp_files.h"
+#include "tests/kit/tiff_builder.h"
+
+#include <string>
+
+namespace testkit {
+
+// A small valid JPEG: SOI, APP1 Exif whose IFD0 holds Make "Testkamera",
+// Model "TK-1", DateTime and a pointer to an EXIF sub-directory holding
+// DateTimeOriginal (0x9003), then start of scan and end of image. DateTime
+// carries the same date, so the reader's date is dateTimeOriginal either way.
+// With an empty date neither DateTime nor DateTimeOriginal is written: the
+// file has EXIF data but no date.
+std::string JpegWithExifDate(const std::string& dateTimeOriginal, bool bigEndian = false);
+// A small valid JPEG with a JFIF APP0 segment and no metadata at all.
+std::string JpegWithoutExif();
+
+} // namespace testkit
