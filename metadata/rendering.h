@@ -4,8 +4,18 @@
 #include "metadata/endind.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <variant>
+
+// A printf subset whose output never depends on the locale ("." is always the
+// decimal point): literal text, "%%" and %[flags][width][.precision] followed by
+// f (a double argument), d (an integer argument) or s (a text argument); flags
+// '-', '+', ' ' and '0'. Throws std::runtime_error when a conversion is not one
+// of these, does not match its argument, or has no argument left.
+using FormatArg = std::variant<double, int64_t, std::string_view>;
+std::string FormatValues(std::string_view format, std::initializer_list<FormatArg> args);
 
 // Bytes per element of a TIFF field type; 0 for type 0 and types above 12.
 int TypeByteSize(uint16_t type);

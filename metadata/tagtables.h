@@ -3,8 +3,40 @@
 
 #include "metadata/endind.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
+#include <string>
 #include <string_view>
+
+// One row of a tag table as constant data. Only these fields of a row are
+// ever set; LookupTag and friends hand it out as a TTagEntry.
+struct TagRow {
+  uint16_t TagNumber = 0;
+  std::string_view Name = {};
+  std::string_view Description = {};
+  std::string_view ValueList = {};
+  std::string_view FormatText = {};
+  TextRenderer Renderer = nullptr;
+};
+
+// True when the tag numbers rise strictly from row to row: lookups rely on it.
+constexpr bool TagNumbersAscending(std::span<const TagRow> rows) {
+  for (size_t i = 1; i < rows.size(); ++i)
+    if (rows[i - 1].TagNumber >= rows[i].TagNumber) return false;
+  return true;
+}
+
+// The table data itself, in ascending tag order.
+std::span<const TagRow> MainTagRows();
+std::span<const TagRow> GpsTagRows();
+
+// A display name made from a tag name: a blank before every capital A-Z that
+// follows a character which is not one ("ExposureTime" -> "Exposure Time").
+std::string DescriptionFromName(std::string_view name);
+
+// The row as a record, its fields copied as they stand (no description fill).
+TTagEntry ToTagEntry(const TagRow& row);
 
 enum TagTableKind : int { MainTagTable = 1, GpsTagTable = 2 };
 
