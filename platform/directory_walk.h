@@ -1,0 +1,27 @@
+#pragma once
+// Walking a folder tree. Entries of a folder come in byte order of their
+// names, so a walk is the same on every run whatever order the file system
+// keeps.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// One folder as the walk met it.
+struct FolderContents {
+  std::string path;               // ends in the path separator
+  std::vector<std::string> files; // names of its files (hidden ones included), sorted
+};
+
+// Visits root and its subfolders depth first in preorder: each folder is
+// reported with its own files before any of its subfolders is entered.
+// Folders whose name begins with "." are skipped; a folder reached again
+// (through a link, by device and inode) is not entered twice. Only regular
+// files and links to them count as files. A folder that cannot be read
+// contributes nothing. root may or may not end in the separator.
+void WalkFolderTree(const std::string& root,
+                    const std::function<void(const FolderContents&)>& visit);
+
+// Every name in folder except "." and "..", folders included, unsorted;
+// empty when the folder cannot be read.
+std::vector<std::string> ListFolderNames(const std::string& folder);

@@ -1,0 +1,42 @@
+#include "platform/file_info.h"
+
+#include "platform/directory_walk.h"
+#include "platform/lower_name.h"
+#include "platform/program_path.h"
+
+#include <cerrno>
+#include <sys/stat.h>
+
+bool DirectoryExists(const std::string& path) {
+  struct stat st {};
+  return !path.empty() && stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool FileExistsIgnoringCase(const std::string& folder, const std::string& name) {
+  std::string prefix = folder;
+  if (!prefix.empty() && prefix.back() != PathSeparator) prefix += PathSeparator;
+  struct stat st {};
+  if (lstat((prefix + name).c_str(), &st) == 0) return true;
+  const std::string wanted = LowerName(name);
+  for (const std::string& entry : ListFolderNames(prefix.empty() ? "." : prefix)) {
+    if (LowerName(entry) == wanted) return true;
+  }
+  return false;
+}
+
+bool CreateFolderTree(const std::string& path) {
+  if (path.empty()) return false;
+  if (DirectoryExists(path)) return true;
+  // Create each level from the top; a level that exists already is fine.
+  for (size_t end = path.find(PathSeparator, 1);; end = path.find(PathSeparator, end + 1)) {
+    const std::string level = path.substr(0, end);
+    if (!level.empty() && mkdir(level.c_str(), 0777) != 0 && errno != EEXIST) return false;
+    if (end == std::string::npos) break;
+  }
+  return DirectoryExists(path);
+}
+
+bool IsReadOnlyFile(const std::string& path) {
+  struct stat st {};
+  return stat(path.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Questions about files and folders, and creating folders.
+
+#include <string>
+
+// True when path names an existing folder (links followed).
+bool DirectoryExists(const std::string& path);
+
+// True when folder holds an entry whose name equals name ignoring case (as
+// LowerName compares). folder may or may not end in the separator.
+bool FileExistsIgnoringCase(const std::string& folder, const std::string& name);
+
+// Creates path and every missing parent folder. True when path is a folder
+// afterwards.
+bool CreateFolderTree(const std::string& path);
+
+// The read-only attribute: the owner has no write permission on the file.
+// False for a file that does not exist.
+bool IsReadOnlyFile(const std::string& path);

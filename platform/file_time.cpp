@@ -1,0 +1,58 @@
+#include "platform/file_time.h"
+
+#include "platform/date_conversion_error.h"
+
+#include <ctime>
+#include <sys/stat.h>
+
+namespace {
+
+bool IsLeapYear(int year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DaysInMonth(int year, int month) {
+  static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
+}
+
+} // namespace
+
+int32_t PackFileTime(const LocalDateTime& t) {
+  if (t.year < 1980 || t.year > 2107) return InvalidPackedTime;
+  const uint32_t date = static_cast<uint32_t>(((t.year - 1980) << 9) | (t.month << 5) | t.day);
+  const uint32_t time = static_cast<uint32_t>((t.hour << 11) | (t.minute << 5) | (t.second / 2));
+  return static_cast<int32_t>((date << 16) | time);
+}
+
+int32_t PackedModificationTime(const std::string& path) {
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0) return InvalidPackedTime;
+  struct tm local {};
+  const time_t seconds = st.st_mtim.tv_sec;
+  if (!localtime_r(&seconds, &local)) return InvalidPackedTime;
+  return PackFileTime({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                       local.tm_min, local.tm_sec});
+}
+
+LocalDateTime UnpackFileTime(int32_t packed) {
+  if (packed == InvalidPackedTime) throw DateConversionError();
+  const uint32_t bits = static_cast<uint32_t>(packed);
+  const LocalDateTime t{
+      static_cast<int>(bits >> 25) + 1980,   static_cast<int>((bits >> 21) & 0x0F),
+      static_cast<int>((bits >> 16) & 0x1F), static_cast<int>((bits >> 11) & 0x1F),
+      static_cast<int>((bits >> 5) & 0x3F),  static_cast<int>(bits & 0x1F) * 2};
+  if (t.month < 1 || t.month > 12 || t.day < 1 || t.day > DaysInMonth(t.year, t.month) ||
+      t.hour > 23 || t.minute > 59 || t.second > 59) {
+    throw DateConversionError();
+  }
+  return t;
+}
+
+LocalDateTime FileModificationTime(const std::string& path) {
+  return UnpackFileTime(PackedModificationTime(path));
+}
+
+void RefreshTimeZone() {
+  tzset();
+}

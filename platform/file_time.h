@@ -1,0 +1,40 @@
+#pragma once
+// A file's last-modification time in local time, in the two-second packed
+// date and time format of the years 1980 to 2107.
+
+#include <cstdint>
+#include <string>
+
+// The value of a time that cannot be packed or of a file that is gone.
+inline constexpr int32_t InvalidPackedTime = -1;
+
+struct LocalDateTime {
+  int year;
+  int month;
+  int day;
+  int hour;
+  int minute;
+  int second;
+};
+
+// Packs a local time: year-1980 in bits 25-31, month 21-24, day 16-20, hour
+// 11-15, minute 5-10, second/2 in 0-4. Seconds are rounded down to even.
+// InvalidPackedTime when the year lies outside 1980 to 2107.
+int32_t PackFileTime(const LocalDateTime& time);
+
+// The packed modification time of path (links followed), or
+// InvalidPackedTime when the file is gone or the time cannot be packed.
+int32_t PackedModificationTime(const std::string& path);
+
+// Unpacks a packed time; throws DateConversionError when the value does not
+// hold a valid date and time (InvalidPackedTime included).
+LocalDateTime UnpackFileTime(int32_t packed);
+
+// The modification time of path in local time with even seconds; throws
+// DateConversionError when the file is gone or the time lies outside 1980 to
+// 2107.
+LocalDateTime FileModificationTime(const std::string& path);
+
+// Re-reads the time zone setting (TZ); a run calls it once at its start so a
+// changed zone applies to it.
+void RefreshTimeZone();

@@ -1,0 +1,127 @@
+#include "platform/lower_name.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace {
+
+struct Decoded {
+  char32_t code;
+  size_t length;
+};
+
+// One well-formed UTF-8 sequence at the start of text (no overlong forms, no
+// surrogates, nothing above U+10FFFF), or nothing.
+std::optional<Decoded> DecodeUtf8(std::string_view text) {
+  const auto byte = [&](size_t i) { return static_cast<uint8_t>(text[i]); };
+  const uint8_t lead = byte(0);
+  size_t length = 0;
+  char32_t code = 0;
+  char32_t minimum = 0;
+  if (lead < 0x80) return Decoded{lead, 1};
+  if ((lead & 0xE0) == 0xC0) {
+    length = 2, code = lead & 0x1F, minimum = 0x80;
+  } else if ((lead & 0xF0) == 0xE0) {
+    length = 3, code = lead & 0x0F, minimum = 0x800;
+  } else if ((lead & 0xF8) == 0xF0) {
+    length = 4, code = lead & 0x07, minimum = 0x10000;
+  } else {
+    return std::nullopt;
+  }
+  if (text.size() < length) return std::nullopt;
+  for (size_t i = 1; i < length; ++i) {
+    if ((byte(i) & 0xC0) != 0x80) return std::nullopt;
+    code = (code << 6) | (byte(i) & 0x3F);
+  }
+  if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return std::nullopt;
+  return Decoded{code, length};
+}
+
+void AppendUtf8(std::string& out, char32_t code) {
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else if (code < 0x10000) {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (code >> 18));
+    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
+
+constexpr bool In(char32_t c, char32_t first, char32_t last) {
+  return c >= first && c <= last;
+}
+constexpr bool Even(char32_t c) {
+  return c % 2 == 0;
+}
+
+// The lower-case partner of an upper-case letter in the covered blocks.
+char32_t LowerCode(char32_t c) {
+  if (In(c, 'A', 'Z')) return c + 0x20;
+  if (c < 0x80) return c;
+  // Latin-1 Supplement: À..Þ except the multiplication sign.
+  if (In(c, 0x00C0, 0x00DE) && c != 0x00D7) return c + 0x20;
+  // Latin Extended-A: mostly upper/lower pairs; the parity flips at U+0138
+  // and U+0149, and Ÿ pairs with ÿ of Latin-1.
+  if (c == 0x0130) return U'i';
+  if (In(c, 0x0100, 0x0137) && Even(c)) return c + 1;
+  if (In(c, 0x0139, 0x0148) && !Even(c)) return c + 1;
+  if (In(c, 0x014A, 0x0177) && Even(c)) return c + 1;
+  if (c == 0x0178) return 0x00FF;
+  if (In(c, 0x0179, 0x017E) && !Even(c)) return c + 1;
+  // Greek capitals, with and without tonos.
+  if (c == 0x0386) return 0x03AC;
+  if (In(c, 0x0388, 0x038A)) return c + 37;
+  if (c == 0x038C) return 0x03CC;
+  if (In(c, 0x038E, 0x038F)) return c + 63;
+  if (In(c, 0x0391, 0x03AB) && c != 0x03A2) return c + 0x20;
+  // Cyrillic.
+  if (In(c, 0x0400, 0x040F)) return c + 0x50;
+  if (In(c, 0x0410, 0x042F)) return c + 0x20;
+  if (In(c, 0x0460, 0x0481) && Even(c)) return c + 1;
+  if (In(c, 0x048A, 0x04BF) && Even(c)) return c + 1;
+  if (c == 0x04C0) return 0x04CF;
+  if (In(c, 0x04C1, 0x04CE) && !Even(c)) return c + 1;
+  if (In(c, 0x04D0, 0x052F) && Even(c)) return c + 1;
+  // Capital sharp s.
+  if (c == 0x1E9E) return 0x00DF;
+  return c;
+}
+
+} // namespace
+
+std::string LowerName(std::string_view name) {
+  std::string out;
+  out.reserve(name.size());
+  size_t i = 0;
+  while (i < name.size()) {
+    const auto decoded = DecodeUtf8(name.substr(i));
+    if (!decoded) {
+      out += name[i];
+      ++i;
+      continue;
+    }
+    AppendUtf8(out, LowerCode(decoded->code));
+    i += decoded->length;
+  }
+  return out;
+}
+
+std::string LowerAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return out;
+}
+
+bool NamesEqualIgnoringCase(std::string_view a, std::string_view b) {
+  return LowerName(a) == LowerName(b);
+}

@@ -1,0 +1,17 @@
+#pragma once
+// Lower-casing of file names. Names are UTF-8 bytes; the mapping is our own
+// table, so the result does not depend on the process locale.
+
+#include <string>
+#include <string_view>
+
+// Lowers ASCII letters and the upper-case letters of Latin-1 Supplement,
+// Latin Extended-A, Greek and Cyrillic ("ÄRGER.JPG" -> "ärger.jpg"). Bytes
+// that are not valid UTF-8 are kept as they are.
+std::string LowerName(std::string_view name);
+
+// Lowers the ASCII letters A-Z only; every other byte is kept.
+std::string LowerAscii(std::string_view text);
+
+// True when both names are equal after LowerName.
+bool NamesEqualIgnoringCase(std::string_view a, std::string_view b);
