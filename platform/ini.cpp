@@ -1,0 +1,124 @@
+#include "platform/ini.h"
+
+#include "platform/ini_fault.h"
+#include "platform/ini_text.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <fstream>
+#include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace {
+
+std::optional<int> writesBeforeFailure;
+
+bool SimulatedFailure() {
+  if (!writesBeforeFailure) return false;
+  if (*writesBeforeFailure == 0) return true;
+  --*writesBeforeFailure;
+  return false;
+}
+
+enum class FileState { Missing, Read, Unreadable };
+
+struct FileText {
+  FileState state = FileState::Missing;
+  std::string text;
+};
+
+FileText ReadText(const std::string& path) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0)
+    return {errno == ENOENT ? FileState::Missing : FileState::Unreadable, {}};
+  if (!S_ISREG(info.st_mode)) return {FileState::Unreadable, {}};
+  std::ifstream in(path, std::ios::binary);
+  std::string text(std::istreambuf_iterator<char>(in), {});
+  if (!in.is_open() || in.bad()) return {FileState::Unreadable, {}};
+  return {FileState::Read, std::move(text)};
+}
+
+// The current text before a change. A file that exists but cannot be read
+// must not be replaced by one holding only the new entry.
+std::string TextToChange(const std::string& path) {
+  FileText file = ReadText(path);
+  if (file.state == FileState::Unreadable) throw IniWriteError(path);
+  return std::move(file.text);
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Writes the new content beside the file and renames it over the old one; the
+// folder is synced too so that the rename itself survives a power cut.
+void ReplaceFile(const std::string& path, const std::string& content) {
+  std::string temporary = path + ".XXXXXX";
+  const int fd = mkstemp(temporary.data());
+  if (fd < 0) throw IniWriteError(path);
+
+  struct stat old {};
+  const mode_t mode =
+      stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode) ? old.st_mode & 07777 : 0644;
+  const bool written = fchmod(fd, mode) == 0 && WriteAll(fd, content) && fsync(fd) == 0;
+  const bool closed = close(fd) == 0;
+  if (!written || !closed || SimulatedFailure() || rename(temporary.c_str(), path.c_str()) != 0) {
+    unlink(temporary.c_str());
+    throw IniWriteError(path);
+  }
+  const int folder = open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY);
+  if (folder >= 0) {
+    fsync(folder);
+    close(folder);
+  }
+}
+
+} // namespace
+
+IniWriteError::IniWriteError(const std::string& path)
+    : std::runtime_error("In " + path + " kann nicht geschrieben werden") {}
+
+void SetIniWriteFault(std::optional<int> count) {
+  writesBeforeFailure = count;
+}
+
+std::string IniReadString(const std::string& path, const std::string& section,
+                          const std::string& key, const std::string& defaultValue) {
+  const std::string text = ReadText(path).text;
+  const std::optional<std::string_view> value = IniFindValue(text, section, key);
+  if (!value) return defaultValue;
+  return std::string(value->substr(0, IniMaxValueLength));
+}
+
+int IniReadInt(const std::string& path, const std::string& section, const std::string& key,
+               int defaultValue) {
+  const std::string text = ReadText(path).text;
+  const std::optional<std::string_view> value = IniFindValue(text, section, key);
+  if (!value) return defaultValue;
+  return IniParseInt(value->substr(0, IniMaxValueLength)).value_or(defaultValue);
+}
+
+void IniWriteString(const std::string& path, const std::string& section, const std::string& key,
+                    const std::string& value) {
+  ReplaceFile(path, IniWithValue(TextToChange(path), section, key, value));
+}
+
+void IniEraseSection(const std::string& path, const std::string& section) {
+  const std::optional<std::string> without = IniWithoutSection(TextToChange(path), section);
+  if (without) ReplaceFile(path, *without);
+}

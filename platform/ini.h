@@ -1,0 +1,34 @@
+#pragma once
+// The settings ("profile") file: one value per call, no copy held between
+// calls. Every change replaces the file atomically (a temporary file beside
+// it, flushed to disk, renamed over it), so a crash or kill while saving
+// leaves either the old or the new file, never a truncated one.
+
+#include <stdexcept>
+#include <string>
+
+// A change that could not be written; the message names the full path.
+class IniWriteError : public std::runtime_error {
+public:
+  explicit IniWriteError(const std::string& path);
+};
+
+// Longest text a read returns; a longer stored value is cut there.
+inline constexpr size_t IniMaxValueLength = 2047;
+
+// The stored text, or defaultValue when the file, section or key is absent.
+// An unreadable file (missing, a folder) reads as empty.
+std::string IniReadString(const std::string& path, const std::string& section,
+                          const std::string& key, const std::string& defaultValue);
+// The stored integer (rules of IniParseInt), or defaultValue when the key is
+// absent, empty or not a number.
+int IniReadInt(const std::string& path, const std::string& section, const std::string& key,
+               int defaultValue);
+// Sets key=value in section, creating the file and the section when needed.
+// Throws IniWriteError.
+void IniWriteString(const std::string& path, const std::string& section, const std::string& key,
+                    const std::string& value);
+// Removes the section with every key in it. A file without that section is
+// left untouched (nothing needs writing, so nothing can fail). Throws
+// IniWriteError.
+void IniEraseSection(const std::string& path, const std::string& section);
