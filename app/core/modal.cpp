@@ -24,6 +24,15 @@ Modal* current = &noModal;
 
 } // namespace
 
-Modal& CurrentModal() { return *current; }
+Modal& CurrentModal() {
+  return *current;
+}
 
-void SetModal(Modal* modal) { current = modal ? modal : &noModal; }
+void SetModal(Modal* modal) {
+  current = modal ? modal : &noModal;
+}
+
+std::string ApplicationErrorText(const std::string& message) {
+  if (message.empty() || static_cast<unsigned char>(message.back()) <= '.') return message;
+  return message + '.';
+}

@@ -2,6 +2,7 @@
 // Everything modal goes through this interface: the Qt implementation shows
 // German message boxes, tests install a scripted fake. No test ever blocks.
 
+#include <exception>
 #include <optional>
 #include <string>
 
@@ -32,3 +33,22 @@ Modal& CurrentModal();
 // Installs a modal service (not owned); nullptr restores the default, which
 // answers nothing and must be replaced before use.
 void SetModal(Modal* modal);
+
+// The text the general error box shows for message: a full stop is added
+// when the last character comes after "." in character-code order.
+std::string ApplicationErrorText(const std::string& message);
+
+// Runs one user action (a handler). An error that escapes it ends the action
+// and is shown in the application's general error box; the program goes on.
+// True when the action completed.
+template <class Action> bool RunGuarded(Action&& action) {
+  try {
+    action();
+    return true;
+  } catch (const std::exception& error) {
+    CurrentModal().ApplicationError(ApplicationErrorText(error.what()));
+  } catch (...) {
+    CurrentModal().ApplicationError(ApplicationErrorText("Unbekannter Fehler"));
+  }
+  return false;
+}

@@ -1,0 +1,50 @@
+#include "tests/kit/fake_modal.h"
+
+namespace testkit {
+
+bool FakeModal::NextAnswer() {
+  if (answers.empty()) return false;
+  const bool answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+void FakeModal::Information(const std::string& text) {
+  requests.push_back({ModalKind::Information, text});
+}
+
+void FakeModal::Error(const std::string& text) {
+  requests.push_back({ModalKind::Error, text});
+}
+
+bool FakeModal::Confirm(const std::string& text) {
+  requests.push_back({ModalKind::Confirm, text});
+  return NextAnswer();
+}
+
+void FakeModal::Message(const std::string& text) {
+  requests.push_back({ModalKind::Message, text});
+}
+
+bool FakeModal::AskYesNo(const std::string& question) {
+  requests.push_back({ModalKind::AskYesNo, question});
+  return NextAnswer();
+}
+
+std::optional<std::string> FakeModal::BrowseFolder(const std::string& caption) {
+  requests.push_back({ModalKind::BrowseFolder, caption});
+  if (folders.empty()) return std::nullopt;
+  std::optional<std::string> folder = folders.front();
+  folders.pop_front();
+  return folder;
+}
+
+void FakeModal::OpenFolder(const std::string& folder) {
+  requests.push_back({ModalKind::OpenFolder, folder});
+}
+
+void FakeModal::ApplicationError(const std::string& message) {
+  requests.push_back({ModalKind::ApplicationError, message});
+}
+
+} // namespace testkit
