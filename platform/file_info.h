@@ -1,6 +1,9 @@
 #pragma once
 // Questions about files and folders, and creating folders.
 
+#include <compare>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 // True when path names an existing folder (links followed).
@@ -17,3 +20,13 @@ bool CreateFolderTree(const std::string& path);
 // The read-only attribute: the owner has no write permission on the file.
 // False for a file that does not exist.
 bool IsReadOnlyFile(const std::string& path);
+
+// What makes a folder or file the same one under different paths.
+struct FileIdentity {
+  uint64_t device;
+  uint64_t inode;
+  auto operator<=>(const FileIdentity&) const = default;
+};
+
+// The identity of the entry at path (links followed); nothing when absent.
+std::optional<FileIdentity> IdentityOf(const std::string& path);

@@ -1,0 +1,44 @@
+#pragma once
+// The distribution run: collects the chosen files under the source folder,
+// asks to start, and moves every file into its date folder under the target
+// folder, renamed and lower-cased, never replacing a file.
+
+#include <string>
+#include <vector>
+
+class RunWindow;
+class TargetFolders;
+
+enum class RunOutcome {
+  AlreadyRunning, // a run was in progress; nothing was done
+  NothingFound,   // no file of the chosen kinds
+  Declined,       // the user did not want to start
+  Stopped,        // a stop was requested; the files handled so far are moved
+  Completed,
+};
+
+class DistributionRun {
+public:
+  explicit DistributionRun(RunWindow& window) : window_(window) {}
+
+  // DistributeFiles. An error that escapes (the date conversion error, an
+  // error of the metadata reader) ends the run at that file and is passed
+  // on; the files before it stay moved and the wait cursor is ended.
+  RunOutcome DistributeFiles();
+
+  bool Running() const { return running_; }
+  // Ends a run in progress after the file in hand (the window is closing).
+  void RequestStop() { stopRequested_ = true; }
+  // The collected files of the last run (verteilelb).
+  const std::vector<std::string>& Files() const { return files_; }
+
+private:
+  RunOutcome Distribute();
+  // Handles one file; returns the folder it was meant for.
+  std::string DistributeFile(const std::string& source, TargetFolders& targets);
+
+  RunWindow& window_;
+  std::vector<std::string> files_;
+  bool running_ = false;
+  bool stopRequested_ = false;
+};

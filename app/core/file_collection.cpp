@@ -1,0 +1,94 @@
+#include "app/core/file_collection.h"
+
+#include "app/core/run_window.h"
+#include "platform/directory_walk.h"
+#include "platform/lower_name.h"
+#include "platform/name_mask.h"
+
+#include <cstdint>
+
+namespace {
+
+void ShowFound(RunWindow* window, size_t count) {
+  if (!window) return;
+  window->ProcessEvents();
+  window->SetStatusText("Dateien gefunden: " + std::to_string(count) + "  ");
+}
+
+} // namespace
+
+const std::vector<std::string>& AllFilesPatterns() {
+  static const std::vector<std::string> patterns{"*.*"};
+  return patterns;
+}
+
+const std::vector<std::string>& PicturePatterns() {
+  static const std::vector<std::string> patterns{"*.jp*", "*.tif", "*.png", "*.bmp", "*.gif"};
+  return patterns;
+}
+
+const std::vector<std::string>& VideoPatterns() {
+  static const std::vector<std::string> patterns{"*.m2ts", "*.mpg", "*.mpeg",
+                                                 "*.avi",  "*.mov", "*.divx"};
+  return patterns;
+}
+
+void CollectFiles(const std::string& folder, const std::vector<std::string>& patterns,
+                  std::vector<std::string>& list, RunWindow* window) {
+  if (patterns.empty()) return;
+  std::vector<NameMask> masks(patterns.begin(), patterns.end());
+  std::vector<std::vector<std::string>> groups(patterns.size());
+  // How many files of each pattern every folder held, in walk order: enough
+  // to show the counts of the later patterns' walks without walking again.
+  std::vector<std::vector<uint32_t>> foundPerFolder;
+  const size_t before = list.size();
+
+  WalkFolderTree(folder, [&](const FolderContents& contents) {
+    std::vector<uint32_t> found(patterns.size());
+    for (const std::string& name : contents.files) {
+      const std::string lowered = LowerName(name);
+      for (size_t p = 0; p < masks.size(); ++p) {
+        if (masks[p].MatchesLowered(lowered)) {
+          groups[p].push_back(contents.path + name);
+          ++found[p];
+          break;
+        }
+      }
+    }
+    if (patterns.size() > 1) foundPerFolder.push_back(std::move(found));
+    // The first pattern's walk is the one that happens now.
+    ShowFound(window, before + groups[0].size());
+  });
+
+  size_t count = before + groups[0].size();
+  for (size_t p = 1; p < patterns.size(); ++p) {
+    for (const std::vector<uint32_t>& found : foundPerFolder) {
+      count += found[p];
+      ShowFound(window, count);
+    }
+  }
+  for (std::vector<std::string>& group : groups) {
+    list.insert(list.end(), std::make_move_iterator(group.begin()),
+                std::make_move_iterator(group.end()));
+  }
+}
+
+void CollectFiles(const std::string& folder, const std::string& pattern,
+                  std::vector<std::string>& list, RunWindow* window) {
+  CollectFiles(folder, std::vector<std::string>{pattern}, list, window);
+}
+
+void FillFileList(const std::string& folder, std::vector<std::string>& list, bool videos,
+                  bool pictures, bool all, bool keepItems, RunWindow* window) {
+  if (!keepItems) list.clear();
+  std::vector<std::string> patterns;
+  if (all) {
+    patterns = AllFilesPatterns();
+  } else {
+    if (pictures) patterns = PicturePatterns();
+    if (videos) patterns.insert(patterns.end(), VideoPatterns().begin(), VideoPatterns().end());
+  }
+  std::vector<std::string> found;
+  CollectFiles(folder, patterns, found, window);
+  list.insert(list.end(), found.begin(), found.end());
+}

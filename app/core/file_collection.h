@@ -1,0 +1,33 @@
+#pragma once
+// Gathering the files of a run: full paths of the files under a folder whose
+// names match the chosen kinds, grouped by pattern, each group in tree order.
+
+#include <string>
+#include <vector>
+
+class RunWindow;
+
+// The patterns of the three kinds of files, in their order.
+const std::vector<std::string>& AllFilesPatterns();
+const std::vector<std::string>& PicturePatterns();
+const std::vector<std::string>& VideoPatterns();
+
+// Appends to list the full paths of the files under folder that match any of
+// patterns, in the order in which one walk per pattern, pattern by pattern,
+// would find them: files of a folder before its subfolders, depth first. The
+// tree is read once. A file that matches several patterns is listed once,
+// under the first. For every pattern and folder the window handles its
+// events once and shows "Dateien gefunden: N  " with the count gathered so
+// far (window may be null).
+void CollectFiles(const std::string& folder, const std::vector<std::string>& patterns,
+                  std::vector<std::string>& list, RunWindow* window);
+
+// The same for one pattern.
+void CollectFiles(const std::string& folder, const std::string& pattern,
+                  std::vector<std::string>& list, RunWindow* window);
+
+// Fills list with the files of the chosen kinds under folder: every file when
+// all is set, otherwise the picture patterns then the video patterns of the
+// set flags. Unless keepItems, list is emptied first.
+void FillFileList(const std::string& folder, std::vector<std::string>& list, bool videos,
+                  bool pictures, bool all, bool keepItems, RunWindow* window);

@@ -1,0 +1,70 @@
+#include "app/core/file_date.h"
+
+#include "metadata/exif.h"
+#include "platform/file_time.h"
+#include "platform/program_path.h"
+#include "settings/formstate_utils.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace {
+
+// Characters first to first+count-1 (counted from 1); shorter or empty when
+// the text ends before.
+std::string Piece(const std::string& text, size_t first, size_t count) {
+  if (first > text.size()) return {};
+  return text.substr(first - 1, count);
+}
+
+std::string WithoutColons(std::string text) {
+  text.erase(std::remove(text.begin(), text.end(), ':'), text.end());
+  return text;
+}
+
+// A date piece becomes a folder name or part of a file name: it must not
+// lead out of the target folder or into another one.
+bool UsableInPath(const std::string& piece) {
+  return piece != "." && piece != ".." && piece.find(PathSeparator) == std::string::npos &&
+         piece.find('\0') == std::string::npos;
+}
+
+std::string Digits(int number, int width) {
+  return PadNumber(number, width);
+}
+
+} // namespace
+
+bool ReadExifDate(const std::string& path, FileDate& date) {
+  date = FileDate{};
+  TimgData img(255);
+  img.ReadFile(path);
+  if (!img.HasMetadata() || !img.HasExif() || !img.Exif) return false;
+  try {
+    const std::string text = img.Exif->DateTimeText;
+    if (text.find(':') == std::string::npos) return false;
+    FileDate found{Piece(text, 1, 4), Piece(text, 6, 2), Piece(text, 9, 2),
+                   WithoutColons(Piece(text, 12, 8))};
+    if (!UsableInPath(found.year) || !UsableInPath(found.month) || !UsableInPath(found.day) ||
+        !UsableInPath(found.time)) {
+      return false;
+    }
+    date = std::move(found);
+    return true;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+void ReadFileDate(const std::string& path, FileDate& date) {
+  date = FileDate{};
+  const LocalDateTime t = FileModificationTime(path);
+  date.year = Digits(t.year, 4);
+  date.month = Digits(t.month, 2);
+  date.day = Digits(t.day, 2);
+  date.time = Digits(t.hour, 2) + Digits(t.minute, 2) + Digits(t.second, 2);
+}
+
+std::string DateStamp(const FileDate& date) {
+  return date.year + "-" + date.month + "-" + date.day + "_" + date.time;
+}

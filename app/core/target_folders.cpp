@@ -1,0 +1,91 @@
+#include "app/core/target_folders.h"
+
+#include "app/core/counter_name.h"
+#include "platform/directory_walk.h"
+#include "platform/lower_name.h"
+
+#include <algorithm>
+
+namespace {
+
+// Key of a stem and extension, both lowered; no name holds a '/'.
+std::string CounterKey(std::string_view loweredStem, std::string_view loweredExtension) {
+  std::string key(loweredStem);
+  key += '/';
+  key += loweredExtension;
+  return key;
+}
+
+} // namespace
+
+void TargetFolderIndex::Add(std::string_view name) {
+  std::string lowered = LowerName(name);
+  const std::string_view extension = ExtensionOf(lowered);
+  const std::string_view stem =
+      std::string_view(lowered).substr(0, lowered.size() - extension.size());
+  if (const auto counter = TrailingCounter(stem)) {
+    uint64_t& highest =
+        highest_[CounterKey(stem.substr(0, stem.size() - counter->length), extension)];
+    highest = std::max(highest, counter->number);
+  }
+  lowered_.insert(std::move(lowered));
+}
+
+// The highest counter is kept when a numbered name leaves: the next number
+// may then skip one, but never names a file that exists.
+void TargetFolderIndex::Remove(std::string_view name) {
+  lowered_.erase(LowerName(name));
+}
+
+bool TargetFolderIndex::Contains(std::string_view name) const {
+  return lowered_.count(LowerName(name)) != 0;
+}
+
+uint64_t TargetFolderIndex::HighestCounter(std::string_view stem,
+                                           std::string_view extension) const {
+  const auto found = highest_.find(CounterKey(LowerName(stem), LowerName(extension)));
+  return found == highest_.end() ? 0 : found->second;
+}
+
+const FileIdentity* TargetFolders::Identify(const std::string& folder) {
+  if (const auto known = identities_.find(folder); known != identities_.end()) {
+    return &known->second;
+  }
+  const auto identity = IdentityOf(folder);
+  if (!identity) return nullptr;
+  return &identities_.emplace(folder, *identity).first->second;
+}
+
+TargetFolderIndex* TargetFolders::Prepare(const std::string& folder, bool create) {
+  if (const auto known = identities_.find(folder); known != identities_.end()) {
+    if (const auto index = indexes_.find(known->second); index != indexes_.end()) {
+      return &index->second;
+    }
+  }
+  if (!DirectoryExists(folder) && !(create && CreateFolderTree(folder))) return nullptr;
+  const FileIdentity* identity = Identify(folder);
+  if (!identity) return nullptr;
+  // Another path may have named the same folder before.
+  const auto [index, added] = indexes_.try_emplace(*identity);
+  if (added) {
+    for (const std::string& name : ListFolderNames(folder))
+      index->second.Add(name);
+  }
+  return &index->second;
+}
+
+void TargetFolders::Forget(const std::string& folder) {
+  const auto known = identities_.find(folder);
+  if (known == identities_.end()) return;
+  indexes_.erase(known->second);
+  identities_.erase(known);
+}
+
+void TargetFolders::NoteRemoved(const std::string& folder, const std::string& name) {
+  if (indexes_.empty()) return;
+  const FileIdentity* identity = Identify(folder);
+  if (!identity) return;
+  if (const auto known = indexes_.find(*identity); known != indexes_.end()) {
+    known->second.Remove(name);
+  }
+}

@@ -1,0 +1,51 @@
+#include "app/core/target_name.h"
+
+#include "app/core/file_date.h"
+#include "app/core/run_window.h"
+#include "platform/file_info.h"
+#include "platform/program_path.h"
+
+SourceName SplitSourcePath(const std::string& path) {
+  SourceName parts;
+  const size_t slash = path.rfind(PathSeparator);
+  parts.name = slash == std::string::npos ? path : path.substr(slash + 1);
+  const size_t dot = parts.name.rfind('.');
+  if (dot != std::string::npos) parts.extension = parts.name.substr(dot);
+  parts.baseName = parts.name.substr(0, parts.name.size() - parts.extension.size());
+  return parts;
+}
+
+bool IsReadOnly(const std::string& path) {
+  return IsReadOnlyFile(path);
+}
+
+std::string DecideTargetName(const std::string& sourcePath, const SourceName& source,
+                             const std::string& dateStamp, RunWindow& window) {
+  if (IsReadOnly(sourcePath)) return source.baseName + source.extension;
+  if (!window.RenameByDateChecked()) return source.name;
+  if (!window.KeepOriginalNameChecked()) return dateStamp + source.extension;
+  if (sourcePath.find(dateStamp) != std::string::npos) return source.baseName + source.extension;
+  return dateStamp + "_" + source.baseName + source.extension;
+}
+
+std::string TargetFolder(const std::string& target, const FileDate& date, int structureIndex) {
+  switch (structureIndex) {
+  case 0:
+    return target + date.year;
+  case 1:
+    return target + date.year + PathSeparator + date.month;
+  case 2:
+    return target + date.year + PathSeparator + date.month + PathSeparator + date.day;
+  default:
+    return target;
+  }
+}
+
+bool StructureCreatesFolders(int structureIndex) {
+  return structureIndex >= 0 && structureIndex <= 2;
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+  if (!folder.empty() && folder.back() == PathSeparator) return folder + name;
+  return folder + PathSeparator + name;
+}

@@ -1,0 +1,39 @@
+#pragma once
+// Where a file goes and under which name, before the name is made unique and
+// lower-cased.
+
+#include <string>
+
+struct FileDate;
+class RunWindow;
+
+// The parts of a source path.
+struct SourceName {
+  std::string name;      // after the last separator
+  std::string extension; // from the last dot of name, dot included, case kept; may be empty
+  std::string baseName;  // name without extension
+};
+
+SourceName SplitSourcePath(const std::string& path);
+
+// True when the file has the read-only attribute.
+bool IsReadOnly(const std::string& path);
+
+// The target name by the renaming options: a read-only file keeps its name;
+// otherwise without renaming the name is kept, with renaming it is the date
+// stamp plus extension, or with the original name appended the date stamp,
+// "_" and the name (unless the source path holds the stamp already). The
+// renaming options are read from window only when needed.
+std::string DecideTargetName(const std::string& sourcePath, const SourceName& source,
+                             const std::string& dateStamp, RunWindow& window);
+
+// The folder of the file for a structure index: 0 year, 1 year/month,
+// 2 year/month/day (no trailing separator), anything else target itself.
+// target ends in the separator (or is empty).
+std::string TargetFolder(const std::string& target, const FileDate& date, int structureIndex);
+
+// Whether the structure index asks for folders to be created.
+bool StructureCreatesFolders(int structureIndex);
+
+// folder and name joined with one separator.
+std::string JoinPath(const std::string& folder, const std::string& name);

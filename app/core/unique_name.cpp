@@ -1,0 +1,24 @@
+#include "app/core/unique_name.h"
+
+#include "app/core/counter_name.h"
+#include "app/core/target_folders.h"
+
+namespace {
+
+// A bound for the search of a free number; the highest counter makes the
+// first candidate free unless the folder changes under the run.
+constexpr int MaxCandidates = 1000;
+
+} // namespace
+
+std::string MakeUniqueName(const std::string& name, const std::string& extension,
+                           const TargetFolderIndex& folder) {
+  std::string stem = name.substr(0, name.size() - ExtensionOf(name).size());
+  if (const auto counter = TrailingCounter(stem)) stem.resize(stem.size() - counter->length);
+  uint64_t number = folder.HighestCounter(stem, extension) + 1;
+  for (int candidate = 0; candidate < MaxCandidates; ++candidate, ++number) {
+    std::string unique = stem + CounterText(number) + extension;
+    if (!folder.Contains(unique)) return unique;
+  }
+  return {};
+}
