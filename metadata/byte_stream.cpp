@@ -1,0 +1,73 @@
+#include "metadata/byte_stream.h"
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+// Large enough that the head of a typical camera file (APP0, the EXIF APP1
+// with its thumbnail, the tables) arrives in a handful of reads.
+constexpr size_t kStreamBufferSize = 32 * 1024;
+} // namespace
+
+size_t MemorySource::Read(char* dst, size_t n) {
+  const size_t count = std::min(n, bytes_.size() - position_);
+  if (count > 0) std::memcpy(dst, bytes_.data() + position_, count);
+  position_ += count;
+  return count;
+}
+
+FileSource::FileSource(const std::string& path) : file_(std::fopen(path.c_str(), "rb")) {
+  if (!file_) throw std::runtime_error("cannot open " + path);
+  // ByteStream buffers; a second buffer inside the FILE would only copy twice.
+  std::setvbuf(file_.get(), nullptr, _IONBF, 0);
+}
+
+size_t FileSource::Read(char* dst, size_t n) {
+  const size_t count = std::fread(dst, 1, n, file_.get());
+  if (count < n && std::ferror(file_.get())) throw std::runtime_error("read error");
+  return count;
+}
+
+ByteStream::ByteStream(ByteSource& source) : source_(source), buffer_(kStreamBufferSize) {}
+
+bool ByteStream::Refill() {
+  if (exhausted_) return false;
+  begin_ = 0;
+  end_ = source_.Read(buffer_.data(), buffer_.size());
+  if (end_ == 0) exhausted_ = true;
+  return end_ > 0;
+}
+
+std::optional<uint8_t> ByteStream::ReadByte() {
+  if (begin_ == end_ && !Refill()) return std::nullopt;
+  return static_cast<uint8_t>(buffer_[begin_++]);
+}
+
+size_t ByteStream::ReadAppend(std::string& out, size_t n) {
+  const size_t start = out.size();
+  const size_t buffered = std::min(n, end_ - begin_);
+  out.append(buffer_.data() + begin_, buffered);
+  begin_ += buffered;
+  size_t missing = n - buffered;
+  if (missing >= buffer_.size()) {
+    // A large body goes straight from the source into its place.
+    const size_t at = out.size();
+    out.resize(at + missing);
+    size_t got = 0;
+    while (got < missing && !exhausted_) {
+      const size_t count = source_.Read(out.data() + at + got, missing - got);
+      if (count == 0) exhausted_ = true;
+      got += count;
+    }
+    out.resize(at + got);
+    missing = 0;
+  }
+  while (missing > 0 && Refill()) {
+    const size_t count = std::min(missing, end_ - begin_);
+    out.append(buffer_.data() + begin_, count);
+    begin_ += count;
+    missing -= count;
+  }
+  return out.size() - start;
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The reader's input: an abstract byte source (a file, or bytes in memory for
+// tests and fuzzers) and a buffered stream over it, so that reading a marker
+// byte by byte costs no system call per byte.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class ByteSource {
+public:
+  virtual ~ByteSource() = default;
+  // Copies up to n bytes to dst; returns how many, 0 at the end of the data.
+  // Throws std::runtime_error when the bytes cannot be read.
+  virtual size_t Read(char* dst, size_t n) = 0;
+};
+
+class MemorySource : public ByteSource {
+public:
+  explicit MemorySource(std::string_view bytes) : bytes_(bytes) {}
+  size_t Read(char* dst, size_t n) override;
+
+private:
+  std::string_view bytes_;
+  size_t position_ = 0;
+};
+
+// A file opened for reading only. Throws std::runtime_error when it cannot be
+// opened.
+class FileSource : public ByteSource {
+public:
+  explicit FileSource(const std::string& path);
+  size_t Read(char* dst, size_t n) override;
+
+private:
+  struct Closer {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+  };
+  std::unique_ptr<std::FILE, Closer> file_;
+};
+
+class ByteStream {
+public:
+  explicit ByteStream(ByteSource& source);
+
+  // The next byte, or nothing at the end of the data.
+  std::optional<uint8_t> ReadByte();
+  // Appends up to n bytes to out; returns how many the data still held.
+  size_t ReadAppend(std::string& out, size_t n);
+
+private:
+  bool Refill();
+
+  ByteSource& source_;
+  std::vector<char> buffer_;
+  size_t begin_ = 0;
+  size_t end_ = 0;
+  bool exhausted_ = false;
+};

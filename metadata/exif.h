@@ -1,0 +1,87 @@
+#pragma once
+// TimgData: the file-level entry of the metadata reader. It scans a JPEG
+// file's marker segments (or reads the start of a TIFF file), keeps the
+// segments it met, and hands the EXIF bytes to TImageInfo.
+
+#include "metadata/byte_stream.h"
+#include "metadata/endind.h"
+#include "metadata/image_info.h"
+#include "metadata/iptc.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+// Outcome texts left in ErrorText.
+inline constexpr std::string_view kErrorNotExif = "Not an EXIF file";
+inline constexpr std::string_view kErrorNone = "<none>";
+inline constexpr std::string_view kErrorIllegalConstruction = "Illegal Exif construction";
+inline constexpr std::string_view kErrorIncorrectHeader = "Incorrect Exif header";
+inline constexpr std::string_view kErrorInvalidAlignment = "Invalid Exif alignment marker";
+inline constexpr std::string_view kErrorIllegalDirectorySize = "Illegally sized directory";
+
+// One stored JPEG segment.
+struct tSection {
+  ByteString Data;    // the two length bytes, then the body; Size bytes
+  int32_t Marker = 0; // the byte after FF (0xE1 for APP1, ...)
+  int32_t Size = 0;   // the length word, which counts its own two bytes
+};
+
+// Which read a file name's extension selects.
+enum class FileFormat { Jpeg, Tiff, Unsupported };
+FileFormat FormatFromExtension(std::string_view fileName);
+
+// How ProcessExifSegment ended.
+enum class ExifSegmentResult { Walked, IncorrectHeader, InvalidAlignment };
+
+class TimgData : public tEndInd {
+public:
+  static constexpr int kSlotCount = 21;
+  static constexpr int kJpegSegmentLimit = 20;
+  static constexpr size_t kTiffBufferSize = 256000;
+
+  explicit TimgData(int32_t option);
+  ~TimgData() = default;
+  TimgData(const TimgData&) = delete;
+  TimgData& operator=(const TimgData&) = delete;
+
+  std::array<tSection, kSlotCount> Sections; // slot n is Sections[n - 1]
+  bool TiffSource = false;
+  int32_t ReaderOption = 0;
+  int32_t SectionCount = 0;
+  tSection* ExifSection = nullptr;
+  tSection* IptcSection = nullptr;
+  tSection* CommentSection = nullptr;
+  tSection* HeaderSection = nullptr;
+  std::string FileName;
+  double FileDate = 0; // local time, days since 1899-12-30 and fraction
+  int64_t FileSize = 0;
+  std::string ErrorText;
+  std::unique_ptr<TImageInfo> Exif;
+  std::unique_ptr<TIPTCdata> Iptc;
+
+  // Reads one file; the extension chooses the JPEG scan or the TIFF read.
+  bool ReadFile(const std::string& fileName);
+  // The same read from any byte source; fileName only supplies the extension
+  // and FileName (no file-system access).
+  bool ReadFromStream(ByteSource& source, std::string_view fileName);
+
+  bool ScanJpeg(ByteStream& stream);
+  bool ReadTiff(ByteStream& stream);
+  ExifSegmentResult ProcessExifSegment(tSection& section);
+
+  bool HasMetadata() const;
+  bool HasExif() const;
+  void Reset();
+
+  // Slot n, 1-based.
+  tSection& Section(int n) { return Sections[static_cast<size_t>(n - 1)]; }
+
+private:
+  bool ReadSelected(FileFormat format, ByteSource& source);
+  bool ReadJpegSegment(ByteStream& stream, uint8_t marker, tSection& slot);
+  void TakeExifSegment(tSection& slot);
+  void CreateExif();
+};

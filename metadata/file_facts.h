@@ -1,0 +1,18 @@
+#pragma once
+// What the reader records about a file before it reads it.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+struct FileFacts {
+  double LocalDate = 0; // last modification, local time, days since 1899-12-30
+  int64_t Size = 0;
+};
+
+// Nothing when no file of that name exists (a folder is not a file).
+std::optional<FileFacts> LookUpFile(const std::string& path);
+
+// A local calendar date and time as days since 1899-12-30 with the time of
+// day as fraction.
+double LocalDateTimeNumber(int year, int month, int day, int hour, int minute, int second);

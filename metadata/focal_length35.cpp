@@ -1,0 +1,51 @@
+#include "metadata/image_info.h"
+
+#include "metadata/rendering.h"
+#include "metadata/tagtables.h"
+
+#include <cmath>
+
+namespace {
+
+// Diagonal of the 36 x 24 mm frame.
+constexpr double kFullFrameDiagonal = 43.26661531;
+
+double MillimetresPerUnit(int32_t unit) {
+  switch (unit) {
+  case 2:
+    return 25.4; // inch
+  case 3:
+    return 10; // centimetre
+  default:
+    return 0;
+  }
+}
+
+} // namespace
+
+void TImageInfo::DeriveFocalLength35() {
+  // The values come from the tag list, so nothing is derived unless it is filled.
+  if (FindTag("FocalLengthin35mmFilm") >= 0) return;
+  int32_t unit = TagInteger("FocalPlaneResolutionUnit");
+  if (unit <= 0) unit = TagInteger("ResolutionUnit");
+  const double perUnit = MillimetresPerUnit(unit);
+  const double focalLength = TagValue("FocalLength");
+  if (perUnit == 0 || focalLength == 0) return;
+
+  double width = 0;
+  double height = 0;
+  if (const int32_t xr = TagInteger("FocalPlaneXResolution"); xr > 0)
+    width = ImageWidth * perUnit / xr;
+  if (const int32_t yr = TagInteger("FocalPlaneYResolution"); yr > 0)
+    height = ImageHeight * perUnit / yr;
+  if (!(width * height > 0)) return;
+
+  const double f35 = focalLength * kFullFrameDiagonal / std::sqrt(width * width + height * height);
+  TTagEntry entry = MainTableRow(TableIndexByName("FocalLengthIn35mmFilm"));
+  entry.Text = FormatValues("%5.2f", {f35});
+  entry.RawBytes.clear();
+  entry.FormatText = "%s mm";
+  entry.ValueType = 10;
+  AddTag(entry);
+  DumpText += "\r\n" + entry.Description + " = " + entry.Text;
+}

@@ -1,0 +1,303 @@
+#include "metadata/image_info.h"
+
+#include "metadata/exif.h"
+#include "metadata/rendering.h"
+#include "metadata/tagtables.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <limits>
+
+namespace {
+
+// Real camera data holds a few hundred entries and values that together fit
+// in the data they come from. These bounds only stop hostile data (thousands
+// of directories whose entries all point at one large value) from costing
+// unbounded time and memory; past them entries are ignored and values cut.
+constexpr int64_t kMaxEntriesPerWalk = 20000;
+constexpr uint64_t kMaxValueBytesPerWalk = 16u * 1024 * 1024;
+
+// Rendered texts are cut to this many characters unless a renderer made them.
+constexpr size_t kPrintableLength = 50;
+
+enum Tag : uint16_t {
+  TagImageWidth = 0x0100,
+  TagImageLength = 0x0101,
+  TagMake = 0x010F,
+  TagModel = 0x0110,
+  TagDateTime = 0x0132,
+  TagSubIfds = 0x014A,
+  TagExifOffset = 0x8769,
+  TagGpsInfo = 0x8825,
+  TagExifVersion = 0x9000,
+  TagDateTimeOriginal = 0x9003,
+  TagMakerNote = 0x927C,
+  TagUserComment = 0x9286,
+  TagExifImageWidth = 0xA002,
+  TagExifImageLength = 0xA003,
+  TagInteroperabilityOffset = 0xA005,
+};
+
+char AsciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+}
+
+bool IsBlankOrControl(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
+
+// The first characters of a text, with control characters shown as ".".
+std::string Printable(const std::string& text) {
+  std::string result = text.substr(0, kPrintableLength);
+  for (char& c : result)
+    if (static_cast<unsigned char>(c) < 32) c = '.';
+  return result;
+}
+
+// An ASCII value without its terminating zero. Only a zero is dropped: a text
+// stored without one (a date written with the exact count, say) keeps its last
+// character instead of losing a digit.
+std::string AsciiText(const std::string& raw) {
+  if (!raw.empty() && raw.back() == '\0') return raw.substr(0, raw.size() - 1);
+  return raw;
+}
+
+// An UNDEFINED value up to its first zero byte, in double quotes.
+std::string QuotedText(const std::string& raw) {
+  return "\"" + raw.substr(0, raw.find('\0')) + "\"";
+}
+
+// The comment after its 8-byte character-code prefix, without the blanks,
+// zero bytes and control characters around it.
+std::string UserComment(const std::string& raw) {
+  if (raw.size() <= 8) return {};
+  const std::string_view text = std::string_view(raw).substr(8);
+  const auto first = std::find_if_not(text.begin(), text.end(), IsBlankOrControl);
+  const auto last = std::find_if_not(text.rbegin(), text.rend(), IsBlankOrControl).base();
+  return first < last ? std::string(first, last) : std::string();
+}
+
+} // namespace
+
+int32_t RoundToInt32(double value) {
+  if (std::isnan(value)) return 0;
+  const double rounded = std::nearbyint(value);
+  if (rounded <= std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
+  if (rounded >= std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+  return static_cast<int32_t>(rounded);
+}
+
+TImageInfo::TImageInfo(TimgData* owner, int32_t option)
+    : Owner(owner), ReaderOption(option), entriesLeft_(kMaxEntriesPerWalk),
+      valueBytesLeft_(kMaxValueBytesPerWalk) {
+  FillTableDescriptions();
+}
+
+bool TImageInfo::ProducesTexts() const {
+  return ReaderOption == ReaderTextsOnly || ReaderOption == ReaderEverything;
+}
+
+// Option 4 alone lists every known tag with its bytes but without texts: the
+// row is looked up for the list whether or not texts are made.
+bool TImageInfo::FillsTagList() const {
+  return ReaderOption == ReaderTagListOnly || ReaderOption == ReaderEverything;
+}
+
+void TImageInfo::SetOwnerError(const std::string& text) {
+  if (Owner != nullptr) Owner->ErrorText = text;
+}
+
+void TImageInfo::WalkDirectory(int64_t start, int64_t base, int kind, int64_t length) {
+  // A directory already walked is not walked again: pointer chains that lead
+  // back (to the directory itself or further up) end here.
+  if (!walkedDirectories_.insert(start).second) return;
+  const int64_t count = ReadU16(start);
+  if (2 + 12 * count > base + length) {
+    SetOwnerError(std::string(kErrorIllegalDirectorySize));
+    return;
+  }
+  for (int64_t i = 0; i < count && entriesLeft_ > 0; ++i) {
+    --entriesLeft_;
+    WalkEntry(start + 2 + 12 * i, start, base, kind, length);
+  }
+  // The next-directory offset is not followed: IFD1 holds only the thumbnail.
+}
+
+void TImageInfo::WalkSubDirectory(int64_t start, int64_t base, int kind, int64_t length) {
+  // A fault in a sub-directory ends that directory only; the one pointing to
+  // it goes on with its next entry.
+  try {
+    WalkDirectory(start, base, kind, length);
+  } catch (const std::exception&) {
+  }
+}
+
+std::string TImageInfo::ValueBytes(int64_t position, uint64_t size) {
+  // The value bytes that exist: a value reaching past the end of the data is
+  // cut there, one starting outside it is empty.
+  if (position < 1 || position > static_cast<int64_t>(Buffer.size())) return {};
+  const uint64_t available = Buffer.size() - static_cast<uint64_t>(position - 1);
+  const uint64_t count = std::min({size, available, valueBytesLeft_});
+  valueBytesLeft_ -= count;
+  return Buffer.substr(static_cast<size_t>(position - 1), static_cast<size_t>(count));
+}
+
+void TImageInfo::WalkEntry(int64_t entry, int64_t start, int64_t base, int kind, int64_t length) {
+  const uint16_t tag = ReadU16(entry);
+  const uint16_t type = ReadU16(entry + 2);
+  const uint64_t components = static_cast<uint32_t>(ReadU32(entry + 4));
+  const uint64_t size = components * static_cast<uint64_t>(TypeByteSize(type));
+  if (size == 0) return;
+  const int64_t value = size <= 4 ? entry + 8 : base + static_cast<uint32_t>(ReadU32(entry + 8));
+  const std::string raw = ValueBytes(value, size);
+
+  TTagEntry row;
+  if (ProducesTexts() || FillsTagList()) row = LookupTag(tag, kind);
+  std::string text;
+  if (ProducesTexts()) {
+    if (type == 2)
+      text = AsciiText(raw);
+    else if (type == 7)
+      text = QuotedText(raw);
+    else
+      text = RenderValue(raw, type, row.ValueList, row.FormatText);
+    if (row.TagNumber != 0 && row.Renderer != nullptr && DecodeValues)
+      text = row.Renderer(text);
+    else
+      text = Printable(text);
+    if (tag == TagUserComment) {
+      UserCommentText = UserComment(raw);
+      text = UserCommentText;
+    }
+    DumpText += "\r\n" + row.Description + " = " + text;
+  }
+
+  switch (tag) {
+  case TagImageWidth:
+  case TagExifImageWidth:
+    ImageWidth = RoundToInt32(NumericValue(raw, type));
+    break;
+  case TagImageLength:
+  case TagExifImageLength:
+    ImageHeight = RoundToInt32(NumericValue(raw, type));
+    break;
+  case TagMake:
+    MakeText = text.substr(0, 32);
+    break;
+  case TagModel:
+    ModelText = text.substr(0, 40);
+    break;
+  case TagDateTime:
+  case TagDateTimeOriginal:
+    DateTimeText = text.substr(0, 20);
+    break;
+  case TagExifVersion:
+    ExifVersionText = raw.substr(0, 6);
+    break;
+  case TagSubIfds:
+  case TagExifOffset:
+  case TagInteroperabilityOffset: {
+    const int64_t sub = static_cast<uint32_t>(ReadU32(value)) + base;
+    if (sub != start) WalkSubDirectory(sub, base, MainTagTable, length);
+    break;
+  }
+  case TagGpsInfo:
+    WalkSubDirectory(static_cast<uint32_t>(ReadU32(value)) + base, base, GpsTagTable, length);
+    break;
+  case TagMakerNote:
+    MakerNoteBytes = raw;
+    MakerNoteOffset = static_cast<int32_t>(std::clamp<int64_t>(value, 0, INT32_MAX));
+    DecodeMakerNote();
+    break;
+  default:
+    break;
+  }
+
+  if (FillsTagList()) {
+    row.Text = text;
+    row.RawBytes = raw;
+    row.ByteCount = static_cast<int32_t>(raw.size());
+    row.ValueOffset = static_cast<int32_t>(std::clamp<int64_t>(value, 0, INT32_MAX));
+    row.ValueType = type;
+    try {
+      AddTag(row);
+    } catch (const std::exception&) {
+    }
+  }
+}
+
+void TImageInfo::DecodeMakerNote() {
+  // The maker-note decoder plugs in here: it reads MakerNoteBytes and
+  // MakerNoteOffset and answers whether it knew the camera's maker.
+  MakerNoteResult = false;
+}
+
+void TImageInfo::AppendToTagList(const TTagEntry& entry) {
+  if (TagList.size() + 1 >= TagList.capacity()) TagList.reserve(TagList.capacity() + 25);
+  TagList.push_back(entry);
+}
+
+int32_t TImageInfo::AddTag(const TTagEntry& entry) {
+  if (entry.TagNumber != 0) AppendToTagList(entry);
+  return TagCount() - 1;
+}
+
+// Named values carry no tag number; they go into the list directly, since
+// AddTag keeps only entries with one and these would otherwise never show.
+void TImageInfo::AddNamedValue(const std::string& name, const std::string& text, uint16_t type) {
+  if (!FillsTagList()) return;
+  TTagEntry entry;
+  entry.Origin = 1;
+  entry.ValueType = type;
+  entry.Name = name;
+  entry.Description = name;
+  entry.Text = text;
+  entry.RawBytes = text;
+  entry.ByteCount = static_cast<int32_t>(text.size());
+  try {
+    AppendToTagList(entry);
+  } catch (const std::exception&) {
+  }
+}
+
+int32_t TImageInfo::FindTag(std::string_view name) const {
+  for (size_t i = 0; i < TagList.size(); ++i)
+    if (EqualIgnoringCase(TagList[i].Name, name)) return static_cast<int32_t>(i);
+  return -1;
+}
+
+std::string TImageInfo::TagText(std::string_view name) const {
+  const int32_t index = FindTag(name);
+  return index < 0 ? std::string() : TagList[static_cast<size_t>(index)].Text;
+}
+
+TTagEntry TImageInfo::TagByName(std::string_view name) const {
+  const int32_t index = FindTag(name);
+  return index < 0 ? TTagEntry() : TagList[static_cast<size_t>(index)];
+}
+
+double TImageInfo::TagValue(std::string_view name) const {
+  const int32_t index = FindTag(name);
+  if (index < 0) return 0;
+  const TTagEntry& entry = TagList[static_cast<size_t>(index)];
+  return NumericValue(entry.RawBytes, entry.ValueType);
+}
+
+int32_t TImageInfo::TagInteger(std::string_view name) const {
+  return RoundToInt32(TagValue(name));
+}
+
+std::string TImageInfo::RenderValue(std::string_view raw, uint16_t type, std::string_view valueList,
+                                    std::string_view format) const {
+  return ::RenderValue(*this, raw, type, valueList, format);
+}
+
+double TImageInfo::NumericValue(std::string_view raw, uint16_t type) const {
+  return ::NumericValue(*this, raw, type);
+}

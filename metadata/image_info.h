@@ -1,0 +1,96 @@
+#pragma once
+// TImageInfo walks the TIFF-structured directories of one EXIF segment or TIFF
+// file: it names and renders every entry, keeps a readable dump and a list of
+// decoded tags, fills the named fields (make, model, date-time, image size)
+// and follows the EXIF, GPS and interoperability sub-directories.
+
+#include "metadata/endind.h"
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TimgData;
+
+// What a walk produces, chosen by the reader option.
+enum ReaderOptionValue : int32_t {
+  ReaderTextsOnly = 2,   // value texts, dump and named text fields
+  ReaderTagListOnly = 4, // the tag list without texts
+  ReaderEverything = 255,
+};
+
+class TImageInfo : public tEndInd {
+public:
+  TImageInfo(TimgData* owner, int32_t option);
+  virtual ~TImageInfo() = default;
+  TImageInfo(const TImageInfo&) = delete;
+  TImageInfo& operator=(const TImageInfo&) = delete;
+
+  std::vector<TTagEntry> TagList;
+  TimgData* Owner = nullptr;
+  std::string ExifVersionText; // at most 6 bytes
+  std::string MakeText;        // at most 32
+  std::string ModelText;       // at most 40
+  std::string DateTimeText;    // at most 20
+  int32_t ImageHeight = 0;
+  int32_t ImageWidth = 0;
+  int32_t ReaderOption = 0;
+  ByteString MakerNoteBytes;
+  bool TiffSource = false;
+  std::string UserCommentText;
+  std::string DumpText;
+  std::string MakerNoteDumpText;
+  bool MakerNoteResult = false;
+  int32_t MakerNoteOffset = 0;
+
+  int32_t TagCount() const { return static_cast<int32_t>(TagList.size()); }
+
+  // Walks the directory at 1-based position start of Buffer; base turns an
+  // offset read from the data into a position, kind selects the tag table
+  // (1 main, 2 GPS), length is the number of bytes available after base.
+  void WalkDirectory(int64_t start, int64_t base, int kind, int64_t length);
+  // Adds FocalLengthIn35mmFilm, computed from the focal length and the focal
+  // plane resolution, when the data does not state it.
+  void DeriveFocalLength35();
+
+  // Appends a copy of entry unless its TagNumber is 0; returns the index of
+  // the last entry.
+  int32_t AddTag(const TTagEntry& entry);
+  // A value found by a maker-note renderer, listed under its name.
+  void AddNamedValue(const std::string& name, const std::string& text, uint16_t type);
+
+  // Queries by tag name, ignoring case; the first match wins.
+  virtual int32_t FindTag(std::string_view name) const;
+  virtual std::string TagText(std::string_view name) const;
+  TTagEntry TagByName(std::string_view name) const;
+  double TagValue(std::string_view name) const;
+  int32_t TagInteger(std::string_view name) const;
+
+  std::string RenderValue(std::string_view raw, uint16_t type, std::string_view valueList,
+                          std::string_view format) const;
+  double NumericValue(std::string_view raw, uint16_t type) const;
+
+private:
+  bool ProducesTexts() const;
+  bool FillsTagList() const;
+  void WalkEntry(int64_t entry, int64_t start, int64_t base, int kind, int64_t length);
+  void WalkSubDirectory(int64_t start, int64_t base, int kind, int64_t length);
+  std::string ValueBytes(int64_t position, uint64_t size);
+  void AppendToTagList(const TTagEntry& entry);
+  void SetOwnerError(const std::string& text);
+  // Hands the maker note just stored in MakerNoteBytes and MakerNoteOffset to
+  // the maker-note decoder and keeps its answer in MakerNoteResult.
+  void DecodeMakerNote();
+
+  // Directories walked so far: a chain of pointers that leads back to one of
+  // them is not followed again, so every walk ends.
+  std::set<int64_t> walkedDirectories_;
+  int64_t entriesLeft_;
+  uint64_t valueBytesLeft_;
+};
+
+// Rounds to the nearest integer, halves to even; values outside the 32-bit
+// range are clamped and NaN gives 0.
+int32_t RoundToInt32(double value);

@@ -1,0 +1,3 @@
+#include "metadata/iptc.h"
+
+TIPTCdata::TIPTCdata(TimgData* owner) : Owner(owner) {}

@@ -1,0 +1,42 @@
+#include "metadata/exif.h"
+
+#include "metadata/tagtables.h"
+
+bool TimgData::ReadTiff(ByteStream& stream) {
+  std::string header;
+  stream.ReadAppend(header, 8);
+  const std::string_view mark = std::string_view(header).substr(0, 2);
+  if (mark != "II" && mark != "MM") return false;
+  header.resize(8, '\0');
+
+  tSection& slot = Section(1);
+  slot.Data.clear();
+  slot.Data.reserve(kTiffBufferSize);
+  stream.ReadAppend(slot.Data, kTiffBufferSize);
+  // A shorter file leaves zeros in the rest of the buffer.
+  slot.Data.resize(kTiffBufferSize, '\0');
+  slot.Marker = 0;
+  slot.Size = static_cast<int32_t>(kTiffBufferSize);
+  SectionCount = 1;
+  ExifSection = &slot;
+
+  CreateExif();
+  Exif->TiffSource = true;
+  Exif->DumpText.clear();
+  BigEndian = mark == "MM";
+  Exif->BigEndian = BigEndian;
+  Exif->Buffer = slot.Data;
+  Buffer = slot.Data;
+
+  // The buffer starts at file offset 8, so file offset x lies at position
+  // x - 7. IFD0 is taken where the header says; an offset that points into
+  // the header cannot be one and IFD0 is taken right behind it.
+  tEndInd order;
+  order.BigEndian = BigEndian;
+  order.Buffer = header;
+  const int64_t first = static_cast<uint32_t>(order.ReadU32(5));
+  Exif->WalkDirectory(first < 8 ? 1 : first - 7, -7, MainTagTable,
+                      static_cast<int64_t>(kTiffBufferSize));
+  Exif->DeriveFocalLength35();
+  return true;
+}

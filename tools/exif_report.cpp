@@ -1,0 +1,55 @@
+#include "tools/exif_report.h"
+
+#include "metadata/exif.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace {
+
+const char* YesNo(bool value) {
+  return value ? "true" : "false";
+}
+
+std::string Hex4(unsigned value) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%04X", value & 0xFFFF);
+  return text;
+}
+
+// The dump separates its lines with CR LF, starting with one.
+void PrintDump(std::ostream& out, std::string_view dump) {
+  size_t begin = 0;
+  while (begin < dump.size()) {
+    size_t end = dump.find("\r\n", begin);
+    if (end == std::string_view::npos) end = dump.size();
+    if (end > begin) out << "Dump: " << dump.substr(begin, end - begin) << '\n';
+    begin = end + 2;
+  }
+}
+
+} // namespace
+
+void PrintExifReport(std::ostream& out, const std::string& path, const ExifReportOptions& options) {
+  TimgData img(ReaderEverything);
+  const bool read = img.ReadFile(path);
+  static const TImageInfo kNoExif(nullptr, ReaderEverything);
+  const TImageInfo& exif = img.Exif ? *img.Exif : kNoExif;
+  out << "File: " << path << '\n'
+      << "ReadFile: " << YesNo(read) << '\n'
+      << "ErrorText: " << img.ErrorText << '\n'
+      << "HasMetadata: " << YesNo(img.HasMetadata()) << '\n'
+      << "HasExif: " << YesNo(img.HasExif()) << '\n'
+      << "DateTimeText: " << exif.DateTimeText << '\n'
+      << "MakeText: " << exif.MakeText << '\n'
+      << "ModelText: " << exif.ModelText << '\n'
+      << "ExifVersionText: " << exif.ExifVersionText << '\n'
+      << "ImageWidth: " << exif.ImageWidth << '\n'
+      << "ImageHeight: " << exif.ImageHeight << '\n';
+  if (options.Tags) {
+    for (const TTagEntry& tag : exif.TagList)
+      out << "Tag: 0x" << Hex4(tag.TagNumber) << ' ' << tag.Name << " = " << tag.Text << '\n';
+  }
+  if (options.Dump) PrintDump(out, exif.DumpText);
+  out << '\n';
+}
