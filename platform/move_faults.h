@@ -13,7 +13,7 @@ struct MoveFaults {
   // link reports EPERM, as on a file system without hard links.
   bool linkUnsupported = false;
   // The copy fails with EIO once this many bytes are written.
-  std::optional<uint64_t> copyFailsAfterBytes;
+  std::optional<uint64_t> copyFailsAfterBytes = std::nullopt;
   // The copy writes one wrong byte, which the check after copying must catch.
   bool copyCorrupts = false;
   // Removing the source after a complete copy or link fails with EACCES.

@@ -1,0 +1,96 @@
+#include "platform/directory_walk.h"
+#include "platform/name_mask.h"
+#include "tests/kit/temp_files.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct MaskCase {
+  const char* mask;
+  const char* name;
+  bool matches;
+};
+
+const MaskCase kMasks[] = {
+    {"*.jp*", "IMG.JPEG", true},
+    {"*.jp*", "a.jpg", true},
+    {"*.jp*", "a.png", false},
+    {"*.jp*", "jpg", false},
+    {"*.*", "README", true},
+    {"*.*", ".hidden", true},
+    {"*.mpg", "a.mpga", false},
+    {"*.mpg", "a.MPG", true},
+    {"*.tif", "a.jpg.tif", true},
+    {"*ärger*.*", "ÄRGER.JPG", true},
+    {"a?c.gif", "abc.gif", true},
+    {"a?c.gif", "ac.gif", false},
+    {"*2023-05-01_120732*.*", "2023-05-01_120732_[0001].jpg", true},
+};
+
+TEST(NameMask, MatchesIgnoringCase) {
+  for (const auto& c : kMasks) {
+    EXPECT_EQ(NameMask(c.mask).Matches(c.name), c.matches) << c.mask << " " << c.name;
+  }
+}
+
+void Touch(const std::string& path) {
+  testkit::WriteFile(path, "x");
+}
+
+std::vector<std::string> Walk(const std::string& root) {
+  std::vector<std::string> seen;
+  WalkFolderTree(root, [&](const FolderContents& folder) {
+    seen.push_back(folder.path.substr(root.size()) + ":");
+    for (const auto& name : folder.files)
+      seen.back() += " " + name;
+  });
+  return seen;
+}
+
+TEST(WalkFolderTree, PreorderWithSortedEntriesSkippingDotFolders) {
+  testkit::TempDir dir;
+  const std::string& root = dir.path();
+  for (const char* folder : {"b", "a", "a/deep", ".cache", "a/.git"})
+    fs::create_directory(root + "/" + folder);
+  for (const char* file : {"z.jpg", "B.jpg", ".hidden.jpg", "a/x.jpg", "a/deep/y.jpg", "b/w.jpg",
+                           ".cache/c.jpg", "a/.git/g.jpg"}) {
+    Touch(root + "/" + file);
+  }
+  EXPECT_EQ(Walk(root), (std::vector<std::string>{"/: .hidden.jpg B.jpg z.jpg", "/a/: x.jpg",
+                                                  "/a/deep/: y.jpg", "/b/: w.jpg"}));
+}
+
+TEST(WalkFolderTree, EntersEveryFolderOnceThroughLinks) {
+  testkit::TempDir dir;
+  const std::string& root = dir.path();
+  fs::create_directories(root + "/a/b");
+  Touch(root + "/a/b/f.jpg");
+  fs::create_directory_symlink(root, root + "/a/b/back");    // a loop to the top
+  fs::create_directory_symlink(root + "/a", root + "/link"); // a second way into a
+  fs::create_symlink(root + "/a/b/f.jpg", root + "/file-link.jpg");
+  fs::create_symlink(root + "/nowhere", root + "/broken.jpg");
+  EXPECT_EQ(Walk(root), (std::vector<std::string>{"/: file-link.jpg", "/a/:", "/a/b/: f.jpg"}));
+}
+
+TEST(WalkFolderTree, OnlyRegularFilesCount) {
+  testkit::TempDir dir;
+  ASSERT_EQ(mkfifo((dir.path() + "/pipe.jpg").c_str(), 0600), 0);
+  Touch(dir.File("a.jpg"));
+  EXPECT_EQ(Walk(dir.path() + "/"), (std::vector<std::string>{":"
+                                                              " a.jpg"}));
+}
+
+TEST(WalkFolderTree, MissingOrEmptyRootGivesNothing) {
+  testkit::TempDir dir;
+  EXPECT_TRUE(Walk(dir.File("missing")).empty());
+  EXPECT_TRUE(Walk("").empty());
+}
+
+} // namespace
