@@ -1,0 +1,104 @@
+// Reading IPTC datasets out of an APP13 segment, and out of an image file
+// through the owning reader.
+
+#include "metadata/exif.h"
+#include "metadata/iptc.h"
+#include "metadata/iptc_table.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace {
+
+constexpr std::string_view kPhotoshopSignature = "Photoshop 3.0";
+// Where the search for the first dataset starts when the signature is absent:
+// the same place as behind a signature at the very start of the text.
+constexpr size_t kStartWithoutSignature = kPhotoshopSignature.size() - 1;
+constexpr char kTagMarker = 0x1C;
+
+bool IsKnownRecord(uint8_t record) {
+  return record == 2 || record == 8;
+}
+
+uint8_t ByteAt(std::string_view text, size_t index) {
+  return static_cast<uint8_t>(text[index]);
+}
+
+// 0-based index of the first record-number byte: the byte behind the first
+// tag marker that is followed by record 2 or 8. The image resource blocks
+// behind the signature are not walked; this is a plain byte search.
+std::optional<size_t> FirstDataset(std::string_view text) {
+  const size_t signature = text.find(kPhotoshopSignature);
+  size_t at = signature == std::string_view::npos ? kStartWithoutSignature
+                                                  : signature + kPhotoshopSignature.size();
+  for (; at + 1 < text.size(); ++at)
+    if (text[at] == kTagMarker && IsKnownRecord(ByteAt(text, at + 1))) return at + 1;
+  return std::nullopt;
+}
+
+// Reads the dataset whose record-number byte is at cursor (0-based; the caller
+// keeps cursor + 3 inside the text) and moves cursor to the next dataset's
+// record-number byte, stepping over its tag marker unchecked. Lengths are
+// plain 16-bit numbers (the extended form is not recognised); data that runs
+// past the end of the text is cut there.
+TTagEntry ReadDataset(std::string_view text, size_t& cursor) {
+  const uint8_t record = ByteAt(text, cursor);
+  const uint8_t dataset = ByteAt(text, cursor + 1);
+  const size_t length = ByteAt(text, cursor + 2) * size_t{256} + ByteAt(text, cursor + 3);
+  const size_t dataStart = cursor + 4;
+  cursor = dataStart + length + 1;
+
+  TTagEntry entry;
+  if (!IsKnownRecord(record)) return entry;
+  const IptcDefinition* definition = FindDefinition(record, dataset);
+  if (definition != nullptr && definition->Name != kIptcSkipName) {
+    entry = ToIptcEntry(*definition);
+  } else {
+    entry.Name = "Custom_" + std::to_string(dataset);
+    entry.Description = entry.Name;
+    entry.TagNumber = dataset;
+    entry.IptcRecord = record;
+    entry.ByteCount = 64;
+  }
+  entry.Text = text.substr(dataStart, length);
+  return entry;
+}
+
+} // namespace
+
+void TIPTCdata::ParseSegment(std::string_view text) {
+  Clear();
+  const std::optional<size_t> first = FirstDataset(text);
+  if (!first) return;
+  // Each round needs the record, dataset and both length bytes.
+  for (size_t cursor = *first; cursor + 3 < text.size();) {
+    const TTagEntry entry = ReadDataset(text, cursor);
+    if (IsRepeatableDataset(entry.TagNumber))
+      AddValue(entry.Name, entry.Text);
+    else
+      InsertRecord(entry);
+  }
+}
+
+bool TIPTCdata::LoadFromImageFile(const std::string& fileName) {
+  Clear();
+  if (Owner == nullptr) return false;
+  // The owner's read frees the owner's IPTC store. When that is this store,
+  // it is taken out of the owner for the read and put back afterwards, in
+  // place of the empty store the scan may have attached; so the caller's
+  // store stays alive and becomes the owner's store of the new file.
+  struct PutBack {
+    TimgData& owner;
+    std::unique_ptr<TIPTCdata> self;
+    ~PutBack() {
+      if (self) owner.Iptc = std::move(self);
+    }
+  } putBack{*Owner, nullptr};
+  if (Owner->Iptc.get() == this) putBack.self = std::move(Owner->Iptc);
+
+  Owner->ReadFile(fileName);
+  if (Owner->IptcSection != nullptr) ParseSegment(Owner->IptcSection->Data);
+  return HasRecords();
+}
