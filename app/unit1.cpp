@@ -1,0 +1,207 @@
+#include "app/unit1.h"
+
+#include "app/core/modal.h"
+#include "app/distribute_icon.h"
+#include "app/program_title.h"
+#include "platform/file_info.h"
+#include "settings/formstate.h"
+#include "settings/optionenu.h"
+#include "settings/panel.h"
+#include "settings/window_font.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <utility>
+
+namespace {
+
+constexpr int ClientWidth = 492;
+constexpr int ClientHeight = 196;
+
+template <class Control> Control* Place(QWidget* parent, const char* name, QRect geometry) {
+  auto* control = new Control(parent);
+  control->setObjectName(name);
+  control->setGeometry(geometry);
+  return control;
+}
+
+QLabel* PlaceLabel(QWidget* parent, const char* name, int left, int top, const char* text) {
+  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  label->setObjectName(name);
+  label->move(left, top);
+  label->adjustSize();
+  return label;
+}
+
+QLineEdit* PlaceMirror(QWidget* parent, const char* name, int top) {
+  auto* mirror = Place<QLineEdit>(parent, name, QRect(48, top, 433, 21));
+  mirror->setReadOnly(true);
+  mirror->setEnabled(false);
+  return mirror;
+}
+
+QAction* AddItem(QMenu* menu, const char* name, const char* text) {
+  auto* item = menu->addAction(QString::fromUtf8(text));
+  item->setObjectName(name);
+  return item;
+}
+
+} // namespace
+
+TForm1::TForm1(std::string settingsPath, QWidget* parent)
+    : QMainWindow(parent), settingsPath_(std::move(settingsPath)) {
+  setObjectName("Form1");
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setFont(WindowFont());
+  CreateMenu();
+  CreateControls();
+  ConnectHandlers();
+  // The client area below the menu is fixed; the window is not resizable.
+  setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+  if (const QScreen* screen = this->screen())
+    move(screen->availableGeometry().center() - rect().center());
+  FormCreate();
+}
+
+void TForm1::CreateMenu() {
+  QMenuBar* MainMenu1 = menuBar();
+  MainMenu1->setObjectName("MainMenu1");
+  Datei1 = MainMenu1->addMenu("Datei");
+  Datei1->setObjectName("Datei1");
+  Beenden1 = AddItem(Datei1, "Beenden1", "Beenden");
+  Beenden1->setShortcut(QKeySequence(Qt::Key_Escape));
+  Optionen1 = MainMenu1->addMenu("Optionen");
+  Optionen1->setObjectName("Optionen1");
+  Einstellungen1 = AddItem(Optionen1, "Einstellungen1", "Einstellungen");
+  N1 = MainMenu1->addMenu("?");
+  N1->setObjectName("N1");
+  Spende1 = AddItem(N1, "Spende1", "Spende");
+  N2 = N1->addSeparator();
+  N2->setObjectName("N2");
+  Info1 = AddItem(N1, "Info1", "Info");
+}
+
+void TForm1::CreateControls() {
+  auto* client = new QWidget(this);
+  client->setObjectName("client");
+  client->setFixedSize(ClientWidth, ClientHeight);
+  setCentralWidget(client);
+
+  Label1 = PlaceLabel(client, "Label1", 8, 16, "Quelle:");
+  quellee = PlaceMirror(client, "quellee", 16);
+  Label2 = PlaceLabel(client, "Label2", 16, 48, "Ziel:");
+  ziele = PlaceMirror(client, "ziele", 48);
+
+  okb = Place<QPushButton>(client, "okb", QRect(8, 72, 473, 89));
+  okb->setFlat(true);
+  okb->setText("Bilder verteilen");
+  okb->setIcon(DistributeIcon());
+  okb->setIconSize(QSize(48, 48));
+
+  // Docked to the bottom: the progress bar lowest, the status line above it.
+  statusbarp =
+      Place<Panel>(client, "statusbarp", QRect(0, ClientHeight - 10 - 21, ClientWidth, 21));
+  statusbarp->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  statusbarp->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  pb = Place<QProgressBar>(client, "pb", QRect(0, ClientHeight - 10, ClientWidth, 10));
+  pb->setMinimum(0);
+  pb->setValue(0);
+  pb->setTextVisible(false);
+
+  verteilelb = Place<QListWidget>(client, "verteilelb", QRect());
+  verteilelb->setSortingEnabled(false);
+  verteilelb->hide();
+  verteileflb = Place<QListView>(client, "verteileflb", QRect());
+  verteileflb->hide();
+}
+
+void TForm1::ConnectHandlers() {
+  // Every handler runs guarded: an error ends it and shows the general error box.
+  const auto guarded = [this](void (TForm1::*handler)()) {
+    return [this, handler] { RunGuarded([&] { (this->*handler)(); }); };
+  };
+  connect(okb, &QPushButton::clicked, this, guarded(&TForm1::okbClick));
+  connect(Beenden1, &QAction::triggered, this, guarded(&TForm1::Beenden1Click));
+  connect(Einstellungen1, &QAction::triggered, this, guarded(&TForm1::Einstellungen1Click));
+  connect(Spende1, &QAction::triggered, this, guarded(&TForm1::Spende1Click));
+  connect(Info1, &QAction::triggered, this, guarded(&TForm1::Info1Click));
+}
+
+void TForm1::SetOptions(Toptionenf* options) {
+  options_ = options;
+}
+
+FolderMirrors TForm1::Mirrors() const {
+  return {quellee, ziele};
+}
+
+void TForm1::FormCreate() {
+  setWindowTitle(MainWindowTitle);
+  LoadFormState(settingsPath_, this);
+}
+
+void TForm1::FormClose() {
+  SaveFormState(settingsPath_, this);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  // A section that cannot be written keeps the window open, error shown.
+  if (RunGuarded([this] { FormClose(); }))
+    event->accept();
+  else
+    event->ignore();
+}
+
+void TForm1::okbClick() {
+  if (!options_) return;
+  const std::string source = options_->SourceFolder();
+  const std::string target = options_->TargetFolder();
+  if (source.empty() || target.empty()) {
+    CurrentModal().Information("Bitte zuerst den Quell und Zielordner der Daten auswählen!");
+    options_->ShowModal();
+    return;
+  }
+  if (!DirectoryExists(source)) {
+    CurrentModal().Error("Der Quellordner existiert nicht (mehr)!");
+    options_->MarkMissingFolder(FolderField::Source);
+    options_->ShowModal();
+    return;
+  }
+  if (!DirectoryExists(target)) {
+    CurrentModal().Error("Der Zielordner existiert nicht (mehr)!");
+    options_->MarkMissingFolder(FolderField::Target);
+    options_->ShowModal();
+    return;
+  }
+  StartDistribution();
+}
+
+void TForm1::StartDistribution() {}
+
+void TForm1::Beenden1Click() {
+  if (AskYesNo("Wirklich Beenden?")) close();
+}
+
+void TForm1::Einstellungen1Click() {
+  if (options_) options_->ShowModal();
+}
+
+void TForm1::Spende1Click() {
+  CurrentModal().Information("\r\n\r\nWer die Software mag und gerne etwas spenden möchte:\r\n\r\n"
+                             "spende@tamrel-fotomaz.example\r\n\r\nDanke!");
+}
+
+void TForm1::Info1Click() {
+  CurrentModal().Information(std::string(MainWindowTitle) +
+                             "\r\n\r\nAutor: Tamrel Fotomaz Team\r\n\r\nNews && Updates:\r\n"
+                             "https://tamrel-fotomaz.example");
+}

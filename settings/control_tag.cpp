@@ -1,0 +1,12 @@
+#include "settings/control_tag.h"
+
+#include <QObject>
+#include <QVariant>
+
+void SetTag(QObject* control, int tag) {
+  control->setProperty(TagProperty, tag);
+}
+
+int TagOf(const QObject* control) {
+  return control->property(TagProperty).toInt();
+}

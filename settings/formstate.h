@@ -1,0 +1,38 @@
+#pragma once
+// The settings file routines that walk a window's controls, and the routines
+// of formstate that need the toolkit (the Qt-free ones are in
+// formstate_utils.h).
+//
+// Which controls are stored: every QObject below the window whose Tag
+// (control_tag.h) and kind appear in the table of formstate.cpp. The window's
+// section is named after its objectName, each key after a control's
+// objectName.
+//
+// Definition order: the walk visits the window's QObject tree depth first,
+// each object before its children and siblings in the order they were
+// created, so a panel comes before the controls on it. Windows therefore
+// create their controls in the order their settings are to be written, and
+// never reorder siblings (QWidget::raise/lower/stackUnder do). Other windows
+// below the window (a dialog it owns) are not part of it and are skipped.
+
+#include <string>
+
+class QWidget;
+
+// ProgramDir() + "TamrelFotomaz.ini".
+std::string SettingsFilePath();
+
+// Puts the stored values into the window's controls through their ordinary
+// setters, so the controls react as to a user's change. Absent or unreadable
+// values leave a control as it is; never fails.
+void LoadFormState(const std::string& path, QWidget* window);
+// Erases the window's section and writes every stored control back. Throws
+// IniWriteError; what was written before the failure stays.
+void SaveFormState(const std::string& path, QWidget* window);
+
+// The yes/no question "=> Frage <="; true only for Yes.
+bool AskYesNo(const std::string& question);
+// Hourglass over every window of the program; no nesting count.
+void BeginWait();
+// Back to the normal cursor, however many BeginWait calls came before.
+void EndWait();

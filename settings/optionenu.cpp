@@ -1,0 +1,278 @@
+#include "settings/optionenu.h"
+
+#include "app/core/modal.h"
+#include "settings/control_tag.h"
+#include "settings/formstate.h"
+#include "settings/formstate_utils.h"
+#include "settings/panel.h"
+#include "settings/qt_text.h"
+#include "settings/search_icon.h"
+#include "settings/window_font.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <array>
+#include <utility>
+
+namespace {
+
+constexpr std::array<const char*, 3> StructureEntries = {"Jahr -> Bilder", "Jahr - Monat -> Bilder",
+                                                         "Jahr - Monat - Tag -> Bilder"};
+
+constexpr std::array<const char*, 3> StructureExplanations = {
+    "Ordner Jahr, darin dann alle Dateien", "Ordner Jahr, darin Ordner Monat, darin alle Dateien",
+    "Ordner Jahr, darin Ordner Monat, darin Order mit Tag, darin alle Dateien"};
+
+const QColor DarkRed(128, 0, 0);
+
+template <class Control> Control* Place(QWidget* parent, const char* name, int left, int top) {
+  auto* control = new Control(parent);
+  control->setObjectName(name);
+  control->move(left, top);
+  return control;
+}
+
+// A label sizes itself to its text, as the original layout expects.
+QLabel* PlaceLabel(QWidget* parent, const char* name, int left, int top, const char* text,
+                   bool bold = false) {
+  auto* label = Place<QLabel>(parent, name, left, top);
+  if (bold) label->setFont(BoldWindowFont());
+  label->setText(QString::fromUtf8(text));
+  label->adjustSize();
+  return label;
+}
+
+Panel* PlacePanel(QWidget* parent, const char* name, int left, int top, int width, int height) {
+  auto* panel = Place<Panel>(parent, name, left, top);
+  panel->resize(width, height);
+  // A raised inner and a lowered outer bevel: an etched frame.
+  panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  panel->setAutoFillBackground(true);
+  QPalette palette = panel->palette();
+  palette.setColor(QPalette::Window, QColor(192, 192, 192));
+  panel->setPalette(palette);
+  return panel;
+}
+
+QLineEdit* PlaceFolderField(QWidget* parent, const char* name, int left, int top) {
+  auto* field = Place<QLineEdit>(parent, name, left, top);
+  field->resize(353, 19);
+  field->setEnabled(false);
+  SetTag(field, 1);
+  SetFieldColor(field, Qt::white);
+  return field;
+}
+
+QToolButton* PlaceFolderButton(QWidget* parent, const char* name, int left, int top,
+                               const char* hint) {
+  auto* button = Place<QToolButton>(parent, name, left, top);
+  button->resize(20, 20);
+  button->setAutoRaise(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setIcon(SearchIcon());
+  button->setIconSize(QSize(16, 16));
+  button->setToolTip(QString::fromUtf8(hint));
+  return button;
+}
+
+QCheckBox* PlaceCheckBox(QWidget* parent, const char* name, int left, int top, int width,
+                         const char* text, bool checked) {
+  auto* box = Place<QCheckBox>(parent, name, left, top);
+  box->resize(width, 17);
+  box->setText(QString::fromUtf8(text));
+  box->setChecked(checked);
+  SetTag(box, 1);
+  return box;
+}
+
+QPushButton* PlaceButton(QWidget* parent, const char* name, int left, int top, const char* text) {
+  auto* button = Place<QPushButton>(parent, name, left, top);
+  button->resize(75, 25);
+  button->setText(QString::fromUtf8(text));
+  return button;
+}
+
+} // namespace
+
+void SetFieldColor(QLineEdit* field, const QColor& color) {
+  QPalette palette = field->palette();
+  palette.setColor(QPalette::Base, color); // every colour group, the disabled one included
+  field->setPalette(palette);
+}
+
+Toptionenf::Toptionenf(std::string settingsPath, FolderMirrors mirrors, QWidget* parent)
+    : QDialog(parent), settingsPath_(std::move(settingsPath)), mirrors_(mirrors) {
+  setObjectName("optionenf");
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setWindowTitle("Optionen");
+  setFont(WindowFont());
+  setFixedSize(526, 403);
+  CreateControls();
+  ConnectHandlers();
+  FormCreate();
+}
+
+// Created in the order the settings file lists the options (see formstate.h).
+void Toptionenf::CreateControls() {
+  Panel1 = PlacePanel(this, "Panel1", 16, 16, 409, 113);
+  Label1 = PlaceLabel(Panel1, "Label1", 16, 8,
+                      "Quellverzeichnis + ALLE darin enthaltenen Unterordner", true);
+  quellee = PlaceFolderField(Panel1, "quellee", 16, 28);
+  quellsuchsb = PlaceFolderButton(Panel1, "quellsuchsb", 376, 29, "Quellverzeichnis auswählen");
+  Label2 = PlaceLabel(Panel1, "Label2", 16, 56,
+                      "Zielverzeichnis + ALLE darin enthaltenen Unterordner", true);
+  ziele = PlaceFolderField(Panel1, "ziele", 16, 76);
+  zielsuchsb = PlaceFolderButton(Panel1, "zielsuchsb", 376, 77, "Zielverzeichnis auswählen");
+
+  Panel2 = PlacePanel(this, "Panel2", 16, 140, 409, 133);
+  Label5 = PlaceLabel(Panel2, "Label5", 16, 12, "Folgende Dateien:", true);
+  exifrenamecb =
+      PlaceCheckBox(Panel2, "exifrenamecb", 16, 88, 377,
+                    "Dateien automatisch umbenennen in Datum (sofern EXIF Daten vorhanden)", true);
+  keepfncb = PlaceCheckBox(Panel2, "keepfncb", 32, 112, 153, "Originalnamen anhängen", false);
+  allcb = PlaceCheckBox(Panel2, "allcb", 16, 32, 97, "Alle", false);
+  piccb = PlaceCheckBox(Panel2, "piccb", 136, 32, 97, "Bilder", true);
+  videocb = PlaceCheckBox(Panel2, "videocb", 272, 32, 97, "Videos", true);
+  Label8 = PlaceLabel(Panel2, "Label8", 35, 48, "*.*");
+  Label6 = PlaceLabel(Panel2, "Label6", 136, 48, "jpg, tif, png, bmp, gif");
+  Label7 = PlaceLabel(Panel2, "Label7", 272, 48, "mpg, avi, mov, divx, m2ts");
+  Label3 = PlaceLabel(Panel2, "Label3", 16, 72, "Dateinamen ändern", true);
+
+  Panel3 = PlacePanel(this, "Panel3", 16, 300, 409, 89);
+  Label4 = PlaceLabel(Panel3, "Label4", 16, 16, "Ordnerstruktur", true);
+  verteiloptcbb = Place<QComboBox>(Panel3, "verteiloptcbb", 16, 36);
+  verteiloptcbb->resize(169, 21);
+  for (const char* entry : StructureEntries)
+    verteiloptcbb->addItem(QString::fromUtf8(entry));
+  verteiloptcbb->setCurrentIndex(1);
+  SetTag(verteiloptcbb, 1);
+  erkll = PlaceLabel(Panel3, "erkll", 16, 64, "Erklärung...");
+
+  okb = PlaceButton(this, "okb", 440, 16, "OK");
+  Abbruch = PlaceButton(this, "Abbruch", 440, 48, "Abbruch");
+
+  // The disabled folder fields and the picture buttons take no focus.
+  setTabOrder(exifrenamecb, keepfncb);
+  setTabOrder(keepfncb, allcb);
+  setTabOrder(allcb, piccb);
+  setTabOrder(piccb, videocb);
+  setTabOrder(videocb, verteiloptcbb);
+  setTabOrder(verteiloptcbb, okb);
+  setTabOrder(okb, Abbruch);
+  exifrenamecb->setFocus();
+}
+
+void Toptionenf::ConnectHandlers() {
+  // Every handler runs guarded: an error ends it and shows the general error box.
+  const auto guarded = [this](void (Toptionenf::*handler)()) {
+    return [this, handler] { RunGuarded([&] { (this->*handler)(); }); };
+  };
+  connect(quellsuchsb, &QToolButton::clicked, this, guarded(&Toptionenf::quellsuchsbClick));
+  connect(zielsuchsb, &QToolButton::clicked, this, guarded(&Toptionenf::zielsuchsbClick));
+  // textChanged and toggled also report changes made by the program, as
+  // loading the settings needs; activated reports only the user's pick.
+  connect(quellee, &QLineEdit::textChanged, this, guarded(&Toptionenf::quelleeChange));
+  connect(ziele, &QLineEdit::textChanged, this, guarded(&Toptionenf::zieleChange));
+  connect(allcb, &QCheckBox::toggled, this, guarded(&Toptionenf::allcbClick));
+  connect(verteiloptcbb, &QComboBox::activated, this, guarded(&Toptionenf::verteiloptcbbChange));
+  connect(okb, &QPushButton::clicked, this, guarded(&Toptionenf::okbClick));
+  connect(Abbruch, &QPushButton::clicked, this, guarded(&Toptionenf::AbbruchClick));
+}
+
+void Toptionenf::FormCreate() {
+  LoadFormState(settingsPath_, this);
+  verteiloptcbbChange();
+}
+
+void Toptionenf::ShowModal() {
+  exec();
+}
+
+void Toptionenf::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void Toptionenf::ChooseFolder(QLineEdit* field, const std::string& caption) {
+  const std::optional<std::string> folder = CurrentModal().BrowseFolder(caption);
+  if (!folder) return;
+  field->setText(ToQString(WithBackslash(*folder)));
+  SetFieldColor(field, Qt::white);
+}
+
+void Toptionenf::quellsuchsbClick() {
+  ChooseFolder(quellee, "Bitte den Bilder-Quellordner auswählen:");
+}
+
+void Toptionenf::zielsuchsbClick() {
+  ChooseFolder(ziele, "Bitte den Bilder-Zielordner auswählen:");
+}
+
+void Toptionenf::quelleeChange() {
+  if (mirrors_.source) mirrors_.source->setText(quellee->text());
+}
+
+void Toptionenf::zieleChange() {
+  if (mirrors_.target) mirrors_.target->setText(ziele->text());
+}
+
+void Toptionenf::allcbClick() {
+  piccb->setEnabled(!allcb->isChecked());
+  videocb->setEnabled(!allcb->isChecked());
+}
+
+void Toptionenf::verteiloptcbbChange() {
+  const int index = verteiloptcbb->currentIndex();
+  if (index < 0 || index >= static_cast<int>(StructureExplanations.size())) return;
+  erkll->setText(QString::fromUtf8(StructureExplanations[static_cast<size_t>(index)]));
+  erkll->adjustSize();
+}
+
+void Toptionenf::okbClick() {
+  SaveFormState(settingsPath_, this);
+  accept();
+}
+
+void Toptionenf::AbbruchClick() {
+  LoadFormState(settingsPath_, this);
+  verteiloptcbbChange();
+  reject();
+}
+
+void Toptionenf::MarkMissingFolder(FolderField field) {
+  SetFieldColor(field == FolderField::Source ? quellee : ziele, DarkRed);
+}
+
+std::string Toptionenf::SourceFolder() const {
+  return ToStdString(quellee->text());
+}
+std::string Toptionenf::TargetFolder() const {
+  return ToStdString(ziele->text());
+}
+bool Toptionenf::AllFiles() const {
+  return allcb->isChecked();
+}
+bool Toptionenf::Pictures() const {
+  return piccb->isChecked();
+}
+bool Toptionenf::Videos() const {
+  return videocb->isChecked();
+}
+bool Toptionenf::RenameByDate() const {
+  return exifrenamecb->isChecked();
+}
+bool Toptionenf::KeepOriginalName() const {
+  return keepfncb->isChecked();
+}
+int Toptionenf::StructureIndex() const {
+  return verteiloptcbb->currentIndex();
+}

@@ -1,0 +1,101 @@
+#pragma once
+// The options dialog: the one home of the options while the program runs.
+// The run reads them live through the accessors below; they reach the
+// settings file only when the user presses "OK".
+
+#include <QDialog>
+#include <string>
+
+class QCheckBox;
+class QColor;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class Panel;
+
+// The main window's read-only copies of the two folder fields.
+struct FolderMirrors {
+  QLineEdit* source = nullptr;
+  QLineEdit* target = nullptr;
+};
+
+enum class FolderField { Source, Target };
+
+class Toptionenf : public QDialog {
+  Q_OBJECT
+
+public:
+  // Restores the options from settingsPath at once, which also fills the
+  // mirrors; so the main window must exist first.
+  Toptionenf(std::string settingsPath, FolderMirrors mirrors, QWidget* parent = nullptr);
+
+  // Shows the dialog modally; returns when it is closed.
+  void ShowModal();
+
+  std::string SourceFolder() const;
+  std::string TargetFolder() const;
+  bool AllFiles() const;
+  bool Pictures() const;
+  bool Videos() const;
+  bool RenameByDate() const;
+  bool KeepOriginalName() const;
+  // 0 year, 1 year/month, 2 year/month/day, -1 none selected.
+  int StructureIndex() const;
+
+  // Paints a folder field dark red: its folder no longer exists. Choosing a
+  // folder for the field paints it white again.
+  void MarkMissingFolder(FolderField field);
+
+protected:
+  // Escape closes nothing here; only the buttons and the close box do.
+  void keyPressEvent(QKeyEvent* event) override;
+
+private:
+  void CreateControls();
+  void ConnectHandlers();
+
+  void FormCreate();
+  void quellsuchsbClick();
+  void zielsuchsbClick();
+  void quelleeChange();
+  void zieleChange();
+  void allcbClick();
+  void verteiloptcbbChange();
+  void okbClick();
+  void AbbruchClick();
+
+  void ChooseFolder(QLineEdit* field, const std::string& caption);
+
+  std::string settingsPath_;
+  FolderMirrors mirrors_;
+
+  Panel* Panel1 = nullptr;
+  QLabel* Label1 = nullptr;
+  QLineEdit* quellee = nullptr;
+  QToolButton* quellsuchsb = nullptr;
+  QLabel* Label2 = nullptr;
+  QLineEdit* ziele = nullptr;
+  QToolButton* zielsuchsb = nullptr;
+  Panel* Panel2 = nullptr;
+  QLabel* Label5 = nullptr;
+  QCheckBox* exifrenamecb = nullptr;
+  QCheckBox* keepfncb = nullptr;
+  QCheckBox* allcb = nullptr;
+  QCheckBox* piccb = nullptr;
+  QCheckBox* videocb = nullptr;
+  QLabel* Label8 = nullptr;
+  QLabel* Label6 = nullptr;
+  QLabel* Label7 = nullptr;
+  QLabel* Label3 = nullptr;
+  Panel* Panel3 = nullptr;
+  QLabel* Label4 = nullptr;
+  QComboBox* verteiloptcbb = nullptr;
+  QLabel* erkll = nullptr;
+  QPushButton* okb = nullptr;
+  QPushButton* Abbruch = nullptr;
+};
+
+// Sets the background of a folder field (also while it is disabled).
+void SetFieldColor(QLineEdit* field, const QColor& color);

@@ -1,0 +1,5 @@
+#include "settings/panel.h"
+
+Panel::Panel(QWidget* parent) : QLabel(parent) {
+  setAlignment(Qt::AlignCenter);
+}
