@@ -1,0 +1,77 @@
+#include "app/core/file_collection.h"
+#include "tests/app/run_fixture.h"
+#include "tests/kit/temp_files.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class FileCollection : public ::testing::Test {
+protected:
+  void SetUp() override {
+    for (const char* name :
+         {"b.png", "a.JPG", "c.mov", "x.mp4", "y.jpg.tif", "readme", ".h.jpg", "sub/d.JPEG",
+          "sub/e.PNG", "sub2/f.jpg", ".thumbs/g.jpg", "sub/.git/h.jpg"}) {
+      fs::create_directories(fs::path(root_ + name).parent_path());
+      testkit::WriteFile(root_ + name, "x");
+    }
+  }
+
+  std::vector<std::string> Relative(const std::vector<std::string>& paths) const {
+    std::vector<std::string> relative;
+    for (const auto& path : paths)
+      relative.push_back(path.substr(root_.size()));
+    return relative;
+  }
+
+  testkit::TempDir dir_;
+  const std::string root_ = dir_.path() + "/";
+};
+
+TEST_F(FileCollection, GroupsByPatternThenTreeOrder) {
+  std::vector<std::string> list{"left over"};
+  FillFileList(root_, list, true, true, false, false, nullptr);
+  // A file matching two patterns comes once, under the first.
+  EXPECT_EQ(Relative(list),
+            (std::vector<std::string>{".h.jpg", "a.JPG", "y.jpg.tif", "sub/d.JPEG", "sub2/f.jpg",
+                                      "b.png", "sub/e.PNG", "c.mov"}));
+  FillFileList(dir_.path(), list, true, false, false, false, nullptr); // no trailing separator
+  EXPECT_EQ(Relative(list), (std::vector<std::string>{"c.mov"}));
+}
+
+TEST_F(FileCollection, AllTakesEveryFileWhateverTheOtherKinds) {
+  const std::vector<std::string> every{".h.jpg",    "a.JPG",     "b.png",     "c.mov",
+                                       "readme",    "x.mp4",     "y.jpg.tif", "sub/d.JPEG",
+                                       "sub/e.PNG", "sub2/f.jpg"};
+  for (const bool others : {false, true}) {
+    std::vector<std::string> list;
+    FillFileList(root_, list, others, others, true, false, nullptr);
+    EXPECT_EQ(Relative(list), every);
+  }
+  std::vector<std::string> none{"kept"};
+  FillFileList(root_, none, false, false, false, true, nullptr);
+  EXPECT_EQ(none, std::vector<std::string>{"kept"});
+}
+
+TEST_F(FileCollection, StatusShowsTheCountOfEveryPatternWalkPerFolder) {
+  runtest::FakeRunWindow window;
+  std::vector<std::string> list;
+  FillFileList(root_, list, true, true, false, false, &window);
+  // Folders in walk order: root, sub, sub2. Matches per folder of the
+  // patterns that find anything: *.jp* 3,1,1; *.png 1,1,0; *.mov 1,0,0.
+  std::vector<int> expected{3, 4, 5, 5, 5, 5, 6, 7, 7}; // *.jp*, *.tif, *.png
+  for (int walk = 0; walk < 6; ++walk)
+    expected.insert(expected.end(), {7, 7, 7});        // bmp .. avi
+  expected.insert(expected.end(), {8, 8, 8, 8, 8, 8}); // mov, divx
+  std::vector<std::string> texts;
+  for (const int count : expected)
+    texts.push_back("Dateien gefunden: " + std::to_string(count) + "  ");
+  EXPECT_EQ(window.statuses, texts);
+  EXPECT_EQ(std::count(window.log.begin(), window.log.end(), "Events"), 33);
+  EXPECT_EQ(window.log[0], "Events"); // events first, then the count
+}
+
+} // namespace

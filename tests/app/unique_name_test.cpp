@@ -1,0 +1,113 @@
+#include "app/core/target_folders.h"
+#include "app/core/unique_name.h"
+#include "tests/kit/temp_files.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+struct UniqueCase {
+  const char* what;
+  std::vector<std::string> existing;
+  std::string planned;
+  std::string extension;
+  std::string expected;
+};
+
+const UniqueCase kCases[] = {
+    {"first duplicate",
+     {"2023-05-01_120732.jpg"},
+     "2023-05-01_120732.jpg",
+     ".jpg",
+     "2023-05-01_120732_[0001].jpg"},
+    {"after _[0009] comes _[0010]",
+     {"x.jpg", "x_[0001].jpg", "x_[0002].jpg", "x_[0003].jpg", "x_[0004].jpg", "x_[0005].jpg",
+      "x_[0006].jpg", "x_[0007].jpg", "x_[0008].jpg", "x_[0009].jpg"},
+     "x.jpg",
+     ".jpg",
+     "x_[0010].jpg"},
+    {"upper-case counter counts",
+     {"2023-05-01_120732.jpg", "2023-05-01_120732_[0003].JPG"},
+     "2023-05-01_120732.JPG",
+     ".JPG",
+     "2023-05-01_120732_[0004].JPG"},
+    {"counters of other extensions and longer names do not count",
+     {"x.jpg", "x_[0007].mov", "x_img_1234.jpg", "x_[0002]_a.jpg", "xx_[0009].jpg"},
+     "x.jpg",
+     ".jpg",
+     "x_[0001].jpg"},
+    {"only the written form of a counter counts",
+     {"x.jpg", "x_[12].jpg", "x_[00012].jpg"},
+     "x.jpg",
+     ".jpg",
+     "x_[0001].jpg"},
+    {"past four digits", {"x.jpg", "x_[9999].jpg"}, "x.jpg", ".jpg", "x_[10000].jpg"},
+    {"and on", {"x.jpg", "x_[9999].jpg", "x_[10000].jpg"}, "x.jpg", ".jpg", "x_[10001].jpg"},
+    {"a stem with brackets of its own",
+     {"party_[a].jpg"},
+     "party_[a].jpg",
+     ".jpg",
+     "party_[a]_[0001].jpg"},
+    {"a planned counter is replaced, not stacked",
+     {"x_[0003].jpg"},
+     "x_[0003].jpg",
+     ".jpg",
+     "x_[0004].jpg"},
+    {"no extension", {"readme", "readme_[0001]"}, "README", "", "README_[0002]"},
+    {"umlauts compare ignoring case",
+     {"ärger.jpg", "ÄRGER_[0001].jpg"},
+     "ÄRGER.JPG",
+     ".JPG",
+     "ÄRGER_[0002].JPG"},
+    {"a folder of that name is taken too",
+     {"x.jpg/", "x_[0001].jpg/"},
+     "x.jpg",
+     ".jpg",
+     "x_[0002].jpg"},
+};
+
+TEST(MakeUniqueName, NextFreeCounterOfStemAndExtension) {
+  for (const auto& c : kCases) {
+    TargetFolderIndex index;
+    for (std::string name : c.existing) {
+      if (name.back() == '/') name.pop_back();
+      index.Add(name);
+    }
+    const std::string unique = MakeUniqueName(c.planned, c.extension, index);
+    EXPECT_EQ(unique, c.expected) << c.what;
+    EXPECT_FALSE(index.Contains(unique)) << c.what;
+  }
+}
+
+TEST(MakeUniqueName, FollowsFilesThatArriveAndLeave) {
+  TargetFolderIndex index;
+  index.Add("a.jpg");
+  EXPECT_EQ(MakeUniqueName("a.jpg", ".jpg", index), "a_[0001].jpg");
+  index.Add("a_[0001].jpg");
+  EXPECT_EQ(MakeUniqueName("a.jpg", ".jpg", index), "a_[0002].jpg");
+  index.Remove("A.JPG");
+  EXPECT_FALSE(index.Contains("a.jpg"));
+  EXPECT_TRUE(index.Contains("A_[0001].JPG"));
+}
+
+TEST(TargetFolders, ListsEachFolderOnceAndCreatesMissingOnes) {
+  testkit::TempDir dir;
+  TargetFolders folders;
+  EXPECT_EQ(folders.Prepare(dir.File("2023/05"), false), nullptr);
+  TargetFolderIndex* index = folders.Prepare(dir.File("2023/05"), true);
+  ASSERT_NE(index, nullptr);
+  EXPECT_TRUE(std::filesystem::is_directory(dir.File("2023/05")));
+
+  testkit::WriteFile(dir.File("2023/05/late.jpg"), "x"); // behind the run's back
+  EXPECT_EQ(folders.Prepare(dir.File("2023/05"), true), index);
+  EXPECT_FALSE(index->Contains("late.jpg"));
+  // Another path to the same folder shares its listing.
+  EXPECT_EQ(folders.Prepare(dir.File("2023/./05"), false), index);
+
+  folders.Forget(dir.File("2023/05"));
+  EXPECT_TRUE(folders.Prepare(dir.File("2023/05"), false)->Contains("LATE.JPG"));
+}
+
+} // namespace
