@@ -53,3 +53,23 @@ void PrintExifReport(std::ostream& out, const std::string& path, const ExifRepor
   if (options.Dump) PrintDump(out, exif.DumpText);
   out << '\n';
 }
+
+std::optional<ExifReportArguments> ParseExifReportArguments(const std::vector<std::string>& args) {
+  ExifReportArguments result;
+  bool optionsEnded = false;
+  for (const std::string& arg : args) {
+    if (optionsEnded || !arg.starts_with("-")) {
+      result.Files.push_back(arg);
+    } else if (arg == "--") {
+      optionsEnded = true;
+    } else if (arg == "--tags") {
+      result.Options.Tags = true;
+    } else if (arg == "--dump") {
+      result.Options.Dump = true;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (result.Files.empty()) return std::nullopt;
+  return result;
+}

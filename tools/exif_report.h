@@ -1,8 +1,10 @@
 #pragma once
 // The text fotomaz-exif prints for one file.
 
+#include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 struct ExifReportOptions {
   bool Tags = false; // one line per tag of the tag list
@@ -11,3 +13,12 @@ struct ExifReportOptions {
 
 // Reads the file with a fresh reader and prints what it found.
 void PrintExifReport(std::ostream& out, const std::string& path, const ExifReportOptions& options);
+
+struct ExifReportArguments {
+  ExifReportOptions Options;
+  std::vector<std::string> Files;
+};
+
+// The command line [--tags] [--dump] [--] FILE...; nothing on an unknown
+// option or when no file is named.
+std::optional<ExifReportArguments> ParseExifReportArguments(const std::vector<std::string>& args);

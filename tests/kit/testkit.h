@@ -17,6 +17,17 @@ namespace testkit {
 // With an empty date neither DateTime nor DateTimeOriginal is written: the
 // file has EXIF data but no date.
 std::string JpegWithExifDate(const std::string& dateTimeOriginal, bool bigEndian = false);
+// IFD0 of a camera-like file: make, model, resolution, DateTime
+// "2008:05:17 14:03:22", an EXIF sub-directory (exposure, DateTimeOriginal
+// "2008:05:17 14:03:20", flash, focal length 71/10 with focal plane
+// resolution 3000 per inch, a maker note, a user comment, image size
+// 2048 x 1536, an interoperability directory), a GPS directory, and IFD1
+// with thumbnail tags behind it.
+Ifd CameraIfd0();
+// A camera-like JPEG: SOI, APP0, the EXIF APP1 of CameraIfd0, DQT, start of
+// scan and end of image.
+std::string CameraJpeg(ByteOrder order);
+
 // A small valid JPEG with a JFIF APP0 segment and no metadata at all.
 std::string JpegWithoutExif();
 

@@ -1,0 +1,62 @@
+// Feeds arbitrary bytes to the JPEG scan or the TIFF read. The first byte
+// chooses the read (bit 0) and the reader option (bits 1-2); the rest is the
+// file.
+
+#include "metadata/exif.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <string_view>
+
+namespace {
+
+volatile size_t sink;
+
+void Touch(std::string_view text) {
+  sink = sink + text.size();
+}
+
+void TouchEverything(const TimgData& img) {
+  sink = sink + static_cast<size_t>(img.HasMetadata()) + static_cast<size_t>(img.HasExif()) +
+         static_cast<size_t>(img.SectionCount);
+  Touch(img.ErrorText);
+  for (int n = 1; n <= img.SectionCount; ++n)
+    Touch(img.Sections[static_cast<size_t>(n - 1)].Data);
+  if (!img.Exif) return;
+  const TImageInfo& exif = *img.Exif;
+  Touch(exif.DateTimeText);
+  Touch(exif.MakeText);
+  Touch(exif.ModelText);
+  Touch(exif.ExifVersionText);
+  Touch(exif.UserCommentText);
+  Touch(exif.DumpText);
+  Touch(exif.MakerNoteBytes);
+  sink = sink + static_cast<size_t>(exif.ImageWidth) + static_cast<size_t>(exif.ImageHeight);
+  for (const TTagEntry& tag : exif.TagList) {
+    Touch(exif.RenderValue(tag.RawBytes, tag.ValueType, tag.ValueList, tag.FormatText));
+    sink = sink + static_cast<size_t>(exif.NumericValue(tag.RawBytes, tag.ValueType) != 0);
+    Touch(exif.TagText(tag.Name));
+    sink = sink + static_cast<size_t>(exif.TagInteger(tag.Name));
+  }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size == 0) return 0;
+  const uint8_t selector = data[0];
+  // An exactly sized copy, so that the sanitizers see the true end of the data.
+  const size_t length = size - 1;
+  std::unique_ptr<char[]> bytes(new char[length]);
+  if (length > 0) std::memcpy(bytes.get(), data + 1, length);
+
+  static constexpr int32_t kOptions[] = {ReaderEverything, ReaderTextsOnly, ReaderTagListOnly,
+                                         ReaderEverything};
+  TimgData img(kOptions[(selector >> 1) & 3]);
+  MemorySource source(std::string_view(bytes.get(), length));
+  img.ReadFromStream(source, (selector & 1) != 0 ? "fuzz.tif" : "fuzz.jpg");
+  TouchEverything(img);
+  return 0;
+}

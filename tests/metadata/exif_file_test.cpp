@@ -1,0 +1,84 @@
+// ReadFile on real files: what it records about the file and its outcome texts.
+
+#include "metadata/file_facts.h"
+#include "reader_helpers.h"
+
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+
+using namespace testkit;
+
+TEST(ReadFile, MissingFileLeavesNoText) {
+  TempDir dir;
+  TimgData img(ReaderEverything);
+  EXPECT_FALSE(img.ReadFile(dir.File("missing.jpg")));
+  EXPECT_EQ(img.ErrorText, "");
+  EXPECT_EQ(img.FileName, "");
+  // A folder is not a file.
+  EXPECT_FALSE(img.ReadFile(dir.path()));
+  EXPECT_EQ(img.ErrorText, "");
+}
+
+TEST(ReadFile, RecordsTheFileAndResetsBetweenReads) {
+  setenv("TZ", "Europe/Berlin", 1);
+  tzset();
+  TempDir dir;
+  const std::string withDate = dir.File("IMG_1.JPG");
+  const std::string plain = dir.File("plain.jpg");
+  WriteFile(withDate, JpegWithExifDate("2008:05:17 14:03:20", true));
+  WriteFile(plain, JpegWithoutExif());
+  // 2021-06-15 12:00:00 local summer time.
+  std::tm local{};
+  local.tm_year = 121;
+  local.tm_mon = 5;
+  local.tm_mday = 15;
+  local.tm_hour = 12;
+  local.tm_isdst = -1;
+  const auto stamp = std::chrono::system_clock::from_time_t(std::mktime(&local));
+  std::filesystem::last_write_time(withDate, std::chrono::file_clock::from_sys(stamp));
+
+  TimgData img(ReaderEverything);
+  ASSERT_TRUE(img.ReadFile(withDate));
+  EXPECT_EQ(img.FileName, withDate);
+  EXPECT_EQ(img.FileSize, static_cast<int64_t>(ReadWholeFile(withDate).size()));
+  EXPECT_DOUBLE_EQ(img.FileDate, 44362.5); // days since 1899-12-30
+  EXPECT_EQ(img.Exif->DateTimeText, "2008:05:17 14:03:20");
+  EXPECT_EQ(img.Exif->MakeText, "Testkamera");
+
+  EXPECT_FALSE(img.ReadFile(plain));
+  EXPECT_FALSE(img.Exif);
+  EXPECT_FALSE(img.HasMetadata());
+  EXPECT_EQ(img.FileName, plain);
+  EXPECT_EQ(img.ErrorText, "Not an EXIF file");
+}
+
+TEST(ReadFile, UnsupportedExtensionIsNotOpened) {
+  TempDir dir;
+  const std::string path = dir.File("photo.jp2");
+  WriteFile(path, JpegWithExifDate("2008:05:17 14:03:20"));
+  TimgData img(ReaderEverything);
+  EXPECT_FALSE(img.ReadFile(path));
+  EXPECT_EQ(img.ErrorText, "Not an EXIF file");
+  EXPECT_EQ(img.SectionCount, 0);
+}
+
+TEST(ReadFile, UnreadableFileIsAnIllegalConstruction) {
+  TempDir dir;
+  const std::string path = dir.File("locked.jpg");
+  WriteFile(path, JpegWithExifDate("2008:05:17 14:03:20"));
+  std::filesystem::permissions(path, std::filesystem::perms::none);
+  if (FILE* probe = std::fopen(path.c_str(), "rb")) { // root reads anything
+    std::fclose(probe);
+    GTEST_SKIP() << "permissions do not stop this user";
+  }
+  TimgData img(ReaderEverything);
+  EXPECT_FALSE(img.ReadFile(path));
+  EXPECT_EQ(img.ErrorText, "Illegal Exif construction");
+}
+
+TEST(FileFacts, DateNumberCountsDaysFrom1899) {
+  EXPECT_DOUBLE_EQ(LocalDateTimeNumber(1899, 12, 30, 0, 0, 0), 0);
+  EXPECT_DOUBLE_EQ(LocalDateTimeNumber(1900, 1, 1, 6, 0, 0), 2.25);
+  EXPECT_DOUBLE_EQ(LocalDateTimeNumber(2000, 1, 1, 0, 0, 0), 36526);
+}

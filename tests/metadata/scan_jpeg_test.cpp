@@ -1,0 +1,216 @@
+// The JPEG marker scan: which segments it keeps, takes and stops at.
+
+#include "reader_helpers.h"
+
+#include <stdexcept>
+
+using namespace testkit;
+using readertest::DateTimeText;
+using readertest::Read;
+
+namespace {
+
+const std::string kDate = "2008:05:17 14:03:20";
+
+std::string Exif(const std::string& date = kDate, ByteOrder order = ByteOrder::Intel) {
+  return ExifApp1(Tiff(Ifd{Ascii(0x0132, date)}, order));
+}
+
+std::string Dqt() {
+  return Segment(kDqt, std::string(65, '\x01'));
+}
+
+// Counts what the scan asks of its source.
+class CountingSource : public ByteSource {
+public:
+  explicit CountingSource(const std::string& bytes) : inner_(bytes) {}
+  size_t Read(char* dst, size_t n) override {
+    ++calls;
+    const size_t count = inner_.Read(dst, n);
+    bytesRead += count;
+    return count;
+  }
+  int calls = 0;
+  size_t bytesRead = 0;
+
+private:
+  MemorySource inner_;
+};
+
+class FailingSource : public ByteSource {
+public:
+  size_t Read(char*, size_t) override { throw std::runtime_error("device gone"); }
+};
+
+} // namespace
+
+TEST(ScanJpeg, FileWithoutStartOfImageIsNotExif) {
+  const auto img = Read(Exif() + ScanAndEnd());
+  EXPECT_FALSE(img->HasMetadata());
+  EXPECT_EQ(img->ErrorText, "Not an EXIF file");
+}
+
+TEST(ScanJpeg, ExtensionChoosesTheReadIgnoringCase) {
+  const std::string jpeg = JpegWithExifDate(kDate);
+  struct Case {
+    const char* name;
+    bool read;
+  } cases[] = {{"a.jpg", true},  {"A.JPG", true},  {"b.JPEG", true}, {"c.jpe", true},
+               {"d.jp2", false}, {"e.png", false}, {"noext", false}, {"dir.jpg/f", false}};
+  for (const Case& c : cases) {
+    TimgData img(ReaderEverything);
+    MemorySource source(jpeg);
+    EXPECT_EQ(img.ReadFromStream(source, c.name), c.read) << c.name;
+    EXPECT_EQ(img.ErrorText, c.read ? "<none>" : "Not an EXIF file") << c.name;
+  }
+}
+
+TEST(ScanJpeg, ReadErrorMakesTheReadFalse) {
+  TimgData img(ReaderEverything);
+  FailingSource source;
+  EXPECT_FALSE(img.ReadFromStream(source, "a.jpg"));
+  EXPECT_EQ(img.ErrorText, "Not an EXIF file");
+}
+
+TEST(ScanJpeg, FifthSegmentIsNotExaminedWithoutEarlierMetadata) {
+  const auto img = Read(Soi() + Dqt() + Dqt() + Dqt() + Dqt() + Exif() + ScanAndEnd());
+  EXPECT_FALSE(img->HasExif());
+  EXPECT_EQ(img->SectionCount, 5);
+  EXPECT_EQ(img->ErrorText, "Not an EXIF file");
+}
+
+TEST(ScanJpeg, FifthSegmentIsExaminedAfterAComment) {
+  const auto img = Read(Soi() + Comment("x") + Dqt() + Dqt() + Dqt() + Exif() + ScanAndEnd());
+  EXPECT_TRUE(img->HasExif());
+  EXPECT_EQ(DateTimeText(*img), kDate);
+}
+
+TEST(ScanJpeg, App1AfterTheFifthSegmentIsDroppedAndItsSlotReused) {
+  const auto img = Read(Soi() + Comment("x") + Dqt() + Dqt() + Dqt() + Dqt() + Exif() +
+                        Comment("last") + ScanAndEnd());
+  EXPECT_FALSE(img->HasExif());
+  ASSERT_EQ(img->SectionCount, 7); // six segments and the start of scan
+  EXPECT_EQ(img->Section(6).Marker, kCom);
+  EXPECT_EQ(img->CommentSection, &img->Section(6));
+}
+
+TEST(ScanJpeg, OnlyTheFirstExifSegmentIsUsed) {
+  const auto img =
+      Read(Soi() + Exif("2001:01:01 01:01:01") + Exif("2002:02:02 02:02:02") + ScanAndEnd());
+  EXPECT_EQ(DateTimeText(*img), "2001:01:01 01:01:01");
+  EXPECT_EQ(img->SectionCount, 2); // the second APP1 gave its slot to the start of scan
+  EXPECT_EQ(img->Section(2).Marker, 0xDA);
+}
+
+TEST(ScanJpeg, NonExifApp1DoesNotHideALaterExifSegment) {
+  const std::string xmp = Segment(kApp1, std::string("http://ns.adobe.com/xap/1.0/\0<x/>", 33));
+  const auto img = Read(Soi() + xmp + Exif() + ScanAndEnd());
+  EXPECT_TRUE(img->HasExif());
+  EXPECT_EQ(img->ExifSection, &img->Section(2));
+  EXPECT_EQ(DateTimeText(*img), kDate);
+  EXPECT_EQ(img->ErrorText, "<none>");
+}
+
+TEST(ScanJpeg, NonExifApp1AloneIsNoMetadata) {
+  const auto img = Read(Soi() + Segment(kApp1, "not exif at all") + ScanAndEnd());
+  EXPECT_FALSE(img->HasExif());
+  EXPECT_FALSE(img->Exif);
+  EXPECT_EQ(img->ErrorText, "Incorrect Exif header");
+}
+
+TEST(ScanJpeg, BadAlignmentMarkKeepsTheSegmentWithoutTags) {
+  const auto img = Read(Soi() + Segment(kApp1, std::string("Exif\0\0XX\0\x2A", 10)) + ScanAndEnd());
+  EXPECT_TRUE(img->HasExif());
+  ASSERT_TRUE(img->Exif);
+  EXPECT_TRUE(img->Exif->TagList.empty());
+  EXPECT_EQ(img->ErrorText, "<none>");
+}
+
+TEST(ScanJpeg, FillBytesBeforeAMarkerAreSkipped) {
+  const auto img = Read(Soi() + "\xFF\xFF\xFF" + Exif() + "\xFF\xFF" + ScanAndEnd());
+  EXPECT_EQ(DateTimeText(*img), kDate);
+  EXPECT_EQ(img->Section(1).Marker, kApp1);
+}
+
+TEST(ScanJpeg, CommentAndApp13AreMetadataWithoutExif) {
+  const auto img = Read(Soi() + Comment("first") + Segment(kApp13, "Photoshop 3.0") +
+                        Segment(kApp13, "second") + Comment("second") + ScanAndEnd());
+  EXPECT_TRUE(img->HasMetadata());
+  EXPECT_FALSE(img->HasExif());
+  EXPECT_EQ(img->CommentSection, &img->Section(4)); // the last comment
+  EXPECT_EQ(img->IptcSection, &img->Section(2));    // the first APP13
+  ASSERT_TRUE(img->Iptc);
+  EXPECT_EQ(img->Iptc->Owner, img.get());
+}
+
+TEST(ScanJpeg, StoredSegmentHoldsLengthWordAndBody) {
+  const auto img = Read(Soi() + App0Jfif() + Comment("hello") + Segment(0xE5, "") + ScanAndEnd());
+  EXPECT_EQ(img->HeaderSection, &img->Section(1));
+  const tSection& comment = img->Section(2);
+  EXPECT_EQ(comment.Size, 7);
+  EXPECT_EQ(comment.Data, std::string("\x00\x07hello", 7));
+  EXPECT_EQ(img->Section(3).Data, std::string("\x00\x02", 2));
+}
+
+TEST(ScanJpeg, AtMostTwentySegmentsAreRead) {
+  std::string bytes = Soi() + Comment("x");
+  for (int i = 0; i < 30; ++i)
+    bytes += Dqt();
+  const auto img = Read(bytes + Exif() + ScanAndEnd());
+  EXPECT_EQ(img->SectionCount, 20);
+  EXPECT_TRUE(img->HasMetadata());
+}
+
+TEST(ScanJpeg, ImageDataAfterStartOfScanIsNeverScanned) {
+  // ScanAndEnd carries an EXIF segment inside its image data.
+  const auto img = Read(JpegWithoutExif());
+  EXPECT_FALSE(img->HasMetadata());
+}
+
+TEST(ScanJpeg, LengthWordBelowTwoEndsTheScanKeepingWhatWasFound) {
+  for (uint16_t length : {0, 1}) {
+    const auto img = Read(Soi() + Exif() + SegmentHead(kDqt, length) + Comment("never"));
+    EXPECT_EQ(img->SectionCount, 1) << length;
+    EXPECT_EQ(img->CommentSection, nullptr) << length;
+    EXPECT_EQ(DateTimeText(*img), kDate) << length;
+    EXPECT_EQ(img->ErrorText, "<none>") << length;
+  }
+}
+
+TEST(ScanJpeg, BodyCutByTheEndOfDataIsFilledWithZeros) {
+  const auto img = Read(Soi() + Comment("x") + SegmentHead(kDqt, 100) + "abc");
+  ASSERT_EQ(img->SectionCount, 2);
+  const tSection& cut = img->Section(2);
+  EXPECT_EQ(cut.Size, 100);
+  EXPECT_EQ(cut.Data, std::string("\x00\x64", 2) + "abc" + std::string(95, '\0'));
+}
+
+TEST(ScanJpeg, EveryTruncationEndsCleanly) {
+  for (ByteOrder order : {ByteOrder::Intel, ByteOrder::Motorola}) {
+    const std::string full = CameraJpeg(order);
+    const size_t exifEnd = full.find("\xFF\xDB");
+    for (size_t cut = 0; cut <= full.size(); ++cut) {
+      const auto img = Read(full.substr(0, cut));
+      ASSERT_LE(img->SectionCount, 20);
+      if (cut >= exifEnd) {
+        EXPECT_EQ(DateTimeText(*img), "2008:05:17 14:03:20") << cut;
+        EXPECT_EQ(img->ErrorText, "<none>") << cut;
+      }
+    }
+  }
+}
+
+TEST(ScanJpeg, ReadsThroughABufferAndStopsAtTheImageData) {
+  const std::string head =
+      Soi() + App0Jfif() +
+      ExifApp1(Tiff(Ifd{Ascii(0x0132, kDate), Undefined(0x927C, std::string(40000, 'n'))},
+                    ByteOrder::Intel)) +
+      Dqt();
+  const std::string file = head + ScanAndEnd() + std::string(2'000'000, '\x55');
+  TimgData img(ReaderEverything);
+  CountingSource source(file);
+  ASSERT_TRUE(img.ReadFromStream(source, "big.jpg"));
+  EXPECT_EQ(img.Exif->DateTimeText, kDate);
+  EXPECT_LE(source.calls, 4);
+  EXPECT_LT(source.bytesRead, head.size() + 64 * 1024);
+}

@@ -1,0 +1,58 @@
+// fotomaz-exif: its command line and the report it prints.
+
+#include "tests/kit/testkit.h"
+#include "tools/exif_report.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace testkit;
+
+TEST(ExifTool, CommandLine) {
+  const auto parsed = ParseExifReportArguments({"--dump", "a.jpg", "--tags", "--", "--b.jpg"});
+  ASSERT_TRUE(parsed);
+  EXPECT_TRUE(parsed->Options.Tags);
+  EXPECT_TRUE(parsed->Options.Dump);
+  EXPECT_EQ(parsed->Files, (std::vector<std::string>{"a.jpg", "--b.jpg"}));
+  EXPECT_FALSE(ParseExifReportArguments({}));
+  EXPECT_FALSE(ParseExifReportArguments({"--tags"}));
+  EXPECT_FALSE(ParseExifReportArguments({"--verbose", "a.jpg"}));
+}
+
+TEST(ExifTool, ReportsTagsAndDumpInOrder) {
+  TempDir dir;
+  const std::string path = dir.File("a.jpg");
+  WriteFile(path, JpegWithExifDate("2008:05:17 14:03:20"));
+  std::ostringstream out;
+  PrintExifReport(out, path, {.Tags = true, .Dump = true});
+  EXPECT_EQ(out.str(), "File: " + path +
+                           "\nReadFile: true\nErrorText: <none>\nHasMetadata: true\n"
+                           "HasExif: true\nDateTimeText: 2008:05:17 14:03:20\n"
+                           "MakeText: Testkamera\nModelText: TK-1\nExifVersionText: 0220\n"
+                           "ImageWidth: 640\nImageHeight: 480\n"
+                           "Tag: 0x010F Make = Testkamera\n"
+                           "Tag: 0x0110 Model = TK-1\n"
+                           "Tag: 0x0132 DateTime = 2008:05:17 14:03:20\n"
+                           "Tag: 0x9000 ExifVersion = \"0220\"\n"
+                           "Tag: 0x9003 DateTimeOriginal = 2008:05:17 14:03:20\n"
+                           "Tag: 0xA002 ExifImageWidth = 640\n"
+                           "Tag: 0xA003 ExifImageLength = 480\n"
+                           "Tag: 0x8769 ExifOffset = 100\n"
+                           "Dump: Make = Testkamera\n"
+                           "Dump: Model = TK-1\n"
+                           "Dump: Date Time = 2008:05:17 14:03:20\n"
+                           "Dump: Exif Offset = 100\n"
+                           "Dump: Exif Version = \"0220\"\n"
+                           "Dump: Date Time Original = 2008:05:17 14:03:20\n"
+                           "Dump: Exif Image Width = 640\n"
+                           "Dump: Exif Image Length = 480\n\n");
+}
+
+TEST(ExifTool, FileWithoutExifPrintsEmptyFields) {
+  std::ostringstream out;
+  PrintExifReport(out, "/nonexistent/x.jpg", {.Tags = true, .Dump = true});
+  EXPECT_EQ(out.str(), "File: /nonexistent/x.jpg\nReadFile: false\nErrorText: \n"
+                       "HasMetadata: false\nHasExif: false\nDateTimeText: \nMakeText: \n"
+                       "ModelText: \nExifVersionText: \nImageWidth: 0\nImageHeight: 0\n\n");
+}
