@@ -1,0 +1,78 @@
+// The fixed layouts of both windows: every text fits its control. With
+// FOTOMAZ_SCREENSHOT_DIR set, the windows are also saved as pictures there.
+
+#include "app/unit1.h"
+#include "settings/optionenu.h"
+#include "tests/kit/fake_modal.h"
+#include "tests/kit/temp_files.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPixmap>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Width a control needs to show its whole text; 0 for controls without text.
+int NeededWidth(const QWidget* control) {
+  if (qobject_cast<const QLabel*>(control) || qobject_cast<const QCheckBox*>(control))
+    return control->sizeHint().width();
+  if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+    if (button->text().isEmpty()) return button->icon().isNull() ? 0 : button->iconSize().width();
+    const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+    return button->fontMetrics().horizontalAdvance(button->text()) + icon + 8;
+  }
+  if (const auto* combo = qobject_cast<const QComboBox*>(control)) {
+    int widest = 0;
+    for (int i = 0; i < combo->count(); ++i)
+      widest = std::max(widest, combo->fontMetrics().horizontalAdvance(combo->itemText(i)));
+    return widest + 24; // frame and arrow
+  }
+  return 0;
+}
+
+// Every visible control lies inside its container and is wide enough for
+// its text.
+void ExpectTextsFit(const QWidget& window) {
+  for (const QWidget* control : window.findChildren<QWidget*>()) {
+    const QWidget* container = control->parentWidget();
+    // Qt's own helper widgets (unnamed or "qt_...") are not ours to lay out.
+    const QString name = control->objectName();
+    if (name.isEmpty() || name.startsWith("qt_")) continue;
+    if (!control->isVisibleTo(&window) || control->isWindow() || container->isWindow()) continue;
+    SCOPED_TRACE(control->objectName().toStdString());
+    EXPECT_LE(NeededWidth(control), control->width());
+    EXPECT_LE(control->geometry().right(), container->width() - 1);
+    EXPECT_LE(control->geometry().bottom(), container->height() - 1);
+  }
+}
+
+void SaveScreenshot(QWidget& window, const char* name) {
+  const QByteArray folder = qgetenv("FOTOMAZ_SCREENSHOT_DIR");
+  if (folder.isEmpty()) return;
+  window.show();
+  ASSERT_TRUE(window.grab().save(QString::fromUtf8(folder) + "/" + name));
+}
+
+TEST(WindowLayoutTest, EveryTextFitsItsControl) {
+  testkit::FakeModal modal;
+  testkit::TempDir dir;
+  const std::string settings = dir.File("TamrelFotomaz.ini");
+  TForm1 form(settings);
+  Toptionenf options(settings, form.Mirrors(), &form);
+  form.SetOptions(&options);
+
+  ExpectTextsFit(form);
+  ExpectTextsFit(options);
+  EXPECT_EQ(form.centralWidget()->size(), QSize(492, 196));
+  EXPECT_EQ(options.size(), QSize(526, 403));
+
+  SaveScreenshot(form, "main-window.png");
+  SaveScreenshot(options, "options-dialog.png");
+}
+
+} // namespace
