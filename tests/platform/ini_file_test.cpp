@@ -109,7 +109,9 @@ TEST_F(IniFileTest, AKilledSaveNeverLeavesATruncatedFile) {
       EXPECT_TRUE(value.empty() || value == big.substr(0, 2047)) << key;
     }
     const std::string whole = std::filesystem::exists(path) ? testkit::ReadWholeFile(path) : "";
-    if (!whole.empty()) EXPECT_EQ(whole.back(), '\n');
+    if (!whole.empty()) {
+      EXPECT_EQ(whole.back(), '\n');
+    }
   }
   EXPECT_TRUE(std::filesystem::exists(path));
 }
