@@ -1,0 +1,200 @@
+// fotomaz-bench: times the distribution run against the floor of what any
+// run must do per file, on identical synthetic trees.
+//
+//   fotomaz-bench [N] [--structure I] [--burst K]
+
+#include "app/core/distribution_run.h"
+#include "app/core/modal.h"
+#include "app/core/run_window.h"
+#include "bench/synthetic_tree.h"
+#include "platform/directory_walk.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <filesystem>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Options {
+  size_t files = 20000;
+  int structure = 1;
+  size_t burst = 0;
+};
+
+// The headless window: the default options, nothing shown.
+class BenchWindow final : public RunWindow {
+public:
+  BenchWindow(std::string source, std::string target, int structure)
+      : source_(std::move(source)), target_(std::move(target)), structure_(structure) {}
+  void SetStatusText(const std::string&) override {}
+  void SetProgressMaximum(int) override {}
+  void SetProgressPosition(int) override {}
+  void ProcessEvents() override {}
+  void BeginWait() override {}
+  void EndWait() override {}
+  std::string SourceFolderText() override { return source_; }
+  bool AllFilesChecked() override { return false; }
+  bool PicturesChecked() override { return true; }
+  bool VideosChecked() override { return true; }
+  std::string TargetFolderText() override { return target_; }
+  bool RenameByDateChecked() override { return true; }
+  bool KeepOriginalNameChecked() override { return false; }
+  int StructureIndex() override { return structure_; }
+
+private:
+  std::string source_, target_;
+  int structure_;
+};
+
+// Answers Yes to every question and does nothing else.
+class YesModal final : public Modal {
+public:
+  void Information(const std::string&) override {}
+  void Error(const std::string&) override {}
+  bool Confirm(const std::string&) override { return true; }
+  void Message(const std::string&) override {}
+  bool AskYesNo(const std::string&) override { return true; }
+  std::optional<std::string> BrowseFolder(const std::string&) override { return std::nullopt; }
+  void OpenFolder(const std::string&) override {}
+  void ApplicationError(const std::string&) override {}
+};
+
+[[noreturn]] void Usage() {
+  std::fprintf(stderr, "usage: fotomaz-bench [N] [--structure I] [--burst K]\n");
+  std::exit(2);
+}
+
+Options ParseOptions(int argc, char** argv) {
+  Options options;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const auto number = [&](const char* text) {
+      char* end = nullptr;
+      const long long value = std::strtoll(text, &end, 10);
+      if (!text[0] || *end || value < 0) Usage();
+      return value;
+    };
+    if (arg == "--structure" && i + 1 < argc) {
+      options.structure = static_cast<int>(number(argv[++i]));
+    } else if (arg == "--burst" && i + 1 < argc) {
+      options.burst = static_cast<size_t>(number(argv[++i]));
+    } else if (arg[0] != '-') {
+      options.files = static_cast<size_t>(number(arg.c_str()));
+    } else {
+      Usage();
+    }
+  }
+  if (options.files == 0) Usage();
+  return options;
+}
+
+std::string MakeScratchFolder() {
+  const std::string base =
+      fs::is_directory("/dev/shm") ? "/dev/shm" : fs::temp_directory_path().string();
+  std::string pattern = base + "/fotomaz-bench-XXXXXX";
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch folder");
+  return pattern;
+}
+
+// The least any run does per file: open, read the first 64 KiB, close, stat,
+// create its year/month folder once, rename without replacing. The walk
+// that finds the files is part of it.
+void RunFloor(const std::string& source, const std::string& target) {
+  std::vector<std::string> files;
+  WalkFolderTree(source, [&](const FolderContents& folder) {
+    for (const auto& name : folder.files)
+      files.push_back(folder.path + name);
+  });
+  std::vector<char> buffer(64 * 1024);
+  std::set<std::string> created;
+  for (const std::string& path : files) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) continue;
+    if (read(fd, buffer.data(), buffer.size()) < 0) std::perror("read");
+    close(fd);
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0) continue;
+    std::tm local{};
+    localtime_r(&st.st_mtime, &local);
+    char month[32];
+    std::snprintf(month, sizeof month, "/%04d/%02d", local.tm_year + 1900, local.tm_mon + 1);
+    const std::string folder = target + month;
+    if (created.insert(folder).second) fs::create_directories(folder);
+    const std::string name = path.substr(path.rfind('/'));
+    renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, (folder + name).c_str(), RENAME_NOREPLACE);
+  }
+}
+
+size_t CountFiles(const std::string& root) {
+  size_t count = 0;
+  for (const auto& entry : fs::recursive_directory_iterator(root))
+    count += entry.is_regular_file();
+  return count;
+}
+
+struct Timing {
+  double seconds;
+  size_t left; // files still in the source afterwards
+};
+
+template <typename Work>
+Timing TimeOnFreshTree(const std::string& scratch, const Options& options, Work work) {
+  const std::string source = scratch + "/quelle", target = scratch + "/ziel";
+  fs::create_directories(source);
+  fs::create_directories(target);
+  BuildSyntheticTree(source, {options.files, options.burst});
+  const auto start = std::chrono::steady_clock::now();
+  work(source, target);
+  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+  const Timing timing{elapsed.count(), CountFiles(source)};
+  fs::remove_all(source);
+  fs::remove_all(target);
+  return timing;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+  const Options options = ParseOptions(argc, argv);
+  const std::string scratch = MakeScratchFolder();
+  try {
+    const Timing floor = TimeOnFreshTree(scratch, options, RunFloor);
+    const Timing run = TimeOnFreshTree(
+        scratch, options, [&](const std::string& source, const std::string& target) {
+          BenchWindow window(source + "/", target + "/", options.structure);
+          YesModal modal;
+          SetModal(&modal);
+          DistributionRun(window).DistributeFiles();
+          SetModal(nullptr);
+        });
+    fs::remove_all(scratch);
+    const double n = static_cast<double>(options.files);
+    std::printf("files            %zu\n", options.files);
+    std::printf("structure        %d\n", options.structure);
+    std::printf("burst            %zu\n", options.burst);
+    std::printf("floor            %.3f s  %.0f files/s\n", floor.seconds, n / floor.seconds);
+    std::printf("run              %.3f s  %.0f files/s\n", run.seconds, n / run.seconds);
+    std::printf("run/floor        %.2f\n", floor.seconds / run.seconds);
+    if (floor.left != 0 || run.left != 0) {
+      std::printf("not moved        floor %zu, run %zu\n", floor.left, run.left);
+      return 1;
+    }
+  } catch (const std::exception& e) {
+    fs::remove_all(scratch);
+    std::fprintf(stderr, "fotomaz-bench: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// A synthetic photo collection for the benchmark: mostly JPEGs with EXIF
+// dates, the rest PNG, MOV and JPEGs without EXIF, in nested folders with
+// mixed-case names.
+
+#include <cstddef>
+#include <string>
+
+struct TreeShape {
+  size_t files = 20000;
+  // 0: about one JPEG in ten shares its second with the one before; K > 0:
+  // K consecutive JPEGs share each date stamp.
+  size_t burst = 0;
+};
+
+// Writes the tree below root (which must exist). The same shape always gives
+// the same tree.
+void BuildSyntheticTree(const std::string& root, const TreeShape& shape);
