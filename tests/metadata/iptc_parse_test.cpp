@@ -122,8 +122,8 @@ TEST(IptcParseTest, ZeroAndOverlongLengthsStayInsideTheText) {
   EXPECT_EQ(Parse(pad + IptcDataset(2, 90, "Gera") +
                   testkit::IptcDatasetWithLength(2, 120, 0xFFFF, "kurz")),
             (std::vector<Shown>{{"City", "Gera"}, {"ImageCaption", "kurz"}}));
-  // Three bytes of a dataset header are not enough to read one.
-  EXPECT_EQ(Parse(pad + IptcDataset(2, 90, "Suhl") + "\x1C\x02\x78"),
+  // A dataset header cut after its first length byte is not read.
+  EXPECT_EQ(Parse(pad + IptcDataset(2, 90, "Suhl") + std::string("\x1C\x02\x78\x00", 4)),
             (std::vector<Shown>{{"City", "Suhl"}}));
   // The extended length form is read as a plain 16-bit number.
   const std::string extended("\0\0\0\x02"
