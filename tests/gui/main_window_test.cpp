@@ -100,13 +100,6 @@ TEST_F(MainWindowTest, StartsWithItsTitleFixedLayoutAndMenu) {
   EXPECT_EQ(Find<QAction>("Beenden1")->shortcut(), QKeySequence(Qt::Key_Escape));
 }
 
-TEST_F(MainWindowTest, StoredFoldersAppearInTheMirrors) {
-  testkit::WriteFile(settings, "[optionenf]\nquellee=/q/\nziele=/z/\n");
-  Create();
-  EXPECT_EQ(Find<QLineEdit>("quellee")->text(), "/q/");
-  EXPECT_EQ(Find<QLineEdit>("ziele")->text(), "/z/");
-}
-
 TEST_F(MainWindowTest, EscapeAsksBeforeQuitting) {
   testkit::WriteFile(settings, "[Form1]\nalt=1\n[optionenf]\nallcb=1\n");
   Create();
@@ -124,14 +117,6 @@ TEST_F(MainWindowTest, EscapeAsksBeforeQuitting) {
             (std::vector<ModalRequest>(2, ModalRequest{ModalKind::AskYesNo, "Wirklich Beenden?"})));
   // Closing erases the window's own section and nothing else.
   EXPECT_EQ(testkit::ReadWholeFile(settings), "[optionenf]\nallcb=1\n");
-}
-
-TEST_F(MainWindowTest, ClosingWithoutSettingsFileWritesNone) {
-  Create();
-  form->show();
-  EXPECT_TRUE(form->close());
-  EXPECT_FALSE(std::filesystem::exists(settings));
-  EXPECT_TRUE(modal.requests.empty());
 }
 
 TEST_F(MainWindowTest, ASectionThatCannotBeErasedKeepsTheWindowOpen) {

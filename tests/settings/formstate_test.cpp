@@ -207,16 +207,6 @@ TEST_F(FormStateTest, ListsAreEmptiedAndReadUpToTheFirstEmptyOrAbsentItem) {
   EXPECT_EQ(form.comboItems->currentIndex(), -1);
 }
 
-TEST_F(FormStateTest, ComboIndexOutsideItsItemsLeavesNoSelection) {
-  testkit::WriteFile(path, "[TestForm]\ncombo=5\n");
-  TestForm form;
-  form.combo->setCurrentIndex(1);
-  LoadFormState(path, &form.window);
-  EXPECT_EQ(form.combo->currentIndex(), -1);
-  SaveFormState(path, &form.window);
-  EXPECT_EQ(IniReadString(path, "TestForm", "combo", "?"), "-1");
-}
-
 TEST_F(FormStateTest, LoadingReportsChangesOnlyWhereTheValueChanges) {
   testkit::WriteFile(path, "[TestForm]\nedit=neu\ncheck=1\nlabel=gleich\n");
   TestForm form;
@@ -231,16 +221,6 @@ TEST_F(FormStateTest, LoadingReportsChangesOnlyWhereTheValueChanges) {
   LoadFormState(path, &form.window);
   EXPECT_EQ(editChanges, 1);
   EXPECT_EQ(checkChanges, 1);
-}
-
-TEST_F(FormStateTest, SaveRewritesOnlyItsOwnSection) {
-  testkit::WriteFile(path, "[Other]\nkeep=1\n[testform]\nremoved=old\nedit=old\n");
-  TestForm form;
-  form.edit->setText("new");
-  SaveFormState(path, &form.window);
-  EXPECT_EQ(IniReadString(path, "Other", "keep", ""), "1");
-  EXPECT_EQ(IniReadString(path, "TestForm", "removed", "absent"), "absent");
-  EXPECT_EQ(IniReadString(path, "TestForm", "edit", ""), "new");
 }
 
 TEST_F(FormStateTest, FailedWriteStopsTheSaveAndKeepsWhatWasWritten) {
