@@ -60,7 +60,8 @@ public:
 
   // Fills the store from the text of an APP13 segment (with or without its
   // length word). Malformed data gives fewer or odd entries, never a read
-  // outside the text.
+  // outside the text. No copy of the text is kept, so stores may parse
+  // independently of each other.
   void ParseSegment(std::string_view text);
   // Row of the dataset definition table with that name, or kNoEntry.
   static int32_t DefinitionIndex(std::string_view name);

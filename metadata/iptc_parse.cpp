@@ -13,9 +13,11 @@
 namespace {
 
 constexpr std::string_view kPhotoshopSignature = "Photoshop 3.0";
-// Where the search for the first dataset starts when the signature is absent:
-// the same place as behind a signature at the very start of the text.
+// Without the signature the search starts at the 13th byte (index 12), as
+// though the signature had been found one byte before the text.
 constexpr size_t kStartWithoutSignature = kPhotoshopSignature.size() - 1;
+// Maximum size recorded for a dataset that has no definition.
+constexpr int32_t kCustomMaxSize = 64;
 constexpr char kTagMarker = 0x1C;
 
 bool IsKnownRecord(uint8_t record) {
@@ -60,7 +62,7 @@ TTagEntry ReadDataset(std::string_view text, size_t& cursor) {
     entry.Description = entry.Name;
     entry.TagNumber = dataset;
     entry.IptcRecord = record;
-    entry.ByteCount = 64;
+    entry.ByteCount = kCustomMaxSize;
   }
   entry.Text = text.substr(dataStart, length);
   return entry;
