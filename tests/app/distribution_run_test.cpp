@@ -5,7 +5,6 @@
 #include "tests/kit/testkit.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -245,25 +244,6 @@ TEST_F(DistributionRunTest, PerFileOptionsAreReadLive) {
   EXPECT_EQ(Run(), RunOutcome::Completed);
   EXPECT_EQ(FilesBelow(target_), Files{"2023/05/2023-05-01_120732.jpg"});
   EXPECT_EQ(FilesBelow(other), Files{"2023/2023-05-01_120732.jpg"});
-}
-
-TEST_F(DistributionRunTest, MovesAcrossFileSystems) {
-  char shm[] = "/dev/shm/fotomaz-run-XXXXXX";
-  if (!mkdtemp(shm)) GTEST_SKIP() << "no /dev/shm";
-  const std::string source = std::string(shm) + "/";
-  const std::string bytes = testkit::JpegWithExifDate(kMay1);
-  WriteFileAt(source + "IMG.JPG", bytes, fileTime_);
-  chmod((source + "IMG.JPG").c_str(), 0604);
-  window_.source = source;
-  EXPECT_EQ(Run(), RunOutcome::Completed);
-  const std::string moved = target_ + "2023/05/2023-05-01_120732.jpg";
-  EXPECT_EQ(testkit::ReadWholeFile(moved), bytes);
-  struct stat st {};
-  ASSERT_EQ(stat(moved.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mtim.tv_sec, fileTime_);
-  EXPECT_EQ(st.st_mode & 0777, 0604u);
-  EXPECT_FALSE(Exists(source + "IMG.JPG"));
-  fs::remove_all(shm);
 }
 
 } // namespace

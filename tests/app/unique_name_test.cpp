@@ -81,17 +81,6 @@ TEST(MakeUniqueName, NextFreeCounterOfStemAndExtension) {
   }
 }
 
-TEST(MakeUniqueName, FollowsFilesThatArriveAndLeave) {
-  TargetFolderIndex index;
-  index.Add("a.jpg");
-  EXPECT_EQ(MakeUniqueName("a.jpg", ".jpg", index), "a_[0001].jpg");
-  index.Add("a_[0001].jpg");
-  EXPECT_EQ(MakeUniqueName("a.jpg", ".jpg", index), "a_[0002].jpg");
-  index.Remove("A.JPG");
-  EXPECT_FALSE(index.Contains("a.jpg"));
-  EXPECT_TRUE(index.Contains("A_[0001].JPG"));
-}
-
 TEST(TargetFolders, ListsEachFolderOnceAndCreatesMissingOnes) {
   testkit::TempDir dir;
   TargetFolders folders;
