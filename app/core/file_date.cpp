@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 namespace {
 
