@@ -182,6 +182,18 @@ TEST_F(DistributionRunTest, DuplicatesGetTheNextCounterAndNothingIsReplaced) {
   EXPECT_TRUE(FilesBelow(source_).empty());
 }
 
+TEST_F(DistributionRunTest, ANameTakenBehindTheRunsBackGetsACounter) {
+  Jpeg("a.jpg");
+  Jpeg("b.jpg", "2023:05:02 08:00:00");
+  const std::string taken = target_ + "2023/05/2023-05-02_080000.jpg";
+  window_.onEvents = [&] {
+    if (Exists(target_ + "2023/05") && !Exists(taken)) WriteFileAt(taken, "other program", 0);
+  };
+  EXPECT_EQ(Run(), RunOutcome::Completed);
+  EXPECT_EQ(testkit::ReadWholeFile(taken), "other program");
+  EXPECT_TRUE(Exists(target_ + "2023/05/2023-05-02_080000_[0001].jpg"));
+}
+
 TEST_F(DistributionRunTest, FileAlreadyAtItsTargetGetsACounter) {
   // A second run over a target that lies inside the source folder: the first
   // file finds its own name taken; the second then finds that name free.
