@@ -4,6 +4,7 @@
 #include "app/distribute_icon.h"
 #include "app/program_title.h"
 #include "platform/file_info.h"
+#include "settings/control_placement.h"
 #include "settings/formstate.h"
 #include "settings/optionenu.h"
 #include "settings/panel.h"
@@ -24,21 +25,6 @@ namespace {
 
 constexpr int ClientWidth = 492;
 constexpr int ClientHeight = 196;
-
-template <class Control> Control* Place(QWidget* parent, const char* name, QRect geometry) {
-  auto* control = new Control(parent);
-  control->setObjectName(name);
-  control->setGeometry(geometry);
-  return control;
-}
-
-QLabel* PlaceLabel(QWidget* parent, const char* name, int left, int top, const char* text) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
-  label->setObjectName(name);
-  label->move(left, top);
-  label->adjustSize();
-  return label;
-}
 
 QLineEdit* PlaceMirror(QWidget* parent, const char* name, int top) {
   auto* mirror = Place<QLineEdit>(parent, name, QRect(48, top, 433, 21));
@@ -126,14 +112,12 @@ void TForm1::CreateControls() {
 
 void TForm1::ConnectHandlers() {
   // Every handler runs guarded: an error ends it and shows the general error box.
-  const auto guarded = [this](void (TForm1::*handler)()) {
-    return [this, handler] { RunGuarded([&] { (this->*handler)(); }); };
-  };
-  connect(okb, &QPushButton::clicked, this, guarded(&TForm1::okbClick));
-  connect(Beenden1, &QAction::triggered, this, guarded(&TForm1::Beenden1Click));
-  connect(Einstellungen1, &QAction::triggered, this, guarded(&TForm1::Einstellungen1Click));
-  connect(Spende1, &QAction::triggered, this, guarded(&TForm1::Spende1Click));
-  connect(Info1, &QAction::triggered, this, guarded(&TForm1::Info1Click));
+  connect(okb, &QPushButton::clicked, this, GuardedHandler(this, &TForm1::okbClick));
+  connect(Beenden1, &QAction::triggered, this, GuardedHandler(this, &TForm1::Beenden1Click));
+  connect(Einstellungen1, &QAction::triggered, this,
+          GuardedHandler(this, &TForm1::Einstellungen1Click));
+  connect(Spende1, &QAction::triggered, this, GuardedHandler(this, &TForm1::Spende1Click));
+  connect(Info1, &QAction::triggered, this, GuardedHandler(this, &TForm1::Info1Click));
 }
 
 void TForm1::SetOptions(Toptionenf* options) {

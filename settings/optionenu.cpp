@@ -1,6 +1,7 @@
 #include "settings/optionenu.h"
 
 #include "app/core/modal.h"
+#include "settings/control_placement.h"
 #include "settings/control_tag.h"
 #include "settings/formstate.h"
 #include "settings/formstate_utils.h"
@@ -30,26 +31,8 @@ constexpr std::array<const char*, 3> StructureExplanations = {
 
 const QColor DarkRed(128, 0, 0);
 
-template <class Control> Control* Place(QWidget* parent, const char* name, int left, int top) {
-  auto* control = new Control(parent);
-  control->setObjectName(name);
-  control->move(left, top);
-  return control;
-}
-
-// A label sizes itself to its text, as the original layout expects.
-QLabel* PlaceLabel(QWidget* parent, const char* name, int left, int top, const char* text,
-                   bool bold = false) {
-  auto* label = Place<QLabel>(parent, name, left, top);
-  if (bold) label->setFont(BoldWindowFont());
-  label->setText(QString::fromUtf8(text));
-  label->adjustSize();
-  return label;
-}
-
-Panel* PlacePanel(QWidget* parent, const char* name, int left, int top, int width, int height) {
-  auto* panel = Place<Panel>(parent, name, left, top);
-  panel->resize(width, height);
+Panel* PlacePanel(QWidget* parent, const char* name, QRect geometry) {
+  auto* panel = Place<Panel>(parent, name, geometry);
   // A raised inner and a lowered outer bevel: an etched frame.
   panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
   panel->setAutoFillBackground(true);
@@ -60,8 +43,7 @@ Panel* PlacePanel(QWidget* parent, const char* name, int left, int top, int widt
 }
 
 QLineEdit* PlaceFolderField(QWidget* parent, const char* name, int left, int top) {
-  auto* field = Place<QLineEdit>(parent, name, left, top);
-  field->resize(353, 19);
+  auto* field = Place<QLineEdit>(parent, name, QRect(left, top, 353, 19));
   field->setEnabled(false);
   SetTag(field, 1);
   SetFieldColor(field, Qt::white);
@@ -70,8 +52,7 @@ QLineEdit* PlaceFolderField(QWidget* parent, const char* name, int left, int top
 
 QToolButton* PlaceFolderButton(QWidget* parent, const char* name, int left, int top,
                                const char* hint) {
-  auto* button = Place<QToolButton>(parent, name, left, top);
-  button->resize(20, 20);
+  auto* button = Place<QToolButton>(parent, name, QRect(left, top, 20, 20));
   button->setAutoRaise(true);
   button->setFocusPolicy(Qt::NoFocus);
   button->setIcon(SearchIcon());
@@ -82,8 +63,7 @@ QToolButton* PlaceFolderButton(QWidget* parent, const char* name, int left, int 
 
 QCheckBox* PlaceCheckBox(QWidget* parent, const char* name, int left, int top, int width,
                          const char* text, bool checked) {
-  auto* box = Place<QCheckBox>(parent, name, left, top);
-  box->resize(width, 17);
+  auto* box = Place<QCheckBox>(parent, name, QRect(left, top, width, 17));
   box->setText(QString::fromUtf8(text));
   box->setChecked(checked);
   SetTag(box, 1);
@@ -91,8 +71,7 @@ QCheckBox* PlaceCheckBox(QWidget* parent, const char* name, int left, int top, i
 }
 
 QPushButton* PlaceButton(QWidget* parent, const char* name, int left, int top, const char* text) {
-  auto* button = Place<QPushButton>(parent, name, left, top);
-  button->resize(75, 25);
+  auto* button = Place<QPushButton>(parent, name, QRect(left, top, 75, 25));
   button->setText(QString::fromUtf8(text));
   return button;
 }
@@ -120,18 +99,18 @@ Toptionenf::Toptionenf(std::string settingsPath, FolderMirrors mirrors, QWidget*
 
 // Created in the order the settings file lists the options (see formstate.h).
 void Toptionenf::CreateControls() {
-  Panel1 = PlacePanel(this, "Panel1", 16, 16, 409, 113);
+  Panel1 = PlacePanel(this, "Panel1", QRect(16, 16, 409, 113));
   Label1 = PlaceLabel(Panel1, "Label1", 16, 8,
-                      "Quellverzeichnis + ALLE darin enthaltenen Unterordner", true);
+                      "Quellverzeichnis + ALLE darin enthaltenen Unterordner", LabelStyle::Bold);
   quellee = PlaceFolderField(Panel1, "quellee", 16, 28);
   quellsuchsb = PlaceFolderButton(Panel1, "quellsuchsb", 376, 29, "Quellverzeichnis auswählen");
   Label2 = PlaceLabel(Panel1, "Label2", 16, 56,
-                      "Zielverzeichnis + ALLE darin enthaltenen Unterordner", true);
+                      "Zielverzeichnis + ALLE darin enthaltenen Unterordner", LabelStyle::Bold);
   ziele = PlaceFolderField(Panel1, "ziele", 16, 76);
   zielsuchsb = PlaceFolderButton(Panel1, "zielsuchsb", 376, 77, "Zielverzeichnis auswählen");
 
-  Panel2 = PlacePanel(this, "Panel2", 16, 140, 409, 133);
-  Label5 = PlaceLabel(Panel2, "Label5", 16, 12, "Folgende Dateien:", true);
+  Panel2 = PlacePanel(this, "Panel2", QRect(16, 140, 409, 133));
+  Label5 = PlaceLabel(Panel2, "Label5", 16, 12, "Folgende Dateien:", LabelStyle::Bold);
   exifrenamecb =
       PlaceCheckBox(Panel2, "exifrenamecb", 16, 88, 377,
                     "Dateien automatisch umbenennen in Datum (sofern EXIF Daten vorhanden)", true);
@@ -142,12 +121,11 @@ void Toptionenf::CreateControls() {
   Label8 = PlaceLabel(Panel2, "Label8", 35, 48, "*.*");
   Label6 = PlaceLabel(Panel2, "Label6", 136, 48, "jpg, tif, png, bmp, gif");
   Label7 = PlaceLabel(Panel2, "Label7", 272, 48, "mpg, avi, mov, divx, m2ts");
-  Label3 = PlaceLabel(Panel2, "Label3", 16, 72, "Dateinamen ändern", true);
+  Label3 = PlaceLabel(Panel2, "Label3", 16, 72, "Dateinamen ändern", LabelStyle::Bold);
 
-  Panel3 = PlacePanel(this, "Panel3", 16, 300, 409, 89);
-  Label4 = PlaceLabel(Panel3, "Label4", 16, 16, "Ordnerstruktur", true);
-  verteiloptcbb = Place<QComboBox>(Panel3, "verteiloptcbb", 16, 36);
-  verteiloptcbb->resize(169, 21);
+  Panel3 = PlacePanel(this, "Panel3", QRect(16, 300, 409, 89));
+  Label4 = PlaceLabel(Panel3, "Label4", 16, 16, "Ordnerstruktur", LabelStyle::Bold);
+  verteiloptcbb = Place<QComboBox>(Panel3, "verteiloptcbb", QRect(16, 36, 169, 21));
   for (const char* entry : StructureEntries)
     verteiloptcbb->addItem(QString::fromUtf8(entry));
   verteiloptcbb->setCurrentIndex(1);
@@ -170,19 +148,19 @@ void Toptionenf::CreateControls() {
 
 void Toptionenf::ConnectHandlers() {
   // Every handler runs guarded: an error ends it and shows the general error box.
-  const auto guarded = [this](void (Toptionenf::*handler)()) {
-    return [this, handler] { RunGuarded([&] { (this->*handler)(); }); };
-  };
-  connect(quellsuchsb, &QToolButton::clicked, this, guarded(&Toptionenf::quellsuchsbClick));
-  connect(zielsuchsb, &QToolButton::clicked, this, guarded(&Toptionenf::zielsuchsbClick));
+  connect(quellsuchsb, &QToolButton::clicked, this,
+          GuardedHandler(this, &Toptionenf::quellsuchsbClick));
+  connect(zielsuchsb, &QToolButton::clicked, this,
+          GuardedHandler(this, &Toptionenf::zielsuchsbClick));
   // textChanged and toggled also report changes made by the program, as
   // loading the settings needs; activated reports only the user's pick.
-  connect(quellee, &QLineEdit::textChanged, this, guarded(&Toptionenf::quelleeChange));
-  connect(ziele, &QLineEdit::textChanged, this, guarded(&Toptionenf::zieleChange));
-  connect(allcb, &QCheckBox::toggled, this, guarded(&Toptionenf::allcbClick));
-  connect(verteiloptcbb, &QComboBox::activated, this, guarded(&Toptionenf::verteiloptcbbChange));
-  connect(okb, &QPushButton::clicked, this, guarded(&Toptionenf::okbClick));
-  connect(Abbruch, &QPushButton::clicked, this, guarded(&Toptionenf::AbbruchClick));
+  connect(quellee, &QLineEdit::textChanged, this, GuardedHandler(this, &Toptionenf::quelleeChange));
+  connect(ziele, &QLineEdit::textChanged, this, GuardedHandler(this, &Toptionenf::zieleChange));
+  connect(allcb, &QCheckBox::toggled, this, GuardedHandler(this, &Toptionenf::allcbClick));
+  connect(verteiloptcbb, &QComboBox::activated, this,
+          GuardedHandler(this, &Toptionenf::verteiloptcbbChange));
+  connect(okb, &QPushButton::clicked, this, GuardedHandler(this, &Toptionenf::okbClick));
+  connect(Abbruch, &QPushButton::clicked, this, GuardedHandler(this, &Toptionenf::AbbruchClick));
 }
 
 void Toptionenf::FormCreate() {

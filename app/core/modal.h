@@ -52,3 +52,8 @@ template <class Action> bool RunGuarded(Action&& action) {
   }
   return false;
 }
+
+// A handler of window for connecting to a signal, run guarded as above.
+template <class Window> auto GuardedHandler(Window* window, void (Window::*handler)()) {
+  return [window, handler] { RunGuarded([&] { (window->*handler)(); }); };
+}
