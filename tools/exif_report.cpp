@@ -1,6 +1,7 @@
 #include "tools/exif_report.h"
 
 #include "metadata/exif.h"
+#include "metadata/iptc.h"
 
 #include <cstdio>
 #include <string_view>
@@ -51,6 +52,15 @@ void PrintExifReport(std::ostream& out, const std::string& path, const ExifRepor
       out << "Tag: 0x" << Hex4(tag.TagNumber) << ' ' << tag.Name << " = " << tag.Text << '\n';
   }
   if (options.Dump) PrintDump(out, exif.DumpText);
+  if (options.Iptc) {
+    // Last, because loading reads the file again through the same reader.
+    TIPTCdata iptc(&img);
+    iptc.LoadFromImageFile(path);
+    for (int32_t i = 0; i < iptc.Count(); ++i) {
+      const TTagEntry record = iptc.RecordAt(i);
+      out << "IPTC: " << record.Name << " = " << record.Text << '\n';
+    }
+  }
   out << '\n';
 }
 
@@ -66,6 +76,8 @@ std::optional<ExifReportArguments> ParseExifReportArguments(const std::vector<st
       result.Options.Tags = true;
     } else if (arg == "--dump") {
       result.Options.Dump = true;
+    } else if (arg == "--iptc") {
+      result.Options.Iptc = true;
     } else {
       return std::nullopt;
     }

@@ -9,6 +9,7 @@
 struct ExifReportOptions {
   bool Tags = false; // one line per tag of the tag list
   bool Dump = false; // the lines of the dump
+  bool Iptc = false; // one line per IPTC record, after the other fields
 };
 
 // Reads the file with a fresh reader and prints what it found.
@@ -19,6 +20,6 @@ struct ExifReportArguments {
   std::vector<std::string> Files;
 };
 
-// The command line [--tags] [--dump] [--] FILE...; nothing on an unknown
+// The command line [--tags] [--dump] [--iptc] [--] FILE...; nothing on an unknown
 // option or when no file is named.
 std::optional<ExifReportArguments> ParseExifReportArguments(const std::vector<std::string>& args);
