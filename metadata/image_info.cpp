@@ -12,11 +12,15 @@
 namespace {
 
 // Real camera data holds a few hundred entries and values that together fit
-// in the data they come from. These bounds only stop hostile data (thousands
-// of directories whose entries all point at one large value) from costing
-// unbounded time and memory; past them entries are ignored and values cut.
+// in the data they come from (at most 256000 bytes). These bounds only stop
+// hostile data (thousands of entries that all point at one large value) from
+// costing unbounded time and memory; past them entries are ignored and
+// values cut.
 constexpr int64_t kMaxEntriesPerWalk = 20000;
-constexpr uint64_t kMaxValueBytesPerWalk = 16u * 1024 * 1024;
+constexpr uint64_t kMaxValueBytesPerWalk = 1024 * 1024;
+// Real data nests three directories deep (IFD0, EXIF, interoperability); a
+// chain of thousands of distinct directories would exhaust the stack.
+constexpr int kMaxDirectoryDepth = 32;
 
 // Rendered texts are cut to this many characters unless a renderer made them.
 constexpr size_t kPrintableLength = 50;
@@ -47,6 +51,18 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                     [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
+
+// Counts one more directory level for as long as it lives.
+class NestingLevel {
+public:
+  explicit NestingLevel(int& depth) : depth_(depth) { ++depth_; }
+  ~NestingLevel() { --depth_; }
+  NestingLevel(const NestingLevel&) = delete;
+  NestingLevel& operator=(const NestingLevel&) = delete;
+
+private:
+  int& depth_;
+};
 
 bool IsBlankOrControl(char c) {
   return static_cast<unsigned char>(c) <= ' ';
@@ -116,12 +132,13 @@ void TImageInfo::SetOwnerError(const std::string& text) {
 void TImageInfo::WalkDirectory(int64_t start, int64_t base, int kind, int64_t length) {
   // A directory already walked is not walked again: pointer chains that lead
   // back (to the directory itself or further up) end here.
-  if (!walkedDirectories_.insert(start).second) return;
+  if (!walkedDirectories_.insert(start).second || depth_ >= kMaxDirectoryDepth) return;
   const int64_t count = ReadU16(start);
   if (2 + 12 * count > base + length) {
     SetOwnerError(std::string(kErrorIllegalDirectorySize));
     return;
   }
+  const NestingLevel level(depth_);
   for (int64_t i = 0; i < count && entriesLeft_ > 0; ++i) {
     --entriesLeft_;
     WalkEntry(start + 2 + 12 * i, start, base, kind, length);

@@ -87,6 +87,7 @@ private:
   // Directories walked so far: a chain of pointers that leads back to one of
   // them is not followed again, so every walk ends.
   std::set<int64_t> walkedDirectories_;
+  int depth_ = 0;
   int64_t entriesLeft_;
   uint64_t valueBytesLeft_;
 };

@@ -187,6 +187,31 @@ TEST_P(WalkDirectory, PointerLoopsEnd) {
   EXPECT_EQ(img->Exif->TagCount(), 4);
 }
 
+TEST_P(WalkDirectory, DeepChainOfDirectoriesEndsWithoutExhaustingTheStack) {
+  // A TIFF file whose IFD0 starts a chain of 14000 distinct directories, each
+  // pointing at the next; the last one holds Software.
+  const ByteOrder o = order();
+  const auto entry = [o](uint16_t tag, uint16_t type, uint32_t count, uint32_t field) {
+    return U16(tag, o) + U16(type, o) + U32(count, o) + U32(field, o);
+  };
+  const uint32_t chainStart = 58;
+  const int levels = 14000;
+  std::string file = (o == ByteOrder::Intel ? "II" : "MM") + U16(42, o) + U32(8, o) + U16(2, o) +
+                     entry(0x0132, kAscii, 20, 38) + entry(0x8769, kLong, 1, chainStart) +
+                     U32(0, o) + std::string("2001:01:01 00:00:00\0", 20);
+  for (int i = 0; i < levels; ++i) {
+    const uint32_t next = chainStart + 18 * static_cast<uint32_t>(i + 1);
+    file += U16(1, o) +
+            (i + 1 < levels ? entry(0x8769, kLong, 1, next) : entry(0x0131, kAscii, 4, 0)) +
+            U32(0, o);
+  }
+  ASSERT_LT(file.size(), 256000u);
+  const auto img = Read(file, "chain.tif");
+  EXPECT_EQ(img->ErrorText, "<none>");
+  EXPECT_EQ(DateTimeText(*img), "2001:01:01 00:00:00");
+  EXPECT_LT(img->Exif->TagCount(), 40);
+}
+
 TEST_P(WalkDirectory, OversizedDirectoryIsSkippedAndReported) {
   Ifd huge{Ascii(0x9003, "2009:09:09 09:09:09")};
   huge.CountWord(0xFFFF);
