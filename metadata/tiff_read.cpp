@@ -5,8 +5,8 @@
 bool TimgData::ReadTiff(ByteStream& stream) {
   std::string header;
   stream.ReadAppend(header, 8);
-  const std::string_view mark = std::string_view(header).substr(0, 2);
-  if (mark != "II" && mark != "MM") return false;
+  const bool bigEndian = header.starts_with("MM");
+  if (!bigEndian && !header.starts_with("II")) return false;
   header.resize(8, '\0');
 
   tSection& slot = Section(1);
@@ -23,7 +23,7 @@ bool TimgData::ReadTiff(ByteStream& stream) {
   CreateExif();
   Exif->TiffSource = true;
   Exif->DumpText.clear();
-  BigEndian = mark == "MM";
+  BigEndian = bigEndian;
   Exif->BigEndian = BigEndian;
   Exif->Buffer = slot.Data;
   Buffer = slot.Data;

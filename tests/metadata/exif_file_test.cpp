@@ -1,6 +1,5 @@
 // ReadFile on real files: what it records about the file and its outcome texts.
 
-#include "metadata/file_facts.h"
 #include "reader_helpers.h"
 
 #include <cstdlib>
@@ -53,16 +52,6 @@ TEST(ReadFile, RecordsTheFileAndResetsBetweenReads) {
   EXPECT_EQ(img.ErrorText, "Not an EXIF file");
 }
 
-TEST(ReadFile, UnsupportedExtensionIsNotOpened) {
-  TempDir dir;
-  const std::string path = dir.File("photo.jp2");
-  WriteFile(path, JpegWithExifDate("2008:05:17 14:03:20"));
-  TimgData img(ReaderEverything);
-  EXPECT_FALSE(img.ReadFile(path));
-  EXPECT_EQ(img.ErrorText, "Not an EXIF file");
-  EXPECT_EQ(img.SectionCount, 0);
-}
-
 TEST(ReadFile, UnreadableFileIsAnIllegalConstruction) {
   TempDir dir;
   const std::string path = dir.File("locked.jpg");
@@ -75,10 +64,4 @@ TEST(ReadFile, UnreadableFileIsAnIllegalConstruction) {
   TimgData img(ReaderEverything);
   EXPECT_FALSE(img.ReadFile(path));
   EXPECT_EQ(img.ErrorText, "Illegal Exif construction");
-}
-
-TEST(FileFacts, DateNumberCountsDaysFrom1899) {
-  EXPECT_DOUBLE_EQ(LocalDateTimeNumber(1899, 12, 30, 0, 0, 0), 0);
-  EXPECT_DOUBLE_EQ(LocalDateTimeNumber(1900, 1, 1, 6, 0, 0), 2.25);
-  EXPECT_DOUBLE_EQ(LocalDateTimeNumber(2000, 1, 1, 0, 0, 0), 36526);
 }
