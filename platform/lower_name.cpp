@@ -121,7 +121,3 @@ std::string LowerAscii(std::string_view text) {
   }
   return out;
 }
-
-bool NamesEqualIgnoringCase(std::string_view a, std::string_view b) {
-  return LowerName(a) == LowerName(b);
-}

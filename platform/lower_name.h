@@ -12,6 +12,3 @@ std::string LowerName(std::string_view name);
 
 // Lowers the ASCII letters A-Z only; every other byte is kept.
 std::string LowerAscii(std::string_view text);
-
-// True when both names are equal after LowerName.
-bool NamesEqualIgnoringCase(std::string_view a, std::string_view b);

@@ -68,8 +68,9 @@ TargetFolderIndex* TargetFolders::Prepare(const std::string& folder, bool create
   // Another path may have named the same folder before.
   const auto [index, added] = indexes_.try_emplace(*identity);
   if (added) {
-    for (const std::string& name : ListFolderNames(folder))
+    for (const std::string& name : ListFolderNames(folder)) {
       index->second.Add(name);
+    }
   }
   return &index->second;
 }
