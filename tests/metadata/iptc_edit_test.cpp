@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace {
+
+using Edit = int32_t (TIPTCdata::*)(std::string_view, std::string_view);
 
 TTagEntry Entry(uint16_t dataset, const std::string& name) {
   TTagEntry entry;
@@ -15,53 +16,44 @@ TTagEntry Entry(uint16_t dataset, const std::string& name) {
   return entry;
 }
 
-TEST(IptcEditTest, PutValueAddsFromTheTableOrReplaces) {
+TEST(IptcEditTest, EditsByNameReplaceAppendOrAddFromTheTable) {
+  struct Step {
+    Edit edit;
+    const char* name;
+    const char* value;
+    int32_t index;
+  };
+  const Step steps[] = {
+      {&TIPTCdata::PutValue, "keywords", "Berg", 0},
+      {&TIPTCdata::AddValue, "KEYWORDS", "See", 0},
+      {&TIPTCdata::AddValue, "keywords", "", 0},
+      {&TIPTCdata::StoreValue, "Keywords", "Tal", 0},
+      {&TIPTCdata::AddValue, "City", "Graz", 1},
+      {&TIPTCdata::PutValue, "CITY", "Linz", 1},
+      {&TIPTCdata::PutValue, "city", "", 1},
+      {&TIPTCdata::StoreValue, "City", "Wien", 1},
+      {&TIPTCdata::StoreValue, "SuppCategory", "Natur", 2},
+      {&TIPTCdata::StoreValue, "suppcategory", "Alpen", 2},
+      {&TIPTCdata::PutValue, "Weather", "Sonne", TIPTCdata::kNoEntry},
+      {&TIPTCdata::AddValue, "Weather", "Regen", TIPTCdata::kNoEntry},
+      {&TIPTCdata::StoreValue, "Weather", "Nebel", TIPTCdata::kNoEntry},
+      // The record version has a definition but is never stored.
+      {&TIPTCdata::PutValue, "SKIP", "4", TIPTCdata::kNoEntry},
+  };
   TIPTCdata store(nullptr);
-  EXPECT_EQ(store.PutValue("keywords", "Berg"), 0);
+  for (const Step& step : steps)
+    EXPECT_EQ((store.*step.edit)(step.name, step.value), step.index)
+        << step.name << " " << step.value;
+  EXPECT_EQ(store.Count(), 3);
+  EXPECT_EQ(store.ValueOf("Keywords", "-"), "Berg,See,Tal");
+  EXPECT_EQ(store.ValueOf("City", "-"), "Wien");
+  EXPECT_EQ(store.ValueOf("SuppCategory", "-"), "Natur,Alpen");
+  EXPECT_EQ(store.ValueOf("Weather", "keins"), "keins");
   const TTagEntry added = store.RecordAt(0);
   EXPECT_EQ(added.Name, "Keywords");
-  EXPECT_EQ(added.Text, "Berg");
   EXPECT_EQ(added.TagNumber, 25);
   EXPECT_EQ(added.ByteCount, 64);
-  EXPECT_EQ(store.PutValue("City", "Graz"), 1);
-  EXPECT_EQ(store.PutValue("CITY", "Linz"), 1);
-  EXPECT_EQ(store.PutValue("city", ""), 1);
-  EXPECT_EQ(store.ValueOf("City", "-"), "Linz");
-  EXPECT_EQ(store.PutValue("Weather", "Sonne"), TIPTCdata::kNoEntry);
-  EXPECT_EQ(store.Count(), 2);
-}
-
-TEST(IptcEditTest, AddValueJoinsWithACommaOrActsAsPutValue) {
-  TIPTCdata store(nullptr);
-  EXPECT_EQ(store.AddValue("Keywords", "Berg"), 0);
-  EXPECT_EQ(store.AddValue("KEYWORDS", "See"), 0);
-  EXPECT_EQ(store.AddValue("keywords", ""), 0);
-  EXPECT_EQ(store.ValueOf("Keywords", "-"), "Berg,See");
-  EXPECT_EQ(store.AddValue("Weather", "Regen"), TIPTCdata::kNoEntry);
-  EXPECT_EQ(store.ValueOf("Weather", "keins"), "keins");
-}
-
-TEST(IptcEditTest, StoreValueCollectsKeywordsAndReplacesOtherDatasets) {
-  TIPTCdata store(nullptr);
-  store.StoreValue("Keywords", "Berg");
-  store.StoreValue("SuppCategory", "Natur");
-  store.StoreValue("City", "Graz");
-  EXPECT_EQ(store.StoreValue("Keywords", "Tal"), 0);
-  EXPECT_EQ(store.StoreValue("SuppCategory", "Alpen"), 1);
-  EXPECT_EQ(store.StoreValue("City", "Wien"), 2);
-  EXPECT_EQ(store.ValueOf("Keywords", ""), "Berg,Tal");
-  EXPECT_EQ(store.ValueOf("SuppCategory", ""), "Natur,Alpen");
-  EXPECT_EQ(store.ValueOf("City", ""), "Wien");
-  EXPECT_EQ(store.StoreValue("Weather", "Nebel"), TIPTCdata::kNoEntry);
-}
-
-TEST(IptcEditTest, NothingStoredForTheRecordVersionReportsNoEntry) {
-  TIPTCdata store(nullptr);
-  store.PutValue("City", "Graz");
-  EXPECT_EQ(store.DefinitionIndex("skip"), 0);
-  EXPECT_EQ(store.PutValue("SKIP", "4"), TIPTCdata::kNoEntry);
   EXPECT_EQ(store.InsertRecord(Entry(0, "Custom_0")), TIPTCdata::kNoEntry);
-  EXPECT_EQ(store.Count(), 1);
 }
 
 TEST(IptcEditTest, DeleteNameRemovesTheFirstMatchAndKeepsTheOrder) {
@@ -75,45 +67,32 @@ TEST(IptcEditTest, DeleteNameRemovesTheFirstMatchAndKeepsTheOrder) {
   EXPECT_EQ(store.RecordAt(1).Name, "City");
   store.DeleteName("Source");
   EXPECT_EQ(store.Count(), 2);
-  EXPECT_EQ(store.RecordAt(1).Name, "City");
-  // The freed slot holds nothing a larger Count could bring back.
-  store.SetCount(3);
+  // Neither a freed slot nor one cut off by a smaller Count comes back.
+  store.SetCount(1);
+  store.SetCount(1000);
+  EXPECT_EQ(store.Count(), 25);
+  EXPECT_EQ(store.RecordAt(0).Name, "State");
+  EXPECT_EQ(store.RecordAt(1).Name, "");
   EXPECT_EQ(store.RecordAt(2).Name, "");
+  EXPECT_EQ(store.RecordAt(-1).Name, "");
+  EXPECT_EQ(store.RecordAt(25).Name, "");
 }
 
 TEST(IptcEditTest, SlotsGrowInStepsOfTwentyFiveAndKeepEveryEntry) {
   TIPTCdata store(nullptr);
-  std::vector<int32_t> capacityAfter;
-  for (int i = 1; i <= 60; ++i) {
-    EXPECT_EQ(store.InsertRecord(Entry(static_cast<uint16_t>(i), std::to_string(i))), i - 1);
-    capacityAfter.push_back(store.Capacity());
+  const std::pair<int, int32_t> capacityAfter[] = {{1, 25}, {24, 25}, {25, 50}, {49, 50}, {50, 75}};
+  int inserted = 0;
+  for (const auto& [entries, capacity] : capacityAfter) {
+    for (; inserted < entries; ++inserted)
+      store.InsertRecord(Entry(static_cast<uint16_t>(inserted + 1), std::to_string(inserted)));
+    EXPECT_EQ(store.Capacity(), capacity) << entries;
   }
-  EXPECT_EQ(capacityAfter[0], 25);
-  EXPECT_EQ(capacityAfter[23], 25);
-  EXPECT_EQ(capacityAfter[24], 50);
-  EXPECT_EQ(capacityAfter[48], 50);
-  EXPECT_EQ(capacityAfter[49], 75);
-  for (int i = 1; i <= 60; ++i)
-    EXPECT_EQ(store.FindName(std::to_string(i)), i - 1);
+  for (int i = 0; i < inserted; ++i)
+    EXPECT_EQ(store.FindName(std::to_string(i)), i);
   store.Clear();
   EXPECT_FALSE(store.HasRecords());
   EXPECT_EQ(store.Capacity(), 75);
-  EXPECT_EQ(store.FindName("1"), TIPTCdata::kNoEntry);
-}
-
-TEST(IptcEditTest, CountStaysWithinTheSlots) {
-  TIPTCdata store(nullptr);
-  store.SetCount(5);
-  EXPECT_EQ(store.Count(), 0);
-  store.PutValue("City", "Graz");
-  store.PutValue("State", "Steiermark");
-  store.SetCount(1);
-  EXPECT_EQ(store.FindName("State"), TIPTCdata::kNoEntry);
-  store.SetCount(1000);
-  EXPECT_EQ(store.Count(), 25);
-  EXPECT_EQ(store.RecordAt(1).Name, "");
-  EXPECT_EQ(store.RecordAt(-1).Name, "");
-  EXPECT_EQ(store.RecordAt(25).Name, "");
+  EXPECT_EQ(store.FindName("0"), TIPTCdata::kNoEntry);
 }
 
 } // namespace
