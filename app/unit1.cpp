@@ -1,7 +1,9 @@
 #include "app/unit1.h"
 
+#include "app/core/distribution_run.h"
 #include "app/core/modal.h"
 #include "app/distribute_icon.h"
+#include "app/form_run_window.h"
 #include "app/program_title.h"
 #include "platform/file_info.h"
 #include "settings/control_placement.h"
@@ -57,6 +59,8 @@ TForm1::TForm1(std::string settingsPath, QWidget* parent)
     move(screen->availableGeometry().center() - rect().center());
   FormCreate();
 }
+
+TForm1::~TForm1() = default;
 
 void TForm1::CreateMenu() {
   QMenuBar* MainMenu1 = menuBar();
@@ -122,6 +126,12 @@ void TForm1::ConnectHandlers() {
 
 void TForm1::SetOptions(Toptionenf* options) {
   options_ = options;
+  runWindow_ = std::make_unique<FormRunWindow>(statusbarp, pb, verteilelb, *options);
+  run_ = std::make_unique<DistributionRun>(*runWindow_);
+}
+
+bool TForm1::Distributing() const {
+  return run_ && run_->Running();
 }
 
 FolderMirrors TForm1::Mirrors() const {
@@ -138,6 +148,15 @@ void TForm1::FormClose() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+  // The run is further down the stack (this close came through its event
+  // handling): it stops after the file in hand, and StartDistribution closes
+  // the window once the run has returned.
+  if (Distributing()) {
+    run_->RequestStop();
+    closeAfterRun_ = true;
+    event->ignore();
+    return;
+  }
   // A section that cannot be written keeps the window open, error shown.
   if (RunGuarded([this] { FormClose(); }))
     event->accept();
@@ -146,7 +165,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::okbClick() {
-  if (!options_) return;
+  // A click during a run (events are handled between files) neither starts a
+  // second run nor checks the folders, whose messages would open the options.
+  if (!options_ || Distributing()) return;
   const std::string source = options_->SourceFolder();
   const std::string target = options_->TargetFolder();
   if (source.empty() || target.empty()) {
@@ -169,7 +190,14 @@ void TForm1::okbClick() {
   StartDistribution();
 }
 
-void TForm1::StartDistribution() {}
+void TForm1::StartDistribution() {
+  if (!run_) return;
+  RunGuarded([this] { run_->DistributeFiles(); });
+  if (closeAfterRun_) {
+    closeAfterRun_ = false;
+    close();
+  }
+}
 
 void TForm1::Beenden1Click() {
   if (AskYesNo("Wirklich Beenden?")) close();

@@ -3,8 +3,11 @@
 // options dialog), starts a run with "Bilder verteilen" and offers the menu.
 
 #include <QMainWindow>
+#include <memory>
 #include <string>
 
+class DistributionRun;
+class FormRunWindow;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -22,9 +25,10 @@ class TForm1 : public QMainWindow {
 
 public:
   explicit TForm1(std::string settingsPath, QWidget* parent = nullptr);
+  ~TForm1() override;
 
   // The options dialog is created after this window; the checks and the run
-  // read its controls.
+  // read its controls. Called once, before the window is shown.
   void SetOptions(Toptionenf* options);
   FolderMirrors Mirrors() const;
 
@@ -32,9 +36,14 @@ public:
   QProgressBar* Progress() const { return pb; }
   QListWidget* FileList() const { return verteilelb; }
 
+  // True while a distribution run is in progress.
+  bool Distributing() const;
+
 protected:
+  // During a run the window stays open until the run has stopped.
   void closeEvent(QCloseEvent* event) override;
-  // Starts the distribution run once the folders are checked.
+  // Runs the distribution once the folders are checked. An error ends the
+  // run at its file and is shown in the general error box.
   virtual void StartDistribution();
 
 private:
@@ -52,6 +61,10 @@ private:
 
   std::string settingsPath_;
   Toptionenf* options_ = nullptr;
+  std::unique_ptr<FormRunWindow> runWindow_;
+  std::unique_ptr<DistributionRun> run_;
+  // A close came during the run; the window closes once the run has returned.
+  bool closeAfterRun_ = false;
 
   QLabel* Label1 = nullptr;
   QLineEdit* quellee = nullptr;

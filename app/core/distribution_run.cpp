@@ -70,6 +70,7 @@ RunOutcome DistributionRun::Distribute() {
   RefreshTimeZone();
   FillFileList(window_.SourceFolderText(), files_, window_.VideosChecked(),
                window_.PicturesChecked(), window_.AllFilesChecked(), false, &window_);
+  window_.ShowCollectedFiles(files_);
   if (stopRequested_) {
     window_.EndWait();
     return RunOutcome::Stopped;

@@ -4,6 +4,7 @@
 // which are read live. The main window implements it; tests use plain data.
 
 #include <string>
+#include <vector>
 
 class RunWindow {
 public:
@@ -19,6 +20,8 @@ public:
   // Wait cursor; one EndWait ends any number of BeginWait.
   virtual void BeginWait() = 0;
   virtual void EndWait() = 0;
+  // The collected files (verteilelb), shown once the collection is done.
+  virtual void ShowCollectedFiles([[maybe_unused]] const std::vector<std::string>& files) {}
 
   // Options read once when a run starts.
   virtual std::string SourceFolderText() = 0; // quellee

@@ -1,0 +1,263 @@
+// A distribution run started from the main window on real folders: files
+// land where their dates say, the questions come in order, and a user who
+// clicks, changes options or closes the window during the run is handled.
+
+#include "app/unit1.h"
+#include "settings/optionenu.h"
+#include "settings/panel.h"
+#include "tests/kit/fake_modal.h"
+#include "tests/kit/testkit.h"
+#include "tests/settings/qt_test_app.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdlib>
+#include <ctime>
+#include <fcntl.h>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <sys/stat.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using testkit::ModalKind;
+using testkit::ModalRequest;
+
+const std::string FoundThree = "Insgesamt 3 Dateien gefunden.\nMit der Arbeit anfangen?";
+const std::string Finished = "Fertig! Ziel-Ordner jetzt öffnen?";
+
+class RunWindowTest : public testing::Test {
+protected:
+  testkit::FakeModal modal;
+  testkit::TempDir dir;
+  std::string source = dir.File("Quelle");
+  std::string target = dir.File("Ziel");
+  std::unique_ptr<TForm1> form;
+  Toptionenf* options = nullptr;
+
+  void SetUp() override {
+    setenv("TZ", "Europe/Berlin", 1);
+    tzset();
+    fs::create_directories(source);
+    fs::create_directories(target);
+  }
+
+  // Start-up as main() does it, with the given options lines.
+  void Create(const std::string& optionLines) {
+    const std::string settings = dir.File("TamrelFotomaz.ini");
+    testkit::WriteFile(settings, "[optionenf]\nquellee=" + source + "/\nziele=" + target + "/\n" +
+                                     optionLines);
+    form = std::make_unique<TForm1>(settings);
+    options = new Toptionenf(settings, form->Mirrors(), form.get());
+    form->SetOptions(options);
+    form->show();
+  }
+
+  // A file below the source folder, last modified at the given local time.
+  void AddFile(const std::string& name, const std::string& bytes, int year, int month = 6,
+               int day = 15, int hour = 10, int minute = 20, int second = 31) {
+    const std::string path = source + "/" + name;
+    fs::create_directories(fs::path(path).parent_path());
+    testkit::WriteFile(path, bytes);
+    SetModified(path, year, month, day, hour, minute, second);
+  }
+  static void SetModified(const std::string& path, int year, int month, int day, int hour,
+                          int minute, int second) {
+    std::tm local{};
+    local.tm_year = year - 1900;
+    local.tm_mon = month - 1;
+    local.tm_mday = day;
+    local.tm_hour = hour;
+    local.tm_min = minute;
+    local.tm_sec = second;
+    local.tm_isdst = -1;
+    const timespec time{std::mktime(&local), 0};
+    const timespec times[2] = {time, time};
+    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0) << path;
+  }
+
+  // Every file below root, relative to it, sorted.
+  static std::vector<std::string> FilesBelow(const std::string& root) {
+    std::vector<std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(root))
+      if (entry.is_regular_file()) files.push_back(fs::relative(entry.path(), root).string());
+    std::sort(files.begin(), files.end());
+    return files;
+  }
+
+  void ClickDistribute() { form->findChild<QPushButton*>("okb")->click(); }
+
+  // Runs action in the event handling before file `file` (counted from 0,
+  // at least 2) as if the user acted between two files.
+  void BeforeFile(int file, std::function<void()> action) {
+    QObject::connect(form->Progress(), &QProgressBar::valueChanged, form.get(),
+                     [this, file, action](int value) {
+                       if (value == file - 1)
+                         QMetaObject::invokeMethod(form.get(), action, Qt::QueuedConnection);
+                     });
+  }
+
+  std::string StatusText() const { return form->StatusLine()->caption().toStdString(); }
+};
+
+TEST_F(RunWindowTest, AClickRunsToTheEndAndOffersTheLastFolder) {
+  AddFile("IMG_1234.JPG", testkit::JpegWithExifDate("2023:05:01 12:07:32"), 2020);
+  AddFile("Urlaub/IMG_2000.jpg", testkit::JpegWithExifDate("2023:05:01 12:07:32"), 2020);
+  AddFile("clip.MOV", "video", 2022, 12, 24, 18, 30, 45);
+  AddFile("notiz.txt", "not collected", 2022);
+  Create("verteiloptcbb=2\n");
+  modal.answers = {true, true};
+
+  ClickDistribute();
+
+  EXPECT_EQ(modal.requests,
+            (std::vector<ModalRequest>{{ModalKind::Confirm, FoundThree},
+                                       {ModalKind::Confirm, Finished},
+                                       {ModalKind::OpenFolder, target + "/2022/12/24"}}));
+  EXPECT_EQ(FilesBelow(target),
+            (std::vector<std::string>{"2022/12/24/2022-12-24_183044.mov",
+                                      "2023/05/01/2023-05-01_120732.jpg",
+                                      "2023/05/01/2023-05-01_120732_[0001].jpg"}));
+  EXPECT_EQ(FilesBelow(source), (std::vector<std::string>{"notiz.txt"}));
+  // The collected list in collection order: pictures by tree, then videos.
+  QStringList collected;
+  for (int i = 0; i < form->FileList()->count(); ++i)
+    collected << form->FileList()->item(i)->text();
+  EXPECT_EQ(collected, (QStringList{QString::fromStdString(source + "/IMG_1234.JPG"),
+                                    QString::fromStdString(source + "/Urlaub/IMG_2000.jpg"),
+                                    QString::fromStdString(source + "/clip.MOV")}));
+  EXPECT_EQ(StatusText(), "Fertig!");
+  EXPECT_EQ(form->Progress()->maximum(), 2);
+  EXPECT_EQ(form->Progress()->value(), 0);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(RunWindowTest, ADateErrorEndsTheRunAtItsFileAndTheWindowStaysUsable) {
+  AddFile("a.png", "a", 2021);
+  AddFile("b.png", "b", 2021);
+  AddFile("c.png", "c", 2021);
+  SetModified(source + "/b.png", 1975, 1, 1, 12, 0, 0);
+  Create("verteiloptcbb=0\nexifrenamecb=0\n");
+  modal.answers = {true};
+
+  ClickDistribute();
+
+  EXPECT_EQ(modal.requests,
+            (std::vector<ModalRequest>{
+                {ModalKind::Confirm, FoundThree},
+                {ModalKind::ApplicationError, "Ungültiges Argument zum Codieren des Datums."}}));
+  EXPECT_EQ(FilesBelow(target), (std::vector<std::string>{"2021/a.png"}));
+  EXPECT_EQ(FilesBelow(source), (std::vector<std::string>{"b.png", "c.png"}));
+  EXPECT_EQ(StatusText(), "Bearbeite Bild: 2 / 3  ");
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_FALSE(form->Distributing());
+
+  // With the date repaired, the next click moves the rest.
+  SetModified(source + "/b.png", 2021, 6, 15, 10, 20, 31);
+  modal.requests.clear();
+  modal.answers = {true, false};
+  ClickDistribute();
+  EXPECT_EQ(modal.requests,
+            (std::vector<ModalRequest>{
+                {ModalKind::Confirm, "Insgesamt 2 Dateien gefunden.\nMit der Arbeit anfangen?"},
+                {ModalKind::Confirm, Finished}}));
+  EXPECT_EQ(FilesBelow(target),
+            (std::vector<std::string>{"2021/a.png", "2021/b.png", "2021/c.png"}));
+}
+
+TEST_F(RunWindowTest, ASecondClickDuringARunNeitherChecksNorStarts) {
+  for (const char* name : {"a.png", "b.png", "c.png"})
+    AddFile(name, name, 2021);
+  Create("verteiloptcbb=0\nexifrenamecb=0\n");
+  modal.answers = {true, false};
+  ModalDialogCloser closer;
+  // With the target field empty the folder checks would complain and open
+  // the options; during a run the click does nothing at all.
+  BeforeFile(2, [&] {
+    auto* targetField = options->findChild<QLineEdit*>("ziele");
+    const QString folder = targetField->text();
+    targetField->clear();
+    ClickDistribute();
+    targetField->setText(folder);
+  });
+
+  ClickDistribute();
+
+  EXPECT_EQ(modal.requests, (std::vector<ModalRequest>{{ModalKind::Confirm, FoundThree},
+                                                       {ModalKind::Confirm, Finished}}));
+  EXPECT_EQ(closer.closed(), 0);
+  EXPECT_EQ(FilesBelow(target),
+            (std::vector<std::string>{"2021/a.png", "2021/b.png", "2021/c.png"}));
+}
+
+TEST_F(RunWindowTest, OptionsChangedDuringARunApplyToTheFilesAfter) {
+  for (const char* name : {"a.png", "b.png", "c.png"})
+    AddFile(name, name, 2021);
+  Create("verteiloptcbb=0\nexifrenamecb=1\n");
+  modal.answers = {true, false};
+  // The user opens the options from the menu, turns renaming off and closes
+  // them with the close box.
+  QTimer user;
+  user.setInterval(5);
+  QObject::connect(&user, &QTimer::timeout, [&] {
+    if (QApplication::activeModalWidget() != options) return;
+    options->findChild<QCheckBox*>("exifrenamecb")->setChecked(false);
+    options->close();
+  });
+  user.start();
+  BeforeFile(2, [&] { form->findChild<QAction*>("Einstellungen1")->trigger(); });
+
+  ClickDistribute();
+
+  EXPECT_EQ(FilesBelow(target),
+            (std::vector<std::string>{"2021/2021-06-15_102030.png",
+                                      "2021/2021-06-15_102030_[0001].png", "2021/c.png"}));
+}
+
+TEST_F(RunWindowTest, ClosingDuringARunStopsAfterTheFileInHandAndThenCloses) {
+  const struct {
+    const char* how;
+    int beforeFile; // 0: during the collection
+    std::vector<std::string> moved;
+    std::vector<ModalRequest> requests;
+  } cases[] = {
+      {"Beenden answered Yes",
+       2,
+       {"2021/a.png", "2021/b.png"},
+       {{ModalKind::Confirm, FoundThree}, {ModalKind::AskYesNo, "Wirklich Beenden?"}}},
+      {"close box while collecting", 0, {}, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.how);
+    fs::remove_all(target);
+    fs::create_directories(target);
+    for (const char* name : {"a.png", "b.png", "c.png"})
+      if (!fs::exists(source + "/" + name)) AddFile(name, name, 2021);
+    Create("verteiloptcbb=0\nexifrenamecb=0\n");
+    modal.requests.clear();
+    modal.answers = {true, true};
+    if (c.beforeFile > 0)
+      BeforeFile(c.beforeFile, [&] { form->findChild<QAction*>("Beenden1")->trigger(); });
+    else
+      QTimer::singleShot(0, form.get(), [&] { form->close(); });
+
+    ClickDistribute();
+
+    EXPECT_EQ(modal.requests, c.requests);
+    EXPECT_EQ(FilesBelow(target), c.moved);
+    EXPECT_EQ(FilesBelow(source).size(), 3 - c.moved.size());
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  }
+}
+
+} // namespace
