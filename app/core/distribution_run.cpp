@@ -24,7 +24,8 @@ std::string FolderOfPath(const std::string& path) {
 }
 
 void MoveIntoFolder(const std::string& source, const SourceName& parts, const std::string& folder,
-                    const std::string& plannedName, bool createFolder, TargetFolders& targets) {
+                    const std::string& plannedName, bool createFolder, TargetFolders& targets,
+                    MoveMode mode, const DistributionRun::MoveObserver& moved) {
   for (int attempt = 0; attempt < MoveAttempts; ++attempt) {
     TargetFolderIndex* index = targets.Prepare(folder, createFolder);
     if (!index) return;
@@ -32,10 +33,12 @@ void MoveIntoFolder(const std::string& source, const SourceName& parts, const st
     if (index->Contains(name)) name = MakeUniqueName(name, parts.extension, *index);
     if (name.empty()) return;
     name = LowerName(name);
-    switch (MoveFileNoReplace(source, JoinPath(folder, name))) {
+    const std::string target = JoinPath(folder, name);
+    switch (mode == MoveMode::Plan ? MoveOutcome::Moved : MoveFileNoReplace(source, target)) {
     case MoveOutcome::Moved:
       index->Add(name);
       targets.NoteRemoved(FolderOfPath(source), parts.name);
+      if (moved) moved(source, target);
       return;
     case MoveOutcome::Failed:
       return; // the file stays where it is
@@ -88,7 +91,7 @@ RunOutcome DistributionRun::Distribute() {
 
   const int maximum = static_cast<int>(files_.size()) - 1;
   window_.SetProgressMaximum(maximum);
-  TargetFolders targets;
+  TargetFolders targets(mode_);
   std::string lastFolder;
   for (size_t i = 0; i < files_.size(); ++i) {
     window_.ProcessEvents();
@@ -120,7 +123,8 @@ std::string DistributionRun::DistributeFile(const std::string& source, TargetFol
   const std::string folder = TargetFolder(target, date, structure);
   // Without a target folder a relative path would land the file anywhere.
   if (!target.empty()) {
-    MoveIntoFolder(source, parts, folder, name, StructureCreatesFolders(structure), targets);
+    MoveIntoFolder(source, parts, folder, name, StructureCreatesFolders(structure), targets, mode_,
+                   moved_);
   }
   return folder;
 }

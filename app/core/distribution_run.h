@@ -3,6 +3,9 @@
 // asks to start, and moves every file into its date folder under the target
 // folder, renamed and lower-cased, never replacing a file.
 
+#include "app/core/move_mode.h"
+
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,7 +22,14 @@ enum class RunOutcome {
 
 class DistributionRun {
 public:
-  explicit DistributionRun(RunWindow& window) : window_(window) {}
+  explicit DistributionRun(RunWindow& window, MoveMode mode = MoveMode::Move)
+      : window_(window), mode_(mode) {}
+
+  // Called after every file that moved (in Plan mode: every planned move)
+  // with its source path and full target path. An error it throws ends the
+  // run like an error of the run itself.
+  using MoveObserver = std::function<void(const std::string& source, const std::string& target)>;
+  void SetMoveObserver(MoveObserver observer) { moved_ = std::move(observer); }
 
   // DistributeFiles. An error that escapes (the date conversion error, an
   // error of the metadata reader) ends the run at that file and is passed
@@ -38,6 +48,8 @@ private:
   std::string DistributeFile(const std::string& source, TargetFolders& targets);
 
   RunWindow& window_;
+  const MoveMode mode_;
+  MoveObserver moved_;
   std::vector<std::string> files_;
   bool running_ = false;
   bool stopRequested_ = false;

@@ -3,6 +3,7 @@
 #include "app/core/counter_name.h"
 #include "platform/directory_walk.h"
 #include "platform/lower_name.h"
+#include "platform/program_path.h"
 
 #include <algorithm>
 
@@ -62,17 +63,38 @@ TargetFolderIndex* TargetFolders::Prepare(const std::string& folder, bool create
       return &index->second;
     }
   }
-  if (!DirectoryExists(folder) && !(create && CreateFolderTree(folder))) return nullptr;
+  if (const auto planned = planned_.find(folder); planned != planned_.end()) {
+    return &planned->second;
+  }
+  if (!DirectoryExists(folder)) {
+    if (!create) return nullptr;
+    if (mode_ == MoveMode::Plan) return PlanFolder(folder);
+    if (!CreateFolderTree(folder)) return nullptr;
+  }
   const FileIdentity* identity = Identify(folder);
   if (!identity) return nullptr;
   // Another path may have named the same folder before.
   const auto [index, added] = indexes_.try_emplace(*identity);
   if (added) {
     for (const std::string& name : ListFolderNames(folder)) {
-      index->second.Add(name);
+      if (!departed_.count({*identity, name})) index->second.Add(name);
     }
   }
   return &index->second;
+}
+
+// Creating a folder with its parents works where the nearest existing entry
+// on its path is a folder; the plan assumes the permissions allow it.
+TargetFolderIndex* TargetFolders::PlanFolder(const std::string& folder) {
+  std::string path = folder;
+  while (!IdentityOf(path)) {
+    while (path.size() > 1 && path.back() == PathSeparator)
+      path.pop_back();
+    const size_t cut = path.rfind(PathSeparator);
+    if (cut == std::string::npos || path.size() == 1) return &planned_[folder];
+    path.resize(cut == 0 ? 1 : cut);
+  }
+  return DirectoryExists(path) ? &planned_[folder] : nullptr;
 }
 
 void TargetFolders::Forget(const std::string& folder) {
@@ -83,10 +105,13 @@ void TargetFolders::Forget(const std::string& folder) {
 }
 
 void TargetFolders::NoteRemoved(const std::string& folder, const std::string& name) {
-  if (indexes_.empty()) return;
+  if (indexes_.empty() && mode_ == MoveMode::Move) return;
   const FileIdentity* identity = Identify(folder);
   if (!identity) return;
   if (const auto known = indexes_.find(*identity); known != indexes_.end()) {
     known->second.Remove(name);
+  } else if (mode_ == MoveMode::Plan) {
+    // The file is still there; its folder's listing must not show it.
+    departed_.emplace(*identity, name);
   }
 }

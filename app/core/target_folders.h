@@ -3,14 +3,17 @@
 // once per run; the exists test and the numbered names are answered from that
 // listing, which the run keeps up to date as files move in and out.
 
+#include "app/core/move_mode.h"
 #include "platform/file_info.h"
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 // The names of one folder, compared ignoring case, and for every stem and
 // extension the highest counter tag present.
@@ -28,8 +31,14 @@ private:
   std::unordered_map<std::string, uint64_t> highest_;
 };
 
+// In Plan mode nothing on disk changes: a folder that would be created gets
+// an empty listing under its path, and a file that leaves a folder before that
+// folder is listed is left out of its listing, as if it had moved.
 class TargetFolders {
 public:
+  TargetFolders() = default;
+  explicit TargetFolders(MoveMode mode) : mode_(mode) {}
+
   // The index of folder, listing it on first use. A missing folder is created
   // with its parents when create is set. Null when the folder does not exist
   // afterwards. The pointer stays valid until Forget.
@@ -41,7 +50,13 @@ public:
 
 private:
   const FileIdentity* Identify(const std::string& folder);
+  TargetFolderIndex* PlanFolder(const std::string& folder);
 
+  MoveMode mode_ = MoveMode::Move;
   std::unordered_map<std::string, FileIdentity> identities_;
   std::map<FileIdentity, TargetFolderIndex> indexes_;
+  // Plan mode only: folders that would have been created, by path, and the
+  // names that left a folder not listed yet.
+  std::unordered_map<std::string, TargetFolderIndex> planned_;
+  std::set<std::pair<FileIdentity, std::string>> departed_;
 };
