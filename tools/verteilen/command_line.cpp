@@ -1,0 +1,191 @@
+#include "tools/verteilen/command_line.h"
+
+#include "platform/lower_name.h"
+
+#include <sstream>
+
+namespace {
+
+std::string InvalidValue(const std::string& option, const std::string& value,
+                         const std::string& allowed) {
+  return "Ungültiger Wert für " + option + ": \"" + value + "\" (erlaubt: " + allowed + ")";
+}
+
+std::optional<bool> YesNo(const std::string& value) {
+  const std::string word = LowerAscii(value);
+  if (word == "ja") return true;
+  if (word == "nein") return false;
+  return std::nullopt;
+}
+
+std::optional<int> Structure(const std::string& value) {
+  const std::string word = LowerAscii(value);
+  if (word == "jahr") return 0;
+  if (word == "monat") return 1;
+  if (word == "tag") return 2;
+  if (word == "keine") return -1;
+  return std::nullopt;
+}
+
+// A comma-separated list of alle, bilder, videos.
+std::optional<FileKinds> Kinds(const std::string& value) {
+  FileKinds kinds{false, false, false};
+  std::istringstream words(LowerAscii(value));
+  std::string word;
+  bool any = false;
+  while (std::getline(words, word, ',')) {
+    if (word == "alle") {
+      kinds.all = true;
+    } else if (word == "bilder") {
+      kinds.pictures = true;
+    } else if (word == "videos") {
+      kinds.videos = true;
+    } else {
+      return std::nullopt;
+    }
+    any = true;
+  }
+  if (!any) return std::nullopt;
+  return kinds;
+}
+
+// A folder or file name, taken as it is.
+template <std::optional<std::string> CommandLine::*Field>
+std::string SetText(CommandLine& line, const std::string& value) {
+  line.*Field = value;
+  return {};
+}
+
+std::string SetKinds(CommandLine& line, const std::string& value) {
+  line.kinds = Kinds(value);
+  if (!line.kinds) return InvalidValue("--dateien", value, "alle, bilder, videos, bilder,videos");
+  return {};
+}
+
+std::string SetRename(CommandLine& line, const std::string& value) {
+  line.renameByDate = YesNo(value);
+  if (!line.renameByDate) return InvalidValue("--umbenennen", value, "ja, nein");
+  return {};
+}
+
+std::string SetKeepName(CommandLine& line, const std::string& value) {
+  line.keepOriginalName = YesNo(value);
+  if (!line.keepOriginalName) return InvalidValue("--originalname", value, "ja, nein");
+  return {};
+}
+
+std::string SetStructure(CommandLine& line, const std::string& value) {
+  line.structure = Structure(value);
+  if (!line.structure) return InvalidValue("--ordner", value, "jahr, monat, tag, keine");
+  return {};
+}
+
+// An option with a value; its setter returns the error when the value does
+// not fit.
+struct ValueOption {
+  const char* name;
+  std::string (*set)(CommandLine&, const std::string&);
+};
+
+constexpr ValueOption ValueOptions[] = {
+    {"--quelle", SetText<&CommandLine::source>},
+    {"--ziel", SetText<&CommandLine::target>},
+    {"--dateien", SetKinds},
+    {"--umbenennen", SetRename},
+    {"--originalname", SetKeepName},
+    {"--ordner", SetStructure},
+    {"--einstellungen", SetText<&CommandLine::settingsFile>},
+    {"--protokoll", SetText<&CommandLine::logFile>},
+};
+
+const ValueOption* FindValueOption(const std::string& name) {
+  for (const ValueOption& option : ValueOptions) {
+    if (name == option.name) return &option;
+  }
+  return nullptr;
+}
+
+bool* Flag(CommandLine& line, const std::string& option) {
+  if (option == "--probelauf") return &line.dryRun;
+  if (option == "--ja") return &line.assumeYes;
+  if (option == "--hilfe") return &line.help;
+  return nullptr;
+}
+
+} // namespace
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+  ParsedCommandLine parsed;
+  CommandLine& line = parsed.options;
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    std::string option = arguments[i];
+    std::optional<std::string> value;
+    if (option.rfind("--", 0) != 0) {
+      parsed.error = "Unerwartetes Argument: \"" + option + "\"";
+      return parsed;
+    }
+    if (const size_t equals = option.find('='); equals != std::string::npos) {
+      value = option.substr(equals + 1);
+      option.resize(equals);
+    }
+    if (bool* flag = Flag(line, option)) {
+      if (value) {
+        parsed.error = "Die Option " + option + " hat keinen Wert.";
+        return parsed;
+      }
+      *flag = true;
+      continue;
+    }
+    const ValueOption* valueOption = FindValueOption(option);
+    if (!valueOption) {
+      parsed.error = "Unbekannte Option: " + option;
+      return parsed;
+    }
+    if (!value) {
+      if (i + 1 == arguments.size()) {
+        parsed.error = "Bei " + option + " fehlt der Wert.";
+        return parsed;
+      }
+      value = arguments[++i];
+    }
+    parsed.error = valueOption->set(line, *value);
+    if (!parsed.error.empty()) return parsed;
+  }
+  return parsed;
+}
+
+const char* HelpText() {
+  return R"(Aufruf: fotomaz-verteilen [OPTIONEN]
+
+Verteilt die Bilder und Videos des Quellordners und aller seiner Unterordner
+in Datumsordner unter dem Zielordner, genau wie "Bilder verteilen" im
+Programmfenster, aber ohne Fenster.
+
+  --quelle ORDNER        Quellordner
+  --ziel ORDNER          Zielordner
+  --dateien ARTEN        alle | bilder | videos | bilder,videos
+  --umbenennen ja|nein   Dateien in Datum umbenennen
+  --originalname ja|nein Originalnamen anhängen
+  --ordner jahr|monat|tag|keine
+                         Ordnerstruktur: Jahr, Jahr - Monat,
+                         Jahr - Monat - Tag oder keine Unterordner
+  --einstellungen DATEI  Einstellungsdatei für die nicht angegebenen Optionen
+                         (sonst TamrelFotomaz.ini neben dem Programm)
+  --probelauf            jede geplante Verschiebung als QUELLE -> ZIEL zeigen
+                         und nichts ändern (auch kein Protokoll)
+  --ja                   ohne die Frage "Mit der Arbeit anfangen?" starten
+  --protokoll DATEI      für jede verschobene Datei eine Zeile QUELLE<Tab>ZIEL
+                         an DATEI anhängen
+  --hilfe                diesen Text zeigen
+
+Nicht angegebene Optionen kommen aus dem Abschnitt [optionenf] der
+Einstellungsdatei, sonst gelten die Vorgaben des Optionen-Dialogs (Bilder und
+Videos, umbenennen ja, Originalname nein, Ordner monat).
+
+Ohne --ja fragt das Programm auf dem Terminal nach; ohne Terminal startet es
+nur mit --ja. Strg+C beendet die Arbeit nach der Datei in Arbeit.
+
+Rückgabewert: 0 fertig (auch wenn nichts gefunden wurde), 1 Fehler oder
+abgebrochen, 2 falscher Aufruf oder fehlender Ordner.
+)";
+}

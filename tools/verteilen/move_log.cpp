@@ -1,0 +1,68 @@
+#include "tools/verteilen/move_log.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+void AppendEscaped(std::string& line, const std::string& path) {
+  for (const char c : path) {
+    switch (c) {
+    case '\\':
+      line += "\\\\";
+      break;
+    case '\t':
+      line += "\\t";
+      break;
+    case '\r':
+      line += "\\r";
+      break;
+    case '\n':
+      line += "\\n";
+      break;
+    default:
+      line += c;
+    }
+  }
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t written = write(fd, bytes.data() + done, bytes.size() - done);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    done += static_cast<size_t>(written);
+  }
+  return true;
+}
+
+} // namespace
+
+std::string MoveLine(const std::string& source, const std::string& separator,
+                     const std::string& target) {
+  std::string line;
+  line.reserve(source.size() + separator.size() + target.size());
+  AppendEscaped(line, source);
+  line += separator;
+  AppendEscaped(line, target);
+  return line;
+}
+
+MoveLog::MoveLog(std::string path) : path_(std::move(path)) {
+  fd_ = open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+  if (fd_ < 0) throw MoveLogError("Das Protokoll " + path_ + " kann nicht geöffnet werden.");
+}
+
+MoveLog::~MoveLog() {
+  close(fd_);
+}
+
+void MoveLog::Append(const std::string& source, const std::string& target) {
+  // One write per line: with O_APPEND the line lands whole at the end.
+  if (!WriteAll(fd_, MoveLine(source, "\t", target) + '\n')) {
+    throw MoveLogError("In " + path_ + " kann nicht geschrieben werden; nicht protokolliert: " +
+                       MoveLine(source, " -> ", target));
+  }
+}
