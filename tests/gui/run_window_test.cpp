@@ -17,6 +17,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
@@ -96,8 +97,9 @@ protected:
 
   void ClickDistribute() { form->findChild<QPushButton*>("okb")->click(); }
 
-  // Runs action in the event handling before file `file` (counted from 0,
-  // at least 2) as if the user acted between two files.
+  // Runs action in the event handling before file `file` (counted from 0),
+  // as a user acting between two files. The bar reports no change to its
+  // starting 0, so `file` is at least 2.
   void BeforeFile(int file, std::function<void()> action) {
     QObject::connect(form->Progress(), &QProgressBar::valueChanged, form.get(),
                      [this, file, action](int value) {
