@@ -1,7 +1,8 @@
 // fotomaz-bench: times the distribution run against the floor of what any
-// run must do per file, on identical synthetic trees.
+// run must do per file, on identical synthetic trees; with --cli also the
+// command fotomaz-verteilen end to end.
 //
-//   fotomaz-bench [N] [--structure I] [--burst K]
+//   fotomaz-bench [N] [--structure I] [--burst K] [--cli]
 
 #include "app/core/distribution_run.h"
 #include "app/core/modal.h"
@@ -16,10 +17,12 @@
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -31,6 +34,7 @@ struct Options {
   size_t files = 20000;
   int structure = 1;
   size_t burst = 0;
+  bool command = false; // also time fotomaz-verteilen
 };
 
 // The headless window: the default options, nothing shown.
@@ -72,7 +76,7 @@ public:
 };
 
 [[noreturn]] void Usage() {
-  std::fprintf(stderr, "usage: fotomaz-bench [N] [--structure I] [--burst K]\n");
+  std::fprintf(stderr, "usage: fotomaz-bench [N] [--structure I] [--burst K] [--cli]\n");
   std::exit(2);
 }
 
@@ -90,6 +94,8 @@ Options ParseOptions(int argc, char** argv) {
       options.structure = static_cast<int>(number(argv[++i]));
     } else if (arg == "--burst" && i + 1 < argc) {
       options.burst = static_cast<size_t>(number(argv[++i]));
+    } else if (arg == "--cli") {
+      options.command = true;
     } else if (arg[0] != '-') {
       options.files = static_cast<size_t>(number(arg.c_str()));
     } else {
@@ -137,6 +143,59 @@ void RunFloor(const std::string& source, const std::string& target) {
   }
 }
 
+const char* StructureWord(int structure) {
+  switch (structure) {
+  case 0:
+    return "jahr";
+  case 1:
+    return "monat";
+  case 2:
+    return "tag";
+  default:
+    return "keine";
+  }
+}
+
+// fotomaz-verteilen from start to exit, with the options of the run above
+// (all given, so no settings file counts) and its output discarded, as a
+// script would run it.
+void RunCommand(const std::string& source, const std::string& target, int structure,
+                const std::string& settings) {
+  const std::vector<std::string> arguments = {FOTOMAZ_VERTEILEN,
+                                              "--einstellungen",
+                                              settings,
+                                              "--quelle",
+                                              source,
+                                              "--ziel",
+                                              target,
+                                              "--dateien",
+                                              "bilder,videos",
+                                              "--umbenennen",
+                                              "ja",
+                                              "--originalname",
+                                              "nein",
+                                              "--ordner",
+                                              StructureWord(structure),
+                                              "--ja"};
+  std::vector<char*> argv;
+  for (const std::string& argument : arguments)
+    argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  const pid_t child = fork();
+  if (child < 0) throw std::runtime_error("cannot start fotomaz-verteilen");
+  if (child == 0) {
+    const int null = open("/dev/null", O_RDWR);
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
+      dup2(null, fd);
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  int status = 0;
+  if (waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    throw std::runtime_error("fotomaz-verteilen failed");
+  }
+}
+
 size_t CountFiles(const std::string& root) {
   size_t count = 0;
   for (const auto& entry : fs::recursive_directory_iterator(root))
@@ -179,6 +238,15 @@ int main(int argc, char** argv) {
           DistributionRun(window).DistributeFiles();
           SetModal(nullptr);
         });
+    std::optional<Timing> command;
+    if (options.command) {
+      const std::string settings = scratch + "/leer.ini";
+      std::fclose(std::fopen(settings.c_str(), "w"));
+      command = TimeOnFreshTree(scratch, options,
+                                [&](const std::string& source, const std::string& target) {
+                                  RunCommand(source, target, options.structure, settings);
+                                });
+    }
     fs::remove_all(scratch);
     const double n = static_cast<double>(options.files);
     std::printf("files            %zu\n", options.files);
@@ -187,8 +255,15 @@ int main(int argc, char** argv) {
     std::printf("floor            %.3f s  %.0f files/s\n", floor.seconds, n / floor.seconds);
     std::printf("run              %.3f s  %.0f files/s\n", run.seconds, n / run.seconds);
     std::printf("run/floor        %.2f\n", floor.seconds / run.seconds);
-    if (floor.left != 0 || run.left != 0) {
-      std::printf("not moved        floor %zu, run %zu\n", floor.left, run.left);
+    if (command) {
+      std::printf("command          %.3f s  %.0f files/s\n", command->seconds,
+                  n / command->seconds);
+      std::printf("command/run      %.2f\n", run.seconds / command->seconds);
+    }
+    const size_t commandLeft = command ? command->left : 0;
+    if (floor.left != 0 || run.left != 0 || commandLeft != 0) {
+      std::printf("not moved        floor %zu, run %zu, command %zu\n", floor.left, run.left,
+                  commandLeft);
       return 1;
     }
   } catch (const std::exception& e) {
