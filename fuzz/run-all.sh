@@ -1,17 +1,25 @@
 #!/usr/bin/env bash
 # run-all.sh BUILD_DIR SECONDS: runs every fuzz target of BUILD_DIR/fuzz for
 # SECONDS each, starting from its seed corpus; fails on the first finding.
-set -euo pipefail
+set -uo pipefail
 build=$1
 seconds=$2
 shopt -s nullglob
+status=0
 for target in "$build"/fuzz/fuzz_*; do
-  [ -x "$target" ] || continue
+  [ -f "$target" ] && [ -x "$target" ] || continue
   name=$(basename "$target")
   work=$(mktemp -d)
+  log=$(mktemp)
   seeds="$build/fuzz/${name}_seeds"
   mkdir -p "$seeds"
-  echo "-- $name for ${seconds}s"
-  "$target" -max_total_time="$seconds" -print_final_stats=1 "$work" "$seeds" 2>&1 | tail -n 15
-  rm -rf "$work"
+  if "$target" -max_total_time="$seconds" -print_final_stats=1 "$work" "$seeds" >"$log" 2>&1; then
+    echo "-- $name: $(grep -E 'number_of_executed_units' "$log" | awk '{print $2}') runs in ${seconds}s, no finding"
+  else
+    echo "-- $name: FINDING"
+    tail -n 80 "$log"
+    status=1
+  fi
+  rm -rf "$work" "$log"
 done
+exit $status

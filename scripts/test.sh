@@ -21,7 +21,7 @@ if command -v clang++ >/dev/null; then
   echo "== fuzz targets (about a minute each)"
   CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DFOTOMAZ_FUZZ=ON -DFOTOMAZ_GUI=OFF -DFOTOMAZ_TESTS=OFF >/dev/null
-  cmake --build build-fuzz -j "$jobs"
+  cmake --build build-fuzz -j "$jobs" --target fuzz_all
   bash fuzz/run-all.sh build-fuzz "${FOTOMAZ_FUZZ_SECONDS:-60}"
 fi
 echo "All tests passed."
