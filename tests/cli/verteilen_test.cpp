@@ -255,6 +255,24 @@ TEST_F(VerteilenTest, AsksOnTheTerminalBeforeItStarts) {
   }
 }
 
+// A file name may hold a tab, a backslash or a line break; each move still
+// takes exactly one line, in the log as in the dry run.
+TEST_F(VerteilenTest, PathsWithLineBreaksOrTabsStayOnOneLine) {
+  WriteFileAt(source_ + "a\tb\\c\nd.png", "x", fileTime_);
+  Strings arguments = Folders();
+  arguments.insert(arguments.end(), {"--umbenennen", "nein", "--protokoll", log_});
+  const std::string escapedSource = source_ + "a\\tb\\\\c\\nd.png";
+  const std::string escapedTarget = target_ + "2020/02/a\\tb\\\\c\\nd.png";
+
+  arguments.push_back("--probelauf");
+  const auto planned = RunVerteilen(arguments);
+  EXPECT_EQ(Lines(planned.out), Strings{escapedSource + " -> " + escapedTarget});
+  arguments.back() = "--ja";
+  EXPECT_EQ(RunVerteilen(arguments).status, 0);
+  EXPECT_EQ(Lines(testkit::ReadWholeFile(log_)), Strings{escapedSource + "\t" + escapedTarget});
+  EXPECT_TRUE(fs::exists(target_ + "2020/02/a\tb\\c\nd.png"));
+}
+
 // Written to a log (no terminal), a run reports the first file and every
 // tenth of the files, not every file.
 TEST_F(VerteilenTest, ProgressInALogIsOneLinePerTenthOfTheFiles) {
