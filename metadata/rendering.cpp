@@ -43,89 +43,89 @@ int ParseFormatNumber(std::string_view format, size_t& i, int limit) {
 
 // Parses the part after '%' and leaves i behind the conversion character.
 ConversionSpec ParseConversion(std::string_view format, size_t& i) {
-  ConversionSpec spec;
+  ConversionSpec conversion;
   for (; i < format.size(); ++i) {
     const char c = format[i];
     if (c == '-')
-      spec.LeftAlign = true;
+      conversion.LeftAlign = true;
     else if (c == '0')
-      spec.ZeroPad = true;
+      conversion.ZeroPad = true;
     else if (c == '+')
-      spec.PositiveSign = '+';
-    else if (c == ' ' && spec.PositiveSign != '+')
-      spec.PositiveSign = ' ';
+      conversion.PositiveSign = '+';
+    else if (c == ' ' && conversion.PositiveSign != '+')
+      conversion.PositiveSign = ' ';
     else
       break;
   }
-  spec.Width = ParseFormatNumber(format, i, kMaxFormatWidth);
+  conversion.Width = ParseFormatNumber(format, i, kMaxFormatWidth);
   if (i < format.size() && format[i] == '.') {
     ++i;
-    spec.Precision = ParseFormatNumber(format, i, kMaxFormatPrecision);
+    conversion.Precision = ParseFormatNumber(format, i, kMaxFormatPrecision);
   }
   if (i >= format.size()) FormatError(format);
-  spec.Conversion = format[i++];
-  return spec;
+  conversion.Conversion = format[i++];
+  return conversion;
 }
 
 // Appends sign and digits padded to the width; zeros go between sign and digits.
-void AppendPadded(std::string& out, const ConversionSpec& spec, std::string_view sign,
+void AppendPadded(std::string& out, const ConversionSpec& conversion, std::string_view sign,
                   std::string_view digits, bool zeroPadAllowed) {
   const size_t length = sign.size() + digits.size();
-  const auto width = static_cast<size_t>(spec.Width);
+  const auto width = static_cast<size_t>(conversion.Width);
   const size_t padding = width > length ? width - length : 0;
-  if (spec.LeftAlign) {
+  if (conversion.LeftAlign) {
     out.append(sign).append(digits).append(padding, ' ');
-  } else if (spec.ZeroPad && zeroPadAllowed) {
+  } else if (conversion.ZeroPad && zeroPadAllowed) {
     out.append(sign).append(padding, '0').append(digits);
   } else {
     out.append(padding, ' ').append(sign).append(digits);
   }
 }
 
-std::string_view SignText(bool negative, const ConversionSpec& spec, char (&storage)[2]) {
-  storage[0] = negative ? '-' : spec.PositiveSign;
+std::string_view SignText(bool negative, const ConversionSpec& conversion, char (&storage)[2]) {
+  storage[0] = negative ? '-' : conversion.PositiveSign;
   return storage[0] ? std::string_view(storage, 1) : std::string_view();
 }
 
-void AppendFixed(std::string& out, const ConversionSpec& spec, double value) {
+void AppendFixed(std::string& out, const ConversionSpec& conversion, double value) {
   char signStorage[2] = {};
-  const std::string_view sign = SignText(std::signbit(value), spec, signStorage);
+  const std::string_view sign = SignText(std::signbit(value), conversion, signStorage);
   const double magnitude = std::fabs(value);
   if (!std::isfinite(magnitude)) {
-    AppendPadded(out, spec, sign, std::isnan(magnitude) ? "nan" : "inf", false);
+    AppendPadded(out, conversion, sign, std::isnan(magnitude) ? "nan" : "inf", false);
     return;
   }
   // The largest double has 309 integer digits; the precision is bounded above.
   std::array<char, 320 + kMaxFormatPrecision> digits;
   const auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude,
-                                       std::chars_format::fixed, spec.Precision.value_or(6));
+                                       std::chars_format::fixed, conversion.Precision.value_or(6));
   if (ec != std::errc()) throw std::runtime_error("Number does not fit its format");
-  AppendPadded(out, spec, sign, std::string_view(digits.data(), end - digits.data()), true);
+  AppendPadded(out, conversion, sign, std::string_view(digits.data(), end - digits.data()), true);
 }
 
-void AppendInteger(std::string& out, const ConversionSpec& spec, int64_t value) {
+void AppendInteger(std::string& out, const ConversionSpec& conversion, int64_t value) {
   char signStorage[2] = {};
-  const std::string_view sign = SignText(value < 0, spec, signStorage);
+  const std::string_view sign = SignText(value < 0, conversion, signStorage);
   const uint64_t magnitude =
       value < 0 ? uint64_t{0} - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
   std::array<char, 24> buffer;
   const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude).ptr;
   std::string digits(buffer.data(), end);
-  const size_t minimum = static_cast<size_t>(spec.Precision.value_or(1));
+  const size_t minimum = static_cast<size_t>(conversion.Precision.value_or(1));
   if (digits.size() < minimum) digits.insert(0, minimum - digits.size(), '0');
-  AppendPadded(out, spec, sign, digits, !spec.Precision.has_value());
+  AppendPadded(out, conversion, sign, digits, !conversion.Precision.has_value());
 }
 
-void AppendConversion(std::string& out, std::string_view format, const ConversionSpec& spec,
+void AppendConversion(std::string& out, std::string_view format, const ConversionSpec& conversion,
                       const FormatArg& arg) {
-  if (spec.Conversion == 'f' && std::holds_alternative<double>(arg)) {
-    AppendFixed(out, spec, std::get<double>(arg));
-  } else if (spec.Conversion == 'd' && std::holds_alternative<int64_t>(arg)) {
-    AppendInteger(out, spec, std::get<int64_t>(arg));
-  } else if (spec.Conversion == 's' && std::holds_alternative<std::string_view>(arg)) {
+  if (conversion.Conversion == 'f' && std::holds_alternative<double>(arg)) {
+    AppendFixed(out, conversion, std::get<double>(arg));
+  } else if (conversion.Conversion == 'd' && std::holds_alternative<int64_t>(arg)) {
+    AppendInteger(out, conversion, std::get<int64_t>(arg));
+  } else if (conversion.Conversion == 's' && std::holds_alternative<std::string_view>(arg)) {
     std::string_view text = std::get<std::string_view>(arg);
-    if (spec.Precision) text = text.substr(0, static_cast<size_t>(*spec.Precision));
-    AppendPadded(out, spec, {}, text, false);
+    if (conversion.Precision) text = text.substr(0, static_cast<size_t>(*conversion.Precision));
+    AppendPadded(out, conversion, {}, text, false);
   } else {
     FormatError(format);
   }
@@ -212,9 +212,9 @@ std::string FormatValues(std::string_view format, std::initializer_list<FormatAr
       out += '%';
       ++i;
     } else {
-      const ConversionSpec spec = ParseConversion(format, i);
+      const ConversionSpec conversion = ParseConversion(format, i);
       if (next == args.end()) FormatError(format);
-      AppendConversion(out, format, spec, *next++);
+      AppendConversion(out, format, conversion, *next++);
     }
   }
   return out;
