@@ -32,6 +32,7 @@ void Console::Status(const std::string& text, bool milestone) {
     std::fprintf(error_, "%s%s%s", LineStart, status_.c_str(), EraseToEnd);
     std::fflush(error_);
     statusShown_ = true;
+    drawn_ = status_;
     lastDrawn_ = now;
   } else if (milestone) {
     std::fprintf(error_, "%s\n", status_.c_str());
@@ -72,9 +73,13 @@ std::optional<std::string> Console::Ask(const std::string& question, std::FILE* 
 }
 
 void Console::Finish() {
-  if (statusPending_) {
-    if (errorIsTerminal_) std::fputs(LineStart, error_);
-    std::fprintf(error_, "%s%s\n", status_.c_str(), errorIsTerminal_ ? EraseToEnd : "");
+  if (statusPending_ && errorIsTerminal_) {
+    if (!statusShown_ || drawn_ != status_) {
+      std::fprintf(error_, "%s%s%s", LineStart, status_.c_str(), EraseToEnd);
+    }
+    std::fputc('\n', error_);
+  } else if (statusPending_) {
+    std::fprintf(error_, "%s\n", status_.c_str());
   }
   std::fflush(error_);
   statusPending_ = false;

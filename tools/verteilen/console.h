@@ -37,5 +37,6 @@ private:
   std::string status_;
   bool statusPending_ = false; // the latest status still deserves a line
   bool statusShown_ = false;   // terminal: the status line is on the screen
+  std::string drawn_;          // terminal: the status text on the screen
   std::chrono::steady_clock::time_point lastDrawn_;
 };
