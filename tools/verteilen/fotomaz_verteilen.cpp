@@ -83,7 +83,13 @@ ExitStatus Run(const CommandLine& line) {
   RunOutcome outcome;
   try {
     outcome = run.DistributeFiles();
+  } catch (const MoveLogError& error) {
+    // Its message ends in a path, which takes no full stop.
+    console.Finish();
+    console.Message(std::string(ProgramName) + ": " + error.what());
+    return ExitStatus::RunFailed;
   } catch (const std::exception& error) {
+    // As the window's error box shows it.
     console.Finish();
     console.Message(std::string(ProgramName) + ": " + ApplicationErrorText(error.what()));
     return ExitStatus::RunFailed;
