@@ -235,6 +235,24 @@ TEST_F(VerteilenTest, LogListsExactlyTheMovedFilesWhenAnErrorEndsTheRun) {
                                             "2023/05/2023-05-01_120000_[0001].png 5"}));
 }
 
+// A log that cannot be written ends the run after the move it failed to
+// record, and names that move.
+TEST_F(VerteilenTest, ALogThatCannotBeWrittenEndsTheRun) {
+  for (const char* name : {"a.png", "b.png"})
+    WriteFileAt(source_ + name, name, BerlinTime(2023, 5, 1, 12, 0, 0));
+  Strings arguments = Folders();
+  arguments.insert(arguments.end(), {"--ja", "--protokoll", "/dev/full"});
+  const auto result = RunVerteilen(arguments);
+  EXPECT_EQ(result.status, 1);
+  const std::string moved = target_ + "2023/05/2023-05-01_120000.png";
+  EXPECT_TRUE(Contains(result.err, "In /dev/full kann nicht geschrieben werden; nicht "
+                                   "protokolliert: " +
+                                       source_ + "a.png -> " + moved + "\n"))
+      << result.err;
+  EXPECT_TRUE(fs::exists(moved));
+  EXPECT_EQ(TreeSnapshot(source_), Strings{"b.png 5"});
+}
+
 TEST_F(VerteilenTest, AsksOnTheTerminalBeforeItStarts) {
   struct Case {
     std::string typed;
