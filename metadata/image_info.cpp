@@ -1,6 +1,7 @@
 #include "metadata/image_info.h"
 
 #include "metadata/exif.h"
+#include "metadata/makernote.h"
 #include "metadata/rendering.h"
 #include "metadata/tagtables.h"
 
@@ -21,9 +22,6 @@ constexpr uint64_t kMaxValueBytesPerWalk = 1024 * 1024;
 // Real data nests three directories deep (IFD0, EXIF, interoperability); a
 // chain of thousands of distinct directories would exhaust the stack.
 constexpr int kMaxDirectoryDepth = 32;
-
-// Rendered texts are cut to this many characters unless a renderer made them.
-constexpr size_t kPrintableLength = 50;
 
 enum Tag : uint16_t {
   TagImageWidth = 0x0100,
@@ -68,14 +66,6 @@ bool IsBlankOrControl(char c) {
   return static_cast<unsigned char>(c) <= ' ';
 }
 
-// The first characters of a text, with control characters shown as ".".
-std::string Printable(const std::string& text) {
-  std::string result = text.substr(0, kPrintableLength);
-  for (char& c : result)
-    if (static_cast<unsigned char>(c) < 32) c = '.';
-  return result;
-}
-
 // An ASCII value without its terminating zero. Only a zero is dropped: a text
 // stored without one (a date written with the exact count, say) keeps its last
 // character instead of losing a digit.
@@ -100,6 +90,15 @@ std::string UserComment(const std::string& raw) {
 }
 
 } // namespace
+
+std::string PrintableText(const std::string& text) {
+  // Rendered texts are cut to this many characters unless a renderer made them.
+  constexpr size_t kPrintableLength = 50;
+  std::string result = text.substr(0, kPrintableLength);
+  for (char& c : result)
+    if (static_cast<unsigned char>(c) < 32) c = '.';
+  return result;
+}
 
 int32_t RoundToInt32(double value) {
   if (std::isnan(value)) return 0;
@@ -156,13 +155,17 @@ void TImageInfo::WalkSubDirectory(int64_t start, int64_t base, int kind, int64_t
 }
 
 std::string TImageInfo::ValueBytes(int64_t position, uint64_t size) {
+  return CopyValueBytes(Buffer, position, size);
+}
+
+std::string TImageInfo::CopyValueBytes(std::string_view source, int64_t position, uint64_t size) {
   // The value bytes that exist: a value reaching past the end of the data is
   // cut there, one starting outside it is empty.
-  if (position < 1 || position > static_cast<int64_t>(Buffer.size())) return {};
-  const uint64_t available = Buffer.size() - static_cast<uint64_t>(position - 1);
+  if (position < 1 || position > static_cast<int64_t>(source.size())) return {};
+  const uint64_t available = source.size() - static_cast<uint64_t>(position - 1);
   const uint64_t count = std::min({size, available, valueBytesLeft_});
   valueBytesLeft_ -= count;
-  return Buffer.substr(static_cast<size_t>(position - 1), static_cast<size_t>(count));
+  return std::string(source.substr(static_cast<size_t>(position - 1), static_cast<size_t>(count)));
 }
 
 void TImageInfo::WalkEntry(int64_t entry, int64_t start, int64_t base, int kind, int64_t length) {
@@ -187,7 +190,7 @@ void TImageInfo::WalkEntry(int64_t entry, int64_t start, int64_t base, int kind,
     if (row.TagNumber != 0 && row.Renderer != nullptr && DecodeValues)
       text = row.Renderer(text);
     else
-      text = Printable(text);
+      text = PrintableText(text);
     if (tag == TagUserComment) {
       UserCommentText = UserComment(raw);
       text = UserCommentText;
@@ -250,9 +253,8 @@ void TImageInfo::WalkEntry(int64_t entry, int64_t start, int64_t base, int kind,
 }
 
 void TImageInfo::DecodeMakerNote() {
-  // The maker-note decoder plugs in here: it reads MakerNoteBytes and
-  // MakerNoteOffset and answers whether it knew the camera's maker.
-  MakerNoteResult = false;
+  TmsInfo decoder(TiffSource, *this);
+  MakerNoteResult = decoder.Decode();
 }
 
 void TImageInfo::AppendToTagList(const TTagEntry& entry) {

@@ -5,9 +5,11 @@
 // and follows the EXIF, GPS and interoperability sub-directories.
 
 #include "metadata/endind.h"
+#include "metadata/tagtables.h"
 
 #include <cstdint>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +57,13 @@ public:
   // plane resolution, when the data does not state it.
   void DeriveFocalLength35();
 
+  // Walks a maker note's directory into MakerNoteDumpText and TagList; the
+  // decoder TmsInfo (metadata/makernote.h) chooses the layout numbers: the
+  // directory's 0-based offset in the note, the note position that value
+  // offsets count from, and the base of values that lie outside the note.
+  void WalkMakerNoteDirectory(const ByteString& note, std::span<const TagRow> table,
+                              int64_t directory, int64_t notePosition, int64_t valueBase);
+
   // Appends a copy of entry unless its TagNumber is 0; returns the index of
   // the last entry.
   int32_t AddTag(const TTagEntry& entry);
@@ -78,6 +87,11 @@ private:
   void WalkEntry(int64_t entry, int64_t start, int64_t base, int kind, int64_t length);
   void WalkSubDirectory(int64_t start, int64_t base, int kind, int64_t length);
   std::string ValueBytes(int64_t position, uint64_t size);
+  // The bytes of source from 1-based position on that exist, within the
+  // value-byte budget of the read.
+  std::string CopyValueBytes(std::string_view source, int64_t position, uint64_t size);
+  void WalkMakerNoteEntry(const tEndInd& note, int64_t entry, std::span<const TagRow> table,
+                          int64_t directory, int64_t notePosition, int64_t valueBase);
   void AppendToTagList(const TTagEntry& entry);
   void SetOwnerError(const std::string& text);
   // Hands the maker note just stored in MakerNoteBytes and MakerNoteOffset to
@@ -91,6 +105,9 @@ private:
   int64_t entriesLeft_;
   uint64_t valueBytesLeft_;
 };
+
+// The first 50 characters of a text, with control characters shown as ".".
+std::string PrintableText(const std::string& text);
 
 // Rounds to the nearest integer, halves to even; values outside the 32-bit
 // range are clamped and NaN gives 0.

@@ -18,13 +18,13 @@ std::string Hex4(unsigned value) {
   return text;
 }
 
-// The dump separates its lines with CR LF, starting with one.
-void PrintDump(std::ostream& out, std::string_view dump) {
+// The dumps separate their lines with CR LF, starting with one.
+void PrintLines(std::ostream& out, std::string_view prefix, std::string_view dump) {
   size_t begin = 0;
   while (begin < dump.size()) {
     size_t end = dump.find("\r\n", begin);
     if (end == std::string_view::npos) end = dump.size();
-    if (end > begin) out << "Dump: " << dump.substr(begin, end - begin) << '\n';
+    if (end > begin) out << prefix << dump.substr(begin, end - begin) << '\n';
     begin = end + 2;
   }
 }
@@ -51,7 +51,7 @@ void PrintExifReport(std::ostream& out, const std::string& path, const ExifRepor
     for (const TTagEntry& tag : exif.TagList)
       out << "Tag: 0x" << Hex4(tag.TagNumber) << ' ' << tag.Name << " = " << tag.Text << '\n';
   }
-  if (options.Dump) PrintDump(out, exif.DumpText);
+  if (options.Dump) PrintLines(out, "Dump: ", exif.DumpText);
   if (options.Iptc) {
     // Last, because loading reads the file again through the same reader.
     TIPTCdata iptc(&img);
@@ -60,6 +60,10 @@ void PrintExifReport(std::ostream& out, const std::string& path, const ExifRepor
       const TTagEntry record = iptc.RecordAt(i);
       out << "IPTC: " << record.Name << " = " << record.Text << '\n';
     }
+  }
+  if (options.MakerNote) {
+    out << "MakerNoteResult: " << YesNo(exif.MakerNoteResult) << '\n';
+    PrintLines(out, "MakerNote: ", exif.MakerNoteDumpText);
   }
   out << '\n';
 }
@@ -78,6 +82,8 @@ std::optional<ExifReportArguments> ParseExifReportArguments(const std::vector<st
       result.Options.Dump = true;
     } else if (arg == "--iptc") {
       result.Options.Iptc = true;
+    } else if (arg == "--makernote") {
+      result.Options.MakerNote = true;
     } else {
       return std::nullopt;
     }

@@ -7,9 +7,10 @@
 #include <vector>
 
 struct ExifReportOptions {
-  bool Tags = false; // one line per tag of the tag list
-  bool Dump = false; // the lines of the dump
-  bool Iptc = false; // one line per IPTC record, after the other fields
+  bool Tags = false;      // one line per tag of the tag list
+  bool Dump = false;      // the lines of the dump
+  bool Iptc = false;      // one line per IPTC record, after the other fields
+  bool MakerNote = false; // the maker-note result and dump, after the other fields
 };
 
 // Reads the file with a fresh reader and prints what it found.
@@ -20,6 +21,6 @@ struct ExifReportArguments {
   std::vector<std::string> Files;
 };
 
-// The command line [--tags] [--dump] [--iptc] [--] FILE...; nothing on an unknown
+// The command line [--tags] [--dump] [--iptc] [--makernote] [--] FILE...; nothing on an unknown
 // option or when no file is named.
 std::optional<ExifReportArguments> ParseExifReportArguments(const std::vector<std::string>& args);

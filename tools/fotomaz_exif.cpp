@@ -1,4 +1,4 @@
-// fotomaz-exif [--tags] [--dump] [--iptc] FILE...: prints what the metadata reader
+// fotomaz-exif [--tags] [--dump] [--iptc] [--makernote] FILE...: prints what the metadata reader
 // finds in each file.
 
 #include "tools/exif_report.h"
@@ -12,10 +12,11 @@ int main(int argc, char** argv) {
   const std::optional<ExifReportArguments> arguments =
       ParseExifReportArguments(std::vector<std::string>(argv + 1, argv + argc));
   if (!arguments) {
-    std::cerr << "usage: fotomaz-exif [--tags] [--dump] [--iptc] FILE...\n"
+    std::cerr << "usage: fotomaz-exif [--tags] [--dump] [--iptc] [--makernote] FILE...\n"
                  "  --tags  list every decoded tag\n"
                  "  --dump  print the readable dump\n"
-                 "  --iptc  list the IPTC records\n";
+                 "  --iptc  list the IPTC records\n"
+                 "  --makernote  print whether the maker note was decoded, and its dump\n";
     return 2;
   }
   for (const std::string& file : arguments->Files)
