@@ -1,54 +1,12 @@
 #include "tests/app/run_fixture.h"
 
-#include "tests/kit/temp_files.h"
-
-#include <algorithm>
-#include <cstdlib>
-#include <fcntl.h>
-#include <filesystem>
 #include <sys/stat.h>
 
 namespace runtest {
 
-namespace fs = std::filesystem;
-
-void UseBerlinTime() {
-  setenv("TZ", "Europe/Berlin", 1);
-  tzset();
-}
-
-time_t LocalSeconds(int year, int month, int day, int hour, int minute, int second) {
-  UseBerlinTime();
-  std::tm local{};
-  local.tm_year = year - 1900;
-  local.tm_mon = month - 1;
-  local.tm_mday = day;
-  local.tm_hour = hour;
-  local.tm_min = minute;
-  local.tm_sec = second;
-  local.tm_isdst = -1;
-  return mktime(&local);
-}
-
-void WriteFileAt(const std::string& path, const std::string& bytes, time_t modified) {
-  fs::create_directories(fs::path(path).parent_path());
-  testkit::WriteFile(path, bytes);
-  const timespec times[2] = {{modified, 0}, {modified, 0}};
-  utimensat(AT_FDCWD, path.c_str(), times, 0);
-}
-
 bool Exists(const std::string& path) {
   struct stat st {};
   return lstat(path.c_str(), &st) == 0;
-}
-
-std::vector<std::string> FilesBelow(const std::string& root) {
-  std::vector<std::string> files;
-  for (const auto& entry : fs::recursive_directory_iterator(root)) {
-    if (entry.is_regular_file()) files.push_back(fs::relative(entry.path(), root).string());
-  }
-  std::sort(files.begin(), files.end());
-  return files;
 }
 
 } // namespace runtest

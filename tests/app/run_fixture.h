@@ -3,6 +3,7 @@
 // what the run did to it, and helpers for files with a given date.
 
 #include "app/core/run_window.h"
+#include "tests/kit/dated_files.h"
 
 #include <ctime>
 #include <functional>
@@ -57,18 +58,11 @@ public:
   int StructureIndex() override { return structure; }
 };
 
-// Pins the time zone for the test's lifetime.
-void UseBerlinTime();
-
-// Seconds since the epoch of a local (Berlin) time.
-time_t LocalSeconds(int year, int month, int day, int hour, int minute, int second);
-
-// Writes bytes to path (folders created) with the given modification time.
-void WriteFileAt(const std::string& path, const std::string& bytes, time_t modified);
+using testkit::FilesBelow;
+using testkit::LocalSeconds;
+using testkit::UseBerlinTime;
+using testkit::WriteFileAt;
 
 bool Exists(const std::string& path);
-
-// Every file below root, as paths relative to root, sorted.
-std::vector<std::string> FilesBelow(const std::string& root);
 
 } // namespace runtest

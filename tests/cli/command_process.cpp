@@ -125,27 +125,4 @@ std::vector<std::string> TreeSnapshot(const std::string& root) {
   return entries;
 }
 
-void WriteFileAt(const std::string& path, const std::string& bytes, time_t modified) {
-  fs::create_directories(fs::path(path).parent_path());
-  testkit::WriteFile(path, bytes);
-  const timespec times[2] = {{modified, 0}, {modified, 0}};
-  if (utimensat(AT_FDCWD, path.c_str(), times, 0) != 0) {
-    throw std::runtime_error("cannot set the time of " + path);
-  }
-}
-
-time_t BerlinTime(int year, int month, int day, int hour, int minute, int second) {
-  setenv("TZ", "Europe/Berlin", 1);
-  tzset();
-  std::tm local{};
-  local.tm_year = year - 1900;
-  local.tm_mon = month - 1;
-  local.tm_mday = day;
-  local.tm_hour = hour;
-  local.tm_min = minute;
-  local.tm_sec = second;
-  local.tm_isdst = -1;
-  return mktime(&local);
-}
-
 } // namespace clitest

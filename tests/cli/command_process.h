@@ -47,11 +47,4 @@ std::vector<std::string> Lines(const std::string& text);
 // snapshots mean nothing was moved, created or removed.
 std::vector<std::string> TreeSnapshot(const std::string& root);
 
-// Writes bytes to path (folders created) with the given modification time.
-void WriteFileAt(const std::string& path, const std::string& bytes, time_t modified);
-
-// Seconds since the epoch of a Berlin local time; pins TZ for the process
-// and the commands it starts.
-time_t BerlinTime(int year, int month, int day, int hour, int minute, int second);
-
 } // namespace clitest

@@ -1,4 +1,5 @@
 #include "tests/cli/command_process.h"
+#include "tests/kit/dated_files.h"
 #include "tests/kit/testkit.h"
 
 #include <algorithm>
@@ -12,11 +13,10 @@
 namespace {
 
 namespace fs = std::filesystem;
-using clitest::BerlinTime;
 using clitest::Lines;
 using clitest::RunVerteilen;
 using clitest::TreeSnapshot;
-using clitest::WriteFileAt;
+using testkit::WriteFileAt;
 using Strings = std::vector<std::string>;
 
 bool Contains(const std::string& text, const std::string& part) {
@@ -36,7 +36,7 @@ Strings AsDryRunLines(const Strings& logLines) {
 class VerteilenTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    fileTime_ = BerlinTime(2020, 2, 3, 4, 5, 7);
+    fileTime_ = testkit::LocalSeconds(2020, 2, 3, 4, 5, 7);
     fs::create_directories(source_);
     fs::create_directories(target_);
     testkit::WriteFile(settings_, "");
@@ -72,7 +72,7 @@ TEST_F(VerteilenTest, DryRunListsExactlyTheMovesOfTheRealRunAndChangesNothing) {
   Jpeg(sorted + "2023/05/2023-05-01_120732.jpg", "2021:07:04 10:00:00");
   Jpeg(sorted + "2023/05/2023-05-01_120732_[0003].JPG", "2023:05:01 12:07:32");
   Jpeg(source_ + "zz/q.jpg", "2023:05:01 12:07:32");
-  WriteFileAt(source_ + "zz/clip.MOV", "film", BerlinTime(2023, 5, 1, 12, 7, 33));
+  WriteFileAt(source_ + "zz/clip.MOV", "film", testkit::LocalSeconds(2023, 5, 1, 12, 7, 33));
   WriteFileAt(source_ + "Notiz.TXT", "text", fileTime_);
   WriteFileAt(source_ + "a\tb\\c\nd.png", "x", fileTime_);
   const Strings expected = {
@@ -113,7 +113,7 @@ TEST_F(VerteilenTest, DryRunListsExactlyTheMovesOfTheRealRunAndChangesNothing) {
 // value from the defaults of the options dialog.
 TEST_F(VerteilenTest, OptionsOverrideTheSettingsFileWhichOverridesTheDialogDefaults) {
   Jpeg(source_ + "IMG_1.JPG", "2023:05:01 12:07:32");
-  WriteFileAt(source_ + "Notiz.txt", "text", BerlinTime(2022, 3, 4, 5, 6, 8));
+  WriteFileAt(source_ + "Notiz.txt", "text", testkit::LocalSeconds(2022, 3, 4, 5, 6, 8));
   const std::string otherTarget = dir_.File("anders") + "/";
   fs::create_directories(otherTarget);
   const std::string settingsText = "[optionenf]\nquellee=" + source_ + "\nziele=" + target_ +
@@ -215,8 +215,8 @@ TEST_F(VerteilenTest, BadUsageAndMissingFoldersGiveStatusTwoAndMoveNothing) {
 // after what it held before.
 TEST_F(VerteilenTest, LogListsExactlyTheMovedFilesWhenAnErrorEndsTheRun) {
   for (const char* name : {"a.png", "b.png", "d.png", "e.png"})
-    WriteFileAt(source_ + name, name, BerlinTime(2023, 5, 1, 12, 0, 0));
-  WriteFileAt(source_ + "c.png", "c", BerlinTime(1975, 1, 1, 0, 0, 0));
+    WriteFileAt(source_ + name, name, testkit::LocalSeconds(2023, 5, 1, 12, 0, 0));
+  WriteFileAt(source_ + "c.png", "c", testkit::LocalSeconds(1975, 1, 1, 0, 0, 0));
   testkit::WriteFile(log_, "frühere Zeile\n");
 
   Strings arguments = Folders();
@@ -239,7 +239,7 @@ TEST_F(VerteilenTest, LogListsExactlyTheMovedFilesWhenAnErrorEndsTheRun) {
 // record, and names that move.
 TEST_F(VerteilenTest, ALogThatCannotBeWrittenEndsTheRun) {
   for (const char* name : {"a.png", "b.png"})
-    WriteFileAt(source_ + name, name, BerlinTime(2023, 5, 1, 12, 0, 0));
+    WriteFileAt(source_ + name, name, testkit::LocalSeconds(2023, 5, 1, 12, 0, 0));
   Strings arguments = Folders();
   arguments.insert(arguments.end(), {"--ja", "--protokoll", "/dev/full"});
   const auto result = RunVerteilen(arguments);

@@ -5,6 +5,7 @@
 #include "app/unit1.h"
 #include "settings/optionenu.h"
 #include "settings/panel.h"
+#include "tests/kit/dated_files.h"
 #include "tests/kit/fake_modal.h"
 #include "tests/kit/testkit.h"
 #include "tests/settings/qt_test_app.h"
@@ -66,33 +67,15 @@ protected:
   // A file below the source folder, last modified at the given local time.
   void AddFile(const std::string& name, const std::string& bytes, int year, int month = 6,
                int day = 15, int hour = 10, int minute = 20, int second = 31) {
-    const std::string path = source + "/" + name;
-    fs::create_directories(fs::path(path).parent_path());
-    testkit::WriteFile(path, bytes);
-    SetModified(path, year, month, day, hour, minute, second);
+    testkit::WriteFileAt(source + "/" + name, bytes,
+                         testkit::LocalSeconds(year, month, day, hour, minute, second));
   }
   static void SetModified(const std::string& path, int year, int month, int day, int hour,
                           int minute, int second) {
-    std::tm local{};
-    local.tm_year = year - 1900;
-    local.tm_mon = month - 1;
-    local.tm_mday = day;
-    local.tm_hour = hour;
-    local.tm_min = minute;
-    local.tm_sec = second;
-    local.tm_isdst = -1;
-    const timespec time{std::mktime(&local), 0};
-    const timespec times[2] = {time, time};
-    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0) << path;
+    testkit::SetModifiedTime(path, testkit::LocalSeconds(year, month, day, hour, minute, second));
   }
-
-  // Every file below root, relative to it, sorted.
   static std::vector<std::string> FilesBelow(const std::string& root) {
-    std::vector<std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(root))
-      if (entry.is_regular_file()) files.push_back(fs::relative(entry.path(), root).string());
-    std::sort(files.begin(), files.end());
-    return files;
+    return testkit::FilesBelow(root);
   }
 
   void ClickDistribute() { form->findChild<QPushButton*>("okb")->click(); }
