@@ -24,13 +24,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   (void)IniParseInt(text);
 
   // Only names that a control could carry are written by the program.
-  const bool writableNames = !section.empty() && !key.empty() &&
-                             section.find_first_of("[]\r\n") == std::string::npos &&
-                             key.find_first_of("=[\r\n;") == std::string::npos &&
-                             section.find_first_not_of(' ') != std::string::npos &&
-                             key.find_first_not_of(' ') != std::string::npos &&
-                             section.front() != ' ' && section.back() != ' ' &&
-                             key.front() != ' ' && key.back() != ' ' && key.front() != ';';
+  const bool writableNames =
+      !section.empty() && !key.empty() && section.find_first_of("[]\r\n") == std::string::npos &&
+      key.find_first_of("=[\r\n;") == std::string::npos &&
+      section.find_first_not_of(' ') != std::string::npos &&
+      key.find_first_not_of(' ') != std::string::npos && section.front() != ' ' &&
+      section.back() != ' ' && key.front() != ' ' && key.back() != ' ' && key.front() != ';';
   if (writableNames) {
     const std::string edited = IniWithValue(text, section, key, "wert");
     const auto readBack = IniFindValue(edited, section, key);
