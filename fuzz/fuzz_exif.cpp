@@ -33,6 +33,8 @@ void TouchEverything(const TimgData& img) {
   Touch(exif.UserCommentText);
   Touch(exif.DumpText);
   Touch(exif.MakerNoteBytes);
+  Touch(exif.MakerNoteDumpText);
+  sink = sink + static_cast<size_t>(exif.MakerNoteResult);
   sink = sink + static_cast<size_t>(exif.ImageWidth) + static_cast<size_t>(exif.ImageHeight);
   for (const TTagEntry& tag : exif.TagList) {
     Touch(exif.RenderValue(tag.RawBytes, tag.ValueType, tag.ValueList, tag.FormatText));

@@ -52,6 +52,10 @@ void PrintExifReport(std::ostream& out, const std::string& path, const ExifRepor
       out << "Tag: 0x" << Hex4(tag.TagNumber) << ' ' << tag.Name << " = " << tag.Text << '\n';
   }
   if (options.Dump) PrintLines(out, "Dump: ", exif.DumpText);
+  if (options.MakerNote) {
+    out << "MakerNoteResult: " << YesNo(exif.MakerNoteResult) << '\n';
+    PrintLines(out, "MakerNote: ", exif.MakerNoteDumpText);
+  }
   if (options.Iptc) {
     // Last, because loading reads the file again through the same reader.
     TIPTCdata iptc(&img);
@@ -60,10 +64,6 @@ void PrintExifReport(std::ostream& out, const std::string& path, const ExifRepor
       const TTagEntry record = iptc.RecordAt(i);
       out << "IPTC: " << record.Name << " = " << record.Text << '\n';
     }
-  }
-  if (options.MakerNote) {
-    out << "MakerNoteResult: " << YesNo(exif.MakerNoteResult) << '\n';
-    PrintLines(out, "MakerNote: ", exif.MakerNoteDumpText);
   }
   out << '\n';
 }

@@ -84,7 +84,7 @@ TEST(MakerNoteReport, PrintsTheResultAndOneLinePerDumpLineAfterTheOtherFields) {
   EXPECT_TRUE(arguments->Options.MakerNote);
 
   std::ostringstream out;
-  PrintExifReport(out, SamplePath("Canon_PowerShot_S40.jpg"), {.Iptc = true, .MakerNote = true});
+  PrintExifReport(out, SamplePath("Canon_PowerShot_S40.jpg"), {.MakerNote = true, .Iptc = true});
   const std::string text = out.str();
   EXPECT_NE(text.find("ImageHeight: 1704\nMakerNoteResult: true\nMakerNote: Macro mode = Normal\n"
                       "MakerNote: Self Timer =  2\n"),
