@@ -36,9 +36,15 @@ void TouchEverything(const TimgData& img) {
   Touch(exif.MakerNoteDumpText);
   sink = sink + static_cast<size_t>(exif.MakerNoteResult);
   sink = sink + static_cast<size_t>(exif.ImageWidth) + static_cast<size_t>(exif.ImageHeight);
-  for (const TTagEntry& tag : exif.TagList) {
+  // The queries by name search the list from its start; asking for every
+  // entry of a list of thousands would cost quadratic time in this harness
+  // alone, so only the first entries are asked for by name.
+  constexpr size_t kQueriedByName = 64;
+  for (size_t i = 0; i < exif.TagList.size(); ++i) {
+    const TTagEntry& tag = exif.TagList[i];
     Touch(exif.RenderValue(tag.RawBytes, tag.ValueType, tag.ValueList, tag.FormatText));
     sink = sink + static_cast<size_t>(exif.NumericValue(tag.RawBytes, tag.ValueType) != 0);
+    if (i >= kQueriedByName) continue;
     Touch(exif.TagText(tag.Name));
     sink = sink + static_cast<size_t>(exif.TagInteger(tag.Name));
   }

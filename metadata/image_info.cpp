@@ -257,8 +257,9 @@ void TImageInfo::DecodeMakerNote() {
   MakerNoteResult = decoder.Decode();
 }
 
+// The list grows geometrically: growing it by a fixed step made every long
+// list (a hostile maker note of 20000 entries, say) cost quadratic time.
 void TImageInfo::AppendToTagList(const TTagEntry& entry) {
-  if (TagList.size() + 1 >= TagList.capacity()) TagList.reserve(TagList.capacity() + 25);
   TagList.push_back(entry);
 }
 
