@@ -97,7 +97,14 @@ bool TmsInfo::Decode() {
   if (TiffSource)
     NoteOffset = static_cast<int32_t>(std::min<int64_t>(int64_t{NoteOffset} + kTiffNoteShift,
                                                         std::numeric_limits<int32_t>::max()));
-  CurrentInfo = &Info;
+  // Cleared when the decode ends: the info may be freed right after it, and
+  // a renderer called later must not reach a freed info.
+  struct CurrentInfoScope {
+    explicit CurrentInfoScope(TImageInfo& info) { CurrentInfo = &info; }
+    ~CurrentInfoScope() { CurrentInfo = nullptr; }
+    CurrentInfoScope(const CurrentInfoScope&) = delete;
+    CurrentInfoScope& operator=(const CurrentInfoScope&) = delete;
+  } current(Info);
   const std::optional<MakerNoteLayout> layout = ChooseLayout();
   if (!layout) return false;
   const ByteOrderGuard order(Info);

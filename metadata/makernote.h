@@ -51,7 +51,8 @@ public:
   std::optional<MakerNoteLayout> ChooseLayout() const;
 };
 
-// The info of the latest decode; the Canon breakdowns add their named values to it.
+// The info being decoded, null outside a decode; the Canon breakdowns add
+// their named values to it.
 extern TImageInfo* CurrentInfo;
 // Set by a renderer whose result is a block of whole lines.
 extern bool MultiLineOutput;

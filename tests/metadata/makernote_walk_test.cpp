@@ -135,6 +135,7 @@ TEST_P(MakerNoteInFile, CanonBreakdownLinesComeBeforeTheEntryLine) {
   EXPECT_EQ(img->Exif->TagText("ExposureInfo1"),
             "\r\nMacro mode = Normal\r\nSelf Timer =  2\r\nCompression Rate = Basic");
   EXPECT_EQ(img->Exif->TagText("Compression Rate"), "Basic");
+  EXPECT_EQ(CurrentInfo, nullptr); // never left pointing at an info that may be freed
 }
 
 // Option 2 knows the make but makes no maker entries; option 4 alone keeps
