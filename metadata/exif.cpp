@@ -1,5 +1,6 @@
 #include "metadata/exif.h"
 
+#include "metadata/ascii_case.h"
 #include "metadata/file_facts.h"
 
 #include <algorithm>
@@ -10,10 +11,7 @@ FileFormat FormatFromExtension(std::string_view fileName) {
   const size_t separator = fileName.find_last_of("/\\");
   if (dot == std::string_view::npos || (separator != std::string_view::npos && dot < separator))
     return FileFormat::Unsupported;
-  std::string extension(fileName.substr(dot));
-  std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-  });
+  const std::string extension = AsciiLowered(fileName.substr(dot));
   if (extension == ".jpg" || extension == ".jpeg" || extension == ".jpe") return FileFormat::Jpeg;
   if (extension == ".tif" || extension == ".tiff" || extension == ".nef") return FileFormat::Tiff;
   return FileFormat::Unsupported;

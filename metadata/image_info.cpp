@@ -1,5 +1,6 @@
 #include "metadata/image_info.h"
 
+#include "metadata/ascii_case.h"
 #include "metadata/exif.h"
 #include "metadata/makernote.h"
 #include "metadata/rendering.h"
@@ -40,15 +41,6 @@ enum Tag : uint16_t {
   TagExifImageLength = 0xA003,
   TagInteroperabilityOffset = 0xA005,
 };
-
-char AsciiLower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
-}
 
 // Counts one more directory level for as long as it lives.
 class NestingLevel {
@@ -288,7 +280,7 @@ void TImageInfo::AddNamedValue(const std::string& name, const std::string& text,
 
 int32_t TImageInfo::FindTag(std::string_view name) const {
   for (size_t i = 0; i < TagList.size(); ++i)
-    if (EqualIgnoringCase(TagList[i].Name, name)) return static_cast<int32_t>(i);
+    if (EqualIgnoringAsciiCase(TagList[i].Name, name)) return static_cast<int32_t>(i);
   return -1;
 }
 

@@ -1,29 +1,16 @@
 #include "metadata/iptc.h"
 
+#include "metadata/ascii_case.h"
 #include "metadata/iptc_table.h"
 
 #include <algorithm>
 #include <utility>
 
-namespace {
-
-char AsciiUpper(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return AsciiUpper(x) == AsciiUpper(y);
-         });
-}
-
-} // namespace
-
 TIPTCdata::TIPTCdata(TimgData* owner) : Owner(owner) {}
 
 int32_t TIPTCdata::FindName(std::string_view name) const {
   for (int32_t i = 0; i < count_; ++i)
-    if (EqualIgnoringCase(records_[static_cast<size_t>(i)].Name, name)) return i;
+    if (EqualIgnoringAsciiCase(records_[static_cast<size_t>(i)].Name, name)) return i;
   return kNoEntry;
 }
 
@@ -96,7 +83,7 @@ void TIPTCdata::Clear() {
 
 int32_t TIPTCdata::DefinitionIndex(std::string_view name) {
   for (size_t row = 0; row < IptcDatasetTable.size(); ++row)
-    if (EqualIgnoringCase(IptcDatasetTable[row].Name, name)) return static_cast<int32_t>(row);
+    if (EqualIgnoringAsciiCase(IptcDatasetTable[row].Name, name)) return static_cast<int32_t>(row);
   return kNoEntry;
 }
 

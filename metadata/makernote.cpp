@@ -1,5 +1,6 @@
 #include "metadata/makernote.h"
 
+#include "metadata/ascii_case.h"
 #include <algorithm>
 #include <limits>
 #include <string_view>
@@ -13,8 +14,7 @@ constexpr int32_t kTiffNoteShift = 16;
 
 std::string UpperFirstFive(const std::string& text) {
   std::string result = text.substr(0, 5);
-  for (char& c : result)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  std::transform(result.begin(), result.end(), result.begin(), AsciiUpper);
   return result;
 }
 

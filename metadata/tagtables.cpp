@@ -1,5 +1,6 @@
 #include "metadata/tagtables.h"
 
+#include "metadata/ascii_case.h"
 #include <algorithm>
 #include <atomic>
 #include <vector>
@@ -56,15 +57,6 @@ int IndexOfTag(std::span<const TagRow> rows, uint16_t tag) {
   return static_cast<int>(it - rows.begin());
 }
 
-char AsciiLower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
-}
-
 bool IsCapital(char c) {
   return c >= 'A' && c <= 'Z';
 }
@@ -106,7 +98,7 @@ TTagEntry LookupTag(uint16_t tag, int kind) {
 int TableIndexByName(std::string_view name) {
   const std::span<const TagRow> rows = MainTagRows();
   for (size_t i = 0; i < rows.size(); ++i)
-    if (EqualIgnoringCase(rows[i].Name, name)) return static_cast<int>(i);
+    if (EqualIgnoringAsciiCase(rows[i].Name, name)) return static_cast<int>(i);
   return -1;
 }
 
