@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DFOTOMAZ_TESTS=OFF >/dev/null
+# The same configuration as scripts/test.sh, so the two never rebuild each other.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target tamrel-fotomaz
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "Tamrel Fotomaz braucht eine Desktop-Sitzung (keine Anzeige gefunden: DISPLAY ist nicht gesetzt)." >&2
