@@ -1,6 +1,6 @@
 #include "app/fotomaz_application.h"
 
-#include "app/core/modal.h"
+#include "platform/modal.h"
 
 FotomazApplication::FotomazApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 

@@ -52,7 +52,7 @@ bool QtModal::Confirm(const std::string& text) {
 }
 
 void QtModal::Message(const std::string& text) {
-  ShowBox(QMessageBox::NoIcon, ProgramTitle, text, Buttons::Ok);
+  ShowBox(QMessageBox::NoIcon, kProgramTitle, text, Buttons::Ok);
 }
 
 bool QtModal::AskYesNo(const std::string& question) {
@@ -71,5 +71,5 @@ void QtModal::OpenFolder(const std::string& folder) {
 }
 
 void QtModal::ApplicationError(const std::string& message) {
-  ShowBox(QMessageBox::Critical, ProgramTitle, message, Buttons::Ok);
+  ShowBox(QMessageBox::Critical, kProgramTitle, message, Buttons::Ok);
 }

@@ -2,7 +2,7 @@
 // The modal seam shown with Qt: German message boxes, the folder browser and
 // the desktop's file manager. Every box is modal to the whole application.
 
-#include "app/core/modal.h"
+#include "platform/modal.h"
 
 class QtModal final : public Modal {
 public:

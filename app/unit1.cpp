@@ -1,11 +1,11 @@
 #include "app/unit1.h"
 
 #include "app/core/distribution_run.h"
-#include "app/core/modal.h"
 #include "app/distribute_icon.h"
 #include "app/form_run_window.h"
 #include "app/program_title.h"
 #include "platform/file_info.h"
+#include "platform/modal.h"
 #include "settings/control_placement.h"
 #include "settings/formstate.h"
 #include "settings/optionenu.h"
@@ -25,8 +25,8 @@
 
 namespace {
 
-constexpr int ClientWidth = 492;
-constexpr int ClientHeight = 196;
+constexpr int kClientWidth = 492;
+constexpr int kClientHeight = 196;
 
 QLineEdit* PlaceMirror(QWidget* parent, const char* name, int top) {
   auto* mirror = Place<QLineEdit>(parent, name, QRect(48, top, 433, 21));
@@ -54,7 +54,7 @@ TForm1::TForm1(std::string settingsPath, QWidget* parent)
   CreateControls();
   ConnectHandlers();
   // The client area below the menu is fixed; the window is not resizable.
-  setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+  setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
   if (const QScreen* screen = this->screen())
     move(screen->availableGeometry().center() - rect().center());
   FormCreate();
@@ -83,7 +83,7 @@ void TForm1::CreateMenu() {
 void TForm1::CreateControls() {
   auto* client = new QWidget(this);
   client->setObjectName("client");
-  client->setFixedSize(ClientWidth, ClientHeight);
+  client->setFixedSize(kClientWidth, kClientHeight);
   setCentralWidget(client);
 
   Label1 = PlaceLabel(client, "Label1", 8, 16, "Quelle:");
@@ -99,10 +99,10 @@ void TForm1::CreateControls() {
 
   // Docked to the bottom: the progress bar lowest, the status line above it.
   statusbarp =
-      Place<Panel>(client, "statusbarp", QRect(0, ClientHeight - 10 - 21, ClientWidth, 21));
+      Place<Panel>(client, "statusbarp", QRect(0, kClientHeight - 10 - 21, kClientWidth, 21));
   statusbarp->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   statusbarp->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  pb = Place<QProgressBar>(client, "pb", QRect(0, ClientHeight - 10, ClientWidth, 10));
+  pb = Place<QProgressBar>(client, "pb", QRect(0, kClientHeight - 10, kClientWidth, 10));
   pb->setMinimum(0);
   pb->setValue(0);
   pb->setTextVisible(false);
@@ -139,7 +139,7 @@ FolderMirrors TForm1::Mirrors() const {
 }
 
 void TForm1::FormCreate() {
-  setWindowTitle(MainWindowTitle);
+  setWindowTitle(kMainWindowTitle);
   LoadFormState(settingsPath_, this);
 }
 
@@ -213,7 +213,7 @@ void TForm1::Spende1Click() {
 }
 
 void TForm1::Info1Click() {
-  CurrentModal().Information(std::string(MainWindowTitle) +
+  CurrentModal().Information(std::string(kMainWindowTitle) +
                              "\r\n\r\nAutor: Tamrel Fotomaz Team\r\n\r\nNews && Updates:\r\n"
                              "https://tamrel-fotomaz.example");
 }

@@ -5,10 +5,10 @@
 //   fotomaz-bench [N] [--structure I] [--burst K] [--cli]
 
 #include "app/core/distribution_run.h"
-#include "app/core/modal.h"
 #include "app/core/run_window.h"
 #include "bench/synthetic_tree.h"
 #include "platform/directory_walk.h"
+#include "platform/modal.h"
 
 #include <chrono>
 #include <cstdio>

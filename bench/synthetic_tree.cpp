@@ -10,11 +10,11 @@
 
 namespace {
 
-constexpr size_t FilesPerFolder = 100;
-constexpr size_t FoldersPerGroup = 10;
-constexpr size_t ImageDataBytes = 6000;
-constexpr time_t FirstShot = 1420099200; // 2015-01-01
-constexpr time_t SecondsBetweenShots = 3 * 3600 + 17;
+constexpr size_t kFilesPerFolder = 100;
+constexpr size_t kFoldersPerGroup = 10;
+constexpr size_t kImageDataBytes = 6000;
+constexpr time_t kFirstShot = 1420099200; // 2015-01-01
+constexpr time_t kSecondsBetweenShots = 3 * 3600 + 17;
 
 void Put16(std::string& out, uint16_t v) {
   out += static_cast<char>(v & 0xFF);
@@ -61,8 +61,8 @@ std::string ExifApp1(const std::string& date) {
 
 std::string ScanAndEnd(size_t index) {
   std::string out = Segment(0xDA, std::string("\x01\x01\x00\x00\x3F\x00", 6));
-  out.reserve(out.size() + ImageDataBytes + 2);
-  for (size_t i = 0; i < ImageDataBytes; ++i)
+  out.reserve(out.size() + kImageDataBytes + 2);
+  for (size_t i = 0; i < kImageDataBytes; ++i)
     out += static_cast<char>((i * 31 + index) % 0xFF);
   return out + "\xFF\xD9";
 }
@@ -106,10 +106,10 @@ void BuildSyntheticTree(const std::string& root, const TreeShape& shape) {
   size_t shot = 0;
   size_t exifJpegs = 0;
   for (size_t i = 0; i < shape.files; ++i) {
-    const size_t folderNumber = i / FilesPerFolder;
-    const std::string group = root + Numbered("/Urlaub %03zu", folderNumber / FoldersPerGroup);
-    const std::string folder = group + Numbered("/Tag_%02zu", folderNumber % FoldersPerGroup);
-    if (i % FilesPerFolder == 0) {
+    const size_t folderNumber = i / kFilesPerFolder;
+    const std::string group = root + Numbered("/Urlaub %03zu", folderNumber / kFoldersPerGroup);
+    const std::string folder = group + Numbered("/Tag_%02zu", folderNumber % kFoldersPerGroup);
+    if (i % kFilesPerFolder == 0) {
       mkdir(group.c_str(), 0755);
       mkdir(folder.c_str(), 0755);
     }
@@ -119,14 +119,14 @@ void BuildSyntheticTree(const std::string& root, const TreeShape& shape) {
       // second of the one before.
       if (shape.burst > 0 ? exifJpegs % shape.burst == 0 : exifJpegs % 10 != 1) ++shot;
       ++exifJpegs;
-      const time_t when = FirstShot + static_cast<time_t>(shot) * SecondsBetweenShots;
+      const time_t when = kFirstShot + static_cast<time_t>(shot) * kSecondsBetweenShots;
       const char* format = kind % 3 == 0   ? "/IMG_%05zu.JPG"
                            : kind % 3 == 1 ? "/img_%05zu.jpg"
                                            : "/DSC%05zu.JPEG";
       Write(folder + Numbered(format, i), Jpeg(ExifApp1(ExifDateText(when)), i), when + 86400);
       continue;
     }
-    const time_t when = FirstShot + static_cast<time_t>(i) * SecondsBetweenShots / 2 + 1;
+    const time_t when = kFirstShot + static_cast<time_t>(i) * kSecondsBetweenShots / 2 + 1;
     if (kind < 44) {
       Write(folder + Numbered("/Bild_%05zu.PNG", i), "\x89PNG\r\n\x1A\n" + ScanAndEnd(i), when);
     } else if (kind < 47) {

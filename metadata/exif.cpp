@@ -1,7 +1,7 @@
 #include "metadata/exif.h"
 
-#include "metadata/ascii_case.h"
 #include "metadata/file_facts.h"
+#include "platform/ascii_case.h"
 
 #include <algorithm>
 #include <exception>

@@ -1,8 +1,8 @@
 #include "metadata/file_facts.h"
 
+#include "platform/file_time.h"
+
 #include <chrono>
-#include <ctime>
-#include <sys/stat.h>
 
 double LocalDateTimeNumber(int year, int month, int day, int hour, int minute, int second) {
   using namespace std::chrono;
@@ -14,15 +14,12 @@ double LocalDateTimeNumber(int year, int month, int day, int hour, int minute, i
 
 std::optional<FileFacts> LookUpFile(const std::string& path) {
   // One stat for existence, size and time: this runs for every JPEG of a run.
-  struct stat status {};
-  if (stat(path.c_str(), &status) != 0 || S_ISDIR(status.st_mode)) return std::nullopt;
+  const std::optional<FileSizeAndTime> status = SizeAndModificationTime(path);
+  if (!status) return std::nullopt;
   FileFacts facts;
-  facts.Size = static_cast<int64_t>(status.st_size);
-  // localtime_r does not re-read the time zone on every call, unlike localtime.
-  std::tm local{};
-  if (localtime_r(&status.st_mtim.tv_sec, &local)) {
-    facts.LocalDate = LocalDateTimeNumber(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                                          local.tm_hour, local.tm_min, local.tm_sec);
+  facts.Size = status->size;
+  if (const std::optional<LocalDateTime>& t = status->modified) {
+    facts.LocalDate = LocalDateTimeNumber(t->year, t->month, t->day, t->hour, t->minute, t->second);
   }
   return facts;
 }

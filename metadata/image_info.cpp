@@ -1,10 +1,10 @@
 #include "metadata/image_info.h"
 
-#include "metadata/ascii_case.h"
 #include "metadata/exif.h"
 #include "metadata/makernote.h"
 #include "metadata/rendering.h"
 #include "metadata/tagtables.h"
+#include "platform/ascii_case.h"
 
 #include <algorithm>
 #include <cmath>
@@ -179,7 +179,7 @@ void TImageInfo::WalkEntry(int64_t entry, int64_t start, int64_t base, int kind,
       text = QuotedText(raw);
     else
       text = RenderValue(raw, type, row.ValueList, row.FormatText);
-    if (row.TagNumber != 0 && row.Renderer != nullptr && DecodeValues)
+    if (row.TagNumber != 0 && row.Renderer != nullptr && kDecodeValues)
       text = row.Renderer(text);
     else
       text = PrintableText(text);

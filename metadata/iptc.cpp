@@ -1,7 +1,7 @@
 #include "metadata/iptc.h"
 
-#include "metadata/ascii_case.h"
 #include "metadata/iptc_table.h"
+#include "platform/ascii_case.h"
 
 #include <algorithm>
 #include <utility>

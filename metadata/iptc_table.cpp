@@ -73,7 +73,7 @@ static_assert(PairsAscending());
 constinit const std::array<IptcDefinition, kIptcDefinitionCount> IptcDatasetTable = kRows;
 
 bool IsRepeatableDataset(uint32_t dataset) {
-  return dataset < RepeatableDatasets.size() && RepeatableDatasets.test(dataset);
+  return dataset < kRepeatableDatasets.size() && kRepeatableDatasets.test(dataset);
 }
 
 const IptcDefinition* FindDefinition(uint16_t record, uint16_t dataset) {

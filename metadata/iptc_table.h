@@ -28,7 +28,7 @@ inline constexpr std::string_view kIptcSkipName = "SKIP";
 
 // Dataset numbers whose repeats are joined into one entry: supplemental
 // category (20) and keywords (25). A number above 255 is never a member.
-inline constexpr std::bitset<256> RepeatableDatasets{(1ULL << 20) | (1ULL << 25)};
+inline constexpr std::bitset<256> kRepeatableDatasets{(1ULL << 20) | (1ULL << 25)};
 bool IsRepeatableDataset(uint32_t dataset);
 
 // The row with that record and dataset number, or nullptr.

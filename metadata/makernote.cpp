@@ -1,6 +1,6 @@
 #include "metadata/makernote.h"
 
-#include "metadata/ascii_case.h"
+#include "platform/ascii_case.h"
 #include <algorithm>
 #include <limits>
 #include <string_view>

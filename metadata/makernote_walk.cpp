@@ -97,14 +97,14 @@ void TImageInfo::WalkMakerNoteEntry(const tEndInd& note, int64_t entry,
     text = Quoted(raw);
   } else {
     try {
-      text = RenderValue(raw, type, row != nullptr && DecodeValues ? row->ValueList : "",
+      text = RenderValue(raw, type, row != nullptr && kDecodeValues ? row->ValueList : "",
                          row != nullptr ? row->FormatText : "");
     } catch (const std::exception&) {
       text = Quoted(raw);
     }
   }
   MultiLineOutput = false;
-  const bool rendered = row != nullptr && row->Renderer != nullptr && DecodeValues;
+  const bool rendered = row != nullptr && row->Renderer != nullptr && kDecodeValues;
   const std::string shown = rendered ? row->Renderer(text) : PrintableText(text);
   // A renderer's block of lines goes first, the entry's own line with the
   // plain value last.

@@ -270,7 +270,7 @@ std::string RenderValue(const tEndInd& order, std::string_view raw, uint16_t typ
     case 8:
     case 9: {
       const std::string number = std::to_string(order.BytesToInt(element));
-      text += !valueList.empty() && DecodeValues ? ValueListText(valueList, number) : number;
+      text += !valueList.empty() && kDecodeValues ? ValueListText(valueList, number) : number;
       break;
     }
     default:

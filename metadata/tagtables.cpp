@@ -1,6 +1,6 @@
 #include "metadata/tagtables.h"
 
-#include "metadata/ascii_case.h"
+#include "platform/ascii_case.h"
 #include <algorithm>
 #include <atomic>
 #include <vector>

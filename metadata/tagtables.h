@@ -42,7 +42,7 @@ enum TagTableKind : int { MainTagTable = 1, GpsTagTable = 2 };
 
 // Integer values with a value list show the list's text and renderers apply.
 // The program never switches it off.
-inline constexpr bool DecodeValues = true;
+inline constexpr bool kDecodeValues = true;
 
 // Fills every empty Description from its Name, once per program run.
 void FillTableDescriptions();

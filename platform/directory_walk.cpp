@@ -1,6 +1,6 @@
 #include "platform/directory_walk.h"
 
-#include "platform/program_path.h"
+#include "platform/path_text.h"
 
 #include <algorithm>
 #include <dirent.h>
@@ -83,7 +83,7 @@ void WalkFolderTree(const std::string& root,
   if (root.empty()) return;
   std::set<FolderId> entered;
   std::string start = root;
-  if (start.back() != PathSeparator) start += PathSeparator;
+  if (start.back() != kPathSeparator) start += kPathSeparator;
   // An explicit stack keeps deep trees off the call stack; subfolders are
   // pushed in reverse so they are taken in order.
   std::vector<std::string> pending{start};
@@ -94,7 +94,7 @@ void WalkFolderTree(const std::string& root,
     if (!ReadOneFolder(path, entered, folder)) continue;
     visit(folder.contents);
     for (auto it = folder.subfolders.rbegin(); it != folder.subfolders.rend(); ++it) {
-      pending.push_back(path + *it + PathSeparator);
+      pending.push_back(path + *it + kPathSeparator);
     }
   }
 }

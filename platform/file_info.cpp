@@ -2,7 +2,7 @@
 
 #include "platform/directory_walk.h"
 #include "platform/lower_name.h"
-#include "platform/program_path.h"
+#include "platform/path_text.h"
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -14,7 +14,7 @@ bool DirectoryExists(const std::string& path) {
 
 bool FileExistsIgnoringCase(const std::string& folder, const std::string& name) {
   std::string prefix = folder;
-  if (!prefix.empty() && prefix.back() != PathSeparator) prefix += PathSeparator;
+  if (!prefix.empty() && prefix.back() != kPathSeparator) prefix += kPathSeparator;
   struct stat st {};
   if (lstat((prefix + name).c_str(), &st) == 0) return true;
   const std::string wanted = LowerName(name);
@@ -28,7 +28,7 @@ bool CreateFolderTree(const std::string& path) {
   if (path.empty()) return false;
   if (DirectoryExists(path)) return true;
   // Create each level from the top; a level that exists already is fine.
-  for (size_t end = path.find(PathSeparator, 1);; end = path.find(PathSeparator, end + 1)) {
+  for (size_t end = path.find(kPathSeparator, 1);; end = path.find(kPathSeparator, end + 1)) {
     const std::string level = path.substr(0, end);
     if (!level.empty() && mkdir(level.c_str(), 0777) != 0 && errno != EEXIST) return false;
     if (end == std::string::npos) break;

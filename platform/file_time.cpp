@@ -19,24 +19,35 @@ int DaysInMonth(int year, int month) {
 } // namespace
 
 int32_t PackFileTime(const LocalDateTime& t) {
-  if (t.year < 1980 || t.year > 2107) return InvalidPackedTime;
+  if (t.year < 1980 || t.year > 2107) return kInvalidPackedTime;
   const uint32_t date = static_cast<uint32_t>(((t.year - 1980) << 9) | (t.month << 5) | t.day);
   const uint32_t time = static_cast<uint32_t>((t.hour << 11) | (t.minute << 5) | (t.second / 2));
   return static_cast<int32_t>((date << 16) | time);
 }
 
-int32_t PackedModificationTime(const std::string& path) {
+std::optional<FileSizeAndTime> SizeAndModificationTime(const std::string& path) {
   struct stat st {};
-  if (stat(path.c_str(), &st) != 0) return InvalidPackedTime;
+  if (stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
+  FileSizeAndTime facts;
+  facts.size = static_cast<int64_t>(st.st_size);
+  // localtime_r does not re-read the time zone on every call, unlike localtime.
   struct tm local {};
   const time_t seconds = st.st_mtim.tv_sec;
-  if (!localtime_r(&seconds, &local)) return InvalidPackedTime;
-  return PackFileTime({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                       local.tm_min, local.tm_sec});
+  if (localtime_r(&seconds, &local)) {
+    facts.modified = LocalDateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                                   local.tm_hour,        local.tm_min,     local.tm_sec};
+  }
+  return facts;
+}
+
+int32_t PackedModificationTime(const std::string& path) {
+  const std::optional<FileSizeAndTime> facts = SizeAndModificationTime(path);
+  if (!facts || !facts->modified) return kInvalidPackedTime;
+  return PackFileTime(*facts->modified);
 }
 
 LocalDateTime UnpackFileTime(int32_t packed) {
-  if (packed == InvalidPackedTime) throw DateConversionError();
+  if (packed == kInvalidPackedTime) throw DateConversionError();
   const uint32_t bits = static_cast<uint32_t>(packed);
   const LocalDateTime t{
       static_cast<int>(bits >> 25) + 1980,   static_cast<int>((bits >> 21) & 0x0F),

@@ -3,10 +3,11 @@
 // date and time format of the years 1980 to 2107.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // The value of a time that cannot be packed or of a file that is gone.
-inline constexpr int32_t InvalidPackedTime = -1;
+inline constexpr int32_t kInvalidPackedTime = -1;
 
 struct LocalDateTime {
   int year;
@@ -19,15 +20,26 @@ struct LocalDateTime {
 
 // Packs a local time: year-1980 in bits 25-31, month 21-24, day 16-20, hour
 // 11-15, minute 5-10, second/2 in 0-4. Seconds are rounded down to even.
-// InvalidPackedTime when the year lies outside 1980 to 2107.
+// kInvalidPackedTime when the year lies outside 1980 to 2107.
 int32_t PackFileTime(const LocalDateTime& time);
 
+// What one stat of a file tells: its size and its modification time in
+// local time (nothing when the time has no local calendar date).
+struct FileSizeAndTime {
+  int64_t size = 0;
+  std::optional<LocalDateTime> modified;
+};
+
+// Size and local modification time of the file at path (links followed);
+// nothing when no such entry exists or it is a folder.
+std::optional<FileSizeAndTime> SizeAndModificationTime(const std::string& path);
+
 // The packed modification time of path (links followed), or
-// InvalidPackedTime when the file is gone or the time cannot be packed.
+// kInvalidPackedTime when the file is gone or the time cannot be packed.
 int32_t PackedModificationTime(const std::string& path);
 
 // Unpacks a packed time; throws DateConversionError when the value does not
-// hold a valid date and time (InvalidPackedTime included).
+// hold a valid date and time (kInvalidPackedTime included).
 LocalDateTime UnpackFileTime(int32_t packed);
 
 // The modification time of path in local time with even seconds; throws

@@ -2,6 +2,8 @@
 
 #include "platform/ini_fault.h"
 #include "platform/ini_text.h"
+#include "platform/path_text.h"
+#include "platform/write_all.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -48,23 +50,6 @@ std::string TextToChange(const std::string& path) {
   return std::move(file.text);
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
-
-std::string FolderOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 // Writes the new content beside the file and renames it over the old one; the
 // folder is synced too so that the rename itself survives a power cut.
 void ReplaceFile(const std::string& path, const std::string& content) {
@@ -102,7 +87,7 @@ std::string IniReadString(const std::string& path, const std::string& section,
   const std::string text = ReadText(path).text;
   const std::optional<std::string_view> value = IniFindValue(text, section, key);
   if (!value) return defaultValue;
-  return std::string(value->substr(0, IniMaxValueLength));
+  return std::string(value->substr(0, kIniMaxValueLength));
 }
 
 int IniReadInt(const std::string& path, const std::string& section, const std::string& key,
@@ -110,7 +95,7 @@ int IniReadInt(const std::string& path, const std::string& section, const std::s
   const std::string text = ReadText(path).text;
   const std::optional<std::string_view> value = IniFindValue(text, section, key);
   if (!value) return defaultValue;
-  return IniParseInt(value->substr(0, IniMaxValueLength)).value_or(defaultValue);
+  return IniParseInt(value->substr(0, kIniMaxValueLength)).value_or(defaultValue);
 }
 
 void IniWriteString(const std::string& path, const std::string& section, const std::string& key,

@@ -14,7 +14,7 @@ public:
 };
 
 // Longest text a read returns; a longer stored value is cut there.
-inline constexpr size_t IniMaxValueLength = 2047;
+inline constexpr size_t kIniMaxValueLength = 2047;
 
 // The stored text, or defaultValue when the file, section or key is absent.
 // An unreadable file (missing, a folder) reads as empty.

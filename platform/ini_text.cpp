@@ -1,5 +1,7 @@
 #include "platform/ini_text.h"
 
+#include "platform/ascii_case.h"
+
 #include <charconv>
 #include <cstdint>
 #include <limits>
@@ -19,17 +21,8 @@ std::string_view Trimmed(std::string_view s) {
   return s;
 }
 
-char AsciiLower(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool SameName(std::string_view a, std::string_view b) {
-  a = Trimmed(a);
-  b = Trimmed(b);
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  return true;
+  return EqualIgnoringAsciiCase(Trimmed(a), Trimmed(b));
 }
 
 enum class LineKind { Other, Section, Entry };

@@ -113,11 +113,3 @@ std::string LowerName(std::string_view name) {
   }
   return out;
 }
-
-std::string LowerAscii(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return out;
-}

@@ -9,6 +9,3 @@
 // Latin Extended-A, Greek and Cyrillic ("ÄRGER.JPG" -> "ärger.jpg"). Bytes
 // that are not valid UTF-8 are kept as they are.
 std::string LowerName(std::string_view name);
-
-// Lowers the ASCII letters A-Z only; every other byte is kept.
-std::string LowerAscii(std::string_view text);

@@ -1,6 +1,8 @@
 #include "platform/move_file.h"
 
 #include "platform/move_faults.h"
+#include "platform/path_text.h"
+#include "platform/write_all.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -12,7 +14,7 @@
 
 namespace {
 
-constexpr size_t CopyChunk = 1 << 20;
+constexpr size_t kCopyChunk = 1 << 20;
 
 MoveOutcome OutcomeOf(int error) {
   switch (error) {
@@ -53,29 +55,12 @@ bool RemoveSource(const std::string& from) {
   return unlink(from.c_str()) == 0;
 }
 
-std::string FolderOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 // Makes the new directory entry durable before the source goes.
 void FlushFolder(const std::string& folder) {
   const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
   fsync(fd); // some file systems refuse fsync on folders; the file itself is flushed
   close(fd);
-}
-
-bool WriteAll(int fd, const char* data, size_t size) {
-  while (size > 0) {
-    const ssize_t n = write(fd, data, size);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    data += n;
-    size -= static_cast<size_t>(n);
-  }
-  return true;
 }
 
 // Reads up to size bytes at offset; the count read, or -1.
@@ -100,12 +85,13 @@ bool CopyContent(int source, int target, std::vector<char>& buffer) {
     if (n == 0) return true;
     size_t count = static_cast<size_t>(n);
     if (faults.copyFailsAfterBytes && written + count > *faults.copyFailsAfterBytes) {
-      WriteAll(target, buffer.data(), static_cast<size_t>(*faults.copyFailsAfterBytes - written));
+      WriteAll(target, std::string_view(buffer.data(), static_cast<size_t>(
+                                                           *faults.copyFailsAfterBytes - written)));
       errno = EIO;
       return false;
     }
     if (faults.copyCorrupts && offset == 0) buffer[0] = static_cast<char>(~buffer[0]);
-    if (!WriteAll(target, buffer.data(), count)) return false;
+    if (!WriteAll(target, std::string_view(buffer.data(), count))) return false;
     written += count;
     offset += n;
   }
@@ -142,7 +128,7 @@ MoveOutcome CopyRegularFile(const std::string& from, const std::string& to) {
     return OutcomeOf(error);
   }
 
-  std::vector<char> buffer(CopyChunk);
+  std::vector<char> buffer(kCopyChunk);
   bool ok = CopyContent(source, target, buffer);
   if (ok) {
     (void)!fchown(target, st.st_uid, st.st_gid); // only root may; ownership is a courtesy

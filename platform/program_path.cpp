@@ -9,3 +9,8 @@ std::string ProgramFilePath() {
   if (n <= 0) return {};
   return std::string(path, static_cast<size_t>(n));
 }
+
+std::string ProgramDir() {
+  const std::string exe = ProgramFilePath();
+  return exe.substr(0, exe.rfind(kPathSeparator) + 1);
+}

@@ -1,9 +1,13 @@
 #pragma once
+// Where the running program lies: the settings file and the data of an
+// installation are found from there, whatever the current folder.
+
+#include "platform/path_text.h"
 
 #include <string>
 
-// The separator of the platform's paths ('/' here).
-inline constexpr char PathSeparator = '/';
-
 // Full path of the running program's file.
 std::string ProgramFilePath();
+
+// The folder of the running program, ending in a path separator.
+std::string ProgramDir();

@@ -4,9 +4,9 @@
 #include <QVariant>
 
 void SetTag(QObject* control, int tag) {
-  control->setProperty(TagProperty, tag);
+  control->setProperty(kTagProperty, tag);
 }
 
 int TagOf(const QObject* control) {
-  return control->property(TagProperty).toInt();
+  return control->property(kTagProperty).toInt();
 }

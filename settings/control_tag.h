@@ -5,7 +5,7 @@
 
 class QObject;
 
-inline constexpr char TagProperty[] = "Tag";
+inline constexpr char kTagProperty[] = "Tag";
 
 void SetTag(QObject* control, int tag);
 int TagOf(const QObject* control);

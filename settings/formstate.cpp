@@ -1,9 +1,9 @@
 #include "settings/formstate.h"
 
-#include "app/core/modal.h"
 #include "platform/ini.h"
+#include "platform/modal.h"
+#include "platform/program_path.h"
 #include "settings/control_tag.h"
-#include "settings/formstate_utils.h"
 #include "settings/panel.h"
 #include "settings/qt_text.h"
 

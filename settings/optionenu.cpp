@@ -1,10 +1,10 @@
 #include "settings/optionenu.h"
 
-#include "app/core/modal.h"
+#include "platform/modal.h"
+#include "platform/path_text.h"
 #include "settings/control_placement.h"
 #include "settings/control_tag.h"
 #include "settings/formstate.h"
-#include "settings/formstate_utils.h"
 #include "settings/panel.h"
 #include "settings/qt_text.h"
 #include "settings/search_icon.h"
@@ -22,14 +22,14 @@
 
 namespace {
 
-constexpr std::array<const char*, 3> StructureEntries = {"Jahr -> Bilder", "Jahr - Monat -> Bilder",
-                                                         "Jahr - Monat - Tag -> Bilder"};
+constexpr std::array<const char*, 3> kStructureEntries = {
+    "Jahr -> Bilder", "Jahr - Monat -> Bilder", "Jahr - Monat - Tag -> Bilder"};
 
-constexpr std::array<const char*, 3> StructureExplanations = {
+constexpr std::array<const char*, 3> kStructureExplanations = {
     "Ordner Jahr, darin dann alle Dateien", "Ordner Jahr, darin Ordner Monat, darin alle Dateien",
     "Ordner Jahr, darin Ordner Monat, darin Order mit Tag, darin alle Dateien"};
 
-const QColor DarkRed(128, 0, 0);
+const QColor kDarkRed(128, 0, 0);
 
 Panel* PlacePanel(QWidget* parent, const char* name, QRect geometry) {
   auto* panel = Place<Panel>(parent, name, geometry);
@@ -126,7 +126,7 @@ void Toptionenf::CreateControls() {
   Panel3 = PlacePanel(this, "Panel3", QRect(16, 300, 409, 89));
   Label4 = PlaceLabel(Panel3, "Label4", 16, 16, "Ordnerstruktur", LabelStyle::Bold);
   verteiloptcbb = Place<QComboBox>(Panel3, "verteiloptcbb", QRect(16, 36, 169, 21));
-  for (const char* entry : StructureEntries)
+  for (const char* entry : kStructureEntries)
     verteiloptcbb->addItem(QString::fromUtf8(entry));
   verteiloptcbb->setCurrentIndex(1);
   SetTag(verteiloptcbb, 1);
@@ -210,8 +210,8 @@ void Toptionenf::allcbClick() {
 
 void Toptionenf::verteiloptcbbChange() {
   const int index = verteiloptcbb->currentIndex();
-  if (index < 0 || index >= static_cast<int>(StructureExplanations.size())) return;
-  erkll->setText(QString::fromUtf8(StructureExplanations[static_cast<size_t>(index)]));
+  if (index < 0 || index >= static_cast<int>(kStructureExplanations.size())) return;
+  erkll->setText(QString::fromUtf8(kStructureExplanations[static_cast<size_t>(index)]));
   erkll->adjustSize();
 }
 
@@ -227,7 +227,7 @@ void Toptionenf::AbbruchClick() {
 }
 
 void Toptionenf::MarkMissingFolder(FolderField field) {
-  SetFieldColor(field == FolderField::Source ? quellee : ziele, DarkRed);
+  SetFieldColor(field == FolderField::Source ? quellee : ziele, kDarkRed);
 }
 
 std::string Toptionenf::SourceFolder() const {

@@ -1,11 +1,11 @@
 #include "app/core/counter_name.h"
 
-#include "settings/formstate_utils.h"
+#include "app/core/pad_text.h"
 
 namespace {
 
 // Enough digits for every counter the run makes, and never an overflow.
-constexpr size_t MaxCounterDigits = 18;
+constexpr size_t kMaxCounterDigits = 18;
 
 } // namespace
 
@@ -14,7 +14,7 @@ std::optional<CounterTag> TrailingCounter(std::string_view stem) {
   const size_t open = stem.rfind("_[");
   if (open == std::string_view::npos) return std::nullopt;
   const std::string_view digits = stem.substr(open + 2, stem.size() - open - 3);
-  if (digits.size() < 4 || digits.size() > MaxCounterDigits) return std::nullopt;
+  if (digits.size() < 4 || digits.size() > kMaxCounterDigits) return std::nullopt;
   uint64_t number = 0;
   for (const char c : digits) {
     if (c < '0' || c > '9') return std::nullopt;

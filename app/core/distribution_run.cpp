@@ -2,31 +2,27 @@
 
 #include "app/core/file_collection.h"
 #include "app/core/file_date.h"
-#include "app/core/modal.h"
 #include "app/core/run_window.h"
 #include "app/core/target_folders.h"
 #include "app/core/target_name.h"
 #include "app/core/unique_name.h"
+#include "platform/ascii_case.h"
 #include "platform/file_time.h"
 #include "platform/lower_name.h"
+#include "platform/modal.h"
 #include "platform/move_file.h"
-#include "platform/program_path.h"
-#include "settings/formstate_utils.h"
+#include "platform/path_text.h"
 
 namespace {
 
 // A taken name that the listing did not know (the folder changed under the
 // run) gets one more try with a fresh listing.
-constexpr int MoveAttempts = 2;
-
-std::string FolderOfPath(const std::string& path) {
-  return path.substr(0, path.rfind(PathSeparator) + 1);
-}
+constexpr int kMoveAttempts = 2;
 
 void MoveIntoFolder(const std::string& source, const SourceName& parts, const std::string& folder,
                     const std::string& plannedName, bool createFolder, TargetFolders& targets,
                     MoveMode mode, const DistributionRun::MoveObserver& moved) {
-  for (int attempt = 0; attempt < MoveAttempts; ++attempt) {
+  for (int attempt = 0; attempt < kMoveAttempts; ++attempt) {
     TargetFolderIndex* index = targets.Prepare(folder, createFolder);
     if (!index) return;
     std::string name = plannedName;
@@ -37,7 +33,7 @@ void MoveIntoFolder(const std::string& source, const SourceName& parts, const st
     switch (mode == MoveMode::Plan ? MoveOutcome::Moved : MoveFileNoReplace(source, target)) {
     case MoveOutcome::Moved:
       index->Add(name);
-      targets.NoteRemoved(FolderOfPath(source), parts.name);
+      targets.NoteRemoved(FolderOf(source), parts.name);
       if (moved) moved(source, target);
       return;
     case MoveOutcome::Failed:
@@ -116,7 +112,7 @@ std::string DistributionRun::DistributeFile(const std::string& source, TargetFol
   const SourceName parts = SplitSourcePath(source);
   const std::string target = WithBackslash(window_.TargetFolderText());
   FileDate date;
-  if (LowerAscii(parts.extension).find(".jp") != std::string::npos) ReadExifDate(source, date);
+  if (AsciiLowered(parts.extension).find(".jp") != std::string::npos) ReadExifDate(source, date);
   if (date.year.empty()) ReadFileDate(source, date);
   const std::string name = DecideTargetName(source, parts, DateStamp(date), window_);
   const int structure = window_.StructureIndex();

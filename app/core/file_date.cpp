@@ -1,9 +1,9 @@
 #include "app/core/file_date.h"
 
+#include "app/core/pad_text.h"
 #include "metadata/exif.h"
 #include "platform/file_time.h"
-#include "platform/program_path.h"
-#include "settings/formstate_utils.h"
+#include "platform/path_text.h"
 
 #include <algorithm>
 #include <exception>
@@ -26,7 +26,7 @@ std::string WithoutColons(std::string text) {
 // A date piece becomes a folder name or part of a file name: it must not
 // lead out of the target folder or into another one.
 bool UsableInPath(const std::string& piece) {
-  return piece != "." && piece != ".." && piece.find(PathSeparator) == std::string::npos &&
+  return piece != "." && piece != ".." && piece.find(kPathSeparator) == std::string::npos &&
          piece.find('\0') == std::string::npos;
 }
 

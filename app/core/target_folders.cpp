@@ -3,7 +3,7 @@
 #include "app/core/counter_name.h"
 #include "platform/directory_walk.h"
 #include "platform/lower_name.h"
-#include "platform/program_path.h"
+#include "platform/path_text.h"
 
 #include <algorithm>
 
@@ -88,9 +88,9 @@ TargetFolderIndex* TargetFolders::Prepare(const std::string& folder, bool create
 TargetFolderIndex* TargetFolders::PlanFolder(const std::string& folder) {
   std::string path = folder;
   while (!IdentityOf(path)) {
-    while (path.size() > 1 && path.back() == PathSeparator)
+    while (path.size() > 1 && path.back() == kPathSeparator)
       path.pop_back();
-    const size_t cut = path.rfind(PathSeparator);
+    const size_t cut = path.rfind(kPathSeparator);
     if (cut == std::string::npos || path.size() == 1) return &planned_[folder];
     path.resize(cut == 0 ? 1 : cut);
   }

@@ -3,11 +3,11 @@
 #include "app/core/file_date.h"
 #include "app/core/run_window.h"
 #include "platform/file_info.h"
-#include "platform/program_path.h"
+#include "platform/path_text.h"
 
 SourceName SplitSourcePath(const std::string& path) {
   SourceName parts;
-  const size_t slash = path.rfind(PathSeparator);
+  const size_t slash = path.rfind(kPathSeparator);
   parts.name = slash == std::string::npos ? path : path.substr(slash + 1);
   const size_t dot = parts.name.rfind('.');
   if (dot != std::string::npos) parts.extension = parts.name.substr(dot);
@@ -33,9 +33,9 @@ std::string TargetFolder(const std::string& target, const FileDate& date, int st
   case 0:
     return target + date.year;
   case 1:
-    return target + date.year + PathSeparator + date.month;
+    return target + date.year + kPathSeparator + date.month;
   case 2:
-    return target + date.year + PathSeparator + date.month + PathSeparator + date.day;
+    return target + date.year + kPathSeparator + date.month + kPathSeparator + date.day;
   default:
     return target;
   }
@@ -46,6 +46,6 @@ bool StructureCreatesFolders(int structureIndex) {
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
-  if (!folder.empty() && folder.back() == PathSeparator) return folder + name;
-  return folder + PathSeparator + name;
+  if (!folder.empty() && folder.back() == kPathSeparator) return folder + name;
+  return folder + kPathSeparator + name;
 }

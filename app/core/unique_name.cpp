@@ -7,7 +7,7 @@ namespace {
 
 // A bound for the search of a free number; the highest counter makes the
 // first candidate free unless the folder changes under the run.
-constexpr int MaxCandidates = 1000;
+constexpr int kMaxCandidates = 1000;
 
 } // namespace
 
@@ -16,7 +16,7 @@ std::string MakeUniqueName(const std::string& name, const std::string& extension
   std::string stem = name.substr(0, name.size() - ExtensionOf(name).size());
   if (const auto counter = TrailingCounter(stem)) stem.resize(stem.size() - counter->length);
   uint64_t number = folder.HighestCounter(stem, extension) + 1;
-  for (int candidate = 0; candidate < MaxCandidates; ++candidate, ++number) {
+  for (int candidate = 0; candidate < kMaxCandidates; ++candidate, ++number) {
     std::string unique = stem + CounterText(number) + extension;
     if (!folder.Contains(unique)) return unique;
   }

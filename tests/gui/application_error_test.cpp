@@ -1,6 +1,6 @@
 // The general error box: the text it shows and the handler that ends.
 
-#include "app/core/modal.h"
+#include "platform/modal.h"
 #include "tests/kit/fake_modal.h"
 
 #include <gtest/gtest.h>

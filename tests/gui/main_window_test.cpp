@@ -28,7 +28,7 @@ namespace {
 using testkit::ModalKind;
 using testkit::ModalRequest;
 
-const QColor DarkRed(128, 0, 0);
+const QColor kDarkRed(128, 0, 0);
 
 // The window with the run replaced by a counter.
 class CountingForm : public TForm1 {
@@ -180,8 +180,8 @@ TEST_F(MainWindowTest, FoldersAreCheckedInOrderBeforeARun) {
     EXPECT_EQ(modal.requests, c.requests);
     EXPECT_EQ(closer.closed(), c.dialogs);
     EXPECT_EQ(form->runs, c.runs);
-    EXPECT_EQ(Background("quellee") == DarkRed, c.sourceRed);
-    EXPECT_EQ(Background("ziele") == DarkRed, c.targetRed);
+    EXPECT_EQ(Background("quellee") == kDarkRed, c.sourceRed);
+    EXPECT_EQ(Background("ziele") == kDarkRed, c.targetRed);
   }
 }
 

@@ -3,7 +3,7 @@
 // from a script, so no test ever waits for a real box. While an object lives
 // it is the program's modal service.
 
-#include "app/core/modal.h"
+#include "platform/modal.h"
 
 #include <deque>
 #include <optional>

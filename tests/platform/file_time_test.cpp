@@ -62,7 +62,7 @@ TEST(PackedTime, RoundTripsAndRejectsImpossibleValues) {
   const LocalDateTime back = UnpackFileTime(PackFileTime(last));
   EXPECT_EQ(back.year, 2107);
   EXPECT_EQ(back.second, 58);
-  EXPECT_THROW(UnpackFileTime(InvalidPackedTime), DateConversionError);
+  EXPECT_THROW(UnpackFileTime(kInvalidPackedTime), DateConversionError);
   EXPECT_THROW(UnpackFileTime(PackFileTime({2023, 2, 29, 0, 0, 0})), DateConversionError);
   EXPECT_THROW(UnpackFileTime(PackFileTime({2023, 13, 1, 0, 0, 0})), DateConversionError);
   EXPECT_NO_THROW(UnpackFileTime(PackFileTime({2024, 2, 29, 0, 0, 0})));

@@ -1,3 +1,4 @@
+#include "platform/ascii_case.h"
 #include "platform/lower_name.h"
 
 #include <clocale>
@@ -53,8 +54,8 @@ TEST(LowerName, DoesNotDependOnTheProcessLocale) {
   std::setlocale(LC_ALL, saved.c_str());
 }
 
-TEST(LowerAscii, LeavesEverythingButAsciiLetters) {
-  EXPECT_EQ(LowerAscii("ÄRGER.JPG"), "Ärger.jpg");
+TEST(AsciiLowered, LeavesEverythingButAsciiLetters) {
+  EXPECT_EQ(AsciiLowered("ÄRGER.JPG"), "Ärger.jpg");
 }
 
 } // namespace

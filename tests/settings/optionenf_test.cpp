@@ -22,7 +22,7 @@ namespace {
 using testkit::ModalKind;
 using testkit::ModalRequest;
 
-const QColor DarkRed(128, 0, 0);
+const QColor kDarkRed(128, 0, 0);
 
 class OptionsDialogTest : public testing::Test {
 protected:
@@ -125,11 +125,11 @@ TEST_F(OptionsDialogTest, ChoosingAFolderAddsOneSeparatorAndPaintsTheFieldWhite)
   Create();
   dialog->MarkMissingFolder(FolderField::Source);
   dialog->MarkMissingFolder(FolderField::Target);
-  EXPECT_EQ(Background("quellee"), DarkRed);
+  EXPECT_EQ(Background("quellee"), kDarkRed);
 
   Click("quellsuchsb"); // cancelled: nothing changes
   EXPECT_EQ(Field("quellee")->text(), "");
-  EXPECT_EQ(Background("quellee"), DarkRed);
+  EXPECT_EQ(Background("quellee"), kDarkRed);
 
   modal.folders = {"/", "/daten/fotos"};
   Click("quellsuchsb");

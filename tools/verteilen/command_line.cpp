@@ -1,6 +1,6 @@
 #include "tools/verteilen/command_line.h"
 
-#include "platform/lower_name.h"
+#include "platform/ascii_case.h"
 
 #include <sstream>
 
@@ -12,14 +12,14 @@ std::string InvalidValue(const std::string& option, const std::string& value,
 }
 
 std::optional<bool> YesNo(const std::string& value) {
-  const std::string word = LowerAscii(value);
+  const std::string word = AsciiLowered(value);
   if (word == "ja") return true;
   if (word == "nein") return false;
   return std::nullopt;
 }
 
 std::optional<int> Structure(const std::string& value) {
-  const std::string word = LowerAscii(value);
+  const std::string word = AsciiLowered(value);
   if (word == "jahr") return 0;
   if (word == "monat") return 1;
   if (word == "tag") return 2;
@@ -30,7 +30,7 @@ std::optional<int> Structure(const std::string& value) {
 // A comma-separated list of alle, bilder, videos.
 std::optional<FileKinds> Kinds(const std::string& value) {
   FileKinds kinds{false, false, false};
-  std::istringstream words(LowerAscii(value));
+  std::istringstream words(AsciiLowered(value));
   std::string word;
   bool any = false;
   while (std::getline(words, word, ',')) {
@@ -87,7 +87,7 @@ struct ValueOption {
   std::string (*set)(CommandLine&, const std::string&);
 };
 
-constexpr ValueOption ValueOptions[] = {
+constexpr ValueOption kValueOptions[] = {
     {"--quelle", SetText<&CommandLine::source>},
     {"--ziel", SetText<&CommandLine::target>},
     {"--dateien", SetKinds},
@@ -99,7 +99,7 @@ constexpr ValueOption ValueOptions[] = {
 };
 
 const ValueOption* FindValueOption(const std::string& name) {
-  for (const ValueOption& option : ValueOptions) {
+  for (const ValueOption& option : kValueOptions) {
     if (name == option.name) return &option;
   }
   return nullptr;

@@ -5,10 +5,10 @@
 
 namespace {
 
-constexpr auto RedrawInterval = std::chrono::milliseconds(100);
+constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
 // Back to the start of the line, and erase what is left of it.
-constexpr const char* LineStart = "\r";
-constexpr const char* EraseToEnd = "\x1b[K";
+constexpr const char* kLineStart = "\r";
+constexpr const char* kEraseToEnd = "\x1b[K";
 
 // The run's status texts end in blanks that only a window can afford.
 std::string WithoutTrailingBlanks(std::string text) {
@@ -28,8 +28,8 @@ void Console::Status(const std::string& text, bool milestone) {
   statusPending_ = true;
   if (errorIsTerminal_) {
     const auto now = std::chrono::steady_clock::now();
-    if (statusShown_ && now - lastDrawn_ < RedrawInterval) return;
-    std::fprintf(error_, "%s%s%s", LineStart, status_.c_str(), EraseToEnd);
+    if (statusShown_ && now - lastDrawn_ < kRedrawInterval) return;
+    std::fprintf(error_, "%s%s%s", kLineStart, status_.c_str(), kEraseToEnd);
     std::fflush(error_);
     statusShown_ = true;
     drawn_ = status_;
@@ -75,7 +75,7 @@ std::optional<std::string> Console::Ask(const std::string& question, std::FILE* 
 void Console::Finish() {
   if (statusPending_ && errorIsTerminal_) {
     if (!statusShown_ || drawn_ != status_) {
-      std::fprintf(error_, "%s%s%s", LineStart, status_.c_str(), EraseToEnd);
+      std::fprintf(error_, "%s%s%s", kLineStart, status_.c_str(), kEraseToEnd);
     }
     std::fputc('\n', error_);
   } else if (statusPending_) {
@@ -89,7 +89,7 @@ void Console::Finish() {
 void Console::ClearStatusLine() {
   if (!statusShown_) return;
   std::fflush(output_);
-  std::fprintf(error_, "%s%s", LineStart, EraseToEnd);
+  std::fprintf(error_, "%s%s", kLineStart, kEraseToEnd);
   std::fflush(error_);
   statusShown_ = false;
 }

@@ -1,6 +1,6 @@
 #include "tools/verteilen/console_run.h"
 
-#include "platform/lower_name.h"
+#include "platform/ascii_case.h"
 
 namespace {
 
@@ -46,6 +46,6 @@ bool ConsoleModal::AskYesNo(const std::string& question) {
 bool ConsoleModal::AskOnTerminal(const std::string& question) {
   const std::optional<std::string> answer = console_.Ask(question + " [j/N] ", input_);
   if (!answer) return false;
-  const std::string word = LowerAscii(*answer);
+  const std::string word = AsciiLowered(*answer);
   return word == "j" || word == "ja";
 }

@@ -2,8 +2,8 @@
 // The window and the modal service of a headless run: options from the
 // resolved run options, status on the console, questions on the terminal.
 
-#include "app/core/modal.h"
 #include "app/core/run_window.h"
+#include "platform/modal.h"
 #include "tools/verteilen/console.h"
 #include "tools/verteilen/run_options.h"
 

@@ -2,7 +2,7 @@
 // window, for terminals, scripts and servers. See HelpText().
 
 #include "app/core/distribution_run.h"
-#include "app/core/modal.h"
+#include "platform/modal.h"
 #include "tools/verteilen/command_line.h"
 #include "tools/verteilen/console.h"
 #include "tools/verteilen/console_run.h"

@@ -1,5 +1,7 @@
 #include "tools/verteilen/move_log.h"
 
+#include "platform/write_all.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -25,17 +27,6 @@ void AppendEscaped(std::string& line, const std::string& path) {
       line += c;
     }
   }
-}
-
-bool WriteAll(int fd, const std::string& bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t written = write(fd, bytes.data() + done, bytes.size() - done);
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    done += static_cast<size_t>(written);
-  }
-  return true;
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "platform/file_info.h"
 #include "platform/ini.h"
-#include "settings/formstate_utils.h"
+#include "platform/program_path.h"
 
 #include <filesystem>
 

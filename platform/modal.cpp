@@ -1,4 +1,4 @@
-#include "app/core/modal.h"
+#include "platform/modal.h"
 
 #include <stdexcept>
 

@@ -1,16 +1,4 @@
-#include "settings/formstate_utils.h"
-
-#include "platform/program_path.h"
-
-std::string ProgramDir() {
-  const std::string exe = ProgramFilePath();
-  return exe.substr(0, exe.rfind(PathSeparator) + 1);
-}
-
-std::string WithBackslash(const std::string& path) {
-  if (path.empty() || path.back() == PathSeparator) return path;
-  return path + PathSeparator;
-}
+#include "app/core/pad_text.h"
 
 std::string PadText(const std::string& text, char fill, int width, bool onTheLeft) {
   if (static_cast<int>(text.size()) >= width) return text;
