@@ -1,10 +1,10 @@
 #include "app/unit1.h"
 
 #include "app/core/distribution_run.h"
+#include "app/core/run_options.h"
 #include "app/distribute_icon.h"
-#include "app/form_run_window.h"
 #include "app/program_title.h"
-#include "platform/file_info.h"
+#include "app/window_front_end.h"
 #include "platform/modal.h"
 #include "settings/control_placement.h"
 #include "settings/formstate.h"
@@ -126,8 +126,8 @@ void TForm1::ConnectHandlers() {
 
 void TForm1::SetOptions(Toptionenf* options) {
   options_ = options;
-  runWindow_ = std::make_unique<FormRunWindow>(statusbarp, pb, verteilelb, *options);
-  run_ = std::make_unique<DistributionRun>(*runWindow_);
+  frontEnd_ = std::make_unique<WindowFrontEnd>(statusbarp, pb, verteilelb, *options);
+  run_ = std::make_unique<DistributionRun>(*frontEnd_);
 }
 
 bool TForm1::Distributing() const {
@@ -168,26 +168,24 @@ void TForm1::okbClick() {
   // A click during a run (events are handled between files) neither starts a
   // second run nor checks the folders, whose messages would open the options.
   if (!options_ || Distributing()) return;
-  const std::string source = options_->SourceFolder();
-  const std::string target = options_->TargetFolder();
-  if (source.empty() || target.empty()) {
-    CurrentModal().Information("Bitte zuerst den Quell und Zielordner der Daten auswählen!");
-    options_->ShowModal();
+  const FolderCheck check = CheckFolders(frontEnd_->Options());
+  switch (check) {
+  case FolderCheck::Ready:
+    StartDistribution();
     return;
-  }
-  if (!DirectoryExists(source)) {
-    CurrentModal().Error("Der Quellordner existiert nicht (mehr)!");
+  case FolderCheck::NotChosen:
+    CurrentModal().Information(FolderCheckText(check));
+    break;
+  case FolderCheck::SourceMissing:
+    CurrentModal().Error(FolderCheckText(check));
     options_->MarkMissingFolder(FolderField::Source);
-    options_->ShowModal();
-    return;
-  }
-  if (!DirectoryExists(target)) {
-    CurrentModal().Error("Der Zielordner existiert nicht (mehr)!");
+    break;
+  case FolderCheck::TargetMissing:
+    CurrentModal().Error(FolderCheckText(check));
     options_->MarkMissingFolder(FolderField::Target);
-    options_->ShowModal();
-    return;
+    break;
   }
-  StartDistribution();
+  options_->ShowModal();
 }
 
 void TForm1::StartDistribution() {

@@ -7,7 +7,7 @@
 #include <string>
 
 class DistributionRun;
-class FormRunWindow;
+class WindowFrontEnd;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -61,7 +61,7 @@ private:
 
   std::string settingsPath_;
   Toptionenf* options_ = nullptr;
-  std::unique_ptr<FormRunWindow> runWindow_;
+  std::unique_ptr<WindowFrontEnd> frontEnd_;
   std::unique_ptr<DistributionRun> run_;
   // A close came during the run; the window closes once the run has returned.
   bool closeAfterRun_ = false;

@@ -5,10 +5,9 @@
 //   fotomaz-bench [N] [--structure I] [--burst K] [--cli]
 
 #include "app/core/distribution_run.h"
-#include "app/core/run_window.h"
+#include "app/core/run_front_end.h"
 #include "bench/synthetic_tree.h"
 #include "platform/directory_walk.h"
-#include "platform/modal.h"
 
 #include <chrono>
 #include <cstdio>
@@ -37,42 +36,24 @@ struct Options {
   bool command = false; // also time fotomaz-verteilen
 };
 
-// The headless window: the default options, nothing shown.
-class BenchWindow final : public RunWindow {
+// The headless front end: the default options, nothing shown, yes to the
+// start.
+class BenchFrontEnd final : public RunFrontEnd {
 public:
-  BenchWindow(std::string source, std::string target, int structure)
-      : source_(std::move(source)), target_(std::move(target)), structure_(structure) {}
+  explicit BenchFrontEnd(RunOptions options) : options_(std::move(options)) {}
+  RunOptions Options() override { return options_; }
   void SetStatusText(const std::string&) override {}
   void SetProgressMaximum(int) override {}
   void SetProgressPosition(int) override {}
   void ProcessEvents() override {}
   void BeginWait() override {}
   void EndWait() override {}
-  std::string SourceFolderText() override { return source_; }
-  bool AllFilesChecked() override { return false; }
-  bool PicturesChecked() override { return true; }
-  bool VideosChecked() override { return true; }
-  std::string TargetFolderText() override { return target_; }
-  bool RenameByDateChecked() override { return true; }
-  bool KeepOriginalNameChecked() override { return false; }
-  int StructureIndex() override { return structure_; }
+  bool ConfirmStart(size_t) override { return true; }
+  void NothingFound() override {}
+  void Finished(const std::string&) override {}
 
 private:
-  std::string source_, target_;
-  int structure_;
-};
-
-// Answers Yes to every question and does nothing else.
-class YesModal final : public Modal {
-public:
-  void Information(const std::string&) override {}
-  void Error(const std::string&) override {}
-  bool Confirm(const std::string&) override { return true; }
-  void Message(const std::string&) override {}
-  bool AskYesNo(const std::string&) override { return true; }
-  std::optional<std::string> BrowseFolder(const std::string&) override { return std::nullopt; }
-  void OpenFolder(const std::string&) override {}
-  void ApplicationError(const std::string&) override {}
+  RunOptions options_;
 };
 
 [[noreturn]] void Usage() {
@@ -232,11 +213,12 @@ int main(int argc, char** argv) {
     const Timing floor = TimeOnFreshTree(scratch, options, RunFloor);
     const Timing run = TimeOnFreshTree(
         scratch, options, [&](const std::string& source, const std::string& target) {
-          BenchWindow window(source + "/", target + "/", options.structure);
-          YesModal modal;
-          SetModal(&modal);
-          DistributionRun(window).DistributeFiles();
-          SetModal(nullptr);
+          RunOptions runOptions;
+          runOptions.source = source + "/";
+          runOptions.target = target + "/";
+          runOptions.structure = StructureFromIndex(options.structure);
+          BenchFrontEnd frontEnd(runOptions);
+          DistributionRun(frontEnd).DistributeFiles();
         });
     std::optional<Timing> command;
     if (options.command) {

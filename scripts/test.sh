@@ -9,6 +9,7 @@ jobs=$(nproc)
 echo "== normal build"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
+bash scripts/check-layers.sh build
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 echo "== sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer)"

@@ -5,12 +5,12 @@
 
 #include "app/core/move_mode.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
-class RunWindow;
+class RunFrontEnd;
 class TargetFolders;
+struct FileOutcome;
 
 enum class RunOutcome {
   AlreadyRunning, // a run was in progress; nothing was done
@@ -22,18 +22,13 @@ enum class RunOutcome {
 
 class DistributionRun {
 public:
-  explicit DistributionRun(RunWindow& window, MoveMode mode = MoveMode::Move)
-      : window_(window), mode_(mode) {}
-
-  // Called after every file that moved (in Plan mode: every planned move)
-  // with its source path and full target path. An error it throws ends the
-  // run like an error of the run itself.
-  using MoveObserver = std::function<void(const std::string& source, const std::string& target)>;
-  void SetMoveObserver(MoveObserver observer) { moved_ = std::move(observer); }
+  explicit DistributionRun(RunFrontEnd& frontEnd, MoveMode mode = MoveMode::Move)
+      : frontEnd_(frontEnd), mode_(mode) {}
 
   // DistributeFiles. An error that escapes (the date conversion error, an
-  // error of the metadata reader) ends the run at that file and is passed
-  // on; the files before it stay moved and the wait cursor is ended.
+  // error of the metadata reader, an error of the front end's FileDone) ends
+  // the run at that file and is passed on; the files before it stay moved
+  // and the wait cursor is ended.
   RunOutcome DistributeFiles();
 
   bool Running() const { return running_; }
@@ -47,9 +42,8 @@ private:
   // Handles one file; returns the folder it was meant for.
   std::string DistributeFile(const std::string& source, TargetFolders& targets);
 
-  RunWindow& window_;
+  RunFrontEnd& frontEnd_;
   const MoveMode mode_;
-  MoveObserver moved_;
   std::vector<std::string> files_;
   bool running_ = false;
   bool stopRequested_ = false;

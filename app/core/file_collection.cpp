@@ -1,6 +1,6 @@
 #include "app/core/file_collection.h"
 
-#include "app/core/run_window.h"
+#include "app/core/run_front_end.h"
 #include "platform/directory_walk.h"
 #include "platform/lower_name.h"
 #include "platform/name_mask.h"
@@ -9,10 +9,10 @@
 
 namespace {
 
-void ShowFound(RunWindow* window, size_t count) {
-  if (!window) return;
-  window->ProcessEvents();
-  window->SetStatusText("Dateien gefunden: " + std::to_string(count) + "  ");
+void ShowFound(RunFrontEnd* frontEnd, size_t count) {
+  if (!frontEnd) return;
+  frontEnd->ProcessEvents();
+  frontEnd->SetStatusText("Dateien gefunden: " + std::to_string(count) + "  ");
 }
 
 } // namespace
@@ -34,7 +34,7 @@ const std::vector<std::string>& VideoPatterns() {
 }
 
 void CollectFiles(const std::string& folder, const std::vector<std::string>& patterns,
-                  std::vector<std::string>& list, RunWindow* window) {
+                  std::vector<std::string>& list, RunFrontEnd* frontEnd) {
   if (patterns.empty()) return;
   std::vector<NameMask> masks(patterns.begin(), patterns.end());
   std::vector<std::vector<std::string>> groups(patterns.size());
@@ -57,14 +57,14 @@ void CollectFiles(const std::string& folder, const std::vector<std::string>& pat
     }
     if (patterns.size() > 1) foundPerFolder.push_back(std::move(found));
     // The first pattern's walk is the one that happens now.
-    ShowFound(window, before + groups[0].size());
+    ShowFound(frontEnd, before + groups[0].size());
   });
 
   size_t count = before + groups[0].size();
   for (size_t p = 1; p < patterns.size(); ++p) {
     for (const std::vector<uint32_t>& found : foundPerFolder) {
       count += found[p];
-      ShowFound(window, count);
+      ShowFound(frontEnd, count);
     }
   }
   for (std::vector<std::string>& group : groups) {
@@ -74,21 +74,23 @@ void CollectFiles(const std::string& folder, const std::vector<std::string>& pat
 }
 
 void CollectFiles(const std::string& folder, const std::string& pattern,
-                  std::vector<std::string>& list, RunWindow* window) {
-  CollectFiles(folder, std::vector<std::string>{pattern}, list, window);
+                  std::vector<std::string>& list, RunFrontEnd* frontEnd) {
+  CollectFiles(folder, std::vector<std::string>{pattern}, list, frontEnd);
 }
 
-void FillFileList(const std::string& folder, std::vector<std::string>& list, bool videos,
-                  bool pictures, bool all, bool keepItems, RunWindow* window) {
+void FillFileList(const std::string& folder, std::vector<std::string>& list, const FileKinds& kinds,
+                  bool keepItems, RunFrontEnd* frontEnd) {
   if (!keepItems) list.clear();
   std::vector<std::string> patterns;
-  if (all) {
+  if (kinds.all) {
     patterns = AllFilesPatterns();
   } else {
-    if (pictures) patterns = PicturePatterns();
-    if (videos) patterns.insert(patterns.end(), VideoPatterns().begin(), VideoPatterns().end());
+    if (kinds.pictures) patterns = PicturePatterns();
+    if (kinds.videos) {
+      patterns.insert(patterns.end(), VideoPatterns().begin(), VideoPatterns().end());
+    }
   }
   std::vector<std::string> found;
-  CollectFiles(folder, patterns, found, window);
+  CollectFiles(folder, patterns, found, frontEnd);
   list.insert(list.end(), found.begin(), found.end());
 }

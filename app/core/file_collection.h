@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-class RunWindow;
+#include "app/core/run_options.h"
+
+class RunFrontEnd;
 
 // The patterns of the three kinds of files, in their order.
 const std::vector<std::string>& AllFilesPatterns();
@@ -16,18 +18,18 @@ const std::vector<std::string>& VideoPatterns();
 // patterns, in the order in which one walk per pattern, pattern by pattern,
 // would find them: files of a folder before its subfolders, depth first. The
 // tree is read once. A file that matches several patterns is listed once,
-// under the first. For every pattern and folder the window handles its
+// under the first. For every pattern and folder the front end handles its
 // events once and shows "Dateien gefunden: N  " with the count gathered so
-// far (window may be null).
+// far (frontEnd may be null).
 void CollectFiles(const std::string& folder, const std::vector<std::string>& patterns,
-                  std::vector<std::string>& list, RunWindow* window);
+                  std::vector<std::string>& list, RunFrontEnd* frontEnd);
 
 // The same for one pattern.
 void CollectFiles(const std::string& folder, const std::string& pattern,
-                  std::vector<std::string>& list, RunWindow* window);
+                  std::vector<std::string>& list, RunFrontEnd* frontEnd);
 
 // Fills list with the files of the chosen kinds under folder: every file when
 // all is set, otherwise the picture patterns then the video patterns of the
-// set flags. Unless keepItems, list is emptied first.
-void FillFileList(const std::string& folder, std::vector<std::string>& list, bool videos,
-                  bool pictures, bool all, bool keepItems, RunWindow* window);
+// set kinds. Unless keepItems, list is emptied first.
+void FillFileList(const std::string& folder, std::vector<std::string>& list, const FileKinds& kinds,
+                  bool keepItems, RunFrontEnd* frontEnd);

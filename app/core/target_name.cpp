@@ -1,7 +1,6 @@
 #include "app/core/target_name.h"
 
 #include "app/core/file_date.h"
-#include "app/core/run_window.h"
 #include "platform/file_info.h"
 #include "platform/path_text.h"
 
@@ -20,29 +19,31 @@ bool IsReadOnly(const std::string& path) {
 }
 
 std::string DecideTargetName(const std::string& sourcePath, const SourceName& source,
-                             const std::string& dateStamp, RunWindow& window) {
+                             const std::string& dateStamp, const RunOptions& options) {
   if (IsReadOnly(sourcePath)) return source.baseName + source.extension;
-  if (!window.RenameByDateChecked()) return source.name;
-  if (!window.KeepOriginalNameChecked()) return dateStamp + source.extension;
+  if (!options.renameByDate) return source.name;
+  if (!options.keepOriginalName) return dateStamp + source.extension;
   if (sourcePath.find(dateStamp) != std::string::npos) return source.baseName + source.extension;
   return dateStamp + "_" + source.baseName + source.extension;
 }
 
-std::string TargetFolder(const std::string& target, const FileDate& date, int structureIndex) {
-  switch (structureIndex) {
-  case 0:
+std::string TargetFolder(const std::string& target, const FileDate& date,
+                         FolderStructure structure) {
+  switch (structure) {
+  case FolderStructure::Year:
     return target + date.year;
-  case 1:
+  case FolderStructure::YearMonth:
     return target + date.year + kPathSeparator + date.month;
-  case 2:
+  case FolderStructure::YearMonthDay:
     return target + date.year + kPathSeparator + date.month + kPathSeparator + date.day;
-  default:
-    return target;
+  case FolderStructure::None:
+    break;
   }
+  return target;
 }
 
-bool StructureCreatesFolders(int structureIndex) {
-  return structureIndex >= 0 && structureIndex <= 2;
+bool StructureCreatesFolders(FolderStructure structure) {
+  return structure != FolderStructure::None;
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {

@@ -4,8 +4,9 @@
 
 #include <string>
 
+#include "app/core/run_options.h"
+
 struct FileDate;
-class RunWindow;
 
 // The parts of a source path.
 struct SourceName {
@@ -22,18 +23,18 @@ bool IsReadOnly(const std::string& path);
 // The target name by the renaming options: a read-only file keeps its name;
 // otherwise without renaming the name is kept, with renaming it is the date
 // stamp plus extension, or with the original name appended the date stamp,
-// "_" and the name (unless the source path holds the stamp already). The
-// renaming options are read from window only when needed.
+// "_" and the name (unless the source path holds the stamp already).
 std::string DecideTargetName(const std::string& sourcePath, const SourceName& source,
-                             const std::string& dateStamp, RunWindow& window);
+                             const std::string& dateStamp, const RunOptions& options);
 
-// The folder of the file for a structure index: 0 year, 1 year/month,
-// 2 year/month/day (no trailing separator), anything else target itself.
+// The folder of the file in the structure: year, year/month or
+// year/month/day below target (no trailing separator), or target itself.
 // target ends in the separator (or is empty).
-std::string TargetFolder(const std::string& target, const FileDate& date, int structureIndex);
+std::string TargetFolder(const std::string& target, const FileDate& date,
+                         FolderStructure structure);
 
-// Whether the structure index asks for folders to be created.
-bool StructureCreatesFolders(int structureIndex);
+// Whether the structure asks for folders to be created.
+bool StructureCreatesFolders(FolderStructure structure);
 
 // folder and name joined with one separator.
 std::string JoinPath(const std::string& folder, const std::string& name);

@@ -18,12 +18,12 @@ std::optional<bool> YesNo(const std::string& value) {
   return std::nullopt;
 }
 
-std::optional<int> Structure(const std::string& value) {
+std::optional<FolderStructure> Structure(const std::string& value) {
   const std::string word = AsciiLowered(value);
-  if (word == "jahr") return 0;
-  if (word == "monat") return 1;
-  if (word == "tag") return 2;
-  if (word == "keine") return -1;
+  if (word == "jahr") return FolderStructure::Year;
+  if (word == "monat") return FolderStructure::YearMonth;
+  if (word == "tag") return FolderStructure::YearMonthDay;
+  if (word == "keine") return FolderStructure::None;
   return std::nullopt;
 }
 

@@ -2,29 +2,24 @@
 // The command line of fotomaz-verteilen: which options were given, and with
 // which values. Options not given stay empty; they come from the settings.
 
+#include "app/core/run_options.h"
+
 #include <optional>
 #include <string>
 #include <vector>
 
-// allcb, piccb, videocb.
-struct FileKinds {
-  bool all = false;
-  bool pictures = true;
-  bool videos = true;
-};
-
 struct CommandLine {
-  std::optional<std::string> source;       // --quelle
-  std::optional<std::string> target;       // --ziel
-  std::optional<FileKinds> kinds;          // --dateien
-  std::optional<bool> renameByDate;        // --umbenennen
-  std::optional<bool> keepOriginalName;    // --originalname
-  std::optional<int> structure;            // --ordner: 0, 1, 2, or -1 for none
-  std::optional<std::string> settingsFile; // --einstellungen
-  std::optional<std::string> logFile;      // --protokoll
-  bool dryRun = false;                     // --probelauf
-  bool assumeYes = false;                  // --ja
-  bool help = false;                       // --hilfe
+  std::optional<std::string> source;        // --quelle
+  std::optional<std::string> target;        // --ziel
+  std::optional<FileKinds> kinds;           // --dateien
+  std::optional<bool> renameByDate;         // --umbenennen
+  std::optional<bool> keepOriginalName;     // --originalname
+  std::optional<FolderStructure> structure; // --ordner
+  std::optional<std::string> settingsFile;  // --einstellungen
+  std::optional<std::string> logFile;       // --protokoll
+  bool dryRun = false;                      // --probelauf
+  bool assumeYes = false;                   // --ja
+  bool help = false;                        // --hilfe
 };
 
 struct ParsedCommandLine {

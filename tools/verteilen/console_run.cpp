@@ -1,10 +1,10 @@
 #include "tools/verteilen/console_run.h"
 
+#include "app/core/run_texts.h"
 #include "platform/ascii_case.h"
+#include "tools/verteilen/move_log.h"
 
 namespace {
-
-constexpr const char* OpenFolderQuestion = "Fertig! Ziel-Ordner jetzt öffnen?";
 
 // A log gets the first file, then one line per tenth of the files.
 bool IsMilestone(long long file, long long files) {
@@ -13,37 +13,42 @@ bool IsMilestone(long long file, long long files) {
 
 } // namespace
 
-void ConsoleWindow::SetStatusText(const std::string& text) {
+void ConsoleFrontEnd::SetStatusText(const std::string& text) {
   console_.Status(text, milestone_);
   milestone_ = false;
 }
 
-void ConsoleWindow::SetProgressMaximum(int maximum) {
+void ConsoleFrontEnd::SetProgressMaximum(int maximum) {
   files_ = static_cast<long long>(maximum) + 1;
 }
 
-void ConsoleWindow::SetProgressPosition(int position) {
+void ConsoleFrontEnd::SetProgressPosition(int position) {
   milestone_ = files_ > 0 && IsMilestone(static_cast<long long>(position) + 1, files_);
 }
 
-void ConsoleWindow::ProcessEvents() {
+void ConsoleFrontEnd::ProcessEvents() {
   if (onEvents_) onEvents_();
 }
 
-bool ConsoleModal::Confirm(const std::string& text) {
-  if (text == OpenFolderQuestion) return false;
-  // "Insgesamt N Dateien gefunden." stays on its line, the question is asked.
-  const size_t lineBreak = text.find('\n');
-  if (lineBreak == std::string::npos) return assumeYes_ || AskOnTerminal(text);
-  console_.Message(text.substr(0, lineBreak));
-  return assumeYes_ || AskOnTerminal(text.substr(lineBreak + 1));
+bool ConsoleFrontEnd::ConfirmStart(size_t count) {
+  console_.Message(FoundFilesText(count));
+  return assumeYes_ || AskOnTerminal(kStartQuestion);
 }
 
-bool ConsoleModal::AskYesNo(const std::string& question) {
-  return assumeYes_ || AskOnTerminal(question);
+void ConsoleFrontEnd::NothingFound() {
+  console_.Message(kNothingFoundText);
 }
 
-bool ConsoleModal::AskOnTerminal(const std::string& question) {
+void ConsoleFrontEnd::FileDone(const FileOutcome& outcome) {
+  if (outcome.result != FileResult::Moved) return;
+  if (dryRun_) {
+    console_.Output(MoveLine(outcome.source, " -> ", outcome.target));
+  } else if (log_) {
+    log_->Append(outcome.source, outcome.target);
+  }
+}
+
+bool ConsoleFrontEnd::AskOnTerminal(const std::string& question) {
   const std::optional<std::string> answer = console_.Ask(question + " [j/N] ", input_);
   if (!answer) return false;
   const std::string word = AsciiLowered(*answer);

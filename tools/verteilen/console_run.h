@@ -1,24 +1,31 @@
 #pragma once
-// The window and the modal service of a headless run: options from the
-// resolved run options, status on the console, questions on the terminal.
+// The front end of a headless run: options from the resolved run options,
+// status on the console, the start question on the terminal, and every move
+// listed (dry run) or logged as it happens.
 
-#include "app/core/run_window.h"
-#include "platform/modal.h"
+#include "app/core/run_front_end.h"
 #include "tools/verteilen/console.h"
-#include "tools/verteilen/run_options.h"
 
 #include <cstdio>
 #include <functional>
 
-class ConsoleWindow final : public RunWindow {
+class MoveLog;
+
+class ConsoleFrontEnd final : public RunFrontEnd {
 public:
-  ConsoleWindow(const RunOptions& options, Console& console)
-      : options_(options), console_(console) {}
+  // assumeYes answers the start question at once; input is where a typed
+  // answer comes from. In a dry run every planned move is printed on
+  // standard output; otherwise every move goes to log, when there is one.
+  ConsoleFrontEnd(const RunOptions& options, Console& console, bool assumeYes, std::FILE* input,
+                  bool dryRun, MoveLog* log)
+      : options_(options), console_(console), assumeYes_(assumeYes), input_(input), dryRun_(dryRun),
+        log_(log) {}
 
   // Called whenever the run lets events be handled (once per folder and per
   // file), where a window would react to its user.
   void SetOnEvents(std::function<void()> onEvents) { onEvents_ = std::move(onEvents); }
 
+  RunOptions Options() override { return options_; }
   void SetStatusText(const std::string& text) override;
   void SetProgressMaximum(int maximum) override;
   void SetProgressPosition(int position) override;
@@ -26,43 +33,22 @@ public:
   void BeginWait() override {}
   void EndWait() override {}
 
-  std::string SourceFolderText() override { return options_.source; }
-  bool AllFilesChecked() override { return options_.kinds.all; }
-  bool PicturesChecked() override { return options_.kinds.pictures; }
-  bool VideosChecked() override { return options_.kinds.videos; }
-  std::string TargetFolderText() override { return options_.target; }
-  bool RenameByDateChecked() override { return options_.renameByDate; }
-  bool KeepOriginalNameChecked() override { return options_.keepOriginalName; }
-  int StructureIndex() override { return options_.structure; }
-
-private:
-  const RunOptions options_;
-  Console& console_;
-  std::function<void()> onEvents_;
-  long long files_ = 0;    // known once the collection is done
-  bool milestone_ = false; // the next status is worth a line in a log
-};
-
-// Answers the run's questions: the start question on the terminal (or yes
-// at once when assumeYes), "open the target folder?" always with no.
-class ConsoleModal final : public Modal {
-public:
-  ConsoleModal(Console& console, bool assumeYes, std::FILE* input)
-      : console_(console), assumeYes_(assumeYes), input_(input) {}
-
-  void Information(const std::string& text) override { console_.Message(text); }
-  void Error(const std::string& text) override { console_.Message(text); }
-  bool Confirm(const std::string& text) override;
-  void Message(const std::string& text) override { console_.Message(text); }
-  bool AskYesNo(const std::string& question) override;
-  std::optional<std::string> BrowseFolder(const std::string&) override { return std::nullopt; }
-  void OpenFolder(const std::string&) override {}
-  void ApplicationError(const std::string& message) override { console_.Message(message); }
+  bool ConfirmStart(size_t count) override;
+  void NothingFound() override;
+  void FileDone(const FileOutcome& outcome) override;
+  // No folder is opened from a terminal.
+  void Finished(const std::string&) override {}
 
 private:
   bool AskOnTerminal(const std::string& question);
 
+  const RunOptions options_;
   Console& console_;
-  bool assumeYes_;
+  const bool assumeYes_;
   std::FILE* input_;
+  const bool dryRun_;
+  MoveLog* log_;
+  std::function<void()> onEvents_;
+  long long files_ = 0;    // known once the collection is done
+  bool milestone_ = false; // the next status is worth a line in a log
 };

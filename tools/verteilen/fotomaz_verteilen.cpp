@@ -2,6 +2,7 @@
 // window, for terminals, scripts and servers. See HelpText().
 
 #include "app/core/distribution_run.h"
+#include "app/core/run_options.h"
 #include "platform/modal.h"
 #include "tools/verteilen/command_line.h"
 #include "tools/verteilen/console.h"
@@ -45,7 +46,9 @@ ExitStatus Run(const CommandLine& line) {
   }
   const RunOptions options =
       ResolveRunOptions(line, line.settingsFile.value_or(DefaultSettingsPath()));
-  if (const std::optional<std::string> problem = FolderProblem(options)) return Refuse(*problem);
+  if (const FolderCheck check = CheckFolders(options); check != FolderCheck::Ready) {
+    return Refuse(FolderCheckText(check));
+  }
   // A dry run changes nothing, so there is nothing to confirm.
   const bool assumeYes = line.assumeYes || line.dryRun;
   if (!assumeYes && !isatty(STDIN_FILENO)) {
@@ -62,23 +65,12 @@ ExitStatus Run(const CommandLine& line) {
   }
 
   Console console(stdout, stderr, isatty(STDOUT_FILENO), isatty(STDERR_FILENO));
-  ConsoleWindow window(options, console);
-  ConsoleModal modal(console, assumeYes, stdin);
-  SetModal(&modal);
-  DistributionRun run(window, line.dryRun ? MoveMode::Plan : MoveMode::Move);
+  ConsoleFrontEnd frontEnd(options, console, assumeYes, stdin, line.dryRun, log.get());
+  DistributionRun run(frontEnd, line.dryRun ? MoveMode::Plan : MoveMode::Move);
   InstallStopSignals();
-  window.SetOnEvents([&run] {
+  frontEnd.SetOnEvents([&run] {
     if (StopSignalled()) run.RequestStop();
   });
-  if (line.dryRun) {
-    run.SetMoveObserver([&console](const std::string& source, const std::string& target) {
-      console.Output(MoveLine(source, " -> ", target));
-    });
-  } else if (log) {
-    run.SetMoveObserver([&log](const std::string& source, const std::string& target) {
-      log->Append(source, target);
-    });
-  }
 
   RunOutcome outcome;
   try {

@@ -34,8 +34,8 @@ namespace fs = std::filesystem;
 using testkit::ModalKind;
 using testkit::ModalRequest;
 
-const std::string FoundThree = "Insgesamt 3 Dateien gefunden.\nMit der Arbeit anfangen?";
-const std::string Finished = "Fertig! Ziel-Ordner jetzt öffnen?";
+const std::string kFoundThree = "Insgesamt 3 Dateien gefunden.\nMit der Arbeit anfangen?";
+const std::string kFinished = "Fertig! Ziel-Ordner jetzt öffnen?";
 
 class RunWindowTest : public testing::Test {
 protected:
@@ -105,8 +105,8 @@ TEST_F(RunWindowTest, AClickRunsToTheEndAndOffersTheLastFolder) {
   ClickDistribute();
 
   EXPECT_EQ(modal.requests,
-            (std::vector<ModalRequest>{{ModalKind::Confirm, FoundThree},
-                                       {ModalKind::Confirm, Finished},
+            (std::vector<ModalRequest>{{ModalKind::Confirm, kFoundThree},
+                                       {ModalKind::Confirm, kFinished},
                                        {ModalKind::OpenFolder, target + "/2022/12/24"}}));
   EXPECT_EQ(FilesBelow(target),
             (std::vector<std::string>{"2022/12/24/2022-12-24_183044.mov",
@@ -138,7 +138,7 @@ TEST_F(RunWindowTest, ADateErrorEndsTheRunAtItsFileAndTheWindowStaysUsable) {
 
   EXPECT_EQ(modal.requests,
             (std::vector<ModalRequest>{
-                {ModalKind::Confirm, FoundThree},
+                {ModalKind::Confirm, kFoundThree},
                 {ModalKind::ApplicationError, "Ungültiges Argument zum Codieren des Datums."}}));
   EXPECT_EQ(FilesBelow(target), (std::vector<std::string>{"2021/a.png"}));
   EXPECT_EQ(FilesBelow(source), (std::vector<std::string>{"b.png", "c.png"}));
@@ -154,7 +154,7 @@ TEST_F(RunWindowTest, ADateErrorEndsTheRunAtItsFileAndTheWindowStaysUsable) {
   EXPECT_EQ(modal.requests,
             (std::vector<ModalRequest>{
                 {ModalKind::Confirm, "Insgesamt 2 Dateien gefunden.\nMit der Arbeit anfangen?"},
-                {ModalKind::Confirm, Finished}}));
+                {ModalKind::Confirm, kFinished}}));
   EXPECT_EQ(FilesBelow(target),
             (std::vector<std::string>{"2021/a.png", "2021/b.png", "2021/c.png"}));
 }
@@ -177,8 +177,8 @@ TEST_F(RunWindowTest, ASecondClickDuringARunNeitherChecksNorStarts) {
 
   ClickDistribute();
 
-  EXPECT_EQ(modal.requests, (std::vector<ModalRequest>{{ModalKind::Confirm, FoundThree},
-                                                       {ModalKind::Confirm, Finished}}));
+  EXPECT_EQ(modal.requests, (std::vector<ModalRequest>{{ModalKind::Confirm, kFoundThree},
+                                                       {ModalKind::Confirm, kFinished}}));
   EXPECT_EQ(closer.closed(), 0);
   EXPECT_EQ(FilesBelow(target),
             (std::vector<std::string>{"2021/a.png", "2021/b.png", "2021/c.png"}));
@@ -218,7 +218,7 @@ TEST_F(RunWindowTest, ClosingDuringARunStopsAfterTheFileInHandAndThenCloses) {
       {"Beenden answered Yes",
        2,
        {"2021/a.png", "2021/b.png"},
-       {{ModalKind::Confirm, FoundThree}, {ModalKind::AskYesNo, "Wirklich Beenden?"}}},
+       {{ModalKind::Confirm, kFoundThree}, {ModalKind::AskYesNo, "Wirklich Beenden?"}}},
       {"close box while collecting", 0, {}, {}},
   };
   for (const auto& c : cases) {

@@ -1,7 +1,6 @@
 #include "app/core/distribution_run.h"
 #include "platform/date_conversion_error.h"
-#include "tests/app/run_fixture.h"
-#include "tests/kit/fake_modal.h"
+#include "tests/app/core/run_fixture.h"
 #include "tests/kit/testkit.h"
 
 #include <algorithm>
@@ -16,8 +15,6 @@ using runtest::Exists;
 using runtest::FilesBelow;
 using runtest::LocalSeconds;
 using runtest::WriteFileAt;
-using testkit::ModalKind;
-using testkit::ModalRequest;
 using Files = std::vector<std::string>;
 
 const std::string kMay1 = "2023:05:01 12:07:32";
@@ -27,8 +24,8 @@ protected:
   void SetUp() override {
     runtest::UseBerlinTime();
     fs::create_directories(target_);
-    window_.source = source_;
-    window_.target = target_;
+    frontEnd_.options.source = source_;
+    frontEnd_.options.target = target_;
   }
 
   // A JPEG with an EXIF date below the source folder; its file time is
@@ -40,46 +37,54 @@ protected:
     WriteFileAt(source_ + name, "plain " + name, modified);
   }
 
-  // Runs with Yes to the start and No to opening the folder.
-  RunOutcome Run(std::deque<bool> answers = {true, false}) {
-    modal_.answers = std::move(answers);
+  // Runs with the given answer to the start question.
+  RunOutcome Run(bool start = true) {
+    frontEnd_.confirmStart = start;
     return run_.DistributeFiles();
   }
 
-  ModalRequest Confirm(const std::string& text) const { return {ModalKind::Confirm, text}; }
+  // The log's entries that name questions and notices.
+  Files Notices() const {
+    Files notices;
+    for (const std::string& entry : frontEnd_.log) {
+      if (entry.rfind("Start? ", 0) == 0 || entry == "NothingFound" ||
+          entry.rfind("Finished ", 0) == 0) {
+        notices.push_back(entry);
+      }
+    }
+    return notices;
+  }
 
   testkit::TempDir dir_;
   const std::string source_ = dir_.path() + "/quelle/";
   const std::string target_ = dir_.path() + "/ziel/";
   const time_t fileTime_ = LocalSeconds(2020, 2, 3, 4, 5, 7);
-  runtest::FakeRunWindow window_;
-  testkit::FakeModal modal_;
-  DistributionRun run_{window_};
+  runtest::FakeFrontEnd frontEnd_;
+  DistributionRun run_{frontEnd_};
 };
 
 TEST_F(DistributionRunTest, FolderStructureAndTheFolderOfferedAtTheEnd) {
   struct Case {
-    int structure;
+    FolderStructure structure;
     std::string file;   // below the target folder
     std::string folder; // offered to open
   };
   const Case cases[] = {
-      {0, "2023/2023-05-01_120732.jpg", "2023"},
-      {1, "2023/05/2023-05-01_120732.jpg", "2023/05"},
-      {2, "2023/05/01/2023-05-01_120732.jpg", "2023/05/01"},
-      {-1, "2023-05-01_120732.jpg", ""},
-      {7, "2023-05-01_120732.jpg", ""},
+      {FolderStructure::Year, "2023/2023-05-01_120732.jpg", "2023"},
+      {FolderStructure::YearMonth, "2023/05/2023-05-01_120732.jpg", "2023/05"},
+      {FolderStructure::YearMonthDay, "2023/05/01/2023-05-01_120732.jpg", "2023/05/01"},
+      {FolderStructure::None, "2023-05-01_120732.jpg", ""},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.structure);
+    SCOPED_TRACE(c.file);
     fs::remove_all(target_);
     fs::create_directories(target_);
-    modal_.requests.clear();
+    frontEnd_.log.clear();
     Jpeg("IMG_1234.JPG");
-    window_.structure = c.structure;
-    EXPECT_EQ(Run({true, true}), RunOutcome::Completed);
+    frontEnd_.options.structure = c.structure;
+    EXPECT_EQ(Run(), RunOutcome::Completed);
     EXPECT_EQ(FilesBelow(target_), Files{c.file});
-    EXPECT_EQ(modal_.requests.back(), (ModalRequest{ModalKind::OpenFolder, target_ + c.folder}));
+    EXPECT_EQ(Notices().back(), "Finished " + target_ + c.folder);
   }
 }
 
@@ -103,7 +108,7 @@ TEST_F(DistributionRunTest, TargetNameByTheRenamingOptions) {
       {"umlauts lowered", "ÄRGER.JPG", false, false, false, "ärger.jpg"},
       {"video by its file time", "Clip.MOV", false, true, false, "2023-05-01_120732.mov"},
   };
-  window_.all = true;
+  frontEnd_.options.kinds.all = true;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     fs::remove_all(target_);
@@ -114,13 +119,11 @@ TEST_F(DistributionRunTest, TargetNameByTheRenamingOptions) {
       Plain(c.source, may1);
     }
     if (c.readOnly) chmod((source_ + c.source).c_str(), 0444);
-    window_.renameByDate = c.rename;
-    window_.keepOriginalName = c.keep;
-    window_.renameReads = 0;
+    frontEnd_.options.renameByDate = c.rename;
+    frontEnd_.options.keepOriginalName = c.keep;
     EXPECT_EQ(Run(), RunOutcome::Completed);
     EXPECT_EQ(FilesBelow(target_), Files{"2023/05/" + c.name});
     EXPECT_FALSE(Exists(source_ + c.source));
-    EXPECT_EQ(window_.renameReads, c.readOnly ? 0 : 1); // asked only when it matters
   }
 }
 
@@ -128,22 +131,23 @@ TEST_F(DistributionRunTest, MessagesStatusAndProgressInOrder) {
   Jpeg("a.jpg");
   Jpeg("b.jpg", "2023:06:02 08:00:00");
   Plain("c.png", LocalSeconds(2023, 7, 3, 9, 0, 0));
-  EXPECT_EQ(Run({true, true}), RunOutcome::Completed);
-  EXPECT_EQ(modal_.requests,
-            (std::vector<ModalRequest>{
-                Confirm("Insgesamt 3 Dateien gefunden.\nMit der Arbeit anfangen?"),
-                Confirm("Fertig! Ziel-Ordner jetzt öffnen?"),
-                {ModalKind::OpenFolder, target_ + "2023/07"}})); // the last file's folder
-  EXPECT_EQ(window_.progressMaximum, 2);
-  EXPECT_EQ(window_.positions, (std::vector<int>{0, 1, 2, 0}));
-  // The last count of the collection, then per file events before the status.
-  const Files tail(window_.log.end() - 9, window_.log.end());
-  EXPECT_EQ(tail, (Files{"Dateien gefunden: 3  ", "Events", "Bearbeite Bild: 1 / 3  ", "Events",
-                         "Bearbeite Bild: 2 / 3  ", "Events", "Bearbeite Bild: 3 / 3  ", "Fertig!",
-                         "EndWait"}));
-  EXPECT_EQ(window_.log.front(), "BeginWait");
-  EXPECT_EQ(std::count(window_.log.begin(), window_.log.end(), "EndWait"), 1);
-  EXPECT_EQ(window_.log.back(), "EndWait");
+  EXPECT_EQ(Run(), RunOutcome::Completed);
+  EXPECT_EQ(frontEnd_.progressMaximum, 2);
+  EXPECT_EQ(frontEnd_.positions, (std::vector<int>{0, 1, 2, 0}));
+  // The last count of the collection, the question, then per file events
+  // before the status, and the last file's folder offered at the end.
+  const Files tail(frontEnd_.log.end() - 11, frontEnd_.log.end());
+  EXPECT_EQ(tail, (Files{"Dateien gefunden: 3  ", "Start? 3", "Events", "Bearbeite Bild: 1 / 3  ",
+                         "Events", "Bearbeite Bild: 2 / 3  ", "Events", "Bearbeite Bild: 3 / 3  ",
+                         "Fertig!", "Finished " + target_ + "2023/07", "EndWait"}));
+  EXPECT_EQ(frontEnd_.log.front(), "BeginWait");
+  EXPECT_EQ(std::count(frontEnd_.log.begin(), frontEnd_.log.end(), "EndWait"), 1);
+  // Asked once at the start and once before each file.
+  EXPECT_EQ(frontEnd_.optionReads, 4);
+  ASSERT_EQ(frontEnd_.outcomes.size(), 3u);
+  EXPECT_EQ(frontEnd_.outcomes[2].source, source_ + "c.png");
+  EXPECT_EQ(frontEnd_.outcomes[2].result, FileResult::Moved);
+  EXPECT_EQ(frontEnd_.outcomes[2].target, target_ + "2023/07/2023-07-03_090000.png");
   EXPECT_EQ(FilesBelow(target_),
             (Files{"2023/05/2023-05-01_120732.jpg", "2023/06/2023-06-02_080000.jpg",
                    "2023/07/2023-07-03_090000.png"}));
@@ -152,15 +156,14 @@ TEST_F(DistributionRunTest, MessagesStatusAndProgressInOrder) {
 TEST_F(DistributionRunTest, NothingFoundOrDeclinedMovesNothing) {
   Plain("notes.txt", fileTime_);
   EXPECT_EQ(Run(), RunOutcome::NothingFound);
-  EXPECT_EQ(modal_.requests, (std::vector<ModalRequest>{
-                                 {ModalKind::Message, "Es wurden keine gültigen Daten gefunden"}}));
-  EXPECT_EQ(window_.log.back(), "EndWait");
+  EXPECT_EQ(Notices(), Files{"NothingFound"});
+  EXPECT_EQ(frontEnd_.log.back(), "NothingFound"); // after the wait cursor ended
 
-  modal_.requests.clear();
+  frontEnd_.log.clear();
   Jpeg("a.jpg");
-  EXPECT_EQ(Run({false}), RunOutcome::Declined);
-  EXPECT_EQ(modal_.requests.size(), 1u);
-  EXPECT_EQ(window_.log.back(), "EndWait");
+  EXPECT_EQ(Run(false), RunOutcome::Declined);
+  EXPECT_EQ(Notices(), Files{"Start? 1"});
+  EXPECT_EQ(frontEnd_.log.back(), "EndWait");
   EXPECT_TRUE(Exists(source_ + "a.jpg"));
   EXPECT_TRUE(FilesBelow(target_).empty());
 }
@@ -186,7 +189,7 @@ TEST_F(DistributionRunTest, ANameTakenBehindTheRunsBackGetsACounter) {
   Jpeg("a.jpg");
   Jpeg("b.jpg", "2023:05:02 08:00:00");
   const std::string taken = target_ + "2023/05/2023-05-02_080000.jpg";
-  window_.onEvents = [&] {
+  frontEnd_.onEvents = [&] {
     if (Exists(target_ + "2023/05") && !Exists(taken)) WriteFileAt(taken, "other program", 0);
   };
   EXPECT_EQ(Run(), RunOutcome::Completed);
@@ -197,7 +200,7 @@ TEST_F(DistributionRunTest, ANameTakenBehindTheRunsBackGetsACounter) {
 TEST_F(DistributionRunTest, FileAlreadyAtItsTargetGetsACounter) {
   // A second run over a target that lies inside the source folder: the first
   // file finds its own name taken; the second then finds that name free.
-  window_.target = source_;
+  frontEnd_.options.target = source_;
   Jpeg("2023/05/2023-05-01_120732.jpg");
   Jpeg("2023/05/2023-05-01_120732_[0001].jpg");
   EXPECT_EQ(Run(), RunOutcome::Completed);
@@ -209,13 +212,13 @@ TEST_F(DistributionRunTest, ADateErrorEndsTheRunAtThatFile) {
   Jpeg("a.jpg");
   WriteFileAt(source_ + "b.jpg", testkit::JpegWithoutExif(), LocalSeconds(1975, 1, 1, 0, 0, 0));
   Jpeg("c.jpg");
-  EXPECT_THROW(Run({true, true}), DateConversionError);
+  EXPECT_THROW(Run(), DateConversionError);
   EXPECT_EQ(FilesBelow(target_), Files{"2023/05/2023-05-01_120732.jpg"});
   EXPECT_TRUE(Exists(source_ + "b.jpg"));
   EXPECT_TRUE(Exists(source_ + "c.jpg"));
-  EXPECT_EQ(modal_.requests.size(), 1u); // no closing question
-  EXPECT_EQ(window_.log.back(), "EndWait");
-  EXPECT_EQ(window_.statuses.back(), "Bearbeite Bild: 2 / 3  ");
+  EXPECT_EQ(Notices(), Files{"Start? 3"}); // no closing question
+  EXPECT_EQ(frontEnd_.log.back(), "EndWait");
+  EXPECT_EQ(frontEnd_.statuses.back(), "Bearbeite Bild: 2 / 3  ");
   EXPECT_FALSE(run_.Running());
 }
 
@@ -224,19 +227,19 @@ TEST_F(DistributionRunTest, OneRunAtATimeAndStopAfterTheFileInHand) {
     Jpeg(name);
   int filesSeen = 0;
   RunOutcome nested = RunOutcome::Completed;
-  window_.onEvents = [&] {
-    if (modal_.requests.empty()) return; // still collecting
+  frontEnd_.onEvents = [&] {
+    if (!frontEnd_.Started()) return; // still collecting
     if (++filesSeen == 2) {
       nested = run_.DistributeFiles(); // a second click on the button
       run_.RequestStop();              // the window is being closed
     }
   };
-  EXPECT_EQ(Run({true, true}), RunOutcome::Stopped);
+  EXPECT_EQ(Run(), RunOutcome::Stopped);
   EXPECT_EQ(nested, RunOutcome::AlreadyRunning);
   EXPECT_EQ(FilesBelow(target_), Files{"2023/05/2023-05-01_120732.jpg"});
   EXPECT_EQ(FilesBelow(source_), (Files{"b.jpg", "c.jpg"}));
-  EXPECT_EQ(modal_.requests.size(), 1u);
-  EXPECT_EQ(window_.log.back(), "EndWait");
+  EXPECT_EQ(Notices(), Files{"Start? 3"});
+  EXPECT_EQ(frontEnd_.log.back(), "EndWait");
   EXPECT_FALSE(run_.Running());
 }
 
@@ -246,11 +249,11 @@ TEST_F(DistributionRunTest, PerFileOptionsAreReadLive) {
   const std::string other = dir_.path() + "/anders";
   fs::create_directories(other);
   int files = 0;
-  window_.onEvents = [&] {
-    if (!modal_.requests.empty() && ++files == 2) {
-      window_.target = other; // changed in the options dialog between two files
-      window_.structure = 0;
-      window_.source = "/nowhere"; // the running collection keeps its folder
+  frontEnd_.onEvents = [&] {
+    if (frontEnd_.Started() && ++files == 2) {
+      frontEnd_.options.target = other; // changed in the options dialog between two files
+      frontEnd_.options.structure = FolderStructure::Year;
+      frontEnd_.options.source = "/nowhere"; // the running collection keeps its folder
     }
   };
   EXPECT_EQ(Run(), RunOutcome::Completed);

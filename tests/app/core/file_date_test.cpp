@@ -1,6 +1,6 @@
 #include "app/core/file_date.h"
 #include "platform/date_conversion_error.h"
-#include "tests/app/run_fixture.h"
+#include "tests/app/core/run_fixture.h"
 #include "tests/kit/testkit.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "tests/cli/command_process.h"
+#include "tests/tools/verteilen/command_process.h"
 #include "tests/kit/dated_files.h"
 #include "tests/kit/testkit.h"
 

@@ -1,0 +1,46 @@
+#pragma once
+// The one door between the distribution run and a front end (the main
+// window, fotomaz-verteilen, the benchmark, the tests). The run asks for its
+// options, reports progress, and asks its questions with typed calls; the
+// front end decides how to show them, in its own words.
+
+#include "app/core/file_outcome.h"
+#include "app/core/run_options.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+class RunFrontEnd {
+public:
+  virtual ~RunFrontEnd() = default;
+
+  // The options, asked at the start (source folder and file kinds hold for
+  // the whole run) and again before each file (target folder, renaming and
+  // structure apply to the files that follow a change).
+  virtual RunOptions Options() = 0;
+
+  // Status line and progress bar; the progress minimum is 0.
+  virtual void SetStatusText(const std::string& text) = 0;
+  virtual void SetProgressMaximum(int maximum) = 0;
+  virtual void SetProgressPosition(int position) = 0;
+  // Lets queued events be handled once (once per folder collected and once
+  // per file), so a window stays responsive and a stop can be requested.
+  virtual void ProcessEvents() = 0;
+  // Wait cursor; one EndWait ends any number of BeginWait.
+  virtual void BeginWait() = 0;
+  virtual void EndWait() = 0;
+  // The collected files, once the collection is done.
+  virtual void ShowCollectedFiles([[maybe_unused]] const std::vector<std::string>& files) {}
+
+  // count files were found: start? Only a yes starts the run.
+  virtual bool ConfirmStart(size_t count) = 0;
+  // No file of the chosen kinds was found; the run ends.
+  virtual void NothingFound() = 0;
+  // What became of one file. An error it throws (a log that cannot be
+  // written) ends the run like an error of the run itself.
+  virtual void FileDone([[maybe_unused]] const FileOutcome& outcome) {}
+  // The run went through every file; folder is where the last one went
+  // (no trailing separator for the year, month and day structures).
+  virtual void Finished(const std::string& folder) = 0;
+};

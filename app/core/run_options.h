@@ -1,0 +1,70 @@
+#pragma once
+// The options of a run, where they are stored, and the checks a run must
+// pass before it starts. Both front ends (the main window and
+// fotomaz-verteilen) take them from here, so the two cannot drift apart:
+// the window reads them live from the options dialog's controls, the
+// command from its command line and the settings file the dialog writes.
+
+#include <string>
+
+enum class FolderStructure {
+  Year,         // target/yyyy
+  YearMonth,    // target/yyyy/mm
+  YearMonthDay, // target/yyyy/mm/dd
+  None,         // the target folder itself; no folder is created
+};
+
+// allcb, piccb, videocb.
+struct FileKinds {
+  bool all = false;
+  bool pictures = true;
+  bool videos = true;
+  bool operator==(const FileKinds&) const = default;
+};
+
+// The defaults are those of the options dialog.
+struct RunOptions {
+  std::string source; // folder path ending in the separator, or empty
+  std::string target; // the same
+  FileKinds kinds;
+  bool renameByDate = true;      // exifrenamecb
+  bool keepOriginalName = false; // keepfncb
+  FolderStructure structure = FolderStructure::YearMonth;
+  bool operator==(const RunOptions&) const = default;
+};
+
+// The options dialog's section of the settings file and its keys, which are
+// the names of the dialog's controls.
+inline constexpr char kOptionsSection[] = "optionenf";
+inline constexpr char kSourceKey[] = "quellee";
+inline constexpr char kTargetKey[] = "ziele";
+inline constexpr char kRenameKey[] = "exifrenamecb";
+inline constexpr char kKeepNameKey[] = "keepfncb";
+inline constexpr char kAllFilesKey[] = "allcb";
+inline constexpr char kPicturesKey[] = "piccb";
+inline constexpr char kVideosKey[] = "videocb";
+inline constexpr char kStructureKey[] = "verteiloptcbb";
+
+// The structure of an entry index of the dialog's drop-down list (0, 1, 2);
+// any other index (no selection) means None.
+FolderStructure StructureFromIndex(int index);
+// The entry index of a structure; -1 (no selection) for None.
+int IndexOfStructure(FolderStructure structure);
+
+// The options as the dialog would load them from the settings file at path:
+// a missing file, key or number keeps the dialog's default.
+RunOptions ReadRunOptions(const std::string& settingsPath);
+
+// The checks of "Bilder verteilen", in their order; the first that fails
+// ends the click.
+enum class FolderCheck {
+  Ready,
+  NotChosen,     // a folder text is empty
+  SourceMissing, // the source folder does not exist (any more)
+  TargetMissing, // the target folder does not exist (any more)
+};
+FolderCheck CheckFolders(const RunOptions& options);
+
+// The message of a failed check (empty for Ready). NotChosen is shown as an
+// information, the two others as errors.
+const char* FolderCheckText(FolderCheck check);

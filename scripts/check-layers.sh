@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# check-layers.sh BUILD_DIR: the layers keep their direction. Includes point
+# only downward, the Qt-free layers include no Qt, and no Qt-free target
+# links a Qt one (read from CMake's target graph of BUILD_DIR).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$1
+status=0
+
+# layer folder, the include prefixes it may use (besides its own), and
+# whether it is Qt-free. app/ is checked without app/core/.
+check_includes() {
+  local layer=$1 allowed=$2 qtfree=$3
+  local files
+  if [ "$layer" = app ]; then
+    files=$(git ls-files 'app/*.cpp' 'app/*.h' | grep -v '^app/core/' || true)
+  else
+    files=$(git ls-files "$layer/*.cpp" "$layer/*.h")
+  fi
+  [ -n "$files" ] || return 0
+  local bad
+  bad=$(grep -nE '^#include "' $files | grep -vE "#include \"($layer/|$allowed)" || true)
+  if [ -n "$bad" ]; then
+    echo "check-layers: $layer includes a layer above it or beside it:"
+    echo "$bad"
+    status=1
+  fi
+  if [ "$qtfree" = yes ]; then
+    bad=$(grep -nE '^#include <Q' $files || true)
+    if [ -n "$bad" ]; then
+      echo "check-layers: $layer must not include Qt:"
+      echo "$bad"
+      status=1
+    fi
+  fi
+}
+
+check_includes platform 'platform/' yes
+check_includes metadata 'platform/' yes
+check_includes app/core 'metadata/|platform/' yes
+check_includes settings 'platform/' no
+check_includes app 'app/core/|settings/|metadata/|platform/' no
+
+# Links: the graph of every target lists everything it links, directly or not.
+graph=$(mktemp -d)
+trap 'rm -rf "$graph"' EXIT
+cmake -S . -B "$build" --graphviz="$graph/deps.dot" >/dev/null
+for target in fotomaz_platform fotomaz_metadata fotomaz_core fotomaz-verteilen fotomaz-bench \
+  fotomaz-exif; do
+  file="$graph/deps.dot.$target"
+  [ -f "$file" ] || continue
+  if grep -q 'label = "Qt6' "$file"; then
+    echo "check-layers: $target links Qt"
+    status=1
+  fi
+done
+file="$graph/deps.dot.fotomaz_settings_gui"
+if [ -f "$file" ] && grep -qE 'label = "fotomaz_(core|app_gui)"' "$file"; then
+  echo "check-layers: the options dialog links the run"
+  status=1
+fi
+[ $status -eq 0 ] && echo "check-layers: includes and links point downward"
+exit $status

@@ -1,0 +1,19 @@
+#include "tests/app/core/run_fixture.h"
+
+#include <string>
+#include <sys/stat.h>
+
+namespace runtest {
+
+bool FakeFrontEnd::Started() const {
+  for (const std::string& entry : log)
+    if (entry.rfind("Start? ", 0) == 0) return true;
+  return false;
+}
+
+bool Exists(const std::string& path) {
+  struct stat st {};
+  return lstat(path.c_str(), &st) == 0;
+}
+
+} // namespace runtest

@@ -1,0 +1,68 @@
+#pragma once
+// Shared pieces of the run-core tests: a front end made of plain data that
+// logs what the run did to it, and helpers for files with a given date.
+
+#include "app/core/run_front_end.h"
+#include "tests/kit/dated_files.h"
+
+#include <ctime>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace runtest {
+
+class FakeFrontEnd : public RunFrontEnd {
+public:
+  // The options the run reads; a test may change them between two files.
+  RunOptions options;
+  // The answer to the start question.
+  bool confirmStart = true;
+
+  // What the run did, in order: "BeginWait", "EndWait", "Events", status
+  // texts, "Start? N", "NothingFound", "Finished FOLDER".
+  std::vector<std::string> log;
+  std::vector<std::string> statuses;
+  std::vector<int> positions;
+  std::vector<FileOutcome> outcomes;
+  int progressMaximum = -1;
+  int optionReads = 0;
+  // Called on every ProcessEvents, as a user acting between two files.
+  std::function<void()> onEvents;
+
+  RunOptions Options() override {
+    ++optionReads;
+    return options;
+  }
+  void SetStatusText(const std::string& text) override {
+    statuses.push_back(text);
+    log.push_back(text);
+  }
+  void SetProgressMaximum(int maximum) override { progressMaximum = maximum; }
+  void SetProgressPosition(int position) override { positions.push_back(position); }
+  void ProcessEvents() override {
+    log.push_back("Events");
+    if (onEvents) onEvents();
+  }
+  void BeginWait() override { log.push_back("BeginWait"); }
+  void EndWait() override { log.push_back("EndWait"); }
+  bool ConfirmStart(size_t count) override {
+    log.push_back("Start? " + std::to_string(count));
+    return confirmStart;
+  }
+  void NothingFound() override { log.push_back("NothingFound"); }
+  void FileDone(const FileOutcome& outcome) override { outcomes.push_back(outcome); }
+  void Finished(const std::string& folder) override { log.push_back("Finished " + folder); }
+
+  // Whether the run has asked to start yet (the collection is over).
+  bool Started() const;
+};
+
+using testkit::FilesBelow;
+using testkit::LocalSeconds;
+using testkit::UseBerlinTime;
+using testkit::WriteFileAt;
+
+bool Exists(const std::string& path);
+
+} // namespace runtest
