@@ -1,6 +1,6 @@
-#include "tests/tools/verteilen/command_process.h"
 #include "tests/kit/dated_files.h"
 #include "tests/kit/testkit.h"
+#include "tests/tools/verteilen/command_process.h"
 
 #include <algorithm>
 #include <chrono>
