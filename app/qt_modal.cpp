@@ -47,6 +47,10 @@ void QtModal::Error(const std::string& text) {
   ShowBox(QMessageBox::Critical, "Fehler", text, Buttons::Ok);
 }
 
+void QtModal::Warning(const std::string& text) {
+  ShowBox(QMessageBox::Warning, "Warnung", text, Buttons::Ok);
+}
+
 bool QtModal::Confirm(const std::string& text) {
   return ShowBox(QMessageBox::Question, "Bestätigung", text, Buttons::YesNo);
 }

@@ -8,6 +8,7 @@ class QtModal final : public Modal {
 public:
   void Information(const std::string& text) override;
   void Error(const std::string& text) override;
+  void Warning(const std::string& text) override;
   bool Confirm(const std::string& text) override;
   void Message(const std::string& text) override;
   bool AskYesNo(const std::string& question) override;

@@ -1,5 +1,6 @@
 #include "app/window_front_end.h"
 
+#include "app/core/escaped_text.h"
 #include "app/core/run_texts.h"
 #include "platform/modal.h"
 #include "settings/formstate.h"
@@ -70,6 +71,18 @@ void WindowFrontEnd::NothingFound() {
   CurrentModal().Message(kNothingFoundText);
 }
 
-void WindowFrontEnd::Finished(const std::string& folder) {
+void WindowFrontEnd::Finished(const std::string& folder, const std::vector<FileOutcome>& stayed) {
+  if (!stayed.empty()) CurrentModal().Warning(StayedWarningText(stayed));
   if (CurrentModal().Confirm(kOpenTargetQuestion)) CurrentModal().OpenFolder(folder);
+}
+
+std::string StayedWarningText(const std::vector<FileOutcome>& stayed) {
+  std::string text = std::to_string(stayed.size()) + " Dateien wurden nicht verschoben:";
+  const size_t listed = std::min(stayed.size(), kStayedListed);
+  for (size_t i = 0; i < listed; ++i)
+    text += "\n" + EscapeText(stayed[i].source) + ": " + StayReasonText(stayed[i]);
+  if (stayed.size() > listed) {
+    text += "\n… und " + std::to_string(stayed.size() - listed) + " weitere";
+  }
+  return text;
 }

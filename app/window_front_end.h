@@ -11,6 +11,12 @@ class QListWidget;
 class QProgressBar;
 class Toptionenf;
 
+// The warning shown at the end of a run when files stayed: "N Dateien wurden
+// nicht verschoben:", then the first kStayedListed paths with their reasons,
+// then "… und M weitere" for the rest.
+inline constexpr size_t kStayedListed = 20;
+std::string StayedWarningText(const std::vector<FileOutcome>& stayed);
+
 class WindowFrontEnd final : public RunFrontEnd {
 public:
   WindowFrontEnd(Panel* statusbarp, QProgressBar* pb, QListWidget* verteilelb,
@@ -28,7 +34,7 @@ public:
 
   bool ConfirmStart(size_t count) override;
   void NothingFound() override;
-  void Finished(const std::string& folder) override;
+  void Finished(const std::string& folder, const std::vector<FileOutcome>& stayed) override;
 
 private:
   Panel* statusbarp_;

@@ -50,7 +50,7 @@ public:
   void EndWait() override {}
   bool ConfirmStart(size_t) override { return true; }
   void NothingFound() override {}
-  void Finished(const std::string&) override {}
+  void Finished(const std::string&, const std::vector<FileOutcome>&) override {}
 
 private:
   RunOptions options_;

@@ -1,8 +1,13 @@
 #include "platform/directory_walk.h"
 
+#include "platform/move_file.h"
 #include "platform/path_text.h"
+#include "platform/walk_faults.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
@@ -20,7 +25,7 @@ struct DirCloser {
 };
 using DirHandle = std::unique_ptr<DIR, DirCloser>;
 
-enum class EntryKind { File, Folder, Other };
+enum class EntryKind { File, Folder, LinkedFolder, Other };
 
 // Kind of an entry, following links; the entry type of readdir saves a stat
 // for plain files and folders.
@@ -39,8 +44,23 @@ EntryKind KindOf(int dirFd, const dirent& entry) {
   struct stat st {};
   if (fstatat(dirFd, entry.d_name, &st, 0) != 0) return EntryKind::Other;
   if (S_ISREG(st.st_mode)) return EntryKind::File;
-  if (S_ISDIR(st.st_mode)) return EntryKind::Folder;
-  return EntryKind::Other;
+  if (!S_ISDIR(st.st_mode)) return EntryKind::Other;
+  struct stat self {};
+  if (fstatat(dirFd, entry.d_name, &self, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(self.st_mode)) {
+    return EntryKind::LinkedFolder;
+  }
+  return EntryKind::Folder;
+}
+
+// The resolved path of a folder, or empty.
+std::string RealPath(const std::string& path) {
+  std::unique_ptr<char, decltype(&std::free)> resolved(realpath(path.c_str(), nullptr), &std::free);
+  return resolved ? std::string(resolved.get()) : std::string();
+}
+
+bool Inside(const std::string& resolved, const std::string& resolvedRoot) {
+  if (resolved.empty()) return false;
+  return resolved == resolvedRoot || resolved.starts_with(WithBackslash(resolvedRoot));
 }
 
 struct ReadFolder {
@@ -48,20 +68,31 @@ struct ReadFolder {
   std::vector<std::string> subfolders; // names, sorted
 };
 
-bool ReadOneFolder(const std::string& path, std::set<FolderId>& entered, ReadFolder& out) {
+enum class ReadResult { Read, AlreadyEntered, Unreadable };
+
+ReadResult ReadOneFolder(const std::string& path, const std::string& resolvedRoot,
+                         std::set<FolderId>& entered, ReadFolder& out) {
+  const auto& unreadable = ActiveFaults<WalkFaults>().unreadable;
+  if (unreadable && unreadable(path)) return ReadResult::Unreadable;
   DirHandle dir(opendir(path.c_str()));
-  if (!dir) return false;
+  if (!dir) return ReadResult::Unreadable;
   struct stat self {};
-  if (fstat(dirfd(dir.get()), &self) != 0) return false;
-  if (!entered.insert({self.st_dev, self.st_ino}).second) return false;
+  if (fstat(dirfd(dir.get()), &self) != 0) return ReadResult::Unreadable;
+  if (!entered.insert({self.st_dev, self.st_ino}).second) return ReadResult::AlreadyEntered;
 
   out.contents.path = path;
+  errno = 0;
   while (const dirent* entry = readdir(dir.get())) {
     const std::string name = entry->d_name;
     if (name == "." || name == "..") continue;
     switch (KindOf(dirfd(dir.get()), *entry)) {
     case EntryKind::File:
-      out.contents.files.push_back(name);
+      if (!IsTemporaryCopyName(name)) out.contents.files.push_back(name);
+      break;
+    case EntryKind::LinkedFolder:
+      if (name[0] != '.' && Inside(RealPath(path + name), resolvedRoot)) {
+        out.subfolders.push_back(name);
+      }
       break;
     case EntryKind::Folder:
       if (name[0] != '.') out.subfolders.push_back(name);
@@ -69,21 +100,25 @@ bool ReadOneFolder(const std::string& path, std::set<FolderId>& entered, ReadFol
     case EntryKind::Other:
       break;
     }
+    errno = 0;
   }
+  // A listing cut short by an error is not the whole folder.
+  if (errno != 0) return ReadResult::Unreadable;
   std::sort(out.contents.files.begin(), out.contents.files.end());
   std::sort(out.subfolders.begin(), out.subfolders.end());
-  return true;
+  return ReadResult::Read;
 }
 
 } // namespace
 
 void WalkFolderTree(const std::string& root,
-                    const std::function<void(const FolderContents&)>& visit) {
+                    const std::function<void(const FolderContents&)>& visit,
+                    const std::function<void(const std::string&)>& unreadable) {
   // An empty folder name names no folder (and never the file system root).
-  if (root.empty()) return;
+  if (root.empty() || ContainsNul(root)) return;
   std::set<FolderId> entered;
-  std::string start = root;
-  if (start.back() != kPathSeparator) start += kPathSeparator;
+  const std::string start = WithBackslash(root);
+  const std::string resolvedRoot = RealPath(start);
   // An explicit stack keeps deep trees off the call stack; subfolders are
   // pushed in reverse so they are taken in order.
   std::vector<std::string> pending{start};
@@ -91,7 +126,15 @@ void WalkFolderTree(const std::string& root,
     const std::string path = std::move(pending.back());
     pending.pop_back();
     ReadFolder folder;
-    if (!ReadOneFolder(path, entered, folder)) continue;
+    switch (ReadOneFolder(path, resolvedRoot, entered, folder)) {
+    case ReadResult::Read:
+      break;
+    case ReadResult::AlreadyEntered:
+      continue;
+    case ReadResult::Unreadable:
+      if (unreadable) unreadable(path);
+      continue;
+    }
     visit(folder.contents);
     for (auto it = folder.subfolders.rbegin(); it != folder.subfolders.rend(); ++it) {
       pending.push_back(path + *it + kPathSeparator);
@@ -101,6 +144,7 @@ void WalkFolderTree(const std::string& root,
 
 std::vector<std::string> ListFolderNames(const std::string& folder) {
   std::vector<std::string> names;
+  if (ContainsNul(folder)) return names;
   DirHandle dir(opendir(folder.c_str()));
   if (!dir) return names;
   while (const dirent* entry = readdir(dir.get())) {

@@ -2,19 +2,32 @@
 
 #include "platform/directory_walk.h"
 #include "platform/lower_name.h"
+#include "platform/move_faults.h"
 #include "platform/path_text.h"
 
 #include <cerrno>
 #include <sys/stat.h>
 
+namespace {
+
+bool Stat(const std::string& path, struct stat& st) {
+  return !path.empty() && !ContainsNul(path) && stat(path.c_str(), &st) == 0;
+}
+
+std::error_code SystemError(int error) {
+  return {error, std::system_category()};
+}
+
+} // namespace
+
 bool DirectoryExists(const std::string& path) {
   struct stat st {};
-  return !path.empty() && stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+  return Stat(path, st) && S_ISDIR(st.st_mode);
 }
 
 bool FileExistsIgnoringCase(const std::string& folder, const std::string& name) {
-  std::string prefix = folder;
-  if (!prefix.empty() && prefix.back() != kPathSeparator) prefix += kPathSeparator;
+  if (ContainsNul(folder) || ContainsNul(name)) return false;
+  const std::string prefix = WithBackslash(folder);
   struct stat st {};
   if (lstat((prefix + name).c_str(), &st) == 0) return true;
   const std::string wanted = LowerName(name);
@@ -24,25 +37,43 @@ bool FileExistsIgnoringCase(const std::string& folder, const std::string& name) 
   return false;
 }
 
-bool CreateFolderTree(const std::string& path) {
-  if (path.empty()) return false;
-  if (DirectoryExists(path)) return true;
+std::error_code CreateFolderTree(const std::string& path) {
+  if (path.empty() || ContainsNul(path)) return SystemError(EINVAL);
+  if (DirectoryExists(path)) return {};
+  // A new folder is a new entry in the target, refused like a file.
+  if (const auto refusal = ActiveMoveFaults().targetRefuses) return SystemError(*refusal);
   // Create each level from the top; a level that exists already is fine.
   for (size_t end = path.find(kPathSeparator, 1);; end = path.find(kPathSeparator, end + 1)) {
     const std::string level = path.substr(0, end);
-    if (!level.empty() && mkdir(level.c_str(), 0777) != 0 && errno != EEXIST) return false;
+    if (!level.empty() && mkdir(level.c_str(), 0777) != 0 && errno != EEXIST) {
+      return SystemError(errno);
+    }
     if (end == std::string::npos) break;
   }
-  return DirectoryExists(path);
+  return DirectoryExists(path) ? std::error_code() : SystemError(ENOTDIR);
 }
 
 bool IsReadOnlyFile(const std::string& path) {
   struct stat st {};
-  return stat(path.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0;
+  return Stat(path, st) && (st.st_mode & S_IWUSR) == 0;
 }
 
 std::optional<FileIdentity> IdentityOf(const std::string& path) {
   struct stat st {};
-  if (path.empty() || stat(path.c_str(), &st) != 0) return std::nullopt;
+  if (!Stat(path, st)) return std::nullopt;
   return FileIdentity{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
+}
+
+FileStatusResult StatusOf(const std::string& path) {
+  if (path.empty() || ContainsNul(path)) return {std::nullopt, SystemError(ENOENT)};
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0) return {std::nullopt, SystemError(errno)};
+  FileStatus status;
+  status.regular = S_ISREG(st.st_mode);
+  status.readOnly = (st.st_mode & S_IWUSR) == 0;
+  status.identity = {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
+  status.size = static_cast<int64_t>(st.st_size);
+  status.modifiedSeconds = static_cast<int64_t>(st.st_mtim.tv_sec);
+  status.modifiedNanoseconds = static_cast<int64_t>(st.st_mtim.tv_nsec);
+  return {status, {}};
 }

@@ -1,10 +1,12 @@
 #pragma once
-// Questions about files and folders, and creating folders.
+// Questions about files and folders, and creating folders. A path holding a
+// NUL byte names nothing here (see ContainsNul).
 
 #include <compare>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <system_error>
 
 // True when path names an existing folder (links followed).
 bool DirectoryExists(const std::string& path);
@@ -13,9 +15,9 @@ bool DirectoryExists(const std::string& path);
 // LowerName compares). folder may or may not end in the separator.
 bool FileExistsIgnoringCase(const std::string& folder, const std::string& name);
 
-// Creates path and every missing parent folder. True when path is a folder
-// afterwards.
-bool CreateFolderTree(const std::string& path);
+// Creates path and every missing parent folder. No error when path is a
+// folder afterwards; otherwise the system's error of the level that failed.
+std::error_code CreateFolderTree(const std::string& path);
 
 // The read-only attribute: the owner has no write permission on the file.
 // False for a file that does not exist.
@@ -30,3 +32,21 @@ struct FileIdentity {
 
 // The identity of the entry at path (links followed); nothing when absent.
 std::optional<FileIdentity> IdentityOf(const std::string& path);
+
+// What one stat tells the run about a file it is about to handle.
+struct FileStatus {
+  bool regular = false;  // a regular file (not a FIFO, device, folder)
+  bool readOnly = false; // the read-only attribute, as IsReadOnlyFile
+  FileIdentity identity{};
+  int64_t size = 0;
+  int64_t modifiedSeconds = 0; // since 1970, UTC
+  int64_t modifiedNanoseconds = 0;
+};
+
+// The status of the entry at path (links followed); the system's error when
+// there is no such entry (a broken link included).
+struct FileStatusResult {
+  std::optional<FileStatus> status;
+  std::error_code error;
+};
+FileStatusResult StatusOf(const std::string& path);

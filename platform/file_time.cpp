@@ -1,6 +1,7 @@
 #include "platform/file_time.h"
 
 #include "platform/date_conversion_error.h"
+#include "platform/path_text.h"
 
 #include <ctime>
 #include <sys/stat.h>
@@ -27,7 +28,9 @@ int32_t PackFileTime(const LocalDateTime& t) {
 
 std::optional<FileSizeAndTime> SizeAndModificationTime(const std::string& path) {
   struct stat st {};
-  if (stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
+  if (ContainsNul(path) || stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
+    return std::nullopt;
+  }
   FileSizeAndTime facts;
   facts.size = static_cast<int64_t>(st.st_size);
   // localtime_r does not re-read the time zone on every call, unlike localtime.

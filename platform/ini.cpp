@@ -15,9 +15,8 @@
 
 namespace {
 
-std::optional<int> writesBeforeFailure;
-
 bool SimulatedFailure() {
+  std::optional<int>& writesBeforeFailure = ActiveFaults<IniFaults>().writesBeforeFailure;
   if (!writesBeforeFailure) return false;
   if (*writesBeforeFailure == 0) return true;
   --*writesBeforeFailure;
@@ -32,6 +31,7 @@ struct FileText {
 };
 
 FileText ReadText(const std::string& path) {
+  if (ContainsNul(path)) return {FileState::Unreadable, {}};
   struct stat info {};
   if (stat(path.c_str(), &info) != 0)
     return {errno == ENOENT ? FileState::Missing : FileState::Unreadable, {}};
@@ -77,10 +77,6 @@ void ReplaceFile(const std::string& path, const std::string& content) {
 
 IniWriteError::IniWriteError(const std::string& path)
     : std::runtime_error("In " + path + " kann nicht geschrieben werden") {}
-
-void SetIniWriteFault(std::optional<int> count) {
-  writesBeforeFailure = count;
-}
 
 std::string IniReadString(const std::string& path, const std::string& section,
                           const std::string& key, const std::string& defaultValue) {

@@ -1,10 +1,15 @@
 #pragma once
-// Test hook of the settings file access. Tests run as root, where permission
-// bits do not stop a write, so a failing disk is simulated here.
+// Test hook of the settings file access (see scoped_faults.h).
+
+#include "platform/scoped_faults.h"
 
 #include <optional>
 
-// The next `writesBeforeFailure` file replacements succeed, every later one
-// fails as a refused write would (its temporary file removed, the old file
-// untouched). std::nullopt ends the simulation.
-void SetIniWriteFault(std::optional<int> writesBeforeFailure);
+struct IniFaults {
+  // The next writesBeforeFailure file replacements succeed, every later one
+  // fails as a refused write would (its temporary file removed, the old file
+  // untouched).
+  std::optional<int> writesBeforeFailure;
+};
+
+using ScopedIniFaults = ScopedFaults<IniFaults>;

@@ -11,6 +11,7 @@ class NoModal final : public Modal {
 public:
   void Information(const std::string&) override { Fail(); }
   void Error(const std::string&) override { Fail(); }
+  void Warning(const std::string&) override { Fail(); }
   bool Confirm(const std::string&) override { Fail(); }
   void Message(const std::string&) override { Fail(); }
   bool AskYesNo(const std::string&) override { Fail(); }

@@ -14,6 +14,8 @@ public:
   virtual void Information(const std::string& text) = 0;
   // Error box ("Fehler"), one OK button.
   virtual void Error(const std::string& text) = 0;
+  // Warning box ("Warnung"), one OK button.
+  virtual void Warning(const std::string& text) = 0;
   // Confirmation box ("Bestätigung") with "&Ja" and "&Nein"; true only for Yes.
   virtual bool Confirm(const std::string& text) = 0;
   // Plain box without icon, one OK button.

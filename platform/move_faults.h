@@ -1,9 +1,21 @@
 #pragma once
-// Test hook of the move: faults that a real folder cannot produce when the
-// tests run as root. Production code never sets it.
+// Test hook of the move and of folder creation (see scoped_faults.h), and a
+// look at each step of a copy.
+
+#include "platform/scoped_faults.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+
+// The steps of a copy across file systems, in order.
+enum class CopyStep {
+  TemporaryCreated, // the hidden temporary file exists, empty
+  HalfWritten,      // about half of the bytes are in it
+  Flushed,          // complete, flushed and checked
+  Placed,           // renamed to its final name
+  SourceRemoved,    // the source is gone
+};
 
 struct MoveFaults {
   // renameat2 reports EINVAL, as on a file system without RENAME_NOREPLACE.
@@ -12,22 +24,23 @@ struct MoveFaults {
   bool renameCrossDevice = false;
   // link reports EPERM, as on a file system without hard links.
   bool linkUnsupported = false;
-  // The copy fails with EIO once this many bytes are written.
+  // Every new entry in a target folder (rename, link, created file or
+  // folder) is refused with this error: ENOSPC, EROFS, EACCES, ENAMETOOLONG.
+  std::optional<int> targetRefuses = std::nullopt;
+  // The copy fails with copyError once this many bytes are written.
   std::optional<uint64_t> copyFailsAfterBytes = std::nullopt;
+  int copyError = 5; // EIO
   // The copy writes one wrong byte, which the check after copying must catch.
   bool copyCorrupts = false;
   // Removing the source after a complete copy or link fails with EACCES.
   bool sourceRemovalFails = false;
+  // Called after each step of a copy (a test may change the source there,
+  // or end the process to see what an interruption leaves behind).
+  std::function<void(CopyStep)> afterStep;
 };
 
-// The faults in force (none by default).
-MoveFaults& ActiveMoveFaults();
+using ScopedMoveFaults = ScopedFaults<MoveFaults>;
 
-// Installs faults for the lifetime of the object and clears them after.
-class ScopedMoveFaults {
-public:
-  explicit ScopedMoveFaults(const MoveFaults& faults) { ActiveMoveFaults() = faults; }
-  ~ScopedMoveFaults() { ActiveMoveFaults() = MoveFaults{}; }
-  ScopedMoveFaults(const ScopedMoveFaults&) = delete;
-  ScopedMoveFaults& operator=(const ScopedMoveFaults&) = delete;
-};
+inline const MoveFaults& ActiveMoveFaults() {
+  return ActiveFaults<MoveFaults>();
+}

@@ -5,27 +5,33 @@
 #include "platform/write_all.h"
 
 #include <cerrno>
-#include <cstdio>
+#include <csignal>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
 constexpr size_t kCopyChunk = 1 << 20;
+// Bounds of the kernel's extended attributes: a name list and a value are
+// each at most 64 KiB, so a copy never allocates by a size it was not given.
+constexpr size_t kMaxAttributeBytes = 64 * 1024;
+// Tries for a temporary name that no other move uses.
+constexpr int kTemporaryNameTries = 16;
 
-MoveOutcome OutcomeOf(int error) {
-  switch (error) {
-  case EEXIST:
-  case ENOTEMPTY:
-    return MoveOutcome::TargetTaken;
-  case ENOENT:
-    return MoveOutcome::NotFound;
-  default:
-    return MoveOutcome::Failed;
-  }
+volatile std::sig_atomic_t abandonRequested = 0;
+
+MoveResult Outcome(MoveOutcome outcome, int error = 0) {
+  return {outcome, error ? std::error_code(error, std::system_category()) : std::error_code()};
+}
+
+MoveResult FromError(int error) {
+  return Outcome(OutcomeOfError(std::error_code(error, std::system_category())), error);
 }
 
 bool FlagUnsupported(int error) {
@@ -37,22 +43,60 @@ bool HardLinksUnsupported(int error) {
          error == ENOSYS;
 }
 
+void AfterStep(CopyStep step) {
+  if (const auto& hook = ActiveMoveFaults().afterStep) hook(step);
+}
+
+// Whether a user's file is moved, or the move's own temporary copy is given
+// its final name (a cross-device fault must not apply to that).
+enum class Entry { UserFile, TemporaryCopy };
+
 // 0 or the errno of the call.
-int RenameNoReplace(const std::string& from, const std::string& to) {
+int RenameNoReplace(const std::string& from, const std::string& to, Entry entry) {
   const MoveFaults& faults = ActiveMoveFaults();
   if (faults.renameUnsupported) return EINVAL;
-  if (faults.renameCrossDevice) return EXDEV;
+  if (faults.renameCrossDevice && entry == Entry::UserFile) return EXDEV;
+  if (faults.targetRefuses) return *faults.targetRefuses;
   return renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0 ? 0 : errno;
 }
 
 int Link(const std::string& from, const std::string& to) {
-  if (ActiveMoveFaults().linkUnsupported) return EPERM;
+  const MoveFaults& faults = ActiveMoveFaults();
+  if (faults.linkUnsupported) return EPERM;
+  if (faults.targetRefuses) return *faults.targetRefuses;
   return link(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
-bool RemoveSource(const std::string& from) {
-  if (ActiveMoveFaults().sourceRemovalFails) return false;
-  return unlink(from.c_str()) == 0;
+// A new file at path that did not exist before, or -errno.
+int CreateExclusively(const std::string& path) {
+  if (const auto refusal = ActiveMoveFaults().targetRefuses) return -*refusal;
+  const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  return fd >= 0 ? fd : -errno;
+}
+
+int RemoveSource(const std::string& from) {
+  if (ActiveMoveFaults().sourceRemovalFails) return EACCES;
+  return unlink(from.c_str()) == 0 ? 0 : errno;
+}
+
+bool SameFile(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// The entry at path is still the file described by before, unchanged.
+bool StillTheSame(const std::string& path, const struct stat& before) {
+  struct stat now {};
+  return lstat(path.c_str(), &now) == 0 && SameFile(now, before) && now.st_size == before.st_size &&
+         now.st_mtim.tv_sec == before.st_mtim.tv_sec &&
+         now.st_mtim.tv_nsec == before.st_mtim.tv_nsec;
+}
+
+// A failed rename or link may be the source folder's fault, not the target's.
+MoveResult TargetFailure(const std::string& from, int error) {
+  if ((error == EACCES || error == EPERM) && access(FolderOf(from).c_str(), W_OK) != 0) {
+    return Outcome(MoveOutcome::Failed, error);
+  }
+  return FromError(error);
 }
 
 // Makes the new directory entry durable before the source goes.
@@ -61,6 +105,45 @@ void FlushFolder(const std::string& folder) {
   if (fd < 0) return;
   fsync(fd); // some file systems refuse fsync on folders; the file itself is flushed
   close(fd);
+}
+
+// Gives from the name to inside one file system without replacing anything.
+// EXDEV comes back as the error of a Failed outcome.
+MoveResult RenameWithinFileSystem(const std::string& from, const std::string& to, Entry entry) {
+  int error = RenameNoReplace(from, to, entry);
+  if (error == 0) return Outcome(MoveOutcome::Moved);
+  if (error == EXDEV || !FlagUnsupported(error)) return TargetFailure(from, error);
+
+  // No no-replace rename here: a hard link cannot replace either.
+  error = Link(from, to);
+  if (error == 0) {
+    struct stat source {
+    }, linked{};
+    // Another program may have saved a new file over the source meanwhile;
+    // removing that one would lose it.
+    if (lstat(from.c_str(), &source) != 0 || lstat(to.c_str(), &linked) != 0 ||
+        !SameFile(source, linked)) {
+      return Outcome(MoveOutcome::SourceChanged);
+    }
+    if (const int removal = RemoveSource(from); removal != 0) {
+      unlink(to.c_str());
+      return Outcome(MoveOutcome::Failed, removal);
+    }
+    return Outcome(MoveOutcome::Moved);
+  }
+  if (error == EXDEV || !HardLinksUnsupported(error)) return TargetFailure(from, error);
+
+  // Neither (exFAT, FAT, some network file systems): the final name is taken
+  // exclusively first, so the rename can only replace our own empty file.
+  const int reservation = CreateExclusively(to);
+  if (reservation < 0) return TargetFailure(from, -reservation);
+  close(reservation);
+  if (rename(from.c_str(), to.c_str()) != 0) {
+    error = errno;
+    unlink(to.c_str());
+    return TargetFailure(from, error);
+  }
+  return Outcome(MoveOutcome::Moved);
 }
 
 // Reads up to size bytes at offset; the count read, or -1.
@@ -76,26 +159,75 @@ ssize_t ReadAt(int fd, char* data, size_t size, off_t offset) {
   return static_cast<ssize_t>(done);
 }
 
-bool CopyContent(int source, int target, std::vector<char>& buffer) {
-  const MoveFaults& faults = ActiveMoveFaults();
-  uint64_t written = 0;
-  for (off_t offset = 0;;) {
-    const ssize_t n = ReadAt(source, buffer.data(), buffer.size(), offset);
-    if (n < 0) return false;
-    if (n == 0) return true;
-    size_t count = static_cast<size_t>(n);
-    if (faults.copyFailsAfterBytes && written + count > *faults.copyFailsAfterBytes) {
-      WriteAll(target, std::string_view(buffer.data(), static_cast<size_t>(
-                                                           *faults.copyFailsAfterBytes - written)));
-      errno = EIO;
-      return false;
-    }
-    if (faults.copyCorrupts && offset == 0) buffer[0] = static_cast<char>(~buffer[0]);
-    if (!WriteAll(target, std::string_view(buffer.data(), count))) return false;
-    written += count;
-    offset += n;
-  }
+bool WriteAt(int fd, const char* data, size_t size, off_t offset) {
+  if (lseek(fd, offset, SEEK_SET) != offset) return false;
+  return WriteAll(fd, std::string_view(data, size));
 }
+
+// Copies the bytes of source into target, only the parts that hold data:
+// holes stay holes. Sets errno on failure (ECANCELED when abandoned).
+class DataCopy {
+public:
+  DataCopy(int source, int target, off_t size)
+      : source_(source), target_(target), size_(size), buffer_(kCopyChunk) {}
+
+  bool Run() {
+    for (off_t offset = 0; offset < size_;) {
+      off_t data = lseek(source_, offset, SEEK_DATA);
+      if (data < 0 && errno == ENXIO) break; // only a hole is left
+      if (data < 0) data = offset;           // no hole support: everything is data
+      off_t hole = lseek(source_, data, SEEK_HOLE);
+      if (hole < 0 || hole > size_) hole = size_;
+      if (!CopyRange(data, hole)) return false;
+      offset = hole;
+    }
+    NoteProgress(size_);
+    return ftruncate(target_, size_) == 0;
+  }
+
+  std::vector<char>& Buffer() { return buffer_; }
+
+private:
+  bool CopyRange(off_t begin, off_t end) {
+    const MoveFaults& faults = ActiveMoveFaults();
+    for (off_t offset = begin; offset < end;) {
+      if (abandonRequested) {
+        errno = ECANCELED;
+        return false;
+      }
+      const size_t want = static_cast<size_t>(std::min<off_t>(end - offset, kCopyChunk));
+      const ssize_t n = ReadAt(source_, buffer_.data(), want, offset);
+      if (n < 0) return false;
+      if (n == 0) break; // the source shrank; the check after the copy notices
+      size_t count = static_cast<size_t>(n);
+      if (faults.copyFailsAfterBytes && written_ + count > *faults.copyFailsAfterBytes) {
+        WriteAt(target_, buffer_.data(),
+                static_cast<size_t>(*faults.copyFailsAfterBytes - written_), offset);
+        errno = faults.copyError;
+        return false;
+      }
+      if (faults.copyCorrupts && offset == 0) buffer_[0] = static_cast<char>(~buffer_[0]);
+      if (!WriteAt(target_, buffer_.data(), count, offset)) return false;
+      written_ += count;
+      offset += n;
+      NoteProgress(offset);
+    }
+    return true;
+  }
+
+  void NoteProgress(off_t reached) {
+    if (!halfReported_ && reached * 2 >= size_) {
+      halfReported_ = true;
+      AfterStep(CopyStep::HalfWritten);
+    }
+  }
+
+  int source_, target_;
+  off_t size_;
+  std::vector<char> buffer_;
+  uint64_t written_ = 0;
+  bool halfReported_ = false;
+};
 
 bool SameContent(int source, int target, off_t size, std::vector<char>& buffer) {
   const size_t half = buffer.size() / 2;
@@ -110,88 +242,179 @@ bool SameContent(int source, int target, off_t size, std::vector<char>& buffer) 
   return true;
 }
 
-// The copy into an exclusively created target; on any failure the target is
-// removed again and the source stays.
-MoveOutcome CopyRegularFile(const std::string& from, const std::string& to) {
-  const int source = open(from.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-  if (source < 0) return OutcomeOf(errno);
-  struct stat st {};
-  if (fstat(source, &st) != 0 || !S_ISREG(st.st_mode)) {
-    close(source);
-    return MoveOutcome::Failed;
+// Extended attributes (ACLs among them) that the target takes; one it does
+// not support is dropped without failing the move, as mv does.
+void CopyExtendedAttributes(int source, int target) {
+  std::vector<char> names(kMaxAttributeBytes);
+  const ssize_t listed = flistxattr(source, names.data(), names.size());
+  if (listed <= 0) return;
+  std::vector<char> value(kMaxAttributeBytes);
+  for (size_t at = 0; at < static_cast<size_t>(listed);) {
+    const char* name = names.data() + at;
+    at += std::strlen(name) + 1;
+    const ssize_t size = fgetxattr(source, name, value.data(), value.size());
+    if (size >= 0) fsetxattr(target, name, value.data(), static_cast<size_t>(size), 0);
   }
-  // Private permissions until the copy is complete.
-  const int target = open(to.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-  if (target < 0) {
-    const int error = errno;
-    close(source);
-    return OutcomeOf(error);
-  }
-
-  std::vector<char> buffer(kCopyChunk);
-  bool ok = CopyContent(source, target, buffer);
-  if (ok) {
-    (void)!fchown(target, st.st_uid, st.st_gid); // only root may; ownership is a courtesy
-    const timespec times[2] = {st.st_atim, st.st_mtim};
-    ok = fchmod(target, st.st_mode & 07777) == 0 && futimens(target, times) == 0 &&
-         fsync(target) == 0;
-  }
-  if (ok) {
-    struct stat copied {};
-    ok = fstat(target, &copied) == 0 && copied.st_size == st.st_size &&
-         SameContent(source, target, st.st_size, buffer);
-  }
-  ok = close(target) == 0 && ok;
-  close(source);
-  if (ok) {
-    FlushFolder(FolderOf(to));
-    ok = RemoveSource(from);
-  }
-  if (!ok) {
-    unlink(to.c_str());
-    return MoveOutcome::Failed;
-  }
-  return MoveOutcome::Moved;
 }
 
-MoveOutcome CopySymlink(const std::string& from, const std::string& to) {
+std::string TemporaryCopyPath(const std::string& to) {
+  static std::mt19937 random{std::random_device{}()};
+  char name[64];
+  std::snprintf(name, sizeof name, ".fotomaz-%ld-%08x.part", static_cast<long>(getpid()),
+                static_cast<unsigned>(random()));
+  return WithBackslash(FolderOf(to)) + name;
+}
+
+// Closes the descriptors and removes the temporary file unless it was
+// given its final name.
+class CopyFiles {
+public:
+  ~CopyFiles() {
+    if (target >= 0) close(target);
+    if (source >= 0) close(source);
+    if (!temporary.empty()) unlink(temporary.c_str());
+  }
+  int source = -1;
+  int target = -1;
+  std::string temporary;
+};
+
+MoveResult CopyRegularFile(const std::string& from, const std::string& to) {
+  CopyFiles files;
+  // Without blocking: a FIFO put in place of the file must not hang the move.
+  files.source = open(from.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (files.source < 0)
+    return errno == ENOENT ? FromError(ENOENT) : Outcome(MoveOutcome::Failed, errno);
+  struct stat st {};
+  if (fstat(files.source, &st) != 0) return Outcome(MoveOutcome::Failed, errno);
+  if (!S_ISREG(st.st_mode)) return Outcome(MoveOutcome::NotRegularFile);
+  if (abandonRequested) return Outcome(MoveOutcome::Abandoned, ECANCELED);
+
+  struct stat exists {};
+  if (lstat(to.c_str(), &exists) == 0) return Outcome(MoveOutcome::TargetTaken, EEXIST);
+  for (int attempt = 0; files.target < 0; ++attempt) {
+    files.temporary = TemporaryCopyPath(to);
+    files.target = CreateExclusively(files.temporary);
+    if (files.target == -EEXIST && attempt + 1 < kTemporaryNameTries) continue;
+    if (files.target < 0) {
+      const int error = -files.target;
+      files.temporary.clear();
+      return FromError(error);
+    }
+  }
+  AfterStep(CopyStep::TemporaryCreated);
+
+  DataCopy copy(files.source, files.target, st.st_size);
+  if (!copy.Run()) return FromError(errno);
+  (void)!fchown(files.target, st.st_uid, st.st_gid); // only root may; ownership is a courtesy
+  const timespec times[2] = {st.st_atim, st.st_mtim};
+  if (fchmod(files.target, st.st_mode & 07777) != 0) return FromError(errno);
+  CopyExtendedAttributes(files.source, files.target);
+  if (futimens(files.target, times) != 0 || fsync(files.target) != 0) return FromError(errno);
+  struct stat copied {};
+  if (fstat(files.target, &copied) != 0 || copied.st_size != st.st_size ||
+      !SameContent(files.source, files.target, st.st_size, copy.Buffer())) {
+    return Outcome(MoveOutcome::Failed, EIO);
+  }
+  const int closing = close(files.target);
+  files.target = -1;
+  if (closing != 0) return FromError(errno);
+  AfterStep(CopyStep::Flushed);
+  if (abandonRequested) return Outcome(MoveOutcome::Abandoned, ECANCELED);
+
+  const MoveResult placed = RenameWithinFileSystem(files.temporary, to, Entry::TemporaryCopy);
+  if (placed.outcome != MoveOutcome::Moved) return placed;
+  files.temporary.clear();
+  FlushFolder(FolderOf(to));
+  AfterStep(CopyStep::Placed);
+
+  // The path may name another file by now (saved over the source during the
+  // copy): that one stays, and so does the complete copy of the old one.
+  if (!StillTheSame(from, st)) return Outcome(MoveOutcome::SourceChanged);
+  if (const int removal = RemoveSource(from); removal != 0) {
+    struct stat placedCopy {};
+    if (lstat(to.c_str(), &placedCopy) == 0 && SameFile(placedCopy, copied)) unlink(to.c_str());
+    return Outcome(MoveOutcome::Failed, removal);
+  }
+  AfterStep(CopyStep::SourceRemoved);
+  return Outcome(MoveOutcome::Moved);
+}
+
+MoveResult CopySymlink(const std::string& from, const std::string& to) {
   std::vector<char> target(4096);
   const ssize_t n = readlink(from.c_str(), target.data(), target.size() - 1);
-  if (n < 0) return OutcomeOf(errno);
+  if (n < 0) return FromError(errno);
   target[static_cast<size_t>(n)] = '\0';
-  if (symlink(target.data(), to.c_str()) != 0) return OutcomeOf(errno);
-  if (!RemoveSource(from)) {
+  if (const auto refusal = ActiveMoveFaults().targetRefuses) return FromError(*refusal);
+  if (symlink(target.data(), to.c_str()) != 0) return FromError(errno);
+  if (const int removal = RemoveSource(from); removal != 0) {
     unlink(to.c_str());
-    return MoveOutcome::Failed;
+    return Outcome(MoveOutcome::Failed, removal);
   }
-  return MoveOutcome::Moved;
+  return Outcome(MoveOutcome::Moved);
 }
 
-MoveOutcome CopyThenRemove(const std::string& from, const std::string& to) {
+MoveResult CopyAcross(const std::string& from, const std::string& to) {
   struct stat st {};
-  if (lstat(from.c_str(), &st) != 0) return OutcomeOf(errno);
+  if (lstat(from.c_str(), &st) != 0) return FromError(errno);
   if (S_ISLNK(st.st_mode)) return CopySymlink(from, to);
-  if (!S_ISREG(st.st_mode)) return MoveOutcome::Failed;
+  if (!S_ISREG(st.st_mode)) return Outcome(MoveOutcome::NotRegularFile);
   return CopyRegularFile(from, to);
-}
-
-MoveOutcome LinkThenRemove(const std::string& from, const std::string& to) {
-  const int error = Link(from, to);
-  if (error == EXDEV || HardLinksUnsupported(error)) return CopyThenRemove(from, to);
-  if (error != 0) return OutcomeOf(error);
-  if (!RemoveSource(from)) {
-    unlink(to.c_str());
-    return MoveOutcome::Failed;
-  }
-  return MoveOutcome::Moved;
 }
 
 } // namespace
 
-MoveOutcome MoveFileNoReplace(const std::string& from, const std::string& to) {
-  const int error = RenameNoReplace(from, to);
-  if (error == 0) return MoveOutcome::Moved;
-  if (error == EXDEV) return CopyThenRemove(from, to);
-  if (FlagUnsupported(error)) return LinkThenRemove(from, to);
-  return OutcomeOf(error);
+MoveOutcome OutcomeOfError(std::error_code error) {
+  switch (error.value()) {
+  case 0:
+    return MoveOutcome::Moved;
+  case EEXIST:
+  case ENOTEMPTY:
+    return MoveOutcome::TargetTaken;
+  case ENOENT:
+  case ENOTDIR:
+    return MoveOutcome::NotFound;
+  case ENOSPC:
+  case EDQUOT:
+  case EFBIG:
+    return MoveOutcome::NoSpace;
+  case EACCES:
+  case EPERM:
+  case EROFS:
+    return MoveOutcome::NotWritable;
+  case ENAMETOOLONG:
+  case EILSEQ:
+  case EINVAL:
+    return MoveOutcome::NameNotPossible;
+  case ECANCELED:
+    return MoveOutcome::Abandoned;
+  default:
+    return MoveOutcome::Failed;
+  }
+}
+
+MoveResult MoveFileNoReplace(const std::string& from, const std::string& to) {
+  // A NUL would cut the path short: the system would act on another entry.
+  if (ContainsNul(from) || ContainsNul(to)) return Outcome(MoveOutcome::Failed, EINVAL);
+  const MoveResult result = RenameWithinFileSystem(from, to, Entry::UserFile);
+  if (result.error.value() == EXDEV) return CopyAcross(from, to);
+  return result;
+}
+
+void AbandonCopyInHand() {
+  abandonRequested = 1;
+}
+
+bool IsTemporaryCopyName(const std::string& name) {
+  constexpr std::string_view prefix = ".fotomaz-", suffix = ".part";
+  return name.size() > prefix.size() + suffix.size() && name.starts_with(prefix) &&
+         name.ends_with(suffix);
+}
+
+void RemoveIfStaleTemporaryCopy(const std::string& path) {
+  const size_t slash = path.rfind(kPathSeparator);
+  if (!IsTemporaryCopyName(slash == std::string::npos ? path : path.substr(slash + 1))) return;
+  struct stat st {};
+  if (ContainsNul(path) || lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
+  if (std::time(nullptr) - st.st_mtim.tv_sec > kStaleCopyMinutes * 60) unlink(path.c_str());
 }

@@ -1,20 +1,57 @@
 #pragma once
 // Moving a file without ever replacing one. At every moment the file is in
-// its source folder or complete at its target, never in neither.
+// its source folder or complete at its target, never in neither, and no
+// incomplete file ever carries a final name.
 
 #include <string>
+#include <system_error>
 
 enum class MoveOutcome {
-  Moved,       // the file is at its target and gone from its source
-  TargetTaken, // an entry of the target name exists; nothing changed
-  NotFound,    // the source or the target folder does not exist; nothing changed
-  Failed,      // any other failure; the source is as it was, no partial target
+  Moved,           // the file is at its target and gone from its source
+  TargetTaken,     // an entry of the target name exists; nothing changed
+  NotFound,        // the source or the target folder does not exist; nothing changed
+  NoSpace,         // the target has no room; nothing changed
+  NotWritable,     // the target folder takes no new entries (permissions, read-only)
+  NameNotPossible, // the target file system refuses the name (too long, bad characters)
+  SourceChanged,   // the source was replaced or changed while it was copied: the copy
+                   // is complete at the target, and the changed source stays too
+  NotRegularFile,  // the source is not a regular file (a FIFO, a device); nothing changed
+  Abandoned,       // AbandonCopyInHand() stopped a copy; the source is as it was
+  Failed,          // any other failure; the source is as it was, no partial target
+};
+
+struct MoveResult {
+  MoveOutcome outcome = MoveOutcome::Failed;
+  std::error_code error; // the system's error behind the outcome, when there is one
 };
 
 // Moves the file from to to (both full paths). Within a file system a rename
 // that refuses to replace; where the file system does not offer that, a hard
-// link and removal of the source; across file systems (or without hard
-// links) a copy to a newly created target that is flushed, keeps the
-// modification time and permissions and is compared with the source before
-// the source is removed.
-MoveOutcome MoveFileNoReplace(const std::string& from, const std::string& to);
+// link and removal of the source; without hard links either, the final name
+// is reserved by creating it exclusively and the file renamed over that
+// reservation. Across file systems the file is copied into a hidden
+// temporary file beside the target (TemporaryCopyName), which is flushed,
+// given the modification time, permissions and extended attributes of the
+// source, keeps its holes, is compared with the source, and only then gets
+// its final name without replacing; the source is removed last, and only if
+// its path still names the file that was copied.
+MoveResult MoveFileNoReplace(const std::string& from, const std::string& to);
+
+// The outcome that a system error of creating an entry in a target folder
+// stands for.
+MoveOutcome OutcomeOfError(std::error_code error);
+
+// Asks a copy in hand to stop as soon as it can, removing its temporary
+// file; the move then reports Abandoned, and so does every later copy. Safe
+// to call from a signal handler.
+void AbandonCopyInHand();
+
+// Whether name is of the form of the move's temporary files,
+// ".fotomaz-*.part": such files are never collected as the user's files.
+bool IsTemporaryCopyName(const std::string& name);
+
+// Removes the temporary file of an interrupted move at path when it was last
+// modified more than kStaleCopyMinutes ago (a live move's file is never that
+// old); a path of any other name is left alone.
+inline constexpr int kStaleCopyMinutes = 10;
+void RemoveIfStaleTemporaryCopy(const std::string& path);

@@ -2,7 +2,9 @@
 // Folder paths as text. A folder path ends in the separator or is empty, so
 // a file name can be appended to it as it is.
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 // The separator of the platform's paths ('/' here).
 inline constexpr char kPathSeparator = '/';
@@ -13,3 +15,13 @@ std::string WithBackslash(const std::string& path);
 // The folder that holds path, without a trailing separator: "/" for an entry
 // of the root, "." for a bare name.
 std::string FolderOf(const std::string& path);
+
+// The longest file name (one path component) the file systems here take, in
+// bytes.
+inline constexpr size_t kMaxNameBytes = 255;
+
+// A NUL byte ends a path for the system: a text holding one would name
+// another file than it says, so no such path is ever handed on.
+inline bool ContainsNul(std::string_view text) {
+  return text.find('\0') != std::string_view::npos;
+}

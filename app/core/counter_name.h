@@ -19,5 +19,8 @@ std::optional<CounterTag> TrailingCounter(std::string_view stem);
 // The extension of a name: from its last dot, dot included; may be empty.
 std::string_view ExtensionOf(std::string_view name);
 
+// Bytes of a counter tag of up to four digits, "_[0001]".
+inline constexpr size_t kCounterTagBytes = 7;
+
 // "_[" + number with zeros in front up to four digits + "]".
 std::string CounterText(uint64_t number);

@@ -1,12 +1,16 @@
 #include "app/core/distribution_run.h"
 
+#include "app/core/counter_name.h"
 #include "app/core/file_collection.h"
 #include "app/core/file_date.h"
 #include "app/core/run_front_end.h"
+#include "app/core/run_texts.h"
 #include "app/core/target_folders.h"
 #include "app/core/target_name.h"
 #include "app/core/unique_name.h"
 #include "platform/ascii_case.h"
+#include "platform/date_conversion_error.h"
+#include "platform/file_info.h"
 #include "platform/file_time.h"
 #include "platform/lower_name.h"
 #include "platform/move_file.h"
@@ -14,39 +18,115 @@
 
 namespace {
 
-// A taken name that the listing did not know (the folder changed under the
-// run) gets one more try with a fresh listing.
-constexpr int kMoveAttempts = 2;
+// A taken name that the listing did not know (another program or another
+// run is filling the same folder) gets a fresh listing and another try, as
+// long as the race goes on, up to this many tries per file.
+constexpr int kMoveAttempts = 100;
 
-FileOutcome Stayed(const std::string& source, StayReason reason) {
-  return {source, FileResult::Stayed, {}, reason};
+FileOutcome Stayed(const std::string& source, StayReason reason, std::string detail = {}) {
+  return {source, FileResult::Stayed, {}, reason, std::move(detail)};
+}
+
+// The reason a move or a folder creation failed for.
+FileOutcome Failure(const std::string& source, MoveOutcome outcome, std::error_code error) {
+  switch (outcome) {
+  case MoveOutcome::NoSpace:
+    return Stayed(source, StayReason::NoSpace);
+  case MoveOutcome::NotWritable:
+    return Stayed(source, StayReason::TargetNotWritable);
+  case MoveOutcome::NameNotPossible:
+    return Stayed(source, StayReason::NameNotPossible);
+  case MoveOutcome::TargetTaken:
+    return Stayed(source, StayReason::NameTaken);
+  case MoveOutcome::SourceChanged:
+    return Stayed(source, StayReason::ChangedWhileMoving);
+  case MoveOutcome::NotRegularFile:
+    return Stayed(source, StayReason::NotRegularFile);
+  case MoveOutcome::Moved:
+  case MoveOutcome::NotFound:
+  case MoveOutcome::Abandoned:
+  case MoveOutcome::Failed:
+    break;
+  }
+  return Stayed(source, StayReason::MoveError, error.message());
+}
+
+// Whether the lowered name is planned or a numbered variant of it.
+bool IsPlannedOrNumbered(const std::string& name, const std::string& planned) {
+  if (name == planned) return true;
+  const std::string_view extension = ExtensionOf(planned);
+  if (!name.ends_with(extension)) return false;
+  const std::string_view stem = std::string_view(name).substr(0, name.size() - extension.size());
+  const auto counter = TrailingCounter(stem);
+  return counter && stem.substr(0, stem.size() - counter->length) ==
+                        std::string_view(planned).substr(0, planned.size() - extension.size());
+}
+
+// The planned name, cut to fit the file system.
+std::string FittedName(const PlannedName& planned) {
+  return FitStem(planned, planned.extension.size(), kMaxNameBytes) + planned.extension;
+}
+
+// The name for a file in folder index: the fitted name, or, when that is
+// taken, its next free numbered variant (with room made for the counter).
+std::string FreeName(const PlannedName& planned, const std::string& fitted,
+                     const TargetFolderIndex& index) {
+  if (!index.Contains(fitted)) return fitted;
+  const std::string stem =
+      FitStem(planned, kCounterTagBytes + planned.extension.size(), kMaxNameBytes);
+  return MakeUniqueName(stem + planned.extension, planned.extension, index);
+}
+
+// The file lies in its target folder under its planned name or a numbered
+// variant of it: moving it would only rename it, on every run again.
+bool AlreadyInPlace(const std::string& source, const SourceName& parts, const std::string& folder,
+                    const std::string& fitted, TargetFolders& targets) {
+  // Names first: they cost nothing, and mostly differ.
+  if (!IsPlannedOrNumbered(LowerName(parts.name), fitted)) return false;
+  const std::optional<FileIdentity> sourceFolder = IdentityOf(FolderOf(source));
+  return sourceFolder && sourceFolder == targets.IdentityOfFolder(folder);
 }
 
 FileOutcome MoveIntoFolder(const std::string& source, const SourceName& parts,
-                           const std::string& folder, const std::string& plannedName,
-                           bool createFolder, TargetFolders& targets, MoveMode mode) {
+                           const std::string& folder, const PlannedName& planned, bool createFolder,
+                           TargetFolders& targets, MoveMode mode) {
+  const std::string fitted = FittedName(planned);
+  MoveResult last{MoveOutcome::TargetTaken, {}};
   for (int attempt = 0; attempt < kMoveAttempts; ++attempt) {
-    TargetFolderIndex* index = targets.Prepare(folder, createFolder);
-    if (!index) return Stayed(source, StayReason::FolderNotCreated);
-    std::string name = plannedName;
-    if (index->Contains(name)) name = MakeUniqueName(name, parts.extension, *index);
-    if (name.empty()) return Stayed(source, StayReason::NoFreeName);
-    name = LowerName(name);
+    std::error_code creation;
+    TargetFolderIndex* index = targets.Prepare(folder, createFolder, &creation);
+    if (!index) {
+      if (!creation) creation = std::make_error_code(std::errc::no_such_file_or_directory);
+      return Failure(source, OutcomeOfError(creation), creation);
+    }
+    if (AlreadyInPlace(source, parts, folder, fitted, targets)) {
+      return {source, FileResult::InPlace, source, {}, {}};
+    }
+    const std::string name = FreeName(planned, fitted, *index);
+    if (name.empty()) return Stayed(source, StayReason::NameTaken);
     const std::string target = JoinPath(folder, name);
-    switch (mode == MoveMode::Plan ? MoveOutcome::Moved : MoveFileNoReplace(source, target)) {
+    last = mode == MoveMode::Plan ? MoveResult{MoveOutcome::Moved, {}}
+                                  : MoveFileNoReplace(source, target);
+    switch (last.outcome) {
     case MoveOutcome::Moved:
       index->Add(name);
       targets.NoteRemoved(FolderOf(source), parts.name);
-      return {source, FileResult::Moved, target, {}};
-    case MoveOutcome::Failed:
-      return Stayed(source, StayReason::MoveFailed);
-    case MoveOutcome::TargetTaken:
+      return {source, FileResult::Moved, target, {}, {}};
+    case MoveOutcome::SourceChanged:
+      index->Add(name); // the complete copy holds that name now
+      return Failure(source, last.outcome, last.error);
     case MoveOutcome::NotFound:
+      // The source itself gone is no race to retry.
+      if (!IdentityOf(source)) return Failure(source, MoveOutcome::Failed, last.error);
+      [[fallthrough]];
+    case MoveOutcome::TargetTaken:
       targets.Forget(folder);
       break;
+    default:
+      return Failure(source, last.outcome, last.error);
     }
   }
-  return Stayed(source, StayReason::MoveFailed);
+  return Failure(source, last.outcome, last.error);
 }
 
 } // namespace
@@ -70,8 +150,12 @@ RunOutcome DistributionRun::Distribute() {
   frontEnd_.BeginWait();
   RefreshTimeZone();
   const RunOptions start = frontEnd_.Options();
-  FillFileList(start.source, files_, start.kinds, false, &frontEnd_);
+  std::vector<std::string> unreadable;
+  FillFileList(start.source, files_, start.kinds, false, &frontEnd_, &unreadable);
   frontEnd_.ShowCollectedFiles(files_);
+  stayed_.clear();
+  for (const std::string& folder : unreadable)
+    Report(Stayed(folder, StayReason::FolderUnreadable));
   if (stopRequested_) {
     frontEnd_.EndWait();
     return RunOutcome::Stopped;
@@ -99,29 +183,45 @@ RunOutcome DistributionRun::Distribute() {
     frontEnd_.SetProgressPosition(static_cast<int>(i));
     frontEnd_.SetStatusText("Bearbeite Bild: " + std::to_string(i + 1) + " / " +
                             std::to_string(maximum + 1) + "  ");
-    lastFolder = DistributeFile(files_[i], targets);
+    Report(DistributeFile(files_[i], targets, lastFolder));
   }
 
   frontEnd_.SetProgressPosition(0);
   frontEnd_.SetStatusText("Fertig!");
-  frontEnd_.Finished(lastFolder);
+  frontEnd_.Finished(lastFolder, stayed_);
   frontEnd_.EndWait();
   return RunOutcome::Completed;
 }
 
-std::string DistributionRun::DistributeFile(const std::string& source, TargetFolders& targets) {
+void DistributionRun::Report(const FileOutcome& outcome) {
+  if (outcome.result == FileResult::Stayed) stayed_.push_back(outcome);
+  frontEnd_.FileDone(outcome);
+}
+
+FileOutcome DistributionRun::DistributeFile(const std::string& source, TargetFolders& targets,
+                                            std::string& folder) {
   const RunOptions options = frontEnd_.Options();
   const SourceName parts = SplitSourcePath(source);
   const std::string target = WithBackslash(options.target);
+  // A file that has gone (a link whose target moved away) has no date; a
+  // FIFO put in its place must not be read, it would block.
+  const FileStatusResult found = StatusOf(source);
+  if (!found.status)
+    return Stayed(source, StayReason::DateUnreadable, DateConversionError().what());
+  if (!found.status->regular) return Stayed(source, StayReason::NotRegularFile);
   FileDate date;
-  if (AsciiLowered(parts.extension).find(".jp") != std::string::npos) ReadExifDate(source, date);
-  if (date.year.empty()) ReadFileDate(source, date);
-  const std::string name = DecideTargetName(source, parts, DateStamp(date), options);
-  const std::string folder = TargetFolder(target, date, options.structure);
+  try {
+    if (AsciiLowered(parts.extension).find(".jp") != std::string::npos) ReadExifDate(source, date);
+    if (date.year.empty()) ReadFileDate(source, date);
+  } catch (const std::exception& error) {
+    // This file stays; the files after it are still sorted.
+    return Stayed(source, StayReason::DateUnreadable, error.what());
+  }
+  const PlannedName planned = LoweredName(
+      DecideTargetName(source, parts, DateStamp(date), options, found.status->readOnly));
+  folder = TargetFolder(target, date, options.structure);
   // Without a target folder a relative path would land the file anywhere.
-  frontEnd_.FileDone(target.empty() ? Stayed(source, StayReason::NoTargetFolder)
-                                    : MoveIntoFolder(source, parts, folder, name,
-                                                     StructureCreatesFolders(options.structure),
-                                                     targets, mode_));
-  return folder;
+  if (target.empty()) return Stayed(source, StayReason::MoveError, kNoTargetFolderText);
+  return MoveIntoFolder(source, parts, folder, planned, StructureCreatesFolders(options.structure),
+                        targets, mode_);
 }

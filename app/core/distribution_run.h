@@ -3,6 +3,7 @@
 // asks to start, and moves every file into its date folder under the target
 // folder, renamed and lower-cased, never replacing a file.
 
+#include "app/core/file_outcome.h"
 #include "app/core/move_mode.h"
 
 #include <string>
@@ -10,7 +11,6 @@
 
 class RunFrontEnd;
 class TargetFolders;
-struct FileOutcome;
 
 enum class RunOutcome {
   AlreadyRunning, // a run was in progress; nothing was done
@@ -36,15 +36,23 @@ public:
   void RequestStop() { stopRequested_ = true; }
   // The collected files of the last run (verteilelb).
   const std::vector<std::string>& Files() const { return files_; }
+  // What stayed in the last run: files and unreadable folders, in order.
+  const std::vector<FileOutcome>& StayedFiles() const { return stayed_; }
 
 private:
   RunOutcome Distribute();
-  // Handles one file; returns the folder it was meant for.
-  std::string DistributeFile(const std::string& source, TargetFolders& targets);
+  // Handles one file: what became of it; folder is set to the folder it was
+  // meant for once its date is known.
+  FileOutcome DistributeFile(const std::string& source, TargetFolders& targets,
+                             std::string& folder);
 
   RunFrontEnd& frontEnd_;
   const MoveMode mode_;
+  // Reports outcome to the front end, and keeps it when the file stayed.
+  void Report(const FileOutcome& outcome);
+
   std::vector<std::string> files_;
+  std::vector<FileOutcome> stayed_;
   bool running_ = false;
   bool stopRequested_ = false;
 };

@@ -34,7 +34,8 @@ const std::vector<std::string>& VideoPatterns() {
 }
 
 void CollectFiles(const std::string& folder, const std::vector<std::string>& patterns,
-                  std::vector<std::string>& list, RunFrontEnd* frontEnd) {
+                  std::vector<std::string>& list, RunFrontEnd* frontEnd,
+                  std::vector<std::string>* unreadable) {
   if (patterns.empty()) return;
   std::vector<NameMask> masks(patterns.begin(), patterns.end());
   std::vector<std::vector<std::string>> groups(patterns.size());
@@ -43,22 +44,27 @@ void CollectFiles(const std::string& folder, const std::vector<std::string>& pat
   std::vector<std::vector<uint32_t>> foundPerFolder;
   const size_t before = list.size();
 
-  WalkFolderTree(folder, [&](const FolderContents& contents) {
-    std::vector<uint32_t> found(patterns.size());
-    for (const std::string& name : contents.files) {
-      const std::string lowered = LowerName(name);
-      for (size_t p = 0; p < masks.size(); ++p) {
-        if (masks[p].MatchesLowered(lowered)) {
-          groups[p].push_back(contents.path + name);
-          ++found[p];
-          break;
+  WalkFolderTree(
+      folder,
+      [&](const FolderContents& contents) {
+        std::vector<uint32_t> found(patterns.size());
+        for (const std::string& name : contents.files) {
+          const std::string lowered = LowerName(name);
+          for (size_t p = 0; p < masks.size(); ++p) {
+            if (masks[p].MatchesLowered(lowered)) {
+              groups[p].push_back(contents.path + name);
+              ++found[p];
+              break;
+            }
+          }
         }
-      }
-    }
-    if (patterns.size() > 1) foundPerFolder.push_back(std::move(found));
-    // The first pattern's walk is the one that happens now.
-    ShowFound(frontEnd, before + groups[0].size());
-  });
+        if (patterns.size() > 1) foundPerFolder.push_back(std::move(found));
+        // The first pattern's walk is the one that happens now.
+        ShowFound(frontEnd, before + groups[0].size());
+      },
+      [&](const std::string& folder) {
+        if (unreadable) unreadable->push_back(folder);
+      });
 
   size_t count = before + groups[0].size();
   for (size_t p = 1; p < patterns.size(); ++p) {
@@ -79,7 +85,7 @@ void CollectFiles(const std::string& folder, const std::string& pattern,
 }
 
 void FillFileList(const std::string& folder, std::vector<std::string>& list, const FileKinds& kinds,
-                  bool keepItems, RunFrontEnd* frontEnd) {
+                  bool keepItems, RunFrontEnd* frontEnd, std::vector<std::string>* unreadable) {
   if (!keepItems) list.clear();
   std::vector<std::string> patterns;
   if (kinds.all) {
@@ -91,6 +97,6 @@ void FillFileList(const std::string& folder, std::vector<std::string>& list, con
     }
   }
   std::vector<std::string> found;
-  CollectFiles(folder, patterns, found, frontEnd);
+  CollectFiles(folder, patterns, found, frontEnd, unreadable);
   list.insert(list.end(), found.begin(), found.end());
 }

@@ -20,9 +20,11 @@ const std::vector<std::string>& VideoPatterns();
 // tree is read once. A file that matches several patterns is listed once,
 // under the first. For every pattern and folder the front end handles its
 // events once and shows "Dateien gefunden: N  " with the count gathered so
-// far (frontEnd may be null).
+// far (frontEnd may be null). The folders that could not be read are
+// appended to unreadable, when given, each once.
 void CollectFiles(const std::string& folder, const std::vector<std::string>& patterns,
-                  std::vector<std::string>& list, RunFrontEnd* frontEnd);
+                  std::vector<std::string>& list, RunFrontEnd* frontEnd,
+                  std::vector<std::string>* unreadable = nullptr);
 
 // The same for one pattern.
 void CollectFiles(const std::string& folder, const std::string& pattern,
@@ -32,4 +34,5 @@ void CollectFiles(const std::string& folder, const std::string& pattern,
 // all is set, otherwise the picture patterns then the video patterns of the
 // set kinds. Unless keepItems, list is emptied first.
 void FillFileList(const std::string& folder, std::vector<std::string>& list, const FileKinds& kinds,
-                  bool keepItems, RunFrontEnd* frontEnd);
+                  bool keepItems, RunFrontEnd* frontEnd,
+                  std::vector<std::string>* unreadable = nullptr);

@@ -4,21 +4,30 @@
 #include <string>
 
 enum class FileResult {
-  Moved,  // at its target now (in a dry run: would be moved there)
-  Stayed, // left where it is
+  Moved,   // at its target now (in a dry run: would be moved there)
+  InPlace, // already where it belongs (its target is the file itself, or a
+           // numbered variant of its name in its target folder): left alone,
+           // not a failure
+  Stayed,  // left where it is, for the reason given
 };
 
 // Why a file stayed in the source folder.
 enum class StayReason {
-  NoTargetFolder,   // the target folder text was empty
-  FolderNotCreated, // its date folder could not be created
-  NoFreeName,       // no free numbered name was found
-  MoveFailed,       // the move itself failed
+  DateUnreadable,     // its date could not be worked out (detail: why)
+  NoSpace,            // the target has no room
+  TargetNotWritable,  // the target folder takes no new entries
+  NameNotPossible,    // the target file system refuses the name
+  NameTaken,          // every free name was taken by others before the move
+  ChangedWhileMoving, // replaced or changed during a copy; copy and source both kept
+  NotRegularFile,     // a FIFO, device or folder took the file's place
+  FolderUnreadable,   // a folder of the source tree could not be read (source: the folder)
+  MoveError,          // any other failure (detail: the system's error text)
 };
 
 struct FileOutcome {
   std::string source; // full path
   FileResult result = FileResult::Moved;
-  std::string target;  // Moved: full path of the target
+  std::string target;  // Moved, InPlace: full path of the target
   StayReason reason{}; // Stayed: why
+  std::string detail;  // DateUnreadable, MoveError: the error's own text
 };

@@ -41,6 +41,7 @@ public:
   // written) ends the run like an error of the run itself.
   virtual void FileDone([[maybe_unused]] const FileOutcome& outcome) {}
   // The run went through every file; folder is where the last one went
-  // (no trailing separator for the year, month and day structures).
-  virtual void Finished(const std::string& folder) = 0;
+  // (no trailing separator for the year, month and day structures), and
+  // stayed lists the files and folders that stayed, in the run's order.
+  virtual void Finished(const std::string& folder, const std::vector<FileOutcome>& stayed) = 0;
 };

@@ -56,6 +56,8 @@ RunOptions ReadRunOptions(const std::string& path) {
 
 FolderCheck CheckFolders(const RunOptions& options) {
   if (options.source.empty() || options.target.empty()) return FolderCheck::NotChosen;
+  // A text with a NUL byte (from a damaged settings file) names no folder;
+  // cut there, it would name another one.
   if (!DirectoryExists(options.source)) return FolderCheck::SourceMissing;
   if (!DirectoryExists(options.target)) return FolderCheck::TargetMissing;
   return FolderCheck::Ready;

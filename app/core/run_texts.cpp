@@ -3,3 +3,27 @@
 std::string FoundFilesText(size_t count) {
   return "Insgesamt " + std::to_string(count) + " Dateien gefunden.";
 }
+
+std::string StayReasonText(const FileOutcome& outcome) {
+  switch (outcome.reason) {
+  case StayReason::DateUnreadable:
+    return kDateUnreadableText + outcome.detail;
+  case StayReason::NoSpace:
+    return kNoSpaceText;
+  case StayReason::TargetNotWritable:
+    return kTargetNotWritableText;
+  case StayReason::NameNotPossible:
+    return kNameNotPossibleText;
+  case StayReason::NameTaken:
+    return kNameTakenText;
+  case StayReason::ChangedWhileMoving:
+    return kChangedWhileMovingText;
+  case StayReason::NotRegularFile:
+    return kNotRegularFileText;
+  case StayReason::FolderUnreadable:
+    return kFolderUnreadableText;
+  case StayReason::MoveError:
+    break;
+  }
+  return kMoveErrorText + outcome.detail;
+}

@@ -3,6 +3,8 @@
 // reports typed results; a front end turns them into these words, so no
 // front end ever recognises a message by its text.
 
+#include "app/core/file_outcome.h"
+
 #include <cstddef>
 #include <string>
 
@@ -15,5 +17,21 @@ inline constexpr char kNothingFoundText[] = "Es wurden keine gültigen Daten gef
 inline constexpr char kStartQuestion[] = "Mit der Arbeit anfangen?";
 inline constexpr char kOpenTargetQuestion[] = "Fertig! Ziel-Ordner jetzt öffnen?";
 
+// Why a file stayed (StayReason).
+inline constexpr char kDateUnreadableText[] = "Datum nicht lesbar: ";
+inline constexpr char kNoSpaceText[] = "kein Platz im Ziel";
+inline constexpr char kTargetNotWritableText[] = "Ziel nicht beschreibbar";
+inline constexpr char kNameNotPossibleText[] = "Name im Ziel nicht möglich";
+inline constexpr char kNameTakenText[] = "Name im Ziel belegt";
+inline constexpr char kChangedWhileMovingText[] = "während des Verschiebens geändert";
+inline constexpr char kNotRegularFileText[] = "keine reguläre Datei";
+inline constexpr char kFolderUnreadableText[] = "Ordner nicht lesbar";
+inline constexpr char kMoveErrorText[] = "Fehler beim Verschieben: ";
+// The detail of a move without a target folder text.
+inline constexpr char kNoTargetFolderText[] = "kein Zielordner gewählt";
+
 // "Insgesamt N Dateien gefunden."
 std::string FoundFilesText(size_t count);
+
+// The reason of a file that stayed, with its detail where it has one.
+std::string StayReasonText(const FileOutcome& outcome);

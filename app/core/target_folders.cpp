@@ -1,8 +1,10 @@
 #include "app/core/target_folders.h"
 
 #include "app/core/counter_name.h"
+#include "app/core/target_name.h"
 #include "platform/directory_walk.h"
 #include "platform/lower_name.h"
+#include "platform/move_file.h"
 #include "platform/path_text.h"
 
 #include <algorithm>
@@ -57,7 +59,8 @@ const FileIdentity* TargetFolders::Identify(const std::string& folder) {
   return &identities_.emplace(folder, *identity).first->second;
 }
 
-TargetFolderIndex* TargetFolders::Prepare(const std::string& folder, bool create) {
+TargetFolderIndex* TargetFolders::Prepare(const std::string& folder, bool create,
+                                          std::error_code* error) {
   if (const auto known = identities_.find(folder); known != identities_.end()) {
     if (const auto index = indexes_.find(known->second); index != indexes_.end()) {
       return &index->second;
@@ -69,7 +72,10 @@ TargetFolderIndex* TargetFolders::Prepare(const std::string& folder, bool create
   if (!DirectoryExists(folder)) {
     if (!create) return nullptr;
     if (mode_ == MoveMode::Plan) return PlanFolder(folder);
-    if (!CreateFolderTree(folder)) return nullptr;
+    if (const std::error_code created = CreateFolderTree(folder)) {
+      if (error) *error = created;
+      return nullptr;
+    }
   }
   const FileIdentity* identity = Identify(folder);
   if (!identity) return nullptr;
@@ -77,7 +83,12 @@ TargetFolderIndex* TargetFolders::Prepare(const std::string& folder, bool create
   const auto [index, added] = indexes_.try_emplace(*identity);
   if (added) {
     for (const std::string& name : ListFolderNames(folder)) {
-      if (!departed_.count({*identity, name})) index->second.Add(name);
+      if (IsTemporaryCopyName(name)) {
+        // Never a planned name: the walk does not collect such files.
+        if (mode_ == MoveMode::Move) RemoveIfStaleTemporaryCopy(JoinPath(folder, name));
+      } else if (!departed_.count({*identity, name})) {
+        index->second.Add(name);
+      }
     }
   }
   return &index->second;
@@ -95,6 +106,11 @@ TargetFolderIndex* TargetFolders::PlanFolder(const std::string& folder) {
     path.resize(cut == 0 ? 1 : cut);
   }
   return DirectoryExists(path) ? &planned_[folder] : nullptr;
+}
+
+std::optional<FileIdentity> TargetFolders::IdentityOfFolder(const std::string& folder) {
+  const FileIdentity* identity = planned_.count(folder) ? nullptr : Identify(folder);
+  return identity ? std::optional<FileIdentity>(*identity) : std::nullopt;
 }
 
 void TargetFolders::Forget(const std::string& folder) {

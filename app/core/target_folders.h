@@ -8,9 +8,11 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -41,8 +43,16 @@ public:
 
   // The index of folder, listing it on first use. A missing folder is created
   // with its parents when create is set. Null when the folder does not exist
-  // afterwards. The pointer stays valid until Forget.
-  TargetFolderIndex* Prepare(const std::string& folder, bool create);
+  // afterwards, with the system's error of its creation in error (when
+  // given). The
+  // pointer stays valid until Forget. The first listing also removes the
+  // temporary files that interrupted moves left there long ago (not in Plan
+  // mode, which changes nothing).
+  TargetFolderIndex* Prepare(const std::string& folder, bool create,
+                             std::error_code* error = nullptr);
+  // The identity of a folder Prepare has listed (nothing for a folder that
+  // Plan mode only pretends to create).
+  std::optional<FileIdentity> IdentityOfFolder(const std::string& folder);
   // Drops what is known of folder, so the next Prepare looks again.
   void Forget(const std::string& folder);
   // A file named name left folder; updates its index if it has one.

@@ -1,7 +1,7 @@
 #include "app/core/target_name.h"
 
 #include "app/core/file_date.h"
-#include "platform/file_info.h"
+#include "platform/lower_name.h"
 #include "platform/path_text.h"
 
 SourceName SplitSourcePath(const std::string& path) {
@@ -14,17 +14,45 @@ SourceName SplitSourcePath(const std::string& path) {
   return parts;
 }
 
-bool IsReadOnly(const std::string& path) {
-  return IsReadOnlyFile(path);
+namespace {
+
+PlannedName Whole(const std::string& stem, const std::string& extension) {
+  return {stem, stem.size(), extension};
 }
 
-std::string DecideTargetName(const std::string& sourcePath, const SourceName& source,
-                             const std::string& dateStamp, const RunOptions& options) {
-  if (IsReadOnly(sourcePath)) return source.baseName + source.extension;
-  if (!options.renameByDate) return source.name;
-  if (!options.keepOriginalName) return dateStamp + source.extension;
-  if (sourcePath.find(dateStamp) != std::string::npos) return source.baseName + source.extension;
-  return dateStamp + "_" + source.baseName + source.extension;
+} // namespace
+
+PlannedName DecideTargetName(const std::string& sourcePath, const SourceName& source,
+                             const std::string& dateStamp, const RunOptions& options,
+                             bool readOnly) {
+  if (readOnly) return Whole(source.baseName, source.extension);
+  // The original name kept whole: its stem ends at its last dot.
+  if (!options.renameByDate) return Whole(source.baseName, source.extension);
+  if (!options.keepOriginalName) return Whole(dateStamp, source.extension);
+  if (sourcePath.find(dateStamp) != std::string::npos) {
+    return Whole(source.baseName, source.extension);
+  }
+  const std::string prefix = dateStamp + "_";
+  return {prefix + source.baseName, prefix.size(), source.extension};
+}
+
+PlannedName LoweredName(const PlannedName& name) {
+  // Each part on its own: lower-casing may change a part's length in bytes.
+  const std::string fixed = LowerName(name.stem.substr(0, name.cuttableFrom));
+  return {fixed + LowerName(name.stem.substr(name.cuttableFrom)), fixed.size(),
+          LowerName(name.extension)};
+}
+
+std::string FitStem(const PlannedName& name, size_t roomAfter, size_t limit) {
+  const size_t total = name.stem.size() + roomAfter;
+  if (total <= limit) return name.stem;
+  const size_t excess = total - limit;
+  if (excess >= name.stem.size() - name.cuttableFrom) return name.stem.substr(0, name.cuttableFrom);
+  size_t keep = name.stem.size() - excess;
+  // Back off to the start of the character that would be split.
+  while (keep > name.cuttableFrom && (static_cast<unsigned char>(name.stem[keep]) & 0xC0) == 0x80)
+    --keep;
+  return name.stem.substr(0, keep);
 }
 
 std::string TargetFolder(const std::string& target, const FileDate& date,

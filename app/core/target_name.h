@@ -17,15 +17,32 @@ struct SourceName {
 
 SourceName SplitSourcePath(const std::string& path);
 
-// True when the file has the read-only attribute.
-bool IsReadOnly(const std::string& path);
+// A target name: stem + extension. The part of the stem from cuttableFrom on
+// is the original name appended to the date; it alone may be shortened when
+// the whole name is too long for the file system.
+struct PlannedName {
+  std::string stem;
+  size_t cuttableFrom = 0;
+  std::string extension;
+  std::string Full() const { return stem + extension; }
+};
 
 // The target name by the renaming options: a read-only file keeps its name;
 // otherwise without renaming the name is kept, with renaming it is the date
 // stamp plus extension, or with the original name appended the date stamp,
 // "_" and the name (unless the source path holds the stamp already).
-std::string DecideTargetName(const std::string& sourcePath, const SourceName& source,
-                             const std::string& dateStamp, const RunOptions& options);
+PlannedName DecideTargetName(const std::string& sourcePath, const SourceName& source,
+                             const std::string& dateStamp, const RunOptions& options,
+                             bool readOnly);
+
+// The name lower-cased, its cuttable part still marked.
+PlannedName LoweredName(const PlannedName& name);
+
+// The stem of name, short enough that roomAfter more bytes (a counter tag,
+// the extension) fit into limit: the cuttable part loses bytes from its end,
+// never inside a UTF-8 character, until the whole fits or the part is empty.
+// The rest of the stem stays whole.
+std::string FitStem(const PlannedName& name, size_t roomAfter, size_t limit);
 
 // The folder of the file in the structure: year, year/month or
 // year/month/day below target (no trailing separator), or target itself.

@@ -54,7 +54,6 @@ protected:
     options = new Toptionenf(settings, form->Mirrors(), form.get());
     form->SetOptions(options);
   }
-  void TearDown() override { SetIniWriteFault(std::nullopt); }
 
   template <class Control> Control* Find(const char* name) {
     auto* control = form->findChild<Control*>(name);
@@ -123,7 +122,7 @@ TEST_F(MainWindowTest, ASectionThatCannotBeErasedKeepsTheWindowOpen) {
   testkit::WriteFile(settings, "[Form1]\nalt=1\n");
   Create();
   form->show();
-  SetIniWriteFault(0);
+  ScopedIniFaults faults({.writesBeforeFailure = 0});
   EXPECT_FALSE(form->close());
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(modal.requests,

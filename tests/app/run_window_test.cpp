@@ -126,23 +126,26 @@ TEST_F(RunWindowTest, AClickRunsToTheEndAndOffersTheLastFolder) {
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(RunWindowTest, ADateErrorEndsTheRunAtItsFileAndTheWindowStaysUsable) {
+TEST_F(RunWindowTest, AFileWithoutADateStaysAndIsReportedBeforeTheLastQuestion) {
   AddFile("a.png", "a", 2021);
   AddFile("b.png", "b", 2021);
   AddFile("c.png", "c", 2021);
   SetModified(source + "/b.png", 1975, 1, 1, 12, 0, 0);
   Create("verteiloptcbb=0\nexifrenamecb=0\n");
-  modal.answers = {true};
+  modal.answers = {true, false};
 
   ClickDistribute();
 
   EXPECT_EQ(modal.requests,
             (std::vector<ModalRequest>{
                 {ModalKind::Confirm, kFoundThree},
-                {ModalKind::ApplicationError, "Ungültiges Argument zum Codieren des Datums."}}));
-  EXPECT_EQ(FilesBelow(target), (std::vector<std::string>{"2021/a.png"}));
-  EXPECT_EQ(FilesBelow(source), (std::vector<std::string>{"b.png", "c.png"}));
-  EXPECT_EQ(StatusText(), "Bearbeite Bild: 2 / 3  ");
+                {ModalKind::Warning, "1 Dateien wurden nicht verschoben:\n" + source +
+                                         "/b.png: Datum nicht lesbar: Ungültiges Argument zum "
+                                         "Codieren des Datums"},
+                {ModalKind::Confirm, kFinished}}));
+  EXPECT_EQ(FilesBelow(target), (std::vector<std::string>{"2021/a.png", "2021/c.png"}));
+  EXPECT_EQ(FilesBelow(source), (std::vector<std::string>{"b.png"}));
+  EXPECT_EQ(StatusText(), "Fertig!");
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   EXPECT_FALSE(form->Distributing());
 
@@ -153,7 +156,7 @@ TEST_F(RunWindowTest, ADateErrorEndsTheRunAtItsFileAndTheWindowStaysUsable) {
   ClickDistribute();
   EXPECT_EQ(modal.requests,
             (std::vector<ModalRequest>{
-                {ModalKind::Confirm, "Insgesamt 2 Dateien gefunden.\nMit der Arbeit anfangen?"},
+                {ModalKind::Confirm, "Insgesamt 1 Dateien gefunden.\nMit der Arbeit anfangen?"},
                 {ModalKind::Confirm, kFinished}}));
   EXPECT_EQ(FilesBelow(target),
             (std::vector<std::string>{"2021/a.png", "2021/b.png", "2021/c.png"}));

@@ -17,6 +17,10 @@ void FakeModal::Error(const std::string& text) {
   requests.push_back({ModalKind::Error, text});
 }
 
+void FakeModal::Warning(const std::string& text) {
+  requests.push_back({ModalKind::Warning, text});
+}
+
 bool FakeModal::Confirm(const std::string& text) {
   requests.push_back({ModalKind::Confirm, text});
   return NextAnswer();

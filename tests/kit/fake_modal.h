@@ -15,6 +15,7 @@ namespace testkit {
 enum class ModalKind {
   Information,
   Error,
+  Warning,
   Confirm,
   Message,
   AskYesNo,
@@ -48,6 +49,7 @@ public:
 
   void Information(const std::string& text) override;
   void Error(const std::string& text) override;
+  void Warning(const std::string& text) override;
   bool Confirm(const std::string& text) override;
   void Message(const std::string& text) override;
   bool AskYesNo(const std::string& question) override;

@@ -10,12 +10,12 @@ TEST(FileInfo, CreatesEveryMissingParent) {
   testkit::TempDir dir;
   const std::string deep = dir.File("2023/05/01");
   EXPECT_FALSE(DirectoryExists(deep));
-  EXPECT_TRUE(CreateFolderTree(deep));
+  EXPECT_FALSE(CreateFolderTree(deep));
   EXPECT_TRUE(DirectoryExists(deep));
-  EXPECT_TRUE(CreateFolderTree(deep)); // exists already: fine
+  EXPECT_FALSE(CreateFolderTree(deep)); // exists already: fine
   testkit::WriteFile(dir.File("file"), "x");
   EXPECT_FALSE(DirectoryExists(dir.File("file")));
-  EXPECT_FALSE(CreateFolderTree(dir.File("file/sub")));
+  EXPECT_EQ(CreateFolderTree(dir.File("file/sub")), std::errc::not_a_directory);
 }
 
 TEST(FileInfo, ExistsTestIgnoresCase) {

@@ -19,8 +19,6 @@ protected:
   testkit::TempDir dir;
   std::string path = dir.File("TamrelFotomaz.ini");
 
-  void TearDown() override { SetIniWriteFault(std::nullopt); }
-
   size_t FilesInDir() const {
     return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(dir.path()),
                                              std::filesystem::directory_iterator()));
@@ -71,21 +69,21 @@ TEST_F(IniFileTest, WritesCreateAndUpdateTheFileKeepingItsMode) {
 TEST_F(IniFileTest, ErasingAnAbsentSectionWritesNothing) {
   IniEraseSection(path, "Form1");
   EXPECT_FALSE(std::filesystem::exists(path));
-  SetIniWriteFault(0);
+  ScopedIniFaults faults({.writesBeforeFailure = 0});
   testkit::WriteFile(path, "[a]\nx=1\n");
   IniEraseSection(path, "Form1"); // nothing to write, so nothing fails
 }
 
 TEST_F(IniFileTest, AFailedWriteRaisesTheErrorAndLeavesTheOldFile) {
   testkit::WriteFile(path, "[s]\nk=alt\n");
-  SetIniWriteFault(1);
-  IniWriteString(path, "s", "k", "eins");
-  ExpectWriteError(path);
-  EXPECT_THROW(IniEraseSection(path, "s"), IniWriteError);
-  EXPECT_EQ(testkit::ReadWholeFile(path), "[s]\nk=eins\n");
-  EXPECT_EQ(FilesInDir(), 1u);
-
-  SetIniWriteFault(std::nullopt);
+  {
+    ScopedIniFaults faults({.writesBeforeFailure = 1});
+    IniWriteString(path, "s", "k", "eins");
+    ExpectWriteError(path);
+    EXPECT_THROW(IniEraseSection(path, "s"), IniWriteError);
+    EXPECT_EQ(testkit::ReadWholeFile(path), "[s]\nk=eins\n");
+    EXPECT_EQ(FilesInDir(), 1u);
+  }
   ExpectWriteError(dir.path());                  // a folder is no file
   ExpectWriteError(path + "/unter/datei.ini");   // below a file
   ExpectWriteError(dir.File("fehlt/datei.ini")); // in a missing folder

@@ -104,17 +104,18 @@ TEST_F(MoveFile, EveryRouteMovesIntactAndNeverReplaces) {
     ScopedMoveFaults faults(route.faults);
     const std::string from = dir_.File("from.jpg"), to = dir_.File("to.jpg");
     WriteSource(from, bytes);
-    EXPECT_EQ(MoveFileNoReplace(from, to), MoveOutcome::Moved);
+    EXPECT_EQ(MoveFileNoReplace(from, to).outcome, MoveOutcome::Moved);
     ExpectMovedIntact(from, to, bytes);
 
     WriteSource(from, "newcomer");
-    EXPECT_EQ(MoveFileNoReplace(from, to), MoveOutcome::TargetTaken);
+    EXPECT_EQ(MoveFileNoReplace(from, to).outcome, MoveOutcome::TargetTaken);
     ExpectUntouched(from, "newcomer");
     EXPECT_EQ(testkit::ReadWholeFile(to), bytes);
 
-    EXPECT_EQ(MoveFileNoReplace(dir_.File("missing.jpg"), dir_.File("other.jpg")),
+    EXPECT_EQ(MoveFileNoReplace(dir_.File("missing.jpg"), dir_.File("other.jpg")).outcome,
               MoveOutcome::NotFound);
-    EXPECT_EQ(MoveFileNoReplace(from, dir_.File("no/such/folder.jpg")), MoveOutcome::NotFound);
+    EXPECT_EQ(MoveFileNoReplace(from, dir_.File("no/such/folder.jpg")).outcome,
+              MoveOutcome::NotFound);
     ExpectUntouched(from, "newcomer");
     fs::remove(from);
     fs::remove(to);
@@ -129,17 +130,17 @@ TEST_F(MoveFile, AcrossFileSystemsKeepsContentTimeAndPermissions) {
     const std::string from = toShm ? dir_.File("a.jpg") : shm_.File("a.jpg");
     const std::string to = toShm ? shm_.File("b.jpg") : dir_.File("b.jpg");
     WriteSource(from, bytes);
-    EXPECT_EQ(MoveFileNoReplace(from, to), MoveOutcome::Moved);
+    EXPECT_EQ(MoveFileNoReplace(from, to).outcome, MoveOutcome::Moved);
     ExpectMovedIntact(from, to, bytes);
 
     WriteSource(from, "second");
-    EXPECT_EQ(MoveFileNoReplace(from, to), MoveOutcome::TargetTaken);
+    EXPECT_EQ(MoveFileNoReplace(from, to).outcome, MoveOutcome::TargetTaken);
     ExpectUntouched(from, "second");
     EXPECT_EQ(testkit::ReadWholeFile(to), bytes);
     fs::remove(to);
 
     ScopedMoveFaults faults({.copyFailsAfterBytes = 3}); // half-way through "second"
-    EXPECT_EQ(MoveFileNoReplace(from, to), MoveOutcome::Failed);
+    EXPECT_EQ(MoveFileNoReplace(from, to).outcome, MoveOutcome::Failed);
     ExpectUntouched(from, "second");
     EXPECT_FALSE(Exists(to));
     fs::remove(from);
@@ -170,7 +171,7 @@ TEST_F(MoveFile, AFailedStepLeavesTheSourceAndNoPartialTarget) {
     ScopedMoveFaults faults(fault.faults);
     const std::string from = dir_.File("from.jpg"), to = dir_.File("to.jpg");
     WriteSource(from, bytes);
-    EXPECT_EQ(MoveFileNoReplace(from, to), MoveOutcome::Failed);
+    EXPECT_EQ(MoveFileNoReplace(from, to).outcome, MoveOutcome::Failed);
     ExpectUntouched(from, bytes);
     EXPECT_FALSE(Exists(to));
   }

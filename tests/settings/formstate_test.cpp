@@ -77,8 +77,6 @@ class FormStateTest : public testing::Test {
 protected:
   testkit::TempDir dir;
   std::string path = dir.File("settings.ini");
-
-  void TearDown() override { SetIniWriteFault(std::nullopt); }
 };
 
 TEST_F(FormStateTest, SaveWritesEveryStoredKindInDefinitionOrder) {
@@ -226,14 +224,16 @@ TEST_F(FormStateTest, LoadingReportsChangesOnlyWhereTheValueChanges) {
 TEST_F(FormStateTest, FailedWriteStopsTheSaveAndKeepsWhatWasWritten) {
   TestForm form;
   form.Fill();
-  SetIniWriteFault(2); // two keys get through; erasing an absent section writes nothing
-  try {
-    SaveFormState(path, &form.window);
-    FAIL() << "no write error";
-  } catch (const IniWriteError& error) {
-    EXPECT_EQ(std::string(error.what()), "In " + path + " kann nicht geschrieben werden");
+  {
+    // Two keys get through; erasing an absent section writes nothing.
+    ScopedIniFaults faults({.writesBeforeFailure = 2});
+    try {
+      SaveFormState(path, &form.window);
+      FAIL() << "no write error";
+    } catch (const IniWriteError& error) {
+      EXPECT_EQ(std::string(error.what()), "In " + path + " kann nicht geschrieben werden");
+    }
   }
-  SetIniWriteFault(std::nullopt);
   EXPECT_EQ(testkit::ReadWholeFile(path), "[TestForm]\ncaptionPanel=Titel\nedit=C:/Bilder/\n");
 }
 

@@ -171,8 +171,10 @@ Programmfenster, aber ohne Fenster.
                          Jahr - Monat - Tag oder keine Unterordner
   --einstellungen DATEI  Einstellungsdatei für die nicht angegebenen Optionen
                          (sonst TamrelFotomaz.ini neben dem Programm)
-  --probelauf            jede geplante Verschiebung als QUELLE -> ZIEL zeigen
-                         und nichts ändern (auch kein Protokoll)
+  --probelauf            jede geplante Verschiebung als QUELLE -> ZIEL zeigen,
+                         eine Datei, die schon richtig liegt, als
+                         QUELLE (bleibt), und nichts ändern (auch kein
+                         Protokoll)
   --ja                   ohne die Frage "Mit der Arbeit anfangen?" starten
   --protokoll DATEI      für jede verschobene Datei eine Zeile QUELLE<Tab>ZIEL
                          an DATEI anhängen
@@ -183,9 +185,14 @@ Einstellungsdatei, sonst gelten die Vorgaben des Optionen-Dialogs (Bilder und
 Videos, umbenennen ja, Originalname nein, Ordner monat).
 
 Ohne --ja fragt das Programm auf dem Terminal nach; ohne Terminal startet es
-nur mit --ja. Strg+C beendet die Arbeit nach der Datei in Arbeit.
+nur mit --ja. Strg+C (ebenso SIGTERM und SIGHUP) beendet die Arbeit nach der
+Datei in Arbeit; ein zweites Strg+C bricht auch eine Kopie in Arbeit ab.
+
+Jede Datei, die nicht verschoben werden konnte, steht am Ende als Zeile
+QUELLE: GRUND auf der Standardfehlerausgabe.
 
 Rückgabewert: 0 fertig (auch wenn nichts gefunden wurde), 1 Fehler oder
-abgebrochen, 2 falscher Aufruf oder fehlender Ordner.
+abgebrochen, 2 falscher Aufruf oder fehlender Ordner, 3 fertig, aber nicht
+alle Dateien verschoben.
 )";
 }

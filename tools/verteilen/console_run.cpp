@@ -1,5 +1,6 @@
 #include "tools/verteilen/console_run.h"
 
+#include "app/core/escaped_text.h"
 #include "app/core/run_texts.h"
 #include "platform/ascii_case.h"
 #include "tools/verteilen/move_log.h"
@@ -40,11 +41,19 @@ void ConsoleFrontEnd::NothingFound() {
 }
 
 void ConsoleFrontEnd::FileDone(const FileOutcome& outcome) {
-  if (outcome.result != FileResult::Moved) return;
-  if (dryRun_) {
-    console_.Output(MoveLine(outcome.source, " -> ", outcome.target));
-  } else if (log_) {
-    log_->Append(outcome.source, outcome.target);
+  switch (outcome.result) {
+  case FileResult::Moved:
+    if (dryRun_) {
+      console_.Output(MoveLine(outcome.source, " -> ", outcome.target));
+    } else if (log_) {
+      log_->Append(outcome.source, outcome.target);
+    }
+    return;
+  case FileResult::InPlace:
+    if (dryRun_) console_.Output(EscapeText(outcome.source) + " (bleibt)");
+    return;
+  case FileResult::Stayed:
+    return;
   }
 }
 

@@ -2,7 +2,9 @@
 // window, for terminals, scripts and servers. See HelpText().
 
 #include "app/core/distribution_run.h"
+#include "app/core/escaped_text.h"
 #include "app/core/run_options.h"
+#include "app/core/run_texts.h"
 #include "platform/modal.h"
 #include "tools/verteilen/command_line.h"
 #include "tools/verteilen/console.h"
@@ -23,10 +25,17 @@
 namespace {
 
 enum class ExitStatus {
-  Finished = 0,   // the run finished, also when nothing was found
-  RunFailed = 1,  // an error ended the run, or it did not start or was stopped
-  BadRequest = 2, // bad usage, folders or files named on the command line
+  Finished = 0,    // the run finished, also when nothing was found
+  RunFailed = 1,   // an error ended the run, or it did not start or was stopped
+  BadRequest = 2,  // bad usage, folders or files named on the command line
+  FilesStayed = 3, // the run finished, but not every file could be moved
 };
+
+// Every file that stayed, with its reason, one line each.
+void ReportStayed(Console& console, const std::vector<FileOutcome>& stayed) {
+  for (const FileOutcome& outcome : stayed)
+    console.Message(EscapeText(outcome.source) + ": " + StayReasonText(outcome));
+}
 
 constexpr const char* ProgramName = "fotomaz-verteilen";
 
@@ -78,19 +87,22 @@ ExitStatus Run(const CommandLine& line) {
   } catch (const MoveLogError& error) {
     // Its message ends in a path, which takes no full stop.
     console.Finish();
+    ReportStayed(console, run.StayedFiles());
     console.Message(std::string(ProgramName) + ": " + error.what());
     return ExitStatus::RunFailed;
   } catch (const std::exception& error) {
     // As the window's error box shows it.
     console.Finish();
+    ReportStayed(console, run.StayedFiles());
     console.Message(std::string(ProgramName) + ": " + ApplicationErrorText(error.what()));
     return ExitStatus::RunFailed;
   }
   console.Finish();
+  ReportStayed(console, run.StayedFiles());
   switch (outcome) {
   case RunOutcome::Completed:
   case RunOutcome::NothingFound:
-    return ExitStatus::Finished;
+    return run.StayedFiles().empty() ? ExitStatus::Finished : ExitStatus::FilesStayed;
   case RunOutcome::Stopped:
     console.Message("Abgebrochen.");
     return ExitStatus::RunFailed;

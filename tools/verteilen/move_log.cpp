@@ -1,44 +1,15 @@
 #include "tools/verteilen/move_log.h"
 
+#include "app/core/escaped_text.h"
 #include "platform/write_all.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace {
-
-void AppendEscaped(std::string& line, const std::string& path) {
-  for (const char c : path) {
-    switch (c) {
-    case '\\':
-      line += "\\\\";
-      break;
-    case '\t':
-      line += "\\t";
-      break;
-    case '\r':
-      line += "\\r";
-      break;
-    case '\n':
-      line += "\\n";
-      break;
-    default:
-      line += c;
-    }
-  }
-}
-
-} // namespace
-
 std::string MoveLine(const std::string& source, const std::string& separator,
                      const std::string& target) {
-  std::string line;
-  line.reserve(source.size() + separator.size() + target.size());
-  AppendEscaped(line, source);
-  line += separator;
-  AppendEscaped(line, target);
-  return line;
+  return EscapeText(source) + separator + EscapeText(target);
 }
 
 MoveLog::MoveLog(std::string path) : path_(std::move(path)) {

@@ -4,9 +4,9 @@
 #include <stdexcept>
 #include <string>
 
-// source, separator and target on one line. A backslash, tab, carriage
-// return or line feed inside a path is written as \\, \t, \r or \n, so a
-// file name can neither break the line nor fake a separator.
+// source, separator and target on one line, each escaped (EscapeText), so a
+// file name can neither break the line, fake a separator, nor reach the
+// terminal as a control sequence.
 std::string MoveLine(const std::string& source, const std::string& separator,
                      const std::string& target);
 

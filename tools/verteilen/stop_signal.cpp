@@ -1,12 +1,20 @@
 #include "tools/verteilen/stop_signal.h"
 
+#include "platform/move_file.h"
+
 #include <csignal>
 
 namespace {
 
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
 volatile std::sig_atomic_t signalled = 0;
 
-void NoteSignal(int) {
+void NoteSignal(int number) {
+  if (signalled) {
+    AbandonCopyInHand();
+    std::signal(number, SIG_DFL);
+  }
   signalled = 1;
 }
 
@@ -17,10 +25,9 @@ void InstallStopSignals() {
   action.sa_handler = NoteSignal;
   sigemptyset(&action.sa_mask);
   // No SA_RESTART: a question waiting for its answer is interrupted (and
-  // counts as no). SA_RESETHAND: the next signal has its default effect.
-  action.sa_flags = SA_RESETHAND;
-  sigaction(SIGINT, &action, nullptr);
-  sigaction(SIGTERM, &action, nullptr);
+  // counts as no).
+  for (const int number : kStopSignals)
+    sigaction(number, &action, nullptr);
 }
 
 bool StopSignalled() {

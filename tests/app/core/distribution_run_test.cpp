@@ -1,5 +1,5 @@
 #include "app/core/distribution_run.h"
-#include "platform/date_conversion_error.h"
+#include "app/core/run_texts.h"
 #include "tests/app/core/run_fixture.h"
 #include "tests/kit/testkit.h"
 
@@ -197,29 +197,55 @@ TEST_F(DistributionRunTest, ANameTakenBehindTheRunsBackGetsACounter) {
   EXPECT_TRUE(Exists(target_ + "2023/05/2023-05-02_080000_[0001].jpg"));
 }
 
-TEST_F(DistributionRunTest, FileAlreadyAtItsTargetGetsACounter) {
-  // A second run over a target that lies inside the source folder: the first
-  // file finds its own name taken; the second then finds that name free.
+TEST_F(DistributionRunTest, FilesAlreadyWhereTheyBelongStayAsTheyAre) {
+  // Tidying a library in place: a file at its target, or at a numbered
+  // variant of it, is left alone, so names stay stable run after run.
   frontEnd_.options.target = source_;
   Jpeg("2023/05/2023-05-01_120732.jpg");
-  Jpeg("2023/05/2023-05-01_120732_[0001].jpg");
-  EXPECT_EQ(Run(), RunOutcome::Completed);
-  EXPECT_EQ(FilesBelow(source_),
-            (Files{"2023/05/2023-05-01_120732.jpg", "2023/05/2023-05-01_120732_[0002].jpg"}));
+  Jpeg("2023/05/2023-05-01_120732_[0001].JPG");
+  Jpeg("2023/05/IMG_9.jpg");
+  Jpeg("neu.jpg");
+  const Files sorted{"2023/05/2023-05-01_120732.jpg", "2023/05/2023-05-01_120732_[0001].JPG",
+                     "2023/05/2023-05-01_120732_[0002].jpg",
+                     "2023/05/2023-05-01_120732_[0003].jpg"};
+  for (int run = 0; run < 2; ++run) {
+    SCOPED_TRACE(run);
+    frontEnd_.outcomes.clear();
+    EXPECT_EQ(Run(), RunOutcome::Completed);
+    EXPECT_EQ(FilesBelow(source_), sorted);
+    const size_t inPlace =
+        std::count_if(frontEnd_.outcomes.begin(), frontEnd_.outcomes.end(),
+                      [](const FileOutcome& o) { return o.result == FileResult::InPlace; });
+    EXPECT_EQ(inPlace, run == 0 ? 2u : 4u);
+    EXPECT_TRUE(frontEnd_.finishedStayed.empty());
+  }
 }
 
-TEST_F(DistributionRunTest, ADateErrorEndsTheRunAtThatFile) {
+TEST_F(DistributionRunTest, AFileWithoutADateStaysAndTheRunGoesOn) {
   Jpeg("a.jpg");
   WriteFileAt(source_ + "b.jpg", testkit::JpegWithoutExif(), LocalSeconds(1975, 1, 1, 0, 0, 0));
   Jpeg("c.jpg");
-  EXPECT_THROW(Run(), DateConversionError);
-  EXPECT_EQ(FilesBelow(target_), Files{"2023/05/2023-05-01_120732.jpg"});
-  EXPECT_TRUE(Exists(source_ + "b.jpg"));
-  EXPECT_TRUE(Exists(source_ + "c.jpg"));
-  EXPECT_EQ(Notices(), Files{"Start? 3"}); // no closing question
-  EXPECT_EQ(frontEnd_.log.back(), "EndWait");
-  EXPECT_EQ(frontEnd_.statuses.back(), "Bearbeite Bild: 2 / 3  ");
-  EXPECT_FALSE(run_.Running());
+  Jpeg("d.jpg");
+  const std::string away = dir_.File("weg.jpg");
+  Jpeg("../weg.jpg");
+  fs::create_symlink(away, source_ + "link.jpg");
+  frontEnd_.onEvents = [&] {
+    if (frontEnd_.Started()) fs::remove(away); // the link's target moves away
+  };
+  EXPECT_EQ(Run(), RunOutcome::Completed);
+  EXPECT_EQ(FilesBelow(target_), (Files{"2023/05/2023-05-01_120732.jpg",
+                                        "2023/05/2023-05-01_120732_[0001].jpg",
+                                        "2023/05/2023-05-01_120732_[0002].jpg"}));
+  ASSERT_EQ(frontEnd_.finishedStayed.size(), 2u);
+  for (const FileOutcome& stayed : frontEnd_.finishedStayed) {
+    EXPECT_EQ(stayed.result, FileResult::Stayed);
+    EXPECT_EQ(StayReasonText(stayed),
+              "Datum nicht lesbar: Ungültiges Argument zum Codieren des Datums");
+  }
+  EXPECT_EQ(frontEnd_.finishedStayed[0].source, source_ + "b.jpg");
+  EXPECT_EQ(frontEnd_.finishedStayed[1].source, source_ + "link.jpg");
+  EXPECT_EQ(run_.StayedFiles().size(), 2u);
+  EXPECT_EQ(frontEnd_.statuses.back(), "Fertig!");
 }
 
 TEST_F(DistributionRunTest, OneRunAtATimeAndStopAfterTheFileInHand) {

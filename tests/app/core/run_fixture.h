@@ -25,6 +25,7 @@ public:
   std::vector<std::string> statuses;
   std::vector<int> positions;
   std::vector<FileOutcome> outcomes;
+  std::vector<FileOutcome> finishedStayed; // as Finished reported them
   int progressMaximum = -1;
   int optionReads = 0;
   // Called on every ProcessEvents, as a user acting between two files.
@@ -52,7 +53,10 @@ public:
   }
   void NothingFound() override { log.push_back("NothingFound"); }
   void FileDone(const FileOutcome& outcome) override { outcomes.push_back(outcome); }
-  void Finished(const std::string& folder) override { log.push_back("Finished " + folder); }
+  void Finished(const std::string& folder, const std::vector<FileOutcome>& stayed) override {
+    log.push_back("Finished " + folder);
+    finishedStayed = stayed;
+  }
 
   // Whether the run has asked to start yet (the collection is over).
   bool Started() const;

@@ -1,6 +1,0 @@
-#include "platform/move_faults.h"
-
-MoveFaults& ActiveMoveFaults() {
-  static MoveFaults faults;
-  return faults;
-}
