@@ -36,7 +36,7 @@ struct MoveFaults {
   bool sourceRemovalFails = false;
   // Called after each step of a copy (a test may change the source there,
   // or end the process to see what an interruption leaves behind).
-  std::function<void(CopyStep)> afterStep;
+  std::function<void(CopyStep)> afterStep = {};
 };
 
 using ScopedMoveFaults = ScopedFaults<MoveFaults>;

@@ -9,7 +9,7 @@
 struct WalkFaults {
   // A folder (its path ends in the separator) for which this is true cannot
   // be read, as one without read permission.
-  std::function<bool(const std::string& folder)> unreadable;
+  std::function<bool(const std::string& folder)> unreadable = {};
 };
 
 using ScopedWalkFaults = ScopedFaults<WalkFaults>;

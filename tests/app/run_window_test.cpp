@@ -3,6 +3,7 @@
 // clicks, changes options or closes the window during the run is handled.
 
 #include "app/unit1.h"
+#include "app/window_front_end.h"
 #include "settings/optionenu.h"
 #include "settings/panel.h"
 #include "tests/kit/dated_files.h"
@@ -246,6 +247,26 @@ TEST_F(RunWindowTest, ClosingDuringARunStopsAfterTheFileInHandAndThenCloses) {
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   }
+}
+
+} // namespace
+
+namespace {
+
+TEST(StayedWarningTextTest, ListsTheFirstTwentyAndCountsTheRest) {
+  std::vector<FileOutcome> stayed;
+  for (int i = 1; i <= 23; ++i) {
+    stayed.push_back(
+        {"/q/" + std::to_string(i) + ".jpg", FileResult::Stayed, {}, StayReason::NoSpace, {}});
+  }
+  stayed[0].source = "/q/neue\nzeile.jpg";
+  const std::string text = StayedWarningText(stayed);
+  EXPECT_TRUE(text.starts_with("23 Dateien wurden nicht verschoben:\n/q/neue\\nzeile.jpg: kein "
+                               "Platz im Ziel\n/q/2.jpg: kein Platz im Ziel\n"))
+      << text;
+  EXPECT_TRUE(text.ends_with("\n/q/20.jpg: kein Platz im Ziel\n… und 3 weitere")) << text;
+  stayed.resize(20);
+  EXPECT_TRUE(StayedWarningText(stayed).ends_with("/q/20.jpg: kein Platz im Ziel"));
 }
 
 } // namespace

@@ -22,8 +22,10 @@ std::string ReadWholeFile(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "fotomaz-test-XXXXXX").string();
+TempDir::TempDir(TempPlace place) {
+  std::filesystem::path base = std::filesystem::temp_directory_path();
+  if (place == TempPlace::Memory && std::filesystem::is_directory("/dev/shm")) base = "/dev/shm";
+  std::string pattern = (base / "fotomaz-test-XXXXXX").string();
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   if (mkdtemp(name.data()) == nullptr) throw std::runtime_error("cannot make a temporary folder");

@@ -9,11 +9,15 @@ namespace testkit {
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadWholeFile(const std::string& path);
 
-// A fresh folder under the system's temporary folder, removed with all it
-// holds when the object goes.
+// Where a temporary folder lies: the system's temporary folder, or memory
+// (/dev/shm, another file system than the first on these machines, with
+// cheap flushes; the system's temporary folder where there is none).
+enum class TempPlace { System, Memory };
+
+// A fresh folder, removed with all it holds when the object goes.
 class TempDir {
 public:
-  TempDir();
+  explicit TempDir(TempPlace place = TempPlace::System);
   ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;

@@ -1,5 +1,6 @@
 #include "platform/directory_walk.h"
 #include "platform/name_mask.h"
+#include "platform/walk_faults.h"
 #include "tests/kit/temp_files.h"
 
 #include <filesystem>
@@ -79,12 +80,47 @@ TEST(WalkFolderTree, EntersEveryFolderOnceThroughLinks) {
   EXPECT_EQ(Walk(root), (std::vector<std::string>{"/: file-link.jpg", "/a/:", "/a/b/: f.jpg"}));
 }
 
-TEST(WalkFolderTree, OnlyRegularFilesCount) {
+// A link that leads out of the source tree (to "/" or the home folder, say)
+// must not sweep up what lies there.
+TEST(WalkFolderTree, LinksLeadingOutOfTheTreeAreNotEntered) {
+  testkit::TempDir dir;
+  const std::string root = dir.File("quelle");
+  fs::create_directories(root + "/innen");
+  fs::create_directories(dir.File("woanders"));
+  Touch(root + "/innen/a.jpg");
+  Touch(dir.File("woanders/b.jpg"));
+  fs::create_directory_symlink("../woanders", root + "/kurz");
+  fs::create_directory_symlink("/", root + "/wurzel");
+  fs::create_directory_symlink("innen", root + "/zu-innen");
+  fs::create_directories(dir.File("quelle-b"));
+  fs::create_directory_symlink("../quelle-b", root + "/nachbar"); // shares the name's start
+  EXPECT_EQ(Walk(root), (std::vector<std::string>{"/:", "/innen/: a.jpg"}));
+}
+
+TEST(WalkFolderTree, OnlyRegularFilesCountAndTheMovesTemporaryCopiesDoNot) {
   testkit::TempDir dir;
   ASSERT_EQ(mkfifo((dir.path() + "/pipe.jpg").c_str(), 0600), 0);
+  Touch(dir.File(".fotomaz-12-00ab.part"));
   Touch(dir.File("a.jpg"));
   EXPECT_EQ(Walk(dir.path() + "/"), (std::vector<std::string>{":"
                                                               " a.jpg"}));
+}
+
+TEST(WalkFolderTree, AFolderThatCannotBeReadIsReportedOnce) {
+  testkit::TempDir dir;
+  for (const char* file : {"a/x.jpg", "a/geheim/y.jpg", "b/z.jpg"}) {
+    fs::create_directories(fs::path(dir.File(file)).parent_path());
+    Touch(dir.File(file));
+  }
+  ScopedWalkFaults faults(
+      {.unreadable = [](const std::string& folder) { return folder.ends_with("/geheim/"); }});
+  std::vector<std::string> unreadable;
+  std::vector<std::string> seen;
+  WalkFolderTree(
+      dir.path(), [&](const FolderContents& folder) { seen.push_back(folder.path); },
+      [&](const std::string& folder) { unreadable.push_back(folder); });
+  EXPECT_EQ(unreadable, std::vector<std::string>{dir.File("a/geheim/")});
+  EXPECT_EQ(seen.size(), 3u);
 }
 
 TEST(WalkFolderTree, MissingOrEmptyRootGivesNothing) {

@@ -1,4 +1,8 @@
+#include "platform/directory_walk.h"
 #include "platform/file_info.h"
+#include "platform/file_time.h"
+#include "platform/ini.h"
+#include "platform/move_file.h"
 #include "tests/kit/temp_files.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +40,33 @@ TEST(FileInfo, ReadOnlyMeansNoWritePermissionForTheOwner) {
   chmod(file.c_str(), 0466); // others may write, the owner may not
   EXPECT_TRUE(IsReadOnlyFile(file));
   EXPECT_FALSE(IsReadOnlyFile(dir.File("missing")));
+}
+
+// A NUL byte cuts a path short for the system: a damaged settings file once
+// made "/home/anna/Kamera<NUL>..." name the source folder itself. No such
+// path reaches a system call.
+TEST(FileInfo, APathHoldingANulNamesNothing) {
+  testkit::TempDir dir;
+  const std::string real = dir.File("a.jpg");
+  testkit::WriteFile(real, "x");
+  const std::string file = real + std::string(1, '\0') + "/rest";
+  const std::string folder = dir.path() + std::string(1, '\0') + "/rest";
+  EXPECT_FALSE(DirectoryExists(folder));
+  EXPECT_TRUE(CreateFolderTree(folder));
+  EXPECT_FALSE(IdentityOf(file));
+  EXPECT_FALSE(StatusOf(file).status);
+  EXPECT_FALSE(SizeAndModificationTime(file));
+  EXPECT_FALSE(FileExistsIgnoringCase(folder, "a.jpg"));
+  EXPECT_TRUE(ListFolderNames(folder).empty());
+  EXPECT_EQ(IniReadString(file, "s", "k", "vorgabe"), "vorgabe");
+  EXPECT_THROW(IniWriteString(file, "s", "k", "v"), IniWriteError);
+  bool visited = false;
+  WalkFolderTree(folder, [&](const FolderContents&) { visited = true; });
+  EXPECT_FALSE(visited);
+  EXPECT_EQ(MoveFileNoReplace(file, dir.File("b.jpg")).outcome, MoveOutcome::Failed);
+  EXPECT_EQ(MoveFileNoReplace(real, dir.File("b.jpg") + std::string(1, '\0')).outcome,
+            MoveOutcome::Failed);
+  EXPECT_EQ(testkit::ReadWholeFile(real), "x");
 }
 
 } // namespace

@@ -2,37 +2,22 @@
 #include "platform/move_file.h"
 #include "tests/kit/temp_files.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <ctime>
 #include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// A folder in memory-backed /dev/shm: another file system than the system's
-// temporary folder on these machines.
-class ShmDir {
-public:
-  ShmDir() {
-    char name[] = "/dev/shm/fotomaz-move-XXXXXX";
-    if (mkdtemp(name)) path_ = name;
-  }
-  ~ShmDir() {
-    std::error_code ignored;
-    if (!path_.empty()) fs::remove_all(path_, ignored);
-  }
-  bool usable() const { return !path_.empty(); }
-  std::string File(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-  std::string path_;
-};
 
 bool OnDifferentFileSystems(const std::string& a, const std::string& b) {
   struct stat sa {
@@ -81,21 +66,45 @@ protected:
   }
 
   testkit::TempDir dir_;
-  ShmDir shm_;
+  testkit::TempDir shm_{testkit::TempPlace::Memory};
 };
 
 struct Route {
   const char* name;
   MoveFaults faults;
+  bool copies; // the file's bytes are copied, not its directory entry moved
 };
 
-// Every way a move can take inside one file system.
+// Every way a move can take inside one file system. Without no-replace
+// renames and hard links (exFAT, FAT) the final name is reserved and the
+// file renamed over it: no copy, so no room needed on the card.
 const Route kSameFileSystemRoutes[] = {
-    {"rename", {}},
-    {"link and unlink", {.renameUnsupported = true}},
-    {"copy without hard links", {.renameUnsupported = true, .linkUnsupported = true}},
-    {"copy across devices", {.renameCrossDevice = true}},
+    {"rename", {}, false},
+    {"link and unlink", {.renameUnsupported = true}, false},
+    {"reserved name without hard links",
+     {.renameUnsupported = true, .linkUnsupported = true},
+     false},
+    {"copy across devices", {.renameCrossDevice = true}, true},
+    {"copy to a card without links",
+     {.renameUnsupported = false, .renameCrossDevice = true, .linkUnsupported = true},
+     true},
 };
+
+ino_t InodeOf(const std::string& path) {
+  struct stat st {};
+  return stat(path.c_str(), &st) == 0 ? st.st_ino : 0;
+}
+
+// Names of the move's temporary files left in folder.
+std::vector<std::string> TemporaryCopies(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    if (IsTemporaryCopyName(entry.path().filename().string())) {
+      names.push_back(entry.path().filename().string());
+    }
+  }
+  return names;
+}
 
 TEST_F(MoveFile, EveryRouteMovesIntactAndNeverReplaces) {
   const std::string bytes = Content(1300000);
@@ -104,8 +113,11 @@ TEST_F(MoveFile, EveryRouteMovesIntactAndNeverReplaces) {
     ScopedMoveFaults faults(route.faults);
     const std::string from = dir_.File("from.jpg"), to = dir_.File("to.jpg");
     WriteSource(from, bytes);
+    const ino_t inode = InodeOf(from);
     EXPECT_EQ(MoveFileNoReplace(from, to).outcome, MoveOutcome::Moved);
     ExpectMovedIntact(from, to, bytes);
+    EXPECT_EQ(InodeOf(to) != inode, route.copies);
+    EXPECT_TRUE(TemporaryCopies(dir_.path()).empty());
 
     WriteSource(from, "newcomer");
     EXPECT_EQ(MoveFileNoReplace(from, to).outcome, MoveOutcome::TargetTaken);
@@ -123,8 +135,7 @@ TEST_F(MoveFile, EveryRouteMovesIntactAndNeverReplaces) {
 }
 
 TEST_F(MoveFile, AcrossFileSystemsKeepsContentTimeAndPermissions) {
-  ASSERT_TRUE(shm_.usable());
-  ASSERT_TRUE(OnDifferentFileSystems(dir_.path(), shm_.File("")));
+  ASSERT_TRUE(OnDifferentFileSystems(dir_.path(), shm_.path()));
   const std::string bytes = Content(1100000);
   for (const bool toShm : {true, false}) {
     const std::string from = toShm ? dir_.File("a.jpg") : shm_.File("a.jpg");
@@ -150,31 +161,179 @@ TEST_F(MoveFile, AcrossFileSystemsKeepsContentTimeAndPermissions) {
 struct Fault {
   const char* name;
   MoveFaults faults;
+  MoveOutcome outcome;
 };
 
-// Failures after the target was created: each must leave the source as it
-// was and no file at the target.
-const Fault kFailedCopies[] = {
-    {"copy fails half-way", {.renameCrossDevice = true, .copyFailsAfterBytes = 700000}},
-    {"copy fails at once", {.renameCrossDevice = true, .copyFailsAfterBytes = 0}},
-    {"copy differs", {.renameCrossDevice = true, .copyCorrupts = true}},
+// Failures of any route: each must leave the source as it was, no file at
+// the target and no temporary file, and name what went wrong.
+const Fault kFailedMoves[] = {
+    {"copy fails half-way",
+     {.renameCrossDevice = true, .copyFailsAfterBytes = 700000},
+     MoveOutcome::Failed},
+    {"copy fails at once",
+     {.renameCrossDevice = true, .copyFailsAfterBytes = 0},
+     MoveOutcome::Failed},
+    {"copy differs", {.renameCrossDevice = true, .copyCorrupts = true}, MoveOutcome::Failed},
     {"source cannot be removed after copy",
-     {.renameCrossDevice = true, .sourceRemovalFails = true}},
+     {.renameCrossDevice = true, .sourceRemovalFails = true},
+     MoveOutcome::Failed},
     {"source cannot be removed after link",
-     {.renameUnsupported = true, .sourceRemovalFails = true}},
+     {.renameUnsupported = true, .sourceRemovalFails = true},
+     MoveOutcome::Failed},
+    {"full target", {.targetRefuses = ENOSPC}, MoveOutcome::NoSpace},
+    {"target full during a copy",
+     {.renameCrossDevice = true, .copyFailsAfterBytes = 500000, .copyError = ENOSPC},
+     MoveOutcome::NoSpace},
+    {"read-only target, link route",
+     {.renameUnsupported = true, .targetRefuses = EROFS},
+     MoveOutcome::NotWritable},
+    {"immutable target, copy",
+     {.renameCrossDevice = true, .targetRefuses = EPERM},
+     MoveOutcome::NotWritable},
+    {"name too long, reserved name",
+     {.renameUnsupported = true, .linkUnsupported = true, .targetRefuses = ENAMETOOLONG},
+     MoveOutcome::NameNotPossible},
+    {"name refused by the target, copy",
+     {.renameCrossDevice = true, .targetRefuses = EINVAL},
+     MoveOutcome::NameNotPossible},
 };
 
 TEST_F(MoveFile, AFailedStepLeavesTheSourceAndNoPartialTarget) {
   const std::string bytes = Content(1200000);
-  for (const Fault& fault : kFailedCopies) {
+  for (const Fault& fault : kFailedMoves) {
     SCOPED_TRACE(fault.name);
     ScopedMoveFaults faults(fault.faults);
     const std::string from = dir_.File("from.jpg"), to = dir_.File("to.jpg");
     WriteSource(from, bytes);
-    EXPECT_EQ(MoveFileNoReplace(from, to).outcome, MoveOutcome::Failed);
+    const MoveResult result = MoveFileNoReplace(from, to);
+    EXPECT_EQ(result.outcome, fault.outcome);
+    EXPECT_TRUE(result.outcome != MoveOutcome::Failed || result.error) << "no system error named";
     ExpectUntouched(from, bytes);
     EXPECT_FALSE(Exists(to));
+    EXPECT_TRUE(TemporaryCopies(dir_.path()).empty());
   }
+}
+
+// Another program saves a new file over the source while it is copied: the
+// new file stays, and so does the complete copy of the old one.
+TEST_F(MoveFile, ASourceReplacedDuringACopyIsKeptBesideTheCopy) {
+  const std::string bytes = Content(1500000);
+  for (const CopyStep step : {CopyStep::HalfWritten, CopyStep::Flushed}) {
+    const std::string from = dir_.File("from.jpg"), to = dir_.File("to.jpg");
+    WriteSource(from, bytes);
+    ScopedMoveFaults faults({.renameCrossDevice = true, .afterStep = [&](CopyStep now) {
+                               if (now != step) return;
+                               testkit::WriteFile(from + ".new", "saved again");
+                               fs::rename(from + ".new", from);
+                             }});
+    EXPECT_EQ(MoveFileNoReplace(from, to).outcome, MoveOutcome::SourceChanged);
+    EXPECT_EQ(testkit::ReadWholeFile(from), "saved again");
+    EXPECT_EQ(testkit::ReadWholeFile(to), bytes);
+    fs::remove(from);
+    fs::remove(to);
+  }
+}
+
+// Whatever step a copy is cut off after (a kill, a power cut), no final name
+// holds an incomplete file and the file's content exists at least once.
+TEST_F(MoveFile, ACopyCutOffAfterAnyStepLeavesNoPartialFileUnderAFinalName) {
+  const std::string bytes = Content(2500000);
+  for (const CopyStep step : {CopyStep::TemporaryCreated, CopyStep::HalfWritten, CopyStep::Flushed,
+                              CopyStep::Placed, CopyStep::SourceRemoved}) {
+    SCOPED_TRACE(static_cast<int>(step));
+    const std::string from = dir_.File("from.jpg"), to = dir_.File("to.jpg");
+    WriteSource(from, bytes);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      ScopedMoveFaults faults({.renameCrossDevice = true, .afterStep = [&](CopyStep now) {
+                                 if (now == step) _exit(0);
+                               }});
+      MoveFileNoReplace(from, to);
+      _exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    const bool sourceWhole = Exists(from) && testkit::ReadWholeFile(from) == bytes;
+    const bool targetWhole = Exists(to) && testkit::ReadWholeFile(to) == bytes;
+    EXPECT_TRUE(!Exists(to) || targetWhole);
+    EXPECT_TRUE(sourceWhole || targetWhole);
+    fs::remove(from);
+    fs::remove(to);
+    for (const std::string& name : TemporaryCopies(dir_.path()))
+      fs::remove(dir_.File(name));
+  }
+}
+
+// A second Ctrl+C: the copy in hand stops, its temporary file goes, the
+// source stays. (In a child: the request holds for the rest of a process.)
+TEST_F(MoveFile, AnAbandonedCopyRemovesItsTemporaryFile) {
+  const std::string bytes = Content(3000000);
+  const std::string from = dir_.File("from.jpg"), to = dir_.File("to.jpg");
+  WriteSource(from, bytes);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    ScopedMoveFaults faults({.renameCrossDevice = true, .afterStep = [](CopyStep now) {
+                               if (now == CopyStep::TemporaryCreated) AbandonCopyInHand();
+                             }});
+    _exit(MoveFileNoReplace(from, to).outcome == MoveOutcome::Abandoned ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  ExpectUntouched(from, bytes);
+  EXPECT_FALSE(Exists(to));
+  EXPECT_TRUE(TemporaryCopies(dir_.path()).empty());
+}
+
+TEST_F(MoveFile, ACopyKeepsHolesAndExtendedAttributes) {
+  ScopedMoveFaults faults({.renameCrossDevice = true});
+  const std::string from = dir_.File("sparse.mov"), to = dir_.File("moved.mov");
+  constexpr off_t kSize = 64 << 20;
+  {
+    const int fd = open(from.c_str(), O_WRONLY | O_CREAT, 0640);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(ftruncate(fd, kSize), 0);
+    ASSERT_EQ(pwrite(fd, "data", 4, kSize / 2), 4);
+    close(fd);
+  }
+  const bool attributes = setxattr(from.c_str(), "user.fotomaz", "wert", 4, 0) == 0;
+  ASSERT_EQ(MoveFileNoReplace(from, to).outcome, MoveOutcome::Moved);
+  struct stat st {};
+  ASSERT_EQ(stat(to.c_str(), &st), 0);
+  EXPECT_EQ(st.st_size, kSize);
+  EXPECT_LT(st.st_blocks * 512, 1 << 20) << "the holes were filled";
+  if (attributes) {
+    char value[16] = {};
+    EXPECT_EQ(getxattr(to.c_str(), "user.fotomaz", value, sizeof value), 4);
+    EXPECT_STREQ(value, "wert");
+  }
+}
+
+TEST_F(MoveFile, AFifoInPlaceOfTheFileIsNeitherReadNorMoved) {
+  ScopedMoveFaults faults({.renameCrossDevice = true});
+  const std::string from = dir_.File("pipe.jpg");
+  ASSERT_EQ(mkfifo(from.c_str(), 0600), 0);
+  EXPECT_EQ(MoveFileNoReplace(from, dir_.File("to.jpg")).outcome, MoveOutcome::NotRegularFile);
+  EXPECT_TRUE(Exists(from));
+}
+
+TEST_F(MoveFile, OnlyOldTemporaryCopiesAreRemoved) {
+  const std::string old = dir_.File(".fotomaz-1-0000abcd.part");
+  const std::string fresh = dir_.File(".fotomaz-2-0000abcd.part");
+  const std::string other = dir_.File("urlaub.part");
+  for (const std::string& path : {old, fresh, other})
+    testkit::WriteFile(path, "x");
+  const timespec longAgo[2] = {{0, UTIME_OMIT}, {time(nullptr) - 11 * 60, 0}};
+  utimensat(AT_FDCWD, old.c_str(), longAgo, 0);
+  utimensat(AT_FDCWD, other.c_str(), longAgo, 0);
+  for (const std::string& path : {old, fresh, other})
+    RemoveIfStaleTemporaryCopy(path);
+  EXPECT_FALSE(Exists(old));
+  EXPECT_TRUE(Exists(fresh));
+  EXPECT_TRUE(Exists(other));
 }
 
 } // namespace

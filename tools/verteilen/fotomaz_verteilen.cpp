@@ -12,6 +12,7 @@
 #include "tools/verteilen/move_log.h"
 #include "tools/verteilen/run_options.h"
 #include "tools/verteilen/stop_signal.h"
+#include "tools/verteilen/test_hooks.h"
 
 #include <cstdio>
 #include <exception>
@@ -116,6 +117,7 @@ ExitStatus Run(const CommandLine& line) {
 } // namespace
 
 int main(int argc, char** argv) {
+  InstallTestHooks();
   const ParsedCommandLine parsed =
       ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
   if (!parsed.error.empty()) {

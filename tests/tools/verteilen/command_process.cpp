@@ -89,6 +89,10 @@ CommandProcess::~CommandProcess() {
   unlink(errPath_.c_str());
 }
 
+std::string CommandProcess::ErrorSoFar() const {
+  return testkit::ReadWholeFile(errPath_);
+}
+
 CommandResult CommandProcess::Wait() {
   CommandResult result;
   int status = 0;

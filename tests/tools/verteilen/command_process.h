@@ -28,6 +28,8 @@ public:
   CommandProcess& operator=(const CommandProcess&) = delete;
 
   pid_t Pid() const { return pid_; }
+  // What the program has written to standard error so far.
+  std::string ErrorSoFar() const;
   CommandResult Wait();
 
 private:

@@ -176,6 +176,9 @@ TEST_F(VerteilenTest, OptionsOverrideTheSettingsFileWhichOverridesTheDialogDefau
 TEST_F(VerteilenTest, BadUsageAndMissingFoldersGiveStatusTwoAndMoveNothing) {
   Jpeg(source_ + "IMG_1.JPG", "2023:05:01 12:07:32");
   const std::string missing = dir_.File("fehlt") + "/";
+  const std::string withNul = dir_.File("nul.ini");
+  testkit::WriteFile(withNul, "[optionenf]\nquellee=" + source_.substr(0, source_.size() - 1) +
+                                  std::string(1, '\0') + "/quelle/\n");
   const Strings folders = Folders();
   const auto with = [&](Strings more) {
     Strings arguments = folders;
@@ -202,6 +205,9 @@ TEST_F(VerteilenTest, BadUsageAndMissingFoldersGiveStatusTwoAndMoveNothing) {
       {{"--ja", "--einstellungen", dir_.File("fehlt.ini"), "--quelle", source_, "--ziel", target_},
        "Die Einstellungsdatei " + dir_.File("fehlt.ini") + " existiert nicht."},
       {with({"--ja", "--protokoll", missing + "protokoll.txt"}), "kann nicht geöffnet werden"},
+      // A NUL inside a stored folder text: cut there it names another folder.
+      {{"--ja", "--einstellungen", withNul, "--ziel", target_},
+       "Der Quellordner existiert nicht (mehr)!"},
       // No terminal to ask on.
       {with({}), "Ohne Terminal kann nicht nachgefragt werden"},
   };
@@ -214,9 +220,6 @@ TEST_F(VerteilenTest, BadUsageAndMissingFoldersGiveStatusTwoAndMoveNothing) {
   }
 }
 
-// A file whose modification time lies before 1980 ends the run with the
-// date conversion error; the log still lists exactly the files that moved,
-// after what it held before.
 // A file whose date cannot be read stays, the run goes on, and the end
 // names every file that stayed, with status 3; a dry run already knows.
 TEST_F(VerteilenTest, FilesThatStayAreNamedAtTheEndWithStatusThree) {

@@ -1,0 +1,175 @@
+// A run that meets faults: every file it cannot date or move stays where it
+// is, is reported with its reason, and the files after it are still sorted.
+
+#include "app/core/distribution_run.h"
+#include "app/core/run_options.h"
+#include "app/core/run_texts.h"
+#include "platform/move_faults.h"
+#include "platform/walk_faults.h"
+#include "tests/app/core/run_fixture.h"
+#include "tests/kit/testkit.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using runtest::FilesBelow;
+using runtest::LocalSeconds;
+using runtest::WriteFileAt;
+using Files = std::vector<std::string>;
+
+class RunFaultsTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    runtest::UseBerlinTime();
+    fs::create_directories(target_);
+    frontEnd_.options.source = source_;
+    frontEnd_.options.target = target_;
+  }
+
+  void Jpeg(const std::string& name) {
+    WriteFileAt(source_ + name, testkit::JpegWithExifDate("2023:05:01 12:07:32"),
+                LocalSeconds(2020, 1, 1, 0, 0, 0));
+  }
+
+  // The reasons of the files that stayed, as "relative path: reason".
+  Files Stayed() const {
+    Files stayed;
+    for (const FileOutcome& outcome : frontEnd_.finishedStayed) {
+      stayed.push_back(outcome.source.substr(dir_.path().size()) + ": " + StayReasonText(outcome));
+    }
+    return stayed;
+  }
+
+  testkit::TempDir dir_;
+  const std::string source_ = dir_.path() + "/quelle/";
+  const std::string target_ = dir_.path() + "/ziel/";
+  runtest::FakeFrontEnd frontEnd_;
+  DistributionRun run_{frontEnd_};
+};
+
+struct RefusalCase {
+  const char* what;
+  MoveFaults faults;
+  FolderStructure structure;
+  std::string reason;
+};
+
+const RefusalCase kRefusals[] = {
+    {"full target", {.targetRefuses = ENOSPC}, FolderStructure::None, "kein Platz im Ziel"},
+    {"read-only target, folder",
+     {.targetRefuses = EROFS},
+     FolderStructure::YearMonth,
+     "Ziel nicht beschreibbar"},
+    {"immutable target",
+     {.targetRefuses = EPERM},
+     FolderStructure::None,
+     "Ziel nicht beschreibbar"},
+    {"name too long",
+     {.targetRefuses = ENAMETOOLONG},
+     FolderStructure::None,
+     "Name im Ziel nicht möglich"},
+    {"name taken again and again",
+     {.targetRefuses = EEXIST},
+     FolderStructure::None,
+     "Name im Ziel belegt"},
+    {"copy fails",
+     {.renameCrossDevice = true, .copyFailsAfterBytes = 0},
+     FolderStructure::None,
+     "Fehler beim Verschieben: Input/output error"},
+};
+
+TEST_F(RunFaultsTest, ARefusedMoveIsReportedWithItsReason) {
+  for (const RefusalCase& c : kRefusals) {
+    SCOPED_TRACE(c.what);
+    Jpeg("a.jpg");
+    Jpeg("b.jpg");
+    frontEnd_.options.structure = c.structure;
+    ScopedMoveFaults faults(c.faults);
+    EXPECT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+    EXPECT_EQ(Stayed(), (Files{"/quelle/a.jpg: " + c.reason, "/quelle/b.jpg: " + c.reason}));
+    EXPECT_EQ(FilesBelow(source_), (Files{"a.jpg", "b.jpg"}));
+    EXPECT_TRUE(FilesBelow(target_).empty());
+  }
+}
+
+TEST_F(RunFaultsTest, WhatTookAFilesPlaceOrCannotBeReadIsReported) {
+  Jpeg("a.jpg");
+  Jpeg("b.jpg");
+  Jpeg("geheim/c.jpg");
+  Jpeg("z.jpg");
+  ScopedWalkFaults faults(
+      {.unreadable = [](const std::string& folder) { return folder.ends_with("/geheim/"); }});
+  frontEnd_.onEvents = [&] {
+    // A FIFO saved in place of b.jpg after the collection must not block.
+    if (frontEnd_.Started() && fs::is_regular_file(source_ + "b.jpg")) {
+      fs::remove(source_ + "b.jpg");
+      mkfifo((source_ + "b.jpg").c_str(), 0600);
+    }
+  };
+  EXPECT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+  EXPECT_EQ(Stayed(),
+            (Files{"/quelle/geheim/: Ordner nicht lesbar", "/quelle/b.jpg: keine reguläre Datei"}));
+  EXPECT_EQ(FilesBelow(target_),
+            (Files{"2023/05/2023-05-01_120732.jpg", "2023/05/2023-05-01_120732_[0001].jpg"}));
+}
+
+// The original name appended to the date may make a name longer than a file
+// system takes: the appended part is cut at a character boundary, the date,
+// counter and extension stay whole.
+TEST_F(RunFaultsTest, LongAppendedNamesAreCutToFit) {
+  frontEnd_.options.keepOriginalName = true;
+  const std::string ascii(240, 'x');
+  std::string umlauts;
+  for (int i = 0; i < 120; ++i)
+    umlauts += "ä";
+  for (const std::string& base : {ascii, umlauts, umlauts + "x"}) {
+    SCOPED_TRACE(base.size());
+    fs::remove_all(target_);
+    Jpeg("1/" + base + ".jpeg");
+    Jpeg("2/" + base + ".jpeg");
+    EXPECT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+    EXPECT_TRUE(frontEnd_.finishedStayed.empty());
+    const Files moved = FilesBelow(target_);
+    ASSERT_EQ(moved.size(), 2u);
+    for (const std::string& path : moved) {
+      const std::string name = path.substr(path.rfind('/') + 1);
+      EXPECT_LE(name.size(), 255u);
+      EXPECT_TRUE(name.starts_with("2023-05-01_120732_xx") ||
+                  name.starts_with("2023-05-01_120732_ä"));
+      EXPECT_TRUE(name.ends_with(".jpeg"));
+      EXPECT_EQ(name.find("\xc3."), std::string::npos) << "a character was split";
+    }
+    EXPECT_EQ(std::count_if(moved.begin(), moved.end(),
+                            [](const std::string& path) { return path.ends_with("_[0001].jpeg"); }),
+              1);
+  }
+}
+
+TEST_F(RunFaultsTest, OldTemporaryCopiesInATargetFolderAreRemoved) {
+  Jpeg("a.jpg");
+  const std::string old = target_ + "2023/05/.fotomaz-7-00000001.part";
+  const std::string fresh = target_ + "2023/05/.fotomaz-8-00000001.part";
+  WriteFileAt(old, "halb", time(nullptr) - 3600);
+  WriteFileAt(fresh, "halb", time(nullptr));
+  EXPECT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+  EXPECT_FALSE(fs::exists(old));
+  EXPECT_TRUE(fs::exists(fresh));
+}
+
+TEST(CheckFoldersTest, AFolderTextHoldingANulNamesNoFolder) {
+  testkit::TempDir dir;
+  RunOptions options;
+  options.source = dir.path() + std::string(1, '\0') + "rest";
+  options.target = dir.path();
+  EXPECT_EQ(CheckFolders(options), FolderCheck::SourceMissing);
+  std::swap(options.source, options.target);
+  EXPECT_EQ(CheckFolders(options), FolderCheck::TargetMissing);
+}
+
+} // namespace

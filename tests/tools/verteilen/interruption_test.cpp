@@ -1,0 +1,204 @@
+// fotomaz-verteilen interrupted and crowded: signals during a copy across
+// file systems, SIGKILL at random moments, and two runs into one target.
+// Whatever happens, no file under a final name is incomplete and every
+// file's content exists at least once.
+
+#include "tests/kit/dated_files.h"
+#include "tests/kit/testkit.h"
+#include "tests/tools/verteilen/command_process.h"
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <map>
+#include <random>
+#include <sys/stat.h>
+#include <thread>
+
+namespace {
+
+namespace fs = std::filesystem;
+using clitest::CommandProcess;
+using Strings = std::vector<std::string>;
+
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+// The hooked build of the command with the given faults.
+class HookedFaults {
+public:
+  explicit HookedFaults(const char* faults) { setenv("FOTOMAZ_TEST_FAULTS", faults, 1); }
+  ~HookedFaults() { unsetenv("FOTOMAZ_TEST_FAULTS"); }
+};
+
+// Distinct bytes of file number id, at least size bytes long.
+std::string Content(int id, size_t size) {
+  std::string bytes = "datei " + std::to_string(id) + "\n";
+  std::mt19937 random(static_cast<unsigned>(id));
+  while (bytes.size() < size)
+    bytes += static_cast<char>(random());
+  return bytes;
+}
+
+// Files below root by name (final names only: temporary copies are not).
+std::map<std::string, std::string> FinalFiles(const std::string& root) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    const std::string name = entry.path().filename().string();
+    if (entry.is_regular_file() && !name.starts_with(".fotomaz-")) {
+      files.emplace(entry.path().string(), testkit::ReadWholeFile(entry.path().string()));
+    }
+  }
+  return files;
+}
+
+class InterruptionTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    testkit::UseBerlinTime();
+    fs::create_directories(source_);
+    fs::create_directories(target_);
+    testkit::WriteFile(settings_, "");
+  }
+
+  void Add(const std::string& name, const std::string& bytes) {
+    testkit::WriteFileAt(source_ + name, bytes, testkit::LocalSeconds(2021, 3, 4, 5, 6, 8));
+  }
+
+  Strings Options(const std::string& source) const {
+    return {"--einstellungen", settings_, "--quelle",  source, "--ziel", target_,
+            "--umbenennen",    "nein",    "--dateien", "alle", "--ja"};
+  }
+
+  testkit::TempDir dir_;
+  // In memory: across file systems from the source, and quick to flush.
+  testkit::TempDir memory_{testkit::TempPlace::Memory};
+  const std::string source_ = dir_.File("quelle") + "/";
+  const std::string target_ = memory_.File("ziel") + "/";
+  const std::string settings_ = dir_.File("leer.ini");
+};
+
+// A stop signal (Ctrl+C, SIGTERM, SIGHUP from a closed terminal) lets the
+// copy in hand finish; a second Ctrl+C abandons it and removes its
+// temporary file.
+TEST_F(InterruptionTest, ASignalFinishesTheCopyInHandASecondAbandonsIt) {
+  struct Case {
+    const char* what;
+    std::vector<int> signals;
+    bool copied;
+  };
+  const Case cases[] = {
+      {"SIGHUP", {SIGHUP}, true},
+      {"SIGTERM", {SIGTERM}, true},
+      {"Ctrl+C twice", {SIGINT, SIGINT}, false},
+  };
+  const std::string big = Content(1, 3 << 20);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove_all(target_);
+    fs::create_directories(target_);
+    Add("a.png", big);
+    Add("b.png", "klein");
+    HookedFaults faults("cross-device,pause-at-half");
+    CommandProcess process(FOTOMAZ_VERTEILEN_HOOKS, Options(source_));
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!Contains(process.ErrorSoFar(), "halb") && std::chrono::steady_clock::now() < deadline)
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    for (const int signal : c.signals) {
+      kill(process.Pid(), signal);
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    const auto result = process.Wait();
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_TRUE(Contains(result.err, "Abgebrochen.")) << result.err;
+    const auto moved = FinalFiles(target_);
+    EXPECT_EQ(moved.size(), c.copied ? 1u : 0u);
+    EXPECT_EQ(fs::exists(source_ + "a.png"), !c.copied);
+    EXPECT_EQ(c.copied ? moved.begin()->second : testkit::ReadWholeFile(source_ + "a.png"), big);
+    EXPECT_TRUE(fs::exists(source_ + "b.png"));
+    for (const auto& entry : fs::recursive_directory_iterator(target_))
+      EXPECT_FALSE(entry.path().filename().string().starts_with(".fotomaz-")) << entry.path();
+    fs::remove_all(source_);
+    fs::create_directories(source_);
+  }
+}
+
+// SIGKILL at random moments of a run across file systems, then a clean run.
+TEST_F(InterruptionTest, KilledAtRandomMomentsNoFileIsIncompleteOrLost) {
+  constexpr int kFiles = 2000;
+  constexpr int kKills = 20;
+  std::map<std::string, std::string> originals; // by file name
+  for (int id = 0; id < kFiles; ++id) {
+    const std::string name = "bild" + std::to_string(id) + ".png";
+    originals[name] = Content(id, 8192 + static_cast<size_t>(id % 7) * 4096);
+    Add("ordner" + std::to_string(id % 20) + "/" + name, originals[name]);
+  }
+  // Every content complete at least once, and no final name incomplete.
+  const auto check = [&] {
+    std::map<std::string, int> complete;
+    for (const std::string& root : {source_, target_}) {
+      for (const auto& [path, bytes] : FinalFiles(root)) {
+        // A kill between placing a copy and removing its source leaves the
+        // file twice, complete; the next run numbers the second.
+        std::string name = fs::path(path).filename().string();
+        if (const size_t counter = name.find("_["); counter != std::string::npos) {
+          name.erase(counter, name.find(']', counter) + 1 - counter);
+        }
+        ASSERT_TRUE(originals.count(name)) << path;
+        ASSERT_EQ(bytes, originals[name]) << "incomplete: " << path;
+        ++complete[name];
+      }
+    }
+    ASSERT_EQ(complete.size(), originals.size());
+  };
+
+  HookedFaults faults("cross-device");
+  std::mt19937 random(20261208);
+  for (int kill = 0; kill < kKills; ++kill) {
+    CommandProcess process(FOTOMAZ_VERTEILEN_HOOKS, Options(source_));
+    std::this_thread::sleep_for(std::chrono::milliseconds(random() % 150));
+    ::kill(process.Pid(), SIGKILL);
+    process.Wait();
+    check();
+  }
+  const auto last = CommandProcess(FOTOMAZ_VERTEILEN_HOOKS, Options(source_)).Wait();
+  EXPECT_EQ(last.status, 0) << last.err;
+  check();
+  EXPECT_EQ(FinalFiles(source_).size(), 0u);
+  EXPECT_GE(FinalFiles(target_).size(), static_cast<size_t>(kFiles));
+}
+
+// Two runs fill one target with files of the same names at once: each takes
+// another free number when it loses a name; nothing stays behind in silence
+// and nothing is replaced.
+TEST_F(InterruptionTest, TwoRunsIntoOneTargetLoseNoFile) {
+  constexpr int kFilesPerRun = 300;
+  const std::string other = dir_.File("quelle2") + "/";
+  fs::create_directories(other);
+  std::map<std::string, int> contents;
+  for (int id = 0; id < 2 * kFilesPerRun; ++id) {
+    const std::string bytes = testkit::JpegWithExifDate("2023:05:01 12:07:32") + Content(id, 64);
+    contents[bytes] = 0;
+    testkit::WriteFile((id < kFilesPerRun ? source_ : other) + "b" + std::to_string(id) + ".jpg",
+                       bytes);
+  }
+  Strings first = Options(source_), second = Options(other);
+  first[first.size() - 4] = second[second.size() - 4] = "ja"; // renamed after the date
+  CommandProcess a(FOTOMAZ_VERTEILEN, first);
+  CommandProcess b(FOTOMAZ_VERTEILEN, second);
+  const auto resultA = a.Wait();
+  const auto resultB = b.Wait();
+  EXPECT_EQ(resultA.status, 0) << resultA.err;
+  EXPECT_EQ(resultB.status, 0) << resultB.err;
+  for (const auto& [path, bytes] : FinalFiles(target_)) {
+    ASSERT_TRUE(contents.count(bytes)) << path;
+    ++contents[bytes];
+  }
+  for (const auto& [bytes, count] : contents)
+    EXPECT_EQ(count, 1);
+}
+
+} // namespace

@@ -1,0 +1,43 @@
+#include "tools/verteilen/test_hooks.h"
+
+#ifdef FOTOMAZ_TEST_HOOKS
+
+#include "platform/move_faults.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+void PauseAtHalf(CopyStep step) {
+  if (step != CopyStep::HalfWritten) return;
+  (void)!write(STDERR_FILENO, "halb\n", 5);
+  // Signals interrupt a sleep; the pause lasts its full time anyway.
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+  while (std::chrono::steady_clock::now() < end)
+    std::this_thread::sleep_until(end);
+}
+
+} // namespace
+
+void InstallTestHooks() {
+  const char* setting = std::getenv("FOTOMAZ_TEST_FAULTS");
+  if (!setting) return;
+  MoveFaults& faults = ActiveFaults<MoveFaults>();
+  std::istringstream words(setting);
+  std::string word;
+  while (std::getline(words, word, ',')) {
+    if (word == "cross-device") faults.renameCrossDevice = true;
+    if (word == "pause-at-half") faults.afterStep = PauseAtHalf;
+  }
+}
+
+#else
+
+void InstallTestHooks() {}
+
+#endif
