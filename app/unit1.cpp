@@ -2,10 +2,12 @@
 
 #include "app/core/distribution_run.h"
 #include "app/core/run_options.h"
+#include "app/core/undo_run.h"
 #include "app/distribute_icon.h"
 #include "app/program_title.h"
 #include "app/window_front_end.h"
 #include "platform/modal.h"
+#include "platform/user_folders.h"
 #include "settings/control_placement.h"
 #include "settings/formstate.h"
 #include "settings/optionenu.h"
@@ -67,6 +69,7 @@ void TForm1::CreateMenu() {
   MainMenu1->setObjectName("MainMenu1");
   Datei1 = MainMenu1->addMenu("Datei");
   Datei1->setObjectName("Datei1");
+  Rueckgaengig1 = AddItem(Datei1, "Rueckgaengig1", "Letzte Verteilung rückgängig machen…");
   Beenden1 = AddItem(Datei1, "Beenden1", "Beenden");
   Beenden1->setShortcut(QKeySequence(Qt::Key_Escape));
   Optionen1 = MainMenu1->addMenu("Optionen");
@@ -117,6 +120,8 @@ void TForm1::CreateControls() {
 void TForm1::ConnectHandlers() {
   // Every handler runs guarded: an error ends it and shows the general error box.
   connect(okb, &QPushButton::clicked, this, GuardedHandler(this, &TForm1::okbClick));
+  connect(Rueckgaengig1, &QAction::triggered, this,
+          GuardedHandler(this, &TForm1::Rueckgaengig1Click));
   connect(Beenden1, &QAction::triggered, this, GuardedHandler(this, &TForm1::Beenden1Click));
   connect(Einstellungen1, &QAction::triggered, this,
           GuardedHandler(this, &TForm1::Einstellungen1Click));
@@ -128,10 +133,12 @@ void TForm1::SetOptions(Toptionenf* options) {
   options_ = options;
   frontEnd_ = std::make_unique<WindowFrontEnd>(statusbarp, pb, verteilelb, *options);
   run_ = std::make_unique<DistributionRun>(*frontEnd_);
+  run_->RecordInto(RunRecordFolder());
+  undo_ = std::make_unique<UndoRun>(*frontEnd_, RunRecordFolder());
 }
 
 bool TForm1::Distributing() const {
-  return run_ && run_->Running();
+  return (run_ && run_->Running()) || (undo_ && undo_->Running());
 }
 
 FolderMirrors TForm1::Mirrors() const {
@@ -153,6 +160,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
   // the window once the run has returned.
   if (Distributing()) {
     run_->RequestStop();
+    undo_->RequestStop();
     closeAfterRun_ = true;
     event->ignore();
     return;
@@ -191,6 +199,16 @@ void TForm1::okbClick() {
 void TForm1::StartDistribution() {
   if (!run_) return;
   RunGuarded([this] { run_->DistributeFiles(); });
+  if (closeAfterRun_) {
+    closeAfterRun_ = false;
+    close();
+  }
+}
+
+void TForm1::Rueckgaengig1Click() {
+  // As a second click on the button: ignored while a run is in progress.
+  if (!undo_ || Distributing()) return;
+  RunGuarded([this] { undo_->TakeBack(); });
   if (closeAfterRun_) {
     closeAfterRun_ = false;
     close();

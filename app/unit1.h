@@ -7,6 +7,7 @@
 #include <string>
 
 class DistributionRun;
+class UndoRun;
 class WindowFrontEnd;
 class QAction;
 class QLabel;
@@ -36,7 +37,7 @@ public:
   QProgressBar* Progress() const { return pb; }
   QListWidget* FileList() const { return verteilelb; }
 
-  // True while a distribution run is in progress.
+  // True while a distribution run or an undo is in progress.
   bool Distributing() const;
 
 protected:
@@ -54,6 +55,7 @@ private:
   void FormCreate();
   void FormClose();
   void okbClick();
+  void Rueckgaengig1Click();
   void Beenden1Click();
   void Einstellungen1Click();
   void Spende1Click();
@@ -63,6 +65,7 @@ private:
   Toptionenf* options_ = nullptr;
   std::unique_ptr<WindowFrontEnd> frontEnd_;
   std::unique_ptr<DistributionRun> run_;
+  std::unique_ptr<UndoRun> undo_;
   // A close came during the run; the window closes once the run has returned.
   bool closeAfterRun_ = false;
 
@@ -78,6 +81,7 @@ private:
   // target folders itself, so it stays empty.
   QListView* verteileflb = nullptr;
   QMenu* Datei1 = nullptr;
+  QAction* Rueckgaengig1 = nullptr;
   QAction* Beenden1 = nullptr;
   QMenu* Optionen1 = nullptr;
   QAction* Einstellungen1 = nullptr;

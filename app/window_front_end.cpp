@@ -76,8 +76,24 @@ void WindowFrontEnd::Finished(const std::string& folder, const std::vector<FileO
   if (CurrentModal().Confirm(kOpenTargetQuestion)) CurrentModal().OpenFolder(folder);
 }
 
-std::string StayedWarningText(const std::vector<FileOutcome>& stayed) {
-  std::string text = std::to_string(stayed.size()) + " Dateien wurden nicht verschoben:";
+void WindowFrontEnd::RecordUnavailable(const std::string& message) {
+  CurrentModal().Error(message);
+}
+
+bool WindowFrontEnd::ConfirmUndo(size_t count) {
+  return CurrentModal().Confirm(UndoQuestion(count));
+}
+
+void WindowFrontEnd::NothingToUndo() {
+  CurrentModal().Information(kNothingToUndoText);
+}
+
+void WindowFrontEnd::UndoFinished(const std::vector<FileOutcome>& stayed) {
+  if (!stayed.empty()) CurrentModal().Warning(StayedWarningText(stayed, kNotPutBackHeading));
+}
+
+std::string StayedWarningText(const std::vector<FileOutcome>& stayed, const char* heading) {
+  std::string text = std::to_string(stayed.size()) + heading;
   const size_t listed = std::min(stayed.size(), kStayedListed);
   for (size_t i = 0; i < listed; ++i)
     text += "\n" + EscapeText(stayed[i].source) + ": " + StayReasonText(stayed[i]);

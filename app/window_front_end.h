@@ -11,11 +11,14 @@ class QListWidget;
 class QProgressBar;
 class Toptionenf;
 
-// The warning shown at the end of a run when files stayed: "N Dateien wurden
-// nicht verschoben:", then the first kStayedListed paths with their reasons,
-// then "… und M weitere" for the rest.
+// The warning shown at the end of a run when files stayed: heading ("N
+// Dateien wurden nicht verschoben:"), then the first kStayedListed paths with
+// their reasons, then "… und M weitere" for the rest.
 inline constexpr size_t kStayedListed = 20;
-std::string StayedWarningText(const std::vector<FileOutcome>& stayed);
+inline constexpr char kNotMovedHeading[] = " Dateien wurden nicht verschoben:";
+inline constexpr char kNotPutBackHeading[] = " Dateien wurden nicht zurückgelegt:";
+std::string StayedWarningText(const std::vector<FileOutcome>& stayed,
+                              const char* heading = kNotMovedHeading);
 
 class WindowFrontEnd final : public RunFrontEnd {
 public:
@@ -34,7 +37,11 @@ public:
 
   bool ConfirmStart(size_t count) override;
   void NothingFound() override;
+  void RecordUnavailable(const std::string& message) override;
   void Finished(const std::string& folder, const std::vector<FileOutcome>& stayed) override;
+  bool ConfirmUndo(size_t count) override;
+  void NothingToUndo() override;
+  void UndoFinished(const std::vector<FileOutcome>& stayed) override;
 
 private:
   Panel* statusbarp_;

@@ -51,6 +51,10 @@ public:
   bool ConfirmStart(size_t) override { return true; }
   void NothingFound() override {}
   void Finished(const std::string&, const std::vector<FileOutcome>&) override {}
+  void RecordUnavailable(const std::string&) override {}
+  bool ConfirmUndo(size_t) override { return true; }
+  void NothingToUndo() override {}
+  void UndoFinished(const std::vector<FileOutcome>&) override {}
 
 private:
   RunOptions options_;

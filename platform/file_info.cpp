@@ -37,7 +37,7 @@ bool FileExistsIgnoringCase(const std::string& folder, const std::string& name) 
   return false;
 }
 
-std::error_code CreateFolderTree(const std::string& path) {
+std::error_code CreateFolderTree(const std::string& path, std::vector<std::string>* created) {
   if (path.empty() || ContainsNul(path)) return SystemError(EINVAL);
   if (DirectoryExists(path)) return {};
   // A new folder is a new entry in the target, refused like a file.
@@ -45,12 +45,21 @@ std::error_code CreateFolderTree(const std::string& path) {
   // Create each level from the top; a level that exists already is fine.
   for (size_t end = path.find(kPathSeparator, 1);; end = path.find(kPathSeparator, end + 1)) {
     const std::string level = path.substr(0, end);
-    if (!level.empty() && mkdir(level.c_str(), 0777) != 0 && errno != EEXIST) {
-      return SystemError(errno);
+    if (!level.empty()) {
+      if (mkdir(level.c_str(), 0777) == 0) {
+        if (created) created->push_back(level);
+      } else if (errno != EEXIST) {
+        return SystemError(errno);
+      }
     }
     if (end == std::string::npos) break;
   }
   return DirectoryExists(path) ? std::error_code() : SystemError(ENOTDIR);
+}
+
+bool EntryExists(const std::string& path) {
+  struct stat st {};
+  return !path.empty() && !ContainsNul(path) && lstat(path.c_str(), &st) == 0;
 }
 
 bool IsReadOnlyFile(const std::string& path) {

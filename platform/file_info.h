@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <vector>
 
 // True when path names an existing folder (links followed).
 bool DirectoryExists(const std::string& path);
@@ -17,7 +18,13 @@ bool FileExistsIgnoringCase(const std::string& folder, const std::string& name);
 
 // Creates path and every missing parent folder. No error when path is a
 // folder afterwards; otherwise the system's error of the level that failed.
-std::error_code CreateFolderTree(const std::string& path);
+// The levels it made are appended to created, when given, top first.
+std::error_code CreateFolderTree(const std::string& path,
+                                 std::vector<std::string>* created = nullptr);
+
+// True when path names an entry of any kind (links not followed, so a
+// broken link counts).
+bool EntryExists(const std::string& path);
 
 // The read-only attribute: the owner has no write permission on the file.
 // False for a file that does not exist.

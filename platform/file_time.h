@@ -47,6 +47,9 @@ LocalDateTime UnpackFileTime(int32_t packed);
 // 2107.
 LocalDateTime FileModificationTime(const std::string& path);
 
+// The local date and time now.
+LocalDateTime CurrentLocalTime();
+
 // Re-reads the time zone setting (TZ); a run calls it once at its start so a
 // changed zone applies to it.
 void RefreshTimeZone();

@@ -1,5 +1,6 @@
 #include "platform/move_file.h"
 
+#include "platform/directory_walk.h"
 #include "platform/move_faults.h"
 #include "platform/path_text.h"
 #include "platform/write_all.h"
@@ -409,6 +410,15 @@ bool IsTemporaryCopyName(const std::string& name) {
   constexpr std::string_view prefix = ".fotomaz-", suffix = ".part";
   return name.size() > prefix.size() + suffix.size() && name.starts_with(prefix) &&
          name.ends_with(suffix);
+}
+
+void RemoveTemporaryCopiesOf(const std::string& folder, long pid) {
+  const std::string prefix = ".fotomaz-" + std::to_string(pid) + "-";
+  for (const std::string& name : ListFolderNames(folder)) {
+    if (IsTemporaryCopyName(name) && name.starts_with(prefix)) {
+      unlink((WithBackslash(folder) + name).c_str());
+    }
+  }
 }
 
 void RemoveIfStaleTemporaryCopy(const std::string& path) {

@@ -50,6 +50,10 @@ void AbandonCopyInHand();
 // ".fotomaz-*.part": such files are never collected as the user's files.
 bool IsTemporaryCopyName(const std::string& name);
 
+// Removes from folder the temporary files of moves made by process pid (a
+// run that was killed): they are that run's alone.
+void RemoveTemporaryCopiesOf(const std::string& folder, long pid);
+
 // Removes the temporary file of an interrupted move at path when it was last
 // modified more than kStaleCopyMinutes ago (a live move's file is never that
 // old); a path of any other name is left alone.

@@ -14,3 +14,7 @@ std::string ProgramDir() {
   const std::string exe = ProgramFilePath();
   return exe.substr(0, exe.rfind(kPathSeparator) + 1);
 }
+
+long CurrentProcessId() {
+  return static_cast<long>(getpid());
+}

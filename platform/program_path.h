@@ -11,3 +11,6 @@ std::string ProgramFilePath();
 
 // The folder of the running program, ending in a path separator.
 std::string ProgramDir();
+
+// The running process's id (names files that no other run may share).
+long CurrentProcessId();

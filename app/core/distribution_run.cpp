@@ -4,6 +4,7 @@
 #include "app/core/file_collection.h"
 #include "app/core/file_date.h"
 #include "app/core/run_front_end.h"
+#include "app/core/run_record.h"
 #include "app/core/run_texts.h"
 #include "app/core/target_folders.h"
 #include "app/core/target_name.h"
@@ -22,34 +23,6 @@ namespace {
 // run is filling the same folder) gets a fresh listing and another try, as
 // long as the race goes on, up to this many tries per file.
 constexpr int kMoveAttempts = 100;
-
-FileOutcome Stayed(const std::string& source, StayReason reason, std::string detail = {}) {
-  return {source, FileResult::Stayed, {}, reason, std::move(detail)};
-}
-
-// The reason a move or a folder creation failed for.
-FileOutcome Failure(const std::string& source, MoveOutcome outcome, std::error_code error) {
-  switch (outcome) {
-  case MoveOutcome::NoSpace:
-    return Stayed(source, StayReason::NoSpace);
-  case MoveOutcome::NotWritable:
-    return Stayed(source, StayReason::TargetNotWritable);
-  case MoveOutcome::NameNotPossible:
-    return Stayed(source, StayReason::NameNotPossible);
-  case MoveOutcome::TargetTaken:
-    return Stayed(source, StayReason::NameTaken);
-  case MoveOutcome::SourceChanged:
-    return Stayed(source, StayReason::ChangedWhileMoving);
-  case MoveOutcome::NotRegularFile:
-    return Stayed(source, StayReason::NotRegularFile);
-  case MoveOutcome::Moved:
-  case MoveOutcome::NotFound:
-  case MoveOutcome::Abandoned:
-  case MoveOutcome::Failed:
-    break;
-  }
-  return Stayed(source, StayReason::MoveError, error.message());
-}
 
 // Whether the lowered name is planned or a numbered variant of it.
 bool IsPlannedOrNumbered(const std::string& name, const std::string& planned) {
@@ -87,9 +60,25 @@ bool AlreadyInPlace(const std::string& source, const SourceName& parts, const st
   return sourceFolder && sourceFolder == targets.IdentityOfFolder(folder);
 }
 
-FileOutcome MoveIntoFolder(const std::string& source, const SourceName& parts,
-                           const std::string& folder, const PlannedName& planned, bool createFolder,
-                           TargetFolders& targets, MoveMode mode) {
+// The file in hand.
+struct FileInHand {
+  const std::string& source;
+  const SourceName& parts;
+  const FileStatus& status;
+};
+
+// What the file looks like where it landed (as it was, when that cannot be
+// seen: the record then holds what it knew).
+RecordedFile Landed(const std::string& target, const FileStatus& before) {
+  const FileStatusResult landed = StatusOf(target);
+  return RecordedFileOf(landed.status ? *landed.status : before);
+}
+
+FileOutcome MoveIntoFolder(const FileInHand& file, const std::string& folder,
+                           const PlannedName& planned, bool createFolder, TargetFolders& targets,
+                           MoveMode mode, RunRecordWriter* record) {
+  const std::string& source = file.source;
+  const SourceName& parts = file.parts;
   const std::string fitted = FittedName(planned);
   MoveResult last{MoveOutcome::TargetTaken, {}};
   for (int attempt = 0; attempt < kMoveAttempts; ++attempt) {
@@ -97,36 +86,43 @@ FileOutcome MoveIntoFolder(const std::string& source, const SourceName& parts,
     TargetFolderIndex* index = targets.Prepare(folder, createFolder, &creation);
     if (!index) {
       if (!creation) creation = std::make_error_code(std::errc::no_such_file_or_directory);
-      return Failure(source, OutcomeOfError(creation), creation);
+      return FailedMoveOutcome(source, OutcomeOfError(creation), creation);
     }
     if (AlreadyInPlace(source, parts, folder, fitted, targets)) {
       return {source, FileResult::InPlace, source, {}, {}};
     }
     const std::string name = FreeName(planned, fitted, *index);
-    if (name.empty()) return Stayed(source, StayReason::NameTaken);
+    if (name.empty()) return StayedOutcome(source, StayReason::NameTaken);
     const std::string target = JoinPath(folder, name);
-    last = mode == MoveMode::Plan ? MoveResult{MoveOutcome::Moved, {}}
-                                  : MoveFileNoReplace(source, target);
+    if (mode == MoveMode::Plan) {
+      last = {MoveOutcome::Moved, {}};
+    } else {
+      // The intent comes first: a run killed during the move can be taken
+      // back by looking where the file is.
+      if (record) record->Intent(source, target, RecordedFileOf(file.status));
+      last = MoveFileNoReplace(source, target);
+    }
     switch (last.outcome) {
     case MoveOutcome::Moved:
       index->Add(name);
       targets.NoteRemoved(FolderOf(source), parts.name);
+      if (record) record->Done(source, target, Landed(target, file.status));
       return {source, FileResult::Moved, target, {}, {}};
     case MoveOutcome::SourceChanged:
       index->Add(name); // the complete copy holds that name now
-      return Failure(source, last.outcome, last.error);
+      return FailedMoveOutcome(source, last.outcome, last.error);
     case MoveOutcome::NotFound:
       // The source itself gone is no race to retry.
-      if (!IdentityOf(source)) return Failure(source, MoveOutcome::Failed, last.error);
+      if (!IdentityOf(source)) return FailedMoveOutcome(source, MoveOutcome::Failed, last.error);
       [[fallthrough]];
     case MoveOutcome::TargetTaken:
       targets.Forget(folder);
       break;
     default:
-      return Failure(source, last.outcome, last.error);
+      return FailedMoveOutcome(source, last.outcome, last.error);
     }
   }
-  return Failure(source, last.outcome, last.error);
+  return FailedMoveOutcome(source, last.outcome, last.error);
 }
 
 } // namespace
@@ -155,7 +151,7 @@ RunOutcome DistributionRun::Distribute() {
   frontEnd_.ShowCollectedFiles(files_);
   stayed_.clear();
   for (const std::string& folder : unreadable)
-    Report(Stayed(folder, StayReason::FolderUnreadable));
+    Report(StayedOutcome(folder, StayReason::FolderUnreadable));
   if (stopRequested_) {
     frontEnd_.EndWait();
     return RunOutcome::Stopped;
@@ -169,10 +165,23 @@ RunOutcome DistributionRun::Distribute() {
     frontEnd_.EndWait();
     return RunOutcome::Declined;
   }
+  record_.reset();
+  if (mode_ == MoveMode::Move && recordFolder_) {
+    try {
+      record_.emplace(*recordFolder_, RecordKind::Distribution, start);
+    } catch (const RunRecordError& error) {
+      // Without a record the run could not be taken back: it does not start.
+      frontEnd_.EndWait();
+      frontEnd_.RecordUnavailable(error.what());
+      return RunOutcome::NotRecorded;
+    }
+  }
 
   const int maximum = static_cast<int>(files_.size()) - 1;
   frontEnd_.SetProgressMaximum(maximum);
   TargetFolders targets(mode_);
+  if (record_)
+    targets.OnFolderCreated([this](const std::string& folder) { record_->FolderCreated(folder); });
   std::string lastFolder;
   for (size_t i = 0; i < files_.size(); ++i) {
     frontEnd_.ProcessEvents();
@@ -207,21 +216,22 @@ FileOutcome DistributionRun::DistributeFile(const std::string& source, TargetFol
   // FIFO put in its place must not be read, it would block.
   const FileStatusResult found = StatusOf(source);
   if (!found.status)
-    return Stayed(source, StayReason::DateUnreadable, DateConversionError().what());
-  if (!found.status->regular) return Stayed(source, StayReason::NotRegularFile);
+    return StayedOutcome(source, StayReason::DateUnreadable, DateConversionError().what());
+  if (!found.status->regular) return StayedOutcome(source, StayReason::NotRegularFile);
   FileDate date;
   try {
     if (AsciiLowered(parts.extension).find(".jp") != std::string::npos) ReadExifDate(source, date);
     if (date.year.empty()) ReadFileDate(source, date);
   } catch (const std::exception& error) {
     // This file stays; the files after it are still sorted.
-    return Stayed(source, StayReason::DateUnreadable, error.what());
+    return StayedOutcome(source, StayReason::DateUnreadable, error.what());
   }
   const PlannedName planned = LoweredName(
       DecideTargetName(source, parts, DateStamp(date), options, found.status->readOnly));
   folder = TargetFolder(target, date, options.structure);
   // Without a target folder a relative path would land the file anywhere.
-  if (target.empty()) return Stayed(source, StayReason::MoveError, kNoTargetFolderText);
-  return MoveIntoFolder(source, parts, folder, planned, StructureCreatesFolders(options.structure),
-                        targets, mode_);
+  if (target.empty()) return StayedOutcome(source, StayReason::MoveError, kNoTargetFolderText);
+  return MoveIntoFolder({source, parts, *found.status}, folder, planned,
+                        StructureCreatesFolders(options.structure), targets, mode_,
+                        record_ ? &*record_ : nullptr);
 }

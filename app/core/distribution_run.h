@@ -5,6 +5,9 @@
 
 #include "app/core/file_outcome.h"
 #include "app/core/move_mode.h"
+#include "app/core/run_record.h"
+
+#include <optional>
 
 #include <string>
 #include <vector>
@@ -17,6 +20,7 @@ enum class RunOutcome {
   NothingFound,   // no file of the chosen kinds
   Declined,       // the user did not want to start
   Stopped,        // a stop was requested; the files handled so far are moved
+  NotRecorded,    // its record could not be made, so it did not start
   Completed,
 };
 
@@ -30,6 +34,10 @@ public:
   // the run at that file and is passed on; the files before it stay moved
   // and the wait cursor is ended.
   RunOutcome DistributeFiles();
+
+  // Every real run is recorded in folder, so it can be taken back
+  // (run_record.h); without a folder, nothing is recorded.
+  void RecordInto(std::string folder) { recordFolder_ = std::move(folder); }
 
   bool Running() const { return running_; }
   // Ends a run in progress after the file in hand (the window is closing).
@@ -53,6 +61,8 @@ private:
 
   std::vector<std::string> files_;
   std::vector<FileOutcome> stayed_;
+  std::optional<std::string> recordFolder_;
+  std::optional<RunRecordWriter> record_;
   bool running_ = false;
   bool stopRequested_ = false;
 };

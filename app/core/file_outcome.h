@@ -1,10 +1,14 @@
 #pragma once
 // What became of one file of a run, as the run reports it to its front end.
 
+#include "platform/move_file.h"
+
 #include <string>
+#include <system_error>
 
 enum class FileResult {
   Moved,   // at its target now (in a dry run: would be moved there)
+  Back,    // an undo put it back at its old place (in a dry run: would)
   InPlace, // already where it belongs (its target is the file itself, or a
            // numbered variant of its name in its target folder): left alone,
            // not a failure
@@ -22,6 +26,10 @@ enum class StayReason {
   NotRegularFile,     // a FIFO, device or folder took the file's place
   FolderUnreadable,   // a folder of the source tree could not be read (source: the folder)
   MoveError,          // any other failure (detail: the system's error text)
+  // Taking a run back (the source is where the file went, the target its old place):
+  ChangedSinceRun, // the file at the target is not the one the run moved there
+  GoneSinceRun,    // no file is at the target any more
+  OldPlaceTaken,   // another file has the old path
 };
 
 struct FileOutcome {
@@ -31,3 +39,11 @@ struct FileOutcome {
   StayReason reason{}; // Stayed: why
   std::string detail;  // DateUnreadable, MoveError: the error's own text
 };
+
+// A file that stayed for reason.
+FileOutcome StayedOutcome(const std::string& source, StayReason reason, std::string detail = {});
+
+// A file that stayed because its move (or the creation of its folder) ended
+// in outcome, with the system's error behind it.
+FileOutcome FailedMoveOutcome(const std::string& source, MoveOutcome outcome,
+                              std::error_code error);

@@ -37,6 +37,9 @@ public:
   virtual bool ConfirmStart(size_t count) = 0;
   // No file of the chosen kinds was found; the run ends.
   virtual void NothingFound() = 0;
+  // The run's record could not be made (the message names its file); the
+  // run does not start.
+  virtual void RecordUnavailable(const std::string& message) = 0;
   // What became of one file. An error it throws (a log that cannot be
   // written) ends the run like an error of the run itself.
   virtual void FileDone([[maybe_unused]] const FileOutcome& outcome) {}
@@ -44,4 +47,12 @@ public:
   // (no trailing separator for the year, month and day structures), and
   // stayed lists the files and folders that stayed, in the run's order.
   virtual void Finished(const std::string& folder, const std::vector<FileOutcome>& stayed) = 0;
+
+  // Taking a run back (undo_run.h): count files are to go back: start?
+  virtual bool ConfirmUndo(size_t count) = 0;
+  // There is no run to take back.
+  virtual void NothingToUndo() = 0;
+  // The undo went through every file; stayed lists those that did not go
+  // back.
+  virtual void UndoFinished(const std::vector<FileOutcome>& stayed) = 0;
 };

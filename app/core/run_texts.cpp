@@ -4,6 +4,10 @@ std::string FoundFilesText(size_t count) {
   return "Insgesamt " + std::to_string(count) + " Dateien gefunden.";
 }
 
+std::string UndoQuestion(size_t count) {
+  return std::to_string(count) + " Dateien an ihren alten Platz zurücklegen?";
+}
+
 std::string StayReasonText(const FileOutcome& outcome) {
   switch (outcome.reason) {
   case StayReason::DateUnreadable:
@@ -22,6 +26,12 @@ std::string StayReasonText(const FileOutcome& outcome) {
     return kNotRegularFileText;
   case StayReason::FolderUnreadable:
     return kFolderUnreadableText;
+  case StayReason::ChangedSinceRun:
+    return kChangedSinceRunText;
+  case StayReason::GoneSinceRun:
+    return kGoneSinceRunText;
+  case StayReason::OldPlaceTaken:
+    return kOldPlaceTakenText;
   case StayReason::MoveError:
     break;
   }

@@ -30,6 +30,14 @@ inline constexpr char kMoveErrorText[] = "Fehler beim Verschieben: ";
 // The detail of a move without a target folder text.
 inline constexpr char kNoTargetFolderText[] = "kein Zielordner gewählt";
 
+inline constexpr char kChangedSinceRunText[] = "seit der Verteilung geändert";
+inline constexpr char kGoneSinceRunText[] = "nicht mehr am Ziel";
+inline constexpr char kOldPlaceTakenText[] = "alter Platz belegt";
+
+inline constexpr char kNothingToUndoText[] = "Keine Verteilung zum Rückgängigmachen gefunden.";
+// "N Dateien an ihren alten Platz zurücklegen?"
+std::string UndoQuestion(size_t count);
+
 // "Insgesamt N Dateien gefunden."
 std::string FoundFilesText(size_t count);
 

@@ -72,7 +72,13 @@ TargetFolderIndex* TargetFolders::Prepare(const std::string& folder, bool create
   if (!DirectoryExists(folder)) {
     if (!create) return nullptr;
     if (mode_ == MoveMode::Plan) return PlanFolder(folder);
-    if (const std::error_code created = CreateFolderTree(folder)) {
+    std::vector<std::string> levels;
+    const std::error_code created = CreateFolderTree(folder, &levels);
+    if (folderCreated_) {
+      for (const std::string& level : levels)
+        folderCreated_(level);
+    }
+    if (created) {
       if (error) *error = created;
       return nullptr;
     }

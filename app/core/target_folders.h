@@ -7,6 +7,7 @@
 #include "platform/file_info.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -53,6 +54,10 @@ public:
   // The identity of a folder Prepare has listed (nothing for a folder that
   // Plan mode only pretends to create).
   std::optional<FileIdentity> IdentityOfFolder(const std::string& folder);
+  // Called with every folder Prepare creates (each level of a tree).
+  void OnFolderCreated(std::function<void(const std::string&)> observer) {
+    folderCreated_ = std::move(observer);
+  }
   // Drops what is known of folder, so the next Prepare looks again.
   void Forget(const std::string& folder);
   // A file named name left folder; updates its index if it has one.
@@ -63,6 +68,7 @@ private:
   TargetFolderIndex* PlanFolder(const std::string& folder);
 
   MoveMode mode_ = MoveMode::Move;
+  std::function<void(const std::string&)> folderCreated_;
   std::unordered_map<std::string, FileIdentity> identities_;
   std::map<FileIdentity, TargetFolderIndex> indexes_;
   // Plan mode only: folders that would have been created, by path, and the

@@ -94,8 +94,8 @@ TEST_F(MainWindowTest, StartsWithItsTitleFixedLayoutAndMenu) {
     for (QAction* item : top->menu()->actions())
       menu << "  " + item->text();
   }
-  EXPECT_EQ(menu, (QStringList{"Datei", "  Beenden", "Optionen", "  Einstellungen", "?", "  Spende",
-                               "  ", "  Info"}));
+  EXPECT_EQ(menu, (QStringList{"Datei", "  Letzte Verteilung rückgängig machen…", "  Beenden",
+                               "Optionen", "  Einstellungen", "?", "  Spende", "  ", "  Info"}));
   EXPECT_EQ(Find<QAction>("Beenden1")->shortcut(), QKeySequence(Qt::Key_Escape));
 }
 

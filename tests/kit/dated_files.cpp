@@ -52,4 +52,24 @@ std::vector<std::string> FilesBelow(const std::string& root) {
   return files;
 }
 
+std::vector<std::string> ExactTree(const std::string& root) {
+  std::vector<std::string> lines;
+  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    struct stat st {};
+    if (lstat(entry.path().c_str(), &st) != 0) continue;
+    std::string line =
+        fs::relative(entry.path(), root).string() + " mode " + std::to_string(st.st_mode & 07777);
+    if (S_ISREG(st.st_mode)) {
+      line += " size " + std::to_string(st.st_size) + " time " + std::to_string(st.st_mtim.tv_sec) +
+              "." + std::to_string(st.st_mtim.tv_nsec) + " content " +
+              ReadWholeFile(entry.path().string());
+    } else if (S_ISDIR(st.st_mode)) {
+      line += " folder";
+    }
+    lines.push_back(std::move(line));
+  }
+  std::sort(lines.begin(), lines.end());
+  return lines;
+}
+
 } // namespace testkit

@@ -25,4 +25,9 @@ void SetModifiedTime(const std::string& path, time_t modified);
 // Every regular file below root, as paths relative to root, sorted.
 std::vector<std::string> FilesBelow(const std::string& root);
 
+// Every entry below root, sorted, one line each: a folder by its relative
+// path and mode, a file also by its content, size and modification time to
+// the nanosecond. Equal trees have equal lines (folder times aside).
+std::vector<std::string> ExactTree(const std::string& root);
+
 } // namespace testkit

@@ -128,6 +128,11 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       value = option.substr(equals + 1);
       option.resize(equals);
     }
+    // The one option whose value may be left out.
+    if (option == "--rueckgaengig") {
+      line.undoRecord = value.value_or("");
+      continue;
+    }
     if (bool* flag = Flag(line, option)) {
       if (value) {
         parsed.error = "Die Option " + option + " hat keinen Wert.";
@@ -178,6 +183,9 @@ Programmfenster, aber ohne Fenster.
   --ja                   ohne die Frage "Mit der Arbeit anfangen?" starten
   --protokoll DATEI      für jede verschobene Datei eine Zeile QUELLE<Tab>ZIEL
                          an DATEI anhängen
+  --rueckgaengig         die letzte Verteilung zurücknehmen: jede verschobene
+                         Datei an ihren alten Platz zurücklegen
+  --rueckgaengig=DATEI   die Verteilung dieser Aufzeichnung zurücknehmen
   --hilfe                diesen Text zeigen
 
 Nicht angegebene Optionen kommen aus dem Abschnitt [optionenf] der
@@ -191,8 +199,16 @@ Datei in Arbeit; ein zweites Strg+C bricht auch eine Kopie in Arbeit ab.
 Jede Datei, die nicht verschoben werden konnte, steht am Ende als Zeile
 QUELLE: GRUND auf der Standardfehlerausgabe.
 
+Jede Verteilung (nicht der Probelauf) wird in $XDG_STATE_HOME/TamrelFotomaz/
+aufgezeichnet (sonst ~/.local/state/TamrelFotomaz/), die neuesten 100. Mit
+--rueckgaengig legt das Programm jede Datei der letzten noch nicht
+zurückgenommenen Verteilung an ihren alten Platz zurück, wenn sie seitdem
+unverändert ist und ihr alter Platz frei; --probelauf zeigt das vorher,
+--ja spart die Frage. Ordner, die die Verteilung angelegt hat und die danach
+leer sind, werden entfernt. Ohne Aufzeichnung: Rückgabewert 2.
+
 Rückgabewert: 0 fertig (auch wenn nichts gefunden wurde), 1 Fehler oder
-abgebrochen, 2 falscher Aufruf oder fehlender Ordner, 3 fertig, aber nicht
-alle Dateien verschoben.
+abgebrochen, 2 falscher Aufruf, fehlender Ordner oder keine Aufzeichnung,
+3 fertig, aber nicht alle Dateien verschoben.
 )";
 }

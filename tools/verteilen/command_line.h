@@ -17,6 +17,7 @@ struct CommandLine {
   std::optional<FolderStructure> structure; // --ordner
   std::optional<std::string> settingsFile;  // --einstellungen
   std::optional<std::string> logFile;       // --protokoll
+  std::optional<std::string> undoRecord;    // --rueckgaengig[=DATEI]: empty for the newest run
   bool dryRun = false;                      // --probelauf
   bool assumeYes = false;                   // --ja
   bool help = false;                        // --hilfe

@@ -40,9 +40,22 @@ void ConsoleFrontEnd::NothingFound() {
   console_.Message(kNothingFoundText);
 }
 
+void ConsoleFrontEnd::RecordUnavailable(const std::string& message) {
+  console_.Message(message);
+}
+
+bool ConsoleFrontEnd::ConfirmUndo(size_t count) {
+  return assumeYes_ || AskOnTerminal(UndoQuestion(count));
+}
+
+void ConsoleFrontEnd::NothingToUndo() {
+  console_.Message(kNothingToUndoText);
+}
+
 void ConsoleFrontEnd::FileDone(const FileOutcome& outcome) {
   switch (outcome.result) {
   case FileResult::Moved:
+  case FileResult::Back:
     if (dryRun_) {
       console_.Output(MoveLine(outcome.source, " -> ", outcome.target));
     } else if (log_) {

@@ -39,6 +39,11 @@ public:
   // No folder is opened from a terminal; the files that stayed are listed
   // once the run has returned, whatever ended it.
   void Finished(const std::string&, const std::vector<FileOutcome>&) override {}
+  void RecordUnavailable(const std::string& message) override;
+  bool ConfirmUndo(size_t count) override;
+  void NothingToUndo() override;
+  // The files that stayed are listed once the undo has returned.
+  void UndoFinished(const std::vector<FileOutcome>&) override {}
 
 private:
   bool AskOnTerminal(const std::string& question);

@@ -1,11 +1,15 @@
 // fotomaz-verteilen: the distribution run of the main window, without a
-// window, for terminals, scripts and servers. See HelpText().
+// window, for terminals, scripts and servers, and taking a run back. See
+// HelpText().
 
 #include "app/core/distribution_run.h"
 #include "app/core/escaped_text.h"
 #include "app/core/run_options.h"
 #include "app/core/run_texts.h"
+#include "app/core/undo_run.h"
+#include "platform/file_info.h"
 #include "platform/modal.h"
+#include "platform/user_folders.h"
 #include "tools/verteilen/command_line.h"
 #include "tools/verteilen/console.h"
 #include "tools/verteilen/console_run.h"
@@ -19,7 +23,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -46,8 +49,50 @@ ExitStatus Refuse(const std::string& message) {
 }
 
 bool IsFile(const std::string& path) {
-  struct stat status {};
-  return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+  const FileStatusResult found = StatusOf(path);
+  return found.status && found.status->regular;
+}
+
+// Runs work (a distribution or an undo) and turns its outcome into the exit
+// status; every file that stayed is named first, whatever ended the work.
+// whenNothingFound: a distribution that found nothing has finished; an undo
+// that found nothing to take back could not do what was asked.
+template <class Work, class Job>
+ExitStatus Finish(Console& console, Job& job, Work work, ExitStatus whenNothingFound) {
+  RunOutcome outcome;
+  try {
+    outcome = work();
+  } catch (const MoveLogError& error) {
+    // Its message ends in a path, which takes no full stop.
+    console.Finish();
+    ReportStayed(console, job.StayedFiles());
+    console.Message(std::string(ProgramName) + ": " + error.what());
+    return ExitStatus::RunFailed;
+  } catch (const std::exception& error) {
+    // As the window's error box shows it.
+    console.Finish();
+    ReportStayed(console, job.StayedFiles());
+    console.Message(std::string(ProgramName) + ": " + ApplicationErrorText(error.what()));
+    return ExitStatus::RunFailed;
+  }
+  console.Finish();
+  ReportStayed(console, job.StayedFiles());
+  switch (outcome) {
+  case RunOutcome::NothingFound:
+    if (whenNothingFound != ExitStatus::Finished) return whenNothingFound;
+    [[fallthrough]];
+  case RunOutcome::Completed:
+    return job.StayedFiles().empty() ? ExitStatus::Finished : ExitStatus::FilesStayed;
+  case RunOutcome::Stopped:
+    console.Message("Abgebrochen.");
+    return ExitStatus::RunFailed;
+  case RunOutcome::NotRecorded:
+    return ExitStatus::BadRequest;
+  case RunOutcome::Declined:
+  case RunOutcome::AlreadyRunning:
+    break;
+  }
+  return ExitStatus::RunFailed;
 }
 
 ExitStatus Run(const CommandLine& line) {
@@ -56,8 +101,11 @@ ExitStatus Run(const CommandLine& line) {
   }
   const RunOptions options =
       ResolveRunOptions(line, line.settingsFile.value_or(DefaultSettingsPath()));
-  if (const FolderCheck check = CheckFolders(options); check != FolderCheck::Ready) {
-    return Refuse(FolderCheckText(check));
+  // Taking a run back needs no folders: the record names them.
+  if (!line.undoRecord) {
+    if (const FolderCheck check = CheckFolders(options); check != FolderCheck::Ready) {
+      return Refuse(FolderCheckText(check));
+    }
   }
   // A dry run changes nothing, so there is nothing to confirm.
   const bool assumeYes = line.assumeYes || line.dryRun;
@@ -76,42 +124,23 @@ ExitStatus Run(const CommandLine& line) {
 
   Console console(stdout, stderr, isatty(STDOUT_FILENO), isatty(STDERR_FILENO));
   ConsoleFrontEnd frontEnd(options, console, assumeYes, stdin, line.dryRun, log.get());
-  DistributionRun run(frontEnd, line.dryRun ? MoveMode::Plan : MoveMode::Move);
+  const MoveMode mode = line.dryRun ? MoveMode::Plan : MoveMode::Move;
   InstallStopSignals();
+  if (line.undoRecord) {
+    UndoRun undo(frontEnd, RunRecordFolder(), mode);
+    frontEnd.SetOnEvents([&undo] {
+      if (StopSignalled()) undo.RequestStop();
+    });
+    return Finish(
+        console, undo, [&] { return undo.TakeBack(*line.undoRecord); }, ExitStatus::BadRequest);
+  }
+  DistributionRun run(frontEnd, mode);
+  run.RecordInto(RunRecordFolder());
   frontEnd.SetOnEvents([&run] {
     if (StopSignalled()) run.RequestStop();
   });
-
-  RunOutcome outcome;
-  try {
-    outcome = run.DistributeFiles();
-  } catch (const MoveLogError& error) {
-    // Its message ends in a path, which takes no full stop.
-    console.Finish();
-    ReportStayed(console, run.StayedFiles());
-    console.Message(std::string(ProgramName) + ": " + error.what());
-    return ExitStatus::RunFailed;
-  } catch (const std::exception& error) {
-    // As the window's error box shows it.
-    console.Finish();
-    ReportStayed(console, run.StayedFiles());
-    console.Message(std::string(ProgramName) + ": " + ApplicationErrorText(error.what()));
-    return ExitStatus::RunFailed;
-  }
-  console.Finish();
-  ReportStayed(console, run.StayedFiles());
-  switch (outcome) {
-  case RunOutcome::Completed:
-  case RunOutcome::NothingFound:
-    return run.StayedFiles().empty() ? ExitStatus::Finished : ExitStatus::FilesStayed;
-  case RunOutcome::Stopped:
-    console.Message("Abgebrochen.");
-    return ExitStatus::RunFailed;
-  case RunOutcome::Declined:
-  case RunOutcome::AlreadyRunning:
-    break;
-  }
-  return ExitStatus::RunFailed;
+  return Finish(
+      console, run, [&] { return run.DistributeFiles(); }, ExitStatus::Finished);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #pragma once
 // The record of the moves of a run: one line per file, "source TAB target".
 
+#include "platform/append_file.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -22,7 +24,6 @@ class MoveLog {
 public:
   // Opens (or creates) path. Throws MoveLogError when it cannot.
   explicit MoveLog(std::string path);
-  ~MoveLog();
   MoveLog(const MoveLog&) = delete;
   MoveLog& operator=(const MoveLog&) = delete;
 
@@ -31,5 +32,5 @@ public:
 
 private:
   std::string path_;
-  int fd_ = -1;
+  AppendFile file_;
 };

@@ -57,6 +57,18 @@ public:
     log.push_back("Finished " + folder);
     finishedStayed = stayed;
   }
+  void RecordUnavailable(const std::string& message) override {
+    log.push_back("RecordUnavailable " + message);
+  }
+  bool ConfirmUndo(size_t count) override {
+    log.push_back("Undo? " + std::to_string(count));
+    return confirmStart;
+  }
+  void NothingToUndo() override { log.push_back("NothingToUndo"); }
+  void UndoFinished(const std::vector<FileOutcome>& stayed) override {
+    log.push_back("UndoFinished");
+    finishedStayed = stayed;
+  }
 
   // Whether the run has asked to start yet (the collection is over).
   bool Started() const;

@@ -1,0 +1,218 @@
+#include "app/core/run_record.h"
+
+#include "app/core/escaped_text.h"
+#include "app/core/pad_text.h"
+#include "platform/directory_walk.h"
+#include "platform/file_time.h"
+#include "platform/move_file.h"
+#include "platform/path_text.h"
+#include "platform/program_path.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string_view>
+
+namespace {
+
+constexpr char kFirstLine[] = "TamrelFotomaz-Aufzeichnung\t1";
+// The kind of a record shows in its name, and so does a taken-back mark, so
+// the newest undoable record is found without reading any.
+constexpr std::string_view kDistributionSuffix = "-verteilung.lauf";
+constexpr std::string_view kUndoSuffix = "-rueckgaengig.lauf";
+constexpr std::string_view kTakenBackSuffix = "-verteilung-zurueckgenommen.lauf";
+// Tries for a free name when one process starts runs within one second.
+constexpr int kNameTries = 100;
+// Bound of a record read back: a million files' lines fit well.
+constexpr size_t kMaxRecordBytes = size_t{1} << 30;
+
+std::string Number(int64_t value) {
+  return std::to_string(value);
+}
+
+std::string FileText(const RecordedFile& file) {
+  return Number(file.size) + "\t" + Number(file.modifiedSeconds) + "." +
+         PadNumber(file.modifiedNanoseconds, 9);
+}
+
+std::optional<int64_t> ParseNumber(std::string_view text) {
+  int64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+std::optional<RecordedFile> ParseFile(std::string_view size, std::string_view time) {
+  const size_t dot = time.find('.');
+  if (dot == std::string_view::npos) return std::nullopt;
+  const auto bytes = ParseNumber(size), seconds = ParseNumber(time.substr(0, dot)),
+             nanoseconds = ParseNumber(time.substr(dot + 1));
+  if (!bytes || !seconds || !nanoseconds) return std::nullopt;
+  return RecordedFile{*bytes, *seconds, *nanoseconds};
+}
+
+std::vector<std::string_view> Fields(std::string_view line) {
+  std::vector<std::string_view> fields;
+  for (size_t at = 0;;) {
+    const size_t tab = line.find('\t', at);
+    fields.push_back(line.substr(at, tab == std::string_view::npos ? line.npos : tab - at));
+    if (tab == std::string_view::npos) return fields;
+    at = tab + 1;
+  }
+}
+
+std::string OptionsText(const RunOptions& options) {
+  const char* structures[] = {"jahr", "monat", "tag", "keine"};
+  std::string kinds;
+  if (options.kinds.all) kinds = "alle";
+  if (!options.kinds.all && options.kinds.pictures) kinds = "bilder";
+  if (!options.kinds.all && options.kinds.videos) kinds += kinds.empty() ? "videos" : ",videos";
+  return "dateien=" + kinds + " umbenennen=" + (options.renameByDate ? "ja" : "nein") +
+         " originalname=" + (options.keepOriginalName ? "ja" : "nein") +
+         " ordner=" + structures[static_cast<int>(options.structure)];
+}
+
+std::string StartText(const LocalDateTime& t) {
+  return PadNumber(t.year, 4) + "-" + PadNumber(t.month, 2) + "-" + PadNumber(t.day, 2) + " " +
+         PadNumber(t.hour, 2) + ":" + PadNumber(t.minute, 2) + ":" + PadNumber(t.second, 2);
+}
+
+std::string NameStem(const LocalDateTime& t) {
+  return PadNumber(t.year, 4) + PadNumber(t.month, 2) + PadNumber(t.day, 2) + "-" +
+         PadNumber(t.hour, 2) + PadNumber(t.minute, 2) + PadNumber(t.second, 2) + "-" +
+         PadNumber(CurrentProcessId(), 7);
+}
+
+// The record files of folder, oldest first: names sort by start time.
+std::vector<std::string> RecordNames(const std::string& folder) {
+  std::vector<std::string> names;
+  for (std::string& name : ListFolderNames(folder)) {
+    if (name.ends_with(".lauf")) names.push_back(std::move(name));
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+void PruneRecords(const std::string& folder) {
+  const std::vector<std::string> names = RecordNames(folder);
+  for (size_t i = 0; i + kKeptRunRecords < names.size(); ++i)
+    RemoveFile(folder + names[i]);
+}
+
+} // namespace
+
+RecordedFile RecordedFileOf(const FileStatus& status) {
+  return {status.size, status.modifiedSeconds, status.modifiedNanoseconds};
+}
+
+RunRecordWriter::RunRecordWriter(const std::string& folderText, RecordKind kind,
+                                 const RunOptions& options) {
+  const std::string folder = WithBackslash(folderText);
+  const LocalDateTime now = CurrentLocalTime();
+  const std::string_view suffix = kind == RecordKind::Undo ? kUndoSuffix : kDistributionSuffix;
+  const bool folderReady = !folder.empty() && !CreateFolderTree(folder);
+  for (int attempt = 0; folderReady && attempt < kNameTries && !file_; ++attempt) {
+    path_ = folder + NameStem(now) + "-" + PadNumber(attempt, 2) + std::string(suffix);
+    file_.emplace(path_, AppendFile::Mode::CreateNew);
+    if (!file_->IsOpen()) file_.reset();
+  }
+  if (!file_) {
+    if (path_.empty()) path_ = folder + NameStem(now) + std::string(suffix);
+    throw RunRecordError("Die Aufzeichnung " + path_ + " kann nicht angelegt werden.");
+  }
+  Write(std::string(kFirstLine) + "\nart\t" +
+        (kind == RecordKind::Undo ? "rueckgaengig" : "verteilung") + "\nbeginn\t" + StartText(now) +
+        "\nprozess\t" + std::to_string(CurrentProcessId()) + "\nquelle\t" +
+        EscapeText(options.source) + "\nziel\t" + EscapeText(options.target) + "\noptionen\t" +
+        OptionsText(options) + "\n");
+  PruneRecords(folder);
+}
+
+void RunRecordWriter::FolderCreated(const std::string& folder) {
+  Write("ordner\t" + EscapeText(folder) + "\n");
+}
+
+void RunRecordWriter::Intent(const std::string& source, const std::string& target,
+                             const RecordedFile& file) {
+  Write("absicht\t" + EscapeText(source) + "\t" + EscapeText(target) + "\t" + FileText(file) +
+        "\n");
+}
+
+void RunRecordWriter::Done(const std::string& source, const std::string& target,
+                           const RecordedFile& landed) {
+  Write("erledigt\t" + EscapeText(source) + "\t" + EscapeText(target) + "\t" + FileText(landed) +
+        "\n");
+}
+
+void RunRecordWriter::Write(const std::string& line) {
+  if (!file_->Append(line)) {
+    throw RunRecordError("In die Aufzeichnung " + path_ + " kann nicht geschrieben werden.");
+  }
+}
+
+std::optional<RunRecord> ReadRunRecord(const std::string& path) {
+  const std::optional<std::string> text = ReadTextFile(path, kMaxRecordBytes);
+  if (!text || !text->starts_with(std::string(kFirstLine) + "\n")) return std::nullopt;
+  RunRecord record;
+  record.path = path;
+  record.takenBack = path.ends_with(kTakenBackSuffix);
+  // Only whole lines count: a killed run may have left half of its last one.
+  std::string_view rest(*text);
+  for (size_t end = rest.find('\n'); end != std::string_view::npos; end = rest.find('\n')) {
+    const std::vector<std::string_view> fields = Fields(rest.substr(0, end));
+    rest.remove_prefix(end + 1);
+    const std::string_view key = fields[0];
+    std::vector<std::string> paths;
+    for (size_t i = 1; i < fields.size() && i < 3; ++i) {
+      if (const auto unescaped = UnescapeText(fields[i])) paths.push_back(*unescaped);
+    }
+    if (key == "art" && fields.size() == 2) {
+      record.kind = fields[1] == "rueckgaengig" ? RecordKind::Undo : RecordKind::Distribution;
+    } else if (key == "beginn" && fields.size() == 2) {
+      record.started = fields[1];
+    } else if (key == "prozess" && fields.size() == 2) {
+      record.process = static_cast<long>(ParseNumber(fields[1]).value_or(0));
+    } else if (key == "quelle" && paths.size() == 1) {
+      record.source = paths[0];
+    } else if (key == "ziel" && paths.size() == 1) {
+      record.target = paths[0];
+    } else if (key == "ordner" && paths.size() == 1) {
+      record.createdFolders.push_back(paths[0]);
+    } else if (key == "zurueckgenommen") {
+      record.takenBack = true;
+    } else if ((key == "absicht" || key == "erledigt") && fields.size() == 5 && paths.size() == 2) {
+      const std::optional<RecordedFile> file = ParseFile(fields[3], fields[4]);
+      if (!file) continue;
+      if (key == "absicht") {
+        record.moves.push_back({paths[0], paths[1], *file, std::nullopt});
+        continue;
+      }
+      // The latest intent of that move is done.
+      for (auto move = record.moves.rbegin(); move != record.moves.rend(); ++move) {
+        if (move->source == paths[0] && move->target == paths[1]) {
+          move->after = *file;
+          break;
+        }
+      }
+    }
+  }
+  return record;
+}
+
+std::string NewestUndoableRecord(const std::string& folderText) {
+  const std::string folder = WithBackslash(folderText);
+  const std::vector<std::string> names = RecordNames(folder);
+  for (auto name = names.rbegin(); name != names.rend(); ++name) {
+    if (name->ends_with(kDistributionSuffix)) return folder + *name;
+  }
+  return {};
+}
+
+bool MarkTakenBack(const std::string& record, const std::string& undoRecord) {
+  if (!AppendToExistingFile(record, "zurueckgenommen\t" + EscapeText(undoRecord) + "\n")) {
+    return false;
+  }
+  if (!record.ends_with(kDistributionSuffix)) return true;
+  const std::string marked =
+      record.substr(0, record.size() - kDistributionSuffix.size()) + std::string(kTakenBackSuffix);
+  return MoveFileNoReplace(record, marked).outcome == MoveOutcome::Moved;
+}

@@ -1,0 +1,46 @@
+#pragma once
+// Taking a run back: every file its record moved goes back to its old path
+// and name, newest first, with the same safe move that never replaces. A
+// file goes back only when the file at the target is still the one that
+// was moved there (same size and modification time); an old path that is
+// taken stays taken. A move whose record ends with its intent (the run was
+// killed) is resolved by looking where the file is. Folders the run created
+// and that are empty afterwards are removed, nothing else. The undo is
+// recorded too, and the record it took back is marked, so it is not taken
+// back twice; a record whose files did not all go back stays unmarked, so a
+// later undo can finish the job.
+
+#include "app/core/distribution_run.h"
+#include "app/core/file_outcome.h"
+#include "app/core/move_mode.h"
+
+#include <string>
+#include <vector>
+
+class RunFrontEnd;
+
+class UndoRun {
+public:
+  // Records are read from, and the undo recorded in, recordFolder.
+  UndoRun(RunFrontEnd& frontEnd, std::string recordFolder, MoveMode mode = MoveMode::Move)
+      : frontEnd_(frontEnd), recordFolder_(std::move(recordFolder)), mode_(mode) {}
+
+  // Takes back the record at path, or, with an empty path, the newest run
+  // not taken back yet. NothingFound when there is none (or path is no
+  // record, or one taken back already).
+  RunOutcome TakeBack(const std::string& recordPath = {});
+
+  bool Running() const { return running_; }
+  void RequestStop() { stopRequested_ = true; }
+  const std::vector<FileOutcome>& StayedFiles() const { return stayed_; }
+
+private:
+  RunOutcome Run(const std::string& recordPath);
+
+  RunFrontEnd& frontEnd_;
+  const std::string recordFolder_;
+  const MoveMode mode_;
+  std::vector<FileOutcome> stayed_;
+  bool running_ = false;
+  bool stopRequested_ = false;
+};
