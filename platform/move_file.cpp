@@ -412,6 +412,22 @@ bool IsTemporaryCopyName(const std::string& name) {
          name.ends_with(suffix);
 }
 
+bool SameContentAt(const std::string& a, const std::string& b) {
+  if (ContainsNul(a) || ContainsNul(b)) return false;
+  CopyFiles files; // closes both
+  files.source = open(a.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  files.target = open(b.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  struct stat sa {
+  }, sb{};
+  if (files.source < 0 || files.target < 0 || fstat(files.source, &sa) != 0 ||
+      fstat(files.target, &sb) != 0 || !S_ISREG(sa.st_mode) || !S_ISREG(sb.st_mode) ||
+      sa.st_size != sb.st_size) {
+    return false;
+  }
+  std::vector<char> buffer(kCopyChunk);
+  return SameContent(files.source, files.target, sa.st_size, buffer);
+}
+
 void RemoveTemporaryCopiesOf(const std::string& folder, long pid) {
   const std::string prefix = ".fotomaz-" + std::to_string(pid) + "-";
   for (const std::string& name : ListFolderNames(folder)) {

@@ -2,6 +2,7 @@
 
 #include "app/core/run_front_end.h"
 #include "app/core/run_record.h"
+#include "platform/append_file.h"
 #include "platform/file_info.h"
 #include "platform/move_file.h"
 #include "platform/path_text.h"
@@ -39,7 +40,15 @@ FileOutcome TakeBackOne(const RecordedMove& move, MoveMode mode, RunRecordWriter
     return StayedOutcome(move.target, EntryExists(move.target) ? StayReason::ChangedSinceRun
                                                                : StayReason::GoneSinceRun);
   }
-  if (EntryExists(move.source)) return StayedOutcome(move.target, StayReason::OldPlaceTaken);
+  if (EntryExists(move.source)) {
+    // Killed after its copy got its name and before the source went: the
+    // file is at both places; the copy at the target is the run's to remove.
+    if (!move.after && Holds(move.source, move.before) && SameContentAt(move.source, move.target)) {
+      if (mode == MoveMode::Move) RemoveFile(move.target);
+      return {move.source, FileResult::InPlace, move.source, {}, {}};
+    }
+    return StayedOutcome(move.target, StayReason::OldPlaceTaken);
+  }
   if (mode == MoveMode::Plan) return {move.target, FileResult::Back, move.source, {}, {}};
 
   // The old folder may be gone: it is made again, and recorded.
