@@ -24,13 +24,14 @@ bool FileExistsIgnoringCase(const std::string& folder, const std::string& name) 
   return false;
 }
 
-bool CreateFolderTree(const std::string& path) {
+bool CreateFolderTree(const std::string& path, FolderAccess access) {
   if (path.empty()) return false;
+  const mode_t mode = access == FolderAccess::OwnerOnly ? 0700 : 0777;
   if (DirectoryExists(path)) return true;
   // Create each level from the top; a level that exists already is fine.
   for (size_t end = path.find(kPathSeparator, 1);; end = path.find(kPathSeparator, end + 1)) {
     const std::string level = path.substr(0, end);
-    if (!level.empty() && mkdir(level.c_str(), 0777) != 0 && errno != EEXIST) return false;
+    if (!level.empty() && mkdir(level.c_str(), mode) != 0 && errno != EEXIST) return false;
     if (end == std::string::npos) break;
   }
   return DirectoryExists(path);

@@ -13,9 +13,15 @@ bool DirectoryExists(const std::string& path);
 // LowerName compares). folder may or may not end in the separator.
 bool FileExistsIgnoringCase(const std::string& folder, const std::string& name);
 
+// Who may use a folder that CreateFolderTree makes.
+enum class FolderAccess {
+  AsUmaskAllows, // target folders: shared as the user's umask decides
+  OwnerOnly,     // a user's configuration, as the XDG base directory rules ask
+};
+
 // Creates path and every missing parent folder. True when path is a folder
 // afterwards.
-bool CreateFolderTree(const std::string& path);
+bool CreateFolderTree(const std::string& path, FolderAccess access = FolderAccess::AsUmaskAllows);
 
 // The read-only attribute: the owner has no write permission on the file.
 // False for a file that does not exist.

@@ -2,7 +2,8 @@
 
 #include "platform/file_info.h"
 #include "platform/ini.h"
-#include "platform/program_path.h"
+#include "platform/path_text.h"
+#include "platform/settings_location.h"
 
 #include <filesystem>
 
@@ -25,7 +26,7 @@ std::string CommandLineFolder(const std::string& text) {
 } // namespace
 
 std::string DefaultSettingsPath() {
-  return ProgramDir() + "TamrelFotomaz.ini";
+  return SettingsFilePath();
 }
 
 RunOptions ResolveRunOptions(const CommandLine& line, const std::string& settingsPath) {

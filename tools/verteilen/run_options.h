@@ -16,7 +16,7 @@ struct RunOptions {
   int structure = 1;             // verteiloptcbb: 0, 1, 2, or -1 for none
 };
 
-// TamrelFotomaz.ini in the program's folder.
+// The settings file of the window program (platform/settings_location.h).
 std::string DefaultSettingsPath();
 
 // Every option of line that is given, the others as the options dialog would
