@@ -109,6 +109,7 @@ bool* Flag(CommandLine& line, const std::string& option) {
   if (option == "--probelauf") return &line.dryRun;
   if (option == "--ja") return &line.assumeYes;
   if (option == "--hilfe") return &line.help;
+  if (option == "--version") return &line.version;
   return nullptr;
 }
 
@@ -170,17 +171,21 @@ Programmfenster, aber ohne Fenster.
                          Ordnerstruktur: Jahr, Jahr - Monat,
                          Jahr - Monat - Tag oder keine Unterordner
   --einstellungen DATEI  Einstellungsdatei für die nicht angegebenen Optionen
-                         (sonst TamrelFotomaz.ini neben dem Programm)
+                         (sonst die des Programmfensters, siehe unten)
   --probelauf            jede geplante Verschiebung als QUELLE -> ZIEL zeigen
                          und nichts ändern (auch kein Protokoll)
   --ja                   ohne die Frage "Mit der Arbeit anfangen?" starten
   --protokoll DATEI      für jede verschobene Datei eine Zeile QUELLE<Tab>ZIEL
                          an DATEI anhängen
   --hilfe                diesen Text zeigen
+  --version              Programmname und Version zeigen
 
 Nicht angegebene Optionen kommen aus dem Abschnitt [optionenf] der
 Einstellungsdatei, sonst gelten die Vorgaben des Optionen-Dialogs (Bilder und
-Videos, umbenennen ja, Originalname nein, Ordner monat).
+Videos, umbenennen ja, Originalname nein, Ordner monat). Die Einstellungsdatei
+des Programmfensters ist TamrelFotomaz.ini neben dem Programm; ein
+installiertes Programm hat sie für jeden Benutzer in
+$XDG_CONFIG_HOME/TamrelFotomaz/ (sonst ~/.config/TamrelFotomaz/).
 
 Ohne --ja fragt das Programm auf dem Terminal nach; ohne Terminal startet es
 nur mit --ja. Strg+C beendet die Arbeit nach der Datei in Arbeit.

@@ -2,6 +2,7 @@
 // window, for terminals, scripts and servers. See HelpText().
 
 #include "app/core/distribution_run.h"
+#include "fotomaz_identity.h"
 #include "platform/modal.h"
 #include "tools/verteilen/command_line.h"
 #include "tools/verteilen/console.h"
@@ -121,6 +122,12 @@ int main(int argc, char** argv) {
   }
   if (parsed.options.help) {
     std::fputs(HelpText(), stdout);
+    std::printf("\nEinstellungsdatei: %s\n",
+                parsed.options.settingsFile.value_or(DefaultSettingsPath()).c_str());
+    return static_cast<int>(ExitStatus::Finished);
+  }
+  if (parsed.options.version) {
+    std::printf("%s %s\n", ProgramName, kFotomazVersion);
     return static_cast<int>(ExitStatus::Finished);
   }
   return static_cast<int>(Run(parsed.options));
