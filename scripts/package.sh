@@ -21,6 +21,6 @@ package=$(ls "$PWD"/build-package/tamrel-fotomaz_*.deb)
 # lintian is not installed by install-deps.sh; docs/install.md lists the
 # remarks kept.
 if command -v lintian >/dev/null; then
-  lintian --info "$package" || true
+  lintian "$package" || true
 fi
 echo "$package"
