@@ -1,8 +1,12 @@
 #include "app/fotomaz_application.h"
 
+#include "fotomaz_identity.h"
 #include "platform/modal.h"
 
-FotomazApplication::FotomazApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+FotomazApplication::FotomazApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  // Lets a Wayland desktop match the window to its menu entry and icon.
+  setDesktopFileName(kFotomazAppId);
+}
 
 bool FotomazApplication::notify(QObject* receiver, QEvent* event) {
   bool handled = false;

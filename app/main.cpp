@@ -1,3 +1,4 @@
+#include "app/close_on_signal.h"
 #include "app/fotomaz_application.h"
 #include "app/qt_modal.h"
 #include "app/unit1.h"
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
   auto* optionenf = new Toptionenf(settingsPath, Form1.Mirrors(), &Form1);
   Form1.SetOptions(optionenf);
   Form1.show();
+  const CloseOnSignal closeOnSignal(&Form1);
   const int result = application.exec();
   SetModal(nullptr);
   return result;

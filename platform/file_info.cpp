@@ -37,16 +37,18 @@ bool FileExistsIgnoringCase(const std::string& folder, const std::string& name) 
   return false;
 }
 
-std::error_code CreateFolderTree(const std::string& path, std::vector<std::string>* created) {
+std::error_code CreateFolderTree(const std::string& path, FolderAccess access,
+                                 std::vector<std::string>* created) {
   if (path.empty() || ContainsNul(path)) return SystemError(EINVAL);
   if (DirectoryExists(path)) return {};
   // A new folder is a new entry in the target, refused like a file.
   if (const auto refusal = ActiveMoveFaults().targetRefuses) return SystemError(*refusal);
+  const mode_t mode = access == FolderAccess::OwnerOnly ? 0700 : 0777;
   // Create each level from the top; a level that exists already is fine.
   for (size_t end = path.find(kPathSeparator, 1);; end = path.find(kPathSeparator, end + 1)) {
     const std::string level = path.substr(0, end);
     if (!level.empty()) {
-      if (mkdir(level.c_str(), 0777) == 0) {
+      if (mkdir(level.c_str(), mode) == 0) {
         if (created) created->push_back(level);
       } else if (errno != EEXIST) {
         return SystemError(errno);

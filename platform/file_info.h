@@ -16,10 +16,17 @@ bool DirectoryExists(const std::string& path);
 // LowerName compares). folder may or may not end in the separator.
 bool FileExistsIgnoringCase(const std::string& folder, const std::string& name);
 
+// Who may use a folder that CreateFolderTree makes.
+enum class FolderAccess {
+  AsUmaskAllows, // target folders: shared as the user's umask decides
+  OwnerOnly,     // a user's configuration and state, as the XDG base directory rules ask
+};
+
 // Creates path and every missing parent folder. No error when path is a
 // folder afterwards; otherwise the system's error of the level that failed.
 // The levels it made are appended to created, when given, top first.
 std::error_code CreateFolderTree(const std::string& path,
+                                 FolderAccess access = FolderAccess::AsUmaskAllows,
                                  std::vector<std::string>* created = nullptr);
 
 // True when path names an entry of any kind (links not followed, so a

@@ -1,5 +1,6 @@
 #include "platform/ini.h"
 
+#include "platform/file_info.h"
 #include "platform/ini_fault.h"
 #include "platform/ini_text.h"
 #include "platform/path_text.h"
@@ -51,8 +52,12 @@ std::string TextToChange(const std::string& path) {
 }
 
 // Writes the new content beside the file and renames it over the old one; the
-// folder is synced too so that the rename itself survives a power cut.
+// folder is synced too so that the rename itself survives a power cut. A
+// missing folder is created first: the user's configuration folder does not
+// exist before the first save.
 void ReplaceFile(const std::string& path, const std::string& content) {
+  const std::string folder = FolderOf(path);
+  if (!DirectoryExists(folder)) CreateFolderTree(folder, FolderAccess::OwnerOnly);
   std::string temporary = path + ".XXXXXX";
   const int fd = mkstemp(temporary.data());
   if (fd < 0) throw IniWriteError(path);
@@ -66,10 +71,10 @@ void ReplaceFile(const std::string& path, const std::string& content) {
     unlink(temporary.c_str());
     throw IniWriteError(path);
   }
-  const int folder = open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY);
-  if (folder >= 0) {
-    fsync(folder);
-    close(folder);
+  const int folderFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (folderFd >= 0) {
+    fsync(folderFd);
+    close(folderFd);
   }
 }
 

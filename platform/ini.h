@@ -24,8 +24,9 @@ std::string IniReadString(const std::string& path, const std::string& section,
 // absent, empty or not a number.
 int IniReadInt(const std::string& path, const std::string& section, const std::string& key,
                int defaultValue);
-// Sets key=value in section, creating the file and the section when needed.
-// Throws IniWriteError.
+// Sets key=value in section, creating the file and the section when needed,
+// and the file's folder (for its owner only) when it is missing. Throws
+// IniWriteError.
 void IniWriteString(const std::string& path, const std::string& section, const std::string& key,
                     const std::string& value);
 // Removes the section with every key in it. A file without that section is

@@ -2,8 +2,12 @@
 # Installs the Debian packages the build, the tests and the program need,
 # only when something is missing.
 set -euo pipefail
+# The second line: what the installation checks and the package build use
+# (validators, man, the locales' sources for localedef, dpkg-shlibdeps) and
+# what the package depends on beyond the linked libraries.
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins libgl1-mesa-dev
-  libgtest-dev libgmock-dev clang libclang-rt-dev xvfb xauth)
+  libgtest-dev libgmock-dev clang libclang-rt-dev xvfb xauth
+  desktop-file-utils appstream man-db locales dpkg-dev qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

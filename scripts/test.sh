@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test: the normal build, the
-# sanitizer build, then each fuzz target for a short time when clang is present.
+# Installs what is missing, builds and runs every test: the normal build and
+# what it installs, the sanitizer build, then each fuzz target for a short
+# time when clang is present.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -11,6 +12,9 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
 bash scripts/check-layers.sh build
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== installation (cmake --install into a temporary prefix)"
+bash scripts/check-install.sh build
 
 echo "== sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer)"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFOTOMAZ_SANITIZE=ON >/dev/null

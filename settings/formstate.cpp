@@ -2,7 +2,6 @@
 
 #include "platform/ini.h"
 #include "platform/modal.h"
-#include "platform/program_path.h"
 #include "settings/control_tag.h"
 #include "settings/panel.h"
 #include "settings/qt_text.h"
@@ -239,10 +238,6 @@ void SaveControl(const SettingsSection& settings, const QObject* control, Stored
 }
 
 } // namespace
-
-std::string SettingsFilePath() {
-  return ProgramDir() + "TamrelFotomaz.ini";
-}
 
 void LoadFormState(const std::string& path, QWidget* window) {
   const SettingsSection settings(path, window);

@@ -15,12 +15,11 @@
 // never reorder siblings (QWidget::raise/lower/stackUnder do). Other windows
 // below the window (a dialog it owns) are not part of it and are skipped.
 
+#include "platform/settings_location.h" // SettingsFilePath(): the file the windows use
+
 #include <string>
 
 class QWidget;
-
-// ProgramDir() + "TamrelFotomaz.ini".
-std::string SettingsFilePath();
 
 // Puts the stored values into the window's controls through their ordinary
 // setters, so the controls react as to a user's change. Absent or unreadable

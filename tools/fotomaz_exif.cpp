@@ -1,6 +1,7 @@
 // fotomaz-exif [--tags] [--dump] [--iptc] [--makernote] FILE...: prints what the metadata reader
-// finds in each file.
+// finds in each file. fotomaz-exif --version: its name and version.
 
+#include "fotomaz_identity.h"
 #include "tools/exif_report.h"
 
 #include <iostream>
@@ -9,10 +10,15 @@
 #include <vector>
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::string(argv[1]) == "--version") {
+    std::cout << "fotomaz-exif " << kFotomazVersion << "\n";
+    return 0;
+  }
   const std::optional<ExifReportArguments> arguments =
       ParseExifReportArguments(std::vector<std::string>(argv + 1, argv + argc));
   if (!arguments) {
     std::cerr << "usage: fotomaz-exif [--tags] [--dump] [--iptc] [--makernote] FILE...\n"
+                 "       fotomaz-exif --version\n"
                  "  --tags  list every decoded tag\n"
                  "  --dump  print the readable dump\n"
                  "  --iptc  list the IPTC records\n"

@@ -109,7 +109,7 @@ RunRecordWriter::RunRecordWriter(const std::string& folderText, RecordKind kind,
   const std::string folder = WithBackslash(folderText);
   const LocalDateTime now = CurrentLocalTime();
   const std::string_view suffix = kind == RecordKind::Undo ? kUndoSuffix : kDistributionSuffix;
-  const bool folderReady = !folder.empty() && !CreateFolderTree(folder);
+  const bool folderReady = !folder.empty() && !CreateFolderTree(folder, FolderAccess::OwnerOnly);
   for (int attempt = 0; folderReady && attempt < kNameTries && !file_; ++attempt) {
     path_ = folder + NameStem(now) + "-" + PadNumber(attempt, 2) + std::string(suffix);
     file_.emplace(path_, AppendFile::Mode::CreateNew);

@@ -73,7 +73,7 @@ TargetFolderIndex* TargetFolders::Prepare(const std::string& folder, bool create
     if (!create) return nullptr;
     if (mode_ == MoveMode::Plan) return PlanFolder(folder);
     std::vector<std::string> levels;
-    const std::error_code created = CreateFolderTree(folder, &levels);
+    const std::error_code created = CreateFolderTree(folder, FolderAccess::AsUmaskAllows, &levels);
     if (folderCreated_) {
       for (const std::string& level : levels)
         folderCreated_(level);

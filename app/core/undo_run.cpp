@@ -53,7 +53,8 @@ FileOutcome TakeBackOne(const RecordedMove& move, MoveMode mode, RunRecordWriter
 
   // The old folder may be gone: it is made again, and recorded.
   std::vector<std::string> created;
-  const std::error_code folder = CreateFolderTree(FolderOf(move.source), &created);
+  const std::error_code folder =
+      CreateFolderTree(FolderOf(move.source), FolderAccess::AsUmaskAllows, &created);
   for (const std::string& level : created)
     record->FolderCreated(level);
   if (folder) return FailedMoveOutcome(move.target, OutcomeOfError(folder), folder);

@@ -84,9 +84,20 @@ TEST_F(IniFileTest, AFailedWriteRaisesTheErrorAndLeavesTheOldFile) {
     EXPECT_EQ(testkit::ReadWholeFile(path), "[s]\nk=eins\n");
     EXPECT_EQ(FilesInDir(), 1u);
   }
-  ExpectWriteError(dir.path());                  // a folder is no file
-  ExpectWriteError(path + "/unter/datei.ini");   // below a file
-  ExpectWriteError(dir.File("fehlt/datei.ini")); // in a missing folder
+  ExpectWriteError(dir.path());                // a folder is no file
+  ExpectWriteError(path + "/unter/datei.ini"); // below a file
+}
+
+// The user's configuration folder does not exist before the first save.
+TEST_F(IniFileTest, AWriteCreatesTheMissingFoldersForTheOwnerOnly) {
+  const std::string nested = dir.File("config/TamrelFotomaz/TamrelFotomaz.ini");
+  IniWriteString(nested, "optionenf", "quellee", "/a/");
+  EXPECT_EQ(IniReadString(nested, "optionenf", "quellee", ""), "/a/");
+  for (const char* folder : {"config", "config/TamrelFotomaz"}) {
+    struct stat info {};
+    ASSERT_EQ(stat(dir.File(folder).c_str(), &info), 0) << folder;
+    EXPECT_EQ(info.st_mode & 0777, 0700u) << folder;
+  }
 }
 
 // A save killed at any moment leaves the old or the new file, never a part.

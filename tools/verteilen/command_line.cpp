@@ -109,6 +109,7 @@ bool* Flag(CommandLine& line, const std::string& option) {
   if (option == "--probelauf") return &line.dryRun;
   if (option == "--ja") return &line.assumeYes;
   if (option == "--hilfe") return &line.help;
+  if (option == "--version") return &line.version;
   return nullptr;
 }
 
@@ -175,7 +176,7 @@ Programmfenster, aber ohne Fenster.
                          Ordnerstruktur: Jahr, Jahr - Monat,
                          Jahr - Monat - Tag oder keine Unterordner
   --einstellungen DATEI  Einstellungsdatei für die nicht angegebenen Optionen
-                         (sonst TamrelFotomaz.ini neben dem Programm)
+                         (sonst die des Programmfensters, siehe unten)
   --probelauf            jede geplante Verschiebung als QUELLE -> ZIEL zeigen,
                          eine Datei, die schon richtig liegt, als
                          QUELLE (bleibt), und nichts ändern (auch kein
@@ -187,10 +188,14 @@ Programmfenster, aber ohne Fenster.
                          Datei an ihren alten Platz zurücklegen
   --rueckgaengig=DATEI   die Verteilung dieser Aufzeichnung zurücknehmen
   --hilfe                diesen Text zeigen
+  --version              Programmname und Version zeigen
 
 Nicht angegebene Optionen kommen aus dem Abschnitt [optionenf] der
 Einstellungsdatei, sonst gelten die Vorgaben des Optionen-Dialogs (Bilder und
-Videos, umbenennen ja, Originalname nein, Ordner monat).
+Videos, umbenennen ja, Originalname nein, Ordner monat). Die Einstellungsdatei
+des Programmfensters ist TamrelFotomaz.ini neben dem Programm; ein
+installiertes Programm hat sie für jeden Benutzer in
+$XDG_CONFIG_HOME/TamrelFotomaz/ (sonst ~/.config/TamrelFotomaz/).
 
 Ohne --ja fragt das Programm auf dem Terminal nach; ohne Terminal startet es
 nur mit --ja. Strg+C (ebenso SIGTERM und SIGHUP) beendet die Arbeit nach der

@@ -21,6 +21,7 @@ struct CommandLine {
   bool dryRun = false;                      // --probelauf
   bool assumeYes = false;                   // --ja
   bool help = false;                        // --hilfe
+  bool version = false;                     // --version
 };
 
 struct ParsedCommandLine {

@@ -7,8 +7,10 @@
 #include "app/core/run_options.h"
 #include "app/core/run_texts.h"
 #include "app/core/undo_run.h"
+#include "fotomaz_identity.h"
 #include "platform/file_info.h"
 #include "platform/modal.h"
+#include "platform/settings_location.h"
 #include "platform/user_folders.h"
 #include "tools/verteilen/command_line.h"
 #include "tools/verteilen/console.h"
@@ -100,7 +102,7 @@ ExitStatus Run(const CommandLine& line) {
     return Refuse("Die Einstellungsdatei " + *line.settingsFile + " existiert nicht.");
   }
   const RunOptions options =
-      ResolveRunOptions(line, line.settingsFile.value_or(DefaultSettingsPath()));
+      ResolveRunOptions(line, line.settingsFile.value_or(SettingsFilePath()));
   // Taking a run back needs no folders: the record names them.
   if (!line.undoRecord) {
     if (const FolderCheck check = CheckFolders(options); check != FolderCheck::Ready) {
@@ -156,6 +158,12 @@ int main(int argc, char** argv) {
   }
   if (parsed.options.help) {
     std::fputs(HelpText(), stdout);
+    std::printf("\nEinstellungsdatei: %s\n",
+                parsed.options.settingsFile.value_or(SettingsFilePath()).c_str());
+    return static_cast<int>(ExitStatus::Finished);
+  }
+  if (parsed.options.version) {
+    std::printf("%s %s\n", ProgramName, kFotomazVersion);
     return static_cast<int>(ExitStatus::Finished);
   }
   return static_cast<int>(Run(parsed.options));

@@ -1,6 +1,6 @@
 #include "tools/verteilen/run_options.h"
 
-#include "platform/program_path.h"
+#include "platform/path_text.h"
 
 #include <filesystem>
 
@@ -15,10 +15,6 @@ std::string CommandLineFolder(const std::string& text) {
 }
 
 } // namespace
-
-std::string DefaultSettingsPath() {
-  return ProgramDir() + "TamrelFotomaz.ini";
-}
 
 RunOptions ResolveRunOptions(const CommandLine& line, const std::string& settingsPath) {
   RunOptions options = ReadRunOptions(settingsPath);

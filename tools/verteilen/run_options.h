@@ -7,9 +7,6 @@
 
 #include <string>
 
-// TamrelFotomaz.ini in the program's folder.
-std::string DefaultSettingsPath();
-
 // Every option of line that is given, the others as the options dialog would
 // load them from the settings file at settingsPath. A folder given on the
 // command line is made absolute and ends in the separator.
