@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <stdexcept>
 
 namespace {
 // Large enough that the head of a typical camera file (APP0, the EXIF APP1
@@ -17,15 +16,17 @@ size_t MemorySource::Read(char* dst, size_t n) {
   return count;
 }
 
-FileSource::FileSource(const std::string& path) : file_(std::fopen(path.c_str(), "rb")) {
-  if (!file_) throw std::runtime_error("cannot open " + path);
+std::optional<FileSource> FileSource::Open(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return std::nullopt;
   // ByteStream buffers; a second buffer inside the FILE would only copy twice.
-  std::setvbuf(file_.get(), nullptr, _IONBF, 0);
+  std::setvbuf(file, nullptr, _IONBF, 0);
+  return FileSource(file);
 }
 
 size_t FileSource::Read(char* dst, size_t n) {
   const size_t count = std::fread(dst, 1, n, file_.get());
-  if (count < n && std::ferror(file_.get())) throw std::runtime_error("read error");
+  if (count < n && std::ferror(file_.get())) throw ByteSourceError("read error");
   return count;
 }
 

@@ -8,16 +8,32 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// A source that cannot deliver the bytes it holds (an I/O error, a device
+// gone). The readers catch it once per read (docs/metadata-reader.md).
+class ByteSourceError : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
 
 class ByteSource {
 public:
   virtual ~ByteSource() = default;
   // Copies up to n bytes to dst; returns how many, 0 at the end of the data.
-  // Throws std::runtime_error when the bytes cannot be read.
+  // Throws std::runtime_error (ByteSourceError here) when the bytes cannot
+  // be read.
   virtual size_t Read(char* dst, size_t n) = 0;
+
+protected:
+  ByteSource() = default;
+  ByteSource(const ByteSource&) = default;
+  ByteSource(ByteSource&&) = default;
+  ByteSource& operator=(const ByteSource&) = default;
+  ByteSource& operator=(ByteSource&&) = default;
 };
 
 class MemorySource : public ByteSource {
@@ -30,17 +46,19 @@ private:
   size_t position_ = 0;
 };
 
-// A file opened for reading only. Throws std::runtime_error when it cannot be
-// opened.
+// A file opened for reading only.
 class FileSource : public ByteSource {
 public:
-  explicit FileSource(const std::string& path);
+  // Nothing when the file cannot be opened.
+  static std::optional<FileSource> Open(const std::string& path);
   size_t Read(char* dst, size_t n) override;
 
 private:
   struct Closer {
     void operator()(std::FILE* file) const { std::fclose(file); }
   };
+  explicit FileSource(std::FILE* file) : file_(file) {}
+
   std::unique_ptr<std::FILE, Closer> file_;
 };
 

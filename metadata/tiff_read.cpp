@@ -35,8 +35,10 @@ bool TimgData::ReadTiff(ByteStream& stream) {
   order.BigEndian = BigEndian;
   order.Buffer = header;
   const int64_t first = static_cast<uint32_t>(order.ReadU32(5));
-  Exif->WalkDirectory(first < 8 ? 1 : first - 7, -7, MainTagTable,
-                      static_cast<int64_t>(kTiffBufferSize));
+  // A value of IFD0 that a renderer refuses ends the read.
+  if (Exif->WalkDirectory(first < 8 ? 1 : first - 7, -7, MainTagTable,
+                          static_cast<int64_t>(kTiffBufferSize)) == WalkOutcome::Refused)
+    return false;
   Exif->DeriveFocalLength35();
   return true;
 }
