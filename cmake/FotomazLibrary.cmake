@@ -26,7 +26,8 @@ function(fotomaz_test name dir)
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gmock GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE
-    FOTOMAZ_SAMPLES_DIR="${PROJECT_SOURCE_DIR}/../shared/samples")
+    FOTOMAZ_SAMPLES_DIR="${PROJECT_SOURCE_DIR}/../shared/samples"
+    FOTOMAZ_FORMAT_SAMPLES_DIR="${PROJECT_SOURCE_DIR}/tests/data/formats")
   include(GoogleTest)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120
     PROPERTIES ENVIRONMENT "TZ=Europe/Berlin;LC_ALL=C.UTF-8;QT_QPA_PLATFORM=offscreen")

@@ -64,30 +64,32 @@ bool TimgData::ReadFile(const std::string& fileName) {
     ErrorText = kErrorIllegalConstruction;
     return false;
   }
-  return ReadSelected(format, *source);
+  ByteStream stream(*source);
+  return ReadSelected(format, stream, kTiffBufferSize);
 }
 
 bool TimgData::ReadFromStream(ByteSource& source, std::string_view fileName) {
-  return ReadFromStream(source, FormatFromExtension(fileName), fileName);
+  ByteStream stream(source);
+  return ReadFromStream(stream, FormatFromExtension(fileName), fileName);
 }
 
-bool TimgData::ReadFromStream(ByteSource& source, FileFormat format, std::string_view fileName) {
+bool TimgData::ReadFromStream(ByteStream& stream, FileFormat format, std::string_view fileName,
+                              size_t tiffWindow) {
   Reset();
   FileName = fileName;
   ErrorText = kErrorNotExif;
   if (format == FileFormat::Unsupported) return false;
-  return ReadSelected(format, source);
+  return ReadSelected(format, stream, tiffWindow);
 }
 
-bool TimgData::ReadSelected(FileFormat format, ByteSource& source) {
-  ByteStream stream(source);
+bool TimgData::ReadSelected(FileFormat format, ByteStream& stream, size_t tiffWindow) {
   TiffSource = format == FileFormat::Tiff;
   bool read;
   // The reader's one catch: a source that cannot deliver its bytes ends the
   // read as false, and ErrorText keeps the text it had. Every other way a
   // read ends early is a result of the scan, the TIFF read or the walk.
   try {
-    read = format == FileFormat::Jpeg ? ScanJpeg(stream) : ReadTiff(stream);
+    read = format == FileFormat::Jpeg ? ScanJpeg(stream) : ReadTiff(stream, tiffWindow);
   } catch (const std::runtime_error&) {
     read = false;
   }

@@ -1,5 +1,5 @@
 // fotomaz-exif [--tags] [--dump] [--iptc] [--makernote] FILE...: prints what the metadata reader
-// finds in each file.
+// finds in each file, and the capture date the run gives it.
 
 #include "tools/exif_report.h"
 
