@@ -5,7 +5,7 @@
 #include "metadata/iso_media.h"
 #include "metadata/png_exif.h"
 #include "metadata/riff_avi.h"
-#include "platform/ascii_case.h"
+#include "platform/path_text.h"
 
 #include <algorithm>
 #include <array>
@@ -204,11 +204,7 @@ std::string_view CaptureSourceName(CaptureSource source) {
 }
 
 CaptureFormat CaptureFormatFromExtension(std::string_view fileName) {
-  const size_t dot = fileName.find_last_of('.');
-  const size_t separator = fileName.find_last_of("/\\");
-  if (dot == std::string_view::npos || (separator != std::string_view::npos && dot < separator))
-    return CaptureFormat::None;
-  const std::string extension = AsciiLowered(fileName.substr(dot));
+  const std::string extension = LoweredExtension(fileName);
   for (const ExtensionFormat& entry : kExtensionFormats)
     if (entry.Extension == extension) return entry.Format;
   return CaptureFormat::None;

@@ -1,17 +1,13 @@
 #include "metadata/exif.h"
 
 #include "metadata/file_facts.h"
-#include "platform/ascii_case.h"
+#include "platform/path_text.h"
 
 #include <algorithm>
 #include <stdexcept>
 
 FileFormat FormatFromExtension(std::string_view fileName) {
-  const size_t dot = fileName.find_last_of('.');
-  const size_t separator = fileName.find_last_of("/\\");
-  if (dot == std::string_view::npos || (separator != std::string_view::npos && dot < separator))
-    return FileFormat::Unsupported;
-  const std::string extension = AsciiLowered(fileName.substr(dot));
+  const std::string extension = LoweredExtension(fileName);
   if (extension == ".jpg" || extension == ".jpeg" || extension == ".jpe") return FileFormat::Jpeg;
   if (extension == ".tif" || extension == ".tiff" || extension == ".nef") return FileFormat::Tiff;
   return FileFormat::Unsupported;
