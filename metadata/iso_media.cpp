@@ -50,8 +50,10 @@ constexpr uint32_t kUtf8Value = 1;
 // few uuid boxes); each further one can cost a read.
 constexpr int kMaxTopLevelBoxes = 64;
 // Box headers read in one walk at any depth; real files need well under a
-// hundred, since the walk enters only the boxes it asks.
-constexpr int kMaxBoxesPerRead = 1024;
+// hundred, since the walk enters only the boxes it asks. Each header may
+// cost a buffer's read, so this also bounds what a hostile file makes the
+// walk read (256 times 32 KiB).
+constexpr int kMaxBoxesPerRead = 256;
 // The deepest box the walk enters is moov/udta/meta/ilst/item/data (6).
 constexpr int kMaxDepth = 8;
 // Item information, item locations and the key list are read whole up to

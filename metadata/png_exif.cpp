@@ -16,7 +16,7 @@ constexpr uint64_t kChunkCrcSize = 4;
 constexpr int kMaxChunksBeforeImageData = 256;
 // An eXIf chunk behind the image data is looked for in this many bytes at
 // the end of the file: it is followed only by IEND and perhaps some text.
-constexpr uint64_t kTailBytes = 64 * 1024;
+constexpr uint64_t kTailBytes = 32 * 1024;
 // The largest eXIf chunk read: the bound of the TIFF read.
 constexpr uint64_t kMaxExifChunkBytes = kMaxExifBlockBytes;
 

@@ -9,7 +9,8 @@ namespace {
 
 // Chunks looked at in one read and lists entered one inside the other: a
 // camera's file has some dozen chunks before the media, two lists deep.
-constexpr int kMaxChunksPerRead = 1024;
+// Each chunk header may cost a read of the stream's buffer.
+constexpr int kMaxChunksPerRead = 256;
 constexpr int kMaxListDepth = 4;
 // A date text has some 26 characters; a longer chunk is cut.
 constexpr size_t kMaxDateTextBytes = 64;
