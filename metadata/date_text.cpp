@@ -70,6 +70,9 @@ private:
 // What may follow a date text in its field: the terminating zeros, blanks and
 // a line break.
 constexpr std::string_view kTrailingFiller{" \r\n\0", 4};
+// An EXIF date as the directory walk shows it: a zero padding the value is
+// shown as ".".
+constexpr std::string_view kExifTrailingFiller{" .\0", 3};
 
 std::optional<LocalDateTime> Checked(const LocalDateTime& t) {
   if (!IsCalendarDateTime(t)) return std::nullopt;
@@ -107,11 +110,12 @@ bool ReadNumericDate(TextCursor& text, LocalDateTime& time, std::string_view sep
   return true;
 }
 
-std::optional<LocalDateTime> NumericDateText(std::string_view text, std::string_view separators) {
+std::optional<LocalDateTime> NumericDateText(std::string_view text, std::string_view separators,
+                                             std::string_view filler) {
   TextCursor cursor(text);
   LocalDateTime time{};
   if (!ReadNumericDate(cursor, time, separators) || !cursor.OneOf(" T") ||
-      !ReadClock(cursor, time, false) || !cursor.OnlyLeft(kTrailingFiller))
+      !ReadClock(cursor, time, false) || !cursor.OnlyLeft(filler))
     return std::nullopt;
   return Checked(time);
 }
@@ -151,7 +155,7 @@ std::optional<LocalDateTime> ClockStyleText(std::string_view text) {
 } // namespace
 
 std::optional<LocalDateTime> ParseExifDateText(std::string_view text) {
-  return NumericDateText(text, ":-");
+  return NumericDateText(text, ":-", kExifTrailingFiller);
 }
 
 std::optional<LocalDateTime> ParseLocalDateWithOffset(std::string_view text) {
@@ -171,6 +175,7 @@ std::optional<LocalDateTime> ParseLocalDateWithOffset(std::string_view text) {
 }
 
 std::optional<LocalDateTime> ParseAviDateText(std::string_view text) {
-  if (std::optional<LocalDateTime> numeric = NumericDateText(text, ":-/")) return numeric;
+  if (std::optional<LocalDateTime> numeric = NumericDateText(text, ":-/", kTrailingFiller))
+    return numeric;
   return ClockStyleText(text);
 }

@@ -10,7 +10,8 @@
 #include <string_view>
 
 // "yyyy:mm:dd hh:mm:ss", the EXIF form ("-" also taken between the date's
-// parts, "T" between date and time); zeros and blanks may follow.
+// parts, "T" between date and time); zeros, blanks and "." (a zero as the
+// directory walk shows it) may follow.
 std::optional<LocalDateTime> ParseExifDateText(std::string_view text);
 
 // "yyyy-mm-ddThh:mm[:ss][.fraction]" followed by an offset "+hh:mm", "+hhmm"
