@@ -51,7 +51,8 @@ function(fotomaz_test name dir)
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gmock GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE
-    FOTOMAZ_SAMPLES_DIR="${PROJECT_SOURCE_DIR}/tests/data/samples")
+    FOTOMAZ_SAMPLES_DIR="${PROJECT_SOURCE_DIR}/tests/data/samples"
+    FOTOMAZ_FORMAT_SAMPLES_DIR="${PROJECT_SOURCE_DIR}/tests/data/formats")
   # Runs record themselves in the user's state folder: the tests' records go
   # to the build tree, never to a real user's (tests that read records set
   # a folder of their own).

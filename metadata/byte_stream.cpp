@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <stdexcept>
+#include <limits>
+#include <sys/types.h>
 
 namespace {
 // Large enough that the head of a typical camera file (APP0, the EXIF APP1
@@ -10,33 +11,83 @@ namespace {
 constexpr size_t kStreamBufferSize = 32 * 1024;
 } // namespace
 
+bool ByteSource::Seek(uint64_t) {
+  return false;
+}
+
+std::optional<uint64_t> ByteSource::Size() {
+  return std::nullopt;
+}
+
 size_t MemorySource::Read(char* dst, size_t n) {
   const size_t count = std::min(n, bytes_.size() - position_);
   if (count > 0) std::memcpy(dst, bytes_.data() + position_, count);
   position_ += count;
+  bytesRead_ += count;
   return count;
 }
 
-FileSource::FileSource(const std::string& path) : file_(std::fopen(path.c_str(), "rb")) {
-  if (!file_) throw std::runtime_error("cannot open " + path);
+bool MemorySource::Seek(uint64_t offset) {
+  position_ = static_cast<size_t>(std::min<uint64_t>(offset, bytes_.size()));
+  return true;
+}
+
+std::optional<FileSource> FileSource::Open(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return std::nullopt;
   // ByteStream buffers; a second buffer inside the FILE would only copy twice.
-  std::setvbuf(file_.get(), nullptr, _IONBF, 0);
+  std::setvbuf(file, nullptr, _IONBF, 0);
+  return FileSource(file);
 }
 
 size_t FileSource::Read(char* dst, size_t n) {
   const size_t count = std::fread(dst, 1, n, file_.get());
-  if (count < n && std::ferror(file_.get())) throw std::runtime_error("read error");
+  if (count < n && std::ferror(file_.get())) throw ByteSourceError("read error");
+  bytesRead_ += count;
   return count;
+}
+
+bool FileSource::Seek(uint64_t offset) {
+  if (offset > static_cast<uint64_t>(std::numeric_limits<off_t>::max())) return false;
+  return fseeko(file_.get(), static_cast<off_t>(offset), SEEK_SET) == 0;
+}
+
+std::optional<uint64_t> FileSource::Size() {
+  // Through the stream's own calls; the position is put back for the next read.
+  const off_t position = ftello(file_.get());
+  if (position < 0 || fseeko(file_.get(), 0, SEEK_END) != 0) return std::nullopt;
+  const off_t size = ftello(file_.get());
+  if (fseeko(file_.get(), position, SEEK_SET) != 0 || size < 0) return std::nullopt;
+  return static_cast<uint64_t>(size);
 }
 
 ByteStream::ByteStream(ByteSource& source) : source_(source), buffer_(kStreamBufferSize) {}
 
 bool ByteStream::Refill() {
   if (exhausted_) return false;
+  bufferStart_ += end_;
   begin_ = 0;
   end_ = source_.Read(buffer_.data(), buffer_.size());
   if (end_ == 0) exhausted_ = true;
   return end_ > 0;
+}
+
+bool ByteStream::SeekTo(uint64_t offset) {
+  if (offset >= bufferStart_ && offset - bufferStart_ <= end_) {
+    begin_ = static_cast<size_t>(offset - bufferStart_);
+    return true;
+  }
+  if (!source_.Seek(offset)) return false;
+  bufferStart_ = offset;
+  begin_ = 0;
+  end_ = 0;
+  exhausted_ = false;
+  return true;
+}
+
+void ByteStream::ReadAt(uint64_t offset, size_t n, std::string& out) {
+  out.clear();
+  if (SeekTo(offset)) ReadAppend(out, n);
 }
 
 std::optional<uint8_t> ByteStream::ReadByte() {
@@ -51,7 +102,11 @@ size_t ByteStream::ReadAppend(std::string& out, size_t n) {
   begin_ += buffered;
   size_t missing = n - buffered;
   if (missing >= buffer_.size()) {
-    // A large body goes straight from the source into its place.
+    // A large body goes straight from the source into its place; the empty
+    // buffer then starts behind it.
+    bufferStart_ += end_;
+    begin_ = 0;
+    end_ = 0;
     const size_t at = out.size();
     out.resize(at + missing);
     size_t got = 0;
@@ -61,6 +116,7 @@ size_t ByteStream::ReadAppend(std::string& out, size_t n) {
       got += count;
     }
     out.resize(at + got);
+    bufferStart_ += got;
     missing = 0;
   }
   while (missing > 0 && Refill()) {

@@ -1,17 +1,13 @@
 #include "metadata/exif.h"
 
 #include "metadata/file_facts.h"
-#include "platform/ascii_case.h"
+#include "platform/path_text.h"
 
 #include <algorithm>
-#include <exception>
+#include <stdexcept>
 
 FileFormat FormatFromExtension(std::string_view fileName) {
-  const size_t dot = fileName.find_last_of('.');
-  const size_t separator = fileName.find_last_of("/\\");
-  if (dot == std::string_view::npos || (separator != std::string_view::npos && dot < separator))
-    return FileFormat::Unsupported;
-  const std::string extension = AsciiLowered(fileName.substr(dot));
+  const std::string extension = LoweredExtension(fileName);
   if (extension == ".jpg" || extension == ".jpeg" || extension == ".jpe") return FileFormat::Jpeg;
   if (extension == ".tif" || extension == ".tiff" || extension == ".nef") return FileFormat::Tiff;
   return FileFormat::Unsupported;
@@ -59,50 +55,58 @@ bool TimgData::ReadFile(const std::string& fileName) {
   ErrorText = kErrorNotExif;
   const FileFormat format = FormatFromExtension(fileName);
   if (format == FileFormat::Unsupported) return false;
-  try {
-    FileSource source(fileName);
-    return ReadSelected(format, source);
-  } catch (const std::exception&) {
+  std::optional<FileSource> source = FileSource::Open(fileName);
+  if (!source) {
     ErrorText = kErrorIllegalConstruction;
     return false;
   }
+  ByteStream stream(*source);
+  return ReadSelected(format, stream, kTiffBufferSize);
 }
 
 bool TimgData::ReadFromStream(ByteSource& source, std::string_view fileName) {
+  ByteStream stream(source);
+  return ReadFromStream(stream, FormatFromExtension(fileName), fileName);
+}
+
+bool TimgData::ReadFromStream(ByteStream& stream, FileFormat format, std::string_view fileName,
+                              size_t tiffWindow) {
   Reset();
   FileName = fileName;
   ErrorText = kErrorNotExif;
-  const FileFormat format = FormatFromExtension(fileName);
   if (format == FileFormat::Unsupported) return false;
-  try {
-    return ReadSelected(format, source);
-  } catch (const std::exception&) {
-    ErrorText = kErrorIllegalConstruction;
-    return false;
-  }
+  return ReadSelected(format, stream, tiffWindow);
 }
 
-bool TimgData::ReadSelected(FileFormat format, ByteSource& source) {
-  ByteStream stream(source);
-  bool read = false;
-  // A fault inside the scan or the TIFF read (a renderer refusing a value in
-  // IFD0, a read error) makes the read false; ErrorText keeps its text.
-  if (format == FileFormat::Jpeg) {
-    TiffSource = false;
-    try {
-      read = ScanJpeg(stream);
-    } catch (const std::exception&) {
-      read = false;
-    }
-  } else {
-    TiffSource = true;
-    try {
-      read = ReadTiff(stream);
-    } catch (const std::exception&) {
-      read = false;
-    }
-    TiffSource = false;
+bool TimgData::ReadSelected(FileFormat format, ByteStream& stream, size_t tiffWindow) {
+  TiffSource = format == FileFormat::Tiff;
+  bool read;
+  // The reader's one catch: a source that cannot deliver its bytes ends the
+  // read as false, and ErrorText keeps the text it had. Every other way a
+  // read ends early is a result of the scan, the TIFF read or the walk.
+  try {
+    read = format == FileFormat::Jpeg ? ScanJpeg(stream) : ReadTiff(stream, tiffWindow);
+  } catch (const std::runtime_error&) {
+    read = false;
   }
+  TiffSource = false;
   if (read) ErrorText = kErrorNone;
   return read;
+}
+
+ExifSegmentResult TimgData::ReadExifBlock(std::string_view tiff) {
+  Reset();
+  // The form of an APP1 segment: a length word (not consulted) and the
+  // "Exif" header in front of the TIFF bytes, so ProcessExifSegment's
+  // positions and bounds apply unchanged.
+  tSection& slot = Section(1);
+  slot.Data.assign("\0\0Exif\0\0", 8);
+  slot.Data.append(tiff);
+  slot.Size = static_cast<int32_t>(std::min<size_t>(slot.Data.size(), INT32_MAX));
+  slot.Marker = 0;
+  SectionCount = 1;
+  ExifSection = &slot;
+  CreateExif();
+  Buffer = slot.Data;
+  return ProcessExifSegment(slot);
 }

@@ -33,8 +33,9 @@ struct tSection {
 enum class FileFormat { Jpeg, Tiff, Unsupported };
 FileFormat FormatFromExtension(std::string_view fileName);
 
-// How ProcessExifSegment ended.
-enum class ExifSegmentResult { Walked, IncorrectHeader, InvalidAlignment };
+// How ProcessExifSegment ended. Refused: a renderer refused a value of IFD0,
+// which ends the read (docs/metadata-reader.md).
+enum class ExifSegmentResult { Walked, IncorrectHeader, InvalidAlignment, Refused };
 
 class TimgData : public tEndInd {
 public:
@@ -67,9 +68,18 @@ public:
   // The same read from any byte source; fileName only supplies the extension
   // and FileName (no file-system access).
   bool ReadFromStream(ByteSource& source, std::string_view fileName);
+  // The read the format names, whatever the name's extension, from the
+  // stream's current position on (the start of the data). The TIFF read
+  // takes tiffWindow bytes behind the header instead of kTiffBufferSize
+  // when a caller needs only the directories near the start.
+  bool ReadFromStream(ByteStream& stream, FileFormat format, std::string_view fileName,
+                      size_t tiffWindow = kTiffBufferSize);
+  // Walks TIFF-structured bytes held in memory (an Exif item of an image
+  // container, say) as an EXIF segment holding them, kept in slot 1.
+  ExifSegmentResult ReadExifBlock(std::string_view tiff);
 
   bool ScanJpeg(ByteStream& stream);
-  bool ReadTiff(ByteStream& stream);
+  bool ReadTiff(ByteStream& stream, size_t window = kTiffBufferSize);
   ExifSegmentResult ProcessExifSegment(tSection& section);
 
   bool HasMetadata() const;
@@ -80,8 +90,8 @@ public:
   tSection& Section(int n) { return Sections[static_cast<size_t>(n - 1)]; }
 
 private:
-  bool ReadSelected(FileFormat format, ByteSource& source);
+  bool ReadSelected(FileFormat format, ByteStream& stream, size_t tiffWindow);
   bool ReadJpegSegment(ByteStream& stream, uint8_t marker, tSection& slot);
-  void TakeExifSegment(tSection& slot);
+  ExifSegmentResult TakeExifSegment(tSection& slot);
   void CreateExif();
 };

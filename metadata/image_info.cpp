@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <exception>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -23,6 +23,8 @@ constexpr uint64_t kMaxValueBytesPerWalk = 1024 * 1024;
 // Real data nests three directories deep (IFD0, EXIF, interoperability); a
 // chain of thousands of distinct directories would exhaust the stack.
 constexpr int kMaxDirectoryDepth = 32;
+// The named date fields keep the length of "yyyy:mm:dd hh:mm:ss" and its zero.
+constexpr size_t kDateTextLength = 20;
 
 enum Tag : uint16_t {
   TagImageWidth = 0x0100,
@@ -120,30 +122,31 @@ void TImageInfo::SetOwnerError(const std::string& text) {
   if (Owner != nullptr) Owner->ErrorText = text;
 }
 
-void TImageInfo::WalkDirectory(int64_t start, int64_t base, int kind, int64_t length) {
+WalkOutcome TImageInfo::WalkDirectory(int64_t start, int64_t base, TagTableKind kind,
+                                      int64_t length) {
   // A directory already walked is not walked again: pointer chains that lead
   // back (to the directory itself or further up) end here.
-  if (!walkedDirectories_.insert(start).second || depth_ >= kMaxDirectoryDepth) return;
+  if (!walkedDirectories_.insert(start).second || depth_ >= kMaxDirectoryDepth)
+    return WalkOutcome::Completed;
   const int64_t count = ReadU16(start);
   if (2 + 12 * count > base + length) {
     SetOwnerError(std::string(kErrorIllegalDirectorySize));
-    return;
+    return WalkOutcome::Completed;
   }
   const NestingLevel level(depth_);
   for (int64_t i = 0; i < count && entriesLeft_ > 0; ++i) {
     --entriesLeft_;
-    WalkEntry(start + 2 + 12 * i, start, base, kind, length);
+    if (WalkEntry(start + 2 + 12 * i, start, base, kind, length) == WalkOutcome::Refused)
+      return WalkOutcome::Refused;
   }
   // The next-directory offset is not followed: IFD1 holds only the thumbnail.
+  return WalkOutcome::Completed;
 }
 
-void TImageInfo::WalkSubDirectory(int64_t start, int64_t base, int kind, int64_t length) {
-  // A fault in a sub-directory ends that directory only; the one pointing to
-  // it goes on with its next entry.
-  try {
-    WalkDirectory(start, base, kind, length);
-  } catch (const std::exception&) {
-  }
+void TImageInfo::WalkSubDirectory(int64_t start, int64_t base, TagTableKind kind, int64_t length) {
+  // A refusal in a sub-directory ends that directory only; the one pointing
+  // to it goes on with its next entry, so the outcome is not passed up.
+  WalkDirectory(start, base, kind, length);
 }
 
 std::string TImageInfo::ValueBytes(int64_t position, uint64_t size) {
@@ -160,12 +163,13 @@ std::string TImageInfo::CopyValueBytes(std::string_view source, int64_t position
   return std::string(source.substr(static_cast<size_t>(position - 1), static_cast<size_t>(count)));
 }
 
-void TImageInfo::WalkEntry(int64_t entry, int64_t start, int64_t base, int kind, int64_t length) {
+WalkOutcome TImageInfo::WalkEntry(int64_t entry, int64_t start, int64_t base, TagTableKind kind,
+                                  int64_t length) {
   const uint16_t tag = ReadU16(entry);
   const uint16_t type = ReadU16(entry + 2);
   const uint64_t components = static_cast<uint32_t>(ReadU32(entry + 4));
-  const uint64_t size = components * static_cast<uint64_t>(TypeByteSize(type));
-  if (size == 0) return;
+  const uint64_t size = components * static_cast<uint64_t>(FieldTypeSize(type));
+  if (size == 0) return WalkOutcome::Completed;
   const int64_t value = size <= 4 ? entry + 8 : base + static_cast<uint32_t>(ReadU32(entry + 8));
   const std::string raw = ValueBytes(value, size);
 
@@ -173,16 +177,19 @@ void TImageInfo::WalkEntry(int64_t entry, int64_t start, int64_t base, int kind,
   if (ProducesTexts() || FillsTagList()) row = LookupTag(tag, kind);
   std::string text;
   if (ProducesTexts()) {
-    if (type == 2)
+    if (type == kAscii)
       text = AsciiText(raw);
-    else if (type == 7)
+    else if (type == kUndefined)
       text = QuotedText(raw);
     else
       text = RenderValue(raw, type, row.ValueList, row.FormatText);
-    if (row.TagNumber != 0 && row.Renderer != nullptr && kDecodeValues)
-      text = row.Renderer(text);
-    else
+    if (row.TagNumber != 0 && row.Renderer != nullptr && kDecodeValues) {
+      RendererResult rendered = ApplyRenderer(row.Renderer, text);
+      if (rendered.Refusal) return WalkOutcome::Refused;
+      text = std::move(rendered.Text);
+    } else {
       text = PrintableText(text);
+    }
     if (tag == TagUserComment) {
       UserCommentText = UserComment(raw);
       text = UserCommentText;
@@ -206,8 +213,12 @@ void TImageInfo::WalkEntry(int64_t entry, int64_t start, int64_t base, int kind,
     ModelText = text.substr(0, 40);
     break;
   case TagDateTime:
+    DateTimeText = text.substr(0, kDateTextLength);
+    DateTimeTagText = DateTimeText;
+    break;
   case TagDateTimeOriginal:
-    DateTimeText = text.substr(0, 20);
+    DateTimeText = text.substr(0, kDateTextLength);
+    DateTimeOriginalText = DateTimeText;
     break;
   case TagExifVersion:
     ExifVersionText = raw.substr(0, 6);
@@ -237,11 +248,9 @@ void TImageInfo::WalkEntry(int64_t entry, int64_t start, int64_t base, int kind,
     row.ByteCount = static_cast<int32_t>(raw.size());
     row.ValueOffset = static_cast<int32_t>(std::clamp<int64_t>(value, 0, INT32_MAX));
     row.ValueType = type;
-    try {
-      AddTag(row);
-    } catch (const std::exception&) {
-    }
+    AddTag(row);
   }
+  return WalkOutcome::Completed;
 }
 
 void TImageInfo::DecodeMakerNote() {
@@ -272,10 +281,7 @@ void TImageInfo::AddNamedValue(const std::string& name, const std::string& text,
   entry.Text = text;
   entry.RawBytes = text;
   entry.ByteCount = static_cast<int32_t>(text.size());
-  try {
-    AppendToTagList(entry);
-  } catch (const std::exception&) {
-  }
+  AppendToTagList(entry);
 }
 
 int32_t TImageInfo::FindTag(std::string_view name) const {

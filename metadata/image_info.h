@@ -16,6 +16,12 @@
 
 class TimgData;
 
+// How a directory walk ended. A renderer that refuses a value (a flash value
+// stored as text, say) ends the directory there: the walk of a sub-directory
+// then goes on in the directory that points to it, a refusal in IFD0 ends
+// the read.
+enum class WalkOutcome { Completed, Refused };
+
 // What a walk produces, chosen by the reader option.
 enum ReaderOptionValue : int32_t {
   ReaderTextsOnly = 2,   // value texts, dump and named text fields
@@ -32,10 +38,12 @@ public:
 
   std::vector<TTagEntry> TagList;
   TimgData* Owner = nullptr;
-  std::string ExifVersionText; // at most 6 bytes
-  std::string MakeText;        // at most 32
-  std::string ModelText;       // at most 40
-  std::string DateTimeText;    // at most 20
+  std::string ExifVersionText;      // at most 6 bytes
+  std::string MakeText;             // at most 32
+  std::string ModelText;            // at most 40
+  std::string DateTimeText;         // at most 20: DateTime or DateTimeOriginal, the one met last
+  std::string DateTimeOriginalText; // at most 20: DateTimeOriginal (0x9003) alone
+  std::string DateTimeTagText;      // at most 20: DateTime (0x0132) alone
   int32_t ImageHeight = 0;
   int32_t ImageWidth = 0;
   int32_t ReaderOption = 0;
@@ -50,9 +58,9 @@ public:
   int32_t TagCount() const { return static_cast<int32_t>(TagList.size()); }
 
   // Walks the directory at 1-based position start of Buffer; base turns an
-  // offset read from the data into a position, kind selects the tag table
-  // (1 main, 2 GPS), length is the number of bytes available after base.
-  void WalkDirectory(int64_t start, int64_t base, int kind, int64_t length);
+  // offset read from the data into a position, kind selects the tag table,
+  // length is the number of bytes available after base.
+  WalkOutcome WalkDirectory(int64_t start, int64_t base, TagTableKind kind, int64_t length);
   // Adds FocalLengthIn35mmFilm, computed from the focal length and the focal
   // plane resolution, when the data does not state it.
   void DeriveFocalLength35();
@@ -84,14 +92,15 @@ public:
 private:
   bool ProducesTexts() const;
   bool FillsTagList() const;
-  void WalkEntry(int64_t entry, int64_t start, int64_t base, int kind, int64_t length);
-  void WalkSubDirectory(int64_t start, int64_t base, int kind, int64_t length);
+  WalkOutcome WalkEntry(int64_t entry, int64_t start, int64_t base, TagTableKind kind,
+                        int64_t length);
+  void WalkSubDirectory(int64_t start, int64_t base, TagTableKind kind, int64_t length);
   std::string ValueBytes(int64_t position, uint64_t size);
   // The bytes of source from 1-based position on that exist, within the
   // value-byte budget of the read.
   std::string CopyValueBytes(std::string_view source, int64_t position, uint64_t size);
-  void WalkMakerNoteEntry(const tEndInd& note, int64_t entry, std::span<const TagRow> table,
-                          int64_t directory, int64_t notePosition, int64_t valueBase);
+  WalkOutcome WalkMakerNoteEntry(const tEndInd& note, int64_t entry, std::span<const TagRow> table,
+                                 int64_t directory, int64_t notePosition, int64_t valueBase);
   void AppendToTagList(const TTagEntry& entry);
   void SetOwnerError(const std::string& text);
   // Hands the maker note just stored in MakerNoteBytes and MakerNoteOffset to

@@ -71,8 +71,8 @@ bool TimgData::ScanJpeg(ByteStream& stream) {
     case MarkerApp1:
       if (n > kLastExifSegment || ExifSection != nullptr)
         SectionCount = n - 1; // dropped; the next segment reuses the slot
-      else
-        TakeExifSegment(slot);
+      else if (TakeExifSegment(slot) == ExifSegmentResult::Refused)
+        return false; // a value of IFD0 was refused: the read ends
       break;
     case MarkerApp13:
       if (IptcSection == nullptr) {
@@ -90,27 +90,34 @@ bool TimgData::ScanJpeg(ByteStream& stream) {
   return HasMetadata();
 }
 
-void TimgData::TakeExifSegment(tSection& slot) {
+ExifSegmentResult TimgData::TakeExifSegment(tSection& slot) {
   ExifSection = &slot;
   CreateExif();
   Buffer = slot.Data;
   // An APP1 segment of another kind (XMP, say) is not the EXIF segment: it
   // stays an ordinary segment, so an EXIF segment after it is still read.
-  if (ProcessExifSegment(slot) == ExifSegmentResult::IncorrectHeader) {
+  const ExifSegmentResult result = ProcessExifSegment(slot);
+  if (result == ExifSegmentResult::IncorrectHeader) {
     ExifSection = nullptr;
     Exif.reset();
     Buffer.clear();
   }
+  return result;
 }
 
 ExifSegmentResult TimgData::ProcessExifSegment(tSection& section) {
   if (!Exif) CreateExif();
   const std::string_view data = section.Data;
-  if (data.substr(2, 5) != std::string_view("Exif\0", 5)) {
+  // The header and the byte-order mark are compared with the bytes the
+  // segment holds; a segment that ends before them simply does not match.
+  const auto bytesAt = [data](size_t position, size_t count) {
+    return position < data.size() ? data.substr(position, count) : std::string_view();
+  };
+  if (bytesAt(2, 5) != std::string_view("Exif\0", 5)) {
     ErrorText = kErrorIncorrectHeader;
     return ExifSegmentResult::IncorrectHeader;
   }
-  const std::string_view mark = data.substr(8, 2);
+  const std::string_view mark = bytesAt(8, 2);
   if (mark != "II" && mark != "MM") {
     ErrorText = kErrorInvalidAlignment;
     return ExifSegmentResult::InvalidAlignment;
@@ -121,7 +128,9 @@ ExifSegmentResult TimgData::ProcessExifSegment(tSection& section) {
   Exif->BigEndian = BigEndian;
   // Offsets count from the TIFF header at position 9.
   const int64_t first = static_cast<uint32_t>(Exif->ReadU32(13));
-  Exif->WalkDirectory(first == 0 ? 17 : first + 9, 9, MainTagTable, section.Size - 6);
+  if (Exif->WalkDirectory(first == 0 ? 17 : first + 9, 9, MainTagTable, section.Size - 6) ==
+      WalkOutcome::Refused)
+    return ExifSegmentResult::Refused;
   Exif->DeriveFocalLength35();
   return ExifSegmentResult::Walked;
 }

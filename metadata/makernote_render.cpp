@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <exception>
 #include <optional>
 #include <string_view>
 
@@ -41,28 +40,30 @@ std::string_view Item(std::string_view list, size_t k) {
 }
 
 void AddNamed(const std::string& label, const std::string& text) {
-  if (CurrentInfo != nullptr) CurrentInfo->AddNamedValue(label, text, 2);
+  if (CurrentInfo != nullptr) CurrentInfo->AddNamedValue(label, text, kAscii);
 }
 
 // A line with the item looked up in the value list; none when the list has no
 // text for it.
+void AppendLine(std::string& out, std::string_view label, std::string_view value) {
+  out += kLineBreak;
+  out += label;
+  out += " = ";
+  out += value;
+}
+
 void AppendDecodedLine(std::string& out, std::string_view label, std::string_view valueList,
                        std::string_view item) {
-  std::string value;
-  try {
-    value = ValueListText(valueList, item);
-  } catch (const std::exception&) {
-    value = "0";
-  }
+  const std::string value = ValueListText(valueList, item);
   if (Trimmed(value).empty()) return;
-  out.append(kLineBreak).append(label).append(" = ").append(value);
+  AppendLine(out, label, value);
   AddNamed(std::string(label), value);
 }
 
 // A line with the item as it stands, its leading blank included.
 void AppendPlainLine(std::string& out, std::string_view label, std::string_view item) {
   if (Trimmed(item).empty()) return;
-  out.append(kLineBreak).append(label).append(" = ").append(item);
+  AppendLine(out, label, item);
   AddNamed(std::string(label), std::string(item));
 }
 

@@ -286,16 +286,26 @@ constexpr TagRow kMinoltaRows[] = {
     {0x0E00, "PIMdata"},
 };
 
-static_assert(std::size(kNikon1Rows) == 11 && TagNumbersAscending(kNikon1Rows));
-static_assert(std::size(kNikon2Rows) == 28 && TagNumbersAscending(kNikon2Rows));
-static_assert(std::size(kOlympusRows) == 33 && TagNumbersAscending(kOlympusRows));
-static_assert(std::size(kCasio1Rows) == 26 && TagNumbersAscending(kCasio1Rows));
-static_assert(std::size(kCasio2Rows) == 45 && TagNumbersAscending(kCasio2Rows));
-static_assert(std::size(kFujiRows) == 18 && TagNumbersAscending(kFujiRows));
-static_assert(std::size(kCanonRows) == 16 && TagNumbersAscending(kCanonRows));
-static_assert(std::size(kSeikoRows) == 12 && TagNumbersAscending(kSeikoRows));
-static_assert(std::size(kSanyoRows) == 6 && TagNumbersAscending(kSanyoRows));
-static_assert(std::size(kMinoltaRows) == 2 && TagNumbersAscending(kMinoltaRows));
+static_assert(std::size(kNikon1Rows) == 11 && TagNumbersAscending(kNikon1Rows) &&
+              FormatsApplyToEveryValue(kNikon1Rows));
+static_assert(std::size(kNikon2Rows) == 28 && TagNumbersAscending(kNikon2Rows) &&
+              FormatsApplyToEveryValue(kNikon2Rows));
+static_assert(std::size(kOlympusRows) == 33 && TagNumbersAscending(kOlympusRows) &&
+              FormatsApplyToEveryValue(kOlympusRows));
+static_assert(std::size(kCasio1Rows) == 26 && TagNumbersAscending(kCasio1Rows) &&
+              FormatsApplyToEveryValue(kCasio1Rows));
+static_assert(std::size(kCasio2Rows) == 45 && TagNumbersAscending(kCasio2Rows) &&
+              FormatsApplyToEveryValue(kCasio2Rows));
+static_assert(std::size(kFujiRows) == 18 && TagNumbersAscending(kFujiRows) &&
+              FormatsApplyToEveryValue(kFujiRows));
+static_assert(std::size(kCanonRows) == 16 && TagNumbersAscending(kCanonRows) &&
+              FormatsApplyToEveryValue(kCanonRows));
+static_assert(std::size(kSeikoRows) == 12 && TagNumbersAscending(kSeikoRows) &&
+              FormatsApplyToEveryValue(kSeikoRows));
+static_assert(std::size(kSanyoRows) == 6 && TagNumbersAscending(kSanyoRows) &&
+              FormatsApplyToEveryValue(kSanyoRows));
+static_assert(std::size(kMinoltaRows) == 2 && TagNumbersAscending(kMinoltaRows) &&
+              FormatsApplyToEveryValue(kMinoltaRows));
 
 } // namespace
 

@@ -5,8 +5,8 @@
 #include "metadata/makernote.h"
 #include "metadata/rendering.h"
 
-#include <exception>
-#include <stdexcept>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -50,29 +50,29 @@ void TImageInfo::WalkMakerNoteDirectory(const ByteString& note, std::span<const 
   reader.BigEndian = BigEndian;
   reader.Buffer = note;
   const int64_t length = static_cast<int64_t>(note.size());
-  try {
-    const int64_t count = reader.ReadU16(directory + 1);
-    for (int64_t i = 0; i < count && entriesLeft_ > 0; ++i) {
-      const int64_t entry = directory + 3 + kEntrySize * i;
-      // An entry count that runs past the note means this is not the
-      // directory the layout expects: stop instead of reading beyond it.
-      if (length < kEntrySize || entry - 1 > length - kEntrySize)
-        throw std::runtime_error(std::string(kErrorPastNote));
-      --entriesLeft_;
-      WalkMakerNoteEntry(reader, entry, table, directory, notePosition, valueBase);
+  const int64_t count = reader.ReadU16(directory + 1);
+  for (int64_t i = 0; i < count && entriesLeft_ > 0; ++i) {
+    const int64_t entry = directory + 3 + kEntrySize * i;
+    // An entry count that runs past the note means this is not the
+    // directory the layout expects: stop instead of reading beyond it.
+    if (length < kEntrySize || entry - 1 > length - kEntrySize) {
+      SetOwnerError(std::string(kErrorPrefix).append(kErrorPastNote));
+      return;
     }
-  } catch (const std::exception& error) {
-    SetOwnerError(std::string(kErrorPrefix) + error.what());
+    --entriesLeft_;
+    if (WalkMakerNoteEntry(reader, entry, table, directory, notePosition, valueBase) ==
+        WalkOutcome::Refused)
+      return;
   }
 }
 
-void TImageInfo::WalkMakerNoteEntry(const tEndInd& note, int64_t entry,
-                                    std::span<const TagRow> table, int64_t directory,
-                                    int64_t notePosition, int64_t valueBase) {
+WalkOutcome TImageInfo::WalkMakerNoteEntry(const tEndInd& note, int64_t entry,
+                                           std::span<const TagRow> table, int64_t directory,
+                                           int64_t notePosition, int64_t valueBase) {
   const uint16_t tag = note.ReadU16(entry);
   const uint16_t type = note.ReadU16(entry + 2);
   const uint64_t components = static_cast<uint32_t>(note.ReadU32(entry + 4));
-  const uint64_t size = components * static_cast<uint64_t>(TypeByteSize(type));
+  const uint64_t size = components * static_cast<uint64_t>(FieldTypeSize(type));
   // Unlike the EXIF walk, an entry of size 0 is decoded, with an empty value.
   int64_t offset = 0;
   int64_t value = entry + 8;
@@ -88,24 +88,31 @@ void TImageInfo::WalkMakerNoteEntry(const tEndInd& note, int64_t entry,
 
   const TagRow* row = FindRow(table, tag);
   const std::string_view label = Label(row);
-  if (IsSkip(label)) return;
+  if (IsSkip(label)) return WalkOutcome::Completed;
 
   std::string text;
-  if (type == 2) {
+  if (type == kAscii) {
     text = Quoted(std::string_view(raw).substr(0, raw.find('\0')));
-  } else if (type == 7) {
+  } else if (type == kUndefined) {
     text = Quoted(raw);
   } else {
-    try {
-      text = RenderValue(raw, type, row != nullptr && kDecodeValues ? row->ValueList : "",
-                         row != nullptr ? row->FormatText : "");
-    } catch (const std::exception&) {
-      text = Quoted(raw);
-    }
+    // The maker tables' formats apply to every value (asserted with the
+    // tables), so rendering never refuses here.
+    text = RenderValue(raw, type, row != nullptr && kDecodeValues ? row->ValueList : "",
+                       row != nullptr ? row->FormatText : "");
   }
   MultiLineOutput = false;
-  const bool rendered = row != nullptr && row->Renderer != nullptr && kDecodeValues;
-  const std::string shown = rendered ? row->Renderer(text) : PrintableText(text);
+  std::string shown;
+  if (row != nullptr && row->Renderer != nullptr && kDecodeValues) {
+    RendererResult rendered = ApplyRenderer(row->Renderer, text);
+    if (rendered.Refusal) {
+      SetOwnerError(std::string(kErrorPrefix) + *rendered.Refusal);
+      return WalkOutcome::Refused;
+    }
+    shown = std::move(rendered.Text);
+  } else {
+    shown = PrintableText(text);
+  }
   // A renderer's block of lines goes first, the entry's own line with the
   // plain value last.
   if (MultiLineOutput)
@@ -113,7 +120,7 @@ void TImageInfo::WalkMakerNoteEntry(const tEndInd& note, int64_t entry,
   else
     MakerNoteDumpText.append("\r\n").append(label).append(" = ").append(shown);
 
-  if (row == nullptr) return; // unknown entries are listed in the dump only
+  if (row == nullptr) return WalkOutcome::Completed; // unknown entries are listed in the dump only
   TTagEntry tagEntry = ToTagEntry(*row);
   tagEntry.Description = label;
   tagEntry.Origin = 1;
@@ -122,8 +129,6 @@ void TImageInfo::WalkMakerNoteEntry(const tEndInd& note, int64_t entry,
   tagEntry.RawBytes = raw;
   // Appended directly: a row of tag number 0 (Fujifilm's Version, Minolta's
   // ModelID) is a known entry and belongs in the list too.
-  try {
-    AppendToTagList(tagEntry);
-  } catch (const std::exception&) {
-  }
+  AppendToTagList(tagEntry);
+  return WalkOutcome::Completed;
 }

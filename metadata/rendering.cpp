@@ -15,10 +15,6 @@ namespace {
 // Element cap of one rendered value: keeps the text of a huge array bounded.
 constexpr size_t kMaxRenderedElements = 128;
 
-// Formats are constant program data; these bounds only keep the buffers fixed.
-constexpr int kMaxFormatWidth = 256;
-constexpr int kMaxFormatPrecision = 64;
-
 struct ConversionSpec {
   bool LeftAlign = false;
   bool ZeroPad = false;
@@ -220,32 +216,9 @@ std::string FormatValues(std::string_view format, std::initializer_list<FormatAr
   return out;
 }
 
-int TypeByteSize(uint16_t type) {
-  switch (type) {
-  case 1:
-  case 2:
-  case 6:
-  case 7:
-    return 1;
-  case 3:
-  case 8:
-    return 2;
-  case 4:
-  case 9:
-  case 11:
-    return 4;
-  case 5:
-  case 10:
-  case 12:
-    return 8;
-  default:
-    return 0;
-  }
-}
-
 std::string RenderValue(const tEndInd& order, std::string_view raw, uint16_t type,
                         std::string_view valueList, std::string_view format) {
-  const size_t size = static_cast<size_t>(TypeByteSize(type));
+  const size_t size = static_cast<size_t>(FieldTypeSize(type));
   if (size == 0) return "0";
   const size_t count = std::min(raw.size() / size, kMaxRenderedElements);
   std::string text;
@@ -253,22 +226,22 @@ std::string RenderValue(const tEndInd& order, std::string_view raw, uint16_t typ
     if (!text.empty()) text += ", ";
     const std::string_view element = raw.substr(k * size, size);
     switch (type) {
-    case 5:
-    case 10:
+    case kRational:
+    case kSRational:
       text += std::to_string(order.BytesToInt(element.substr(0, 4))) + "/" +
               std::to_string(order.BytesToInt(element.substr(4, 4)));
       if (!valueList.empty()) text += ValueListText(valueList, text);
       break;
-    case 11:
-    case 12:
+    case kFloat:
+    case kDouble:
       text += "-9999.99";
       break;
-    case 1:
-    case 3:
-    case 4:
-    case 6:
-    case 8:
-    case 9: {
+    case kByte:
+    case kShort:
+    case kLong:
+    case kSByte:
+    case kSShort:
+    case kSLong: {
       const std::string number = std::to_string(order.BytesToInt(element));
       text += !valueList.empty() && kDecodeValues ? ValueListText(valueList, number) : number;
       break;
@@ -289,22 +262,22 @@ std::string RenderValue(const tEndInd& order, std::string_view raw, uint16_t typ
 // finite (NaN, infinity), gives 0 so that callers rounding it stay defined.
 double NumericValue(const tEndInd& order, std::string_view raw, uint16_t type) {
   switch (type) {
-  case 1:
-  case 3:
-  case 4:
-  case 6:
-  case 8:
-  case 9:
+  case kByte:
+  case kShort:
+  case kLong:
+  case kSByte:
+  case kSShort:
+  case kSLong:
     return order.BytesToInt(raw);
-  case 5:
-  case 10: {
+  case kRational:
+  case kSRational: {
     const int32_t numerator = order.BytesToInt(raw.substr(0, std::min<size_t>(4, raw.size())));
     const int32_t denominator = raw.size() > 4 ? order.BytesToInt(raw.substr(4, 4)) : 0;
     return denominator == 0 ? 0.0 : static_cast<double>(numerator) / denominator;
   }
-  case 11:
+  case kFloat:
     return FirstFloat<float, uint32_t>(order, raw);
-  case 12:
+  case kDouble:
     return FirstFloat<double, uint64_t>(order, raw);
   default:
     return 0;
@@ -337,6 +310,14 @@ double FractionValue(std::string_view text) {
   // In floating point: d × w + n may not fit 64 bits.
   const double d = static_cast<double>(*denominator);
   return (d * static_cast<double>(whole) + static_cast<double>(*numerator)) / d;
+}
+
+RendererResult ApplyRenderer(TextRenderer renderer, const std::string& text) {
+  try {
+    return {renderer(text), std::nullopt};
+  } catch (const std::runtime_error& refusal) {
+    return {{}, refusal.what()};
+  }
 }
 
 // Characters 2 to 5 of the text; missing characters add nothing.

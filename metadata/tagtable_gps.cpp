@@ -43,6 +43,7 @@ constexpr TagRow kGpsRows[] = {
 
 static_assert(std::size(kGpsRows) == 31);
 static_assert(TagNumbersAscending(kGpsRows));
+static_assert(FormatsApplyToEveryValue(kGpsRows));
 static_assert(kGpsRows[30].TagNumber == 0x001E);
 
 } // namespace

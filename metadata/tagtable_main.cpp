@@ -296,6 +296,7 @@ constexpr TagRow kMainRows[] = {
 
 static_assert(std::size(kMainRows) == 250);
 static_assert(TagNumbersAscending(kMainRows));
+static_assert(FormatsApplyToEveryValue(kMainRows));
 
 } // namespace
 

@@ -89,7 +89,7 @@ TTagEntry ToTagEntry(const TagRow& row) {
   return entry;
 }
 
-TTagEntry LookupTag(uint16_t tag, int kind) {
+TTagEntry LookupTag(uint16_t tag, TagTableKind kind) {
   if (kind == MainTagTable) return MainTableRow(IndexOfTag(MainTagRows(), tag));
   if (kind == GpsTagTable) return GpsTableRow(IndexOfTag(GpsTagRows(), tag));
   return UnknownEntry();

@@ -2,6 +2,7 @@
 // The reader's vocabulary: the EXIF/TIFF and GPS tag tables.
 
 #include "metadata/endind.h"
+#include "metadata/rendering.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -27,6 +28,14 @@ constexpr bool TagNumbersAscending(std::span<const TagRow> rows) {
   return true;
 }
 
+// True when every row's format applies to any value (IsValueFormat): a walk
+// then never meets a format that refuses a value.
+constexpr bool FormatsApplyToEveryValue(std::span<const TagRow> rows) {
+  for (const TagRow& row : rows)
+    if (!IsValueFormat(row.FormatText)) return false;
+  return true;
+}
+
 // The table data itself, in ascending tag order.
 std::span<const TagRow> MainTagRows();
 std::span<const TagRow> GpsTagRows();
@@ -38,6 +47,7 @@ std::string DescriptionFromName(std::string_view name);
 // The row as a record, its fields copied as they stand (no description fill).
 TTagEntry ToTagEntry(const TagRow& row);
 
+// Which table a directory's entries are named from.
 enum TagTableKind : int { MainTagTable = 1, GpsTagTable = 2 };
 
 // Integer values with a value list show the list's text and renderers apply.
@@ -47,9 +57,9 @@ inline constexpr bool kDecodeValues = true;
 // Fills every empty Description from its Name, once per program run.
 void FillTableDescriptions();
 
-// A copy of the row of the given table (MainTagTable or GpsTagTable) with that
-// tag number, or of the "Unknown" row.
-TTagEntry LookupTag(uint16_t tag, int kind);
+// A copy of the row of the given table with that tag number, or of the
+// "Unknown" row.
+TTagEntry LookupTag(uint16_t tag, TagTableKind kind);
 
 // 0-based index of the first main-table row whose Name equals name ignoring
 // case, or -1.

@@ -2,7 +2,9 @@
 
 #include "metadata/tagtables.h"
 
-bool TimgData::ReadTiff(ByteStream& stream) {
+#include <algorithm>
+
+bool TimgData::ReadTiff(ByteStream& stream, size_t window) {
   std::string header;
   stream.ReadAppend(header, 8);
   const bool bigEndian = header.starts_with("MM");
@@ -11,12 +13,13 @@ bool TimgData::ReadTiff(ByteStream& stream) {
 
   tSection& slot = Section(1);
   slot.Data.clear();
-  slot.Data.reserve(kTiffBufferSize);
-  stream.ReadAppend(slot.Data, kTiffBufferSize);
+  window = std::min(window, kTiffBufferSize);
+  slot.Data.reserve(window);
+  stream.ReadAppend(slot.Data, window);
   // A shorter file leaves zeros in the rest of the buffer.
-  slot.Data.resize(kTiffBufferSize, '\0');
+  slot.Data.resize(window, '\0');
   slot.Marker = 0;
-  slot.Size = static_cast<int32_t>(kTiffBufferSize);
+  slot.Size = static_cast<int32_t>(window);
   SectionCount = 1;
   ExifSection = &slot;
 
@@ -35,8 +38,10 @@ bool TimgData::ReadTiff(ByteStream& stream) {
   order.BigEndian = BigEndian;
   order.Buffer = header;
   const int64_t first = static_cast<uint32_t>(order.ReadU32(5));
-  Exif->WalkDirectory(first < 8 ? 1 : first - 7, -7, MainTagTable,
-                      static_cast<int64_t>(kTiffBufferSize));
+  // A value of IFD0 that a renderer refuses ends the read.
+  if (Exif->WalkDirectory(first < 8 ? 1 : first - 7, -7, MainTagTable,
+                          static_cast<int64_t>(window)) == WalkOutcome::Refused)
+    return false;
   Exif->DeriveFocalLength35();
   return true;
 }

@@ -19,6 +19,12 @@ int DaysInMonth(int year, int month) {
 
 } // namespace
 
+bool IsCalendarDateTime(const LocalDateTime& t) {
+  return t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= DaysInMonth(t.year, t.month) &&
+         t.hour >= 0 && t.hour <= 23 && t.minute >= 0 && t.minute <= 59 && t.second >= 0 &&
+         t.second <= 59;
+}
+
 int32_t PackFileTime(const LocalDateTime& t) {
   if (t.year < 1980 || t.year > 2107) return kInvalidPackedTime;
   const uint32_t date = static_cast<uint32_t>(((t.year - 1980) << 9) | (t.month << 5) | t.day);
@@ -33,14 +39,18 @@ std::optional<FileSizeAndTime> SizeAndModificationTime(const std::string& path) 
   }
   FileSizeAndTime facts;
   facts.size = static_cast<int64_t>(st.st_size);
+  facts.modified = LocalTimeOfUtcSeconds(st.st_mtim.tv_sec);
+  return facts;
+}
+
+std::optional<LocalDateTime> LocalTimeOfUtcSeconds(int64_t secondsSinceEpoch) {
+  const auto seconds = static_cast<time_t>(secondsSinceEpoch);
+  if (static_cast<int64_t>(seconds) != secondsSinceEpoch) return std::nullopt;
   // localtime_r does not re-read the time zone on every call, unlike localtime.
   struct tm local {};
-  const time_t seconds = st.st_mtim.tv_sec;
-  if (localtime_r(&seconds, &local)) {
-    facts.modified = LocalDateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                                   local.tm_hour,        local.tm_min,     local.tm_sec};
-  }
-  return facts;
+  if (!localtime_r(&seconds, &local)) return std::nullopt;
+  return LocalDateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                       local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
 int32_t PackedModificationTime(const std::string& path) {
@@ -56,10 +66,7 @@ LocalDateTime UnpackFileTime(int32_t packed) {
       static_cast<int>(bits >> 25) + 1980,   static_cast<int>((bits >> 21) & 0x0F),
       static_cast<int>((bits >> 16) & 0x1F), static_cast<int>((bits >> 11) & 0x1F),
       static_cast<int>((bits >> 5) & 0x3F),  static_cast<int>(bits & 0x1F) * 2};
-  if (t.month < 1 || t.month > 12 || t.day < 1 || t.day > DaysInMonth(t.year, t.month) ||
-      t.hour > 23 || t.minute > 59 || t.second > 59) {
-    throw DateConversionError();
-  }
+  if (!IsCalendarDateTime(t)) throw DateConversionError();
   return t;
 }
 

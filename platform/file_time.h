@@ -18,6 +18,11 @@ struct LocalDateTime {
   int second;
 };
 
+// True when the fields name a real calendar day and a time of day: month
+// 1-12, a day the month has (leap years counted), hour 0-23, minute and
+// second 0-59. The year is not limited.
+bool IsCalendarDateTime(const LocalDateTime& time);
+
 // Packs a local time: year-1980 in bits 25-31, month 21-24, day 16-20, hour
 // 11-15, minute 5-10, second/2 in 0-4. Seconds are rounded down to even.
 // kInvalidPackedTime when the year lies outside 1980 to 2107.
@@ -49,6 +54,11 @@ LocalDateTime FileModificationTime(const std::string& path);
 
 // The local date and time now.
 LocalDateTime CurrentLocalTime();
+
+// The local calendar time of a moment given as seconds since 1970-01-01
+// 00:00:00 UTC, in the time zone in force (TZ); nothing when it has no
+// local calendar date. Movie headers record their moments in UTC.
+std::optional<LocalDateTime> LocalTimeOfUtcSeconds(int64_t secondsSinceEpoch);
 
 // Re-reads the time zone setting (TZ); a run calls it once at its start so a
 // changed zone applies to it.

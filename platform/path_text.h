@@ -25,3 +25,8 @@ inline constexpr size_t kMaxNameBytes = 255;
 inline bool ContainsNul(std::string_view text) {
   return text.find('\0') != std::string_view::npos;
 }
+
+// The extension of a file name or path, with its dot, ASCII letters lowered
+// (".jpg" for "IMG.JPG"); empty when the last part of the path has no dot.
+// Both '/' and '\\' end a folder part, as in names from either platform.
+std::string LoweredExtension(std::string_view fileName);

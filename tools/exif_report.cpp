@@ -1,7 +1,12 @@
 #include "tools/exif_report.h"
 
+#include "app/core/file_date.h"
+#include "app/core/target_name.h"
+#include "metadata/capture_date.h"
 #include "metadata/exif.h"
 #include "metadata/iptc.h"
+#include "platform/ascii_case.h"
+#include "platform/date_conversion_error.h"
 
 #include <cstdio>
 #include <string_view>
@@ -29,6 +34,34 @@ void PrintLines(std::ostream& out, std::string_view prefix, std::string_view dum
   }
 }
 
+// The run's date pieces as "yyyy:mm:dd hh:mm:ss"; a time text cut short by
+// an odd EXIF text shows the digit pairs it has.
+std::string JoinedDate(const FileDate& date) {
+  std::string text = date.year + ":" + date.month + ":" + date.day + " ";
+  for (size_t at = 0; at < date.time.size(); at += 2)
+    text.append(at == 0 ? "" : ":").append(date.time.substr(at, 2));
+  return text;
+}
+
+// The date the run gives the file when it reads the capture dates of all
+// formats: a JPEG (its extension contains ".jp") by the run's EXIF rule,
+// the other formats by their readers, else the modification time.
+std::string CaptureDateLine(const std::string& path) {
+  FileDate date;
+  if (AsciiLowered(SplitSourcePath(path).extension).find(".jp") != std::string::npos) {
+    if (ReadExifDate(path, date)) return JoinedDate(date) + " (JpegExif)";
+  } else if (const std::optional<CaptureDate> found = ReadCaptureDate(path)) {
+    return CaptureDateText(found->Time) + " (" + std::string(CaptureSourceName(found->Source)) +
+           ")";
+  }
+  try {
+    ReadFileDate(path, date);
+  } catch (const DateConversionError&) {
+    return "none (the modification time cannot be read or lies outside 1980 to 2107)";
+  }
+  return JoinedDate(date) + " (ModificationTime)";
+}
+
 } // namespace
 
 void PrintExifReport(std::ostream& out, const std::string& path, const ExifReportOptions& options) {
@@ -42,6 +75,7 @@ void PrintExifReport(std::ostream& out, const std::string& path, const ExifRepor
       << "HasMetadata: " << YesNo(img.HasMetadata()) << '\n'
       << "HasExif: " << YesNo(img.HasExif()) << '\n'
       << "DateTimeText: " << exif.DateTimeText << '\n'
+      << "CaptureDate: " << CaptureDateLine(path) << '\n'
       << "MakeText: " << exif.MakeText << '\n'
       << "ModelText: " << exif.ModelText << '\n'
       << "ExifVersionText: " << exif.ExifVersionText << '\n'

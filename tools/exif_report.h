@@ -13,7 +13,8 @@ struct ExifReportOptions {
   bool Iptc = false;      // one line per IPTC record, last (it reads the file again)
 };
 
-// Reads the file with a fresh reader and prints what it found.
+// Reads the file with a fresh reader and prints what it found, and the
+// capture date the run gives the file (CaptureDate: date and source).
 void PrintExifReport(std::ostream& out, const std::string& path, const ExifReportOptions& options);
 
 struct ExifReportArguments {

@@ -1,5 +1,6 @@
 // fotomaz-exif [--tags] [--dump] [--iptc] [--makernote] FILE...: prints what the metadata reader
-// finds in each file. fotomaz-exif --version: its name and version.
+// finds in each file, and the capture date the run gives it. fotomaz-exif --version: its name
+// and version.
 
 #include "fotomaz_identity.h"
 #include "tools/exif_report.h"

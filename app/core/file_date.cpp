@@ -38,7 +38,7 @@ std::string Digits(int number, int width) {
 
 bool ReadExifDate(const std::string& path, FileDate& date) {
   date = FileDate{};
-  TimgData img(255);
+  TimgData img(ReaderEverything);
   img.ReadFile(path);
   if (!img.HasMetadata() || !img.HasExif() || !img.Exif) return false;
   try {

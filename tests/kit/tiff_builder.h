@@ -2,6 +2,8 @@
 // Builds TIFF-structured bytes (directories, values inline and by offset,
 // sub-directories) in either byte order, for EXIF segments and TIFF files.
 
+#include "metadata/field_type.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -13,21 +15,10 @@ namespace testkit {
 
 enum class ByteOrder { Intel, Motorola };
 
-// Field types of directory entries.
-enum FieldType : uint16_t {
-  kByte = 1,
-  kAscii = 2,
-  kShort = 3,
-  kLong = 4,
-  kRational = 5,
-  kSByte = 6,
-  kUndefined = 7,
-  kSShort = 8,
-  kSLong = 9,
-  kSRational = 10,
-  kFloat = 11,
-  kDouble = 12,
-};
+// The reader's own names of the field types, so tests say testkit::kShort
+// or kShort alike.
+using ::FieldType;
+using enum ::FieldType;
 
 std::string U16(uint16_t value, ByteOrder order);
 std::string U32(uint32_t value, ByteOrder order);

@@ -126,6 +126,21 @@ TEST(ScanJpeg, BadAlignmentMarkKeepsTheSegmentWithoutTags) {
   EXPECT_EQ(img->ErrorText, "<none>");
 }
 
+TEST(ScanJpeg, App1EndingBeforeItsByteOrderMarkIsAnInvalidAlignmentAndTheScanGoesOn) {
+  // "Exif" and its zero byte alone (length word 7), then cut inside the mark.
+  for (const std::string& body :
+       {std::string("Exif\0", 5), std::string("Exif\0\0", 6), std::string("Exif\0\0I", 7)}) {
+    const auto img = Read(Soi() + Segment(kApp1, body) + Comment("after") + ScanAndEnd());
+    EXPECT_TRUE(img->HasExif()) << body.size();
+    EXPECT_EQ(img->CommentSection, &img->Section(2)) << body.size();
+    EXPECT_EQ(img->ErrorText, "<none>") << body.size();
+
+    TimgData direct(ReaderEverything);
+    EXPECT_EQ(direct.ProcessExifSegment(img->Section(1)), ExifSegmentResult::InvalidAlignment);
+    EXPECT_EQ(direct.ErrorText, "Invalid Exif alignment marker");
+  }
+}
+
 TEST(ScanJpeg, FillBytesBeforeAMarkerAreSkipped) {
   const auto img = Read(Soi() + "\xFF\xFF\xFF" + Exif() + "\xFF\xFF" + ScanAndEnd());
   EXPECT_EQ(DateTimeText(*img), kDate);

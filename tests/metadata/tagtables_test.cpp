@@ -21,7 +21,7 @@ TEST(TagTablesTest, TablesHaveTheirSizesAndAscendingNumbers) {
 TEST(TagTablesTest, LookupFindsRowsByNumberWithTheirSpelling) {
   struct Case {
     uint16_t tag;
-    int kind;
+    TagTableKind kind;
     const char* name;
   };
   const Case cases[] = {
@@ -46,8 +46,8 @@ TEST(TagTablesTest, LookupFindsRowsByNumberWithTheirSpelling) {
 TEST(TagTablesTest, MissingTagsAndOtherKindsGiveTheUnknownRow) {
   for (const TTagEntry& row :
        {LookupTag(0x9999, MainTagTable), LookupTag(0x001E, MainTagTable),
-        LookupTag(0x0132, GpsTagTable), LookupTag(0x0132, 3), LookupTag(0, MainTagTable),
-        MainTableRow(-1), MainTableRow(250), GpsTableRow(31)}) {
+        LookupTag(0x0132, GpsTagTable), LookupTag(0x0132, static_cast<TagTableKind>(3)),
+        LookupTag(0, MainTagTable), MainTableRow(-1), MainTableRow(250), GpsTableRow(31)}) {
     EXPECT_EQ(row.TagNumber, 0);
     EXPECT_EQ(row.Name, "Unknown");
   }

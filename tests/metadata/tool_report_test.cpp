@@ -1,5 +1,7 @@
 // fotomaz-exif: its command line and the report it prints.
 
+#include "tests/kit/dated_files.h"
+#include "tests/kit/iso_builder.h"
 #include "tests/kit/testkit.h"
 #include "tools/exif_report.h"
 
@@ -29,6 +31,7 @@ TEST(ExifTool, ReportsTagsAndDumpInOrder) {
   EXPECT_EQ(out.str(), "File: " + path +
                            "\nReadFile: true\nErrorText: <none>\nHasMetadata: true\n"
                            "HasExif: true\nDateTimeText: 2008:05:17 14:03:20\n"
+                           "CaptureDate: 2008:05:17 14:03:20 (JpegExif)\n"
                            "MakeText: Testkamera\nModelText: TK-1\nExifVersionText: 0220\n"
                            "ImageWidth: 640\nImageHeight: 480\n"
                            "Tag: 0x010F Make = Testkamera\n"
@@ -53,6 +56,36 @@ TEST(ExifTool, FileWithoutExifPrintsEmptyFields) {
   std::ostringstream out;
   PrintExifReport(out, "/nonexistent/x.jpg", {.Tags = true, .Dump = true});
   EXPECT_EQ(out.str(), "File: /nonexistent/x.jpg\nReadFile: false\nErrorText: \n"
-                       "HasMetadata: false\nHasExif: false\nDateTimeText: \nMakeText: \n"
-                       "ModelText: \nExifVersionText: \nImageWidth: 0\nImageHeight: 0\n\n");
+                       "HasMetadata: false\nHasExif: false\nDateTimeText: \n"
+                       "CaptureDate: none (the modification time cannot be read or lies outside "
+                       "1980 to 2107)\n"
+                       "MakeText: \nModelText: \nExifVersionText: \nImageWidth: 0\n"
+                       "ImageHeight: 0\n\n");
+}
+
+TEST(ExifTool, CaptureDateFollowsTheRunsRuleForEveryFile) {
+  UseBerlinTime();
+  TempDir dir;
+  const time_t modified = LocalSeconds(2022, 2, 3, 4, 5, 6);
+  const std::string samples = FOTOMAZ_FORMAT_SAMPLES_DIR;
+  const struct {
+    std::string path;
+    const char* expected;
+  } cases[] = {
+      {samples + "/image.heic", "2019:03:04 05:06:07 (ExifDateTimeOriginal)"},
+      {samples + "/movie.mp4", "2021:07:14 11:30:15 (MovieHeader)"},
+      {samples + "/exif-date.jpg", "2019:03:04 05:06:07 (JpegExif)"},
+      {dir.File("plain.jpg"), "2022:02:03 04:05:06 (ModificationTime)"},
+      {dir.File("clip.mpg"), "2022:02:03 04:05:06 (ModificationTime)"},
+      {dir.File("dateless.mp4"), "2022:02:03 04:05:06 (ModificationTime)"},
+  };
+  WriteFileAt(dir.File("plain.jpg"), JpegWithoutExif(), modified);
+  WriteFileAt(dir.File("clip.mpg"), std::string(64, '\0'), modified);
+  WriteFileAt(dir.File("dateless.mp4"), Ftyp("isom") + IsoBox("moov", Mvhd(0)), modified);
+  for (const auto& c : cases) {
+    std::ostringstream out;
+    PrintExifReport(out, c.path, {});
+    EXPECT_NE(out.str().find(std::string("\nCaptureDate: ") + c.expected + "\n"), std::string::npos)
+        << out.str();
+  }
 }

@@ -1,0 +1,54 @@
+// Feeds arbitrary bytes to the capture-date readers. The first byte chooses
+// the reader by the name it gives the data (TIFF-based raw, ISO media, AVI,
+// PNG) or, for 4, the three date-text forms; the rest is the file. What comes
+// out must be a plausible date: a calendar day and time of day, 1970 to 9999.
+
+#include "metadata/capture_date.h"
+#include "metadata/date_text.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <string_view>
+
+namespace {
+
+// A result that breaks what the readers promise: stop so the fuzzer keeps it.
+void Require(bool condition) {
+  if (!condition) __builtin_trap();
+}
+
+void RequireCalendarTime(const std::optional<LocalDateTime>& time) {
+  if (time) Require(IsCalendarDateTime(*time));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size == 0) return 0;
+  static constexpr std::array<const char*, 4> kNames = {"fuzz.dng", "fuzz.heic", "fuzz.avi",
+                                                        "fuzz.png"};
+  const size_t selector = data[0] % (kNames.size() + 1);
+  // An exactly sized copy, so that the sanitizers see the true end of the data.
+  const size_t length = size - 1;
+  std::unique_ptr<char[]> bytes(new char[length]);
+  if (length > 0) std::memcpy(bytes.get(), data + 1, length);
+  const std::string_view file(bytes.get(), length);
+
+  if (selector == kNames.size()) {
+    RequireCalendarTime(ParseExifDateText(file));
+    RequireCalendarTime(ParseLocalDateWithOffset(file));
+    RequireCalendarTime(ParseAviDateText(file));
+    return 0;
+  }
+  MemorySource source(file);
+  const std::optional<CaptureDate> date = ReadCaptureDate(source, kNames[selector]);
+  if (date) {
+    Require(IsCalendarDateTime(date->Time));
+    Require(date->Time.year >= 1970 && date->Time.year <= 9999);
+    Require(CaptureDateText(date->Time).size() == 19);
+  }
+  return 0;
+}

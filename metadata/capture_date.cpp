@@ -1,0 +1,239 @@
+#include "metadata/capture_date.h"
+
+#include "metadata/date_text.h"
+#include "metadata/exif.h"
+#include "metadata/iso_media.h"
+#include "metadata/png_exif.h"
+#include "metadata/riff_avi.h"
+#include "platform/path_text.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <limits>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+struct ExtensionFormat {
+  std::string_view Extension;
+  CaptureFormat Format;
+};
+
+constexpr ExtensionFormat kExtensionFormats[] = {
+    {".jpg", CaptureFormat::Jpeg},      {".jpeg", CaptureFormat::Jpeg},
+    {".jpe", CaptureFormat::Jpeg},      {".tif", CaptureFormat::Tiff},
+    {".tiff", CaptureFormat::Tiff},     {".dng", CaptureFormat::Tiff},
+    {".cr2", CaptureFormat::Tiff},      {".nef", CaptureFormat::Tiff},
+    {".arw", CaptureFormat::Tiff},      {".orf", CaptureFormat::Tiff},
+    {".rw2", CaptureFormat::Tiff},      {".pef", CaptureFormat::Tiff},
+    {".mov", CaptureFormat::IsoMedia},  {".mp4", CaptureFormat::IsoMedia},
+    {".m4v", CaptureFormat::IsoMedia},  {".3gp", CaptureFormat::IsoMedia},
+    {".heic", CaptureFormat::IsoMedia}, {".heif", CaptureFormat::IsoMedia},
+    {".avif", CaptureFormat::IsoMedia}, {".cr3", CaptureFormat::IsoMedia},
+    {".avi", CaptureFormat::Avi},       {".png", CaptureFormat::Png},
+};
+
+// Extensions are compared lower-cased, so the table must hold them so, each once.
+constexpr bool ExtensionsComparable() {
+  for (size_t i = 0; i < std::size(kExtensionFormats); ++i) {
+    const std::string_view extension = kExtensionFormats[i].Extension;
+    if (extension.size() < 2 || extension.front() != '.') return false;
+    for (char c : extension.substr(1))
+      if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) return false;
+    for (size_t j = 0; j < i; ++j)
+      if (kExtensionFormats[j].Extension == extension) return false;
+  }
+  return true;
+}
+static_assert(ExtensionsComparable());
+
+// The first four bytes of the TIFF-based files: the byte order and the
+// magic number (42; Panasonic's RW2 writes 0x55, Olympus's ORF "RO" or "RS").
+constexpr std::array<std::string_view, 6> kTiffHeaders = {
+    std::string_view("II*\0", 4), std::string_view("MM\0*", 4), std::string_view("IIU\0", 4),
+    std::string_view("IIRO", 4),  std::string_view("IIRS", 4),  std::string_view("MMOR", 4)};
+
+// Seconds from the movie header's epoch, 1904-01-01 00:00 UTC, to 1970-01-01.
+constexpr uint64_t kMovieEpochToUnixEpoch = 2082844800;
+// Dates before 1970 come from clocks that were never set; a year needs four
+// digits to name its folder.
+constexpr int kFirstPlausibleYear = 1970;
+constexpr int kLastPlausibleYear = 9999;
+
+std::optional<CaptureDate> Plausible(const std::optional<LocalDateTime>& time,
+                                     CaptureSource source) {
+  if (!time || !IsCalendarDateTime(*time) || time->year < kFirstPlausibleYear ||
+      time->year > kLastPlausibleYear)
+    return std::nullopt;
+  return CaptureDate{*time, source};
+}
+
+// The EXIF dates of the blocks walked for one file: a plausible
+// DateTimeOriginal of any block comes before a DateTime of any.
+class ExifDates {
+public:
+  void Walk(std::string_view tiff) {
+    TimgData img(ReaderTextsOnly);
+    img.ReadExifBlock(tiff);
+    Take(img);
+  }
+  // Whatever the walk found, also when a refused value ended the read early,
+  // as the run's JPEG rule does.
+  void Take(const TimgData& img) {
+    if (!img.Exif) return;
+    originals_.push_back(img.Exif->DateTimeOriginalText);
+    others_.push_back(img.Exif->DateTimeTagText);
+  }
+  std::optional<CaptureDate> Best() const {
+    for (const std::string& text : originals_)
+      if (auto date = Plausible(ParseExifDateText(text), CaptureSource::ExifDateTimeOriginal))
+        return date;
+    for (const std::string& text : others_)
+      if (auto date = Plausible(ParseExifDateText(text), CaptureSource::ExifDateTime)) return date;
+    return std::nullopt;
+  }
+
+private:
+  std::vector<std::string> originals_;
+  std::vector<std::string> others_;
+};
+
+// The TIFF read first takes this much behind the header: cameras write IFD0
+// and the EXIF directory near the start, and the read's full buffer (filled,
+// then copied twice) costs more than the rest of a file's handling. The run's
+// own floor reads as much of every file.
+constexpr size_t kTiffDateWindow = 64 * 1024;
+constexpr uint64_t kTiffHeaderSize = 8;
+
+std::optional<CaptureDate> TiffDate(ByteStream& stream) {
+  std::string head;
+  stream.ReadAt(0, 4, head);
+  if (std::find(kTiffHeaders.begin(), kTiffHeaders.end(), head) == kTiffHeaders.end())
+    return std::nullopt;
+  // The whole buffer of the TIFF read only when the window held no date and
+  // the file goes on behind it.
+  for (const size_t window : {kTiffDateWindow, TimgData::kTiffBufferSize}) {
+    if (!stream.SeekTo(0)) return std::nullopt;
+    TimgData img(ReaderTextsOnly);
+    img.ReadFromStream(stream, FileFormat::Tiff, {}, window);
+    ExifDates dates;
+    dates.Take(img);
+    if (std::optional<CaptureDate> date = dates.Best()) return date;
+    if (stream.Position() < kTiffHeaderSize + window) break;
+  }
+  return std::nullopt;
+}
+
+// The movie header counts seconds from 1904 in UTC. A value at or before
+// the Unix epoch is a clock never set (0 is the header's own epoch).
+std::optional<CaptureDate> MovieHeaderDate(uint64_t seconds) {
+  if (seconds <= kMovieEpochToUnixEpoch) return std::nullopt;
+  const uint64_t unixSeconds = seconds - kMovieEpochToUnixEpoch;
+  if (unixSeconds > static_cast<uint64_t>(std::numeric_limits<int64_t>::max())) return std::nullopt;
+  return Plausible(LocalTimeOfUtcSeconds(static_cast<int64_t>(unixSeconds)),
+                   CaptureSource::MovieHeader);
+}
+
+std::optional<CaptureDate> IsoMediaDate(ByteStream& stream) {
+  const std::optional<IsoMediaDates> found = ReadIsoMediaDates(stream);
+  if (!found) return std::nullopt;
+  ExifDates exif;
+  for (const std::string& block : found->ExifBlocks)
+    exif.Walk(block);
+  if (std::optional<CaptureDate> date = exif.Best()) return date;
+  if (std::optional<CaptureDate> date =
+          Plausible(ParseLocalDateWithOffset(found->QuickTimeCreationDate),
+                    CaptureSource::QuickTimeCreationDate))
+    return date;
+  if (found->MovieHeaderCreation) return MovieHeaderDate(*found->MovieHeaderCreation);
+  return std::nullopt;
+}
+
+std::optional<CaptureDate> AviDate(ByteStream& stream) {
+  const std::optional<std::string> text = ReadAviDateChunk(stream);
+  if (!text) return std::nullopt;
+  return Plausible(ParseAviDateText(*text), CaptureSource::AviDateText);
+}
+
+std::optional<CaptureDate> PngDate(ByteStream& stream) {
+  const std::optional<std::string> tiff = ReadPngExif(stream);
+  if (!tiff) return std::nullopt;
+  // Some writers keep the "Exif" header of a JPEG segment in front.
+  std::string_view bytes = *tiff;
+  if (bytes.starts_with(std::string_view("Exif\0\0", 6))) bytes.remove_prefix(6);
+  ExifDates dates;
+  dates.Walk(bytes);
+  return dates.Best();
+}
+
+std::optional<CaptureDate> ReadFormat(ByteStream& stream, CaptureFormat format) {
+  switch (format) {
+  case CaptureFormat::Tiff:
+    return TiffDate(stream);
+  case CaptureFormat::IsoMedia:
+    return IsoMediaDate(stream);
+  case CaptureFormat::Avi:
+    return AviDate(stream);
+  case CaptureFormat::Png:
+    return PngDate(stream);
+  case CaptureFormat::Jpeg:
+  case CaptureFormat::None:
+    break;
+  }
+  return std::nullopt;
+}
+
+} // namespace
+
+std::string_view CaptureSourceName(CaptureSource source) {
+  switch (source) {
+  case CaptureSource::ExifDateTimeOriginal:
+    return "ExifDateTimeOriginal";
+  case CaptureSource::ExifDateTime:
+    return "ExifDateTime";
+  case CaptureSource::QuickTimeCreationDate:
+    return "QuickTimeCreationDate";
+  case CaptureSource::MovieHeader:
+    return "MovieHeader";
+  case CaptureSource::AviDateText:
+    return "AviDateText";
+  }
+  return {};
+}
+
+CaptureFormat CaptureFormatFromExtension(std::string_view fileName) {
+  const std::string extension = LoweredExtension(fileName);
+  for (const ExtensionFormat& entry : kExtensionFormats)
+    if (entry.Extension == extension) return entry.Format;
+  return CaptureFormat::None;
+}
+
+std::optional<CaptureDate> ReadCaptureDate(ByteSource& source, std::string_view fileName) {
+  const CaptureFormat format = CaptureFormatFromExtension(fileName);
+  if (format == CaptureFormat::None || format == CaptureFormat::Jpeg) return std::nullopt;
+  ByteStream stream(source);
+  // The capture-date readers' one catch: a source that cannot deliver its
+  // bytes gives no date, and the run uses the modification time.
+  try {
+    return ReadFormat(stream, format);
+  } catch (const std::runtime_error&) {
+    return std::nullopt;
+  }
+}
+
+std::optional<CaptureDate> ReadCaptureDate(const std::string& path) {
+  const CaptureFormat format = CaptureFormatFromExtension(path);
+  if (format == CaptureFormat::None || format == CaptureFormat::Jpeg) return std::nullopt;
+  std::optional<FileSource> source = FileSource::Open(path);
+  if (!source) return std::nullopt;
+  return ReadCaptureDate(*source, path);
+}
+
+std::string CaptureDateText(const LocalDateTime& time) {
+  char text[72]; // room for six ints of any value
+  std::snprintf(text, sizeof text, "%04d:%02d:%02d %02d:%02d:%02d", time.year, time.month, time.day,
+                time.hour, time.minute, time.second);
+  return text;
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The capture date of a photo or video that is not a JPEG, from the file's
+// own metadata: EXIF in TIFF-based raw files, in the Exif item of HEIF and
+// AVIF images, in CR3's metadata boxes and in PNG's eXIf chunk; the creation
+// date of QuickTime and MP4 movies; the IDIT text of AVI files. The run asks
+// it for every file that is not a JPEG and falls back to the modification
+// time when it gives nothing, so nothing comes out that is not a plausible
+// date (docs/capture-dates.md states the rules).
+
+#include "metadata/byte_stream.h"
+#include "platform/file_time.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Which metadata a capture date came from.
+enum class CaptureSource {
+  ExifDateTimeOriginal,  // EXIF DateTimeOriginal (0x9003), local time as written
+  ExifDateTime,          // EXIF DateTime (0x0132), when DateTimeOriginal is missing
+  QuickTimeCreationDate, // com.apple.quicktime.creationdate, local time as written
+  MovieHeader,           // the movie header's creation time: UTC, turned into local time
+  AviDateText,           // the IDIT chunk of an AVI file, local time as written
+};
+
+// The name fotomaz-exif prints for a source.
+std::string_view CaptureSourceName(CaptureSource source);
+
+struct CaptureDate {
+  LocalDateTime Time{}; // a real calendar date and time of day, year 1970 to 9999
+  CaptureSource Source = CaptureSource::ExifDateTimeOriginal;
+};
+
+// The reader a file name's extension (ASCII letters in any case) selects.
+enum class CaptureFormat {
+  None,     // no reader: the modification time applies
+  Jpeg,     // .jpg, .jpeg, .jpe: the run's own EXIF rule, never this reader
+  Tiff,     // .tif .tiff .dng .cr2 .nef .arw .orf .rw2 .pef
+  IsoMedia, // .mov .mp4 .m4v .3gp .heic .heif .avif .cr3
+  Avi,      // .avi
+  Png,      // .png
+};
+CaptureFormat CaptureFormatFromExtension(std::string_view fileName);
+
+// The capture date of the file at path; nothing when its format has no
+// reader here (JPEGs included), the content does not begin as that format
+// does, the file holds no date, or the date is not plausible.
+std::optional<CaptureDate> ReadCaptureDate(const std::string& path);
+// The same from any source; fileName only supplies the extension.
+std::optional<CaptureDate> ReadCaptureDate(ByteSource& source, std::string_view fileName);
+
+// "yyyy:mm:dd hh:mm:ss", the form of an EXIF date.
+std::string CaptureDateText(const LocalDateTime& time);

@@ -1,0 +1,33 @@
+#pragma once
+// The boxes of ISO base media files (MP4, QuickTime, 3GP, HEIF and AVIF
+// images, CR3 raw files) that say when a file was made. The walk reads box
+// headers and the few small boxes it needs, and skips every other box by its
+// recorded size, so the media data is never read: a movie header behind
+// gigabytes of media costs a seek.
+
+#include "metadata/byte_stream.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct IsoMediaDates {
+  // TIFF-structured bytes to ask for an EXIF date, in this order: the Exif
+  // item of a HEIF or AVIF image, then CR3's CMT2 (its EXIF directory) and
+  // CMT1 (its IFD0). Each at most kMaxExifBlockBytes.
+  std::vector<std::string> ExifBlocks;
+  // The value of com.apple.quicktime.creationdate, empty when there is none.
+  std::string QuickTimeCreationDate;
+  // The movie header's creation time: seconds since 1904-01-01 00:00 UTC.
+  std::optional<uint64_t> MovieHeaderCreation;
+};
+
+// The TIFF read's own bound: an Exif block is read up to as many bytes as
+// the TIFF read takes of a file.
+inline constexpr size_t kMaxExifBlockBytes = 256000;
+
+// Walks the boxes from the start of the stream's data. Nothing when the data
+// does not begin with a box of an ISO base media file (ftyp, or moov, mdat,
+// free, skip, wide or pnot for QuickTime files without one).
+std::optional<IsoMediaDates> ReadIsoMediaDates(ByteStream& stream);

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Makes the small sample files of tests/data/formats with Debian's own tools
+# (apt-get install ffmpeg libheif-examples libimage-exiftool-perl): each
+# carries a capture date written by the tool, which the capture-date tests
+# expect. The files are committed; the tests never run these tools.
+set -euo pipefail
+out="$(cd "$(dirname "$0")/.." && pwd)/tests/data/formats"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$out"
+quiet=(-hide_banner -loglevel error -y)
+
+# A JPEG with EXIF dates, the source of the HEIF and AVIF images.
+ffmpeg "${quiet[@]}" -f lavfi -i color=c=blue:s=32x24:d=1 -frames:v 1 "$work/base.jpg"
+exiftool -q -overwrite_original -DateTimeOriginal="2019:03:04 05:06:07" \
+  -CreateDate="2019:03:04 05:06:07" -ModifyDate="2019:03:04 05:06:08" "$work/base.jpg"
+cp "$work/base.jpg" "$out/exif-date.jpg"
+heif-enc -q 30 "$work/base.jpg" -o "$out/image.heic" >/dev/null
+heif-enc -q 30 "$work/base.jpg" -o "$out/image.avif" >/dev/null
+
+# Movies of one frame; creation_time is UTC and lands in the movie header.
+movie() { # file, creation_time, further options
+  local file=$1 time=$2
+  shift 2
+  local size=16x16 codec=mpeg4
+  [[ $file == *.3gp ]] && size=128x96 codec=h263
+  ffmpeg "${quiet[@]}" -f lavfi -i "color=c=red:s=$size:d=0.04:r=25" -c:v "$codec" -q:v 31 \
+    -metadata creation_time="$time" "$@" "$out/$file"
+}
+movie movie.mp4 2021-07-14T09:30:15Z
+movie movie.mov 2020-01-20T18:00:00Z
+movie movie.m4v 2021-12-31T23:30:00Z
+movie movie.3gp 2021-07-14T09:30:15Z
+# The local creation date with its offset, written as a keyed value beside
+# a movie header time of the same moment.
+movie creationdate.mov 2021-07-14T09:30:15Z -movflags use_metadata_tags \
+  -metadata com.apple.quicktime.creationdate="2021-07-14T04:30:15-0500"
+
+# TIFF and PNG copies with dates written by exiftool.
+ffmpeg "${quiet[@]}" -f lavfi -i color=c=green:s=8x8 -frames:v 1 -pix_fmt rgb24 \
+  -compression_algo raw "$work/plain.tif"
+ffmpeg "${quiet[@]}" -f lavfi -i color=c=green:s=8x8 -frames:v 1 "$work/plain.png"
+cp "$work/plain.tif" "$out/original.tif"
+exiftool -q -overwrite_original -DateTimeOriginal="2018:11:12 13:14:15" \
+  -ModifyDate="2018:11:12 13:14:16" "$out/original.tif"
+cp "$work/plain.tif" "$out/modifydate.tiff"
+exiftool -q -overwrite_original -ModifyDate="2017:01:02 03:04:05" "$out/modifydate.tiff"
+cp "$work/plain.png" "$out/exif.png"
+exiftool -q -overwrite_original -DateTimeOriginal="2018:11:12 13:14:15" "$out/exif.png"
+ls -l "$out"
