@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
-#include <sys/types.h>
 
 namespace {
 // Large enough that the head of a typical camera file (APP0, the EXIF APP1
@@ -33,32 +32,24 @@ bool MemorySource::Seek(uint64_t offset) {
 }
 
 std::optional<FileSource> FileSource::Open(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return std::nullopt;
-  // ByteStream buffers; a second buffer inside the FILE would only copy twice.
-  std::setvbuf(file, nullptr, _IONBF, 0);
-  return FileSource(file);
+  std::optional<ReadOnlyFile> file = ReadOnlyFile::Open(path);
+  if (!file) return std::nullopt;
+  return FileSource(std::move(*file));
 }
 
 size_t FileSource::Read(char* dst, size_t n) {
-  const size_t count = std::fread(dst, 1, n, file_.get());
-  if (count < n && std::ferror(file_.get())) throw ByteSourceError("read error");
-  bytesRead_ += count;
-  return count;
+  const std::optional<size_t> count = file_.Read(dst, n);
+  if (!count) throw ByteSourceError("read error");
+  bytesRead_ += *count;
+  return *count;
 }
 
 bool FileSource::Seek(uint64_t offset) {
-  if (offset > static_cast<uint64_t>(std::numeric_limits<off_t>::max())) return false;
-  return fseeko(file_.get(), static_cast<off_t>(offset), SEEK_SET) == 0;
+  return file_.Seek(offset);
 }
 
 std::optional<uint64_t> FileSource::Size() {
-  // Through the stream's own calls; the position is put back for the next read.
-  const off_t position = ftello(file_.get());
-  if (position < 0 || fseeko(file_.get(), 0, SEEK_END) != 0) return std::nullopt;
-  const off_t size = ftello(file_.get());
-  if (fseeko(file_.get(), position, SEEK_SET) != 0 || size < 0) return std::nullopt;
-  return static_cast<uint64_t>(size);
+  return file_.Size();
 }
 
 ByteStream::ByteStream(ByteSource& source) : source_(source), buffer_(kStreamBufferSize) {}

@@ -5,9 +5,10 @@
 // the readers of movie and image containers skip media data by its recorded
 // size instead of reading it.
 
+#include "platform/read_only_file.h"
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
+
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -63,7 +64,8 @@ private:
 // A file opened for reading only.
 class FileSource : public ByteSource {
 public:
-  // Nothing when the file cannot be opened.
+  // Nothing when the file cannot be opened or is no regular file (the open
+  // never blocks on a FIFO put in a photo's place).
   static std::optional<FileSource> Open(const std::string& path);
   size_t Read(char* dst, size_t n) override;
   bool Seek(uint64_t offset) override;
@@ -72,12 +74,9 @@ public:
   uint64_t BytesRead() const { return bytesRead_; }
 
 private:
-  struct Closer {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-  };
-  explicit FileSource(std::FILE* file) : file_(file) {}
+  explicit FileSource(ReadOnlyFile file) : file_(std::move(file)) {}
 
-  std::unique_ptr<std::FILE, Closer> file_;
+  ReadOnlyFile file_;
   uint64_t bytesRead_ = 0;
 };
 

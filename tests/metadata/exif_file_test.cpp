@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <sys/stat.h>
 
 using namespace testkit;
 
@@ -61,6 +62,17 @@ TEST(ReadFile, UnreadableFileIsAnIllegalConstruction) {
     std::fclose(probe);
     GTEST_SKIP() << "permissions do not stop this user";
   }
+  TimgData img(ReaderEverything);
+  EXPECT_FALSE(img.ReadFile(path));
+  EXPECT_EQ(img.ErrorText, "Illegal Exif construction");
+}
+
+// A FIFO saved in place of a photo is no file to read: the read fails at
+// once instead of waiting for a writer that never comes.
+TEST(ReadFile, AFifoIsRefusedWithoutBlocking) {
+  TempDir dir;
+  const std::string path = dir.File("pipe.jpg");
+  ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
   TimgData img(ReaderEverything);
   EXPECT_FALSE(img.ReadFile(path));
   EXPECT_EQ(img.ErrorText, "Illegal Exif construction");
