@@ -5,8 +5,7 @@
 //   fotomaz-bench [N] [--structure I] [--burst K] [--cli]
 
 #include "app/core/distribution_run.h"
-#include "app/core/run_front_end.h"
-#include "bench/synthetic_tree.h"
+#include "bench/bench_tree.h"
 #include "platform/directory_walk.h"
 
 #include <chrono>
@@ -34,26 +33,6 @@ struct Options {
   int structure = 1;
   size_t burst = 0;
   bool command = false; // also time fotomaz-verteilen
-};
-
-// The headless front end: the default options, nothing shown, yes to the
-// start.
-class BenchFrontEnd final : public RunFrontEnd {
-public:
-  explicit BenchFrontEnd(RunOptions options) : options_(std::move(options)) {}
-  RunOptions Options() override { return options_; }
-  void SetStatusText(const std::string&) override {}
-  void SetProgressMaximum(int) override {}
-  void SetProgressPosition(int) override {}
-  void ProcessEvents() override {}
-  void BeginWait() override {}
-  void EndWait() override {}
-  bool ConfirmStart(size_t) override { return true; }
-  void NothingFound() override {}
-  void Finished(const std::string&) override {}
-
-private:
-  RunOptions options_;
 };
 
 [[noreturn]] void Usage() {
@@ -85,14 +64,6 @@ Options ParseOptions(int argc, char** argv) {
   }
   if (options.files == 0) Usage();
   return options;
-}
-
-std::string MakeScratchFolder() {
-  const std::string base =
-      fs::is_directory("/dev/shm") ? "/dev/shm" : fs::temp_directory_path().string();
-  std::string pattern = base + "/fotomaz-bench-XXXXXX";
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch folder");
-  return pattern;
 }
 
 // The least any run does per file: open, read the first 64 KiB, close, stat,
@@ -177,54 +148,28 @@ void RunCommand(const std::string& source, const std::string& target, int struct
   }
 }
 
-size_t CountFiles(const std::string& root) {
-  size_t count = 0;
-  for (const auto& entry : fs::recursive_directory_iterator(root))
-    count += entry.is_regular_file();
-  return count;
-}
-
-struct Timing {
-  double seconds;
-  size_t left; // files still in the source afterwards
-};
-
-template <typename Work>
-Timing TimeOnFreshTree(const std::string& scratch, const Options& options, Work work) {
-  const std::string source = scratch + "/quelle", target = scratch + "/ziel";
-  fs::create_directories(source);
-  fs::create_directories(target);
-  BuildSyntheticTree(source, {options.files, options.burst});
-  const auto start = std::chrono::steady_clock::now();
-  work(source, target);
-  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-  const Timing timing{elapsed.count(), CountFiles(source)};
-  fs::remove_all(source);
-  fs::remove_all(target);
-  return timing;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
   const Options options = ParseOptions(argc, argv);
+  const TreeShape shape{options.files, options.burst};
   const std::string scratch = MakeScratchFolder();
   try {
-    const Timing floor = TimeOnFreshTree(scratch, options, RunFloor);
-    const Timing run = TimeOnFreshTree(
-        scratch, options, [&](const std::string& source, const std::string& target) {
+    const Timing floor = TimeOnFreshTree(scratch, shape, RunFloor);
+    const Timing run =
+        TimeOnFreshTree(scratch, shape, [&](const std::string& source, const std::string& target) {
           RunOptions runOptions;
           runOptions.source = source + "/";
           runOptions.target = target + "/";
           runOptions.structure = StructureFromIndex(options.structure);
-          BenchFrontEnd frontEnd(runOptions);
+          HeadlessFrontEnd frontEnd(runOptions);
           DistributionRun(frontEnd).DistributeFiles();
         });
     std::optional<Timing> command;
     if (options.command) {
       const std::string settings = scratch + "/leer.ini";
       std::fclose(std::fopen(settings.c_str(), "w"));
-      command = TimeOnFreshTree(scratch, options,
+      command = TimeOnFreshTree(scratch, shape,
                                 [&](const std::string& source, const std::string& target) {
                                   RunCommand(source, target, options.structure, settings);
                                 });

@@ -1,0 +1,144 @@
+// The display probe: display names, which sockets are asked for which
+// platform, and real listening sockets answering or not.
+
+#include "platform/display_probe.h"
+#include "tests/kit/temp_files.h"
+
+#include <arpa/inet.h>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <string>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+// A socket that listens (and never accepts: a queued connection answers).
+class Listener {
+public:
+  static Listener Local(const std::string& path) {
+    Listener listener(AF_UNIX);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+    listener.Listen(reinterpret_cast<sockaddr*>(&address), sizeof address);
+    return listener;
+  }
+  // On 127.0.0.1, at a port the system chooses.
+  static Listener Tcp() {
+    Listener listener(AF_INET);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    listener.Listen(reinterpret_cast<sockaddr*>(&address), sizeof address);
+    socklen_t size = sizeof address;
+    getsockname(listener.fd_, reinterpret_cast<sockaddr*>(&address), &size);
+    listener.port = ntohs(address.sin_port);
+    return listener;
+  }
+  Listener(Listener&& other) noexcept : port(other.port), fd_(other.fd_) { other.fd_ = -1; }
+  ~Listener() {
+    if (fd_ >= 0) close(fd_);
+  }
+
+  int port = 0;
+
+private:
+  explicit Listener(int family) : fd_(socket(family, SOCK_STREAM, 0)) {}
+  void Listen(const sockaddr* address, socklen_t size) {
+    if (bind(fd_, address, size) != 0 || listen(fd_, 4) != 0) ADD_FAILURE() << "cannot listen";
+  }
+  int fd_;
+};
+
+TEST(DisplayProbeTest, XDisplayNamesAreReadAsTheClientLibraryReadsThem) {
+  const struct {
+    const char* display;
+    bool readable;
+    const char* host;
+    int number;
+  } cases[] = {
+      {":0", true, "", 0},
+      {":99.0", true, "", 99},
+      {"unix:3", true, "unix", 3},
+      {"localhost:10.0", true, "localhost", 10},
+      {"[::1]:2", true, "::1", 2},
+      {"", false, "", 0},
+      {"0", false, "", 0},
+      {":", false, "", 0},
+      {":x", false, "", 0},
+      {":-1", false, "", 0},
+      {":70000", false, "", 0},
+      {"host::0", false, "", 0},
+      {"/tmp/launch/org.x:0", false, "", 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.display);
+    const std::optional<X11Address> address = ParseX11Display(c.display);
+    ASSERT_EQ(address.has_value(), c.readable);
+    if (!address) continue;
+    EXPECT_EQ(address->host, c.host);
+    EXPECT_EQ(address->number, c.number);
+  }
+}
+
+TEST(DisplayProbeTest, TheNamedDisplaysOfThePlatformAreAsked) {
+  testkit::TempDir dir;
+  const std::string runtime = dir.path();
+  // An X display 7 with its local socket, and a Wayland socket.
+  Listener x11 = Listener::Local(dir.File("X7"));
+  Listener wayland = Listener::Local(dir.File("wayland-9"));
+  Listener tcp = Listener::Tcp();
+  const std::string tcpDisplay = "127.0.0.1:" + std::to_string(tcp.port - 6000);
+  // A display number with no socket in dir and, most likely, nothing on its
+  // TCP port either.
+  const std::string silentX = ":" + std::to_string(65535 - 6000);
+
+  const struct {
+    const char* what;
+    std::string platform, x11, wayland;
+    DisplayAnswer answer;
+    std::string named;
+  } cases[] = {
+      {"local X socket", "", ":7", "", DisplayAnswer::Answered, ""},
+      {"X by TCP", "xcb", tcpDisplay, "", DisplayAnswer::Answered, ""},
+      {"Wayland socket", "wayland", "", "wayland-9", DisplayAnswer::Answered, ""},
+      {"absolute Wayland path", "", "", dir.File("wayland-9"), DisplayAnswer::Answered, ""},
+      {"X silent, Wayland answers", "", silentX, "wayland-9", DisplayAnswer::Answered, ""},
+      {"X silent", "", silentX, "", DisplayAnswer::NoAnswer, silentX},
+      {"both silent: X named", "", silentX, "wayland-0", DisplayAnswer::NoAnswer, silentX},
+      {"Wayland silent", "wayland;xcb", "", "wayland-0", DisplayAnswer::NoAnswer, "wayland-0"},
+      {"xcb ignores Wayland", "xcb", silentX, "wayland-9", DisplayAnswer::NoAnswer, silentX},
+      {"nothing named", "", "", "", DisplayAnswer::NoneNamed, ""},
+      {"xcb without DISPLAY", "xcb:foo=1", "", "wayland-9", DisplayAnswer::NoneNamed, ""},
+      {"offscreen", "offscreen", silentX, "", DisplayAnswer::NotProbed, ""},
+      {"unreadable DISPLAY", "", "host::0", "", DisplayAnswer::NotProbed, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    DisplaySettings settings;
+    settings.platform = c.platform;
+    settings.x11Display = c.x11;
+    settings.waylandDisplay = c.wayland;
+    settings.runtimeDir = runtime;
+    settings.x11SocketDir = runtime;
+    const DisplayProbe probe = ProbeDisplay(settings);
+    EXPECT_EQ(probe.answer, c.answer);
+    EXPECT_EQ(probe.display, c.named);
+  }
+}
+
+TEST(DisplayProbeTest, TheCommandLinePlatformWinsOverTheEnvironment) {
+  setenv("QT_QPA_PLATFORM", "xcb", 1);
+  setenv("DISPLAY", ":5", 1);
+  const char* argv[] = {"tamrel-fotomaz", "-platform", "offscreen"};
+  EXPECT_EQ(DisplaySettingsOf(3, argv).platform, "offscreen");
+  EXPECT_EQ(DisplaySettingsOf(1, argv).platform, "xcb");
+  EXPECT_EQ(DisplaySettingsOf(1, argv).x11Display, ":5");
+  unsetenv("QT_QPA_PLATFORM");
+  unsetenv("DISPLAY");
+}
+
+} // namespace
