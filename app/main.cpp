@@ -1,7 +1,7 @@
 #include "app/display_check.h"
 #include "app/fotomaz_application.h"
-#include "app/qt_german.h"
 #include "app/qt_modal.h"
+#include "app/qt_translation.h"
 #include "app/unit1.h"
 #include "settings/formstate.h"
 #include "settings/optionenu.h"
@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
   qtMessages = qInstallMessageHandler(StartupMessages);
   FotomazApplication application(argc, argv);
   qInstallMessageHandler(qtMessages);
-  InstallQtGerman(application);
+  InstallQtGermanTranslation(application);
 
   QtModal modal;
   SetModal(&modal);

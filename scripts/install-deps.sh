@@ -2,8 +2,8 @@
 # Installs the Debian packages the build, the tests and the program need,
 # only when something is missing.
 set -euo pipefail
-packages=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins libgl1-mesa-dev
-  libgtest-dev libgmock-dev clang libclang-rt-dev xvfb xauth)
+packages=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
+  libgl1-mesa-dev libgtest-dev libgmock-dev clang libclang-rt-dev xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

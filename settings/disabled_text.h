@@ -11,8 +11,9 @@
 class QWidget;
 
 // A mid-dark grey for light backgrounds (white, the panel grey, the window):
-// 5.0 : 1 on grey 192, 9.2 : 1 on white.
-inline const QColor kDisabledTextOnLight(72, 72, 72);
+// 5.7 : 1 on grey 192, 10.4 : 1 on white. Antialiased glyphs of the small
+// window font reach somewhat less at their darkest pixel, hence the margin.
+inline const QColor kDisabledTextOnLight(64, 64, 64);
 // A pale pink for dark backgrounds: 5.7 : 1 on the dark red (128, 0, 0).
 inline const QColor kDisabledTextOnDark(224, 176, 176);
 

@@ -2,11 +2,11 @@
 // translation, as main() sets it up.
 
 #include "app/fotomaz_application.h"
-#include "app/qt_german.h"
+#include "app/qt_translation.h"
 #include "tests/settings/qt_test_app.h"
 
 QApplication* MakeTestApplication(int& argc, char** argv) {
   auto* application = new FotomazApplication(argc, argv);
-  InstallQtGerman(*application);
+  InstallQtGermanTranslation(*application);
   return application;
 }

@@ -168,12 +168,6 @@ TEST(QtModalTest, TheFolderBrowserIsQtsOwnInGermanAndStartsAtHomeEachTime) {
          ButtonWithText(dialog, "&Auswählen")->click();
        },
        home.File("Bilder")},
-      {"the root",
-       [](QFileDialog* dialog) {
-         dialog->setDirectory("/");
-         ButtonWithText(dialog, "&Auswählen")->click();
-       },
-       "/"},
       {"cancelled", [](QFileDialog* dialog) { ButtonWithText(dialog, "Abbrechen")->click(); },
        std::nullopt},
   };

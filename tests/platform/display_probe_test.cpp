@@ -15,42 +15,31 @@
 
 namespace {
 
-// A socket that listens (and never accepts: a queued connection answers).
-class Listener {
-public:
-  static Listener Local(const std::string& path) {
-    Listener listener(AF_UNIX);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
-    listener.Listen(reinterpret_cast<sockaddr*>(&address), sizeof address);
-    return listener;
+// A socket that listens (and never accepts: a queued connection answers);
+// at a path, or with none on 127.0.0.1 at a port the system chooses.
+struct Listener {
+  explicit Listener(const std::string& path = "")
+      : fd(socket(path.empty() ? AF_INET : AF_UNIX, SOCK_STREAM, 0)) {
+    sockaddr_storage address{};
+    socklen_t size = path.empty() ? sizeof(sockaddr_in) : sizeof(sockaddr_un);
+    if (path.empty()) {
+      auto* inet = reinterpret_cast<sockaddr_in*>(&address);
+      inet->sin_family = AF_INET;
+      inet->sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    } else {
+      auto* local = reinterpret_cast<sockaddr_un*>(&address);
+      local->sun_family = AF_UNIX;
+      std::strncpy(local->sun_path, path.c_str(), sizeof local->sun_path - 1);
+    }
+    const auto* any = reinterpret_cast<sockaddr*>(&address);
+    if (bind(fd, any, size) != 0 || listen(fd, 4) != 0) ADD_FAILURE() << "cannot listen";
+    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
+    port = ntohs(reinterpret_cast<sockaddr_in*>(&address)->sin_port);
   }
-  // On 127.0.0.1, at a port the system chooses.
-  static Listener Tcp() {
-    Listener listener(AF_INET);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    listener.Listen(reinterpret_cast<sockaddr*>(&address), sizeof address);
-    socklen_t size = sizeof address;
-    getsockname(listener.fd_, reinterpret_cast<sockaddr*>(&address), &size);
-    listener.port = ntohs(address.sin_port);
-    return listener;
-  }
-  Listener(Listener&& other) noexcept : port(other.port), fd_(other.fd_) { other.fd_ = -1; }
-  ~Listener() {
-    if (fd_ >= 0) close(fd_);
-  }
+  ~Listener() { close(fd); }
 
-  int port = 0;
-
-private:
-  explicit Listener(int family) : fd_(socket(family, SOCK_STREAM, 0)) {}
-  void Listen(const sockaddr* address, socklen_t size) {
-    if (bind(fd_, address, size) != 0 || listen(fd_, 4) != 0) ADD_FAILURE() << "cannot listen";
-  }
-  int fd_;
+  int fd;
+  int port = 0; // for TCP
 };
 
 TEST(DisplayProbeTest, XDisplayNamesAreReadAsTheClientLibraryReadsThem) {
@@ -88,9 +77,7 @@ TEST(DisplayProbeTest, TheNamedDisplaysOfThePlatformAreAsked) {
   testkit::TempDir dir;
   const std::string runtime = dir.path();
   // An X display 7 with its local socket, and a Wayland socket.
-  Listener x11 = Listener::Local(dir.File("X7"));
-  Listener wayland = Listener::Local(dir.File("wayland-9"));
-  Listener tcp = Listener::Tcp();
+  const Listener x11(dir.File("X7")), wayland(dir.File("wayland-9")), tcp;
   const std::string tcpDisplay = "127.0.0.1:" + std::to_string(tcp.port - 6000);
   // A display number with no socket in dir and, most likely, nothing on its
   // TCP port either.

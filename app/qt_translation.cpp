@@ -1,12 +1,10 @@
-#include "app/qt_german.h"
+#include "app/qt_translation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
-bool InstallQtGerman(QCoreApplication& application) {
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+bool InstallQtGermanTranslation(QCoreApplication& application) {
   // Owned by the application, so it lives exactly as long.
   auto* translator = new QTranslator(&application);
   if (!translator->load("qtbase_de", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
