@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+// Whether a file manager could be started for a folder.
 enum class FolderOpening { Opened, Failed };
 
 class Modal {
