@@ -1,6 +1,8 @@
 #include "app/close_on_signal.h"
+#include "app/display_check.h"
 #include "app/fotomaz_application.h"
 #include "app/qt_modal.h"
+#include "app/qt_translation.h"
 #include "app/unit1.h"
 #include "settings/formstate.h"
 #include "settings/optionenu.h"
@@ -12,26 +14,32 @@ namespace {
 
 QtMessageHandler qtMessages = nullptr;
 
-// Qt ends the process with abort() when no window system can be reached;
-// a German message and exit code 1 tell the user more.
+// A display that answered the probe may still refuse Qt (authorization, a
+// missing platform plugin); Qt then ends the process with abort(). Its line
+// says why, the German one what it means, and the exit code is 1.
 void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if (type != QtFatalMsg) {
     if (qtMessages) qtMessages(type, context, message);
     return;
   }
   std::fprintf(stderr, "%s\n", qPrintable(message));
-  std::fputs("Tamrel Fotomaz kann kein Fenster öffnen: keine Anzeige gefunden. Bitte in einer "
-             "Desktop-Sitzung starten (DISPLAY oder WAYLAND_DISPLAY muss gesetzt sein).\n",
-             stderr);
+  const char* display = std::getenv("DISPLAY");
+  if (!display || !*display) display = std::getenv("WAYLAND_DISPLAY");
+  std::fputs(NoDisplayText(display ? display : "").c_str(), stderr);
   std::_Exit(1);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+  if (const std::optional<std::string> unreachable = UnreachableDisplay(argc, argv)) {
+    std::fputs(unreachable->c_str(), stderr);
+    return 1;
+  }
   qtMessages = qInstallMessageHandler(StartupMessages);
   FotomazApplication application(argc, argv);
   qInstallMessageHandler(qtMessages);
+  InstallQtGermanTranslation(application);
 
   QtModal modal;
   SetModal(&modal);

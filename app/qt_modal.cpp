@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -64,14 +65,24 @@ bool QtModal::AskYesNo(const std::string& question) {
 }
 
 std::optional<std::string> QtModal::BrowseFolder(const std::string& caption) {
-  const QString folder = QFileDialog::getExistingDirectory(
-      QApplication::activeWindow(), ToQString(caption), QString(), QFileDialog::ShowDirsOnly);
-  if (folder.isEmpty()) return std::nullopt;
-  return ToStdString(folder);
+  // Qt's own dialog, which Qt's German translation reaches (a platform's
+  // native one would not), at the home folder each time with nothing
+  // preselected; its side bar and "look in" list reach the whole file system.
+  QFileDialog dialog(QApplication::activeWindow(), ToQString(caption));
+  dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+  dialog.setFileMode(QFileDialog::Directory);
+  dialog.setDirectory(QDir::homePath());
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList chosen = dialog.selectedFiles();
+  if (chosen.isEmpty() || chosen.constFirst().isEmpty()) return std::nullopt;
+  return ToStdString(chosen.constFirst());
 }
 
-void QtModal::OpenFolder(const std::string& folder) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(folder)));
+FolderOpening QtModal::OpenFolder(const std::string& folder) {
+  // False when Qt finds no launcher; a launcher that starts and fails later
+  // is not seen here.
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(folder))) ? FolderOpening::Opened
+                                                                           : FolderOpening::Failed;
 }
 
 void QtModal::ApplicationError(const std::string& message) {

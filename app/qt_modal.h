@@ -13,6 +13,6 @@ public:
   void Message(const std::string& text) override;
   bool AskYesNo(const std::string& question) override;
   std::optional<std::string> BrowseFolder(const std::string& caption) override;
-  void OpenFolder(const std::string& folder) override;
+  FolderOpening OpenFolder(const std::string& folder) override;
   void ApplicationError(const std::string& message) override;
 };

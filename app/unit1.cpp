@@ -4,11 +4,13 @@
 #include "app/core/run_options.h"
 #include "app/core/undo_run.h"
 #include "app/distribute_icon.h"
+#include "app/focus_marked_button.h"
 #include "app/program_title.h"
 #include "app/window_front_end.h"
 #include "platform/modal.h"
 #include "platform/user_folders.h"
 #include "settings/control_placement.h"
+#include "settings/disabled_text.h"
 #include "settings/formstate.h"
 #include "settings/optionenu.h"
 #include "settings/panel.h"
@@ -34,6 +36,7 @@ QLineEdit* PlaceMirror(QWidget* parent, const char* name, int top) {
   auto* mirror = Place<QLineEdit>(parent, name, QRect(48, top, 433, 21));
   mirror->setReadOnly(true);
   mirror->setEnabled(false);
+  UseReadableDisabledText(mirror, mirror->palette().color(QPalette::Disabled, QPalette::Base));
   return mirror;
 }
 
@@ -94,7 +97,7 @@ void TForm1::CreateControls() {
   Label2 = PlaceLabel(client, "Label2", 16, 48, "Ziel:");
   ziele = PlaceMirror(client, "ziele", 48);
 
-  okb = Place<QPushButton>(client, "okb", QRect(8, 72, 473, 89));
+  okb = Place<FocusMarkedButton>(client, "okb", QRect(8, 72, 473, 89));
   okb->setFlat(true);
   okb->setText("Bilder verteilen");
   okb->setIcon(DistributeIcon());
@@ -165,11 +168,11 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  // A section that cannot be written keeps the window open, error shown.
-  if (RunGuarded([this] { FormClose(); }))
-    event->accept();
-  else
-    event->ignore();
+  // A section that cannot be written is reported, and the window closes all
+  // the same: a program that cannot be ended would be worse than a stale
+  // section.
+  RunGuarded([this] { FormClose(); });
+  event->accept();
 }
 
 void TForm1::okbClick() {

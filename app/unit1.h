@@ -41,7 +41,8 @@ public:
   bool Distributing() const;
 
 protected:
-  // During a run the window stays open until the run has stopped.
+  // During a run the window stays open until the run has stopped. A settings
+  // file that cannot be written is reported; the window closes anyway.
   void closeEvent(QCloseEvent* event) override;
   // Runs the distribution once the folders are checked. An error ends the
   // run at its file and is shown in the general error box.

@@ -13,6 +13,17 @@
 #include <QProgressBar>
 #include <algorithm>
 
+namespace {
+
+// About 30 repaints a second look continuous.
+constexpr std::chrono::milliseconds kProgressInterval{33};
+
+} // namespace
+
+std::string FolderNotOpenedText(const std::string& folder) {
+  return "Der Ordner " + folder + " konnte nicht geöffnet werden.";
+}
+
 WindowFrontEnd::WindowFrontEnd(Panel* statusbarp, QProgressBar* pb, QListWidget* verteilelb,
                                const Toptionenf& options)
     : statusbarp_(statusbarp), pb_(pb), verteilelb_(verteilelb), options_(options) {}
@@ -29,6 +40,11 @@ RunOptions WindowFrontEnd::Options() {
 }
 
 void WindowFrontEnd::SetStatusText(const std::string& text) {
+  if (holdNextText_) {
+    holdNextText_ = false;
+    heldText_ = text;
+    return;
+  }
   statusbarp_->setCaption(ToQString(text));
 }
 
@@ -39,7 +55,26 @@ void WindowFrontEnd::SetProgressMaximum(int maximum) {
 }
 
 void WindowFrontEnd::SetProgressPosition(int position) {
+  const auto now = std::chrono::steady_clock::now();
+  const bool firstOrLast = position == 0 || position >= pb_->maximum();
+  if (!firstOrLast && now - lastShown_ < kProgressInterval) {
+    heldPosition_ = position;
+    holdNextText_ = true;
+    return;
+  }
+  heldPosition_.reset();
+  heldText_.reset();
+  holdNextText_ = false;
+  lastShown_ = now;
   pb_->setValue(position);
+}
+
+void WindowFrontEnd::ShowHeldProgress() {
+  if (heldPosition_) pb_->setValue(*heldPosition_);
+  if (heldText_) statusbarp_->setCaption(ToQString(*heldText_));
+  heldPosition_.reset();
+  heldText_.reset();
+  holdNextText_ = false;
 }
 
 void WindowFrontEnd::ProcessEvents() {
@@ -51,6 +86,8 @@ void WindowFrontEnd::BeginWait() {
 }
 
 void WindowFrontEnd::EndWait() {
+  // Every end of a run passes here, an error's and a stop's included.
+  ShowHeldProgress();
   ::EndWait();
 }
 
@@ -73,7 +110,10 @@ void WindowFrontEnd::NothingFound() {
 
 void WindowFrontEnd::Finished(const std::string& folder, const std::vector<FileOutcome>& stayed) {
   if (!stayed.empty()) CurrentModal().Warning(StayedWarningText(stayed));
-  if (CurrentModal().Confirm(kOpenTargetQuestion)) CurrentModal().OpenFolder(folder);
+  if (!CurrentModal().Confirm(kOpenTargetQuestion)) return;
+  // Without a file manager nothing would happen at all; say so.
+  if (CurrentModal().OpenFolder(folder) == FolderOpening::Failed)
+    CurrentModal().Error(FolderNotOpenedText(folder));
 }
 
 void WindowFrontEnd::RecordUnavailable(const std::string& message) {

@@ -2,9 +2,16 @@
 // The run's front end made of real controls: the main window's status line,
 // progress bar and list of collected files, the program's wait cursor, the
 // German message boxes, and the options read live from the options dialog's
-// controls, whether the dialog is open or not.
+// controls, whether the dialog is open or not. Queued events are handled
+// before every file, but the status line and the bar are repainted at most
+// about 30 times a second, plus for the first and the last file: under a
+// real display a repaint costs more than a file's move.
 
 #include "app/core/run_front_end.h"
+
+#include <chrono>
+#include <optional>
+#include <string>
 
 class Panel;
 class QListWidget;
@@ -19,6 +26,9 @@ inline constexpr char kNotMovedHeading[] = " Dateien wurden nicht verschoben:";
 inline constexpr char kNotPutBackHeading[] = " Dateien wurden nicht zurückgelegt:";
 std::string StayedWarningText(const std::vector<FileOutcome>& stayed,
                               const char* heading = kNotMovedHeading);
+
+// The error shown when the target folder cannot be opened after a run.
+std::string FolderNotOpenedText(const std::string& folder);
 
 class WindowFrontEnd final : public RunFrontEnd {
 public:
@@ -44,8 +54,19 @@ public:
   void UndoFinished(const std::vector<FileOutcome>& stayed) override;
 
 private:
+  void ShowHeldProgress();
+
   Panel* statusbarp_;
   QProgressBar* pb_;
   QListWidget* verteilelb_;
   const Toptionenf& options_;
+
+  // Per-file progress is shown at most about 30 times a second; a position
+  // that comes sooner is held with the status text after it, and shown with
+  // the next one shown or when the run ends (so a run ended by an error or
+  // a stop shows its file).
+  std::chrono::steady_clock::time_point lastShown_;
+  bool holdNextText_ = false;
+  std::optional<int> heldPosition_;
+  std::optional<std::string> heldText_;
 };

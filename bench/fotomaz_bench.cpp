@@ -1,13 +1,15 @@
 // fotomaz-bench: times the distribution run against the floor of what any
 // run must do per file, on identical synthetic trees; with --cli also the
-// command fotomaz-verteilen end to end.
+// command fotomaz-verteilen end to end; with --undo taking the run back
+// against the run itself.
 //
-//   fotomaz-bench [N] [--structure I] [--burst K] [--cli]
+//   fotomaz-bench [N] [--structure I] [--burst K] [--cli] [--undo]
 
 #include "app/core/distribution_run.h"
-#include "app/core/run_front_end.h"
-#include "bench/synthetic_tree.h"
+#include "app/core/undo_run.h"
+#include "bench/bench_tree.h"
 #include "platform/directory_walk.h"
+#include "platform/user_folders.h"
 
 #include <chrono>
 #include <cstdio>
@@ -34,34 +36,11 @@ struct Options {
   int structure = 1;
   size_t burst = 0;
   bool command = false; // also time fotomaz-verteilen
-};
-
-// The headless front end: the default options, nothing shown, yes to the
-// start.
-class BenchFrontEnd final : public RunFrontEnd {
-public:
-  explicit BenchFrontEnd(RunOptions options) : options_(std::move(options)) {}
-  RunOptions Options() override { return options_; }
-  void SetStatusText(const std::string&) override {}
-  void SetProgressMaximum(int) override {}
-  void SetProgressPosition(int) override {}
-  void ProcessEvents() override {}
-  void BeginWait() override {}
-  void EndWait() override {}
-  bool ConfirmStart(size_t) override { return true; }
-  void NothingFound() override {}
-  void Finished(const std::string&, const std::vector<FileOutcome>&) override {}
-  void RecordUnavailable(const std::string&) override {}
-  bool ConfirmUndo(size_t) override { return true; }
-  void NothingToUndo() override {}
-  void UndoFinished(const std::vector<FileOutcome>&) override {}
-
-private:
-  RunOptions options_;
+  bool undo = false;    // also time taking the run back
 };
 
 [[noreturn]] void Usage() {
-  std::fprintf(stderr, "usage: fotomaz-bench [N] [--structure I] [--burst K] [--cli]\n");
+  std::fprintf(stderr, "usage: fotomaz-bench [N] [--structure I] [--burst K] [--cli] [--undo]\n");
   std::exit(2);
 }
 
@@ -81,6 +60,8 @@ Options ParseOptions(int argc, char** argv) {
       options.burst = static_cast<size_t>(number(argv[++i]));
     } else if (arg == "--cli") {
       options.command = true;
+    } else if (arg == "--undo") {
+      options.undo = true;
     } else if (arg[0] != '-') {
       options.files = static_cast<size_t>(number(arg.c_str()));
     } else {
@@ -89,14 +70,6 @@ Options ParseOptions(int argc, char** argv) {
   }
   if (options.files == 0) Usage();
   return options;
-}
-
-std::string MakeScratchFolder() {
-  const std::string base =
-      fs::is_directory("/dev/shm") ? "/dev/shm" : fs::temp_directory_path().string();
-  std::string pattern = base + "/fotomaz-bench-XXXXXX";
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch folder");
-  return pattern;
 }
 
 // The least any run does per file: open, read the first 64 KiB, close, stat,
@@ -181,54 +154,56 @@ void RunCommand(const std::string& source, const std::string& target, int struct
   }
 }
 
-size_t CountFiles(const std::string& root) {
-  size_t count = 0;
-  for (const auto& entry : fs::recursive_directory_iterator(root))
-    count += entry.is_regular_file();
-  return count;
-}
-
-struct Timing {
-  double seconds;
-  size_t left; // files still in the source afterwards
-};
-
-template <typename Work>
-Timing TimeOnFreshTree(const std::string& scratch, const Options& options, Work work) {
-  const std::string source = scratch + "/quelle", target = scratch + "/ziel";
-  fs::create_directories(source);
-  fs::create_directories(target);
-  BuildSyntheticTree(source, {options.files, options.burst});
-  const auto start = std::chrono::steady_clock::now();
-  work(source, target);
-  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-  const Timing timing{elapsed.count(), CountFiles(source)};
-  fs::remove_all(source);
-  fs::remove_all(target);
-  return timing;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
   const Options options = ParseOptions(argc, argv);
+  const TreeShape shape{options.files, options.burst};
   const std::string scratch = MakeScratchFolder();
+  RecordRunsIn(scratch);
   try {
-    const Timing floor = TimeOnFreshTree(scratch, options, RunFloor);
-    const Timing run = TimeOnFreshTree(
-        scratch, options, [&](const std::string& source, const std::string& target) {
+    const Timing floor = TimeOnFreshTree(scratch, shape, RunFloor);
+    const Timing run =
+        TimeOnFreshTree(scratch, shape, [&](const std::string& source, const std::string& target) {
           RunOptions runOptions;
           runOptions.source = source + "/";
           runOptions.target = target + "/";
           runOptions.structure = StructureFromIndex(options.structure);
-          BenchFrontEnd frontEnd(runOptions);
-          DistributionRun(frontEnd).DistributeFiles();
+          HeadlessFrontEnd frontEnd(runOptions);
+          DistributionRun run(frontEnd);
+          run.RecordInto(RunRecordFolder());
+          run.DistributeFiles();
         });
+    // A run and its undo on one tree, each timed.
+    std::optional<double> undoSeconds;
+    size_t notBack = 0;
+    double undoneRunSeconds = 0;
+    if (options.undo) {
+      TimeOnFreshTree(scratch, shape, [&](const std::string& source, const std::string& target) {
+        RunOptions runOptions;
+        runOptions.source = source + "/";
+        runOptions.target = target + "/";
+        runOptions.structure = StructureFromIndex(options.structure);
+        HeadlessFrontEnd frontEnd(runOptions);
+        DistributionRun run(frontEnd);
+        run.RecordInto(RunRecordFolder());
+        const auto start = std::chrono::steady_clock::now();
+        run.DistributeFiles();
+        const auto between = std::chrono::steady_clock::now();
+        UndoRun undo(frontEnd, RunRecordFolder());
+        undo.TakeBack();
+        const std::chrono::duration<double> runTime = between - start;
+        const std::chrono::duration<double> undoTime = std::chrono::steady_clock::now() - between;
+        undoneRunSeconds = runTime.count();
+        undoSeconds = undoTime.count();
+        notBack = options.files - FilesBelow(source).size();
+      });
+    }
     std::optional<Timing> command;
     if (options.command) {
       const std::string settings = scratch + "/leer.ini";
       std::fclose(std::fopen(settings.c_str(), "w"));
-      command = TimeOnFreshTree(scratch, options,
+      command = TimeOnFreshTree(scratch, shape,
                                 [&](const std::string& source, const std::string& target) {
                                   RunCommand(source, target, options.structure, settings);
                                 });
@@ -245,6 +220,13 @@ int main(int argc, char** argv) {
       std::printf("command          %.3f s  %.0f files/s\n", command->seconds,
                   n / command->seconds);
       std::printf("command/run      %.2f\n", run.seconds / command->seconds);
+    }
+    if (undoSeconds) {
+      std::printf("run (undone)     %.3f s  %.0f files/s\n", undoneRunSeconds,
+                  n / undoneRunSeconds);
+      std::printf("undo             %.3f s  %.0f files/s\n", *undoSeconds, n / *undoSeconds);
+      std::printf("undo/run         %.2f\n", *undoSeconds / undoneRunSeconds);
+      if (notBack != 0) std::printf("not back         %zu\n", notBack);
     }
     const size_t commandLeft = command ? command->left : 0;
     if (floor.left != 0 || run.left != 0 || commandLeft != 0) {

@@ -16,7 +16,7 @@ public:
   void Message(const std::string&) override { Fail(); }
   bool AskYesNo(const std::string&) override { Fail(); }
   std::optional<std::string> BrowseFolder(const std::string&) override { Fail(); }
-  void OpenFolder(const std::string&) override { Fail(); }
+  FolderOpening OpenFolder(const std::string&) override { Fail(); }
   void ApplicationError(const std::string&) override { Fail(); }
 };
 

@@ -6,6 +6,9 @@
 #include <optional>
 #include <string>
 
+// Whether a file manager could be started for a folder.
+enum class FolderOpening { Opened, Failed };
+
 class Modal {
 public:
   virtual ~Modal() = default;
@@ -24,8 +27,9 @@ public:
   virtual bool AskYesNo(const std::string& question) = 0;
   // Folder browser with the given caption; nothing when the user cancels.
   virtual std::optional<std::string> BrowseFolder(const std::string& caption) = 0;
-  // Opens the folder in the desktop's file manager.
-  virtual void OpenFolder(const std::string& folder) = 0;
+  // Opens the folder in the desktop's file manager. Failed when no file
+  // manager could be started, so the caller can tell the user.
+  [[nodiscard]] virtual FolderOpening OpenFolder(const std::string& folder) = 0;
   // The application's general error box for an error that escaped a handler.
   virtual void ApplicationError(const std::string& message) = 0;
 };

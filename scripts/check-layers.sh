@@ -48,7 +48,7 @@ graph=$(mktemp -d)
 trap 'rm -rf "$graph"' EXIT
 cmake -S . -B "$build" --graphviz="$graph/deps.dot" >/dev/null
 for target in fotomaz_platform fotomaz_metadata fotomaz_core fotomaz-verteilen fotomaz-bench \
-  fotomaz-exif; do
+  fotomaz_bench_kit fotomaz-exif; do
   file="$graph/deps.dot.$target"
   [ -f "$file" ] || continue
   if grep -q 'label = "Qt6' "$file"; then

@@ -4,6 +4,7 @@
 #include "platform/path_text.h"
 #include "settings/control_placement.h"
 #include "settings/control_tag.h"
+#include "settings/disabled_text.h"
 #include "settings/formstate.h"
 #include "settings/panel.h"
 #include "settings/qt_text.h"
@@ -30,6 +31,7 @@ constexpr std::array<const char*, 3> kStructureExplanations = {
     "Ordner Jahr, darin Ordner Monat, darin Order mit Tag, darin alle Dateien"};
 
 const QColor kDarkRed(128, 0, 0);
+const QColor kPanelGrey(192, 192, 192);
 
 Panel* PlacePanel(QWidget* parent, const char* name, QRect geometry) {
   auto* panel = Place<Panel>(parent, name, geometry);
@@ -37,7 +39,7 @@ Panel* PlacePanel(QWidget* parent, const char* name, QRect geometry) {
   panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
   panel->setAutoFillBackground(true);
   QPalette palette = panel->palette();
-  palette.setColor(QPalette::Window, QColor(192, 192, 192));
+  palette.setColor(QPalette::Window, kPanelGrey);
   panel->setPalette(palette);
   return panel;
 }
@@ -67,12 +69,17 @@ QCheckBox* PlaceCheckBox(QWidget* parent, const char* name, int left, int top, i
   box->setText(QString::fromUtf8(text));
   box->setChecked(checked);
   SetTag(box, 1);
+  UseReadableDisabledText(box, kPanelGrey);
   return box;
 }
 
 QPushButton* PlaceButton(QWidget* parent, const char* name, int left, int top, const char* text) {
   auto* button = Place<QPushButton>(parent, name, QRect(left, top, 75, 25));
   button->setText(QString::fromUtf8(text));
+  // Neither button is the default: a dialog button would otherwise take
+  // every Enter, even on a check box, and "OK" stores the options for good.
+  button->setAutoDefault(false);
+  button->setDefault(false);
   return button;
 }
 
@@ -82,6 +89,7 @@ void SetFieldColor(QLineEdit* field, const QColor& color) {
   QPalette palette = field->palette();
   palette.setColor(QPalette::Base, color); // every colour group, the disabled one included
   field->setPalette(palette);
+  UseReadableDisabledText(field, color);
 }
 
 Toptionenf::Toptionenf(std::string settingsPath, FolderMirrors mirrors, QWidget* parent)
@@ -173,11 +181,19 @@ void Toptionenf::ShowModal() {
 }
 
 void Toptionenf::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
+  switch (event->key()) {
+  case Qt::Key_Escape:
     event->accept();
     return;
+  case Qt::Key_Return:
+  case Qt::Key_Enter:
+    // Reaches the dialog only when the focused control did not take it.
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget())) button->click();
+    event->accept();
+    return;
+  default:
+    QDialog::keyPressEvent(event);
   }
-  QDialog::keyPressEvent(event);
 }
 
 void Toptionenf::ChooseFolder(QLineEdit* field, const std::string& caption) {

@@ -50,6 +50,7 @@ public:
 
 protected:
   // Escape closes nothing here; only the buttons and the close box do.
+  // Enter presses the push button that has the focus, and nothing else.
   void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -97,5 +98,6 @@ private:
   QPushButton* Abbruch = nullptr;
 };
 
-// Sets the background of a folder field (also while it is disabled).
+// Sets the background of a folder field (also while it is disabled), with a
+// greyed-out text colour that stays readable on it.
 void SetFieldColor(QLineEdit* field, const QColor& color);

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
@@ -28,6 +29,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/stat.h>
+#include <utility>
 
 namespace {
 
@@ -37,6 +39,26 @@ using testkit::ModalRequest;
 
 const std::string kFoundThree = "Insgesamt 3 Dateien gefunden.\nMit der Arbeit anfangen?";
 const std::string kFinished = "Fertig! Ziel-Ordner jetzt öffnen?";
+
+// Calls paint each time control is painted, while the object lives.
+class PaintCounter : public QObject {
+public:
+  PaintCounter(QWidget* control, std::function<void()> paint)
+      : control_(control), paint_(std::move(paint)) {
+    control_->installEventFilter(this);
+  }
+  ~PaintCounter() override { control_->removeEventFilter(this); }
+
+protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) paint_();
+    return false;
+  }
+
+private:
+  QWidget* control_;
+  std::function<void()> paint_;
+};
 
 class RunWindowTest : public testing::Test {
 protected:
@@ -82,14 +104,17 @@ protected:
   void ClickDistribute() { form->findChild<QPushButton*>("okb")->click(); }
 
   // Runs action in the event handling before file `file` (counted from 0),
-  // as a user acting between two files. The bar reports no change to its
-  // starting 0, so `file` is at least 2.
-  void BeforeFile(int file, std::function<void()> action) {
-    QObject::connect(form->Progress(), &QProgressBar::valueChanged, form.get(),
-                     [this, file, action](int value) {
-                       if (value == file - 1)
-                         QMetaObject::invokeMethod(form.get(), action, Qt::QueuedConnection);
-                     });
+  // as a user acting between two files: once `file` files have arrived under
+  // the target. (The bar is no clock: it skips files.) At least 1.
+  void BeforeFile(size_t file, std::function<void()> action) {
+    auto* watch = new QTimer(form.get());
+    watch->setInterval(0);
+    QObject::connect(watch, &QTimer::timeout, form.get(), [this, watch, file, action] {
+      if (FilesBelow(target).size() != file) return;
+      watch->stop();
+      action();
+    });
+    watch->start();
   }
 
   std::string StatusText() const { return form->StatusLine()->caption().toStdString(); }
@@ -125,6 +150,58 @@ TEST_F(RunWindowTest, AClickRunsToTheEndAndOffersTheLastFolder) {
   EXPECT_EQ(form->Progress()->maximum(), 2);
   EXPECT_EQ(form->Progress()->value(), 0);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(RunWindowTest, ATargetFolderThatCannotBeOpenedIsReported) {
+  AddFile("a.png", "a", 2021);
+  Create("verteiloptcbb=0\nexifrenamecb=0\n");
+  modal.answers = {true, true};
+  modal.openings = {FolderOpening::Failed};
+
+  ClickDistribute();
+
+  EXPECT_EQ(
+      modal.requests,
+      (std::vector<ModalRequest>{
+          {ModalKind::Confirm, "Insgesamt 1 Dateien gefunden.\nMit der Arbeit anfangen?"},
+          {ModalKind::Confirm, kFinished},
+          {ModalKind::OpenFolder, target + "/2021"},
+          {ModalKind::Error, "Der Ordner " + target + "/2021 konnte nicht geöffnet werden."}}));
+}
+
+// Events are handled before every file, but the status line and the bar
+// are repainted about 30 times a second at most: a paint costs more than a
+// move under a real display.
+TEST_F(RunWindowTest, ProgressIsRepaintedAtMostAbout30TimesASecond) {
+  constexpr int kFiles = 600;
+  for (int i = 0; i < kFiles; ++i)
+    AddFile("bild" + std::to_string(i) + ".png", "x", 2021);
+  Create("verteiloptcbb=0\nexifrenamecb=0\n");
+  modal.answers = {true, false};
+  int paints = 0;
+  QStringList painted;
+  PaintCounter counter(form->StatusLine(), [&] {
+    ++paints;
+    painted << form->StatusLine()->caption();
+  });
+  PaintCounter barCounter(form->Progress(), [&] { ++paints; });
+  int eventRounds = 0;
+  QTimer round;
+  round.setInterval(0);
+  QObject::connect(&round, &QTimer::timeout, [&] { ++eventRounds; });
+  round.start();
+
+  QElapsedTimer clock;
+  clock.start();
+  ClickDistribute();
+  const double seconds = static_cast<double>(clock.elapsed()) / 1000;
+
+  EXPECT_EQ(FilesBelow(target).size(), static_cast<size_t>(kFiles));
+  EXPECT_GE(eventRounds, kFiles);
+  // Both controls: 30 a second, the first and the last file, and the
+  // collection's lines before the run.
+  EXPECT_LE(paints, 2 * (30 * seconds + 4)) << seconds << " s";
+  EXPECT_TRUE(painted.contains("Bearbeite Bild: 1 / 600  ")) << painted.join("|").toStdString();
 }
 
 TEST_F(RunWindowTest, AFileWithoutADateStaysAndIsReportedBeforeTheLastQuestion) {

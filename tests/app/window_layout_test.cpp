@@ -1,18 +1,24 @@
 // The fixed layouts of both windows: every text fits its control. With
 // FOTOMAZ_SCREENSHOT_DIR set, the windows are also saved as pictures there.
 
+#include "app/qt_modal.h"
 #include "app/unit1.h"
 #include "settings/optionenu.h"
 #include "tests/kit/fake_modal.h"
 #include "tests/kit/temp_files.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QTest>
+#include <QTimer>
 #include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -51,17 +57,25 @@ void ExpectTextsFit(const QWidget& window) {
   }
 }
 
+QString ScreenshotFolder() {
+  return QString::fromUtf8(qgetenv("FOTOMAZ_SCREENSHOT_DIR"));
+}
+
 void SaveScreenshot(QWidget& window, const char* name) {
-  const QByteArray folder = qgetenv("FOTOMAZ_SCREENSHOT_DIR");
-  if (folder.isEmpty()) return;
+  if (ScreenshotFolder().isEmpty()) return;
   window.show();
-  ASSERT_TRUE(window.grab().save(QString::fromUtf8(folder) + "/" + name));
+  // Active, as a user sees it: the focus mark where the focus is.
+  window.activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+  ASSERT_TRUE(window.grab().save(ScreenshotFolder() + "/" + name));
 }
 
 TEST(WindowLayoutTest, EveryTextFitsItsControl) {
   testkit::FakeModal modal;
   testkit::TempDir dir;
   const std::string settings = dir.File("TamrelFotomaz.ini");
+  testkit::WriteFile(settings,
+                     "[optionenf]\nquellee=/home/anna/Kamera/\nziele=/home/anna/Fotos/\n");
   TForm1 form(settings);
   Toptionenf options(settings, form.Mirrors(), &form);
   form.SetOptions(&options);
@@ -73,6 +87,28 @@ TEST(WindowLayoutTest, EveryTextFitsItsControl) {
 
   SaveScreenshot(form, "main-window.png");
   SaveScreenshot(options, "options-dialog.png");
+  options.findChild<QCheckBox*>("allcb")->setChecked(true);
+  SaveScreenshot(options, "options-dialog-all.png");
+}
+
+// The folder browser as the options dialog opens it, at a home folder with
+// a few folders in it.
+TEST(WindowLayoutTest, FolderBrowserScreenshot) {
+  if (ScreenshotFolder().isEmpty()) GTEST_SKIP() << "FOTOMAZ_SCREENSHOT_DIR not set";
+  testkit::TempDir root;
+  const std::string home = root.File("anna");
+  for (const char* folder : {"Bilder", "Dokumente", "Kamera", "Musik", "Videos"})
+    std::filesystem::create_directories(home + "/" + folder);
+  const QByteArray oldHome = qgetenv("HOME");
+  qputenv("HOME", home.c_str());
+  QTimer::singleShot(200, [] {
+    if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+      EXPECT_TRUE(dialog->grab().save(ScreenshotFolder() + "/folder-browser.png"));
+      dialog->reject();
+    }
+  });
+  EXPECT_EQ(QtModal().BrowseFolder("Bitte den Bilder-Quellordner auswählen:"), std::nullopt);
+  qputenv("HOME", oldHome);
 }
 
 } // namespace

@@ -43,8 +43,12 @@ std::optional<std::string> FakeModal::BrowseFolder(const std::string& caption) {
   return folder;
 }
 
-void FakeModal::OpenFolder(const std::string& folder) {
+FolderOpening FakeModal::OpenFolder(const std::string& folder) {
   requests.push_back({ModalKind::OpenFolder, folder});
+  if (openings.empty()) return FolderOpening::Opened;
+  const FolderOpening opening = openings.front();
+  openings.pop_front();
+  return opening;
 }
 
 void FakeModal::ApplicationError(const std::string& message) {

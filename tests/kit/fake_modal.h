@@ -44,6 +44,8 @@ public:
   std::deque<bool> answers;
   // Results of BrowseFolder, in order; when used up, the user cancels.
   std::deque<std::optional<std::string>> folders;
+  // Results of OpenFolder, in order; when used up, the folder opens.
+  std::deque<FolderOpening> openings;
   // Everything asked, in order.
   std::vector<ModalRequest> requests;
 
@@ -54,7 +56,7 @@ public:
   void Message(const std::string& text) override;
   bool AskYesNo(const std::string& question) override;
   std::optional<std::string> BrowseFolder(const std::string& caption) override;
-  void OpenFolder(const std::string& folder) override;
+  FolderOpening OpenFolder(const std::string& folder) override;
   void ApplicationError(const std::string& message) override;
 
 private:

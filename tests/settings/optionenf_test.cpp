@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -216,6 +217,36 @@ TEST_F(OptionsDialogTest, EscapeClosesNothingAndTabFollowsTheOptions) {
     const bool hinted =
         control->objectName() == "quellsuchsb" || control->objectName() == "zielsuchsb";
     EXPECT_EQ(!control->toolTip().isEmpty(), hinted) << control->objectName().toStdString();
+  }
+}
+
+TEST_F(OptionsDialogTest, EnterPressesOnlyTheFocusedButtonAndNeitherIsTheDefault) {
+  const struct {
+    const char* focus;
+    Qt::Key key;
+    bool stored, open;
+  } cases[] = {
+      {"exifrenamecb", Qt::Key_Return, false, true},
+      {"verteiloptcbb", Qt::Key_Enter, false, true},
+      {"Abbruch", Qt::Key_Enter, false, false},
+      {"okb", Qt::Key_Return, true, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.focus);
+    std::filesystem::remove(settings);
+    Create();
+    dialog->show();
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    // A button that once had the focus must not stay the default either.
+    Find<QWidget>("okb")->setFocus();
+    Find<QWidget>(c.focus)->setFocus();
+    for (const char* button : {"okb", "Abbruch"})
+      EXPECT_FALSE(Find<QPushButton>(button)->isDefault()) << button;
+
+    QTest::keyClick(QApplication::focusWidget(), c.key);
+    EXPECT_EQ(std::filesystem::exists(settings), c.stored);
+    EXPECT_EQ(dialog->isVisible(), c.open);
   }
 }
 

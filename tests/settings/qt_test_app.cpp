@@ -13,7 +13,7 @@ public:
     static int argc = 1;
     static char name[] = "gui-tests";
     static char* argv[] = {name, nullptr};
-    application_ = new QApplication(argc, argv);
+    application_ = MakeTestApplication(argc, argv);
   }
   void TearDown() override { delete application_; }
 
