@@ -70,6 +70,8 @@ public:
   size_t Read(char* dst, size_t n) override;
   bool Seek(uint64_t offset) override;
   std::optional<uint64_t> Size() override;
+  // The file's size and modification time when it was opened.
+  FileSizeAndTime SizeAndTime() const { return file_.SizeAndTime(); }
   // Bytes delivered by Read so far: what the file system was asked for.
   uint64_t BytesRead() const { return bytesRead_; }
 

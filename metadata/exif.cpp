@@ -47,15 +47,19 @@ void TimgData::CreateExif() {
 
 bool TimgData::ReadFile(const std::string& fileName) {
   Reset();
-  const std::optional<FileFacts> facts = LookUpFile(fileName);
+  const FileFormat format = FormatFromExtension(fileName);
+  std::optional<FileSource> source =
+      format == FileFormat::Unsupported ? std::nullopt : FileSource::Open(fileName);
+  // One look at the file (this runs for every JPEG of a run): the open
+  // file's own, else one by its name.
+  const std::optional<FileFacts> facts =
+      source ? FactsOf(source->SizeAndTime()) : LookUpFile(fileName);
   if (!facts) return false;
   FileName = fileName;
   FileDate = facts->LocalDate;
   FileSize = facts->Size;
   ErrorText = kErrorNotExif;
-  const FileFormat format = FormatFromExtension(fileName);
   if (format == FileFormat::Unsupported) return false;
-  std::optional<FileSource> source = FileSource::Open(fileName);
   if (!source) {
     ErrorText = kErrorIllegalConstruction;
     return false;

@@ -13,12 +13,15 @@ double LocalDateTimeNumber(int year, int month, int day, int hour, int minute, i
 }
 
 std::optional<FileFacts> LookUpFile(const std::string& path) {
-  // One stat for existence, size and time: this runs for every JPEG of a run.
   const std::optional<FileSizeAndTime> status = SizeAndModificationTime(path);
   if (!status) return std::nullopt;
+  return FactsOf(*status);
+}
+
+FileFacts FactsOf(const FileSizeAndTime& status) {
   FileFacts facts;
-  facts.Size = status->size;
-  if (const std::optional<LocalDateTime>& t = status->modified) {
+  facts.Size = status.size;
+  if (const std::optional<LocalDateTime>& t = status.modified) {
     facts.LocalDate = LocalDateTimeNumber(t->year, t->month, t->day, t->hour, t->minute, t->second);
   }
   return facts;

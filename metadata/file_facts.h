@@ -1,6 +1,8 @@
 #pragma once
 // What the reader records about a file before it reads it.
 
+#include "platform/file_time.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,6 +14,8 @@ struct FileFacts {
 
 // Nothing when no file of that name exists (a folder is not a file).
 std::optional<FileFacts> LookUpFile(const std::string& path);
+// The facts of a file the caller has looked at already.
+FileFacts FactsOf(const FileSizeAndTime& status);
 
 // A local calendar date and time as days since 1899-12-30 with the time of
 // day as fraction.

@@ -338,7 +338,7 @@ MoveResult CopyRegularFile(const std::string& from, const std::string& to) {
     return Outcome(MoveOutcome::Failed, removal);
   }
   AfterStep(CopyStep::SourceRemoved);
-  return Outcome(MoveOutcome::Moved);
+  return {MoveOutcome::Moved, {}, true};
 }
 
 MoveResult CopySymlink(const std::string& from, const std::string& to) {
@@ -352,7 +352,7 @@ MoveResult CopySymlink(const std::string& from, const std::string& to) {
     unlink(to.c_str());
     return Outcome(MoveOutcome::Failed, removal);
   }
-  return Outcome(MoveOutcome::Moved);
+  return {MoveOutcome::Moved, {}, true};
 }
 
 MoveResult CopyAcross(const std::string& from, const std::string& to) {

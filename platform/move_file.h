@@ -23,6 +23,7 @@ enum class MoveOutcome {
 struct MoveResult {
   MoveOutcome outcome = MoveOutcome::Failed;
   std::error_code error; // the system's error behind the outcome, when there is one
+  bool copied = false;   // Moved by a copy (across file systems): the target is a new file
 };
 
 // Moves the file from to to (both full paths). Within a file system a rename

@@ -14,9 +14,10 @@ std::optional<ReadOnlyFile> ReadOnlyFile::Open(const std::string& path) {
   if (fd < 0) return std::nullopt;
   ReadOnlyFile file(fd);
   struct stat st {};
+  // O_NONBLOCK means nothing to the reads of a regular file, so it stays.
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-  // A regular file never blocks; reads behave as usual from here.
-  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  file.size_ = static_cast<uint64_t>(st.st_size);
+  file.modifiedSeconds_ = static_cast<int64_t>(st.st_mtim.tv_sec);
   return file;
 }
 
@@ -41,8 +42,6 @@ bool ReadOnlyFile::Seek(uint64_t offset) {
   return lseek(fd_, static_cast<off_t>(offset), SEEK_SET) >= 0;
 }
 
-std::optional<uint64_t> ReadOnlyFile::Size() const {
-  struct stat st {};
-  if (fstat(fd_, &st) != 0) return std::nullopt;
-  return static_cast<uint64_t>(st.st_size);
+FileSizeAndTime ReadOnlyFile::SizeAndTime() const {
+  return {static_cast<int64_t>(size_), LocalTimeOfUtcSeconds(modifiedSeconds_)};
 }

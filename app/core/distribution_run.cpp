@@ -67,10 +67,12 @@ struct FileInHand {
   const FileStatus& status;
 };
 
-// What the file looks like where it landed (as it was, when that cannot be
-// seen: the record then holds what it knew).
-RecordedFile Landed(const std::string& target, const FileStatus& before) {
-  const FileStatusResult landed = StatusOf(target);
+// What the file looks like where it landed. A rename keeps size and time; a
+// copy may land with a coarser time (FAT keeps two seconds), so it is looked
+// at (as it was, when that cannot be seen: the record then holds what it
+// knew).
+RecordedFile Landed(const std::string& target, const FileStatus& before, bool copied) {
+  const FileStatusResult landed = copied ? StatusOf(target) : FileStatusResult{};
   return RecordedFileOf(landed.status ? *landed.status : before);
 }
 
@@ -106,7 +108,7 @@ FileOutcome MoveIntoFolder(const FileInHand& file, const std::string& folder,
     case MoveOutcome::Moved:
       index->Add(name);
       targets.NoteRemoved(FolderOf(source), parts.name);
-      if (record) record->Done(source, target, Landed(target, file.status));
+      if (record) record->Done(source, target, Landed(target, file.status, last.copied));
       return {source, FileResult::Moved, target, {}, {}};
     case MoveOutcome::SourceChanged:
       index->Add(name); // the complete copy holds that name now
@@ -186,6 +188,7 @@ RunOutcome DistributionRun::Distribute() {
   for (size_t i = 0; i < files_.size(); ++i) {
     frontEnd_.ProcessEvents();
     if (stopRequested_) {
+      record_.reset(); // what waits is written
       frontEnd_.EndWait();
       return RunOutcome::Stopped;
     }
@@ -195,6 +198,7 @@ RunOutcome DistributionRun::Distribute() {
     Report(DistributeFile(files_[i], targets, lastFolder));
   }
 
+  if (record_) record_->Flush();
   frontEnd_.SetProgressPosition(0);
   frontEnd_.SetStatusText("Fertig!");
   frontEnd_.Finished(lastFolder, stayed_);

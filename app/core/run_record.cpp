@@ -127,24 +127,35 @@ RunRecordWriter::RunRecordWriter(const std::string& folderText, RecordKind kind,
   PruneRecords(folder);
 }
 
+RunRecordWriter::~RunRecordWriter() {
+  if (file_ && !waiting_.empty()) file_->Append(waiting_);
+}
+
 void RunRecordWriter::FolderCreated(const std::string& folder) {
-  Write("ordner\t" + EscapeText(folder) + "\n");
+  waiting_ += "ordner\t" + EscapeText(folder) + "\n";
 }
 
 void RunRecordWriter::Intent(const std::string& source, const std::string& target,
                              const RecordedFile& file) {
-  Write("absicht\t" + EscapeText(source) + "\t" + EscapeText(target) + "\t" + FileText(file) +
-        "\n");
+  waiting_ +=
+      "absicht\t" + EscapeText(source) + "\t" + EscapeText(target) + "\t" + FileText(file) + "\n";
+  Flush();
 }
 
 void RunRecordWriter::Done(const std::string& source, const std::string& target,
                            const RecordedFile& landed) {
-  Write("erledigt\t" + EscapeText(source) + "\t" + EscapeText(target) + "\t" + FileText(landed) +
-        "\n");
+  waiting_ += "erledigt\t" + EscapeText(source) + "\t" + EscapeText(target) + "\t" +
+              FileText(landed) + "\n";
 }
 
-void RunRecordWriter::Write(const std::string& line) {
-  if (!file_->Append(line)) {
+void RunRecordWriter::Flush() {
+  if (waiting_.empty()) return;
+  Write(waiting_);
+  waiting_.clear();
+}
+
+void RunRecordWriter::Write(const std::string& lines) {
+  if (!file_->Append(lines)) {
     throw RunRecordError("In die Aufzeichnung " + path_ + " kann nicht geschrieben werden.");
   }
 }

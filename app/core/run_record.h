@@ -13,9 +13,12 @@
 //   erledigt<TAB>SOURCE<TAB>TARGET<TAB>SIZE<TAB>SEC.NSEC after it: the file as it landed
 //   zurueckgenommen<TAB>RECORD                           the run was taken back by RECORD
 //
-// Paths are escaped as in the move log (escaped_text.h). Each line is one
-// append, so a killed run leaves whole lines; an intent without its done
-// line is resolved by looking at the files.
+// Paths are escaped as in the move log (escaped_text.h). Lines are written
+// by whole appends, so a killed run leaves whole lines. An intent reaches
+// the file before its move; the done line (and a created folder) waits for
+// the next intent or the end, so one write per file suffices: a run killed
+// in between leaves an intent without its done line, which the undo
+// resolves by looking at the files.
 
 #include "app/core/run_options.h"
 #include "platform/append_file.h"
@@ -70,17 +73,24 @@ public:
   // kKeptRunRecords are removed.
   RunRecordWriter(const std::string& folder, RecordKind kind, const RunOptions& options);
 
+  // Writes what waits (best effort: a destructor cannot report).
+  ~RunRecordWriter();
+  RunRecordWriter(const RunRecordWriter&) = delete;
+  RunRecordWriter& operator=(const RunRecordWriter&) = delete;
+
   const std::string& Path() const { return path_; }
-  // Each throws RunRecordError when its line cannot be written.
+  // Intent and Flush throw RunRecordError when the record cannot be written.
   void FolderCreated(const std::string& folder);
   void Intent(const std::string& source, const std::string& target, const RecordedFile& file);
   void Done(const std::string& source, const std::string& target, const RecordedFile& landed);
+  void Flush();
 
 private:
-  void Write(const std::string& line);
+  void Write(const std::string& lines);
 
   std::string path_;
   std::optional<AppendFile> file_;
+  std::string waiting_; // lines written with the next intent or at the end
 };
 
 inline constexpr size_t kKeptRunRecords = 100;

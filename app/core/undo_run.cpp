@@ -128,6 +128,7 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
     frontEnd_.FileDone(outcome);
   }
   if (mode_ == MoveMode::Move) {
+    undoRecord->Flush();
     // A run killed during a copy left its temporary file behind.
     std::set<std::string> targetFolders(record->createdFolders.begin(),
                                         record->createdFolders.end());
