@@ -72,6 +72,8 @@ protected:
   void SetUp() override {
     setenv("TZ", "Europe/Berlin", 1);
     tzset();
+    // Each test's runs keep their records apart.
+    setenv("XDG_STATE_HOME", dir.File("zustand").c_str(), 1);
     fs::create_directories(source);
     fs::create_directories(target);
   }
@@ -238,6 +240,43 @@ TEST_F(RunWindowTest, AFileWithoutADateStaysAndIsReportedBeforeTheLastQuestion) 
                 {ModalKind::Confirm, kFinished}}));
   EXPECT_EQ(FilesBelow(target),
             (std::vector<std::string>{"2021/a.png", "2021/b.png", "2021/c.png"}));
+}
+
+TEST_F(RunWindowTest, TheLastRunIsTakenBackFromTheMenu) {
+  AddFile("a.png", "a", 2021);
+  AddFile("b/c.png", "c", 2022);
+  Create("verteiloptcbb=0\nexifrenamecb=0\n");
+  modal.answers = {true, false};
+  ClickDistribute();
+  ASSERT_EQ(FilesBelow(target), (std::vector<std::string>{"2021/a.png", "2022/c.png"}));
+  testkit::WriteFile(target + "/2022/c.png", "bearbeitet"); // changed since the run
+
+  QAction* undo = form->findChild<QAction*>("Rueckgaengig1");
+  ASSERT_NE(undo, nullptr);
+  modal.requests.clear();
+  modal.answers = {true};
+  undo->trigger();
+  EXPECT_EQ(modal.requests,
+            (std::vector<ModalRequest>{
+                {ModalKind::Confirm, "2 Dateien an ihren alten Platz zurücklegen?"},
+                {ModalKind::Warning, "1 Dateien wurden nicht zurückgelegt:\n" + target +
+                                         "/2022/c.png: seit der Verteilung geändert"}}));
+  EXPECT_EQ(FilesBelow(source), (std::vector<std::string>{"a.png"}));
+  EXPECT_EQ(StatusText(), "Fertig!");
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+  // Mended, the next undo finishes the job; then there is nothing left.
+  testkit::WriteFileAt(target + "/2022/c.png", "c", testkit::LocalSeconds(2022, 6, 15, 10, 20, 31));
+  modal.requests.clear();
+  modal.answers = {true};
+  undo->trigger();
+  EXPECT_EQ(FilesBelow(source), (std::vector<std::string>{"a.png", "b/c.png"}));
+  EXPECT_TRUE(FilesBelow(target).empty());
+  modal.requests.clear();
+  undo->trigger();
+  EXPECT_EQ(modal.requests,
+            (std::vector<ModalRequest>{
+                {ModalKind::Information, "Keine Verteilung zum Rückgängigmachen gefunden."}}));
 }
 
 TEST_F(RunWindowTest, ASecondClickDuringARunNeitherChecksNorStarts) {
