@@ -1,11 +1,9 @@
 #include "tools/exif_report.h"
 
 #include "app/core/file_date.h"
-#include "app/core/target_name.h"
 #include "metadata/capture_date.h"
 #include "metadata/exif.h"
 #include "metadata/iptc.h"
-#include "platform/ascii_case.h"
 #include "platform/date_conversion_error.h"
 
 #include <cstdio>
@@ -47,19 +45,21 @@ std::string JoinedDate(const FileDate& date) {
 // formats: a JPEG (its extension contains ".jp") by the run's EXIF rule,
 // the other formats by their readers, else the modification time.
 std::string CaptureDateLine(const std::string& path) {
-  FileDate date;
-  if (AsciiLowered(SplitSourcePath(path).extension).find(".jp") != std::string::npos) {
-    if (ReadExifDate(path, date)) return JoinedDate(date) + " (JpegExif)";
-  } else if (const std::optional<CaptureDate> found = ReadCaptureDate(path)) {
-    return CaptureDateText(found->Time) + " (" + std::string(CaptureSourceName(found->Source)) +
-           ")";
-  }
   try {
-    ReadFileDate(path, date);
+    const DatedFile dated = DateOfFile(path, true);
+    switch (dated.source) {
+    case DateSource::JpegExif:
+      return JoinedDate(dated.date) + " (JpegExif)";
+    case DateSource::CaptureDate:
+      return JoinedDate(dated.date) + " (" + std::string(CaptureSourceName(dated.captureSource)) +
+             ")";
+    case DateSource::ModificationTime:
+      break;
+    }
+    return JoinedDate(dated.date) + " (ModificationTime)";
   } catch (const DateConversionError&) {
     return "none (the modification time cannot be read or lies outside 1980 to 2107)";
   }
-  return JoinedDate(date) + " (ModificationTime)";
 }
 
 } // namespace

@@ -149,7 +149,8 @@ RunOutcome DistributionRun::Distribute() {
   RefreshTimeZone();
   const RunOptions start = frontEnd_.Options();
   std::vector<std::string> unreadable;
-  FillFileList(start.source, files_, start.kinds, false, &frontEnd_, &unreadable);
+  FillFileList(start.source, files_, start.kinds, start.modernFormats, false, &frontEnd_,
+               &unreadable);
   frontEnd_.ShowCollectedFiles(files_);
   stayed_.clear();
   for (const std::string& folder : unreadable)
@@ -224,8 +225,7 @@ FileOutcome DistributionRun::DistributeFile(const std::string& source, TargetFol
   if (!found.status->regular) return StayedOutcome(source, StayReason::NotRegularFile);
   FileDate date;
   try {
-    if (AsciiLowered(parts.extension).find(".jp") != std::string::npos) ReadExifDate(source, date);
-    if (date.year.empty()) ReadFileDate(source, date);
+    date = DateOfFile(source, options.modernFormats).date;
   } catch (const std::exception& error) {
     // This file stays; the files after it are still sorted.
     return StayedOutcome(source, StayReason::DateUnreadable, error.what());

@@ -84,17 +84,33 @@ void CollectFiles(const std::string& folder, const std::string& pattern,
   CollectFiles(folder, std::vector<std::string>{pattern}, list, frontEnd);
 }
 
+const std::vector<std::string>& ModernPicturePatterns() {
+  static const std::vector<std::string> patterns{"*.tiff", "*.heic", "*.heif", "*.avif",
+                                                 "*.dng",  "*.cr2",  "*.cr3",  "*.nef",
+                                                 "*.arw",  "*.orf",  "*.rw2",  "*.pef"};
+  return patterns;
+}
+
+const std::vector<std::string>& ModernVideoPatterns() {
+  static const std::vector<std::string> patterns{"*.mp4", "*.m4v", "*.3gp"};
+  return patterns;
+}
+
 void FillFileList(const std::string& folder, std::vector<std::string>& list, const FileKinds& kinds,
-                  bool keepItems, RunFrontEnd* frontEnd, std::vector<std::string>* unreadable) {
+                  bool modernFormats, bool keepItems, RunFrontEnd* frontEnd,
+                  std::vector<std::string>* unreadable) {
   if (!keepItems) list.clear();
   std::vector<std::string> patterns;
+  const auto add = [&](const std::vector<std::string>& more) {
+    patterns.insert(patterns.end(), more.begin(), more.end());
+  };
   if (kinds.all) {
-    patterns = AllFilesPatterns();
+    add(AllFilesPatterns());
   } else {
-    if (kinds.pictures) patterns = PicturePatterns();
-    if (kinds.videos) {
-      patterns.insert(patterns.end(), VideoPatterns().begin(), VideoPatterns().end());
-    }
+    if (kinds.pictures) add(PicturePatterns());
+    if (kinds.pictures && modernFormats) add(ModernPicturePatterns());
+    if (kinds.videos) add(VideoPatterns());
+    if (kinds.videos && modernFormats) add(ModernVideoPatterns());
   }
   std::vector<std::string> found;
   CollectFiles(folder, patterns, found, frontEnd, unreadable);

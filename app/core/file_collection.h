@@ -13,6 +13,10 @@ class RunFrontEnd;
 const std::vector<std::string>& AllFilesPatterns();
 const std::vector<std::string>& PicturePatterns();
 const std::vector<std::string>& VideoPatterns();
+// Collected after those of their kind when the phone and camera formats are
+// included (RunOptions::modernFormats).
+const std::vector<std::string>& ModernPicturePatterns();
+const std::vector<std::string>& ModernVideoPatterns();
 
 // Appends to list the full paths of the files under folder that match any of
 // patterns, in the order in which one walk per pattern, pattern by pattern,
@@ -32,7 +36,8 @@ void CollectFiles(const std::string& folder, const std::string& pattern,
 
 // Fills list with the files of the chosen kinds under folder: every file when
 // all is set, otherwise the picture patterns then the video patterns of the
-// set kinds. Unless keepItems, list is emptied first.
+// set kinds, each kind followed by its modern patterns when modernFormats.
+// Unless keepItems, list is emptied first.
 void FillFileList(const std::string& folder, std::vector<std::string>& list, const FileKinds& kinds,
-                  bool keepItems, RunFrontEnd* frontEnd,
+                  bool modernFormats, bool keepItems, RunFrontEnd* frontEnd,
                   std::vector<std::string>* unreadable = nullptr);

@@ -1,12 +1,12 @@
 #include "app/core/file_date.h"
 
 #include "app/core/pad_text.h"
+#include "metadata/capture_date.h"
 #include "metadata/exif.h"
 #include "platform/file_time.h"
 #include "platform/path_text.h"
 
 #include <algorithm>
-#include <exception>
 #include <utility>
 
 namespace {
@@ -41,29 +41,40 @@ bool ReadExifDate(const std::string& path, FileDate& date) {
   TimgData img(ReaderEverything);
   img.ReadFile(path);
   if (!img.HasMetadata() || !img.HasExif() || !img.Exif) return false;
-  try {
-    const std::string text = img.Exif->DateTimeText;
-    if (text.find(':') == std::string::npos) return false;
-    FileDate found{Piece(text, 1, 4), Piece(text, 6, 2), Piece(text, 9, 2),
-                   WithoutColons(Piece(text, 12, 8))};
-    if (!UsableInPath(found.year) || !UsableInPath(found.month) || !UsableInPath(found.day) ||
-        !UsableInPath(found.time)) {
-      return false;
-    }
-    date = std::move(found);
-    return true;
-  } catch (const std::exception&) {
+  const std::string text = img.Exif->DateTimeText;
+  if (text.find(':') == std::string::npos) return false;
+  FileDate found{Piece(text, 1, 4), Piece(text, 6, 2), Piece(text, 9, 2),
+                 WithoutColons(Piece(text, 12, 8))};
+  if (!UsableInPath(found.year) || !UsableInPath(found.month) || !UsableInPath(found.day) ||
+      !UsableInPath(found.time)) {
     return false;
   }
+  date = std::move(found);
+  return true;
+}
+
+FileDate DateOf(const LocalDateTime& t) {
+  return {Digits(t.year, 4), Digits(t.month, 2), Digits(t.day, 2),
+          Digits(t.hour, 2) + Digits(t.minute, 2) + Digits(t.second, 2)};
 }
 
 void ReadFileDate(const std::string& path, FileDate& date) {
   date = FileDate{};
-  const LocalDateTime t = FileModificationTime(path);
-  date.year = Digits(t.year, 4);
-  date.month = Digits(t.month, 2);
-  date.day = Digits(t.day, 2);
-  date.time = Digits(t.hour, 2) + Digits(t.minute, 2) + Digits(t.second, 2);
+  date = DateOf(FileModificationTime(path));
+}
+
+DatedFile DateOfFile(const std::string& path, bool allFormats) {
+  DatedFile dated;
+  if (LoweredExtension(path).find(".jp") != std::string::npos) {
+    if (ReadExifDate(path, dated.date)) return dated;
+  } else if (allFormats) {
+    if (const std::optional<CaptureDate> found = ReadCaptureDate(path)) {
+      return {DateOf(found->Time), DateSource::CaptureDate, found->Source};
+    }
+  }
+  ReadFileDate(path, dated.date);
+  dated.source = DateSource::ModificationTime;
+  return dated;
 }
 
 std::string DateStamp(const FileDate& date) {

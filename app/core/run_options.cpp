@@ -49,6 +49,7 @@ RunOptions ReadRunOptions(const std::string& path) {
   options.kinds = {ReadCheck(path, kAllFilesKey, defaults.kinds.all),
                    ReadCheck(path, kPicturesKey, defaults.kinds.pictures),
                    ReadCheck(path, kVideosKey, defaults.kinds.videos)};
+  options.modernFormats = ReadCheck(path, kModernFormatsKey, defaults.modernFormats);
   options.structure = StructureFromIndex(
       IniReadInt(path, kOptionsSection, kStructureKey, IndexOfStructure(defaults.structure)));
   return options;

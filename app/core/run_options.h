@@ -30,6 +30,9 @@ struct RunOptions {
   bool renameByDate = true;      // exifrenamecb
   bool keepOriginalName = false; // keepfncb
   FolderStructure structure = FolderStructure::YearMonth;
+  // modernecb: also collect the phone and camera formats (HEIC, raw, MP4, …)
+  // and date every format by its own metadata where it has one.
+  bool modernFormats = false;
   bool operator==(const RunOptions&) const = default;
 };
 
@@ -44,6 +47,7 @@ inline constexpr char kAllFilesKey[] = "allcb";
 inline constexpr char kPicturesKey[] = "piccb";
 inline constexpr char kVideosKey[] = "videocb";
 inline constexpr char kStructureKey[] = "verteiloptcbb";
+inline constexpr char kModernFormatsKey[] = "modernecb";
 
 // The structure of an entry index of the dialog's drop-down list (0, 1, 2);
 // any other index (no selection) means None.

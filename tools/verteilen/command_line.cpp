@@ -74,6 +74,12 @@ std::string SetKeepName(CommandLine& line, const std::string& value) {
   return {};
 }
 
+std::string SetModern(CommandLine& line, const std::string& value) {
+  line.modernFormats = YesNo(value);
+  if (!line.modernFormats) return InvalidValue("--moderne", value, "ja, nein");
+  return {};
+}
+
 std::string SetStructure(CommandLine& line, const std::string& value) {
   line.structure = Structure(value);
   if (!line.structure) return InvalidValue("--ordner", value, "jahr, monat, tag, keine");
@@ -93,6 +99,7 @@ constexpr ValueOption kValueOptions[] = {
     {"--dateien", SetKinds},
     {"--umbenennen", SetRename},
     {"--originalname", SetKeepName},
+    {"--moderne", SetModern},
     {"--ordner", SetStructure},
     {"--einstellungen", SetText<&CommandLine::settingsFile>},
     {"--protokoll", SetText<&CommandLine::logFile>},
@@ -172,6 +179,8 @@ Programmfenster, aber ohne Fenster.
   --dateien ARTEN        alle | bilder | videos | bilder,videos
   --umbenennen ja|nein   Dateien in Datum umbenennen
   --originalname ja|nein Originalnamen anhängen
+  --moderne ja|nein      auch HEIC, RAW und MP4 einbeziehen und jede Datei nach
+                         dem Aufnahmedatum aus ihren Metadaten einordnen
   --ordner jahr|monat|tag|keine
                          Ordnerstruktur: Jahr, Jahr - Monat,
                          Jahr - Monat - Tag oder keine Unterordner

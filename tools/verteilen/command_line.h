@@ -14,6 +14,7 @@ struct CommandLine {
   std::optional<FileKinds> kinds;           // --dateien
   std::optional<bool> renameByDate;         // --umbenennen
   std::optional<bool> keepOriginalName;     // --originalname
+  std::optional<bool> modernFormats;        // --moderne
   std::optional<FolderStructure> structure; // --ordner
   std::optional<std::string> settingsFile;  // --einstellungen
   std::optional<std::string> logFile;       // --protokoll

@@ -23,6 +23,7 @@ RunOptions ResolveRunOptions(const CommandLine& line, const std::string& setting
   options.kinds = line.kinds.value_or(options.kinds);
   options.renameByDate = line.renameByDate.value_or(options.renameByDate);
   options.keepOriginalName = line.keepOriginalName.value_or(options.keepOriginalName);
+  options.modernFormats = line.modernFormats.value_or(options.modernFormats);
   options.structure = line.structure.value_or(options.structure);
   return options;
 }

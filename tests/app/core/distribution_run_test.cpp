@@ -233,9 +233,9 @@ TEST_F(DistributionRunTest, AFileWithoutADateStaysAndTheRunGoesOn) {
     if (frontEnd_.Started()) fs::remove(away); // the link's target moves away
   };
   EXPECT_EQ(Run(), RunOutcome::Completed);
-  EXPECT_EQ(FilesBelow(target_), (Files{"2023/05/2023-05-01_120732.jpg",
-                                        "2023/05/2023-05-01_120732_[0001].jpg",
-                                        "2023/05/2023-05-01_120732_[0002].jpg"}));
+  EXPECT_EQ(FilesBelow(target_),
+            (Files{"2023/05/2023-05-01_120732.jpg", "2023/05/2023-05-01_120732_[0001].jpg",
+                   "2023/05/2023-05-01_120732_[0002].jpg"}));
   ASSERT_EQ(frontEnd_.finishedStayed.size(), 2u);
   for (const FileOutcome& stayed : frontEnd_.finishedStayed) {
     EXPECT_EQ(stayed.result, FileResult::Stayed);

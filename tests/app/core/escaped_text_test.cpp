@@ -15,7 +15,10 @@ const EscapeCase kCases[] = {
     {"/bilder/ärger.jpg", "/bilder/ärger.jpg"},
     {"a\tb\\c\r\nd", "a\\tb\\\\c\\r\\nd"},
     {"farbe\x1b[31mrot", "farbe\\x1B[31mrot"},
-    {std::string("nul\0bell\x07" "del\x7f", 13), "nul\\x00bell\\x07del\\x7F"},
+    {std::string("nul\0bell\x07"
+                 "del\x7f",
+                 13),
+     "nul\\x00bell\\x07del\\x7F"},
     {"c1 \xc2\x9b und \xc2\x80", "c1 \\u009B und \\u0080"},
     {"kein c1 \xc2\xa0 \xc2", "kein c1 \xc2\xa0 \xc2"},   // no-break space, a lone lead byte
     {"latin1 \xe4\xff kaputt", "latin1 \xe4\xff kaputt"}, // not UTF-8: passes unchanged
