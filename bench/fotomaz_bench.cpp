@@ -3,7 +3,10 @@
 // command fotomaz-verteilen end to end; with --undo taking the run back
 // against the run itself.
 //
-//   fotomaz-bench [N] [--structure I] [--burst K] [--cli] [--undo]
+//   fotomaz-bench [N] [--structure I] [--burst K] [--cli] [--undo] [--moderne]
+//
+// --moderne mixes files of the phone and camera formats into the tree and
+// runs with their capture dates read.
 
 #include "app/core/distribution_run.h"
 #include "app/core/undo_run.h"
@@ -37,10 +40,13 @@ struct Options {
   size_t burst = 0;
   bool command = false; // also time fotomaz-verteilen
   bool undo = false;    // also time taking the run back
+  bool modern = false;  // the phone and camera formats in the tree and the run
 };
 
 [[noreturn]] void Usage() {
-  std::fprintf(stderr, "usage: fotomaz-bench [N] [--structure I] [--burst K] [--cli] [--undo]\n");
+  std::fprintf(
+      stderr,
+      "usage: fotomaz-bench [N] [--structure I] [--burst K] [--cli] [--undo] [--moderne]\n");
   std::exit(2);
 }
 
@@ -62,6 +68,8 @@ Options ParseOptions(int argc, char** argv) {
       options.command = true;
     } else if (arg == "--undo") {
       options.undo = true;
+    } else if (arg == "--moderne") {
+      options.modern = true;
     } else if (arg[0] != '-') {
       options.files = static_cast<size_t>(number(arg.c_str()));
     } else {
@@ -117,7 +125,7 @@ const char* StructureWord(int structure) {
 // fotomaz-verteilen from start to exit, with the options of the run above
 // (all given, so no settings file counts) and its output discarded, as a
 // script would run it.
-void RunCommand(const std::string& source, const std::string& target, int structure,
+void RunCommand(const std::string& source, const std::string& target, int structure, bool modern,
                 const std::string& settings) {
   const std::vector<std::string> arguments = {FOTOMAZ_VERTEILEN,
                                               "--einstellungen",
@@ -134,6 +142,8 @@ void RunCommand(const std::string& source, const std::string& target, int struct
                                               "nein",
                                               "--ordner",
                                               StructureWord(structure),
+                                              "--moderne",
+                                              modern ? "ja" : "nein",
                                               "--ja"};
   std::vector<char*> argv;
   for (const std::string& argument : arguments)
@@ -158,7 +168,8 @@ void RunCommand(const std::string& source, const std::string& target, int struct
 
 int main(int argc, char** argv) {
   const Options options = ParseOptions(argc, argv);
-  const TreeShape shape{options.files, options.burst};
+  const TreeShape shape{options.files, options.burst,
+                        options.modern ? FOTOMAZ_FORMAT_SAMPLES_DIR : ""};
   const std::string scratch = MakeScratchFolder();
   RecordRunsIn(scratch);
   try {
@@ -169,6 +180,7 @@ int main(int argc, char** argv) {
           runOptions.source = source + "/";
           runOptions.target = target + "/";
           runOptions.structure = StructureFromIndex(options.structure);
+          runOptions.modernFormats = options.modern;
           HeadlessFrontEnd frontEnd(runOptions);
           DistributionRun run(frontEnd);
           run.RecordInto(RunRecordFolder());
@@ -184,6 +196,7 @@ int main(int argc, char** argv) {
         runOptions.source = source + "/";
         runOptions.target = target + "/";
         runOptions.structure = StructureFromIndex(options.structure);
+        runOptions.modernFormats = options.modern;
         HeadlessFrontEnd frontEnd(runOptions);
         DistributionRun run(frontEnd);
         run.RecordInto(RunRecordFolder());
@@ -203,10 +216,10 @@ int main(int argc, char** argv) {
     if (options.command) {
       const std::string settings = scratch + "/leer.ini";
       std::fclose(std::fopen(settings.c_str(), "w"));
-      command = TimeOnFreshTree(scratch, shape,
-                                [&](const std::string& source, const std::string& target) {
-                                  RunCommand(source, target, options.structure, settings);
-                                });
+      command = TimeOnFreshTree(
+          scratch, shape, [&](const std::string& source, const std::string& target) {
+            RunCommand(source, target, options.structure, options.modern, settings);
+          });
     }
     fs::remove_all(scratch);
     const double n = static_cast<double>(options.files);

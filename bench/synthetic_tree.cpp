@@ -1,12 +1,18 @@
 #include "bench/synthetic_tree.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -100,9 +106,25 @@ std::string Numbered(const char* format, size_t number) {
   return text;
 }
 
+// The sample files of a folder, by extension; none without a folder.
+std::vector<std::pair<std::string, std::string>> Samples(const std::string& folder) {
+  std::vector<std::pair<std::string, std::string>> samples;
+  if (folder.empty()) return samples;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    if (entry.path().extension() == ".md") continue;
+    std::ifstream in(entry.path(), std::ios::binary);
+    samples.emplace_back(entry.path().extension().string(),
+                         std::string(std::istreambuf_iterator<char>(in), {}));
+  }
+  std::sort(samples.begin(), samples.end());
+  if (samples.empty()) throw std::runtime_error("no sample files in " + folder);
+  return samples;
+}
+
 } // namespace
 
 void BuildSyntheticTree(const std::string& root, const TreeShape& shape) {
+  const auto samples = Samples(shape.formatSamples);
   size_t shot = 0;
   size_t exifJpegs = 0;
   for (size_t i = 0; i < shape.files; ++i) {
@@ -127,7 +149,10 @@ void BuildSyntheticTree(const std::string& root, const TreeShape& shape) {
       continue;
     }
     const time_t when = kFirstShot + static_cast<time_t>(i) * kSecondsBetweenShots / 2 + 1;
-    if (kind < 44) {
+    if (!samples.empty()) {
+      const auto& [extension, bytes] = samples[i % samples.size()];
+      Write(folder + Numbered("/Datei_%05zu", i) + extension, bytes, when);
+    } else if (kind < 44) {
       Write(folder + Numbered("/Bild_%05zu.PNG", i), "\x89PNG\r\n\x1A\n" + ScanAndEnd(i), when);
     } else if (kind < 47) {
       Write(folder + Numbered("/MVI_%05zu.MOV", i), ScanAndEnd(i), when);

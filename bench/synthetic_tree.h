@@ -1,7 +1,7 @@
 #pragma once
 // A synthetic photo collection for the benchmark: mostly JPEGs with EXIF
-// dates, the rest PNG, MOV and JPEGs without EXIF, in nested folders with
-// mixed-case names.
+// dates, the rest PNG, MOV and JPEGs without EXIF (or files of the phone and
+// camera formats), in nested folders with mixed-case names.
 
 #include <cstddef>
 #include <string>
@@ -11,6 +11,9 @@ struct TreeShape {
   // 0: about one JPEG in ten shares its second with the one before; K > 0:
   // K consecutive JPEGs share each date stamp.
   size_t burst = 0;
+  // When set, a folder of sample files of the phone and camera formats
+  // (tests/data/formats): one file in five is a copy of one of them.
+  std::string formatSamples = {};
 };
 
 // Writes the tree below root (which must exist). The same shape always gives
