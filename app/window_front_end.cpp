@@ -24,6 +24,7 @@ RunOptions WindowFrontEnd::Options() {
   options.kinds = {options_.AllFiles(), options_.Pictures(), options_.Videos()};
   options.renameByDate = options_.RenameByDate();
   options.keepOriginalName = options_.KeepOriginalName();
+  options.skipIdentical = options_.SkipIdentical();
   options.structure = StructureFromIndex(options_.StructureIndex());
   return options;
 }
@@ -72,17 +73,42 @@ void WindowFrontEnd::NothingFound() {
 }
 
 void WindowFrontEnd::Finished(const std::string& folder, const std::vector<FileOutcome>& stayed) {
-  if (!stayed.empty()) CurrentModal().Warning(StayedWarningText(stayed));
+  if (AnyFailed(stayed)) {
+    CurrentModal().Warning(StayedWarningText(stayed));
+  } else if (!stayed.empty()) {
+    CurrentModal().Information(StayedWarningText(stayed));
+  }
   if (CurrentModal().Confirm(kOpenTargetQuestion)) CurrentModal().OpenFolder(folder);
 }
 
-std::string StayedWarningText(const std::vector<FileOutcome>& stayed) {
-  std::string text = std::to_string(stayed.size()) + " Dateien wurden nicht verschoben:";
-  const size_t listed = std::min(stayed.size(), kStayedListed);
+namespace {
+
+// One section of the box: its heading with the count, the first
+// kStayedListed lines, and how many more there are. Empty without lines.
+std::string Section(const std::string& heading, const std::vector<std::string>& lines) {
+  if (lines.empty()) return {};
+  std::string text = std::to_string(lines.size()) + heading;
+  const size_t listed = std::min(lines.size(), kStayedListed);
   for (size_t i = 0; i < listed; ++i)
-    text += "\n" + EscapeText(stayed[i].source) + ": " + StayReasonText(stayed[i]);
-  if (stayed.size() > listed) {
-    text += "\n… und " + std::to_string(stayed.size() - listed) + " weitere";
-  }
+    text += "\n" + lines[i];
+  if (lines.size() > listed)
+    text += "\n… und " + std::to_string(lines.size() - listed) + " weitere";
   return text;
+}
+
+} // namespace
+
+std::string StayedWarningText(const std::vector<FileOutcome>& stayed) {
+  std::vector<std::string> failed, present;
+  for (const FileOutcome& outcome : stayed) {
+    if (outcome.result == FileResult::AlreadyInTarget) {
+      present.push_back(EscapeText(outcome.source) + ": " + kAlreadyInTargetText + ": " +
+                        EscapeText(outcome.target));
+    } else {
+      failed.push_back(EscapeText(outcome.source) + ": " + StayReasonText(outcome));
+    }
+  }
+  const std::string first = Section(" Dateien wurden nicht verschoben:", failed);
+  const std::string second = Section(" Dateien lagen schon im Ziel:", present);
+  return first.empty() || second.empty() ? first + second : first + "\n\n" + second;
 }

@@ -11,9 +11,13 @@ class QListWidget;
 class QProgressBar;
 class Toptionenf;
 
-// The warning shown at the end of a run when files stayed: "N Dateien wurden
-// nicht verschoben:", then the first kStayedListed paths with their reasons,
-// then "… und M weitere" for the rest.
+// The box shown at the end of a run when files stayed, in two sections, each
+// left out when empty: "N Dateien wurden nicht verschoben:" with the first
+// kStayedListed paths and their reasons, then "N Dateien lagen schon im
+// Ziel:" with the first kStayedListed paths and the files they equal; each
+// section ends in "… und M weitere" for the rest. It is a warning when a
+// file could not be moved, an information when every file that stayed lay
+// in the target already.
 inline constexpr size_t kStayedListed = 20;
 std::string StayedWarningText(const std::vector<FileOutcome>& stayed);
 

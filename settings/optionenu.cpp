@@ -91,7 +91,7 @@ Toptionenf::Toptionenf(std::string settingsPath, FolderMirrors mirrors, QWidget*
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setWindowTitle("Optionen");
   setFont(WindowFont());
-  setFixedSize(526, 403);
+  setFixedSize(526, 427);
   CreateControls();
   ConnectHandlers();
   FormCreate();
@@ -109,12 +109,15 @@ void Toptionenf::CreateControls() {
   ziele = PlaceFolderField(Panel1, "ziele", 16, 76);
   zielsuchsb = PlaceFolderButton(Panel1, "zielsuchsb", 376, 77, "Zielverzeichnis auswählen");
 
-  Panel2 = PlacePanel(this, "Panel2", QRect(16, 140, 409, 133));
+  Panel2 = PlacePanel(this, "Panel2", QRect(16, 140, 409, 157));
   Label5 = PlaceLabel(Panel2, "Label5", 16, 12, "Folgende Dateien:", LabelStyle::Bold);
   exifrenamecb =
       PlaceCheckBox(Panel2, "exifrenamecb", 16, 88, 377,
                     "Dateien automatisch umbenennen in Datum (sofern EXIF Daten vorhanden)", true);
   keepfncb = PlaceCheckBox(Panel2, "keepfncb", 32, 112, 153, "Originalnamen anhängen", false);
+  gleichecb =
+      PlaceCheckBox(Panel2, "gleichecb", 16, 136, 377,
+                    "Gleiche Dateien, die schon im Ziel liegen, nicht noch einmal ablegen", false);
   allcb = PlaceCheckBox(Panel2, "allcb", 16, 32, 97, "Alle", false);
   piccb = PlaceCheckBox(Panel2, "piccb", 136, 32, 97, "Bilder", true);
   videocb = PlaceCheckBox(Panel2, "videocb", 272, 32, 97, "Videos", true);
@@ -123,7 +126,7 @@ void Toptionenf::CreateControls() {
   Label7 = PlaceLabel(Panel2, "Label7", 272, 48, "mpg, avi, mov, divx, m2ts");
   Label3 = PlaceLabel(Panel2, "Label3", 16, 72, "Dateinamen ändern", LabelStyle::Bold);
 
-  Panel3 = PlacePanel(this, "Panel3", QRect(16, 300, 409, 89));
+  Panel3 = PlacePanel(this, "Panel3", QRect(16, 324, 409, 89));
   Label4 = PlaceLabel(Panel3, "Label4", 16, 16, "Ordnerstruktur", LabelStyle::Bold);
   verteiloptcbb = Place<QComboBox>(Panel3, "verteiloptcbb", QRect(16, 36, 169, 21));
   for (const char* entry : kStructureEntries)
@@ -137,7 +140,8 @@ void Toptionenf::CreateControls() {
 
   // The disabled folder fields and the picture buttons take no focus.
   setTabOrder(exifrenamecb, keepfncb);
-  setTabOrder(keepfncb, allcb);
+  setTabOrder(keepfncb, gleichecb);
+  setTabOrder(gleichecb, allcb);
   setTabOrder(allcb, piccb);
   setTabOrder(piccb, videocb);
   setTabOrder(videocb, verteiloptcbb);
@@ -250,6 +254,9 @@ bool Toptionenf::RenameByDate() const {
 }
 bool Toptionenf::KeepOriginalName() const {
   return keepfncb->isChecked();
+}
+bool Toptionenf::SkipIdentical() const {
+  return gleichecb->isChecked();
 }
 int Toptionenf::StructureIndex() const {
   return verteiloptcbb->currentIndex();

@@ -41,6 +41,8 @@ public:
   bool Videos() const;
   bool RenameByDate() const;
   bool KeepOriginalName() const;
+  // Files whose bytes lie in the target already stay in the source.
+  bool SkipIdentical() const;
   // 0 year, 1 year/month, 2 year/month/day, -1 none selected.
   int StructureIndex() const;
 
@@ -82,6 +84,7 @@ private:
   QLabel* Label5 = nullptr;
   QCheckBox* exifrenamecb = nullptr;
   QCheckBox* keepfncb = nullptr;
+  QCheckBox* gleichecb = nullptr;
   QCheckBox* allcb = nullptr;
   QCheckBox* piccb = nullptr;
   QCheckBox* videocb = nullptr;

@@ -3,6 +3,7 @@
 #include "app/core/counter_name.h"
 #include "app/core/file_collection.h"
 #include "app/core/file_date.h"
+#include "app/core/identical_files.h"
 #include "app/core/run_front_end.h"
 #include "app/core/run_texts.h"
 #include "app/core/target_folders.h"
@@ -67,14 +68,18 @@ std::string FittedName(const PlannedName& planned) {
   return FitStem(planned, planned.extension.size(), kMaxNameBytes) + planned.extension;
 }
 
+// The planned name, cut to leave room for a counter tag.
+std::string NumberedName(const PlannedName& planned) {
+  return FitStem(planned, kCounterTagBytes + planned.extension.size(), kMaxNameBytes) +
+         planned.extension;
+}
+
 // The name for a file in folder index: the fitted name, or, when that is
 // taken, its next free numbered variant (with room made for the counter).
 std::string FreeName(const PlannedName& planned, const std::string& fitted,
                      const TargetFolderIndex& index) {
   if (!index.Contains(fitted)) return fitted;
-  const std::string stem =
-      FitStem(planned, kCounterTagBytes + planned.extension.size(), kMaxNameBytes);
-  return MakeUniqueName(stem + planned.extension, planned.extension, index);
+  return MakeUniqueName(NumberedName(planned), planned.extension, index);
 }
 
 // The file lies in its target folder under its planned name or a numbered
@@ -87,30 +92,63 @@ bool AlreadyInPlace(const std::string& source, const SourceName& parts, const st
   return sourceFolder && sourceFolder == targets.IdentityOfFolder(folder);
 }
 
-FileOutcome MoveIntoFolder(const std::string& source, const SourceName& parts,
-                           const std::string& folder, const PlannedName& planned, bool createFolder,
-                           TargetFolders& targets, MoveMode mode) {
+// The file in folder, under the fitted name or a numbered variant of it (the
+// names the counter steps over), whose bytes equal the source's.
+std::optional<std::string> IdenticalInFolder(const std::string& source, const FileStatus& status,
+                                             const std::string& folder, const PlannedName& planned,
+                                             const std::string& fitted,
+                                             const TargetFolderIndex& index,
+                                             IdenticalFiles& identical) {
+  std::vector<ContentCandidate> candidates;
+  for (TargetFolderIndex::Entry& entry :
+       index.NameAndNumbered(fitted, CounterStem(NumberedName(planned)), planned.extension)) {
+    std::string path = JoinPath(folder, entry.name);
+    std::string content = entry.content.empty() ? path : std::move(entry.content);
+    candidates.push_back({std::move(path), std::move(content)});
+  }
+  return identical.Find(source, status, candidates);
+}
+
+// What the files of one run share.
+struct RunState {
+  TargetFolders& targets;
+  IdenticalFiles* identical; // when files equal to one in the target stay
+  MoveMode mode;
+};
+
+FileOutcome MoveIntoFolder(const std::string& source, const FileStatus& status,
+                           const SourceName& parts, const std::string& folder,
+                           const PlannedName& planned, bool createFolder, const RunState& state) {
   const std::string fitted = FittedName(planned);
   MoveResult last{MoveOutcome::TargetTaken, {}};
   for (int attempt = 0; attempt < kMoveAttempts; ++attempt) {
     std::error_code creation;
-    TargetFolderIndex* index = targets.Prepare(folder, createFolder, &creation);
+    TargetFolderIndex* index = state.targets.Prepare(folder, createFolder, &creation);
     if (!index) {
       if (!creation) creation = std::make_error_code(std::errc::no_such_file_or_directory);
       return Failure(source, OutcomeOfError(creation), creation);
     }
-    if (AlreadyInPlace(source, parts, folder, fitted, targets)) {
+    if (AlreadyInPlace(source, parts, folder, fitted, state.targets)) {
       return {source, FileResult::InPlace, source, {}, {}};
     }
     const std::string name = FreeName(planned, fitted, *index);
+    if (state.identical && name != fitted) {
+      if (std::optional<std::string> same = IdenticalInFolder(source, status, folder, planned,
+                                                              fitted, *index, *state.identical)) {
+        return {source, FileResult::AlreadyInTarget, std::move(*same), {}, {}};
+      }
+    }
     if (name.empty()) return Stayed(source, StayReason::NameTaken);
     const std::string target = JoinPath(folder, name);
-    last = mode == MoveMode::Plan ? MoveResult{MoveOutcome::Moved, {}}
-                                  : MoveFileNoReplace(source, target);
+    last = state.mode == MoveMode::Plan ? MoveResult{MoveOutcome::Moved, {}}
+                                        : MoveFileNoReplace(source, target);
     switch (last.outcome) {
     case MoveOutcome::Moved:
-      index->Add(name);
-      targets.NoteRemoved(FolderOf(source), parts.name);
+      // A dry run's later comparisons find the bytes still at the source.
+      index->Add(name, state.mode == MoveMode::Plan ? source : std::string());
+      state.targets.NoteRemoved(FolderOf(source), parts.name);
+      if (state.identical && state.mode == MoveMode::Move)
+        state.identical->NoteMoved(status, target);
       return {source, FileResult::Moved, target, {}, {}};
     case MoveOutcome::SourceChanged:
       index->Add(name); // the complete copy holds that name now
@@ -120,7 +158,7 @@ FileOutcome MoveIntoFolder(const std::string& source, const SourceName& parts,
       if (!IdentityOf(source)) return Failure(source, MoveOutcome::Failed, last.error);
       [[fallthrough]];
     case MoveOutcome::TargetTaken:
-      targets.Forget(folder);
+      state.targets.Forget(folder);
       break;
     default:
       return Failure(source, last.outcome, last.error);
@@ -173,6 +211,8 @@ RunOutcome DistributionRun::Distribute() {
   const int maximum = static_cast<int>(files_.size()) - 1;
   frontEnd_.SetProgressMaximum(maximum);
   TargetFolders targets(mode_);
+  IdenticalFiles identical; // its hashes hold for this run only
+  comparedBytes_ = 0;
   std::string lastFolder;
   for (size_t i = 0; i < files_.size(); ++i) {
     frontEnd_.ProcessEvents();
@@ -183,7 +223,9 @@ RunOutcome DistributionRun::Distribute() {
     frontEnd_.SetProgressPosition(static_cast<int>(i));
     frontEnd_.SetStatusText("Bearbeite Bild: " + std::to_string(i + 1) + " / " +
                             std::to_string(maximum + 1) + "  ");
-    Report(DistributeFile(files_[i], targets, lastFolder));
+    const FileOutcome outcome = DistributeFile(files_[i], targets, identical, lastFolder);
+    comparedBytes_ = identical.BytesRead();
+    Report(outcome);
   }
 
   frontEnd_.SetProgressPosition(0);
@@ -194,12 +236,13 @@ RunOutcome DistributionRun::Distribute() {
 }
 
 void DistributionRun::Report(const FileOutcome& outcome) {
-  if (outcome.result == FileResult::Stayed) stayed_.push_back(outcome);
+  if (outcome.result == FileResult::Stayed || outcome.result == FileResult::AlreadyInTarget)
+    stayed_.push_back(outcome);
   frontEnd_.FileDone(outcome);
 }
 
 FileOutcome DistributionRun::DistributeFile(const std::string& source, TargetFolders& targets,
-                                            std::string& folder) {
+                                            IdenticalFiles& identical, std::string& folder) {
   const RunOptions options = frontEnd_.Options();
   const SourceName parts = SplitSourcePath(source);
   const std::string target = WithBackslash(options.target);
@@ -222,6 +265,7 @@ FileOutcome DistributionRun::DistributeFile(const std::string& source, TargetFol
   folder = TargetFolder(target, date, options.structure);
   // Without a target folder a relative path would land the file anywhere.
   if (target.empty()) return Stayed(source, StayReason::MoveError, kNoTargetFolderText);
-  return MoveIntoFolder(source, parts, folder, planned, StructureCreatesFolders(options.structure),
-                        targets, mode_);
+  const RunState state{targets, options.skipIdentical ? &identical : nullptr, mode_};
+  return MoveIntoFolder(source, *found.status, parts, folder, planned,
+                        StructureCreatesFolders(options.structure), state);
 }

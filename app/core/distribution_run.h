@@ -6,9 +6,11 @@
 #include "app/core/file_outcome.h"
 #include "app/core/move_mode.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
+class IdenticalFiles;
 class RunFrontEnd;
 class TargetFolders;
 
@@ -36,15 +38,19 @@ public:
   void RequestStop() { stopRequested_ = true; }
   // The collected files of the last run (verteilelb).
   const std::vector<std::string>& Files() const { return files_; }
-  // What stayed in the last run: files and unreadable folders, in order.
+  // What stayed in the last run, in order: files and unreadable folders
+  // (Stayed), and files whose bytes were in the target already
+  // (AlreadyInTarget, not a failure).
   const std::vector<FileOutcome>& StayedFiles() const { return stayed_; }
+  // Bytes read in the last run to compare files with those in the target.
+  uint64_t ComparedBytes() const { return comparedBytes_; }
 
 private:
   RunOutcome Distribute();
   // Handles one file: what became of it; folder is set to the folder it was
   // meant for once its date is known.
   FileOutcome DistributeFile(const std::string& source, TargetFolders& targets,
-                             std::string& folder);
+                             IdenticalFiles& identical, std::string& folder);
 
   RunFrontEnd& frontEnd_;
   const MoveMode mode_;
@@ -53,6 +59,7 @@ private:
 
   std::vector<std::string> files_;
   std::vector<FileOutcome> stayed_;
+  uint64_t comparedBytes_ = 0;
   bool running_ = false;
   bool stopRequested_ = false;
 };

@@ -21,33 +21,78 @@ std::string CounterKey(std::string_view loweredStem, std::string_view loweredExt
 
 } // namespace
 
-void TargetFolderIndex::Add(std::string_view name) {
+void TargetFolderIndex::Add(std::string_view name, std::string content) {
   std::string lowered = LowerName(name);
-  const std::string_view extension = ExtensionOf(lowered);
-  const std::string_view stem =
-      std::string_view(lowered).substr(0, lowered.size() - extension.size());
-  if (const auto counter = TrailingCounter(stem)) {
-    uint64_t& highest =
-        highest_[CounterKey(stem.substr(0, stem.size() - counter->length), extension)];
-    highest = std::max(highest, counter->number);
+  std::vector<Entry>& entries = names_[lowered];
+  if (entries.empty()) {
+    const std::string_view extension = ExtensionOf(lowered);
+    const std::string_view stem =
+        std::string_view(lowered).substr(0, lowered.size() - extension.size());
+    if (const auto counter = TrailingCounter(stem)) {
+      Series& series =
+          series_[CounterKey(stem.substr(0, stem.size() - counter->length), extension)];
+      series.highest = std::max(series.highest, counter->number);
+      series.members.emplace_back(counter->number, lowered);
+    }
   }
-  lowered_.insert(std::move(lowered));
+  entries.push_back({std::string(name), std::move(content)});
 }
 
 // The highest counter is kept when a numbered name leaves: the next number
 // may then skip one, but never names a file that exists.
 void TargetFolderIndex::Remove(std::string_view name) {
-  lowered_.erase(LowerName(name));
+  const std::string lowered = LowerName(name);
+  const auto found = names_.find(lowered);
+  if (found == names_.end()) return;
+  // Another spelling of the name (X.JPG beside x.jpg) still takes it.
+  std::vector<Entry>& entries = found->second;
+  const auto exact = std::find_if(entries.begin(), entries.end(),
+                                  [&](const Entry& entry) { return entry.name == name; });
+  if (exact == entries.end()) return;
+  entries.erase(exact);
+  if (!entries.empty()) return;
+  names_.erase(found);
+  const std::string_view extension = ExtensionOf(lowered);
+  const std::string_view stem =
+      std::string_view(lowered).substr(0, lowered.size() - extension.size());
+  if (const auto counter = TrailingCounter(stem)) {
+    const auto series =
+        series_.find(CounterKey(stem.substr(0, stem.size() - counter->length), extension));
+    if (series != series_.end()) {
+      std::erase_if(series->second.members,
+                    [&](const auto& member) { return member.second == lowered; });
+    }
+  }
 }
 
 bool TargetFolderIndex::Contains(std::string_view name) const {
-  return lowered_.count(LowerName(name)) != 0;
+  return names_.count(LowerName(name)) != 0;
 }
 
 uint64_t TargetFolderIndex::HighestCounter(std::string_view stem,
                                            std::string_view extension) const {
-  const auto found = highest_.find(CounterKey(LowerName(stem), LowerName(extension)));
-  return found == highest_.end() ? 0 : found->second;
+  const auto found = series_.find(CounterKey(LowerName(stem), LowerName(extension)));
+  return found == series_.end() ? 0 : found->second.highest;
+}
+
+std::vector<TargetFolderIndex::Entry>
+TargetFolderIndex::NameAndNumbered(std::string_view name, std::string_view stem,
+                                   std::string_view extension) const {
+  std::vector<Entry> result;
+  const std::string lowered = LowerName(name);
+  const auto append = [&](const std::string& key) {
+    if (const auto found = names_.find(key); found != names_.end())
+      result.insert(result.end(), found->second.begin(), found->second.end());
+  };
+  append(lowered);
+  const auto series = series_.find(CounterKey(LowerName(stem), LowerName(extension)));
+  if (series == series_.end()) return result;
+  std::vector<std::pair<uint64_t, std::string>> members = series->second.members;
+  std::sort(members.begin(), members.end());
+  for (const auto& member : members) {
+    if (member.second != lowered) append(member.second);
+  }
+  return result;
 }
 
 const FileIdentity* TargetFolders::Identify(const std::string& folder) {

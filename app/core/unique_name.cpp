@@ -13,12 +13,17 @@ constexpr int kMaxCandidates = 1000;
 
 std::string MakeUniqueName(const std::string& name, const std::string& extension,
                            const TargetFolderIndex& folder) {
-  std::string stem = name.substr(0, name.size() - ExtensionOf(name).size());
-  if (const auto counter = TrailingCounter(stem)) stem.resize(stem.size() - counter->length);
+  const std::string stem = CounterStem(name);
   uint64_t number = folder.HighestCounter(stem, extension) + 1;
   for (int candidate = 0; candidate < kMaxCandidates; ++candidate, ++number) {
     std::string unique = stem + CounterText(number) + extension;
     if (!folder.Contains(unique)) return unique;
   }
   return {};
+}
+
+std::string CounterStem(const std::string& name) {
+  std::string stem = name.substr(0, name.size() - ExtensionOf(name).size());
+  if (const auto counter = TrailingCounter(stem)) stem.resize(stem.size() - counter->length);
+  return stem;
 }

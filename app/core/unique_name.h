@@ -14,3 +14,7 @@ class TargetFolderIndex;
 // name is the planned name (case kept), extension the source file's.
 std::string MakeUniqueName(const std::string& name, const std::string& extension,
                            const TargetFolderIndex& folder);
+
+// The stem whose numbered names MakeUniqueName counts for name: name without
+// its extension and without a counter tag at its end.
+std::string CounterStem(const std::string& name);

@@ -18,6 +18,14 @@ std::optional<bool> YesNo(const std::string& value) {
   return std::nullopt;
 }
 
+// What becomes of a file whose bytes are in the target already.
+std::optional<bool> SkipIdentical(const std::string& value) {
+  const std::string word = AsciiLowered(value);
+  if (word == "ueberspringen") return true;
+  if (word == "nummerieren") return false;
+  return std::nullopt;
+}
+
 std::optional<FolderStructure> Structure(const std::string& value) {
   const std::string word = AsciiLowered(value);
   if (word == "jahr") return FolderStructure::Year;
@@ -80,6 +88,12 @@ std::string SetStructure(CommandLine& line, const std::string& value) {
   return {};
 }
 
+std::string SetIdentical(CommandLine& line, const std::string& value) {
+  line.skipIdentical = SkipIdentical(value);
+  if (!line.skipIdentical) return InvalidValue("--gleiche", value, "ueberspringen, nummerieren");
+  return {};
+}
+
 // An option with a value; its setter returns the error when the value does
 // not fit.
 struct ValueOption {
@@ -94,6 +108,7 @@ constexpr ValueOption kValueOptions[] = {
     {"--umbenennen", SetRename},
     {"--originalname", SetKeepName},
     {"--ordner", SetStructure},
+    {"--gleiche", SetIdentical},
     {"--einstellungen", SetText<&CommandLine::settingsFile>},
     {"--protokoll", SetText<&CommandLine::logFile>},
 };
@@ -169,12 +184,18 @@ Programmfenster, aber ohne Fenster.
   --ordner jahr|monat|tag|keine
                          Ordnerstruktur: Jahr, Jahr - Monat,
                          Jahr - Monat - Tag oder keine Unterordner
+  --gleiche ueberspringen|nummerieren
+                         eine Datei, deren Name im Ziel belegt ist und die
+                         dieser oder einer nummerierten Datei gleichen Namens
+                         Byte für Byte gleicht, in der Quelle lassen
+                         (ueberspringen) oder nummeriert ablegen
   --einstellungen DATEI  Einstellungsdatei für die nicht angegebenen Optionen
                          (sonst TamrelFotomaz.ini neben dem Programm)
   --probelauf            jede geplante Verschiebung als QUELLE -> ZIEL zeigen,
                          eine Datei, die schon richtig liegt, als
-                         QUELLE (bleibt), und nichts ändern (auch kein
-                         Protokoll)
+                         QUELLE (bleibt), eine, die schon im Ziel liegt,
+                         als QUELLE = ZIEL (schon im Ziel vorhanden), und
+                         nichts ändern (auch kein Protokoll)
   --ja                   ohne die Frage "Mit der Arbeit anfangen?" starten
   --protokoll DATEI      für jede verschobene Datei eine Zeile QUELLE<Tab>ZIEL
                          an DATEI anhängen
@@ -182,16 +203,18 @@ Programmfenster, aber ohne Fenster.
 
 Nicht angegebene Optionen kommen aus dem Abschnitt [optionenf] der
 Einstellungsdatei, sonst gelten die Vorgaben des Optionen-Dialogs (Bilder und
-Videos, umbenennen ja, Originalname nein, Ordner monat).
+Videos, umbenennen ja, Originalname nein, Ordner monat, gleiche nummerieren).
 
 Ohne --ja fragt das Programm auf dem Terminal nach; ohne Terminal startet es
 nur mit --ja. Strg+C (ebenso SIGTERM und SIGHUP) beendet die Arbeit nach der
 Datei in Arbeit; ein zweites Strg+C bricht auch eine Kopie in Arbeit ab.
 
 Jede Datei, die nicht verschoben werden konnte, steht am Ende als Zeile
-QUELLE: GRUND auf der Standardfehlerausgabe.
+QUELLE: GRUND auf der Standardfehlerausgabe, danach jede, die schon im Ziel
+lag, als QUELLE = ZIEL (schon im Ziel vorhanden).
 
-Rückgabewert: 0 fertig (auch wenn nichts gefunden wurde), 1 Fehler oder
+Rückgabewert: 0 fertig (auch wenn nichts gefunden wurde oder Dateien schon
+im Ziel lagen), 1 Fehler oder
 abgebrochen, 2 falscher Aufruf oder fehlender Ordner, 3 fertig, aber nicht
 alle Dateien verschoben.
 )";

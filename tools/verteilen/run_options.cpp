@@ -28,5 +28,6 @@ RunOptions ResolveRunOptions(const CommandLine& line, const std::string& setting
   options.renameByDate = line.renameByDate.value_or(options.renameByDate);
   options.keepOriginalName = line.keepOriginalName.value_or(options.keepOriginalName);
   options.structure = line.structure.value_or(options.structure);
+  options.skipIdentical = line.skipIdentical.value_or(options.skipIdentical);
   return options;
 }
