@@ -1,11 +1,18 @@
 // fotomaz-bench: times the distribution run against the floor of what any
 // run must do per file, on identical synthetic trees; with --cli also the
-// command fotomaz-verteilen end to end.
+// command fotomaz-verteilen end to end. With --identical it sorts a tree in,
+// then an identical copy of it with files equal to those in the target left
+// in the source, and times that second run against reading every byte of
+// both trees once.
 //
-//   fotomaz-bench [N] [--structure I] [--burst K] [--cli]
+//   fotomaz-bench [N] [--structure I] [--burst K] [--bytes B] [--cli | --identical]
+//
+// --identical compares photo-sized files (by default 2000 files of 1 MiB
+// image data), where reading the bytes outweighs the run's work per file.
 
 #include "app/core/distribution_run.h"
-#include "app/core/run_front_end.h"
+#include "bench/bench_front_end.h"
+#include "bench/identical_bench.h"
 #include "bench/synthetic_tree.h"
 #include "platform/directory_walk.h"
 
@@ -29,35 +36,27 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The tree of the plain runs: many small files, so the work per file shows.
+constexpr size_t kFiles = 20000;
+constexpr size_t kDataBytes = 6000;
+// The tree of --identical: photo-sized files, since recognising a file means
+// reading it; with tiny files the run's own work per file (walk, date) would
+// be all that is measured.
+constexpr size_t kIdenticalFiles = 2000;
+constexpr size_t kIdenticalDataBytes = 1 << 20;
+
 struct Options {
-  size_t files = 20000;
+  size_t files = 0;     // 0: the default of the mode
+  size_t dataBytes = 0; // the same
   int structure = 1;
   size_t burst = 0;
-  bool command = false; // also time fotomaz-verteilen
-};
-
-// The headless front end: the default options, nothing shown, yes to the
-// start.
-class BenchFrontEnd final : public RunFrontEnd {
-public:
-  explicit BenchFrontEnd(RunOptions options) : options_(std::move(options)) {}
-  RunOptions Options() override { return options_; }
-  void SetStatusText(const std::string&) override {}
-  void SetProgressMaximum(int) override {}
-  void SetProgressPosition(int) override {}
-  void ProcessEvents() override {}
-  void BeginWait() override {}
-  void EndWait() override {}
-  bool ConfirmStart(size_t) override { return true; }
-  void NothingFound() override {}
-  void Finished(const std::string&, const std::vector<FileOutcome>&) override {}
-
-private:
-  RunOptions options_;
+  bool command = false;   // also time fotomaz-verteilen
+  bool identical = false; // time the recognition of files in the target instead
 };
 
 [[noreturn]] void Usage() {
-  std::fprintf(stderr, "usage: fotomaz-bench [N] [--structure I] [--burst K] [--cli]\n");
+  std::fprintf(stderr, "usage: fotomaz-bench [N] [--structure I] [--burst K] [--bytes B] "
+                       "[--cli | --identical]\n");
   std::exit(2);
 }
 
@@ -73,18 +72,31 @@ Options ParseOptions(int argc, char** argv) {
     };
     if (arg == "--structure" && i + 1 < argc) {
       options.structure = static_cast<int>(number(argv[++i]));
+    } else if (arg == "--bytes" && i + 1 < argc) {
+      options.dataBytes = static_cast<size_t>(number(argv[++i]));
+      if (options.dataBytes == 0) Usage();
     } else if (arg == "--burst" && i + 1 < argc) {
       options.burst = static_cast<size_t>(number(argv[++i]));
     } else if (arg == "--cli") {
       options.command = true;
+    } else if (arg == "--identical") {
+      options.identical = true;
     } else if (arg[0] != '-') {
       options.files = static_cast<size_t>(number(arg.c_str()));
+      if (options.files == 0) Usage();
     } else {
       Usage();
     }
   }
-  if (options.files == 0) Usage();
+  if (options.command && options.identical) Usage();
+  if (options.files == 0) options.files = options.identical ? kIdenticalFiles : kFiles;
+  if (options.dataBytes == 0)
+    options.dataBytes = options.identical ? kIdenticalDataBytes : kDataBytes;
   return options;
+}
+
+TreeShape Shape(const Options& options) {
+  return {options.files, options.burst, options.dataBytes};
 }
 
 std::string MakeScratchFolder() {
@@ -194,7 +206,7 @@ Timing TimeOnFreshTree(const std::string& scratch, const Options& options, Work 
   const std::string source = scratch + "/quelle", target = scratch + "/ziel";
   fs::create_directories(source);
   fs::create_directories(target);
-  BuildSyntheticTree(source, {options.files, options.burst});
+  BuildSyntheticTree(source, Shape(options));
   const auto start = std::chrono::steady_clock::now();
   work(source, target);
   const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
@@ -210,6 +222,12 @@ int main(int argc, char** argv) {
   const Options options = ParseOptions(argc, argv);
   const std::string scratch = MakeScratchFolder();
   try {
+    if (options.identical) {
+      const int status =
+          RunIdenticalBench(scratch, Shape(options), StructureFromIndex(options.structure));
+      fs::remove_all(scratch);
+      return status;
+    }
     const Timing floor = TimeOnFreshTree(scratch, options, RunFloor);
     const Timing run = TimeOnFreshTree(
         scratch, options, [&](const std::string& source, const std::string& target) {
@@ -234,6 +252,7 @@ int main(int argc, char** argv) {
     std::printf("files            %zu\n", options.files);
     std::printf("structure        %d\n", options.structure);
     std::printf("burst            %zu\n", options.burst);
+    std::printf("bytes            %zu\n", options.dataBytes);
     std::printf("floor            %.3f s  %.0f files/s\n", floor.seconds, n / floor.seconds);
     std::printf("run              %.3f s  %.0f files/s\n", run.seconds, n / run.seconds);
     std::printf("run/floor        %.2f\n", floor.seconds / run.seconds);
