@@ -187,6 +187,7 @@ RunOutcome DistributionRun::DistributeFiles() {
 RunOutcome DistributionRun::Distribute() {
   frontEnd_.BeginWait();
   RefreshTimeZone();
+  comparedBytes_ = 0;
   const RunOptions start = frontEnd_.Options();
   std::vector<std::string> unreadable;
   FillFileList(start.source, files_, start.kinds, false, &frontEnd_, &unreadable);
@@ -212,7 +213,6 @@ RunOutcome DistributionRun::Distribute() {
   frontEnd_.SetProgressMaximum(maximum);
   TargetFolders targets(mode_);
   IdenticalFiles identical; // its hashes hold for this run only
-  comparedBytes_ = 0;
   std::string lastFolder;
   for (size_t i = 0; i < files_.size(); ++i) {
     frontEnd_.ProcessEvents();

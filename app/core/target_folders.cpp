@@ -42,16 +42,7 @@ void TargetFolderIndex::Add(std::string_view name, std::string content) {
 // may then skip one, but never names a file that exists.
 void TargetFolderIndex::Remove(std::string_view name) {
   const std::string lowered = LowerName(name);
-  const auto found = names_.find(lowered);
-  if (found == names_.end()) return;
-  // Another spelling of the name (X.JPG beside x.jpg) still takes it.
-  std::vector<Entry>& entries = found->second;
-  const auto exact = std::find_if(entries.begin(), entries.end(),
-                                  [&](const Entry& entry) { return entry.name == name; });
-  if (exact == entries.end()) return;
-  entries.erase(exact);
-  if (!entries.empty()) return;
-  names_.erase(found);
+  if (names_.erase(lowered) == 0) return;
   const std::string_view extension = ExtensionOf(lowered);
   const std::string_view stem =
       std::string_view(lowered).substr(0, lowered.size() - extension.size());

@@ -186,9 +186,9 @@ Programmfenster, aber ohne Fenster.
                          Jahr - Monat - Tag oder keine Unterordner
   --gleiche ueberspringen|nummerieren
                          eine Datei, deren Name im Ziel belegt ist und die
-                         dieser oder einer nummerierten Datei gleichen Namens
-                         Byte für Byte gleicht, in der Quelle lassen
-                         (ueberspringen) oder nummeriert ablegen
+                         der Datei dieses Namens oder einer ihrer
+                         nummerierten Varianten Byte für Byte gleicht, in
+                         der Quelle lassen oder wie bisher nummeriert ablegen
   --einstellungen DATEI  Einstellungsdatei für die nicht angegebenen Optionen
                          (sonst TamrelFotomaz.ini neben dem Programm)
   --probelauf            jede geplante Verschiebung als QUELLE -> ZIEL zeigen,
@@ -214,8 +214,7 @@ QUELLE: GRUND auf der Standardfehlerausgabe, danach jede, die schon im Ziel
 lag, als QUELLE = ZIEL (schon im Ziel vorhanden).
 
 Rückgabewert: 0 fertig (auch wenn nichts gefunden wurde oder Dateien schon
-im Ziel lagen), 1 Fehler oder
-abgebrochen, 2 falscher Aufruf oder fehlender Ordner, 3 fertig, aber nicht
-alle Dateien verschoben.
+im Ziel lagen), 1 Fehler oder abgebrochen, 2 falscher Aufruf oder fehlender
+Ordner, 3 fertig, aber nicht alle Dateien verschoben.
 )";
 }
