@@ -41,14 +41,26 @@ public:
                                      std::string_view extension) const;
 
 private:
+  // One name ignoring case. Listing a folder adds every name it holds, and
+  // a run lists a folder again whenever another program takes a name it
+  // wanted, so adding costs no more than the name itself: the spelling is
+  // kept only where it differs from the lowered key.
+  struct Spellings {
+    std::string name;        // as written, when it differs from the lowered key
+    std::string content;     // as Entry::content
+    std::vector<Entry> more; // further spellings of the same name (X.JPG and x.jpg)
+  };
   // The numbered names of one stem and extension.
   struct Series {
     uint64_t highest = 0;
-    std::vector<std::pair<uint64_t, std::string>> members; // counter, lowered name
+    // Counter and lowered name (a key of names_, which stays where it is
+    // until its name is removed).
+    std::vector<std::pair<uint64_t, const std::string*>> members;
   };
+  void AppendEntries(const std::string& lowered, std::vector<Entry>& entries) const;
 
-  std::unordered_map<std::string, std::vector<Entry>> names_; // by lowered name
-  std::unordered_map<std::string, Series> series_;            // by lowered stem and extension
+  std::unordered_map<std::string, Spellings> names_; // by lowered name
+  std::unordered_map<std::string, Series> series_;   // by lowered stem and extension
 };
 
 // In Plan mode nothing on disk changes: a folder that would be created gets
