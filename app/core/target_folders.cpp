@@ -19,10 +19,6 @@ std::string CounterKey(std::string_view loweredStem, std::string_view loweredExt
   return key;
 }
 
-} // namespace
-
-namespace {
-
 // The counter tag of a lowered name and the key of its series; nothing for
 // a name without one.
 std::optional<std::pair<CounterTag, std::string>> SeriesOf(std::string_view lowered) {
