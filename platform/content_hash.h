@@ -17,6 +17,9 @@ public:
   // Feeds the next bytes; the result does not depend on how the bytes are
   // split between calls.
   void Update(std::span<const unsigned char> bytes);
+  // Update(bytes), and whether other holds the same bytes, found in the same
+  // pass over them (other holds as many bytes).
+  bool UpdateComparing(std::span<const unsigned char> bytes, const unsigned char* other);
   // The hash of every byte fed so far.
   uint64_t Value() const;
 

@@ -92,13 +92,19 @@ CompareResult FileComparer::Compare(const CompareSide& a, const CompareSide& b) 
     const std::span<const unsigned char> chunkA(bufferA_.data(), static_cast<size_t>(lengthA));
     const std::span<const unsigned char> chunkB(bufferB_.data(), static_cast<size_t>(lengthB));
     // Equal sizes are read in equal chunks.
-    if (equal && std::memcmp(chunkA.data(), chunkB.data(), chunkA.size()) == 0) {
-      if (a.wantHash || b.wantHash) common.Update(chunkA);
-      continue;
-    }
     if (equal) {
+      const ContentHash before = common;
+      const bool same = a.wantHash || b.wantHash
+                            ? common.UpdateComparing(chunkA, chunkB.data())
+                            : std::memcmp(chunkA.data(), chunkB.data(), chunkA.size()) == 0;
+      if (same) continue;
+      // The first difference: from here on each side has a hash of its own;
+      // the common one holds this chunk of A already.
       equal = false;
-      hashA = hashB = common;
+      hashA = common;
+      hashB = before;
+      if (b.wantHash) hashB.Update(chunkB);
+      continue;
     }
     if (a.wantHash) hashA.Update(chunkA);
     if (b.wantHash) hashB.Update(chunkB);

@@ -2,6 +2,7 @@
 #include "platform/file_compare.h"
 #include "tests/kit/temp_files.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
@@ -33,6 +34,27 @@ TEST(ContentHash, DoesNotDependOnHowTheBytesAreSplit) {
       EXPECT_EQ(HashOf(bytes, piece), HashOf(bytes, 4096)) << size << " by " << piece;
   }
   EXPECT_NE(HashOf("x", 1), HashOf(std::string("x\0", 2), 1));
+}
+
+TEST(ContentHash, ComparesInTheSamePassAsItHashes) {
+  const std::string bytes = Content(1000);
+  const auto data = [](const std::string& text, size_t at) {
+    return reinterpret_cast<const unsigned char*>(text.data()) + at;
+  };
+  for (const size_t changed : {0, 63, 64, 500, 999}) {
+    std::string other = bytes;
+    other[changed] ^= 1;
+    for (const size_t piece : {7, 64, 100, 1000}) {
+      SCOPED_TRACE(std::to_string(changed) + " by " + std::to_string(piece));
+      ContentHash hash;
+      for (size_t at = 0; at < bytes.size(); at += piece) {
+        const size_t length = std::min(piece, bytes.size() - at);
+        const bool holdsChange = at <= changed && changed < at + length;
+        EXPECT_EQ(hash.UpdateComparing({data(bytes, at), length}, data(other, at)), !holdsChange);
+      }
+      EXPECT_EQ(hash.Value(), HashOf(bytes, 4096));
+    }
+  }
 }
 
 TEST(FileComparer, ReadsBothSidesAndHashesWhatIsWanted) {
