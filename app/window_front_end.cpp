@@ -35,6 +35,8 @@ RunOptions WindowFrontEnd::Options() {
   options.kinds = {options_.AllFiles(), options_.Pictures(), options_.Videos()};
   options.renameByDate = options_.RenameByDate();
   options.keepOriginalName = options_.KeepOriginalName();
+  options.skipIdentical = options_.SkipIdentical();
+  options.modernFormats = options_.ModernFormats();
   options.structure = StructureFromIndex(options_.StructureIndex());
   return options;
 }
@@ -109,7 +111,11 @@ void WindowFrontEnd::NothingFound() {
 }
 
 void WindowFrontEnd::Finished(const std::string& folder, const std::vector<FileOutcome>& stayed) {
-  if (!stayed.empty()) CurrentModal().Warning(StayedWarningText(stayed));
+  if (AnyFailed(stayed)) {
+    CurrentModal().Warning(StayedWarningText(stayed));
+  } else if (!stayed.empty()) {
+    CurrentModal().Information(StayedWarningText(stayed));
+  }
   if (!CurrentModal().Confirm(kOpenTargetQuestion)) return;
   // Without a file manager nothing would happen at all; say so.
   if (CurrentModal().OpenFolder(folder) == FolderOpening::Failed)
@@ -132,13 +138,34 @@ void WindowFrontEnd::UndoFinished(const std::vector<FileOutcome>& stayed) {
   if (!stayed.empty()) CurrentModal().Warning(StayedWarningText(stayed, kNotPutBackHeading));
 }
 
-std::string StayedWarningText(const std::vector<FileOutcome>& stayed, const char* heading) {
-  std::string text = std::to_string(stayed.size()) + heading;
-  const size_t listed = std::min(stayed.size(), kStayedListed);
+namespace {
+
+// One section of the box: its heading with the count, the first
+// kStayedListed lines, and how many more there are. Empty without lines.
+std::string Section(const std::string& heading, const std::vector<std::string>& lines) {
+  if (lines.empty()) return {};
+  std::string text = std::to_string(lines.size()) + heading;
+  const size_t listed = std::min(lines.size(), kStayedListed);
   for (size_t i = 0; i < listed; ++i)
-    text += "\n" + EscapeText(stayed[i].source) + ": " + StayReasonText(stayed[i]);
-  if (stayed.size() > listed) {
-    text += "\n… und " + std::to_string(stayed.size() - listed) + " weitere";
-  }
+    text += "\n" + lines[i];
+  if (lines.size() > listed)
+    text += "\n… und " + std::to_string(lines.size() - listed) + " weitere";
   return text;
+}
+
+} // namespace
+
+std::string StayedWarningText(const std::vector<FileOutcome>& stayed, const char* heading) {
+  std::vector<std::string> failed, present;
+  for (const FileOutcome& outcome : stayed) {
+    if (outcome.result == FileResult::AlreadyInTarget) {
+      present.push_back(EscapeText(outcome.source) + ": " + kAlreadyInTargetText + ": " +
+                        EscapeText(outcome.target));
+    } else {
+      failed.push_back(EscapeText(outcome.source) + ": " + StayReasonText(outcome));
+    }
+  }
+  const std::string first = Section(heading, failed);
+  const std::string second = Section(" Dateien lagen schon im Ziel:", present);
+  return first.empty() || second.empty() ? first + second : first + "\n\n" + second;
 }

@@ -18,9 +18,14 @@ class QListWidget;
 class QProgressBar;
 class Toptionenf;
 
-// The warning shown at the end of a run when files stayed: heading ("N
-// Dateien wurden nicht verschoben:"), then the first kStayedListed paths with
-// their reasons, then "… und M weitere" for the rest.
+// The box shown at the end of a run when files stayed, in two sections, each
+// left out when empty: heading ("N Dateien wurden nicht verschoben:", after
+// an undo "… nicht zurückgelegt:") with the first
+// kStayedListed paths and their reasons, then "N Dateien lagen schon im
+// Ziel:" with the first kStayedListed paths and the files they equal; each
+// section ends in "… und M weitere" for the rest. It is a warning when a
+// file could not be moved, an information when every file that stayed lay
+// in the target already.
 inline constexpr size_t kStayedListed = 20;
 inline constexpr char kNotMovedHeading[] = " Dateien wurden nicht verschoben:";
 inline constexpr char kNotPutBackHeading[] = " Dateien wurden nicht zurückgelegt:";

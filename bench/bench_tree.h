@@ -50,7 +50,7 @@ Timing TimeOnFreshTree(const std::string& scratch, const TreeShape& shape, Work 
 }
 
 // The headless front end: the given options, nothing shown, yes to the
-// start.
+// start, and what stayed kept for a look afterwards.
 class HeadlessFrontEnd final : public RunFrontEnd {
 public:
   explicit HeadlessFrontEnd(RunOptions options) : options_(std::move(options)) {}
@@ -63,12 +63,17 @@ public:
   void EndWait() override {}
   bool ConfirmStart(size_t) override { return true; }
   void NothingFound() override {}
-  void Finished(const std::string&, const std::vector<FileOutcome>&) override {}
+  void Finished(const std::string&, const std::vector<FileOutcome>& stayed) override {
+    stayed_ = stayed;
+  }
   void RecordUnavailable(const std::string&) override {}
   bool ConfirmUndo(size_t) override { return true; }
   void NothingToUndo() override {}
   void UndoFinished(const std::vector<FileOutcome>&) override {}
 
+  const std::vector<FileOutcome>& Stayed() const { return stayed_; }
+
 private:
   RunOptions options_;
+  std::vector<FileOutcome> stayed_;
 };

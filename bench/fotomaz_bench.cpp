@@ -1,16 +1,23 @@
 // fotomaz-bench: times the distribution run against the floor of what any
 // run must do per file, on identical synthetic trees; with --cli also the
 // command fotomaz-verteilen end to end; with --undo taking the run back
-// against the run itself.
+// against the run itself. With --identical it sorts a tree in, then an
+// identical copy of it with files equal to those in the target left in the
+// source, and times that second run against reading every byte of both trees
+// once.
 //
-//   fotomaz-bench [N] [--structure I] [--burst K] [--cli] [--undo] [--moderne]
+//   fotomaz-bench [N] [--structure I] [--burst K] [--bytes B] [--cli] [--undo]
+//                 [--moderne] | [--identical]
 //
 // --moderne mixes files of the phone and camera formats into the tree and
-// runs with their capture dates read.
+// runs with their capture dates read. --identical compares photo-sized files
+// (by default 2000 files of 1 MiB image data), where reading the bytes
+// outweighs the run's work per file.
 
 #include "app/core/distribution_run.h"
 #include "app/core/undo_run.h"
 #include "bench/bench_tree.h"
+#include "bench/identical_bench.h"
 #include "platform/directory_walk.h"
 #include "platform/user_folders.h"
 
@@ -34,19 +41,30 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The tree of the plain runs: many small files, so the work per file shows.
+constexpr size_t kFiles = 20000;
+constexpr size_t kDataBytes = 6000;
+// The tree of --identical: photo-sized files, since recognising a file means
+// reading it; with tiny files the run's own work per file (walk, date) would
+// be all that is measured.
+constexpr size_t kIdenticalFiles = 2000;
+constexpr size_t kIdenticalDataBytes = 1 << 20;
+
 struct Options {
-  size_t files = 20000;
+  size_t files = 0;     // 0: the default of the mode
+  size_t dataBytes = 0; // the same
   int structure = 1;
   size_t burst = 0;
-  bool command = false; // also time fotomaz-verteilen
-  bool undo = false;    // also time taking the run back
-  bool modern = false;  // the phone and camera formats in the tree and the run
+  bool command = false;   // also time fotomaz-verteilen
+  bool undo = false;      // also time taking the run back
+  bool modern = false;    // the phone and camera formats in the tree and the run
+  bool identical = false; // time the recognition of files in the target instead
 };
 
 [[noreturn]] void Usage() {
-  std::fprintf(
-      stderr,
-      "usage: fotomaz-bench [N] [--structure I] [--burst K] [--cli] [--undo] [--moderne]\n");
+  std::fprintf(stderr,
+               "usage: fotomaz-bench [N] [--structure I] [--burst K] [--bytes B] [--cli] [--undo] "
+               "[--moderne] | [--identical]\n");
   std::exit(2);
 }
 
@@ -62,6 +80,9 @@ Options ParseOptions(int argc, char** argv) {
     };
     if (arg == "--structure" && i + 1 < argc) {
       options.structure = static_cast<int>(number(argv[++i]));
+    } else if (arg == "--bytes" && i + 1 < argc) {
+      options.dataBytes = static_cast<size_t>(number(argv[++i]));
+      if (options.dataBytes == 0) Usage();
     } else if (arg == "--burst" && i + 1 < argc) {
       options.burst = static_cast<size_t>(number(argv[++i]));
     } else if (arg == "--cli") {
@@ -70,13 +91,19 @@ Options ParseOptions(int argc, char** argv) {
       options.undo = true;
     } else if (arg == "--moderne") {
       options.modern = true;
+    } else if (arg == "--identical") {
+      options.identical = true;
     } else if (arg[0] != '-') {
       options.files = static_cast<size_t>(number(arg.c_str()));
+      if (options.files == 0) Usage();
     } else {
       Usage();
     }
   }
-  if (options.files == 0) Usage();
+  if (options.identical && (options.command || options.undo || options.modern)) Usage();
+  if (options.files == 0) options.files = options.identical ? kIdenticalFiles : kFiles;
+  if (options.dataBytes == 0)
+    options.dataBytes = options.identical ? kIdenticalDataBytes : kDataBytes;
   return options;
 }
 
@@ -168,11 +195,16 @@ void RunCommand(const std::string& source, const std::string& target, int struct
 
 int main(int argc, char** argv) {
   const Options options = ParseOptions(argc, argv);
-  const TreeShape shape{options.files, options.burst,
+  const TreeShape shape{options.files, options.burst, options.dataBytes,
                         options.modern ? FOTOMAZ_FORMAT_SAMPLES_DIR : ""};
   const std::string scratch = MakeScratchFolder();
   RecordRunsIn(scratch);
   try {
+    if (options.identical) {
+      const int status = RunIdenticalBench(scratch, shape, StructureFromIndex(options.structure));
+      fs::remove_all(scratch);
+      return status;
+    }
     const Timing floor = TimeOnFreshTree(scratch, shape, RunFloor);
     const Timing run =
         TimeOnFreshTree(scratch, shape, [&](const std::string& source, const std::string& target) {
@@ -226,6 +258,7 @@ int main(int argc, char** argv) {
     std::printf("files            %zu\n", options.files);
     std::printf("structure        %d\n", options.structure);
     std::printf("burst            %zu\n", options.burst);
+    std::printf("bytes            %zu\n", options.dataBytes);
     std::printf("floor            %.3f s  %.0f files/s\n", floor.seconds, n / floor.seconds);
     std::printf("run              %.3f s  %.0f files/s\n", run.seconds, n / run.seconds);
     std::printf("run/floor        %.2f\n", floor.seconds / run.seconds);

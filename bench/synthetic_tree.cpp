@@ -18,7 +18,6 @@ namespace {
 
 constexpr size_t kFilesPerFolder = 100;
 constexpr size_t kFoldersPerGroup = 10;
-constexpr size_t kImageDataBytes = 6000;
 constexpr time_t kFirstShot = 1420099200; // 2015-01-01
 constexpr time_t kSecondsBetweenShots = 3 * 3600 + 17;
 
@@ -65,16 +64,17 @@ std::string ExifApp1(const std::string& date) {
   return Segment(0xE1, std::string("Exif\0\0", 6) + tiff);
 }
 
-std::string ScanAndEnd(size_t index) {
+std::string ScanAndEnd(size_t index, size_t dataBytes) {
   std::string out = Segment(0xDA, std::string("\x01\x01\x00\x00\x3F\x00", 6));
-  out.reserve(out.size() + kImageDataBytes + 2);
-  for (size_t i = 0; i < kImageDataBytes; ++i)
-    out += static_cast<char>((i * 31 + index) % 0xFF);
+  const size_t header = out.size();
+  out.resize(header + dataBytes);
+  for (size_t i = 0; i < dataBytes; ++i)
+    out[header + i] = static_cast<char>((i * 31 + index) % 0xFF);
   return out + "\xFF\xD9";
 }
 
-std::string Jpeg(const std::string& app, size_t index) {
-  return std::string("\xFF\xD8", 2) + app + ScanAndEnd(index);
+std::string Jpeg(const std::string& app, size_t index, size_t dataBytes) {
+  return std::string("\xFF\xD8", 2) + app + ScanAndEnd(index, dataBytes);
 }
 
 std::string Jfif() {
@@ -145,7 +145,8 @@ void BuildSyntheticTree(const std::string& root, const TreeShape& shape) {
       const char* format = kind % 3 == 0   ? "/IMG_%05zu.JPG"
                            : kind % 3 == 1 ? "/img_%05zu.jpg"
                                            : "/DSC%05zu.JPEG";
-      Write(folder + Numbered(format, i), Jpeg(ExifApp1(ExifDateText(when)), i), when + 86400);
+      Write(folder + Numbered(format, i), Jpeg(ExifApp1(ExifDateText(when)), i, shape.dataBytes),
+            when + 86400);
       continue;
     }
     const time_t when = kFirstShot + static_cast<time_t>(i) * kSecondsBetweenShots / 2 + 1;
@@ -153,11 +154,12 @@ void BuildSyntheticTree(const std::string& root, const TreeShape& shape) {
       const auto& [extension, bytes] = samples[i % samples.size()];
       Write(folder + Numbered("/Datei_%05zu", i) + extension, bytes, when);
     } else if (kind < 44) {
-      Write(folder + Numbered("/Bild_%05zu.PNG", i), "\x89PNG\r\n\x1A\n" + ScanAndEnd(i), when);
+      Write(folder + Numbered("/Bild_%05zu.PNG", i),
+            "\x89PNG\r\n\x1A\n" + ScanAndEnd(i, shape.dataBytes), when);
     } else if (kind < 47) {
-      Write(folder + Numbered("/MVI_%05zu.MOV", i), ScanAndEnd(i), when);
+      Write(folder + Numbered("/MVI_%05zu.MOV", i), ScanAndEnd(i, shape.dataBytes), when);
     } else {
-      Write(folder + Numbered("/scan_%05zu.jpg", i), Jpeg(Jfif(), i), when);
+      Write(folder + Numbered("/scan_%05zu.jpg", i), Jpeg(Jfif(), i, shape.dataBytes), when);
     }
   }
 }

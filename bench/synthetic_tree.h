@@ -11,6 +11,9 @@ struct TreeShape {
   // 0: about one JPEG in ten shares its second with the one before; K > 0:
   // K consecutive JPEGs share each date stamp.
   size_t burst = 0;
+  // Bytes of image data in each file. Small by default, so a tree of many
+  // files stays small; a camera's JPEG holds a few MB.
+  size_t dataBytes = 6000;
   // When set, a folder of sample files of the phone and camera formats
   // (tests/data/formats): one file in five is a copy of one of them.
   std::string formatSamples = {};

@@ -18,6 +18,17 @@ std::error_code SystemError(int error) {
   return {error, std::system_category()};
 }
 
+FileStatus StatusFrom(const struct stat& st) {
+  FileStatus status;
+  status.regular = S_ISREG(st.st_mode);
+  status.readOnly = (st.st_mode & S_IWUSR) == 0;
+  status.identity = {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
+  status.size = static_cast<int64_t>(st.st_size);
+  status.modifiedSeconds = static_cast<int64_t>(st.st_mtim.tv_sec);
+  status.modifiedNanoseconds = static_cast<int64_t>(st.st_mtim.tv_nsec);
+  return status;
+}
+
 } // namespace
 
 bool DirectoryExists(const std::string& path) {
@@ -79,12 +90,12 @@ FileStatusResult StatusOf(const std::string& path) {
   if (path.empty() || ContainsNul(path)) return {std::nullopt, SystemError(ENOENT)};
   struct stat st {};
   if (stat(path.c_str(), &st) != 0) return {std::nullopt, SystemError(errno)};
-  FileStatus status;
-  status.regular = S_ISREG(st.st_mode);
-  status.readOnly = (st.st_mode & S_IWUSR) == 0;
-  status.identity = {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
-  status.size = static_cast<int64_t>(st.st_size);
-  status.modifiedSeconds = static_cast<int64_t>(st.st_mtim.tv_sec);
-  status.modifiedNanoseconds = static_cast<int64_t>(st.st_mtim.tv_nsec);
-  return {status, {}};
+  return {StatusFrom(st), {}};
+}
+
+FileStatusResult EntryStatusOf(const std::string& path) {
+  if (path.empty() || ContainsNul(path)) return {std::nullopt, SystemError(ENOENT)};
+  struct stat st {};
+  if (lstat(path.c_str(), &st) != 0) return {std::nullopt, SystemError(errno)};
+  return {StatusFrom(st), {}};
 }

@@ -64,3 +64,6 @@ struct FileStatusResult {
   std::error_code error;
 };
 FileStatusResult StatusOf(const std::string& path);
+// The same for the entry itself: a link is reported as a link (not regular),
+// never as the file it leads to.
+FileStatusResult EntryStatusOf(const std::string& path);

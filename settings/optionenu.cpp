@@ -99,7 +99,7 @@ Toptionenf::Toptionenf(std::string settingsPath, FolderMirrors mirrors, QWidget*
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setWindowTitle("Optionen");
   setFont(WindowFont());
-  setFixedSize(526, 403);
+  setFixedSize(526, 451);
   CreateControls();
   ConnectHandlers();
   FormCreate();
@@ -117,21 +117,27 @@ void Toptionenf::CreateControls() {
   ziele = PlaceFolderField(Panel1, "ziele", 16, 76);
   zielsuchsb = PlaceFolderButton(Panel1, "zielsuchsb", 376, 77, "Zielverzeichnis auswählen");
 
-  Panel2 = PlacePanel(this, "Panel2", QRect(16, 140, 409, 133));
+  Panel2 = PlacePanel(this, "Panel2", QRect(16, 140, 409, 181));
   Label5 = PlaceLabel(Panel2, "Label5", 16, 12, "Folgende Dateien:", LabelStyle::Bold);
   exifrenamecb =
-      PlaceCheckBox(Panel2, "exifrenamecb", 16, 88, 377,
+      PlaceCheckBox(Panel2, "exifrenamecb", 16, 112, 377,
                     "Dateien automatisch umbenennen in Datum (sofern EXIF Daten vorhanden)", true);
-  keepfncb = PlaceCheckBox(Panel2, "keepfncb", 32, 112, 153, "Originalnamen anhängen", false);
+  keepfncb = PlaceCheckBox(Panel2, "keepfncb", 32, 136, 153, "Originalnamen anhängen", false);
+  gleichecb =
+      PlaceCheckBox(Panel2, "gleichecb", 16, 160, 377,
+                    "Gleiche Dateien, die schon im Ziel liegen, nicht noch einmal ablegen", false);
   allcb = PlaceCheckBox(Panel2, "allcb", 16, 32, 97, "Alle", false);
   piccb = PlaceCheckBox(Panel2, "piccb", 136, 32, 97, "Bilder", true);
   videocb = PlaceCheckBox(Panel2, "videocb", 272, 32, 97, "Videos", true);
+  modernecb =
+      PlaceCheckBox(Panel2, "modernecb", 16, 64, 377,
+                    "Auch HEIC, RAW und MP4 einbeziehen (Aufnahmedatum aus den Metadaten)", false);
   Label8 = PlaceLabel(Panel2, "Label8", 35, 48, "*.*");
   Label6 = PlaceLabel(Panel2, "Label6", 136, 48, "jpg, tif, png, bmp, gif");
   Label7 = PlaceLabel(Panel2, "Label7", 272, 48, "mpg, avi, mov, divx, m2ts");
-  Label3 = PlaceLabel(Panel2, "Label3", 16, 72, "Dateinamen ändern", LabelStyle::Bold);
+  Label3 = PlaceLabel(Panel2, "Label3", 16, 96, "Dateinamen ändern", LabelStyle::Bold);
 
-  Panel3 = PlacePanel(this, "Panel3", QRect(16, 300, 409, 89));
+  Panel3 = PlacePanel(this, "Panel3", QRect(16, 348, 409, 89));
   Label4 = PlaceLabel(Panel3, "Label4", 16, 16, "Ordnerstruktur", LabelStyle::Bold);
   verteiloptcbb = Place<QComboBox>(Panel3, "verteiloptcbb", QRect(16, 36, 169, 21));
   for (const char* entry : kStructureEntries)
@@ -145,10 +151,12 @@ void Toptionenf::CreateControls() {
 
   // The disabled folder fields and the picture buttons take no focus.
   setTabOrder(exifrenamecb, keepfncb);
-  setTabOrder(keepfncb, allcb);
+  setTabOrder(keepfncb, gleichecb);
+  setTabOrder(gleichecb, allcb);
   setTabOrder(allcb, piccb);
   setTabOrder(piccb, videocb);
-  setTabOrder(videocb, verteiloptcbb);
+  setTabOrder(videocb, modernecb);
+  setTabOrder(modernecb, verteiloptcbb);
   setTabOrder(verteiloptcbb, okb);
   setTabOrder(okb, Abbruch);
   exifrenamecb->setFocus();
@@ -266,6 +274,12 @@ bool Toptionenf::RenameByDate() const {
 }
 bool Toptionenf::KeepOriginalName() const {
   return keepfncb->isChecked();
+}
+bool Toptionenf::SkipIdentical() const {
+  return gleichecb->isChecked();
+}
+bool Toptionenf::ModernFormats() const {
+  return modernecb->isChecked();
 }
 int Toptionenf::StructureIndex() const {
   return verteiloptcbb->currentIndex();

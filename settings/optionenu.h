@@ -41,6 +41,9 @@ public:
   bool Videos() const;
   bool RenameByDate() const;
   bool KeepOriginalName() const;
+  // Files whose bytes lie in the target already stay in the source.
+  bool SkipIdentical() const;
+  bool ModernFormats() const;
   // 0 year, 1 year/month, 2 year/month/day, -1 none selected.
   int StructureIndex() const;
 
@@ -83,6 +86,8 @@ private:
   QLabel* Label5 = nullptr;
   QCheckBox* exifrenamecb = nullptr;
   QCheckBox* keepfncb = nullptr;
+  QCheckBox* gleichecb = nullptr;
+  QCheckBox* modernecb = nullptr;
   QCheckBox* allcb = nullptr;
   QCheckBox* piccb = nullptr;
   QCheckBox* videocb = nullptr;

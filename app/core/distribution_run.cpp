@@ -3,6 +3,7 @@
 #include "app/core/counter_name.h"
 #include "app/core/file_collection.h"
 #include "app/core/file_date.h"
+#include "app/core/identical_files.h"
 #include "app/core/run_front_end.h"
 #include "app/core/run_record.h"
 #include "app/core/run_texts.h"
@@ -16,6 +17,9 @@
 #include "platform/lower_name.h"
 #include "platform/move_file.h"
 #include "platform/path_text.h"
+#include "platform/program_path.h"
+
+#include <random>
 
 namespace {
 
@@ -40,14 +44,28 @@ std::string FittedName(const PlannedName& planned) {
   return FitStem(planned, planned.extension.size(), kMaxNameBytes) + planned.extension;
 }
 
+// The planned name, cut to leave room for a counter tag.
+std::string NumberedName(const PlannedName& planned) {
+  return FitStem(planned, kCounterTagBytes + planned.extension.size(), kMaxNameBytes) +
+         planned.extension;
+}
+
 // The name for a file in folder index: the fitted name, or, when that is
 // taken, its next free numbered variant (with room made for the counter).
 std::string FreeName(const PlannedName& planned, const std::string& fitted,
-                     const TargetFolderIndex& index) {
+                     const TargetFolderIndex& index, uint64_t skip) {
   if (!index.Contains(fitted)) return fitted;
-  const std::string stem =
-      FitStem(planned, kCounterTagBytes + planned.extension.size(), kMaxNameBytes);
-  return MakeUniqueName(stem + planned.extension, planned.extension, index);
+  return MakeUniqueName(NumberedName(planned), planned.extension, index, skip);
+}
+
+// How many numbers a retry passes over. A name taken once by another program
+// gets the next number; but two runs filling one folder would both take the
+// next number each time, and the slower one would lose the race again and
+// again: from the second lost race on, a random step per process breaks the
+// tie.
+uint64_t RetrySkip(int attempt) {
+  static std::minstd_rand steps(static_cast<std::minstd_rand::result_type>(CurrentProcessId()));
+  return attempt < 2 ? 0 : steps() % static_cast<uint64_t>(attempt);
 }
 
 // The file lies in its target folder under its planned name or a numbered
@@ -60,11 +78,29 @@ bool AlreadyInPlace(const std::string& source, const SourceName& parts, const st
   return sourceFolder && sourceFolder == targets.IdentityOfFolder(folder);
 }
 
-// The file in hand.
-struct FileInHand {
-  const std::string& source;
-  const SourceName& parts;
-  const FileStatus& status;
+// The file in folder, under the fitted name or a numbered variant of it (the
+// names the counter steps over), whose bytes equal the source's.
+std::optional<std::string> IdenticalInFolder(const std::string& source, const FileStatus& status,
+                                             const std::string& folder, const PlannedName& planned,
+                                             const std::string& fitted,
+                                             const TargetFolderIndex& index,
+                                             IdenticalFiles& identical) {
+  std::vector<ContentCandidate> candidates;
+  for (TargetFolderIndex::Entry& entry :
+       index.NameAndNumbered(fitted, CounterStem(NumberedName(planned)), planned.extension)) {
+    std::string path = JoinPath(folder, entry.name);
+    std::string content = entry.content.empty() ? path : std::move(entry.content);
+    candidates.push_back({std::move(path), std::move(content)});
+  }
+  return identical.Find(source, status, candidates);
+}
+
+// What the files of one run share.
+struct RunState {
+  TargetFolders& targets;
+  IdenticalFiles* identical; // when files equal to one in the target stay
+  MoveMode mode;
+  RunRecordWriter* record; // every real run's
 };
 
 // What the file looks like where it landed. A rename keeps size and time; a
@@ -76,39 +112,46 @@ RecordedFile Landed(const std::string& target, const FileStatus& before, bool co
   return RecordedFileOf(landed.status ? *landed.status : before);
 }
 
-FileOutcome MoveIntoFolder(const FileInHand& file, const std::string& folder,
-                           const PlannedName& planned, bool createFolder, TargetFolders& targets,
-                           MoveMode mode, RunRecordWriter* record) {
-  const std::string& source = file.source;
-  const SourceName& parts = file.parts;
+FileOutcome MoveIntoFolder(const std::string& source, const FileStatus& status,
+                           const SourceName& parts, const std::string& folder,
+                           const PlannedName& planned, bool createFolder, const RunState& state) {
   const std::string fitted = FittedName(planned);
   MoveResult last{MoveOutcome::TargetTaken, {}};
   for (int attempt = 0; attempt < kMoveAttempts; ++attempt) {
     std::error_code creation;
-    TargetFolderIndex* index = targets.Prepare(folder, createFolder, &creation);
+    TargetFolderIndex* index = state.targets.Prepare(folder, createFolder, &creation);
     if (!index) {
       if (!creation) creation = std::make_error_code(std::errc::no_such_file_or_directory);
       return FailedMoveOutcome(source, OutcomeOfError(creation), creation);
     }
-    if (AlreadyInPlace(source, parts, folder, fitted, targets)) {
+    if (AlreadyInPlace(source, parts, folder, fitted, state.targets)) {
       return {source, FileResult::InPlace, source, {}, {}};
     }
-    const std::string name = FreeName(planned, fitted, *index);
+    const std::string name = FreeName(planned, fitted, *index, RetrySkip(attempt));
+    if (state.identical && name != fitted) {
+      if (std::optional<std::string> same = IdenticalInFolder(source, status, folder, planned,
+                                                              fitted, *index, *state.identical)) {
+        return {source, FileResult::AlreadyInTarget, std::move(*same), {}, {}};
+      }
+    }
     if (name.empty()) return StayedOutcome(source, StayReason::NameTaken);
     const std::string target = JoinPath(folder, name);
-    if (mode == MoveMode::Plan) {
+    if (state.mode == MoveMode::Plan) {
       last = {MoveOutcome::Moved, {}};
     } else {
       // The intent comes first: a run killed during the move can be taken
       // back by looking where the file is.
-      if (record) record->Intent(source, target, RecordedFileOf(file.status));
+      if (state.record) state.record->Intent(source, target, RecordedFileOf(status));
       last = MoveFileNoReplace(source, target);
     }
     switch (last.outcome) {
     case MoveOutcome::Moved:
-      index->Add(name);
-      targets.NoteRemoved(FolderOf(source), parts.name);
-      if (record) record->Done(source, target, Landed(target, file.status, last.copied));
+      // A dry run's later comparisons find the bytes still at the source.
+      index->Add(name, state.mode == MoveMode::Plan ? source : std::string());
+      state.targets.NoteRemoved(FolderOf(source), parts.name);
+      if (state.identical && state.mode == MoveMode::Move)
+        state.identical->NoteMoved(status, target);
+      if (state.record) state.record->Done(source, target, Landed(target, status, last.copied));
       return {source, FileResult::Moved, target, {}, {}};
     case MoveOutcome::SourceChanged:
       index->Add(name); // the complete copy holds that name now
@@ -118,7 +161,7 @@ FileOutcome MoveIntoFolder(const FileInHand& file, const std::string& folder,
       if (!IdentityOf(source)) return FailedMoveOutcome(source, MoveOutcome::Failed, last.error);
       [[fallthrough]];
     case MoveOutcome::TargetTaken:
-      targets.Forget(folder);
+      state.targets.Forget(folder);
       break;
     default:
       return FailedMoveOutcome(source, last.outcome, last.error);
@@ -147,6 +190,7 @@ RunOutcome DistributionRun::DistributeFiles() {
 RunOutcome DistributionRun::Distribute() {
   frontEnd_.BeginWait();
   RefreshTimeZone();
+  comparedBytes_ = 0;
   const RunOptions start = frontEnd_.Options();
   std::vector<std::string> unreadable;
   FillFileList(start.source, files_, start.kinds, start.modernFormats, false, &frontEnd_,
@@ -185,6 +229,7 @@ RunOutcome DistributionRun::Distribute() {
   TargetFolders targets(mode_);
   if (record_)
     targets.OnFolderCreated([this](const std::string& folder) { record_->FolderCreated(folder); });
+  IdenticalFiles identical; // its hashes hold for this run only
   std::string lastFolder;
   for (size_t i = 0; i < files_.size(); ++i) {
     frontEnd_.ProcessEvents();
@@ -196,7 +241,9 @@ RunOutcome DistributionRun::Distribute() {
     frontEnd_.SetProgressPosition(static_cast<int>(i));
     frontEnd_.SetStatusText("Bearbeite Bild: " + std::to_string(i + 1) + " / " +
                             std::to_string(maximum + 1) + "  ");
-    Report(DistributeFile(files_[i], targets, lastFolder));
+    const FileOutcome outcome = DistributeFile(files_[i], targets, identical, lastFolder);
+    comparedBytes_ = identical.BytesRead();
+    Report(outcome);
   }
 
   if (record_) record_->Flush();
@@ -208,12 +255,13 @@ RunOutcome DistributionRun::Distribute() {
 }
 
 void DistributionRun::Report(const FileOutcome& outcome) {
-  if (outcome.result == FileResult::Stayed) stayed_.push_back(outcome);
+  if (outcome.result == FileResult::Stayed || outcome.result == FileResult::AlreadyInTarget)
+    stayed_.push_back(outcome);
   frontEnd_.FileDone(outcome);
 }
 
 FileOutcome DistributionRun::DistributeFile(const std::string& source, TargetFolders& targets,
-                                            std::string& folder) {
+                                            IdenticalFiles& identical, std::string& folder) {
   const RunOptions options = frontEnd_.Options();
   const SourceName parts = SplitSourcePath(source);
   const std::string target = WithBackslash(options.target);
@@ -235,7 +283,8 @@ FileOutcome DistributionRun::DistributeFile(const std::string& source, TargetFol
   folder = TargetFolder(target, date, options.structure);
   // Without a target folder a relative path would land the file anywhere.
   if (target.empty()) return StayedOutcome(source, StayReason::MoveError, kNoTargetFolderText);
-  return MoveIntoFolder({source, parts, *found.status}, folder, planned,
-                        StructureCreatesFolders(options.structure), targets, mode_,
-                        record_ ? &*record_ : nullptr);
+  const RunState state{targets, options.skipIdentical ? &identical : nullptr, mode_,
+                       record_ ? &*record_ : nullptr};
+  return MoveIntoFolder(source, *found.status, parts, folder, planned,
+                        StructureCreatesFolders(options.structure), state);
 }

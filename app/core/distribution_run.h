@@ -9,9 +9,11 @@
 
 #include <optional>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
+class IdenticalFiles;
 class RunFrontEnd;
 class TargetFolders;
 
@@ -44,15 +46,19 @@ public:
   void RequestStop() { stopRequested_ = true; }
   // The collected files of the last run (verteilelb).
   const std::vector<std::string>& Files() const { return files_; }
-  // What stayed in the last run: files and unreadable folders, in order.
+  // What stayed in the last run, in order: files and unreadable folders
+  // (Stayed), and files whose bytes were in the target already
+  // (AlreadyInTarget, not a failure).
   const std::vector<FileOutcome>& StayedFiles() const { return stayed_; }
+  // Bytes read in the last run to compare files with those in the target.
+  uint64_t ComparedBytes() const { return comparedBytes_; }
 
 private:
   RunOutcome Distribute();
   // Handles one file: what became of it; folder is set to the folder it was
   // meant for once its date is known.
   FileOutcome DistributeFile(const std::string& source, TargetFolders& targets,
-                             std::string& folder);
+                             IdenticalFiles& identical, std::string& folder);
 
   RunFrontEnd& frontEnd_;
   const MoveMode mode_;
@@ -63,6 +69,7 @@ private:
   std::vector<FileOutcome> stayed_;
   std::optional<std::string> recordFolder_;
   std::optional<RunRecordWriter> record_;
+  uint64_t comparedBytes_ = 0;
   bool running_ = false;
   bool stopRequested_ = false;
 };

@@ -3,16 +3,21 @@
 
 #include "platform/move_file.h"
 
+#include <algorithm>
 #include <string>
 #include <system_error>
+#include <vector>
 
 enum class FileResult {
-  Moved,   // at its target now (in a dry run: would be moved there)
-  Back,    // an undo put it back at its old place (in a dry run: would)
-  InPlace, // already where it belongs (its target is the file itself, or a
-           // numbered variant of its name in its target folder): left alone,
-           // not a failure
-  Stayed,  // left where it is, for the reason given
+  Moved,           // at its target now (in a dry run: would be moved there)
+  Back,            // an undo put it back at its old place (in a dry run: would)
+  InPlace,         // already where it belongs (its target is the file itself, or a
+                   // numbered variant of its name in its target folder): left alone,
+                   // not a failure
+  Stayed,          // left where it is, for the reason given
+  AlreadyInTarget, // its bytes lie in its target folder already, under its planned
+                   // name or a numbered variant of it (target: that file): left in
+                   // the source, reported, not a failure
 };
 
 // Why a file stayed in the source folder.
@@ -35,7 +40,7 @@ enum class StayReason {
 struct FileOutcome {
   std::string source; // full path
   FileResult result = FileResult::Moved;
-  std::string target;  // Moved, InPlace: full path of the target
+  std::string target;  // Moved, InPlace, AlreadyInTarget: full path of the target
   StayReason reason{}; // Stayed: why
   std::string detail;  // DateUnreadable, MoveError: the error's own text
 };
@@ -47,3 +52,11 @@ FileOutcome StayedOutcome(const std::string& source, StayReason reason, std::str
 // in outcome, with the system's error behind it.
 FileOutcome FailedMoveOutcome(const std::string& source, MoveOutcome outcome,
                               std::error_code error);
+
+// Whether any of outcomes is a failure (Stayed); files found in the target
+// already are not.
+inline bool AnyFailed(const std::vector<FileOutcome>& outcomes) {
+  return std::any_of(outcomes.begin(), outcomes.end(), [](const FileOutcome& outcome) {
+    return outcome.result == FileResult::Stayed;
+  });
+}

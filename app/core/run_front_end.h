@@ -45,7 +45,9 @@ public:
   virtual void FileDone([[maybe_unused]] const FileOutcome& outcome) {}
   // The run went through every file; folder is where the last one went
   // (no trailing separator for the year, month and day structures), and
-  // stayed lists the files and folders that stayed, in the run's order.
+  // stayed lists the files and folders that stayed, in the run's order:
+  // failures (Stayed) and files found in the target already
+  // (AlreadyInTarget).
   virtual void Finished(const std::string& folder, const std::vector<FileOutcome>& stayed) = 0;
 
   // Taking a run back (undo_run.h): count files are to go back: start?

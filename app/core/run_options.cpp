@@ -46,6 +46,7 @@ RunOptions ReadRunOptions(const std::string& path) {
   options.target = IniReadString(path, kOptionsSection, kTargetKey, defaults.target);
   options.renameByDate = ReadCheck(path, kRenameKey, defaults.renameByDate);
   options.keepOriginalName = ReadCheck(path, kKeepNameKey, defaults.keepOriginalName);
+  options.skipIdentical = ReadCheck(path, kIdenticalKey, defaults.skipIdentical);
   options.kinds = {ReadCheck(path, kAllFilesKey, defaults.kinds.all),
                    ReadCheck(path, kPicturesKey, defaults.kinds.pictures),
                    ReadCheck(path, kVideosKey, defaults.kinds.videos)};

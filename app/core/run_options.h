@@ -30,6 +30,10 @@ struct RunOptions {
   bool renameByDate = true;      // exifrenamecb
   bool keepOriginalName = false; // keepfncb
   FolderStructure structure = FolderStructure::YearMonth;
+  // gleichecb: a file whose planned name is taken, and whose bytes equal
+  // those of that file or of a numbered variant of it, stays in the source
+  // (FileResult::AlreadyInTarget) instead of being moved in once more.
+  bool skipIdentical = false;
   // modernecb: also collect the phone and camera formats (HEIC, raw, MP4, …)
   // and date every format by its own metadata where it has one.
   bool modernFormats = false;
@@ -43,6 +47,7 @@ inline constexpr char kSourceKey[] = "quellee";
 inline constexpr char kTargetKey[] = "ziele";
 inline constexpr char kRenameKey[] = "exifrenamecb";
 inline constexpr char kKeepNameKey[] = "keepfncb";
+inline constexpr char kIdenticalKey[] = "gleichecb";
 inline constexpr char kAllFilesKey[] = "allcb";
 inline constexpr char kPicturesKey[] = "piccb";
 inline constexpr char kVideosKey[] = "videocb";

@@ -27,6 +27,8 @@ inline constexpr char kChangedWhileMovingText[] = "während des Verschiebens ge�
 inline constexpr char kNotRegularFileText[] = "keine reguläre Datei";
 inline constexpr char kFolderUnreadableText[] = "Ordner nicht lesbar";
 inline constexpr char kMoveErrorText[] = "Fehler beim Verschieben: ";
+// A file whose bytes lay in its target folder already (AlreadyInTarget).
+inline constexpr char kAlreadyInTargetText[] = "schon im Ziel vorhanden";
 // The detail of a move without a target folder text.
 inline constexpr char kNoTargetFolderText[] = "kein Zielordner gewählt";
 

@@ -19,35 +19,88 @@ std::string CounterKey(std::string_view loweredStem, std::string_view loweredExt
   return key;
 }
 
+// The counter tag of a lowered name and the key of its series; nothing for
+// a name without one.
+std::optional<std::pair<CounterTag, std::string>> SeriesOf(std::string_view lowered) {
+  const std::string_view extension = ExtensionOf(lowered);
+  const std::string_view stem = lowered.substr(0, lowered.size() - extension.size());
+  const auto counter = TrailingCounter(stem);
+  if (!counter) return std::nullopt;
+  return std::pair(*counter, CounterKey(stem.substr(0, stem.size() - counter->length), extension));
+}
+
 } // namespace
 
-void TargetFolderIndex::Add(std::string_view name) {
-  std::string lowered = LowerName(name);
-  const std::string_view extension = ExtensionOf(lowered);
-  const std::string_view stem =
-      std::string_view(lowered).substr(0, lowered.size() - extension.size());
-  if (const auto counter = TrailingCounter(stem)) {
-    uint64_t& highest =
-        highest_[CounterKey(stem.substr(0, stem.size() - counter->length), extension)];
-    highest = std::max(highest, counter->number);
+void TargetFolderIndex::Add(std::string_view name, std::string content) {
+  auto [found, added] = names_.try_emplace(LowerName(name));
+  const std::string& lowered = found->first;
+  Spellings& spellings = found->second;
+  if (!added) {
+    const auto same = [&](const Entry& entry) { return entry.name == name; };
+    if ((spellings.name.empty() ? lowered : spellings.name) == name ||
+        std::any_of(spellings.more.begin(), spellings.more.end(), same)) {
+      return;
+    }
+    spellings.more.push_back({std::string(name), std::move(content)});
+    return;
   }
-  lowered_.insert(std::move(lowered));
+  if (lowered != name) spellings.name = name;
+  spellings.content = std::move(content);
+  if (auto series = SeriesOf(lowered)) {
+    Series& numbered = series_[std::move(series->second)];
+    numbered.highest = std::max(numbered.highest, series->first.number);
+    numbered.members.emplace_back(series->first.number, &lowered);
+  }
 }
 
 // The highest counter is kept when a numbered name leaves: the next number
 // may then skip one, but never names a file that exists.
 void TargetFolderIndex::Remove(std::string_view name) {
-  lowered_.erase(LowerName(name));
+  const auto found = names_.find(LowerName(name));
+  if (found == names_.end()) return;
+  if (const auto series = SeriesOf(found->first)) {
+    if (const auto numbered = series_.find(series->second); numbered != series_.end()) {
+      std::erase_if(numbered->second.members,
+                    [&](const auto& member) { return member.second == &found->first; });
+    }
+  }
+  names_.erase(found);
 }
 
 bool TargetFolderIndex::Contains(std::string_view name) const {
-  return lowered_.count(LowerName(name)) != 0;
+  return names_.count(LowerName(name)) != 0;
 }
 
 uint64_t TargetFolderIndex::HighestCounter(std::string_view stem,
                                            std::string_view extension) const {
-  const auto found = highest_.find(CounterKey(LowerName(stem), LowerName(extension)));
-  return found == highest_.end() ? 0 : found->second;
+  const auto found = series_.find(CounterKey(LowerName(stem), LowerName(extension)));
+  return found == series_.end() ? 0 : found->second.highest;
+}
+
+void TargetFolderIndex::AppendEntries(const std::string& lowered,
+                                      std::vector<Entry>& entries) const {
+  const auto found = names_.find(lowered);
+  if (found == names_.end()) return;
+  const Spellings& spellings = found->second;
+  entries.push_back({spellings.name.empty() ? lowered : spellings.name, spellings.content});
+  entries.insert(entries.end(), spellings.more.begin(), spellings.more.end());
+}
+
+std::vector<TargetFolderIndex::Entry>
+TargetFolderIndex::NameAndNumbered(std::string_view name, std::string_view stem,
+                                   std::string_view extension) const {
+  std::vector<Entry> entries;
+  const std::string lowered = LowerName(name);
+  AppendEntries(lowered, entries);
+  const auto series = series_.find(CounterKey(LowerName(stem), LowerName(extension)));
+  if (series == series_.end()) return entries;
+  std::vector<std::pair<uint64_t, const std::string*>> members = series->second.members;
+  std::sort(members.begin(), members.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (const auto& [counter, key] : members) {
+    if (*key != lowered) AppendEntries(*key, entries);
+  }
+  return entries;
 }
 
 const FileIdentity* TargetFolders::Identify(const std::string& folder) {

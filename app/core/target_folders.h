@@ -15,23 +15,53 @@
 #include <string_view>
 #include <system_error>
 #include <unordered_map>
-#include <unordered_set>
 #include <utility>
+#include <vector>
 
 // The names of one folder, compared ignoring case, and for every stem and
-// extension the highest counter tag present.
+// extension the highest counter tag present and the names that carry one.
 class TargetFolderIndex {
 public:
-  void Add(std::string_view name);
+  // A name as it is written in the folder, and where its bytes are when
+  // they are not there yet (a dry run's planned move: its source).
+  struct Entry {
+    std::string name;
+    std::string content; // empty: the bytes are in the folder under name
+  };
+
+  void Add(std::string_view name, std::string content = {});
   void Remove(std::string_view name);
   bool Contains(std::string_view name) const;
   // The highest counter of the names stem + "_[NNNN]" + extension (ignoring
   // case), 0 when there is none.
   uint64_t HighestCounter(std::string_view stem, std::string_view extension) const;
+  // The entries named name, then those named stem + "_[NNNN]" + extension
+  // by counter, each once (all ignoring case). The work grows with the
+  // number of such names, not with the folder.
+  std::vector<Entry> NameAndNumbered(std::string_view name, std::string_view stem,
+                                     std::string_view extension) const;
 
 private:
-  std::unordered_set<std::string> lowered_;
-  std::unordered_map<std::string, uint64_t> highest_;
+  // One name ignoring case. Listing a folder adds every name it holds, and
+  // a run lists a folder again whenever another program takes a name it
+  // wanted, so adding costs no more than the name itself: the spelling is
+  // kept only where it differs from the lowered key.
+  struct Spellings {
+    std::string name;        // as written, when it differs from the lowered key
+    std::string content;     // as Entry::content
+    std::vector<Entry> more; // further spellings of the same name (X.JPG and x.jpg)
+  };
+  // The numbered names of one stem and extension.
+  struct Series {
+    uint64_t highest = 0;
+    // Counter and lowered name (a key of names_, which stays where it is
+    // until its name is removed).
+    std::vector<std::pair<uint64_t, const std::string*>> members;
+  };
+  void AppendEntries(const std::string& lowered, std::vector<Entry>& entries) const;
+
+  std::unordered_map<std::string, Spellings> names_; // by lowered name
+  std::unordered_map<std::string, Series> series_;   // by lowered stem and extension
 };
 
 // In Plan mode nothing on disk changes: a folder that would be created gets

@@ -12,13 +12,18 @@ constexpr int kMaxCandidates = 1000;
 } // namespace
 
 std::string MakeUniqueName(const std::string& name, const std::string& extension,
-                           const TargetFolderIndex& folder) {
-  std::string stem = name.substr(0, name.size() - ExtensionOf(name).size());
-  if (const auto counter = TrailingCounter(stem)) stem.resize(stem.size() - counter->length);
-  uint64_t number = folder.HighestCounter(stem, extension) + 1;
+                           const TargetFolderIndex& folder, uint64_t skip) {
+  const std::string stem = CounterStem(name);
+  uint64_t number = folder.HighestCounter(stem, extension) + 1 + skip;
   for (int candidate = 0; candidate < kMaxCandidates; ++candidate, ++number) {
     std::string unique = stem + CounterText(number) + extension;
     if (!folder.Contains(unique)) return unique;
   }
   return {};
+}
+
+std::string CounterStem(const std::string& name) {
+  std::string stem = name.substr(0, name.size() - ExtensionOf(name).size());
+  if (const auto counter = TrailingCounter(stem)) stem.resize(stem.size() - counter->length);
+  return stem;
 }

@@ -25,6 +25,8 @@ RunOptions SavedWithTheDialog(const std::string& settings, const RunOptions* cho
     box(kVideosKey)->setChecked(chosen->kinds.videos);
     box(kRenameKey)->setChecked(chosen->renameByDate);
     box(kKeepNameKey)->setChecked(chosen->keepOriginalName);
+    box(kIdenticalKey)->setChecked(chosen->skipIdentical);
+    box(kModernFormatsKey)->setChecked(chosen->modernFormats);
     dialog.findChild<QComboBox*>(kStructureKey)
         ->setCurrentIndex(IndexOfStructure(chosen->structure));
   }
@@ -34,10 +36,17 @@ RunOptions SavedWithTheDialog(const std::string& settings, const RunOptions* cho
 
 TEST(OptionsRoundTripTest, WhatTheDialogSavesIsWhatTheRunReads) {
   const RunOptions cases[] = {
-      {"/q/", "/z/", {false, true, true}, true, false, FolderStructure::YearMonth},
-      {"/quelle a/", "/ziel b/", {true, false, false}, false, true, FolderStructure::Year},
-      {"/q/", "/z/", {false, false, true}, true, true, FolderStructure::YearMonthDay},
-      {"", "/z/", {false, true, false}, false, false, FolderStructure::None},
+      {"/q/", "/z/", {false, true, true}, true, false, FolderStructure::YearMonth, true, false},
+      {"/quelle a/",
+       "/ziel b/",
+       {true, false, false},
+       false,
+       true,
+       FolderStructure::Year,
+       false,
+       true},
+      {"/q/", "/z/", {false, false, true}, true, true, FolderStructure::YearMonthDay, true, true},
+      {"", "/z/", {false, true, false}, false, false, FolderStructure::None, false, false},
   };
   for (const RunOptions& chosen : cases) {
     SCOPED_TRACE(chosen.source + " " + std::to_string(IndexOfStructure(chosen.structure)));

@@ -279,6 +279,39 @@ TEST_F(RunWindowTest, TheLastRunIsTakenBackFromTheMenu) {
                 {ModalKind::Information, "Keine Verteilung zum Rückgängigmachen gefunden."}}));
 }
 
+// With the option ticked, a file whose bytes lie in the target already stays
+// and has a section of its own; alone it is an information, not a warning.
+TEST_F(RunWindowTest, FilesAlreadyInTheTargetAreReportedInASectionOfTheirOwn) {
+  const std::string present = "1 Dateien lagen schon im Ziel:\n" + source +
+                              "/a.png: schon im Ziel vorhanden: " + target + "/2021/a.png";
+  const struct {
+    bool undatable;
+    ModalRequest report;
+  } cases[] = {
+      {false, {ModalKind::Information, present}},
+      {true,
+       {ModalKind::Warning, "1 Dateien wurden nicht verschoben:\n" + source +
+                                "/b.png: Datum nicht lesbar: Ungültiges Argument zum Codieren "
+                                "des Datums\n\n" +
+                                present}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.undatable);
+    AddFile("a.png", "a", 2021);
+    testkit::WriteFileAt(target + "/2021/a.png", "a", 0);
+    if (c.undatable) AddFile("b.png", "b", 1975);
+    Create("verteiloptcbb=0\nexifrenamecb=0\ngleichecb=1\n");
+    modal.requests.clear();
+    modal.answers = {true, false};
+
+    ClickDistribute();
+
+    ASSERT_EQ(modal.requests.size(), 3u);
+    EXPECT_EQ(modal.requests[1], c.report);
+    EXPECT_EQ(FilesBelow(target), std::vector<std::string>{"2021/a.png"});
+  }
+}
+
 TEST_F(RunWindowTest, ASecondClickDuringARunNeitherChecksNorStarts) {
   for (const char* name : {"a.png", "b.png", "c.png"})
     AddFile(name, name, 2021);
@@ -383,6 +416,22 @@ TEST(StayedWarningTextTest, ListsTheFirstTwentyAndCountsTheRest) {
   EXPECT_TRUE(text.ends_with("\n/q/20.jpg: kein Platz im Ziel\n… und 3 weitere")) << text;
   stayed.resize(20);
   EXPECT_TRUE(StayedWarningText(stayed).ends_with("/q/20.jpg: kein Platz im Ziel"));
+
+  // Files found in the target have their own section, with their own count.
+  for (int i = 1; i <= 21; ++i)
+    stayed.push_back({"/q/" + std::to_string(i) + ".png",
+                      FileResult::AlreadyInTarget,
+                      "/z/" + std::to_string(i) + ".png",
+                      {},
+                      {}});
+  const std::string both = StayedWarningText(stayed);
+  EXPECT_TRUE(both.find("/q/20.jpg: kein Platz im Ziel\n\n21 Dateien lagen schon im Ziel:\n"
+                        "/q/1.png: schon im Ziel vorhanden: /z/1.png\n") != std::string::npos)
+      << both;
+  EXPECT_TRUE(both.ends_with("\n/q/20.png: schon im Ziel vorhanden: /z/20.png\n… und 1 weitere"))
+      << both;
+  stayed.erase(stayed.begin(), stayed.begin() + 20);
+  EXPECT_TRUE(StayedWarningText(stayed).starts_with("21 Dateien lagen schon im Ziel:\n/q/1.png"));
 }
 
 } // namespace

@@ -90,9 +90,11 @@ TEST_F(OptionsDialogTest, OkStoresTheOptionsInOrderAndARestartRestoresThem) {
                                               "ziele=/bilder/ziel/\n"
                                               "exifrenamecb=1\n"
                                               "keepfncb=1\n"
+                                              "gleichecb=0\n"
                                               "allcb=1\n"
                                               "piccb=1\n"
                                               "videocb=1\n"
+                                              "modernecb=0\n"
                                               "verteiloptcbb=2\n");
 
   sourceMirror.clear();
@@ -209,8 +211,8 @@ TEST_F(OptionsDialogTest, EscapeClosesNothingAndTabFollowsTheOptions) {
   for (QWidget* w = start->nextInFocusChain(); w != start; w = w->nextInFocusChain())
     if (w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && w->objectName() != "")
       order.push_back(w->objectName().toStdString());
-  EXPECT_EQ(order, (std::vector<std::string>{"keepfncb", "allcb", "piccb", "videocb",
-                                             "verteiloptcbb", "okb", "Abbruch"}));
+  EXPECT_EQ(order, (std::vector<std::string>{"keepfncb", "gleichecb", "allcb", "piccb", "videocb",
+                                             "modernecb", "verteiloptcbb", "okb", "Abbruch"}));
 
   // Only the two picture buttons show hints.
   for (const QWidget* control : dialog->findChildren<QWidget*>()) {

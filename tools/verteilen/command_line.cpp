@@ -18,6 +18,14 @@ std::optional<bool> YesNo(const std::string& value) {
   return std::nullopt;
 }
 
+// What becomes of a file whose bytes are in the target already.
+std::optional<bool> SkipIdentical(const std::string& value) {
+  const std::string word = AsciiLowered(value);
+  if (word == "ueberspringen") return true;
+  if (word == "nummerieren") return false;
+  return std::nullopt;
+}
+
 std::optional<FolderStructure> Structure(const std::string& value) {
   const std::string word = AsciiLowered(value);
   if (word == "jahr") return FolderStructure::Year;
@@ -86,6 +94,12 @@ std::string SetStructure(CommandLine& line, const std::string& value) {
   return {};
 }
 
+std::string SetIdentical(CommandLine& line, const std::string& value) {
+  line.skipIdentical = SkipIdentical(value);
+  if (!line.skipIdentical) return InvalidValue("--gleiche", value, "ueberspringen, nummerieren");
+  return {};
+}
+
 // An option with a value; its setter returns the error when the value does
 // not fit.
 struct ValueOption {
@@ -101,6 +115,7 @@ constexpr ValueOption kValueOptions[] = {
     {"--originalname", SetKeepName},
     {"--moderne", SetModern},
     {"--ordner", SetStructure},
+    {"--gleiche", SetIdentical},
     {"--einstellungen", SetText<&CommandLine::settingsFile>},
     {"--protokoll", SetText<&CommandLine::logFile>},
 };
@@ -184,12 +199,18 @@ Programmfenster, aber ohne Fenster.
   --ordner jahr|monat|tag|keine
                          Ordnerstruktur: Jahr, Jahr - Monat,
                          Jahr - Monat - Tag oder keine Unterordner
+  --gleiche ueberspringen|nummerieren
+                         eine Datei, deren Name im Ziel belegt ist und die
+                         der Datei dieses Namens oder einer ihrer
+                         nummerierten Varianten Byte für Byte gleicht, in
+                         der Quelle lassen oder wie bisher nummeriert ablegen
   --einstellungen DATEI  Einstellungsdatei für die nicht angegebenen Optionen
                          (sonst die des Programmfensters, siehe unten)
   --probelauf            jede geplante Verschiebung als QUELLE -> ZIEL zeigen,
                          eine Datei, die schon richtig liegt, als
-                         QUELLE (bleibt), und nichts ändern (auch kein
-                         Protokoll)
+                         QUELLE (bleibt), eine, die schon im Ziel liegt,
+                         als QUELLE = ZIEL (schon im Ziel vorhanden), und
+                         nichts ändern (auch kein Protokoll)
   --ja                   ohne die Frage "Mit der Arbeit anfangen?" starten
   --protokoll DATEI      für jede verschobene Datei eine Zeile QUELLE<Tab>ZIEL
                          an DATEI anhängen
@@ -201,7 +222,8 @@ Programmfenster, aber ohne Fenster.
 
 Nicht angegebene Optionen kommen aus dem Abschnitt [optionenf] der
 Einstellungsdatei, sonst gelten die Vorgaben des Optionen-Dialogs (Bilder und
-Videos, umbenennen ja, Originalname nein, Ordner monat). Die Einstellungsdatei
+Videos, umbenennen ja, Originalname nein, Ordner monat, gleiche nummerieren,
+moderne nein). Die Einstellungsdatei
 des Programmfensters ist TamrelFotomaz.ini neben dem Programm; ein
 installiertes Programm hat sie für jeden Benutzer in
 $XDG_CONFIG_HOME/TamrelFotomaz/ (sonst ~/.config/TamrelFotomaz/).
@@ -211,7 +233,8 @@ nur mit --ja. Strg+C (ebenso SIGTERM und SIGHUP) beendet die Arbeit nach der
 Datei in Arbeit; ein zweites Strg+C bricht auch eine Kopie in Arbeit ab.
 
 Jede Datei, die nicht verschoben werden konnte, steht am Ende als Zeile
-QUELLE: GRUND auf der Standardfehlerausgabe.
+QUELLE: GRUND auf der Standardfehlerausgabe, danach jede, die schon im Ziel
+lag, als QUELLE = ZIEL (schon im Ziel vorhanden).
 
 Jede Verteilung (nicht der Probelauf) wird in $XDG_STATE_HOME/TamrelFotomaz/
 aufgezeichnet (sonst ~/.local/state/TamrelFotomaz/), die neuesten 100. Mit
@@ -221,8 +244,8 @@ unverändert ist und ihr alter Platz frei; --probelauf zeigt das vorher,
 --ja spart die Frage. Ordner, die die Verteilung angelegt hat und die danach
 leer sind, werden entfernt. Ohne Aufzeichnung: Rückgabewert 2.
 
-Rückgabewert: 0 fertig (auch wenn nichts gefunden wurde), 1 Fehler oder
-abgebrochen, 2 falscher Aufruf, fehlender Ordner oder keine Aufzeichnung,
-3 fertig, aber nicht alle Dateien verschoben.
+Rückgabewert: 0 fertig (auch wenn nichts gefunden wurde oder Dateien schon
+im Ziel lagen), 1 Fehler oder abgebrochen, 2 falscher Aufruf, fehlender
+Ordner oder keine Aufzeichnung, 3 fertig, aber nicht alle Dateien verschoben.
 )";
 }

@@ -16,6 +16,7 @@ struct CommandLine {
   std::optional<bool> keepOriginalName;     // --originalname
   std::optional<bool> modernFormats;        // --moderne
   std::optional<FolderStructure> structure; // --ordner
+  std::optional<bool> skipIdentical;        // --gleiche
   std::optional<std::string> settingsFile;  // --einstellungen
   std::optional<std::string> logFile;       // --protokoll
   std::optional<std::string> undoRecord;    // --rueckgaengig[=DATEI]: empty for the newest run

@@ -65,9 +65,16 @@ void ConsoleFrontEnd::FileDone(const FileOutcome& outcome) {
   case FileResult::InPlace:
     if (dryRun_) console_.Output(EscapeText(outcome.source) + " (bleibt)");
     return;
+  case FileResult::AlreadyInTarget:
+    if (dryRun_) console_.Output(AlreadyInTargetLine(outcome));
+    return;
   case FileResult::Stayed:
     return;
   }
+}
+
+std::string AlreadyInTargetLine(const FileOutcome& outcome) {
+  return MoveLine(outcome.source, " = ", outcome.target) + " (" + kAlreadyInTargetText + ")";
 }
 
 bool ConsoleFrontEnd::AskOnTerminal(const std::string& question) {

@@ -11,6 +11,10 @@
 
 class MoveLog;
 
+// "QUELLE = ZIEL (schon im Ziel vorhanden)", both paths escaped: a file
+// whose bytes lay in its target folder already.
+std::string AlreadyInTargetLine(const FileOutcome& outcome);
+
 class ConsoleFrontEnd final : public RunFrontEnd {
 public:
   // assumeYes answers the start question at once; input is where a typed

@@ -34,13 +34,21 @@ enum class ExitStatus {
   Finished = 0,    // the run finished, also when nothing was found
   RunFailed = 1,   // an error ended the run, or it did not start or was stopped
   BadRequest = 2,  // bad usage, folders or files named on the command line
-  FilesStayed = 3, // the run finished, but not every file could be moved
+  FilesStayed = 3, // the run finished, but not every file could be moved (files found
+                   // in the target already do not count)
 };
 
-// Every file that stayed, with its reason, one line each.
+// Every file that stayed, one line each: first those that could not be
+// moved, with their reasons, then those that lay in the target already.
 void ReportStayed(Console& console, const std::vector<FileOutcome>& stayed) {
-  for (const FileOutcome& outcome : stayed)
-    console.Message(EscapeText(outcome.source) + ": " + StayReasonText(outcome));
+  for (const FileOutcome& outcome : stayed) {
+    if (outcome.result == FileResult::Stayed)
+      console.Message(EscapeText(outcome.source) + ": " + StayReasonText(outcome));
+  }
+  for (const FileOutcome& outcome : stayed) {
+    if (outcome.result == FileResult::AlreadyInTarget)
+      console.Message(AlreadyInTargetLine(outcome));
+  }
 }
 
 constexpr const char* ProgramName = "fotomaz-verteilen";
@@ -84,7 +92,7 @@ ExitStatus Finish(Console& console, Job& job, Work work, ExitStatus whenNothingF
     if (whenNothingFound != ExitStatus::Finished) return whenNothingFound;
     [[fallthrough]];
   case RunOutcome::Completed:
-    return job.StayedFiles().empty() ? ExitStatus::Finished : ExitStatus::FilesStayed;
+    return AnyFailed(job.StayedFiles()) ? ExitStatus::FilesStayed : ExitStatus::Finished;
   case RunOutcome::Stopped:
     console.Message("Abgebrochen.");
     return ExitStatus::RunFailed;

@@ -25,5 +25,6 @@ RunOptions ResolveRunOptions(const CommandLine& line, const std::string& setting
   options.keepOriginalName = line.keepOriginalName.value_or(options.keepOriginalName);
   options.modernFormats = line.modernFormats.value_or(options.modernFormats);
   options.structure = line.structure.value_or(options.structure);
+  options.skipIdentical = line.skipIdentical.value_or(options.skipIdentical);
   return options;
 }

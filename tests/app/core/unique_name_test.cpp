@@ -81,6 +81,22 @@ TEST(MakeUniqueName, NextFreeCounterOfStemAndExtension) {
   }
 }
 
+TEST(TargetFolderIndex, NameThenItsNumberedVariantsByCounter) {
+  TargetFolderIndex index;
+  for (const char* name : {"x_[0010].jpg", "X.JPG", "x_[0002].JPG", "x.jpg", "x_[12].jpg",
+                           "x_[0001].png", "xx_[0001].jpg", "x_[0003].jpg"})
+    index.Add(name);
+  index.Add("x_[0001].jpg", "/quelle/a.jpg"); // planned: its bytes are still at the source
+  index.Remove("x_[0003].jpg");
+  std::vector<std::string> found;
+  for (const TargetFolderIndex::Entry& entry : index.NameAndNumbered("X.jpg", "x", ".jpg"))
+    found.push_back(entry.name + (entry.content.empty() ? "" : " in " + entry.content));
+  EXPECT_EQ(found, (std::vector<std::string>{"X.JPG", "x.jpg", "x_[0001].jpg in /quelle/a.jpg",
+                                             "x_[0002].JPG", "x_[0010].jpg"}));
+  EXPECT_FALSE(index.Contains("x_[0003].jpg"));
+  EXPECT_EQ(index.HighestCounter("x", ".jpg"), 10u);
+}
+
 TEST(TargetFolders, ListsEachFolderOnceAndCreatesMissingOnes) {
   testkit::TempDir dir;
   TargetFolders folders;

@@ -194,6 +194,8 @@ TEST_F(VerteilenTest, BadUsageAndMissingFoldersGiveStatusTwoAndMoveNothing) {
       {with({"--ja", "--ordner", "woche"}), "Ungültiger Wert für --ordner: \"woche\""},
       {with({"--ja", "--umbenennen", "vielleicht"}), "Ungültiger Wert für --umbenennen"},
       {with({"--ja", "--dateien", "bilder,musik"}), "Ungültiger Wert für --dateien"},
+      {with({"--ja", "--gleiche", "vielleicht"}),
+       "Ungültiger Wert für --gleiche: \"vielleicht\" (erlaubt: ueberspringen, nummerieren)"},
       {with({"--ja", "bilder"}), "Unerwartetes Argument: \"bilder\""},
       {with({"--ja=1"}), "Die Option --ja hat keinen Wert."},
       {with({"--ja", "--ziel"}), "Bei --ziel fehlt der Wert."},
@@ -247,6 +249,51 @@ TEST_F(VerteilenTest, FilesThatStayAreNamedAtTheEndWithStatusThree) {
                      source_ + "b.png\t" + folder + "2023-05-01_120000_[0001].png",
                      source_ + "d.png\t" + folder + "2023-05-01_120000_[0002].png"}));
   EXPECT_EQ(TreeSnapshot(source_), (Strings{"c\x1b.png 1"}));
+}
+
+// With --gleiche ueberspringen, or gleichecb=1 in the settings, a file whose
+// bytes lie in the target already stays and is named on standard error; it
+// alone does not make the status 3. The dry run plans it on one line.
+TEST_F(VerteilenTest, FilesAlreadyInTheTargetStayAndAreNamed) {
+  const std::string skipping = dir_.File("gleiche.ini");
+  testkit::WriteFile(skipping, "[optionenf]\ngleichecb=1\n");
+  const std::string stamp = target_ + "2023/05/2023-05-01_120732";
+  const std::string line = source_ + "a\\tb.jpg = " + stamp + ".jpg (schon im Ziel vorhanden)";
+  const std::string differs = source_ + "c.jpg -> " + stamp + "_[0001].jpg";
+  struct Case {
+    Strings arguments;
+    int status;
+    bool stays;      // a<Tab>b.jpg
+    Strings planned; // standard output of a dry run
+    bool undatable;  // with a file that cannot be dated
+  };
+  const Case cases[] = {
+      {{"--gleiche", "ueberspringen", "--ja"}, 0, true, {}, false},
+      {{"--einstellungen", skipping, "--ja"}, 0, true, {}, false},
+      {{"--einstellungen", skipping, "--gleiche=nummerieren", "--ja"}, 0, false, {}, false},
+      {{"--gleiche", "ueberspringen", "--probelauf"}, 0, true, {line, differs}, false},
+      {{"--gleiche", "ueberspringen", "--ja"}, 3, true, {}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.arguments));
+    fs::remove_all(source_);
+    fs::remove_all(target_);
+    Jpeg(stamp + ".jpg", "2023:05:01 12:07:32");
+    Jpeg(source_ + "a\tb.jpg", "2023:05:01 12:07:32");
+    WriteFileAt(source_ + "c.jpg", testkit::JpegWithExifDate("2023:05:01 12:07:32") + "x", 0);
+    if (c.undatable)
+      WriteFileAt(source_ + "d.png", "d", testkit::LocalSeconds(1975, 1, 1, 0, 0, 0));
+    Strings arguments = Folders();
+    arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+    const auto result = RunVerteilen(arguments);
+    EXPECT_EQ(result.status, c.status) << result.err;
+    EXPECT_EQ(Contains(result.err, line + "\n"), c.stays) << result.err;
+    EXPECT_EQ(Contains(result.err, "d.png: Datum nicht lesbar"), c.undatable) << result.err;
+    EXPECT_EQ(fs::exists(source_ + "a\tb.jpg"), c.stays || !c.planned.empty());
+    if (!c.planned.empty()) {
+      EXPECT_EQ(Lines(result.out), c.planned);
+    }
+  }
 }
 
 // A log that cannot be written ends the run after the move it failed to

@@ -1,0 +1,156 @@
+// Files whose bytes are in the target already: recognised under the planned
+// name or a numbered variant of it and left in the source, with the option
+// ticked; numbered and moved as before otherwise. The dry run plans the same.
+
+#include "app/core/distribution_run.h"
+#include "tests/app/core/run_fixture.h"
+#include "tests/kit/testkit.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+
+namespace fs = std::filesystem;
+using runtest::FilesBelow;
+using Files = std::vector<std::string>;
+
+const std::string kStamp = "2023-05-01_120732";
+
+// A picture of the day; tag makes its bytes differ.
+std::string Picture(const std::string& tag) {
+  return testkit::JpegWithExifDate("2023:05:01 12:07:32") + tag;
+}
+
+class IdenticalFilesTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    runtest::UseBerlinTime();
+    fs::create_directories(target_);
+    frontEnd_.options = {source_, target_, {}, true, false, FolderStructure::None, true};
+  }
+
+  // What became of each file, relative to the folders: "a.jpg -> NAME" when
+  // it moved (or would), "a.jpg = NAME" when it lay in the target already.
+  Files Run(MoveMode mode) {
+    frontEnd_.outcomes.clear();
+    DistributionRun run(frontEnd_, mode);
+    run.DistributeFiles();
+    compared_ = run.ComparedBytes();
+    Files report;
+    for (const FileOutcome& o : frontEnd_.outcomes) {
+      const char* sign = o.result == FileResult::AlreadyInTarget ? " = " : " -> ";
+      report.push_back(o.source.substr(source_.size()) + sign + o.target.substr(target_.size()));
+    }
+    return report;
+  }
+
+  testkit::TempDir dir_;
+  const std::string source_ = dir_.path() + "/quelle/";
+  const std::string target_ = dir_.path() + "/ziel/";
+  runtest::FakeFrontEnd frontEnd_;
+  uint64_t compared_ = 0;
+};
+
+TEST_F(IdenticalFilesTest, TheSamePicturesSortedInTwiceStayInTheSecondCopy) {
+  const std::map<std::string, std::string> card = {
+      {"a.jpg", Picture("a")}, {"b.jpg", Picture("b")}, {"c.png", "png"}};
+  for (const auto& [name, bytes] : card)
+    runtest::WriteFileAt(source_ + name, bytes, runtest::LocalSeconds(2023, 6, 1, 8, 0, 0));
+  Run(MoveMode::Move);
+  const Files sorted = FilesBelow(target_);
+  for (const auto& [name, bytes] : card) // the card copied to the computer again
+    runtest::WriteFileAt(source_ + name, bytes, runtest::LocalSeconds(2023, 6, 1, 8, 0, 0));
+
+  const Files expected = {"a.jpg = " + kStamp + ".jpg", "b.jpg = " + kStamp + "_[0001].jpg",
+                          "c.png = 2023-06-01_080000.png"};
+  EXPECT_EQ(Run(MoveMode::Plan), expected);
+  EXPECT_EQ(Run(MoveMode::Move), expected);
+  EXPECT_EQ(FilesBelow(target_), sorted);
+  EXPECT_EQ(FilesBelow(source_), (Files{"a.jpg", "b.jpg", "c.png"}));
+  EXPECT_EQ(frontEnd_.finishedStayed.size(), 3u);
+  EXPECT_FALSE(AnyFailed(frontEnd_.finishedStayed));
+  // Each file read once: b.jpg's first candidate was ruled out by its hash.
+  size_t bytes = 0;
+  for (const auto& entry : card)
+    bytes += entry.second.size();
+  EXPECT_EQ(compared_, 2 * bytes);
+}
+
+TEST_F(IdenticalFilesTest, OnlyEqualBytesUnderTheNameOrItsNumberedVariantsCount) {
+  struct Case {
+    const char* what;
+    std::map<std::string, std::string> target, source; // name -> bytes
+    bool skip;
+    Files report;
+  };
+  const std::string p = kStamp;
+  const Case cases[] = {
+      {"one byte differs",
+       {{p + ".jpg", Picture("1")}},
+       {{"x.jpg", Picture("2")}},
+       true,
+       {"x.jpg -> " + p + "_[0001].jpg"}},
+      {"equal to _[0003], not to the plain name",
+       {{p + ".jpg", Picture("1")}, {p + "_[0003].jpg", Picture("3")}},
+       {{"x.jpg", Picture("3")}},
+       true,
+       {"x.jpg = " + p + "_[0003].jpg"}},
+      {"the same, unticked: numbered as before",
+       {{p + ".jpg", Picture("1")}, {p + "_[0003].jpg", Picture("3")}},
+       {{"x.jpg", Picture("3")}},
+       false,
+       {"x.jpg -> " + p + "_[0004].jpg"}},
+      {"names compared ignoring case",
+       {{p + ".jpg", Picture("1")}, {p + "_[0002].JPG", Picture("2")}},
+       {{"x.jpg", Picture("2")}},
+       true,
+       {"x.jpg = " + p + "_[0002].JPG"}},
+      {"two equal files in one run",
+       {},
+       {{"a.jpg", Picture("1")}, {"b.jpg", Picture("1")}},
+       true,
+       {"a.jpg -> " + p + ".jpg", "b.jpg = " + p + ".jpg"}},
+      {"equal under another name is no match",
+       {{"alt.jpg", Picture("1")}, {p + ".jpg", Picture("2")}},
+       {{"x.jpg", Picture("1")}},
+       true,
+       {"x.jpg -> " + p + "_[0001].jpg"}},
+      {"a link in the target is no copy",
+       {{p + ".jpg", "link"}},
+       {{"x.jpg", Picture("1")}},
+       true,
+       {"x.jpg -> " + p + "_[0001].jpg"}},
+  };
+  const std::string elsewhere = dir_.File("anderswo.jpg");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove_all(source_);
+    fs::remove_all(target_);
+    fs::create_directories(target_);
+    fs::create_directories(source_);
+    for (const auto& [name, bytes] : c.target) {
+      if (bytes != "link") {
+        testkit::WriteFile(target_ + name, bytes);
+        continue;
+      }
+      testkit::WriteFile(elsewhere, Picture("1"));
+      fs::create_symlink(elsewhere, target_ + name);
+    }
+    for (const auto& [name, bytes] : c.source)
+      testkit::WriteFile(source_ + name, bytes);
+    frontEnd_.options.skipIdentical = c.skip;
+    const Files before = FilesBelow(dir_.path());
+
+    EXPECT_EQ(Run(MoveMode::Plan), c.report);
+    EXPECT_EQ(FilesBelow(dir_.path()), before);
+    EXPECT_EQ(Run(MoveMode::Move), c.report);
+    for (const std::string& line : c.report) {
+      const bool stays = line.find(" = ") != std::string::npos;
+      EXPECT_EQ(fs::exists(source_ + line.substr(0, line.find(' '))), stays) << line;
+    }
+  }
+}
+
+} // namespace
