@@ -191,6 +191,17 @@ void RunCommand(const std::string& source, const std::string& target, int struct
   }
 }
 
+// The run's options for one fresh tree, as the bench's options ask.
+RunOptions RunOptionsFor(const Options& options, const std::string& source,
+                         const std::string& target) {
+  RunOptions runOptions;
+  runOptions.source = source + "/";
+  runOptions.target = target + "/";
+  runOptions.structure = StructureFromIndex(options.structure);
+  runOptions.modernFormats = options.modern;
+  return runOptions;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -208,12 +219,7 @@ int main(int argc, char** argv) {
     const Timing floor = TimeOnFreshTree(scratch, shape, RunFloor);
     const Timing run =
         TimeOnFreshTree(scratch, shape, [&](const std::string& source, const std::string& target) {
-          RunOptions runOptions;
-          runOptions.source = source + "/";
-          runOptions.target = target + "/";
-          runOptions.structure = StructureFromIndex(options.structure);
-          runOptions.modernFormats = options.modern;
-          HeadlessFrontEnd frontEnd(runOptions);
+          HeadlessFrontEnd frontEnd(RunOptionsFor(options, source, target));
           DistributionRun run(frontEnd);
           run.RecordInto(RunRecordFolder());
           run.DistributeFiles();
@@ -224,12 +230,7 @@ int main(int argc, char** argv) {
     double undoneRunSeconds = 0;
     if (options.undo) {
       TimeOnFreshTree(scratch, shape, [&](const std::string& source, const std::string& target) {
-        RunOptions runOptions;
-        runOptions.source = source + "/";
-        runOptions.target = target + "/";
-        runOptions.structure = StructureFromIndex(options.structure);
-        runOptions.modernFormats = options.modern;
-        HeadlessFrontEnd frontEnd(runOptions);
+        HeadlessFrontEnd frontEnd(RunOptionsFor(options, source, target));
         DistributionRun run(frontEnd);
         run.RecordInto(RunRecordFolder());
         const auto start = std::chrono::steady_clock::now();

@@ -16,13 +16,10 @@ namespace {
 namespace fs = std::filesystem;
 using Files = std::vector<std::string>;
 
-class CaptureRunTest : public ::testing::Test {
+class CaptureRunTest : public runtest::RunTest {
 protected:
   void SetUp() override {
-    runtest::UseBerlinTime();
-    fs::create_directories(target_);
-    frontEnd_.options.source = source_;
-    frontEnd_.options.target = target_;
+    RunTest::SetUp();
     frontEnd_.options.structure = FolderStructure::YearMonthDay;
     // Files made by Debian's tools, and raw and AVI files built to their
     // published structure, all last modified on one day long after.
@@ -39,12 +36,6 @@ protected:
   void Add(const std::string& name, const std::string& bytes) {
     runtest::WriteFileAt(source_ + name, bytes, runtest::LocalSeconds(2001, 2, 3, 4, 5, 6));
   }
-
-  testkit::TempDir dir_;
-  const std::string source_ = dir_.path() + "/quelle/";
-  const std::string target_ = dir_.path() + "/ziel/";
-  runtest::FakeFrontEnd frontEnd_;
-  DistributionRun run_{frontEnd_};
 };
 
 TEST_F(CaptureRunTest, WithTheOptionEachFormatIsDatedByItsOwnMetadata) {

@@ -19,15 +19,8 @@ using Files = std::vector<std::string>;
 
 const std::string kMay1 = "2023:05:01 12:07:32";
 
-class DistributionRunTest : public ::testing::Test {
+class DistributionRunTest : public runtest::RunTest {
 protected:
-  void SetUp() override {
-    runtest::UseBerlinTime();
-    fs::create_directories(target_);
-    frontEnd_.options.source = source_;
-    frontEnd_.options.target = target_;
-  }
-
   // A JPEG with an EXIF date below the source folder; its file time is
   // another day, so a name shows which date was used.
   void Jpeg(const std::string& name, const std::string& exifDate = kMay1) {
@@ -55,12 +48,7 @@ protected:
     return notices;
   }
 
-  testkit::TempDir dir_;
-  const std::string source_ = dir_.path() + "/quelle/";
-  const std::string target_ = dir_.path() + "/ziel/";
   const time_t fileTime_ = LocalSeconds(2020, 2, 3, 4, 5, 7);
-  runtest::FakeFrontEnd frontEnd_;
-  DistributionRun run_{frontEnd_};
 };
 
 TEST_F(DistributionRunTest, FolderStructureAndTheFolderOfferedAtTheEnd) {

@@ -23,15 +23,8 @@ using runtest::LocalSeconds;
 using runtest::WriteFileAt;
 using Files = std::vector<std::string>;
 
-class RunFaultsTest : public ::testing::Test {
+class RunFaultsTest : public runtest::RunTest {
 protected:
-  void SetUp() override {
-    runtest::UseBerlinTime();
-    fs::create_directories(target_);
-    frontEnd_.options.source = source_;
-    frontEnd_.options.target = target_;
-  }
-
   void Jpeg(const std::string& name) {
     WriteFileAt(source_ + name, testkit::JpegWithExifDate("2023:05:01 12:07:32"),
                 LocalSeconds(2020, 1, 1, 0, 0, 0));
@@ -45,12 +38,6 @@ protected:
     }
     return stayed;
   }
-
-  testkit::TempDir dir_;
-  const std::string source_ = dir_.path() + "/quelle/";
-  const std::string target_ = dir_.path() + "/ziel/";
-  runtest::FakeFrontEnd frontEnd_;
-  DistributionRun run_{frontEnd_};
 };
 
 struct RefusalCase {

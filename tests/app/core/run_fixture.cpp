@@ -1,5 +1,6 @@
 #include "tests/app/core/run_fixture.h"
 
+#include <filesystem>
 #include <string>
 #include <sys/stat.h>
 
@@ -14,6 +15,13 @@ bool FakeFrontEnd::Started() const {
 bool Exists(const std::string& path) {
   struct stat st {};
   return lstat(path.c_str(), &st) == 0;
+}
+
+void RunTest::SetUp() {
+  UseBerlinTime();
+  std::filesystem::create_directories(target_);
+  frontEnd_.options.source = source_;
+  frontEnd_.options.target = target_;
 }
 
 } // namespace runtest

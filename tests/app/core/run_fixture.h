@@ -2,11 +2,14 @@
 // Shared pieces of the run-core tests: a front end made of plain data that
 // logs what the run did to it, and helpers for files with a given date.
 
+#include "app/core/distribution_run.h"
 #include "app/core/run_front_end.h"
 #include "tests/kit/dated_files.h"
+#include "tests/kit/temp_files.h"
 
 #include <ctime>
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -80,5 +83,18 @@ using testkit::UseBerlinTime;
 using testkit::WriteFileAt;
 
 bool Exists(const std::string& path);
+
+// A run on the fake front end from a source to a target folder (created) in a
+// fresh temporary folder, in Berlin time.
+class RunTest : public ::testing::Test {
+protected:
+  void SetUp() override;
+
+  testkit::TempDir dir_;
+  const std::string source_ = dir_.path() + "/quelle/";
+  std::string target_ = dir_.path() + "/ziel/"; // a test may aim elsewhere
+  FakeFrontEnd frontEnd_;
+  DistributionRun run_{frontEnd_};
+};
 
 } // namespace runtest

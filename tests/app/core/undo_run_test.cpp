@@ -35,13 +35,10 @@ using runtest::WriteFileAt;
 using testkit::ExactTree;
 using Files = std::vector<std::string>;
 
-class UndoRunTest : public ::testing::Test {
+class UndoRunTest : public runtest::RunTest {
 protected:
   void SetUp() override {
-    runtest::UseBerlinTime();
-    fs::create_directories(target_);
-    frontEnd_.options.source = source_;
-    frontEnd_.options.target = target_;
+    RunTest::SetUp();
     frontEnd_.options.kinds.all = true;
     run_.RecordInto(records_);
   }
@@ -75,13 +72,8 @@ protected:
     return reasons;
   }
 
-  testkit::TempDir dir_;
   testkit::TempDir memory_{testkit::TempPlace::Memory};
-  const std::string source_ = dir_.path() + "/quelle/";
-  std::string target_ = dir_.path() + "/ziel/";
   const std::string records_ = dir_.path() + "/aufzeichnungen/";
-  runtest::FakeFrontEnd frontEnd_;
-  DistributionRun run_{frontEnd_};
   std::vector<FileOutcome> stayed_;
 };
 
