@@ -136,19 +136,6 @@ void RunFloor(const std::string& source, const std::string& target) {
   }
 }
 
-const char* StructureWord(int structure) {
-  switch (structure) {
-  case 0:
-    return "jahr";
-  case 1:
-    return "monat";
-  case 2:
-    return "tag";
-  default:
-    return "keine";
-  }
-}
-
 // fotomaz-verteilen from start to exit, with the options of the run above
 // (all given, so no settings file counts) and its output discarded, as a
 // script would run it.
@@ -168,7 +155,7 @@ void RunCommand(const std::string& source, const std::string& target, int struct
                                               "--originalname",
                                               "nein",
                                               "--ordner",
-                                              StructureWord(structure),
+                                              StructureWord(StructureFromIndex(structure)),
                                               "--moderne",
                                               modern ? "ja" : "nein",
                                               "--ja"};

@@ -239,8 +239,7 @@ RunOutcome DistributionRun::Distribute() {
       return RunOutcome::Stopped;
     }
     frontEnd_.SetProgressPosition(static_cast<int>(i));
-    frontEnd_.SetStatusText("Bearbeite Bild: " + std::to_string(i + 1) + " / " +
-                            std::to_string(maximum + 1) + "  ");
+    frontEnd_.SetStatusText(WorkingOnText(i + 1, files_.size()));
     const FileOutcome outcome = DistributeFile(files_[i], targets, identical, lastFolder);
     comparedBytes_ = identical.BytesRead();
     Report(outcome);

@@ -39,6 +39,20 @@ int IndexOfStructure(FolderStructure structure) {
   return -1;
 }
 
+const char* StructureWord(FolderStructure structure) {
+  switch (structure) {
+  case FolderStructure::Year:
+    return "jahr";
+  case FolderStructure::YearMonth:
+    return "monat";
+  case FolderStructure::YearMonthDay:
+    return "tag";
+  case FolderStructure::None:
+    break;
+  }
+  return "keine";
+}
+
 RunOptions ReadRunOptions(const std::string& path) {
   const RunOptions defaults;
   RunOptions options;

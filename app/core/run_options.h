@@ -59,6 +59,9 @@ inline constexpr char kModernFormatsKey[] = "modernecb";
 FolderStructure StructureFromIndex(int index);
 // The entry index of a structure; -1 (no selection) for None.
 int IndexOfStructure(FolderStructure structure);
+// The word of a structure, as the command line takes it and a run's record
+// writes it: "jahr", "monat", "tag", "keine".
+const char* StructureWord(FolderStructure structure);
 
 // The options as the dialog would load them from the settings file at path:
 // a missing file, key or number keeps the dialog's default.

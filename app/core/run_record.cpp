@@ -61,14 +61,13 @@ std::vector<std::string_view> Fields(std::string_view line) {
 }
 
 std::string OptionsText(const RunOptions& options) {
-  const char* structures[] = {"jahr", "monat", "tag", "keine"};
   std::string kinds;
   if (options.kinds.all) kinds = "alle";
   if (!options.kinds.all && options.kinds.pictures) kinds = "bilder";
   if (!options.kinds.all && options.kinds.videos) kinds += kinds.empty() ? "videos" : ",videos";
   return "dateien=" + kinds + " umbenennen=" + (options.renameByDate ? "ja" : "nein") +
          " originalname=" + (options.keepOriginalName ? "ja" : "nein") +
-         " ordner=" + structures[static_cast<int>(options.structure)];
+         " ordner=" + StructureWord(options.structure);
 }
 
 std::string StartText(const LocalDateTime& t) {

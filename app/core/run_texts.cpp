@@ -1,5 +1,9 @@
 #include "app/core/run_texts.h"
 
+std::string WorkingOnText(size_t number, size_t count) {
+  return "Bearbeite Bild: " + std::to_string(number) + " / " + std::to_string(count) + "  ";
+}
+
 std::string FoundFilesText(size_t count) {
   return "Insgesamt " + std::to_string(count) + " Dateien gefunden.";
 }

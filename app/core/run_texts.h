@@ -40,6 +40,10 @@ inline constexpr char kNothingToUndoText[] = "Keine Verteilung zum Rückgängigm
 // "N Dateien an ihren alten Platz zurücklegen?"
 std::string UndoQuestion(size_t count);
 
+// "Bearbeite Bild: N / M  ", the status line while a run or an undo works
+// on the N-th of M files.
+std::string WorkingOnText(size_t number, size_t count);
+
 // "Insgesamt N Dateien gefunden."
 std::string FoundFilesText(size_t count);
 

@@ -75,8 +75,7 @@ public:
   // The index of folder, listing it on first use. A missing folder is created
   // with its parents when create is set. Null when the folder does not exist
   // afterwards, with the system's error of its creation in error (when
-  // given). The
-  // pointer stays valid until Forget. The first listing also removes the
+  // given). The pointer stays valid until Forget. The first listing also removes the
   // temporary files that interrupted moves left there long ago (not in Plan
   // mode, which changes nothing).
   TargetFolderIndex* Prepare(const std::string& folder, bool create,

@@ -2,6 +2,7 @@
 
 #include "app/core/run_front_end.h"
 #include "app/core/run_record.h"
+#include "app/core/run_texts.h"
 #include "platform/append_file.h"
 #include "platform/file_info.h"
 #include "platform/move_file.h"
@@ -121,8 +122,7 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
       return RunOutcome::Stopped;
     }
     frontEnd_.SetProgressPosition(static_cast<int>(i));
-    frontEnd_.SetStatusText("Bearbeite Bild: " + std::to_string(i + 1) + " / " +
-                            std::to_string(maximum + 1) + "  ");
+    frontEnd_.SetStatusText(WorkingOnText(i + 1, moves.size()));
     const FileOutcome outcome = TakeBackOne(*moves[i], mode_, undoRecord ? &*undoRecord : nullptr);
     if (outcome.result == FileResult::Stayed) stayed_.push_back(outcome);
     frontEnd_.FileDone(outcome);

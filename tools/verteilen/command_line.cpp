@@ -28,10 +28,10 @@ std::optional<bool> SkipIdentical(const std::string& value) {
 
 std::optional<FolderStructure> Structure(const std::string& value) {
   const std::string word = AsciiLowered(value);
-  if (word == "jahr") return FolderStructure::Year;
-  if (word == "monat") return FolderStructure::YearMonth;
-  if (word == "tag") return FolderStructure::YearMonthDay;
-  if (word == "keine") return FolderStructure::None;
+  for (const FolderStructure structure : {FolderStructure::Year, FolderStructure::YearMonth,
+                                          FolderStructure::YearMonthDay, FolderStructure::None}) {
+    if (word == StructureWord(structure)) return structure;
+  }
   return std::nullopt;
 }
 
