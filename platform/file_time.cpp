@@ -74,6 +74,11 @@ LocalDateTime FileModificationTime(const std::string& path) {
   return UnpackFileTime(PackedModificationTime(path));
 }
 
+LocalDateTime ModificationTimeOf(int64_t secondsSinceEpoch) {
+  const std::optional<LocalDateTime> local = LocalTimeOfUtcSeconds(secondsSinceEpoch);
+  return UnpackFileTime(local ? PackFileTime(*local) : kInvalidPackedTime);
+}
+
 LocalDateTime CurrentLocalTime() {
   const time_t now = time(nullptr);
   struct tm local {};

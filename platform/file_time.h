@@ -51,6 +51,9 @@ LocalDateTime UnpackFileTime(int32_t packed);
 // DateConversionError when the file is gone or the time lies outside 1980 to
 // 2107.
 LocalDateTime FileModificationTime(const std::string& path);
+// The same for a modification time a stat gave already, in seconds since
+// 1970-01-01 00:00:00 UTC.
+LocalDateTime ModificationTimeOf(int64_t secondsSinceEpoch);
 
 // The local date and time now.
 LocalDateTime CurrentLocalTime();

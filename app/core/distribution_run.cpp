@@ -272,7 +272,7 @@ FileOutcome DistributionRun::DistributeFile(const std::string& source, TargetFol
   if (!found.status->regular) return StayedOutcome(source, StayReason::NotRegularFile);
   FileDate date;
   try {
-    date = DateOfFile(source, options.modernFormats).date;
+    date = DateOfFile(source, options.modernFormats, found.status->modifiedSeconds).date;
   } catch (const std::exception& error) {
     // This file stays; the files after it are still sorted.
     return StayedOutcome(source, StayReason::DateUnreadable, error.what());

@@ -63,7 +63,8 @@ void ReadFileDate(const std::string& path, FileDate& date) {
   date = DateOf(FileModificationTime(path));
 }
 
-DatedFile DateOfFile(const std::string& path, bool allFormats) {
+DatedFile DateOfFile(const std::string& path, bool allFormats,
+                     std::optional<int64_t> modifiedSeconds) {
   DatedFile dated;
   if (LoweredExtension(path).find(".jp") != std::string::npos) {
     if (ReadExifDate(path, dated.date)) return dated;
@@ -72,7 +73,8 @@ DatedFile DateOfFile(const std::string& path, bool allFormats) {
       return {DateOf(found->Time), DateSource::CaptureDate, found->Source};
     }
   }
-  ReadFileDate(path, dated.date);
+  dated.date = DateOf(modifiedSeconds ? ModificationTimeOf(*modifiedSeconds)
+                                      : FileModificationTime(path));
   dated.source = DateSource::ModificationTime;
   return dated;
 }

@@ -5,6 +5,8 @@
 #include "metadata/capture_date.h"
 #include "platform/file_time.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 struct FileDate {
@@ -44,9 +46,11 @@ struct DatedFile {
 
 // The date the run gives the file at path: a JPEG (its extension contains
 // ".jp") by its EXIF date; with allFormats, the other formats by their own
-// metadata; otherwise, and when that has no date, the modification time.
-// Throws DateConversionError as ReadFileDate.
-DatedFile DateOfFile(const std::string& path, bool allFormats);
+// metadata; otherwise, and when that has no date, the modification time:
+// modifiedSeconds where the caller's stat gave it (the run stats every file
+// anyway), else the file's. Throws DateConversionError as ReadFileDate.
+DatedFile DateOfFile(const std::string& path, bool allFormats,
+                     std::optional<int64_t> modifiedSeconds = std::nullopt);
 
 // year-month-day_time, e.g. 2023-05-01_120732.
 std::string DateStamp(const FileDate& date);
