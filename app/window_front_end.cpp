@@ -162,7 +162,7 @@ std::string StayedWarningText(const std::vector<FileOutcome>& stayed, const char
       present.push_back(EscapeText(outcome.source) + ": " + kAlreadyInTargetText + ": " +
                         EscapeText(outcome.target));
     } else {
-      failed.push_back(EscapeText(outcome.source) + ": " + StayReasonText(outcome));
+      failed.push_back(StayedLine(outcome));
     }
   }
   const std::string first = Section(heading, failed);

@@ -16,23 +16,31 @@
 
 namespace {
 
+// The reader a file name's extension (ASCII letters in any case) selects.
+enum class CaptureFormat {
+  None,     // no reader, JPEGs included (the run's own EXIF rule dates them)
+  Tiff,     // .tif .tiff .dng .cr2 .nef .arw .orf .rw2 .pef
+  IsoMedia, // .mov .mp4 .m4v .3gp .heic .heif .avif .cr3
+  Avi,      // .avi
+  Png,      // .png
+};
+
 struct ExtensionFormat {
   std::string_view Extension;
   CaptureFormat Format;
 };
 
 constexpr ExtensionFormat kExtensionFormats[] = {
-    {".jpg", CaptureFormat::Jpeg},      {".jpeg", CaptureFormat::Jpeg},
-    {".jpe", CaptureFormat::Jpeg},      {".tif", CaptureFormat::Tiff},
-    {".tiff", CaptureFormat::Tiff},     {".dng", CaptureFormat::Tiff},
-    {".cr2", CaptureFormat::Tiff},      {".nef", CaptureFormat::Tiff},
-    {".arw", CaptureFormat::Tiff},      {".orf", CaptureFormat::Tiff},
-    {".rw2", CaptureFormat::Tiff},      {".pef", CaptureFormat::Tiff},
-    {".mov", CaptureFormat::IsoMedia},  {".mp4", CaptureFormat::IsoMedia},
-    {".m4v", CaptureFormat::IsoMedia},  {".3gp", CaptureFormat::IsoMedia},
-    {".heic", CaptureFormat::IsoMedia}, {".heif", CaptureFormat::IsoMedia},
-    {".avif", CaptureFormat::IsoMedia}, {".cr3", CaptureFormat::IsoMedia},
-    {".avi", CaptureFormat::Avi},       {".png", CaptureFormat::Png},
+    {".tif", CaptureFormat::Tiff},      {".tiff", CaptureFormat::Tiff},
+    {".dng", CaptureFormat::Tiff},      {".cr2", CaptureFormat::Tiff},
+    {".nef", CaptureFormat::Tiff},      {".arw", CaptureFormat::Tiff},
+    {".orf", CaptureFormat::Tiff},      {".rw2", CaptureFormat::Tiff},
+    {".pef", CaptureFormat::Tiff},      {".mov", CaptureFormat::IsoMedia},
+    {".mp4", CaptureFormat::IsoMedia},  {".m4v", CaptureFormat::IsoMedia},
+    {".3gp", CaptureFormat::IsoMedia},  {".heic", CaptureFormat::IsoMedia},
+    {".heif", CaptureFormat::IsoMedia}, {".avif", CaptureFormat::IsoMedia},
+    {".cr3", CaptureFormat::IsoMedia},  {".avi", CaptureFormat::Avi},
+    {".png", CaptureFormat::Png},
 };
 
 // Extensions are compared lower-cased, so the table must hold them so, each once.
@@ -48,6 +56,13 @@ constexpr bool ExtensionsComparable() {
   return true;
 }
 static_assert(ExtensionsComparable());
+
+CaptureFormat CaptureFormatFromExtension(std::string_view fileName) {
+  const std::string extension = LoweredExtension(fileName);
+  for (const ExtensionFormat& entry : kExtensionFormats)
+    if (entry.Extension == extension) return entry.Format;
+  return CaptureFormat::None;
+}
 
 // The first four bytes of the TIFF-based files: the byte order and the
 // magic number (42; Panasonic's RW2 writes 0x55, Olympus's ORF "RO" or "RS").
@@ -160,11 +175,8 @@ std::optional<CaptureDate> AviDate(ByteStream& stream) {
 std::optional<CaptureDate> PngDate(ByteStream& stream) {
   const std::optional<std::string> tiff = ReadPngExif(stream);
   if (!tiff) return std::nullopt;
-  // Some writers keep the "Exif" header of a JPEG segment in front.
-  std::string_view bytes = *tiff;
-  if (bytes.starts_with(std::string_view("Exif\0\0", 6))) bytes.remove_prefix(6);
   ExifDates dates;
-  dates.Walk(bytes);
+  dates.Walk(WithoutExifHeader(*tiff));
   return dates.Best();
 }
 
@@ -178,7 +190,6 @@ std::optional<CaptureDate> ReadFormat(ByteStream& stream, CaptureFormat format) 
     return AviDate(stream);
   case CaptureFormat::Png:
     return PngDate(stream);
-  case CaptureFormat::Jpeg:
   case CaptureFormat::None:
     break;
   }
@@ -203,16 +214,9 @@ std::string_view CaptureSourceName(CaptureSource source) {
   return {};
 }
 
-CaptureFormat CaptureFormatFromExtension(std::string_view fileName) {
-  const std::string extension = LoweredExtension(fileName);
-  for (const ExtensionFormat& entry : kExtensionFormats)
-    if (entry.Extension == extension) return entry.Format;
-  return CaptureFormat::None;
-}
-
 std::optional<CaptureDate> ReadCaptureDate(ByteSource& source, std::string_view fileName) {
   const CaptureFormat format = CaptureFormatFromExtension(fileName);
-  if (format == CaptureFormat::None || format == CaptureFormat::Jpeg) return std::nullopt;
+  if (format == CaptureFormat::None) return std::nullopt;
   ByteStream stream(source);
   // The capture-date readers' one catch: a source that cannot deliver its
   // bytes gives no date, and the run uses the modification time.
@@ -225,7 +229,7 @@ std::optional<CaptureDate> ReadCaptureDate(ByteSource& source, std::string_view 
 
 std::optional<CaptureDate> ReadCaptureDate(const std::string& path) {
   const CaptureFormat format = CaptureFormatFromExtension(path);
-  if (format == CaptureFormat::None || format == CaptureFormat::Jpeg) return std::nullopt;
+  if (format == CaptureFormat::None) return std::nullopt;
   std::optional<FileSource> source = FileSource::Open(path);
   if (!source) return std::nullopt;
   return ReadCaptureDate(*source, path);

@@ -31,17 +31,6 @@ struct CaptureDate {
   CaptureSource Source = CaptureSource::ExifDateTimeOriginal;
 };
 
-// The reader a file name's extension (ASCII letters in any case) selects.
-enum class CaptureFormat {
-  None,     // no reader: the modification time applies
-  Jpeg,     // .jpg, .jpeg, .jpe: the run's own EXIF rule, never this reader
-  Tiff,     // .tif .tiff .dng .cr2 .nef .arw .orf .rw2 .pef
-  IsoMedia, // .mov .mp4 .m4v .3gp .heic .heif .avif .cr3
-  Avi,      // .avi
-  Png,      // .png
-};
-CaptureFormat CaptureFormatFromExtension(std::string_view fileName);
-
 // The capture date of the file at path; nothing when its format has no
 // reader here (JPEGs included), the content does not begin as that format
 // does, the file holds no date, or the date is not plausible.

@@ -109,8 +109,5 @@ ExifSegmentResult TimgData::ReadExifBlock(std::string_view tiff) {
   slot.Size = static_cast<int32_t>(std::min<size_t>(slot.Data.size(), INT32_MAX));
   slot.Marker = 0;
   SectionCount = 1;
-  ExifSection = &slot;
-  CreateExif();
-  Buffer = slot.Data;
-  return ProcessExifSegment(slot);
+  return TakeExifSegment(slot);
 }

@@ -22,6 +22,13 @@ inline constexpr std::string_view kErrorIncorrectHeader = "Incorrect Exif header
 inline constexpr std::string_view kErrorInvalidAlignment = "Invalid Exif alignment marker";
 inline constexpr std::string_view kErrorIllegalDirectorySize = "Illegally sized directory";
 
+// TIFF bytes kept outside a JPEG (a HEIF item, a PNG chunk) without the
+// "Exif" header some writers copy from the JPEG segment.
+inline std::string_view WithoutExifHeader(std::string_view bytes) {
+  constexpr std::string_view kHeader("Exif\0\0", 6);
+  return bytes.starts_with(kHeader) ? bytes.substr(kHeader.size()) : bytes;
+}
+
 // One stored JPEG segment.
 struct tSection {
   ByteString Data;    // the two length bytes, then the body; Size bytes

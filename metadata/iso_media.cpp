@@ -254,8 +254,7 @@ private:
     // behind these four bytes; an "Exif" header may stand in between.
     ByteCursor fields(bytes);
     fields.Skip(fields.U32());
-    std::string_view tiff = fields.Take(fields.Remaining());
-    if (tiff.starts_with(std::string_view("Exif\0\0", 6))) tiff.remove_prefix(6);
+    const std::string_view tiff = WithoutExifHeader(fields.Take(fields.Remaining()));
     if (fields.Ok() && !tiff.empty()) found_.ExifBlocks.emplace_back(tiff);
   }
 

@@ -1,7 +1,7 @@
 #include "metadata/png_exif.h"
 
 #include "metadata/byte_cursor.h"
-#include "metadata/iso_media.h"
+#include "metadata/exif.h"
 
 #include <algorithm>
 #include <array>
@@ -18,7 +18,7 @@ constexpr int kMaxChunksBeforeImageData = 256;
 // the end of the file: it is followed only by IEND and perhaps some text.
 constexpr uint64_t kTailBytes = 32 * 1024;
 // The largest eXIf chunk read: the bound of the TIFF read.
-constexpr uint64_t kMaxExifChunkBytes = kMaxExifBlockBytes;
+constexpr uint64_t kMaxExifChunkBytes = TimgData::kTiffBufferSize;
 
 constexpr std::array<uint32_t, 256> MakeCrcTable() {
   std::array<uint32_t, 256> table{};
@@ -61,10 +61,6 @@ std::optional<std::string> ExifChunkAt(std::string_view window, size_t typeAt) {
 }
 
 } // namespace
-
-uint32_t PngCrc(std::string_view bytes) {
-  return Crc(bytes);
-}
 
 std::optional<std::string> ReadPngExif(ByteStream& stream) {
   std::string bytes;

@@ -15,6 +15,3 @@
 // a PNG file, holds no eXIf chunk where it is looked for, or the chunk is
 // larger than the TIFF read's bound.
 std::optional<std::string> ReadPngExif(ByteStream& stream);
-
-// The CRC-32 PNG chunks carry, over type and data.
-uint32_t PngCrc(std::string_view bytes);

@@ -1,5 +1,7 @@
 #include "app/core/run_texts.h"
 
+#include "app/core/escaped_text.h"
+
 std::string WorkingOnText(size_t number, size_t count) {
   return "Bearbeite Bild: " + std::to_string(number) + " / " + std::to_string(count) + "  ";
 }
@@ -40,4 +42,8 @@ std::string StayReasonText(const FileOutcome& outcome) {
     break;
   }
   return kMoveErrorText + outcome.detail;
+}
+
+std::string StayedLine(const FileOutcome& outcome) {
+  return EscapeText(outcome.source) + ": " + StayReasonText(outcome);
 }

@@ -49,3 +49,6 @@ std::string FoundFilesText(size_t count);
 
 // The reason of a file that stayed, with its detail where it has one.
 std::string StayReasonText(const FileOutcome& outcome);
+// "QUELLE: GRUND", the path escaped: how both front ends name a file that
+// stayed.
+std::string StayedLine(const FileOutcome& outcome);

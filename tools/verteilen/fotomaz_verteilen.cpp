@@ -3,7 +3,6 @@
 // HelpText().
 
 #include "app/core/distribution_run.h"
-#include "app/core/escaped_text.h"
 #include "app/core/run_options.h"
 #include "app/core/run_texts.h"
 #include "app/core/undo_run.h"
@@ -42,8 +41,7 @@ enum class ExitStatus {
 // moved, with their reasons, then those that lay in the target already.
 void ReportStayed(Console& console, const std::vector<FileOutcome>& stayed) {
   for (const FileOutcome& outcome : stayed) {
-    if (outcome.result == FileResult::Stayed)
-      console.Message(EscapeText(outcome.source) + ": " + StayReasonText(outcome));
+    if (outcome.result == FileResult::Stayed) console.Message(StayedLine(outcome));
   }
   for (const FileOutcome& outcome : stayed) {
     if (outcome.result == FileResult::AlreadyInTarget)
