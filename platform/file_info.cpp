@@ -1,12 +1,12 @@
 #include "platform/file_info.h"
 
-#include "platform/directory_walk.h"
-#include "platform/lower_name.h"
 #include "platform/move_faults.h"
 #include "platform/path_text.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -36,18 +36,6 @@ bool DirectoryExists(const std::string& path) {
   return Stat(path, st) && S_ISDIR(st.st_mode);
 }
 
-bool FileExistsIgnoringCase(const std::string& folder, const std::string& name) {
-  if (ContainsNul(folder) || ContainsNul(name)) return false;
-  const std::string prefix = WithBackslash(folder);
-  struct stat st {};
-  if (lstat((prefix + name).c_str(), &st) == 0) return true;
-  const std::string wanted = LowerName(name);
-  for (const std::string& entry : ListFolderNames(prefix.empty() ? "." : prefix)) {
-    if (LowerName(entry) == wanted) return true;
-  }
-  return false;
-}
-
 std::error_code CreateFolderTree(const std::string& path, FolderAccess access,
                                  std::vector<std::string>* created) {
   if (path.empty() || ContainsNul(path)) return SystemError(EINVAL);
@@ -70,14 +58,17 @@ std::error_code CreateFolderTree(const std::string& path, FolderAccess access,
   return DirectoryExists(path) ? std::error_code() : SystemError(ENOTDIR);
 }
 
+void FlushFolder(const std::string& folder) {
+  if (ContainsNul(folder)) return;
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
+}
+
 bool EntryExists(const std::string& path) {
   struct stat st {};
   return !path.empty() && !ContainsNul(path) && lstat(path.c_str(), &st) == 0;
-}
-
-bool IsReadOnlyFile(const std::string& path) {
-  struct stat st {};
-  return Stat(path, st) && (st.st_mode & S_IWUSR) == 0;
 }
 
 std::optional<FileIdentity> IdentityOf(const std::string& path) {

@@ -12,10 +12,6 @@
 // True when path names an existing folder (links followed).
 bool DirectoryExists(const std::string& path);
 
-// True when folder holds an entry whose name equals name ignoring case (as
-// LowerName compares). folder may or may not end in the separator.
-bool FileExistsIgnoringCase(const std::string& folder, const std::string& name);
-
 // Who may use a folder that CreateFolderTree makes.
 enum class FolderAccess {
   AsUmaskAllows, // target folders: shared as the user's umask decides
@@ -29,13 +25,14 @@ std::error_code CreateFolderTree(const std::string& path,
                                  FolderAccess access = FolderAccess::AsUmaskAllows,
                                  std::vector<std::string>* created = nullptr);
 
+// Makes the entries of folder durable (a new name, a rename), so they
+// survive a power cut. Some file systems refuse to sync a folder; the files
+// themselves are flushed, so that is no error.
+void FlushFolder(const std::string& folder);
+
 // True when path names an entry of any kind (links not followed, so a
 // broken link counts).
 bool EntryExists(const std::string& path);
-
-// The read-only attribute: the owner has no write permission on the file.
-// False for a file that does not exist.
-bool IsReadOnlyFile(const std::string& path);
 
 // What makes a folder or file the same one under different paths.
 struct FileIdentity {
@@ -50,7 +47,7 @@ std::optional<FileIdentity> IdentityOf(const std::string& path);
 // What one stat tells the run about a file it is about to handle.
 struct FileStatus {
   bool regular = false;  // a regular file (not a FIFO, device, folder)
-  bool readOnly = false; // the read-only attribute, as IsReadOnlyFile
+  bool readOnly = false; // the read-only attribute: the owner may not write
   FileIdentity identity{};
   int64_t size = 0;
   int64_t modifiedSeconds = 0; // since 1970, UTC

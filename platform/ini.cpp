@@ -57,7 +57,7 @@ std::string TextToChange(const std::string& path) {
 // exist before the first save.
 void ReplaceFile(const std::string& path, const std::string& content) {
   const std::string folder = FolderOf(path);
-  if (!DirectoryExists(folder)) CreateFolderTree(folder, FolderAccess::OwnerOnly);
+  CreateFolderTree(folder, FolderAccess::OwnerOnly);
   std::string temporary = path + ".XXXXXX";
   const int fd = mkstemp(temporary.data());
   if (fd < 0) throw IniWriteError(path);
@@ -71,11 +71,7 @@ void ReplaceFile(const std::string& path, const std::string& content) {
     unlink(temporary.c_str());
     throw IniWriteError(path);
   }
-  const int folderFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (folderFd >= 0) {
-    fsync(folderFd);
-    close(folderFd);
-  }
+  FlushFolder(folder);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "platform/move_file.h"
 
 #include "platform/directory_walk.h"
+#include "platform/file_info.h"
 #include "platform/move_faults.h"
 #include "platform/path_text.h"
 #include "platform/write_all.h"
@@ -98,14 +99,6 @@ MoveResult TargetFailure(const std::string& from, int error) {
     return Outcome(MoveOutcome::Failed, error);
   }
   return FromError(error);
-}
-
-// Makes the new directory entry durable before the source goes.
-void FlushFolder(const std::string& folder) {
-  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  fsync(fd); // some file systems refuse fsync on folders; the file itself is flushed
-  close(fd);
 }
 
 // Gives from the name to inside one file system without replacing anything.
@@ -326,7 +319,7 @@ MoveResult CopyRegularFile(const std::string& from, const std::string& to) {
   const MoveResult placed = RenameWithinFileSystem(files.temporary, to, Entry::TemporaryCopy);
   if (placed.outcome != MoveOutcome::Moved) return placed;
   files.temporary.clear();
-  FlushFolder(FolderOf(to));
+  FlushFolder(FolderOf(to)); // the new entry is durable before the source goes
   AfterStep(CopyStep::Placed);
 
   // The path may name another file by now (saved over the source during the
@@ -410,22 +403,6 @@ bool IsTemporaryCopyName(const std::string& name) {
   constexpr std::string_view prefix = ".fotomaz-", suffix = ".part";
   return name.size() > prefix.size() + suffix.size() && name.starts_with(prefix) &&
          name.ends_with(suffix);
-}
-
-bool SameContentAt(const std::string& a, const std::string& b) {
-  if (ContainsNul(a) || ContainsNul(b)) return false;
-  CopyFiles files; // closes both
-  files.source = open(a.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  files.target = open(b.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  struct stat sa {
-  }, sb{};
-  if (files.source < 0 || files.target < 0 || fstat(files.source, &sa) != 0 ||
-      fstat(files.target, &sb) != 0 || !S_ISREG(sa.st_mode) || !S_ISREG(sb.st_mode) ||
-      sa.st_size != sb.st_size) {
-    return false;
-  }
-  std::vector<char> buffer(kCopyChunk);
-  return SameContent(files.source, files.target, sa.st_size, buffer);
 }
 
 void RemoveTemporaryCopiesOf(const std::string& folder, long pid) {

@@ -51,10 +51,6 @@ void AbandonCopyInHand();
 // ".fotomaz-*.part": such files are never collected as the user's files.
 bool IsTemporaryCopyName(const std::string& name);
 
-// Whether the regular files at a and b hold the same bytes (both opened
-// without blocking; anything else is not the same).
-bool SameContentAt(const std::string& a, const std::string& b);
-
 // Removes from folder the temporary files of moves made by process pid (a
 // run that was killed): they are that run's alone.
 void RemoveTemporaryCopiesOf(const std::string& folder, long pid);

@@ -4,6 +4,7 @@
 #include "app/core/run_record.h"
 #include "app/core/run_texts.h"
 #include "platform/append_file.h"
+#include "platform/file_compare.h"
 #include "platform/file_info.h"
 #include "platform/move_file.h"
 #include "platform/path_text.h"
@@ -22,6 +23,14 @@ std::vector<const RecordedMove*> MovesToTakeBack(const RunRecord& record) {
     if (seen.insert(move->source).second) moves.push_back(&*move);
   }
   return moves;
+}
+
+// Whether the two files hold the same bytes.
+bool SameBytes(const std::string& a, const std::string& b) {
+  const FileStatusResult atA = StatusOf(a), atB = StatusOf(b);
+  return atA.status && atB.status &&
+         FileComparer().Compare({a, *atA.status, true}, {b, *atB.status, true}).verdict ==
+             Comparison::Identical;
 }
 
 bool Holds(const std::string& path, const RecordedFile& expected) {
@@ -44,7 +53,7 @@ FileOutcome TakeBackOne(const RecordedMove& move, MoveMode mode, RunRecordWriter
   if (EntryExists(move.source)) {
     // Killed after its copy got its name and before the source went: the
     // file is at both places; the copy at the target is the run's to remove.
-    if (!move.after && Holds(move.source, move.before) && SameContentAt(move.source, move.target)) {
+    if (!move.after && Holds(move.source, move.before) && SameBytes(move.source, move.target)) {
       if (mode == MoveMode::Move) RemoveFile(move.target);
       return {move.source, FileResult::InPlace, move.source, {}, {}};
     }

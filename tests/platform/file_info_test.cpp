@@ -22,24 +22,15 @@ TEST(FileInfo, CreatesEveryMissingParent) {
   EXPECT_EQ(CreateFolderTree(dir.File("file/sub")), std::errc::not_a_directory);
 }
 
-TEST(FileInfo, ExistsTestIgnoresCase) {
-  testkit::TempDir dir;
-  testkit::WriteFile(dir.File("Ärger.JPG"), "x");
-  EXPECT_TRUE(FileExistsIgnoringCase(dir.path(), "Ärger.JPG"));
-  EXPECT_TRUE(FileExistsIgnoringCase(dir.path() + "/", "ärger.jpg"));
-  EXPECT_FALSE(FileExistsIgnoringCase(dir.path(), "aerger.jpg"));
-}
-
 TEST(FileInfo, ReadOnlyMeansNoWritePermissionForTheOwner) {
   testkit::TempDir dir;
   const std::string file = dir.File("a.jpg");
   testkit::WriteFile(file, "x");
-  EXPECT_FALSE(IsReadOnlyFile(file));
+  EXPECT_FALSE(StatusOf(file).status->readOnly);
   chmod(file.c_str(), 0444);
-  EXPECT_TRUE(IsReadOnlyFile(file));
+  EXPECT_TRUE(StatusOf(file).status->readOnly);
   chmod(file.c_str(), 0466); // others may write, the owner may not
-  EXPECT_TRUE(IsReadOnlyFile(file));
-  EXPECT_FALSE(IsReadOnlyFile(dir.File("missing")));
+  EXPECT_TRUE(StatusOf(file).status->readOnly);
 }
 
 // A NUL byte cuts a path short for the system: a damaged settings file once
@@ -56,7 +47,6 @@ TEST(FileInfo, APathHoldingANulNamesNothing) {
   EXPECT_FALSE(IdentityOf(file));
   EXPECT_FALSE(StatusOf(file).status);
   EXPECT_FALSE(SizeAndModificationTime(file));
-  EXPECT_FALSE(FileExistsIgnoringCase(folder, "a.jpg"));
   EXPECT_TRUE(ListFolderNames(folder).empty());
   EXPECT_EQ(IniReadString(file, "s", "k", "vorgabe"), "vorgabe");
   EXPECT_THROW(IniWriteString(file, "s", "k", "v"), IniWriteError);
