@@ -1,5 +1,7 @@
 #include "platform/display_probe.h"
 
+#include "platform/user_folders.h"
+
 #include <cerrno>
 #include <cstddef>
 #include <cstdlib>
@@ -121,23 +123,18 @@ bool WaylandAnswers(const std::string& display, const std::string& runtimeDir) {
   return !runtimeDir.empty() && LocalSocketAnswers(runtimeDir + "/" + display, false);
 }
 
-std::string Environment(const char* name) {
-  const char* value = std::getenv(name);
-  return value ? value : "";
-}
-
 } // namespace
 
 DisplaySettings DisplaySettingsOf(int argc, const char* const* argv) {
   DisplaySettings settings;
-  settings.platform = Environment("QT_QPA_PLATFORM");
+  settings.platform = EnvironmentValue("QT_QPA_PLATFORM");
   for (int i = 1; i + 1 < argc; ++i) {
     const std::string_view argument = argv[i];
     if (argument == "-platform" || argument == "--platform") settings.platform = argv[i + 1];
   }
-  settings.x11Display = Environment("DISPLAY");
-  settings.waylandDisplay = Environment("WAYLAND_DISPLAY");
-  settings.runtimeDir = Environment("XDG_RUNTIME_DIR");
+  settings.x11Display = EnvironmentValue("DISPLAY");
+  settings.waylandDisplay = EnvironmentValue("WAYLAND_DISPLAY");
+  settings.runtimeDir = EnvironmentValue("XDG_RUNTIME_DIR");
   return settings;
 }
 

@@ -5,28 +5,34 @@
 #include <cstdlib>
 #include <pwd.h>
 #include <unistd.h>
+#include <vector>
 
-namespace {
-
-std::string Environment(const char* name) {
+std::string EnvironmentValue(const char* name) {
   const char* value = std::getenv(name);
   return value ? value : "";
 }
 
-// HOME, else the home folder of the user database.
 std::string HomeFolder() {
-  std::string home = Environment("HOME");
-  if (home.empty()) {
-    if (const passwd* user = getpwuid(getuid()); user && user->pw_dir) home = user->pw_dir;
-  }
-  return home;
+  const std::string home = EnvironmentValue("HOME");
+  if (!home.empty()) return home;
+  long size = sysconf(_SC_GETPW_R_SIZE_MAX);
+  if (size <= 0) size = 16384;
+  std::vector<char> buffer(static_cast<size_t>(size));
+  passwd entry{};
+  passwd* found = nullptr;
+  if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found ||
+      !found->pw_dir)
+    return {};
+  return found->pw_dir;
 }
 
-} // namespace
+bool IsAbsolutePath(const std::string& path) {
+  return !path.empty() && path.front() == kPathSeparator;
+}
 
 std::string RunRecordFolder() {
-  std::string state = Environment("XDG_STATE_HOME");
-  if (state.empty() || state.front() != kPathSeparator) {
+  std::string state = EnvironmentValue("XDG_STATE_HOME");
+  if (!IsAbsolutePath(state)) {
     const std::string home = HomeFolder();
     if (home.empty()) return {};
     state = WithBackslash(home) + ".local/state";
