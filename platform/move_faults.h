@@ -20,7 +20,8 @@ enum class CopyStep {
 struct MoveFaults {
   // renameat2 reports EINVAL, as on a file system without RENAME_NOREPLACE.
   bool renameUnsupported = false;
-  // renameat2 reports EXDEV, as across file systems.
+  // The target lies on another file system: the file is copied
+  // (renameUnsupported wins when both are set).
   bool renameCrossDevice = false;
   // link reports EPERM, as on a file system without hard links.
   bool linkUnsupported = false;

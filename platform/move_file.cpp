@@ -49,15 +49,10 @@ void AfterStep(CopyStep step) {
   if (const auto& hook = ActiveMoveFaults().afterStep) hook(step);
 }
 
-// Whether a user's file is moved, or the move's own temporary copy is given
-// its final name (a cross-device fault must not apply to that).
-enum class Entry { UserFile, TemporaryCopy };
-
 // 0 or the errno of the call.
-int RenameNoReplace(const std::string& from, const std::string& to, Entry entry) {
+int RenameNoReplace(const std::string& from, const std::string& to) {
   const MoveFaults& faults = ActiveMoveFaults();
   if (faults.renameUnsupported) return EINVAL;
-  if (faults.renameCrossDevice && entry == Entry::UserFile) return EXDEV;
   if (faults.targetRefuses) return *faults.targetRefuses;
   return renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0 ? 0 : errno;
 }
@@ -103,8 +98,8 @@ MoveResult TargetFailure(const std::string& from, int error) {
 
 // Gives from the name to inside one file system without replacing anything.
 // EXDEV comes back as the error of a Failed outcome.
-MoveResult RenameWithinFileSystem(const std::string& from, const std::string& to, Entry entry) {
-  int error = RenameNoReplace(from, to, entry);
+MoveResult RenameWithinFileSystem(const std::string& from, const std::string& to) {
+  int error = RenameNoReplace(from, to);
   if (error == 0) return Outcome(MoveOutcome::Moved);
   if (error == EXDEV || !FlagUnsupported(error)) return TargetFailure(from, error);
 
@@ -316,7 +311,7 @@ MoveResult CopyRegularFile(const std::string& from, const std::string& to) {
   AfterStep(CopyStep::Flushed);
   if (abandonRequested) return Outcome(MoveOutcome::Abandoned, ECANCELED);
 
-  const MoveResult placed = RenameWithinFileSystem(files.temporary, to, Entry::TemporaryCopy);
+  const MoveResult placed = RenameWithinFileSystem(files.temporary, to);
   if (placed.outcome != MoveOutcome::Moved) return placed;
   files.temporary.clear();
   FlushFolder(FolderOf(to)); // the new entry is durable before the source goes
@@ -390,7 +385,11 @@ MoveOutcome OutcomeOfError(std::error_code error) {
 MoveResult MoveFileNoReplace(const std::string& from, const std::string& to) {
   // A NUL would cut the path short: the system would act on another entry.
   if (ContainsNul(from) || ContainsNul(to)) return Outcome(MoveOutcome::Failed, EINVAL);
-  const MoveResult result = RenameWithinFileSystem(from, to, Entry::UserFile);
+  // The fault puts the target on another file system; the copy's own rename
+  // into place then stays within the target's.
+  const MoveFaults& faults = ActiveMoveFaults();
+  if (faults.renameCrossDevice && !faults.renameUnsupported) return CopyAcross(from, to);
+  const MoveResult result = RenameWithinFileSystem(from, to);
   if (result.error.value() == EXDEV) return CopyAcross(from, to);
   return result;
 }
