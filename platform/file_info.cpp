@@ -77,16 +77,14 @@ std::optional<FileIdentity> IdentityOf(const std::string& path) {
   return FileIdentity{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
 }
 
-FileStatusResult StatusOf(const std::string& path) {
-  if (path.empty() || ContainsNul(path)) return {std::nullopt, SystemError(ENOENT)};
+std::optional<FileStatus> StatusOf(const std::string& path) {
   struct stat st {};
-  if (stat(path.c_str(), &st) != 0) return {std::nullopt, SystemError(errno)};
-  return {StatusFrom(st), {}};
+  if (!Stat(path, st)) return std::nullopt;
+  return StatusFrom(st);
 }
 
-FileStatusResult EntryStatusOf(const std::string& path) {
-  if (path.empty() || ContainsNul(path)) return {std::nullopt, SystemError(ENOENT)};
+std::optional<FileStatus> EntryStatusOf(const std::string& path) {
   struct stat st {};
-  if (lstat(path.c_str(), &st) != 0) return {std::nullopt, SystemError(errno)};
-  return {StatusFrom(st), {}};
+  if (path.empty() || ContainsNul(path) || lstat(path.c_str(), &st) != 0) return std::nullopt;
+  return StatusFrom(st);
 }

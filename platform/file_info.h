@@ -54,13 +54,9 @@ struct FileStatus {
   int64_t modifiedNanoseconds = 0;
 };
 
-// The status of the entry at path (links followed); the system's error when
-// there is no such entry (a broken link included).
-struct FileStatusResult {
-  std::optional<FileStatus> status;
-  std::error_code error;
-};
-FileStatusResult StatusOf(const std::string& path);
+// The status of the entry at path (links followed); nothing when there is
+// no such entry (a broken link included).
+std::optional<FileStatus> StatusOf(const std::string& path);
 // The same for the entry itself: a link is reported as a link (not regular),
 // never as the file it leads to.
-FileStatusResult EntryStatusOf(const std::string& path);
+std::optional<FileStatus> EntryStatusOf(const std::string& path);

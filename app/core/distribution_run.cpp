@@ -108,8 +108,8 @@ struct RunState {
 // at (as it was, when that cannot be seen: the record then holds what it
 // knew).
 RecordedFile Landed(const std::string& target, const FileStatus& before, bool copied) {
-  const FileStatusResult landed = copied ? StatusOf(target) : FileStatusResult{};
-  return RecordedFileOf(landed.status ? *landed.status : before);
+  const std::optional<FileStatus> landed = copied ? StatusOf(target) : std::nullopt;
+  return RecordedFileOf(landed.value_or(before));
 }
 
 FileOutcome MoveIntoFolder(const std::string& source, const FileStatus& status,
@@ -266,24 +266,24 @@ FileOutcome DistributionRun::DistributeFile(const std::string& source, TargetFol
   const std::string target = WithBackslash(options.target);
   // A file that has gone (a link whose target moved away) has no date; a
   // FIFO put in its place must not be read, it would block.
-  const FileStatusResult found = StatusOf(source);
-  if (!found.status)
+  const std::optional<FileStatus> found = StatusOf(source);
+  if (!found)
     return StayedOutcome(source, StayReason::DateUnreadable, DateConversionError().what());
-  if (!found.status->regular) return StayedOutcome(source, StayReason::NotRegularFile);
+  if (!found->regular) return StayedOutcome(source, StayReason::NotRegularFile);
   FileDate date;
   try {
-    date = DateOfFile(source, options.modernFormats, found.status->modifiedSeconds).date;
+    date = DateOfFile(source, options.modernFormats, found->modifiedSeconds).date;
   } catch (const std::exception& error) {
     // This file stays; the files after it are still sorted.
     return StayedOutcome(source, StayReason::DateUnreadable, error.what());
   }
-  const PlannedName planned = LoweredName(
-      DecideTargetName(source, parts, DateStamp(date), options, found.status->readOnly));
+  const PlannedName planned =
+      LoweredName(DecideTargetName(source, parts, DateStamp(date), options, found->readOnly));
   folder = TargetFolder(target, date, options.structure);
   // Without a target folder a relative path would land the file anywhere.
   if (target.empty()) return StayedOutcome(source, StayReason::MoveError, kNoTargetFolderText);
   const RunState state{targets, options.skipIdentical ? &identical : nullptr, mode_,
                        record_ ? &*record_ : nullptr};
-  return MoveIntoFolder(source, *found.status, parts, folder, planned,
+  return MoveIntoFolder(source, *found, parts, folder, planned,
                         StructureCreatesFolders(options.structure), state);
 }

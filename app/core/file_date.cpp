@@ -73,8 +73,8 @@ DatedFile DateOfFile(const std::string& path, bool allFormats,
       return {DateOf(found->Time), DateSource::CaptureDate, found->Source};
     }
   }
-  dated.date = DateOf(modifiedSeconds ? ModificationTimeOf(*modifiedSeconds)
-                                      : FileModificationTime(path));
+  dated.date =
+      DateOf(modifiedSeconds ? ModificationTimeOf(*modifiedSeconds) : FileModificationTime(path));
   dated.source = DateSource::ModificationTime;
   return dated;
 }

@@ -48,13 +48,13 @@ std::optional<std::string> IdenticalFiles::Find(const std::string& source, const
   // and then the waiting ones cost nothing to rule out.
   std::vector<SizedCandidate> waiting;
   for (const ContentCandidate& candidate : candidates) {
-    const FileStatusResult entry = EntryStatusOf(candidate.content);
-    if (!entry.status || !entry.status->regular || entry.status->size != status.size) continue;
+    const std::optional<FileStatus> entry = EntryStatusOf(candidate.content);
+    if (!entry || !entry->regular || entry->size != status.size) continue;
     // Another name of the very same file: nothing to read.
-    if (entry.status->identity == status.identity) return candidate.path;
-    if (KnownHash(*entry.status) && !KnownHash(status)) {
-      waiting.push_back({&candidate, *entry.status});
-    } else if (Equal(source, status, candidate.content, *entry.status)) {
+    if (entry->identity == status.identity) return candidate.path;
+    if (KnownHash(*entry) && !KnownHash(status)) {
+      waiting.push_back({&candidate, *entry});
+    } else if (Equal(source, status, candidate.content, *entry)) {
       return candidate.path;
     }
   }
@@ -67,6 +67,6 @@ std::optional<std::string> IdenticalFiles::Find(const std::string& source, const
 void IdenticalFiles::NoteMoved(const FileStatus& status, const std::string& target) {
   const std::optional<uint64_t> hash = KnownHash(status);
   if (!hash) return;
-  const FileStatusResult moved = EntryStatusOf(target);
-  if (moved.status && moved.status->regular) hashes_[KeyOf(*moved.status)] = *hash;
+  const std::optional<FileStatus> moved = EntryStatusOf(target);
+  if (moved && moved->regular) hashes_[KeyOf(*moved)] = *hash;
 }

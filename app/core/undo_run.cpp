@@ -27,15 +27,14 @@ std::vector<const RecordedMove*> MovesToTakeBack(const RunRecord& record) {
 
 // Whether the two files hold the same bytes.
 bool SameBytes(const std::string& a, const std::string& b) {
-  const FileStatusResult atA = StatusOf(a), atB = StatusOf(b);
-  return atA.status && atB.status &&
-         FileComparer().Compare({a, *atA.status, true}, {b, *atB.status, true}).verdict ==
-             Comparison::Identical;
+  const std::optional<FileStatus> atA = StatusOf(a), atB = StatusOf(b);
+  return atA && atB &&
+         FileComparer().Compare({a, *atA, true}, {b, *atB, true}).verdict == Comparison::Identical;
 }
 
 bool Holds(const std::string& path, const RecordedFile& expected) {
-  const FileStatusResult found = StatusOf(path);
-  return found.status && RecordedFileOf(*found.status) == expected;
+  const std::optional<FileStatus> found = StatusOf(path);
+  return found && RecordedFileOf(*found) == expected;
 }
 
 FileOutcome TakeBackOne(const RecordedMove& move, MoveMode mode, RunRecordWriter* record) {

@@ -83,8 +83,8 @@ TEST(FileComparer, ReadsBothSidesAndHashesWhatIsWanted) {
     testkit::WriteFile(dir.File("b"), c.other);
     for (const bool hashB : {false, true}) {
       const CompareResult result =
-          comparer.Compare({dir.File("a"), *StatusOf(dir.File("a")).status, false, true},
-                           {dir.File("b"), *EntryStatusOf(dir.File("b")).status, false, hashB});
+          comparer.Compare({dir.File("a"), *StatusOf(dir.File("a")), false, true},
+                           {dir.File("b"), *EntryStatusOf(dir.File("b")), false, hashB});
       EXPECT_EQ(result.verdict, c.verdict);
       EXPECT_EQ(result.hashA, HashOf(bytes, 4096));
       EXPECT_EQ(result.hashB, hashB ? std::optional(HashOf(c.other, 4096)) : std::nullopt);
@@ -99,7 +99,7 @@ TEST(FileComparer, NoVerdictForAFileThatIsNotTheOneItsStatDescribed) {
   const std::string a = dir.File("a"), b = dir.File("b");
   testkit::WriteFile(a, "same");
   testkit::WriteFile(b, "same");
-  const FileStatus statusA = *StatusOf(a).status, statusB = *StatusOf(b).status;
+  const FileStatus statusA = *StatusOf(a), statusB = *StatusOf(b);
   std::filesystem::create_symlink(a, dir.File("link"));
   mkfifo(dir.File("fifo").c_str(), 0644);
   FileComparer comparer;

@@ -26,11 +26,11 @@ TEST(FileInfo, ReadOnlyMeansNoWritePermissionForTheOwner) {
   testkit::TempDir dir;
   const std::string file = dir.File("a.jpg");
   testkit::WriteFile(file, "x");
-  EXPECT_FALSE(StatusOf(file).status->readOnly);
+  EXPECT_FALSE(StatusOf(file)->readOnly);
   chmod(file.c_str(), 0444);
-  EXPECT_TRUE(StatusOf(file).status->readOnly);
+  EXPECT_TRUE(StatusOf(file)->readOnly);
   chmod(file.c_str(), 0466); // others may write, the owner may not
-  EXPECT_TRUE(StatusOf(file).status->readOnly);
+  EXPECT_TRUE(StatusOf(file)->readOnly);
 }
 
 // A NUL byte cuts a path short for the system: a damaged settings file once
@@ -45,7 +45,7 @@ TEST(FileInfo, APathHoldingANulNamesNothing) {
   EXPECT_FALSE(DirectoryExists(folder));
   EXPECT_TRUE(CreateFolderTree(folder));
   EXPECT_FALSE(IdentityOf(file));
-  EXPECT_FALSE(StatusOf(file).status);
+  EXPECT_FALSE(StatusOf(file));
   EXPECT_FALSE(SizeAndModificationTime(file));
   EXPECT_TRUE(ListFolderNames(folder).empty());
   EXPECT_EQ(IniReadString(file, "s", "k", "vorgabe"), "vorgabe");

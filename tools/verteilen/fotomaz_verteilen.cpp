@@ -57,8 +57,8 @@ ExitStatus Refuse(const std::string& message) {
 }
 
 bool IsFile(const std::string& path) {
-  const FileStatusResult found = StatusOf(path);
-  return found.status && found.status->regular;
+  const std::optional<FileStatus> found = StatusOf(path);
+  return found && found->regular;
 }
 
 // Runs work (a distribution or an undo) and turns its outcome into the exit
