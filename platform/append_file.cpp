@@ -1,11 +1,11 @@
 #include "platform/append_file.h"
 
 #include "platform/path_text.h"
+#include "platform/read_only_file.h"
 #include "platform/write_all.h"
 
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -43,25 +43,13 @@ bool AppendToExistingFile(const std::string& path, std::string_view bytes) {
 }
 
 std::optional<std::string> ReadTextFile(const std::string& path, size_t maxBytes) {
-  if (ContainsNul(path)) return std::nullopt;
-  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  struct stat st {};
-  std::optional<std::string> text;
-  if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<size_t>(st.st_size) <= maxBytes) {
-    std::string bytes(static_cast<size_t>(st.st_size), '\0');
-    size_t done = 0;
-    while (done < bytes.size()) {
-      const ssize_t n = read(fd, bytes.data() + done, bytes.size() - done);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) break;
-      done += static_cast<size_t>(n);
-    }
-    bytes.resize(done); // a file that shrank meanwhile
-    text = std::move(bytes);
-  }
-  close(fd);
-  return text;
+  std::optional<ReadOnlyFile> file = ReadOnlyFile::Open(path);
+  if (!file || *file->Size() > maxBytes) return std::nullopt;
+  std::string bytes(static_cast<size_t>(*file->Size()), '\0');
+  const std::optional<size_t> done = file->Read(bytes.data(), bytes.size());
+  if (!done) return std::nullopt;
+  bytes.resize(*done); // a file that shrank meanwhile
+  return bytes;
 }
 
 bool RemoveFile(const std::string& path) {
