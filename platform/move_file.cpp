@@ -4,6 +4,7 @@
 #include "platform/file_info.h"
 #include "platform/move_faults.h"
 #include "platform/path_text.h"
+#include "platform/program_path.h"
 #include "platform/write_all.h"
 
 #include <cerrno>
@@ -12,6 +13,7 @@
 #include <ctime>
 #include <fcntl.h>
 #include <random>
+#include <string_view>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -25,6 +27,8 @@ constexpr size_t kCopyChunk = 1 << 20;
 constexpr size_t kMaxAttributeBytes = 64 * 1024;
 // Tries for a temporary name that no other move uses.
 constexpr int kTemporaryNameTries = 16;
+// A temporary copy's name: prefix, process id, '-', random, suffix.
+constexpr std::string_view kTemporaryPrefix = ".fotomaz-", kTemporarySuffix = ".part";
 
 volatile std::sig_atomic_t abandonRequested = 0;
 
@@ -248,10 +252,10 @@ void CopyExtendedAttributes(int source, int target) {
 
 std::string TemporaryCopyPath(const std::string& to) {
   static std::mt19937 random{std::random_device{}()};
-  char name[64];
-  std::snprintf(name, sizeof name, ".fotomaz-%ld-%08x.part", static_cast<long>(getpid()),
-                static_cast<unsigned>(random()));
-  return WithBackslash(FolderOf(to)) + name;
+  char number[16];
+  std::snprintf(number, sizeof number, "%08x", static_cast<unsigned>(random()));
+  return WithBackslash(FolderOf(to)) + std::string(kTemporaryPrefix) +
+         std::to_string(CurrentProcessId()) + "-" + number + std::string(kTemporarySuffix);
 }
 
 // Closes the descriptors and removes the temporary file unless it was
@@ -399,13 +403,12 @@ void AbandonCopyInHand() {
 }
 
 bool IsTemporaryCopyName(const std::string& name) {
-  constexpr std::string_view prefix = ".fotomaz-", suffix = ".part";
-  return name.size() > prefix.size() + suffix.size() && name.starts_with(prefix) &&
-         name.ends_with(suffix);
+  return name.size() > kTemporaryPrefix.size() + kTemporarySuffix.size() &&
+         name.starts_with(kTemporaryPrefix) && name.ends_with(kTemporarySuffix);
 }
 
 void RemoveTemporaryCopiesOf(const std::string& folder, long pid) {
-  const std::string prefix = ".fotomaz-" + std::to_string(pid) + "-";
+  const std::string prefix = std::string(kTemporaryPrefix) + std::to_string(pid) + "-";
   for (const std::string& name : ListFolderNames(folder)) {
     if (IsTemporaryCopyName(name) && name.starts_with(prefix)) {
       unlink((WithBackslash(folder) + name).c_str());
