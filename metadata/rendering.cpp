@@ -15,52 +15,15 @@ namespace {
 // Element cap of one rendered value: keeps the text of a huge array bounded.
 constexpr size_t kMaxRenderedElements = 128;
 
-struct ConversionSpec {
-  bool LeftAlign = false;
-  bool ZeroPad = false;
-  char PositiveSign = 0; // '+' or ' ' when a flag asks for it
-  int Width = 0;
-  std::optional<int> Precision;
-  char Conversion = 0;
-};
-
 [[noreturn]] void FormatError(std::string_view format) {
   throw std::runtime_error("Invalid format \"" + std::string(format) + "\"");
 }
 
-int ParseFormatNumber(std::string_view format, size_t& i, int limit) {
-  int value = 0;
-  while (i < format.size() && format[i] >= '0' && format[i] <= '9') {
-    value = value * 10 + (format[i++] - '0');
-    if (value > limit) FormatError(format);
-  }
-  return value;
-}
-
 // Parses the part after '%' and leaves i behind the conversion character.
 ConversionSpec ParseConversion(std::string_view format, size_t& i) {
-  ConversionSpec conversion;
-  for (; i < format.size(); ++i) {
-    const char c = format[i];
-    if (c == '-')
-      conversion.LeftAlign = true;
-    else if (c == '0')
-      conversion.ZeroPad = true;
-    else if (c == '+')
-      conversion.PositiveSign = '+';
-    else if (c == ' ' && conversion.PositiveSign != '+')
-      conversion.PositiveSign = ' ';
-    else
-      break;
-  }
-  conversion.Width = ParseFormatNumber(format, i, kMaxFormatWidth);
-  if (i < format.size() && format[i] == '.') {
-    ++i;
-    conversion.Precision = ParseFormatNumber(format, i, kMaxFormatPrecision);
-  }
-  if (i >= format.size()) FormatError(format);
-  conversion.Conversion = format[i++];
-  return conversion;
+  const std::optional<ConversionSpec> conversion = ScanConversion(format, i);
+  if (!conversion) FormatError(format);
+  return *conversion;
 }
 
 // Appends sign and digits padded to the width; zeros go between sign and digits.

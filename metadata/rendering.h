@@ -23,6 +23,57 @@ std::string FormatValues(std::string_view format, std::initializer_list<FormatAr
 inline constexpr int kMaxFormatWidth = 256;
 inline constexpr int kMaxFormatPrecision = 64;
 
+// One conversion of a format, what follows its '%': flags, width,
+// precision and the conversion character.
+struct ConversionSpec {
+  bool LeftAlign = false;
+  bool ZeroPad = false;
+  char PositiveSign = 0; // '+' or ' ' when a flag asks for it
+  int Width = 0;
+  std::optional<int> Precision;
+  char Conversion = 0;
+};
+
+// Reads the conversion that starts at i (behind its '%') and leaves i behind
+// its conversion character; nothing when the format ends first or a number
+// exceeds its bound. The one grammar of formats: RenderValue's and the
+// tables' check below.
+constexpr std::optional<ConversionSpec> ScanConversion(std::string_view format, size_t& i) {
+  ConversionSpec conversion;
+  for (; i < format.size(); ++i) {
+    const char c = format[i];
+    if (c == '-')
+      conversion.LeftAlign = true;
+    else if (c == '0')
+      conversion.ZeroPad = true;
+    else if (c == '+')
+      conversion.PositiveSign = '+';
+    else if (c == ' ' && conversion.PositiveSign != '+')
+      conversion.PositiveSign = ' ';
+    else
+      break;
+  }
+  const auto number = [&](int limit) -> std::optional<int> {
+    int value = 0;
+    while (i < format.size() && format[i] >= '0' && format[i] <= '9') {
+      value = value * 10 + (format[i++] - '0');
+      if (value > limit) return std::nullopt;
+    }
+    return value;
+  };
+  const std::optional<int> width = number(kMaxFormatWidth);
+  if (!width) return std::nullopt;
+  conversion.Width = *width;
+  if (i < format.size() && format[i] == '.') {
+    ++i;
+    conversion.Precision = number(kMaxFormatPrecision);
+    if (!conversion.Precision) return std::nullopt;
+  }
+  if (i >= format.size()) return std::nullopt;
+  conversion.Conversion = format[i++];
+  return conversion;
+}
+
 // True when RenderValue applies format to every value without refusing it:
 // no format, a "%s" format (the value's text goes in its place), or literal
 // text with at most one %f conversion within the bounds above. The tag
@@ -30,21 +81,14 @@ inline constexpr int kMaxFormatPrecision = 64;
 constexpr bool IsValueFormat(std::string_view format) {
   if (format.find("%s") != std::string_view::npos) return true;
   int conversions = 0;
-  for (size_t i = 0; i < format.size(); ++i) {
-    if (format[i] != '%') continue;
-    if (++i < format.size() && format[i] == '%') continue;
-    while (i < format.size() &&
-           (format[i] == '-' || format[i] == '+' || format[i] == ' ' || format[i] == '0'))
+  for (size_t i = 0; i < format.size();) {
+    if (format[i++] != '%') continue;
+    if (i < format.size() && format[i] == '%') {
       ++i;
-    int width = 0;
-    for (; i < format.size() && format[i] >= '0' && format[i] <= '9'; ++i)
-      if ((width = width * 10 + (format[i] - '0')) > kMaxFormatWidth) return false;
-    if (i < format.size() && format[i] == '.') {
-      int precision = 0;
-      for (++i; i < format.size() && format[i] >= '0' && format[i] <= '9'; ++i)
-        if ((precision = precision * 10 + (format[i] - '0')) > kMaxFormatPrecision) return false;
+      continue;
     }
-    if (i >= format.size() || format[i] != 'f' || ++conversions > 1) return false;
+    const std::optional<ConversionSpec> conversion = ScanConversion(format, i);
+    if (!conversion || conversion->Conversion != 'f' || ++conversions > 1) return false;
   }
   return true;
 }
