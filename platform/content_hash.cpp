@@ -33,19 +33,23 @@ uint64_t Fold(uint64_t a, uint64_t b) {
   return static_cast<uint64_t>(product) ^ static_cast<uint64_t>(product >> 64);
 }
 
+// One stripe into the four lanes. The lane's old value is added back, so
+// bytes that make one product zero do not wipe out what came before.
+inline void AbsorbStripe(uint64_t& a, uint64_t& b, uint64_t& c, uint64_t& d,
+                         const unsigned char* bytes) {
+  a += Fold(Load64(bytes) ^ kLaneKeys[0], Load64(bytes + 8) ^ a);
+  b += Fold(Load64(bytes + 16) ^ kLaneKeys[1], Load64(bytes + 24) ^ b);
+  c += Fold(Load64(bytes + 32) ^ kLaneKeys[2], Load64(bytes + 40) ^ c);
+  d += Fold(Load64(bytes + 48) ^ kLaneKeys[3], Load64(bytes + 56) ^ d);
+}
+
 // Takes count whole stripes into the lanes. The lanes stay in registers:
 // stores through an array could alias the bytes (unsigned char may alias
-// anything) and would be written back on every stripe. The lane's old
-// value is added back, so bytes that make one product zero do not wipe out
-// what came before.
+// anything) and would be written back on every stripe.
 void Absorb(uint64_t (&lanes)[ContentHash::kLanes], const unsigned char* bytes, size_t count) {
   uint64_t a = lanes[0], b = lanes[1], c = lanes[2], d = lanes[3];
-  for (; count > 0; --count, bytes += ContentHash::kStripeBytes) {
-    a += Fold(Load64(bytes) ^ kLaneKeys[0], Load64(bytes + 8) ^ a);
-    b += Fold(Load64(bytes + 16) ^ kLaneKeys[1], Load64(bytes + 24) ^ b);
-    c += Fold(Load64(bytes + 32) ^ kLaneKeys[2], Load64(bytes + 40) ^ c);
-    d += Fold(Load64(bytes + 48) ^ kLaneKeys[3], Load64(bytes + 56) ^ d);
-  }
+  for (; count > 0; --count, bytes += ContentHash::kStripeBytes)
+    AbsorbStripe(a, b, c, d, bytes);
   lanes[0] = a;
   lanes[1] = b;
   lanes[2] = c;
@@ -68,10 +72,7 @@ bool AbsorbComparing(uint64_t (&lanes)[ContentHash::kLanes], const unsigned char
   for (; count > 0; --count) {
     difference |= (load(bytes) ^ load(other)) | (load(bytes + 16) ^ load(other + 16)) |
                   (load(bytes + 32) ^ load(other + 32)) | (load(bytes + 48) ^ load(other + 48));
-    a += Fold(Load64(bytes) ^ kLaneKeys[0], Load64(bytes + 8) ^ a);
-    b += Fold(Load64(bytes + 16) ^ kLaneKeys[1], Load64(bytes + 24) ^ b);
-    c += Fold(Load64(bytes + 32) ^ kLaneKeys[2], Load64(bytes + 40) ^ c);
-    d += Fold(Load64(bytes + 48) ^ kLaneKeys[3], Load64(bytes + 56) ^ d);
+    AbsorbStripe(a, b, c, d, bytes);
     bytes += ContentHash::kStripeBytes;
     other += ContentHash::kStripeBytes;
   }

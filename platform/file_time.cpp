@@ -80,11 +80,8 @@ LocalDateTime ModificationTimeOf(int64_t secondsSinceEpoch) {
 }
 
 LocalDateTime CurrentLocalTime() {
-  const time_t now = time(nullptr);
-  struct tm local {};
-  localtime_r(&now, &local);
-  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-          local.tm_hour,        local.tm_min,     local.tm_sec};
+  // Should localtime_r fail: the zeroed calendar time it would leave.
+  return LocalTimeOfUtcSeconds(time(nullptr)).value_or(LocalDateTime{1900, 1, 0, 0, 0, 0});
 }
 
 void RefreshTimeZone() {
