@@ -1,5 +1,7 @@
 #include "tests/kit/testkit.h"
 
+#include <sstream>
+
 namespace testkit {
 
 std::string JpegWithExifDate(const std::string& dateTimeOriginal, bool bigEndian) {
@@ -71,6 +73,18 @@ std::string CameraJpeg(ByteOrder order) {
 
 std::string JpegWithoutExif() {
   return Soi() + App0Jfif() + Segment(kDqt, std::string(65, '\x01')) + ScanAndEnd();
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);)
+    lines.push_back(line);
+  return lines;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
 }
 
 } // namespace testkit

@@ -7,6 +7,7 @@
 #include "tests/kit/tiff_builder.h"
 
 #include <string>
+#include <vector>
 
 namespace testkit {
 
@@ -30,5 +31,10 @@ std::string CameraJpeg(ByteOrder order);
 
 // A small valid JPEG with a JFIF APP0 segment and no metadata at all.
 std::string JpegWithoutExif();
+
+// The lines of text (a program's output, a file), without their line feeds.
+std::vector<std::string> Lines(const std::string& text);
+// Whether text holds part.
+bool Contains(const std::string& text, const std::string& part);
 
 } // namespace testkit

@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
-#include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -22,13 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> LinesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);)
-    lines.push_back(line);
-  return lines;
-}
 using runtest::FilesBelow;
 using runtest::LocalSeconds;
 using runtest::WriteFileAt;
@@ -155,7 +147,7 @@ TEST_F(UndoRunTest, AnIntentWithoutItsDoneLineIsResolvedByLooking) {
   const std::vector<RecordedMove> moves = ReadRunRecord(record)->moves;
   // The last file's done line never written; the one before it never moved.
   std::string kept;
-  for (const std::string& line : LinesOf(testkit::ReadWholeFile(record))) {
+  for (const std::string& line : testkit::Lines(testkit::ReadWholeFile(record))) {
     const bool doneOfTheLastTwo =
         line.starts_with("erledigt\t" + EscapeText(moves[moves.size() - 1].source) + "\t") ||
         line.starts_with("erledigt\t" + EscapeText(moves[moves.size() - 2].source) + "\t");

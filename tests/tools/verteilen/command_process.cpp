@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
-#include <sstream>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -108,14 +107,6 @@ CommandResult CommandProcess::Wait() {
 CommandResult RunVerteilen(const std::vector<std::string>& arguments,
                            const std::optional<std::string>& terminalInput) {
   return CommandProcess(FOTOMAZ_VERTEILEN, arguments, terminalInput).Wait();
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);)
-    lines.push_back(line);
-  return lines;
 }
 
 std::vector<std::string> TreeSnapshot(const std::string& root) {

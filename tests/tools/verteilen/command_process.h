@@ -42,9 +42,6 @@ private:
 CommandResult RunVerteilen(const std::vector<std::string>& arguments,
                            const std::optional<std::string>& terminalInput = std::nullopt);
 
-// The lines of text, without their line feeds.
-std::vector<std::string> Lines(const std::string& text);
-
 // Every file and folder below root with each file's size, sorted: equal
 // snapshots mean nothing was moved, created or removed.
 std::vector<std::string> TreeSnapshot(const std::string& root);

@@ -21,11 +21,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using clitest::CommandProcess;
+using testkit::Contains;
 using Strings = std::vector<std::string>;
-
-bool Contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
 
 // The hooked build of the command with the given faults.
 class HookedFaults {

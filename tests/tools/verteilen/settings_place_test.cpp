@@ -3,8 +3,9 @@
 // and --version.
 
 #include "fotomaz_identity.h"
-#include "tests/tools/verteilen/command_process.h"
 #include "tests/kit/temp_files.h"
+#include "tests/kit/testkit.h"
+#include "tests/tools/verteilen/command_process.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -53,7 +54,7 @@ TEST(SettingsPlaceTest, HelpNamesTheFileInUseWhichTheRunReads) {
     clitest::CommandProcess process(c.program, c.arguments);
     const clitest::CommandResult result = process.Wait();
     EXPECT_EQ(result.status, 0) << result.err;
-    const Strings lines = clitest::Lines(result.out);
+    const Strings lines = testkit::Lines(result.out);
     ASSERT_FALSE(lines.empty()) << c.arguments[0];
     EXPECT_EQ(lines.back().substr(0, c.lastLine.size()), c.lastLine) << c.arguments[0];
   }

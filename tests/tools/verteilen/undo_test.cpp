@@ -16,14 +16,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using clitest::CommandProcess;
-using clitest::Lines;
 using clitest::RunVerteilen;
+using testkit::Contains;
 using testkit::ExactTree;
+using testkit::Lines;
 using Strings = std::vector<std::string>;
-
-bool Contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
 
 class UndoCommandTest : public ::testing::Test {
 protected:

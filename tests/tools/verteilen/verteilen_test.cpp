@@ -13,15 +13,12 @@
 namespace {
 
 namespace fs = std::filesystem;
-using clitest::Lines;
 using clitest::RunVerteilen;
 using clitest::TreeSnapshot;
+using testkit::Contains;
+using testkit::Lines;
 using testkit::WriteFileAt;
 using Strings = std::vector<std::string>;
-
-bool Contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
 
 // The log's lines as the dry run writes them.
 Strings AsDryRunLines(const Strings& logLines) {
