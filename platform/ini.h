@@ -1,8 +1,9 @@
 #pragma once
 // The settings ("profile") file: one value (or one whole section) per call,
-// no copy held between calls. Every change replaces the file atomically (a temporary file beside
-// it, flushed to disk, renamed over it), so a crash or kill while saving
-// leaves either the old or the new file, never a truncated one.
+// no copy held between calls. Every change replaces the file atomically (a
+// temporary file beside it, flushed to disk, renamed over it), so a crash or
+// kill while saving leaves either the old or the new file, never a truncated
+// one.
 
 #include <stdexcept>
 #include <string>

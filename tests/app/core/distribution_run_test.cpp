@@ -86,7 +86,6 @@ TEST_F(DistributionRunTest, DatesThatAreNoDatesGiveNoFolders) {
   const Case cases[] = {
       {"zero date met last", kMay1, "0000:00:00 00:00:00", "2023/05/01/2023-05-01_120732.jpg"},
       {"blank date", "", "    :  :     :  :  ", "2020/02/03/2020-02-03_040506.jpg"},
-      {"13th month", "", "2023:13:01 12:07:32", "2020/02/03/2020-02-03_040506.jpg"},
       {"an old but real date", "", "1965:07:14 10:00:00", "1965/07/14/1965-07-14_100000.jpg"},
   };
   frontEnd_.options.structure = FolderStructure::YearMonthDay;
