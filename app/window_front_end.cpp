@@ -21,7 +21,7 @@ constexpr std::chrono::milliseconds kProgressInterval{33};
 } // namespace
 
 std::string FolderNotOpenedText(const std::string& folder) {
-  return "Der Ordner " + folder + " konnte nicht geöffnet werden.";
+  return "Der Ordner " + EscapeText(folder) + " konnte nicht geöffnet werden.";
 }
 
 WindowFrontEnd::WindowFrontEnd(Panel* statusbarp, QProgressBar* pb, QListWidget* verteilelb,
@@ -98,7 +98,7 @@ void WindowFrontEnd::ShowCollectedFiles(const std::vector<std::string>& files) {
   QStringList items;
   items.reserve(static_cast<qsizetype>(files.size()));
   for (const std::string& file : files)
-    items << ToQString(file);
+    items << ToQString(EscapeText(file));
   verteilelb_->addItems(items);
 }
 

@@ -32,7 +32,8 @@ inline constexpr char kNotPutBackHeading[] = " Dateien wurden nicht zurückgeleg
 std::string StayedWarningText(const std::vector<FileOutcome>& stayed,
                               const char* heading = kNotMovedHeading);
 
-// The error shown when the target folder cannot be opened after a run.
+// The error shown when the target folder cannot be opened after a run, the
+// folder escaped as every path the program shows.
 std::string FolderNotOpenedText(const std::string& folder);
 
 class WindowFrontEnd final : public RunFrontEnd {

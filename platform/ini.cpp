@@ -100,7 +100,11 @@ void IniWriteString(const std::string& path, const std::string& section, const s
   ReplaceFile(path, IniWithValue(TextToChange(path), section, key, value));
 }
 
-void IniEraseSection(const std::string& path, const std::string& section) {
-  const std::optional<std::string> without = IniWithoutSection(TextToChange(path), section);
-  if (without) ReplaceFile(path, *without);
+void IniReplaceSection(const std::string& path, const std::string& section,
+                       const std::vector<IniEntry>& entries) {
+  const std::string old = TextToChange(path);
+  std::string text = IniWithoutSection(old, section).value_or(old);
+  for (const IniEntry& entry : entries)
+    text = IniWithValue(text, section, entry.key, entry.value);
+  if (text != old) ReplaceFile(path, text);
 }

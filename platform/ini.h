@@ -1,11 +1,13 @@
 #pragma once
-// The settings ("profile") file: one value per call, no copy held between
-// calls. Every change replaces the file atomically (a temporary file beside
-// it, flushed to disk, renamed over it), so a crash or kill while saving
-// leaves either the old or the new file, never a truncated one.
+// The settings ("profile") file: one value (or one whole section) per call,
+// no copy held between calls. Every change replaces the file atomically (a
+// temporary file beside it, flushed to disk, renamed over it), so a crash or
+// kill while saving leaves either the old or the new file, never a truncated
+// one.
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 // A change that could not be written; the message names the full path.
 class IniWriteError : public std::runtime_error {
@@ -29,7 +31,16 @@ int IniReadInt(const std::string& path, const std::string& section, const std::s
 // IniWriteError.
 void IniWriteString(const std::string& path, const std::string& section, const std::string& key,
                     const std::string& value);
-// Removes the section with every key in it. A file without that section is
-// left untouched (nothing needs writing, so nothing can fail). Throws
-// IniWriteError.
-void IniEraseSection(const std::string& path, const std::string& section);
+
+struct IniEntry {
+  std::string key;
+  std::string value;
+};
+// Replaces the section with every key in it by entries, in their order, at
+// the file's end, in one replacement of the file: a window's save either
+// happens whole or leaves the old file as it was. The same text as erasing
+// the section and setting each entry in turn. A file whose text would not
+// change is left untouched (nothing needs writing, so nothing can fail).
+// Throws IniWriteError.
+void IniReplaceSection(const std::string& path, const std::string& section,
+                       const std::vector<IniEntry>& entries);

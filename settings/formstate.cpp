@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -119,19 +120,20 @@ public:
   }
   QStringList Items(const std::string& name) const { return ReadItems(path_, section_, name); }
 
-  void Write(const std::string& key, const std::string& value) const {
-    IniWriteString(path_, section_, key, value);
-  }
-  void Write(const std::string& key, int value) const { Write(key, std::to_string(value)); }
-  void WriteItems(const std::string& name, const QStringList& items) const {
+  // Writes gather the new section; Replace stores it in one replacement of
+  // the file, so a failed save leaves the old settings whole.
+  void Write(const std::string& key, const std::string& value) { entries_.push_back({key, value}); }
+  void Write(const std::string& key, int value) { Write(key, std::to_string(value)); }
+  void WriteItems(const std::string& name, const QStringList& items) {
     for (int i = 0; i < items.size(); ++i)
       Write(ItemKey(name, i), ToStdString(items[i]));
   }
-  void Erase() const { IniEraseSection(path_, section_); }
+  void Replace() const { IniReplaceSection(path_, section_, entries_); }
 
 private:
   std::string path_;
   std::string section_;
+  std::vector<IniEntry> entries_;
 };
 
 void LoadControl(const SettingsSection& settings, QObject* control, Stored stored) {
@@ -198,7 +200,7 @@ void LoadControl(const SettingsSection& settings, QObject* control, Stored store
   }
 }
 
-void SaveControl(const SettingsSection& settings, const QObject* control, Stored stored) {
+void SaveControl(SettingsSection& settings, const QObject* control, Stored stored) {
   const std::string key = KeyOf(control);
   switch (stored) {
   case Stored::Nothing:
@@ -246,10 +248,10 @@ void LoadFormState(const std::string& path, QWidget* window) {
 }
 
 void SaveFormState(const std::string& path, QWidget* window) {
-  const SettingsSection settings(path, window);
-  settings.Erase();
+  SettingsSection settings(path, window);
   ForEachComponent(window,
                    [&](QObject* control) { SaveControl(settings, control, StoredOf(control)); });
+  settings.Replace();
 }
 
 bool AskYesNo(const std::string& question) {

@@ -25,8 +25,8 @@ class QWidget;
 // setters, so the controls react as to a user's change. Absent or unreadable
 // values leave a control as it is; never fails.
 void LoadFormState(const std::string& path, QWidget* window);
-// Erases the window's section and writes every stored control back. Throws
-// IniWriteError; what was written before the failure stays.
+// Replaces the window's section by every stored control, in one replacement
+// of the file. Throws IniWriteError; the old file then stays whole.
 void SaveFormState(const std::string& path, QWidget* window);
 
 // The yes/no question "=> Frage <="; true only for Yes.

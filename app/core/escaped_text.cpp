@@ -1,15 +1,43 @@
 #include "app/core/escaped_text.h"
 
+#include "platform/utf8.h"
+
+#include <array>
 #include <cstdint>
 
 namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
-// The C1 control characters in UTF-8: C2 followed by 80 to 9F.
-constexpr uint8_t kC1Lead = 0xC2;
-constexpr uint8_t kC1First = 0x80;
-constexpr uint8_t kC1Last = 0x9F;
+struct CodeRange {
+  char32_t first, last;
+};
+
+// The characters written as \uNNNN: the C1 controls and the direction
+// controls (LRM, RLM, LRE..RLO, LRI..PDI).
+constexpr std::array<CodeRange, 4> kEscapedCodes = {{
+    {0x0080, 0x009F},
+    {0x200E, 0x200F},
+    {0x202A, 0x202E},
+    {0x2066, 0x2069},
+}};
+
+// Ascending and apart, and each fits the four hex digits of \uNNNN.
+constexpr bool EscapedCodesOrdered() {
+  char32_t previous = 0;
+  for (const CodeRange& range : kEscapedCodes) {
+    if (range.first <= previous || range.last < range.first || range.last > 0xFFFF) return false;
+    previous = range.last;
+  }
+  return true;
+}
+static_assert(EscapedCodesOrdered());
+
+bool IsEscapedCode(char32_t code) {
+  for (const CodeRange& range : kEscapedCodes)
+    if (code >= range.first && code <= range.last) return true;
+  return false;
+}
 
 std::optional<uint8_t> HexValue(char c) {
   if (c >= '0' && c <= '9') return static_cast<uint8_t>(c - '0');
@@ -30,39 +58,49 @@ void AppendHex(std::string& out, uint8_t byte) {
   out += kHexDigits[byte & 0x0F];
 }
 
+// What a byte below 0x80 becomes, when it is escaped at all.
+std::optional<std::string_view> AsciiEscape(uint8_t byte) {
+  switch (byte) {
+  case '\\':
+    return "\\\\";
+  case '\t':
+    return "\\t";
+  case '\r':
+    return "\\r";
+  case '\n':
+    return "\\n";
+  default:
+    return std::nullopt;
+  }
+}
+
 } // namespace
 
 std::string EscapeText(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
+  size_t i = 0;
+  while (i < text.size()) {
     const auto byte = static_cast<uint8_t>(text[i]);
-    switch (byte) {
-    case '\\':
-      out += "\\\\";
+    if (const auto escape = AsciiEscape(byte)) {
+      out += *escape;
+      ++i;
       continue;
-    case '\t':
-      out += "\\t";
-      continue;
-    case '\r':
-      out += "\\r";
-      continue;
-    case '\n':
-      out += "\\n";
-      continue;
-    default:
-      break;
     }
-    if (byte < 0x20 || byte == 0x7F) {
+    const std::optional<DecodedUtf8> decoded = DecodeUtf8(text.substr(i));
+    if (!decoded || byte < 0x20 || byte == 0x7F) {
+      // A control byte, or one that no UTF-8 character takes in.
       out += "\\x";
       AppendHex(out, byte);
-    } else if (byte == kC1Lead && i + 1 < text.size() &&
-               static_cast<uint8_t>(text[i + 1]) >= kC1First &&
-               static_cast<uint8_t>(text[i + 1]) <= kC1Last) {
-      out += "\\u00";
-      AppendHex(out, static_cast<uint8_t>(text[++i]));
+      ++i;
+    } else if (IsEscapedCode(decoded->code)) {
+      out += "\\u";
+      AppendHex(out, static_cast<uint8_t>(decoded->code >> 8));
+      AppendHex(out, static_cast<uint8_t>(decoded->code & 0xFF));
+      i += decoded->length;
     } else {
-      out += text[i];
+      out.append(text.substr(i, decoded->length));
+      i += decoded->length;
     }
   }
   return out;
@@ -72,6 +110,8 @@ std::optional<std::string> UnescapeText(std::string_view escaped) {
   std::string out;
   out.reserve(escaped.size());
   for (size_t i = 0; i < escaped.size(); ++i) {
+    // Any other byte stands for itself, also the raw bytes from 0x80 up that
+    // earlier versions wrote unescaped.
     if (escaped[i] != '\\') {
       out += escaped[i];
       continue;
@@ -92,21 +132,19 @@ std::optional<std::string> UnescapeText(std::string_view escaped) {
       break;
     case 'x': {
       const auto byte = HexByte(escaped, i + 1);
-      // Only what EscapeText writes this way.
-      if (!byte || (*byte >= 0x20 && *byte != 0x7F) || *byte == '\t' || *byte == '\r' ||
-          *byte == '\n') {
-        return std::nullopt;
-      }
+      // Only what EscapeText writes this way: never a printable ASCII byte
+      // or one with an escape of its own.
+      if (!byte || (*byte >= 0x20 && *byte < 0x7F) || AsciiEscape(*byte)) return std::nullopt;
       out += static_cast<char>(*byte);
       i += 2;
       break;
     }
     case 'u': {
-      if (escaped.substr(i + 1, 2) != "00") return std::nullopt;
-      const auto byte = HexByte(escaped, i + 3);
-      if (!byte || *byte < kC1First || *byte > kC1Last) return std::nullopt;
-      out += static_cast<char>(kC1Lead);
-      out += static_cast<char>(*byte);
+      const auto high = HexByte(escaped, i + 1), low = HexByte(escaped, i + 3);
+      if (!high || !low) return std::nullopt;
+      const char32_t code = static_cast<char32_t>(*high << 8 | *low);
+      if (!IsEscapedCode(code)) return std::nullopt;
+      AppendUtf8(out, code);
       i += 4;
       break;
     }

@@ -2,32 +2,27 @@
 
 #include "app/core/pad_text.h"
 #include "metadata/capture_date.h"
+#include "metadata/date_text.h"
 #include "metadata/exif.h"
 #include "platform/file_time.h"
 #include "platform/path_text.h"
 
-#include <algorithm>
-#include <utility>
+#include <string_view>
 
 namespace {
 
-// Characters first to first+count-1 (counted from 1); shorter or empty when
-// the text ends before.
-std::string Piece(const std::string& text, size_t first, size_t count) {
-  if (first > text.size()) return {};
-  return text.substr(first - 1, count);
-}
+// Year 0000 is what cameras write for an unset clock; it is no year.
+constexpr int kFirstRealYear = 1;
 
-std::string WithoutColons(std::string text) {
-  text.erase(std::remove(text.begin(), text.end(), ':'), text.end());
-  return text;
-}
-
-// A date piece becomes a folder name or part of a file name: it must not
-// lead out of the target folder or into another one.
-bool UsableInPath(const std::string& piece) {
-  return piece != "." && piece != ".." && piece.find(kPathSeparator) == std::string::npos &&
-         piece.find('\0') == std::string::npos;
+// The date of an EXIF date text when it names a real day and time; its first
+// 19 characters hold it, and the rest (a zero, a blank) is not looked at, as
+// the text was always cut by position.
+std::optional<LocalDateTime> RealDate(const std::string& text) {
+  constexpr size_t kDateLength = 19; // "yyyy:mm:dd hh:mm:ss"
+  std::optional<LocalDateTime> time =
+      ParseExifDateText(std::string_view(text).substr(0, kDateLength));
+  if (time && time->year < kFirstRealYear) return std::nullopt;
+  return time;
 }
 
 std::string Digits(int number, int width) {
@@ -41,16 +36,17 @@ bool ReadExifDate(const std::string& path, FileDate& date) {
   TimgData img(ReaderEverything);
   img.ReadFile(path);
   if (!img.HasMetadata() || !img.HasExif() || !img.Exif) return false;
-  const std::string text = img.Exif->DateTimeText;
-  if (text.find(':') == std::string::npos) return false;
-  FileDate found{Piece(text, 1, 4), Piece(text, 6, 2), Piece(text, 9, 2),
-                 WithoutColons(Piece(text, 12, 8))};
-  if (!UsableInPath(found.year) || !UsableInPath(found.month) || !UsableInPath(found.day) ||
-      !UsableInPath(found.time)) {
-    return false;
+  // The text the reader met last comes first; DateTimeText is one of the two
+  // others, so trying both after it tries "the other one".
+  const auto& exif = *img.Exif;
+  for (const std::string* text :
+       {&exif.DateTimeText, &exif.DateTimeOriginalText, &exif.DateTimeTagText}) {
+    if (const std::optional<LocalDateTime> time = RealDate(*text)) {
+      date = DateOf(*time);
+      return true;
+    }
   }
-  date = std::move(found);
-  return true;
+  return false;
 }
 
 FileDate DateOf(const LocalDateTime& t) {

@@ -16,11 +16,13 @@ struct FileDate {
   std::string time;  // "hhnnss"
 };
 
-// The date of the EXIF date text of the file at path, cut by position from
-// "yyyy:mm:dd hh:mm:ss". False (and date empty) when the file has no EXIF
-// date, the reader cannot read it, or the pieces would not be plain folder
-// and file names (a separator, a NUL, "." or ".."). An exception that escapes
-// the reader's ReadFile is passed on.
+// The date of the EXIF date text of the file at path, "yyyy:mm:dd hh:mm:ss"
+// as written: the text the reader met last if it names a real day and time
+// (year 0001 to 9999), else the other of DateTimeOriginal and DateTime if
+// that one does. A zero or blank date is what a camera with an unset clock
+// writes; used as it stands it would make folders named 0000 or of blanks.
+// False (and date empty) when no text qualifies or the reader cannot read the
+// file. An exception that escapes the reader's ReadFile is passed on.
 bool ReadExifDate(const std::string& path, FileDate& date);
 
 // The date of the file's modification time (local time, even seconds).

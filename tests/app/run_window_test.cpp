@@ -434,4 +434,19 @@ TEST(StayedWarningTextTest, ListsTheFirstTwentyAndCountsTheRest) {
   EXPECT_TRUE(StayedWarningText(stayed).starts_with("21 Dateien lagen schon im Ziel:\n/q/1.png"));
 }
 
+// The boxes show a path as the terminal does: no direction control turns a
+// name around, no broken byte reaches the screen.
+TEST(StayedWarningTextTest, BoxesShowPathsEscaped) {
+  const std::string turned = "/q/foto\xe2\x80\xaegpj.exe";
+  const std::vector<FileOutcome> stayed = {
+      {turned, FileResult::Stayed, {}, StayReason::NoSpace, {}},
+      {"/q/a.jpg", FileResult::AlreadyInTarget, "/z/\x9b.jpg", {}, {}},
+  };
+  EXPECT_EQ(StayedWarningText(stayed),
+            "1 Dateien wurden nicht verschoben:\n/q/foto\\u202Egpj.exe: kein Platz im Ziel\n\n"
+            "1 Dateien lagen schon im Ziel:\n/q/a.jpg: schon im Ziel vorhanden: /z/\\x9B.jpg");
+  EXPECT_EQ(FolderNotOpenedText("/z/\xe2\x81\xa7"),
+            "Der Ordner /z/\\u2067 konnte nicht geöffnet werden.");
+}
+
 } // namespace

@@ -5,15 +5,19 @@
 namespace testkit {
 
 std::string JpegWithExifDate(const std::string& dateTimeOriginal, bool bigEndian) {
+  return JpegWithExifDates(dateTimeOriginal, dateTimeOriginal, false, bigEndian);
+}
+
+std::string JpegWithExifDates(const std::string& dateTime, const std::string& dateTimeOriginal,
+                              bool dateTimeLast, bool bigEndian) {
   const ByteOrder order = bigEndian ? ByteOrder::Motorola : ByteOrder::Intel;
   Ifd exif{Undefined(0x9000, "0220")};
-  Ifd ifd0{Ascii(0x010F, "Testkamera"), Ascii(0x0110, "TK-1")};
-  if (!dateTimeOriginal.empty()) {
-    exif.Add(Ascii(0x9003, dateTimeOriginal));
-    ifd0.Add(Ascii(0x0132, dateTimeOriginal));
-  }
+  if (!dateTimeOriginal.empty()) exif.Add(Ascii(0x9003, dateTimeOriginal));
   exif.Add(Short(0xA002, {640})).Add(Short(0xA003, {480}));
-  ifd0.Add(Pointer(0x8769, exif));
+  Ifd ifd0{Ascii(0x010F, "Testkamera"), Ascii(0x0110, "TK-1")};
+  if (dateTimeLast) ifd0.Add(Pointer(0x8769, exif));
+  if (!dateTime.empty()) ifd0.Add(Ascii(0x0132, dateTime));
+  if (!dateTimeLast) ifd0.Add(Pointer(0x8769, exif));
   return Soi() + App0Jfif() + ExifApp1(Tiff(ifd0, order)) + ScanAndEnd();
 }
 

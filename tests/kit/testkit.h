@@ -18,6 +18,11 @@ namespace testkit {
 // With an empty date neither DateTime nor DateTimeOriginal is written: the
 // file has EXIF data but no date.
 std::string JpegWithExifDate(const std::string& dateTimeOriginal, bool bigEndian = false);
+// The same JPEG with two different dates, each left out when empty. IFD0
+// holds DateTime before its pointer to the EXIF sub-directory, so the reader
+// meets DateTimeOriginal last; with dateTimeLast the pointer comes first.
+std::string JpegWithExifDates(const std::string& dateTime, const std::string& dateTimeOriginal,
+                              bool dateTimeLast = false, bool bigEndian = false);
 // IFD0 of a camera-like file: make, model, resolution, DateTime
 // "2008:05:17 14:03:22", an EXIF sub-directory (exposure, DateTimeOriginal
 // "2008:05:17 14:03:20", flash, focal length 71/10 with focal plane

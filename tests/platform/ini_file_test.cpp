@@ -58,7 +58,7 @@ TEST_F(IniFileTest, WritesCreateAndUpdateTheFileKeepingItsMode) {
   IniWriteString(path, "OPTIONENF", "Quellee", "/b/");
   EXPECT_EQ(testkit::ReadWholeFile(path), "[optionenf]\nQuellee=/b/\nallcb=1\n");
   ASSERT_EQ(chmod(path.c_str(), 0640), 0);
-  IniEraseSection(path, "optionenf");
+  IniReplaceSection(path, "optionenf", {});
   EXPECT_EQ(testkit::ReadWholeFile(path), "");
   struct stat info {};
   ASSERT_EQ(stat(path.c_str(), &info), 0);
@@ -67,11 +67,28 @@ TEST_F(IniFileTest, WritesCreateAndUpdateTheFileKeepingItsMode) {
 }
 
 TEST_F(IniFileTest, ErasingAnAbsentSectionWritesNothing) {
-  IniEraseSection(path, "Form1");
+  IniReplaceSection(path, "Form1", {});
   EXPECT_FALSE(std::filesystem::exists(path));
   ScopedIniFaults faults({.writesBeforeFailure = 0});
   testkit::WriteFile(path, "[a]\nx=1\n");
-  IniEraseSection(path, "Form1"); // nothing to write, so nothing fails
+  IniReplaceSection(path, "Form1", {});       // nothing to write, so nothing fails
+  IniReplaceSection(path, "a", {{"x", "1"}}); // the same text again
+}
+
+// A whole section is one write: it happens whole, or the old file stays.
+TEST_F(IniFileTest, ASectionIsReplacedInOneWrite) {
+  const std::string old = "[s]\nalt=1\nk=0\n[t]\ny=2\n";
+  const std::vector<IniEntry> entries = {{"k", "1"}, {"neu", "a=b"}, {"K", "2"}, {"z", ""}};
+  testkit::WriteFile(path, old);
+  {
+    ScopedIniFaults faults({.writesBeforeFailure = 0});
+    EXPECT_THROW(IniReplaceSection(path, "S", entries), IniWriteError);
+    EXPECT_EQ(testkit::ReadWholeFile(path), old);
+    EXPECT_EQ(FilesInDir(), 1u);
+  }
+  ScopedIniFaults faults({.writesBeforeFailure = 1});
+  IniReplaceSection(path, "S", entries);
+  EXPECT_EQ(testkit::ReadWholeFile(path), "[t]\ny=2\n[S]\nK=2\nneu=a=b\nz=\n");
 }
 
 TEST_F(IniFileTest, AFailedWriteRaisesTheErrorAndLeavesTheOldFile) {
@@ -80,7 +97,7 @@ TEST_F(IniFileTest, AFailedWriteRaisesTheErrorAndLeavesTheOldFile) {
     ScopedIniFaults faults({.writesBeforeFailure = 1});
     IniWriteString(path, "s", "k", "eins");
     ExpectWriteError(path);
-    EXPECT_THROW(IniEraseSection(path, "s"), IniWriteError);
+    EXPECT_THROW(IniReplaceSection(path, "s", {}), IniWriteError);
     EXPECT_EQ(testkit::ReadWholeFile(path), "[s]\nk=eins\n");
     EXPECT_EQ(FilesInDir(), 1u);
   }

@@ -221,12 +221,14 @@ TEST_F(FormStateTest, LoadingReportsChangesOnlyWhereTheValueChanges) {
   EXPECT_EQ(checkChanges, 1);
 }
 
-TEST_F(FormStateTest, FailedWriteStopsTheSaveAndKeepsWhatWasWritten) {
+// A full disk in the middle of a save must not leave half the settings.
+TEST_F(FormStateTest, AFailedSaveLeavesTheOldFileWhole) {
+  const std::string old = "[TestForm]\nedit=/alt/\ncheck=0\n[optionenf]\nquellee=/q/\n";
+  testkit::WriteFile(path, old);
   TestForm form;
   form.Fill();
   {
-    // Two keys get through; erasing an absent section writes nothing.
-    ScopedIniFaults faults({.writesBeforeFailure = 2});
+    ScopedIniFaults faults({.writesBeforeFailure = 0});
     try {
       SaveFormState(path, &form.window);
       FAIL() << "no write error";
@@ -234,7 +236,14 @@ TEST_F(FormStateTest, FailedWriteStopsTheSaveAndKeepsWhatWasWritten) {
       EXPECT_EQ(std::string(error.what()), "In " + path + " kann nicht geschrieben werden");
     }
   }
-  EXPECT_EQ(testkit::ReadWholeFile(path), "[TestForm]\ncaptionPanel=Titel\nedit=C:/Bilder/\n");
+  EXPECT_EQ(testkit::ReadWholeFile(path), old);
+  // The whole save is one write; the other section stays, the window's comes last.
+  ScopedIniFaults faults({.writesBeforeFailure = 1});
+  SaveFormState(path, &form.window);
+  const std::string saved = testkit::ReadWholeFile(path);
+  EXPECT_TRUE(saved.starts_with("[optionenf]\nquellee=/q/\n[TestForm]\ncaptionPanel=Titel\n"))
+      << saved;
+  EXPECT_TRUE(saved.ends_with("comboItems_1=y\nmenuItem=1\n")) << saved;
 }
 
 } // namespace

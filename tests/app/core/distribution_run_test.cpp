@@ -76,6 +76,30 @@ TEST_F(DistributionRunTest, FolderStructureAndTheFolderOfferedAtTheEnd) {
   }
 }
 
+// A date text that is no date never becomes a folder or a name.
+TEST_F(DistributionRunTest, DatesThatAreNoDatesGiveNoFolders) {
+  struct Case {
+    const char* what;
+    std::string dateTime, original;
+    std::string file; // below the target folder
+  };
+  const Case cases[] = {
+      {"zero date met last", kMay1, "0000:00:00 00:00:00", "2023/05/01/2023-05-01_120732.jpg"},
+      {"blank date", "", "    :  :     :  :  ", "2020/02/03/2020-02-03_040506.jpg"},
+      {"an old but real date", "", "1965:07:14 10:00:00", "1965/07/14/1965-07-14_100000.jpg"},
+  };
+  frontEnd_.options.structure = FolderStructure::YearMonthDay;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove_all(target_);
+    fs::create_directories(target_);
+    WriteFileAt(source_ + "IMG_1.JPG", testkit::JpegWithExifDates(c.dateTime, c.original),
+                fileTime_);
+    EXPECT_EQ(Run(), RunOutcome::Completed);
+    EXPECT_EQ(FilesBelow(target_), Files{c.file});
+  }
+}
+
 TEST_F(DistributionRunTest, TargetNameByTheRenamingOptions) {
   struct Case {
     const char* what;
