@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace {
@@ -98,4 +99,10 @@ std::optional<std::string> RealFolderPath(const std::string& path) {
   std::string result(real);
   free(real);
   return result;
+}
+
+bool InodesStable(const std::string& path) {
+  constexpr decltype(statfs::f_type) kFuseMagic = 0x65735546; // FUSE_SUPER_MAGIC
+  struct statfs fs {};
+  return ContainsNul(path) || statfs(path.c_str(), &fs) != 0 || fs.f_type != kFuseMagic;
 }

@@ -65,3 +65,8 @@ std::optional<FileStatus> EntryStatusOf(const std::string& path);
 // The path of the folder at path with every link resolved; nothing when it
 // does not exist.
 std::optional<std::string> RealFolderPath(const std::string& path);
+
+// Whether the file system holding path keeps a file's inode number while it
+// is mounted. FUSE file systems (exfat-fuse among them) may number a file
+// anew each time the kernel looks it up again.
+bool InodesStable(const std::string& path);

@@ -38,16 +38,18 @@ enum class AtTarget { AsLanded, Gone, Changed, Replaced };
 
 // Whether the file at the move's target is the one the run left there: of
 // the recorded type, and, while its file system has the device number it
-// had (a card plugged in again gets new numbers), the same inode; then with
-// the recorded size and time. Version 1 records tell size and time only.
+// had (a card plugged in again gets new numbers) and keeps inode numbers,
+// the same inode; then with the recorded size and time. Version 1 records
+// tell size and time only.
 AtTarget LookAtTarget(const RecordedMove& move, const RecordedFile& landed) {
   const std::optional<FileStatus> entry = EntryStatusOf(move.target);
   if (!entry) return AtTarget::Gone;
   if (move.landed) {
     const bool sameType = move.landed->link ? entry->link : entry->regular;
-    const bool sameDevice = entry->identity.device == move.landed->identity.device;
-    if (!sameType || (sameDevice && entry->identity.inode != move.landed->identity.inode))
-      return AtTarget::Replaced;
+    const bool otherInode = entry->identity.device == move.landed->identity.device &&
+                            entry->identity.inode != move.landed->identity.inode &&
+                            InodesStable(move.target);
+    if (!sameType || otherInode) return AtTarget::Replaced;
   }
   const std::optional<FileStatus> file = entry->link ? StatusOf(move.target) : entry;
   return file && RecordedFileOf(*file) == landed ? AtTarget::AsLanded : AtTarget::Changed;

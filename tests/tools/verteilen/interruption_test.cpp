@@ -143,7 +143,8 @@ void InterruptionTest::KillRunAndUndo(const char* faultWords, int files, int kil
     EXPECT_EQ(back.status, 0) << back.err;
   }
   check(true);
-  EXPECT_EQ(FinalFiles(target_).size(), 0u);
+  for (const auto& [path, bytes] : FinalFiles(target_))
+    ADD_FAILURE() << "not taken back: " << path;
   EXPECT_EQ(FinalFiles(source_).size(), originals.size());
 }
 
