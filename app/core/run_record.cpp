@@ -54,23 +54,18 @@ std::string EntryText(const FileStatus& entry) {
          std::to_string(entry.identity.device) + "\t" + std::to_string(entry.identity.inode);
 }
 
-std::optional<LandedEntry> ParseEntry(std::string_view type, std::string_view device,
-                                      std::string_view inode) {
-  uint64_t dev = 0, ino = 0;
-  const auto parse = [](std::string_view text, uint64_t& value) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return !text.empty() && error == std::errc() && end == text.data() + text.size();
-  };
-  if ((type != kRegularWord && type != kLinkWord) || !parse(device, dev) || !parse(inode, ino))
-    return std::nullopt;
-  return LandedEntry{type == kLinkWord, {dev, ino}};
-}
-
-std::optional<int64_t> ParseNumber(std::string_view text) {
-  int64_t value = 0;
+template <class Number = int64_t> std::optional<Number> ParseNumber(std::string_view text) {
+  Number value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return value;
+}
+
+std::optional<LandedEntry> ParseEntry(std::string_view type, std::string_view device,
+                                      std::string_view inode) {
+  const auto dev = ParseNumber<uint64_t>(device), ino = ParseNumber<uint64_t>(inode);
+  if ((type != kRegularWord && type != kLinkWord) || !dev || !ino) return std::nullopt;
+  return LandedEntry{type == kLinkWord, {*dev, *ino}};
 }
 
 std::optional<RecordedFile> ParseFile(std::string_view size, std::string_view time) {
@@ -151,7 +146,10 @@ RunRecordWriter::RunRecordWriter(const std::string& folderText, RecordKind kind,
   const std::string_view suffix = kind == RecordKind::Undo ? kUndoSuffix : kDistributionSuffix;
   const bool folderReady = !folder.empty() && !CreateFolderTree(folder, FolderAccess::OwnerOnly);
   for (int attempt = 0; folderReady && attempt < kNameTries && !file_; ++attempt) {
-    path_ = folder + NameStem(now) + "-" + PadNumber(attempt, 2) + std::string(suffix);
+    const std::string stem = folder + NameStem(now) + "-" + PadNumber(attempt, 2);
+    path_ = stem + std::string(suffix);
+    // A record taken back gave up its name; its marked name stays taken.
+    if (EntryExists(stem + std::string(kTakenBackSuffix))) continue;
     file_.emplace(path_, AppendFile::Mode::CreateNew);
     if (!file_->IsOpen()) file_.reset();
   }
@@ -279,13 +277,16 @@ std::string NewestUndoableRecord(const std::string& folderText) {
 }
 
 bool MarkTakenBack(const std::string& record, const std::string& undoRecord) {
-  if (!AppendToExistingFile(record, "zurueckgenommen\t" + EscapeText(undoRecord) + "\n")) {
-    return false;
+  // The name first: it is what the search for the newest record reads, so a
+  // kill between the two steps never leaves a record that is taken back by
+  // its text and still found by its name (every undo would stop at it).
+  std::string marked = record;
+  if (record.ends_with(kDistributionSuffix)) {
+    marked = record.substr(0, record.size() - kDistributionSuffix.size()) +
+             std::string(kTakenBackSuffix);
+    if (MoveFileNoReplace(record, marked).outcome != MoveOutcome::Moved) return false;
   }
-  if (!record.ends_with(kDistributionSuffix)) return true;
-  const std::string marked =
-      record.substr(0, record.size() - kDistributionSuffix.size()) + std::string(kTakenBackSuffix);
-  return MoveFileNoReplace(record, marked).outcome == MoveOutcome::Moved;
+  return AppendToExistingFile(marked, "zurueckgenommen\t" + EscapeText(undoRecord) + "\n");
 }
 
 std::vector<std::string> RecordPaths(const std::string& folderText) {
