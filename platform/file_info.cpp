@@ -4,8 +4,10 @@
 #include "platform/path_text.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace {
@@ -21,6 +23,7 @@ std::error_code SystemError(int error) {
 FileStatus StatusFrom(const struct stat& st) {
   FileStatus status;
   status.regular = S_ISREG(st.st_mode);
+  status.link = S_ISLNK(st.st_mode);
   status.readOnly = (st.st_mode & S_IWUSR) == 0;
   status.identity = {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
   status.size = static_cast<int64_t>(st.st_size);
@@ -87,4 +90,19 @@ std::optional<FileStatus> EntryStatusOf(const std::string& path) {
   struct stat st {};
   if (path.empty() || ContainsNul(path) || lstat(path.c_str(), &st) != 0) return std::nullopt;
   return StatusFrom(st);
+}
+
+std::optional<std::string> RealFolderPath(const std::string& path) {
+  if (path.empty() || ContainsNul(path)) return std::nullopt;
+  char* real = realpath(path.c_str(), nullptr);
+  if (!real) return std::nullopt;
+  std::string result(real);
+  free(real);
+  return result;
+}
+
+bool InodesStable(const std::string& path) {
+  constexpr decltype(statfs::f_type) kFuseMagic = 0x65735546; // FUSE_SUPER_MAGIC
+  struct statfs fs {};
+  return ContainsNul(path) || statfs(path.c_str(), &fs) != 0 || fs.f_type != kFuseMagic;
 }

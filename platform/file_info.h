@@ -47,6 +47,7 @@ std::optional<FileIdentity> IdentityOf(const std::string& path);
 // What one stat tells the run about a file it is about to handle.
 struct FileStatus {
   bool regular = false;  // a regular file (not a FIFO, device, folder)
+  bool link = false;     // a symbolic link (only EntryStatusOf sees one)
   bool readOnly = false; // the read-only attribute: the owner may not write
   FileIdentity identity{};
   int64_t size = 0;
@@ -60,3 +61,12 @@ std::optional<FileStatus> StatusOf(const std::string& path);
 // The same for the entry itself: a link is reported as a link (not regular),
 // never as the file it leads to.
 std::optional<FileStatus> EntryStatusOf(const std::string& path);
+
+// The path of the folder at path with every link resolved; nothing when it
+// does not exist.
+std::optional<std::string> RealFolderPath(const std::string& path);
+
+// Whether the file system holding path keeps a file's inode number while it
+// is mounted. FUSE file systems (exfat-fuse among them) may number a file
+// anew each time the kernel looks it up again.
+bool InodesStable(const std::string& path);

@@ -15,13 +15,16 @@ enum class CopyStep {
   Flushed,          // complete, flushed and checked
   Placed,           // renamed to its final name
   SourceRemoved,    // the source is gone
+  Reserved,         // (any move without no-replace rename and hard links) the final name
+                    // is held by an empty file, not yet renamed over
 };
 
 struct MoveFaults {
   // renameat2 reports EINVAL, as on a file system without RENAME_NOREPLACE.
   bool renameUnsupported = false;
-  // The target lies on another file system: the file is copied
-  // (renameUnsupported wins when both are set).
+  // The target lies on another file system: the file is copied (with
+  // renameUnsupported too, the copy is placed as on a file system without
+  // RENAME_NOREPLACE).
   bool renameCrossDevice = false;
   // link reports EPERM, as on a file system without hard links.
   bool linkUnsupported = false;
@@ -38,6 +41,8 @@ struct MoveFaults {
   // Called after each step of a copy (a test may change the source there,
   // or end the process to see what an interruption leaves behind).
   std::function<void(CopyStep)> afterStep = {};
+  // Seconds added to the clock when a temporary copy's age is judged.
+  int64_t clockAhead = 0;
 };
 
 using ScopedMoveFaults = ScopedFaults<MoveFaults>;

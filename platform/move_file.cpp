@@ -7,6 +7,7 @@
 #include "platform/program_path.h"
 #include "platform/write_all.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -29,6 +30,7 @@ constexpr size_t kMaxAttributeBytes = 64 * 1024;
 constexpr int kTemporaryNameTries = 16;
 // A temporary copy's name: prefix, process id, '-', random, suffix.
 constexpr std::string_view kTemporaryPrefix = ".fotomaz-", kTemporarySuffix = ".part";
+constexpr size_t kTemporaryRandomDigits = 8;
 
 volatile std::sig_atomic_t abandonRequested = 0;
 
@@ -131,6 +133,7 @@ MoveResult RenameWithinFileSystem(const std::string& from, const std::string& to
   const int reservation = CreateExclusively(to);
   if (reservation < 0) return TargetFailure(from, -reservation);
   close(reservation);
+  AfterStep(CopyStep::Reserved);
   if (rename(from.c_str(), to.c_str()) != 0) {
     error = errno;
     unlink(to.c_str());
@@ -251,7 +254,7 @@ void CopyExtendedAttributes(int source, int target) {
 }
 
 std::string TemporaryCopyPath(const std::string& to) {
-  static std::mt19937 random{std::random_device{}()};
+  static std::mt19937 random{std::random_device{}()}; // 32 bits: eight hex digits
   char number[16];
   std::snprintf(number, sizeof number, "%08x", static_cast<unsigned>(random()));
   return WithBackslash(FolderOf(to)) + std::string(kTemporaryPrefix) +
@@ -390,9 +393,9 @@ MoveResult MoveFileNoReplace(const std::string& from, const std::string& to) {
   // A NUL would cut the path short: the system would act on another entry.
   if (ContainsNul(from) || ContainsNul(to)) return Outcome(MoveOutcome::Failed, EINVAL);
   // The fault puts the target on another file system; the copy's own rename
-  // into place then stays within the target's.
+  // into place then stays within the target's (and meets its other faults).
   const MoveFaults& faults = ActiveMoveFaults();
-  if (faults.renameCrossDevice && !faults.renameUnsupported) return CopyAcross(from, to);
+  if (faults.renameCrossDevice) return CopyAcross(from, to);
   const MoveResult result = RenameWithinFileSystem(from, to);
   if (result.error.value() == EXDEV) return CopyAcross(from, to);
   return result;
@@ -403,8 +406,18 @@ void AbandonCopyInHand() {
 }
 
 bool IsTemporaryCopyName(const std::string& name) {
-  return name.size() > kTemporaryPrefix.size() + kTemporarySuffix.size() &&
-         name.starts_with(kTemporaryPrefix) && name.ends_with(kTemporarySuffix);
+  const auto digits = [](std::string_view text, bool hex) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [hex](char c) {
+      return (c >= '0' && c <= '9') || (hex && c >= 'a' && c <= 'f');
+    });
+  };
+  if (!name.starts_with(kTemporaryPrefix) || !name.ends_with(kTemporarySuffix)) return false;
+  const std::string_view middle = std::string_view(name).substr(
+      kTemporaryPrefix.size(), name.size() - kTemporaryPrefix.size() - kTemporarySuffix.size());
+  const size_t dash = middle.find('-');
+  return dash != std::string_view::npos && digits(middle.substr(0, dash), false) &&
+         middle.size() - dash - 1 == kTemporaryRandomDigits &&
+         digits(middle.substr(dash + 1), true);
 }
 
 void RemoveTemporaryCopiesOf(const std::string& folder, long pid) {
@@ -421,5 +434,12 @@ void RemoveIfStaleTemporaryCopy(const std::string& path) {
   if (!IsTemporaryCopyName(slash == std::string::npos ? path : path.substr(slash + 1))) return;
   struct stat st {};
   if (ContainsNul(path) || lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
-  if (std::time(nullptr) - st.st_mtim.tv_sec > kStaleCopyMinutes * 60) unlink(path.c_str());
+  const int64_t now = static_cast<int64_t>(std::time(nullptr)) + ActiveMoveFaults().clockAhead;
+  if (now - st.st_ctim.tv_sec > kStaleCopyMinutes * 60) unlink(path.c_str());
+}
+
+void RemoveStaleTemporaryCopiesIn(const std::string& folder) {
+  for (const std::string& name : ListFolderNames(folder)) {
+    if (IsTemporaryCopyName(name)) RemoveIfStaleTemporaryCopy(WithBackslash(folder) + name);
+  }
 }

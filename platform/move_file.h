@@ -47,16 +47,21 @@ MoveOutcome OutcomeOfError(std::error_code error);
 // to call from a signal handler.
 void AbandonCopyInHand();
 
-// Whether name is of the form of the move's temporary files,
-// ".fotomaz-*.part": such files are never collected as the user's files.
+// Whether name is exactly of the form of the move's temporary files,
+// ".fotomaz-" + process id + "-" + eight lower-case hex digits + ".part":
+// such files are never collected as the user's files, and only they are
+// ever cleaned up.
 bool IsTemporaryCopyName(const std::string& name);
 
 // Removes from folder the temporary files of moves made by process pid (a
 // run that was killed): they are that run's alone.
 void RemoveTemporaryCopiesOf(const std::string& folder, long pid);
 
-// Removes the temporary file of an interrupted move at path when it was last
-// modified more than kStaleCopyMinutes ago (a live move's file is never that
-// old); a path of any other name is left alone.
+// Removes the temporary file of an interrupted move at path when its last
+// change is more than kStaleCopyMinutes ago (a live move's file is never that
+// old; its modification time is the source's, so only the change time
+// tells); a path of any other name is left alone.
 inline constexpr int kStaleCopyMinutes = 10;
 void RemoveIfStaleTemporaryCopy(const std::string& path);
+// The same for every entry of folder.
+void RemoveStaleTemporaryCopiesIn(const std::string& folder);

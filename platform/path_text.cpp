@@ -2,6 +2,8 @@
 
 #include "platform/ascii_case.h"
 
+#include <vector>
+
 std::string WithBackslash(const std::string& path) {
   if (path.empty() || path.back() == kPathSeparator) return path;
   return path + kPathSeparator;
@@ -19,4 +21,29 @@ std::string LoweredExtension(std::string_view fileName) {
   if (dot == std::string_view::npos || (separator != std::string_view::npos && dot < separator))
     return {};
   return AsciiLowered(fileName.substr(dot));
+}
+
+std::string LexicallyNormal(const std::string& path) {
+  const bool absolute = !path.empty() && path.front() == kPathSeparator;
+  std::vector<std::string_view> parts;
+  const std::string_view text(path);
+  for (size_t at = 0; at <= text.size();) {
+    size_t end = text.find(kPathSeparator, at);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view part = text.substr(at, end - at);
+    if (part == ".." && !parts.empty() && parts.back() != "..") {
+      parts.pop_back();
+    } else if (part == ".." && absolute) {
+      // Above the root is the root.
+    } else if (!part.empty() && part != ".") {
+      parts.push_back(part);
+    }
+    at = end + 1;
+  }
+  std::string normal = absolute ? std::string(1, kPathSeparator) : std::string();
+  for (size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) normal += kPathSeparator;
+    normal += parts[i];
+  }
+  return normal.empty() && !path.empty() ? "." : normal;
 }

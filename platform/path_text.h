@@ -30,3 +30,8 @@ inline bool ContainsNul(std::string_view text) {
 // (".jpg" for "IMG.JPG"); empty when the last part of the path has no dot.
 // Both '/' and '\\' end a folder part, as in names from either platform.
 std::string LoweredExtension(std::string_view fileName);
+
+// path with empty and "." components dropped and each ".." taking away the
+// component before it, by the text alone (no link is looked at); a folder
+// keeps no trailing separator, "/" stays "/".
+std::string LexicallyNormal(const std::string& path);

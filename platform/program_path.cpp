@@ -1,6 +1,8 @@
 #include "platform/program_path.h"
 
+#include <cerrno>
 #include <climits>
+#include <csignal>
 #include <unistd.h>
 
 std::string ProgramFilePath() {
@@ -17,4 +19,9 @@ std::string ProgramDir() {
 
 long CurrentProcessId() {
   return static_cast<long>(getpid());
+}
+
+bool ProcessRunning(long pid) {
+  if (pid <= 0) return false;
+  return kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }

@@ -14,3 +14,7 @@ std::string ProgramDir();
 
 // The running process's id (names files that no other run may share).
 long CurrentProcessId();
+
+// Whether a process of id pid is running (or its id is taken by another
+// one: a reused id counts as running, which only delays what waits for it).
+bool ProcessRunning(long pid);

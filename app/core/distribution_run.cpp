@@ -6,6 +6,7 @@
 #include "app/core/identical_files.h"
 #include "app/core/run_front_end.h"
 #include "app/core/run_record.h"
+#include "app/core/run_recovery.h"
 #include "app/core/run_texts.h"
 #include "app/core/target_folders.h"
 #include "app/core/target_name.h"
@@ -151,7 +152,9 @@ FileOutcome MoveIntoFolder(const std::string& source, const FileStatus& status,
       state.targets.NoteRemoved(FolderOf(source), parts.name);
       if (state.identical && state.mode == MoveMode::Move)
         state.identical->NoteMoved(status, target);
-      if (state.record) state.record->Done(source, target, Landed(target, status, last.copied));
+      if (state.record)
+        state.record->Done(source, target, Landed(target, status, last.copied),
+                           EntryStatusOf(target));
       return {source, FileResult::Moved, target, {}, {}};
     case MoveOutcome::SourceChanged:
       index->Add(name); // the complete copy holds that name now
@@ -191,7 +194,9 @@ RunOutcome DistributionRun::Distribute() {
   frontEnd_.BeginWait();
   RefreshTimeZone();
   comparedBytes_ = 0;
-  const RunOptions start = frontEnd_.Options();
+  RunOptions start = frontEnd_.Options();
+  // The run works on the paths its record names (run_record.h).
+  start.source = WithBackslash(LexicallyNormal(start.source));
   std::vector<std::string> unreadable;
   FillFileList(start.source, files_, start.kinds, start.modernFormats, false, &frontEnd_,
                &unreadable);
@@ -222,6 +227,7 @@ RunOutcome DistributionRun::Distribute() {
       frontEnd_.RecordUnavailable(error.what());
       return RunOutcome::NotRecorded;
     }
+    ClearAfterKilledRuns(*recordFolder_);
   }
 
   const int maximum = static_cast<int>(files_.size()) - 1;
@@ -263,7 +269,7 @@ FileOutcome DistributionRun::DistributeFile(const std::string& source, TargetFol
                                             IdenticalFiles& identical, std::string& folder) {
   const RunOptions options = frontEnd_.Options();
   const SourceName parts = SplitSourcePath(source);
-  const std::string target = WithBackslash(options.target);
+  const std::string target = WithBackslash(LexicallyNormal(options.target));
   // A file that has gone (a link whose target moved away) has no date; a
   // FIFO put in its place must not be read, it would block.
   const std::optional<FileStatus> found = StatusOf(source);
@@ -282,6 +288,7 @@ FileOutcome DistributionRun::DistributeFile(const std::string& source, TargetFol
   folder = TargetFolder(target, date, options.structure);
   // Without a target folder a relative path would land the file anywhere.
   if (target.empty()) return StayedOutcome(source, StayReason::MoveError, kNoTargetFolderText);
+  if (record_) record_->TargetFolder(target);
   const RunState state{targets, options.skipIdentical ? &identical : nullptr, mode_,
                        record_ ? &*record_ : nullptr};
   return MoveIntoFolder(source, *found, parts, folder, planned,

@@ -32,9 +32,12 @@ enum class StayReason {
   FolderUnreadable,   // a folder of the source tree could not be read (source: the folder)
   MoveError,          // any other failure (detail: the system's error text)
   // Taking a run back (the source is where the file went, the target its old place):
-  ChangedSinceRun, // the file at the target is not the one the run moved there
-  GoneSinceRun,    // no file is at the target any more
-  OldPlaceTaken,   // another file has the old path
+  ChangedSinceRun,  // the file at the target is not the one the run moved there
+  GoneSinceRun,     // no file is at the target any more
+  OldPlaceTaken,    // another file has the old path (or the file is at both places and
+                    // they cannot be shown to be two copies of it)
+  ReplacedInTarget, // another file or a link took the place of the one the run moved there
+  OutsideRun,       // a line of the record that no run could have written (source: its path)
 };
 
 struct FileOutcome {

@@ -7,14 +7,24 @@
 #include "platform/move_file.h"
 #include "platform/path_text.h"
 #include "platform/program_path.h"
+#include "platform/read_only_file.h"
 
 #include <algorithm>
 #include <charconv>
+#include <iterator>
+#include <set>
 #include <string_view>
 
 namespace {
 
-constexpr char kFirstLine[] = "TamrelFotomaz-Aufzeichnung\t1";
+constexpr std::string_view kFirstLineStem = "TamrelFotomaz-Aufzeichnung\t";
+constexpr char kVersion[] = "2";
+constexpr std::string_view kReadableVersions[] = {"1", "2"};
+constexpr std::string_view kRegularWord = "datei", kLinkWord = "verknuepfung";
+constexpr char kCheckedLine[] = "geprueft\n";
+// How much of a record's end tells whether it was checked: only the
+// taken-back marks follow that line.
+constexpr size_t kCheckedTailBytes = 8192;
 // The kind of a record shows in its name, and so does a taken-back mark, so
 // the newest undoable record is found without reading any.
 constexpr std::string_view kDistributionSuffix = "-verteilung.lauf";
@@ -34,11 +44,28 @@ std::string FileText(const RecordedFile& file) {
          PadNumber(file.modifiedNanoseconds, 9);
 }
 
-std::optional<int64_t> ParseNumber(std::string_view text) {
-  int64_t value = 0;
+// Every path of a record is written in the one form the undo accepts.
+std::string PathText(const std::string& path) {
+  return EscapeText(LexicallyNormal(path));
+}
+
+std::string EntryText(const FileStatus& entry) {
+  return std::string(entry.link ? kLinkWord : kRegularWord) + "\t" +
+         std::to_string(entry.identity.device) + "\t" + std::to_string(entry.identity.inode);
+}
+
+template <class Number = int64_t> std::optional<Number> ParseNumber(std::string_view text) {
+  Number value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return value;
+}
+
+std::optional<LandedEntry> ParseEntry(std::string_view type, std::string_view device,
+                                      std::string_view inode) {
+  const auto dev = ParseNumber<uint64_t>(device), ino = ParseNumber<uint64_t>(inode);
+  if ((type != kRegularWord && type != kLinkWord) || !dev || !ino) return std::nullopt;
+  return LandedEntry{type == kLinkWord, {*dev, *ino}};
 }
 
 std::optional<RecordedFile> ParseFile(std::string_view size, std::string_view time) {
@@ -99,6 +126,15 @@ void PruneRecords(const std::string& folder) {
 
 } // namespace
 
+std::vector<const RecordedMove*> LatestMoves(const RunRecord& record) {
+  std::set<std::string> seen;
+  std::vector<const RecordedMove*> moves;
+  for (auto move = record.moves.rbegin(); move != record.moves.rend(); ++move) {
+    if (seen.insert(move->source).second) moves.push_back(&*move);
+  }
+  return moves;
+}
+
 RecordedFile RecordedFileOf(const FileStatus& status) {
   return {status.size, status.modifiedSeconds, status.modifiedNanoseconds};
 }
@@ -110,7 +146,10 @@ RunRecordWriter::RunRecordWriter(const std::string& folderText, RecordKind kind,
   const std::string_view suffix = kind == RecordKind::Undo ? kUndoSuffix : kDistributionSuffix;
   const bool folderReady = !folder.empty() && !CreateFolderTree(folder, FolderAccess::OwnerOnly);
   for (int attempt = 0; folderReady && attempt < kNameTries && !file_; ++attempt) {
-    path_ = folder + NameStem(now) + "-" + PadNumber(attempt, 2) + std::string(suffix);
+    const std::string stem = folder + NameStem(now) + "-" + PadNumber(attempt, 2);
+    path_ = stem + std::string(suffix);
+    // A record taken back gave up its name; its marked name stays taken.
+    if (EntryExists(stem + std::string(kTakenBackSuffix))) continue;
     file_.emplace(path_, AppendFile::Mode::CreateNew);
     if (!file_->IsOpen()) file_.reset();
   }
@@ -118,10 +157,11 @@ RunRecordWriter::RunRecordWriter(const std::string& folderText, RecordKind kind,
     if (path_.empty()) path_ = folder + NameStem(now) + std::string(suffix);
     throw RunRecordError("Die Aufzeichnung " + path_ + " kann nicht angelegt werden.");
   }
-  Write(std::string(kFirstLine) + "\nart\t" +
+  target_ = LexicallyNormal(options.target);
+  Write(std::string(kFirstLineStem) + kVersion + "\nart\t" +
         (kind == RecordKind::Undo ? "rueckgaengig" : "verteilung") + "\nbeginn\t" + StartText(now) +
         "\nprozess\t" + std::to_string(CurrentProcessId()) + "\nquelle\t" +
-        EscapeText(options.source) + "\nziel\t" + EscapeText(options.target) + "\noptionen\t" +
+        PathText(options.source) + "\nziel\t" + EscapeText(target_) + "\noptionen\t" +
         OptionsText(options) + "\n");
   PruneRecords(folder);
 }
@@ -130,21 +170,28 @@ RunRecordWriter::~RunRecordWriter() {
   if (file_ && !waiting_.empty()) file_->Append(waiting_);
 }
 
+void RunRecordWriter::TargetFolder(const std::string& folder) {
+  std::string normal = LexicallyNormal(folder);
+  if (normal == target_) return;
+  target_ = std::move(normal);
+  waiting_ += "ziel\t" + EscapeText(target_) + "\n";
+}
+
 void RunRecordWriter::FolderCreated(const std::string& folder) {
-  waiting_ += "ordner\t" + EscapeText(folder) + "\n";
+  waiting_ += "ordner\t" + PathText(folder) + "\n";
 }
 
 void RunRecordWriter::Intent(const std::string& source, const std::string& target,
                              const RecordedFile& file) {
   waiting_ +=
-      "absicht\t" + EscapeText(source) + "\t" + EscapeText(target) + "\t" + FileText(file) + "\n";
+      "absicht\t" + PathText(source) + "\t" + PathText(target) + "\t" + FileText(file) + "\n";
   Flush();
 }
 
 void RunRecordWriter::Done(const std::string& source, const std::string& target,
-                           const RecordedFile& landed) {
-  waiting_ += "erledigt\t" + EscapeText(source) + "\t" + EscapeText(target) + "\t" +
-              FileText(landed) + "\n";
+                           const RecordedFile& landed, const std::optional<FileStatus>& entry) {
+  waiting_ += "erledigt\t" + PathText(source) + "\t" + PathText(target) + "\t" + FileText(landed) +
+              (entry ? "\t" + EntryText(*entry) : std::string()) + "\n";
 }
 
 void RunRecordWriter::Flush() {
@@ -161,7 +208,13 @@ void RunRecordWriter::Write(const std::string& lines) {
 
 std::optional<RunRecord> ReadRunRecord(const std::string& path) {
   const std::optional<std::string> text = ReadTextFile(path, kMaxRecordBytes);
-  if (!text || !text->starts_with(std::string(kFirstLine) + "\n")) return std::nullopt;
+  if (!text || !text->starts_with(kFirstLineStem)) return std::nullopt;
+  const std::string_view version = std::string_view(*text).substr(
+      kFirstLineStem.size(), text->find('\n') - kFirstLineStem.size());
+  if (std::find(std::begin(kReadableVersions), std::end(kReadableVersions), version) ==
+      std::end(kReadableVersions)) {
+    return std::nullopt;
+  }
   RunRecord record;
   record.path = path;
   record.takenBack = path.ends_with(kTakenBackSuffix);
@@ -184,22 +237,28 @@ std::optional<RunRecord> ReadRunRecord(const std::string& path) {
     } else if (key == "quelle" && paths.size() == 1) {
       record.source = paths[0];
     } else if (key == "ziel" && paths.size() == 1) {
-      record.target = paths[0];
+      record.targets.push_back(paths[0]);
     } else if (key == "ordner" && paths.size() == 1) {
       record.createdFolders.push_back(paths[0]);
     } else if (key == "zurueckgenommen") {
       record.takenBack = true;
-    } else if ((key == "absicht" || key == "erledigt") && fields.size() == 5 && paths.size() == 2) {
+    } else if (key == "geprueft") {
+      record.checked = true;
+    } else if ((key == "absicht" || key == "erledigt") && paths.size() == 2 &&
+               (fields.size() == 5 || (key == "erledigt" && fields.size() == 8))) {
       const std::optional<RecordedFile> file = ParseFile(fields[3], fields[4]);
-      if (!file) continue;
+      const std::optional<LandedEntry> entry =
+          fields.size() == 8 ? ParseEntry(fields[5], fields[6], fields[7]) : std::nullopt;
+      if (!file || (fields.size() == 8 && !entry)) continue;
       if (key == "absicht") {
-        record.moves.push_back({paths[0], paths[1], *file, std::nullopt});
+        record.moves.push_back({paths[0], paths[1], *file, std::nullopt, std::nullopt});
         continue;
       }
       // The latest intent of that move is done.
       for (auto move = record.moves.rbegin(); move != record.moves.rend(); ++move) {
         if (move->source == paths[0] && move->target == paths[1]) {
           move->after = *file;
+          move->landed = entry;
           break;
         }
       }
@@ -218,11 +277,39 @@ std::string NewestUndoableRecord(const std::string& folderText) {
 }
 
 bool MarkTakenBack(const std::string& record, const std::string& undoRecord) {
-  if (!AppendToExistingFile(record, "zurueckgenommen\t" + EscapeText(undoRecord) + "\n")) {
-    return false;
+  // The name first: it is what the search for the newest record reads, so a
+  // kill between the two steps never leaves a record that is taken back by
+  // its text and still found by its name (every undo would stop at it).
+  std::string marked = record;
+  if (record.ends_with(kDistributionSuffix)) {
+    marked = record.substr(0, record.size() - kDistributionSuffix.size()) +
+             std::string(kTakenBackSuffix);
+    if (MoveFileNoReplace(record, marked).outcome != MoveOutcome::Moved) return false;
   }
-  if (!record.ends_with(kDistributionSuffix)) return true;
-  const std::string marked =
-      record.substr(0, record.size() - kDistributionSuffix.size()) + std::string(kTakenBackSuffix);
-  return MoveFileNoReplace(record, marked).outcome == MoveOutcome::Moved;
+  return AppendToExistingFile(marked, "zurueckgenommen\t" + EscapeText(undoRecord) + "\n");
+}
+
+std::vector<std::string> RecordPaths(const std::string& folderText) {
+  const std::string folder = WithBackslash(folderText);
+  std::vector<std::string> paths;
+  for (const std::string& name : RecordNames(folder))
+    paths.push_back(folder + name);
+  return paths;
+}
+
+bool RecordChecked(const std::string& path) {
+  std::optional<ReadOnlyFile> file = ReadOnlyFile::Open(path);
+  if (!file || !file->Size()) return false;
+  const uint64_t size = *file->Size();
+  const uint64_t start = size > kCheckedTailBytes ? size - kCheckedTailBytes : 0;
+  std::string tail(static_cast<size_t>(size - start), '\0');
+  const std::optional<size_t> read =
+      file->Seek(start) ? file->Read(tail.data(), tail.size()) : std::nullopt;
+  if (!read) return false;
+  tail.resize(*read);
+  return tail.find(std::string("\n") + kCheckedLine) != std::string::npos;
+}
+
+bool MarkChecked(const std::string& path) {
+  return AppendToExistingFile(path, kCheckedLine);
 }

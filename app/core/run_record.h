@@ -3,22 +3,27 @@
 // run can be taken back. One file per run in the user's state folder
 // (platform/user_folders.h), named after the run's start and process id:
 //
-//   TamrelFotomaz-Aufzeichnung<TAB>1
+//   TamrelFotomaz-Aufzeichnung<TAB>2
 //   art<TAB>verteilung | rueckgaengig
 //   beginn<TAB>2026-12-08 10:11:12
 //   prozess<TAB>PID                  its temporary copies are named after it
 //   quelle<TAB>FOLDER, ziel<TAB>FOLDER, optionen<TAB>TEXT
+//   ziel<TAB>FOLDER                  again before the first move into a new target
 //   ordner<TAB>FOLDER                                   a folder the run created
 //   absicht<TAB>SOURCE<TAB>TARGET<TAB>SIZE<TAB>SEC.NSEC  before a move: the file as it is
-//   erledigt<TAB>SOURCE<TAB>TARGET<TAB>SIZE<TAB>SEC.NSEC after it: the file as it landed
+//   erledigt<TAB>SOURCE<TAB>TARGET<TAB>SIZE<TAB>SEC.NSEC<TAB>TYPE<TAB>DEVICE<TAB>INODE
+//                                  after it: the file as it landed, TYPE datei | verknuepfung
+//   geprueft                       a later run found what this one, killed, left behind
 //   zurueckgenommen<TAB>RECORD                           the run was taken back by RECORD
 //
-// Paths are escaped as in the move log (escaped_text.h). Lines are written
-// by whole appends, so a killed run leaves whole lines. An intent reaches
-// the file before its move; the done line (and a created folder) waits for
-// the next intent or the end, so one write per file suffices: a run killed
-// in between leaves an intent without its done line, which the undo
-// resolves by looking at the files.
+// Paths are escaped as in the move log (escaped_text.h) and lexically
+// normal: absolute, without ".", ".." or empty components, folders without a
+// trailing separator. Version 1 records (done lines without type, device and
+// inode) are read as well. Lines are written by whole appends, so a killed
+// run leaves whole lines. An intent reaches the file before its move; the
+// done line (and a created folder) waits for the next intent or the end, so
+// one write per file suffices: a run killed in between leaves an intent
+// without its done line, which the undo resolves by looking at the files.
 
 #include "app/core/run_options.h"
 #include "platform/append_file.h"
@@ -41,11 +46,19 @@ struct RecordedFile {
 };
 RecordedFile RecordedFileOf(const FileStatus& status);
 
+// The entry a move left at its target (version 2 records).
+struct LandedEntry {
+  bool link = false; // a symbolic link was moved, not a regular file
+  FileIdentity identity{};
+  bool operator==(const LandedEntry&) const = default;
+};
+
 struct RecordedMove {
   std::string source;
   std::string target;
   RecordedFile before;               // the source before the move
   std::optional<RecordedFile> after; // the target after it; nothing when not done
+  std::optional<LandedEntry> landed; // with after, where the record tells
 };
 
 struct RunRecord {
@@ -54,11 +67,16 @@ struct RunRecord {
   std::string started;
   long process = 0;
   std::string source;
-  std::string target;
+  std::vector<std::string> targets;        // every target folder, in the order used
   std::vector<std::string> createdFolders; // in the order created
   std::vector<RecordedMove> moves;         // in the order tried
   bool takenBack = false;
+  bool checked = false; // what a kill left behind was cleared (geprueft)
 };
+
+// The moves of record to look at, newest first: the latest intent of each
+// source (a move retried under another name left earlier intents).
+std::vector<const RecordedMove*> LatestMoves(const RunRecord& record);
 
 // A record that cannot be created or written; the message names its file.
 class RunRecordError : public std::runtime_error {
@@ -80,9 +98,13 @@ public:
 
   const std::string& Path() const { return path_; }
   // Intent and Flush throw RunRecordError when the record cannot be written.
+  // The target folder of the next moves; recorded when it changed.
+  void TargetFolder(const std::string& folder);
   void FolderCreated(const std::string& folder);
   void Intent(const std::string& source, const std::string& target, const RecordedFile& file);
-  void Done(const std::string& source, const std::string& target, const RecordedFile& landed);
+  // entry: the target as lstat sees it after the move (nothing when unseen).
+  void Done(const std::string& source, const std::string& target, const RecordedFile& landed,
+            const std::optional<FileStatus>& entry);
   void Flush();
 
 private:
@@ -91,6 +113,7 @@ private:
   std::string path_;
   std::optional<AppendFile> file_;
   std::string waiting_; // lines written with the next intent or at the end
+  std::string target_;  // the target folder last recorded
 };
 
 inline constexpr size_t kKeptRunRecords = 100;
@@ -102,3 +125,10 @@ std::optional<RunRecord> ReadRunRecord(const std::string& path);
 std::string NewestUndoableRecord(const std::string& folder);
 // Marks record as taken back by the undo recorded in undoRecord.
 bool MarkTakenBack(const std::string& record, const std::string& undoRecord);
+// The record files of folder, oldest first.
+std::vector<std::string> RecordPaths(const std::string& folder);
+// Whether the record at path was checked after its process ended; only
+// its end is read. May say no for a record that was (then checked again).
+bool RecordChecked(const std::string& path);
+// Marks the record at path as checked.
+bool MarkChecked(const std::string& path);

@@ -38,6 +38,10 @@ std::string StayReasonText(const FileOutcome& outcome) {
     return kGoneSinceRunText;
   case StayReason::OldPlaceTaken:
     return kOldPlaceTakenText;
+  case StayReason::ReplacedInTarget:
+    return kReplacedInTargetText;
+  case StayReason::OutsideRun:
+    return kOutsideRunText;
   case StayReason::MoveError:
     break;
   }

@@ -35,6 +35,8 @@ inline constexpr char kNoTargetFolderText[] = "kein Zielordner gewählt";
 inline constexpr char kChangedSinceRunText[] = "seit der Verteilung geändert";
 inline constexpr char kGoneSinceRunText[] = "nicht mehr am Ziel";
 inline constexpr char kOldPlaceTakenText[] = "alter Platz belegt";
+inline constexpr char kReplacedInTargetText[] = "im Ziel ersetzt";
+inline constexpr char kOutsideRunText[] = "Eintrag außerhalb der Verteilung";
 
 inline constexpr char kNothingToUndoText[] = "Keine Verteilung zum Rückgängigmachen gefunden.";
 // "N Dateien an ihren alten Platz zurücklegen?"

@@ -1,7 +1,9 @@
 #include "app/core/undo_run.h"
 
+#include "app/core/record_bounds.h"
 #include "app/core/run_front_end.h"
 #include "app/core/run_record.h"
+#include "app/core/run_recovery.h"
 #include "app/core/run_texts.h"
 #include "platform/append_file.h"
 #include "platform/file_compare.h"
@@ -14,22 +16,8 @@
 
 namespace {
 
-// The moves to take back, newest first: the latest intent of each source
-// (a move retried under another name left earlier intents).
-std::vector<const RecordedMove*> MovesToTakeBack(const RunRecord& record) {
-  std::set<std::string> seen;
-  std::vector<const RecordedMove*> moves;
-  for (auto move = record.moves.rbegin(); move != record.moves.rend(); ++move) {
-    if (seen.insert(move->source).second) moves.push_back(&*move);
-  }
-  return moves;
-}
-
-// Whether the two files hold the same bytes.
-bool SameBytes(const std::string& a, const std::string& b) {
-  const std::optional<FileStatus> atA = StatusOf(a), atB = StatusOf(b);
-  return atA && atB &&
-         FileComparer().Compare({a, *atA, true}, {b, *atB, true}).verdict == Comparison::Identical;
+FileOutcome InPlace(const RecordedMove& move) {
+  return {move.source, FileResult::InPlace, move.source, {}, {}};
 }
 
 bool Holds(const std::string& path, const RecordedFile& expected) {
@@ -37,24 +25,60 @@ bool Holds(const std::string& path, const RecordedFile& expected) {
   return found && RecordedFileOf(*found) == expected;
 }
 
+// Whether the two paths hold two separate regular files of the same bytes:
+// only then is one of them a copy that may go. Links are not followed: a
+// link to the other place is no copy.
+bool SeparateCopies(const std::string& a, const std::string& b) {
+  const std::optional<FileStatus> atA = EntryStatusOf(a), atB = EntryStatusOf(b);
+  return atA && atB && atA->regular && atB->regular && atA->identity != atB->identity &&
+         FileComparer().Compare({a, *atA, true}, {b, *atB, true}).verdict == Comparison::Identical;
+}
+
+enum class AtTarget { AsLanded, Gone, Changed, Replaced };
+
+// Whether the file at the move's target is the one the run left there: of
+// the recorded type, and, while its file system has the device number it
+// had (a card plugged in again gets new numbers) and keeps inode numbers,
+// the same inode; then with the recorded size and time. Version 1 records
+// tell size and time only.
+AtTarget LookAtTarget(const RecordedMove& move, const RecordedFile& landed) {
+  const std::optional<FileStatus> entry = EntryStatusOf(move.target);
+  if (!entry) return AtTarget::Gone;
+  if (move.landed) {
+    const bool sameType = move.landed->link ? entry->link : entry->regular;
+    const bool otherInode = entry->identity.device == move.landed->identity.device &&
+                            entry->identity.inode != move.landed->identity.inode &&
+                            InodesStable(move.target);
+    if (!sameType || otherInode) return AtTarget::Replaced;
+  }
+  const std::optional<FileStatus> file = entry->link ? StatusOf(move.target) : entry;
+  return file && RecordedFileOf(*file) == landed ? AtTarget::AsLanded : AtTarget::Changed;
+}
+
 FileOutcome TakeBackOne(const RecordedMove& move, MoveMode mode, RunRecordWriter* record) {
+  // The run was killed while its move held the final name with an empty
+  // file: the file never left its old place.
+  if (!move.after && IsReservation(move)) {
+    if (mode == MoveMode::Move) RemoveFile(move.target);
+    return InPlace(move);
+  }
   // The file the run left at the target: as it landed, or, for an intent
   // without its done line, as it was before.
   const RecordedFile& landed = move.after ? *move.after : move.before;
-  if (!Holds(move.target, landed)) {
+  if (const AtTarget found = LookAtTarget(move, landed); found != AtTarget::AsLanded) {
     // Back already (an earlier undo, or a run killed before this move)?
-    if (Holds(move.source, move.before)) {
-      return {move.source, FileResult::InPlace, move.source, {}, {}};
-    }
-    return StayedOutcome(move.target, EntryExists(move.target) ? StayReason::ChangedSinceRun
-                                                               : StayReason::GoneSinceRun);
+    if (Holds(move.source, move.before)) return InPlace(move);
+    return StayedOutcome(move.target, found == AtTarget::Gone       ? StayReason::GoneSinceRun
+                                      : found == AtTarget::Replaced ? StayReason::ReplacedInTarget
+                                                                    : StayReason::ChangedSinceRun);
   }
   if (EntryExists(move.source)) {
-    // Killed after its copy got its name and before the source went: the
-    // file is at both places; the copy at the target is the run's to remove.
-    if (!move.after && Holds(move.source, move.before) && SameBytes(move.source, move.target)) {
+    // A run killed after its copy got its name and before the source went,
+    // or an undo killed after the copy back: the file is at both places, and
+    // the one at the target may go.
+    if (Holds(move.source, move.before) && SeparateCopies(move.source, move.target)) {
       if (mode == MoveMode::Move) RemoveFile(move.target);
-      return {move.source, FileResult::InPlace, move.source, {}, {}};
+      return InPlace(move);
     }
     return StayedOutcome(move.target, StayReason::OldPlaceTaken);
   }
@@ -75,8 +99,41 @@ FileOutcome TakeBackOne(const RecordedMove& move, MoveMode mode, RunRecordWriter
   if (result.outcome != MoveOutcome::Moved) {
     return FailedMoveOutcome(move.target, result.outcome, result.error);
   }
-  record->Done(move.target, move.source, move.before);
+  record->Done(move.target, move.source, move.before, EntryStatusOf(move.source));
   return {move.target, FileResult::Back, move.source, {}, {}};
+}
+
+// The record's moves and created folders, split into those within its
+// distribution and the refused lines, each reported once.
+struct CheckedRecord {
+  std::vector<const RecordedMove*> moves;
+  std::vector<std::string> folders;
+  std::vector<FileOutcome> refused;
+};
+
+CheckedRecord Check(const RunRecord& record) {
+  RecordBounds bounds(record);
+  CheckedRecord checked;
+  std::set<std::string> reported;
+  const auto refuse = [&](const std::string& path) {
+    if (reported.insert(path).second)
+      checked.refused.push_back(StayedOutcome(path, StayReason::OutsideRun));
+  };
+  for (const RecordedMove* move : LatestMoves(record)) {
+    if (bounds.MoveWithin(*move)) {
+      checked.moves.push_back(move);
+    } else {
+      refuse(move->target);
+    }
+  }
+  for (const std::string& folder : record.createdFolders) {
+    if (bounds.FolderWithin(folder)) {
+      checked.folders.push_back(folder);
+    } else {
+      refuse(folder);
+    }
+  }
+  return checked;
 }
 
 } // namespace
@@ -104,14 +161,15 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
     frontEnd_.NothingToUndo();
     return RunOutcome::NothingFound;
   }
-  const std::vector<const RecordedMove*> moves = MovesToTakeBack(*record);
+  const CheckedRecord checked = Check(*record);
+  const std::vector<const RecordedMove*>& moves = checked.moves;
   if (!frontEnd_.ConfirmUndo(moves.size())) return RunOutcome::Declined;
 
   frontEnd_.BeginWait();
   std::optional<RunRecordWriter> undoRecord;
   if (mode_ == MoveMode::Move) {
     RunOptions options;
-    options.source = record->target;
+    if (!record->targets.empty()) options.source = record->targets.front();
     options.target = record->source;
     try {
       undoRecord.emplace(recordFolder_, RecordKind::Undo, options);
@@ -120,7 +178,13 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
       frontEnd_.RecordUnavailable(error.what());
       return RunOutcome::NotRecorded;
     }
+    ClearAfterKilledRuns(recordFolder_);
   }
+  for (const FileOutcome& outcome : checked.refused) {
+    stayed_.push_back(outcome);
+    frontEnd_.FileDone(outcome);
+  }
+  std::set<std::string> cleanedFolders; // of leftover temporary copies
   const int maximum = static_cast<int>(moves.size()) - 1;
   frontEnd_.SetProgressMaximum(maximum);
   for (size_t i = 0; i < moves.size(); ++i) {
@@ -131,6 +195,10 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
     }
     frontEnd_.SetProgressPosition(static_cast<int>(i));
     frontEnd_.SetStatusText(WorkingOnText(i + 1, moves.size()));
+    // An undo killed during a copy left its temporary file in the old folder.
+    const std::string oldFolder = FolderOf(moves[i]->source);
+    if (mode_ == MoveMode::Move && cleanedFolders.insert(oldFolder).second)
+      RemoveStaleTemporaryCopiesIn(oldFolder);
     const FileOutcome outcome = TakeBackOne(*moves[i], mode_, undoRecord ? &*undoRecord : nullptr);
     if (outcome.result == FileResult::Stayed) stayed_.push_back(outcome);
     frontEnd_.FileDone(outcome);
@@ -138,18 +206,16 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
   if (mode_ == MoveMode::Move) {
     undoRecord->Flush();
     // A run killed during a copy left its temporary file behind.
-    std::set<std::string> targetFolders(record->createdFolders.begin(),
-                                        record->createdFolders.end());
-    for (const RecordedMove& move : record->moves)
-      targetFolders.insert(FolderOf(move.target));
+    std::set<std::string> targetFolders(checked.folders.begin(), checked.folders.end());
+    for (const RecordedMove* move : moves)
+      targetFolders.insert(FolderOf(move->target));
     for (const std::string& folder : targetFolders)
       RemoveTemporaryCopiesOf(folder, record->process);
     // Newest first, so a month folder goes before its year folder.
-    for (auto folder = record->createdFolders.rbegin(); folder != record->createdFolders.rend();
-         ++folder) {
+    for (auto folder = checked.folders.rbegin(); folder != checked.folders.rend(); ++folder)
       RemoveEmptyFolder(*folder);
-    }
-    if (stayed_.empty()) MarkTakenBack(record->path, undoRecord->Path());
+    // Refused lines are no files of this run: they do not keep it open.
+    if (stayed_.size() == checked.refused.size()) MarkTakenBack(record->path, undoRecord->Path());
   }
   frontEnd_.SetProgressPosition(0);
   frontEnd_.SetStatusText("Fertig!");

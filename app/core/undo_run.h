@@ -2,9 +2,13 @@
 // Taking a run back: every file its record moved goes back to its old path
 // and name, newest first, with the same safe move that never replaces. A
 // file goes back only when the file at the target is still the one that
-// was moved there (same size and modification time); an old path that is
-// taken stays taken. A move whose record ends with its intent (the run was
-// killed) is resolved by looking where the file is. Folders the run created
+// was moved there (same type, inode, size and modification time; see
+// run_record.h for what a version 1 record tells); an old path that is
+// taken stays taken. Only lines within the record's own folders are acted
+// on (record_bounds.h); the others are reported. A move whose record ends
+// with its intent (the run was killed) is resolved by looking where the
+// file is; nothing is removed that is not a separate regular copy of the
+// file or the empty reservation of a killed move. Folders the run created
 // and that are empty afterwards are removed, nothing else. The undo is
 // recorded too, and the record it took back is marked, so it is not taken
 // back twice; a record whose files did not all go back stays unmarked, so a

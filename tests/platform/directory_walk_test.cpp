@@ -100,7 +100,7 @@ TEST(WalkFolderTree, LinksLeadingOutOfTheTreeAreNotEntered) {
 TEST(WalkFolderTree, OnlyRegularFilesCountAndTheMovesTemporaryCopiesDoNot) {
   testkit::TempDir dir;
   ASSERT_EQ(mkfifo((dir.path() + "/pipe.jpg").c_str(), 0600), 0);
-  Touch(dir.File(".fotomaz-12-00ab.part"));
+  Touch(dir.File(".fotomaz-12-000000ab.part"));
   Touch(dir.File("a.jpg"));
   EXPECT_EQ(Walk(dir.path() + "/"), (std::vector<std::string>{":"
                                                               " a.jpg"}));

@@ -320,20 +320,35 @@ TEST_F(MoveFile, AFifoInPlaceOfTheFileIsNeitherReadNorMoved) {
   EXPECT_TRUE(Exists(from));
 }
 
-TEST_F(MoveFile, OnlyOldTemporaryCopiesAreRemoved) {
-  const std::string old = dir_.File(".fotomaz-1-0000abcd.part");
-  const std::string fresh = dir_.File(".fotomaz-2-0000abcd.part");
-  const std::string other = dir_.File("urlaub.part");
-  for (const std::string& path : {old, fresh, other})
+// Only names of the exact pattern of the move's temporary copies go, and
+// only when their last change is old: a live copy carries its source's old
+// modification time.
+TEST_F(MoveFile, OnlyOldTemporaryCopiesOfTheExactPatternAreRemoved) {
+  struct Case {
+    const char* name;
+    bool changedLongAgo;
+    bool removed;
+  };
+  const Case cases[] = {
+      {".fotomaz-12-0000abcd.part", true, true},
+      {".fotomaz-12-0000abcd.part", false, false}, // in hand, modified long ago
+      {".fotomaz-12-0000ABCD.part", true, false},
+      {".fotomaz-12-abcd.part", true, false},
+      {".fotomaz-x1-0000abcd.part", true, false},
+      {".fotomaz-notizen.part", true, false},
+      {"urlaub.part", true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = dir_.File(c.name);
     testkit::WriteFile(path, "x");
-  const timespec longAgo[2] = {{0, UTIME_OMIT}, {time(nullptr) - 11 * 60, 0}};
-  utimensat(AT_FDCWD, old.c_str(), longAgo, 0);
-  utimensat(AT_FDCWD, other.c_str(), longAgo, 0);
-  for (const std::string& path : {old, fresh, other})
-    RemoveIfStaleTemporaryCopy(path);
-  EXPECT_FALSE(Exists(old));
-  EXPECT_TRUE(Exists(fresh));
-  EXPECT_TRUE(Exists(other));
+    const timespec longAgo[2] = {{0, UTIME_OMIT}, {time(nullptr) - 11 * 60, 0}};
+    utimensat(AT_FDCWD, path.c_str(), longAgo, 0);
+    ScopedMoveFaults later({.clockAhead = c.changedLongAgo ? (kStaleCopyMinutes + 1) * 60 : 0});
+    RemoveStaleTemporaryCopiesIn(dir_.path());
+    EXPECT_EQ(Exists(path), !c.removed);
+    fs::remove(path);
+  }
 }
 
 } // namespace

@@ -242,7 +242,11 @@ aufgezeichnet (sonst ~/.local/state/TamrelFotomaz/), die neuesten 100. Mit
 zurückgenommenen Verteilung an ihren alten Platz zurück, wenn sie seitdem
 unverändert ist und ihr alter Platz frei; --probelauf zeigt das vorher,
 --ja spart die Frage. Ordner, die die Verteilung angelegt hat und die danach
-leer sind, werden entfernt. Ohne Aufzeichnung: Rückgabewert 2.
+leer sind, werden entfernt. Ohne Aufzeichnung: Rückgabewert 2. Was bleibt,
+steht als QUELLE: GRUND da (Rückgabewert 3): seit der Verteilung geändert,
+im Ziel ersetzt, nicht mehr am Ziel, alter Platz belegt, und für jede Zeile
+einer veränderten Aufzeichnung außerhalb von Quell- und Zielordnern, die nicht
+ausgeführt wird: Eintrag außerhalb der Verteilung (auch mit --probelauf).
 
 Rückgabewert: 0 fertig (auch wenn nichts gefunden wurde oder Dateien schon
 im Ziel lagen), 1 Fehler oder abgebrochen, 2 falscher Aufruf, fehlender

@@ -32,6 +32,8 @@ void InstallTestHooks() {
   std::string word;
   while (std::getline(words, word, ',')) {
     if (word == "cross-device") faults.renameCrossDevice = true;
+    if (word == "no-rename") faults.renameUnsupported = true;
+    if (word == "no-link") faults.linkUnsupported = true;
     if (word == "pause-at-half") faults.afterStep = PauseAtHalf;
   }
 }

@@ -5,6 +5,8 @@
 //
 // FOTOMAZ_TEST_FAULTS is a comma-separated list of:
 //   cross-device   every move is a copy, as across file systems
+//   no-rename      no rename that refuses to replace (as on exFAT, FAT, shares)
+//   no-link        no hard links either
 //   pause-at-half  a copy writes "halb" to standard error when half written
 //                  and then waits two seconds (time for a signal)
 

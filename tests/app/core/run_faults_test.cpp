@@ -138,15 +138,17 @@ TEST_F(RunFaultsTest, LongAppendedNamesAreCutToFit) {
   }
 }
 
+// A copy in hand carries its source's old modification time: only its last
+// change tells its age.
 TEST_F(RunFaultsTest, OldTemporaryCopiesInATargetFolderAreRemoved) {
-  Jpeg("a.jpg");
-  const std::string old = target_ + "2023/05/.fotomaz-7-00000001.part";
-  const std::string fresh = target_ + "2023/05/.fotomaz-8-00000001.part";
-  WriteFileAt(old, "halb", time(nullptr) - 3600);
-  WriteFileAt(fresh, "halb", time(nullptr));
-  EXPECT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
-  EXPECT_FALSE(fs::exists(old));
-  EXPECT_TRUE(fs::exists(fresh));
+  const std::string copy = target_ + "2023/05/.fotomaz-7-00000001.part";
+  WriteFileAt(copy, "halb", time(nullptr) - 3600);
+  for (const bool later : {false, true}) {
+    Jpeg("a.jpg");
+    ScopedMoveFaults clock({.clockAhead = later ? (kStaleCopyMinutes + 1) * 60 : 0});
+    EXPECT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+    EXPECT_EQ(fs::exists(copy), !later);
+  }
 }
 
 TEST(CheckFoldersTest, AFolderTextHoldingANulNamesNoFolder) {

@@ -2,14 +2,18 @@
 
 #include "app/core/distribution_run.h"
 #include "app/core/escaped_text.h"
+#include "app/core/pad_text.h"
 #include "app/core/run_record.h"
 #include "app/core/run_texts.h"
 #include "app/core/undo_run.h"
+#include "platform/file_info.h"
+#include "platform/move_faults.h"
 #include "tests/app/core/run_fixture.h"
 #include "tests/kit/testkit.h"
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <sys/resource.h>
@@ -26,6 +30,12 @@ using runtest::LocalSeconds;
 using runtest::WriteFileAt;
 using testkit::ExactTree;
 using Files = std::vector<std::string>;
+
+// bytes at path, with the modification time of other.
+void WriteWithTimeOf(const std::string& path, const std::string& bytes, const std::string& other) {
+  testkit::WriteFile(path, bytes);
+  fs::last_write_time(path, fs::last_write_time(other));
+}
 
 class UndoRunTest : public runtest::RunTest {
 protected:
@@ -55,6 +65,36 @@ protected:
     const RunOutcome outcome = undo.TakeBack(path);
     stayed_ = undo.StayedFiles();
     return outcome;
+  }
+
+  // Runs one file, name, into the target; where it went.
+  std::string RunOne(const std::string& name, const std::string& bytes) {
+    WriteFileAt(source_ + name, bytes, LocalSeconds(2021, 7, 4, 10, 0, 2));
+    EXPECT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+    return ReadRunRecord(NewestUndoableRecord(records_))->moves.back().target;
+  }
+
+  // The newest record as if its run was killed before any done line.
+  void DropDoneLines() {
+    const std::string record = NewestUndoableRecord(records_);
+    std::string kept;
+    for (const std::string& line : testkit::Lines(testkit::ReadWholeFile(record)))
+      if (!line.starts_with("erledigt\t")) kept += line + "\n";
+    testkit::WriteFile(record, kept);
+  }
+
+  void Reset() {
+    for (const std::string& folder : {source_, target_, records_})
+      fs::remove_all(folder);
+    fs::create_directories(target_);
+  }
+
+  // "PATH: REASON" of each file that stayed.
+  Files StayedLines() const {
+    Files lines;
+    for (const FileOutcome& outcome : stayed_)
+      lines.push_back(outcome.source + ": " + StayReasonText(outcome));
+    return lines;
   }
 
   Files StayedReasons() const {
@@ -159,6 +199,205 @@ TEST_F(UndoRunTest, AnIntentWithoutItsDoneLineIsResolvedByLooking) {
   EXPECT_EQ(Undo(), RunOutcome::Completed);
   EXPECT_TRUE(stayed_.empty());
   EXPECT_EQ(ExactTree(source_), source);
+}
+
+// A run killed between a move and its done line; meanwhile something took
+// the old place. Only a separate regular file of the same bytes lets the
+// undo remove the file at the target; otherwise both stay, reported.
+TEST_F(UndoRunTest, AFileAtBothPlacesGoesOnlyWhenItIsASeparateCopy) {
+  struct Case {
+    const char* what;
+    std::function<void(const std::string& old, const std::string& moved)> make;
+    bool targetRemoved;
+  };
+  const Case cases[] = {
+      {"a link to the target", [](auto& old, auto& moved) { fs::create_symlink(moved, old); },
+       false},
+      {"a hard link to the target",
+       [](auto& old, auto& moved) { fs::create_hard_link(moved, old); }, false},
+      {"another file of the same size and time",
+       [](auto& old, auto& moved) { WriteWithTimeOf(old, "anders", moved); }, false},
+      {"a separate copy", [](auto& old, auto& moved) { WriteWithTimeOf(old, "inhalt", moved); },
+       true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Reset();
+    const std::string moved = RunOne("a.png", "inhalt");
+    DropDoneLines();
+    c.make(source_ + "a.png", moved);
+    EXPECT_EQ(Undo(), RunOutcome::Completed);
+    EXPECT_EQ(fs::exists(moved), !c.targetRemoved);
+    EXPECT_TRUE(fs::exists(fs::symlink_status(source_ + "a.png")));
+    EXPECT_EQ(StayedLines(), c.targetRemoved ? Files{} : Files{moved + ": alter Platz belegt"});
+  }
+}
+
+// The file at the target was replaced after the run. Version 2 records know
+// the type and inode the file landed with; version 1 records only size and
+// time, and their undo moves back what holds them.
+TEST_F(UndoRunTest, AFileReplacedInTheTargetStays) {
+  struct Case {
+    const char* what;
+    bool link;     // replaced by a link to a file of the same size and time
+    bool version1; // the record rewritten as the earlier version wrote it
+    bool movedBack;
+  };
+  const Case cases[] = {
+      {"by a link", true, false, false},
+      {"by another file of the same size and time", false, false, false},
+      {"in a version 1 record", false, true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Reset();
+    const std::string moved = RunOne("a.png", "inhalt");
+    const std::string other = dir_.File("anderes.png");
+    WriteWithTimeOf(other, "anders", moved);
+    fs::remove(moved);
+    if (c.link) fs::create_symlink(other, moved);
+    if (!c.link) fs::rename(other, moved);
+    if (c.version1) {
+      const std::string record = NewestUndoableRecord(records_);
+      std::string text;
+      for (std::string line : testkit::Lines(testkit::ReadWholeFile(record))) {
+        // Without type, device and inode: five fields.
+        size_t cut = 0;
+        for (int field = 0; field < 5 && line.starts_with("erledigt\t"); ++field)
+          cut = line.find('\t', cut) + 1;
+        if (cut > 0) line.resize(cut - 1);
+        text += (line.starts_with("TamrelFotomaz") ? "TamrelFotomaz-Aufzeichnung\t1" : line) + "\n";
+      }
+      testkit::WriteFile(record, text);
+    }
+    EXPECT_EQ(Undo(), RunOutcome::Completed);
+    EXPECT_EQ(StayedLines(), c.movedBack ? Files{} : Files{moved + ": im Ziel ersetzt"});
+    EXPECT_EQ(fs::exists(source_ + "a.png"), c.movedBack);
+  }
+}
+
+// A record edited or damaged after its run: each line that no run could
+// have written is refused and reported once; the rest is taken back, and
+// the record counts as taken back.
+TEST_F(UndoRunTest, ALineOutsideTheDistributionIsRefused) {
+  const std::string elsewhere = dir_.File("anderswo") + "/";
+  const auto moveLines = [](const std::string& from, const std::string& to) {
+    const FileStatus found = *StatusOf(to);
+    const std::string file = std::to_string(found.size) + "\t" +
+                             std::to_string(found.modifiedSeconds) + "." +
+                             PadNumber(found.modifiedNanoseconds, 9);
+    return "absicht\t" + from + "\t" + to + "\t" + file + "\nerledigt\t" + from + "\t" + to + "\t" +
+           file + "\n";
+  };
+  struct Case {
+    const char* what;
+    std::string kept; // the unrelated entry the line names, which must stay
+    std::string line; // added to the record
+    std::string refused;
+  };
+  const Case cases[] = {
+      {"a source outside the source folder", target_ + "fremd.png",
+       moveLines(elsewhere + "fremd.png", target_ + "fremd.png"), target_ + "fremd.png"},
+      {"a target through ..", elsewhere + "y.png",
+       moveLines(source_ + "y.png", target_ + "../anderswo/y.png"), target_ + "../anderswo/y.png"},
+      {"a target through a link out of the target", elsewhere + "z.png",
+       moveLines(source_ + "z.png", target_ + "raus/z.png"), target_ + "raus/z.png"},
+      {"a folder outside the target", elsewhere + "leer", "ordner\t" + elsewhere + "leer\n",
+       elsewhere + "leer"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Reset();
+    fs::remove_all(elsewhere);
+    fs::create_directories(elsewhere + "leer");
+    testkit::WriteFile(elsewhere + "y.png", "y");
+    testkit::WriteFile(elsewhere + "z.png", "z");
+    testkit::WriteFile(target_ + "fremd.png", "fremd");
+    fs::create_directory_symlink(elsewhere, target_ + "raus");
+    BuildTree();
+    const Files source = ExactTree(source_);
+    ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+    const std::string record = NewestUndoableRecord(records_);
+    testkit::WriteFile(record, testkit::ReadWholeFile(record) + c.line);
+    EXPECT_EQ(Undo(), RunOutcome::Completed);
+    EXPECT_EQ(StayedLines(), Files{c.refused + ": Eintrag außerhalb der Verteilung"});
+    EXPECT_TRUE(fs::exists(c.kept));
+    EXPECT_EQ(ExactTree(source_), source);
+    EXPECT_TRUE(NewestUndoableRecord(records_).empty());
+  }
+}
+
+// The target folder changed in the window during the run: the record names
+// both targets, and the undo takes back the files of each.
+TEST_F(UndoRunTest, ATargetChangedDuringTheRunIsTakenBackToo) {
+  BuildTree();
+  const Files source = ExactTree(source_);
+  const std::string second = dir_.File("ziel2") + "/";
+  frontEnd_.onEvents = [&] {
+    if (frontEnd_.outcomes.size() == 2) frontEnd_.options.target = second;
+  };
+  ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+  frontEnd_.onEvents = nullptr;
+  EXPECT_EQ(ReadRunRecord(NewestUndoableRecord(records_))->targets,
+            (Files{dir_.File("ziel"), dir_.File("ziel2")}));
+  EXPECT_EQ(Undo(), RunOutcome::Completed);
+  EXPECT_EQ(StayedLines(), Files{});
+  EXPECT_EQ(ExactTree(source_), source);
+}
+
+// On a file system without no-replace rename and hard links a move holds
+// the final name with an empty file and renames over it. A kill in between
+// leaves that empty file: the undo removes it, and so does the next run
+// (once, marking the killed run's record), which then files the photo under
+// its own name.
+TEST_F(UndoRunTest, AnEmptyReservationLeftByAKillIsRemoved) {
+  for (const bool byUndo : {true, false}) {
+    SCOPED_TRACE(byUndo ? "by the undo" : "by the next run");
+    Reset();
+    WriteFileAt(source_ + "a.png", "inhalt", LocalSeconds(2021, 7, 4, 10, 0, 2));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      ScopedMoveFaults faults(
+          {.renameUnsupported = true, .linkUnsupported = true, .afterStep = [](CopyStep step) {
+             if (step == CopyStep::Reserved) _exit(0);
+           }});
+      run_.DistributeFiles();
+      _exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    const std::string killed = NewestUndoableRecord(records_);
+    const std::string reserved = ReadRunRecord(killed)->moves.back().target;
+    ASSERT_EQ(testkit::ReadWholeFile(reserved), "");
+
+    if (byUndo) {
+      EXPECT_EQ(Undo(), RunOutcome::Completed);
+      EXPECT_EQ(StayedLines(), Files{});
+      EXPECT_FALSE(fs::exists(reserved));
+    } else {
+      EXPECT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+      EXPECT_EQ(testkit::ReadWholeFile(reserved), "inhalt");
+      EXPECT_TRUE(ReadRunRecord(killed)->checked);
+    }
+    EXPECT_EQ(FilesBelow(source_), byUndo ? Files{"a.png"} : Files{});
+  }
+}
+
+// An undo killed during a copy back left its temporary file in the old
+// folder: a later undo removes it there once it is old, and nothing else.
+TEST_F(UndoRunTest, OldTemporaryCopiesInTheOldFoldersAreRemoved) {
+  BuildTree();
+  ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+  const std::string leftover = source_ + ".fotomaz-99999-0000abcd.part";
+  const std::string notes = source_ + ".fotomaz-notizen.part";
+  testkit::WriteFile(leftover, "halb");
+  testkit::WriteFile(notes, "eigene");
+  ScopedMoveFaults later({.clockAhead = (kStaleCopyMinutes + 1) * 60});
+  EXPECT_EQ(Undo(), RunOutcome::Completed);
+  EXPECT_FALSE(fs::exists(leftover));
+  EXPECT_TRUE(fs::exists(notes));
 }
 
 TEST_F(UndoRunTest, NothingToTakeBackAndARecordThatCannotBeMade) {

@@ -1,7 +1,8 @@
 // fotomaz-verteilen interrupted and crowded: signals during a copy across
-// file systems, SIGKILL at random moments, and two runs into one target.
-// Whatever happens, no file under a final name is incomplete and every
-// file's content exists at least once.
+// file systems, SIGKILL at random moments of a run and of its undo (also on
+// a real exFAT mount where the machine allows one), and two runs into one
+// target. Whatever happens, no file under a final name is incomplete and
+// every file's content exists at least once.
 
 #include "tests/kit/dated_files.h"
 #include "tests/kit/testkit.h"
@@ -56,10 +57,12 @@ class InterruptionTest : public ::testing::Test {
 protected:
   void SetUp() override {
     testkit::UseBerlinTime();
+    setenv("XDG_STATE_HOME", state_.path().c_str(), 1); // the undo takes this test's runs
     fs::create_directories(source_);
     fs::create_directories(target_);
     testkit::WriteFile(settings_, "");
   }
+  void TearDown() override { unsetenv("XDG_STATE_HOME"); }
 
   void Add(const std::string& name, const std::string& bytes) {
     testkit::WriteFileAt(source_ + name, bytes, testkit::LocalSeconds(2021, 3, 4, 5, 6, 8));
@@ -70,13 +73,80 @@ protected:
             "--umbenennen",    "nein",    "--dateien", "alle", "--ja"};
   }
 
+  // SIGKILL at kills random moments of a run and then of its undo, each
+  // followed by a clean one; then every run is taken back. The command's
+  // test build gets faults (hooks of test_hooks.h).
+  void KillRunAndUndo(const char* faults, int files, int kills);
+
   testkit::TempDir dir_;
+  testkit::TempDir state_;
   // In memory: across file systems from the source, and quick to flush.
   testkit::TempDir memory_{testkit::TempPlace::Memory};
   const std::string source_ = dir_.File("quelle") + "/";
-  const std::string target_ = memory_.File("ziel") + "/";
+  std::string target_ = memory_.File("ziel") + "/";
   const std::string settings_ = dir_.File("leer.ini");
 };
+
+void InterruptionTest::KillRunAndUndo(const char* faultWords, int files, int kills) {
+  std::map<std::string, std::string> originals; // by file name
+  for (int id = 0; id < files; ++id) {
+    const std::string name = "bild" + std::to_string(id) + ".png";
+    originals[name] = Content(id, 8192 + static_cast<size_t>(id % 7) * 4096);
+    Add("ordner" + std::to_string(id % 20) + "/" + name, originals[name]);
+  }
+  // Every content complete at least once, and no final name incomplete;
+  // after a kill an empty reservation may wait for the next run or undo,
+  // and so may a temporary copy.
+  const auto check = [&](bool clean) {
+    std::map<std::string, int> complete;
+    for (const std::string& root : {source_, target_}) {
+      for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (!entry.is_regular_file()) continue;
+        std::string name = entry.path().filename().string();
+        const std::string bytes = testkit::ReadWholeFile(entry.path().string());
+        if (name.starts_with(".fotomaz-") || bytes.empty()) {
+          ASSERT_FALSE(clean) << "left behind: " << entry.path();
+          continue;
+        }
+        // A kill between placing a copy and removing its source leaves the
+        // file twice, complete; the next run numbers the second.
+        if (const size_t counter = name.find("_["); counter != std::string::npos) {
+          name.erase(counter, name.find(']', counter) + 1 - counter);
+        }
+        ASSERT_TRUE(originals.count(name)) << entry.path();
+        ASSERT_EQ(bytes, originals[name]) << "incomplete: " << entry.path();
+        ++complete[name];
+      }
+    }
+    ASSERT_EQ(complete.size(), originals.size());
+  };
+  const Strings undo = {"--einstellungen", settings_, "--rueckgaengig", "--ja"};
+
+  HookedFaults faults(faultWords);
+  std::mt19937 random(20261208);
+  for (const Strings& arguments : {Options(source_), undo}) {
+    for (int kill = 0; kill < kills; ++kill) {
+      CommandProcess process(FOTOMAZ_VERTEILEN_HOOKS, arguments);
+      std::this_thread::sleep_for(std::chrono::milliseconds(random() % 150));
+      ::kill(process.Pid(), SIGKILL);
+      process.Wait();
+      ASSERT_NO_FATAL_FAILURE(check(false));
+    }
+    const auto last = CommandProcess(FOTOMAZ_VERTEILEN_HOOKS, arguments).Wait();
+    EXPECT_EQ(last.status, 0) << last.err;
+    ASSERT_NO_FATAL_FAILURE(check(true));
+  }
+  // Every run taken back, the killed ones too: each file at its old place.
+  for (int run = 0; run < kills + 2; ++run) {
+    const auto back = CommandProcess(FOTOMAZ_VERTEILEN_HOOKS, undo).Wait();
+    if (back.status == 2) break;
+    EXPECT_EQ(back.status, 0) << back.err;
+  }
+  check(true);
+  for (const auto& [path, bytes] : FinalFiles(target_))
+    ADD_FAILURE() << "not taken back: " << path;
+  EXPECT_EQ(FinalFiles(source_).size(), originals.size());
+}
 
 // A stop signal (Ctrl+C, SIGTERM, SIGHUP from a closed terminal) lets the
 // copy in hand finish; a second Ctrl+C abandons it and removes its
@@ -123,7 +193,9 @@ TEST_F(InterruptionTest, ASignalFinishesTheCopyInHandASecondAbandonsIt) {
   }
 }
 
-// SIGKILL at random moments of a run across file systems, then a clean run.
+// SIGKILL at random moments of a run across file systems and of its undo,
+// where neither a no-replace rename nor a hard link works (exFAT, FAT,
+// shares): the final name is reserved by an empty file.
 TEST_F(InterruptionTest, KilledAtRandomMomentsNoFileIsIncompleteOrLost) {
   // The sanitizers make every step of the command several times slower; the
   // ordinary build runs the full size.
@@ -132,46 +204,39 @@ TEST_F(InterruptionTest, KilledAtRandomMomentsNoFileIsIncompleteOrLost) {
 #else
   constexpr int kFiles = 2000;
 #endif
-  constexpr int kKills = 20;
-  std::map<std::string, std::string> originals; // by file name
-  for (int id = 0; id < kFiles; ++id) {
-    const std::string name = "bild" + std::to_string(id) + ".png";
-    originals[name] = Content(id, 8192 + static_cast<size_t>(id % 7) * 4096);
-    Add("ordner" + std::to_string(id % 20) + "/" + name, originals[name]);
-  }
-  // Every content complete at least once, and no final name incomplete.
-  const auto check = [&] {
-    std::map<std::string, int> complete;
-    for (const std::string& root : {source_, target_}) {
-      for (const auto& [path, bytes] : FinalFiles(root)) {
-        // A kill between placing a copy and removing its source leaves the
-        // file twice, complete; the next run numbers the second.
-        std::string name = fs::path(path).filename().string();
-        if (const size_t counter = name.find("_["); counter != std::string::npos) {
-          name.erase(counter, name.find(']', counter) + 1 - counter);
-        }
-        ASSERT_TRUE(originals.count(name)) << path;
-        ASSERT_EQ(bytes, originals[name]) << "incomplete: " << path;
-        ++complete[name];
-      }
-    }
-    ASSERT_EQ(complete.size(), originals.size());
-  };
+  KillRunAndUndo("cross-device,no-rename,no-link", kFiles, 20);
+}
 
-  HookedFaults faults("cross-device");
-  std::mt19937 random(20261208);
-  for (int kill = 0; kill < kKills; ++kill) {
-    CommandProcess process(FOTOMAZ_VERTEILEN_HOOKS, Options(source_));
-    std::this_thread::sleep_for(std::chrono::milliseconds(random() % 150));
-    ::kill(process.Pid(), SIGKILL);
-    process.Wait();
-    check();
-  }
-  const auto last = CommandProcess(FOTOMAZ_VERTEILEN_HOOKS, Options(source_)).Wait();
-  EXPECT_EQ(last.status, 0) << last.err;
-  check();
-  EXPECT_EQ(FinalFiles(source_).size(), 0u);
-  EXPECT_GE(FinalFiles(target_).size(), static_cast<size_t>(kFiles));
+// The same on a real exFAT file system in a file, mounted through FUSE on a
+// loop device (as root the FUSE driver wants a block device).
+TEST_F(InterruptionTest, KilledOnARealExfatMount) {
+  // Small, so the slow FUSE mount keeps the test short.
+  constexpr int kFiles = 200, kKills = 5;
+  const std::string image = dir_.File("karte.img"), card = dir_.File("karte");
+  const std::string loop = dir_.File("loop");
+  fs::create_directories(card);
+  const auto shell = [](const std::string& command) { return std::system(command.c_str()) == 0; };
+  if (!fs::exists("/dev/fuse")) GTEST_SKIP() << "no /dev/fuse on this machine";
+  if (!shell("command -v mkfs.exfat >/dev/null && command -v mount.exfat-fuse >/dev/null"))
+    GTEST_SKIP() << "mkfs.exfat or mount.exfat-fuse missing (scripts/install-deps.sh)";
+  if (!shell("truncate -s 64M '" + image + "' && mkfs.exfat '" + image + "' >/dev/null 2>&1"))
+    GTEST_SKIP() << "mkfs.exfat cannot make a file system in " << image;
+  if (!shell("losetup -f --show '" + image + "' > '" + loop + "' 2>/dev/null"))
+    GTEST_SKIP() << "no loop device for the image (losetup refused)";
+  struct Unmount {
+    std::string card, loop;
+    bool mounted = false;
+    ~Unmount() {
+      if (mounted) (void)!std::system(("umount '" + card + "'").c_str());
+      (void)!std::system(("losetup -d \"$(cat '" + loop + "')\"").c_str());
+    }
+  } unmount{card, loop};
+  unmount.mounted =
+      shell("timeout 20 mount.exfat-fuse \"$(cat '" + loop + "')\" '" + card + "' >/dev/null 2>&1");
+  if (!unmount.mounted) GTEST_SKIP() << "mount.exfat-fuse cannot mount here (no FUSE access?)";
+  target_ = card + "/ziel/";
+  fs::create_directories(target_);
+  KillRunAndUndo("", kFiles, kKills);
 }
 
 // Two runs fill one target with files of the same names at once: each takes

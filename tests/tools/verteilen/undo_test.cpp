@@ -119,4 +119,26 @@ TEST_F(UndoCommandTest, AnInterruptedRunIsTakenBackToTheExactTree) {
   }
 }
 
+// A line added to the record by hand names a file outside the run: it is
+// reported with status 3, in the dry run as well, and the rest goes back.
+TEST_F(UndoCommandTest, ALineOutsideTheRunIsReportedAndTheRestTakenBack) {
+  testkit::WriteFileAt(source_ + "a.png", "a", testkit::LocalSeconds(2021, 1, 2, 3, 4, 6));
+  const std::string unrelated = dir_.File("fremd.png");
+  testkit::WriteFileAt(unrelated, "x", testkit::LocalSeconds(2021, 1, 2, 3, 4, 6));
+  ASSERT_EQ(RunVerteilen(Run()).status, 0);
+  const std::string record =
+      fs::directory_iterator(state_.path() + "/TamrelFotomaz")->path().string();
+  testkit::WriteFile(record, testkit::ReadWholeFile(record) + "absicht\t" + target_ + "x.png\t" +
+                                 unrelated + "\t1\t1609553046.000000000\n");
+  const std::string reported = unrelated + ": Eintrag außerhalb der Verteilung";
+  for (const char* mode : {"--probelauf", "--ja"}) {
+    const auto undone = RunVerteilen(Undo({mode}));
+    EXPECT_EQ(undone.status, 3) << mode;
+    EXPECT_EQ(Lines(undone.err).back(), reported) << undone.err;
+  }
+  EXPECT_TRUE(fs::exists(source_ + "a.png"));
+  EXPECT_EQ(testkit::ReadWholeFile(unrelated), "x");
+  EXPECT_EQ(RunVerteilen(Undo({"--ja"})).status, 2); // taken back, refused line and all
+}
+
 } // namespace
