@@ -69,6 +69,18 @@ const RefusalCase kRefusals[] = {
      {.renameCrossDevice = true, .copyFailsAfterBytes = 0},
      FolderStructure::None,
      "Fehler beim Verschieben: Input/output error"},
+    {"immutable source",
+     {.sourceImmutable = true},
+     FolderStructure::YearMonth,
+     "Quelle nicht löschbar"},
+    {"immutable source, across file systems",
+     {.renameCrossDevice = true, .sourceImmutable = true},
+     FolderStructure::YearMonth,
+     "Quelle nicht löschbar"},
+    {"source folder refuses after the copy",
+     {.renameCrossDevice = true, .sourceRemovalFails = true},
+     FolderStructure::YearMonth,
+     "Quelle nicht löschbar"},
 };
 
 TEST_F(RunFaultsTest, ARefusedMoveIsReportedWithItsReason) {
@@ -81,8 +93,40 @@ TEST_F(RunFaultsTest, ARefusedMoveIsReportedWithItsReason) {
     EXPECT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
     EXPECT_EQ(Stayed(), (Files{"/quelle/a.jpg: " + c.reason, "/quelle/b.jpg: " + c.reason}));
     EXPECT_EQ(FilesBelow(source_), (Files{"a.jpg", "b.jpg"}));
-    EXPECT_TRUE(FilesBelow(target_).empty());
+    EXPECT_TRUE(fs::is_empty(target_)) << "no folder made for a file that stayed is left";
   }
+}
+
+// A file gone between the collection and its move was taken by another
+// program: it is named so, never as a date error, and any copy of it goes.
+// Gone once its copy was complete, it has moved. A link whose file went
+// still has no date.
+TEST_F(RunFaultsTest, AFileGoneFromTheSourceIsToldFromOneWithoutADate) {
+  frontEnd_.options.structure = FolderStructure::Year;
+  frontEnd_.options.renameByDate = false;
+  const std::string linked = dir_.File("anderswo.png");
+  for (const std::string& path :
+       {source_ + "a.png", source_ + "c.png", source_ + "d.png", source_ + "e.png", linked})
+    WriteFileAt(path, "bild", LocalSeconds(2021, 6, 1, 12, 0, 0));
+  fs::create_symlink(linked, source_ + "b.png");
+  frontEnd_.onEvents = [&] {
+    if (!frontEnd_.Started()) return;
+    fs::remove(source_ + "a.png");
+    fs::remove(linked);
+  };
+  int copies = 0; // c.png is copied first, d.png second
+  ScopedMoveFaults faults({.renameCrossDevice = true, .afterStep = [&](CopyStep step) {
+                             if (step == CopyStep::HalfWritten && ++copies == 1)
+                               fs::remove(source_ + "c.png");
+                             if (step == CopyStep::Placed && copies == 2)
+                               fs::remove(source_ + "d.png");
+                           }});
+  EXPECT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+  EXPECT_EQ(Stayed(), (Files{"/quelle/a.png: nicht mehr vorhanden",
+                             "/quelle/b.png: Datum nicht lesbar: Ungültiges Argument zum "
+                             "Codieren des Datums",
+                             "/quelle/c.png: nicht mehr vorhanden"}));
+  EXPECT_EQ(FilesBelow(target_), (Files{"2021/d.png", "2021/e.png"}));
 }
 
 TEST_F(RunFaultsTest, WhatTookAFilesPlaceOrCannotBeReadIsReported) {
