@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
+#include <memory>
 #include <random>
 #include <sys/stat.h>
 #include <thread>
@@ -202,6 +203,65 @@ TEST_F(InterruptionTest, TwoRunsIntoOneTargetLoseNoFile) {
   }
   for (const auto& [bytes, count] : contents)
     EXPECT_EQ(count, 1);
+}
+
+// Two runs of one job at once (a double click, a timer firing twice): the
+// second finds the source folder in use and stops before it collects; a dry
+// run goes on. The library holds each photo once.
+TEST_F(InterruptionTest, ASecondRunOnTheSameSourceStopsBeforeItCollects) {
+#ifdef __SANITIZE_ADDRESS__
+  constexpr int kFiles = 400;
+#else
+  constexpr int kFiles = 2000;
+#endif
+  std::map<std::string, int> contents;
+  for (int id = 0; id < kFiles; ++id) {
+    contents[Content(id, 4096)] = 0;
+    Add("ordner" + std::to_string(id % 20) + "/bild" + std::to_string(id) + ".png",
+        Content(id, 4096));
+  }
+  std::unique_ptr<CommandProcess> first;
+  {
+    HookedFaults faults("cross-device,pause-at-half"); // held in the middle of each copy
+    first = std::make_unique<CommandProcess>(FOTOMAZ_VERTEILEN_HOOKS, Options(source_));
+  }
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (!Contains(first->ErrorSoFar(), "halb") && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+
+  const auto second = CommandProcess(FOTOMAZ_VERTEILEN, Options(source_)).Wait();
+  EXPECT_EQ(second.status, 2);
+  EXPECT_EQ(second.err, "Eine andere Verteilung arbeitet gerade mit diesem Quellordner.\n");
+  Strings dryRun = Options(source_);
+  dryRun.push_back("--probelauf");
+  EXPECT_EQ(CommandProcess(FOTOMAZ_VERTEILEN, dryRun).Wait().status, 0);
+
+  kill(first->Pid(), SIGTERM); // ends after the copy in hand
+  EXPECT_EQ(first->Wait().status, 1);
+  const auto last = CommandProcess(FOTOMAZ_VERTEILEN, Options(source_)).Wait();
+  EXPECT_EQ(last.status, 0) << last.err;
+  EXPECT_TRUE(FinalFiles(source_).empty());
+  for (const auto& [path, bytes] : FinalFiles(target_)) {
+    ASSERT_TRUE(contents.count(bytes)) << path;
+    ++contents[bytes];
+  }
+  for (const auto& [bytes, count] : contents)
+    ASSERT_EQ(count, 1);
+}
+
+// A source that cannot leave its folder stays whole and is named with its
+// reason (status 3); no copy and no empty folder made for it is left.
+TEST_F(InterruptionTest, ASourceThatCannotBeRemovedStaysWholeWithStatusThree) {
+  for (const char* faults : {"source-immutable", "cross-device,source-immutable"}) {
+    SCOPED_TRACE(faults);
+    Add("a.png", "bild");
+    HookedFaults hooked(faults);
+    const auto result = CommandProcess(FOTOMAZ_VERTEILEN_HOOKS, Options(source_)).Wait();
+    EXPECT_EQ(result.status, 3);
+    EXPECT_TRUE(Contains(result.err, source_ + "a.png: Quelle nicht löschbar\n")) << result.err;
+    EXPECT_EQ(testkit::ReadWholeFile(source_ + "a.png"), "bild");
+    EXPECT_TRUE(fs::is_empty(target_));
+  }
 }
 
 } // namespace
