@@ -15,6 +15,7 @@
 #include <map>
 #include <memory>
 #include <random>
+#include <set>
 #include <sys/stat.h>
 #include <thread>
 
@@ -51,6 +52,19 @@ std::map<std::string, std::string> FinalFiles(const std::string& root) {
     }
   }
   return files;
+}
+
+// Each of contents lies exactly once among the final files below root, and
+// nothing else does.
+void ExpectEachOnce(const std::string& root, const std::set<std::string>& contents) {
+  std::map<std::string, int> found;
+  for (const auto& [path, bytes] : FinalFiles(root)) {
+    ASSERT_TRUE(contents.count(bytes)) << path;
+    ++found[bytes];
+  }
+  EXPECT_EQ(found.size(), contents.size());
+  for (const auto& [bytes, count] : found)
+    EXPECT_EQ(count, 1);
 }
 
 class InterruptionTest : public ::testing::Test {
@@ -182,10 +196,10 @@ TEST_F(InterruptionTest, TwoRunsIntoOneTargetLoseNoFile) {
   constexpr int kFilesPerRun = 300;
   const std::string other = dir_.File("quelle2") + "/";
   fs::create_directories(other);
-  std::map<std::string, int> contents;
+  std::set<std::string> contents;
   for (int id = 0; id < 2 * kFilesPerRun; ++id) {
     const std::string bytes = testkit::JpegWithExifDate("2023:05:01 12:07:32") + Content(id, 64);
-    contents[bytes] = 0;
+    contents.insert(bytes);
     testkit::WriteFile((id < kFilesPerRun ? source_ : other) + "b" + std::to_string(id) + ".jpg",
                        bytes);
   }
@@ -197,12 +211,7 @@ TEST_F(InterruptionTest, TwoRunsIntoOneTargetLoseNoFile) {
   const auto resultB = b.Wait();
   EXPECT_EQ(resultA.status, 0) << resultA.err;
   EXPECT_EQ(resultB.status, 0) << resultB.err;
-  for (const auto& [path, bytes] : FinalFiles(target_)) {
-    ASSERT_TRUE(contents.count(bytes)) << path;
-    ++contents[bytes];
-  }
-  for (const auto& [bytes, count] : contents)
-    EXPECT_EQ(count, 1);
+  ExpectEachOnce(target_, contents);
 }
 
 // Two runs of one job at once (a double click, a timer firing twice): the
@@ -214,9 +223,9 @@ TEST_F(InterruptionTest, ASecondRunOnTheSameSourceStopsBeforeItCollects) {
 #else
   constexpr int kFiles = 2000;
 #endif
-  std::map<std::string, int> contents;
+  std::set<std::string> contents;
   for (int id = 0; id < kFiles; ++id) {
-    contents[Content(id, 4096)] = 0;
+    contents.insert(Content(id, 4096));
     Add("ordner" + std::to_string(id % 20) + "/bild" + std::to_string(id) + ".png",
         Content(id, 4096));
   }
@@ -241,12 +250,7 @@ TEST_F(InterruptionTest, ASecondRunOnTheSameSourceStopsBeforeItCollects) {
   const auto last = CommandProcess(FOTOMAZ_VERTEILEN, Options(source_)).Wait();
   EXPECT_EQ(last.status, 0) << last.err;
   EXPECT_TRUE(FinalFiles(source_).empty());
-  for (const auto& [path, bytes] : FinalFiles(target_)) {
-    ASSERT_TRUE(contents.count(bytes)) << path;
-    ++contents[bytes];
-  }
-  for (const auto& [bytes, count] : contents)
-    ASSERT_EQ(count, 1);
+  ExpectEachOnce(target_, contents);
 }
 
 // A source that cannot leave its folder stays whole and is named with its
