@@ -33,7 +33,6 @@ void InstallTestHooks() {
   while (std::getline(words, word, ',')) {
     if (word == "cross-device") faults.renameCrossDevice = true;
     if (word == "pause-at-half") faults.afterStep = PauseAtHalf;
-    if (word == "source-immutable") faults.sourceImmutable = true;
   }
 }
 

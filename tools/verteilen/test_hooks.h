@@ -7,6 +7,5 @@
 //   cross-device   every move is a copy, as across file systems
 //   pause-at-half  a copy writes "halb" to standard error when half written
 //                  and then waits two seconds (time for a signal)
-//   source-immutable  no source can leave its folder, as an immutable file
 
 void InstallTestHooks();

@@ -4,6 +4,8 @@
 #include "app/core/distribution_run.h"
 #include "app/core/run_options.h"
 #include "app/core/run_texts.h"
+#include "platform/folder_lock.h"
+#include "platform/lock_faults.h"
 #include "platform/move_faults.h"
 #include "platform/walk_faults.h"
 #include "tests/app/core/run_fixture.h"
@@ -13,6 +15,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/stat.h>
 
 namespace {
@@ -191,6 +194,42 @@ TEST_F(RunFaultsTest, OldTemporaryCopiesInATargetFolderAreRemoved) {
   EXPECT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
   EXPECT_FALSE(fs::exists(old));
   EXPECT_TRUE(fs::exists(fresh));
+}
+
+// While a run holds a source folder (under any path), a second one on it
+// stops before it collects and changes nothing; a dry run is never refused,
+// and where the file system takes no locks the work goes on. (The undo's
+// lock: RunWindowTest.)
+TEST_F(RunFaultsTest, ASourceFolderInUseIsLeftToTheRunThatHoldsIt) {
+  const std::string alias = dir_.File("verweis");
+  fs::create_directories(source_);
+  fs::create_directory_symlink(source_, alias);
+  struct Case {
+    const char* what;
+    std::string held;
+    MoveMode mode;
+    std::optional<int> lockRefused;
+    RunOutcome outcome;
+  };
+  const Case cases[] = {
+      {"held under another path", alias, MoveMode::Move, {}, RunOutcome::SourceBusy},
+      {"dry run", source_, MoveMode::Plan, {}, RunOutcome::Completed},
+      {"no locks here", source_, MoveMode::Move, ENOLCK, RunOutcome::Completed},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteFileAt(source_ + "a.png", "a", LocalSeconds(2021, 1, 1, 0, 0, 0));
+    FolderLock other;
+    ASSERT_EQ(other.Take(c.held), FolderLocking::Held);
+    ScopedLockFaults faults({.lockRefused = c.lockRefused});
+    frontEnd_.log.clear();
+    DistributionRun run(frontEnd_, c.mode);
+    EXPECT_EQ(run.DistributeFiles(), c.outcome);
+    const bool refused = c.outcome == RunOutcome::SourceBusy;
+    EXPECT_EQ(frontEnd_.log.back() == "SourceBusy", refused);
+    EXPECT_EQ(frontEnd_.Started(), !refused); // refused before it collected
+    EXPECT_EQ(fs::exists(source_ + "a.png"), refused || c.mode == MoveMode::Plan);
+  }
 }
 
 TEST(CheckFoldersTest, AFolderTextHoldingANulNamesNoFolder) {

@@ -5,8 +5,6 @@
 #include "app/core/run_record.h"
 #include "app/core/run_texts.h"
 #include "app/core/undo_run.h"
-#include "platform/folder_lock.h"
-#include "platform/lock_faults.h"
 #include "tests/app/core/run_fixture.h"
 #include "tests/kit/testkit.h"
 
@@ -14,7 +12,6 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
-#include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -206,56 +203,6 @@ TEST_F(UndoRunTest, ARecordThatCannotBeWrittenStopsTheRun) {
   EXPECT_GT(moved.size(), 0u);
   EXPECT_LT(moved.size(), 20u);
   EXPECT_GE(record->moves.size(), moved.size()); // every moved file has its intent
-}
-
-// While a run or an undo holds a source folder (under any path), a second
-// one on it stops before it collects and changes nothing; a dry run is never
-// refused, and where the file system takes no locks the work goes on.
-TEST_F(UndoRunTest, ASourceFolderInUseIsLeftToTheRunThatHoldsIt) {
-  const std::string alias = dir_.File("verweis");
-  fs::create_directories(source_);
-  fs::create_directory_symlink(source_, alias);
-  struct Case {
-    const char* what;
-    std::string held;
-    MoveMode mode;
-    std::optional<int> lockRefused;
-    RunOutcome outcome;
-  };
-  const Case cases[] = {
-      {"held", source_, MoveMode::Move, {}, RunOutcome::SourceBusy},
-      {"held under another path", alias, MoveMode::Move, {}, RunOutcome::SourceBusy},
-      {"dry run", source_, MoveMode::Plan, {}, RunOutcome::Completed},
-      {"no locks here", source_, MoveMode::Move, ENOLCK, RunOutcome::Completed},
-      {"no locks on a share", source_, MoveMode::Move, EBADF, RunOutcome::Completed},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    WriteFileAt(source_ + "a.png", "a", LocalSeconds(2021, 1, 1, 0, 0, 0));
-    FolderLock other;
-    ASSERT_EQ(other.Take(c.held), FolderLocking::Held);
-    ScopedLockFaults faults({.lockRefused = c.lockRefused});
-    frontEnd_.log.clear();
-    DistributionRun run(frontEnd_, c.mode);
-    EXPECT_EQ(run.DistributeFiles(), c.outcome);
-    const bool refused = c.outcome == RunOutcome::SourceBusy;
-    EXPECT_EQ(frontEnd_.log.back() == "SourceBusy", refused);
-    EXPECT_EQ(frontEnd_.Started(), !refused); // refused before it collected
-    EXPECT_EQ(fs::exists(source_ + "a.png"), refused || c.mode == MoveMode::Plan);
-  }
-
-  // An undo holds the source folder of its record.
-  WriteFileAt(source_ + "a.png", "a", LocalSeconds(2021, 1, 1, 0, 0, 0));
-  ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
-  {
-    FolderLock other;
-    ASSERT_EQ(other.Take(source_), FolderLocking::Held);
-    EXPECT_EQ(Undo(), RunOutcome::SourceBusy);
-    EXPECT_EQ(frontEnd_.log.back(), "SourceBusy");
-    EXPECT_TRUE(FilesBelow(source_).empty());
-  }
-  EXPECT_EQ(Undo(), RunOutcome::Completed);
-  EXPECT_EQ(FilesBelow(source_), Files{"a.png"});
 }
 
 } // namespace

@@ -215,8 +215,8 @@ TEST_F(InterruptionTest, TwoRunsIntoOneTargetLoseNoFile) {
 }
 
 // Two runs of one job at once (a double click, a timer firing twice): the
-// second finds the source folder in use and stops before it collects; a dry
-// run goes on. The library holds each photo once.
+// second finds the source folder in use and stops before it collects. The
+// library holds each photo once.
 TEST_F(InterruptionTest, ASecondRunOnTheSameSourceStopsBeforeItCollects) {
 #ifdef __SANITIZE_ADDRESS__
   constexpr int kFiles = 400;
@@ -241,9 +241,6 @@ TEST_F(InterruptionTest, ASecondRunOnTheSameSourceStopsBeforeItCollects) {
   const auto second = CommandProcess(FOTOMAZ_VERTEILEN, Options(source_)).Wait();
   EXPECT_EQ(second.status, 2);
   EXPECT_EQ(second.err, "Eine andere Verteilung arbeitet gerade mit diesem Quellordner.\n");
-  Strings dryRun = Options(source_);
-  dryRun.push_back("--probelauf");
-  EXPECT_EQ(CommandProcess(FOTOMAZ_VERTEILEN, dryRun).Wait().status, 0);
 
   kill(first->Pid(), SIGTERM); // ends after the copy in hand
   EXPECT_EQ(first->Wait().status, 1);
@@ -251,21 +248,6 @@ TEST_F(InterruptionTest, ASecondRunOnTheSameSourceStopsBeforeItCollects) {
   EXPECT_EQ(last.status, 0) << last.err;
   EXPECT_TRUE(FinalFiles(source_).empty());
   ExpectEachOnce(target_, contents);
-}
-
-// A source that cannot leave its folder stays whole and is named with its
-// reason (status 3); no copy and no empty folder made for it is left.
-TEST_F(InterruptionTest, ASourceThatCannotBeRemovedStaysWholeWithStatusThree) {
-  for (const char* faults : {"source-immutable", "cross-device,source-immutable"}) {
-    SCOPED_TRACE(faults);
-    Add("a.png", "bild");
-    HookedFaults hooked(faults);
-    const auto result = CommandProcess(FOTOMAZ_VERTEILEN_HOOKS, Options(source_)).Wait();
-    EXPECT_EQ(result.status, 3);
-    EXPECT_TRUE(Contains(result.err, source_ + "a.png: Quelle nicht löschbar\n")) << result.err;
-    EXPECT_EQ(testkit::ReadWholeFile(source_ + "a.png"), "bild");
-    EXPECT_TRUE(fs::is_empty(target_));
-  }
 }
 
 } // namespace
