@@ -95,6 +95,12 @@ bool StillTheSame(const std::string& path, const struct stat& before) {
          now.st_mtim.tv_nsec == before.st_mtim.tv_nsec;
 }
 
+// The source could not be reached: gone (NotFound), or another failure that
+// is not the target's.
+MoveResult SourceError(int error) {
+  return error == ENOENT ? FromError(ENOENT) : Outcome(MoveOutcome::Failed, error);
+}
+
 // A failed rename or link may be the source's fault, not the target's.
 MoveResult TargetFailure(const std::string& from, int error) {
   if ((error == EACCES || error == EPERM) && !MayLeaveFolder(from)) {
@@ -312,8 +318,7 @@ MoveResult CopyRegularFile(const std::string& from, const std::string& to) {
   CopyFiles files;
   // Without blocking: a FIFO put in place of the file must not hang the move.
   files.source = open(from.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-  if (files.source < 0)
-    return errno == ENOENT ? FromError(ENOENT) : Outcome(MoveOutcome::Failed, errno);
+  if (files.source < 0) return SourceError(errno);
   struct stat st {};
   if (fstat(files.source, &st) != 0) return Outcome(MoveOutcome::Failed, errno);
   if (!S_ISREG(st.st_mode)) return Outcome(MoveOutcome::NotRegularFile);
@@ -357,7 +362,7 @@ MoveResult CopyRegularFile(const std::string& from, const std::string& to) {
   // Gone before its copy was complete: another program (or run) took the
   // file, and this copy would hold it a second time.
   struct stat atSource {};
-  if (lstat(from.c_str(), &atSource) != 0) return FromError(errno);
+  if (lstat(from.c_str(), &atSource) != 0) return SourceError(errno);
   // Written to while it was read, the copy may hold a mix of two versions.
   if (SameFile(atSource, st) && ChangedSince(files.source, st))
     return Outcome(MoveOutcome::ChangedDuringCopy);
