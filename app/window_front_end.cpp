@@ -126,6 +126,10 @@ void WindowFrontEnd::RecordUnavailable(const std::string& message) {
   CurrentModal().Error(message);
 }
 
+void WindowFrontEnd::SourceBusy() {
+  CurrentModal().Warning(kSourceBusyText);
+}
+
 bool WindowFrontEnd::ConfirmUndo(size_t count) {
   return CurrentModal().Confirm(UndoQuestion(count));
 }

@@ -54,6 +54,7 @@ public:
   bool ConfirmStart(size_t count) override;
   void NothingFound() override;
   void RecordUnavailable(const std::string& message) override;
+  void SourceBusy() override;
   void Finished(const std::string& folder, const std::vector<FileOutcome>& stayed) override;
   bool ConfirmUndo(size_t count) override;
   void NothingToUndo() override;

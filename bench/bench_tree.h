@@ -67,6 +67,7 @@ public:
     stayed_ = stayed;
   }
   void RecordUnavailable(const std::string&) override {}
+  void SourceBusy() override {}
   bool ConfirmUndo(size_t) override { return true; }
   void NothingToUndo() override {}
   void UndoFinished(const std::vector<FileOutcome>&) override {}

@@ -1,5 +1,6 @@
 #include "platform/file_compare.h"
 
+#include "platform/compare_faults.h"
 #include "platform/content_hash.h"
 #include "platform/path_text.h"
 
@@ -80,7 +81,7 @@ CompareResult FileComparer::Compare(const CompareSide& a, const CompareSide& b) 
   // While the two agree, one hash serves both: the bytes are the same.
   ContentHash common, hashA, hashB;
   bool equal = a.expected.size == b.expected.size;
-  for (;;) {
+  for (bool first = true;; first = false) {
     // After the first difference only a side whose hash is wanted goes on.
     const bool readA = !sideA.AtEnd() && (equal || a.wantHash);
     const bool readB = !sideB.AtEnd() && (equal || b.wantHash);
@@ -88,6 +89,8 @@ CompareResult FileComparer::Compare(const CompareSide& a, const CompareSide& b) 
     ssize_t lengthA = 0, lengthB = 0;
     if (readA && (lengthA = sideA.Next(bufferA_)) < 0) return result;
     if (readB && (lengthB = sideB.Next(bufferB_)) < 0) return result;
+    if (first && ActiveFaults<CompareFaults>().afterFirstChunk)
+      ActiveFaults<CompareFaults>().afterFirstChunk();
     result.bytesRead += static_cast<uint64_t>(lengthA) + static_cast<uint64_t>(lengthB);
     const std::span<const unsigned char> chunkA(bufferA_.data(), static_cast<size_t>(lengthA));
     const std::span<const unsigned char> chunkB(bufferB_.data(), static_cast<size_t>(lengthB));

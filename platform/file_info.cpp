@@ -29,6 +29,8 @@ FileStatus StatusFrom(const struct stat& st) {
   status.size = static_cast<int64_t>(st.st_size);
   status.modifiedSeconds = static_cast<int64_t>(st.st_mtim.tv_sec);
   status.modifiedNanoseconds = static_cast<int64_t>(st.st_mtim.tv_nsec);
+  status.changedSeconds = static_cast<int64_t>(st.st_ctim.tv_sec);
+  status.changedNanoseconds = static_cast<int64_t>(st.st_ctim.tv_nsec);
   return status;
 }
 
@@ -84,6 +86,14 @@ std::optional<FileStatus> StatusOf(const std::string& path) {
   struct stat st {};
   if (!Stat(path, st)) return std::nullopt;
   return StatusFrom(st);
+}
+
+bool Unchanged(const FileStatus& before, const FileStatus& now) {
+  return now.identity == before.identity && now.size == before.size &&
+         now.modifiedSeconds == before.modifiedSeconds &&
+         now.modifiedNanoseconds == before.modifiedNanoseconds &&
+         now.changedSeconds == before.changedSeconds &&
+         now.changedNanoseconds == before.changedNanoseconds;
 }
 
 std::optional<FileStatus> EntryStatusOf(const std::string& path) {

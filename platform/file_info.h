@@ -53,7 +53,15 @@ struct FileStatus {
   int64_t size = 0;
   int64_t modifiedSeconds = 0; // since 1970, UTC
   int64_t modifiedNanoseconds = 0;
+  // The last change of content or entry (st_ctim): unlike the modification
+  // time, no program can set it back.
+  int64_t changedSeconds = 0;
+  int64_t changedNanoseconds = 0;
 };
+
+// Whether now describes the file of before, unchanged since: the same
+// identity, size, modification and change time.
+bool Unchanged(const FileStatus& before, const FileStatus& now);
 
 // The status of the entry at path (links followed); nothing when there is
 // no such entry (a broken link included).

@@ -38,6 +38,9 @@ struct MoveFaults {
   bool copyCorrupts = false;
   // Removing the source after a complete copy or link fails with EACCES.
   bool sourceRemovalFails = false;
+  // The source is immutable: renaming or removing it fails with EPERM, and
+  // it counts as a file that cannot leave its folder.
+  bool sourceImmutable = false;
   // Called after each step of a copy (a test may change the source there,
   // or end the process to see what an interruption leaves behind).
   std::function<void(CopyStep)> afterStep = {};

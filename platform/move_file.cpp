@@ -5,6 +5,7 @@
 #include "platform/move_faults.h"
 #include "platform/path_text.h"
 #include "platform/program_path.h"
+#include "platform/source_removal.h"
 #include "platform/write_all.h"
 
 #include <algorithm>
@@ -59,6 +60,7 @@ void AfterStep(CopyStep step) {
 int RenameNoReplace(const std::string& from, const std::string& to) {
   const MoveFaults& faults = ActiveMoveFaults();
   if (faults.renameUnsupported) return EINVAL;
+  if (faults.sourceImmutable) return EPERM;
   if (faults.targetRefuses) return *faults.targetRefuses;
   return renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0 ? 0 : errno;
 }
@@ -79,6 +81,7 @@ int CreateExclusively(const std::string& path) {
 
 int RemoveSource(const std::string& from) {
   if (ActiveMoveFaults().sourceRemovalFails) return EACCES;
+  if (ActiveMoveFaults().sourceImmutable) return EPERM;
   return unlink(from.c_str()) == 0 ? 0 : errno;
 }
 
@@ -94,12 +97,29 @@ bool StillTheSame(const std::string& path, const struct stat& before) {
          now.st_mtim.tv_nsec == before.st_mtim.tv_nsec;
 }
 
-// A failed rename or link may be the source folder's fault, not the target's.
+// The source could not be reached: gone (NotFound), or another failure that
+// is not the target's.
+MoveResult SourceError(int error) {
+  return error == ENOENT ? FromError(ENOENT) : Outcome(MoveOutcome::Failed, error);
+}
+
+// A failed rename or link may be the source's fault, not the target's.
 MoveResult TargetFailure(const std::string& from, int error) {
-  if ((error == EACCES || error == EPERM) && access(FolderOf(from).c_str(), W_OK) != 0) {
-    return Outcome(MoveOutcome::Failed, error);
+  if ((error == EACCES || error == EPERM) && !MayLeaveFolder(from)) {
+    return Outcome(MoveOutcome::SourceNotRemovable, error);
   }
   return FromError(error);
+}
+
+// The source could not be removed once its file was at the target under
+// another entry (placed): that entry goes again, so the file is in one place,
+// whole in its source. A source gone meanwhile has moved after all.
+MoveResult RemovalFailure(int error, const std::string& placed, const struct stat& entry,
+                          bool copied) {
+  if (error == ENOENT) return {MoveOutcome::Moved, {}, copied};
+  struct stat now {};
+  if (lstat(placed.c_str(), &now) == 0 && SameFile(now, entry)) unlink(placed.c_str());
+  return Outcome(MoveOutcome::SourceNotRemovable, error);
 }
 
 // Gives from the name to inside one file system without replacing anything.
@@ -114,16 +134,15 @@ MoveResult RenameWithinFileSystem(const std::string& from, const std::string& to
   if (error == 0) {
     struct stat source {
     }, linked{};
+    if (lstat(to.c_str(), &linked) != 0) return Outcome(MoveOutcome::SourceChanged);
+    // Gone from the source after it was linked: the link holds it.
+    if (lstat(from.c_str(), &source) != 0)
+      return Outcome(errno == ENOENT ? MoveOutcome::Moved : MoveOutcome::SourceChanged);
     // Another program may have saved a new file over the source meanwhile;
     // removing that one would lose it.
-    if (lstat(from.c_str(), &source) != 0 || lstat(to.c_str(), &linked) != 0 ||
-        !SameFile(source, linked)) {
-      return Outcome(MoveOutcome::SourceChanged);
-    }
-    if (const int removal = RemoveSource(from); removal != 0) {
-      unlink(to.c_str());
-      return Outcome(MoveOutcome::Failed, removal);
-    }
+    if (!SameFile(source, linked)) return Outcome(MoveOutcome::SourceChanged);
+    if (const int removal = RemoveSource(from); removal != 0)
+      return RemovalFailure(removal, to, linked, false);
     return Outcome(MoveOutcome::Moved);
   }
   if (error == EXDEV || !HardLinksUnsupported(error)) return TargetFailure(from, error);
@@ -182,6 +201,8 @@ public:
   }
 
   std::vector<char>& Buffer() { return buffer_; }
+  // Whether the source failed a read or ended early (not the target).
+  bool SourceFailed() const { return sourceFailed_; }
 
 private:
   bool CopyRange(off_t begin, off_t end) {
@@ -193,6 +214,7 @@ private:
       }
       const size_t want = static_cast<size_t>(std::min<off_t>(end - offset, kCopyChunk));
       const ssize_t n = ReadAt(source_, buffer_.data(), want, offset);
+      sourceFailed_ = n <= 0;
       if (n < 0) return false;
       if (n == 0) break; // the source shrank; the check after the copy notices
       size_t count = static_cast<size_t>(n);
@@ -223,7 +245,27 @@ private:
   std::vector<char> buffer_;
   uint64_t written_ = 0;
   bool halfReported_ = false;
+  bool sourceFailed_ = false;
 };
+
+// Whether the open file was written to since before was taken (appended,
+// truncated, rewritten in place: the size, modification or change time
+// moved).
+bool ChangedSince(int fd, const struct stat& before) {
+  struct stat now {};
+  return fstat(fd, &now) != 0 || now.st_size != before.st_size ||
+         now.st_mtim.tv_sec != before.st_mtim.tv_sec ||
+         now.st_mtim.tv_nsec != before.st_mtim.tv_nsec ||
+         now.st_ctim.tv_sec != before.st_ctim.tv_sec ||
+         now.st_ctim.tv_nsec != before.st_ctim.tv_nsec;
+}
+
+// A copy that failed on the source's side, or that differs from it: a
+// source written to meanwhile is to blame, otherwise the disk (error).
+MoveResult SourceFailure(int source, const struct stat& before, int error) {
+  if (ChangedSince(source, before)) return Outcome(MoveOutcome::ChangedDuringCopy);
+  return Outcome(MoveOutcome::Failed, error);
+}
 
 bool SameContent(int source, int target, off_t size, std::vector<char>& buffer) {
   const size_t half = buffer.size() / 2;
@@ -279,8 +321,7 @@ MoveResult CopyRegularFile(const std::string& from, const std::string& to) {
   CopyFiles files;
   // Without blocking: a FIFO put in place of the file must not hang the move.
   files.source = open(from.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-  if (files.source < 0)
-    return errno == ENOENT ? FromError(ENOENT) : Outcome(MoveOutcome::Failed, errno);
+  if (files.source < 0) return SourceError(errno);
   struct stat st {};
   if (fstat(files.source, &st) != 0) return Outcome(MoveOutcome::Failed, errno);
   if (!S_ISREG(st.st_mode)) return Outcome(MoveOutcome::NotRegularFile);
@@ -301,7 +342,10 @@ MoveResult CopyRegularFile(const std::string& from, const std::string& to) {
   AfterStep(CopyStep::TemporaryCreated);
 
   DataCopy copy(files.source, files.target, st.st_size);
-  if (!copy.Run()) return FromError(errno);
+  if (!copy.Run()) {
+    const int error = errno;
+    return copy.SourceFailed() ? SourceFailure(files.source, st, error) : FromError(error);
+  }
   (void)!fchown(files.target, st.st_uid, st.st_gid); // only root may; ownership is a courtesy
   const timespec times[2] = {st.st_atim, st.st_mtim};
   if (fchmod(files.target, st.st_mode & 07777) != 0) return FromError(errno);
@@ -310,13 +354,21 @@ MoveResult CopyRegularFile(const std::string& from, const std::string& to) {
   struct stat copied {};
   if (fstat(files.target, &copied) != 0 || copied.st_size != st.st_size ||
       !SameContent(files.source, files.target, st.st_size, copy.Buffer())) {
-    return Outcome(MoveOutcome::Failed, EIO);
+    return SourceFailure(files.source, st, EIO);
   }
   const int closing = close(files.target);
   files.target = -1;
   if (closing != 0) return FromError(errno);
   AfterStep(CopyStep::Flushed);
   if (abandonRequested) return Outcome(MoveOutcome::Abandoned, ECANCELED);
+
+  // Gone before its copy was complete: another program (or run) took the
+  // file, and this copy would hold it a second time.
+  struct stat atSource {};
+  if (lstat(from.c_str(), &atSource) != 0) return SourceError(errno);
+  // Written to while it was read, the copy may hold a mix of two versions.
+  if (SameFile(atSource, st) && ChangedSince(files.source, st))
+    return Outcome(MoveOutcome::ChangedDuringCopy);
 
   const MoveResult placed = RenameWithinFileSystem(files.temporary, to);
   if (placed.outcome != MoveOutcome::Moved) return placed;
@@ -325,34 +377,38 @@ MoveResult CopyRegularFile(const std::string& from, const std::string& to) {
   AfterStep(CopyStep::Placed);
 
   // The path may name another file by now (saved over the source during the
-  // copy): that one stays, and so does the complete copy of the old one.
-  if (!StillTheSame(from, st)) return Outcome(MoveOutcome::SourceChanged);
-  if (const int removal = RemoveSource(from); removal != 0) {
-    struct stat placedCopy {};
-    if (lstat(to.c_str(), &placedCopy) == 0 && SameFile(placedCopy, copied)) unlink(to.c_str());
-    return Outcome(MoveOutcome::Failed, removal);
+  // copy): that one stays, and so does the complete copy of the old one. A
+  // source gone once its copy is complete has moved.
+  if (!StillTheSame(from, st)) {
+    if (!EntryExists(from)) return {MoveOutcome::Moved, {}, true};
+    return Outcome(MoveOutcome::SourceChanged);
   }
+  if (const int removal = RemoveSource(from); removal != 0)
+    return RemovalFailure(removal, to, copied, true);
   AfterStep(CopyStep::SourceRemoved);
   return {MoveOutcome::Moved, {}, true};
 }
 
 MoveResult CopySymlink(const std::string& from, const std::string& to) {
+  struct stat made {};
   std::vector<char> target(4096);
   const ssize_t n = readlink(from.c_str(), target.data(), target.size() - 1);
   if (n < 0) return FromError(errno);
   target[static_cast<size_t>(n)] = '\0';
   if (const auto refusal = ActiveMoveFaults().targetRefuses) return FromError(*refusal);
-  if (symlink(target.data(), to.c_str()) != 0) return FromError(errno);
-  if (const int removal = RemoveSource(from); removal != 0) {
-    unlink(to.c_str());
-    return Outcome(MoveOutcome::Failed, removal);
-  }
+  if (symlink(target.data(), to.c_str()) != 0 || lstat(to.c_str(), &made) != 0)
+    return FromError(errno);
+  if (const int removal = RemoveSource(from); removal != 0)
+    return RemovalFailure(removal, to, made, true);
   return {MoveOutcome::Moved, {}, true};
 }
 
 MoveResult CopyAcross(const std::string& from, const std::string& to) {
   struct stat st {};
   if (lstat(from.c_str(), &st) != 0) return FromError(errno);
+  // Asked first: a file that cannot leave would be copied only to be removed
+  // again (a whole video from a write-protected card).
+  if (!MayLeaveFolder(from)) return Outcome(MoveOutcome::SourceNotRemovable, EPERM);
   if (S_ISLNK(st.st_mode)) return CopySymlink(from, to);
   if (!S_ISREG(st.st_mode)) return Outcome(MoveOutcome::NotRegularFile);
   return CopyRegularFile(from, to);

@@ -7,17 +7,22 @@
 #include <system_error>
 
 enum class MoveOutcome {
-  Moved,           // the file is at its target and gone from its source
-  TargetTaken,     // an entry of the target name exists; nothing changed
-  NotFound,        // the source or the target folder does not exist; nothing changed
-  NoSpace,         // the target has no room; nothing changed
-  NotWritable,     // the target folder takes no new entries (permissions, read-only)
-  NameNotPossible, // the target file system refuses the name (too long, bad characters)
-  SourceChanged,   // the source was replaced or changed while it was copied: the copy
-                   // is complete at the target, and the changed source stays too
-  NotRegularFile,  // the source is not a regular file (a FIFO, a device); nothing changed
-  Abandoned,       // AbandonCopyInHand() stopped a copy; the source is as it was
-  Failed,          // any other failure; the source is as it was, no partial target
+  Moved,              // the file is at its target and gone from its source
+  TargetTaken,        // an entry of the target name exists; nothing changed
+  NotFound,           // the source or the target folder does not exist, or the source went
+                      // before its copy was complete (the copy is dropped); nothing changed
+  NoSpace,            // the target has no room; nothing changed
+  NotWritable,        // the target folder takes no new entries (permissions, read-only)
+  NameNotPossible,    // the target file system refuses the name (too long, bad characters)
+  SourceChanged,      // another file took the source's name while it was moved: the
+                      // moved file is complete at the target, and the new one stays too
+  ChangedDuringCopy,  // the source was written to while it was copied (appended,
+                      // truncated, rewritten): the copy is dropped, the source stays
+  SourceNotRemovable, // the source cannot leave its folder (an immutable file, a folder
+                      // the process may not change): it stays, no copy or link is left
+  NotRegularFile,     // the source is not a regular file (a FIFO, a device); nothing changed
+  Abandoned,          // AbandonCopyInHand() stopped a copy; the source is as it was
+  Failed,             // any other failure; the source is as it was, no partial target
 };
 
 struct MoveResult {
@@ -35,7 +40,10 @@ struct MoveResult {
 // given the modification time, permissions and extended attributes of the
 // source, keeps its holes, is compared with the source, and only then gets
 // its final name without replacing; the source is removed last, and only if
-// its path still names the file that was copied.
+// its path still names the file that was copied. A source that went after
+// its copy had its final name counts as moved; one that went before, as
+// NotFound. A source that cannot be removed keeps the file: the finished
+// copy or link is removed again, so the file is never in two places.
 MoveResult MoveFileNoReplace(const std::string& from, const std::string& to);
 
 // The outcome that a system error of creating an entry in a target folder

@@ -15,6 +15,7 @@
 #include "platform/date_conversion_error.h"
 #include "platform/file_info.h"
 #include "platform/file_time.h"
+#include "platform/folder_lock.h"
 #include "platform/lower_name.h"
 #include "platform/move_file.h"
 #include "platform/path_text.h"
@@ -113,6 +114,12 @@ RecordedFile Landed(const std::string& target, const FileStatus& before, bool co
   return RecordedFileOf(landed.value_or(before));
 }
 
+// A file that stayed leaves no empty folder made for it behind.
+FileOutcome Stays(FileOutcome outcome, const std::string& folder, const RunState& state) {
+  state.targets.RemoveIfMadeEmpty(folder);
+  return outcome;
+}
+
 FileOutcome MoveIntoFolder(const std::string& source, const FileStatus& status,
                            const SourceName& parts, const std::string& folder,
                            const PlannedName& planned, bool createFolder, const RunState& state) {
@@ -123,7 +130,7 @@ FileOutcome MoveIntoFolder(const std::string& source, const FileStatus& status,
     TargetFolderIndex* index = state.targets.Prepare(folder, createFolder, &creation);
     if (!index) {
       if (!creation) creation = std::make_error_code(std::errc::no_such_file_or_directory);
-      return FailedMoveOutcome(source, OutcomeOfError(creation), creation);
+      return Stays(FailedMoveOutcome(source, OutcomeOfError(creation), creation), folder, state);
     }
     if (AlreadyInPlace(source, parts, folder, fitted, state.targets)) {
       return {source, FileResult::InPlace, source, {}, {}};
@@ -160,14 +167,15 @@ FileOutcome MoveIntoFolder(const std::string& source, const FileStatus& status,
       index->Add(name); // the complete copy holds that name now
       return FailedMoveOutcome(source, last.outcome, last.error);
     case MoveOutcome::NotFound:
-      // The source itself gone is no race to retry.
-      if (!IdentityOf(source)) return FailedMoveOutcome(source, MoveOutcome::Failed, last.error);
+      // The source itself gone is no race to retry: another program took it.
+      if (!EntryExists(source))
+        return Stays(StayedOutcome(source, StayReason::Vanished), folder, state);
       [[fallthrough]];
     case MoveOutcome::TargetTaken:
       state.targets.Forget(folder);
       break;
     default:
-      return FailedMoveOutcome(source, last.outcome, last.error);
+      return Stays(FailedMoveOutcome(source, last.outcome, last.error), folder, state);
     }
   }
   return FailedMoveOutcome(source, last.outcome, last.error);
@@ -197,6 +205,13 @@ RunOutcome DistributionRun::Distribute() {
   RunOptions start = frontEnd_.Options();
   // The run works on the paths its record names (run_record.h).
   start.source = WithBackslash(LexicallyNormal(start.source));
+  // Held until the run returns; a dry run changes nothing and needs none.
+  FolderLock sourceLock;
+  if (mode_ == MoveMode::Move && sourceLock.Take(start.source) == FolderLocking::Busy) {
+    frontEnd_.EndWait();
+    frontEnd_.SourceBusy();
+    return RunOutcome::SourceBusy;
+  }
   std::vector<std::string> unreadable;
   FillFileList(start.source, files_, start.kinds, start.modernFormats, false, &frontEnd_,
                &unreadable);
@@ -273,6 +288,7 @@ FileOutcome DistributionRun::DistributeFile(const std::string& source, TargetFol
   // A file that has gone (a link whose target moved away) has no date; a
   // FIFO put in its place must not be read, it would block.
   const std::optional<FileStatus> found = StatusOf(source);
+  if (!found && !EntryExists(source)) return StayedOutcome(source, StayReason::Vanished);
   if (!found)
     return StayedOutcome(source, StayReason::DateUnreadable, DateConversionError().what());
   if (!found->regular) return StayedOutcome(source, StayReason::NotRegularFile);

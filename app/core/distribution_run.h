@@ -23,6 +23,7 @@ enum class RunOutcome {
   Declined,       // the user did not want to start
   Stopped,        // a stop was requested; the files handled so far are moved
   NotRecorded,    // its record could not be made, so it did not start
+  SourceBusy,     // another run works with the same source folder; nothing was done
   Completed,
 };
 

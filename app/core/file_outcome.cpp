@@ -16,7 +16,10 @@ FileOutcome FailedMoveOutcome(const std::string& source, MoveOutcome outcome,
   case MoveOutcome::TargetTaken:
     return StayedOutcome(source, StayReason::NameTaken);
   case MoveOutcome::SourceChanged:
+  case MoveOutcome::ChangedDuringCopy:
     return StayedOutcome(source, StayReason::ChangedWhileMoving);
+  case MoveOutcome::SourceNotRemovable:
+    return StayedOutcome(source, StayReason::SourceNotRemovable);
   case MoveOutcome::NotRegularFile:
     return StayedOutcome(source, StayReason::NotRegularFile);
   case MoveOutcome::Moved:

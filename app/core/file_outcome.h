@@ -27,9 +27,13 @@ enum class StayReason {
   TargetNotWritable,  // the target folder takes no new entries
   NameNotPossible,    // the target file system refuses the name
   NameTaken,          // every free name was taken by others before the move
-  ChangedWhileMoving, // replaced or changed during a copy; copy and source both kept
+  ChangedWhileMoving, // replaced or written to during a copy: it stays as it is now (a
+                      // complete copy of the file it replaced is kept at the target)
   NotRegularFile,     // a FIFO, device or folder took the file's place
   FolderUnreadable,   // a folder of the source tree could not be read (source: the folder)
+  Vanished,           // gone from the source before it was moved (another program took it)
+  SourceNotRemovable, // the source cannot leave its folder (immutable, or a folder the
+                      // run may not change): it stays whole there, no copy is kept
   MoveError,          // any other failure (detail: the system's error text)
   // Taking a run back (the source is where the file went, the target its old place):
   ChangedSinceRun,  // the file at the target is not the one the run moved there

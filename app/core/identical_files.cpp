@@ -28,17 +28,34 @@ std::optional<uint64_t> IdenticalFiles::KnownHash(const FileStatus& status) cons
   return known == hashes_.end() ? std::nullopt : std::optional<uint64_t>(known->second);
 }
 
-bool IdenticalFiles::Equal(const std::string& source, const FileStatus& sourceStatus,
-                           const std::string& content, const FileStatus& contentStatus) {
+IdenticalFiles::Verdict IdenticalFiles::Compare(const std::string& source,
+                                                const FileStatus& sourceStatus,
+                                                const std::string& content,
+                                                const FileStatus& contentStatus) {
   const std::optional<uint64_t> sourceHash = KnownHash(sourceStatus);
   const std::optional<uint64_t> contentHash = KnownHash(contentStatus);
-  if (sourceHash && contentHash && *sourceHash != *contentHash) return false;
+  if (sourceHash && contentHash && *sourceHash != *contentHash) return {false, true};
   const CompareResult result = comparer_.Compare({source, sourceStatus, true, !sourceHash},
                                                  {content, contentStatus, false, !contentHash});
   bytesRead_ += result.bytesRead;
-  if (result.hashA) hashes_[KeyOf(sourceStatus)] = *result.hashA;
-  if (result.hashB) hashes_[KeyOf(contentStatus)] = *result.hashB;
-  return result.verdict == Comparison::Identical;
+  const std::optional<FileStatus> sourceAfter = StatusOf(source);
+  const std::optional<FileStatus> contentAfter = EntryStatusOf(content);
+  const bool sourceSteady = sourceAfter && Unchanged(sourceStatus, *sourceAfter);
+  const bool contentSteady = contentAfter && Unchanged(contentStatus, *contentAfter);
+  if (result.hashA && sourceSteady) hashes_[KeyOf(sourceStatus)] = *result.hashA;
+  if (result.hashB && contentSteady) hashes_[KeyOf(contentStatus)] = *result.hashB;
+  return {result.verdict == Comparison::Identical, sourceSteady && contentSteady};
+}
+
+bool IdenticalFiles::Equal(const std::string& source, const FileStatus& sourceStatus,
+                           const std::string& content, const FileStatus& contentStatus) {
+  const Verdict first = Compare(source, sourceStatus, content, contentStatus);
+  if (first.steady) return first.equal;
+  const std::optional<FileStatus> sourceNow = StatusOf(source);
+  const std::optional<FileStatus> contentNow = EntryStatusOf(content);
+  if (!sourceNow || !contentNow || !contentNow->regular) return false;
+  const Verdict second = Compare(source, *sourceNow, content, *contentNow);
+  return second.equal && second.steady;
 }
 
 std::optional<std::string> IdenticalFiles::Find(const std::string& source, const FileStatus& status,

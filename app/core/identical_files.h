@@ -10,7 +10,10 @@
 // inode, size and modification time, so a file changed meanwhile is hashed
 // anew, and a stale hash can only miss a match, never make one); equal
 // hashes are confirmed byte for byte; two files whose hashes are both
-// unknown are hashed and compared in one pass.
+// unknown are hashed and compared in one pass. A verdict counts only when
+// both files are, after the comparison, as they were before it (identity,
+// size, modification and change time): "already in the target" is what a
+// user acts on when deleting the source.
 
 #include "platform/file_compare.h"
 #include "platform/file_info.h"
@@ -53,8 +56,20 @@ private:
   };
   static Key KeyOf(const FileStatus& status);
   std::optional<uint64_t> KnownHash(const FileStatus& status) const;
-  // Whether the two files are equal; reads only what is needed and keeps
-  // every hash it learns.
+  // What one comparison found, and whether both files were still as their
+  // statuses describe them when it ended.
+  struct Verdict {
+    bool equal = false;
+    bool steady = false;
+  };
+  // Reads only what is needed and keeps every hash it learns from a file
+  // that did not change while it was read (such a hash is of neither
+  // version).
+  Verdict Compare(const std::string& source, const FileStatus& sourceStatus,
+                  const std::string& content, const FileStatus& contentStatus);
+  // Whether the two files are equal. When either changed during the
+  // comparison (a target rewritten or replaced meanwhile), only a second
+  // comparison of both as they are then, which neither disturbs, can say so.
   bool Equal(const std::string& source, const FileStatus& sourceStatus, const std::string& content,
              const FileStatus& contentStatus);
 

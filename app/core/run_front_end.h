@@ -40,6 +40,9 @@ public:
   // The run's record could not be made (the message names its file); the
   // run does not start.
   virtual void RecordUnavailable(const std::string& message) = 0;
+  // Another run (or undo) works with the same source folder: this one does
+  // not start.
+  virtual void SourceBusy() = 0;
   // What became of one file. An error it throws (a log that cannot be
   // written) ends the run like an error of the run itself.
   virtual void FileDone([[maybe_unused]] const FileOutcome& outcome) {}

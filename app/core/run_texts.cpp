@@ -32,6 +32,10 @@ std::string StayReasonText(const FileOutcome& outcome) {
     return kNotRegularFileText;
   case StayReason::FolderUnreadable:
     return kFolderUnreadableText;
+  case StayReason::Vanished:
+    return kVanishedText;
+  case StayReason::SourceNotRemovable:
+    return kSourceNotRemovableText;
   case StayReason::ChangedSinceRun:
     return kChangedSinceRunText;
   case StayReason::GoneSinceRun:

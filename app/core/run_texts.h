@@ -16,6 +16,9 @@ inline constexpr char kTargetMissingText[] = "Der Zielordner existiert nicht (me
 inline constexpr char kNothingFoundText[] = "Es wurden keine gültigen Daten gefunden";
 inline constexpr char kStartQuestion[] = "Mit der Arbeit anfangen?";
 inline constexpr char kOpenTargetQuestion[] = "Fertig! Ziel-Ordner jetzt öffnen?";
+// Another run or undo holds the source folder (RunOutcome::SourceBusy).
+inline constexpr char kSourceBusyText[] =
+    "Eine andere Verteilung arbeitet gerade mit diesem Quellordner.";
 
 // Why a file stayed (StayReason).
 inline constexpr char kDateUnreadableText[] = "Datum nicht lesbar: ";
@@ -27,6 +30,8 @@ inline constexpr char kChangedWhileMovingText[] = "während des Verschiebens ge�
 inline constexpr char kNotRegularFileText[] = "keine reguläre Datei";
 inline constexpr char kFolderUnreadableText[] = "Ordner nicht lesbar";
 inline constexpr char kMoveErrorText[] = "Fehler beim Verschieben: ";
+inline constexpr char kVanishedText[] = "nicht mehr vorhanden";
+inline constexpr char kSourceNotRemovableText[] = "Quelle nicht löschbar";
 // A file whose bytes lay in its target folder already (AlreadyInTarget).
 inline constexpr char kAlreadyInTargetText[] = "schon im Ziel vorhanden";
 // The detail of a move without a target folder text.

@@ -2,6 +2,7 @@
 
 #include "app/core/counter_name.h"
 #include "app/core/target_name.h"
+#include "platform/append_file.h"
 #include "platform/directory_walk.h"
 #include "platform/lower_name.h"
 #include "platform/move_file.h"
@@ -127,6 +128,7 @@ TargetFolderIndex* TargetFolders::Prepare(const std::string& folder, bool create
     if (mode_ == MoveMode::Plan) return PlanFolder(folder);
     std::vector<std::string> levels;
     const std::error_code created = CreateFolderTree(folder, FolderAccess::AsUmaskAllows, &levels);
+    made_.insert(levels.begin(), levels.end());
     if (folderCreated_) {
       for (const std::string& level : levels)
         folderCreated_(level);
@@ -177,6 +179,15 @@ void TargetFolders::Forget(const std::string& folder) {
   if (known == identities_.end()) return;
   indexes_.erase(known->second);
   identities_.erase(known);
+}
+
+void TargetFolders::RemoveIfMadeEmpty(const std::string& folder) {
+  for (std::string level = folder; made_.count(level) != 0; level = FolderOf(level)) {
+    // One that holds something holds its parents too.
+    if (!RemoveEmptyFolder(level)) return;
+    made_.erase(level);
+    Forget(level);
+  }
 }
 
 void TargetFolders::NoteRemoved(const std::string& folder, const std::string& name) {

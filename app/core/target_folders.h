@@ -91,6 +91,10 @@ public:
   void Forget(const std::string& folder);
   // A file named name left folder; updates its index if it has one.
   void NoteRemoved(const std::string& folder, const std::string& name);
+  // Removes folder and then each parent that Prepare created in this run,
+  // as long as they are empty (a file that stayed leaves no empty folder
+  // made for it behind), and forgets them.
+  void RemoveIfMadeEmpty(const std::string& folder);
 
 private:
   const FileIdentity* Identify(const std::string& folder);
@@ -98,6 +102,7 @@ private:
 
   MoveMode mode_ = MoveMode::Move;
   std::function<void(const std::string&)> folderCreated_;
+  std::set<std::string> made_; // every level Prepare created, by path
   std::unordered_map<std::string, FileIdentity> identities_;
   std::map<FileIdentity, TargetFolderIndex> indexes_;
   // Plan mode only: folders that would have been created, by path, and the

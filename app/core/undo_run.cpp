@@ -8,6 +8,7 @@
 #include "platform/append_file.h"
 #include "platform/file_compare.h"
 #include "platform/file_info.h"
+#include "platform/folder_lock.h"
 #include "platform/move_file.h"
 #include "platform/path_text.h"
 
@@ -160,6 +161,13 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
   if (!record || record->takenBack) {
     frontEnd_.NothingToUndo();
     return RunOutcome::NothingFound;
+  }
+  // The files go back into the run's source folder: no run may work there
+  // meanwhile (a source folder that is gone has no lock to take).
+  FolderLock sourceLock;
+  if (mode_ == MoveMode::Move && sourceLock.Take(record->source) == FolderLocking::Busy) {
+    frontEnd_.SourceBusy();
+    return RunOutcome::SourceBusy;
   }
   const CheckedRecord checked = Check(*record);
   const std::vector<const RecordedMove*>& moves = checked.moves;

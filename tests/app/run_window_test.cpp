@@ -4,6 +4,7 @@
 
 #include "app/unit1.h"
 #include "app/window_front_end.h"
+#include "platform/folder_lock.h"
 #include "settings/optionenu.h"
 #include "settings/panel.h"
 #include "tests/kit/dated_files.h"
@@ -277,6 +278,29 @@ TEST_F(RunWindowTest, TheLastRunIsTakenBackFromTheMenu) {
   EXPECT_EQ(modal.requests,
             (std::vector<ModalRequest>{
                 {ModalKind::Information, "Keine Verteilung zum Rückgängigmachen gefunden."}}));
+}
+
+// Another run works with the source folder: neither the button nor the undo
+// starts, and a warning says why.
+TEST_F(RunWindowTest, ASourceFolderInUseByAnotherRunGetsAWarning) {
+  AddFile("a.png", "a", 2021);
+  Create("verteiloptcbb=0\nexifrenamecb=0\n");
+  modal.answers = {true, false};
+  ClickDistribute(); // a run to take back
+  AddFile("b.png", "b", 2021);
+  FolderLock other;
+  ASSERT_EQ(other.Take(source), FolderLocking::Held);
+  modal.requests.clear();
+
+  ClickDistribute();
+  form->findChild<QAction*>("Rueckgaengig1")->trigger();
+
+  const ModalRequest busy{ModalKind::Warning,
+                          "Eine andere Verteilung arbeitet gerade mit diesem Quellordner."};
+  EXPECT_EQ(modal.requests, (std::vector<ModalRequest>{busy, busy}));
+  EXPECT_EQ(FilesBelow(source), std::vector<std::string>{"b.png"});
+  EXPECT_EQ(FilesBelow(target), std::vector<std::string>{"2021/a.png"});
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 // With the option ticked, a file whose bytes lie in the target already stays

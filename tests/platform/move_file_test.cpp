@@ -7,6 +7,8 @@
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
@@ -176,10 +178,14 @@ const Fault kFailedMoves[] = {
     {"copy differs", {.renameCrossDevice = true, .copyCorrupts = true}, MoveOutcome::Failed},
     {"source cannot be removed after copy",
      {.renameCrossDevice = true, .sourceRemovalFails = true},
-     MoveOutcome::Failed},
+     MoveOutcome::SourceNotRemovable},
     {"source cannot be removed after link",
      {.renameUnsupported = true, .sourceRemovalFails = true},
-     MoveOutcome::Failed},
+     MoveOutcome::SourceNotRemovable},
+    {"immutable source", {.sourceImmutable = true}, MoveOutcome::SourceNotRemovable},
+    {"immutable source, never copied",
+     {.renameCrossDevice = true, .copyFailsAfterBytes = 0, .sourceImmutable = true},
+     MoveOutcome::SourceNotRemovable},
     {"full target", {.targetRefuses = ENOSPC}, MoveOutcome::NoSpace},
     {"target full during a copy",
      {.renameCrossDevice = true, .copyFailsAfterBytes = 500000, .copyError = ENOSPC},
@@ -229,6 +235,51 @@ TEST_F(MoveFile, ASourceReplacedDuringACopyIsKeptBesideTheCopy) {
     EXPECT_EQ(MoveFileNoReplace(from, to).outcome, MoveOutcome::SourceChanged);
     EXPECT_EQ(testkit::ReadWholeFile(from), "saved again");
     EXPECT_EQ(testkit::ReadWholeFile(to), bytes);
+    fs::remove(from);
+    fs::remove(to);
+  }
+}
+
+// A source written to during its copy is blamed for a copy that differs; one
+// gone before its copy was complete was taken by someone else, so the copy
+// goes; one gone after that has moved.
+TEST_F(MoveFile, ASourceChangedOrGoneDuringACopyIsToldFromADiskFault) {
+  const std::string bytes = Content(1500000);
+  const std::string from = dir_.File("from.jpg"), to = dir_.File("to.jpg");
+  const auto append = [&] { std::ofstream(from, std::ios::app) << "mehr"; };
+  const auto truncate = [&] { fs::resize_file(from, 1000); };
+  const auto rewrite = [&] { std::fstream(from, std::ios::in | std::ios::out) << "neu"; };
+  const auto remove = [&] { fs::remove(from); };
+  struct Case {
+    const char* what;
+    CopyStep step;
+    std::function<void()> change;
+    MoveOutcome outcome;
+    bool copyCorrupts = false;
+  };
+  const Case cases[] = {
+      {"appended", CopyStep::HalfWritten, append, MoveOutcome::ChangedDuringCopy},
+      {"truncated", CopyStep::HalfWritten, truncate, MoveOutcome::ChangedDuringCopy},
+      {"rewritten in place", CopyStep::HalfWritten, rewrite, MoveOutcome::ChangedDuringCopy},
+      {"rewritten after the check", CopyStep::Flushed, rewrite, MoveOutcome::ChangedDuringCopy},
+      {"unchanged, the copy differs", CopyStep::Flushed, [] {}, MoveOutcome::Failed, true},
+      {"gone half-way", CopyStep::HalfWritten, remove, MoveOutcome::NotFound},
+      {"gone before its final name", CopyStep::Flushed, remove, MoveOutcome::NotFound},
+      {"gone once placed", CopyStep::Placed, remove, MoveOutcome::Moved},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteSource(from, bytes);
+    ScopedMoveFaults faults(
+        {.renameCrossDevice = true, .copyCorrupts = c.copyCorrupts, .afterStep = [&](CopyStep now) {
+           if (now == c.step) c.change();
+         }});
+    const MoveResult result = MoveFileNoReplace(from, to);
+    EXPECT_EQ(result.outcome, c.outcome);
+    EXPECT_EQ(result.error.value() == EIO, c.copyCorrupts);
+    EXPECT_EQ(Exists(to) ? testkit::ReadWholeFile(to) : "",
+              c.outcome == MoveOutcome::Moved ? bytes : "");
+    EXPECT_TRUE(TemporaryCopies(dir_.path()).empty());
     fs::remove(from);
     fs::remove(to);
   }

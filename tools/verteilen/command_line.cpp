@@ -233,8 +233,15 @@ nur mit --ja. Strg+C (ebenso SIGTERM und SIGHUP) beendet die Arbeit nach der
 Datei in Arbeit; ein zweites Strg+C bricht auch eine Kopie in Arbeit ab.
 
 Jede Datei, die nicht verschoben werden konnte, steht am Ende als Zeile
-QUELLE: GRUND auf der Standardfehlerausgabe, danach jede, die schon im Ziel
-lag, als QUELLE = ZIEL (schon im Ziel vorhanden).
+QUELLE: GRUND auf der Standardfehlerausgabe (Rückgabewert 3), etwa mit
+"nicht mehr vorhanden" (sie verschwand vor dem Verschieben aus der Quelle)
+oder "Quelle nicht löschbar" (sie darf ihren Ordner nicht verlassen und
+bleibt ganz in der Quelle); danach jede, die schon im Ziel lag, als
+QUELLE = ZIEL (schon im Ziel vorhanden).
+
+Arbeitet schon eine Verteilung oder ein Zurücknehmen mit demselben
+Quellordner, beginnt keine zweite: "Eine andere Verteilung arbeitet gerade mit
+diesem Quellordner." (Rückgabewert 2). Ein Probelauf ist davon frei.
 
 Jede Verteilung (nicht der Probelauf) wird in $XDG_STATE_HOME/TamrelFotomaz/
 aufgezeichnet (sonst ~/.local/state/TamrelFotomaz/), die neuesten 100. Mit
@@ -250,6 +257,7 @@ ausgeführt wird: Eintrag außerhalb der Verteilung (auch mit --probelauf).
 
 Rückgabewert: 0 fertig (auch wenn nichts gefunden wurde oder Dateien schon
 im Ziel lagen), 1 Fehler oder abgebrochen, 2 falscher Aufruf, fehlender
-Ordner oder keine Aufzeichnung, 3 fertig, aber nicht alle Dateien verschoben.
+Ordner, keine Aufzeichnung oder Quellordner in Arbeit, 3 fertig, aber nicht
+alle Dateien verschoben.
 )";
 }

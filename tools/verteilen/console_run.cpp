@@ -44,6 +44,10 @@ void ConsoleFrontEnd::RecordUnavailable(const std::string& message) {
   console_.Message(message);
 }
 
+void ConsoleFrontEnd::SourceBusy() {
+  console_.Message(kSourceBusyText);
+}
+
 bool ConsoleFrontEnd::ConfirmUndo(size_t count) {
   return assumeYes_ || AskOnTerminal(UndoQuestion(count));
 }

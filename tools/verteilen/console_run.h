@@ -44,6 +44,7 @@ public:
   // once the run has returned, whatever ended it.
   void Finished(const std::string&, const std::vector<FileOutcome>&) override {}
   void RecordUnavailable(const std::string& message) override;
+  void SourceBusy() override;
   bool ConfirmUndo(size_t count) override;
   void NothingToUndo() override;
   // The files that stayed are listed once the undo has returned.

@@ -32,7 +32,8 @@ namespace {
 enum class ExitStatus {
   Finished = 0,    // the run finished, also when nothing was found
   RunFailed = 1,   // an error ended the run, or it did not start or was stopped
-  BadRequest = 2,  // bad usage, folders or files named on the command line
+  BadRequest = 2,  // bad usage, folders or files named on the command line, or another
+                   // run works with the source folder
   FilesStayed = 3, // the run finished, but not every file could be moved (files found
                    // in the target already do not count)
 };
@@ -95,6 +96,7 @@ ExitStatus Finish(Console& console, Job& job, Work work, ExitStatus whenNothingF
     console.Message("Abgebrochen.");
     return ExitStatus::RunFailed;
   case RunOutcome::NotRecorded:
+  case RunOutcome::SourceBusy:
     return ExitStatus::BadRequest;
   case RunOutcome::Declined:
   case RunOutcome::AlreadyRunning:

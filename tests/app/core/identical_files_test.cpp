@@ -3,12 +3,17 @@
 // ticked; numbered and moved as before otherwise. The dry run plans the same.
 
 #include "app/core/distribution_run.h"
+#include "app/core/identical_files.h"
+#include "platform/compare_faults.h"
 #include "tests/app/core/run_fixture.h"
 #include "tests/kit/testkit.h"
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#include <thread>
 
 namespace {
 
@@ -17,6 +22,13 @@ using runtest::FilesBelow;
 using Files = std::vector<std::string>;
 
 const std::string kStamp = "2023-05-01_120732";
+
+// Writes bytes over the file at path in place, late enough that its change
+// time moves on (it counts in steps of the kernel's clock tick).
+void Rewrite(const std::string& path, const std::string& bytes) {
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  testkit::WriteFile(path, bytes);
+}
 
 // A picture of the day; tag makes its bytes differ.
 std::string Picture(const std::string& tag) {
@@ -151,6 +163,73 @@ TEST_F(IdenticalFilesTest, OnlyEqualBytesUnderTheNameOrItsNumberedVariantsCount)
       EXPECT_EQ(fs::exists(source_ + line.substr(0, line.find(' '))), stays) << line;
     }
   }
+}
+
+// A file that changed while it was compared is compared once more: only a
+// second comparison that finds both unchanged and equal keeps the file in
+// the source.
+TEST_F(IdenticalFilesTest, AFileChangedDuringTheComparisonIsComparedOnceMore) {
+  const std::string source = source_ + "x.jpg", planned = target_ + kStamp + ".jpg";
+  const auto replace = [&] {
+    testkit::WriteFile(planned + ".neu", Picture("2"));
+    fs::rename(planned + ".neu", planned);
+  };
+  struct Case {
+    const char* what;
+    std::function<void()> change;
+    bool always; // on the second comparison too
+    std::string report;
+  };
+  const std::string numbered = "x.jpg -> " + kStamp + "_[0001].jpg";
+  const Case cases[] = {
+      {"target rewritten", [&] { Rewrite(planned, Picture("2")); }, false, numbered},
+      {"target replaced", replace, false, numbered},
+      {"source saved again", [&] { Rewrite(source, Picture("2")); }, false, numbered},
+      {"target touched, bytes kept", [&] { Rewrite(planned, Picture("1")); }, false,
+       "x.jpg = " + kStamp + ".jpg"},
+      {"target touched on every look", [&] { Rewrite(planned, Picture("1")); }, true, numbered},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove_all(source_);
+    fs::remove_all(target_);
+    fs::create_directories(source_);
+    fs::create_directories(target_);
+    testkit::WriteFile(planned, Picture("1"));
+    testkit::WriteFile(source, Picture("1"));
+    int comparisons = 0;
+    ScopedCompareFaults faults({.afterFirstChunk = [&] {
+      if (comparisons++ == 0 || c.always) c.change();
+    }});
+    EXPECT_EQ(Run(MoveMode::Move), Files{c.report});
+    EXPECT_EQ(comparisons, 2);
+  }
+}
+
+// A hash read from a file that changed meanwhile is of neither version: kept,
+// it would rule out the file's true twin later.
+TEST_F(IdenticalFilesTest, AHashReadWhileTheFileChangedIsNotKept) {
+  const std::string first = dir_.File("a.jpg"), candidate = dir_.File("c.jpg");
+  const std::string second = dir_.File("b.jpg"), other = dir_.File("d.jpg");
+  for (const auto& [path, tag] :
+       {std::pair{first, "A"}, {candidate, "A"}, {second, "B"}, {other, "D"}})
+    runtest::WriteFileAt(path, Picture(tag), runtest::LocalSeconds(2023, 6, 1, 8, 0, 0));
+  IdenticalFiles identical;
+  const auto find = [&](const std::string& source, const std::string& content) {
+    return identical.Find(source, *StatusOf(source), {{content, content}});
+  };
+  EXPECT_FALSE(find(second, other)); // learns b.jpg's hash
+  bool changed = false;
+  {
+    // c.jpg becomes b.jpg's twin under the same size and modification time.
+    ScopedCompareFaults faults({.afterFirstChunk = [&] {
+      if (std::exchange(changed, true)) return;
+      Rewrite(candidate, Picture("B"));
+      testkit::SetModifiedTime(candidate, runtest::LocalSeconds(2023, 6, 1, 8, 0, 0));
+    }});
+    EXPECT_FALSE(find(first, candidate));
+  }
+  EXPECT_EQ(find(second, candidate), candidate);
 }
 
 } // namespace

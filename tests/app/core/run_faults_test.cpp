@@ -4,6 +4,8 @@
 #include "app/core/distribution_run.h"
 #include "app/core/run_options.h"
 #include "app/core/run_texts.h"
+#include "platform/folder_lock.h"
+#include "platform/lock_faults.h"
 #include "platform/move_faults.h"
 #include "platform/walk_faults.h"
 #include "tests/app/core/run_fixture.h"
@@ -13,6 +15,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/stat.h>
 
 namespace {
@@ -69,6 +72,18 @@ const RefusalCase kRefusals[] = {
      {.renameCrossDevice = true, .copyFailsAfterBytes = 0},
      FolderStructure::None,
      "Fehler beim Verschieben: Input/output error"},
+    {"immutable source",
+     {.sourceImmutable = true},
+     FolderStructure::YearMonth,
+     "Quelle nicht löschbar"},
+    {"immutable source, across file systems",
+     {.renameCrossDevice = true, .sourceImmutable = true},
+     FolderStructure::YearMonth,
+     "Quelle nicht löschbar"},
+    {"source folder refuses after the copy",
+     {.renameCrossDevice = true, .sourceRemovalFails = true},
+     FolderStructure::YearMonth,
+     "Quelle nicht löschbar"},
 };
 
 TEST_F(RunFaultsTest, ARefusedMoveIsReportedWithItsReason) {
@@ -81,8 +96,40 @@ TEST_F(RunFaultsTest, ARefusedMoveIsReportedWithItsReason) {
     EXPECT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
     EXPECT_EQ(Stayed(), (Files{"/quelle/a.jpg: " + c.reason, "/quelle/b.jpg: " + c.reason}));
     EXPECT_EQ(FilesBelow(source_), (Files{"a.jpg", "b.jpg"}));
-    EXPECT_TRUE(FilesBelow(target_).empty());
+    EXPECT_TRUE(fs::is_empty(target_)) << "no folder made for a file that stayed is left";
   }
+}
+
+// A file gone between the collection and its move was taken by another
+// program: it is named so, never as a date error, and any copy of it goes.
+// Gone once its copy was complete, it has moved. A link whose file went
+// still has no date.
+TEST_F(RunFaultsTest, AFileGoneFromTheSourceIsToldFromOneWithoutADate) {
+  frontEnd_.options.structure = FolderStructure::Year;
+  frontEnd_.options.renameByDate = false;
+  const std::string linked = dir_.File("anderswo.png");
+  for (const std::string& path :
+       {source_ + "a.png", source_ + "c.png", source_ + "d.png", source_ + "e.png", linked})
+    WriteFileAt(path, "bild", LocalSeconds(2021, 6, 1, 12, 0, 0));
+  fs::create_symlink(linked, source_ + "b.png");
+  frontEnd_.onEvents = [&] {
+    if (!frontEnd_.Started()) return;
+    fs::remove(source_ + "a.png");
+    fs::remove(linked);
+  };
+  int copies = 0; // c.png is copied first, d.png second
+  ScopedMoveFaults faults({.renameCrossDevice = true, .afterStep = [&](CopyStep step) {
+                             if (step == CopyStep::HalfWritten && ++copies == 1)
+                               fs::remove(source_ + "c.png");
+                             if (step == CopyStep::Placed && copies == 2)
+                               fs::remove(source_ + "d.png");
+                           }});
+  EXPECT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+  EXPECT_EQ(Stayed(), (Files{"/quelle/a.png: nicht mehr vorhanden",
+                             "/quelle/b.png: Datum nicht lesbar: Ungültiges Argument zum "
+                             "Codieren des Datums",
+                             "/quelle/c.png: nicht mehr vorhanden"}));
+  EXPECT_EQ(FilesBelow(target_), (Files{"2021/d.png", "2021/e.png"}));
 }
 
 TEST_F(RunFaultsTest, WhatTookAFilesPlaceOrCannotBeReadIsReported) {
@@ -148,6 +195,42 @@ TEST_F(RunFaultsTest, OldTemporaryCopiesInATargetFolderAreRemoved) {
     ScopedMoveFaults clock({.clockAhead = later ? (kStaleCopyMinutes + 1) * 60 : 0});
     EXPECT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
     EXPECT_EQ(fs::exists(copy), !later);
+  }
+}
+
+// While a run holds a source folder (under any path), a second one on it
+// stops before it collects and changes nothing; a dry run is never refused,
+// and where the file system takes no locks the work goes on. (The undo's
+// lock: RunWindowTest.)
+TEST_F(RunFaultsTest, ASourceFolderInUseIsLeftToTheRunThatHoldsIt) {
+  const std::string alias = dir_.File("verweis");
+  fs::create_directories(source_);
+  fs::create_directory_symlink(source_, alias);
+  struct Case {
+    const char* what;
+    std::string held;
+    MoveMode mode;
+    std::optional<int> lockRefused;
+    RunOutcome outcome;
+  };
+  const Case cases[] = {
+      {"held under another path", alias, MoveMode::Move, {}, RunOutcome::SourceBusy},
+      {"dry run", source_, MoveMode::Plan, {}, RunOutcome::Completed},
+      {"no locks here", source_, MoveMode::Move, ENOLCK, RunOutcome::Completed},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteFileAt(source_ + "a.png", "a", LocalSeconds(2021, 1, 1, 0, 0, 0));
+    FolderLock other;
+    ASSERT_EQ(other.Take(c.held), FolderLocking::Held);
+    ScopedLockFaults faults({.lockRefused = c.lockRefused});
+    frontEnd_.log.clear();
+    DistributionRun run(frontEnd_, c.mode);
+    EXPECT_EQ(run.DistributeFiles(), c.outcome);
+    const bool refused = c.outcome == RunOutcome::SourceBusy;
+    EXPECT_EQ(frontEnd_.log.back() == "SourceBusy", refused);
+    EXPECT_EQ(frontEnd_.Started(), !refused); // refused before it collected
+    EXPECT_EQ(fs::exists(source_ + "a.png"), refused || c.mode == MoveMode::Plan);
   }
 }
 

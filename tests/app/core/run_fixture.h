@@ -68,6 +68,7 @@ public:
     return confirmStart;
   }
   void NothingToUndo() override { log.push_back("NothingToUndo"); }
+  void SourceBusy() override { log.push_back("SourceBusy"); }
   void UndoFinished(const std::vector<FileOutcome>& stayed) override {
     log.push_back("UndoFinished");
     finishedStayed = stayed;

@@ -14,7 +14,9 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
+#include <memory>
 #include <random>
+#include <set>
 #include <sys/stat.h>
 #include <thread>
 
@@ -51,6 +53,19 @@ std::map<std::string, std::string> FinalFiles(const std::string& root) {
     }
   }
   return files;
+}
+
+// Each of contents lies exactly once among the final files below root, and
+// nothing else does.
+void ExpectEachOnce(const std::string& root, const std::set<std::string>& contents) {
+  std::map<std::string, int> found;
+  for (const auto& [path, bytes] : FinalFiles(root)) {
+    ASSERT_TRUE(contents.count(bytes)) << path;
+    ++found[bytes];
+  }
+  EXPECT_EQ(found.size(), contents.size());
+  for (const auto& [bytes, count] : found)
+    EXPECT_EQ(count, 1);
 }
 
 class InterruptionTest : public ::testing::Test {
@@ -246,10 +261,10 @@ TEST_F(InterruptionTest, TwoRunsIntoOneTargetLoseNoFile) {
   constexpr int kFilesPerRun = 300;
   const std::string other = dir_.File("quelle2") + "/";
   fs::create_directories(other);
-  std::map<std::string, int> contents;
+  std::set<std::string> contents;
   for (int id = 0; id < 2 * kFilesPerRun; ++id) {
     const std::string bytes = testkit::JpegWithExifDate("2023:05:01 12:07:32") + Content(id, 64);
-    contents[bytes] = 0;
+    contents.insert(bytes);
     testkit::WriteFile((id < kFilesPerRun ? source_ : other) + "b" + std::to_string(id) + ".jpg",
                        bytes);
   }
@@ -261,12 +276,43 @@ TEST_F(InterruptionTest, TwoRunsIntoOneTargetLoseNoFile) {
   const auto resultB = b.Wait();
   EXPECT_EQ(resultA.status, 0) << resultA.err;
   EXPECT_EQ(resultB.status, 0) << resultB.err;
-  for (const auto& [path, bytes] : FinalFiles(target_)) {
-    ASSERT_TRUE(contents.count(bytes)) << path;
-    ++contents[bytes];
+  ExpectEachOnce(target_, contents);
+}
+
+// Two runs of one job at once (a double click, a timer firing twice): the
+// second finds the source folder in use and stops before it collects. The
+// library holds each photo once.
+TEST_F(InterruptionTest, ASecondRunOnTheSameSourceStopsBeforeItCollects) {
+#ifdef __SANITIZE_ADDRESS__
+  constexpr int kFiles = 400;
+#else
+  constexpr int kFiles = 2000;
+#endif
+  std::set<std::string> contents;
+  for (int id = 0; id < kFiles; ++id) {
+    contents.insert(Content(id, 4096));
+    Add("ordner" + std::to_string(id % 20) + "/bild" + std::to_string(id) + ".png",
+        Content(id, 4096));
   }
-  for (const auto& [bytes, count] : contents)
-    EXPECT_EQ(count, 1);
+  std::unique_ptr<CommandProcess> first;
+  {
+    HookedFaults faults("cross-device,pause-at-half"); // held in the middle of each copy
+    first = std::make_unique<CommandProcess>(FOTOMAZ_VERTEILEN_HOOKS, Options(source_));
+  }
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (!Contains(first->ErrorSoFar(), "halb") && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+
+  const auto second = CommandProcess(FOTOMAZ_VERTEILEN, Options(source_)).Wait();
+  EXPECT_EQ(second.status, 2);
+  EXPECT_EQ(second.err, "Eine andere Verteilung arbeitet gerade mit diesem Quellordner.\n");
+
+  kill(first->Pid(), SIGTERM); // ends after the copy in hand
+  EXPECT_EQ(first->Wait().status, 1);
+  const auto last = CommandProcess(FOTOMAZ_VERTEILEN, Options(source_)).Wait();
+  EXPECT_EQ(last.status, 0) << last.err;
+  EXPECT_TRUE(FinalFiles(source_).empty());
+  ExpectEachOnce(target_, contents);
 }
 
 } // namespace

@@ -1,0 +1,13 @@
+#pragma once
+// Whether a file may leave its folder. A refused rename says EPERM or EACCES
+// whether the target folder or the source is to blame; as root the access
+// test of the target always passes, so the move asks about the source:
+// without this, an immutable photo was reported as "target not writable".
+
+#include <string>
+
+// Whether this process may take the entry at path out of its folder (rename
+// it away or remove it): the folder lets it change its entries, the entry is
+// neither immutable nor append-only, and a sticky folder (such as /tmp) lets
+// this user remove it. An entry that is gone may leave.
+bool MayLeaveFolder(const std::string& path);
