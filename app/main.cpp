@@ -3,9 +3,9 @@
 #include "app/fotomaz_application.h"
 #include "app/qt_modal.h"
 #include "app/qt_translation.h"
-#include "app/unit1.h"
-#include "settings/formstate.h"
-#include "settings/optionenu.h"
+#include "app/main_window.h"
+#include "settings/form_state.h"
+#include "settings/options_dialog.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -44,9 +44,9 @@ int main(int argc, char** argv) {
   QtModal modal;
   SetModal(&modal);
   const std::string settingsPath = SettingsFilePath();
-  TForm1 Form1(settingsPath);
+  MainWindow Form1(settingsPath);
   // Owned by the main window; shown only from it.
-  auto* optionenf = new Toptionenf(settingsPath, Form1.Mirrors(), &Form1);
+  auto* optionenf = new OptionsDialog(settingsPath, Form1.Mirrors(), &Form1);
   Form1.SetOptions(optionenf);
   Form1.show();
   const CloseOnSignal closeOnSignal(&Form1);

@@ -3,8 +3,8 @@
 #include "app/core/escaped_text.h"
 #include "app/core/run_texts.h"
 #include "platform/modal.h"
-#include "settings/formstate.h"
-#include "settings/optionenu.h"
+#include "settings/form_state.h"
+#include "settings/options_dialog.h"
 #include "settings/panel.h"
 #include "settings/qt_text.h"
 
@@ -25,7 +25,7 @@ std::string FolderNotOpenedText(const std::string& folder) {
 }
 
 WindowFrontEnd::WindowFrontEnd(Panel* statusbarp, QProgressBar* pb, QListWidget* verteilelb,
-                               const Toptionenf& options)
+                               const OptionsDialog& options)
     : statusbarp_(statusbarp), pb_(pb), verteilelb_(verteilelb), options_(options) {}
 
 RunOptions WindowFrontEnd::Options() {

@@ -1,6 +1,6 @@
 // The question and the wait cursor of formstate.
 
-#include "settings/formstate.h"
+#include "settings/form_state.h"
 #include "tests/kit/fake_modal.h"
 
 #include <QApplication>

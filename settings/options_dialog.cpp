@@ -1,11 +1,11 @@
-#include "settings/optionenu.h"
+#include "settings/options_dialog.h"
 
 #include "platform/modal.h"
 #include "platform/path_text.h"
 #include "settings/control_placement.h"
 #include "settings/control_tag.h"
 #include "settings/disabled_text.h"
-#include "settings/formstate.h"
+#include "settings/form_state.h"
 #include "settings/panel.h"
 #include "settings/qt_text.h"
 #include "settings/search_icon.h"
@@ -92,7 +92,7 @@ void SetFieldColor(QLineEdit* field, const QColor& color) {
   UseReadableDisabledText(field, color);
 }
 
-Toptionenf::Toptionenf(std::string settingsPath, FolderMirrors mirrors, QWidget* parent)
+OptionsDialog::OptionsDialog(std::string settingsPath, FolderMirrors mirrors, QWidget* parent)
     : QDialog(parent), settingsPath_(std::move(settingsPath)), mirrors_(mirrors) {
   setObjectName("optionenf");
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -105,8 +105,8 @@ Toptionenf::Toptionenf(std::string settingsPath, FolderMirrors mirrors, QWidget*
   FormCreate();
 }
 
-// Created in the order the settings file lists the options (see formstate.h).
-void Toptionenf::CreateControls() {
+// Created in the order the settings file lists the options (see form_state.h).
+void OptionsDialog::CreateControls() {
   Panel1 = PlacePanel(this, "Panel1", QRect(16, 16, 409, 113));
   Label1 = PlaceLabel(Panel1, "Label1", 16, 8,
                       "Quellverzeichnis + ALLE darin enthaltenen Unterordner", LabelStyle::Bold);
@@ -162,33 +162,34 @@ void Toptionenf::CreateControls() {
   exifrenamecb->setFocus();
 }
 
-void Toptionenf::ConnectHandlers() {
+void OptionsDialog::ConnectHandlers() {
   // Every handler runs guarded: an error ends it and shows the general error box.
   connect(quellsuchsb, &QToolButton::clicked, this,
-          GuardedHandler(this, &Toptionenf::quellsuchsbClick));
+          GuardedHandler(this, &OptionsDialog::quellsuchsbClick));
   connect(zielsuchsb, &QToolButton::clicked, this,
-          GuardedHandler(this, &Toptionenf::zielsuchsbClick));
+          GuardedHandler(this, &OptionsDialog::zielsuchsbClick));
   // textChanged and toggled also report changes made by the program, as
   // loading the settings needs; activated reports only the user's pick.
-  connect(quellee, &QLineEdit::textChanged, this, GuardedHandler(this, &Toptionenf::quelleeChange));
-  connect(ziele, &QLineEdit::textChanged, this, GuardedHandler(this, &Toptionenf::zieleChange));
-  connect(allcb, &QCheckBox::toggled, this, GuardedHandler(this, &Toptionenf::allcbClick));
+  connect(quellee, &QLineEdit::textChanged, this,
+          GuardedHandler(this, &OptionsDialog::quelleeChange));
+  connect(ziele, &QLineEdit::textChanged, this, GuardedHandler(this, &OptionsDialog::zieleChange));
+  connect(allcb, &QCheckBox::toggled, this, GuardedHandler(this, &OptionsDialog::allcbClick));
   connect(verteiloptcbb, &QComboBox::activated, this,
-          GuardedHandler(this, &Toptionenf::verteiloptcbbChange));
-  connect(okb, &QPushButton::clicked, this, GuardedHandler(this, &Toptionenf::okbClick));
-  connect(Abbruch, &QPushButton::clicked, this, GuardedHandler(this, &Toptionenf::AbbruchClick));
+          GuardedHandler(this, &OptionsDialog::verteiloptcbbChange));
+  connect(okb, &QPushButton::clicked, this, GuardedHandler(this, &OptionsDialog::okbClick));
+  connect(Abbruch, &QPushButton::clicked, this, GuardedHandler(this, &OptionsDialog::AbbruchClick));
 }
 
-void Toptionenf::FormCreate() {
+void OptionsDialog::FormCreate() {
   LoadFormState(settingsPath_, this);
   verteiloptcbbChange();
 }
 
-void Toptionenf::ShowModal() {
+void OptionsDialog::ShowModal() {
   exec();
 }
 
-void Toptionenf::keyPressEvent(QKeyEvent* event) {
+void OptionsDialog::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
   case Qt::Key_Escape:
     event->accept();
@@ -204,83 +205,83 @@ void Toptionenf::keyPressEvent(QKeyEvent* event) {
   }
 }
 
-void Toptionenf::ChooseFolder(QLineEdit* field, const std::string& caption) {
+void OptionsDialog::ChooseFolder(QLineEdit* field, const std::string& caption) {
   const std::optional<std::string> folder = CurrentModal().BrowseFolder(caption);
   if (!folder) return;
   field->setText(ToQString(WithBackslash(*folder)));
   SetFieldColor(field, Qt::white);
 }
 
-void Toptionenf::quellsuchsbClick() {
+void OptionsDialog::quellsuchsbClick() {
   ChooseFolder(quellee, "Bitte den Bilder-Quellordner auswählen:");
 }
 
-void Toptionenf::zielsuchsbClick() {
+void OptionsDialog::zielsuchsbClick() {
   ChooseFolder(ziele, "Bitte den Bilder-Zielordner auswählen:");
 }
 
-void Toptionenf::quelleeChange() {
+void OptionsDialog::quelleeChange() {
   if (mirrors_.source) mirrors_.source->setText(quellee->text());
 }
 
-void Toptionenf::zieleChange() {
+void OptionsDialog::zieleChange() {
   if (mirrors_.target) mirrors_.target->setText(ziele->text());
 }
 
-void Toptionenf::allcbClick() {
+void OptionsDialog::allcbClick() {
   piccb->setEnabled(!allcb->isChecked());
   videocb->setEnabled(!allcb->isChecked());
 }
 
-void Toptionenf::verteiloptcbbChange() {
+void OptionsDialog::verteiloptcbbChange() {
   const int index = verteiloptcbb->currentIndex();
   if (index < 0 || index >= static_cast<int>(kStructureExplanations.size())) return;
   erkll->setText(QString::fromUtf8(kStructureExplanations[static_cast<size_t>(index)]));
   erkll->adjustSize();
 }
 
-void Toptionenf::okbClick() {
+void OptionsDialog::okbClick() {
   SaveFormState(settingsPath_, this);
   accept();
 }
 
-void Toptionenf::AbbruchClick() {
+void OptionsDialog::AbbruchClick() {
   LoadFormState(settingsPath_, this);
   verteiloptcbbChange();
   reject();
 }
 
-void Toptionenf::MarkMissingFolder(FolderField field) {
+void OptionsDialog::MarkMissingFolder(FolderField field) {
   SetFieldColor(field == FolderField::Source ? quellee : ziele, kDarkRed);
 }
 
-std::string Toptionenf::SourceFolder() const {
+std::string OptionsDialog::SourceFolder() const {
   return ToStdString(quellee->text());
 }
-std::string Toptionenf::TargetFolder() const {
+std::string OptionsDialog::TargetFolder() const {
   return ToStdString(ziele->text());
 }
-bool Toptionenf::AllFiles() const {
+bool OptionsDialog::AllFiles() const {
   return allcb->isChecked();
 }
-bool Toptionenf::Pictures() const {
+bool OptionsDialog::Pictures() const {
   return piccb->isChecked();
 }
-bool Toptionenf::Videos() const {
+bool OptionsDialog::Videos() const {
   return videocb->isChecked();
 }
-bool Toptionenf::RenameByDate() const {
+bool OptionsDialog::RenameByDate() const {
   return exifrenamecb->isChecked();
 }
-bool Toptionenf::KeepOriginalName() const {
+bool OptionsDialog::KeepOriginalName() const {
   return keepfncb->isChecked();
 }
-bool Toptionenf::SkipIdentical() const {
+bool OptionsDialog::SkipIdentical() const {
   return gleichecb->isChecked();
 }
-bool Toptionenf::ModernFormats() const {
+bool OptionsDialog::ModernFormats() const {
   return modernecb->isChecked();
 }
-int Toptionenf::StructureIndex() const {
+int OptionsDialog::StructureIndex() const {
   return verteiloptcbb->currentIndex();
 }

@@ -1,4 +1,4 @@
-#include "settings/formstate.h"
+#include "settings/form_state.h"
 
 #include "platform/ini.h"
 #include "platform/modal.h"

@@ -18,19 +18,19 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class Panel;
-class Toptionenf;
+class OptionsDialog;
 struct FolderMirrors;
 
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
   Q_OBJECT
 
 public:
-  explicit TForm1(std::string settingsPath, QWidget* parent = nullptr);
-  ~TForm1() override;
+  explicit MainWindow(std::string settingsPath, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // The options dialog is created after this window; the checks and the run
   // read its controls. Called once, before the window is shown.
-  void SetOptions(Toptionenf* options);
+  void SetOptions(OptionsDialog* options);
   FolderMirrors Mirrors() const;
 
   Panel* StatusLine() const { return statusbarp; }
@@ -63,7 +63,7 @@ private:
   void Info1Click();
 
   std::string settingsPath_;
-  Toptionenf* options_ = nullptr;
+  OptionsDialog* options_ = nullptr;
   std::unique_ptr<WindowFrontEnd> frontEnd_;
   std::unique_ptr<DistributionRun> run_;
   std::unique_ptr<UndoRun> undo_;

@@ -4,7 +4,7 @@
 // formstate_utils.h).
 //
 // Which controls are stored: every QObject below the window whose Tag
-// (control_tag.h) and kind appear in the table of formstate.cpp. The window's
+// (control_tag.h) and kind appear in the table of form_state.cpp. The window's
 // section is named after its objectName, each key after a control's
 // objectName.
 //

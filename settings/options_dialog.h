@@ -23,13 +23,13 @@ struct FolderMirrors {
 
 enum class FolderField { Source, Target };
 
-class Toptionenf : public QDialog {
+class OptionsDialog : public QDialog {
   Q_OBJECT
 
 public:
   // Restores the options from settingsPath at once, which also fills the
   // mirrors; so the main window must exist first.
-  Toptionenf(std::string settingsPath, FolderMirrors mirrors, QWidget* parent = nullptr);
+  OptionsDialog(std::string settingsPath, FolderMirrors mirrors, QWidget* parent = nullptr);
 
   // Shows the dialog modally; returns when it is closed.
   void ShowModal();

@@ -1,4 +1,4 @@
-#include "app/unit1.h"
+#include "app/main_window.h"
 
 #include "app/core/distribution_run.h"
 #include "app/core/run_options.h"
@@ -11,8 +11,8 @@
 #include "platform/user_folders.h"
 #include "settings/control_placement.h"
 #include "settings/disabled_text.h"
-#include "settings/formstate.h"
-#include "settings/optionenu.h"
+#include "settings/form_state.h"
+#include "settings/options_dialog.h"
 #include "settings/panel.h"
 #include "settings/window_font.h"
 
@@ -48,7 +48,7 @@ QAction* AddItem(QMenu* menu, const char* name, const char* text) {
 
 } // namespace
 
-TForm1::TForm1(std::string settingsPath, QWidget* parent)
+MainWindow::MainWindow(std::string settingsPath, QWidget* parent)
     : QMainWindow(parent), settingsPath_(std::move(settingsPath)) {
   setObjectName("Form1");
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -65,9 +65,9 @@ TForm1::TForm1(std::string settingsPath, QWidget* parent)
   FormCreate();
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-void TForm1::CreateMenu() {
+void MainWindow::CreateMenu() {
   QMenuBar* MainMenu1 = menuBar();
   MainMenu1->setObjectName("MainMenu1");
   Datei1 = MainMenu1->addMenu("Datei");
@@ -86,7 +86,7 @@ void TForm1::CreateMenu() {
   Info1 = AddItem(N1, "Info1", "Info");
 }
 
-void TForm1::CreateControls() {
+void MainWindow::CreateControls() {
   auto* client = new QWidget(this);
   client->setObjectName("client");
   client->setFixedSize(kClientWidth, kClientHeight);
@@ -120,19 +120,19 @@ void TForm1::CreateControls() {
   verteileflb->hide();
 }
 
-void TForm1::ConnectHandlers() {
+void MainWindow::ConnectHandlers() {
   // Every handler runs guarded: an error ends it and shows the general error box.
-  connect(okb, &QPushButton::clicked, this, GuardedHandler(this, &TForm1::okbClick));
+  connect(okb, &QPushButton::clicked, this, GuardedHandler(this, &MainWindow::okbClick));
   connect(Rueckgaengig1, &QAction::triggered, this,
-          GuardedHandler(this, &TForm1::Rueckgaengig1Click));
-  connect(Beenden1, &QAction::triggered, this, GuardedHandler(this, &TForm1::Beenden1Click));
+          GuardedHandler(this, &MainWindow::Rueckgaengig1Click));
+  connect(Beenden1, &QAction::triggered, this, GuardedHandler(this, &MainWindow::Beenden1Click));
   connect(Einstellungen1, &QAction::triggered, this,
-          GuardedHandler(this, &TForm1::Einstellungen1Click));
-  connect(Spende1, &QAction::triggered, this, GuardedHandler(this, &TForm1::Spende1Click));
-  connect(Info1, &QAction::triggered, this, GuardedHandler(this, &TForm1::Info1Click));
+          GuardedHandler(this, &MainWindow::Einstellungen1Click));
+  connect(Spende1, &QAction::triggered, this, GuardedHandler(this, &MainWindow::Spende1Click));
+  connect(Info1, &QAction::triggered, this, GuardedHandler(this, &MainWindow::Info1Click));
 }
 
-void TForm1::SetOptions(Toptionenf* options) {
+void MainWindow::SetOptions(OptionsDialog* options) {
   options_ = options;
   frontEnd_ = std::make_unique<WindowFrontEnd>(statusbarp, pb, verteilelb, *options);
   run_ = std::make_unique<DistributionRun>(*frontEnd_);
@@ -140,24 +140,24 @@ void TForm1::SetOptions(Toptionenf* options) {
   undo_ = std::make_unique<UndoRun>(*frontEnd_, RunRecordFolder());
 }
 
-bool TForm1::Distributing() const {
+bool MainWindow::Distributing() const {
   return (run_ && run_->Running()) || (undo_ && undo_->Running());
 }
 
-FolderMirrors TForm1::Mirrors() const {
+FolderMirrors MainWindow::Mirrors() const {
   return {quellee, ziele};
 }
 
-void TForm1::FormCreate() {
+void MainWindow::FormCreate() {
   setWindowTitle(kMainWindowTitle);
   LoadFormState(settingsPath_, this);
 }
 
-void TForm1::FormClose() {
+void MainWindow::FormClose() {
   SaveFormState(settingsPath_, this);
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   // The run is further down the stack (this close came through its event
   // handling): it stops after the file in hand, and StartDistribution closes
   // the window once the run has returned.
@@ -175,7 +175,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void TForm1::okbClick() {
+void MainWindow::okbClick() {
   // A click during a run (events are handled between files) neither starts a
   // second run nor checks the folders, whose messages would open the options.
   if (!options_ || Distributing()) return;
@@ -199,7 +199,7 @@ void TForm1::okbClick() {
   options_->ShowModal();
 }
 
-void TForm1::StartDistribution() {
+void MainWindow::StartDistribution() {
   if (!run_) return;
   RunGuarded([this] { run_->DistributeFiles(); });
   if (closeAfterRun_) {
@@ -208,7 +208,7 @@ void TForm1::StartDistribution() {
   }
 }
 
-void TForm1::Rueckgaengig1Click() {
+void MainWindow::Rueckgaengig1Click() {
   // As a second click on the button: ignored while a run is in progress.
   if (!undo_ || Distributing()) return;
   RunGuarded([this] { undo_->TakeBack(); });
@@ -218,20 +218,20 @@ void TForm1::Rueckgaengig1Click() {
   }
 }
 
-void TForm1::Beenden1Click() {
+void MainWindow::Beenden1Click() {
   if (AskYesNo("Wirklich Beenden?")) close();
 }
 
-void TForm1::Einstellungen1Click() {
+void MainWindow::Einstellungen1Click() {
   if (options_) options_->ShowModal();
 }
 
-void TForm1::Spende1Click() {
+void MainWindow::Spende1Click() {
   CurrentModal().Information("\r\n\r\nWer die Software mag und gerne etwas spenden möchte:\r\n\r\n"
                              "spende@tamrel-fotomaz.example\r\n\r\nDanke!");
 }
 
-void TForm1::Info1Click() {
+void MainWindow::Info1Click() {
   CurrentModal().Information(std::string(kMainWindowTitle) +
                              "\r\n\r\nAutor: Tamrel Fotomaz Team\r\n\r\nNews && Updates:\r\n"
                              "https://tamrel-fotomaz.example");
