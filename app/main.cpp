@@ -1,9 +1,9 @@
 #include "app/close_on_signal.h"
 #include "app/display_check.h"
 #include "app/fotomaz_application.h"
+#include "app/main_window.h"
 #include "app/qt_modal.h"
 #include "app/qt_translation.h"
-#include "app/main_window.h"
 #include "settings/form_state.h"
 #include "settings/options_dialog.h"
 
@@ -44,12 +44,12 @@ int main(int argc, char** argv) {
   QtModal modal;
   SetModal(&modal);
   const std::string settingsPath = SettingsFilePath();
-  MainWindow Form1(settingsPath);
+  MainWindow window(settingsPath);
   // Owned by the main window; shown only from it.
-  auto* optionenf = new OptionsDialog(settingsPath, Form1.Mirrors(), &Form1);
-  Form1.SetOptions(optionenf);
-  Form1.show();
-  const CloseOnSignal closeOnSignal(&Form1);
+  auto* options = new OptionsDialog(settingsPath, window.Mirrors(), &window);
+  window.SetOptions(options);
+  window.show();
+  const CloseOnSignal closeOnSignal(&window);
   const int result = application.exec();
   SetModal(nullptr);
   return result;

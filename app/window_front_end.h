@@ -37,7 +37,7 @@ std::string FolderNotOpenedText(const std::string& folder);
 
 class WindowFrontEnd final : public RunFrontEnd {
 public:
-  WindowFrontEnd(Panel* statusbarp, QProgressBar* pb, QListWidget* verteilelb,
+  WindowFrontEnd(Panel* statusLine, QProgressBar* progress, QListWidget* fileList,
                  const OptionsDialog& options);
 
   RunOptions Options() override;
@@ -61,9 +61,9 @@ public:
 private:
   void ShowHeldProgress();
 
-  Panel* statusbarp_;
-  QProgressBar* pb_;
-  QListWidget* verteilelb_;
+  Panel* statusLine_;
+  QProgressBar* progress_;
+  QListWidget* fileList_;
   const OptionsDialog& options_;
 
   // Per-file progress is shown at most about 30 times a second; a position

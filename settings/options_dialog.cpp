@@ -102,87 +102,96 @@ OptionsDialog::OptionsDialog(std::string settingsPath, FolderMirrors mirrors, QW
   setFixedSize(526, 451);
   CreateControls();
   ConnectHandlers();
-  FormCreate();
+  OnCreated();
 }
 
 // Created in the order the settings file lists the options (see form_state.h).
 void OptionsDialog::CreateControls() {
-  Panel1 = PlacePanel(this, "Panel1", QRect(16, 16, 409, 113));
-  Label1 = PlaceLabel(Panel1, "Label1", 16, 8,
-                      "Quellverzeichnis + ALLE darin enthaltenen Unterordner", LabelStyle::Bold);
-  quellee = PlaceFolderField(Panel1, "quellee", 16, 28);
-  quellsuchsb = PlaceFolderButton(Panel1, "quellsuchsb", 376, 29, "Quellverzeichnis auswählen");
-  Label2 = PlaceLabel(Panel1, "Label2", 16, 56,
-                      "Zielverzeichnis + ALLE darin enthaltenen Unterordner", LabelStyle::Bold);
-  ziele = PlaceFolderField(Panel1, "ziele", 16, 76);
-  zielsuchsb = PlaceFolderButton(Panel1, "zielsuchsb", 376, 77, "Zielverzeichnis auswählen");
+  foldersPanel_ = PlacePanel(this, "Panel1", QRect(16, 16, 409, 113));
+  sourceLabel_ =
+      PlaceLabel(foldersPanel_, "Label1", 16, 8,
+                 "Quellverzeichnis + ALLE darin enthaltenen Unterordner", LabelStyle::Bold);
+  sourceField_ = PlaceFolderField(foldersPanel_, "quellee", 16, 28);
+  sourceBrowseButton_ =
+      PlaceFolderButton(foldersPanel_, "quellsuchsb", 376, 29, "Quellverzeichnis auswählen");
+  targetLabel_ =
+      PlaceLabel(foldersPanel_, "Label2", 16, 56,
+                 "Zielverzeichnis + ALLE darin enthaltenen Unterordner", LabelStyle::Bold);
+  targetField_ = PlaceFolderField(foldersPanel_, "ziele", 16, 76);
+  targetBrowseButton_ =
+      PlaceFolderButton(foldersPanel_, "zielsuchsb", 376, 77, "Zielverzeichnis auswählen");
 
-  Panel2 = PlacePanel(this, "Panel2", QRect(16, 140, 409, 181));
-  Label5 = PlaceLabel(Panel2, "Label5", 16, 12, "Folgende Dateien:", LabelStyle::Bold);
-  exifrenamecb =
-      PlaceCheckBox(Panel2, "exifrenamecb", 16, 112, 377,
+  filesPanel_ = PlacePanel(this, "Panel2", QRect(16, 140, 409, 181));
+  filesLabel_ = PlaceLabel(filesPanel_, "Label5", 16, 12, "Folgende Dateien:", LabelStyle::Bold);
+  renameBox_ =
+      PlaceCheckBox(filesPanel_, "exifrenamecb", 16, 112, 377,
                     "Dateien automatisch umbenennen in Datum (sofern EXIF Daten vorhanden)", true);
-  keepfncb = PlaceCheckBox(Panel2, "keepfncb", 32, 136, 153, "Originalnamen anhängen", false);
-  gleichecb =
-      PlaceCheckBox(Panel2, "gleichecb", 16, 160, 377,
+  keepNameBox_ =
+      PlaceCheckBox(filesPanel_, "keepfncb", 32, 136, 153, "Originalnamen anhängen", false);
+  identicalBox_ =
+      PlaceCheckBox(filesPanel_, "gleichecb", 16, 160, 377,
                     "Gleiche Dateien, die schon im Ziel liegen, nicht noch einmal ablegen", false);
-  allcb = PlaceCheckBox(Panel2, "allcb", 16, 32, 97, "Alle", false);
-  piccb = PlaceCheckBox(Panel2, "piccb", 136, 32, 97, "Bilder", true);
-  videocb = PlaceCheckBox(Panel2, "videocb", 272, 32, 97, "Videos", true);
-  modernecb =
-      PlaceCheckBox(Panel2, "modernecb", 16, 64, 377,
+  allBox_ = PlaceCheckBox(filesPanel_, "allcb", 16, 32, 97, "Alle", false);
+  picturesBox_ = PlaceCheckBox(filesPanel_, "piccb", 136, 32, 97, "Bilder", true);
+  videosBox_ = PlaceCheckBox(filesPanel_, "videocb", 272, 32, 97, "Videos", true);
+  modernBox_ =
+      PlaceCheckBox(filesPanel_, "modernecb", 16, 64, 377,
                     "Auch HEIC, RAW und MP4 einbeziehen (Aufnahmedatum aus den Metadaten)", false);
-  Label8 = PlaceLabel(Panel2, "Label8", 35, 48, "*.*");
-  Label6 = PlaceLabel(Panel2, "Label6", 136, 48, "jpg, tif, png, bmp, gif");
-  Label7 = PlaceLabel(Panel2, "Label7", 272, 48, "mpg, avi, mov, divx, m2ts");
-  Label3 = PlaceLabel(Panel2, "Label3", 16, 96, "Dateinamen ändern", LabelStyle::Bold);
+  allPatternsLabel_ = PlaceLabel(filesPanel_, "Label8", 35, 48, "*.*");
+  picturePatternsLabel_ = PlaceLabel(filesPanel_, "Label6", 136, 48, "jpg, tif, png, bmp, gif");
+  videoPatternsLabel_ = PlaceLabel(filesPanel_, "Label7", 272, 48, "mpg, avi, mov, divx, m2ts");
+  renameLabel_ = PlaceLabel(filesPanel_, "Label3", 16, 96, "Dateinamen ändern", LabelStyle::Bold);
 
-  Panel3 = PlacePanel(this, "Panel3", QRect(16, 348, 409, 89));
-  Label4 = PlaceLabel(Panel3, "Label4", 16, 16, "Ordnerstruktur", LabelStyle::Bold);
-  verteiloptcbb = Place<QComboBox>(Panel3, "verteiloptcbb", QRect(16, 36, 169, 21));
+  structurePanel_ = PlacePanel(this, "Panel3", QRect(16, 348, 409, 89));
+  structureLabel_ =
+      PlaceLabel(structurePanel_, "Label4", 16, 16, "Ordnerstruktur", LabelStyle::Bold);
+  structureList_ = Place<QComboBox>(structurePanel_, "verteiloptcbb", QRect(16, 36, 169, 21));
   for (const char* entry : kStructureEntries)
-    verteiloptcbb->addItem(QString::fromUtf8(entry));
-  verteiloptcbb->setCurrentIndex(1);
-  SetTag(verteiloptcbb, 1);
-  erkll = PlaceLabel(Panel3, "erkll", 16, 64, "Erklärung...");
+    structureList_->addItem(QString::fromUtf8(entry));
+  structureList_->setCurrentIndex(1);
+  SetTag(structureList_, 1);
+  structureExplanation_ = PlaceLabel(structurePanel_, "erkll", 16, 64, "Erklärung...");
 
-  okb = PlaceButton(this, "okb", 440, 16, "OK");
-  Abbruch = PlaceButton(this, "Abbruch", 440, 48, "Abbruch");
+  okButton_ = PlaceButton(this, "okb", 440, 16, "OK");
+  cancelButton_ = PlaceButton(this, "Abbruch", 440, 48, "Abbruch");
 
   // The disabled folder fields and the picture buttons take no focus.
-  setTabOrder(exifrenamecb, keepfncb);
-  setTabOrder(keepfncb, gleichecb);
-  setTabOrder(gleichecb, allcb);
-  setTabOrder(allcb, piccb);
-  setTabOrder(piccb, videocb);
-  setTabOrder(videocb, modernecb);
-  setTabOrder(modernecb, verteiloptcbb);
-  setTabOrder(verteiloptcbb, okb);
-  setTabOrder(okb, Abbruch);
-  exifrenamecb->setFocus();
+  setTabOrder(renameBox_, keepNameBox_);
+  setTabOrder(keepNameBox_, identicalBox_);
+  setTabOrder(identicalBox_, allBox_);
+  setTabOrder(allBox_, picturesBox_);
+  setTabOrder(picturesBox_, videosBox_);
+  setTabOrder(videosBox_, modernBox_);
+  setTabOrder(modernBox_, structureList_);
+  setTabOrder(structureList_, okButton_);
+  setTabOrder(okButton_, cancelButton_);
+  renameBox_->setFocus();
 }
 
 void OptionsDialog::ConnectHandlers() {
   // Every handler runs guarded: an error ends it and shows the general error box.
-  connect(quellsuchsb, &QToolButton::clicked, this,
-          GuardedHandler(this, &OptionsDialog::quellsuchsbClick));
-  connect(zielsuchsb, &QToolButton::clicked, this,
-          GuardedHandler(this, &OptionsDialog::zielsuchsbClick));
+  connect(sourceBrowseButton_, &QToolButton::clicked, this,
+          GuardedHandler(this, &OptionsDialog::OnSourceBrowseClicked));
+  connect(targetBrowseButton_, &QToolButton::clicked, this,
+          GuardedHandler(this, &OptionsDialog::OnTargetBrowseClicked));
   // textChanged and toggled also report changes made by the program, as
   // loading the settings needs; activated reports only the user's pick.
-  connect(quellee, &QLineEdit::textChanged, this,
-          GuardedHandler(this, &OptionsDialog::quelleeChange));
-  connect(ziele, &QLineEdit::textChanged, this, GuardedHandler(this, &OptionsDialog::zieleChange));
-  connect(allcb, &QCheckBox::toggled, this, GuardedHandler(this, &OptionsDialog::allcbClick));
-  connect(verteiloptcbb, &QComboBox::activated, this,
-          GuardedHandler(this, &OptionsDialog::verteiloptcbbChange));
-  connect(okb, &QPushButton::clicked, this, GuardedHandler(this, &OptionsDialog::okbClick));
-  connect(Abbruch, &QPushButton::clicked, this, GuardedHandler(this, &OptionsDialog::AbbruchClick));
+  connect(sourceField_, &QLineEdit::textChanged, this,
+          GuardedHandler(this, &OptionsDialog::OnSourceChanged));
+  connect(targetField_, &QLineEdit::textChanged, this,
+          GuardedHandler(this, &OptionsDialog::OnTargetChanged));
+  connect(allBox_, &QCheckBox::toggled, this, GuardedHandler(this, &OptionsDialog::OnAllToggled));
+  connect(structureList_, &QComboBox::activated, this,
+          GuardedHandler(this, &OptionsDialog::ShowStructureExplanation));
+  connect(okButton_, &QPushButton::clicked, this,
+          GuardedHandler(this, &OptionsDialog::OnOkClicked));
+  connect(cancelButton_, &QPushButton::clicked, this,
+          GuardedHandler(this, &OptionsDialog::OnCancelClicked));
 }
 
-void OptionsDialog::FormCreate() {
+void OptionsDialog::OnCreated() {
   LoadFormState(settingsPath_, this);
-  verteiloptcbbChange();
+  ShowStructureExplanation();
 }
 
 void OptionsDialog::ShowModal() {
@@ -212,76 +221,77 @@ void OptionsDialog::ChooseFolder(QLineEdit* field, const std::string& caption) {
   SetFieldColor(field, Qt::white);
 }
 
-void OptionsDialog::quellsuchsbClick() {
-  ChooseFolder(quellee, "Bitte den Bilder-Quellordner auswählen:");
+void OptionsDialog::OnSourceBrowseClicked() {
+  ChooseFolder(sourceField_, "Bitte den Bilder-Quellordner auswählen:");
 }
 
-void OptionsDialog::zielsuchsbClick() {
-  ChooseFolder(ziele, "Bitte den Bilder-Zielordner auswählen:");
+void OptionsDialog::OnTargetBrowseClicked() {
+  ChooseFolder(targetField_, "Bitte den Bilder-Zielordner auswählen:");
 }
 
-void OptionsDialog::quelleeChange() {
-  if (mirrors_.source) mirrors_.source->setText(quellee->text());
+void OptionsDialog::OnSourceChanged() {
+  if (mirrors_.source) mirrors_.source->setText(sourceField_->text());
 }
 
-void OptionsDialog::zieleChange() {
-  if (mirrors_.target) mirrors_.target->setText(ziele->text());
+void OptionsDialog::OnTargetChanged() {
+  if (mirrors_.target) mirrors_.target->setText(targetField_->text());
 }
 
-void OptionsDialog::allcbClick() {
-  piccb->setEnabled(!allcb->isChecked());
-  videocb->setEnabled(!allcb->isChecked());
+void OptionsDialog::OnAllToggled() {
+  picturesBox_->setEnabled(!allBox_->isChecked());
+  videosBox_->setEnabled(!allBox_->isChecked());
 }
 
-void OptionsDialog::verteiloptcbbChange() {
-  const int index = verteiloptcbb->currentIndex();
+void OptionsDialog::ShowStructureExplanation() {
+  const int index = structureList_->currentIndex();
   if (index < 0 || index >= static_cast<int>(kStructureExplanations.size())) return;
-  erkll->setText(QString::fromUtf8(kStructureExplanations[static_cast<size_t>(index)]));
-  erkll->adjustSize();
+  structureExplanation_->setText(
+      QString::fromUtf8(kStructureExplanations[static_cast<size_t>(index)]));
+  structureExplanation_->adjustSize();
 }
 
-void OptionsDialog::okbClick() {
+void OptionsDialog::OnOkClicked() {
   SaveFormState(settingsPath_, this);
   accept();
 }
 
-void OptionsDialog::AbbruchClick() {
+void OptionsDialog::OnCancelClicked() {
   LoadFormState(settingsPath_, this);
-  verteiloptcbbChange();
+  ShowStructureExplanation();
   reject();
 }
 
 void OptionsDialog::MarkMissingFolder(FolderField field) {
-  SetFieldColor(field == FolderField::Source ? quellee : ziele, kDarkRed);
+  SetFieldColor(field == FolderField::Source ? sourceField_ : targetField_, kDarkRed);
 }
 
 std::string OptionsDialog::SourceFolder() const {
-  return ToStdString(quellee->text());
+  return ToStdString(sourceField_->text());
 }
 std::string OptionsDialog::TargetFolder() const {
-  return ToStdString(ziele->text());
+  return ToStdString(targetField_->text());
 }
 bool OptionsDialog::AllFiles() const {
-  return allcb->isChecked();
+  return allBox_->isChecked();
 }
 bool OptionsDialog::Pictures() const {
-  return piccb->isChecked();
+  return picturesBox_->isChecked();
 }
 bool OptionsDialog::Videos() const {
-  return videocb->isChecked();
+  return videosBox_->isChecked();
 }
 bool OptionsDialog::RenameByDate() const {
-  return exifrenamecb->isChecked();
+  return renameBox_->isChecked();
 }
 bool OptionsDialog::KeepOriginalName() const {
-  return keepfncb->isChecked();
+  return keepNameBox_->isChecked();
 }
 bool OptionsDialog::SkipIdentical() const {
-  return gleichecb->isChecked();
+  return identicalBox_->isChecked();
 }
 bool OptionsDialog::ModernFormats() const {
-  return modernecb->isChecked();
+  return modernBox_->isChecked();
 }
 int OptionsDialog::StructureIndex() const {
-  return verteiloptcbb->currentIndex();
+  return structureList_->currentIndex();
 }
