@@ -31,8 +31,9 @@ public:
   explicit DistributionRun(RunFrontEnd& frontEnd, MoveMode mode = MoveMode::Move)
       : frontEnd_(frontEnd), mode_(mode) {}
 
-  // DistributeFiles. An error that escapes (the date conversion error, an
-  // error of the metadata reader, an error of the front end's FileDone) ends
+  // DistributeFiles. A file whose date cannot be read stays in the source
+  // (StayReason::DateUnreadable) and the run goes on. An error that escapes
+  // (one of the front end's FileDone, a record that cannot be written) ends
   // the run at that file and is passed on; the files before it stay moved
   // and the wait cursor is ended.
   RunOutcome DistributeFiles();
