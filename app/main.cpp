@@ -4,7 +4,7 @@
 #include "app/main_window.h"
 #include "app/qt_modal.h"
 #include "app/qt_translation.h"
-#include "settings/form_state.h"
+#include "platform/settings_location.h"
 #include "settings/options_dialog.h"
 
 #include <cstdio>

@@ -221,7 +221,7 @@ void MainWindow::OnUndoTriggered() {
 }
 
 void MainWindow::OnQuitTriggered() {
-  if (AskYesNo("Wirklich Beenden?")) close();
+  if (CurrentModal().AskYesNo("Wirklich Beenden?")) close();
 }
 
 void MainWindow::OnSettingsTriggered() {

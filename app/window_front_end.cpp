@@ -2,8 +2,8 @@
 
 #include "app/core/escaped_text.h"
 #include "app/core/run_texts.h"
+#include "app/wait_cursor.h"
 #include "platform/modal.h"
-#include "settings/form_state.h"
 #include "settings/options_dialog.h"
 #include "settings/panel.h"
 #include "settings/qt_text.h"
