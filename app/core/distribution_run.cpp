@@ -247,7 +247,7 @@ RunOutcome DistributionRun::Distribute() {
 
   if (record_) record_->Flush();
   frontEnd_.SetProgressPosition(0);
-  frontEnd_.SetStatusText("Fertig!");
+  frontEnd_.SetStatusText(kFinishedText);
   frontEnd_.Finished(lastFolder, stayed_);
   frontEnd_.EndWait();
   return RunOutcome::Completed;

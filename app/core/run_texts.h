@@ -16,6 +16,8 @@ inline constexpr char kTargetMissingText[] = "Der Zielordner existiert nicht (me
 inline constexpr char kNothingFoundText[] = "Es wurden keine gültigen Daten gefunden";
 inline constexpr char kStartQuestion[] = "Mit der Arbeit anfangen?";
 inline constexpr char kOpenTargetQuestion[] = "Fertig! Ziel-Ordner jetzt öffnen?";
+// The status line once a run or an undo has gone through every file.
+inline constexpr char kFinishedText[] = "Fertig!";
 
 // Why a file stayed (StayReason).
 inline constexpr char kDateUnreadableText[] = "Datum nicht lesbar: ";

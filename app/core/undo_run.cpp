@@ -152,7 +152,7 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
     if (stayed_.empty()) MarkTakenBack(record->path, undoRecord->Path());
   }
   frontEnd_.SetProgressPosition(0);
-  frontEnd_.SetStatusText("Fertig!");
+  frontEnd_.SetStatusText(kFinishedText);
   frontEnd_.UndoFinished(stayed_);
   frontEnd_.EndWait();
   return RunOutcome::Completed;
