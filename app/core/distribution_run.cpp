@@ -173,18 +173,7 @@ FileOutcome MoveIntoFolder(const std::string& source, const FileStatus& status,
 } // namespace
 
 RunOutcome DistributionRun::DistributeFiles() {
-  if (running_) return RunOutcome::AlreadyRunning;
-  running_ = true;
-  stopRequested_ = false;
-  try {
-    const RunOutcome outcome = Distribute();
-    running_ = false;
-    return outcome;
-  } catch (...) {
-    running_ = false;
-    frontEnd_.EndWait();
-    throw;
-  }
+  return guard_.Run(frontEnd_, [this] { return Distribute(); });
 }
 
 RunOutcome DistributionRun::Distribute() {
@@ -199,7 +188,7 @@ RunOutcome DistributionRun::Distribute() {
   stayed_.clear();
   for (const std::string& folder : unreadable)
     Report(StayedOutcome(folder, StayReason::FolderUnreadable));
-  if (stopRequested_) {
+  if (guard_.StopRequested()) {
     frontEnd_.EndWait();
     return RunOutcome::Stopped;
   }
@@ -233,7 +222,7 @@ RunOutcome DistributionRun::Distribute() {
   std::string lastFolder;
   for (size_t i = 0; i < files_.size(); ++i) {
     frontEnd_.ProcessEvents();
-    if (stopRequested_) {
+    if (guard_.StopRequested()) {
       record_.reset(); // what waits is written
       frontEnd_.EndWait();
       return RunOutcome::Stopped;

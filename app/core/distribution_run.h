@@ -5,6 +5,7 @@
 
 #include "app/core/file_outcome.h"
 #include "app/core/move_mode.h"
+#include "app/core/run_guard.h"
 #include "app/core/run_record.h"
 
 #include <optional>
@@ -42,9 +43,9 @@ public:
   // (run_record.h); without a folder, nothing is recorded.
   void RecordInto(std::string folder) { recordFolder_ = std::move(folder); }
 
-  bool Running() const { return running_; }
+  bool Running() const { return guard_.Running(); }
   // Ends a run in progress after the file in hand (the window is closing).
-  void RequestStop() { stopRequested_ = true; }
+  void RequestStop() { guard_.RequestStop(); }
   // The collected files of the last run (verteilelb).
   const std::vector<std::string>& Files() const { return files_; }
   // What stayed in the last run, in order: files and unreadable folders
@@ -71,6 +72,5 @@ private:
   std::optional<std::string> recordFolder_;
   std::optional<RunRecordWriter> record_;
   uint64_t comparedBytes_ = 0;
-  bool running_ = false;
-  bool stopRequested_ = false;
+  RunGuard guard_;
 };

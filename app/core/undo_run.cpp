@@ -82,18 +82,7 @@ FileOutcome TakeBackOne(const RecordedMove& move, MoveMode mode, RunRecordWriter
 } // namespace
 
 RunOutcome UndoRun::TakeBack(const std::string& recordPath) {
-  if (running_) return RunOutcome::AlreadyRunning;
-  running_ = true;
-  stopRequested_ = false;
-  try {
-    const RunOutcome outcome = Run(recordPath);
-    running_ = false;
-    return outcome;
-  } catch (...) {
-    running_ = false;
-    frontEnd_.EndWait();
-    throw;
-  }
+  return guard_.Run(frontEnd_, [&] { return Run(recordPath); });
 }
 
 RunOutcome UndoRun::Run(const std::string& recordPath) {
@@ -125,7 +114,7 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
   frontEnd_.SetProgressMaximum(maximum);
   for (size_t i = 0; i < moves.size(); ++i) {
     frontEnd_.ProcessEvents();
-    if (stopRequested_) {
+    if (guard_.StopRequested()) {
       frontEnd_.EndWait();
       return RunOutcome::Stopped;
     }
