@@ -182,8 +182,8 @@ RunOutcome DistributionRun::Distribute() {
   comparedBytes_ = 0;
   const RunOptions start = frontEnd_.Options();
   std::vector<std::string> unreadable;
-  FillFileList(start.source, files_, start.kinds, start.modernFormats, false, &frontEnd_,
-               &unreadable);
+  FillFileList(start.source, files_, start.kinds, start.modernFormats, ListFill::Replace,
+               &frontEnd_, &unreadable);
   frontEnd_.ShowCollectedFiles(files_);
   stayed_.clear();
   for (const std::string& folder : unreadable)
