@@ -1,11 +1,11 @@
 #include "app/close_on_signal.h"
 #include "app/display_check.h"
 #include "app/fotomaz_application.h"
+#include "app/main_window.h"
 #include "app/qt_modal.h"
 #include "app/qt_translation.h"
-#include "app/unit1.h"
-#include "settings/formstate.h"
-#include "settings/optionenu.h"
+#include "platform/settings_location.h"
+#include "settings/options_dialog.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -44,12 +44,12 @@ int main(int argc, char** argv) {
   QtModal modal;
   SetModal(&modal);
   const std::string settingsPath = SettingsFilePath();
-  TForm1 Form1(settingsPath);
+  MainWindow window(settingsPath);
   // Owned by the main window; shown only from it.
-  auto* optionenf = new Toptionenf(settingsPath, Form1.Mirrors(), &Form1);
-  Form1.SetOptions(optionenf);
-  Form1.show();
-  const CloseOnSignal closeOnSignal(&Form1);
+  auto* options = new OptionsDialog(settingsPath, window.Mirrors(), &window);
+  window.SetOptions(options);
+  window.show();
+  const CloseOnSignal closeOnSignal(&window);
   const int result = application.exec();
   SetModal(nullptr);
   return result;

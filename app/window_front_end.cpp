@@ -2,9 +2,9 @@
 
 #include "app/core/escaped_text.h"
 #include "app/core/run_texts.h"
+#include "app/wait_cursor.h"
 #include "platform/modal.h"
-#include "settings/formstate.h"
-#include "settings/optionenu.h"
+#include "settings/options_dialog.h"
 #include "settings/panel.h"
 #include "settings/qt_text.h"
 
@@ -24,9 +24,9 @@ std::string FolderNotOpenedText(const std::string& folder) {
   return "Der Ordner " + EscapeText(folder) + " konnte nicht geöffnet werden.";
 }
 
-WindowFrontEnd::WindowFrontEnd(Panel* statusbarp, QProgressBar* pb, QListWidget* verteilelb,
-                               const Toptionenf& options)
-    : statusbarp_(statusbarp), pb_(pb), verteilelb_(verteilelb), options_(options) {}
+WindowFrontEnd::WindowFrontEnd(Panel* statusLine, QProgressBar* progress, QListWidget* fileList,
+                               const OptionsDialog& options)
+    : statusLine_(statusLine), progress_(progress), fileList_(fileList), options_(options) {}
 
 RunOptions WindowFrontEnd::Options() {
   RunOptions options;
@@ -47,18 +47,18 @@ void WindowFrontEnd::SetStatusText(const std::string& text) {
     heldText_ = text;
     return;
   }
-  statusbarp_->setCaption(ToQString(text));
+  statusLine_->setCaption(ToQString(text));
 }
 
 void WindowFrontEnd::SetProgressMaximum(int maximum) {
   // A Qt bar whose minimum and maximum are both 0 turns into an endless busy
   // animation; a run of one file shows an empty bar instead.
-  pb_->setMaximum(std::max(maximum, 1));
+  progress_->setMaximum(std::max(maximum, 1));
 }
 
 void WindowFrontEnd::SetProgressPosition(int position) {
   const auto now = std::chrono::steady_clock::now();
-  const bool firstOrLast = position == 0 || position >= pb_->maximum();
+  const bool firstOrLast = position == 0 || position >= progress_->maximum();
   if (!firstOrLast && now - lastShown_ < kProgressInterval) {
     heldPosition_ = position;
     holdNextText_ = true;
@@ -68,12 +68,12 @@ void WindowFrontEnd::SetProgressPosition(int position) {
   heldText_.reset();
   holdNextText_ = false;
   lastShown_ = now;
-  pb_->setValue(position);
+  progress_->setValue(position);
 }
 
 void WindowFrontEnd::ShowHeldProgress() {
-  if (heldPosition_) pb_->setValue(*heldPosition_);
-  if (heldText_) statusbarp_->setCaption(ToQString(*heldText_));
+  if (heldPosition_) progress_->setValue(*heldPosition_);
+  if (heldText_) statusLine_->setCaption(ToQString(*heldText_));
   heldPosition_.reset();
   heldText_.reset();
   holdNextText_ = false;
@@ -94,12 +94,12 @@ void WindowFrontEnd::EndWait() {
 }
 
 void WindowFrontEnd::ShowCollectedFiles(const std::vector<std::string>& files) {
-  verteilelb_->clear();
+  fileList_->clear();
   QStringList items;
   items.reserve(static_cast<qsizetype>(files.size()));
   for (const std::string& file : files)
     items << ToQString(EscapeText(file));
-  verteilelb_->addItems(items);
+  fileList_->addItems(items);
 }
 
 bool WindowFrontEnd::ConfirmStart(size_t count) {

@@ -16,7 +16,7 @@
 class Panel;
 class QListWidget;
 class QProgressBar;
-class Toptionenf;
+class OptionsDialog;
 
 // The box shown at the end of a run when files stayed, in two sections, each
 // left out when empty: heading ("N Dateien wurden nicht verschoben:", after
@@ -38,8 +38,8 @@ std::string FolderNotOpenedText(const std::string& folder);
 
 class WindowFrontEnd final : public RunFrontEnd {
 public:
-  WindowFrontEnd(Panel* statusbarp, QProgressBar* pb, QListWidget* verteilelb,
-                 const Toptionenf& options);
+  WindowFrontEnd(Panel* statusLine, QProgressBar* progress, QListWidget* fileList,
+                 const OptionsDialog& options);
 
   RunOptions Options() override;
 
@@ -63,10 +63,10 @@ public:
 private:
   void ShowHeldProgress();
 
-  Panel* statusbarp_;
-  QProgressBar* pb_;
-  QListWidget* verteilelb_;
-  const Toptionenf& options_;
+  Panel* statusLine_;
+  QProgressBar* progress_;
+  QListWidget* fileList_;
+  const OptionsDialog& options_;
 
   // Per-file progress is shown at most about 30 times a second; a position
   // that comes sooner is held with the status text after it, and shown with

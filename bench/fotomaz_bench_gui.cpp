@@ -11,10 +11,10 @@
 
 #include "app/core/distribution_run.h"
 #include "app/core/run_options.h"
-#include "app/unit1.h"
+#include "app/main_window.h"
 #include "bench/bench_tree.h"
 #include "platform/modal.h"
-#include "settings/optionenu.h"
+#include "settings/options_dialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -120,8 +120,8 @@ int main(int argc, char** argv) {
     std::ofstream(settings) << "[optionenf]\nquellee=" << scratch << "/quelle/\nziele=" << scratch
                             << "/ziel/\n";
     const RunOptions options = ReadRunOptions(settings);
-    TForm1 form(settings);
-    auto* dialog = new Toptionenf(settings, form.Mirrors(), &form);
+    MainWindow form(settings);
+    auto* dialog = new OptionsDialog(settings, form.Mirrors(), &form);
     form.SetOptions(dialog);
     form.show();
     WaitUntilExposed(form);

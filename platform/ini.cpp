@@ -79,20 +79,30 @@ void ReplaceFile(const std::string& path, const std::string& content) {
 IniWriteError::IniWriteError(const std::string& path)
     : std::runtime_error("In " + path + " kann nicht geschrieben werden") {}
 
-std::string IniReadString(const std::string& path, const std::string& section,
-                          const std::string& key, const std::string& defaultValue) {
-  const std::string text = ReadText(path).text;
-  const std::optional<std::string_view> value = IniFindValue(text, section, key);
+IniSnapshot::IniSnapshot(const std::string& path) : text_(ReadText(path).text) {}
+
+std::string IniSnapshot::ReadString(const std::string& section, const std::string& key,
+                                    const std::string& defaultValue) const {
+  const std::optional<std::string_view> value = IniFindValue(text_, section, key);
   if (!value) return defaultValue;
   return std::string(value->substr(0, kIniMaxValueLength));
 }
 
-int IniReadInt(const std::string& path, const std::string& section, const std::string& key,
-               int defaultValue) {
-  const std::string text = ReadText(path).text;
-  const std::optional<std::string_view> value = IniFindValue(text, section, key);
+int IniSnapshot::ReadInt(const std::string& section, const std::string& key,
+                         int defaultValue) const {
+  const std::optional<std::string_view> value = IniFindValue(text_, section, key);
   if (!value) return defaultValue;
   return IniParseInt(value->substr(0, kIniMaxValueLength)).value_or(defaultValue);
+}
+
+std::string IniReadString(const std::string& path, const std::string& section,
+                          const std::string& key, const std::string& defaultValue) {
+  return IniSnapshot(path).ReadString(section, key, defaultValue);
+}
+
+int IniReadInt(const std::string& path, const std::string& section, const std::string& key,
+               int defaultValue) {
+  return IniSnapshot(path).ReadInt(section, key, defaultValue);
 }
 
 void IniWriteString(const std::string& path, const std::string& section, const std::string& key,

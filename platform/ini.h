@@ -1,9 +1,10 @@
 #pragma once
 // The settings ("profile") file: one value (or one whole section) per call,
-// no copy held between calls. Every change replaces the file atomically (a
-// temporary file beside it, flushed to disk, renamed over it), so a crash or
-// kill while saving leaves either the old or the new file, never a truncated
-// one.
+// no copy held between calls; a reader of several values in a row takes an
+// IniSnapshot, so that they come from one read of one version of the file.
+// Every change replaces the file atomically (a temporary file beside it,
+// flushed to disk, renamed over it), so a crash or kill while saving leaves
+// either the old or the new file, never a truncated one.
 
 #include <stdexcept>
 #include <string>
@@ -26,6 +27,19 @@ std::string IniReadString(const std::string& path, const std::string& section,
 // absent, empty or not a number.
 int IniReadInt(const std::string& path, const std::string& section, const std::string& key,
                int defaultValue);
+// The file's text as one read found it, for many lookups. Its answers are
+// those of IniReadString and IniReadInt at the time of that read.
+class IniSnapshot {
+public:
+  explicit IniSnapshot(const std::string& path);
+  std::string ReadString(const std::string& section, const std::string& key,
+                         const std::string& defaultValue) const;
+  int ReadInt(const std::string& section, const std::string& key, int defaultValue) const;
+
+private:
+  std::string text_;
+};
+
 // Sets key=value in section, creating the file and the section when needed,
 // and the file's folder (for its owner only) when it is missing. Throws
 // IniWriteError.

@@ -184,18 +184,7 @@ FileOutcome MoveIntoFolder(const std::string& source, const FileStatus& status,
 } // namespace
 
 RunOutcome DistributionRun::DistributeFiles() {
-  if (running_) return RunOutcome::AlreadyRunning;
-  running_ = true;
-  stopRequested_ = false;
-  try {
-    const RunOutcome outcome = Distribute();
-    running_ = false;
-    return outcome;
-  } catch (...) {
-    running_ = false;
-    frontEnd_.EndWait();
-    throw;
-  }
+  return guard_.Run(frontEnd_, [this] { return Distribute(); });
 }
 
 RunOutcome DistributionRun::Distribute() {
@@ -213,13 +202,13 @@ RunOutcome DistributionRun::Distribute() {
     return RunOutcome::SourceBusy;
   }
   std::vector<std::string> unreadable;
-  FillFileList(start.source, files_, start.kinds, start.modernFormats, false, &frontEnd_,
-               &unreadable);
+  FillFileList(start.source, files_, start.kinds, start.modernFormats, ListFill::Replace,
+               &frontEnd_, &unreadable);
   frontEnd_.ShowCollectedFiles(files_);
   stayed_.clear();
   for (const std::string& folder : unreadable)
     Report(StayedOutcome(folder, StayReason::FolderUnreadable));
-  if (stopRequested_) {
+  if (guard_.StopRequested()) {
     frontEnd_.EndWait();
     return RunOutcome::Stopped;
   }
@@ -254,7 +243,7 @@ RunOutcome DistributionRun::Distribute() {
   std::string lastFolder;
   for (size_t i = 0; i < files_.size(); ++i) {
     frontEnd_.ProcessEvents();
-    if (stopRequested_) {
+    if (guard_.StopRequested()) {
       record_.reset(); // what waits is written
       frontEnd_.EndWait();
       return RunOutcome::Stopped;
@@ -268,7 +257,7 @@ RunOutcome DistributionRun::Distribute() {
 
   if (record_) record_->Flush();
   frontEnd_.SetProgressPosition(0);
-  frontEnd_.SetStatusText("Fertig!");
+  frontEnd_.SetStatusText(kFinishedText);
   frontEnd_.Finished(lastFolder, stayed_);
   frontEnd_.EndWait();
   return RunOutcome::Completed;

@@ -5,6 +5,7 @@
 
 #include "app/core/file_outcome.h"
 #include "app/core/move_mode.h"
+#include "app/core/run_guard.h"
 #include "app/core/run_record.h"
 
 #include <optional>
@@ -32,8 +33,9 @@ public:
   explicit DistributionRun(RunFrontEnd& frontEnd, MoveMode mode = MoveMode::Move)
       : frontEnd_(frontEnd), mode_(mode) {}
 
-  // DistributeFiles. An error that escapes (the date conversion error, an
-  // error of the metadata reader, an error of the front end's FileDone) ends
+  // DistributeFiles. A file whose date cannot be read stays in the source
+  // (StayReason::DateUnreadable) and the run goes on. An error that escapes
+  // (one of the front end's FileDone, a record that cannot be written) ends
   // the run at that file and is passed on; the files before it stay moved
   // and the wait cursor is ended.
   RunOutcome DistributeFiles();
@@ -42,9 +44,9 @@ public:
   // (run_record.h); without a folder, nothing is recorded.
   void RecordInto(std::string folder) { recordFolder_ = std::move(folder); }
 
-  bool Running() const { return running_; }
+  bool Running() const { return guard_.Running(); }
   // Ends a run in progress after the file in hand (the window is closing).
-  void RequestStop() { stopRequested_ = true; }
+  void RequestStop() { guard_.RequestStop(); }
   // The collected files of the last run (verteilelb).
   const std::vector<std::string>& Files() const { return files_; }
   // What stayed in the last run, in order: files and unreadable folders
@@ -71,6 +73,5 @@ private:
   std::optional<std::string> recordFolder_;
   std::optional<RunRecordWriter> record_;
   uint64_t comparedBytes_ = 0;
-  bool running_ = false;
-  bool stopRequested_ = false;
+  RunGuard guard_;
 };

@@ -97,9 +97,9 @@ const std::vector<std::string>& ModernVideoPatterns() {
 }
 
 void FillFileList(const std::string& folder, std::vector<std::string>& list, const FileKinds& kinds,
-                  bool modernFormats, bool keepItems, RunFrontEnd* frontEnd,
+                  bool modernFormats, ListFill fill, RunFrontEnd* frontEnd,
                   std::vector<std::string>* unreadable) {
-  if (!keepItems) list.clear();
+  if (fill == ListFill::Replace) list.clear();
   std::vector<std::string> patterns;
   const auto add = [&](const std::vector<std::string>& more) {
     patterns.insert(patterns.end(), more.begin(), more.end());

@@ -34,10 +34,12 @@ void CollectFiles(const std::string& folder, const std::vector<std::string>& pat
 void CollectFiles(const std::string& folder, const std::string& pattern,
                   std::vector<std::string>& list, RunFrontEnd* frontEnd);
 
+// Whether a list that is filled keeps the entries it held before.
+enum class ListFill { Replace, Append };
+
 // Fills list with the files of the chosen kinds under folder: every file when
 // all is set, otherwise the picture patterns then the video patterns of the
 // set kinds, each kind followed by its modern patterns when modernFormats.
-// Unless keepItems, list is emptied first.
 void FillFileList(const std::string& folder, std::vector<std::string>& list, const FileKinds& kinds,
-                  bool modernFormats, bool keepItems, RunFrontEnd* frontEnd,
+                  bool modernFormats, ListFill fill, RunFrontEnd* frontEnd,
                   std::vector<std::string>* unreadable = nullptr);

@@ -6,8 +6,8 @@
 
 namespace {
 
-bool ReadCheck(const std::string& path, const char* key, bool defaultValue) {
-  return IniReadInt(path, kOptionsSection, key, defaultValue ? 1 : 0) != 0;
+bool ReadCheck(const IniSnapshot& file, const char* key, bool defaultValue) {
+  return file.ReadInt(kOptionsSection, key, defaultValue ? 1 : 0) != 0;
 }
 
 } // namespace
@@ -54,19 +54,20 @@ const char* StructureWord(FolderStructure structure) {
 }
 
 RunOptions ReadRunOptions(const std::string& path) {
+  const IniSnapshot file(path);
   const RunOptions defaults;
   RunOptions options;
-  options.source = IniReadString(path, kOptionsSection, kSourceKey, defaults.source);
-  options.target = IniReadString(path, kOptionsSection, kTargetKey, defaults.target);
-  options.renameByDate = ReadCheck(path, kRenameKey, defaults.renameByDate);
-  options.keepOriginalName = ReadCheck(path, kKeepNameKey, defaults.keepOriginalName);
-  options.skipIdentical = ReadCheck(path, kIdenticalKey, defaults.skipIdentical);
-  options.kinds = {ReadCheck(path, kAllFilesKey, defaults.kinds.all),
-                   ReadCheck(path, kPicturesKey, defaults.kinds.pictures),
-                   ReadCheck(path, kVideosKey, defaults.kinds.videos)};
-  options.modernFormats = ReadCheck(path, kModernFormatsKey, defaults.modernFormats);
+  options.source = file.ReadString(kOptionsSection, kSourceKey, defaults.source);
+  options.target = file.ReadString(kOptionsSection, kTargetKey, defaults.target);
+  options.renameByDate = ReadCheck(file, kRenameKey, defaults.renameByDate);
+  options.keepOriginalName = ReadCheck(file, kKeepNameKey, defaults.keepOriginalName);
+  options.skipIdentical = ReadCheck(file, kIdenticalKey, defaults.skipIdentical);
+  options.kinds = {ReadCheck(file, kAllFilesKey, defaults.kinds.all),
+                   ReadCheck(file, kPicturesKey, defaults.kinds.pictures),
+                   ReadCheck(file, kVideosKey, defaults.kinds.videos)};
+  options.modernFormats = ReadCheck(file, kModernFormatsKey, defaults.modernFormats);
   options.structure = StructureFromIndex(
-      IniReadInt(path, kOptionsSection, kStructureKey, IndexOfStructure(defaults.structure)));
+      file.ReadInt(kOptionsSection, kStructureKey, IndexOfStructure(defaults.structure)));
   return options;
 }
 

@@ -63,8 +63,9 @@ int IndexOfStructure(FolderStructure structure);
 // writes it: "jahr", "monat", "tag", "keine".
 const char* StructureWord(FolderStructure structure);
 
-// The options as the dialog would load them from the settings file at path:
-// a missing file, key or number keeps the dialog's default.
+// The options as the dialog would load them from the settings file at path,
+// from one read of it: a missing file, key or number keeps the dialog's
+// default.
 RunOptions ReadRunOptions(const std::string& settingsPath);
 
 // The checks of "Bilder verteilen", in their order; the first that fails

@@ -19,6 +19,8 @@ inline constexpr char kOpenTargetQuestion[] = "Fertig! Ziel-Ordner jetzt öffnen
 // Another run or undo holds the source folder (RunOutcome::SourceBusy).
 inline constexpr char kSourceBusyText[] =
     "Eine andere Verteilung arbeitet gerade mit diesem Quellordner.";
+// The status line once a run or an undo has gone through every file.
+inline constexpr char kFinishedText[] = "Fertig!";
 
 // Why a file stayed (StayReason).
 inline constexpr char kDateUnreadableText[] = "Datum nicht lesbar: ";

@@ -140,18 +140,7 @@ CheckedRecord Check(const RunRecord& record) {
 } // namespace
 
 RunOutcome UndoRun::TakeBack(const std::string& recordPath) {
-  if (running_) return RunOutcome::AlreadyRunning;
-  running_ = true;
-  stopRequested_ = false;
-  try {
-    const RunOutcome outcome = Run(recordPath);
-    running_ = false;
-    return outcome;
-  } catch (...) {
-    running_ = false;
-    frontEnd_.EndWait();
-    throw;
-  }
+  return guard_.Run(frontEnd_, [&] { return Run(recordPath); });
 }
 
 RunOutcome UndoRun::Run(const std::string& recordPath) {
@@ -197,7 +186,7 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
   frontEnd_.SetProgressMaximum(maximum);
   for (size_t i = 0; i < moves.size(); ++i) {
     frontEnd_.ProcessEvents();
-    if (stopRequested_) {
+    if (guard_.StopRequested()) {
       frontEnd_.EndWait();
       return RunOutcome::Stopped;
     }
@@ -226,7 +215,7 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
     if (stayed_.size() == checked.refused.size()) MarkTakenBack(record->path, undoRecord->Path());
   }
   frontEnd_.SetProgressPosition(0);
-  frontEnd_.SetStatusText("Fertig!");
+  frontEnd_.SetStatusText(kFinishedText);
   frontEnd_.UndoFinished(stayed_);
   frontEnd_.EndWait();
   return RunOutcome::Completed;

@@ -34,8 +34,8 @@ public:
   // record, or one taken back already).
   RunOutcome TakeBack(const std::string& recordPath = {});
 
-  bool Running() const { return running_; }
-  void RequestStop() { stopRequested_ = true; }
+  bool Running() const { return guard_.Running(); }
+  void RequestStop() { guard_.RequestStop(); }
   const std::vector<FileOutcome>& StayedFiles() const { return stayed_; }
 
 private:
@@ -45,6 +45,5 @@ private:
   const std::string recordFolder_;
   const MoveMode mode_;
   std::vector<FileOutcome> stayed_;
-  bool running_ = false;
-  bool stopRequested_ = false;
+  RunGuard guard_;
 };

@@ -3,8 +3,8 @@
 // contrast of 4.5 : 1 (WCAG relative luminance), and still falls clearly
 // short of the strongest text possible there, so the control looks disabled.
 
-#include "app/unit1.h"
-#include "settings/optionenu.h"
+#include "app/main_window.h"
+#include "settings/options_dialog.h"
 #include "tests/kit/fake_modal.h"
 #include "tests/kit/temp_files.h"
 
@@ -66,8 +66,8 @@ TEST(ContrastTest, GreyedOutTextsStayReadableYetLookDisabled) {
   testkit::TempDir dir;
   const std::string settings = dir.File("TamrelFotomaz.ini");
   testkit::WriteFile(settings, "[optionenf]\nallcb=1\n");
-  TForm1 form(settings);
-  auto* options = new Toptionenf(settings, form.Mirrors(), &form);
+  MainWindow form(settings);
+  auto* options = new OptionsDialog(settings, form.Mirrors(), &form);
   form.SetOptions(options);
   const QString folder = "/home/anna/Bilder/Kamera/";
 

@@ -1,10 +1,10 @@
 // The main window: its layout, the checks before a run, the menu and
 // closing, with every box answered by the scripted fake.
 
-#include "app/unit1.h"
+#include "app/main_window.h"
 #include "platform/ini.h"
 #include "platform/ini_fault.h"
-#include "settings/optionenu.h"
+#include "settings/options_dialog.h"
 #include "settings/panel.h"
 #include "tests/kit/fake_modal.h"
 #include "tests/kit/temp_files.h"
@@ -31,9 +31,9 @@ using testkit::ModalRequest;
 const QColor kDarkRed(128, 0, 0);
 
 // The window with the run replaced by a counter.
-class CountingForm : public TForm1 {
+class CountingForm : public MainWindow {
 public:
-  using TForm1::TForm1;
+  using MainWindow::MainWindow;
   int runs = 0;
 
 protected:
@@ -46,12 +46,12 @@ protected:
   testkit::TempDir dir;
   std::string settings = dir.File("TamrelFotomaz.ini");
   std::unique_ptr<CountingForm> form;
-  Toptionenf* options = nullptr;
+  OptionsDialog* options = nullptr;
 
   // Start-up as main() does it: the main window first, then the dialog.
   void Create() {
     form = std::make_unique<CountingForm>(settings);
-    options = new Toptionenf(settings, form->Mirrors(), form.get());
+    options = new OptionsDialog(settings, form->Mirrors(), form.get());
     form->SetOptions(options);
   }
 

@@ -2,7 +2,7 @@
 // control names are the core's keys, and its defaults are the core's.
 
 #include "app/core/run_options.h"
-#include "settings/optionenu.h"
+#include "settings/options_dialog.h"
 #include "tests/kit/temp_files.h"
 
 #include <QCheckBox>
@@ -15,7 +15,7 @@ namespace {
 
 RunOptions SavedWithTheDialog(const std::string& settings, const RunOptions* chosen) {
   QLineEdit sourceMirror, targetMirror;
-  Toptionenf dialog(settings, FolderMirrors{&sourceMirror, &targetMirror});
+  OptionsDialog dialog(settings, FolderMirrors{&sourceMirror, &targetMirror});
   if (chosen) {
     const auto box = [&](const char* key) { return dialog.findChild<QCheckBox*>(key); };
     dialog.findChild<QLineEdit*>(kSourceKey)->setText(QString::fromStdString(chosen->source));

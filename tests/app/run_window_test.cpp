@@ -2,10 +2,10 @@
 // land where their dates say, the questions come in order, and a user who
 // clicks, changes options or closes the window during the run is handled.
 
-#include "app/unit1.h"
+#include "app/main_window.h"
 #include "app/window_front_end.h"
 #include "platform/folder_lock.h"
-#include "settings/optionenu.h"
+#include "settings/options_dialog.h"
 #include "settings/panel.h"
 #include "tests/kit/dated_files.h"
 #include "tests/kit/fake_modal.h"
@@ -67,8 +67,8 @@ protected:
   testkit::TempDir dir;
   std::string source = dir.File("Quelle");
   std::string target = dir.File("Ziel");
-  std::unique_ptr<TForm1> form;
-  Toptionenf* options = nullptr;
+  std::unique_ptr<MainWindow> form;
+  OptionsDialog* options = nullptr;
 
   void SetUp() override {
     setenv("TZ", "Europe/Berlin", 1);
@@ -84,8 +84,8 @@ protected:
     const std::string settings = dir.File("TamrelFotomaz.ini");
     testkit::WriteFile(settings, "[optionenf]\nquellee=" + source + "/\nziele=" + target + "/\n" +
                                      optionLines);
-    form = std::make_unique<TForm1>(settings);
-    options = new Toptionenf(settings, form->Mirrors(), form.get());
+    form = std::make_unique<MainWindow>(settings);
+    options = new OptionsDialog(settings, form->Mirrors(), form.get());
     form->SetOptions(options);
     form->show();
   }

@@ -2,8 +2,8 @@
 // FOTOMAZ_SCREENSHOT_DIR set, the windows are also saved as pictures there.
 
 #include "app/qt_modal.h"
-#include "app/unit1.h"
-#include "settings/optionenu.h"
+#include "app/main_window.h"
+#include "settings/options_dialog.h"
 #include "tests/kit/fake_modal.h"
 #include "tests/kit/temp_files.h"
 
@@ -76,8 +76,8 @@ TEST(WindowLayoutTest, EveryTextFitsItsControl) {
   const std::string settings = dir.File("TamrelFotomaz.ini");
   testkit::WriteFile(settings,
                      "[optionenf]\nquellee=/home/anna/Kamera/\nziele=/home/anna/Fotos/\n");
-  TForm1 form(settings);
-  Toptionenf options(settings, form.Mirrors(), &form);
+  MainWindow form(settings);
+  OptionsDialog options(settings, form.Mirrors(), &form);
   form.SetOptions(&options);
 
   ExpectTextsFit(form);

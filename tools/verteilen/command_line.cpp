@@ -59,44 +59,33 @@ std::optional<FileKinds> Kinds(const std::string& value) {
 
 // A folder or file name, taken as it is.
 template <std::optional<std::string> CommandLine::*Field>
-std::string SetText(CommandLine& line, const std::string& value) {
+std::string SetText(CommandLine& line, const std::string&, const std::string& value) {
   line.*Field = value;
   return {};
 }
 
-std::string SetKinds(CommandLine& line, const std::string& value) {
+template <std::optional<bool> CommandLine::*Field>
+std::string SetYesNo(CommandLine& line, const std::string& option, const std::string& value) {
+  line.*Field = YesNo(value);
+  if (!(line.*Field)) return InvalidValue(option, value, "ja, nein");
+  return {};
+}
+
+std::string SetKinds(CommandLine& line, const std::string& option, const std::string& value) {
   line.kinds = Kinds(value);
-  if (!line.kinds) return InvalidValue("--dateien", value, "alle, bilder, videos, bilder,videos");
+  if (!line.kinds) return InvalidValue(option, value, "alle, bilder, videos, bilder,videos");
   return {};
 }
 
-std::string SetRename(CommandLine& line, const std::string& value) {
-  line.renameByDate = YesNo(value);
-  if (!line.renameByDate) return InvalidValue("--umbenennen", value, "ja, nein");
-  return {};
-}
-
-std::string SetKeepName(CommandLine& line, const std::string& value) {
-  line.keepOriginalName = YesNo(value);
-  if (!line.keepOriginalName) return InvalidValue("--originalname", value, "ja, nein");
-  return {};
-}
-
-std::string SetModern(CommandLine& line, const std::string& value) {
-  line.modernFormats = YesNo(value);
-  if (!line.modernFormats) return InvalidValue("--moderne", value, "ja, nein");
-  return {};
-}
-
-std::string SetStructure(CommandLine& line, const std::string& value) {
+std::string SetStructure(CommandLine& line, const std::string& option, const std::string& value) {
   line.structure = Structure(value);
-  if (!line.structure) return InvalidValue("--ordner", value, "jahr, monat, tag, keine");
+  if (!line.structure) return InvalidValue(option, value, "jahr, monat, tag, keine");
   return {};
 }
 
-std::string SetIdentical(CommandLine& line, const std::string& value) {
+std::string SetIdentical(CommandLine& line, const std::string& option, const std::string& value) {
   line.skipIdentical = SkipIdentical(value);
-  if (!line.skipIdentical) return InvalidValue("--gleiche", value, "ueberspringen, nummerieren");
+  if (!line.skipIdentical) return InvalidValue(option, value, "ueberspringen, nummerieren");
   return {};
 }
 
@@ -104,16 +93,16 @@ std::string SetIdentical(CommandLine& line, const std::string& value) {
 // not fit.
 struct ValueOption {
   const char* name;
-  std::string (*set)(CommandLine&, const std::string&);
+  std::string (*set)(CommandLine&, const std::string& option, const std::string& value);
 };
 
 constexpr ValueOption kValueOptions[] = {
     {"--quelle", SetText<&CommandLine::source>},
     {"--ziel", SetText<&CommandLine::target>},
     {"--dateien", SetKinds},
-    {"--umbenennen", SetRename},
-    {"--originalname", SetKeepName},
-    {"--moderne", SetModern},
+    {"--umbenennen", SetYesNo<&CommandLine::renameByDate>},
+    {"--originalname", SetYesNo<&CommandLine::keepOriginalName>},
+    {"--moderne", SetYesNo<&CommandLine::modernFormats>},
     {"--ordner", SetStructure},
     {"--gleiche", SetIdentical},
     {"--einstellungen", SetText<&CommandLine::settingsFile>},
@@ -176,7 +165,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       }
       value = arguments[++i];
     }
-    parsed.error = valueOption->set(line, *value);
+    parsed.error = valueOption->set(line, option, *value);
     if (!parsed.error.empty()) return parsed;
   }
   return parsed;

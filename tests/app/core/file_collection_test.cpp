@@ -33,12 +33,12 @@ protected:
 
 TEST_F(FileCollection, GroupsByPatternThenTreeOrder) {
   std::vector<std::string> list{"left over"};
-  FillFileList(root_, list, {false, true, true}, false, false, nullptr);
+  FillFileList(root_, list, {false, true, true}, false, ListFill::Replace, nullptr);
   // A file matching two patterns comes once, under the first.
   EXPECT_EQ(Relative(list),
             (std::vector<std::string>{".h.jpg", "a.JPG", "y.jpg.tif", "sub/d.JPEG", "sub2/f.jpg",
                                       "b.png", "sub/e.PNG", "c.mov"}));
-  FillFileList(dir_.path(), list, {false, false, true}, false, false,
+  FillFileList(dir_.path(), list, {false, false, true}, false, ListFill::Replace,
                nullptr); // no trailing separator
   EXPECT_EQ(Relative(list), (std::vector<std::string>{"c.mov"}));
 }
@@ -49,18 +49,18 @@ TEST_F(FileCollection, AllTakesEveryFileWhateverTheOtherKinds) {
                                        "sub/e.PNG", "sub2/f.jpg"};
   for (const bool others : {false, true}) {
     std::vector<std::string> list;
-    FillFileList(root_, list, {true, others, others}, false, false, nullptr);
+    FillFileList(root_, list, {true, others, others}, false, ListFill::Replace, nullptr);
     EXPECT_EQ(Relative(list), every);
   }
   std::vector<std::string> none{"kept"};
-  FillFileList(root_, none, {false, false, false}, false, true, nullptr);
+  FillFileList(root_, none, {false, false, false}, false, ListFill::Append, nullptr);
   EXPECT_EQ(none, std::vector<std::string>{"kept"});
 }
 
 TEST_F(FileCollection, StatusShowsTheCountOfEveryPatternWalkPerFolder) {
   runtest::FakeFrontEnd window;
   std::vector<std::string> list;
-  FillFileList(root_, list, {false, true, true}, false, false, &window);
+  FillFileList(root_, list, {false, true, true}, false, ListFill::Replace, &window);
   // Folders in walk order: root, sub, sub2. Matches per folder of the
   // patterns that find anything: *.jp* 3,1,1; *.png 1,1,0; *.mov 1,0,0.
   std::vector<int> expected{3, 4, 5, 5, 5, 5, 6, 7, 7}; // *.jp*, *.tif, *.png

@@ -190,6 +190,8 @@ TEST_F(VerteilenTest, BadUsageAndMissingFoldersGiveStatusTwoAndMoveNothing) {
       {with({"--ja", "--farbe", "rot"}), "Unbekannte Option: --farbe"},
       {with({"--ja", "--ordner", "woche"}), "Ungültiger Wert für --ordner: \"woche\""},
       {with({"--ja", "--umbenennen", "vielleicht"}), "Ungültiger Wert für --umbenennen"},
+      {with({"--ja", "--originalname=vielleicht"}),
+       "Ungültiger Wert für --originalname: \"vielleicht\" (erlaubt: ja, nein)"},
       {with({"--ja", "--dateien", "bilder,musik"}), "Ungültiger Wert für --dateien"},
       {with({"--ja", "--gleiche", "vielleicht"}),
        "Ungültiger Wert für --gleiche: \"vielleicht\" (erlaubt: ueberspringen, nummerieren)"},

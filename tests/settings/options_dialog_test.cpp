@@ -1,7 +1,7 @@
 // The options dialog: defaults, storing with "OK", restoring with "Abbruch",
 // the close box, the folder choice and the mirrors in the main window.
 
-#include "settings/optionenu.h"
+#include "settings/options_dialog.h"
 #include "tests/kit/fake_modal.h"
 #include "tests/kit/temp_files.h"
 
@@ -32,11 +32,11 @@ protected:
   std::string settings = dir.File("TamrelFotomaz.ini");
   QLineEdit sourceMirror;
   QLineEdit targetMirror;
-  std::unique_ptr<Toptionenf> dialog;
+  std::unique_ptr<OptionsDialog> dialog;
 
   // The dialog as the program creates it: restored from the settings file.
   void Create() {
-    dialog = std::make_unique<Toptionenf>(settings, FolderMirrors{&sourceMirror, &targetMirror});
+    dialog = std::make_unique<OptionsDialog>(settings, FolderMirrors{&sourceMirror, &targetMirror});
   }
 
   template <class Control> Control* Find(const char* name) {

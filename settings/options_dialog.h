@@ -23,13 +23,13 @@ struct FolderMirrors {
 
 enum class FolderField { Source, Target };
 
-class Toptionenf : public QDialog {
+class OptionsDialog : public QDialog {
   Q_OBJECT
 
 public:
   // Restores the options from settingsPath at once, which also fills the
   // mirrors; so the main window must exist first.
-  Toptionenf(std::string settingsPath, FolderMirrors mirrors, QWidget* parent = nullptr);
+  OptionsDialog(std::string settingsPath, FolderMirrors mirrors, QWidget* parent = nullptr);
 
   // Shows the dialog modally; returns when it is closed.
   void ShowModal();
@@ -60,47 +60,47 @@ private:
   void CreateControls();
   void ConnectHandlers();
 
-  void FormCreate();
-  void quellsuchsbClick();
-  void zielsuchsbClick();
-  void quelleeChange();
-  void zieleChange();
-  void allcbClick();
-  void verteiloptcbbChange();
-  void okbClick();
-  void AbbruchClick();
+  void OnCreated();
+  void OnSourceBrowseClicked();
+  void OnTargetBrowseClicked();
+  void OnSourceChanged();
+  void OnTargetChanged();
+  void OnAllToggled();
+  void ShowStructureExplanation();
+  void OnOkClicked();
+  void OnCancelClicked();
 
   void ChooseFolder(QLineEdit* field, const std::string& caption);
 
   std::string settingsPath_;
   FolderMirrors mirrors_;
 
-  Panel* Panel1 = nullptr;
-  QLabel* Label1 = nullptr;
-  QLineEdit* quellee = nullptr;
-  QToolButton* quellsuchsb = nullptr;
-  QLabel* Label2 = nullptr;
-  QLineEdit* ziele = nullptr;
-  QToolButton* zielsuchsb = nullptr;
-  Panel* Panel2 = nullptr;
-  QLabel* Label5 = nullptr;
-  QCheckBox* exifrenamecb = nullptr;
-  QCheckBox* keepfncb = nullptr;
-  QCheckBox* gleichecb = nullptr;
-  QCheckBox* modernecb = nullptr;
-  QCheckBox* allcb = nullptr;
-  QCheckBox* piccb = nullptr;
-  QCheckBox* videocb = nullptr;
-  QLabel* Label8 = nullptr;
-  QLabel* Label6 = nullptr;
-  QLabel* Label7 = nullptr;
-  QLabel* Label3 = nullptr;
-  Panel* Panel3 = nullptr;
-  QLabel* Label4 = nullptr;
-  QComboBox* verteiloptcbb = nullptr;
-  QLabel* erkll = nullptr;
-  QPushButton* okb = nullptr;
-  QPushButton* Abbruch = nullptr;
+  Panel* foldersPanel_ = nullptr;
+  QLabel* sourceLabel_ = nullptr;
+  QLineEdit* sourceField_ = nullptr;
+  QToolButton* sourceBrowseButton_ = nullptr;
+  QLabel* targetLabel_ = nullptr;
+  QLineEdit* targetField_ = nullptr;
+  QToolButton* targetBrowseButton_ = nullptr;
+  Panel* filesPanel_ = nullptr;
+  QLabel* filesLabel_ = nullptr;
+  QCheckBox* renameBox_ = nullptr;
+  QCheckBox* keepNameBox_ = nullptr;
+  QCheckBox* identicalBox_ = nullptr;
+  QCheckBox* modernBox_ = nullptr;
+  QCheckBox* allBox_ = nullptr;
+  QCheckBox* picturesBox_ = nullptr;
+  QCheckBox* videosBox_ = nullptr;
+  QLabel* allPatternsLabel_ = nullptr;
+  QLabel* picturePatternsLabel_ = nullptr;
+  QLabel* videoPatternsLabel_ = nullptr;
+  QLabel* renameLabel_ = nullptr;
+  Panel* structurePanel_ = nullptr;
+  QLabel* structureLabel_ = nullptr;
+  QComboBox* structureList_ = nullptr;
+  QLabel* structureExplanation_ = nullptr;
+  QPushButton* okButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
 };
 
 // Sets the background of a folder field (also while it is disabled), with a

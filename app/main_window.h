@@ -18,24 +18,24 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class Panel;
-class Toptionenf;
+class OptionsDialog;
 struct FolderMirrors;
 
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
   Q_OBJECT
 
 public:
-  explicit TForm1(std::string settingsPath, QWidget* parent = nullptr);
-  ~TForm1() override;
+  explicit MainWindow(std::string settingsPath, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // The options dialog is created after this window; the checks and the run
   // read its controls. Called once, before the window is shown.
-  void SetOptions(Toptionenf* options);
+  void SetOptions(OptionsDialog* options);
   FolderMirrors Mirrors() const;
 
-  Panel* StatusLine() const { return statusbarp; }
-  QProgressBar* Progress() const { return pb; }
-  QListWidget* FileList() const { return verteilelb; }
+  Panel* StatusLine() const { return statusLine_; }
+  QProgressBar* Progress() const { return progress_; }
+  QListWidget* FileList() const { return fileList_; }
 
   // True while a distribution run or an undo is in progress.
   bool Distributing() const;
@@ -53,41 +53,41 @@ private:
   void CreateMenu();
   void ConnectHandlers();
 
-  void FormCreate();
-  void FormClose();
-  void okbClick();
-  void Rueckgaengig1Click();
-  void Beenden1Click();
-  void Einstellungen1Click();
-  void Spende1Click();
-  void Info1Click();
+  void OnCreated();
+  void OnClosing();
+  void OnDistributeClicked();
+  void OnUndoTriggered();
+  void OnQuitTriggered();
+  void OnSettingsTriggered();
+  void OnDonateTriggered();
+  void OnAboutTriggered();
 
   std::string settingsPath_;
-  Toptionenf* options_ = nullptr;
+  OptionsDialog* options_ = nullptr;
   std::unique_ptr<WindowFrontEnd> frontEnd_;
   std::unique_ptr<DistributionRun> run_;
   std::unique_ptr<UndoRun> undo_;
   // A close came during the run; the window closes once the run has returned.
   bool closeAfterRun_ = false;
 
-  QLabel* Label1 = nullptr;
-  QLineEdit* quellee = nullptr;
-  QLabel* Label2 = nullptr;
-  QLineEdit* ziele = nullptr;
-  QPushButton* okb = nullptr;
-  Panel* statusbarp = nullptr;
-  QProgressBar* pb = nullptr;
-  QListWidget* verteilelb = nullptr;
+  QLabel* sourceLabel_ = nullptr;
+  QLineEdit* sourceMirror_ = nullptr;
+  QLabel* targetLabel_ = nullptr;
+  QLineEdit* targetMirror_ = nullptr;
+  QPushButton* distributeButton_ = nullptr;
+  Panel* statusLine_ = nullptr;
+  QProgressBar* progress_ = nullptr;
+  QListWidget* fileList_ = nullptr;
   // Stand-in for the file list box of the target folder; the run lists
   // target folders itself, so it stays empty.
-  QListView* verteileflb = nullptr;
-  QMenu* Datei1 = nullptr;
-  QAction* Rueckgaengig1 = nullptr;
-  QAction* Beenden1 = nullptr;
-  QMenu* Optionen1 = nullptr;
-  QAction* Einstellungen1 = nullptr;
-  QMenu* N1 = nullptr;
-  QAction* Spende1 = nullptr;
-  QAction* N2 = nullptr;
-  QAction* Info1 = nullptr;
+  QListView* targetFileList_ = nullptr;
+  QMenu* fileMenu_ = nullptr;
+  QAction* undoItem_ = nullptr;
+  QAction* quitItem_ = nullptr;
+  QMenu* optionsMenu_ = nullptr;
+  QAction* settingsItem_ = nullptr;
+  QMenu* helpMenu_ = nullptr;
+  QAction* donateItem_ = nullptr;
+  QAction* helpSeparator_ = nullptr;
+  QAction* aboutItem_ = nullptr;
 };

@@ -1,10 +1,9 @@
 #pragma once
-// The settings file routines that walk a window's controls, and the routines
-// of formstate that need the toolkit (the Qt-free ones are in
-// formstate_utils.h).
+// Storing a window's controls in the settings file and restoring them, so
+// that a window comes back as the user left it.
 //
 // Which controls are stored: every QObject below the window whose Tag
-// (control_tag.h) and kind appear in the table of formstate.cpp. The window's
+// (control_tag.h) and kind appear in the table of form_state.cpp. The window's
 // section is named after its objectName, each key after a control's
 // objectName.
 //
@@ -14,8 +13,6 @@
 // create their controls in the order their settings are to be written, and
 // never reorder siblings (QWidget::raise/lower/stackUnder do). Other windows
 // below the window (a dialog it owns) are not part of it and are skipped.
-
-#include "platform/settings_location.h" // SettingsFilePath(): the file the windows use
 
 #include <string>
 
@@ -28,10 +25,3 @@ void LoadFormState(const std::string& path, QWidget* window);
 // Replaces the window's section by every stored control, in one replacement
 // of the file. Throws IniWriteError; the old file then stays whole.
 void SaveFormState(const std::string& path, QWidget* window);
-
-// The yes/no question "=> Frage <="; true only for Yes.
-bool AskYesNo(const std::string& question);
-// Hourglass over every window of the program; no nesting count.
-void BeginWait();
-// Back to the normal cursor, however many BeginWait calls came before.
-void EndWait();

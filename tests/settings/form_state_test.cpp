@@ -4,7 +4,7 @@
 #include "platform/ini.h"
 #include "platform/ini_fault.h"
 #include "settings/control_tag.h"
-#include "settings/formstate.h"
+#include "settings/form_state.h"
 #include "settings/panel.h"
 #include "tests/kit/temp_files.h"
 

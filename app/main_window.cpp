@@ -1,4 +1,4 @@
-#include "app/unit1.h"
+#include "app/main_window.h"
 
 #include "app/core/distribution_run.h"
 #include "app/core/run_options.h"
@@ -11,8 +11,8 @@
 #include "platform/user_folders.h"
 #include "settings/control_placement.h"
 #include "settings/disabled_text.h"
-#include "settings/formstate.h"
-#include "settings/optionenu.h"
+#include "settings/form_state.h"
+#include "settings/options_dialog.h"
 #include "settings/panel.h"
 #include "settings/window_font.h"
 
@@ -48,7 +48,7 @@ QAction* AddItem(QMenu* menu, const char* name, const char* text) {
 
 } // namespace
 
-TForm1::TForm1(std::string settingsPath, QWidget* parent)
+MainWindow::MainWindow(std::string settingsPath, QWidget* parent)
     : QMainWindow(parent), settingsPath_(std::move(settingsPath)) {
   setObjectName("Form1");
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -62,102 +62,104 @@ TForm1::TForm1(std::string settingsPath, QWidget* parent)
   setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
   if (const QScreen* screen = this->screen())
     move(screen->availableGeometry().center() - rect().center());
-  FormCreate();
+  OnCreated();
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-void TForm1::CreateMenu() {
-  QMenuBar* MainMenu1 = menuBar();
-  MainMenu1->setObjectName("MainMenu1");
-  Datei1 = MainMenu1->addMenu("Datei");
-  Datei1->setObjectName("Datei1");
-  Rueckgaengig1 = AddItem(Datei1, "Rueckgaengig1", "Letzte Verteilung rückgängig machen…");
-  Beenden1 = AddItem(Datei1, "Beenden1", "Beenden");
-  Beenden1->setShortcut(QKeySequence(Qt::Key_Escape));
-  Optionen1 = MainMenu1->addMenu("Optionen");
-  Optionen1->setObjectName("Optionen1");
-  Einstellungen1 = AddItem(Optionen1, "Einstellungen1", "Einstellungen");
-  N1 = MainMenu1->addMenu("?");
-  N1->setObjectName("N1");
-  Spende1 = AddItem(N1, "Spende1", "Spende");
-  N2 = N1->addSeparator();
-  N2->setObjectName("N2");
-  Info1 = AddItem(N1, "Info1", "Info");
+void MainWindow::CreateMenu() {
+  QMenuBar* menu = menuBar();
+  menu->setObjectName("MainMenu1");
+  fileMenu_ = menu->addMenu("Datei");
+  fileMenu_->setObjectName("Datei1");
+  undoItem_ = AddItem(fileMenu_, "Rueckgaengig1", "Letzte Verteilung rückgängig machen…");
+  quitItem_ = AddItem(fileMenu_, "Beenden1", "Beenden");
+  quitItem_->setShortcut(QKeySequence(Qt::Key_Escape));
+  optionsMenu_ = menu->addMenu("Optionen");
+  optionsMenu_->setObjectName("Optionen1");
+  settingsItem_ = AddItem(optionsMenu_, "Einstellungen1", "Einstellungen");
+  helpMenu_ = menu->addMenu("?");
+  helpMenu_->setObjectName("N1");
+  donateItem_ = AddItem(helpMenu_, "Spende1", "Spende");
+  helpSeparator_ = helpMenu_->addSeparator();
+  helpSeparator_->setObjectName("N2");
+  aboutItem_ = AddItem(helpMenu_, "Info1", "Info");
 }
 
-void TForm1::CreateControls() {
+void MainWindow::CreateControls() {
   auto* client = new QWidget(this);
   client->setObjectName("client");
   client->setFixedSize(kClientWidth, kClientHeight);
   setCentralWidget(client);
 
-  Label1 = PlaceLabel(client, "Label1", 8, 16, "Quelle:");
-  quellee = PlaceMirror(client, "quellee", 16);
-  Label2 = PlaceLabel(client, "Label2", 16, 48, "Ziel:");
-  ziele = PlaceMirror(client, "ziele", 48);
+  sourceLabel_ = PlaceLabel(client, "Label1", 8, 16, "Quelle:");
+  sourceMirror_ = PlaceMirror(client, "quellee", 16);
+  targetLabel_ = PlaceLabel(client, "Label2", 16, 48, "Ziel:");
+  targetMirror_ = PlaceMirror(client, "ziele", 48);
 
-  okb = Place<FocusMarkedButton>(client, "okb", QRect(8, 72, 473, 89));
-  okb->setFlat(true);
-  okb->setText("Bilder verteilen");
-  okb->setIcon(DistributeIcon());
-  okb->setIconSize(QSize(48, 48));
+  distributeButton_ = Place<FocusMarkedButton>(client, "okb", QRect(8, 72, 473, 89));
+  distributeButton_->setFlat(true);
+  distributeButton_->setText("Bilder verteilen");
+  distributeButton_->setIcon(DistributeIcon());
+  distributeButton_->setIconSize(QSize(48, 48));
 
   // Docked to the bottom: the progress bar lowest, the status line above it.
-  statusbarp =
+  statusLine_ =
       Place<Panel>(client, "statusbarp", QRect(0, kClientHeight - 10 - 21, kClientWidth, 21));
-  statusbarp->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  statusbarp->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  pb = Place<QProgressBar>(client, "pb", QRect(0, kClientHeight - 10, kClientWidth, 10));
-  pb->setMinimum(0);
-  pb->setValue(0);
-  pb->setTextVisible(false);
+  statusLine_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  statusLine_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  progress_ = Place<QProgressBar>(client, "pb", QRect(0, kClientHeight - 10, kClientWidth, 10));
+  progress_->setMinimum(0);
+  progress_->setValue(0);
+  progress_->setTextVisible(false);
 
-  verteilelb = Place<QListWidget>(client, "verteilelb", QRect());
-  verteilelb->setSortingEnabled(false);
-  verteilelb->hide();
-  verteileflb = Place<QListView>(client, "verteileflb", QRect());
-  verteileflb->hide();
+  fileList_ = Place<QListWidget>(client, "verteilelb", QRect());
+  fileList_->setSortingEnabled(false);
+  fileList_->hide();
+  targetFileList_ = Place<QListView>(client, "verteileflb", QRect());
+  targetFileList_->hide();
 }
 
-void TForm1::ConnectHandlers() {
+void MainWindow::ConnectHandlers() {
   // Every handler runs guarded: an error ends it and shows the general error box.
-  connect(okb, &QPushButton::clicked, this, GuardedHandler(this, &TForm1::okbClick));
-  connect(Rueckgaengig1, &QAction::triggered, this,
-          GuardedHandler(this, &TForm1::Rueckgaengig1Click));
-  connect(Beenden1, &QAction::triggered, this, GuardedHandler(this, &TForm1::Beenden1Click));
-  connect(Einstellungen1, &QAction::triggered, this,
-          GuardedHandler(this, &TForm1::Einstellungen1Click));
-  connect(Spende1, &QAction::triggered, this, GuardedHandler(this, &TForm1::Spende1Click));
-  connect(Info1, &QAction::triggered, this, GuardedHandler(this, &TForm1::Info1Click));
+  connect(distributeButton_, &QPushButton::clicked, this,
+          GuardedHandler(this, &MainWindow::OnDistributeClicked));
+  connect(undoItem_, &QAction::triggered, this, GuardedHandler(this, &MainWindow::OnUndoTriggered));
+  connect(quitItem_, &QAction::triggered, this, GuardedHandler(this, &MainWindow::OnQuitTriggered));
+  connect(settingsItem_, &QAction::triggered, this,
+          GuardedHandler(this, &MainWindow::OnSettingsTriggered));
+  connect(donateItem_, &QAction::triggered, this,
+          GuardedHandler(this, &MainWindow::OnDonateTriggered));
+  connect(aboutItem_, &QAction::triggered, this,
+          GuardedHandler(this, &MainWindow::OnAboutTriggered));
 }
 
-void TForm1::SetOptions(Toptionenf* options) {
+void MainWindow::SetOptions(OptionsDialog* options) {
   options_ = options;
-  frontEnd_ = std::make_unique<WindowFrontEnd>(statusbarp, pb, verteilelb, *options);
+  frontEnd_ = std::make_unique<WindowFrontEnd>(statusLine_, progress_, fileList_, *options);
   run_ = std::make_unique<DistributionRun>(*frontEnd_);
   run_->RecordInto(RunRecordFolder());
   undo_ = std::make_unique<UndoRun>(*frontEnd_, RunRecordFolder());
 }
 
-bool TForm1::Distributing() const {
+bool MainWindow::Distributing() const {
   return (run_ && run_->Running()) || (undo_ && undo_->Running());
 }
 
-FolderMirrors TForm1::Mirrors() const {
-  return {quellee, ziele};
+FolderMirrors MainWindow::Mirrors() const {
+  return {sourceMirror_, targetMirror_};
 }
 
-void TForm1::FormCreate() {
+void MainWindow::OnCreated() {
   setWindowTitle(kMainWindowTitle);
   LoadFormState(settingsPath_, this);
 }
 
-void TForm1::FormClose() {
+void MainWindow::OnClosing() {
   SaveFormState(settingsPath_, this);
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   // The run is further down the stack (this close came through its event
   // handling): it stops after the file in hand, and StartDistribution closes
   // the window once the run has returned.
@@ -171,11 +173,11 @@ void TForm1::closeEvent(QCloseEvent* event) {
   // A section that cannot be written is reported, and the window closes all
   // the same: a program that cannot be ended would be worse than a stale
   // section.
-  RunGuarded([this] { FormClose(); });
+  RunGuarded([this] { OnClosing(); });
   event->accept();
 }
 
-void TForm1::okbClick() {
+void MainWindow::OnDistributeClicked() {
   // A click during a run (events are handled between files) neither starts a
   // second run nor checks the folders, whose messages would open the options.
   if (!options_ || Distributing()) return;
@@ -199,7 +201,7 @@ void TForm1::okbClick() {
   options_->ShowModal();
 }
 
-void TForm1::StartDistribution() {
+void MainWindow::StartDistribution() {
   if (!run_) return;
   RunGuarded([this] { run_->DistributeFiles(); });
   if (closeAfterRun_) {
@@ -208,7 +210,7 @@ void TForm1::StartDistribution() {
   }
 }
 
-void TForm1::Rueckgaengig1Click() {
+void MainWindow::OnUndoTriggered() {
   // As a second click on the button: ignored while a run is in progress.
   if (!undo_ || Distributing()) return;
   RunGuarded([this] { undo_->TakeBack(); });
@@ -218,20 +220,20 @@ void TForm1::Rueckgaengig1Click() {
   }
 }
 
-void TForm1::Beenden1Click() {
-  if (AskYesNo("Wirklich Beenden?")) close();
+void MainWindow::OnQuitTriggered() {
+  if (CurrentModal().AskYesNo("Wirklich Beenden?")) close();
 }
 
-void TForm1::Einstellungen1Click() {
+void MainWindow::OnSettingsTriggered() {
   if (options_) options_->ShowModal();
 }
 
-void TForm1::Spende1Click() {
+void MainWindow::OnDonateTriggered() {
   CurrentModal().Information("\r\n\r\nWer die Software mag und gerne etwas spenden möchte:\r\n\r\n"
                              "spende@tamrel-fotomaz.example\r\n\r\nDanke!");
 }
 
-void TForm1::Info1Click() {
+void MainWindow::OnAboutTriggered() {
   CurrentModal().Information(std::string(kMainWindowTitle) +
                              "\r\n\r\nAutor: Tamrel Fotomaz Team\r\n\r\nNews && Updates:\r\n"
                              "https://tamrel-fotomaz.example");

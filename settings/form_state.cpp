@@ -1,13 +1,11 @@
-#include "settings/formstate.h"
+#include "settings/form_state.h"
 
 #include "platform/ini.h"
-#include "platform/modal.h"
 #include "settings/control_tag.h"
 #include "settings/panel.h"
 #include "settings/qt_text.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -252,20 +250,4 @@ void SaveFormState(const std::string& path, QWidget* window) {
   ForEachComponent(window,
                    [&](QObject* control) { SaveControl(settings, control, StoredOf(control)); });
   settings.Replace();
-}
-
-bool AskYesNo(const std::string& question) {
-  return CurrentModal().AskYesNo(question);
-}
-
-void BeginWait() {
-  if (QApplication::overrideCursor())
-    QApplication::changeOverrideCursor(Qt::WaitCursor);
-  else
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-void EndWait() {
-  while (QApplication::overrideCursor())
-    QApplication::restoreOverrideCursor();
 }

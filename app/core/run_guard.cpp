@@ -1,0 +1,19 @@
+#include "app/core/run_guard.h"
+
+#include "app/core/distribution_run.h"
+#include "app/core/run_front_end.h"
+
+RunOutcome RunGuard::Run(RunFrontEnd& frontEnd, const std::function<RunOutcome()>& run) {
+  if (running_) return RunOutcome::AlreadyRunning;
+  running_ = true;
+  stopRequested_ = false;
+  try {
+    const RunOutcome outcome = run();
+    running_ = false;
+    return outcome;
+  } catch (...) {
+    running_ = false;
+    frontEnd.EndWait();
+    throw;
+  }
+}

@@ -1,0 +1,297 @@
+#include "settings/options_dialog.h"
+
+#include "platform/modal.h"
+#include "platform/path_text.h"
+#include "settings/control_placement.h"
+#include "settings/control_tag.h"
+#include "settings/disabled_text.h"
+#include "settings/form_state.h"
+#include "settings/panel.h"
+#include "settings/qt_text.h"
+#include "settings/search_icon.h"
+#include "settings/window_font.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <array>
+#include <utility>
+
+namespace {
+
+constexpr std::array<const char*, 3> kStructureEntries = {
+    "Jahr -> Bilder", "Jahr - Monat -> Bilder", "Jahr - Monat - Tag -> Bilder"};
+
+constexpr std::array<const char*, 3> kStructureExplanations = {
+    "Ordner Jahr, darin dann alle Dateien", "Ordner Jahr, darin Ordner Monat, darin alle Dateien",
+    "Ordner Jahr, darin Ordner Monat, darin Order mit Tag, darin alle Dateien"};
+
+const QColor kDarkRed(128, 0, 0);
+const QColor kPanelGrey(192, 192, 192);
+
+Panel* PlacePanel(QWidget* parent, const char* name, QRect geometry) {
+  auto* panel = Place<Panel>(parent, name, geometry);
+  // A raised inner and a lowered outer bevel: an etched frame.
+  panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  panel->setAutoFillBackground(true);
+  QPalette palette = panel->palette();
+  palette.setColor(QPalette::Window, kPanelGrey);
+  panel->setPalette(palette);
+  return panel;
+}
+
+QLineEdit* PlaceFolderField(QWidget* parent, const char* name, int left, int top) {
+  auto* field = Place<QLineEdit>(parent, name, QRect(left, top, 353, 19));
+  field->setEnabled(false);
+  SetTag(field, 1);
+  SetFieldColor(field, Qt::white);
+  return field;
+}
+
+QToolButton* PlaceFolderButton(QWidget* parent, const char* name, int left, int top,
+                               const char* hint) {
+  auto* button = Place<QToolButton>(parent, name, QRect(left, top, 20, 20));
+  button->setAutoRaise(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setIcon(SearchIcon());
+  button->setIconSize(QSize(16, 16));
+  button->setToolTip(QString::fromUtf8(hint));
+  return button;
+}
+
+QCheckBox* PlaceCheckBox(QWidget* parent, const char* name, int left, int top, int width,
+                         const char* text, bool checked) {
+  auto* box = Place<QCheckBox>(parent, name, QRect(left, top, width, 17));
+  box->setText(QString::fromUtf8(text));
+  box->setChecked(checked);
+  SetTag(box, 1);
+  UseReadableDisabledText(box, kPanelGrey);
+  return box;
+}
+
+QPushButton* PlaceButton(QWidget* parent, const char* name, int left, int top, const char* text) {
+  auto* button = Place<QPushButton>(parent, name, QRect(left, top, 75, 25));
+  button->setText(QString::fromUtf8(text));
+  // Neither button is the default: a dialog button would otherwise take
+  // every Enter, even on a check box, and "OK" stores the options for good.
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  return button;
+}
+
+} // namespace
+
+void SetFieldColor(QLineEdit* field, const QColor& color) {
+  QPalette palette = field->palette();
+  palette.setColor(QPalette::Base, color); // every colour group, the disabled one included
+  field->setPalette(palette);
+  UseReadableDisabledText(field, color);
+}
+
+OptionsDialog::OptionsDialog(std::string settingsPath, FolderMirrors mirrors, QWidget* parent)
+    : QDialog(parent), settingsPath_(std::move(settingsPath)), mirrors_(mirrors) {
+  setObjectName("optionenf");
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setWindowTitle("Optionen");
+  setFont(WindowFont());
+  setFixedSize(526, 451);
+  CreateControls();
+  ConnectHandlers();
+  OnCreated();
+}
+
+// Created in the order the settings file lists the options (see form_state.h).
+void OptionsDialog::CreateControls() {
+  foldersPanel_ = PlacePanel(this, "Panel1", QRect(16, 16, 409, 113));
+  sourceLabel_ =
+      PlaceLabel(foldersPanel_, "Label1", 16, 8,
+                 "Quellverzeichnis + ALLE darin enthaltenen Unterordner", LabelStyle::Bold);
+  sourceField_ = PlaceFolderField(foldersPanel_, "quellee", 16, 28);
+  sourceBrowseButton_ =
+      PlaceFolderButton(foldersPanel_, "quellsuchsb", 376, 29, "Quellverzeichnis auswählen");
+  targetLabel_ =
+      PlaceLabel(foldersPanel_, "Label2", 16, 56,
+                 "Zielverzeichnis + ALLE darin enthaltenen Unterordner", LabelStyle::Bold);
+  targetField_ = PlaceFolderField(foldersPanel_, "ziele", 16, 76);
+  targetBrowseButton_ =
+      PlaceFolderButton(foldersPanel_, "zielsuchsb", 376, 77, "Zielverzeichnis auswählen");
+
+  filesPanel_ = PlacePanel(this, "Panel2", QRect(16, 140, 409, 181));
+  filesLabel_ = PlaceLabel(filesPanel_, "Label5", 16, 12, "Folgende Dateien:", LabelStyle::Bold);
+  renameBox_ =
+      PlaceCheckBox(filesPanel_, "exifrenamecb", 16, 112, 377,
+                    "Dateien automatisch umbenennen in Datum (sofern EXIF Daten vorhanden)", true);
+  keepNameBox_ =
+      PlaceCheckBox(filesPanel_, "keepfncb", 32, 136, 153, "Originalnamen anhängen", false);
+  identicalBox_ =
+      PlaceCheckBox(filesPanel_, "gleichecb", 16, 160, 377,
+                    "Gleiche Dateien, die schon im Ziel liegen, nicht noch einmal ablegen", false);
+  allBox_ = PlaceCheckBox(filesPanel_, "allcb", 16, 32, 97, "Alle", false);
+  picturesBox_ = PlaceCheckBox(filesPanel_, "piccb", 136, 32, 97, "Bilder", true);
+  videosBox_ = PlaceCheckBox(filesPanel_, "videocb", 272, 32, 97, "Videos", true);
+  modernBox_ =
+      PlaceCheckBox(filesPanel_, "modernecb", 16, 64, 377,
+                    "Auch HEIC, RAW und MP4 einbeziehen (Aufnahmedatum aus den Metadaten)", false);
+  allPatternsLabel_ = PlaceLabel(filesPanel_, "Label8", 35, 48, "*.*");
+  picturePatternsLabel_ = PlaceLabel(filesPanel_, "Label6", 136, 48, "jpg, tif, png, bmp, gif");
+  videoPatternsLabel_ = PlaceLabel(filesPanel_, "Label7", 272, 48, "mpg, avi, mov, divx, m2ts");
+  renameLabel_ = PlaceLabel(filesPanel_, "Label3", 16, 96, "Dateinamen ändern", LabelStyle::Bold);
+
+  structurePanel_ = PlacePanel(this, "Panel3", QRect(16, 348, 409, 89));
+  structureLabel_ =
+      PlaceLabel(structurePanel_, "Label4", 16, 16, "Ordnerstruktur", LabelStyle::Bold);
+  structureList_ = Place<QComboBox>(structurePanel_, "verteiloptcbb", QRect(16, 36, 169, 21));
+  for (const char* entry : kStructureEntries)
+    structureList_->addItem(QString::fromUtf8(entry));
+  structureList_->setCurrentIndex(1);
+  SetTag(structureList_, 1);
+  structureExplanation_ = PlaceLabel(structurePanel_, "erkll", 16, 64, "Erklärung...");
+
+  okButton_ = PlaceButton(this, "okb", 440, 16, "OK");
+  cancelButton_ = PlaceButton(this, "Abbruch", 440, 48, "Abbruch");
+
+  // The disabled folder fields and the picture buttons take no focus.
+  setTabOrder(renameBox_, keepNameBox_);
+  setTabOrder(keepNameBox_, identicalBox_);
+  setTabOrder(identicalBox_, allBox_);
+  setTabOrder(allBox_, picturesBox_);
+  setTabOrder(picturesBox_, videosBox_);
+  setTabOrder(videosBox_, modernBox_);
+  setTabOrder(modernBox_, structureList_);
+  setTabOrder(structureList_, okButton_);
+  setTabOrder(okButton_, cancelButton_);
+  renameBox_->setFocus();
+}
+
+void OptionsDialog::ConnectHandlers() {
+  // Every handler runs guarded: an error ends it and shows the general error box.
+  connect(sourceBrowseButton_, &QToolButton::clicked, this,
+          GuardedHandler(this, &OptionsDialog::OnSourceBrowseClicked));
+  connect(targetBrowseButton_, &QToolButton::clicked, this,
+          GuardedHandler(this, &OptionsDialog::OnTargetBrowseClicked));
+  // textChanged and toggled also report changes made by the program, as
+  // loading the settings needs; activated reports only the user's pick.
+  connect(sourceField_, &QLineEdit::textChanged, this,
+          GuardedHandler(this, &OptionsDialog::OnSourceChanged));
+  connect(targetField_, &QLineEdit::textChanged, this,
+          GuardedHandler(this, &OptionsDialog::OnTargetChanged));
+  connect(allBox_, &QCheckBox::toggled, this, GuardedHandler(this, &OptionsDialog::OnAllToggled));
+  connect(structureList_, &QComboBox::activated, this,
+          GuardedHandler(this, &OptionsDialog::ShowStructureExplanation));
+  connect(okButton_, &QPushButton::clicked, this,
+          GuardedHandler(this, &OptionsDialog::OnOkClicked));
+  connect(cancelButton_, &QPushButton::clicked, this,
+          GuardedHandler(this, &OptionsDialog::OnCancelClicked));
+}
+
+void OptionsDialog::OnCreated() {
+  LoadFormState(settingsPath_, this);
+  ShowStructureExplanation();
+}
+
+void OptionsDialog::ShowModal() {
+  exec();
+}
+
+void OptionsDialog::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+  case Qt::Key_Escape:
+    event->accept();
+    return;
+  case Qt::Key_Return:
+  case Qt::Key_Enter:
+    // Reaches the dialog only when the focused control did not take it.
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget())) button->click();
+    event->accept();
+    return;
+  default:
+    QDialog::keyPressEvent(event);
+  }
+}
+
+void OptionsDialog::ChooseFolder(QLineEdit* field, const std::string& caption) {
+  const std::optional<std::string> folder = CurrentModal().BrowseFolder(caption);
+  if (!folder) return;
+  field->setText(ToQString(WithBackslash(*folder)));
+  SetFieldColor(field, Qt::white);
+}
+
+void OptionsDialog::OnSourceBrowseClicked() {
+  ChooseFolder(sourceField_, "Bitte den Bilder-Quellordner auswählen:");
+}
+
+void OptionsDialog::OnTargetBrowseClicked() {
+  ChooseFolder(targetField_, "Bitte den Bilder-Zielordner auswählen:");
+}
+
+void OptionsDialog::OnSourceChanged() {
+  if (mirrors_.source) mirrors_.source->setText(sourceField_->text());
+}
+
+void OptionsDialog::OnTargetChanged() {
+  if (mirrors_.target) mirrors_.target->setText(targetField_->text());
+}
+
+void OptionsDialog::OnAllToggled() {
+  picturesBox_->setEnabled(!allBox_->isChecked());
+  videosBox_->setEnabled(!allBox_->isChecked());
+}
+
+void OptionsDialog::ShowStructureExplanation() {
+  const int index = structureList_->currentIndex();
+  if (index < 0 || index >= static_cast<int>(kStructureExplanations.size())) return;
+  structureExplanation_->setText(
+      QString::fromUtf8(kStructureExplanations[static_cast<size_t>(index)]));
+  structureExplanation_->adjustSize();
+}
+
+void OptionsDialog::OnOkClicked() {
+  SaveFormState(settingsPath_, this);
+  accept();
+}
+
+void OptionsDialog::OnCancelClicked() {
+  LoadFormState(settingsPath_, this);
+  ShowStructureExplanation();
+  reject();
+}
+
+void OptionsDialog::MarkMissingFolder(FolderField field) {
+  SetFieldColor(field == FolderField::Source ? sourceField_ : targetField_, kDarkRed);
+}
+
+std::string OptionsDialog::SourceFolder() const {
+  return ToStdString(sourceField_->text());
+}
+std::string OptionsDialog::TargetFolder() const {
+  return ToStdString(targetField_->text());
+}
+bool OptionsDialog::AllFiles() const {
+  return allBox_->isChecked();
+}
+bool OptionsDialog::Pictures() const {
+  return picturesBox_->isChecked();
+}
+bool OptionsDialog::Videos() const {
+  return videosBox_->isChecked();
+}
+bool OptionsDialog::RenameByDate() const {
+  return renameBox_->isChecked();
+}
+bool OptionsDialog::KeepOriginalName() const {
+  return keepNameBox_->isChecked();
+}
+bool OptionsDialog::SkipIdentical() const {
+  return identicalBox_->isChecked();
+}
+bool OptionsDialog::ModernFormats() const {
+  return modernBox_->isChecked();
+}
+int OptionsDialog::StructureIndex() const {
+  return structureList_->currentIndex();
+}
