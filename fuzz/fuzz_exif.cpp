@@ -2,7 +2,7 @@
 // chooses the read (bit 0) and the reader option (bits 1-2); the rest is the
 // file.
 
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,14 +18,14 @@ void Touch(std::string_view text) {
   sink = sink + text.size();
 }
 
-void TouchEverything(const TimgData& img) {
+void TouchEverything(const ExifReader& img) {
   sink = sink + static_cast<size_t>(img.HasMetadata()) + static_cast<size_t>(img.HasExif()) +
          static_cast<size_t>(img.SectionCount);
   Touch(img.ErrorText);
   for (int n = 1; n <= img.SectionCount; ++n)
     Touch(img.Sections[static_cast<size_t>(n - 1)].Data);
   if (!img.Exif) return;
-  const TImageInfo& exif = *img.Exif;
+  const DirectoryWalker& exif = *img.Exif;
   Touch(exif.DateTimeText);
   Touch(exif.MakeText);
   Touch(exif.ModelText);
@@ -41,7 +41,7 @@ void TouchEverything(const TimgData& img) {
   // alone, so only the first entries are asked for by name.
   constexpr size_t kQueriedByName = 64;
   for (size_t i = 0; i < exif.TagList.size(); ++i) {
-    const TTagEntry& tag = exif.TagList[i];
+    const Tag& tag = exif.TagList[i];
     Touch(exif.RenderValue(tag.RawBytes, tag.ValueType, tag.ValueList, tag.FormatText));
     sink = sink + static_cast<size_t>(exif.NumericValue(tag.RawBytes, tag.ValueType) != 0);
     if (i >= kQueriedByName) continue;
@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   static constexpr int32_t kOptions[] = {ReaderEverything, ReaderTextsOnly, ReaderTagListOnly,
                                          ReaderEverything};
-  TimgData img(kOptions[(selector >> 1) & 3]);
+  ExifReader img(kOptions[(selector >> 1) & 3]);
   MemorySource source(std::string_view(bytes.get(), length));
   img.ReadFromStream(source, (selector & 1) != 0 ? "fuzz.tif" : "fuzz.jpg");
   TouchEverything(img);

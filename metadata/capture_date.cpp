@@ -1,7 +1,7 @@
 #include "metadata/capture_date.h"
 
 #include "metadata/date_text.h"
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
 #include "metadata/iso_media.h"
 #include "metadata/png_exif.h"
 #include "metadata/riff_avi.h"
@@ -90,13 +90,13 @@ std::optional<CaptureDate> Plausible(const std::optional<LocalDateTime>& time,
 class ExifDates {
 public:
   void Walk(std::string_view tiff) {
-    TimgData img(ReaderTextsOnly);
+    ExifReader img(ReaderTextsOnly);
     img.ReadExifBlock(tiff);
     Take(img);
   }
   // Whatever the walk found, also when a refused value ended the read early,
   // as the run's JPEG rule does.
-  void Take(const TimgData& img) {
+  void Take(const ExifReader& img) {
     if (!img.Exif) return;
     originals_.push_back(img.Exif->DateTimeOriginalText);
     others_.push_back(img.Exif->DateTimeTagText);
@@ -129,9 +129,9 @@ std::optional<CaptureDate> TiffDate(ByteStream& stream) {
     return std::nullopt;
   // The whole buffer of the TIFF read only when the window held no date and
   // the file goes on behind it.
-  for (const size_t window : {kTiffDateWindow, TimgData::kTiffBufferSize}) {
+  for (const size_t window : {kTiffDateWindow, ExifReader::kTiffBufferSize}) {
     if (!stream.SeekTo(0)) return std::nullopt;
-    TimgData img(ReaderTextsOnly);
+    ExifReader img(ReaderTextsOnly);
     img.ReadFromStream(stream, FileFormat::Tiff, {}, window);
     ExifDates dates;
     dates.Take(img);

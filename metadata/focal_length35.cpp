@@ -1,4 +1,4 @@
-#include "metadata/image_info.h"
+#include "metadata/directory_walker.h"
 
 #include "metadata/rendering.h"
 #include "metadata/tagtables.h"
@@ -23,7 +23,7 @@ double MillimetresPerUnit(int32_t unit) {
 
 } // namespace
 
-void TImageInfo::DeriveFocalLength35() {
+void DirectoryWalker::DeriveFocalLength35() {
   // The values come from the tag list, so nothing is derived unless it is filled.
   if (FindTag("FocalLengthin35mmFilm") >= 0) return;
   int32_t unit = TagInteger("FocalPlaneResolutionUnit");
@@ -41,7 +41,7 @@ void TImageInfo::DeriveFocalLength35() {
   if (!(width * height > 0)) return;
 
   const double f35 = focalLength * kFullFrameDiagonal / std::sqrt(width * width + height * height);
-  TTagEntry entry = MainTableRow(TableIndexByName("FocalLengthIn35mmFilm"));
+  Tag entry = MainTableRow(TableIndexByName("FocalLengthIn35mmFilm"));
   entry.Text = FormatValues("%5.2f", {f35});
   entry.RawBytes.clear();
   entry.FormatText = "%s mm";

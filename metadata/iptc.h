@@ -1,30 +1,30 @@
 #pragma once
-// TIPTCdata: the IPTC datasets of one image as a list of named text entries.
+// IptcData: the IPTC datasets of one image as a list of named text entries.
 // The scan attaches an empty store to a JPEG file's first APP13 segment;
 // ParseSegment or LoadFromImageFile fill it. Entries can be looked up and
 // edited by name; the store never writes IPTC bytes. Names compare ignoring
 // case.
 
-#include "metadata/endind.h"
+#include "metadata/byte_order.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-class TimgData;
+class ExifReader;
 
-class TIPTCdata {
+class IptcData {
 public:
   // What the index-returning operations give when no entry was found or stored.
   static constexpr int32_t kNoEntry = -1;
   // The entry array grows by this many slots at a time.
   static constexpr int32_t kGrowthStep = 25;
 
-  explicit TIPTCdata(TimgData* owner);
-  virtual ~TIPTCdata() = default;
+  explicit IptcData(ExifReader* owner);
+  virtual ~IptcData() = default;
 
-  TimgData* Owner = nullptr; // the reader that created the store; not owned
+  ExifReader* Owner = nullptr; // the reader that created the store; not owned
 
   // Index of the first entry with that name, or kNoEntry.
   virtual int32_t FindName(std::string_view name) const;
@@ -53,7 +53,7 @@ public:
   void SetCount(int32_t count);
   int32_t Capacity() const { return static_cast<int32_t>(records_.size()); }
   // A copy of entry index; an empty entry for an index outside 0..Count-1.
-  TTagEntry RecordAt(int32_t index) const;
+  Tag RecordAt(int32_t index) const;
   // Empties every slot and sets Count to 0; the slots stay.
   void Clear();
   bool HasRecords() const { return count_ > 0; }
@@ -68,9 +68,9 @@ public:
   // Appends a copy of entry; returns its index. An entry with dataset number 0
   // (the record version, or a record other than 2 and 8) is not stored and
   // gives kNoEntry.
-  int32_t InsertRecord(const TTagEntry& entry);
+  int32_t InsertRecord(const Tag& entry);
 
 private:
   int32_t count_ = 0;
-  std::vector<TTagEntry> records_; // Capacity slots; those at and above Count are empty
+  std::vector<Tag> records_; // Capacity slots; those at and above Count are empty
 };

@@ -1,7 +1,7 @@
 // Renderers of maker-note values: two Nikon texts and the three Canon
 // breakdowns, which turn a list of 16-bit numbers into named lines.
 
-#include "metadata/makernote.h"
+#include "metadata/makernote_layout.h"
 #include "metadata/rendering.h"
 
 #include <algorithm>
@@ -10,7 +10,7 @@
 #include <optional>
 #include <string_view>
 
-TImageInfo* CurrentInfo = nullptr;
+DirectoryWalker* CurrentInfo = nullptr;
 bool MultiLineOutput = false;
 
 namespace {

@@ -1,7 +1,7 @@
 // The ten maker tables, in ascending tag order. Value lists are kept exactly as
 // the cameras' users know them, odd entries included.
 
-#include "metadata/makernote.h"
+#include "metadata/makernote_layout.h"
 
 #include <iterator>
 

@@ -1,8 +1,8 @@
 // The walk of a maker note's directory: like the EXIF walk, but with the
 // maker's own table, directory position and origin of value offsets.
 
-#include "metadata/image_info.h"
-#include "metadata/makernote.h"
+#include "metadata/directory_walker.h"
+#include "metadata/makernote_layout.h"
 #include "metadata/rendering.h"
 
 #include <string>
@@ -39,14 +39,14 @@ std::string Quoted(std::string_view bytes) {
 
 } // namespace
 
-void TImageInfo::WalkMakerNoteDirectory(const ByteString& note, std::span<const TagRow> table,
-                                        int64_t directory, int64_t notePosition,
-                                        int64_t valueBase) {
+void DirectoryWalker::WalkMakerNoteDirectory(const ByteString& note, std::span<const TagRow> table,
+                                             int64_t directory, int64_t notePosition,
+                                             int64_t valueBase) {
   // Maker-note entries are made for the reader options that fill the tag list.
   if (!FillsTagList()) return;
   // The note is read through its own buffer in the current byte order; the
   // info's Buffer keeps the owner's bytes throughout.
-  tEndInd reader;
+  ByteOrderBuffer reader;
   reader.BigEndian = BigEndian;
   reader.Buffer = note;
   const int64_t length = static_cast<int64_t>(note.size());
@@ -66,9 +66,9 @@ void TImageInfo::WalkMakerNoteDirectory(const ByteString& note, std::span<const 
   }
 }
 
-WalkOutcome TImageInfo::WalkMakerNoteEntry(const tEndInd& note, int64_t entry,
-                                           std::span<const TagRow> table, int64_t directory,
-                                           int64_t notePosition, int64_t valueBase) {
+WalkOutcome DirectoryWalker::WalkMakerNoteEntry(const ByteOrderBuffer& note, int64_t entry,
+                                                std::span<const TagRow> table, int64_t directory,
+                                                int64_t notePosition, int64_t valueBase) {
   const uint16_t tag = note.ReadU16(entry);
   const uint16_t type = note.ReadU16(entry + 2);
   const uint64_t components = static_cast<uint32_t>(note.ReadU32(entry + 4));
@@ -121,7 +121,7 @@ WalkOutcome TImageInfo::WalkMakerNoteEntry(const tEndInd& note, int64_t entry,
     MakerNoteDumpText.append("\r\n").append(label).append(" = ").append(shown);
 
   if (row == nullptr) return WalkOutcome::Completed; // unknown entries are listed in the dump only
-  TTagEntry tagEntry = ToTagEntry(*row);
+  Tag tagEntry = ToTagEntry(*row);
   tagEntry.Description = label;
   tagEntry.Origin = 1;
   tagEntry.ValueType = type;

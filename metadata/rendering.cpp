@@ -121,7 +121,7 @@ std::string_view LeadingBlanksRemoved(std::string_view s) {
 
 // The value's first component as an IEEE number in the buffer's byte order.
 template <typename Float, typename Bits>
-double FirstFloat(const tEndInd& order, std::string_view raw) {
+double FirstFloat(const ByteOrderBuffer& order, std::string_view raw) {
   if (raw.size() < sizeof(Bits)) return 0;
   Bits bits = 0;
   for (size_t i = 0; i < sizeof(Bits); ++i) {
@@ -179,7 +179,7 @@ std::string FormatValues(std::string_view format, std::initializer_list<FormatAr
   return out;
 }
 
-std::string RenderValue(const tEndInd& order, std::string_view raw, uint16_t type,
+std::string RenderValue(const ByteOrderBuffer& order, std::string_view raw, uint16_t type,
                         std::string_view valueList, std::string_view format) {
   const size_t size = static_cast<size_t>(FieldTypeSize(type));
   if (size == 0) return "0";
@@ -223,7 +223,7 @@ std::string RenderValue(const tEndInd& order, std::string_view raw, uint16_t typ
 // FLOAT and DOUBLE give the IEEE value of their first component, read in the
 // buffer's byte order; a value too short for one component, or one that is not
 // finite (NaN, infinity), gives 0 so that callers rounding it stay defined.
-double NumericValue(const tEndInd& order, std::string_view raw, uint16_t type) {
+double NumericValue(const ByteOrderBuffer& order, std::string_view raw, uint16_t type) {
   switch (type) {
   case kByte:
   case kShort:

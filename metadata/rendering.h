@@ -1,7 +1,7 @@
 #pragma once
 // Turning a tag's value bytes into display text and into a number.
 
-#include "metadata/endind.h"
+#include "metadata/byte_order.h"
 #include "metadata/field_type.h"
 
 #include <cstdint>
@@ -95,9 +95,9 @@ constexpr bool IsValueFormat(std::string_view format) {
 
 // Renders raw (elements of the given type, read in order's byte order) as text,
 // applying the value list and the format; at most 128 elements.
-std::string RenderValue(const tEndInd& order, std::string_view raw, uint16_t type,
+std::string RenderValue(const ByteOrderBuffer& order, std::string_view raw, uint16_t type,
                         std::string_view valueList, std::string_view format);
-double NumericValue(const tEndInd& order, std::string_view raw, uint16_t type);
+double NumericValue(const ByteOrderBuffer& order, std::string_view raw, uint16_t type);
 
 std::string ValueListText(std::string_view list, std::string_view key);
 double FractionValue(std::string_view text);

@@ -34,18 +34,18 @@ const FilledDescriptions& Filled() {
 
 std::atomic<bool> descriptionsFilled{false};
 
-TTagEntry MakeEntry(const TagRow& row, std::string_view filledDescription) {
-  TTagEntry entry = ToTagEntry(row);
+Tag MakeEntry(const TagRow& row, std::string_view filledDescription) {
+  Tag entry = ToTagEntry(row);
   if (descriptionsFilled) entry.Description = filledDescription;
   return entry;
 }
 
-TTagEntry UnknownEntry() {
+Tag UnknownEntry() {
   return MakeEntry(kUnknownRow, Filled().Unknown);
 }
 
-TTagEntry RowEntry(std::span<const TagRow> rows, const std::vector<std::string>& descriptions,
-                   int index) {
+Tag RowEntry(std::span<const TagRow> rows, const std::vector<std::string>& descriptions,
+             int index) {
   if (index < 0 || static_cast<size_t>(index) >= rows.size()) return UnknownEntry();
   return MakeEntry(rows[static_cast<size_t>(index)], descriptions[static_cast<size_t>(index)]);
 }
@@ -78,8 +78,8 @@ void FillTableDescriptions() {
   descriptionsFilled = true;
 }
 
-TTagEntry ToTagEntry(const TagRow& row) {
-  TTagEntry entry;
+Tag ToTagEntry(const TagRow& row) {
+  Tag entry;
   entry.TagNumber = row.TagNumber;
   entry.Name = row.Name;
   entry.Description = row.Description;
@@ -89,7 +89,7 @@ TTagEntry ToTagEntry(const TagRow& row) {
   return entry;
 }
 
-TTagEntry LookupTag(uint16_t tag, TagTableKind kind) {
+Tag LookupTag(uint16_t tag, TagTableKind kind) {
   if (kind == MainTagTable) return MainTableRow(IndexOfTag(MainTagRows(), tag));
   if (kind == GpsTagTable) return GpsTableRow(IndexOfTag(GpsTagRows(), tag));
   return UnknownEntry();
@@ -109,9 +109,9 @@ int GpsTableSize() {
   return static_cast<int>(GpsTagRows().size());
 }
 
-TTagEntry MainTableRow(int index) {
+Tag MainTableRow(int index) {
   return RowEntry(MainTagRows(), Filled().Main, index);
 }
-TTagEntry GpsTableRow(int index) {
+Tag GpsTableRow(int index) {
   return RowEntry(GpsTagRows(), Filled().Gps, index);
 }

@@ -1,17 +1,17 @@
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
 
 #include "metadata/tagtables.h"
 
 #include <algorithm>
 
-bool TimgData::ReadTiff(ByteStream& stream, size_t window) {
+bool ExifReader::ReadTiff(ByteStream& stream, size_t window) {
   std::string header;
   stream.ReadAppend(header, 8);
   const bool bigEndian = header.starts_with("MM");
   if (!bigEndian && !header.starts_with("II")) return false;
   header.resize(8, '\0');
 
-  tSection& slot = Section(1);
+  JpegSegment& slot = Section(1);
   slot.Data.clear();
   window = std::min(window, kTiffBufferSize);
   slot.Data.reserve(window);
@@ -34,7 +34,7 @@ bool TimgData::ReadTiff(ByteStream& stream, size_t window) {
   // The buffer starts at file offset 8, so file offset x lies at position
   // x - 7. IFD0 is taken where the header says; an offset that points into
   // the header cannot be one and IFD0 is taken right behind it.
-  tEndInd order;
+  ByteOrderBuffer order;
   order.BigEndian = BigEndian;
   order.Buffer = header;
   const int64_t first = static_cast<uint32_t>(order.ReadU32(5));

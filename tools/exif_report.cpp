@@ -2,7 +2,7 @@
 
 #include "app/core/file_date.h"
 #include "metadata/capture_date.h"
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
 #include "metadata/iptc.h"
 #include "platform/date_conversion_error.h"
 
@@ -65,10 +65,10 @@ std::string CaptureDateLine(const std::string& path) {
 } // namespace
 
 void PrintExifReport(std::ostream& out, const std::string& path, const ExifReportOptions& options) {
-  TimgData img(ReaderEverything);
+  ExifReader img(ReaderEverything);
   const bool read = img.ReadFile(path);
-  static const TImageInfo kNoExif(nullptr, ReaderEverything);
-  const TImageInfo& exif = img.Exif ? *img.Exif : kNoExif;
+  static const DirectoryWalker kNoExif(nullptr, ReaderEverything);
+  const DirectoryWalker& exif = img.Exif ? *img.Exif : kNoExif;
   out << "File: " << path << '\n'
       << "ReadFile: " << YesNo(read) << '\n'
       << "ErrorText: " << img.ErrorText << '\n'
@@ -82,7 +82,7 @@ void PrintExifReport(std::ostream& out, const std::string& path, const ExifRepor
       << "ImageWidth: " << exif.ImageWidth << '\n'
       << "ImageHeight: " << exif.ImageHeight << '\n';
   if (options.Tags) {
-    for (const TTagEntry& tag : exif.TagList)
+    for (const Tag& tag : exif.TagList)
       out << "Tag: 0x" << Hex4(tag.TagNumber) << ' ' << tag.Name << " = " << tag.Text << '\n';
   }
   if (options.Dump) PrintLines(out, "Dump: ", exif.DumpText);
@@ -92,10 +92,10 @@ void PrintExifReport(std::ostream& out, const std::string& path, const ExifRepor
   }
   if (options.Iptc) {
     // Last, because loading reads the file again through the same reader.
-    TIPTCdata iptc(&img);
+    IptcData iptc(&img);
     iptc.LoadFromImageFile(path);
     for (int32_t i = 0; i < iptc.Count(); ++i) {
-      const TTagEntry record = iptc.RecordAt(i);
+      const Tag record = iptc.RecordAt(i);
       out << "IPTC: " << record.Name << " = " << record.Text << '\n';
     }
   }

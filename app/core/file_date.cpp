@@ -2,7 +2,7 @@
 
 #include "app/core/pad_text.h"
 #include "metadata/capture_date.h"
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
 #include "platform/file_time.h"
 #include "platform/path_text.h"
 
@@ -38,7 +38,7 @@ std::string Digits(int number, int width) {
 
 bool ReadExifDate(const std::string& path, FileDate& date) {
   date = FileDate{};
-  TimgData img(ReaderEverything);
+  ExifReader img(ReaderEverything);
   img.ReadFile(path);
   if (!img.HasMetadata() || !img.HasExif() || !img.Exif) return false;
   const std::string text = img.Exif->DateTimeText;

@@ -11,7 +11,7 @@ using namespace testkit;
 
 TEST(ReadFile, MissingFileLeavesNoText) {
   TempDir dir;
-  TimgData img(ReaderEverything);
+  ExifReader img(ReaderEverything);
   EXPECT_FALSE(img.ReadFile(dir.File("missing.jpg")));
   EXPECT_EQ(img.ErrorText, "");
   EXPECT_EQ(img.FileName, "");
@@ -38,7 +38,7 @@ TEST(ReadFile, RecordsTheFileAndResetsBetweenReads) {
   const auto stamp = std::chrono::system_clock::from_time_t(std::mktime(&local));
   std::filesystem::last_write_time(withDate, std::chrono::file_clock::from_sys(stamp));
 
-  TimgData img(ReaderEverything);
+  ExifReader img(ReaderEverything);
   ASSERT_TRUE(img.ReadFile(withDate));
   EXPECT_EQ(img.FileName, withDate);
   EXPECT_EQ(img.FileSize, static_cast<int64_t>(ReadWholeFile(withDate).size()));
@@ -62,7 +62,7 @@ TEST(ReadFile, UnreadableFileIsAnIllegalConstruction) {
     std::fclose(probe);
     GTEST_SKIP() << "permissions do not stop this user";
   }
-  TimgData img(ReaderEverything);
+  ExifReader img(ReaderEverything);
   EXPECT_FALSE(img.ReadFile(path));
   EXPECT_EQ(img.ErrorText, "Illegal Exif construction");
 }
@@ -73,7 +73,7 @@ TEST(ReadFile, AFifoIsRefusedWithoutBlocking) {
   TempDir dir;
   const std::string path = dir.File("pipe.jpg");
   ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
-  TimgData img(ReaderEverything);
+  ExifReader img(ReaderEverything);
   EXPECT_FALSE(img.ReadFile(path));
   EXPECT_EQ(img.ErrorText, "Illegal Exif construction");
 }

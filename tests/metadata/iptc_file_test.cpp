@@ -1,4 +1,4 @@
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
 #include "tests/kit/iptc_builder.h"
 #include "tests/kit/jpeg_builder.h"
 #include "tests/kit/temp_files.h"
@@ -29,7 +29,7 @@ TEST_F(IptcFileTest, ScanAttachesAnEmptyStoreForTheFirstApp13Only) {
                       testkit::App13(testkit::PhotoshopIptcBlock(IptcDataset(2, 90, "Erste"))) +
                       testkit::App13(testkit::PhotoshopIptcBlock(IptcDataset(2, 90, "Zweite"))) +
                       testkit::ScanAndEnd());
-  TimgData img(ReaderEverything);
+  ExifReader img(ReaderEverything);
   ASSERT_TRUE(img.ReadFile(file));
   ASSERT_NE(img.Iptc, nullptr);
   EXPECT_FALSE(img.Iptc->HasRecords());
@@ -44,16 +44,16 @@ TEST_F(IptcFileTest, OwnersOwnStoreSurvivesTheOwnersReadAndStaysItsStore) {
   const std::string second = Write(
       "b.JPG", testkit::JpegWithIptc(IptcDataset(2, 25, "Meer") + IptcDataset(2, 25, "Strand")));
   const std::string plain = Write("c.jpg", testkit::JpegWithExifDate("2020:02:02 02:02:02"));
-  TimgData img(ReaderEverything);
+  ExifReader img(ReaderEverything);
   ASSERT_TRUE(img.ReadFile(first));
-  TIPTCdata* store = img.Iptc.get();
+  IptcData* store = img.Iptc.get();
   ASSERT_NE(store, nullptr);
 
   EXPECT_TRUE(store->LoadFromImageFile(second));
   EXPECT_EQ(img.Iptc.get(), store);
   EXPECT_EQ(img.FileName, second);
   EXPECT_EQ(store->ValueOf("Keywords", "-"), "Meer,Strand");
-  EXPECT_EQ(store->FindName("City"), TIPTCdata::kNoEntry);
+  EXPECT_EQ(store->FindName("City"), IptcData::kNoEntry);
 
   // A file without APP13 leaves the store empty, still alive and the owner's.
   EXPECT_FALSE(store->LoadFromImageFile(plain));
@@ -64,8 +64,8 @@ TEST_F(IptcFileTest, OwnersOwnStoreSurvivesTheOwnersReadAndStaysItsStore) {
 
 TEST_F(IptcFileTest, StoreOfItsOwnReadsThroughTheOwner) {
   const std::string file = Write("a.jpg", testkit::JpegWithIptc(IptcDataset(2, 116, "(c) Ich")));
-  TimgData img(ReaderEverything);
-  TIPTCdata store(&img);
+  ExifReader img(ReaderEverything);
+  IptcData store(&img);
   EXPECT_TRUE(store.LoadFromImageFile(file));
   EXPECT_EQ(store.ValueOf("copyright", "-"), "(c) Ich");
   ASSERT_NE(img.Iptc, nullptr);
@@ -74,7 +74,7 @@ TEST_F(IptcFileTest, StoreOfItsOwnReadsThroughTheOwner) {
   EXPECT_FALSE(store.LoadFromImageFile(dir_.File("fehlt.jpg")));
   EXPECT_FALSE(store.HasRecords());
   EXPECT_EQ(img.Iptc, nullptr);
-  TIPTCdata orphan(nullptr);
+  IptcData orphan(nullptr);
   EXPECT_FALSE(orphan.LoadFromImageFile(file));
 }
 

@@ -1,7 +1,7 @@
 // Each maker and layout: the make test, where the directory lies and where
 // value offsets count from, in both byte orders.
 
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
 #include "tests/kit/makernote_builder.h"
 #include "tests/metadata/reader_helpers.h"
 
@@ -139,7 +139,7 @@ TEST_P(MakerLayout, DecodesDirectoryAndValuesWhereTheLayoutPutsThem) {
   for (const std::string& line : c.lines)
     expected += "\r\n" + line;
   EXPECT_EQ(img->Exif->MakerNoteDumpText, expected);
-  const TTagEntry listed = img->Exif->TagByName(c.listedName);
+  const Tag listed = img->Exif->TagByName(c.listedName);
   EXPECT_EQ(listed.Name, c.listedName);
   EXPECT_EQ(listed.Origin, 1);
 }

@@ -1,7 +1,7 @@
 // The renderers of Nikon and Canon values, and the Canon breakdown lines.
 
-#include "metadata/exif.h"
-#include "metadata/makernote.h"
+#include "metadata/exif_reader.h"
+#include "metadata/makernote_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -26,8 +26,8 @@ class CanonBreakdown : public ::testing::Test {
 protected:
   void SetUp() override { CurrentInfo = &info_; }
   void TearDown() override { CurrentInfo = nullptr; }
-  TimgData owner_{ReaderEverything};
-  TImageInfo info_{&owner_, ReaderEverything};
+  ExifReader owner_{ReaderEverything};
+  DirectoryWalker info_{&owner_, ReaderEverything};
 };
 
 } // namespace
@@ -71,7 +71,7 @@ TEST_F(CanonBreakdown, CameraSettingsDecodedAndPlainLinesWithTheirBlanks) {
                    "\r\nFocal Units =  0"
                    "\r\nFlash Details =  0");
   // The named values reach the tag list: no tag number, from the maker note.
-  const TTagEntry selfTimer = info_.TagByName("Self Timer");
+  const Tag selfTimer = info_.TagByName("Self Timer");
   EXPECT_EQ(selfTimer.Text, " 1");
   EXPECT_EQ(selfTimer.TagNumber, 0);
   EXPECT_EQ(selfTimer.Origin, 1);

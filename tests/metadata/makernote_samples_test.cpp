@@ -1,7 +1,7 @@
 // Maker notes of real camera files. The expected values were read from the
 // files' bytes independently of this reader.
 
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
 #include "tools/exif_report.h"
 
 #include <gtest/gtest.h>
@@ -60,7 +60,7 @@ std::string SamplePath(const char* file) {
 
 TEST_P(NoteSampleFile, DecodesWhatTheCameraWrote) {
   const NoteSample& s = GetParam();
-  TimgData img(ReaderEverything);
+  ExifReader img(ReaderEverything);
   ASSERT_TRUE(img.ReadFile(SamplePath(s.file)));
   ASSERT_TRUE(img.Exif);
   EXPECT_EQ(img.Exif->MakerNoteResult, s.recognised);

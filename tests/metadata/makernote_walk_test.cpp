@@ -1,8 +1,8 @@
 // The maker-note walk: which entries are listed and added, where values are
 // taken from, and how it ends on notes that do not hold what they claim.
 
-#include "metadata/exif.h"
-#include "metadata/makernote.h"
+#include "metadata/exif_reader.h"
+#include "metadata/makernote_layout.h"
 #include "tests/kit/makernote_builder.h"
 #include "tests/metadata/reader_helpers.h"
 
@@ -28,8 +28,8 @@ protected:
     info_.WalkMakerNoteDirectory(note, MakerTableRows(table), 0, 1, valueBase);
   }
   const std::string owner_ = "OWNER-BYTES-0123456789";
-  TimgData img_{ReaderEverything};
-  TImageInfo info_{&img_, ReaderEverything};
+  ExifReader img_{ReaderEverything};
+  DirectoryWalker info_{&img_, ReaderEverything};
 };
 
 } // namespace
@@ -40,7 +40,7 @@ TEST_P(NoteWalk, SkipRowsAreDroppedAndUnknownTagsListedButNotAdded) {
   Walk(PlainNote(directory, order(), 0), MakerTable::Canon);
   EXPECT_EQ(info_.MakerNoteDumpText, "\r\nUnknown = 7\r\nOwnerName = \"Owner\"\r\nUnknown = 1");
   ASSERT_EQ(info_.TagCount(), 1);
-  const TTagEntry& owner = info_.TagList[0];
+  const Tag& owner = info_.TagList[0];
   EXPECT_EQ(owner.TagNumber, 0x0009);
   EXPECT_EQ(owner.Origin, 1);
   EXPECT_EQ(owner.ValueType, kAscii);
@@ -49,7 +49,7 @@ TEST_P(NoteWalk, SkipRowsAreDroppedAndUnknownTagsListedButNotAdded) {
   EXPECT_EQ(info_.Buffer, owner_);
 
   // Seiko writes its skip row in lower case.
-  TImageInfo seiko(&img_, ReaderEverything);
+  DirectoryWalker seiko(&img_, ReaderEverything);
   seiko.BigEndian = info_.BigEndian;
   seiko.WalkMakerNoteDirectory(PlainNote({Short(0x0F00, {1})}, order(), 0),
                                MakerTableRows(MakerTable::Seiko), 0, 1, 0);

@@ -1,7 +1,7 @@
 #pragma once
 // Shared by the reader's tests: reading bytes built with the test kit.
 
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
 #include "tests/kit/testkit.h"
 
 #include <gtest/gtest.h>
@@ -12,9 +12,9 @@
 namespace readertest {
 
 // A reader that has read the bytes as a file of that name.
-inline std::unique_ptr<TimgData> Read(const std::string& bytes, const std::string& name = "a.jpg",
-                                      int32_t option = ReaderEverything) {
-  auto img = std::make_unique<TimgData>(option);
+inline std::unique_ptr<ExifReader> Read(const std::string& bytes, const std::string& name = "a.jpg",
+                                        int32_t option = ReaderEverything) {
+  auto img = std::make_unique<ExifReader>(option);
   MemorySource source(bytes);
   img->ReadFromStream(source, name);
   return img;
@@ -25,7 +25,7 @@ inline std::string JpegWith(const testkit::Ifd& ifd0, testkit::ByteOrder order) 
   return testkit::Soi() + testkit::ExifApp1(testkit::Tiff(ifd0, order)) + testkit::ScanAndEnd();
 }
 
-inline std::string DateTimeText(const TimgData& img) {
+inline std::string DateTimeText(const ExifReader& img) {
   return img.Exif ? img.Exif->DateTimeText : std::string("<no Exif>");
 }
 

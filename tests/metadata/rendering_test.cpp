@@ -19,8 +19,8 @@ using testkit::U32;
 class RenderValueTest : public testing::TestWithParam<ByteOrder> {
 protected:
   ByteOrder Order() const { return GetParam(); }
-  tEndInd Buffer() const {
-    tEndInd order;
+  ByteOrderBuffer Buffer() const {
+    ByteOrderBuffer order;
     order.BigEndian = GetParam() == ByteOrder::Motorola;
     return order;
   }
@@ -29,7 +29,7 @@ protected:
   }
   // The value rendered with the list and format of its main-table row.
   std::string Render(uint16_t tag, const std::string& raw, uint16_t type) const {
-    const TTagEntry row = LookupTag(tag, MainTagTable);
+    const Tag row = LookupTag(tag, MainTagTable);
     return RenderValue(Buffer(), raw, type, row.ValueList, row.FormatText);
   }
 };
@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(BothOrders, RenderValueTest,
                          testing::Values(ByteOrder::Intel, ByteOrder::Motorola));
 
 TEST(RenderValueShapeTest, ElementsAreCountedAndCapped) {
-  const tEndInd order;
+  const ByteOrderBuffer order;
   EXPECT_EQ(RenderValue(order, "ab", 0, "", ""), "0");
   EXPECT_EQ(RenderValue(order, "ab", 13, "", ""), "0");
   EXPECT_EQ(RenderValue(order, "ab", testkit::kAscii, "", ""), "?, ?");
@@ -107,7 +107,7 @@ TEST(RenderValueShapeTest, NumbersUseADecimalPointWhateverTheLocale) {
       break;
     }
   if (!german) GTEST_SKIP() << "no German locale installed";
-  tEndInd order;
+  ByteOrderBuffer order;
   const std::string raw = U32(71, ByteOrder::Intel) + U32(10, ByteOrder::Intel);
   const std::string text = RenderValue(order, raw, testkit::kRational, "", "%5.2f mm");
   const std::string shutter = RenderShutterSpeed("8/1");

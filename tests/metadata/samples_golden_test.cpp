@@ -1,7 +1,7 @@
 // Real camera files: the reader finds what the bytes hold. The expected
 // values were read from the files' bytes independently of this reader.
 
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +52,7 @@ class SampleFile : public ::testing::TestWithParam<Sample> {};
 
 TEST_P(SampleFile, ReadsDateMakeModelAndSize) {
   const Sample& s = GetParam();
-  TimgData img(ReaderEverything);
+  ExifReader img(ReaderEverything);
   ASSERT_TRUE(img.ReadFile(std::string(FOTOMAZ_SAMPLES_DIR) + "/" + s.file));
   EXPECT_EQ(img.ErrorText, "<none>");
   ASSERT_TRUE(img.HasMetadata());

@@ -58,7 +58,7 @@ TEST(ScanJpeg, ExtensionChoosesTheReadIgnoringCase) {
   } cases[] = {{"a.jpg", true},  {"A.JPG", true},  {"b.JPEG", true}, {"c.jpe", true},
                {"d.jp2", false}, {"e.png", false}, {"noext", false}, {"dir.jpg/f", false}};
   for (const Case& c : cases) {
-    TimgData img(ReaderEverything);
+    ExifReader img(ReaderEverything);
     MemorySource source(jpeg);
     EXPECT_EQ(img.ReadFromStream(source, c.name), c.read) << c.name;
     EXPECT_EQ(img.ErrorText, c.read ? "<none>" : "Not an EXIF file") << c.name;
@@ -66,7 +66,7 @@ TEST(ScanJpeg, ExtensionChoosesTheReadIgnoringCase) {
 }
 
 TEST(ScanJpeg, ReadErrorMakesTheReadFalse) {
-  TimgData img(ReaderEverything);
+  ExifReader img(ReaderEverything);
   FailingSource source;
   EXPECT_FALSE(img.ReadFromStream(source, "a.jpg"));
   EXPECT_EQ(img.ErrorText, "Not an EXIF file");
@@ -135,7 +135,7 @@ TEST(ScanJpeg, App1EndingBeforeItsByteOrderMarkIsAnInvalidAlignmentAndTheScanGoe
     EXPECT_EQ(img->CommentSection, &img->Section(2)) << body.size();
     EXPECT_EQ(img->ErrorText, "<none>") << body.size();
 
-    TimgData direct(ReaderEverything);
+    ExifReader direct(ReaderEverything);
     EXPECT_EQ(direct.ProcessExifSegment(img->Section(1)), ExifSegmentResult::InvalidAlignment);
     EXPECT_EQ(direct.ErrorText, "Invalid Exif alignment marker");
   }
@@ -161,7 +161,7 @@ TEST(ScanJpeg, CommentAndApp13AreMetadataWithoutExif) {
 TEST(ScanJpeg, StoredSegmentHoldsLengthWordAndBody) {
   const auto img = Read(Soi() + App0Jfif() + Comment("hello") + Segment(0xE5, "") + ScanAndEnd());
   EXPECT_EQ(img->HeaderSection, &img->Section(1));
-  const tSection& comment = img->Section(2);
+  const JpegSegment& comment = img->Section(2);
   EXPECT_EQ(comment.Size, 7);
   EXPECT_EQ(comment.Data, std::string("\x00\x07hello", 7));
   EXPECT_EQ(img->Section(3).Data, std::string("\x00\x02", 2));
@@ -195,7 +195,7 @@ TEST(ScanJpeg, LengthWordBelowTwoEndsTheScanKeepingWhatWasFound) {
 TEST(ScanJpeg, BodyCutByTheEndOfDataIsFilledWithZeros) {
   const auto img = Read(Soi() + Comment("x") + SegmentHead(kDqt, 100) + "abc");
   ASSERT_EQ(img->SectionCount, 2);
-  const tSection& cut = img->Section(2);
+  const JpegSegment& cut = img->Section(2);
   EXPECT_EQ(cut.Size, 100);
   EXPECT_EQ(cut.Data, std::string("\x00\x64", 2) + "abc" + std::string(95, '\0'));
 }
@@ -222,7 +222,7 @@ TEST(ScanJpeg, ReadsThroughABufferAndStopsAtTheImageData) {
                     ByteOrder::Intel)) +
       Dqt();
   const std::string file = head + ScanAndEnd() + std::string(2'000'000, '\x55');
-  TimgData img(ReaderEverything);
+  ExifReader img(ReaderEverything);
   CountingSource source(file);
   ASSERT_TRUE(img.ReadFromStream(source, "big.jpg"));
   EXPECT_EQ(img.Exif->DateTimeText, kDate);

@@ -91,7 +91,7 @@ TEST(TiffReadHeader, WithoutByteOrderMarkIsNotExif) {
 
 TEST(TiffReadHeader, ReadsNoMoreThanHeaderAndBuffer) {
   const std::string file = Tiff(kIfd0, ByteOrder::Intel) + std::string(1'000'000, '\x11');
-  TimgData img(ReaderEverything);
+  ExifReader img(ReaderEverything);
   CountingSource source(file);
   ASSERT_TRUE(img.ReadFromStream(source, "big.tif"));
   EXPECT_EQ(source.bytesRead, 8u + 256000u);

@@ -17,14 +17,14 @@ namespace {
 
 class WalkDirectory : public BothOrders {
 protected:
-  std::unique_ptr<TimgData> ReadIfd(const Ifd& ifd0, int32_t option = ReaderEverything) const {
+  std::unique_ptr<ExifReader> ReadIfd(const Ifd& ifd0, int32_t option = ReaderEverything) const {
     return Read(JpegWith(ifd0, order()), "a.jpg", option);
   }
 };
 
-bool HasTag(const TImageInfo& exif, uint16_t tag) {
+bool HasTag(const DirectoryWalker& exif, uint16_t tag) {
   return std::any_of(exif.TagList.begin(), exif.TagList.end(),
-                     [tag](const TTagEntry& e) { return e.TagNumber == tag; });
+                     [tag](const Tag& e) { return e.TagNumber == tag; });
 }
 
 } // namespace
@@ -57,7 +57,7 @@ TEST_P(WalkDirectory, TextsArePrintableAndCut) {
   const std::string longText(70, 'x');
   const auto img = ReadIfd(Ifd{Ascii(0x010E, longText), Ascii(0x010F, "Ma\x01ker\x1F"),
                                Ascii(0x0110, std::string(45, 'm'))});
-  const TImageInfo& exif = *img->Exif;
+  const DirectoryWalker& exif = *img->Exif;
   EXPECT_EQ(exif.TagText("ImageDescription"), std::string(50, 'x'));
   EXPECT_EQ(exif.MakeText, "Ma.ker.");
   EXPECT_EQ(exif.ModelText, std::string(40, 'm'));
@@ -68,7 +68,7 @@ TEST_P(WalkDirectory, UndefinedValuesAreQuotedAndUserCommentTrimmed) {
   const auto img = ReadIfd(Ifd{Pointer(
       0x8769, Ifd{Undefined(0x9000, "0230"), Undefined(0x927C, std::string("Nik\0on", 6)),
                   Undefined(0x9286, std::string("ASCII\0\0\0 \x01Sunset at sea\0 ", 24))})});
-  const TImageInfo& exif = *img->Exif;
+  const DirectoryWalker& exif = *img->Exif;
   EXPECT_EQ(exif.ExifVersionText, "0230");
   EXPECT_EQ(exif.TagText("ExifVersion"), "\"0230\"");
   EXPECT_EQ(exif.TagText("MakerNote"), "\"Nik\"");
@@ -80,7 +80,7 @@ TEST_P(WalkDirectory, MakerNoteKeepsItsBytesAndPosition) {
   const std::string note = "MAKER\x01\x02\x03\x04note";
   const auto img =
       ReadIfd(Ifd{Ascii(0x010F, "Testkamera"), Pointer(0x8769, Ifd{Undefined(0x927C, note)})});
-  const TImageInfo& exif = *img->Exif;
+  const DirectoryWalker& exif = *img->Exif;
   EXPECT_EQ(exif.MakerNoteBytes, note);
   ASSERT_GT(exif.MakerNoteOffset, 0);
   EXPECT_EQ(exif.Buffer.substr(static_cast<size_t>(exif.MakerNoteOffset - 1), note.size()), note);
@@ -88,7 +88,7 @@ TEST_P(WalkDirectory, MakerNoteKeepsItsBytesAndPosition) {
 
 TEST_P(WalkDirectory, CameraFileFillsEveryNamedField) {
   const auto img = ReadIfd(CameraIfd0());
-  const TImageInfo& exif = *img->Exif;
+  const DirectoryWalker& exif = *img->Exif;
   EXPECT_EQ(exif.MakeText, "Testkamera");
   EXPECT_EQ(exif.ModelText, "TK-1 Zoom");
   EXPECT_EQ(exif.ExifVersionText, "0220");
@@ -108,7 +108,7 @@ TEST_P(WalkDirectory, SubDirectoryIsWalkedWhereItsPointerStands) {
       ReadIfd(Ifd{Ascii(0x010F, "A"), Pointer(0x8769, Ifd{Ascii(0x9003, "2001:01:01 00:00:00")}),
                   Pointer(0x8825, Ifd{Ascii(0x0001, "N")})});
   std::vector<uint16_t> order;
-  for (const TTagEntry& e : img->Exif->TagList)
+  for (const Tag& e : img->Exif->TagList)
     order.push_back(e.TagNumber);
   EXPECT_EQ(order, (std::vector<uint16_t>{0x010F, 0x9003, 0x8769, 0x0001, 0x8825}));
   const std::string& dump = img->Exif->DumpText;
@@ -138,7 +138,7 @@ TEST_P(WalkDirectory, ReaderOptionChoosesWhatIsProduced) {
 
   // 4 alone: the tag list with the value bytes, no texts, no dump.
   const auto list = ReadIfd(ifd0, ReaderTagListOnly);
-  const TImageInfo& exif = *list->Exif;
+  const DirectoryWalker& exif = *list->Exif;
   ASSERT_EQ(exif.TagCount(), 3);
   EXPECT_EQ(exif.TagList[0].Name, "Make");
   EXPECT_EQ(exif.TagList[0].Text, "");
@@ -153,7 +153,7 @@ TEST_P(WalkDirectory, FocalLengthIn35mmFilmIsDerived) {
                                      Long(0xA003, {1536}), Rational(0xA20E, {{3000, 1}}),
                                      Rational(0xA20F, {{3000, 1}}), Short(0xA210, {2})})};
   const auto img = ReadIfd(ifd0);
-  const TImageInfo& exif = *img->Exif;
+  const DirectoryWalker& exif = *img->Exif;
   const int32_t index = exif.FindTag("FocalLengthIn35mmFilm");
   ASSERT_GE(index, 0);
   EXPECT_EQ(exif.TagList[static_cast<size_t>(index)].TagNumber, 0xA405);
@@ -170,9 +170,9 @@ TEST_P(WalkDirectory, StatedFocalLengthIn35mmFilmIsKept) {
                           Short(0xA405, {50}), Rational(0xA20E, {{3000, 1}}),
                           Rational(0xA20F, {{3000, 1}}), Short(0xA210, {2})})});
   const auto& list = img->Exif->TagList;
-  EXPECT_EQ(std::count_if(list.begin(), list.end(),
-                          [](const TTagEntry& e) { return e.TagNumber == 0xA405; }),
-            1);
+  EXPECT_EQ(
+      std::count_if(list.begin(), list.end(), [](const Tag& e) { return e.TagNumber == 0xA405; }),
+      1);
 }
 
 TEST_P(WalkDirectory, PointerLoopsEnd) {
@@ -218,8 +218,8 @@ TEST_P(WalkDirectory, OversizedDirectoryIsSkippedAndReported) {
   const std::string tiff =
       Tiff(Ifd{Ascii(0x0132, "2001:01:01 00:00:00"), Pointer(0x8769, huge), Ascii(0x0131, "sw")},
            order());
-  TimgData img(ReaderEverything);
-  tSection& section = img.Section(1);
+  ExifReader img(ReaderEverything);
+  JpegSegment& section = img.Section(1);
   const std::string body = std::string("Exif\0\0", 6) + tiff;
   section.Data = BigU16(static_cast<uint16_t>(body.size() + 2)) + body;
   section.Size = static_cast<int32_t>(section.Data.size());
@@ -235,10 +235,10 @@ TEST_P(WalkDirectory, OversizedDirectoryIsSkippedAndReported) {
 TEST_P(WalkDirectory, ValuesOutsideTheDataAreEmptyOrCut) {
   const auto img = ReadIfd(Ifd{RawEntry(0x010E, kAscii, 30, 0x7FFFFFF0),
                                RawEntry(0x0131, kAscii, 0xFFFFFFFF, 8), Ascii(0x0132, "x")});
-  const TImageInfo& exif = *img->Exif;
+  const DirectoryWalker& exif = *img->Exif;
   EXPECT_EQ(exif.TagText("ImageDescription"), "");
   // From IFD0 to the end of the segment: cut there, shown printable.
-  const TTagEntry software = exif.TagByName("Software");
+  const Tag software = exif.TagByName("Software");
   EXPECT_EQ(software.RawBytes, exif.Buffer.substr(16));
   EXPECT_EQ(DateTimeText(*img), "x");
 }
@@ -264,18 +264,18 @@ TEST_P(WalkDirectory, RendererFaultInIfd0EndsTheRead) {
 INSTANTIATE_BOTH_ORDERS(WalkDirectory);
 
 TEST(TagQueries, ByNameIgnoringCaseFirstMatchWins) {
-  TImageInfo info(nullptr, ReaderEverything);
-  TTagEntry a;
+  DirectoryWalker info(nullptr, ReaderEverything);
+  Tag a;
   a.TagNumber = 0x920A;
   a.Name = "FocalLength";
   a.Text = "first";
   a.RawBytes = std::string("\x05\0\0\0\x02\0\0\0", 8); // 5/2 in Intel order
   a.ValueType = kRational;
-  TTagEntry b = a;
+  Tag b = a;
   b.Text = "second";
   EXPECT_EQ(info.AddTag(a), 0);
   EXPECT_EQ(info.AddTag(b), 1);
-  EXPECT_EQ(info.AddTag(TTagEntry{}), 1); // TagNumber 0 is refused
+  EXPECT_EQ(info.AddTag(Tag{}), 1); // TagNumber 0 is refused
   EXPECT_EQ(info.FindTag("focallength"), 0);
   EXPECT_EQ(info.TagText("FOCALLENGTH"), "first");
   EXPECT_EQ(info.TagByName("nothing").TagNumber, 0);
@@ -285,13 +285,13 @@ TEST(TagQueries, ByNameIgnoringCaseFirstMatchWins) {
 }
 
 TEST(TagQueries, NamedValuesAreListedOnlyWhenTheListIsFilled) {
-  TImageInfo everything(nullptr, ReaderEverything);
+  DirectoryWalker everything(nullptr, ReaderEverything);
   everything.AddNamedValue("MacroMode", "Macro", 2);
   ASSERT_EQ(everything.TagCount(), 1);
   EXPECT_EQ(everything.TagList[0].Origin, 1);
   EXPECT_EQ(everything.TagText("macromode"), "Macro");
 
-  TImageInfo textsOnly(nullptr, ReaderTextsOnly);
+  DirectoryWalker textsOnly(nullptr, ReaderTextsOnly);
   textsOnly.AddNamedValue("MacroMode", "Macro", 2);
   EXPECT_EQ(textsOnly.TagCount(), 0);
 }

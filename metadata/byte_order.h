@@ -13,7 +13,7 @@ using ByteString = std::string;
 // it cannot read; the directory walk decides where that ends.
 using TextRenderer = std::string (*)(const std::string&);
 
-class tEndInd {
+class ByteOrderBuffer {
 public:
   bool BigEndian = false;
   ByteString Buffer;
@@ -29,7 +29,7 @@ public:
   int32_t BytesToInt(std::string_view s) const;
 };
 
-struct TTagEntry {
+struct Tag {
   int32_t Origin = 0;
   uint16_t ValueType = 0;
   uint16_t IptcRecord = 0;

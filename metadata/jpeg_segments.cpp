@@ -1,4 +1,4 @@
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
 
 #include "metadata/tagtables.h"
 
@@ -24,7 +24,7 @@ constexpr int kLastExifSegment = 5;
 // Reads one segment's length word and body into slot. False when the scan
 // must end: the data ended before the length word, or the length word is 0
 // or 1 and cannot even count itself, so the next marker cannot be found.
-bool TimgData::ReadJpegSegment(ByteStream& stream, uint8_t marker, tSection& slot) {
+bool ExifReader::ReadJpegSegment(ByteStream& stream, uint8_t marker, JpegSegment& slot) {
   const std::optional<uint8_t> hi = stream.ReadByte();
   const std::optional<uint8_t> lo = hi ? stream.ReadByte() : std::nullopt;
   if (!lo) return false;
@@ -43,7 +43,7 @@ bool TimgData::ReadJpegSegment(ByteStream& stream, uint8_t marker, tSection& slo
   return true;
 }
 
-bool TimgData::ScanJpeg(ByteStream& stream) {
+bool ExifReader::ScanJpeg(ByteStream& stream) {
   const std::optional<uint8_t> first = stream.ReadByte();
   const std::optional<uint8_t> second = first ? stream.ReadByte() : std::nullopt;
   if (!second || *first != 0xFF || *second != MarkerStartOfImage) return false;
@@ -56,7 +56,7 @@ bool TimgData::ScanJpeg(ByteStream& stream) {
     if (!marker) break; // the data ended: what was found so far counts
 
     const int n = SectionCount + 1;
-    tSection& slot = Section(n);
+    JpegSegment& slot = Section(n);
     if (!ReadJpegSegment(stream, *marker, slot)) break;
     SectionCount = n;
     if (n == kGiveUpSegment && !HasMetadata()) break;
@@ -77,7 +77,7 @@ bool TimgData::ScanJpeg(ByteStream& stream) {
     case MarkerApp13:
       if (IptcSection == nullptr) {
         IptcSection = &slot;
-        Iptc = std::make_unique<TIPTCdata>(this);
+        Iptc = std::make_unique<IptcData>(this);
       }
       break;
     case MarkerComment:
@@ -90,7 +90,7 @@ bool TimgData::ScanJpeg(ByteStream& stream) {
   return HasMetadata();
 }
 
-ExifSegmentResult TimgData::TakeExifSegment(tSection& slot) {
+ExifSegmentResult ExifReader::TakeExifSegment(JpegSegment& slot) {
   ExifSection = &slot;
   CreateExif();
   Buffer = slot.Data;
@@ -105,7 +105,7 @@ ExifSegmentResult TimgData::TakeExifSegment(tSection& slot) {
   return result;
 }
 
-ExifSegmentResult TimgData::ProcessExifSegment(tSection& section) {
+ExifSegmentResult ExifReader::ProcessExifSegment(JpegSegment& section) {
   if (!Exif) CreateExif();
   const std::string_view data = section.Data;
   // The header and the byte-order mark are compared with the bytes the

@@ -1,11 +1,11 @@
 #pragma once
-// TimgData: the file-level entry of the metadata reader. It scans a JPEG
+// ExifReader: the file-level entry of the metadata reader. It scans a JPEG
 // file's marker segments (or reads the start of a TIFF file), keeps the
-// segments it met, and hands the EXIF bytes to TImageInfo.
+// segments it met, and hands the EXIF bytes to DirectoryWalker.
 
+#include "metadata/byte_order.h"
 #include "metadata/byte_stream.h"
-#include "metadata/endind.h"
-#include "metadata/image_info.h"
+#include "metadata/directory_walker.h"
 #include "metadata/iptc.h"
 
 #include <array>
@@ -30,7 +30,7 @@ inline std::string_view WithoutExifHeader(std::string_view bytes) {
 }
 
 // One stored JPEG segment.
-struct tSection {
+struct JpegSegment {
   ByteString Data;    // the two length bytes, then the body; Size bytes
   int32_t Marker = 0; // the byte after FF (0xE1 for APP1, ...)
   int32_t Size = 0;   // the length word, which counts its own two bytes
@@ -44,31 +44,31 @@ FileFormat FormatFromExtension(std::string_view fileName);
 // which ends the read (docs/metadata-reader.md).
 enum class ExifSegmentResult { Walked, IncorrectHeader, InvalidAlignment, Refused };
 
-class TimgData : public tEndInd {
+class ExifReader : public ByteOrderBuffer {
 public:
   static constexpr int kSlotCount = 21;
   static constexpr int kJpegSegmentLimit = 20;
   static constexpr size_t kTiffBufferSize = 256000;
 
-  explicit TimgData(int32_t option);
-  ~TimgData() = default;
-  TimgData(const TimgData&) = delete;
-  TimgData& operator=(const TimgData&) = delete;
+  explicit ExifReader(int32_t option);
+  ~ExifReader() = default;
+  ExifReader(const ExifReader&) = delete;
+  ExifReader& operator=(const ExifReader&) = delete;
 
-  std::array<tSection, kSlotCount> Sections; // slot n is Sections[n - 1]
+  std::array<JpegSegment, kSlotCount> Sections; // slot n is Sections[n - 1]
   bool TiffSource = false;
   int32_t ReaderOption = 0;
   int32_t SectionCount = 0;
-  tSection* ExifSection = nullptr;
-  tSection* IptcSection = nullptr;
-  tSection* CommentSection = nullptr;
-  tSection* HeaderSection = nullptr;
+  JpegSegment* ExifSection = nullptr;
+  JpegSegment* IptcSection = nullptr;
+  JpegSegment* CommentSection = nullptr;
+  JpegSegment* HeaderSection = nullptr;
   std::string FileName;
   double FileDate = 0; // local time, days since 1899-12-30 and fraction
   int64_t FileSize = 0;
   std::string ErrorText;
-  std::unique_ptr<TImageInfo> Exif;
-  std::unique_ptr<TIPTCdata> Iptc;
+  std::unique_ptr<DirectoryWalker> Exif;
+  std::unique_ptr<IptcData> Iptc;
 
   // Reads one file; the extension chooses the JPEG scan or the TIFF read.
   bool ReadFile(const std::string& fileName);
@@ -87,18 +87,18 @@ public:
 
   bool ScanJpeg(ByteStream& stream);
   bool ReadTiff(ByteStream& stream, size_t window = kTiffBufferSize);
-  ExifSegmentResult ProcessExifSegment(tSection& section);
+  ExifSegmentResult ProcessExifSegment(JpegSegment& section);
 
   bool HasMetadata() const;
   bool HasExif() const;
   void Reset();
 
   // Slot n, 1-based.
-  tSection& Section(int n) { return Sections[static_cast<size_t>(n - 1)]; }
+  JpegSegment& Section(int n) { return Sections[static_cast<size_t>(n - 1)]; }
 
 private:
   bool ReadSelected(FileFormat format, ByteStream& stream, size_t tiffWindow);
-  bool ReadJpegSegment(ByteStream& stream, uint8_t marker, tSection& slot);
-  ExifSegmentResult TakeExifSegment(tSection& slot);
+  bool ReadJpegSegment(ByteStream& stream, uint8_t marker, JpegSegment& slot);
+  ExifSegmentResult TakeExifSegment(JpegSegment& slot);
   void CreateExif();
 };

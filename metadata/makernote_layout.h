@@ -1,9 +1,9 @@
 #pragma once
 // Maker notes: the camera maker's private directory stored as the value of
-// tag 0x927C. TmsInfo recognises the maker from the make text, picks the
-// maker's tag table and directory layout and lets TImageInfo walk it.
+// tag 0x927C. MakerNoteDecoder recognises the maker from the make text, picks the
+// maker's tag table and directory layout and lets DirectoryWalker walk it.
 
-#include "metadata/image_info.h"
+#include "metadata/directory_walker.h"
 #include "metadata/tagtables.h"
 
 #include <cstdint>
@@ -35,12 +35,12 @@ struct MakerNoteLayout {
   int64_t ValueBase = 0;         // b: a value outside the note lies at owner position o + b
 };
 
-class TmsInfo {
+class MakerNoteDecoder {
 public:
-  TmsInfo(bool tiffSource, TImageInfo& info);
+  MakerNoteDecoder(bool tiffSource, DirectoryWalker& info);
 
   bool TiffSource = false;
-  TImageInfo& Info;
+  DirectoryWalker& Info;
   int32_t NoteOffset = 0; // MakerNoteOffset, raised by 16 by Decode for TIFF sources
 
   // Walks the note when the make is one of the eight known makers; true then,
@@ -53,7 +53,7 @@ public:
 
 // The info being decoded, null outside a decode; the Canon breakdowns add
 // their named values to it.
-extern TImageInfo* CurrentInfo;
+extern DirectoryWalker* CurrentInfo;
 // Set by a renderer whose result is a block of whole lines.
 extern bool MultiLineOutput;
 

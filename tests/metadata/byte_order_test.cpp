@@ -1,4 +1,4 @@
-#include "metadata/endind.h"
+#include "metadata/byte_order.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 
 namespace {
 
-tEndInd Buffer(bool bigEndian, std::string bytes) {
-  tEndInd order;
+ByteOrderBuffer Buffer(bool bigEndian, std::string bytes) {
+  ByteOrderBuffer order;
   order.BigEndian = bigEndian;
   order.Buffer = std::move(bytes);
   return order;
@@ -17,8 +17,8 @@ tEndInd Buffer(bool bigEndian, std::string bytes) {
 
 TEST(EndIndTest, ReadsSixteenAndThirtyTwoBitsInBothOrders) {
   const std::string bytes("\x01\x02\x03\x04", 4);
-  const tEndInd intel = Buffer(false, bytes);
-  const tEndInd motorola = Buffer(true, bytes);
+  const ByteOrderBuffer intel = Buffer(false, bytes);
+  const ByteOrderBuffer motorola = Buffer(true, bytes);
   EXPECT_EQ(intel.ReadU16(1), 0x0201);
   EXPECT_EQ(motorola.ReadU16(1), 0x0102);
   EXPECT_EQ(intel.ReadU32(1), 0x04030201);
@@ -36,8 +36,8 @@ TEST(EndIndTest, ThirtyTwoBitsKeepTheBitPatternAsSigned) {
 
 TEST(EndIndTest, BytesPastTheEndReadAsZero) {
   const std::string bytes("\x01\x02\x03", 3);
-  const tEndInd intel = Buffer(false, bytes);
-  const tEndInd motorola = Buffer(true, bytes);
+  const ByteOrderBuffer intel = Buffer(false, bytes);
+  const ByteOrderBuffer motorola = Buffer(true, bytes);
   EXPECT_EQ(intel.ReadU16(3), 0x0003);
   EXPECT_EQ(motorola.ReadU16(3), 0x0300);
   EXPECT_EQ(intel.ReadU32(2), 0x00000302);
@@ -48,8 +48,8 @@ TEST(EndIndTest, BytesPastTheEndReadAsZero) {
 }
 
 TEST(EndIndTest, PositionsBeforeTheStartReadAsZero) {
-  const tEndInd intel = Buffer(false, "\x01\x02");
-  const tEndInd motorola = Buffer(true, "\x01\x02");
+  const ByteOrderBuffer intel = Buffer(false, "\x01\x02");
+  const ByteOrderBuffer motorola = Buffer(true, "\x01\x02");
   // Position 0 straddles the start: only the byte at position 1 exists.
   EXPECT_EQ(intel.ReadU16(0), 0x0100);
   EXPECT_EQ(motorola.ReadU16(0), 0x0001);
@@ -62,7 +62,7 @@ TEST(EndIndTest, ExtremePositionsAreSafe) {
   constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
   constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
   for (bool bigEndian : {false, true}) {
-    const tEndInd order = Buffer(bigEndian, "\xAA\xBB\xCC\xDD");
+    const ByteOrderBuffer order = Buffer(bigEndian, "\xAA\xBB\xCC\xDD");
     for (int64_t p : {kMax, kMax - 1, kMax - 3, kMin, kMin + 1, int64_t{1} << 40,
                       int64_t{std::numeric_limits<uint32_t>::max()} + 1}) {
       EXPECT_EQ(order.ReadU16(p), 0) << p;
@@ -73,8 +73,8 @@ TEST(EndIndTest, ExtremePositionsAreSafe) {
 }
 
 TEST(EndIndTest, BytesToIntFoldsInOrderAndKeepsFourLowBytes) {
-  const tEndInd intel = Buffer(false, "");
-  const tEndInd motorola = Buffer(true, "");
+  const ByteOrderBuffer intel = Buffer(false, "");
+  const ByteOrderBuffer motorola = Buffer(true, "");
   EXPECT_EQ(intel.BytesToInt(""), 0);
   EXPECT_EQ(motorola.BytesToInt(""), 0);
   EXPECT_EQ(intel.BytesToInt("\x01\x02"), 0x0201);

@@ -1,4 +1,4 @@
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
 
 #include "metadata/file_facts.h"
 #include "platform/path_text.h"
@@ -13,11 +13,11 @@ FileFormat FormatFromExtension(std::string_view fileName) {
   return FileFormat::Unsupported;
 }
 
-TimgData::TimgData(int32_t option) : ReaderOption(option) {
+ExifReader::ExifReader(int32_t option) : ReaderOption(option) {
   Reset();
 }
 
-void TimgData::Reset() {
+void ExifReader::Reset() {
   // The slots keep their bytes; the next read overwrites them.
   SectionCount = 0;
   ExifSection = nullptr;
@@ -33,19 +33,19 @@ void TimgData::Reset() {
   BigEndian = false;
 }
 
-bool TimgData::HasMetadata() const {
+bool ExifReader::HasMetadata() const {
   return ExifSection != nullptr || CommentSection != nullptr || IptcSection != nullptr;
 }
 
-bool TimgData::HasExif() const {
+bool ExifReader::HasExif() const {
   return ExifSection != nullptr;
 }
 
-void TimgData::CreateExif() {
-  Exif = std::make_unique<TImageInfo>(this, ReaderOption);
+void ExifReader::CreateExif() {
+  Exif = std::make_unique<DirectoryWalker>(this, ReaderOption);
 }
 
-bool TimgData::ReadFile(const std::string& fileName) {
+bool ExifReader::ReadFile(const std::string& fileName) {
   Reset();
   const FileFormat format = FormatFromExtension(fileName);
   std::optional<FileSource> source =
@@ -68,13 +68,13 @@ bool TimgData::ReadFile(const std::string& fileName) {
   return ReadSelected(format, stream, kTiffBufferSize);
 }
 
-bool TimgData::ReadFromStream(ByteSource& source, std::string_view fileName) {
+bool ExifReader::ReadFromStream(ByteSource& source, std::string_view fileName) {
   ByteStream stream(source);
   return ReadFromStream(stream, FormatFromExtension(fileName), fileName);
 }
 
-bool TimgData::ReadFromStream(ByteStream& stream, FileFormat format, std::string_view fileName,
-                              size_t tiffWindow) {
+bool ExifReader::ReadFromStream(ByteStream& stream, FileFormat format, std::string_view fileName,
+                                size_t tiffWindow) {
   Reset();
   FileName = fileName;
   ErrorText = kErrorNotExif;
@@ -82,7 +82,7 @@ bool TimgData::ReadFromStream(ByteStream& stream, FileFormat format, std::string
   return ReadSelected(format, stream, tiffWindow);
 }
 
-bool TimgData::ReadSelected(FileFormat format, ByteStream& stream, size_t tiffWindow) {
+bool ExifReader::ReadSelected(FileFormat format, ByteStream& stream, size_t tiffWindow) {
   TiffSource = format == FileFormat::Tiff;
   bool read;
   // The reader's one catch: a source that cannot deliver its bytes ends the
@@ -98,12 +98,12 @@ bool TimgData::ReadSelected(FileFormat format, ByteStream& stream, size_t tiffWi
   return read;
 }
 
-ExifSegmentResult TimgData::ReadExifBlock(std::string_view tiff) {
+ExifSegmentResult ExifReader::ReadExifBlock(std::string_view tiff) {
   Reset();
   // The form of an APP1 segment: a length word (not consulted) and the
   // "Exif" header in front of the TIFF bytes, so ProcessExifSegment's
   // positions and bounds apply unchanged.
-  tSection& slot = Section(1);
+  JpegSegment& slot = Section(1);
   slot.Data.assign("\0\0Exif\0\0", 8);
   slot.Data.append(tiff);
   slot.Size = static_cast<int32_t>(std::min<size_t>(slot.Data.size(), INT32_MAX));

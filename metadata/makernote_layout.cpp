@@ -1,4 +1,4 @@
-#include "metadata/makernote.h"
+#include "metadata/makernote_layout.h"
 
 #include "platform/ascii_case.h"
 #include <algorithm>
@@ -30,22 +30,22 @@ std::optional<char> ModelLetter(const std::string& model) {
 // Restores the info's byte order when the decode ends, however it ends.
 class ByteOrderGuard {
 public:
-  explicit ByteOrderGuard(tEndInd& order) : order_(order), bigEndian_(order.BigEndian) {}
+  explicit ByteOrderGuard(ByteOrderBuffer& order) : order_(order), bigEndian_(order.BigEndian) {}
   ~ByteOrderGuard() { order_.BigEndian = bigEndian_; }
   ByteOrderGuard(const ByteOrderGuard&) = delete;
   ByteOrderGuard& operator=(const ByteOrderGuard&) = delete;
 
 private:
-  tEndInd& order_;
+  ByteOrderBuffer& order_;
   bool bigEndian_;
 };
 
 } // namespace
 
-TmsInfo::TmsInfo(bool tiffSource, TImageInfo& info)
+MakerNoteDecoder::MakerNoteDecoder(bool tiffSource, DirectoryWalker& info)
     : TiffSource(tiffSource), Info(info), NoteOffset(info.MakerNoteOffset) {}
 
-std::optional<MakerNoteLayout> TmsInfo::ChooseLayout() const {
+std::optional<MakerNoteLayout> MakerNoteDecoder::ChooseLayout() const {
   const std::string maker = UpperFirstFive(Info.MakeText);
   const std::string_view note = Info.MakerNoteBytes;
   // Layouts whose offsets count from the TIFF header place the note by
@@ -93,14 +93,14 @@ std::optional<MakerNoteLayout> TmsInfo::ChooseLayout() const {
   return layout;
 }
 
-bool TmsInfo::Decode() {
+bool MakerNoteDecoder::Decode() {
   if (TiffSource)
     NoteOffset = static_cast<int32_t>(std::min<int64_t>(int64_t{NoteOffset} + kTiffNoteShift,
                                                         std::numeric_limits<int32_t>::max()));
   // Cleared when the decode ends: the info may be freed right after it, and
   // a renderer called later must not reach a freed info.
   struct CurrentInfoScope {
-    explicit CurrentInfoScope(TImageInfo& info) { CurrentInfo = &info; }
+    explicit CurrentInfoScope(DirectoryWalker& info) { CurrentInfo = &info; }
     ~CurrentInfoScope() { CurrentInfo = nullptr; }
     CurrentInfoScope(const CurrentInfoScope&) = delete;
     CurrentInfoScope& operator=(const CurrentInfoScope&) = delete;

@@ -1,13 +1,13 @@
-#include "metadata/endind.h"
+#include "metadata/byte_order.h"
 
-uint8_t tEndInd::ByteAt(int64_t p) const {
+uint8_t ByteOrderBuffer::ByteAt(int64_t p) const {
   // Positions come straight from file offsets, so any value must be safe:
   // compare in 64 bits before indexing, never form an out-of-range pointer.
   if (p < 1 || p > static_cast<int64_t>(Buffer.size())) return 0;
   return static_cast<uint8_t>(Buffer[static_cast<size_t>(p - 1)]);
 }
 
-uint16_t tEndInd::ReadU16(int64_t p) const {
+uint16_t ByteOrderBuffer::ReadU16(int64_t p) const {
   // p + 1 cannot overflow for the largest int64: the byte is simply missing.
   const uint32_t first = ByteAt(p);
   const uint32_t second = p == INT64_MAX ? 0 : ByteAt(p + 1);
@@ -15,7 +15,7 @@ uint16_t tEndInd::ReadU16(int64_t p) const {
   return static_cast<uint16_t>(value);
 }
 
-int32_t tEndInd::ReadU32(int64_t p) const {
+int32_t ByteOrderBuffer::ReadU32(int64_t p) const {
   uint32_t value = 0;
   for (int i = 0; i < 4; ++i) {
     const uint32_t byte = p > INT64_MAX - i ? 0 : ByteAt(p + i);
@@ -24,7 +24,7 @@ int32_t tEndInd::ReadU32(int64_t p) const {
   return static_cast<int32_t>(value);
 }
 
-int32_t tEndInd::BytesToInt(std::string_view s) const {
+int32_t ByteOrderBuffer::BytesToInt(std::string_view s) const {
   // Shifting out of an unsigned 32-bit accumulator keeps exactly the four
   // least significant bytes, whatever the length.
   uint32_t value = 0;

@@ -1,7 +1,7 @@
-#include "metadata/image_info.h"
+#include "metadata/directory_walker.h"
 
-#include "metadata/exif.h"
-#include "metadata/makernote.h"
+#include "metadata/exif_reader.h"
+#include "metadata/makernote_layout.h"
 #include "metadata/rendering.h"
 #include "metadata/tagtables.h"
 #include "platform/ascii_case.h"
@@ -26,7 +26,7 @@ constexpr int kMaxDirectoryDepth = 32;
 // The named date fields keep the length of "yyyy:mm:dd hh:mm:ss" and its zero.
 constexpr size_t kDateTextLength = 20;
 
-enum Tag : uint16_t {
+enum TagId : uint16_t {
   TagImageWidth = 0x0100,
   TagImageLength = 0x0101,
   TagMake = 0x010F,
@@ -102,28 +102,28 @@ int32_t RoundToInt32(double value) {
   return static_cast<int32_t>(rounded);
 }
 
-TImageInfo::TImageInfo(TimgData* owner, int32_t option)
+DirectoryWalker::DirectoryWalker(ExifReader* owner, int32_t option)
     : Owner(owner), ReaderOption(option), entriesLeft_(kMaxEntriesPerWalk),
       valueBytesLeft_(kMaxValueBytesPerWalk) {
   FillTableDescriptions();
 }
 
-bool TImageInfo::ProducesTexts() const {
+bool DirectoryWalker::ProducesTexts() const {
   return ReaderOption == ReaderTextsOnly || ReaderOption == ReaderEverything;
 }
 
 // Option 4 alone lists every known tag with its bytes but without texts: the
 // row is looked up for the list whether or not texts are made.
-bool TImageInfo::FillsTagList() const {
+bool DirectoryWalker::FillsTagList() const {
   return ReaderOption == ReaderTagListOnly || ReaderOption == ReaderEverything;
 }
 
-void TImageInfo::SetOwnerError(const std::string& text) {
+void DirectoryWalker::SetOwnerError(const std::string& text) {
   if (Owner != nullptr) Owner->ErrorText = text;
 }
 
-WalkOutcome TImageInfo::WalkDirectory(int64_t start, int64_t base, TagTableKind kind,
-                                      int64_t length) {
+WalkOutcome DirectoryWalker::WalkDirectory(int64_t start, int64_t base, TagTableKind kind,
+                                           int64_t length) {
   // A directory already walked is not walked again: pointer chains that lead
   // back (to the directory itself or further up) end here.
   if (!walkedDirectories_.insert(start).second || depth_ >= kMaxDirectoryDepth)
@@ -143,17 +143,19 @@ WalkOutcome TImageInfo::WalkDirectory(int64_t start, int64_t base, TagTableKind 
   return WalkOutcome::Completed;
 }
 
-void TImageInfo::WalkSubDirectory(int64_t start, int64_t base, TagTableKind kind, int64_t length) {
+void DirectoryWalker::WalkSubDirectory(int64_t start, int64_t base, TagTableKind kind,
+                                       int64_t length) {
   // A refusal in a sub-directory ends that directory only; the one pointing
   // to it goes on with its next entry, so the outcome is not passed up.
   WalkDirectory(start, base, kind, length);
 }
 
-std::string TImageInfo::ValueBytes(int64_t position, uint64_t size) {
+std::string DirectoryWalker::ValueBytes(int64_t position, uint64_t size) {
   return CopyValueBytes(Buffer, position, size);
 }
 
-std::string TImageInfo::CopyValueBytes(std::string_view source, int64_t position, uint64_t size) {
+std::string DirectoryWalker::CopyValueBytes(std::string_view source, int64_t position,
+                                            uint64_t size) {
   // The value bytes that exist: a value reaching past the end of the data is
   // cut there, one starting outside it is empty.
   if (position < 1 || position > static_cast<int64_t>(source.size())) return {};
@@ -163,8 +165,8 @@ std::string TImageInfo::CopyValueBytes(std::string_view source, int64_t position
   return std::string(source.substr(static_cast<size_t>(position - 1), static_cast<size_t>(count)));
 }
 
-WalkOutcome TImageInfo::WalkEntry(int64_t entry, int64_t start, int64_t base, TagTableKind kind,
-                                  int64_t length) {
+WalkOutcome DirectoryWalker::WalkEntry(int64_t entry, int64_t start, int64_t base,
+                                       TagTableKind kind, int64_t length) {
   const uint16_t tag = ReadU16(entry);
   const uint16_t type = ReadU16(entry + 2);
   const uint64_t components = static_cast<uint32_t>(ReadU32(entry + 4));
@@ -173,7 +175,7 @@ WalkOutcome TImageInfo::WalkEntry(int64_t entry, int64_t start, int64_t base, Ta
   const int64_t value = size <= 4 ? entry + 8 : base + static_cast<uint32_t>(ReadU32(entry + 8));
   const std::string raw = ValueBytes(value, size);
 
-  TTagEntry row;
+  Tag row;
   if (ProducesTexts() || FillsTagList()) row = LookupTag(tag, kind);
   std::string text;
   if (ProducesTexts()) {
@@ -253,27 +255,28 @@ WalkOutcome TImageInfo::WalkEntry(int64_t entry, int64_t start, int64_t base, Ta
   return WalkOutcome::Completed;
 }
 
-void TImageInfo::DecodeMakerNote() {
-  TmsInfo decoder(TiffSource, *this);
+void DirectoryWalker::DecodeMakerNote() {
+  MakerNoteDecoder decoder(TiffSource, *this);
   MakerNoteResult = decoder.Decode();
 }
 
 // The list grows geometrically: growing it by a fixed step made every long
 // list (a hostile maker note of 20000 entries, say) cost quadratic time.
-void TImageInfo::AppendToTagList(const TTagEntry& entry) {
+void DirectoryWalker::AppendToTagList(const Tag& entry) {
   TagList.push_back(entry);
 }
 
-int32_t TImageInfo::AddTag(const TTagEntry& entry) {
+int32_t DirectoryWalker::AddTag(const Tag& entry) {
   if (entry.TagNumber != 0) AppendToTagList(entry);
   return TagCount() - 1;
 }
 
 // Named values carry no tag number; they go into the list directly, since
 // AddTag keeps only entries with one and these would otherwise never show.
-void TImageInfo::AddNamedValue(const std::string& name, const std::string& text, uint16_t type) {
+void DirectoryWalker::AddNamedValue(const std::string& name, const std::string& text,
+                                    uint16_t type) {
   if (!FillsTagList()) return;
-  TTagEntry entry;
+  Tag entry;
   entry.Origin = 1;
   entry.ValueType = type;
   entry.Name = name;
@@ -284,38 +287,39 @@ void TImageInfo::AddNamedValue(const std::string& name, const std::string& text,
   AppendToTagList(entry);
 }
 
-int32_t TImageInfo::FindTag(std::string_view name) const {
+int32_t DirectoryWalker::FindTag(std::string_view name) const {
   for (size_t i = 0; i < TagList.size(); ++i)
     if (EqualIgnoringAsciiCase(TagList[i].Name, name)) return static_cast<int32_t>(i);
   return -1;
 }
 
-std::string TImageInfo::TagText(std::string_view name) const {
+std::string DirectoryWalker::TagText(std::string_view name) const {
   const int32_t index = FindTag(name);
   return index < 0 ? std::string() : TagList[static_cast<size_t>(index)].Text;
 }
 
-TTagEntry TImageInfo::TagByName(std::string_view name) const {
+Tag DirectoryWalker::TagByName(std::string_view name) const {
   const int32_t index = FindTag(name);
-  return index < 0 ? TTagEntry() : TagList[static_cast<size_t>(index)];
+  return index < 0 ? Tag() : TagList[static_cast<size_t>(index)];
 }
 
-double TImageInfo::TagValue(std::string_view name) const {
+double DirectoryWalker::TagValue(std::string_view name) const {
   const int32_t index = FindTag(name);
   if (index < 0) return 0;
-  const TTagEntry& entry = TagList[static_cast<size_t>(index)];
+  const Tag& entry = TagList[static_cast<size_t>(index)];
   return NumericValue(entry.RawBytes, entry.ValueType);
 }
 
-int32_t TImageInfo::TagInteger(std::string_view name) const {
+int32_t DirectoryWalker::TagInteger(std::string_view name) const {
   return RoundToInt32(TagValue(name));
 }
 
-std::string TImageInfo::RenderValue(std::string_view raw, uint16_t type, std::string_view valueList,
-                                    std::string_view format) const {
+std::string DirectoryWalker::RenderValue(std::string_view raw, uint16_t type,
+                                         std::string_view valueList,
+                                         std::string_view format) const {
   return ::RenderValue(*this, raw, type, valueList, format);
 }
 
-double TImageInfo::NumericValue(std::string_view raw, uint16_t type) const {
+double DirectoryWalker::NumericValue(std::string_view raw, uint16_t type) const {
   return ::NumericValue(*this, raw, type);
 }

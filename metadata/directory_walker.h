@@ -1,10 +1,10 @@
 #pragma once
-// TImageInfo walks the TIFF-structured directories of one EXIF segment or TIFF
+// DirectoryWalker walks the TIFF-structured directories of one EXIF segment or TIFF
 // file: it names and renders every entry, keeps a readable dump and a list of
 // decoded tags, fills the named fields (make, model, date-time, image size)
 // and follows the EXIF, GPS and interoperability sub-directories.
 
-#include "metadata/endind.h"
+#include "metadata/byte_order.h"
 #include "metadata/tagtables.h"
 
 #include <cstdint>
@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-class TimgData;
+class ExifReader;
 
 // How a directory walk ended. A renderer that refuses a value (a flash value
 // stored as text, say) ends the directory there: the walk of a sub-directory
@@ -29,15 +29,15 @@ enum ReaderOptionValue : int32_t {
   ReaderEverything = 255,
 };
 
-class TImageInfo : public tEndInd {
+class DirectoryWalker : public ByteOrderBuffer {
 public:
-  TImageInfo(TimgData* owner, int32_t option);
-  virtual ~TImageInfo() = default;
-  TImageInfo(const TImageInfo&) = delete;
-  TImageInfo& operator=(const TImageInfo&) = delete;
+  DirectoryWalker(ExifReader* owner, int32_t option);
+  virtual ~DirectoryWalker() = default;
+  DirectoryWalker(const DirectoryWalker&) = delete;
+  DirectoryWalker& operator=(const DirectoryWalker&) = delete;
 
-  std::vector<TTagEntry> TagList;
-  TimgData* Owner = nullptr;
+  std::vector<Tag> TagList;
+  ExifReader* Owner = nullptr;
   std::string ExifVersionText;      // at most 6 bytes
   std::string MakeText;             // at most 32
   std::string ModelText;            // at most 40
@@ -66,7 +66,7 @@ public:
   void DeriveFocalLength35();
 
   // Walks a maker note's directory into MakerNoteDumpText and TagList; the
-  // decoder TmsInfo (metadata/makernote.h) chooses the layout numbers: the
+  // decoder MakerNoteDecoder (metadata/makernote_layout.h) chooses the layout numbers: the
   // directory's 0-based offset in the note, the note position that value
   // offsets count from, and the base of values that lie outside the note.
   void WalkMakerNoteDirectory(const ByteString& note, std::span<const TagRow> table,
@@ -74,14 +74,14 @@ public:
 
   // Appends a copy of entry unless its TagNumber is 0; returns the index of
   // the last entry.
-  int32_t AddTag(const TTagEntry& entry);
+  int32_t AddTag(const Tag& entry);
   // A value found by a maker-note renderer, listed under its name.
   void AddNamedValue(const std::string& name, const std::string& text, uint16_t type);
 
   // Queries by tag name, ignoring case; the first match wins.
   virtual int32_t FindTag(std::string_view name) const;
   virtual std::string TagText(std::string_view name) const;
-  TTagEntry TagByName(std::string_view name) const;
+  Tag TagByName(std::string_view name) const;
   double TagValue(std::string_view name) const;
   int32_t TagInteger(std::string_view name) const;
 
@@ -99,9 +99,10 @@ private:
   // The bytes of source from 1-based position on that exist, within the
   // value-byte budget of the read.
   std::string CopyValueBytes(std::string_view source, int64_t position, uint64_t size);
-  WalkOutcome WalkMakerNoteEntry(const tEndInd& note, int64_t entry, std::span<const TagRow> table,
-                                 int64_t directory, int64_t notePosition, int64_t valueBase);
-  void AppendToTagList(const TTagEntry& entry);
+  WalkOutcome WalkMakerNoteEntry(const ByteOrderBuffer& note, int64_t entry,
+                                 std::span<const TagRow> table, int64_t directory,
+                                 int64_t notePosition, int64_t valueBase);
+  void AppendToTagList(const Tag& entry);
   void SetOwnerError(const std::string& text);
   // Hands the maker note just stored in MakerNoteBytes and MakerNoteOffset to
   // the maker-note decoder and keeps its answer in MakerNoteResult.
