@@ -27,9 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > 0) std::memcpy(bytes.get(), data, size);
   const std::string_view text(bytes.get(), size);
 
-  IptcData store(nullptr);
+  IptcData store;
   store.ParseSegment(text);
-  Require(store.Count() >= 0 && store.Count() <= store.Capacity());
   for (int32_t i = 0; i < store.Count(); ++i) {
     const Tag entry = store.RecordAt(i);
     Require(entry.TagNumber != 0 && (entry.IptcRecord == 2 || entry.IptcRecord == 8));

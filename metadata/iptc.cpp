@@ -6,22 +6,16 @@
 #include <algorithm>
 #include <utility>
 
-IptcData::IptcData(ExifReader* owner) : Owner(owner) {}
-
 int32_t IptcData::FindName(std::string_view name) const {
-  for (int32_t i = 0; i < count_; ++i)
-    if (EqualIgnoringAsciiCase(records_[static_cast<size_t>(i)].Name, name)) return i;
+  for (size_t i = 0; i < records_.size(); ++i)
+    if (EqualIgnoringAsciiCase(records_[i].Name, name)) return static_cast<int32_t>(i);
   return kNoEntry;
 }
 
 void IptcData::DeleteName(std::string_view name) {
   const int32_t i = FindName(name);
   if (i == kNoEntry) return;
-  const auto first = records_.begin() + i;
-  const auto end = records_.begin() + count_;
-  std::move(first + 1, end, first);
-  --count_;
-  records_[static_cast<size_t>(count_)] = Tag{};
+  records_.erase(records_.begin() + i);
 }
 
 int32_t IptcData::PutValue(std::string_view name, std::string_view value) {
@@ -64,21 +58,9 @@ std::string IptcData::ValueOf(std::string_view name, std::string_view fallback) 
   return std::string(i == kNoEntry ? fallback : records_[static_cast<size_t>(i)].Text);
 }
 
-void IptcData::SetCount(int32_t count) {
-  const int32_t kept = std::clamp(count, 0, Capacity());
-  for (int32_t i = kept; i < count_; ++i)
-    records_[static_cast<size_t>(i)] = Tag{};
-  count_ = kept;
-}
-
 Tag IptcData::RecordAt(int32_t index) const {
-  if (index < 0 || index >= count_) return Tag{};
+  if (index < 0 || index >= Count()) return Tag{};
   return records_[static_cast<size_t>(index)];
-}
-
-void IptcData::Clear() {
-  std::fill(records_.begin(), records_.end(), Tag{});
-  count_ = 0;
 }
 
 int32_t IptcData::DefinitionIndex(std::string_view name) {
@@ -89,8 +71,6 @@ int32_t IptcData::DefinitionIndex(std::string_view name) {
 
 int32_t IptcData::InsertRecord(const Tag& entry) {
   if (entry.TagNumber == 0) return kNoEntry;
-  // Grows one slot early: with 24 of 25 slots in use the next entry makes 50.
-  if (count_ >= Capacity() - 1) records_.resize(records_.size() + kGrowthStep);
-  records_[static_cast<size_t>(count_)] = entry;
-  return count_++;
+  records_.push_back(entry);
+  return Count() - 1;
 }

@@ -1,12 +1,9 @@
-// Reading IPTC datasets out of an APP13 segment, and out of an image file
-// through the owning reader.
+// Reading IPTC datasets out of an APP13 segment.
 
-#include "metadata/exif_reader.h"
 #include "metadata/iptc.h"
 #include "metadata/iptc_table.h"
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -82,25 +79,4 @@ void IptcData::ParseSegment(std::string_view text) {
     else
       InsertRecord(entry);
   }
-}
-
-bool IptcData::LoadFromImageFile(const std::string& fileName) {
-  Clear();
-  if (Owner == nullptr) return false;
-  // The owner's read frees the owner's IPTC store. When that is this store,
-  // it is taken out of the owner for the read and put back afterwards, in
-  // place of the empty store the scan may have attached; so the caller's
-  // store stays alive and becomes the owner's store of the new file.
-  struct PutBack {
-    ExifReader& owner;
-    std::unique_ptr<IptcData> self;
-    ~PutBack() {
-      if (self) owner.Iptc = std::move(self);
-    }
-  } putBack{*Owner, nullptr};
-  if (Owner->Iptc.get() == this) putBack.self = std::move(Owner->Iptc);
-
-  Owner->ReadFile(fileName);
-  if (Owner->IptcSection != nullptr) ParseSegment(Owner->IptcSection->Data);
-  return HasRecords();
 }

@@ -26,7 +26,7 @@ struct IsoMediaDates {
 
 // The TIFF read's own bound: an Exif block is read up to as many bytes as
 // the TIFF read takes of a file.
-inline constexpr size_t kMaxExifBlockBytes = ExifReader::kTiffBufferSize;
+inline constexpr size_t kMaxExifBlockBytes = kTiffBufferSize;
 
 // Walks the boxes from the start of the stream's data. Nothing when the data
 // does not begin with a box of an ISO base media file (ftyp, or moov, mdat,

@@ -1,15 +1,16 @@
 #pragma once
 // Maker notes: the camera maker's private directory stored as the value of
-// tag 0x927C. MakerNoteDecoder recognises the maker from the make text, picks the
-// maker's tag table and directory layout and lets DirectoryWalker walk it.
+// tag 0x927C. The choice of the maker's table and directory layout is a
+// pure function of the make, version, model and note bytes; the directory
+// walker walks the note with it.
 
-#include "metadata/directory_walker.h"
+#include "metadata/exif_reader.h"
 #include "metadata/tagtables.h"
 
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <string>
+#include <string_view>
 
 // The maker tables. Rows named "Skip" are looked up but never decoded.
 enum class MakerTable {
@@ -26,39 +27,20 @@ enum class MakerTable {
 };
 std::span<const TagRow> MakerTableRows(MakerTable table);
 
-// Where a maker's directory lies in the note and where its offsets count from,
-// as WalkMakerNoteDirectory takes them.
+// Where a maker's directory lies in the note and where its value offsets
+// count from, both 0-based offsets in the note (the origin may lie outside
+// it: offsets that count from the TIFF header).
 struct MakerNoteLayout {
   MakerTable Table = MakerTable::Nikon1;
-  int64_t DirectoryPosition = 0; // d: 0-based byte offset of the directory in the note
-  int64_t NotePosition = 0;      // p: a value at offset o lies at note position o + d + 2 - p
-  int64_t ValueBase = 0;         // b: a value outside the note lies at owner position o + b
+  int64_t DirectoryOffset = 0;
+  int64_t ValueOrigin = 0;
+  Endianness Order = Endianness::Little;
 };
 
-class MakerNoteDecoder {
-public:
-  MakerNoteDecoder(bool tiffSource, DirectoryWalker& info);
-
-  bool TiffSource = false;
-  DirectoryWalker& Info;
-  int32_t NoteOffset = 0; // MakerNoteOffset, raised by 16 by Decode for TIFF sources
-
-  // Walks the note when the make is one of the eight known makers; true then,
-  // whether or not the walk found anything.
-  bool Decode();
-  // The layout for the info's make, version, model and note; none for an
-  // unknown make. Decode must have raised NoteOffset first.
-  std::optional<MakerNoteLayout> ChooseLayout() const;
-};
-
-// The info being decoded, null outside a decode; the Canon breakdowns add
-// their named values to it.
-extern DirectoryWalker* CurrentInfo;
-// Set by a renderer whose result is a block of whole lines.
-extern bool MultiLineOutput;
-
-std::string NikonColorMode(const std::string& text);
-std::string NikonLensRange(const std::string& text);
-std::string CanonCameraSettings(const std::string& text);
-std::string CanonShotInfo(const std::string& text);
-std::string CanonCustomFunctions(const std::string& text);
+// The layout for the note of a camera with these fields; none for an
+// unknown make. noteFromTiffHeader: the note's offset counted from the TIFF
+// header; tiffSource: the note was read from a TIFF file; order: the EXIF
+// data's byte order, which most makers keep.
+std::optional<MakerNoteLayout> ChooseMakerNoteLayout(const ExifFields& fields,
+                                                     std::string_view note, bool tiffSource,
+                                                     int64_t noteFromTiffHeader, Endianness order);

@@ -2,6 +2,7 @@
 // the cameras' users know them, odd entries included.
 
 #include "metadata/makernote_layout.h"
+#include "metadata/makernote_render.h"
 
 #include <iterator>
 

@@ -54,11 +54,8 @@ enum TagTableKind : int { MainTagTable = 1, GpsTagTable = 2 };
 // The program never switches it off.
 inline constexpr bool kDecodeValues = true;
 
-// Fills every empty Description from its Name, once per program run.
-void FillTableDescriptions();
-
 // A copy of the row of the given table with that tag number, or of the
-// "Unknown" row.
+// "Unknown" row; an empty description is made from the name.
 Tag LookupTag(uint16_t tag, TagTableKind kind);
 
 // 0-based index of the first main-table row whose Name equals name ignoring

@@ -38,10 +38,9 @@ std::string Digits(int number, int width) {
 
 bool ReadExifDate(const std::string& path, FileDate& date) {
   date = FileDate{};
-  ExifReader img(ReaderEverything);
-  img.ReadFile(path);
-  if (!img.HasMetadata() || !img.HasExif() || !img.Exif) return false;
-  const std::string text = img.Exif->DateTimeText;
+  const ExifRead img = ReadExifFile(path, ExifDetail::Everything);
+  if (!img.HasMetadata() || !img.HasExif()) return false;
+  const std::string text = img.Exif.DateTime;
   if (text.find(':') == std::string::npos) return false;
   FileDate found{Piece(text, 1, 4), Piece(text, 6, 2), Piece(text, 9, 2),
                  WithoutColons(Piece(text, 12, 8))};

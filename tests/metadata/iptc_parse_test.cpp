@@ -34,7 +34,7 @@ std::vector<Shown> Parse(const std::string& bytes, IptcData& store) {
 }
 
 std::vector<Shown> Parse(const std::string& bytes) {
-  IptcData store(nullptr);
+  IptcData store;
   return Parse(bytes, store);
 }
 
@@ -45,7 +45,7 @@ TEST(IptcParseTest, DatasetsOfAPhotoshopBlockComeOutInFileOrder) {
       IptcDataset(2, 20, "Reise") + IptcDataset(2, 25, "Abend") + IptcDataset(2, 20, "Sommer") +
       IptcDataset(2, 55, "20230501") + IptcDataset(2, 5, std::string("A\0\xE4", 3)) +
       IptcDataset(2, 90, "Altona");
-  IptcData store(nullptr);
+  IptcData store;
   const std::vector<Shown> expected = {{"ImageCaption", "Am Hafen"},
                                        {"Keywords", "Boot,Wasser,Abend"},
                                        {"City", "Hamburg"},
@@ -85,7 +85,7 @@ TEST(IptcParseTest, SegmentsWithoutDatasetsGiveAnEmptyStore) {
   for (const std::string& text :
        {std::string(), std::string("Photoshop 3.0"), pad + "\x1C\x01\x5A", pad + "\x1C",
         pad + "\x1C\x02", pad + "\x1C\x02\x5A\x00", IptcDataset(1, 90, "Envelope")}) {
-    IptcData store(nullptr);
+    IptcData store;
     Parse(text, store);
     EXPECT_FALSE(store.HasRecords()) << testing::PrintToString(text);
   }
@@ -95,7 +95,7 @@ TEST(IptcParseTest, SegmentsWithoutDatasetsGiveAnEmptyStore) {
 // is read over like the record version and other records, leaving no entry.
 TEST(IptcParseTest, UnknownDatasetsBecomeCustomEntriesExceptRepeatableNumbers) {
   const std::string envelope = IptcDataset(1, 90, "\x1B%G");
-  IptcData store(nullptr);
+  IptcData store;
   const std::vector<Shown> shown =
       Parse(std::string(12, 'x') + envelope + IptcDataset(2, 0, std::string("\0\x02", 2)) +
                 IptcDataset(2, 200, "eigen") + envelope + IptcDataset(8, 30, "acht") +

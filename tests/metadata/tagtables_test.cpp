@@ -98,9 +98,7 @@ TEST(TagTablesTest, DescriptionsAreMadeFromNames) {
     EXPECT_EQ(DescriptionFromName(name), description);
 }
 
-TEST(TagTablesTest, FillGivesEveryRowADescriptionAndKeepsTheGivenOnes) {
-  FillTableDescriptions();
-  FillTableDescriptions(); // a second fill changes nothing
+TEST(TagTablesTest, LookupGivesEveryRowADescriptionAndKeepsTheGivenOnes) {
   EXPECT_EQ(LookupTag(0x9003, MainTagTable).Description, "Date Time Original");
   EXPECT_EQ(LookupTag(0x829D, MainTagTable).Description, "FNumber");
   EXPECT_EQ(LookupTag(0x83BB, MainTagTable).Description, "IPTC/NAA");
