@@ -101,8 +101,8 @@ int32_t RoundToInt32(double value) {
 }
 
 DirectoryWalker::DirectoryWalker(ExifRead& read, ExifDetail detail, ByteOrderView data,
-                                 bool tiffSource, std::optional<ReadProblem>& problem)
-    : read_(read), detail_(detail), data_(data), tiffSource_(tiffSource), problem_(problem),
+                                 ExifContainer container, std::optional<ReadProblem>& problem)
+    : read_(read), detail_(detail), data_(data), container_(container), problem_(problem),
       entriesLeft_(kMaxEntriesPerWalk), valueBytesLeft_(kMaxValueBytesPerWalk) {}
 
 bool DirectoryWalker::ProducesTexts() const {

@@ -33,9 +33,9 @@ struct ReadProblem {
 
 class DirectoryWalker {
 public:
-  // Walks data (the walked bytes, which outlive the walker) into read.
-  // tiffSource: the data is a TIFF file's buffer, not a JPEG segment.
-  DirectoryWalker(ExifRead& read, ExifDetail detail, ByteOrderView data, bool tiffSource,
+  // Walks data (the walked bytes, which outlive the walker) into read and
+  // records its problems in problem.
+  DirectoryWalker(ExifRead& read, ExifDetail detail, ByteOrderView data, ExifContainer container,
                   std::optional<ReadProblem>& problem);
   DirectoryWalker(const DirectoryWalker&) = delete;
   DirectoryWalker& operator=(const DirectoryWalker&) = delete;
@@ -71,7 +71,7 @@ private:
   ExifRead& read_;
   ExifDetail detail_;
   ByteOrderView data_;
-  bool tiffSource_;
+  ExifContainer container_;
   std::optional<ReadProblem>& problem_;
   // Directories walked so far: a chain of pointers that leads back to one of
   // them is not followed again, so every walk ends.

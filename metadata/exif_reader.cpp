@@ -86,12 +86,9 @@ ExifRead ReadExifFile(const std::string& path, ExifDetail detail) {
   read.FileName = path;
   read.FileDate = facts->LocalDate;
   read.FileSize = facts->Size;
-  if (format != FileFormat::Unsupported && !source) {
-    DecideStatus(read, ReadEnd::CannotOpen, std::nullopt);
-    return read;
-  }
   if (!source) {
-    DecideStatus(read, ReadEnd::Failed, std::nullopt);
+    DecideStatus(read, format == FileFormat::Unsupported ? ReadEnd::Failed : ReadEnd::CannotOpen,
+                 std::nullopt);
     return read;
   }
   ByteStream stream(*source);

@@ -31,8 +31,9 @@ ExifSegmentResult WalkExifSegment(ExifRead& read, size_t index, ExifDetail detai
     return ExifSegmentResult::InvalidAlignment;
   }
   read.Order = mark == "MM" ? Endianness::Big : Endianness::Little;
-  DirectoryWalker walker(read, detail, ByteOrderView(data, read.Order), false, problem);
-  const int64_t first = ByteOrderView(data, read.Order).U32At(kSegmentTiffHeader + 4);
+  const ByteOrderView view(data, read.Order);
+  DirectoryWalker walker(read, detail, view, ExifContainer::JpegSegment, problem);
+  const int64_t first = view.U32At(kSegmentTiffHeader + 4);
   // The rules count the bytes after the base from the "Exif" header's end.
   if (walker.WalkDirectory(first == 0 ? kSegmentTiffHeader + 8 : first + kSegmentTiffHeader,
                            kSegmentTiffHeader, MainTagTable,
@@ -47,7 +48,8 @@ bool WalkTiffBuffer(ExifRead& read, size_t index, Endianness order, int64_t firs
   const JpegSegment& segment = read.Segments[index];
   read.ExifSegment = index;
   read.Order = order;
-  DirectoryWalker walker(read, detail, ByteOrderView(segment.Data, order), true, problem);
+  DirectoryWalker walker(read, detail, ByteOrderView(segment.Data, order), ExifContainer::TiffFile,
+                         problem);
   // IFD0 is taken where the header says; an offset that points into the
   // header cannot be one and IFD0 is taken right behind it.
   const int64_t start = firstOffset < -kBufferTiffHeader ? 0 : firstOffset + kBufferTiffHeader;

@@ -25,7 +25,7 @@ std::optional<char> ModelLetter(const std::string& model) {
 } // namespace
 
 std::optional<MakerNoteLayout> ChooseMakerNoteLayout(const ExifFields& fields,
-                                                     std::string_view note, bool tiffSource,
+                                                     std::string_view note, ExifContainer container,
                                                      int64_t noteFromTiffHeader, Endianness order) {
   const std::string maker = UpperFirstFive(fields.Make);
   const auto fromTiffHeader = [&](MakerTable table, int64_t d) {
@@ -37,7 +37,8 @@ std::optional<MakerNoteLayout> ChooseMakerNoteLayout(const ExifFields& fields,
 
   if (maker == "NIKON") {
     const bool newerVersion = fields.Version > std::string_view("0210");
-    const bool tiffFromD = fields.Version.empty() && ModelLetter(fields.Model) == 'D' && tiffSource;
+    const bool tiffFromD = fields.Version.empty() && ModelLetter(fields.Model) == 'D' &&
+                           container == ExifContainer::TiffFile;
     if (newerVersion || tiffFromD) return ownOrigin(MakerTable::Nikon2, 18, 10);
     if (note.starts_with("Nikon")) return fromTiffHeader(MakerTable::Nikon1, 8);
     return fromTiffHeader(MakerTable::Nikon2, 0);

@@ -37,10 +37,12 @@ struct MakerNoteLayout {
   Endianness Order = Endianness::Little;
 };
 
+// Where the walked EXIF bytes came from.
+enum class ExifContainer { JpegSegment, TiffFile };
+
 // The layout for the note of a camera with these fields; none for an
 // unknown make. noteFromTiffHeader: the note's offset counted from the TIFF
-// header; tiffSource: the note was read from a TIFF file; order: the EXIF
-// data's byte order, which most makers keep.
+// header; order: the EXIF data's byte order, which most makers keep.
 std::optional<MakerNoteLayout> ChooseMakerNoteLayout(const ExifFields& fields,
-                                                     std::string_view note, bool tiffSource,
+                                                     std::string_view note, ExifContainer container,
                                                      int64_t noteFromTiffHeader, Endianness order);

@@ -40,7 +40,7 @@ std::string Quoted(std::string_view bytes) {
 void DirectoryWalker::DecodeMakerNote(int64_t base) {
   const MakerNoteRead& note = read_.MakerNote;
   const std::optional<MakerNoteLayout> layout = ChooseMakerNoteLayout(
-      read_.Exif, note.Bytes, tiffSource_, int64_t{note.Offset} - base, data_.Order());
+      read_.Exif, note.Bytes, container_, int64_t{note.Offset} - base, data_.Order());
   read_.MakerNote.Recognised = layout.has_value();
   if (layout) WalkMakerNote(note.Bytes, *layout, note.Offset);
 }

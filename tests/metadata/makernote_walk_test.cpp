@@ -25,8 +25,8 @@ protected:
     const Endianness endian = order() == ByteOrder::Motorola ? Endianness::Big : Endianness::Little;
     info_ = ExifRead{};
     problem_.reset();
-    DirectoryWalker walker(info_, ExifDetail::Everything, ByteOrderView(owner_, endian), false,
-                           problem_);
+    DirectoryWalker walker(info_, ExifDetail::Everything, ByteOrderView(owner_, endian),
+                           ExifContainer::JpegSegment, problem_);
     walker.WalkMakerNote(note, MakerNoteLayout{table, 0, 0, endian}, noteAt);
   }
   std::string ProblemText() const {
