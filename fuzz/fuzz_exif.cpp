@@ -1,8 +1,9 @@
 // Feeds arbitrary bytes to the JPEG scan or the TIFF read. The first byte
-// chooses the read (bit 0) and the reader option (bits 1-2); the rest is the
+// chooses the read (bit 0) and the detail (bits 1-2); the rest is the
 // file.
 
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
+#include "metadata/rendering.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,35 +19,36 @@ void Touch(std::string_view text) {
   sink = sink + text.size();
 }
 
-void TouchEverything(const TimgData& img) {
-  sink = sink + static_cast<size_t>(img.HasMetadata()) + static_cast<size_t>(img.HasExif()) +
-         static_cast<size_t>(img.SectionCount);
-  Touch(img.ErrorText);
-  for (int n = 1; n <= img.SectionCount; ++n)
-    Touch(img.Sections[static_cast<size_t>(n - 1)].Data);
-  if (!img.Exif) return;
-  const TImageInfo& exif = *img.Exif;
-  Touch(exif.DateTimeText);
-  Touch(exif.MakeText);
-  Touch(exif.ModelText);
-  Touch(exif.ExifVersionText);
-  Touch(exif.UserCommentText);
-  Touch(exif.DumpText);
-  Touch(exif.MakerNoteBytes);
-  Touch(exif.MakerNoteDumpText);
-  sink = sink + static_cast<size_t>(exif.MakerNoteResult);
+void TouchEverything(const ExifRead& read) {
+  sink = sink + static_cast<size_t>(read.HasMetadata()) + static_cast<size_t>(read.HasExif()) +
+         read.Segments.size();
+  Touch(ErrorText(read));
+  for (const JpegSegment& segment : read.Segments)
+    Touch(segment.Data);
+  const ExifFields& exif = read.Exif;
+  Touch(exif.DateTime);
+  Touch(exif.Make);
+  Touch(exif.Model);
+  Touch(exif.Version);
+  Touch(exif.UserComment);
+  Touch(read.Dump);
+  Touch(read.MakerNote.Bytes);
+  Touch(read.MakerNote.Dump);
+  sink = sink + static_cast<size_t>(read.MakerNote.Recognised);
   sink = sink + static_cast<size_t>(exif.ImageWidth) + static_cast<size_t>(exif.ImageHeight);
+  for (const Tag& record : read.Iptc.Records())
+    Touch(record.Text);
   // The queries by name search the list from its start; asking for every
   // entry of a list of thousands would cost quadratic time in this harness
   // alone, so only the first entries are asked for by name.
   constexpr size_t kQueriedByName = 64;
-  for (size_t i = 0; i < exif.TagList.size(); ++i) {
-    const TTagEntry& tag = exif.TagList[i];
-    Touch(exif.RenderValue(tag.RawBytes, tag.ValueType, tag.ValueList, tag.FormatText));
-    sink = sink + static_cast<size_t>(exif.NumericValue(tag.RawBytes, tag.ValueType) != 0);
+  for (size_t i = 0; i < read.Tags.size(); ++i) {
+    const Tag& tag = read.Tags[i];
+    Touch(RenderValue(read.Order, tag.RawBytes, tag.ValueType, tag.ValueList, tag.FormatText));
+    sink = sink + static_cast<size_t>(NumericValue(read.Order, tag.RawBytes, tag.ValueType) != 0);
     if (i >= kQueriedByName) continue;
-    Touch(exif.TagText(tag.Name));
-    sink = sink + static_cast<size_t>(exif.TagInteger(tag.Name));
+    Touch(read.TagText(tag.Name));
+    sink = sink + static_cast<size_t>(read.TagInteger(tag.Name));
   }
 }
 
@@ -60,11 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::unique_ptr<char[]> bytes(new char[length]);
   if (length > 0) std::memcpy(bytes.get(), data + 1, length);
 
-  static constexpr int32_t kOptions[] = {ReaderEverything, ReaderTextsOnly, ReaderTagListOnly,
-                                         ReaderEverything};
-  TimgData img(kOptions[(selector >> 1) & 3]);
+  static constexpr ExifDetail kDetails[] = {ExifDetail::Everything, ExifDetail::Texts,
+                                            ExifDetail::TagList, ExifDetail::Everything};
   MemorySource source(std::string_view(bytes.get(), length));
-  img.ReadFromStream(source, (selector & 1) != 0 ? "fuzz.tif" : "fuzz.jpg");
-  TouchEverything(img);
+  TouchEverything(ReadExifSource(source, (selector & 1) != 0 ? "fuzz.tif" : "fuzz.jpg",
+                                 kDetails[(selector >> 1) & 3]));
   return 0;
 }

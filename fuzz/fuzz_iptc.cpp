@@ -27,11 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > 0) std::memcpy(bytes.get(), data, size);
   const std::string_view text(bytes.get(), size);
 
-  TIPTCdata store(nullptr);
+  IptcData store;
   store.ParseSegment(text);
-  Require(store.Count() >= 0 && store.Count() <= store.Capacity());
   for (int32_t i = 0; i < store.Count(); ++i) {
-    const TTagEntry entry = store.RecordAt(i);
+    const Tag entry = store.RecordAt(i);
     Require(entry.TagNumber != 0 && (entry.IptcRecord == 2 || entry.IptcRecord == 8));
     // Only keywords and supplemental categories grow beyond their dataset.
     if (entry.TagNumber != 20 && entry.TagNumber != 25) Require(entry.Text.size() <= size);

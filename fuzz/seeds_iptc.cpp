@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
                               IptcDataset(2, 25, "See") + IptcDataset(2, 20, "Natur") +
                               IptcDataset(2, 90, "Graz") + IptcDataset(2, 120, "Am Ufer");
   const std::vector<std::string> seeds = {
-      // As LoadFromImageFile hands it over: with the segment's length word.
+      // As the JPEG scan hands it over: with the segment's length word.
       BigU16(0x40) + PhotoshopIptcBlock(typical),
       PhotoshopIptcBlock(IptcDataset(1, 90, "\x1B%G") + typical + IptcDataset(8, 10, "\x01")),
       std::string(12, '\0') + IptcDataset(2, 200, "eigen") + IptcDataset(8, 25, "acht"),

@@ -1,7 +1,7 @@
 #include "metadata/capture_date.h"
 
 #include "metadata/date_text.h"
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
 #include "metadata/iso_media.h"
 #include "metadata/png_exif.h"
 #include "metadata/riff_avi.h"
@@ -89,17 +89,12 @@ std::optional<CaptureDate> Plausible(const std::optional<LocalDateTime>& time,
 // DateTimeOriginal of any block comes before a DateTime of any.
 class ExifDates {
 public:
-  void Walk(std::string_view tiff) {
-    TimgData img(ReaderTextsOnly);
-    img.ReadExifBlock(tiff);
-    Take(img);
-  }
+  void Walk(std::string_view tiff) { Take(ReadExifBlock(tiff, ExifDetail::Texts)); }
   // Whatever the walk found, also when a refused value ended the read early,
   // as the run's JPEG rule does.
-  void Take(const TimgData& img) {
-    if (!img.Exif) return;
-    originals_.push_back(img.Exif->DateTimeOriginalText);
-    others_.push_back(img.Exif->DateTimeTagText);
+  void Take(const ExifRead& read) {
+    originals_.push_back(read.Exif.DateTimeOriginal);
+    others_.push_back(read.Exif.DateTimeTag);
   }
   std::optional<CaptureDate> Best() const {
     for (const std::string& text : originals_)
@@ -129,12 +124,10 @@ std::optional<CaptureDate> TiffDate(ByteStream& stream) {
     return std::nullopt;
   // The whole buffer of the TIFF read only when the window held no date and
   // the file goes on behind it.
-  for (const size_t window : {kTiffDateWindow, TimgData::kTiffBufferSize}) {
+  for (const size_t window : {kTiffDateWindow, kTiffBufferSize}) {
     if (!stream.SeekTo(0)) return std::nullopt;
-    TimgData img(ReaderTextsOnly);
-    img.ReadFromStream(stream, FileFormat::Tiff, {}, window);
     ExifDates dates;
-    dates.Take(img);
+    dates.Take(ReadExifStream(stream, FileFormat::Tiff, ExifDetail::Texts, window));
     if (std::optional<CaptureDate> date = dates.Best()) return date;
     if (stream.Position() < kTiffHeaderSize + window) break;
   }

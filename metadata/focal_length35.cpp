@@ -1,4 +1,4 @@
-#include "metadata/image_info.h"
+#include "metadata/directory_walker.h"
 
 #include "metadata/rendering.h"
 #include "metadata/tagtables.h"
@@ -23,29 +23,30 @@ double MillimetresPerUnit(int32_t unit) {
 
 } // namespace
 
-void TImageInfo::DeriveFocalLength35() {
+void DirectoryWalker::DeriveFocalLength35() {
   // The values come from the tag list, so nothing is derived unless it is filled.
-  if (FindTag("FocalLengthin35mmFilm") >= 0) return;
-  int32_t unit = TagInteger("FocalPlaneResolutionUnit");
-  if (unit <= 0) unit = TagInteger("ResolutionUnit");
+  const ExifRead& read = read_;
+  if (read.FindTag("FocalLengthin35mmFilm") != nullptr) return;
+  int32_t unit = read.TagInteger("FocalPlaneResolutionUnit");
+  if (unit <= 0) unit = read.TagInteger("ResolutionUnit");
   const double perUnit = MillimetresPerUnit(unit);
-  const double focalLength = TagValue("FocalLength");
+  const double focalLength = read.TagValue("FocalLength");
   if (perUnit == 0 || focalLength == 0) return;
 
   double width = 0;
   double height = 0;
-  if (const int32_t xr = TagInteger("FocalPlaneXResolution"); xr > 0)
-    width = ImageWidth * perUnit / xr;
-  if (const int32_t yr = TagInteger("FocalPlaneYResolution"); yr > 0)
-    height = ImageHeight * perUnit / yr;
+  if (const int32_t xr = read.TagInteger("FocalPlaneXResolution"); xr > 0)
+    width = read.Exif.ImageWidth * perUnit / xr;
+  if (const int32_t yr = read.TagInteger("FocalPlaneYResolution"); yr > 0)
+    height = read.Exif.ImageHeight * perUnit / yr;
   if (!(width * height > 0)) return;
 
   const double f35 = focalLength * kFullFrameDiagonal / std::sqrt(width * width + height * height);
-  TTagEntry entry = MainTableRow(TableIndexByName("FocalLengthIn35mmFilm"));
+  Tag entry = MainTableRow(TableIndexByName("FocalLengthIn35mmFilm"));
   entry.Text = FormatValues("%5.2f", {f35});
   entry.RawBytes.clear();
   entry.FormatText = "%s mm";
   entry.ValueType = 10;
   AddTag(entry);
-  DumpText += "\r\n" + entry.Description + " = " + entry.Text;
+  read_.Dump += "\r\n" + entry.Description + " = " + entry.Text;
 }

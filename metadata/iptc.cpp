@@ -6,25 +6,19 @@
 #include <algorithm>
 #include <utility>
 
-TIPTCdata::TIPTCdata(TimgData* owner) : Owner(owner) {}
-
-int32_t TIPTCdata::FindName(std::string_view name) const {
-  for (int32_t i = 0; i < count_; ++i)
-    if (EqualIgnoringAsciiCase(records_[static_cast<size_t>(i)].Name, name)) return i;
+int32_t IptcData::FindName(std::string_view name) const {
+  for (size_t i = 0; i < records_.size(); ++i)
+    if (EqualIgnoringAsciiCase(records_[i].Name, name)) return static_cast<int32_t>(i);
   return kNoEntry;
 }
 
-void TIPTCdata::DeleteName(std::string_view name) {
+void IptcData::DeleteName(std::string_view name) {
   const int32_t i = FindName(name);
   if (i == kNoEntry) return;
-  const auto first = records_.begin() + i;
-  const auto end = records_.begin() + count_;
-  std::move(first + 1, end, first);
-  --count_;
-  records_[static_cast<size_t>(count_)] = TTagEntry{};
+  records_.erase(records_.begin() + i);
 }
 
-int32_t TIPTCdata::PutValue(std::string_view name, std::string_view value) {
+int32_t IptcData::PutValue(std::string_view name, std::string_view value) {
   const int32_t i = FindName(name);
   if (i != kNoEntry) {
     if (!value.empty()) records_[static_cast<size_t>(i)].Text = value;
@@ -32,12 +26,12 @@ int32_t TIPTCdata::PutValue(std::string_view name, std::string_view value) {
   }
   const int32_t row = DefinitionIndex(name);
   if (row == kNoEntry) return kNoEntry;
-  TTagEntry entry = ToIptcEntry(IptcDatasetTable[static_cast<size_t>(row)]);
+  Tag entry = ToIptcEntry(IptcDatasetTable[static_cast<size_t>(row)]);
   entry.Text = value;
   return InsertRecord(entry);
 }
 
-int32_t TIPTCdata::AddValue(std::string_view name, std::string_view value) {
+int32_t IptcData::AddValue(std::string_view name, std::string_view value) {
   const int32_t i = FindName(name);
   if (i == kNoEntry) return PutValue(name, value);
   if (!value.empty()) {
@@ -50,7 +44,7 @@ int32_t TIPTCdata::AddValue(std::string_view name, std::string_view value) {
 
 // The decision follows the definition of the name: a repeatable dataset of
 // record 2 collects its values as a parse does, any other replaces its value.
-int32_t TIPTCdata::StoreValue(std::string_view name, std::string_view value) {
+int32_t IptcData::StoreValue(std::string_view name, std::string_view value) {
   const int32_t row = DefinitionIndex(name);
   if (row == kNoEntry) return kNoEntry;
   const IptcDefinition& definition = IptcDatasetTable[static_cast<size_t>(row)];
@@ -59,38 +53,24 @@ int32_t TIPTCdata::StoreValue(std::string_view name, std::string_view value) {
   return PutValue(name, value);
 }
 
-std::string TIPTCdata::ValueOf(std::string_view name, std::string_view fallback) const {
+std::string IptcData::ValueOf(std::string_view name, std::string_view fallback) const {
   const int32_t i = FindName(name);
   return std::string(i == kNoEntry ? fallback : records_[static_cast<size_t>(i)].Text);
 }
 
-void TIPTCdata::SetCount(int32_t count) {
-  const int32_t kept = std::clamp(count, 0, Capacity());
-  for (int32_t i = kept; i < count_; ++i)
-    records_[static_cast<size_t>(i)] = TTagEntry{};
-  count_ = kept;
-}
-
-TTagEntry TIPTCdata::RecordAt(int32_t index) const {
-  if (index < 0 || index >= count_) return TTagEntry{};
+Tag IptcData::RecordAt(int32_t index) const {
+  if (index < 0 || index >= Count()) return Tag{};
   return records_[static_cast<size_t>(index)];
 }
 
-void TIPTCdata::Clear() {
-  std::fill(records_.begin(), records_.end(), TTagEntry{});
-  count_ = 0;
-}
-
-int32_t TIPTCdata::DefinitionIndex(std::string_view name) {
+int32_t IptcData::DefinitionIndex(std::string_view name) {
   for (size_t row = 0; row < IptcDatasetTable.size(); ++row)
     if (EqualIgnoringAsciiCase(IptcDatasetTable[row].Name, name)) return static_cast<int32_t>(row);
   return kNoEntry;
 }
 
-int32_t TIPTCdata::InsertRecord(const TTagEntry& entry) {
+int32_t IptcData::InsertRecord(const Tag& entry) {
   if (entry.TagNumber == 0) return kNoEntry;
-  // Grows one slot early: with 24 of 25 slots in use the next entry makes 50.
-  if (count_ >= Capacity() - 1) records_.resize(records_.size() + kGrowthStep);
-  records_[static_cast<size_t>(count_)] = entry;
-  return count_++;
+  records_.push_back(entry);
+  return Count() - 1;
 }

@@ -1,62 +1,44 @@
 #pragma once
-// TIPTCdata: the IPTC datasets of one image as a list of named text entries.
-// The scan attaches an empty store to a JPEG file's first APP13 segment;
-// ParseSegment or LoadFromImageFile fill it. Entries can be looked up and
-// edited by name; the store never writes IPTC bytes. Names compare ignoring
-// case.
+// IptcData: the IPTC datasets of one image as a list of named text entries.
+// A read fills it from a JPEG file's first APP13 segment (ParseSegment).
+// Entries can be looked up and edited by name; the store never writes IPTC
+// bytes. Names compare ignoring case.
 
-#include "metadata/endind.h"
+#include "metadata/byte_order.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-class TimgData;
-
-class TIPTCdata {
+class IptcData {
 public:
   // What the index-returning operations give when no entry was found or stored.
   static constexpr int32_t kNoEntry = -1;
-  // The entry array grows by this many slots at a time.
-  static constexpr int32_t kGrowthStep = 25;
-
-  explicit TIPTCdata(TimgData* owner);
-  virtual ~TIPTCdata() = default;
-
-  TimgData* Owner = nullptr; // the reader that created the store; not owned
 
   // Index of the first entry with that name, or kNoEntry.
-  virtual int32_t FindName(std::string_view name) const;
+  int32_t FindName(std::string_view name) const;
   // Removes the first entry with that name; nothing happens when there is none.
-  virtual void DeleteName(std::string_view name);
+  void DeleteName(std::string_view name);
   // Replaces the value of the entry with that name (an empty value changes
   // nothing), or adds an entry from the definition table. Index or kNoEntry.
-  virtual int32_t PutValue(std::string_view name, std::string_view value);
+  int32_t PutValue(std::string_view name, std::string_view value);
   // Appends ",value" to the entry with that name, or acts as PutValue when
   // there is none. Index or kNoEntry.
-  virtual int32_t AddValue(std::string_view name, std::string_view value);
+  int32_t AddValue(std::string_view name, std::string_view value);
   // Stores a value the way a parse would: appended for keywords and
   // supplemental categories, replaced for every other defined dataset.
   // kNoEntry for a name without a definition.
-  virtual int32_t StoreValue(std::string_view name, std::string_view value);
+  int32_t StoreValue(std::string_view name, std::string_view value);
   // The Text of the entry with that name, or fallback.
-  virtual std::string ValueOf(std::string_view name, std::string_view fallback) const;
-  // Lets the owner read the file, then parses the owner's APP13 segment. True
-  // when that yielded at least one entry. When this store is the owner's own
-  // IPTC store it stays so: the owner's read would otherwise destroy it.
-  virtual bool LoadFromImageFile(const std::string& fileName);
+  std::string ValueOf(std::string_view name, std::string_view fallback) const;
 
-  int32_t Count() const { return count_; }
-  // Sets the number of entries in use, kept within the slots there are; slots
-  // that fall out of use are emptied.
-  void SetCount(int32_t count);
-  int32_t Capacity() const { return static_cast<int32_t>(records_.size()); }
+  int32_t Count() const { return static_cast<int32_t>(records_.size()); }
+  const std::vector<Tag>& Records() const { return records_; }
   // A copy of entry index; an empty entry for an index outside 0..Count-1.
-  TTagEntry RecordAt(int32_t index) const;
-  // Empties every slot and sets Count to 0; the slots stay.
-  void Clear();
-  bool HasRecords() const { return count_ > 0; }
+  Tag RecordAt(int32_t index) const;
+  void Clear() { records_.clear(); }
+  bool HasRecords() const { return !records_.empty(); }
 
   // Fills the store from the text of an APP13 segment (with or without its
   // length word). Malformed data gives fewer or odd entries, never a read
@@ -68,9 +50,8 @@ public:
   // Appends a copy of entry; returns its index. An entry with dataset number 0
   // (the record version, or a record other than 2 and 8) is not stored and
   // gives kNoEntry.
-  int32_t InsertRecord(const TTagEntry& entry);
+  int32_t InsertRecord(const Tag& entry);
 
 private:
-  int32_t count_ = 0;
-  std::vector<TTagEntry> records_; // Capacity slots; those at and above Count are empty
+  std::vector<Tag> records_;
 };

@@ -1,12 +1,9 @@
-// Reading IPTC datasets out of an APP13 segment, and out of an image file
-// through the owning reader.
+// Reading IPTC datasets out of an APP13 segment.
 
-#include "metadata/exif.h"
 #include "metadata/iptc.h"
 #include "metadata/iptc_table.h"
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -45,14 +42,14 @@ std::optional<size_t> FirstDataset(std::string_view text) {
 // record-number byte, stepping over its tag marker unchecked. Lengths are
 // plain 16-bit numbers (the extended form is not recognised); data that runs
 // past the end of the text is cut there.
-TTagEntry ReadDataset(std::string_view text, size_t& cursor) {
+Tag ReadDataset(std::string_view text, size_t& cursor) {
   const uint8_t record = ByteAt(text, cursor);
   const uint8_t dataset = ByteAt(text, cursor + 1);
   const size_t length = ByteAt(text, cursor + 2) * size_t{256} + ByteAt(text, cursor + 3);
   const size_t dataStart = cursor + 4;
   cursor = dataStart + length + 1;
 
-  TTagEntry entry;
+  Tag entry;
   if (!IsKnownRecord(record)) return entry;
   const IptcDefinition* definition = FindDefinition(record, dataset);
   if (definition != nullptr && definition->Name != kIptcSkipName) {
@@ -70,37 +67,16 @@ TTagEntry ReadDataset(std::string_view text, size_t& cursor) {
 
 } // namespace
 
-void TIPTCdata::ParseSegment(std::string_view text) {
+void IptcData::ParseSegment(std::string_view text) {
   Clear();
   const std::optional<size_t> first = FirstDataset(text);
   if (!first) return;
   // Each round needs the record, dataset and both length bytes.
   for (size_t cursor = *first; cursor + 3 < text.size();) {
-    const TTagEntry entry = ReadDataset(text, cursor);
+    const Tag entry = ReadDataset(text, cursor);
     if (IsRepeatableDataset(entry.TagNumber))
       AddValue(entry.Name, entry.Text);
     else
       InsertRecord(entry);
   }
-}
-
-bool TIPTCdata::LoadFromImageFile(const std::string& fileName) {
-  Clear();
-  if (Owner == nullptr) return false;
-  // The owner's read frees the owner's IPTC store. When that is this store,
-  // it is taken out of the owner for the read and put back afterwards, in
-  // place of the empty store the scan may have attached; so the caller's
-  // store stays alive and becomes the owner's store of the new file.
-  struct PutBack {
-    TimgData& owner;
-    std::unique_ptr<TIPTCdata> self;
-    ~PutBack() {
-      if (self) owner.Iptc = std::move(self);
-    }
-  } putBack{*Owner, nullptr};
-  if (Owner->Iptc.get() == this) putBack.self = std::move(Owner->Iptc);
-
-  Owner->ReadFile(fileName);
-  if (Owner->IptcSection != nullptr) ParseSegment(Owner->IptcSection->Data);
-  return HasRecords();
 }

@@ -82,8 +82,8 @@ const IptcDefinition* FindDefinition(uint16_t record, uint16_t dataset) {
   return nullptr;
 }
 
-TTagEntry ToIptcEntry(const IptcDefinition& row) {
-  TTagEntry entry;
+Tag ToIptcEntry(const IptcDefinition& row) {
+  Tag entry;
   entry.IptcRecord = row.Record;
   entry.TagNumber = row.Dataset;
   entry.Name = std::string(row.Name);

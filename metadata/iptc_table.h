@@ -2,7 +2,7 @@
 // The IPTC dataset definitions the store knows by name, and the datasets whose
 // repeats are merged into one entry.
 
-#include "metadata/endind.h"
+#include "metadata/byte_order.h"
 
 #include <array>
 #include <bitset>
@@ -35,4 +35,4 @@ bool IsRepeatableDataset(uint32_t dataset);
 const IptcDefinition* FindDefinition(uint16_t record, uint16_t dataset);
 
 // The row as a store entry with an empty Text.
-TTagEntry ToIptcEntry(const IptcDefinition& row);
+Tag ToIptcEntry(const IptcDefinition& row);

@@ -6,7 +6,7 @@
 // gigabytes of media costs a seek.
 
 #include "metadata/byte_stream.h"
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
 
 #include <cstdint>
 #include <optional>
@@ -26,7 +26,7 @@ struct IsoMediaDates {
 
 // The TIFF read's own bound: an Exif block is read up to as many bytes as
 // the TIFF read takes of a file.
-inline constexpr size_t kMaxExifBlockBytes = TimgData::kTiffBufferSize;
+inline constexpr size_t kMaxExifBlockBytes = kTiffBufferSize;
 
 // Walks the boxes from the start of the stream's data. Nothing when the data
 // does not begin with a box of an ISO base media file (ftyp, or moov, mdat,

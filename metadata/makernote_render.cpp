@@ -1,7 +1,7 @@
 // Renderers of maker-note values: two Nikon texts and the three Canon
 // breakdowns, which turn a list of 16-bit numbers into named lines.
 
-#include "metadata/makernote.h"
+#include "metadata/makernote_render.h"
 #include "metadata/rendering.h"
 
 #include <algorithm>
@@ -9,9 +9,6 @@
 #include <charconv>
 #include <optional>
 #include <string_view>
-
-TImageInfo* CurrentInfo = nullptr;
-bool MultiLineOutput = false;
 
 namespace {
 
@@ -39,10 +36,6 @@ std::string_view Item(std::string_view list, size_t k) {
   return list.substr(start, list.find(',', start) - start);
 }
 
-void AddNamed(const std::string& label, const std::string& text) {
-  if (CurrentInfo != nullptr) CurrentInfo->AddNamedValue(label, text, kAscii);
-}
-
 // A line with the item looked up in the value list; none when the list has no
 // text for it.
 void AppendLine(std::string& out, std::string_view label, std::string_view value) {
@@ -52,19 +45,20 @@ void AppendLine(std::string& out, std::string_view label, std::string_view value
   out += value;
 }
 
-void AppendDecodedLine(std::string& out, std::string_view label, std::string_view valueList,
-                       std::string_view item) {
+void AppendDecodedLine(std::string& out, RenderSink& sink, std::string_view label,
+                       std::string_view valueList, std::string_view item) {
   const std::string value = ValueListText(valueList, item);
   if (Trimmed(value).empty()) return;
   AppendLine(out, label, value);
-  AddNamed(std::string(label), value);
+  sink.NamedValues.push_back({std::string(label), value});
 }
 
 // A line with the item as it stands, its leading blank included.
-void AppendPlainLine(std::string& out, std::string_view label, std::string_view item) {
+void AppendPlainLine(std::string& out, RenderSink& sink, std::string_view label,
+                     std::string_view item) {
   if (Trimmed(item).empty()) return;
   AppendLine(out, label, item);
-  AddNamed(std::string(label), std::string(item));
+  sink.NamedValues.push_back({std::string(label), std::string(item)});
 }
 
 struct BreakdownLine {
@@ -74,15 +68,16 @@ struct BreakdownLine {
 };
 
 template <size_t N>
-std::string Breakdown(const std::array<BreakdownLine, N>& lines, std::string_view text) {
-  MultiLineOutput = true;
+std::string Breakdown(const std::array<BreakdownLine, N>& lines, std::string_view text,
+                      RenderSink& sink) {
+  sink.MultiLine = true;
   std::string out;
   for (const BreakdownLine& line : lines) {
     const std::string_view item = Item(text, line.Item);
     if (line.ValueList.empty())
-      AppendPlainLine(out, line.Label, item);
+      AppendPlainLine(out, sink, line.Label, item);
     else
-      AppendDecodedLine(out, line.Label, line.ValueList, item);
+      AppendDecodedLine(out, sink, line.Label, line.ValueList, item);
   }
   return out;
 }
@@ -168,7 +163,7 @@ std::optional<int64_t> ItemInteger(std::string_view item) {
 
 } // namespace
 
-std::string NikonColorMode(const std::string& text) {
+std::string NikonColorMode(const std::string& text, RenderSink&) {
   const std::string mode = text.substr(std::min<size_t>(1, text.size()), 5);
   if (mode == "MODE1") return "Mode1 (sRGB)";
   if (mode == "MODE2") return "Mode 2 (Adobe RGB)";
@@ -176,7 +171,7 @@ std::string NikonColorMode(const std::string& text) {
   return mode;
 }
 
-std::string NikonLensRange(const std::string& text) {
+std::string NikonLensRange(const std::string& text, RenderSink&) {
   std::array<double, 4> numbers{};
   std::string_view rest = text;
   for (size_t k = 0; k < 4; ++k) {
@@ -190,16 +185,16 @@ std::string NikonLensRange(const std::string& text) {
                       {numbers[0], numbers[1], numbers[2], numbers[3]});
 }
 
-std::string CanonCameraSettings(const std::string& text) {
-  return Breakdown(kCameraSettingsLines, text);
+std::string CanonCameraSettings(const std::string& text, RenderSink& sink) {
+  return Breakdown(kCameraSettingsLines, text, sink);
 }
 
-std::string CanonShotInfo(const std::string& text) {
-  return Breakdown(kShotInfoLines, text);
+std::string CanonShotInfo(const std::string& text, RenderSink& sink) {
+  return Breakdown(kShotInfoLines, text, sink);
 }
 
-std::string CanonCustomFunctions(const std::string& text) {
-  MultiLineOutput = true;
+std::string CanonCustomFunctions(const std::string& text, RenderSink& sink) {
+  sink.MultiLine = true;
   const size_t commas = static_cast<size_t>(std::count(text.begin(), text.end(), ','));
   std::string out;
   // The item after the last comma is never examined.
@@ -210,7 +205,7 @@ std::string CanonCustomFunctions(const std::string& text) {
     if (function < 1 || function > static_cast<int64_t>(kCustomFunctions.size())) continue;
     const int64_t setting = *code - 256 * function;
     const CustomFunction& f = kCustomFunctions[static_cast<size_t>(function - 1)];
-    AppendDecodedLine(out, f.Label, f.ValueList, std::to_string(setting));
+    AppendDecodedLine(out, sink, f.Label, f.ValueList, std::to_string(setting));
   }
   return out;
 }

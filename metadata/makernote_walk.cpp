@@ -1,8 +1,7 @@
 // The walk of a maker note's directory: like the EXIF walk, but with the
 // maker's own table, directory position and origin of value offsets.
 
-#include "metadata/image_info.h"
-#include "metadata/makernote.h"
+#include "metadata/directory_walker.h"
 #include "metadata/rendering.h"
 
 #include <string>
@@ -11,7 +10,6 @@
 namespace {
 
 constexpr int64_t kEntrySize = 12;
-constexpr std::string_view kErrorPrefix = "Error Detected = ";
 constexpr std::string_view kErrorPastNote = "Maker note directory runs past the end of the note";
 
 const TagRow* FindRow(std::span<const TagRow> table, uint16_t tag) {
@@ -39,53 +37,52 @@ std::string Quoted(std::string_view bytes) {
 
 } // namespace
 
-void TImageInfo::WalkMakerNoteDirectory(const ByteString& note, std::span<const TagRow> table,
-                                        int64_t directory, int64_t notePosition,
-                                        int64_t valueBase) {
-  // Maker-note entries are made for the reader options that fill the tag list.
+void DirectoryWalker::DecodeMakerNote(int64_t base) {
+  const MakerNoteRead& note = read_.MakerNote;
+  const std::optional<MakerNoteLayout> layout = ChooseMakerNoteLayout(
+      read_.Exif, note.Bytes, container_, int64_t{note.Offset} - base, data_.Order());
+  read_.MakerNote.Recognised = layout.has_value();
+  if (layout) WalkMakerNote(note.Bytes, *layout, note.Offset);
+}
+
+void DirectoryWalker::WalkMakerNote(std::string_view note, const MakerNoteLayout& layout,
+                                    int64_t noteAt) {
+  // Maker-note entries are made for the details that fill the tag list.
   if (!FillsTagList()) return;
-  // The note is read through its own buffer in the current byte order; the
-  // info's Buffer keeps the owner's bytes throughout.
-  tEndInd reader;
-  reader.BigEndian = BigEndian;
-  reader.Buffer = note;
+  const ByteOrderView reader(note, layout.Order);
   const int64_t length = static_cast<int64_t>(note.size());
-  const int64_t count = reader.ReadU16(directory + 1);
+  const int64_t count = reader.U16At(layout.DirectoryOffset);
   for (int64_t i = 0; i < count && entriesLeft_ > 0; ++i) {
-    const int64_t entry = directory + 3 + kEntrySize * i;
+    const int64_t entry = layout.DirectoryOffset + 2 + kEntrySize * i;
     // An entry count that runs past the note means this is not the
     // directory the layout expects: stop instead of reading beyond it.
-    if (length < kEntrySize || entry - 1 > length - kEntrySize) {
-      SetOwnerError(std::string(kErrorPrefix).append(kErrorPastNote));
+    if (length < kEntrySize || entry > length - kEntrySize) {
+      problem_ = ReadProblem{ExifStatus::ErrorDetected, std::string(kErrorPastNote)};
       return;
     }
     --entriesLeft_;
-    if (WalkMakerNoteEntry(reader, entry, table, directory, notePosition, valueBase) ==
-        WalkOutcome::Refused)
-      return;
+    if (WalkMakerNoteEntry(reader, entry, layout, noteAt) == WalkOutcome::Refused) return;
   }
 }
 
-WalkOutcome TImageInfo::WalkMakerNoteEntry(const tEndInd& note, int64_t entry,
-                                           std::span<const TagRow> table, int64_t directory,
-                                           int64_t notePosition, int64_t valueBase) {
-  const uint16_t tag = note.ReadU16(entry);
-  const uint16_t type = note.ReadU16(entry + 2);
-  const uint64_t components = static_cast<uint32_t>(note.ReadU32(entry + 4));
+WalkOutcome DirectoryWalker::WalkMakerNoteEntry(const ByteOrderView& note, int64_t entry,
+                                                const MakerNoteLayout& layout, int64_t noteAt) {
+  const uint16_t tag = note.U16At(entry);
+  const uint16_t type = note.U16At(entry + 2);
+  const uint64_t components = note.U32At(entry + 4);
   const uint64_t size = components * static_cast<uint64_t>(FieldTypeSize(type));
   // Unlike the EXIF walk, an entry of size 0 is decoded, with an empty value.
-  int64_t offset = 0;
   int64_t value = entry + 8;
-  if (size > 4) {
-    offset = static_cast<uint32_t>(note.ReadU32(entry + 8));
-    value = offset + directory + 2 - notePosition;
-  }
-  const int64_t length = static_cast<int64_t>(note.Buffer.size());
-  const bool insideNote = value >= 1 && size <= static_cast<uint64_t>(length) &&
-                          value - 1 <= length - static_cast<int64_t>(size);
-  const std::string raw = insideNote ? CopyValueBytes(note.Buffer, value, size)
-                                     : CopyValueBytes(Buffer, offset + valueBase, size);
+  if (size > 4) value = int64_t{note.U32At(entry + 8)} + layout.ValueOrigin;
+  const int64_t length = static_cast<int64_t>(note.Bytes().size());
+  const bool insideNote = value >= 0 && size <= static_cast<uint64_t>(length) &&
+                          value <= length - static_cast<int64_t>(size);
+  // A value that does not lie wholly inside the note is read from the EXIF
+  // bytes at the place the note's own counting points to.
+  const std::string raw = insideNote ? CopyValueBytes(note.Bytes(), value, size)
+                                     : CopyValueBytes(data_.Bytes(), noteAt + value, size);
 
+  const std::span<const TagRow> table = MakerTableRows(layout.Table);
   const TagRow* row = FindRow(table, tag);
   const std::string_view label = Label(row);
   if (IsSkip(label)) return WalkOutcome::Completed;
@@ -98,37 +95,52 @@ WalkOutcome TImageInfo::WalkMakerNoteEntry(const tEndInd& note, int64_t entry,
   } else {
     // The maker tables' formats apply to every value (asserted with the
     // tables), so rendering never refuses here.
-    text = RenderValue(raw, type, row != nullptr && kDecodeValues ? row->ValueList : "",
-                       row != nullptr ? row->FormatText : "");
+    text =
+        RenderValue(note.Order(), raw, type, row != nullptr && kDecodeValues ? row->ValueList : "",
+                    row != nullptr ? row->FormatText : "");
   }
-  MultiLineOutput = false;
+  RenderSink sink;
   std::string shown;
   if (row != nullptr && row->Renderer != nullptr && kDecodeValues) {
-    RendererResult rendered = ApplyRenderer(row->Renderer, text);
+    RendererResult rendered = ApplyRenderer(row->Renderer, text, sink);
     if (rendered.Refusal) {
-      SetOwnerError(std::string(kErrorPrefix) + *rendered.Refusal);
+      problem_ = ReadProblem{ExifStatus::ErrorDetected, *rendered.Refusal};
       return WalkOutcome::Refused;
     }
     shown = std::move(rendered.Text);
   } else {
     shown = PrintableText(text);
   }
+  // Named values carry no tag number; they are listed directly, ahead of
+  // the entry that named them.
+  for (RenderSink::NamedValue& named : sink.NamedValues) {
+    Tag entry;
+    entry.Origin = TagOrigin::MakerNote;
+    entry.ValueType = kAscii;
+    entry.Name = named.Name;
+    entry.Description = std::move(named.Name);
+    entry.RawBytes = named.Text;
+    entry.ByteCount = static_cast<int32_t>(named.Text.size());
+    entry.Text = std::move(named.Text);
+    read_.Tags.push_back(std::move(entry));
+  }
   // A renderer's block of lines goes first, the entry's own line with the
   // plain value last.
-  if (MultiLineOutput)
-    MakerNoteDumpText.append(shown).append("\r\n").append(label).append(" = ").append(text);
+  std::string& dump = read_.MakerNote.Dump;
+  if (sink.MultiLine)
+    dump.append(shown).append("\r\n").append(label).append(" = ").append(text);
   else
-    MakerNoteDumpText.append("\r\n").append(label).append(" = ").append(shown);
+    dump.append("\r\n").append(label).append(" = ").append(shown);
 
   if (row == nullptr) return WalkOutcome::Completed; // unknown entries are listed in the dump only
-  TTagEntry tagEntry = ToTagEntry(*row);
+  Tag tagEntry = ToTagEntry(*row);
   tagEntry.Description = label;
-  tagEntry.Origin = 1;
+  tagEntry.Origin = TagOrigin::MakerNote;
   tagEntry.ValueType = type;
   tagEntry.Text = shown;
   tagEntry.RawBytes = raw;
-  // Appended directly: a row of tag number 0 (Fujifilm's Version, Minolta's
+  // Listed directly: a row of tag number 0 (Fujifilm's Version, Minolta's
   // ModelID) is a known entry and belongs in the list too.
-  AppendToTagList(tagEntry);
+  read_.Tags.push_back(std::move(tagEntry));
   return WalkOutcome::Completed;
 }

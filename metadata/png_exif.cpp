@@ -1,7 +1,7 @@
 #include "metadata/png_exif.h"
 
 #include "metadata/byte_cursor.h"
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
 
 #include <algorithm>
 #include <array>
@@ -18,7 +18,7 @@ constexpr int kMaxChunksBeforeImageData = 256;
 // the end of the file: it is followed only by IEND and perhaps some text.
 constexpr uint64_t kTailBytes = 32 * 1024;
 // The largest eXIf chunk read: the bound of the TIFF read.
-constexpr uint64_t kMaxExifChunkBytes = TimgData::kTiffBufferSize;
+constexpr uint64_t kMaxExifChunkBytes = kTiffBufferSize;
 
 constexpr std::array<uint32_t, 256> MakeCrcTable() {
   std::array<uint32_t, 256> table{};

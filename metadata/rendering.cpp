@@ -120,12 +120,11 @@ std::string_view LeadingBlanksRemoved(std::string_view s) {
 }
 
 // The value's first component as an IEEE number in the buffer's byte order.
-template <typename Float, typename Bits>
-double FirstFloat(const tEndInd& order, std::string_view raw) {
+template <typename Float, typename Bits> double FirstFloat(Endianness order, std::string_view raw) {
   if (raw.size() < sizeof(Bits)) return 0;
   Bits bits = 0;
   for (size_t i = 0; i < sizeof(Bits); ++i) {
-    const size_t index = order.BigEndian ? i : sizeof(Bits) - 1 - i;
+    const size_t index = order == Endianness::Big ? i : sizeof(Bits) - 1 - i;
     bits = static_cast<Bits>((bits << 8) | static_cast<uint8_t>(raw[index]));
   }
   const double value = std::bit_cast<Float>(bits);
@@ -179,7 +178,7 @@ std::string FormatValues(std::string_view format, std::initializer_list<FormatAr
   return out;
 }
 
-std::string RenderValue(const tEndInd& order, std::string_view raw, uint16_t type,
+std::string RenderValue(Endianness order, std::string_view raw, uint16_t type,
                         std::string_view valueList, std::string_view format) {
   const size_t size = static_cast<size_t>(FieldTypeSize(type));
   if (size == 0) return "0";
@@ -191,8 +190,8 @@ std::string RenderValue(const tEndInd& order, std::string_view raw, uint16_t typ
     switch (type) {
     case kRational:
     case kSRational:
-      text += std::to_string(order.BytesToInt(element.substr(0, 4))) + "/" +
-              std::to_string(order.BytesToInt(element.substr(4, 4)));
+      text += std::to_string(FoldBytes(element.substr(0, 4), order)) + "/" +
+              std::to_string(FoldBytes(element.substr(4, 4), order));
       if (!valueList.empty()) text += ValueListText(valueList, text);
       break;
     case kFloat:
@@ -205,7 +204,7 @@ std::string RenderValue(const tEndInd& order, std::string_view raw, uint16_t typ
     case kSByte:
     case kSShort:
     case kSLong: {
-      const std::string number = std::to_string(order.BytesToInt(element));
+      const std::string number = std::to_string(FoldBytes(element, order));
       text += !valueList.empty() && kDecodeValues ? ValueListText(valueList, number) : number;
       break;
     }
@@ -223,7 +222,7 @@ std::string RenderValue(const tEndInd& order, std::string_view raw, uint16_t typ
 // FLOAT and DOUBLE give the IEEE value of their first component, read in the
 // buffer's byte order; a value too short for one component, or one that is not
 // finite (NaN, infinity), gives 0 so that callers rounding it stay defined.
-double NumericValue(const tEndInd& order, std::string_view raw, uint16_t type) {
+double NumericValue(Endianness order, std::string_view raw, uint16_t type) {
   switch (type) {
   case kByte:
   case kShort:
@@ -231,11 +230,11 @@ double NumericValue(const tEndInd& order, std::string_view raw, uint16_t type) {
   case kSByte:
   case kSShort:
   case kSLong:
-    return order.BytesToInt(raw);
+    return FoldBytes(raw, order);
   case kRational:
   case kSRational: {
-    const int32_t numerator = order.BytesToInt(raw.substr(0, std::min<size_t>(4, raw.size())));
-    const int32_t denominator = raw.size() > 4 ? order.BytesToInt(raw.substr(4, 4)) : 0;
+    const int32_t numerator = FoldBytes(raw.substr(0, std::min<size_t>(4, raw.size())), order);
+    const int32_t denominator = raw.size() > 4 ? FoldBytes(raw.substr(4, 4), order) : 0;
     return denominator == 0 ? 0.0 : static_cast<double>(numerator) / denominator;
   }
   case kFloat:
@@ -275,16 +274,16 @@ double FractionValue(std::string_view text) {
   return (d * static_cast<double>(whole) + static_cast<double>(*numerator)) / d;
 }
 
-RendererResult ApplyRenderer(TextRenderer renderer, const std::string& text) {
+RendererResult ApplyRenderer(TextRenderer renderer, const std::string& text, RenderSink& sink) {
   try {
-    return {renderer(text), std::nullopt};
+    return {renderer(text, sink), std::nullopt};
   } catch (const std::runtime_error& refusal) {
     return {{}, refusal.what()};
   }
 }
 
 // Characters 2 to 5 of the text; missing characters add nothing.
-std::string RenderComponents(const std::string& text) {
+std::string RenderComponents(const std::string& text, RenderSink&) {
   static constexpr std::array<std::string_view, 7> names = {"", "Y", "Cb", "Cr", "R", "G", "B"};
   std::string result;
   for (size_t i = 1; i < 5 && i < text.size(); ++i) {
@@ -294,7 +293,7 @@ std::string RenderComponents(const std::string& text) {
   return result;
 }
 
-std::string RenderShutterSpeed(const std::string& text) {
+std::string RenderShutterSpeed(const std::string& text, RenderSink&) {
   const double seconds = std::pow(2.0, -FractionValue(text));
   std::string result = FormatValues("%4.4f sec", {seconds});
   if (seconds <= 0.5) {
@@ -306,7 +305,7 @@ std::string RenderShutterSpeed(const std::string& text) {
   return result;
 }
 
-std::string RenderFlash(const std::string& text) {
+std::string RenderFlash(const std::string& text, RenderSink&) {
   const int64_t v = IntegerOrThrow(LeadingBlanksRemoved(text));
   std::string result = (v & 1) ? "On" : "Off";
   switch (v & 6) {
@@ -336,14 +335,14 @@ std::string RenderFlash(const std::string& text) {
   return result;
 }
 
-std::string RenderUserComment(const std::string& text) {
+std::string RenderUserComment(const std::string& text, RenderSink&) {
   return text.size() > 8 ? text.substr(8) : std::string();
 }
 
 // Only the odd items before the last comma are read (the low bytes of the
 // 16-bit characters); a text that is no list, and so has no such item, gives
 // the empty text. Low bytes from 0x80 on are Latin-1 and written as UTF-8.
-std::string RenderWideText(const std::string& text) {
+std::string RenderWideText(const std::string& text, RenderSink&) {
   std::string result;
   std::string_view rest = text;
   for (size_t item = 1;; ++item) {
@@ -358,7 +357,7 @@ std::string RenderWideText(const std::string& text) {
   return result;
 }
 
-std::string RenderDegrees(const std::string& text) {
+std::string RenderDegrees(const std::string& text, RenderSink&) {
   auto [degrees, minutes, seconds] = ThreeParts(text);
   if (seconds == 0) {
     const double wholeMinutes = std::trunc(minutes);
@@ -368,7 +367,7 @@ std::string RenderDegrees(const std::string& text) {
   return FormatValues("%0.0f Degrees %0.0f Minutes %0.0f Seconds", {degrees, minutes, seconds});
 }
 
-std::string RenderTimeStamp(const std::string& text) {
+std::string RenderTimeStamp(const std::string& text, RenderSink&) {
   const auto [hours, minutes, seconds] = ThreeParts(text);
   return FormatValues("%0.0f:%0.0f:%0.0f", {hours, minutes, seconds});
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Turning a tag's value bytes into display text and into a number.
 
-#include "metadata/endind.h"
+#include "metadata/byte_order.h"
 #include "metadata/field_type.h"
 
 #include <cstdint>
@@ -95,9 +95,9 @@ constexpr bool IsValueFormat(std::string_view format) {
 
 // Renders raw (elements of the given type, read in order's byte order) as text,
 // applying the value list and the format; at most 128 elements.
-std::string RenderValue(const tEndInd& order, std::string_view raw, uint16_t type,
+std::string RenderValue(Endianness order, std::string_view raw, uint16_t type,
                         std::string_view valueList, std::string_view format);
-double NumericValue(const tEndInd& order, std::string_view raw, uint16_t type);
+double NumericValue(Endianness order, std::string_view raw, uint16_t type);
 
 std::string ValueListText(std::string_view list, std::string_view key);
 double FractionValue(std::string_view text);
@@ -111,12 +111,14 @@ struct RendererResult {
 // Applies renderer to text. The walks call renderers only through this; it
 // is the one place a renderer's refusal is caught, and each walk ends the
 // directory it walks on a refusal (docs/metadata-reader.md).
-RendererResult ApplyRenderer(TextRenderer renderer, const std::string& text);
+RendererResult ApplyRenderer(TextRenderer renderer, const std::string& text, RenderSink& sink);
 
-std::string RenderComponents(const std::string& text);
-std::string RenderShutterSpeed(const std::string& text);
-std::string RenderFlash(const std::string& text); // throws std::runtime_error on a non-integer
-std::string RenderUserComment(const std::string& text);
-std::string RenderWideText(const std::string& text); // throws std::runtime_error on a non-integer
-std::string RenderDegrees(const std::string& text);
-std::string RenderTimeStamp(const std::string& text);
+std::string RenderComponents(const std::string& text, RenderSink& sink);
+std::string RenderShutterSpeed(const std::string& text, RenderSink& sink);
+std::string RenderFlash(const std::string& text,
+                        RenderSink& sink); // throws std::runtime_error on a non-integer
+std::string RenderUserComment(const std::string& text, RenderSink& sink);
+std::string RenderWideText(const std::string& text,
+                           RenderSink& sink); // throws std::runtime_error on a non-integer
+std::string RenderDegrees(const std::string& text, RenderSink& sink);
+std::string RenderTimeStamp(const std::string& text, RenderSink& sink);

@@ -1,53 +1,23 @@
 #include "metadata/tagtables.h"
 
 #include "platform/ascii_case.h"
+
 #include <algorithm>
-#include <atomic>
-#include <vector>
 
 namespace {
 
 constexpr TagRow kUnknownRow{0, "Unknown"};
 
-// Descriptions of every row after the fill, built once and then only copied.
-struct FilledDescriptions {
-  std::vector<std::string> Main;
-  std::vector<std::string> Gps;
-  std::string Unknown;
-};
-
-std::vector<std::string> DescriptionsOf(std::span<const TagRow> rows) {
-  std::vector<std::string> result;
-  result.reserve(rows.size());
-  for (const TagRow& row : rows)
-    result.push_back(row.Description.empty() ? DescriptionFromName(row.Name)
-                                             : std::string(row.Description));
-  return result;
-}
-
-const FilledDescriptions& Filled() {
-  static const FilledDescriptions filled{DescriptionsOf(MainTagRows()),
-                                         DescriptionsOf(GpsTagRows()),
-                                         DescriptionFromName(kUnknownRow.Name)};
-  return filled;
-}
-
-std::atomic<bool> descriptionsFilled{false};
-
-TTagEntry MakeEntry(const TagRow& row, std::string_view filledDescription) {
-  TTagEntry entry = ToTagEntry(row);
-  if (descriptionsFilled) entry.Description = filledDescription;
+// A row as a record, an empty description made from its name.
+Tag MakeEntry(const TagRow& row) {
+  Tag entry = ToTagEntry(row);
+  if (entry.Description.empty()) entry.Description = DescriptionFromName(row.Name);
   return entry;
 }
 
-TTagEntry UnknownEntry() {
-  return MakeEntry(kUnknownRow, Filled().Unknown);
-}
-
-TTagEntry RowEntry(std::span<const TagRow> rows, const std::vector<std::string>& descriptions,
-                   int index) {
-  if (index < 0 || static_cast<size_t>(index) >= rows.size()) return UnknownEntry();
-  return MakeEntry(rows[static_cast<size_t>(index)], descriptions[static_cast<size_t>(index)]);
+Tag RowEntry(std::span<const TagRow> rows, int index) {
+  if (index < 0 || static_cast<size_t>(index) >= rows.size()) return MakeEntry(kUnknownRow);
+  return MakeEntry(rows[static_cast<size_t>(index)]);
 }
 
 int IndexOfTag(std::span<const TagRow> rows, uint16_t tag) {
@@ -73,13 +43,8 @@ std::string DescriptionFromName(std::string_view name) {
   return result;
 }
 
-void FillTableDescriptions() {
-  Filled();
-  descriptionsFilled = true;
-}
-
-TTagEntry ToTagEntry(const TagRow& row) {
-  TTagEntry entry;
+Tag ToTagEntry(const TagRow& row) {
+  Tag entry;
   entry.TagNumber = row.TagNumber;
   entry.Name = row.Name;
   entry.Description = row.Description;
@@ -89,10 +54,10 @@ TTagEntry ToTagEntry(const TagRow& row) {
   return entry;
 }
 
-TTagEntry LookupTag(uint16_t tag, TagTableKind kind) {
+Tag LookupTag(uint16_t tag, TagTableKind kind) {
   if (kind == MainTagTable) return MainTableRow(IndexOfTag(MainTagRows(), tag));
   if (kind == GpsTagTable) return GpsTableRow(IndexOfTag(GpsTagRows(), tag));
-  return UnknownEntry();
+  return MakeEntry(kUnknownRow);
 }
 
 int TableIndexByName(std::string_view name) {
@@ -109,9 +74,9 @@ int GpsTableSize() {
   return static_cast<int>(GpsTagRows().size());
 }
 
-TTagEntry MainTableRow(int index) {
-  return RowEntry(MainTagRows(), Filled().Main, index);
+Tag MainTableRow(int index) {
+  return RowEntry(MainTagRows(), index);
 }
-TTagEntry GpsTableRow(int index) {
-  return RowEntry(GpsTagRows(), Filled().Gps, index);
+Tag GpsTableRow(int index) {
+  return RowEntry(GpsTagRows(), index);
 }

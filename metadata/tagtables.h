@@ -1,7 +1,7 @@
 #pragma once
 // The reader's vocabulary: the EXIF/TIFF and GPS tag tables.
 
-#include "metadata/endind.h"
+#include "metadata/byte_order.h"
 #include "metadata/rendering.h"
 
 #include <cstddef>
@@ -11,7 +11,7 @@
 #include <string_view>
 
 // One row of a tag table as constant data. Only these fields of a row are
-// ever set; LookupTag and friends hand it out as a TTagEntry.
+// ever set; LookupTag and friends hand it out as a Tag.
 struct TagRow {
   uint16_t TagNumber = 0;
   std::string_view Name = {};
@@ -45,7 +45,7 @@ std::span<const TagRow> GpsTagRows();
 std::string DescriptionFromName(std::string_view name);
 
 // The row as a record, its fields copied as they stand (no description fill).
-TTagEntry ToTagEntry(const TagRow& row);
+Tag ToTagEntry(const TagRow& row);
 
 // Which table a directory's entries are named from.
 enum TagTableKind : int { MainTagTable = 1, GpsTagTable = 2 };
@@ -54,12 +54,9 @@ enum TagTableKind : int { MainTagTable = 1, GpsTagTable = 2 };
 // The program never switches it off.
 inline constexpr bool kDecodeValues = true;
 
-// Fills every empty Description from its Name, once per program run.
-void FillTableDescriptions();
-
 // A copy of the row of the given table with that tag number, or of the
-// "Unknown" row.
-TTagEntry LookupTag(uint16_t tag, TagTableKind kind);
+// "Unknown" row; an empty description is made from the name.
+Tag LookupTag(uint16_t tag, TagTableKind kind);
 
 // 0-based index of the first main-table row whose Name equals name ignoring
 // case, or -1.
@@ -68,6 +65,6 @@ int TableIndexByName(std::string_view name);
 // Number of rows of the main table (without the "Unknown" row) and of the GPS table.
 int MainTableSize();
 int GpsTableSize();
-// Row i (0-based) of a table as a TTagEntry; the "Unknown" row for an index outside.
-TTagEntry MainTableRow(int index);
-TTagEntry GpsTableRow(int index);
+// Row i (0-based) of a table as a Tag; the "Unknown" row for an index outside.
+Tag MainTableRow(int index);
+Tag GpsTableRow(int index);

@@ -1,47 +1,26 @@
-#include "metadata/exif.h"
+#include "metadata/tiff_read.h"
 
-#include "metadata/tagtables.h"
+#include "metadata/exif_segment.h"
 
 #include <algorithm>
 
-bool TimgData::ReadTiff(ByteStream& stream, size_t window) {
+bool ReadTiffFile(ByteStream& stream, size_t window, ExifRead& read, ExifDetail detail,
+                  std::optional<ReadProblem>& problem) {
   std::string header;
   stream.ReadAppend(header, 8);
   const bool bigEndian = header.starts_with("MM");
   if (!bigEndian && !header.starts_with("II")) return false;
   header.resize(8, '\0');
+  const Endianness order = bigEndian ? Endianness::Big : Endianness::Little;
 
-  tSection& slot = Section(1);
-  slot.Data.clear();
+  JpegSegment& buffer = read.Segments.emplace_back();
   window = std::min(window, kTiffBufferSize);
-  slot.Data.reserve(window);
-  stream.ReadAppend(slot.Data, window);
+  buffer.Data.reserve(window);
+  stream.ReadAppend(buffer.Data, window);
   // A shorter file leaves zeros in the rest of the buffer.
-  slot.Data.resize(window, '\0');
-  slot.Marker = 0;
-  slot.Size = static_cast<int32_t>(window);
-  SectionCount = 1;
-  ExifSection = &slot;
-
-  CreateExif();
-  Exif->TiffSource = true;
-  Exif->DumpText.clear();
-  BigEndian = bigEndian;
-  Exif->BigEndian = BigEndian;
-  Exif->Buffer = slot.Data;
-  Buffer = slot.Data;
-
-  // The buffer starts at file offset 8, so file offset x lies at position
-  // x - 7. IFD0 is taken where the header says; an offset that points into
-  // the header cannot be one and IFD0 is taken right behind it.
-  tEndInd order;
-  order.BigEndian = BigEndian;
-  order.Buffer = header;
-  const int64_t first = static_cast<uint32_t>(order.ReadU32(5));
+  buffer.Data.resize(window, '\0');
+  buffer.Size = static_cast<int32_t>(window);
   // A value of IFD0 that a renderer refuses ends the read.
-  if (Exif->WalkDirectory(first < 8 ? 1 : first - 7, -7, MainTagTable,
-                          static_cast<int64_t>(window)) == WalkOutcome::Refused)
-    return false;
-  Exif->DeriveFocalLength35();
-  return true;
+  return WalkTiffBuffer(read, read.Segments.size() - 1, order,
+                        ByteOrderView(header, order).U32At(4), detail, problem);
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # check-layers.sh BUILD_DIR: the layers keep their direction. Includes point
 # only downward, the Qt-free layers include no Qt, and no Qt-free target
-# links a Qt one (read from CMake's target graph of BUILD_DIR).
+# links a Qt one (read from CMake's target graph of BUILD_DIR). The metadata
+# library keeps no mutable global (read from its objects in BUILD_DIR).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$1
@@ -61,5 +62,28 @@ if [ -f "$file" ] && grep -qE 'label = "fotomaz_(core|app_gui)"' "$file"; then
   echo "check-layers: the options dialog links the run"
   status=1
 fi
-[ $status -eq 0 ] && echo "check-layers: includes and links point downward"
+# The reader is reentrant: its objects define no variable in a writable data
+# section. Constant data with relocations (.data.rel.ro), the guard variables
+# of function-local statics and the compiler's exception-handling references
+# (DW.ref.*) are allowed.
+library="$build/metadata/libfotomaz_metadata.a"
+if [ -f "$library" ]; then
+  # A symbol line: "address flags section<TAB>size [.hidden] name".
+  bad=$(objdump -t "$library" | awk -F'\t' '
+    NF == 2 && $1 ~ / O / {
+      n = split($1, head, " "); section = head[n]
+      m = split($2, tail, " "); name = tail[m]
+      if (section ~ /^\.(t?data|t?bss)($|\.)/ && section !~ /^\.data\.rel\.ro/ &&
+          name !~ /^(_ZGV|DW\.ref\.)/) print section " " name
+    }' | c++filt)
+  if [ -n "$bad" ]; then
+    echo "check-layers: the metadata library has mutable globals:"
+    echo "$bad"
+    status=1
+  fi
+else
+  echo "check-layers: $library is not built"
+  status=1
+fi
+[ $status -eq 0 ] && echo "check-layers: includes and links point downward, no mutable global in metadata/"
 exit $status

@@ -2,8 +2,7 @@
 
 #include "app/core/file_date.h"
 #include "metadata/capture_date.h"
-#include "metadata/exif.h"
-#include "metadata/iptc.h"
+#include "metadata/exif_reader.h"
 #include "platform/date_conversion_error.h"
 
 #include <cstdio>
@@ -65,39 +64,32 @@ std::string CaptureDateLine(const std::string& path) {
 } // namespace
 
 void PrintExifReport(std::ostream& out, const std::string& path, const ExifReportOptions& options) {
-  TimgData img(ReaderEverything);
-  const bool read = img.ReadFile(path);
-  static const TImageInfo kNoExif(nullptr, ReaderEverything);
-  const TImageInfo& exif = img.Exif ? *img.Exif : kNoExif;
+  const ExifRead read = ReadExifFile(path, ExifDetail::Everything);
+  const ExifFields& exif = read.Exif;
   out << "File: " << path << '\n'
-      << "ReadFile: " << YesNo(read) << '\n'
-      << "ErrorText: " << img.ErrorText << '\n'
-      << "HasMetadata: " << YesNo(img.HasMetadata()) << '\n'
-      << "HasExif: " << YesNo(img.HasExif()) << '\n'
-      << "DateTimeText: " << exif.DateTimeText << '\n'
+      << "ReadFile: " << YesNo(read.Succeeded()) << '\n'
+      << "ErrorText: " << ErrorText(read) << '\n'
+      << "HasMetadata: " << YesNo(read.HasMetadata()) << '\n'
+      << "HasExif: " << YesNo(read.HasExif()) << '\n'
+      << "DateTimeText: " << exif.DateTime << '\n'
       << "CaptureDate: " << CaptureDateLine(path) << '\n'
-      << "MakeText: " << exif.MakeText << '\n'
-      << "ModelText: " << exif.ModelText << '\n'
-      << "ExifVersionText: " << exif.ExifVersionText << '\n'
+      << "MakeText: " << exif.Make << '\n'
+      << "ModelText: " << exif.Model << '\n'
+      << "ExifVersionText: " << exif.Version << '\n'
       << "ImageWidth: " << exif.ImageWidth << '\n'
       << "ImageHeight: " << exif.ImageHeight << '\n';
   if (options.Tags) {
-    for (const TTagEntry& tag : exif.TagList)
+    for (const Tag& tag : read.Tags)
       out << "Tag: 0x" << Hex4(tag.TagNumber) << ' ' << tag.Name << " = " << tag.Text << '\n';
   }
-  if (options.Dump) PrintLines(out, "Dump: ", exif.DumpText);
+  if (options.Dump) PrintLines(out, "Dump: ", read.Dump);
   if (options.MakerNote) {
-    out << "MakerNoteResult: " << YesNo(exif.MakerNoteResult) << '\n';
-    PrintLines(out, "MakerNote: ", exif.MakerNoteDumpText);
+    out << "MakerNoteResult: " << YesNo(read.MakerNote.Recognised) << '\n';
+    PrintLines(out, "MakerNote: ", read.MakerNote.Dump);
   }
   if (options.Iptc) {
-    // Last, because loading reads the file again through the same reader.
-    TIPTCdata iptc(&img);
-    iptc.LoadFromImageFile(path);
-    for (int32_t i = 0; i < iptc.Count(); ++i) {
-      const TTagEntry record = iptc.RecordAt(i);
+    for (const Tag& record : read.Iptc.Records())
       out << "IPTC: " << record.Name << " = " << record.Text << '\n';
-    }
   }
   out << '\n';
 }

@@ -10,7 +10,7 @@ struct ExifReportOptions {
   bool Tags = false;      // one line per tag of the tag list
   bool Dump = false;      // the lines of the dump
   bool MakerNote = false; // the maker-note result and dump lines, after the other fields
-  bool Iptc = false;      // one line per IPTC record, last (it reads the file again)
+  bool Iptc = false;      // one line per IPTC record, last
 };
 
 // Reads the file with a fresh reader and prints what it found, and the

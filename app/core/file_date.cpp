@@ -3,7 +3,7 @@
 #include "app/core/pad_text.h"
 #include "metadata/capture_date.h"
 #include "metadata/date_text.h"
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
 #include "platform/file_time.h"
 #include "platform/path_text.h"
 
@@ -33,14 +33,12 @@ std::string Digits(int number, int width) {
 
 bool ReadExifDate(const std::string& path, FileDate& date) {
   date = FileDate{};
-  TimgData img(ReaderEverything);
-  img.ReadFile(path);
-  if (!img.HasMetadata() || !img.HasExif() || !img.Exif) return false;
-  // The text the reader met last comes first; DateTimeText is one of the two
+  const ExifRead img = ReadExifFile(path, ExifDetail::Everything);
+  if (!img.HasMetadata() || !img.HasExif()) return false;
+  // The text the reader met last comes first; DateTime is one of the two
   // others, so trying both after it tries "the other one".
-  const auto& exif = *img.Exif;
-  for (const std::string* text :
-       {&exif.DateTimeText, &exif.DateTimeOriginalText, &exif.DateTimeTagText}) {
+  const auto& exif = img.Exif;
+  for (const std::string* text : {&exif.DateTime, &exif.DateTimeOriginal, &exif.DateTimeTag}) {
     if (const std::optional<LocalDateTime> time = RealDate(*text)) {
       date = DateOf(*time);
       return true;

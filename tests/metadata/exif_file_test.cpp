@@ -11,13 +11,14 @@ using namespace testkit;
 
 TEST(ReadFile, MissingFileLeavesNoText) {
   TempDir dir;
-  TimgData img(ReaderEverything);
-  EXPECT_FALSE(img.ReadFile(dir.File("missing.jpg")));
-  EXPECT_EQ(img.ErrorText, "");
+  ExifRead img = ReadExifFile(dir.File("missing.jpg"), ExifDetail::Everything);
+  EXPECT_FALSE(img.Succeeded());
+  EXPECT_EQ(ErrorText(img), "");
   EXPECT_EQ(img.FileName, "");
   // A folder is not a file.
-  EXPECT_FALSE(img.ReadFile(dir.path()));
-  EXPECT_EQ(img.ErrorText, "");
+  img = ReadExifFile(dir.path(), ExifDetail::Everything);
+  EXPECT_FALSE(img.Succeeded());
+  EXPECT_EQ(ErrorText(img), "");
 }
 
 TEST(ReadFile, RecordsTheFileAndResetsBetweenReads) {
@@ -38,19 +39,21 @@ TEST(ReadFile, RecordsTheFileAndResetsBetweenReads) {
   const auto stamp = std::chrono::system_clock::from_time_t(std::mktime(&local));
   std::filesystem::last_write_time(withDate, std::chrono::file_clock::from_sys(stamp));
 
-  TimgData img(ReaderEverything);
-  ASSERT_TRUE(img.ReadFile(withDate));
+  ExifRead img = ReadExifFile(withDate, ExifDetail::Everything);
+  ASSERT_TRUE(img.Succeeded());
   EXPECT_EQ(img.FileName, withDate);
   EXPECT_EQ(img.FileSize, static_cast<int64_t>(ReadWholeFile(withDate).size()));
   EXPECT_DOUBLE_EQ(img.FileDate, 44362.5); // days since 1899-12-30
-  EXPECT_EQ(img.Exif->DateTimeText, "2008:05:17 14:03:20");
-  EXPECT_EQ(img.Exif->MakeText, "Testkamera");
+  EXPECT_EQ(img.Exif.DateTime, "2008:05:17 14:03:20");
+  EXPECT_EQ(img.Exif.Make, "Testkamera");
 
-  EXPECT_FALSE(img.ReadFile(plain));
-  EXPECT_FALSE(img.Exif);
+  img = ReadExifFile(plain, ExifDetail::Everything);
+
+  EXPECT_FALSE(img.Succeeded());
+  EXPECT_FALSE(img.HasExif());
   EXPECT_FALSE(img.HasMetadata());
   EXPECT_EQ(img.FileName, plain);
-  EXPECT_EQ(img.ErrorText, "Not an EXIF file");
+  EXPECT_EQ(ErrorText(img), "Not an EXIF file");
 }
 
 TEST(ReadFile, UnreadableFileIsAnIllegalConstruction) {
@@ -62,9 +65,9 @@ TEST(ReadFile, UnreadableFileIsAnIllegalConstruction) {
     std::fclose(probe);
     GTEST_SKIP() << "permissions do not stop this user";
   }
-  TimgData img(ReaderEverything);
-  EXPECT_FALSE(img.ReadFile(path));
-  EXPECT_EQ(img.ErrorText, "Illegal Exif construction");
+  ExifRead img = ReadExifFile(path, ExifDetail::Everything);
+  EXPECT_FALSE(img.Succeeded());
+  EXPECT_EQ(ErrorText(img), "Illegal Exif construction");
 }
 
 // A FIFO saved in place of a photo is no file to read: the read fails at
@@ -73,7 +76,7 @@ TEST(ReadFile, AFifoIsRefusedWithoutBlocking) {
   TempDir dir;
   const std::string path = dir.File("pipe.jpg");
   ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
-  TimgData img(ReaderEverything);
-  EXPECT_FALSE(img.ReadFile(path));
-  EXPECT_EQ(img.ErrorText, "Illegal Exif construction");
+  ExifRead img = ReadExifFile(path, ExifDetail::Everything);
+  EXPECT_FALSE(img.Succeeded());
+  EXPECT_EQ(ErrorText(img), "Illegal Exif construction");
 }

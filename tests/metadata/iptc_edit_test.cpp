@@ -6,10 +6,10 @@
 
 namespace {
 
-using Edit = int32_t (TIPTCdata::*)(std::string_view, std::string_view);
+using Edit = int32_t (IptcData::*)(std::string_view, std::string_view);
 
-TTagEntry Entry(uint16_t dataset, const std::string& name) {
-  TTagEntry entry;
+Tag Entry(uint16_t dataset, const std::string& name) {
+  Tag entry;
   entry.IptcRecord = 2;
   entry.TagNumber = dataset;
   entry.Name = name;
@@ -24,23 +24,23 @@ TEST(IptcEditTest, EditsByNameReplaceAppendOrAddFromTheTable) {
     int32_t index;
   };
   const Step steps[] = {
-      {&TIPTCdata::PutValue, "keywords", "Berg", 0},
-      {&TIPTCdata::AddValue, "KEYWORDS", "See", 0},
-      {&TIPTCdata::AddValue, "keywords", "", 0},
-      {&TIPTCdata::StoreValue, "Keywords", "Tal", 0},
-      {&TIPTCdata::AddValue, "City", "Graz", 1},
-      {&TIPTCdata::PutValue, "CITY", "Linz", 1},
-      {&TIPTCdata::PutValue, "city", "", 1},
-      {&TIPTCdata::StoreValue, "City", "Wien", 1},
-      {&TIPTCdata::StoreValue, "SuppCategory", "Natur", 2},
-      {&TIPTCdata::StoreValue, "suppcategory", "Alpen", 2},
-      {&TIPTCdata::PutValue, "Weather", "Sonne", TIPTCdata::kNoEntry},
-      {&TIPTCdata::AddValue, "Weather", "Regen", TIPTCdata::kNoEntry},
-      {&TIPTCdata::StoreValue, "Weather", "Nebel", TIPTCdata::kNoEntry},
+      {&IptcData::PutValue, "keywords", "Berg", 0},
+      {&IptcData::AddValue, "KEYWORDS", "See", 0},
+      {&IptcData::AddValue, "keywords", "", 0},
+      {&IptcData::StoreValue, "Keywords", "Tal", 0},
+      {&IptcData::AddValue, "City", "Graz", 1},
+      {&IptcData::PutValue, "CITY", "Linz", 1},
+      {&IptcData::PutValue, "city", "", 1},
+      {&IptcData::StoreValue, "City", "Wien", 1},
+      {&IptcData::StoreValue, "SuppCategory", "Natur", 2},
+      {&IptcData::StoreValue, "suppcategory", "Alpen", 2},
+      {&IptcData::PutValue, "Weather", "Sonne", IptcData::kNoEntry},
+      {&IptcData::AddValue, "Weather", "Regen", IptcData::kNoEntry},
+      {&IptcData::StoreValue, "Weather", "Nebel", IptcData::kNoEntry},
       // The record version has a definition but is never stored.
-      {&TIPTCdata::PutValue, "SKIP", "4", TIPTCdata::kNoEntry},
+      {&IptcData::PutValue, "SKIP", "4", IptcData::kNoEntry},
   };
-  TIPTCdata store(nullptr);
+  IptcData store;
   for (const Step& step : steps)
     EXPECT_EQ((store.*step.edit)(step.name, step.value), step.index)
         << step.name << " " << step.value;
@@ -49,15 +49,15 @@ TEST(IptcEditTest, EditsByNameReplaceAppendOrAddFromTheTable) {
   EXPECT_EQ(store.ValueOf("City", "-"), "Wien");
   EXPECT_EQ(store.ValueOf("SuppCategory", "-"), "Natur,Alpen");
   EXPECT_EQ(store.ValueOf("Weather", "keins"), "keins");
-  const TTagEntry added = store.RecordAt(0);
+  const Tag added = store.RecordAt(0);
   EXPECT_EQ(added.Name, "Keywords");
   EXPECT_EQ(added.TagNumber, 25);
   EXPECT_EQ(added.ByteCount, 64);
-  EXPECT_EQ(store.InsertRecord(Entry(0, "Custom_0")), TIPTCdata::kNoEntry);
+  EXPECT_EQ(store.InsertRecord(Entry(0, "Custom_0")), IptcData::kNoEntry);
 }
 
 TEST(IptcEditTest, DeleteNameRemovesTheFirstMatchAndKeepsTheOrder) {
-  TIPTCdata store(nullptr);
+  IptcData store;
   for (const char* name : {"City", "State", "City", "Source"})
     store.InsertRecord(Entry(90, name));
   store.DeleteName("city");
@@ -67,32 +67,20 @@ TEST(IptcEditTest, DeleteNameRemovesTheFirstMatchAndKeepsTheOrder) {
   EXPECT_EQ(store.RecordAt(1).Name, "City");
   store.DeleteName("Source");
   EXPECT_EQ(store.Count(), 2);
-  // Neither a freed slot nor one cut off by a smaller Count comes back.
-  store.SetCount(1);
-  store.SetCount(1000);
-  EXPECT_EQ(store.Count(), 25);
-  EXPECT_EQ(store.RecordAt(0).Name, "State");
-  EXPECT_EQ(store.RecordAt(1).Name, "");
   EXPECT_EQ(store.RecordAt(2).Name, "");
   EXPECT_EQ(store.RecordAt(-1).Name, "");
-  EXPECT_EQ(store.RecordAt(25).Name, "");
 }
 
-TEST(IptcEditTest, SlotsGrowInStepsOfTwentyFiveAndKeepEveryEntry) {
-  TIPTCdata store(nullptr);
-  const std::pair<int, int32_t> capacityAfter[] = {{1, 25}, {24, 25}, {25, 50}, {49, 50}, {50, 75}};
-  int inserted = 0;
-  for (const auto& [entries, capacity] : capacityAfter) {
-    for (; inserted < entries; ++inserted)
-      store.InsertRecord(Entry(static_cast<uint16_t>(inserted + 1), std::to_string(inserted)));
-    EXPECT_EQ(store.Capacity(), capacity) << entries;
-  }
-  for (int i = 0; i < inserted; ++i)
+TEST(IptcEditTest, KeepsEveryEntryUntilCleared) {
+  IptcData store;
+  constexpr int kEntries = 50;
+  for (int i = 0; i < kEntries; ++i)
+    store.InsertRecord(Entry(static_cast<uint16_t>(i + 1), std::to_string(i)));
+  for (int i = 0; i < kEntries; ++i)
     EXPECT_EQ(store.FindName(std::to_string(i)), i);
   store.Clear();
   EXPECT_FALSE(store.HasRecords());
-  EXPECT_EQ(store.Capacity(), 75);
-  EXPECT_EQ(store.FindName("0"), TIPTCdata::kNoEntry);
+  EXPECT_EQ(store.FindName("0"), IptcData::kNoEntry);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
 #include "tests/kit/iptc_builder.h"
 #include "tests/kit/jpeg_builder.h"
 #include "tests/kit/temp_files.h"
@@ -23,59 +23,31 @@ protected:
   testkit::TempDir dir_;
 };
 
-TEST_F(IptcFileTest, ScanAttachesAnEmptyStoreForTheFirstApp13Only) {
+TEST_F(IptcFileTest, TheReadParsesTheFirstApp13Only) {
   const std::string file = Write(
       "zwei.jpg", testkit::Soi() +
                       testkit::App13(testkit::PhotoshopIptcBlock(IptcDataset(2, 90, "Erste"))) +
                       testkit::App13(testkit::PhotoshopIptcBlock(IptcDataset(2, 90, "Zweite"))) +
                       testkit::ScanAndEnd());
-  TimgData img(ReaderEverything);
-  ASSERT_TRUE(img.ReadFile(file));
-  ASSERT_NE(img.Iptc, nullptr);
-  EXPECT_FALSE(img.Iptc->HasRecords());
-  EXPECT_EQ(img.Iptc->Owner, &img);
-  EXPECT_TRUE(img.Iptc->LoadFromImageFile(file));
-  EXPECT_EQ(img.Iptc->ValueOf("City", "-"), "Erste");
-  EXPECT_EQ(img.Iptc->Count(), 1);
+  const ExifRead img = ReadExifFile(file, ExifDetail::Everything);
+  ASSERT_TRUE(img.Succeeded());
+  EXPECT_EQ(img.Iptc.ValueOf("City", "-"), "Erste");
+  EXPECT_EQ(img.Iptc.Count(), 1);
 }
 
-TEST_F(IptcFileTest, OwnersOwnStoreSurvivesTheOwnersReadAndStaysItsStore) {
-  const std::string first = Write("a.jpg", testkit::JpegWithIptc(IptcDataset(2, 90, "Rom")));
-  const std::string second = Write(
+TEST_F(IptcFileTest, EachReadHoldsItsOwnFilesDatasets) {
+  const std::string keywords = Write(
       "b.JPG", testkit::JpegWithIptc(IptcDataset(2, 25, "Meer") + IptcDataset(2, 25, "Strand")));
   const std::string plain = Write("c.jpg", testkit::JpegWithExifDate("2020:02:02 02:02:02"));
-  TimgData img(ReaderEverything);
-  ASSERT_TRUE(img.ReadFile(first));
-  TIPTCdata* store = img.Iptc.get();
-  ASSERT_NE(store, nullptr);
+  const ExifRead withKeywords = ReadExifFile(keywords, ExifDetail::Everything);
+  EXPECT_EQ(withKeywords.Iptc.ValueOf("Keywords", "-"), "Meer,Strand");
+  EXPECT_EQ(withKeywords.Iptc.FindName("City"), IptcData::kNoEntry);
 
-  EXPECT_TRUE(store->LoadFromImageFile(second));
-  EXPECT_EQ(img.Iptc.get(), store);
-  EXPECT_EQ(img.FileName, second);
-  EXPECT_EQ(store->ValueOf("Keywords", "-"), "Meer,Strand");
-  EXPECT_EQ(store->FindName("City"), TIPTCdata::kNoEntry);
-
-  // A file without APP13 leaves the store empty, still alive and the owner's.
-  EXPECT_FALSE(store->LoadFromImageFile(plain));
-  EXPECT_EQ(img.Iptc.get(), store);
-  EXPECT_FALSE(store->HasRecords());
-  EXPECT_TRUE(img.HasExif());
-}
-
-TEST_F(IptcFileTest, StoreOfItsOwnReadsThroughTheOwner) {
-  const std::string file = Write("a.jpg", testkit::JpegWithIptc(IptcDataset(2, 116, "(c) Ich")));
-  TimgData img(ReaderEverything);
-  TIPTCdata store(&img);
-  EXPECT_TRUE(store.LoadFromImageFile(file));
-  EXPECT_EQ(store.ValueOf("copyright", "-"), "(c) Ich");
-  ASSERT_NE(img.Iptc, nullptr);
-  EXPECT_NE(img.Iptc.get(), &store);
-
-  EXPECT_FALSE(store.LoadFromImageFile(dir_.File("fehlt.jpg")));
-  EXPECT_FALSE(store.HasRecords());
-  EXPECT_EQ(img.Iptc, nullptr);
-  TIPTCdata orphan(nullptr);
-  EXPECT_FALSE(orphan.LoadFromImageFile(file));
+  // A file without APP13, or no file at all, gives an empty store.
+  const ExifRead withoutIptc = ReadExifFile(plain, ExifDetail::Everything);
+  EXPECT_FALSE(withoutIptc.Iptc.HasRecords());
+  EXPECT_TRUE(withoutIptc.HasExif());
+  EXPECT_FALSE(ReadExifFile(dir_.File("fehlt.jpg"), ExifDetail::Everything).Iptc.HasRecords());
 }
 
 } // namespace

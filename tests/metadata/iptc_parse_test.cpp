@@ -23,7 +23,7 @@ struct Shown {
 
 // Parses from an exactly sized heap copy, so a read past the end is caught by
 // the sanitizer build, and lists the entries.
-std::vector<Shown> Parse(const std::string& bytes, TIPTCdata& store) {
+std::vector<Shown> Parse(const std::string& bytes, IptcData& store) {
   const auto exact = std::make_unique<char[]>(bytes.size());
   std::copy(bytes.begin(), bytes.end(), exact.get());
   store.ParseSegment(std::string_view(exact.get(), bytes.size()));
@@ -34,7 +34,7 @@ std::vector<Shown> Parse(const std::string& bytes, TIPTCdata& store) {
 }
 
 std::vector<Shown> Parse(const std::string& bytes) {
-  TIPTCdata store(nullptr);
+  IptcData store;
   return Parse(bytes, store);
 }
 
@@ -45,7 +45,7 @@ TEST(IptcParseTest, DatasetsOfAPhotoshopBlockComeOutInFileOrder) {
       IptcDataset(2, 20, "Reise") + IptcDataset(2, 25, "Abend") + IptcDataset(2, 20, "Sommer") +
       IptcDataset(2, 55, "20230501") + IptcDataset(2, 5, std::string("A\0\xE4", 3)) +
       IptcDataset(2, 90, "Altona");
-  TIPTCdata store(nullptr);
+  IptcData store;
   const std::vector<Shown> expected = {{"ImageCaption", "Am Hafen"},
                                        {"Keywords", "Boot,Wasser,Abend"},
                                        {"City", "Hamburg"},
@@ -54,7 +54,7 @@ TEST(IptcParseTest, DatasetsOfAPhotoshopBlockComeOutInFileOrder) {
                                        {"ObjectName", std::string("A\0\xE4", 3)},
                                        {"City", "Altona"}};
   EXPECT_EQ(Parse(testkit::App13(testkit::PhotoshopIptcBlock(datasets)), store), expected);
-  const TTagEntry city = store.RecordAt(2);
+  const Tag city = store.RecordAt(2);
   EXPECT_EQ(city.Description, "City");
   EXPECT_EQ(city.IptcRecord, 2);
   EXPECT_EQ(city.TagNumber, 90);
@@ -85,7 +85,7 @@ TEST(IptcParseTest, SegmentsWithoutDatasetsGiveAnEmptyStore) {
   for (const std::string& text :
        {std::string(), std::string("Photoshop 3.0"), pad + "\x1C\x01\x5A", pad + "\x1C",
         pad + "\x1C\x02", pad + "\x1C\x02\x5A\x00", IptcDataset(1, 90, "Envelope")}) {
-    TIPTCdata store(nullptr);
+    IptcData store;
     Parse(text, store);
     EXPECT_FALSE(store.HasRecords()) << testing::PrintToString(text);
   }
@@ -95,7 +95,7 @@ TEST(IptcParseTest, SegmentsWithoutDatasetsGiveAnEmptyStore) {
 // is read over like the record version and other records, leaving no entry.
 TEST(IptcParseTest, UnknownDatasetsBecomeCustomEntriesExceptRepeatableNumbers) {
   const std::string envelope = IptcDataset(1, 90, "\x1B%G");
-  TIPTCdata store(nullptr);
+  IptcData store;
   const std::vector<Shown> shown =
       Parse(std::string(12, 'x') + envelope + IptcDataset(2, 0, std::string("\0\x02", 2)) +
                 IptcDataset(2, 200, "eigen") + envelope + IptcDataset(8, 30, "acht") +
@@ -104,7 +104,7 @@ TEST(IptcParseTest, UnknownDatasetsBecomeCustomEntriesExceptRepeatableNumbers) {
             store);
   EXPECT_EQ(shown, (std::vector<Shown>{
                        {"Custom_200", "eigen"}, {"Custom_30", "acht"}, {"Subfile", "\x01"}}));
-  const TTagEntry custom = store.RecordAt(1);
+  const Tag custom = store.RecordAt(1);
   EXPECT_EQ(custom.Description, "Custom_30");
   EXPECT_EQ(custom.IptcRecord, 8);
   EXPECT_EQ(custom.TagNumber, 30);

@@ -1,7 +1,7 @@
 // Each maker and layout: the make test, where the directory lies and where
 // value offsets count from, in both byte orders.
 
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
 #include "tests/kit/makernote_builder.h"
 #include "tests/metadata/reader_helpers.h"
 
@@ -133,15 +133,16 @@ TEST_P(MakerLayout, DecodesDirectoryAndValuesWhereTheLayoutPutsThem) {
   const auto& [c, order] = GetParam();
   const auto img = Read(JpegWithMakerNote(
       c.camera, [&](uint32_t at) { return NoteOf(c.kind, c.directory, order, at); }, order));
-  ASSERT_TRUE(img->Exif);
-  EXPECT_TRUE(img->Exif->MakerNoteResult);
+  ASSERT_TRUE(img.HasExif());
+  EXPECT_TRUE(img.MakerNote.Recognised);
   std::string expected;
   for (const std::string& line : c.lines)
     expected += "\r\n" + line;
-  EXPECT_EQ(img->Exif->MakerNoteDumpText, expected);
-  const TTagEntry listed = img->Exif->TagByName(c.listedName);
-  EXPECT_EQ(listed.Name, c.listedName);
-  EXPECT_EQ(listed.Origin, 1);
+  EXPECT_EQ(img.MakerNote.Dump, expected);
+  const Tag* listed = img.FindTag(c.listedName);
+  ASSERT_NE(listed, nullptr);
+  EXPECT_EQ(listed->Name, c.listedName);
+  EXPECT_EQ(listed->Origin, TagOrigin::MakerNote);
 }
 
 INSTANTIATE_TEST_SUITE_P(Makers, MakerLayout,
@@ -166,10 +167,10 @@ TEST(MakerNoteMake, OnlyTheFirstFiveLettersUpperCasedChooseTheMaker) {
     const auto img = Read(JpegWithMakerNote(
         camera, [&](uint32_t at) { return PlainNote(canon.directory, ByteOrder::Intel, at); },
         ByteOrder::Intel));
-    ASSERT_TRUE(img->Exif);
-    EXPECT_EQ(img->Exif->MakerNoteResult, c.recognised);
-    EXPECT_EQ(img->Exif->MakerNoteDumpText.empty(), !c.recognised);
-    EXPECT_EQ(img->Exif->FindTag("ImageType") >= 0, c.recognised);
+    ASSERT_TRUE(img.HasExif());
+    EXPECT_EQ(img.MakerNote.Recognised, c.recognised);
+    EXPECT_EQ(img.MakerNote.Dump.empty(), !c.recognised);
+    EXPECT_EQ(img.FindTag("ImageType") != nullptr, c.recognised);
   }
 }
 
@@ -198,9 +199,9 @@ TEST(MakerNoteNikon, VersionAndModelLetterChooseTheLayout) {
     const std::string file =
         std::string(c.file) == "a.tif" ? tiff : Soi() + ExifApp1(tiff) + ScanAndEnd();
     const auto img = Read(file, c.file);
-    ASSERT_TRUE(img->Exif);
-    EXPECT_TRUE(img->Exif->MakerNoteResult);
-    EXPECT_EQ(img->Exif->MakerNoteDumpText == "\r\nQuality = \"FINE  \"", c.byteTenLayout);
+    ASSERT_TRUE(img.HasExif());
+    EXPECT_TRUE(img.MakerNote.Recognised);
+    EXPECT_EQ(img.MakerNote.Dump == "\r\nQuality = \"FINE  \"", c.byteTenLayout);
   }
 }
 
@@ -215,8 +216,8 @@ TEST(MakerNoteTiffSource, OffsetsFromTheTiffHeaderFindTheValues) {
                  [&](uint32_t at) { return OlympusNote({Ascii(0x0207, "FIRMWARE-1")}, order, at); },
                  order),
              "a.tif");
-    ASSERT_TRUE(img->Exif);
-    EXPECT_EQ(img->Exif->MakerNoteDumpText, "\r\nFirmware = \"FIRMWARE-1\"");
+    ASSERT_TRUE(img.HasExif());
+    EXPECT_EQ(img.MakerNote.Dump, "\r\nFirmware = \"FIRMWARE-1\"");
   }
 }
 
@@ -228,8 +229,8 @@ TEST(MakerNoteFujifilm, LittleEndianInsideBigEndianDataAndBigEndianAgainAfter) {
                                return FujifilmNote({Short(0x1010, {2}), Long(0x1011, {258})});
                              },
                              ByteOrder::Motorola, {Short(0xA002, {640})}));
-  ASSERT_TRUE(img->Exif);
-  EXPECT_EQ(img->Exif->MakerNoteDumpText, "\r\nFlashMode = Off\r\nFlashStrength = 258");
-  EXPECT_TRUE(img->Exif->BigEndian);
-  EXPECT_EQ(img->Exif->ImageWidth, 640); // the entry behind the note, read big-endian
+  ASSERT_TRUE(img.HasExif());
+  EXPECT_EQ(img.MakerNote.Dump, "\r\nFlashMode = Off\r\nFlashStrength = 258");
+  EXPECT_EQ(img.Order, Endianness::Big);
+  EXPECT_EQ(img.Exif.ImageWidth, 640); // the entry behind the note, read big-endian
 }

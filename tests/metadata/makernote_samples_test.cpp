@@ -1,7 +1,7 @@
 // Maker notes of real camera files. The expected values were read from the
 // files' bytes independently of this reader.
 
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
 #include "tools/exif_report.h"
 
 #include <gtest/gtest.h>
@@ -60,16 +60,14 @@ std::string SamplePath(const char* file) {
 
 TEST_P(NoteSampleFile, DecodesWhatTheCameraWrote) {
   const NoteSample& s = GetParam();
-  TimgData img(ReaderEverything);
-  ASSERT_TRUE(img.ReadFile(SamplePath(s.file)));
-  ASSERT_TRUE(img.Exif);
-  EXPECT_EQ(img.Exif->MakerNoteResult, s.recognised);
-  EXPECT_EQ(img.Exif->MakerNoteDumpText.empty(), !s.recognised);
-  const std::string dump = img.Exif->MakerNoteDumpText + "\r\n";
+  ExifRead img = ReadExifFile(SamplePath(s.file), ExifDetail::Everything);
+  ASSERT_TRUE(img.Succeeded());
+  ASSERT_TRUE(img.HasExif());
+  EXPECT_EQ(img.MakerNote.Recognised, s.recognised);
+  EXPECT_EQ(img.MakerNote.Dump.empty(), !s.recognised);
+  const std::string dump = img.MakerNote.Dump + "\r\n";
   for (const std::string& line : s.lines)
     EXPECT_NE(dump.find("\r\n" + line + "\r\n"), std::string::npos) << line;
-  // The EXIF data's byte order is back after the note.
-  EXPECT_EQ(img.Exif->BigEndian, img.BigEndian);
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, NoteSampleFile, ::testing::ValuesIn(kNoteSamples),

@@ -1,23 +1,20 @@
 #pragma once
 // Shared by the reader's tests: reading bytes built with the test kit.
 
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
 #include "tests/kit/testkit.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 namespace readertest {
 
-// A reader that has read the bytes as a file of that name.
-inline std::unique_ptr<TimgData> Read(const std::string& bytes, const std::string& name = "a.jpg",
-                                      int32_t option = ReaderEverything) {
-  auto img = std::make_unique<TimgData>(option);
+// What a read of the bytes as a file of that name gives.
+inline ExifRead Read(const std::string& bytes, const std::string& name = "a.jpg",
+                     ExifDetail detail = ExifDetail::Everything) {
   MemorySource source(bytes);
-  img->ReadFromStream(source, name);
-  return img;
+  return ReadExifSource(source, name, detail);
 }
 
 // A JPEG whose only metadata is an EXIF segment with this IFD0.
@@ -25,8 +22,8 @@ inline std::string JpegWith(const testkit::Ifd& ifd0, testkit::ByteOrder order) 
   return testkit::Soi() + testkit::ExifApp1(testkit::Tiff(ifd0, order)) + testkit::ScanAndEnd();
 }
 
-inline std::string DateTimeText(const TimgData& img) {
-  return img.Exif ? img.Exif->DateTimeText : std::string("<no Exif>");
+inline std::string DateTimeText(const ExifRead& read) {
+  return read.HasExif() ? read.Exif.DateTime : std::string("<no Exif>");
 }
 
 // Runs a test once per byte order.

@@ -16,20 +16,24 @@ using testkit::ByteOrder;
 using testkit::U16;
 using testkit::U32;
 
+// A main-table renderer's text; none of them names values.
+std::string Rendered(TextRenderer renderer, const std::string& text) {
+  RenderSink sink;
+  return renderer(text, sink);
+}
+
 class RenderValueTest : public testing::TestWithParam<ByteOrder> {
 protected:
   ByteOrder Order() const { return GetParam(); }
-  tEndInd Buffer() const {
-    tEndInd order;
-    order.BigEndian = GetParam() == ByteOrder::Motorola;
-    return order;
+  Endianness Buffer() const {
+    return GetParam() == ByteOrder::Motorola ? Endianness::Big : Endianness::Little;
   }
   std::string Rational(uint32_t numerator, uint32_t denominator) const {
     return U32(numerator, Order()) + U32(denominator, Order());
   }
   // The value rendered with the list and format of its main-table row.
   std::string Render(uint16_t tag, const std::string& raw, uint16_t type) const {
-    const TTagEntry row = LookupTag(tag, MainTagTable);
+    const Tag row = LookupTag(tag, MainTagTable);
     return RenderValue(Buffer(), raw, type, row.ValueList, row.FormatText);
   }
 };
@@ -86,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(BothOrders, RenderValueTest,
                          testing::Values(ByteOrder::Intel, ByteOrder::Motorola));
 
 TEST(RenderValueShapeTest, ElementsAreCountedAndCapped) {
-  const tEndInd order;
+  const Endianness order = Endianness::Little;
   EXPECT_EQ(RenderValue(order, "ab", 0, "", ""), "0");
   EXPECT_EQ(RenderValue(order, "ab", 13, "", ""), "0");
   EXPECT_EQ(RenderValue(order, "ab", testkit::kAscii, "", ""), "?, ?");
@@ -107,10 +111,10 @@ TEST(RenderValueShapeTest, NumbersUseADecimalPointWhateverTheLocale) {
       break;
     }
   if (!german) GTEST_SKIP() << "no German locale installed";
-  tEndInd order;
+  const Endianness order = Endianness::Little;
   const std::string raw = U32(71, ByteOrder::Intel) + U32(10, ByteOrder::Intel);
   const std::string text = RenderValue(order, raw, testkit::kRational, "", "%5.2f mm");
-  const std::string shutter = RenderShutterSpeed("8/1");
+  const std::string shutter = Rendered(RenderShutterSpeed, "8/1");
   std::setlocale(LC_ALL, "C");
   EXPECT_EQ(text, " 7.10 mm");
   EXPECT_EQ(shutter, "0.0039 sec (1/256)");
@@ -136,17 +140,17 @@ TEST(FractionValueTest, ReadsWholeNumbersAndFractions) {
 }
 
 TEST(RendererTest, Components) {
-  EXPECT_EQ(RenderComponents("\"\x01\x02\x03\""), "YCbCr");
-  EXPECT_EQ(RenderComponents("\"\x04\x05\x06\x01\x02"), "RGBY");
-  EXPECT_EQ(RenderComponents("\"\x01"), "Y");
-  EXPECT_EQ(RenderComponents(""), "");
+  EXPECT_EQ(Rendered(RenderComponents, "\"\x01\x02\x03\""), "YCbCr");
+  EXPECT_EQ(Rendered(RenderComponents, "\"\x04\x05\x06\x01\x02"), "RGBY");
+  EXPECT_EQ(Rendered(RenderComponents, "\"\x01"), "Y");
+  EXPECT_EQ(Rendered(RenderComponents, ""), "");
 }
 
 TEST(RendererTest, ShutterSpeed) {
-  EXPECT_EQ(RenderShutterSpeed("8/1"), "0.0039 sec (1/256)");
-  EXPECT_EQ(RenderShutterSpeed("-5/1"), "32.0000 sec");
-  EXPECT_EQ(RenderShutterSpeed("1/1"), "0.5000 sec (1/2)");
-  EXPECT_EQ(RenderShutterSpeed("2147483647/1"), "0.0000 sec"); // no absurd reciprocal
+  EXPECT_EQ(Rendered(RenderShutterSpeed, "8/1"), "0.0039 sec (1/256)");
+  EXPECT_EQ(Rendered(RenderShutterSpeed, "-5/1"), "32.0000 sec");
+  EXPECT_EQ(Rendered(RenderShutterSpeed, "1/1"), "0.5000 sec (1/2)");
+  EXPECT_EQ(Rendered(RenderShutterSpeed, "2147483647/1"), "0.0000 sec"); // no absurd reciprocal
 }
 
 TEST(RendererTest, FlashBits) {
@@ -160,32 +164,32 @@ TEST(RendererTest, FlashBits) {
       {"32", "Off, no flash function"},
   };
   for (const auto& [text, expected] : cases)
-    EXPECT_EQ(RenderFlash(text), expected) << text;
-  EXPECT_THROW(RenderFlash("abc"), std::runtime_error);
-  EXPECT_THROW(RenderFlash("25, 0"), std::runtime_error);
-  EXPECT_THROW(RenderFlash(""), std::runtime_error);
+    EXPECT_EQ(Rendered(RenderFlash, text), expected) << text;
+  EXPECT_THROW(Rendered(RenderFlash, "abc"), std::runtime_error);
+  EXPECT_THROW(Rendered(RenderFlash, "25, 0"), std::runtime_error);
+  EXPECT_THROW(Rendered(RenderFlash, ""), std::runtime_error);
 }
 
 TEST(RendererTest, UserCommentDropsTheCodePrefix) {
-  EXPECT_EQ(RenderUserComment(std::string("ASCII\0\0\0Hello", 13)), "Hello");
-  EXPECT_EQ(RenderUserComment("short"), "");
+  EXPECT_EQ(Rendered(RenderUserComment, std::string("ASCII\0\0\0Hello", 13)), "Hello");
+  EXPECT_EQ(Rendered(RenderUserComment, "short"), "");
 }
 
 TEST(RendererTest, WideTextKeepsLowBytesAndNeverReadsTheLastItem) {
-  EXPECT_EQ(RenderWideText("84, 0, 101, 0, 0, 0"), "Te");
-  EXPECT_EQ(RenderWideText("84, 0, 101"), "T");
-  EXPECT_EQ(RenderWideText("228, 0, 0, 0"), "\xC3\xA4"); // Latin-1 ä written as UTF-8
-  EXPECT_EQ(RenderWideText(""), "");
-  EXPECT_THROW(RenderWideText("abc, 0"), std::runtime_error);
-  EXPECT_THROW(RenderWideText("84, 0, 1x, 0"), std::runtime_error);
+  EXPECT_EQ(Rendered(RenderWideText, "84, 0, 101, 0, 0, 0"), "Te");
+  EXPECT_EQ(Rendered(RenderWideText, "84, 0, 101"), "T");
+  EXPECT_EQ(Rendered(RenderWideText, "228, 0, 0, 0"), "\xC3\xA4"); // Latin-1 ä written as UTF-8
+  EXPECT_EQ(Rendered(RenderWideText, ""), "");
+  EXPECT_THROW(Rendered(RenderWideText, "abc, 0"), std::runtime_error);
+  EXPECT_THROW(Rendered(RenderWideText, "84, 0, 1x, 0"), std::runtime_error);
 }
 
 TEST(RendererTest, DegreesAndTimeStamps) {
-  EXPECT_EQ(RenderDegrees("50/1, 451/10, 0/1"), "50 Degrees 45 Minutes 6 Seconds");
-  EXPECT_EQ(RenderDegrees("48/1, 8/1, 3012/100"), "48 Degrees 8 Minutes 30 Seconds");
-  EXPECT_EQ(RenderDegrees("7/1"), "7 Degrees 0 Minutes 0 Seconds");
-  EXPECT_EQ(RenderTimeStamp("14/1, 3/1, 7/1"), "14:3:7");
-  EXPECT_EQ(RenderTimeStamp(""), "0:0:0");
+  EXPECT_EQ(Rendered(RenderDegrees, "50/1, 451/10, 0/1"), "50 Degrees 45 Minutes 6 Seconds");
+  EXPECT_EQ(Rendered(RenderDegrees, "48/1, 8/1, 3012/100"), "48 Degrees 8 Minutes 30 Seconds");
+  EXPECT_EQ(Rendered(RenderDegrees, "7/1"), "7 Degrees 0 Minutes 0 Seconds");
+  EXPECT_EQ(Rendered(RenderTimeStamp, "14/1, 3/1, 7/1"), "14:3:7");
+  EXPECT_EQ(Rendered(RenderTimeStamp, ""), "0:0:0");
 }
 
 TEST(FormatValuesTest, FollowsPrintfForItsConversions) {

@@ -1,7 +1,7 @@
 // Real camera files: the reader finds what the bytes hold. The expected
 // values were read from the files' bytes independently of this reader.
 
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -52,16 +52,17 @@ class SampleFile : public ::testing::TestWithParam<Sample> {};
 
 TEST_P(SampleFile, ReadsDateMakeModelAndSize) {
   const Sample& s = GetParam();
-  TimgData img(ReaderEverything);
-  ASSERT_TRUE(img.ReadFile(std::string(FOTOMAZ_SAMPLES_DIR) + "/" + s.file));
-  EXPECT_EQ(img.ErrorText, "<none>");
+  ExifRead img =
+      ReadExifFile(std::string(FOTOMAZ_SAMPLES_DIR) + "/" + s.file, ExifDetail::Everything);
+  ASSERT_TRUE(img.Succeeded());
+  EXPECT_EQ(ErrorText(img), "<none>");
   ASSERT_TRUE(img.HasMetadata());
   ASSERT_TRUE(img.HasExif());
-  EXPECT_EQ(img.Exif->DateTimeText, s.dateTime);
-  EXPECT_EQ(img.Exif->MakeText, s.make);
-  EXPECT_EQ(img.Exif->ModelText, s.model);
-  EXPECT_EQ(img.Exif->ImageWidth, s.width);
-  EXPECT_EQ(img.Exif->ImageHeight, s.height);
+  EXPECT_EQ(img.Exif.DateTime, s.dateTime);
+  EXPECT_EQ(img.Exif.Make, s.make);
+  EXPECT_EQ(img.Exif.Model, s.model);
+  EXPECT_EQ(img.Exif.ImageWidth, s.width);
+  EXPECT_EQ(img.Exif.ImageHeight, s.height);
   EXPECT_GT(img.FileSize, 0);
   EXPECT_GT(img.FileDate, 0);
 }

@@ -1,5 +1,6 @@
 // The JPEG marker scan: which segments it keeps, takes and stops at.
 
+#include "metadata/exif_segment.h"
 #include "reader_helpers.h"
 
 #include <stdexcept>
@@ -46,8 +47,8 @@ public:
 
 TEST(ScanJpeg, FileWithoutStartOfImageIsNotExif) {
   const auto img = Read(Exif() + ScanAndEnd());
-  EXPECT_FALSE(img->HasMetadata());
-  EXPECT_EQ(img->ErrorText, "Not an EXIF file");
+  EXPECT_FALSE(img.HasMetadata());
+  EXPECT_EQ(ErrorText(img), "Not an EXIF file");
 }
 
 TEST(ScanJpeg, ExtensionChoosesTheReadIgnoringCase) {
@@ -58,72 +59,72 @@ TEST(ScanJpeg, ExtensionChoosesTheReadIgnoringCase) {
   } cases[] = {{"a.jpg", true},  {"A.JPG", true},  {"b.JPEG", true}, {"c.jpe", true},
                {"d.jp2", false}, {"e.png", false}, {"noext", false}, {"dir.jpg/f", false}};
   for (const Case& c : cases) {
-    TimgData img(ReaderEverything);
     MemorySource source(jpeg);
-    EXPECT_EQ(img.ReadFromStream(source, c.name), c.read) << c.name;
-    EXPECT_EQ(img.ErrorText, c.read ? "<none>" : "Not an EXIF file") << c.name;
+    const ExifRead img = ReadExifSource(source, c.name, ExifDetail::Everything);
+    EXPECT_EQ(img.Succeeded(), c.read) << c.name;
+    EXPECT_EQ(ErrorText(img), c.read ? "<none>" : "Not an EXIF file") << c.name;
   }
 }
 
 TEST(ScanJpeg, ReadErrorMakesTheReadFalse) {
-  TimgData img(ReaderEverything);
   FailingSource source;
-  EXPECT_FALSE(img.ReadFromStream(source, "a.jpg"));
-  EXPECT_EQ(img.ErrorText, "Not an EXIF file");
+  const ExifRead img = ReadExifSource(source, "a.jpg", ExifDetail::Everything);
+  EXPECT_FALSE(img.Succeeded());
+  EXPECT_EQ(ErrorText(img), "Not an EXIF file");
 }
 
 TEST(ScanJpeg, FifthSegmentIsNotExaminedWithoutEarlierMetadata) {
   const auto img = Read(Soi() + Dqt() + Dqt() + Dqt() + Dqt() + Exif() + ScanAndEnd());
-  EXPECT_FALSE(img->HasExif());
-  EXPECT_EQ(img->SectionCount, 5);
-  EXPECT_EQ(img->ErrorText, "Not an EXIF file");
+  EXPECT_FALSE(img.HasExif());
+  EXPECT_EQ(img.Segments.size(), 5);
+  EXPECT_EQ(ErrorText(img), "Not an EXIF file");
 }
 
 TEST(ScanJpeg, FifthSegmentIsExaminedAfterAComment) {
   const auto img = Read(Soi() + Comment("x") + Dqt() + Dqt() + Dqt() + Exif() + ScanAndEnd());
-  EXPECT_TRUE(img->HasExif());
-  EXPECT_EQ(DateTimeText(*img), kDate);
+  EXPECT_TRUE(img.HasExif());
+  EXPECT_EQ(DateTimeText(img), kDate);
 }
 
 TEST(ScanJpeg, App1AfterTheFifthSegmentIsDroppedAndItsSlotReused) {
   const auto img = Read(Soi() + Comment("x") + Dqt() + Dqt() + Dqt() + Dqt() + Exif() +
                         Comment("last") + ScanAndEnd());
-  EXPECT_FALSE(img->HasExif());
-  ASSERT_EQ(img->SectionCount, 7); // six segments and the start of scan
-  EXPECT_EQ(img->Section(6).Marker, kCom);
-  EXPECT_EQ(img->CommentSection, &img->Section(6));
+  EXPECT_FALSE(img.HasExif());
+  ASSERT_EQ(img.Segments.size(), 7); // six segments and the start of scan
+  EXPECT_EQ(img.Segments[5].Marker, kCom);
+  EXPECT_EQ(img.CommentSegment, 5u);
 }
 
 TEST(ScanJpeg, OnlyTheFirstExifSegmentIsUsed) {
   const auto img =
       Read(Soi() + Exif("2001:01:01 01:01:01") + Exif("2002:02:02 02:02:02") + ScanAndEnd());
-  EXPECT_EQ(DateTimeText(*img), "2001:01:01 01:01:01");
-  EXPECT_EQ(img->SectionCount, 2); // the second APP1 gave its slot to the start of scan
-  EXPECT_EQ(img->Section(2).Marker, 0xDA);
+  EXPECT_EQ(DateTimeText(img), "2001:01:01 01:01:01");
+  EXPECT_EQ(img.Segments.size(), 2); // the second APP1 gave its slot to the start of scan
+  EXPECT_EQ(img.Segments[1].Marker, 0xDA);
 }
 
 TEST(ScanJpeg, NonExifApp1DoesNotHideALaterExifSegment) {
   const std::string xmp = Segment(kApp1, std::string("http://ns.adobe.com/xap/1.0/\0<x/>", 33));
   const auto img = Read(Soi() + xmp + Exif() + ScanAndEnd());
-  EXPECT_TRUE(img->HasExif());
-  EXPECT_EQ(img->ExifSection, &img->Section(2));
-  EXPECT_EQ(DateTimeText(*img), kDate);
-  EXPECT_EQ(img->ErrorText, "<none>");
+  EXPECT_TRUE(img.HasExif());
+  EXPECT_EQ(img.ExifSegment, 1u);
+  EXPECT_EQ(DateTimeText(img), kDate);
+  EXPECT_EQ(ErrorText(img), "<none>");
 }
 
 TEST(ScanJpeg, NonExifApp1AloneIsNoMetadata) {
   const auto img = Read(Soi() + Segment(kApp1, "not exif at all") + ScanAndEnd());
-  EXPECT_FALSE(img->HasExif());
-  EXPECT_FALSE(img->Exif);
-  EXPECT_EQ(img->ErrorText, "Incorrect Exif header");
+  EXPECT_FALSE(img.HasExif());
+  EXPECT_FALSE(img.HasExif());
+  EXPECT_EQ(ErrorText(img), "Incorrect Exif header");
 }
 
 TEST(ScanJpeg, BadAlignmentMarkKeepsTheSegmentWithoutTags) {
   const auto img = Read(Soi() + Segment(kApp1, std::string("Exif\0\0XX\0\x2A", 10)) + ScanAndEnd());
-  EXPECT_TRUE(img->HasExif());
-  ASSERT_TRUE(img->Exif);
-  EXPECT_TRUE(img->Exif->TagList.empty());
-  EXPECT_EQ(img->ErrorText, "<none>");
+  EXPECT_TRUE(img.HasExif());
+  ASSERT_TRUE(img.HasExif());
+  EXPECT_TRUE(img.Tags.empty());
+  EXPECT_EQ(ErrorText(img), "<none>");
 }
 
 TEST(ScanJpeg, App1EndingBeforeItsByteOrderMarkIsAnInvalidAlignmentAndTheScanGoesOn) {
@@ -131,40 +132,42 @@ TEST(ScanJpeg, App1EndingBeforeItsByteOrderMarkIsAnInvalidAlignmentAndTheScanGoe
   for (const std::string& body :
        {std::string("Exif\0", 5), std::string("Exif\0\0", 6), std::string("Exif\0\0I", 7)}) {
     const auto img = Read(Soi() + Segment(kApp1, body) + Comment("after") + ScanAndEnd());
-    EXPECT_TRUE(img->HasExif()) << body.size();
-    EXPECT_EQ(img->CommentSection, &img->Section(2)) << body.size();
-    EXPECT_EQ(img->ErrorText, "<none>") << body.size();
+    EXPECT_TRUE(img.HasExif()) << body.size();
+    EXPECT_EQ(img.CommentSegment, 1u) << body.size();
+    EXPECT_EQ(ErrorText(img), "<none>") << body.size();
 
-    TimgData direct(ReaderEverything);
-    EXPECT_EQ(direct.ProcessExifSegment(img->Section(1)), ExifSegmentResult::InvalidAlignment);
-    EXPECT_EQ(direct.ErrorText, "Invalid Exif alignment marker");
+    ExifRead direct;
+    direct.Segments.push_back(img.Segments[0]);
+    std::optional<ReadProblem> problem;
+    EXPECT_EQ(WalkExifSegment(direct, 0, ExifDetail::Everything, problem),
+              ExifSegmentResult::InvalidAlignment);
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(ExifStatusText(problem->Status), "Invalid Exif alignment marker");
   }
 }
 
 TEST(ScanJpeg, FillBytesBeforeAMarkerAreSkipped) {
   const auto img = Read(Soi() + "\xFF\xFF\xFF" + Exif() + "\xFF\xFF" + ScanAndEnd());
-  EXPECT_EQ(DateTimeText(*img), kDate);
-  EXPECT_EQ(img->Section(1).Marker, kApp1);
+  EXPECT_EQ(DateTimeText(img), kDate);
+  EXPECT_EQ(img.Segments[0].Marker, kApp1);
 }
 
 TEST(ScanJpeg, CommentAndApp13AreMetadataWithoutExif) {
   const auto img = Read(Soi() + Comment("first") + Segment(kApp13, "Photoshop 3.0") +
                         Segment(kApp13, "second") + Comment("second") + ScanAndEnd());
-  EXPECT_TRUE(img->HasMetadata());
-  EXPECT_FALSE(img->HasExif());
-  EXPECT_EQ(img->CommentSection, &img->Section(4)); // the last comment
-  EXPECT_EQ(img->IptcSection, &img->Section(2));    // the first APP13
-  ASSERT_TRUE(img->Iptc);
-  EXPECT_EQ(img->Iptc->Owner, img.get());
+  EXPECT_TRUE(img.HasMetadata());
+  EXPECT_FALSE(img.HasExif());
+  EXPECT_EQ(img.CommentSegment, 3u); // the last comment
+  EXPECT_EQ(img.IptcSegment, 1u);    // the first APP13
 }
 
 TEST(ScanJpeg, StoredSegmentHoldsLengthWordAndBody) {
   const auto img = Read(Soi() + App0Jfif() + Comment("hello") + Segment(0xE5, "") + ScanAndEnd());
-  EXPECT_EQ(img->HeaderSection, &img->Section(1));
-  const tSection& comment = img->Section(2);
+  EXPECT_EQ(img.HeaderSegment, 0u);
+  const JpegSegment& comment = img.Segments[1];
   EXPECT_EQ(comment.Size, 7);
   EXPECT_EQ(comment.Data, std::string("\x00\x07hello", 7));
-  EXPECT_EQ(img->Section(3).Data, std::string("\x00\x02", 2));
+  EXPECT_EQ(img.Segments[2].Data, std::string("\x00\x02", 2));
 }
 
 TEST(ScanJpeg, AtMostTwentySegmentsAreRead) {
@@ -172,30 +175,30 @@ TEST(ScanJpeg, AtMostTwentySegmentsAreRead) {
   for (int i = 0; i < 30; ++i)
     bytes += Dqt();
   const auto img = Read(bytes + Exif() + ScanAndEnd());
-  EXPECT_EQ(img->SectionCount, 20);
-  EXPECT_TRUE(img->HasMetadata());
+  EXPECT_EQ(img.Segments.size(), 20);
+  EXPECT_TRUE(img.HasMetadata());
 }
 
 TEST(ScanJpeg, ImageDataAfterStartOfScanIsNeverScanned) {
   // ScanAndEnd carries an EXIF segment inside its image data.
   const auto img = Read(JpegWithoutExif());
-  EXPECT_FALSE(img->HasMetadata());
+  EXPECT_FALSE(img.HasMetadata());
 }
 
 TEST(ScanJpeg, LengthWordBelowTwoEndsTheScanKeepingWhatWasFound) {
   for (uint16_t length : {0, 1}) {
     const auto img = Read(Soi() + Exif() + SegmentHead(kDqt, length) + Comment("never"));
-    EXPECT_EQ(img->SectionCount, 1) << length;
-    EXPECT_EQ(img->CommentSection, nullptr) << length;
-    EXPECT_EQ(DateTimeText(*img), kDate) << length;
-    EXPECT_EQ(img->ErrorText, "<none>") << length;
+    EXPECT_EQ(img.Segments.size(), 1) << length;
+    EXPECT_FALSE(img.CommentSegment) << length;
+    EXPECT_EQ(DateTimeText(img), kDate) << length;
+    EXPECT_EQ(ErrorText(img), "<none>") << length;
   }
 }
 
 TEST(ScanJpeg, BodyCutByTheEndOfDataIsFilledWithZeros) {
   const auto img = Read(Soi() + Comment("x") + SegmentHead(kDqt, 100) + "abc");
-  ASSERT_EQ(img->SectionCount, 2);
-  const tSection& cut = img->Section(2);
+  ASSERT_EQ(img.Segments.size(), 2);
+  const JpegSegment& cut = img.Segments[1];
   EXPECT_EQ(cut.Size, 100);
   EXPECT_EQ(cut.Data, std::string("\x00\x64", 2) + "abc" + std::string(95, '\0'));
 }
@@ -206,10 +209,10 @@ TEST(ScanJpeg, EveryTruncationEndsCleanly) {
     const size_t exifEnd = full.find("\xFF\xDB");
     for (size_t cut = 0; cut <= full.size(); ++cut) {
       const auto img = Read(full.substr(0, cut));
-      ASSERT_LE(img->SectionCount, 20);
+      ASSERT_LE(img.Segments.size(), 20);
       if (cut >= exifEnd) {
-        EXPECT_EQ(DateTimeText(*img), "2008:05:17 14:03:20") << cut;
-        EXPECT_EQ(img->ErrorText, "<none>") << cut;
+        EXPECT_EQ(DateTimeText(img), "2008:05:17 14:03:20") << cut;
+        EXPECT_EQ(ErrorText(img), "<none>") << cut;
       }
     }
   }
@@ -222,10 +225,10 @@ TEST(ScanJpeg, ReadsThroughABufferAndStopsAtTheImageData) {
                     ByteOrder::Intel)) +
       Dqt();
   const std::string file = head + ScanAndEnd() + std::string(2'000'000, '\x55');
-  TimgData img(ReaderEverything);
   CountingSource source(file);
-  ASSERT_TRUE(img.ReadFromStream(source, "big.jpg"));
-  EXPECT_EQ(img.Exif->DateTimeText, kDate);
+  const ExifRead img = ReadExifSource(source, "big.jpg", ExifDetail::Everything);
+  ASSERT_TRUE(img.Succeeded());
+  EXPECT_EQ(img.Exif.DateTime, kDate);
   EXPECT_LE(source.calls, 4);
   EXPECT_LT(source.bytesRead, head.size() + 64 * 1024);
 }

@@ -36,7 +36,7 @@ TEST(TagTablesTest, LookupFindsRowsByNumberWithTheirSpelling) {
       {0x0000, GpsTagTable, "GPSVersionID"},
   };
   for (const Case& c : cases) {
-    const TTagEntry row = LookupTag(c.tag, c.kind);
+    const Tag row = LookupTag(c.tag, c.kind);
     EXPECT_EQ(row.TagNumber, c.tag);
     EXPECT_EQ(row.Name, c.name);
     EXPECT_TRUE(row.Text.empty() && row.RawBytes.empty() && row.ValueType == 0);
@@ -44,7 +44,7 @@ TEST(TagTablesTest, LookupFindsRowsByNumberWithTheirSpelling) {
 }
 
 TEST(TagTablesTest, MissingTagsAndOtherKindsGiveTheUnknownRow) {
-  for (const TTagEntry& row :
+  for (const Tag& row :
        {LookupTag(0x9999, MainTagTable), LookupTag(0x001E, MainTagTable),
         LookupTag(0x0132, GpsTagTable), LookupTag(0x0132, static_cast<TagTableKind>(3)),
         LookupTag(0, MainTagTable), MainTableRow(-1), MainTableRow(250), GpsTableRow(31)}) {
@@ -65,7 +65,7 @@ TEST(TagTablesTest, RowsCarryListsFormatsAndRenderers) {
   EXPECT_EQ(LookupTag(0x0007, GpsTagTable).Renderer, &RenderTimeStamp);
   // The date rows stay plain so the date text reaches the reader untouched.
   for (uint16_t tag : {0x0132, 0x9003}) {
-    const TTagEntry row = LookupTag(tag, MainTagTable);
+    const Tag row = LookupTag(tag, MainTagTable);
     EXPECT_TRUE(row.ValueList.empty() && row.FormatText.empty() && row.Renderer == nullptr);
   }
 }
@@ -98,9 +98,7 @@ TEST(TagTablesTest, DescriptionsAreMadeFromNames) {
     EXPECT_EQ(DescriptionFromName(name), description);
 }
 
-TEST(TagTablesTest, FillGivesEveryRowADescriptionAndKeepsTheGivenOnes) {
-  FillTableDescriptions();
-  FillTableDescriptions(); // a second fill changes nothing
+TEST(TagTablesTest, LookupGivesEveryRowADescriptionAndKeepsTheGivenOnes) {
   EXPECT_EQ(LookupTag(0x9003, MainTagTable).Description, "Date Time Original");
   EXPECT_EQ(LookupTag(0x829D, MainTagTable).Description, "FNumber");
   EXPECT_EQ(LookupTag(0x83BB, MainTagTable).Description, "IPTC/NAA");

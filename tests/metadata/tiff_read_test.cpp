@@ -32,38 +32,36 @@ private:
 TEST_P(TiffRead, ReadsIfd0ForEveryTiffExtension) {
   for (const char* name : {"a.tif", "b.TIFF", "c.nef"}) {
     const auto img = Read(Tiff(kIfd0, order()), name);
-    EXPECT_EQ(img->ErrorText, "<none>") << name;
-    EXPECT_EQ(DateTimeText(*img), "2010:10:10 10:10:10") << name;
-    EXPECT_EQ(img->Exif->MakeText, "Scanner") << name;
-    EXPECT_TRUE(img->Exif->TiffSource) << name;
-    EXPECT_FALSE(img->TiffSource) << name; // only while reading
-    EXPECT_EQ(img->SectionCount, 1) << name;
-    EXPECT_EQ(img->ExifSection, &img->Section(1)) << name;
-    EXPECT_EQ(img->Section(1).Data.size(), 256000u) << name;
+    EXPECT_EQ(ErrorText(img), "<none>") << name;
+    EXPECT_EQ(DateTimeText(img), "2010:10:10 10:10:10") << name;
+    EXPECT_EQ(img.Exif.Make, "Scanner") << name;
+    EXPECT_EQ(img.Segments.size(), 1u) << name;
+    EXPECT_EQ(img.ExifSegment, 0u) << name;
+    EXPECT_EQ(img.Segments[0].Data.size(), 256000u) << name;
   }
 }
 
 TEST_P(TiffRead, Ifd0IsTakenWhereTheHeaderPointsAndEveryMarkedFileReads) {
   const auto moved = Read(Tiff(kIfd0, order(), 100), "a.tif");
-  EXPECT_EQ(moved->ErrorText, "<none>");
-  EXPECT_EQ(DateTimeText(*moved), "2010:10:10 10:10:10");
+  EXPECT_EQ(ErrorText(moved), "<none>");
+  EXPECT_EQ(DateTimeText(moved), "2010:10:10 10:10:10");
 
   // An offset into the header itself cannot be IFD0: it is taken at 8.
   const auto intoHeader = Read(Tiff(kIfd0, order(), 8, 4), "a.tif");
-  EXPECT_EQ(DateTimeText(*intoHeader), "2010:10:10 10:10:10");
+  EXPECT_EQ(DateTimeText(intoHeader), "2010:10:10 10:10:10");
 
   // Beyond the buffer: no tags, but the read itself succeeds.
   const auto beyond = Read(Tiff(kIfd0, order(), 8, 300000), "a.tif");
-  EXPECT_EQ(beyond->ErrorText, "<none>");
-  EXPECT_TRUE(beyond->Exif->TagList.empty());
+  EXPECT_EQ(ErrorText(beyond), "<none>");
+  EXPECT_TRUE(beyond.Tags.empty());
 }
 
 TEST_P(TiffRead, ShortFilesReadAsZeros) {
   const std::string full = Tiff(kIfd0, order());
   for (size_t cut = 2; cut < full.size(); ++cut) {
     const auto img = Read(full.substr(0, cut), "a.tif");
-    EXPECT_EQ(img->ErrorText, "<none>") << cut;
-    EXPECT_EQ(img->Section(1).Data.substr(0, cut > 8 ? cut - 8 : 0),
+    EXPECT_EQ(ErrorText(img), "<none>") << cut;
+    EXPECT_EQ(img.Segments[0].Data.substr(0, cut > 8 ? cut - 8 : 0),
               full.substr(8, cut > 8 ? cut - 8 : 0));
   }
 }
@@ -74,8 +72,8 @@ TEST_P(TiffRead, ValueBeyondTheBufferIsEmpty) {
   file.resize(256100, '\0');
   file += "far away text\0\0\0\0\0\0\0";
   const auto img = Read(file, "a.tif");
-  EXPECT_EQ(img->Exif->TagText("ImageDescription"), "");
-  EXPECT_EQ(DateTimeText(*img), "2010:10:10 10:10:10");
+  EXPECT_EQ(img.TagText("ImageDescription"), "");
+  EXPECT_EQ(DateTimeText(img), "2010:10:10 10:10:10");
 }
 
 INSTANTIATE_BOTH_ORDERS(TiffRead);
@@ -84,15 +82,15 @@ TEST(TiffReadHeader, WithoutByteOrderMarkIsNotExif) {
   for (const std::string& bytes : {std::string("IM*\0\x08\0\0\0", 8), std::string("I"),
                                    std::string(), JpegWithExifDate("2001:01:01 00:00:00")}) {
     const auto img = Read(bytes, "a.tif");
-    EXPECT_FALSE(img->HasExif());
-    EXPECT_EQ(img->ErrorText, "Not an EXIF file");
+    EXPECT_FALSE(img.HasExif());
+    EXPECT_EQ(ErrorText(img), "Not an EXIF file");
   }
 }
 
 TEST(TiffReadHeader, ReadsNoMoreThanHeaderAndBuffer) {
   const std::string file = Tiff(kIfd0, ByteOrder::Intel) + std::string(1'000'000, '\x11');
-  TimgData img(ReaderEverything);
   CountingSource source(file);
-  ASSERT_TRUE(img.ReadFromStream(source, "big.tif"));
+  const ExifRead img = ReadExifSource(source, "big.tif", ExifDetail::Everything);
+  ASSERT_TRUE(img.Succeeded());
   EXPECT_EQ(source.bytesRead, 8u + 256000u);
 }

@@ -1,7 +1,5 @@
-#include "metadata/image_info.h"
+#include "metadata/directory_walker.h"
 
-#include "metadata/exif.h"
-#include "metadata/makernote.h"
 #include "metadata/rendering.h"
 #include "metadata/tagtables.h"
 #include "platform/ascii_case.h"
@@ -26,7 +24,7 @@ constexpr int kMaxDirectoryDepth = 32;
 // The named date fields keep the length of "yyyy:mm:dd hh:mm:ss" and its zero.
 constexpr size_t kDateTextLength = 20;
 
-enum Tag : uint16_t {
+enum TagId : uint16_t {
   TagImageWidth = 0x0100,
   TagImageLength = 0x0101,
   TagMake = 0x010F,
@@ -102,35 +100,31 @@ int32_t RoundToInt32(double value) {
   return static_cast<int32_t>(rounded);
 }
 
-TImageInfo::TImageInfo(TimgData* owner, int32_t option)
-    : Owner(owner), ReaderOption(option), entriesLeft_(kMaxEntriesPerWalk),
-      valueBytesLeft_(kMaxValueBytesPerWalk) {
-  FillTableDescriptions();
+DirectoryWalker::DirectoryWalker(ExifRead& read, ExifDetail detail, ByteOrderView data,
+                                 ExifContainer container, std::optional<ReadProblem>& problem)
+    : read_(read), detail_(detail), data_(data), container_(container), problem_(problem),
+      entriesLeft_(kMaxEntriesPerWalk), valueBytesLeft_(kMaxValueBytesPerWalk) {}
+
+bool DirectoryWalker::ProducesTexts() const {
+  return detail_ != ExifDetail::TagList;
 }
 
-bool TImageInfo::ProducesTexts() const {
-  return ReaderOption == ReaderTextsOnly || ReaderOption == ReaderEverything;
+// The tag list alone lists every known tag with its bytes but without texts:
+// the row is looked up for the list whether or not texts are made.
+bool DirectoryWalker::FillsTagList() const {
+  return detail_ != ExifDetail::Texts;
 }
 
-// Option 4 alone lists every known tag with its bytes but without texts: the
-// row is looked up for the list whether or not texts are made.
-bool TImageInfo::FillsTagList() const {
-  return ReaderOption == ReaderTagListOnly || ReaderOption == ReaderEverything;
-}
-
-void TImageInfo::SetOwnerError(const std::string& text) {
-  if (Owner != nullptr) Owner->ErrorText = text;
-}
-
-WalkOutcome TImageInfo::WalkDirectory(int64_t start, int64_t base, TagTableKind kind,
-                                      int64_t length) {
+WalkOutcome DirectoryWalker::WalkDirectory(int64_t start, int64_t base, TagTableKind kind,
+                                           int64_t length) {
   // A directory already walked is not walked again: pointer chains that lead
   // back (to the directory itself or further up) end here.
   if (!walkedDirectories_.insert(start).second || depth_ >= kMaxDirectoryDepth)
     return WalkOutcome::Completed;
-  const int64_t count = ReadU16(start);
-  if (2 + 12 * count > base + length) {
-    SetOwnerError(std::string(kErrorIllegalDirectorySize));
+  const int64_t count = data_.U16At(start);
+  // The size check of the rules counts the base as a 1-based position.
+  if (2 + 12 * count > base + 1 + length) {
+    problem_ = ReadProblem{ExifStatus::IllegalDirectorySize, {}};
     return WalkOutcome::Completed;
   }
   const NestingLevel level(depth_);
@@ -143,38 +137,35 @@ WalkOutcome TImageInfo::WalkDirectory(int64_t start, int64_t base, TagTableKind 
   return WalkOutcome::Completed;
 }
 
-void TImageInfo::WalkSubDirectory(int64_t start, int64_t base, TagTableKind kind, int64_t length) {
+void DirectoryWalker::WalkSubDirectory(int64_t start, int64_t base, TagTableKind kind,
+                                       int64_t length) {
   // A refusal in a sub-directory ends that directory only; the one pointing
   // to it goes on with its next entry, so the outcome is not passed up.
   WalkDirectory(start, base, kind, length);
 }
 
-std::string TImageInfo::ValueBytes(int64_t position, uint64_t size) {
-  return CopyValueBytes(Buffer, position, size);
-}
-
-std::string TImageInfo::CopyValueBytes(std::string_view source, int64_t position, uint64_t size) {
+std::string DirectoryWalker::CopyValueBytes(std::string_view source, int64_t offset,
+                                            uint64_t size) {
   // The value bytes that exist: a value reaching past the end of the data is
   // cut there, one starting outside it is empty.
-  if (position < 1 || position > static_cast<int64_t>(source.size())) return {};
-  const uint64_t available = source.size() - static_cast<uint64_t>(position - 1);
+  if (offset < 0 || offset >= static_cast<int64_t>(source.size())) return {};
+  const uint64_t available = source.size() - static_cast<uint64_t>(offset);
   const uint64_t count = std::min({size, available, valueBytesLeft_});
   valueBytesLeft_ -= count;
-  return std::string(source.substr(static_cast<size_t>(position - 1), static_cast<size_t>(count)));
+  return std::string(source.substr(static_cast<size_t>(offset), static_cast<size_t>(count)));
 }
 
-WalkOutcome TImageInfo::WalkEntry(int64_t entry, int64_t start, int64_t base, TagTableKind kind,
-                                  int64_t length) {
-  const uint16_t tag = ReadU16(entry);
-  const uint16_t type = ReadU16(entry + 2);
-  const uint64_t components = static_cast<uint32_t>(ReadU32(entry + 4));
+WalkOutcome DirectoryWalker::WalkEntry(int64_t entry, int64_t start, int64_t base,
+                                       TagTableKind kind, int64_t length) {
+  const uint16_t tag = data_.U16At(entry);
+  const uint16_t type = data_.U16At(entry + 2);
+  const uint64_t components = data_.U32At(entry + 4);
   const uint64_t size = components * static_cast<uint64_t>(FieldTypeSize(type));
   if (size == 0) return WalkOutcome::Completed;
-  const int64_t value = size <= 4 ? entry + 8 : base + static_cast<uint32_t>(ReadU32(entry + 8));
-  const std::string raw = ValueBytes(value, size);
+  const int64_t value = size <= 4 ? entry + 8 : base + data_.U32At(entry + 8);
+  const std::string raw = CopyValueBytes(data_.Bytes(), value, size);
 
-  TTagEntry row;
-  if (ProducesTexts() || FillsTagList()) row = LookupTag(tag, kind);
+  Tag row = LookupTag(tag, kind);
   std::string text;
   if (ProducesTexts()) {
     if (type == kAscii)
@@ -182,61 +173,64 @@ WalkOutcome TImageInfo::WalkEntry(int64_t entry, int64_t start, int64_t base, Ta
     else if (type == kUndefined)
       text = QuotedText(raw);
     else
-      text = RenderValue(raw, type, row.ValueList, row.FormatText);
+      text = RenderValue(data_.Order(), raw, type, row.ValueList, row.FormatText);
     if (row.TagNumber != 0 && row.Renderer != nullptr && kDecodeValues) {
-      RendererResult rendered = ApplyRenderer(row.Renderer, text);
+      // The main tables' renderers name no values.
+      RenderSink unused;
+      RendererResult rendered = ApplyRenderer(row.Renderer, text, unused);
       if (rendered.Refusal) return WalkOutcome::Refused;
       text = std::move(rendered.Text);
     } else {
       text = PrintableText(text);
     }
     if (tag == TagUserComment) {
-      UserCommentText = UserComment(raw);
-      text = UserCommentText;
+      read_.Exif.UserComment = UserComment(raw);
+      text = read_.Exif.UserComment;
     }
-    DumpText += "\r\n" + row.Description + " = " + text;
+    read_.Dump += "\r\n" + row.Description + " = " + text;
   }
 
+  ExifFields& fields = read_.Exif;
   switch (tag) {
   case TagImageWidth:
   case TagExifImageWidth:
-    ImageWidth = RoundToInt32(NumericValue(raw, type));
+    fields.ImageWidth = RoundToInt32(NumericValue(data_.Order(), raw, type));
     break;
   case TagImageLength:
   case TagExifImageLength:
-    ImageHeight = RoundToInt32(NumericValue(raw, type));
+    fields.ImageHeight = RoundToInt32(NumericValue(data_.Order(), raw, type));
     break;
   case TagMake:
-    MakeText = text.substr(0, 32);
+    fields.Make = text.substr(0, 32);
     break;
   case TagModel:
-    ModelText = text.substr(0, 40);
+    fields.Model = text.substr(0, 40);
     break;
   case TagDateTime:
-    DateTimeText = text.substr(0, kDateTextLength);
-    DateTimeTagText = DateTimeText;
+    fields.DateTime = text.substr(0, kDateTextLength);
+    fields.DateTimeTag = fields.DateTime;
     break;
   case TagDateTimeOriginal:
-    DateTimeText = text.substr(0, kDateTextLength);
-    DateTimeOriginalText = DateTimeText;
+    fields.DateTime = text.substr(0, kDateTextLength);
+    fields.DateTimeOriginal = fields.DateTime;
     break;
   case TagExifVersion:
-    ExifVersionText = raw.substr(0, 6);
+    fields.Version = raw.substr(0, 6);
     break;
   case TagSubIfds:
   case TagExifOffset:
   case TagInteroperabilityOffset: {
-    const int64_t sub = static_cast<uint32_t>(ReadU32(value)) + base;
+    const int64_t sub = data_.U32At(value) + base;
     if (sub != start) WalkSubDirectory(sub, base, MainTagTable, length);
     break;
   }
   case TagGpsInfo:
-    WalkSubDirectory(static_cast<uint32_t>(ReadU32(value)) + base, base, GpsTagTable, length);
+    WalkSubDirectory(data_.U32At(value) + base, base, GpsTagTable, length);
     break;
   case TagMakerNote:
-    MakerNoteBytes = raw;
-    MakerNoteOffset = static_cast<int32_t>(std::clamp<int64_t>(value, 0, INT32_MAX));
-    DecodeMakerNote();
+    read_.MakerNote.Bytes = raw;
+    read_.MakerNote.Offset = static_cast<int32_t>(std::clamp<int64_t>(value, 0, INT32_MAX));
+    DecodeMakerNote(base);
     break;
   default:
     break;
@@ -253,69 +247,7 @@ WalkOutcome TImageInfo::WalkEntry(int64_t entry, int64_t start, int64_t base, Ta
   return WalkOutcome::Completed;
 }
 
-void TImageInfo::DecodeMakerNote() {
-  TmsInfo decoder(TiffSource, *this);
-  MakerNoteResult = decoder.Decode();
-}
-
-// The list grows geometrically: growing it by a fixed step made every long
-// list (a hostile maker note of 20000 entries, say) cost quadratic time.
-void TImageInfo::AppendToTagList(const TTagEntry& entry) {
-  TagList.push_back(entry);
-}
-
-int32_t TImageInfo::AddTag(const TTagEntry& entry) {
-  if (entry.TagNumber != 0) AppendToTagList(entry);
-  return TagCount() - 1;
-}
-
-// Named values carry no tag number; they go into the list directly, since
-// AddTag keeps only entries with one and these would otherwise never show.
-void TImageInfo::AddNamedValue(const std::string& name, const std::string& text, uint16_t type) {
-  if (!FillsTagList()) return;
-  TTagEntry entry;
-  entry.Origin = 1;
-  entry.ValueType = type;
-  entry.Name = name;
-  entry.Description = name;
-  entry.Text = text;
-  entry.RawBytes = text;
-  entry.ByteCount = static_cast<int32_t>(text.size());
-  AppendToTagList(entry);
-}
-
-int32_t TImageInfo::FindTag(std::string_view name) const {
-  for (size_t i = 0; i < TagList.size(); ++i)
-    if (EqualIgnoringAsciiCase(TagList[i].Name, name)) return static_cast<int32_t>(i);
-  return -1;
-}
-
-std::string TImageInfo::TagText(std::string_view name) const {
-  const int32_t index = FindTag(name);
-  return index < 0 ? std::string() : TagList[static_cast<size_t>(index)].Text;
-}
-
-TTagEntry TImageInfo::TagByName(std::string_view name) const {
-  const int32_t index = FindTag(name);
-  return index < 0 ? TTagEntry() : TagList[static_cast<size_t>(index)];
-}
-
-double TImageInfo::TagValue(std::string_view name) const {
-  const int32_t index = FindTag(name);
-  if (index < 0) return 0;
-  const TTagEntry& entry = TagList[static_cast<size_t>(index)];
-  return NumericValue(entry.RawBytes, entry.ValueType);
-}
-
-int32_t TImageInfo::TagInteger(std::string_view name) const {
-  return RoundToInt32(TagValue(name));
-}
-
-std::string TImageInfo::RenderValue(std::string_view raw, uint16_t type, std::string_view valueList,
-                                    std::string_view format) const {
-  return ::RenderValue(*this, raw, type, valueList, format);
-}
-
-double TImageInfo::NumericValue(std::string_view raw, uint16_t type) const {
-  return ::NumericValue(*this, raw, type);
+// Only entries with a tag number are kept.
+void DirectoryWalker::AddTag(const Tag& entry) {
+  if (entry.TagNumber != 0) read_.Tags.push_back(entry);
 }
