@@ -140,7 +140,7 @@ std::optional<LocalDateTime> ReadAvchdDate(ByteStream& stream) {
   const size_t step = kStepBytes / layout->Size * layout->Size;
   VideoScan scan;
   for (uint64_t at = 0; at < kMaxScanBytes; at += step) {
-    stream.ReadAt(at, step, bytes);
+    stream.ReadAt(at, static_cast<size_t>(std::min<uint64_t>(step, kMaxScanBytes - at)), bytes);
     for (size_t packet = 0; packet + layout->Size <= bytes.size(); packet += layout->Size)
       if (!scan.Packet(std::string_view(bytes).substr(packet, layout->Size), layout->SyncAt))
         return scan.Date();
