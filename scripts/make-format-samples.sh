@@ -56,6 +56,21 @@ cp "$out/image.heic" "$out/image.hif"
 convert "$out/exif-date.jpg" -quality 10 "$out/image.webp"
 cjxl "$out/exif-date.jpg" "$out/image.jxl" >/dev/null 2>&1
 
+# A RAF-shaped file around that JPEG: Fujifilm's header (big-endian) points
+# at the embedded JPEG at byte 160, as the cameras lay it out.
+be32() { printf "\\x%02x\\x%02x\\x%02x\\x%02x" $(($1 >> 24 & 255)) $(($1 >> 16 & 255)) \
+  $(($1 >> 8 & 255)) $(($1 & 255)); }
+{
+  printf 'FUJIFILMCCD-RAW 0201FF389501X-T30'
+  head -c 27 /dev/zero
+  printf '0100'
+  head -c 20 /dev/zero
+  printf "$(be32 160)$(be32 "$(stat -c %s "$out/exif-date.jpg")")"
+  head -c 68 /dev/zero
+  cat "$out/exif-date.jpg"
+  head -c 256 /dev/zero
+} >"$out/image.raf"
+
 # Matroska and WebM carry creation_time as DateUTC.
 ffmpeg "${quiet[@]}" -f lavfi -i color=c=red:s=16x16:d=0.04:r=25 -c:v mpeg4 -q:v 31 \
   -metadata creation_time=2021-07-14T09:30:15Z "$out/movie.mkv"

@@ -32,6 +32,7 @@ TEST(CaptureDateFiles, ToolWrittenDatesAreRead) {
       {"exif-date.jpg", "none"}, // the run dates JPEGs by its own rule
       {"image.hif", "2019:03:04 05:06:07 (ExifDateTimeOriginal)"},
       {"image.webp", "2019:03:04 05:06:07 (ExifDateTimeOriginal)"},
+      {"image.raf", "2019:03:04 05:06:07 (ExifDateTimeOriginal)"},
       {"image.jxl", "none"}, // the encoder packs its Exif with Brotli
       {"movie.mkv", "2021:07:14 11:30:15 (MatroskaDateUtc)"},
       {"movie.webm", "2022:01:01 00:30:00 (MatroskaDateUtc)"},

@@ -54,6 +54,7 @@ TEST_F(CaptureRunTest, WithTheOptionEachFormatIsDatedByItsOwnMetadata) {
                 "2019/03/04/2019-03-04_050607.avif", // Exif items of HEIF images
                 "2019/03/04/2019-03-04_050607.heic", "2019/03/04/2019-03-04_050607.hif",
                 "2019/03/04/2019-03-04_050607.jpg",  // as JPEGs always were
+                "2019/03/04/2019-03-04_050607.raf",  // EXIF of the embedded JPEG
                 "2019/03/04/2019-03-04_050607.webp", // EXIF chunk
                 "2020/01/20/2020-01-20_190000.mov",  // movie header, UTC in winter
                 "2021/07/14/2021-07-14_043015.mov",  // creation date as written
@@ -80,9 +81,9 @@ TEST_F(CaptureRunTest, WithoutTheOptionTheRunIsUnchanged) {
                                               "2019/03/04/2019-03-04_050607.jpg",
                                           }));
   EXPECT_EQ(runtest::FilesBelow(source_),
-            (Files{"clip.mts", "image.avif", "image.heic", "image.hif", "image.jxl", "image.webp",
-                   "kamera.NEF", "modifydate.tiff", "movie.3gp", "movie.m4v", "movie.mkv",
-                   "movie.mp4", "movie.webm"}));
+            (Files{"clip.mts", "image.avif", "image.heic", "image.hif", "image.jxl", "image.raf",
+                   "image.webp", "kamera.NEF", "modifydate.tiff", "movie.3gp", "movie.m4v",
+                   "movie.mkv", "movie.mp4", "movie.webm"}));
 }
 
 } // namespace
