@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the capture-date readers. The first byte chooses
-// the reader by the name it gives the data (TIFF-based raw, ISO media, AVI,
-// PNG) or, for 4, the three date-text forms; the rest is the file. What comes
+// the reader by the name it gives the data (0 TIFF-based raw, 1 ISO media,
+// 2 AVI, 3 PNG, 4 WebP, 5 RAF, 6 AVCHD, 7 Matroska, 8 JPEG XL) or, for 9,
+// the three date-text forms; the rest is the file. What comes
 // out must be a plausible date: a calendar day and time of day, 1970 to 9999.
 
 #include "metadata/capture_date.h"
@@ -28,8 +29,9 @@ void RequireCalendarTime(const std::optional<LocalDateTime>& time) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
-  static constexpr std::array<const char*, 4> kNames = {"fuzz.dng", "fuzz.heic", "fuzz.avi",
-                                                        "fuzz.png"};
+  static constexpr std::array<const char*, 9> kNames = {"fuzz.dng", "fuzz.heic", "fuzz.avi",
+                                                        "fuzz.png", "fuzz.webp", "fuzz.raf",
+                                                        "fuzz.mts", "fuzz.mkv",  "fuzz.jxl"};
   const size_t selector = data[0] % (kNames.size() + 1);
   // An exactly sized copy, so that the sanitizers see the true end of the data.
   const size_t length = size - 1;

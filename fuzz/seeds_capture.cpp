@@ -1,11 +1,15 @@
 // Writes the seed corpus of fuzz_capture into the folder given as argv[1]:
-// the selector byte (0 raw TIFF, 1 ISO media, 2 AVI, 3 PNG, 4 date text)
-// followed by a file of that format built with the test kit.
+// the selector byte (0 raw TIFF, 1 ISO media, 2 AVI, 3 PNG, 4 WebP, 5 RAF,
+// 6 AVCHD, 7 Matroska, 8 JPEG XL, 9 date text) followed by a file of that
+// format built with the test kit or made by a tool (tests/data/formats),
+// whole and cut short.
 
+#include "tests/kit/camera_file_builder.h"
 #include "tests/kit/iso_builder.h"
 #include "tests/kit/raw_builder.h"
 #include "tests/kit/riff_png_builder.h"
 #include "tests/kit/temp_files.h"
+#include "tests/kit/testkit.h"
 
 #include <iostream>
 #include <string>
@@ -39,8 +43,30 @@ int main(int argc, char** argv) {
   seed(2, AviWithDateText("2005:08:17 11:42:43"));
   seed(3, PngWithExif(tiff, ExifPlace::BeforeImageData));
   seed(3, PngWithExif(tiff, ExifPlace::BehindImageData));
+  // The formats read since: whole, and cut in half, where a reader meets the
+  // end of the data inside a header or a block.
+  const auto wholeAndCut = [&](char selector, const std::string& bytes) {
+    seed(selector, bytes);
+    seed(selector, bytes.substr(0, bytes.size() / 2));
+  };
+  const std::string samples = FOTOMAZ_FORMAT_SAMPLES_DIR;
+  const int64_t nanoseconds = MatroskaNanoseconds(2021, 7, 14, 9, 30, 15);
+  wholeAndCut(1, MovieFile(Mvhd(moment) + IsoBox("udta", IsoBox("GPMF", "gpmf"))));
+  wholeAndCut(4, ReadWholeFile(samples + "/image.webp"));
+  wholeAndCut(5, RafFile(JpegWithExifDate("2015:06:07 08:09:10")));
+  wholeAndCut(6, AvchdStream(MdpmUserData(2010, 1, 1, 0, 0, 0), false));
+  wholeAndCut(6, ReadWholeFile(samples + "/clip.mts"));
+  wholeAndCut(7, MatroskaFile("webm", &nanoseconds));
+  wholeAndCut(7, ReadWholeFile(samples + "/movie.mkv"));
+  wholeAndCut(8, JxlFile(tiff, JxlExif::Plain));
+  wholeAndCut(8, ReadWholeFile(samples + "/image.jxl"));
+  // Sizes that point far behind the data.
+  seed(4, "RIFF\xF0\xFF\xFF\x7FWEBPEXIF\xF0\xFF\xFF\xFF");
+  seed(7, std::string("\x1A\x45\xDF\xA3\x80\x18\x53\x80\x67\x01\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 17));
+  seed(8, std::string("\0\0\0\x0CJXL \x0D\x0A\x87\x0A\0\0\0\1Exif\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF",
+                      28));
   for (const char* text :
        {"2023:05:01 12:07:32", "2019-08-24T11:22:33.5+02:00", "Mon Mar  3 09:44:56 2008\n"})
-    seed(4, text);
+    seed(9, text);
   return 0;
 }

@@ -1,14 +1,20 @@
 #include "metadata/capture_date.h"
 
+#include "metadata/avchd_date.h"
 #include "metadata/date_text.h"
 #include "metadata/exif_reader.h"
 #include "metadata/iso_media.h"
+#include "metadata/jxl_exif.h"
+#include "metadata/matroska_date.h"
 #include "metadata/png_exif.h"
+#include "metadata/raf_exif.h"
 #include "metadata/riff_avi.h"
+#include "metadata/webp_exif.h"
 #include "platform/path_text.h"
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdio>
 #include <limits>
 #include <stdexcept>
@@ -19,10 +25,15 @@ namespace {
 // The reader a file name's extension (ASCII letters in any case) selects.
 enum class CaptureFormat {
   None,     // no reader, JPEGs included (the run's own EXIF rule dates them)
-  Tiff,     // .tif .tiff .dng .cr2 .nef .arw .orf .rw2 .pef
-  IsoMedia, // .mov .mp4 .m4v .3gp .heic .heif .avif .cr3
+  Tiff,     // .tif .tiff and the TIFF-based raws
+  IsoMedia, // .mov .mp4 .m4v .3gp .heic .heif .hif .avif .cr3
   Avi,      // .avi
   Png,      // .png
+  Webp,     // .webp
+  Raf,      // .raf
+  Avchd,    // .mts .m2ts
+  Matroska, // .mkv .webm
+  Jxl,      // .jxl
 };
 
 struct ExtensionFormat {
@@ -40,7 +51,17 @@ constexpr ExtensionFormat kExtensionFormats[] = {
     {".3gp", CaptureFormat::IsoMedia},  {".heic", CaptureFormat::IsoMedia},
     {".heif", CaptureFormat::IsoMedia}, {".avif", CaptureFormat::IsoMedia},
     {".cr3", CaptureFormat::IsoMedia},  {".avi", CaptureFormat::Avi},
-    {".png", CaptureFormat::Png},
+    {".png", CaptureFormat::Png},       {".hif", CaptureFormat::IsoMedia},
+    {".nrw", CaptureFormat::Tiff},      {".srw", CaptureFormat::Tiff},
+    {".rwl", CaptureFormat::Tiff},      {".3fr", CaptureFormat::Tiff},
+    {".erf", CaptureFormat::Tiff},      {".mef", CaptureFormat::Tiff},
+    {".mos", CaptureFormat::Tiff},      {".iiq", CaptureFormat::Tiff},
+    {".kdc", CaptureFormat::Tiff},      {".dcr", CaptureFormat::Tiff},
+    {".sr2", CaptureFormat::Tiff},      {".srf", CaptureFormat::Tiff},
+    {".webp", CaptureFormat::Webp},     {".raf", CaptureFormat::Raf},
+    {".mts", CaptureFormat::Avchd},     {".m2ts", CaptureFormat::Avchd},
+    {".mkv", CaptureFormat::Matroska},  {".webm", CaptureFormat::Matroska},
+    {".jxl", CaptureFormat::Jxl},
 };
 
 // Extensions are compared lower-cased, so the table must hold them so, each once.
@@ -134,11 +155,32 @@ std::optional<CaptureDate> TiffDate(ByteStream& stream) {
   return std::nullopt;
 }
 
+// The calendar fields of seconds since 1970-01-01 00:00 counted without a
+// time zone; nothing past the last plausible year, where the calendar
+// arithmetic would overflow.
+std::optional<LocalDateTime> CalendarOfSeconds(uint64_t seconds) {
+  constexpr uint64_t kLastPlausibleSecond = 253402300799; // 9999-12-31 23:59:59
+  if (seconds > kLastPlausibleSecond) return std::nullopt;
+  using namespace std::chrono;
+  const sys_seconds moment{std::chrono::seconds{static_cast<int64_t>(seconds)}};
+  const sys_days day = floor<days>(moment);
+  const year_month_day date{day};
+  const hh_mm_ss clock{moment - day};
+  return LocalDateTime{static_cast<int>(date.year()),
+                       static_cast<int>(unsigned(date.month())),
+                       static_cast<int>(unsigned(date.day())),
+                       static_cast<int>(clock.hours().count()),
+                       static_cast<int>(clock.minutes().count()),
+                       static_cast<int>(clock.seconds().count())};
+}
+
 // The movie header counts seconds from 1904 in UTC. A value at or before
-// the Unix epoch is a clock never set (0 is the header's own epoch).
-std::optional<CaptureDate> MovieHeaderDate(uint64_t seconds) {
+// the Unix epoch is a clock never set (0 is the header's own epoch). GoPro
+// cameras write their local time there instead; it is taken as written.
+std::optional<CaptureDate> MovieHeaderDate(uint64_t seconds, bool localTime) {
   if (seconds <= kMovieEpochToUnixEpoch) return std::nullopt;
   const uint64_t unixSeconds = seconds - kMovieEpochToUnixEpoch;
+  if (localTime) return Plausible(CalendarOfSeconds(unixSeconds), CaptureSource::GoProMovieHeader);
   if (unixSeconds > static_cast<uint64_t>(std::numeric_limits<int64_t>::max())) return std::nullopt;
   return Plausible(LocalTimeOfUtcSeconds(static_cast<int64_t>(unixSeconds)),
                    CaptureSource::MovieHeader);
@@ -155,7 +197,8 @@ std::optional<CaptureDate> IsoMediaDate(ByteStream& stream) {
           Plausible(ParseLocalDateWithOffset(found->QuickTimeCreationDate),
                     CaptureSource::QuickTimeCreationDate))
     return date;
-  if (found->MovieHeaderCreation) return MovieHeaderDate(*found->MovieHeaderCreation);
+  if (found->MovieHeaderCreation)
+    return MovieHeaderDate(*found->MovieHeaderCreation, found->GoProUserData);
   return std::nullopt;
 }
 
@@ -165,12 +208,22 @@ std::optional<CaptureDate> AviDate(ByteStream& stream) {
   return Plausible(ParseAviDateText(*text), CaptureSource::AviDateText);
 }
 
-std::optional<CaptureDate> PngDate(ByteStream& stream) {
-  const std::optional<std::string> tiff = ReadPngExif(stream);
+// The EXIF date of a TIFF block, when the reader found one.
+std::optional<CaptureDate> ExifBlockDate(const std::optional<std::string>& tiff) {
   if (!tiff) return std::nullopt;
   ExifDates dates;
   dates.Walk(WithoutExifHeader(*tiff));
   return dates.Best();
+}
+
+std::optional<CaptureDate> AvchdDate(ByteStream& stream) {
+  return Plausible(ReadAvchdDate(stream), CaptureSource::AvchdRecordingTime);
+}
+
+std::optional<CaptureDate> MatroskaDate(ByteStream& stream) {
+  const std::optional<int64_t> seconds = ReadMatroskaDateUtc(stream);
+  if (!seconds) return std::nullopt;
+  return Plausible(LocalTimeOfUtcSeconds(*seconds), CaptureSource::MatroskaDateUtc);
 }
 
 std::optional<CaptureDate> ReadFormat(ByteStream& stream, CaptureFormat format) {
@@ -182,7 +235,17 @@ std::optional<CaptureDate> ReadFormat(ByteStream& stream, CaptureFormat format) 
   case CaptureFormat::Avi:
     return AviDate(stream);
   case CaptureFormat::Png:
-    return PngDate(stream);
+    return ExifBlockDate(ReadPngExif(stream));
+  case CaptureFormat::Webp:
+    return ExifBlockDate(ReadWebpExif(stream));
+  case CaptureFormat::Raf:
+    return ExifBlockDate(ReadRafExif(stream));
+  case CaptureFormat::Jxl:
+    return ExifBlockDate(ReadJxlExif(stream));
+  case CaptureFormat::Avchd:
+    return AvchdDate(stream);
+  case CaptureFormat::Matroska:
+    return MatroskaDate(stream);
   case CaptureFormat::None:
     break;
   }
@@ -203,6 +266,12 @@ std::string_view CaptureSourceName(CaptureSource source) {
     return "MovieHeader";
   case CaptureSource::AviDateText:
     return "AviDateText";
+  case CaptureSource::AvchdRecordingTime:
+    return "AvchdRecordingTime";
+  case CaptureSource::MatroskaDateUtc:
+    return "MatroskaDateUtc";
+  case CaptureSource::GoProMovieHeader:
+    return "GoProMovieHeader";
   }
   return {};
 }

@@ -1,8 +1,10 @@
 #pragma once
 // The capture date of a photo or video that is not a JPEG, from the file's
 // own metadata: EXIF in TIFF-based raw files, in the Exif item of HEIF and
-// AVIF images, in CR3's metadata boxes and in PNG's eXIf chunk; the creation
-// date of QuickTime and MP4 movies; the IDIT text of AVI files. The run asks
+// AVIF images, in CR3's metadata boxes, in PNG's eXIf chunk, WebP's and
+// JPEG XL's Exif and RAF's embedded JPEG; the creation date of QuickTime and
+// MP4 movies; the IDIT text of AVI files; the recording time of AVCHD clips;
+// the DateUTC of Matroska and WebM files. The run asks
 // it for every file that is not a JPEG and falls back to the modification
 // time when it gives nothing, so nothing comes out that is not a plausible
 // date (docs/capture-dates.md states the rules).
@@ -21,6 +23,9 @@ enum class CaptureSource {
   QuickTimeCreationDate, // com.apple.quicktime.creationdate, local time as written
   MovieHeader,           // the movie header's creation time: UTC, turned into local time
   AviDateText,           // the IDIT chunk of an AVI file, local time as written
+  AvchdRecordingTime,    // the MDPM block of an AVCHD clip, local time as written
+  MatroskaDateUtc,       // DateUTC of a Matroska or WebM file: UTC, turned into local time
+  GoProMovieHeader,      // the movie header of a GoPro clip, which holds local time
 };
 
 // The name fotomaz-exif prints for a source.

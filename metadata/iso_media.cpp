@@ -33,6 +33,8 @@ constexpr uint32_t kExif = FourCc("Exif");
 constexpr uint32_t kUuid = FourCc("uuid");
 constexpr uint32_t kCmt1 = FourCc("CMT1");
 constexpr uint32_t kCmt2 = FourCc("CMT2");
+// The user-data boxes only GoPro cameras write.
+constexpr std::array<uint32_t, 3> kGoProUserData = {FourCc("GoPr"), FourCc("FIRM"), FourCc("GPMF")};
 
 // The boxes a file of this family may start with: ftyp, and for QuickTime
 // files written before it existed their usual first boxes.
@@ -167,6 +169,9 @@ private:
       } else if (child.Type == kUdta) {
         ForEachChild(child.Payload, child.End, depth + 2, [&](const Box& userData) {
           if (userData.Type == kMeta) QuickTimeMeta(userData, depth + 2);
+          if (std::find(kGoProUserData.begin(), kGoProUserData.end(), userData.Type) !=
+              kGoProUserData.end())
+            found_.GoProUserData = true;
         });
       } else if (child.Type == kUuid && child.Uuid == kCanonMetadataUuid) {
         CanonMetadata(child, depth + 1);

@@ -22,6 +22,9 @@ struct IsoMediaDates {
   std::string QuickTimeCreationDate;
   // The movie header's creation time: seconds since 1904-01-01 00:00 UTC.
   std::optional<uint64_t> MovieHeaderCreation;
+  // The movie's user data holds a GoPr, FIRM or GPMF box: a GoPro camera
+  // wrote it, which puts its local time into the movie header.
+  bool GoProUserData = false;
 };
 
 // The TIFF read's own bound: an Exif block is read up to as many bytes as

@@ -85,14 +85,16 @@ void CollectFiles(const std::string& folder, const std::string& pattern,
 }
 
 const std::vector<std::string>& ModernPicturePatterns() {
-  static const std::vector<std::string> patterns{"*.tiff", "*.heic", "*.heif", "*.avif",
-                                                 "*.dng",  "*.cr2",  "*.cr3",  "*.nef",
-                                                 "*.arw",  "*.orf",  "*.rw2",  "*.pef"};
+  static const std::vector<std::string> patterns{
+      "*.tiff", "*.heic", "*.heif", "*.avif", "*.dng", "*.cr2", "*.cr3", "*.nef", "*.arw", "*.orf",
+      "*.rw2",  "*.pef",  "*.webp", "*.hif",  "*.raf", "*.jxl", "*.nrw", "*.srw", "*.rwl", "*.3fr",
+      "*.erf",  "*.mef",  "*.mos",  "*.iiq",  "*.kdc", "*.dcr", "*.sr2", "*.srf"};
   return patterns;
 }
 
 const std::vector<std::string>& ModernVideoPatterns() {
-  static const std::vector<std::string> patterns{"*.mp4", "*.m4v", "*.3gp"};
+  static const std::vector<std::string> patterns{"*.mp4", "*.m4v", "*.3gp",
+                                                 "*.mts", "*.mkv", "*.webm"};
   return patterns;
 }
 

@@ -30,6 +30,14 @@ TEST(CaptureDateFiles, ToolWrittenDatesAreRead) {
       {"modifydate.tiff", "2017:01:02 03:04:05 (ExifDateTime)"},
       {"exif.png", "2018:11:12 13:14:15 (ExifDateTimeOriginal)"},
       {"exif-date.jpg", "none"}, // the run dates JPEGs by its own rule
+      {"image.hif", "2019:03:04 05:06:07 (ExifDateTimeOriginal)"},
+      {"image.webp", "2019:03:04 05:06:07 (ExifDateTimeOriginal)"},
+      {"image.raf", "2019:03:04 05:06:07 (ExifDateTimeOriginal)"},
+      {"image.jxl", "none"}, // the encoder packs its Exif with Brotli
+      {"movie.mkv", "2021:07:14 11:30:15 (MatroskaDateUtc)"},
+      {"movie.webm", "2022:01:01 00:30:00 (MatroskaDateUtc)"},
+      {"clip.mts", "2021:07:14 11:30:15 (AvchdRecordingTime)"},
+      {"movie.m2ts", "none"},
   };
   for (const auto& c : cases) {
     const std::optional<CaptureDate> date =

@@ -78,7 +78,14 @@ TEST(ExifTool, CaptureDateFollowsTheRunsRuleForEveryFile) {
       {dir.File("plain.jpg"), "2022:02:03 04:05:06 (ModificationTime)"},
       {dir.File("clip.mpg"), "2022:02:03 04:05:06 (ModificationTime)"},
       {dir.File("dateless.mp4"), "2022:02:03 04:05:06 (ModificationTime)"},
+      {samples + "/movie.mkv", "2021:07:14 11:30:15 (MatroskaDateUtc)"},
+      {samples + "/clip.mts", "2021:07:14 11:30:15 (AvchdRecordingTime)"},
+      {dir.File("GOPR0001.MP4"), "2021:07:14 23:30:15 (GoProMovieHeader)"},
   };
+  WriteFileAt(dir.File("GOPR0001.MP4"),
+              MovieFile(Mvhd(MovieSeconds(2021, 7, 14, 23, 30, 15)) +
+                        IsoBox("udta", IsoBox("FIRM", "HD9.01.01.60.00"))),
+              modified);
   WriteFileAt(dir.File("plain.jpg"), JpegWithoutExif(), modified);
   WriteFileAt(dir.File("clip.mpg"), std::string(64, '\0'), modified);
   WriteFileAt(dir.File("dateless.mp4"), Ftyp("isom") + IsoBox("moov", Mvhd(0)), modified);

@@ -44,19 +44,26 @@ TEST_F(CaptureRunTest, WithTheOptionEachFormatIsDatedByItsOwnMetadata) {
   EXPECT_TRUE(runtest::FilesBelow(source_).empty());
   EXPECT_EQ(runtest::FilesBelow(target_),
             (Files{
+                "2001/02/03/2001-02-03_040506.jxl",  // Exif packed with Brotli
+                "2001/02/03/2001-02-03_040506.m2ts", // a transport stream without MDPM
                 "2015/04/05/2015-04-05_060708.avi",  // IDIT text
                 "2016/08/09/2016-08-09_101112.nef",  // EXIF in the raw file
                 "2017/01/02/2017-01-02_030405.tiff", // DateTime alone
                 "2018/11/12/2018-11-12_131415.png",  // eXIf chunk
                 "2018/11/12/2018-11-12_131415.tif",  // DateTimeOriginal over DateTime
                 "2019/03/04/2019-03-04_050607.avif", // Exif items of HEIF images
-                "2019/03/04/2019-03-04_050607.heic",
-                "2019/03/04/2019-03-04_050607.jpg", // as JPEGs always were
-                "2020/01/20/2020-01-20_190000.mov", // movie header, UTC in winter
-                "2021/07/14/2021-07-14_043015.mov", // creation date as written
-                "2021/07/14/2021-07-14_113015.3gp", // movie header, UTC in summer
+                "2019/03/04/2019-03-04_050607.heic", "2019/03/04/2019-03-04_050607.hif",
+                "2019/03/04/2019-03-04_050607.jpg",  // as JPEGs always were
+                "2019/03/04/2019-03-04_050607.raf",  // EXIF of the embedded JPEG
+                "2019/03/04/2019-03-04_050607.webp", // EXIF chunk
+                "2020/01/20/2020-01-20_190000.mov",  // movie header, UTC in winter
+                "2021/07/14/2021-07-14_043015.mov",  // creation date as written
+                "2021/07/14/2021-07-14_113015.3gp",  // movie header, UTC in summer
+                "2021/07/14/2021-07-14_113015.mkv",  // DateUTC
                 "2021/07/14/2021-07-14_113015.mp4",
+                "2021/07/14/2021-07-14_113015.mts", // MDPM as written
                 "2022/01/01/2022-01-01_003000.m4v", // a New Year's Eve in UTC
+                "2022/01/01/2022-01-01_003000.webm",
             }));
 }
 
@@ -66,6 +73,7 @@ TEST_F(CaptureRunTest, WithoutTheOptionTheRunIsUnchanged) {
   EXPECT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
   EXPECT_EQ(runtest::FilesBelow(target_), (Files{
                                               "2001/02/03/2001-02-03_040506.avi",
+                                              "2001/02/03/2001-02-03_040506.m2ts",
                                               "2001/02/03/2001-02-03_040506.mov",
                                               "2001/02/03/2001-02-03_040506.png",
                                               "2001/02/03/2001-02-03_040506.tif",
@@ -73,8 +81,9 @@ TEST_F(CaptureRunTest, WithoutTheOptionTheRunIsUnchanged) {
                                               "2019/03/04/2019-03-04_050607.jpg",
                                           }));
   EXPECT_EQ(runtest::FilesBelow(source_),
-            (Files{"image.avif", "image.heic", "kamera.NEF", "modifydate.tiff", "movie.3gp",
-                   "movie.m4v", "movie.mp4"}));
+            (Files{"clip.mts", "image.avif", "image.heic", "image.hif", "image.jxl", "image.raf",
+                   "image.webp", "kamera.NEF", "modifydate.tiff", "movie.3gp", "movie.m4v",
+                   "movie.mkv", "movie.mp4", "movie.webm"}));
 }
 
 } // namespace

@@ -75,4 +75,23 @@ TEST_F(FileCollection, StatusShowsTheCountOfEveryPatternWalkPerFolder) {
   EXPECT_EQ(window.log[0], "Events"); // events first, then the count
 }
 
+// The formats the option adds come behind today's patterns of their kind,
+// in the order of their patterns; unticked, none of them is collected.
+TEST(ModernFileCollection, NewPatternsComeBehindTodaysOfTheirKind) {
+  testkit::TempDir dir;
+  for (const char* name : {"a.webm", "b.srw", "c.mts", "d.heic", "e.mp4", "f.jxl", "g.jpg", "h.mov",
+                           "i.raf", "j.webp", "k.mkv", "l.HIF", "m.m2ts"})
+    testkit::WriteFile(dir.File(name), "x");
+  const auto names = [&](bool modern) {
+    std::vector<std::string> list;
+    FillFileList(dir.path(), list, {false, true, true}, modern, ListFill::Replace, nullptr);
+    for (std::string& path : list)
+      path = fs::path(path).filename().string();
+    return list;
+  };
+  EXPECT_EQ(names(true), (std::vector<std::string>{"g.jpg", "d.heic", "j.webp", "l.HIF", "i.raf",
+                                                   "f.jxl", "b.srw", "m.m2ts", "h.mov", "e.mp4",
+                                                   "c.mts", "k.mkv", "a.webm"}));
+  EXPECT_EQ(names(false), (std::vector<std::string>{"g.jpg", "m.m2ts", "h.mov"}));
+}
 } // namespace
