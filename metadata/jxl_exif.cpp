@@ -1,7 +1,7 @@
 #include "metadata/jxl_exif.h"
 
 #include "metadata/byte_cursor.h"
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
 
 #include <algorithm>
 #include <limits>
@@ -18,7 +18,7 @@ constexpr size_t kMaxBoxHeadBytes = 16;
 constexpr int kMaxBoxes = 64;
 // The offset word in front of the TIFF bytes, and the TIFF read's bound.
 constexpr uint64_t kOffsetWordBytes = 4;
-constexpr uint64_t kMaxExifBytes = TimgData::kTiffBufferSize;
+constexpr uint64_t kMaxExifBytes = kTiffBufferSize;
 constexpr uint64_t kToTheEnd = std::numeric_limits<uint64_t>::max();
 
 } // namespace

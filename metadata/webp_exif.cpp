@@ -1,7 +1,7 @@
 #include "metadata/webp_exif.h"
 
 #include "metadata/byte_cursor.h"
-#include "metadata/exif.h"
+#include "metadata/exif_reader.h"
 
 #include <algorithm>
 #include <string_view>
@@ -17,7 +17,7 @@ constexpr uint64_t kChunkHeadSize = 8;
 // buffer, so this also bounds what a hostile file makes the walk read.
 constexpr int kMaxChunks = 256;
 // The largest EXIF chunk read: the bound of the TIFF read.
-constexpr uint64_t kMaxExifBytes = TimgData::kTiffBufferSize;
+constexpr uint64_t kMaxExifBytes = kTiffBufferSize;
 
 } // namespace
 
