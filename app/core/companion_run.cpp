@@ -167,14 +167,9 @@ Outcomes MoveGroup(const Members& members, const std::string& folder, const Plan
   const std::string numbered = FitStem(planned, kCounterTagBytes + longest, kMaxNameBytes);
   MoveResult last{MoveOutcome::TargetTaken, {}};
   for (int attempt = 0; attempt < kMoveAttempts; ++attempt) {
-    std::error_code creation;
-    TargetFolderIndex* index = state.targets.Prepare(folder, createFolder, &creation);
-    if (!index) {
-      if (!creation) creation = std::make_error_code(std::errc::no_such_file_or_directory);
-      return LeaderStays(
-          Stays(FailedMoveOutcome(leader.path, OutcomeOfError(creation), creation), folder, state),
-          members);
-    }
+    FileOutcome stays;
+    TargetFolderIndex* index = PrepareFolder(leader.path, folder, createFolder, state, stays);
+    if (!index) return LeaderStays(std::move(stays), members);
     if (AlreadyInPlace(leader.path, leader.name, folder, plain + leader.member.tail,
                        state.targets)) {
       Outcomes outcomes;

@@ -62,12 +62,9 @@ FileOutcome MoveIntoFolder(const std::string& source, const FileStatus& status,
   const std::string fitted = FittedName(planned);
   MoveResult last{MoveOutcome::TargetTaken, {}};
   for (int attempt = 0; attempt < kMoveAttempts; ++attempt) {
-    std::error_code creation;
-    TargetFolderIndex* index = state.targets.Prepare(folder, createFolder, &creation);
-    if (!index) {
-      if (!creation) creation = std::make_error_code(std::errc::no_such_file_or_directory);
-      return Stays(FailedMoveOutcome(source, OutcomeOfError(creation), creation), folder, state);
-    }
+    FileOutcome stays;
+    TargetFolderIndex* index = PrepareFolder(source, folder, createFolder, state, stays);
+    if (!index) return stays;
     if (AlreadyInPlace(source, parts.name, folder, fitted, state.targets)) {
       return {source, FileResult::InPlace, source, {}, {}};
     }

@@ -70,6 +70,17 @@ std::optional<FileOutcome> NotMovable(const std::string& source,
   return std::nullopt;
 }
 
+TargetFolderIndex* PrepareFolder(const std::string& source, const std::string& folder, bool create,
+                                 const RunState& state, FileOutcome& stays) {
+  std::error_code creation;
+  TargetFolderIndex* index = state.targets.Prepare(folder, create, &creation);
+  if (!index) {
+    if (!creation) creation = std::make_error_code(std::errc::no_such_file_or_directory);
+    stays = Stays(FailedMoveOutcome(source, OutcomeOfError(creation), creation), folder, state);
+  }
+  return index;
+}
+
 FileOutcome Stays(FileOutcome outcome, const std::string& folder, const RunState& state) {
   state.targets.RemoveIfMadeEmpty(folder);
   return outcome;

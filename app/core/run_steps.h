@@ -51,6 +51,11 @@ MoveResult MoveRecorded(const std::string& source, const FileStatus& status,
 std::optional<FileOutcome> NotMovable(const std::string& source,
                                       const std::optional<FileStatus>& found);
 
+// The listing of folder, created with its parents when create is set; null
+// when there is none, with why source stays in stays.
+TargetFolderIndex* PrepareFolder(const std::string& source, const std::string& folder, bool create,
+                                 const RunState& state, FileOutcome& stays);
+
 // A file that stayed leaves no empty folder made for it behind.
 FileOutcome Stays(FileOutcome outcome, const std::string& folder, const RunState& state);
 

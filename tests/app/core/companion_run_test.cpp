@@ -27,6 +27,12 @@ protected:
     RunTest::SetUp();
     frontEnd_.options.companions = true;
   }
+  // Empty source and target folders for the next row of a table.
+  void Fresh() {
+    fs::remove_all(source_);
+    fs::remove_all(target_);
+    fs::create_directories(target_);
+  }
   // A file last changed on New Year's Day 2020 unless said otherwise.
   void Add(const std::string& name, const std::string& bytes,
            time_t modified = LocalSeconds(2020, 1, 1, 0, 0, 0)) {
@@ -103,9 +109,7 @@ const GroupCase kGroups[] = {
 TEST_F(CompanionRunTest, GroupsLandSideBySideUnderTheirLeadersName) {
   for (const GroupCase& c : kGroups) {
     SCOPED_TRACE(c.what);
-    fs::remove_all(source_);
-    fs::remove_all(target_);
-    fs::create_directories(target_);
+    Fresh();
     for (const auto& [name, bytes] : c.files) {
       if (bytes == "jpeg")
         Add(name, kJpeg);
@@ -196,9 +200,7 @@ const FaultCase kFaults[] = {
 TEST_F(CompanionRunTest, AMemberThatCannotMoveIsReportedWithItsOwnReason) {
   for (const FaultCase& c : kFaults) {
     SCOPED_TRACE(c.what);
-    fs::remove_all(source_);
-    fs::remove_all(target_);
-    fs::create_directories(target_);
+    Fresh();
     Add("IMG_0042.JPG", kJpeg);
     Add("IMG_0042.CR2", "raw");
     Add("IMG_0042.xmp", "x");
@@ -249,8 +251,7 @@ TEST_F(CompanionRunTest, WithGleichecbAGroupIsThereOnlyWhenAllItsPicturesAre) {
   frontEnd_.options.skipIdentical = true;
   for (const IdenticalCase& c : kIdentical) {
     SCOPED_TRACE(c.what);
-    fs::remove_all(source_);
-    fs::remove_all(target_);
+    Fresh();
     const time_t old = LocalSeconds(2021, 1, 1, 0, 0, 0);
     runtest::WriteFileAt(target_ + "2023/05/2023-05-01_120732.jpg", c.inTargetJpeg, old);
     runtest::WriteFileAt(target_ + "2023/05/2023-05-01_120732.cr2", "raw", old);
