@@ -121,21 +121,22 @@ std::optional<Outcomes> IdenticalGroup(const Members& members, const std::string
                                        const std::string& plain, const std::string& numbered,
                                        TargetFolderIndex& index, const RunState& state) {
   const std::string& leaderTail = members.front().member.tail;
+  // The pictures and videos come first (CompanionGroup::members).
+  const size_t pictures =
+      static_cast<size_t>(std::count_if(members.begin(), members.end(), [](const Member& m) {
+        return m.member.role != MemberRole::Sidecar;
+      }));
   for (const TargetFolderIndex::Entry& entry :
        index.NameAndNumbered(plain + leaderTail, WithoutCounter(numbered), leaderTail)) {
     const std::string stem = LowerName(entry.name.substr(0, entry.name.size() - leaderTail.size()));
     Outcomes outcomes;
     for (const Member& member : members) {
-      if (member.member.role == MemberRole::Sidecar) break; // they come last
+      if (member.member.role == MemberRole::Sidecar) break;
       const std::optional<Comparison> found =
           CompareAt(member, folder, stem, index, *state.identical);
       if (!found || !found->equal) break;
       outcomes.push_back({member.path, FileResult::AlreadyInTarget, found->path, {}, {}});
     }
-    const size_t pictures =
-        static_cast<size_t>(std::count_if(members.begin(), members.end(), [](const Member& m) {
-          return m.member.role != MemberRole::Sidecar;
-        }));
     if (outcomes.size() < pictures) continue;
     for (size_t m = pictures; m < members.size(); ++m) {
       const Member& sidecar = members[m];
