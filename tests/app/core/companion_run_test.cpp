@@ -3,6 +3,7 @@
 // stem and one counter, each member reported, and go back together.
 
 #include "app/core/distribution_run.h"
+#include "app/core/run_record.h"
 #include "app/core/run_texts.h"
 #include "app/core/undo_run.h"
 #include "platform/move_faults.h"
@@ -291,6 +292,9 @@ TEST_F(CompanionRunTest, ADryRunPlansAndAnUndoTakesBackEveryMember) {
     EXPECT_EQ(planFrontEnd.outcomes[i].source, frontEnd_.outcomes[i].source);
     EXPECT_EQ(planFrontEnd.outcomes[i].target, frontEnd_.outcomes[i].target);
   }
+
+  EXPECT_TRUE(testkit::Contains(testkit::ReadWholeFile(NewestUndoableRecord(records)),
+                                " ordner=monat begleiter=ja\n"));
 
   UndoRun undo(frontEnd_, records);
   EXPECT_EQ(undo.TakeBack(), RunOutcome::Completed);
