@@ -37,6 +37,7 @@ RunOptions WindowFrontEnd::Options() {
   options.keepOriginalName = options_.KeepOriginalName();
   options.skipIdentical = options_.SkipIdentical();
   options.modernFormats = options_.ModernFormats();
+  options.companions = options_.Companions();
   options.structure = StructureFromIndex(options_.StructureIndex());
   return options;
 }

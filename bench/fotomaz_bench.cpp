@@ -7,10 +7,12 @@
 // once.
 //
 //   fotomaz-bench [N] [--structure I] [--burst K] [--bytes B] [--cli] [--undo]
-//                 [--moderne] | [--identical]
+//                 [--moderne] [--begleiter] | [--identical]
 //
 // --moderne mixes files of the phone and camera formats into the tree and
-// runs with their capture dates read. --identical compares photo-sized files
+// runs with their capture dates read. --begleiter puts a third of the files
+// into groups that belong together and runs with them moved as groups, and
+// also without, on the same tree. --identical compares photo-sized files
 // (by default 2000 files of 1 MiB image data), where reading the bytes
 // outweighs the run's work per file.
 
@@ -55,16 +57,17 @@ struct Options {
   size_t dataBytes = 0; // the same
   int structure = 1;
   size_t burst = 0;
-  bool command = false;   // also time fotomaz-verteilen
-  bool undo = false;      // also time taking the run back
-  bool modern = false;    // the phone and camera formats in the tree and the run
-  bool identical = false; // time the recognition of files in the target instead
+  bool command = false;    // also time fotomaz-verteilen
+  bool undo = false;       // also time taking the run back
+  bool modern = false;     // the phone and camera formats in the tree and the run
+  bool companions = false; // groups in the tree, moved as groups
+  bool identical = false;  // time the recognition of files in the target instead
 };
 
 [[noreturn]] void Usage() {
   std::fprintf(stderr,
                "usage: fotomaz-bench [N] [--structure I] [--burst K] [--bytes B] [--cli] [--undo] "
-               "[--moderne] | [--identical]\n");
+               "[--moderne] [--begleiter] | [--identical]\n");
   std::exit(2);
 }
 
@@ -91,6 +94,8 @@ Options ParseOptions(int argc, char** argv) {
       options.undo = true;
     } else if (arg == "--moderne") {
       options.modern = true;
+    } else if (arg == "--begleiter") {
+      options.companions = true;
     } else if (arg == "--identical") {
       options.identical = true;
     } else if (arg[0] != '-') {
@@ -100,7 +105,9 @@ Options ParseOptions(int argc, char** argv) {
       Usage();
     }
   }
-  if (options.identical && (options.command || options.undo || options.modern)) Usage();
+  if (options.identical &&
+      (options.command || options.undo || options.modern || options.companions))
+    Usage();
   if (options.files == 0) options.files = options.identical ? kIdenticalFiles : kFiles;
   if (options.dataBytes == 0)
     options.dataBytes = options.identical ? kIdenticalDataBytes : kDataBytes;
@@ -140,7 +147,7 @@ void RunFloor(const std::string& source, const std::string& target) {
 // (all given, so no settings file counts) and its output discarded, as a
 // script would run it.
 void RunCommand(const std::string& source, const std::string& target, int structure, bool modern,
-                const std::string& settings) {
+                bool companions, const std::string& settings) {
   const std::vector<std::string> arguments = {FOTOMAZ_VERTEILEN,
                                               "--einstellungen",
                                               settings,
@@ -158,6 +165,8 @@ void RunCommand(const std::string& source, const std::string& target, int struct
                                               StructureWord(StructureFromIndex(structure)),
                                               "--moderne",
                                               modern ? "ja" : "nein",
+                                              "--begleiter",
+                                              companions ? "ja" : "nein",
                                               "--ja"};
   std::vector<char*> argv;
   for (const std::string& argument : arguments)
@@ -186,6 +195,7 @@ RunOptions RunOptionsFor(const Options& options, const std::string& source,
   runOptions.target = target + "/";
   runOptions.structure = StructureFromIndex(options.structure);
   runOptions.modernFormats = options.modern;
+  runOptions.companions = options.companions;
   return runOptions;
 }
 
@@ -194,7 +204,7 @@ RunOptions RunOptionsFor(const Options& options, const std::string& source,
 int main(int argc, char** argv) {
   const Options options = ParseOptions(argc, argv);
   const TreeShape shape{options.files, options.burst, options.dataBytes,
-                        options.modern ? FOTOMAZ_FORMAT_SAMPLES_DIR : ""};
+                        options.modern ? FOTOMAZ_FORMAT_SAMPLES_DIR : "", options.companions};
   const std::string scratch = MakeScratchFolder();
   RecordRunsIn(scratch);
   try {
@@ -211,6 +221,19 @@ int main(int argc, char** argv) {
           run.RecordInto(RunRecordFolder());
           run.DistributeFiles();
         });
+    // The same tree run without groups.
+    std::optional<Timing> single;
+    if (options.companions) {
+      Options without = options;
+      without.companions = false;
+      single = TimeOnFreshTree(scratch, shape,
+                               [&](const std::string& source, const std::string& target) {
+                                 HeadlessFrontEnd frontEnd(RunOptionsFor(without, source, target));
+                                 DistributionRun run(frontEnd);
+                                 run.RecordInto(RunRecordFolder());
+                                 run.DistributeFiles();
+                               });
+    }
     // A run and its undo on one tree, each timed.
     std::optional<double> undoSeconds;
     size_t notBack = 0;
@@ -236,10 +259,11 @@ int main(int argc, char** argv) {
     if (options.command) {
       const std::string settings = scratch + "/leer.ini";
       std::fclose(std::fopen(settings.c_str(), "w"));
-      command = TimeOnFreshTree(
-          scratch, shape, [&](const std::string& source, const std::string& target) {
-            RunCommand(source, target, options.structure, options.modern, settings);
-          });
+      command = TimeOnFreshTree(scratch, shape,
+                                [&](const std::string& source, const std::string& target) {
+                                  RunCommand(source, target, options.structure, options.modern,
+                                             options.companions, settings);
+                                });
     }
     fs::remove_all(scratch);
     const double n = static_cast<double>(options.files);
@@ -250,6 +274,10 @@ int main(int argc, char** argv) {
     std::printf("floor            %.3f s  %.0f files/s\n", floor.seconds, n / floor.seconds);
     std::printf("run              %.3f s  %.0f files/s\n", run.seconds, n / run.seconds);
     std::printf("run/floor        %.2f\n", floor.seconds / run.seconds);
+    if (single) {
+      std::printf("run without      %.3f s  %.0f files/s\n", single->seconds, n / single->seconds);
+      std::printf("run/without      %.2f\n", single->seconds / run.seconds);
+    }
     if (command) {
       std::printf("command          %.3f s  %.0f files/s\n", command->seconds,
                   n / command->seconds);
@@ -263,7 +291,8 @@ int main(int argc, char** argv) {
       if (notBack != 0) std::printf("not back         %zu\n", notBack);
     }
     const size_t commandLeft = command ? command->left : 0;
-    if (floor.left != 0 || run.left != 0 || commandLeft != 0) {
+    const size_t singleLeft = single ? single->left : 0;
+    if (floor.left != 0 || run.left != 0 || commandLeft != 0 || singleLeft != 0) {
       std::printf("not moved        floor %zu, run %zu, command %zu\n", floor.left, run.left,
                   commandLeft);
       return 1;

@@ -135,6 +135,19 @@ void BuildSyntheticTree(const std::string& root, const TreeShape& shape) {
       mkdir(group.c_str(), 0755);
       mkdir(folder.c_str(), 0755);
     }
+    // Groups start at two places in every fifteen files: one of three, one
+    // of two; never across a folder's end.
+    const size_t members = i % 15 == 0 ? 3 : i % 15 == 7 ? 2 : 0;
+    if (shape.companions && members > 0 && i % kFilesPerFolder + members <= kFilesPerFolder &&
+        i + members <= shape.files) {
+      const time_t when = kFirstShot + static_cast<time_t>(++shot) * kSecondsBetweenShots;
+      const std::string base = folder + Numbered("/IMG_%05zu", i);
+      Write(base + ".JPG", Jpeg(ExifApp1(ExifDateText(when)), i, shape.dataBytes), when + 86400);
+      Write(base + ".MOV", ScanAndEnd(i + 1, shape.dataBytes), when);
+      if (members == 3) Write(base + ".JPG.json", "{}", when + 86400);
+      i += members - 1;
+      continue;
+    }
     const size_t kind = i % 50;
     if (kind < 40) {
       // Bursts share one stamp; otherwise about one JPEG in ten shares the

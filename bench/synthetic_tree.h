@@ -17,6 +17,10 @@ struct TreeShape {
   // When set, a folder of sample files of the phone and camera formats
   // (tests/data/formats): one file in five is a copy of one of them.
   std::string formatSamples = {};
+  // A third of the files in groups that belong together, of two (a JPEG and
+  // its clip, as a Live Photo) or three (and its export data, .JPG.json):
+  // kinds the run collects anyway, so the run without groups moves them too.
+  bool companions = false;
 };
 
 // Writes the tree below root (which must exist). The same shape always gives

@@ -99,7 +99,7 @@ OptionsDialog::OptionsDialog(std::string settingsPath, FolderMirrors mirrors, QW
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setWindowTitle("Optionen");
   setFont(WindowFont());
-  setFixedSize(526, 451);
+  setFixedSize(526, 475);
   CreateControls();
   ConnectHandlers();
   OnCreated();
@@ -121,15 +121,15 @@ void OptionsDialog::CreateControls() {
   targetBrowseButton_ =
       PlaceFolderButton(foldersPanel_, "zielsuchsb", 376, 77, "Zielverzeichnis auswählen");
 
-  filesPanel_ = PlacePanel(this, "Panel2", QRect(16, 140, 409, 181));
+  filesPanel_ = PlacePanel(this, "Panel2", QRect(16, 140, 409, 205));
   filesLabel_ = PlaceLabel(filesPanel_, "Label5", 16, 12, "Folgende Dateien:", LabelStyle::Bold);
   renameBox_ =
-      PlaceCheckBox(filesPanel_, "exifrenamecb", 16, 112, 377,
+      PlaceCheckBox(filesPanel_, "exifrenamecb", 16, 136, 377,
                     "Dateien automatisch umbenennen in Datum (sofern EXIF Daten vorhanden)", true);
   keepNameBox_ =
-      PlaceCheckBox(filesPanel_, "keepfncb", 32, 136, 153, "Originalnamen anhängen", false);
+      PlaceCheckBox(filesPanel_, "keepfncb", 32, 160, 153, "Originalnamen anhängen", false);
   identicalBox_ =
-      PlaceCheckBox(filesPanel_, "gleichecb", 16, 160, 377,
+      PlaceCheckBox(filesPanel_, "gleichecb", 16, 184, 377,
                     "Gleiche Dateien, die schon im Ziel liegen, nicht noch einmal ablegen", false);
   allBox_ = PlaceCheckBox(filesPanel_, "allcb", 16, 32, 97, "Alle", false);
   picturesBox_ = PlaceCheckBox(filesPanel_, "piccb", 136, 32, 97, "Bilder", true);
@@ -137,12 +137,14 @@ void OptionsDialog::CreateControls() {
   modernBox_ =
       PlaceCheckBox(filesPanel_, "modernecb", 16, 64, 377,
                     "Auch HEIC, RAW und MP4 einbeziehen (Aufnahmedatum aus den Metadaten)", false);
+  companionsBox_ = PlaceCheckBox(filesPanel_, "begleitcb", 16, 88, 377,
+                                 "RAW+JPEG, XMP und Live-Fotos gemeinsam verteilen", false);
   allPatternsLabel_ = PlaceLabel(filesPanel_, "Label8", 35, 48, "*.*");
   picturePatternsLabel_ = PlaceLabel(filesPanel_, "Label6", 136, 48, "jpg, tif, png, bmp, gif");
   videoPatternsLabel_ = PlaceLabel(filesPanel_, "Label7", 272, 48, "mpg, avi, mov, divx, m2ts");
-  renameLabel_ = PlaceLabel(filesPanel_, "Label3", 16, 96, "Dateinamen ändern", LabelStyle::Bold);
+  renameLabel_ = PlaceLabel(filesPanel_, "Label3", 16, 120, "Dateinamen ändern", LabelStyle::Bold);
 
-  structurePanel_ = PlacePanel(this, "Panel3", QRect(16, 348, 409, 89));
+  structurePanel_ = PlacePanel(this, "Panel3", QRect(16, 372, 409, 89));
   structureLabel_ =
       PlaceLabel(structurePanel_, "Label4", 16, 16, "Ordnerstruktur", LabelStyle::Bold);
   structureList_ = Place<QComboBox>(structurePanel_, "verteiloptcbb", QRect(16, 36, 169, 21));
@@ -162,7 +164,8 @@ void OptionsDialog::CreateControls() {
   setTabOrder(allBox_, picturesBox_);
   setTabOrder(picturesBox_, videosBox_);
   setTabOrder(videosBox_, modernBox_);
-  setTabOrder(modernBox_, structureList_);
+  setTabOrder(modernBox_, companionsBox_);
+  setTabOrder(companionsBox_, structureList_);
   setTabOrder(structureList_, okButton_);
   setTabOrder(okButton_, cancelButton_);
   renameBox_->setFocus();
@@ -291,6 +294,10 @@ bool OptionsDialog::SkipIdentical() const {
 }
 bool OptionsDialog::ModernFormats() const {
   return modernBox_->isChecked();
+}
+
+bool OptionsDialog::Companions() const {
+  return companionsBox_->isChecked();
 }
 int OptionsDialog::StructureIndex() const {
   return structureList_->currentIndex();

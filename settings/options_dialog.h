@@ -44,6 +44,7 @@ public:
   // Files whose bytes lie in the target already stay in the source.
   bool SkipIdentical() const;
   bool ModernFormats() const;
+  bool Companions() const;
   // 0 year, 1 year/month, 2 year/month/day, -1 none selected.
   int StructureIndex() const;
 
@@ -88,6 +89,7 @@ private:
   QCheckBox* keepNameBox_ = nullptr;
   QCheckBox* identicalBox_ = nullptr;
   QCheckBox* modernBox_ = nullptr;
+  QCheckBox* companionsBox_ = nullptr;
   QCheckBox* allBox_ = nullptr;
   QCheckBox* picturesBox_ = nullptr;
   QCheckBox* videosBox_ = nullptr;

@@ -1,5 +1,6 @@
 #include "app/core/distribution_run.h"
 
+#include "app/core/companion_groups.h"
 #include "app/core/counter_name.h"
 #include "app/core/file_collection.h"
 #include "app/core/file_date.h"
@@ -7,12 +8,12 @@
 #include "app/core/run_front_end.h"
 #include "app/core/run_record.h"
 #include "app/core/run_recovery.h"
+#include "app/core/run_steps.h"
 #include "app/core/run_texts.h"
 #include "app/core/target_folders.h"
 #include "app/core/target_name.h"
 #include "app/core/unique_name.h"
 #include "platform/ascii_case.h"
-#include "platform/date_conversion_error.h"
 #include "platform/file_info.h"
 #include "platform/file_time.h"
 #include "platform/folder_lock.h"
@@ -21,25 +22,7 @@
 #include "platform/path_text.h"
 #include "platform/program_path.h"
 
-#include <random>
-
 namespace {
-
-// A taken name that the listing did not know (another program or another
-// run is filling the same folder) gets a fresh listing and another try, as
-// long as the race goes on, up to this many tries per file.
-constexpr int kMoveAttempts = 100;
-
-// Whether the lowered name is planned or a numbered variant of it.
-bool IsPlannedOrNumbered(const std::string& name, const std::string& planned) {
-  if (name == planned) return true;
-  const std::string_view extension = ExtensionOf(planned);
-  if (!name.ends_with(extension)) return false;
-  const std::string_view stem = std::string_view(name).substr(0, name.size() - extension.size());
-  const auto counter = TrailingCounter(stem);
-  return counter && stem.substr(0, stem.size() - counter->length) ==
-                        std::string_view(planned).substr(0, planned.size() - extension.size());
-}
 
 // The planned name, cut to fit the file system.
 std::string FittedName(const PlannedName& planned) {
@@ -60,26 +43,6 @@ std::string FreeName(const PlannedName& planned, const std::string& fitted,
   return MakeUniqueName(NumberedName(planned), planned.extension, index, skip);
 }
 
-// How many numbers a retry passes over. A name taken once by another program
-// gets the next number; but two runs filling one folder would both take the
-// next number each time, and the slower one would lose the race again and
-// again: from the second lost race on, a random step per process breaks the
-// tie.
-uint64_t RetrySkip(int attempt) {
-  static std::minstd_rand steps(static_cast<std::minstd_rand::result_type>(CurrentProcessId()));
-  return attempt < 2 ? 0 : steps() % static_cast<uint64_t>(attempt);
-}
-
-// The file lies in its target folder under its planned name or a numbered
-// variant of it: moving it would only rename it, on every run again.
-bool AlreadyInPlace(const std::string& source, const SourceName& parts, const std::string& folder,
-                    const std::string& fitted, TargetFolders& targets) {
-  // Names first: they cost nothing, and mostly differ.
-  if (!IsPlannedOrNumbered(LowerName(parts.name), fitted)) return false;
-  const std::optional<FileIdentity> sourceFolder = IdentityOf(FolderOf(source));
-  return sourceFolder && sourceFolder == targets.IdentityOfFolder(folder);
-}
-
 // The file in folder, under the fitted name or a numbered variant of it (the
 // names the counter steps over), whose bytes equal the source's.
 std::optional<std::string> IdenticalInFolder(const std::string& source, const FileStatus& status,
@@ -87,37 +50,10 @@ std::optional<std::string> IdenticalInFolder(const std::string& source, const Fi
                                              const std::string& fitted,
                                              const TargetFolderIndex& index,
                                              IdenticalFiles& identical) {
-  std::vector<ContentCandidate> candidates;
-  for (TargetFolderIndex::Entry& entry :
-       index.NameAndNumbered(fitted, CounterStem(NumberedName(planned)), planned.extension)) {
-    std::string path = JoinPath(folder, entry.name);
-    std::string content = entry.content.empty() ? path : std::move(entry.content);
-    candidates.push_back({std::move(path), std::move(content)});
-  }
-  return identical.Find(source, status, candidates);
-}
-
-// What the files of one run share.
-struct RunState {
-  TargetFolders& targets;
-  IdenticalFiles* identical; // when files equal to one in the target stay
-  MoveMode mode;
-  RunRecordWriter* record; // every real run's
-};
-
-// What the file looks like where it landed. A rename keeps size and time; a
-// copy may land with a coarser time (FAT keeps two seconds), so it is looked
-// at (as it was, when that cannot be seen: the record then holds what it
-// knew).
-RecordedFile Landed(const std::string& target, const FileStatus& before, bool copied) {
-  const std::optional<FileStatus> landed = copied ? StatusOf(target) : std::nullopt;
-  return RecordedFileOf(landed.value_or(before));
-}
-
-// A file that stayed leaves no empty folder made for it behind.
-FileOutcome Stays(FileOutcome outcome, const std::string& folder, const RunState& state) {
-  state.targets.RemoveIfMadeEmpty(folder);
-  return outcome;
+  return identical.Find(
+      source, status,
+      ContentCandidates(folder, index.NameAndNumbered(fitted, CounterStem(NumberedName(planned)),
+                                                      planned.extension)));
 }
 
 FileOutcome MoveIntoFolder(const std::string& source, const FileStatus& status,
@@ -126,13 +62,10 @@ FileOutcome MoveIntoFolder(const std::string& source, const FileStatus& status,
   const std::string fitted = FittedName(planned);
   MoveResult last{MoveOutcome::TargetTaken, {}};
   for (int attempt = 0; attempt < kMoveAttempts; ++attempt) {
-    std::error_code creation;
-    TargetFolderIndex* index = state.targets.Prepare(folder, createFolder, &creation);
-    if (!index) {
-      if (!creation) creation = std::make_error_code(std::errc::no_such_file_or_directory);
-      return Stays(FailedMoveOutcome(source, OutcomeOfError(creation), creation), folder, state);
-    }
-    if (AlreadyInPlace(source, parts, folder, fitted, state.targets)) {
+    FileOutcome stays;
+    TargetFolderIndex* index = PrepareFolder(source, folder, createFolder, state, stays);
+    if (!index) return stays;
+    if (AlreadyInPlace(source, parts.name, folder, fitted, state.targets)) {
       return {source, FileResult::InPlace, source, {}, {}};
     }
     const std::string name = FreeName(planned, fitted, *index, RetrySkip(attempt));
@@ -143,28 +76,11 @@ FileOutcome MoveIntoFolder(const std::string& source, const FileStatus& status,
       }
     }
     if (name.empty()) return StayedOutcome(source, StayReason::NameTaken);
-    const std::string target = JoinPath(folder, name);
-    if (state.mode == MoveMode::Plan) {
-      last = {MoveOutcome::Moved, {}};
-    } else {
-      // The intent comes first: a run killed during the move can be taken
-      // back by looking where the file is.
-      if (state.record) state.record->Intent(source, target, RecordedFileOf(status));
-      last = MoveFileNoReplace(source, target);
-    }
+    last = MoveRecorded(source, status, parts.name, folder, name, *index, state);
     switch (last.outcome) {
     case MoveOutcome::Moved:
-      // A dry run's later comparisons find the bytes still at the source.
-      index->Add(name, state.mode == MoveMode::Plan ? source : std::string());
-      state.targets.NoteRemoved(FolderOf(source), parts.name);
-      if (state.identical && state.mode == MoveMode::Move)
-        state.identical->NoteMoved(status, target);
-      if (state.record)
-        state.record->Done(source, target, Landed(target, status, last.copied),
-                           EntryStatusOf(target));
-      return {source, FileResult::Moved, target, {}, {}};
+      return {source, FileResult::Moved, JoinPath(folder, name), {}, {}};
     case MoveOutcome::SourceChanged:
-      index->Add(name); // the complete copy holds that name now
       return FailedMoveOutcome(source, last.outcome, last.error);
     case MoveOutcome::NotFound:
       // The source itself gone is no race to retry: another program took it.
@@ -204,6 +120,9 @@ RunOutcome DistributionRun::Distribute() {
   std::vector<std::string> unreadable;
   FillFileList(start.source, files_, start.kinds, start.modernFormats, ListFill::Replace,
                &frontEnd_, &unreadable);
+  // Members that were not collected themselves join the list here, so the
+  // counts and the progress take them in.
+  const CompanionGroups groups = start.companions ? CompanionGroups(files_) : CompanionGroups();
   frontEnd_.ShowCollectedFiles(files_);
   stayed_.clear();
   for (const std::string& folder : unreadable)
@@ -250,9 +169,16 @@ RunOutcome DistributionRun::Distribute() {
     }
     frontEnd_.SetProgressPosition(static_cast<int>(i));
     frontEnd_.SetStatusText(WorkingOnText(i + 1, files_.size()));
-    const FileOutcome outcome = DistributeFile(files_[i], targets, identical, lastFolder);
+    std::vector<FileOutcome> outcomes;
+    if (const CompanionGroup* group = groups.GroupOf(i)) {
+      // A group is handled where its first member comes; its others have gone with it.
+      if (group->first == i) outcomes = DistributeGroup(*group, targets, identical, lastFolder);
+    } else {
+      outcomes.push_back(DistributeFile(files_[i], targets, identical, lastFolder));
+    }
     comparedBytes_ = identical.BytesRead();
-    Report(outcome);
+    for (const FileOutcome& outcome : outcomes)
+      Report(outcome);
   }
 
   if (record_) record_->Flush();
@@ -274,13 +200,8 @@ FileOutcome DistributionRun::DistributeFile(const std::string& source, TargetFol
   const RunOptions options = frontEnd_.Options();
   const SourceName parts = SplitSourcePath(source);
   const std::string target = WithBackslash(LexicallyNormal(options.target));
-  // A file that has gone (a link whose target moved away) has no date; a
-  // FIFO put in its place must not be read, it would block.
   const std::optional<FileStatus> found = StatusOf(source);
-  if (!found && !EntryExists(source)) return StayedOutcome(source, StayReason::Vanished);
-  if (!found)
-    return StayedOutcome(source, StayReason::DateUnreadable, DateConversionError().what());
-  if (!found->regular) return StayedOutcome(source, StayReason::NotRegularFile);
+  if (std::optional<FileOutcome> stays = NotMovable(source, found)) return *stays;
   FileDate date;
   try {
     date = DateOfFile(source, options.modernFormats, found->modifiedSeconds).date;

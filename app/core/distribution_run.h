@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+struct CompanionGroup;
 class IdenticalFiles;
 class RunFrontEnd;
 class TargetFolders;
@@ -62,6 +63,11 @@ private:
   // meant for once its date is known.
   FileOutcome DistributeFile(const std::string& source, TargetFolders& targets,
                              IdenticalFiles& identical, std::string& folder);
+
+  // Handles a group of files that belong together (companion_groups.h),
+  // as DistributeFile one file: what became of each member, in its order.
+  std::vector<FileOutcome> DistributeGroup(const CompanionGroup& group, TargetFolders& targets,
+                                           IdenticalFiles& identical, std::string& folder);
 
   RunFrontEnd& frontEnd_;
   const MoveMode mode_;

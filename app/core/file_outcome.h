@@ -35,6 +35,10 @@ enum class StayReason {
   SourceNotRemovable, // the source cannot leave its folder (immutable, or a folder the
                       // run may not change): it stays whole there, no copy is kept
   MoveError,          // any other failure (detail: the system's error text)
+  // Pictures that belong together (companion_groups.h):
+  LeaderStayed,    // the file its group is named after stayed, so it stays with it
+  DiffersInTarget, // its picture lies in the target already, and the file of its
+                   // name beside it there differs (target: that file)
   // Taking a run back (the source is where the file went, the target its old place):
   ChangedSinceRun,  // the file at the target is not the one the run moved there
   GoneSinceRun,     // no file is at the target any more

@@ -66,6 +66,7 @@ RunOptions ReadRunOptions(const std::string& path) {
                    ReadCheck(file, kPicturesKey, defaults.kinds.pictures),
                    ReadCheck(file, kVideosKey, defaults.kinds.videos)};
   options.modernFormats = ReadCheck(file, kModernFormatsKey, defaults.modernFormats);
+  options.companions = ReadCheck(file, kCompanionsKey, defaults.companions);
   options.structure = StructureFromIndex(
       file.ReadInt(kOptionsSection, kStructureKey, IndexOfStructure(defaults.structure)));
   return options;

@@ -37,6 +37,10 @@ struct RunOptions {
   // modernecb: also collect the phone and camera formats (HEIC, raw, MP4, …)
   // and date every format by its own metadata where it has one.
   bool modernFormats = false;
+  // begleitcb: a raw and its JPEG, a Live Photo's still and clip and their
+  // sidecars (XMP, THM, AAE, …) are dated, named and moved as one group
+  // (companion_groups.h).
+  bool companions = false;
   bool operator==(const RunOptions&) const = default;
 };
 
@@ -53,6 +57,7 @@ inline constexpr char kPicturesKey[] = "piccb";
 inline constexpr char kVideosKey[] = "videocb";
 inline constexpr char kStructureKey[] = "verteiloptcbb";
 inline constexpr char kModernFormatsKey[] = "modernecb";
+inline constexpr char kCompanionsKey[] = "begleitcb";
 
 // The structure of an entry index of the dialog's drop-down list (0, 1, 2);
 // any other index (no selection) means None.

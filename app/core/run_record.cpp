@@ -94,7 +94,8 @@ std::string OptionsText(const RunOptions& options) {
   if (!options.kinds.all && options.kinds.videos) kinds += kinds.empty() ? "videos" : ",videos";
   return "dateien=" + kinds + " umbenennen=" + (options.renameByDate ? "ja" : "nein") +
          " originalname=" + (options.keepOriginalName ? "ja" : "nein") +
-         " ordner=" + StructureWord(options.structure);
+         " ordner=" + StructureWord(options.structure) +
+         " begleiter=" + (options.companions ? "ja" : "nein");
 }
 
 std::string StartText(const LocalDateTime& t) {

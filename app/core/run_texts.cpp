@@ -46,6 +46,10 @@ std::string StayReasonText(const FileOutcome& outcome) {
     return kReplacedInTargetText;
   case StayReason::OutsideRun:
     return kOutsideRunText;
+  case StayReason::LeaderStayed:
+    return kLeaderStayedText;
+  case StayReason::DiffersInTarget:
+    return kDiffersInTargetText + EscapeText(outcome.target);
   case StayReason::MoveError:
     break;
   }

@@ -34,6 +34,8 @@ inline constexpr char kFolderUnreadableText[] = "Ordner nicht lesbar";
 inline constexpr char kMoveErrorText[] = "Fehler beim Verschieben: ";
 inline constexpr char kVanishedText[] = "nicht mehr vorhanden";
 inline constexpr char kSourceNotRemovableText[] = "Quelle nicht löschbar";
+inline constexpr char kLeaderStayedText[] = "gehört zu einer Datei, die geblieben ist";
+inline constexpr char kDiffersInTargetText[] = "weicht von der Datei im Ziel ab: ";
 // A file whose bytes lay in its target folder already (AlreadyInTarget).
 inline constexpr char kAlreadyInTargetText[] = "schon im Ziel vorhanden";
 // The detail of a move without a target folder text.

@@ -20,14 +20,32 @@ std::string CounterKey(std::string_view loweredStem, std::string_view loweredExt
   return key;
 }
 
-// The counter tag of a lowered name and the key of its series; nothing for
-// a name without one.
-std::optional<std::pair<CounterTag, std::string>> SeriesOf(std::string_view lowered) {
+using SeriesTag = std::pair<CounterTag, std::string>;
+
+// The counter tag of a lowered name in front of its extension and the key of
+// its series; nothing for a name without one.
+std::optional<SeriesTag> SeriesOf(std::string_view lowered) {
   const std::string_view extension = ExtensionOf(lowered);
   const std::string_view stem = lowered.substr(0, lowered.size() - extension.size());
   const auto counter = TrailingCounter(stem);
   if (!counter) return std::nullopt;
   return std::pair(*counter, CounterKey(stem.substr(0, stem.size() - counter->length), extension));
+}
+
+// A group's member whose name goes on after its picture's extension
+// ("x_[0003].cr2.xmp") carries the counter in front of that whole tail: the
+// series of stem and tail. Nothing when that is the series above or none.
+std::optional<SeriesTag> TailSeriesOf(std::string_view lowered) {
+  const size_t open = lowered.rfind("_[");
+  if (open == std::string_view::npos) return std::nullopt;
+  const size_t close = lowered.find(']', open);
+  if (close == std::string_view::npos || close + 1 >= lowered.size() || lowered[close + 1] != '.')
+    return std::nullopt;
+  const std::string_view tail = lowered.substr(close + 1);
+  if (tail == ExtensionOf(lowered)) return std::nullopt;
+  const auto counter = TrailingCounter(lowered.substr(0, close + 1));
+  if (!counter || counter->length != close + 1 - open) return std::nullopt;
+  return std::pair(*counter, CounterKey(lowered.substr(0, open), tail));
 }
 
 } // namespace
@@ -47,7 +65,8 @@ void TargetFolderIndex::Add(std::string_view name, std::string content) {
   }
   if (lowered != name) spellings.name = name;
   spellings.content = std::move(content);
-  if (auto series = SeriesOf(lowered)) {
+  for (auto series : {SeriesOf(lowered), TailSeriesOf(lowered)}) {
+    if (!series) continue;
     Series& numbered = series_[std::move(series->second)];
     numbered.highest = std::max(numbered.highest, series->first.number);
     numbered.members.emplace_back(series->first.number, &lowered);
@@ -59,7 +78,8 @@ void TargetFolderIndex::Add(std::string_view name, std::string content) {
 void TargetFolderIndex::Remove(std::string_view name) {
   const auto found = names_.find(LowerName(name));
   if (found == names_.end()) return;
-  if (const auto series = SeriesOf(found->first)) {
+  for (const auto& series : {SeriesOf(found->first), TailSeriesOf(found->first)}) {
+    if (!series) continue;
     if (const auto numbered = series_.find(series->second); numbered != series_.end()) {
       std::erase_if(numbered->second.members,
                     [&](const auto& member) { return member.second == &found->first; });
@@ -85,6 +105,12 @@ void TargetFolderIndex::AppendEntries(const std::string& lowered,
   const Spellings& spellings = found->second;
   entries.push_back({spellings.name.empty() ? lowered : spellings.name, spellings.content});
   entries.insert(entries.end(), spellings.more.begin(), spellings.more.end());
+}
+
+std::vector<TargetFolderIndex::Entry> TargetFolderIndex::Named(std::string_view name) const {
+  std::vector<Entry> entries;
+  AppendEntries(LowerName(name), entries);
+  return entries;
 }
 
 std::vector<TargetFolderIndex::Entry>

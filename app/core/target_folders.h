@@ -33,8 +33,11 @@ public:
   void Remove(std::string_view name);
   bool Contains(std::string_view name) const;
   // The highest counter of the names stem + "_[NNNN]" + extension (ignoring
-  // case), 0 when there is none.
+  // case), 0 when there is none. extension may be a longer tail that begins
+  // at a dot ("_[0003].cr2.xmp": stem, ".cr2.xmp").
   uint64_t HighestCounter(std::string_view stem, std::string_view extension) const;
+  // The entries named name (ignoring case).
+  std::vector<Entry> Named(std::string_view name) const;
   // The entries named name, then those named stem + "_[NNNN]" + extension
   // by counter, each once (all ignoring case). The work grows with the
   // number of such names, not with the folder.

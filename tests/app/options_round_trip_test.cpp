@@ -27,6 +27,7 @@ RunOptions SavedWithTheDialog(const std::string& settings, const RunOptions* cho
     box(kKeepNameKey)->setChecked(chosen->keepOriginalName);
     box(kIdenticalKey)->setChecked(chosen->skipIdentical);
     box(kModernFormatsKey)->setChecked(chosen->modernFormats);
+    box(kCompanionsKey)->setChecked(chosen->companions);
     dialog.findChild<QComboBox*>(kStructureKey)
         ->setCurrentIndex(IndexOfStructure(chosen->structure));
   }
@@ -36,7 +37,15 @@ RunOptions SavedWithTheDialog(const std::string& settings, const RunOptions* cho
 
 TEST(OptionsRoundTripTest, WhatTheDialogSavesIsWhatTheRunReads) {
   const RunOptions cases[] = {
-      {"/q/", "/z/", {false, true, true}, true, false, FolderStructure::YearMonth, true, false},
+      {"/q/",
+       "/z/",
+       {false, true, true},
+       true,
+       false,
+       FolderStructure::YearMonth,
+       true,
+       false,
+       true},
       {"/quelle a/",
        "/ziel b/",
        {true, false, false},
@@ -45,7 +54,15 @@ TEST(OptionsRoundTripTest, WhatTheDialogSavesIsWhatTheRunReads) {
        FolderStructure::Year,
        false,
        true},
-      {"/q/", "/z/", {false, false, true}, true, true, FolderStructure::YearMonthDay, true, true},
+      {"/q/",
+       "/z/",
+       {false, false, true},
+       true,
+       true,
+       FolderStructure::YearMonthDay,
+       true,
+       true,
+       true},
       {"", "/z/", {false, true, false}, false, false, FolderStructure::None, false, false},
   };
   for (const RunOptions& chosen : cases) {

@@ -83,7 +83,7 @@ TEST(WindowLayoutTest, EveryTextFitsItsControl) {
   ExpectTextsFit(form);
   ExpectTextsFit(options);
   EXPECT_EQ(form.centralWidget()->size(), QSize(492, 196));
-  EXPECT_EQ(options.size(), QSize(526, 451));
+  EXPECT_EQ(options.size(), QSize(526, 475));
 
   SaveScreenshot(form, "main-window.png");
   SaveScreenshot(options, "options-dialog.png");

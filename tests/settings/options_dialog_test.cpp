@@ -95,6 +95,7 @@ TEST_F(OptionsDialogTest, OkStoresTheOptionsInOrderAndARestartRestoresThem) {
                                               "piccb=1\n"
                                               "videocb=1\n"
                                               "modernecb=0\n"
+                                              "begleitcb=0\n"
                                               "verteiloptcbb=2\n");
 
   sourceMirror.clear();
@@ -212,7 +213,8 @@ TEST_F(OptionsDialogTest, EscapeClosesNothingAndTabFollowsTheOptions) {
     if (w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && w->objectName() != "")
       order.push_back(w->objectName().toStdString());
   EXPECT_EQ(order, (std::vector<std::string>{"keepfncb", "gleichecb", "allcb", "piccb", "videocb",
-                                             "modernecb", "verteiloptcbb", "okb", "Abbruch"}));
+                                             "modernecb", "begleitcb", "verteiloptcbb", "okb",
+                                             "Abbruch"}));
 
   // Only the two picture buttons show hints.
   for (const QWidget* control : dialog->findChildren<QWidget*>()) {

@@ -103,6 +103,7 @@ constexpr ValueOption kValueOptions[] = {
     {"--umbenennen", SetYesNo<&CommandLine::renameByDate>},
     {"--originalname", SetYesNo<&CommandLine::keepOriginalName>},
     {"--moderne", SetYesNo<&CommandLine::modernFormats>},
+    {"--begleiter", SetYesNo<&CommandLine::companions>},
     {"--ordner", SetStructure},
     {"--gleiche", SetIdentical},
     {"--einstellungen", SetText<&CommandLine::settingsFile>},
@@ -185,6 +186,10 @@ Programmfenster, aber ohne Fenster.
   --originalname ja|nein Originalnamen anhängen
   --moderne ja|nein      auch HEIC, RAW und MP4 einbeziehen und jede Datei nach
                          dem Aufnahmedatum aus ihren Metadaten einordnen
+  --begleiter ja|nein    zusammengehörige Dateien gemeinsam verteilen: RAW und
+                         JPEG einer Aufnahme, Live-Fotos (HEIC und MOV) und
+                         die Begleitdateien XMP, THM, AAE, PP3, DOP und JSON
+                         unter einem Namen im selben Ordner
   --ordner jahr|monat|tag|keine
                          Ordnerstruktur: Jahr, Jahr - Monat,
                          Jahr - Monat - Tag oder keine Unterordner
@@ -212,7 +217,7 @@ Programmfenster, aber ohne Fenster.
 Nicht angegebene Optionen kommen aus dem Abschnitt [optionenf] der
 Einstellungsdatei, sonst gelten die Vorgaben des Optionen-Dialogs (Bilder und
 Videos, umbenennen ja, Originalname nein, Ordner monat, gleiche nummerieren,
-moderne nein). Die Einstellungsdatei
+moderne nein, begleiter nein). Die Einstellungsdatei
 des Programmfensters ist TamrelFotomaz.ini neben dem Programm; ein
 installiertes Programm hat sie für jeden Benutzer in
 $XDG_CONFIG_HOME/TamrelFotomaz/ (sonst ~/.config/TamrelFotomaz/).

@@ -15,6 +15,7 @@ struct CommandLine {
   std::optional<bool> renameByDate;         // --umbenennen
   std::optional<bool> keepOriginalName;     // --originalname
   std::optional<bool> modernFormats;        // --moderne
+  std::optional<bool> companions;           // --begleiter
   std::optional<FolderStructure> structure; // --ordner
   std::optional<bool> skipIdentical;        // --gleiche
   std::optional<std::string> settingsFile;  // --einstellungen

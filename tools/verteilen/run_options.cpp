@@ -24,6 +24,7 @@ RunOptions ResolveRunOptions(const CommandLine& line, const std::string& setting
   options.renameByDate = line.renameByDate.value_or(options.renameByDate);
   options.keepOriginalName = line.keepOriginalName.value_or(options.keepOriginalName);
   options.modernFormats = line.modernFormats.value_or(options.modernFormats);
+  options.companions = line.companions.value_or(options.companions);
   options.structure = line.structure.value_or(options.structure);
   options.skipIdentical = line.skipIdentical.value_or(options.skipIdentical);
   return options;

@@ -170,6 +170,51 @@ TEST_F(VerteilenTest, OptionsOverrideTheSettingsFileWhichOverridesTheDialogDefau
   }
 }
 
+// --begleiter, else the settings file's begleitcb, else nein; the dry run
+// shows every member's move.
+TEST_F(VerteilenTest, BegleiterMovesAPictureWithItsSidecar) {
+  Jpeg(source_ + "IMG_1.JPG", "2023:05:01 12:07:32");
+  WriteFileAt(source_ + "IMG_1.JPG.xmp", "xmp", fileTime_);
+  const std::string ticked = dir_.File("begleit.ini");
+  testkit::WriteFile(ticked, "[optionenf]\nbegleitcb=1\n");
+  const std::string jpeg = source_ + "IMG_1.JPG -> " + target_ + "2023/05/2023-05-01_120732.jpg";
+  const std::string xmp =
+      source_ + "IMG_1.JPG.xmp -> " + target_ + "2023/05/2023-05-01_120732.jpg.xmp";
+  // Without the option, the sidecar ("*.jp*") goes its own way by its own time.
+  const std::string alone =
+      source_ + "IMG_1.JPG.xmp -> " + target_ + "2020/02/2020-02-03_040506.xmp";
+  struct Case {
+    std::string settings;
+    Strings options;
+    Strings lines;
+  };
+  const Case cases[] = {
+      {settings_, {}, {jpeg, alone}},
+      {settings_, {"--begleiter", "ja"}, {jpeg, xmp}},
+      {ticked, {}, {jpeg, xmp}},
+      {ticked, {"--begleiter=nein"}, {jpeg, alone}},
+  };
+  for (const Case& c : cases) {
+    Strings arguments{"--einstellungen", c.settings, "--quelle",   source_,
+                      "--ziel",          target_,    "--probelauf"};
+    arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+    SCOPED_TRACE(::testing::PrintToString(arguments));
+    const auto result = clitest::CommandProcess(FOTOMAZ_VERTEILEN, arguments).Wait();
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(Lines(result.out), c.lines);
+  }
+
+  // The sidecar's name alone is taken: the pair moves on to one counter.
+  fs::create_directories(target_ + "2023/05/2023-05-01_120732.jpg.xmp");
+  Strings arguments = Folders();
+  for (const char* more : {"--begleiter", "ja", "--ja"})
+    arguments.push_back(more);
+  const auto result = clitest::CommandProcess(FOTOMAZ_VERTEILEN, arguments).Wait();
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_TRUE(fs::exists(target_ + "2023/05/2023-05-01_120732_[0001].jpg.xmp"));
+  EXPECT_TRUE(fs::exists(target_ + "2023/05/2023-05-01_120732_[0001].jpg"));
+}
+
 TEST_F(VerteilenTest, BadUsageAndMissingFoldersGiveStatusTwoAndMoveNothing) {
   Jpeg(source_ + "IMG_1.JPG", "2023:05:01 12:07:32");
   const std::string missing = dir_.File("fehlt") + "/";

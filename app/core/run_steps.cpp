@@ -1,0 +1,111 @@
+#include "app/core/run_steps.h"
+
+#include "app/core/counter_name.h"
+#include "app/core/run_record.h"
+#include "platform/date_conversion_error.h"
+#include "platform/lower_name.h"
+#include "platform/path_text.h"
+#include "platform/program_path.h"
+
+#include <optional>
+#include <random>
+
+namespace {
+
+// Whether the lowered name is planned or a numbered variant of it.
+bool IsPlannedOrNumbered(const std::string& name, const std::string& planned) {
+  if (name == planned) return true;
+  const std::string_view extension = ExtensionOf(planned);
+  if (!name.ends_with(extension)) return false;
+  const std::string_view stem = std::string_view(name).substr(0, name.size() - extension.size());
+  const auto counter = TrailingCounter(stem);
+  return counter && stem.substr(0, stem.size() - counter->length) ==
+                        std::string_view(planned).substr(0, planned.size() - extension.size());
+}
+
+// What the file looks like where it landed. A rename keeps size and time; a
+// copy may land with a coarser time (FAT keeps two seconds), so it is looked
+// at (as it was, when that cannot be seen: the record then holds what it
+// knew).
+RecordedFile Landed(const std::string& target, const FileStatus& before, bool copied) {
+  const std::optional<FileStatus> landed = copied ? StatusOf(target) : std::nullopt;
+  return RecordedFileOf(landed.value_or(before));
+}
+
+} // namespace
+
+MoveResult MoveRecorded(const std::string& source, const FileStatus& status,
+                        const std::string& sourceName, const std::string& folder,
+                        const std::string& name, TargetFolderIndex& index, const RunState& state) {
+  const std::string target = JoinPath(folder, name);
+  MoveResult result{MoveOutcome::Moved, {}};
+  if (state.mode == MoveMode::Move) {
+    // The intent comes first: a run killed during the move can be taken
+    // back by looking where the file is.
+    if (state.record) state.record->Intent(source, target, RecordedFileOf(status));
+    result = MoveFileNoReplace(source, target);
+  }
+  if (result.outcome == MoveOutcome::Moved) {
+    // A dry run's later comparisons find the bytes still at the source.
+    index.Add(name, state.mode == MoveMode::Plan ? source : std::string());
+    state.targets.NoteRemoved(FolderOf(source), sourceName);
+    if (state.identical && state.mode == MoveMode::Move) state.identical->NoteMoved(status, target);
+    if (state.record)
+      state.record->Done(source, target, Landed(target, status, result.copied),
+                         EntryStatusOf(target));
+  } else if (result.outcome == MoveOutcome::SourceChanged) {
+    index.Add(name); // the complete copy holds that name now
+  }
+  return result;
+}
+
+std::optional<FileOutcome> NotMovable(const std::string& source,
+                                      const std::optional<FileStatus>& found) {
+  // A file that has gone (a link whose target moved away) has no date; a
+  // FIFO put in its place must not be read, it would block.
+  if (!found && !EntryExists(source)) return StayedOutcome(source, StayReason::Vanished);
+  if (!found)
+    return StayedOutcome(source, StayReason::DateUnreadable, DateConversionError().what());
+  if (!found->regular) return StayedOutcome(source, StayReason::NotRegularFile);
+  return std::nullopt;
+}
+
+TargetFolderIndex* PrepareFolder(const std::string& source, const std::string& folder, bool create,
+                                 const RunState& state, FileOutcome& stays) {
+  std::error_code creation;
+  TargetFolderIndex* index = state.targets.Prepare(folder, create, &creation);
+  if (!index) {
+    if (!creation) creation = std::make_error_code(std::errc::no_such_file_or_directory);
+    stays = Stays(FailedMoveOutcome(source, OutcomeOfError(creation), creation), folder, state);
+  }
+  return index;
+}
+
+FileOutcome Stays(FileOutcome outcome, const std::string& folder, const RunState& state) {
+  state.targets.RemoveIfMadeEmpty(folder);
+  return outcome;
+}
+
+bool AlreadyInPlace(const std::string& source, const std::string& sourceName,
+                    const std::string& folder, const std::string& fitted, TargetFolders& targets) {
+  // Names first: they cost nothing, and mostly differ.
+  if (!IsPlannedOrNumbered(LowerName(sourceName), fitted)) return false;
+  const std::optional<FileIdentity> sourceFolder = IdentityOf(FolderOf(source));
+  return sourceFolder && sourceFolder == targets.IdentityOfFolder(folder);
+}
+
+uint64_t RetrySkip(int attempt) {
+  static std::minstd_rand steps(static_cast<std::minstd_rand::result_type>(CurrentProcessId()));
+  return attempt < 2 ? 0 : steps() % static_cast<uint64_t>(attempt);
+}
+
+std::vector<ContentCandidate> ContentCandidates(const std::string& folder,
+                                                std::vector<TargetFolderIndex::Entry> entries) {
+  std::vector<ContentCandidate> candidates;
+  for (TargetFolderIndex::Entry& entry : entries) {
+    std::string path = JoinPath(folder, entry.name);
+    std::string content = entry.content.empty() ? path : std::move(entry.content);
+    candidates.push_back({std::move(path), std::move(content)});
+  }
+  return candidates;
+}

@@ -1,0 +1,71 @@
+#pragma once
+// The steps a run takes with one file once its target folder and name are
+// known, shared by the run of single files and the run of groups
+// (companion_run.cpp): the recorded move that keeps the folder's listing up
+// to date, and the test for a file that lies where it belongs already.
+
+#include "app/core/file_outcome.h"
+#include "app/core/identical_files.h"
+#include "app/core/move_mode.h"
+#include "app/core/target_folders.h"
+#include "app/core/target_name.h"
+#include "platform/file_info.h"
+#include "platform/move_file.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+class RunRecordWriter;
+
+// A taken name that the listing did not know (another program or another
+// run is filling the same folder) gets a fresh listing and another try, as
+// long as the race goes on, up to this many tries per file.
+inline constexpr int kMoveAttempts = 100;
+
+// How many numbers a retry passes over. A name taken once by another program
+// gets the next number; but two runs filling one folder would both take the
+// next number each time, and the slower one would lose the race again and
+// again: from the second lost race on, a random step per process breaks the
+// tie.
+uint64_t RetrySkip(int attempt);
+
+// What the files of one run share.
+struct RunState {
+  TargetFolders& targets;
+  IdenticalFiles* identical; // when files equal to one in the target stay
+  MoveMode mode;
+  RunRecordWriter* record; // every real run's
+};
+
+// Moves source (of status) to folder/name without replacing, or in a dry run
+// only notes it; records the intent before and the move after it, and keeps
+// index (folder's) and the source folder's listing up to date.
+MoveResult MoveRecorded(const std::string& source, const FileStatus& status,
+                        const std::string& sourceName, const std::string& folder,
+                        const std::string& name, TargetFolderIndex& index, const RunState& state);
+
+// Why source, of status found (StatusOf, links followed), stays before
+// anything is read from it; nothing when it may be handled.
+std::optional<FileOutcome> NotMovable(const std::string& source,
+                                      const std::optional<FileStatus>& found);
+
+// The listing of folder, created with its parents when create is set; null
+// when there is none, with why source stays in stays.
+TargetFolderIndex* PrepareFolder(const std::string& source, const std::string& folder, bool create,
+                                 const RunState& state, FileOutcome& stays);
+
+// A file that stayed leaves no empty folder made for it behind.
+FileOutcome Stays(FileOutcome outcome, const std::string& folder, const RunState& state);
+
+// The file lies in its target folder under fitted (its planned name, lowered)
+// or a numbered variant of it: moving it would only rename it, on every run
+// again. sourceName is its name.
+bool AlreadyInPlace(const std::string& source, const std::string& sourceName,
+                    const std::string& folder, const std::string& fitted, TargetFolders& targets);
+
+// The entries of folder's listing as files to compare with: a dry run's
+// planned entries by the bytes still at their source.
+std::vector<ContentCandidate> ContentCandidates(const std::string& folder,
+                                                std::vector<TargetFolderIndex::Entry> entries);
