@@ -3,10 +3,12 @@
 // options dialog), starts a run with "Bilder verteilen" and offers the menu.
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <string>
 
 class DistributionRun;
+enum class RunOutcome;
 class UndoRun;
 class WindowFrontEnd;
 class QAction;
@@ -52,6 +54,15 @@ private:
   void CreateControls();
   void CreateMenu();
   void ConnectHandlers();
+
+  // Runs a run or an undo with the button reading "Anhalten"; shows the
+  // report of a stopped one, or closes the window when a close waited.
+  void RunWithStopButton(const std::function<RunOutcome()>& run);
+  void StopRun();
+  // A close during a run: asks whether to stop and quit (a signal does not
+  // ask). True when the window is to close once the run has stopped.
+  bool ConfirmStopAndQuit();
+  void ShowFolderTips();
 
   void OnCreated();
   void OnClosing();

@@ -45,6 +45,7 @@ public:
   bool Confirm(const std::string&) override { return questions_++ == 0; }
   void Message(const std::string& text) override { Note(text); }
   bool AskYesNo(const std::string&) override { return false; }
+  void Report(const RunReport& report) override { Note(report.summary); }
   std::optional<std::string> BrowseFolder(const std::string&) override { return std::nullopt; }
   FolderOpening OpenFolder(const std::string&) override { return FolderOpening::Failed; }
   void ApplicationError(const std::string& message) override { Note(message); }

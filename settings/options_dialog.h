@@ -95,6 +95,7 @@ private:
   QLabel* picturePatternsLabel_ = nullptr;
   QLabel* videoPatternsLabel_ = nullptr;
   QLabel* renameLabel_ = nullptr;
+  QLabel* existingLabel_ = nullptr;
   Panel* structurePanel_ = nullptr;
   QLabel* structureLabel_ = nullptr;
   QComboBox* structureList_ = nullptr;
