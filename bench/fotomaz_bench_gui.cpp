@@ -10,6 +10,7 @@
 //   fotomaz-bench-gui [N] [--repeat K] [-platform NAME]
 
 #include "app/core/distribution_run.h"
+#include "platform/user_folders.h"
 #include "app/core/run_options.h"
 #include "app/main_window.h"
 #include "bench/bench_tree.h"
@@ -134,8 +135,11 @@ int main(int argc, char** argv) {
     for (int i = 0; i < benchOptions.repeats; ++i) {
       const Timing core =
           TimeOnFreshTree(scratch, shape, [&](const std::string&, const std::string&) {
+            // Recorded as the window's run and fotomaz-verteilen's are.
             HeadlessFrontEnd frontEnd(options);
-            DistributionRun(frontEnd).DistributeFiles();
+            DistributionRun run(frontEnd);
+            run.RecordInto(RunRecordFolder());
+            run.DistributeFiles();
           });
       const Timing windowed =
           TimeOnFreshTree(scratch, shape, [&](const std::string&, const std::string&) {
