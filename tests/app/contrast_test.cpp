@@ -65,14 +65,26 @@ Measure TextContrast(QWidget* control, const QString& text) {
   return measure;
 }
 
-TEST(ContrastTest, GreyedOutTextsStayReadableYetLookDisabled) {
-  testkit::FakeModal modal;
-  testkit::TempDir dir;
+std::string AllTicked(const testkit::TempDir& dir) {
   const std::string settings = dir.File("TamrelFotomaz.ini");
   testkit::WriteFile(settings, "[optionenf]\nallcb=1\n");
-  MainWindow form(settings);
-  auto* options = new OptionsDialog(settings, form.Mirrors(), &form);
-  form.SetOptions(options);
+  return settings;
+}
+
+// The main window and its options as at a start, with "Alle" ticked.
+struct Windows {
+  testkit::FakeModal modal;
+  testkit::TempDir dir;
+  std::string settings = AllTicked(dir);
+  MainWindow form{settings};
+  OptionsDialog* options = new OptionsDialog(settings, form.Mirrors(), &form);
+  Windows() { form.SetOptions(options); }
+};
+
+TEST(ContrastTest, GreyedOutTextsStayReadableYetLookDisabled) {
+  Windows windows;
+  MainWindow& form = windows.form;
+  OptionsDialog* options = windows.options;
   const QString folder = "/home/anna/Bilder/Kamera/";
 
   const struct {
@@ -143,13 +155,9 @@ TEST(ContrastTest, LightAndDarkDesktopsKeepEveryTextReadable) {
   for (const auto& desktop : desktops) {
     SCOPED_TRACE(desktop.what);
     QApplication::setPalette(desktop.palette);
-    testkit::FakeModal modal;
-    testkit::TempDir dir;
-    const std::string settings = dir.File("TamrelFotomaz.ini");
-    testkit::WriteFile(settings, "[optionenf]\nallcb=1\n");
-    MainWindow form(settings);
-    auto* options = new OptionsDialog(settings, form.Mirrors(), &form);
-    form.SetOptions(options);
+    Windows windows;
+    MainWindow& form = windows.form;
+    OptionsDialog* options = windows.options;
 
     const QColor panel = options->findChild<QWidget*>("Panel2")->palette().color(QPalette::Window);
     EXPECT_EQ(panel == QColor(192, 192, 192), desktop.silver) << panel.name().toStdString();

@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/window_front_end.h"
 #include "platform/folder_lock.h"
+#include "platform/move_faults.h"
 #include "settings/options_dialog.h"
 #include "settings/panel.h"
 #include "tests/kit/dated_files.h"
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -32,6 +34,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <sys/stat.h>
 #include <utility>
 
@@ -173,6 +176,25 @@ TEST_F(RunWindowTest, ATargetFolderThatCannotBeOpenedIsReported) {
           {ModalKind::Confirm, kFinished},
           {ModalKind::OpenFolder, target + "/2021"},
           {ModalKind::Error, "Der Ordner " + target + "/2021 konnte nicht geöffnet werden."}}));
+}
+
+// The last file stays (its folder could not be made): the folder offered is
+// that of the last file moved, not the one that does not exist.
+TEST_F(RunWindowTest, TheFolderOfTheLastFileMovedIsOffered) {
+  AddFile("a.png", "a", 2021);
+  AddFile("z.png", "z", 2022);
+  Create("verteiloptcbb=0\nexifrenamecb=0\n");
+  modal.answers = {true, true};
+  std::optional<ScopedMoveFaults> full;
+  BeforeFile(1, [&] { full.emplace(MoveFaults{.targetRefuses = ENOSPC}); });
+
+  ClickDistribute();
+
+  ASSERT_EQ(modal.requests.size(), 4u);
+  EXPECT_EQ(modal.requests[1],
+            (ModalRequest{ModalKind::Report, "1 Datei verschoben, 1 Datei nicht verschoben"}));
+  EXPECT_EQ(modal.requests[3], (ModalRequest{ModalKind::OpenFolder, target + "/2021"}));
+  EXPECT_FALSE(fs::exists(target + "/2022"));
 }
 
 // Events are handled before every file, but the status line and the bar
