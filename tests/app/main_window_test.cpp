@@ -119,22 +119,6 @@ TEST_F(MainWindowTest, EscapeAsksBeforeQuitting) {
   EXPECT_EQ(testkit::ReadWholeFile(settings), "[optionenf]\nallcb=1\n");
 }
 
-// Without a mouse: F10 opens the first menu (the help menu "?" has no
-// letter), and the window carries its icon from the program's resources.
-TEST_F(MainWindowTest, F10OpensTheMenusAndTheWindowHasItsIcon) {
-  Create();
-  form->show();
-  form->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-  QTest::keyClick(form.get(), Qt::Key_F10);
-  EXPECT_EQ(form->menuBar()->activeAction(), Find<QMenu>("Datei1")->menuAction());
-  EXPECT_TRUE(Find<QMenu>("Datei1")->isVisible());
-  Find<QMenu>("Datei1")->close();
-
-  const QList<QSize> sizes = form->windowIcon().availableSizes();
-  EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(256, 256)));
-}
-
 TEST_F(MainWindowTest, ASectionThatCannotBeErasedIsReportedAndTheWindowClosesAnyway) {
   testkit::WriteFile(settings, "[Form1]\nalt=1\n");
   Create();

@@ -49,8 +49,6 @@ TEST(RunReportTest, TheUndoQuestionNamesTheRun) {
       {{"2026-12-08 10:11:12", "/q/neue\nzeile", "/z", 250},
        "Verteilung vom 08.12.2026, 10:11 Uhr, von /q/neue\\nzeile nach /z: 250 Dateien an ihren "
        "alten Platz zurücklegen?"},
-      {{"gestern", "/q", "/z", 0},
-       "Verteilung vom gestern, von /q nach /z: 0 Dateien an ihren alten Platz zurücklegen?"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(UndoQuestion(c.scope), c.question);
