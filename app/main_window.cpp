@@ -103,9 +103,7 @@ void MainWindow::CreateMenu() {
   helpSeparator_->setObjectName("N2");
   aboutItem_ = AddItem(helpMenu_, "Info1", "&Info");
   // "?" has no letter: F10 opens the first menu, the arrows lead on.
-  auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
-  connect(menuKey, &QShortcut::activated, this,
-          [this] { menuBar()->setActiveAction(fileMenu_->menuAction()); });
+  menuKey_ = new QShortcut(QKeySequence(Qt::Key_F10), this);
 }
 
 void MainWindow::CreateControls() {
@@ -154,6 +152,11 @@ void MainWindow::ConnectHandlers() {
           GuardedHandler(this, &MainWindow::OnDonateTriggered));
   connect(aboutItem_, &QAction::triggered, this,
           GuardedHandler(this, &MainWindow::OnAboutTriggered));
+  connect(menuKey_, &QShortcut::activated, this,
+          [this] { menuBar()->setActiveAction(fileMenu_->menuAction()); });
+  // A long path is cut off in its field; the tip shows all of it.
+  for (QLineEdit* mirror : {sourceMirror_, targetMirror_})
+    connect(mirror, &QLineEdit::textChanged, mirror, &QLineEdit::setToolTip);
 }
 
 void MainWindow::SetOptions(OptionsDialog* options) {
@@ -175,16 +178,6 @@ FolderMirrors MainWindow::Mirrors() const {
 void MainWindow::OnCreated() {
   setWindowTitle(kMainWindowTitle);
   LoadFormState(settingsPath_, this);
-  ShowFolderTips();
-}
-
-void MainWindow::ShowFolderTips() {
-  // A long path is cut off in its field; the tip shows all of it.
-  for (QLineEdit* mirror : {sourceMirror_, targetMirror_}) {
-    connect(mirror, &QLineEdit::textChanged, mirror,
-            [mirror](const QString& text) { mirror->setToolTip(text); });
-    mirror->setToolTip(mirror->text());
-  }
 }
 
 void MainWindow::OnClosing() {

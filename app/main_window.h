@@ -18,6 +18,7 @@ class QListView;
 class QListWidget;
 class QMenu;
 class QProgressBar;
+class QShortcut;
 class QPushButton;
 class Panel;
 class OptionsDialog;
@@ -62,7 +63,6 @@ private:
   // A close during a run: asks whether to stop and quit (a signal does not
   // ask). True when the window is to close once the run has stopped.
   bool ConfirmStopAndQuit();
-  void ShowFolderTips();
 
   void OnCreated();
   void OnClosing();
@@ -101,4 +101,5 @@ private:
   QAction* donateItem_ = nullptr;
   QAction* helpSeparator_ = nullptr;
   QAction* aboutItem_ = nullptr;
+  QShortcut* menuKey_ = nullptr; // F10
 };

@@ -186,13 +186,8 @@ void OptionsDialog::CreateControls() {
   setTabOrder(modernBox_, structureList_);
   setTabOrder(structureList_, okButton_);
   setTabOrder(okButton_, cancelButton_);
-  for (const auto& [key, button] : {std::pair{Qt::ALT | Qt::Key_Q, sourceBrowseButton_},
-                                    std::pair{Qt::ALT | Qt::Key_Z, targetBrowseButton_}}) {
-    auto* shortcut = new QShortcut(QKeySequence(key), this);
-    QToolButton* target = button;
-    connect(shortcut, &QShortcut::activated, target,
-            [target] { target->setFocus(Qt::ShortcutFocusReason); });
-  }
+  sourceKey_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Q), this);
+  targetKey_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Z), this);
   renameBox_->setFocus();
 }
 
@@ -211,6 +206,12 @@ void OptionsDialog::ConnectHandlers() {
   connect(allBox_, &QCheckBox::toggled, this, GuardedHandler(this, &OptionsDialog::OnAllToggled));
   connect(structureList_, &QComboBox::activated, this,
           GuardedHandler(this, &OptionsDialog::ShowStructureExplanation));
+  for (const auto& [key, button] :
+       {std::pair{sourceKey_, sourceBrowseButton_}, std::pair{targetKey_, targetBrowseButton_}}) {
+    QToolButton* target = button;
+    connect(key, &QShortcut::activated, target,
+            [target] { target->setFocus(Qt::ShortcutFocusReason); });
+  }
   connect(okButton_, &QPushButton::clicked, this,
           GuardedHandler(this, &OptionsDialog::OnOkClicked));
   connect(cancelButton_, &QPushButton::clicked, this,

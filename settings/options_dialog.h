@@ -12,6 +12,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QShortcut;
 class QToolButton;
 class Panel;
 
@@ -82,6 +83,8 @@ private:
   QLabel* targetLabel_ = nullptr;
   QLineEdit* targetField_ = nullptr;
   QToolButton* targetBrowseButton_ = nullptr;
+  QShortcut* sourceKey_ = nullptr; // Alt+Q
+  QShortcut* targetKey_ = nullptr; // Alt+Z
   Panel* filesPanel_ = nullptr;
   QLabel* filesLabel_ = nullptr;
   QCheckBox* renameBox_ = nullptr;
