@@ -50,25 +50,12 @@ std::string Counted(size_t count, const char* one, const char* many) {
 } // namespace
 
 ReportCounts CountOutcomes(const std::vector<FileOutcome>& outcomes, size_t notReached) {
-  ReportCounts counts;
-  counts.notReached = notReached;
-  for (const FileOutcome& outcome : outcomes) {
-    switch (GroupOf(outcome.result)) {
-    case Group::Stayed:
-      ++counts.stayed;
-      break;
-    case Group::Present:
-      ++counts.present;
-      break;
-    case Group::Moved:
-      ++counts.moved;
-      break;
-    case Group::InPlace:
-      ++counts.inPlace;
-      break;
-    }
-  }
-  return counts;
+  std::array<size_t, kGroups> in{};
+  for (const FileOutcome& outcome : outcomes)
+    ++in[static_cast<size_t>(GroupOf(outcome.result))];
+  const auto count = [&in](Group group) { return in[static_cast<size_t>(group)]; };
+  return {count(Group::Moved), count(Group::InPlace), count(Group::Present), count(Group::Stayed),
+          notReached};
 }
 
 std::string ReportSummary(const ReportCounts& counts, ReportOf of) {

@@ -72,7 +72,8 @@ QToolButton* PlaceFolderButton(QWidget* parent, const char* name, int left, int 
   auto* button = Place<QToolButton>(parent, name, QRect(left, top, 20, 20));
   button->setAutoRaise(true);
   button->setFocusPolicy(Qt::StrongFocus);
-  button->setIcon(SearchIcon());
+  const bool dark = PanelColor(parent->palette()).lightness() < kDarkPaletteLightness;
+  button->setIcon(SearchIcon(dark ? kSearchInkOnDark : kSearchInkOnLight));
   button->setIconSize(QSize(16, 16));
   button->setToolTip(QString::fromUtf8(hint));
   return button;
