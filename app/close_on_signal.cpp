@@ -81,5 +81,6 @@ void CloseOnSignal::CloseWindow() {
     else
       modal->close();
   }
+  window_->setProperty(kClosingOnSignal, true);
   window_->close();
 }

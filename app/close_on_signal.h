@@ -14,6 +14,10 @@
 
 #include <QObject>
 
+// Set (true) on the window before a signal closes it: a window that would
+// ask before closing closes without asking.
+inline constexpr char kClosingOnSignal[] = "closingOnSignal";
+
 class QSocketNotifier;
 class QWidget;
 

@@ -1,7 +1,6 @@
 #include "app/focus_marked_button.h"
 
 #include <QStyleOptionButton>
-#include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
 void FocusMarkedButton::paintEvent(QPaintEvent*) {
@@ -13,9 +12,13 @@ void FocusMarkedButton::paintEvent(QPaintEvent*) {
   unmarked.state &= ~QStyle::State_HasFocus;
   painter.drawControl(QStyle::CE_PushButton, unmarked);
   if (!hasFocus()) return;
-  QStyleOptionFocusRect mark;
-  mark.QStyleOption::operator=(button);
-  mark.state |= QStyle::State_KeyboardFocusChange;
-  mark.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &button, this);
-  painter.drawPrimitive(QStyle::PE_FrameFocusRect, mark);
+  // The styles' own marks are too faint on the window grey (Fusion's is a
+  // pale blue, about 1.5 : 1); the text colour reaches well over 3 : 1 on
+  // the window, light or dark.
+  const QRect mark = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &button, this);
+  QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);
+  pen.setCosmetic(true);
+  painter.setPen(pen);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(mark.adjusted(0, 0, -1, -1));
 }

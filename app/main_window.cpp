@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/close_on_signal.h"
 #include "app/core/distribution_run.h"
 #include "app/core/run_options.h"
 #include "app/core/undo_run.h"
@@ -17,6 +18,7 @@
 #include "settings/window_font.h"
 
 #include <QCloseEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -25,9 +27,19 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <utility>
 
+// Resources of a static library are registered by hand.
+static void InitWindowIcon() {
+  Q_INIT_RESOURCE(window_icon);
+}
+
 namespace {
+
+constexpr char kDistributeText[] = "Bilder verteilen";
+constexpr char kStopText[] = "Anhalten";
+constexpr char kStopAndQuitQuestion[] = "Die Verteilung läuft noch. Anhalten und beenden?";
 
 constexpr int kClientWidth = 492;
 constexpr int kClientHeight = 196;
@@ -55,6 +67,12 @@ MainWindow::MainWindow(std::string settingsPath, QWidget* parent)
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   setFont(WindowFont());
+  // From the program's resources, so a portable copy has it too.
+  InitWindowIcon();
+  QIcon icon;
+  for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    icon.addFile(QString(":/icons/%1.png").arg(size), QSize(size, size));
+  setWindowIcon(icon);
   CreateMenu();
   CreateControls();
   ConnectHandlers();
@@ -70,20 +88,22 @@ MainWindow::~MainWindow() = default;
 void MainWindow::CreateMenu() {
   QMenuBar* menu = menuBar();
   menu->setObjectName("MainMenu1");
-  fileMenu_ = menu->addMenu("Datei");
+  fileMenu_ = menu->addMenu("&Datei");
   fileMenu_->setObjectName("Datei1");
-  undoItem_ = AddItem(fileMenu_, "Rueckgaengig1", "Letzte Verteilung rückgängig machen…");
-  quitItem_ = AddItem(fileMenu_, "Beenden1", "Beenden");
+  undoItem_ = AddItem(fileMenu_, "Rueckgaengig1", "Letzte Verteilung &rückgängig machen…");
+  quitItem_ = AddItem(fileMenu_, "Beenden1", "&Beenden");
   quitItem_->setShortcut(QKeySequence(Qt::Key_Escape));
-  optionsMenu_ = menu->addMenu("Optionen");
+  optionsMenu_ = menu->addMenu("&Optionen");
   optionsMenu_->setObjectName("Optionen1");
-  settingsItem_ = AddItem(optionsMenu_, "Einstellungen1", "Einstellungen");
+  settingsItem_ = AddItem(optionsMenu_, "Einstellungen1", "&Einstellungen");
   helpMenu_ = menu->addMenu("?");
   helpMenu_->setObjectName("N1");
-  donateItem_ = AddItem(helpMenu_, "Spende1", "Spende");
+  donateItem_ = AddItem(helpMenu_, "Spende1", "&Spende");
   helpSeparator_ = helpMenu_->addSeparator();
   helpSeparator_->setObjectName("N2");
-  aboutItem_ = AddItem(helpMenu_, "Info1", "Info");
+  aboutItem_ = AddItem(helpMenu_, "Info1", "&Info");
+  // "?" has no letter: F10 opens the first menu, the arrows lead on.
+  menuKey_ = new QShortcut(QKeySequence(Qt::Key_F10), this);
 }
 
 void MainWindow::CreateControls() {
@@ -99,7 +119,7 @@ void MainWindow::CreateControls() {
 
   distributeButton_ = Place<FocusMarkedButton>(client, "okb", QRect(8, 72, 473, 89));
   distributeButton_->setFlat(true);
-  distributeButton_->setText("Bilder verteilen");
+  distributeButton_->setText(kDistributeText);
   distributeButton_->setIcon(DistributeIcon());
   distributeButton_->setIconSize(QSize(48, 48));
 
@@ -132,6 +152,11 @@ void MainWindow::ConnectHandlers() {
           GuardedHandler(this, &MainWindow::OnDonateTriggered));
   connect(aboutItem_, &QAction::triggered, this,
           GuardedHandler(this, &MainWindow::OnAboutTriggered));
+  connect(menuKey_, &QShortcut::activated, this,
+          [this] { menuBar()->setActiveAction(fileMenu_->menuAction()); });
+  // A long path is cut off in its field; the tip shows all of it.
+  for (QLineEdit* mirror : {sourceMirror_, targetMirror_})
+    connect(mirror, &QLineEdit::textChanged, mirror, &QLineEdit::setToolTip);
 }
 
 void MainWindow::SetOptions(OptionsDialog* options) {
@@ -161,26 +186,50 @@ void MainWindow::OnClosing() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   // The run is further down the stack (this close came through its event
-  // handling): it stops after the file in hand, and StartDistribution closes
-  // the window once the run has returned.
+  // handling): it stops after the file in hand, and the window closes once
+  // the run has returned.
   if (Distributing()) {
-    run_->RequestStop();
-    undo_->RequestStop();
-    closeAfterRun_ = true;
+    if (property(kClosingOnSignal).toBool()) {
+      StopRun();
+      closeAfterRun_ = true;
+    } else {
+      ConfirmStopAndQuit();
+    }
     event->ignore();
     return;
   }
   // A section that cannot be written is reported, and the window closes all
   // the same: a program that cannot be ended would be worse than a stale
   // section.
-  RunGuarded([this] { OnClosing(); });
+  try {
+    OnClosing();
+  } catch (const std::exception& error) {
+    CurrentModal().Error(ApplicationErrorText(error.what()));
+  }
   event->accept();
 }
 
+bool MainWindow::ConfirmStopAndQuit() {
+  if (closeAfterRun_) return true; // asked already
+  if (!CurrentModal().AskYesNo(kStopAndQuitQuestion)) return false;
+  StopRun();
+  closeAfterRun_ = true;
+  return true;
+}
+
+void MainWindow::StopRun() {
+  run_->RequestStop();
+  undo_->RequestStop();
+}
+
 void MainWindow::OnDistributeClicked() {
-  // A click during a run (events are handled between files) neither starts a
-  // second run nor checks the folders, whose messages would open the options.
-  if (!options_ || Distributing()) return;
+  // During a run (events are handled between files) the button reads
+  // "Anhalten": the run stops after the file in hand.
+  if (Distributing()) {
+    StopRun();
+    return;
+  }
+  if (!options_) return;
   const FolderCheck check = CheckFolders(frontEnd_->Options());
   switch (check) {
   case FolderCheck::Ready:
@@ -202,25 +251,33 @@ void MainWindow::OnDistributeClicked() {
 }
 
 void MainWindow::StartDistribution() {
-  if (!run_) return;
-  RunGuarded([this] { run_->DistributeFiles(); });
+  if (run_) RunWithStopButton([this] { return run_->DistributeFiles(); });
+}
+
+void MainWindow::RunWithStopButton(const std::function<RunOutcome()>& run) {
+  distributeButton_->setText(kStopText);
+  RunOutcome outcome = RunOutcome::Completed;
+  RunGuarded([&] { outcome = run(); });
+  distributeButton_->setText(kDistributeText);
   if (closeAfterRun_) {
     closeAfterRun_ = false;
     close();
+    return;
   }
+  if (outcome == RunOutcome::Stopped) RunGuarded([this] { frontEnd_->ShowStopReport(); });
 }
 
 void MainWindow::OnUndoTriggered() {
-  // As a second click on the button: ignored while a run is in progress.
+  // Ignored while a run is in progress; the button stops that one.
   if (!undo_ || Distributing()) return;
-  RunGuarded([this] { undo_->TakeBack(); });
-  if (closeAfterRun_) {
-    closeAfterRun_ = false;
-    close();
-  }
+  RunWithStopButton([this] { return undo_->TakeBack(); });
 }
 
 void MainWindow::OnQuitTriggered() {
+  if (Distributing()) {
+    ConfirmStopAndQuit();
+    return;
+  }
   if (CurrentModal().AskYesNo("Wirklich Beenden?")) close();
 }
 

@@ -3,10 +3,12 @@
 // options dialog), starts a run with "Bilder verteilen" and offers the menu.
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <string>
 
 class DistributionRun;
+enum class RunOutcome;
 class UndoRun;
 class WindowFrontEnd;
 class QAction;
@@ -16,6 +18,7 @@ class QListView;
 class QListWidget;
 class QMenu;
 class QProgressBar;
+class QShortcut;
 class QPushButton;
 class Panel;
 class OptionsDialog;
@@ -52,6 +55,14 @@ private:
   void CreateControls();
   void CreateMenu();
   void ConnectHandlers();
+
+  // Runs a run or an undo with the button reading "Anhalten"; shows the
+  // report of a stopped one, or closes the window when a close waited.
+  void RunWithStopButton(const std::function<RunOutcome()>& run);
+  void StopRun();
+  // A close during a run: asks whether to stop and quit (a signal does not
+  // ask). True when the window is to close once the run has stopped.
+  bool ConfirmStopAndQuit();
 
   void OnCreated();
   void OnClosing();
@@ -90,4 +101,5 @@ private:
   QAction* donateItem_ = nullptr;
   QAction* helpSeparator_ = nullptr;
   QAction* aboutItem_ = nullptr;
+  QShortcut* menuKey_ = nullptr; // F10
 };

@@ -1,6 +1,7 @@
 #include "app/qt_modal.h"
 
 #include "app/program_title.h"
+#include "app/report_dialog.h"
 #include "settings/qt_text.h"
 
 #include <QApplication>
@@ -62,6 +63,11 @@ void QtModal::Message(const std::string& text) {
 
 bool QtModal::AskYesNo(const std::string& question) {
   return ShowBox(QMessageBox::NoIcon, "=> Frage <=", question, Buttons::YesNo);
+}
+
+void QtModal::Report(const RunReport& report) {
+  ReportDialog dialog(report, QApplication::activeWindow());
+  dialog.exec();
 }
 
 std::optional<std::string> QtModal::BrowseFolder(const std::string& caption) {

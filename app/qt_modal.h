@@ -12,6 +12,7 @@ public:
   bool Confirm(const std::string& text) override;
   void Message(const std::string& text) override;
   bool AskYesNo(const std::string& question) override;
+  void Report(const RunReport& report) override;
   std::optional<std::string> BrowseFolder(const std::string& caption) override;
   FolderOpening OpenFolder(const std::string& folder) override;
   void ApplicationError(const std::string& message) override;

@@ -4,6 +4,7 @@
 #include "app/core/run_texts.h"
 #include "app/wait_cursor.h"
 #include "platform/modal.h"
+#include "platform/path_text.h"
 #include "settings/options_dialog.h"
 #include "settings/panel.h"
 #include "settings/qt_text.h"
@@ -95,6 +96,7 @@ void WindowFrontEnd::EndWait() {
 }
 
 void WindowFrontEnd::ShowCollectedFiles(const std::vector<std::string>& files) {
+  BeginReport(ReportOf::Distribution);
   fileList_->clear();
   QStringList items;
   items.reserve(static_cast<qsizetype>(files.size()));
@@ -111,16 +113,44 @@ void WindowFrontEnd::NothingFound() {
   CurrentModal().Message(kNothingFoundText);
 }
 
-void WindowFrontEnd::Finished(const std::string& folder, const std::vector<FileOutcome>& stayed) {
-  if (AnyFailed(stayed)) {
-    CurrentModal().Warning(StayedWarningText(stayed));
-  } else if (!stayed.empty()) {
-    CurrentModal().Information(StayedWarningText(stayed));
-  }
-  if (!CurrentModal().Confirm(kOpenTargetQuestion)) return;
+void WindowFrontEnd::BeginReport(ReportOf of) {
+  reportOf_ = of;
+  outcomes_.clear();
+  recordPath_.clear();
+  notReached_ = 0;
+  lastMovedFolder_.clear();
+}
+
+void WindowFrontEnd::Recorded(const std::string& recordPath) {
+  recordPath_ = recordPath;
+}
+
+void WindowFrontEnd::FileDone(const FileOutcome& outcome) {
+  outcomes_.push_back(outcome);
+  if (outcome.result == FileResult::Moved) lastMovedFolder_ = FolderOf(outcome.target);
+}
+
+void WindowFrontEnd::Stopped(size_t notReached) {
+  notReached_ = notReached;
+  statusLine_->setCaption(ToQString(kStoppedText));
+}
+
+void WindowFrontEnd::ShowReport() const {
+  CurrentModal().Report(MakeRunReport(outcomes_, notReached_, recordPath_, reportOf_));
+}
+
+void WindowFrontEnd::ShowStopReport() {
+  ShowReport();
+}
+
+void WindowFrontEnd::Finished(const std::string&, const std::vector<FileOutcome>& stayed) {
+  // The folder the run last aimed at may be one it made and removed again
+  // when that file stayed: only a folder a file went to is offered.
+  if (!stayed.empty() || lastMovedFolder_.empty()) ShowReport();
+  if (lastMovedFolder_.empty() || !CurrentModal().Confirm(kOpenTargetQuestion)) return;
   // Without a file manager nothing would happen at all; say so.
-  if (CurrentModal().OpenFolder(folder) == FolderOpening::Failed)
-    CurrentModal().Error(FolderNotOpenedText(folder));
+  if (CurrentModal().OpenFolder(lastMovedFolder_) == FolderOpening::Failed)
+    CurrentModal().Error(FolderNotOpenedText(lastMovedFolder_));
 }
 
 void WindowFrontEnd::RecordUnavailable(const std::string& message) {
@@ -131,46 +161,15 @@ void WindowFrontEnd::SourceBusy() {
   CurrentModal().Warning(kSourceBusyText);
 }
 
-bool WindowFrontEnd::ConfirmUndo(size_t count) {
-  return CurrentModal().Confirm(UndoQuestion(count));
+bool WindowFrontEnd::ConfirmUndo(const UndoScope& scope) {
+  BeginReport(ReportOf::Undo);
+  return CurrentModal().Confirm(UndoQuestion(scope));
 }
 
 void WindowFrontEnd::NothingToUndo() {
   CurrentModal().Information(kNothingToUndoText);
 }
 
-void WindowFrontEnd::UndoFinished(const std::vector<FileOutcome>& stayed) {
-  if (!stayed.empty()) CurrentModal().Warning(StayedWarningText(stayed, kNotPutBackHeading));
-}
-
-namespace {
-
-// One section of the box: its heading with the count, the first
-// kStayedListed lines, and how many more there are. Empty without lines.
-std::string Section(const std::string& heading, const std::vector<std::string>& lines) {
-  if (lines.empty()) return {};
-  std::string text = std::to_string(lines.size()) + heading;
-  const size_t listed = std::min(lines.size(), kStayedListed);
-  for (size_t i = 0; i < listed; ++i)
-    text += "\n" + lines[i];
-  if (lines.size() > listed)
-    text += "\n… und " + std::to_string(lines.size() - listed) + " weitere";
-  return text;
-}
-
-} // namespace
-
-std::string StayedWarningText(const std::vector<FileOutcome>& stayed, const char* heading) {
-  std::vector<std::string> failed, present;
-  for (const FileOutcome& outcome : stayed) {
-    if (outcome.result == FileResult::AlreadyInTarget) {
-      present.push_back(EscapeText(outcome.source) + ": " + kAlreadyInTargetText + ": " +
-                        EscapeText(outcome.target));
-    } else {
-      failed.push_back(StayedLine(outcome));
-    }
-  }
-  const std::string first = Section(heading, failed);
-  const std::string second = Section(" Dateien lagen schon im Ziel:", present);
-  return first.empty() || second.empty() ? first + second : first + "\n\n" + second;
+void WindowFrontEnd::UndoFinished(const std::vector<FileOutcome>&) {
+  ShowReport();
 }

@@ -5,9 +5,11 @@
 // controls, whether the dialog is open or not. Queued events are handled
 // before every file, but the status line and the bar are repainted at most
 // about 30 times a second, plus for the first and the last file: under a
-// real display a repaint costs more than a file's move.
+// real display a repaint costs more than a file's move. What became of each
+// file is kept for the report at the end (run_report.h).
 
 #include "app/core/run_front_end.h"
+#include "app/run_report.h"
 
 #include <chrono>
 #include <optional>
@@ -17,20 +19,6 @@ class Panel;
 class QListWidget;
 class QProgressBar;
 class OptionsDialog;
-
-// The box shown at the end of a run when files stayed, in two sections, each
-// left out when empty: heading ("N Dateien wurden nicht verschoben:", after
-// an undo "… nicht zurückgelegt:") with the first
-// kStayedListed paths and their reasons, then "N Dateien lagen schon im
-// Ziel:" with the first kStayedListed paths and the files they equal; each
-// section ends in "… und M weitere" for the rest. It is a warning when a
-// file could not be moved, an information when every file that stayed lay
-// in the target already.
-inline constexpr size_t kStayedListed = 20;
-inline constexpr char kNotMovedHeading[] = " Dateien wurden nicht verschoben:";
-inline constexpr char kNotPutBackHeading[] = " Dateien wurden nicht zurückgelegt:";
-std::string StayedWarningText(const std::vector<FileOutcome>& stayed,
-                              const char* heading = kNotMovedHeading);
 
 // The error shown when the target folder cannot be opened after a run, the
 // folder escaped as every path the program shows.
@@ -55,13 +43,26 @@ public:
   void NothingFound() override;
   void RecordUnavailable(const std::string& message) override;
   void SourceBusy() override;
+  void Recorded(const std::string& recordPath) override;
+  void Stopped(size_t notReached) override;
+  void FileDone(const FileOutcome& outcome) override;
+  // Reports the files that stayed, or the whole run when nothing moved;
+  // then offers the folder of the last file moved, if one was.
   void Finished(const std::string& folder, const std::vector<FileOutcome>& stayed) override;
-  bool ConfirmUndo(size_t count) override;
+  bool ConfirmUndo(const UndoScope& scope) override;
   void NothingToUndo() override;
+  // Says how many went back and lists those that did not.
   void UndoFinished(const std::vector<FileOutcome>& stayed) override;
+
+  // The report of a run or undo that was stopped (not shown when the window
+  // stopped it for closing).
+  void ShowStopReport();
 
 private:
   void ShowHeldProgress();
+  // Forgets the last run's files: a new run or undo begins.
+  void BeginReport(ReportOf of);
+  void ShowReport() const;
 
   Panel* statusLine_;
   QProgressBar* progress_;
@@ -76,4 +77,11 @@ private:
   bool holdNextText_ = false;
   std::optional<int> heldPosition_;
   std::optional<std::string> heldText_;
+
+  // The run in progress (or the last one), for its report.
+  ReportOf reportOf_ = ReportOf::Distribution;
+  std::vector<FileOutcome> outcomes_;
+  std::string recordPath_;
+  size_t notReached_ = 0;
+  std::string lastMovedFolder_; // of the last file moved; empty when none was
 };

@@ -68,7 +68,7 @@ public:
   }
   void RecordUnavailable(const std::string&) override {}
   void SourceBusy() override {}
-  bool ConfirmUndo(size_t) override { return true; }
+  bool ConfirmUndo(const UndoScope&) override { return true; }
   void NothingToUndo() override {}
   void UndoFinished(const std::vector<FileOutcome>&) override {}
 

@@ -10,6 +10,7 @@
 //   fotomaz-bench-gui [N] [--repeat K] [-platform NAME]
 
 #include "app/core/distribution_run.h"
+#include "platform/user_folders.h"
 #include "app/core/run_options.h"
 #include "app/main_window.h"
 #include "bench/bench_tree.h"
@@ -45,6 +46,7 @@ public:
   bool Confirm(const std::string&) override { return questions_++ == 0; }
   void Message(const std::string& text) override { Note(text); }
   bool AskYesNo(const std::string&) override { return false; }
+  void Report(const RunReport& report) override { Note(report.summary); }
   std::optional<std::string> BrowseFolder(const std::string&) override { return std::nullopt; }
   FolderOpening OpenFolder(const std::string&) override { return FolderOpening::Failed; }
   void ApplicationError(const std::string& message) override { Note(message); }
@@ -133,8 +135,11 @@ int main(int argc, char** argv) {
     for (int i = 0; i < benchOptions.repeats; ++i) {
       const Timing core =
           TimeOnFreshTree(scratch, shape, [&](const std::string&, const std::string&) {
+            // Recorded as the window's run and fotomaz-verteilen's are.
             HeadlessFrontEnd frontEnd(options);
-            DistributionRun(frontEnd).DistributeFiles();
+            DistributionRun run(frontEnd);
+            run.RecordInto(RunRecordFolder());
+            run.DistributeFiles();
           });
       const Timing windowed =
           TimeOnFreshTree(scratch, shape, [&](const std::string&, const std::string&) {

@@ -15,6 +15,7 @@ public:
   bool Confirm(const std::string&) override { Fail(); }
   void Message(const std::string&) override { Fail(); }
   bool AskYesNo(const std::string&) override { Fail(); }
+  void Report(const RunReport&) override { Fail(); }
   std::optional<std::string> BrowseFolder(const std::string&) override { Fail(); }
   FolderOpening OpenFolder(const std::string&) override { Fail(); }
   void ApplicationError(const std::string&) override { Fail(); }

@@ -5,9 +5,20 @@
 #include <exception>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Whether a file manager could be started for a folder.
 enum class FolderOpening { Opened, Failed };
+
+// The report at the end of a run or an undo: a warning when a file could
+// not be moved (or put back), an information otherwise.
+enum class ReportKind { Information, Warning };
+struct RunReport {
+  ReportKind kind = ReportKind::Information;
+  std::string summary;            // one line of counts
+  std::vector<std::string> lines; // every file, one line each
+  std::string recordPath;         // the run's record; empty when there is none
+};
 
 class Modal {
 public:
@@ -25,6 +36,9 @@ public:
   virtual void Message(const std::string& text) = 0;
   // The yes/no question of AskYesNo ("=> Frage <=", no icon); true only for Yes.
   virtual bool AskYesNo(const std::string& question) = 0;
+  // The whole report of a run ("Warnung" or "Informationen" by its kind),
+  // every line in a scrollable list that can be copied; one OK button.
+  virtual void Report(const RunReport& report) = 0;
   // Folder browser with the given caption; nothing when the user cancels.
   virtual std::optional<std::string> BrowseFolder(const std::string& caption) = 0;
   // Opens the folder in the desktop's file manager. Failed when no file

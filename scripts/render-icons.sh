@@ -6,6 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/../data/icons/hicolor"
 for size in 16 22 24 32 48 64 128 256; do
   mkdir -p "${size}x${size}/apps"
-  rsvg-convert -w "$size" -h "$size" scalable/apps/tamrel-fotomaz.svg \
-    -o "${size}x${size}/apps/tamrel-fotomaz.png"
+  # The smallest size has a drawing of its own, on the pixel grid.
+  source=scalable/apps/tamrel-fotomaz.svg
+  if [ "$size" = 16 ]; then source=../tamrel-fotomaz-16.svg; fi
+  rsvg-convert -w "$size" -h "$size" "$source" -o "${size}x${size}/apps/tamrel-fotomaz.png"
 done

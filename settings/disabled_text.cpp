@@ -7,12 +7,17 @@ namespace {
 // Below this lightness (0 to 255) dark text would be unreadable; the dark
 // red marking has 64, the panel grey 192.
 constexpr int kDarkBackgroundLightness = 100;
+// At most this saturation (0 to 255) a background counts as grey.
+constexpr int kGreySaturation = 32;
 
 } // namespace
 
 void UseReadableDisabledText(QWidget* control, const QColor& background) {
-  const QColor text = background.lightness() < kDarkBackgroundLightness ? kDisabledTextOnDark
-                                                                        : kDisabledTextOnLight;
+  const bool dark = background.lightness() < kDarkBackgroundLightness;
+  const bool grey = background.hslSaturation() <= kGreySaturation;
+  const QColor text = !dark  ? kDisabledTextOnLight
+                      : grey ? kDisabledTextOnDarkGrey
+                             : kDisabledTextOnDark;
   QPalette palette = control->palette();
   // Line edits draw with Text, check boxes and labels with WindowText or
   // ButtonText, depending on the style.

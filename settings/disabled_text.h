@@ -16,6 +16,9 @@ class QWidget;
 inline const QColor kDisabledTextOnLight(64, 64, 64);
 // A pale pink for dark backgrounds: 5.7 : 1 on the dark red (128, 0, 0).
 inline const QColor kDisabledTextOnDark(224, 176, 176);
+// A light grey for the dark greys of a dark desktop palette: 5.7 : 1 on
+// grey 53, pink would look like the missing-folder marking there.
+inline const QColor kDisabledTextOnDarkGrey(176, 176, 176);
 
 // Gives control's disabled texts the colour above that suits background.
 void UseReadableDisabledText(QWidget* control, const QColor& background);

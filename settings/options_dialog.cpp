@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 #include <array>
 #include <utility>
@@ -33,13 +34,27 @@ constexpr std::array<const char*, 3> kStructureExplanations = {
 const QColor kDarkRed(128, 0, 0);
 const QColor kPanelGrey(192, 192, 192);
 
+// The heading "Schon vorhandene Dateien" adds one label row to Panel 2:
+// the rows below it, Panel 3 and the dialog move down by this much.
+constexpr int kExistingHeadingRow = 16;
+
+// Below this window lightness (0 to 255) the desktop's palette is dark: the
+// silver panels would glare there, so they follow the palette.
+constexpr int kDarkPaletteLightness = 128;
+
+// The panels' colour: silver, or the palette's window colour on a dark desktop.
+QColor PanelColor(const QPalette& palette) {
+  const QColor window = palette.color(QPalette::Window);
+  return window.lightness() < kDarkPaletteLightness ? window : kPanelGrey;
+}
+
 Panel* PlacePanel(QWidget* parent, const char* name, QRect geometry) {
   auto* panel = Place<Panel>(parent, name, geometry);
   // A raised inner and a lowered outer bevel: an etched frame.
   panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
   panel->setAutoFillBackground(true);
   QPalette palette = panel->palette();
-  palette.setColor(QPalette::Window, kPanelGrey);
+  palette.setColor(QPalette::Window, PanelColor(palette));
   panel->setPalette(palette);
   return panel;
 }
@@ -56,8 +71,9 @@ QToolButton* PlaceFolderButton(QWidget* parent, const char* name, int left, int 
                                const char* hint) {
   auto* button = Place<QToolButton>(parent, name, QRect(left, top, 20, 20));
   button->setAutoRaise(true);
-  button->setFocusPolicy(Qt::NoFocus);
-  button->setIcon(SearchIcon());
+  button->setFocusPolicy(Qt::StrongFocus);
+  const bool dark = PanelColor(parent->palette()).lightness() < kDarkPaletteLightness;
+  button->setIcon(SearchIcon(dark ? kSearchInkOnDark : kSearchInkOnLight));
   button->setIconSize(QSize(16, 16));
   button->setToolTip(QString::fromUtf8(hint));
   return button;
@@ -69,7 +85,7 @@ QCheckBox* PlaceCheckBox(QWidget* parent, const char* name, int left, int top, i
   box->setText(QString::fromUtf8(text));
   box->setChecked(checked);
   SetTag(box, 1);
-  UseReadableDisabledText(box, kPanelGrey);
+  UseReadableDisabledText(box, PanelColor(parent->palette()));
   return box;
 }
 
@@ -99,7 +115,7 @@ OptionsDialog::OptionsDialog(std::string settingsPath, FolderMirrors mirrors, QW
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setWindowTitle("Optionen");
   setFont(WindowFont());
-  setFixedSize(526, 475);
+  setFixedSize(526, 475 + kExistingHeadingRow);
   CreateControls();
   ConnectHandlers();
   OnCreated();
@@ -121,15 +137,18 @@ void OptionsDialog::CreateControls() {
   targetBrowseButton_ =
       PlaceFolderButton(foldersPanel_, "zielsuchsb", 376, 77, "Zielverzeichnis auswählen");
 
-  filesPanel_ = PlacePanel(this, "Panel2", QRect(16, 140, 409, 205));
+  filesPanel_ = PlacePanel(this, "Panel2", QRect(16, 140, 409, 205 + kExistingHeadingRow));
   filesLabel_ = PlaceLabel(filesPanel_, "Label5", 16, 12, "Folgende Dateien:", LabelStyle::Bold);
   renameBox_ =
       PlaceCheckBox(filesPanel_, "exifrenamecb", 16, 136, 377,
                     "Dateien automatisch umbenennen in Datum (sofern EXIF Daten vorhanden)", true);
   keepNameBox_ =
       PlaceCheckBox(filesPanel_, "keepfncb", 32, 160, 153, "Originalnamen anhängen", false);
+  // Its own heading, so that it is not read as a renaming option.
+  existingLabel_ =
+      PlaceLabel(filesPanel_, "Label9", 16, 184, "Schon vorhandene Dateien", LabelStyle::Bold);
   identicalBox_ =
-      PlaceCheckBox(filesPanel_, "gleichecb", 16, 184, 377,
+      PlaceCheckBox(filesPanel_, "gleichecb", 16, 184 + kExistingHeadingRow, 377,
                     "Gleiche Dateien, die schon im Ziel liegen, nicht noch einmal ablegen", false);
   allBox_ = PlaceCheckBox(filesPanel_, "allcb", 16, 32, 97, "Alle", false);
   picturesBox_ = PlaceCheckBox(filesPanel_, "piccb", 136, 32, 97, "Bilder", true);
@@ -144,7 +163,7 @@ void OptionsDialog::CreateControls() {
   videoPatternsLabel_ = PlaceLabel(filesPanel_, "Label7", 272, 48, "mpg, avi, mov, divx, m2ts");
   renameLabel_ = PlaceLabel(filesPanel_, "Label3", 16, 120, "Dateinamen ändern", LabelStyle::Bold);
 
-  structurePanel_ = PlacePanel(this, "Panel3", QRect(16, 372, 409, 89));
+  structurePanel_ = PlacePanel(this, "Panel3", QRect(16, 372 + kExistingHeadingRow, 409, 89));
   structureLabel_ =
       PlaceLabel(structurePanel_, "Label4", 16, 16, "Ordnerstruktur", LabelStyle::Bold);
   structureList_ = Place<QComboBox>(structurePanel_, "verteiloptcbb", QRect(16, 36, 169, 21));
@@ -157,7 +176,10 @@ void OptionsDialog::CreateControls() {
   okButton_ = PlaceButton(this, "okb", 440, 16, "OK");
   cancelButton_ = PlaceButton(this, "Abbruch", 440, 48, "Abbruch");
 
-  // The disabled folder fields and the picture buttons take no focus.
+  // The disabled folder fields take no focus; each folder button stands in
+  // its field's place, and Alt+Q and Alt+Z lead to them.
+  setTabOrder(sourceBrowseButton_, targetBrowseButton_);
+  setTabOrder(targetBrowseButton_, renameBox_);
   setTabOrder(renameBox_, keepNameBox_);
   setTabOrder(keepNameBox_, identicalBox_);
   setTabOrder(identicalBox_, allBox_);
@@ -168,6 +190,8 @@ void OptionsDialog::CreateControls() {
   setTabOrder(companionsBox_, structureList_);
   setTabOrder(structureList_, okButton_);
   setTabOrder(okButton_, cancelButton_);
+  sourceKey_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Q), this);
+  targetKey_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Z), this);
   renameBox_->setFocus();
 }
 
@@ -186,6 +210,12 @@ void OptionsDialog::ConnectHandlers() {
   connect(allBox_, &QCheckBox::toggled, this, GuardedHandler(this, &OptionsDialog::OnAllToggled));
   connect(structureList_, &QComboBox::activated, this,
           GuardedHandler(this, &OptionsDialog::ShowStructureExplanation));
+  for (const auto& [key, button] :
+       {std::pair{sourceKey_, sourceBrowseButton_}, std::pair{targetKey_, targetBrowseButton_}}) {
+    QToolButton* target = button;
+    connect(key, &QShortcut::activated, target,
+            [target] { target->setFocus(Qt::ShortcutFocusReason); });
+  }
   connect(okButton_, &QPushButton::clicked, this,
           GuardedHandler(this, &OptionsDialog::OnOkClicked));
   connect(cancelButton_, &QPushButton::clicked, this,
@@ -210,6 +240,7 @@ void OptionsDialog::keyPressEvent(QKeyEvent* event) {
   case Qt::Key_Enter:
     // Reaches the dialog only when the focused control did not take it.
     if (auto* button = qobject_cast<QPushButton*>(focusWidget())) button->click();
+    if (auto* button = qobject_cast<QToolButton*>(focusWidget())) button->click();
     event->accept();
     return;
   default:
@@ -233,10 +264,13 @@ void OptionsDialog::OnTargetBrowseClicked() {
 }
 
 void OptionsDialog::OnSourceChanged() {
+  // A long path is cut off in its field; the tip shows all of it.
+  sourceField_->setToolTip(sourceField_->text());
   if (mirrors_.source) mirrors_.source->setText(sourceField_->text());
 }
 
 void OptionsDialog::OnTargetChanged() {
+  targetField_->setToolTip(targetField_->text());
   if (mirrors_.target) mirrors_.target->setText(targetField_->text());
 }
 

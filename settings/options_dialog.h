@@ -12,6 +12,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QShortcut;
 class QToolButton;
 class Panel;
 
@@ -83,6 +84,8 @@ private:
   QLabel* targetLabel_ = nullptr;
   QLineEdit* targetField_ = nullptr;
   QToolButton* targetBrowseButton_ = nullptr;
+  QShortcut* sourceKey_ = nullptr; // Alt+Q
+  QShortcut* targetKey_ = nullptr; // Alt+Z
   Panel* filesPanel_ = nullptr;
   QLabel* filesLabel_ = nullptr;
   QCheckBox* renameBox_ = nullptr;
@@ -97,6 +100,7 @@ private:
   QLabel* picturePatternsLabel_ = nullptr;
   QLabel* videoPatternsLabel_ = nullptr;
   QLabel* renameLabel_ = nullptr;
+  QLabel* existingLabel_ = nullptr;
   Panel* structurePanel_ = nullptr;
   QLabel* structureLabel_ = nullptr;
   QComboBox* structureList_ = nullptr;

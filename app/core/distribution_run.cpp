@@ -129,6 +129,7 @@ RunOutcome DistributionRun::Distribute() {
     Report(StayedOutcome(folder, StayReason::FolderUnreadable));
   if (guard_.StopRequested()) {
     frontEnd_.EndWait();
+    frontEnd_.Stopped(files_.size());
     return RunOutcome::Stopped;
   }
   if (files_.empty()) {
@@ -151,7 +152,9 @@ RunOutcome DistributionRun::Distribute() {
       return RunOutcome::NotRecorded;
     }
     ClearAfterKilledRuns(*recordFolder_);
+    frontEnd_.Recorded(record_->Path());
   }
+  moved_ = 0;
 
   const int maximum = static_cast<int>(files_.size()) - 1;
   frontEnd_.SetProgressMaximum(maximum);
@@ -163,8 +166,9 @@ RunOutcome DistributionRun::Distribute() {
   for (size_t i = 0; i < files_.size(); ++i) {
     frontEnd_.ProcessEvents();
     if (guard_.StopRequested()) {
-      record_.reset(); // what waits is written
+      CloseRecord();
       frontEnd_.EndWait();
+      frontEnd_.Stopped(files_.size() - i);
       return RunOutcome::Stopped;
     }
     frontEnd_.SetProgressPosition(static_cast<int>(i));
@@ -181,7 +185,7 @@ RunOutcome DistributionRun::Distribute() {
       Report(outcome);
   }
 
-  if (record_) record_->Flush();
+  CloseRecord();
   frontEnd_.SetProgressPosition(0);
   frontEnd_.SetStatusText(kFinishedText);
   frontEnd_.Finished(lastFolder, stayed_);
@@ -189,7 +193,16 @@ RunOutcome DistributionRun::Distribute() {
   return RunOutcome::Completed;
 }
 
+void DistributionRun::CloseRecord() {
+  if (!record_) return;
+  record_->Flush();
+  // A run that moved nothing is no run to take back.
+  if (moved_ == 0 && record_->MarkEmpty()) frontEnd_.Recorded(record_->Path());
+  record_.reset();
+}
+
 void DistributionRun::Report(const FileOutcome& outcome) {
+  if (outcome.result == FileResult::Moved) ++moved_;
   if (outcome.result == FileResult::Stayed || outcome.result == FileResult::AlreadyInTarget)
     stayed_.push_back(outcome);
   frontEnd_.FileDone(outcome);

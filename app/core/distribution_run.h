@@ -73,11 +73,14 @@ private:
   const MoveMode mode_;
   // Reports outcome to the front end, and keeps it when the file stayed.
   void Report(const FileOutcome& outcome);
+  // Writes what waits; a record of a run that moved nothing is marked empty.
+  void CloseRecord();
 
   std::vector<std::string> files_;
   std::vector<FileOutcome> stayed_;
   std::optional<std::string> recordFolder_;
   std::optional<RunRecordWriter> record_;
   uint64_t comparedBytes_ = 0;
+  size_t moved_ = 0; // files moved so far in this run
   RunGuard guard_;
 };

@@ -11,6 +11,14 @@
 #include <string>
 #include <vector>
 
+// The run an undo would take back, as its question names it.
+struct UndoScope {
+  std::string started; // the run's start as its record has it ("2026-12-08 10:11:12")
+  std::string source;  // its source folder
+  std::string target;  // its (first) target folder
+  size_t files = 0;    // files it moved that are to go back
+};
+
 class RunFrontEnd {
 public:
   virtual ~RunFrontEnd() = default;
@@ -43,6 +51,12 @@ public:
   // Another run (or undo) works with the same source folder: this one does
   // not start.
   virtual void SourceBusy() = 0;
+  // The run (or undo) is recorded at recordPath; called again when the
+  // record is renamed at the end.
+  virtual void Recorded([[maybe_unused]] const std::string& recordPath) {}
+  // A stop was requested: the run (or undo) ended after the file in hand,
+  // notReached files were not looked at. The last call of a stopped run.
+  virtual void Stopped([[maybe_unused]] size_t notReached) {}
   // What became of one file. An error it throws (a log that cannot be
   // written) ends the run like an error of the run itself.
   virtual void FileDone([[maybe_unused]] const FileOutcome& outcome) {}
@@ -53,8 +67,8 @@ public:
   // (AlreadyInTarget).
   virtual void Finished(const std::string& folder, const std::vector<FileOutcome>& stayed) = 0;
 
-  // Taking a run back (undo_run.h): count files are to go back: start?
-  virtual bool ConfirmUndo(size_t count) = 0;
+  // Taking a run back (undo_run.h): the files of scope are to go back: start?
+  virtual bool ConfirmUndo(const UndoScope& scope) = 0;
   // There is no run to take back.
   virtual void NothingToUndo() = 0;
   // The undo went through every file; stayed lists those that did not go

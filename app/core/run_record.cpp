@@ -30,6 +30,7 @@ constexpr size_t kCheckedTailBytes = 8192;
 constexpr std::string_view kDistributionSuffix = "-verteilung.lauf";
 constexpr std::string_view kUndoSuffix = "-rueckgaengig.lauf";
 constexpr std::string_view kTakenBackSuffix = "-verteilung-zurueckgenommen.lauf";
+constexpr std::string_view kEmptySuffix = "-verteilung-leer.lauf";
 // Tries for a free name when one process starts runs within one second.
 constexpr int kNameTries = 100;
 // Bound of a record read back: a million files' lines fit well.
@@ -150,7 +151,9 @@ RunRecordWriter::RunRecordWriter(const std::string& folderText, RecordKind kind,
     const std::string stem = folder + NameStem(now) + "-" + PadNumber(attempt, 2);
     path_ = stem + std::string(suffix);
     // A record taken back gave up its name; its marked name stays taken.
-    if (EntryExists(stem + std::string(kTakenBackSuffix))) continue;
+    if (EntryExists(stem + std::string(kTakenBackSuffix)) ||
+        EntryExists(stem + std::string(kEmptySuffix)))
+      continue;
     file_.emplace(path_, AppendFile::Mode::CreateNew);
     if (!file_->IsOpen()) file_.reset();
   }
@@ -199,6 +202,16 @@ void RunRecordWriter::Flush() {
   if (waiting_.empty()) return;
   Write(waiting_);
   waiting_.clear();
+}
+
+bool RunRecordWriter::MarkEmpty() {
+  if (!path_.ends_with(kDistributionSuffix)) return false;
+  std::string empty =
+      path_.substr(0, path_.size() - kDistributionSuffix.size()) + std::string(kEmptySuffix);
+  // The open file follows its new name.
+  if (MoveFileNoReplace(path_, empty).outcome != MoveOutcome::Moved) return false;
+  path_ = std::move(empty);
+  return true;
 }
 
 void RunRecordWriter::Write(const std::string& lines) {

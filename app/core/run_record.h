@@ -106,6 +106,9 @@ public:
   void Done(const std::string& source, const std::string& target, const RecordedFile& landed,
             const std::optional<FileStatus>& entry);
   void Flush();
+  // Renames the record to its empty run's name (…-leer.lauf), which no
+  // undo looks for: the run moved nothing. False when it keeps its name.
+  bool MarkEmpty();
 
 private:
   void Write(const std::string& lines);
@@ -120,8 +123,8 @@ inline constexpr size_t kKeptRunRecords = 100;
 
 // The record at path; nothing when it is no record.
 std::optional<RunRecord> ReadRunRecord(const std::string& path);
-// The newest record of a distribution in folder not yet taken back; empty
-// when there is none.
+// The newest record of a distribution in folder not yet taken back and not
+// empty; empty when there is none.
 std::string NewestUndoableRecord(const std::string& folder);
 // Marks record as taken back by the undo recorded in undoRecord.
 bool MarkTakenBack(const std::string& record, const std::string& undoRecord);

@@ -1,6 +1,9 @@
 #include "app/core/run_texts.h"
 
 #include "app/core/escaped_text.h"
+#include "app/core/run_front_end.h"
+
+#include <string_view>
 
 std::string WorkingOnText(size_t number, size_t count) {
   return "Bearbeite Bild: " + std::to_string(number) + " / " + std::to_string(count) + "  ";
@@ -10,8 +13,32 @@ std::string FoundFilesText(size_t count) {
   return "Insgesamt " + std::to_string(count) + " Dateien gefunden.";
 }
 
-std::string UndoQuestion(size_t count) {
-  return std::to_string(count) + " Dateien an ihren alten Platz zurücklegen?";
+std::string FilesText(size_t count) {
+  return std::to_string(count) + (count == 1 ? " Datei" : " Dateien");
+}
+
+namespace {
+
+// "08.12.2026, 10:11 Uhr" from a record's "2026-12-08 10:11:12"; a start
+// of another shape is shown as it is.
+std::string StartedText(const std::string& started) {
+  constexpr std::string_view kShape = "dddd-dd-dd dd:dd";
+  bool shaped = started.size() >= kShape.size();
+  for (size_t i = 0; shaped && i < kShape.size(); ++i) {
+    const char c = started[i];
+    shaped = kShape[i] == 'd' ? c >= '0' && c <= '9' : c == kShape[i];
+  }
+  if (!shaped) return started;
+  return started.substr(8, 2) + "." + started.substr(5, 2) + "." + started.substr(0, 4) + ", " +
+         started.substr(11, 5) + " Uhr";
+}
+
+} // namespace
+
+std::string UndoQuestion(const UndoScope& scope) {
+  return "Verteilung vom " + StartedText(scope.started) + ", von " + EscapeText(scope.source) +
+         " nach " + EscapeText(scope.target) + ": " + FilesText(scope.files) +
+         " an ihren alten Platz zurücklegen?";
 }
 
 std::string StayReasonText(const FileOutcome& outcome) {

@@ -38,6 +38,10 @@ inline constexpr char kLeaderStayedText[] = "gehört zu einer Datei, die geblieb
 inline constexpr char kDiffersInTargetText[] = "weicht von der Datei im Ziel ab: ";
 // A file whose bytes lay in its target folder already (AlreadyInTarget).
 inline constexpr char kAlreadyInTargetText[] = "schon im Ziel vorhanden";
+// A file left alone where it belongs (InPlace).
+inline constexpr char kInPlaceText[] = "schon am Platz";
+// The status line once a run or an undo was stopped.
+inline constexpr char kStoppedText[] = "Angehalten.";
 // The detail of a move without a target folder text.
 inline constexpr char kNoTargetFolderText[] = "kein Zielordner gewählt";
 
@@ -48,8 +52,12 @@ inline constexpr char kReplacedInTargetText[] = "im Ziel ersetzt";
 inline constexpr char kOutsideRunText[] = "Eintrag außerhalb der Verteilung";
 
 inline constexpr char kNothingToUndoText[] = "Keine Verteilung zum Rückgängigmachen gefunden.";
-// "N Dateien an ihren alten Platz zurücklegen?"
-std::string UndoQuestion(size_t count);
+struct UndoScope;
+// "Verteilung vom 08.12.2026, 10:11 Uhr, von QUELLE nach ZIEL: N Dateien an
+// ihren alten Platz zurücklegen?" (one file: "1 Datei"), paths escaped.
+std::string UndoQuestion(const UndoScope& scope);
+// "1 Datei" or "N Dateien".
+std::string FilesText(size_t count);
 
 // "Bearbeite Bild: N / M  ", the status line while a run or an undo works
 // on the N-th of M files.

@@ -12,6 +12,7 @@
 #include "platform/move_file.h"
 #include "platform/path_text.h"
 
+#include <algorithm>
 #include <optional>
 #include <set>
 
@@ -160,7 +161,16 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
   }
   const CheckedRecord checked = Check(*record);
   const std::vector<const RecordedMove*>& moves = checked.moves;
-  if (!frontEnd_.ConfirmUndo(moves.size())) return RunOutcome::Declined;
+  // The question counts the files the run moved that are still where it
+  // put them (done lines, and intents of a killed run whose file arrived);
+  // one an earlier undo put back, or that is gone, is not.
+  const auto moved = std::count_if(moves.begin(), moves.end(), [](const RecordedMove* move) {
+    return EntryExists(move->target);
+  });
+  const UndoScope scope{record->started, record->source,
+                        record->targets.empty() ? std::string() : record->targets.front(),
+                        static_cast<size_t>(moved)};
+  if (!frontEnd_.ConfirmUndo(scope)) return RunOutcome::Declined;
 
   frontEnd_.BeginWait();
   std::optional<RunRecordWriter> undoRecord;
@@ -176,6 +186,7 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
       return RunOutcome::NotRecorded;
     }
     ClearAfterKilledRuns(recordFolder_);
+    frontEnd_.Recorded(undoRecord->Path());
   }
   for (const FileOutcome& outcome : checked.refused) {
     stayed_.push_back(outcome);
@@ -188,6 +199,7 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
     frontEnd_.ProcessEvents();
     if (guard_.StopRequested()) {
       frontEnd_.EndWait();
+      frontEnd_.Stopped(moves.size() - i);
       return RunOutcome::Stopped;
     }
     frontEnd_.SetProgressPosition(static_cast<int>(i));

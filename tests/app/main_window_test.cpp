@@ -94,8 +94,9 @@ TEST_F(MainWindowTest, StartsWithItsTitleFixedLayoutAndMenu) {
     for (QAction* item : top->menu()->actions())
       menu << "  " + item->text();
   }
-  EXPECT_EQ(menu, (QStringList{"Datei", "  Letzte Verteilung rückgängig machen…", "  Beenden",
-                               "Optionen", "  Einstellungen", "?", "  Spende", "  ", "  Info"}));
+  EXPECT_EQ(menu,
+            (QStringList{"&Datei", "  Letzte Verteilung &rückgängig machen…", "  &Beenden",
+                         "&Optionen", "  &Einstellungen", "?", "  &Spende", "  ", "  &Info"}));
   EXPECT_EQ(Find<QAction>("Beenden1")->shortcut(), QKeySequence(Qt::Key_Escape));
 }
 
@@ -126,8 +127,8 @@ TEST_F(MainWindowTest, ASectionThatCannotBeErasedIsReportedAndTheWindowClosesAny
   EXPECT_TRUE(form->close());
   EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(modal.requests,
-            (std::vector<ModalRequest>{{ModalKind::ApplicationError,
-                                        "In " + settings + " kann nicht geschrieben werden."}}));
+            (std::vector<ModalRequest>{
+                {ModalKind::Error, "In " + settings + " kann nicht geschrieben werden."}}));
 }
 
 TEST_F(MainWindowTest, TheDistributeButtonShowsItsFocusAndSpacePressesIt) {

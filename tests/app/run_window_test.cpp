@@ -2,9 +2,11 @@
 // land where their dates say, the questions come in order, and a user who
 // clicks, changes options or closes the window during the run is handled.
 
+#include "app/close_on_signal.h"
 #include "app/main_window.h"
 #include "app/window_front_end.h"
 #include "platform/folder_lock.h"
+#include "platform/move_faults.h"
 #include "settings/options_dialog.h"
 #include "settings/panel.h"
 #include "tests/kit/dated_files.h"
@@ -22,13 +24,17 @@
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <deque>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <sys/stat.h>
 #include <utility>
 
@@ -172,6 +178,25 @@ TEST_F(RunWindowTest, ATargetFolderThatCannotBeOpenedIsReported) {
           {ModalKind::Error, "Der Ordner " + target + "/2021 konnte nicht geöffnet werden."}}));
 }
 
+// The last file stays (its folder could not be made): the folder offered is
+// that of the last file moved, not the one that does not exist.
+TEST_F(RunWindowTest, TheFolderOfTheLastFileMovedIsOffered) {
+  AddFile("a.png", "a", 2021);
+  AddFile("z.png", "z", 2022);
+  Create("verteiloptcbb=0\nexifrenamecb=0\n");
+  modal.answers = {true, true};
+  std::optional<ScopedMoveFaults> full;
+  BeforeFile(1, [&] { full.emplace(MoveFaults{.targetRefuses = ENOSPC}); });
+
+  ClickDistribute();
+
+  ASSERT_EQ(modal.requests.size(), 4u);
+  EXPECT_EQ(modal.requests[1],
+            (ModalRequest{ModalKind::Report, "1 Datei verschoben, 1 Datei nicht verschoben"}));
+  EXPECT_EQ(modal.requests[3], (ModalRequest{ModalKind::OpenFolder, target + "/2021"}));
+  EXPECT_FALSE(fs::exists(target + "/2022"));
+}
+
 // Events are handled before every file, but the status line and the bar
 // are repainted about 30 times a second at most: a paint costs more than a
 // move under a real display.
@@ -220,10 +245,15 @@ TEST_F(RunWindowTest, AFileWithoutADateStaysAndIsReportedBeforeTheLastQuestion) 
   EXPECT_EQ(modal.requests,
             (std::vector<ModalRequest>{
                 {ModalKind::Confirm, kFoundThree},
-                {ModalKind::Warning, "1 Dateien wurden nicht verschoben:\n" + source +
-                                         "/b.png: Datum nicht lesbar: Ungültiges Argument zum "
-                                         "Codieren des Datums"},
+                {ModalKind::Report, "2 Dateien verschoben, 1 Datei nicht verschoben"},
                 {ModalKind::Confirm, kFinished}}));
+  ASSERT_EQ(modal.reports.size(), 1u);
+  EXPECT_EQ(modal.reports[0].kind, ReportKind::Warning);
+  EXPECT_EQ(modal.reports[0].lines,
+            (std::vector<std::string>{
+                source + "/b.png: Datum nicht lesbar: Ungültiges Argument zum Codieren des Datums",
+                source + "/a.png -> " + target + "/2021/a.png",
+                source + "/c.png -> " + target + "/2021/c.png"}));
   EXPECT_EQ(FilesBelow(target), (std::vector<std::string>{"2021/a.png", "2021/c.png"}));
   EXPECT_EQ(FilesBelow(source), (std::vector<std::string>{"b.png"}));
   EXPECT_EQ(StatusText(), "Fertig!");
@@ -252,16 +282,29 @@ TEST_F(RunWindowTest, TheLastRunIsTakenBackFromTheMenu) {
   ASSERT_EQ(FilesBelow(target), (std::vector<std::string>{"2021/a.png", "2022/c.png"}));
   testkit::WriteFile(target + "/2022/c.png", "bearbeitet"); // changed since the run
 
+  // A later run that moves nothing is no run to take back.
+  AddFile("d.png", "d", 1975);
+  modal.answers = {true};
+  ClickDistribute();
+
   QAction* undo = form->findChild<QAction*>("Rueckgaengig1");
   ASSERT_NE(undo, nullptr);
   modal.requests.clear();
+  modal.reports.clear();
   modal.answers = {true};
   undo->trigger();
-  EXPECT_EQ(modal.requests,
-            (std::vector<ModalRequest>{
-                {ModalKind::Confirm, "2 Dateien an ihren alten Platz zurücklegen?"},
-                {ModalKind::Warning, "1 Dateien wurden nicht zurückgelegt:\n" + target +
-                                         "/2022/c.png: seit der Verteilung geändert"}}));
+  ASSERT_EQ(modal.requests.size(), 2u);
+  const std::string question = modal.requests[0].text;
+  EXPECT_TRUE(question.starts_with("Verteilung vom ")) << question;
+  EXPECT_TRUE(question.ends_with(" Uhr, von " + source + " nach " + target +
+                                 ": 2 Dateien an ihren alten Platz zurücklegen?"))
+      << question;
+  EXPECT_EQ(modal.requests[1],
+            (ModalRequest{ModalKind::Report, "1 Datei zurückgelegt, 1 Datei nicht zurückgelegt"}));
+  EXPECT_EQ(modal.reports[0].lines,
+            (std::vector<std::string>{target + "/2022/c.png: seit der Verteilung geändert",
+                                      target + "/2021/a.png -> " + source + "/a.png"}));
+  std::remove((source + "/d.png").c_str());
   EXPECT_EQ(FilesBelow(source), (std::vector<std::string>{"a.png"}));
   EXPECT_EQ(StatusText(), "Fertig!");
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -271,6 +314,12 @@ TEST_F(RunWindowTest, TheLastRunIsTakenBackFromTheMenu) {
   modal.requests.clear();
   modal.answers = {true};
   undo->trigger();
+  ASSERT_EQ(modal.requests.size(), 2u);
+  EXPECT_TRUE(modal.requests[0].text.ends_with(": 1 Datei an ihren alten Platz zurücklegen?"))
+      << modal.requests[0].text;
+  // a.png went back the first time: it is counted as in place, not again.
+  EXPECT_EQ(modal.requests[1],
+            (ModalRequest{ModalKind::Report, "1 Datei zurückgelegt, 1 Datei war schon am Platz"}));
   EXPECT_EQ(FilesBelow(source), (std::vector<std::string>{"a.png", "b/c.png"}));
   EXPECT_TRUE(FilesBelow(target).empty());
   modal.requests.clear();
@@ -304,20 +353,25 @@ TEST_F(RunWindowTest, ASourceFolderInUseByAnotherRunGetsAWarning) {
 }
 
 // With the option ticked, a file whose bytes lie in the target already stays
-// and has a section of its own; alone it is an information, not a warning.
-TEST_F(RunWindowTest, FilesAlreadyInTheTargetAreReportedInASectionOfTheirOwn) {
-  const std::string present = "1 Dateien lagen schon im Ziel:\n" + source +
-                              "/a.png: schon im Ziel vorhanden: " + target + "/2021/a.png";
+// and is counted on its own; alone it is an information, not a warning. As
+// nothing moved, no folder is offered.
+TEST_F(RunWindowTest, FilesAlreadyInTheTargetAreReportedAndNoFolderIsOffered) {
+  const std::string present = source + "/a.png: schon im Ziel vorhanden: " + target + "/2021/a.png";
   const struct {
     bool undatable;
-    ModalRequest report;
+    ReportKind kind;
+    std::string summary;
+    std::vector<std::string> lines;
   } cases[] = {
-      {false, {ModalKind::Information, present}},
+      {false,
+       ReportKind::Information,
+       "0 Dateien verschoben, 1 Datei lag schon im Ziel",
+       {present}},
       {true,
-       {ModalKind::Warning, "1 Dateien wurden nicht verschoben:\n" + source +
-                                "/b.png: Datum nicht lesbar: Ungültiges Argument zum Codieren "
-                                "des Datums\n\n" +
-                                present}},
+       ReportKind::Warning,
+       "0 Dateien verschoben, 1 Datei lag schon im Ziel, 1 Datei nicht verschoben",
+       {source + "/b.png: Datum nicht lesbar: Ungültiges Argument zum Codieren des Datums",
+        present}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.undatable);
@@ -326,39 +380,57 @@ TEST_F(RunWindowTest, FilesAlreadyInTheTargetAreReportedInASectionOfTheirOwn) {
     if (c.undatable) AddFile("b.png", "b", 1975);
     Create("verteiloptcbb=0\nexifrenamecb=0\ngleichecb=1\n");
     modal.requests.clear();
-    modal.answers = {true, false};
+    modal.reports.clear();
+    modal.answers = {true, true};
 
     ClickDistribute();
 
-    ASSERT_EQ(modal.requests.size(), 3u);
-    EXPECT_EQ(modal.requests[1], c.report);
+    ASSERT_EQ(modal.requests.size(), 2u);
+    EXPECT_EQ(modal.requests[1], (ModalRequest{ModalKind::Report, c.summary}));
+    EXPECT_EQ(modal.reports[0].kind, c.kind);
+    EXPECT_EQ(modal.reports[0].lines, c.lines);
+    // The run moved nothing: its record is no run to take back.
+    EXPECT_TRUE(modal.reports[0].recordPath.ends_with("-verteilung-leer.lauf"))
+        << modal.reports[0].recordPath;
     EXPECT_EQ(FilesBelow(target), std::vector<std::string>{"2021/a.png"});
   }
 }
 
-TEST_F(RunWindowTest, ASecondClickDuringARunNeitherChecksNorStarts) {
-  for (const char* name : {"a.png", "b.png", "c.png"})
-    AddFile(name, name, 2021);
+// "Anhalten" stops the run after the file in hand: every file is whole at
+// one place, and the report says what moved and how many were not reached.
+TEST_F(RunWindowTest, AnhaltenStopsAfterTheFileInHandAndReportsWhatMoved) {
+  constexpr size_t kFiles = 500, kStopAt = 200;
+  for (size_t i = 0; i < kFiles; ++i)
+    AddFile("bild" + std::to_string(1000 + i) + ".png", "bytes " + std::to_string(i), 2021);
   Create("verteiloptcbb=0\nexifrenamecb=0\n");
-  modal.answers = {true, false};
-  ModalDialogCloser closer;
-  // With the target field empty the folder checks would complain and open
-  // the options; during a run the click does nothing at all.
-  BeforeFile(2, [&] {
-    auto* targetField = options->findChild<QLineEdit*>("ziele");
-    const QString folder = targetField->text();
-    targetField->clear();
+  modal.answers = {true};
+  QString buttonDuringRun;
+  BeforeFile(kStopAt, [&] {
+    buttonDuringRun = form->findChild<QPushButton*>("okb")->text();
     ClickDistribute();
-    targetField->setText(folder);
   });
 
   ClickDistribute();
 
-  EXPECT_EQ(modal.requests, (std::vector<ModalRequest>{{ModalKind::Confirm, kFoundThree},
-                                                       {ModalKind::Confirm, kFinished}}));
-  EXPECT_EQ(closer.closed(), 0);
-  EXPECT_EQ(FilesBelow(target),
-            (std::vector<std::string>{"2021/a.png", "2021/b.png", "2021/c.png"}));
+  EXPECT_EQ(buttonDuringRun, "Anhalten");
+  EXPECT_EQ(form->findChild<QPushButton*>("okb")->text(), "Bilder verteilen");
+  EXPECT_EQ(StatusText(), "Angehalten.");
+  EXPECT_EQ(modal.requests,
+            (std::vector<ModalRequest>{
+                {ModalKind::Confirm, "Insgesamt 500 Dateien gefunden.\nMit der Arbeit anfangen?"},
+                {ModalKind::Report, "200 Dateien verschoben, 300 nicht bearbeitet"}}));
+  const std::vector<std::string> moved = FilesBelow(target), left = FilesBelow(source);
+  EXPECT_EQ(moved.size(), kStopAt); // no temporary copy either
+  EXPECT_EQ(left.size(), kFiles - kStopAt);
+  std::vector<std::string> listed;
+  for (const std::string& name : moved)
+    listed.push_back(source + "/" + name.substr(5) + " -> " + target + "/" + name);
+  std::vector<std::string> reported = modal.reports.at(0).lines;
+  std::sort(reported.begin(), reported.end());
+  EXPECT_EQ(reported, listed);
+  EXPECT_TRUE(modal.reports[0].recordPath.ends_with("-verteilung.lauf"));
+  EXPECT_FALSE(form->Distributing());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(RunWindowTest, OptionsChangedDuringARunApplyToTheFilesAfter) {
@@ -385,18 +457,43 @@ TEST_F(RunWindowTest, OptionsChangedDuringARunApplyToTheFilesAfter) {
                                       "2021/2021-06-15_102030_[0001].png", "2021/c.png"}));
 }
 
-TEST_F(RunWindowTest, ClosingDuringARunStopsAfterTheFileInHandAndThenCloses) {
+// A user's close during a run asks whether to stop; a stop signal does not.
+TEST_F(RunWindowTest, ClosingDuringARunAsksThenStopsAfterTheFileInHand) {
+  const ModalRequest found{ModalKind::Confirm, kFoundThree};
+  const ModalRequest stop{ModalKind::AskYesNo, "Die Verteilung läuft noch. Anhalten und beenden?"};
   const struct {
     const char* how;
-    int beforeFile; // 0: during the collection
-    std::vector<std::string> moved;
+    size_t beforeFile; // 0: during the collection
+    std::function<void(MainWindow&)> close;
+    std::deque<bool> answers;
+    size_t moved;
     std::vector<ModalRequest> requests;
+    bool open;
   } cases[] = {
       {"Beenden answered Yes",
        2,
-       {"2021/a.png", "2021/b.png"},
-       {{ModalKind::Confirm, kFoundThree}, {ModalKind::AskYesNo, "Wirklich Beenden?"}}},
-      {"close box while collecting", 0, {}, {}},
+       [](MainWindow& w) { w.findChild<QAction*>("Beenden1")->trigger(); },
+       {true, true},
+       2,
+       {found, stop},
+       false},
+      {"close box answered No",
+       2,
+       [](MainWindow& w) { w.close(); },
+       {true, false, false},
+       3,
+       {found, stop, {ModalKind::Confirm, kFinished}},
+       true},
+      {"signal while collecting",
+       0,
+       [](MainWindow& w) {
+         w.setProperty(kClosingOnSignal, true);
+         w.close();
+       },
+       {},
+       0,
+       {},
+       false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.how);
@@ -406,71 +503,20 @@ TEST_F(RunWindowTest, ClosingDuringARunStopsAfterTheFileInHandAndThenCloses) {
       if (!fs::exists(source + "/" + name)) AddFile(name, name, 2021);
     Create("verteiloptcbb=0\nexifrenamecb=0\n");
     modal.requests.clear();
-    modal.answers = {true, true};
+    modal.answers = c.answers;
     if (c.beforeFile > 0)
-      BeforeFile(c.beforeFile, [&] { form->findChild<QAction*>("Beenden1")->trigger(); });
+      BeforeFile(c.beforeFile, [&] { c.close(*form); });
     else
-      QTimer::singleShot(0, form.get(), [&] { form->close(); });
+      QTimer::singleShot(0, form.get(), [&] { c.close(*form); });
 
     ClickDistribute();
 
     EXPECT_EQ(modal.requests, c.requests);
-    EXPECT_EQ(FilesBelow(target), c.moved);
-    EXPECT_EQ(FilesBelow(source).size(), 3 - c.moved.size());
-    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(FilesBelow(target).size(), c.moved);
+    EXPECT_EQ(FilesBelow(source).size(), 3 - c.moved);
+    EXPECT_EQ(form->isVisible(), c.open);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   }
-}
-
-} // namespace
-
-namespace {
-
-TEST(StayedWarningTextTest, ListsTheFirstTwentyAndCountsTheRest) {
-  std::vector<FileOutcome> stayed;
-  for (int i = 1; i <= 23; ++i) {
-    stayed.push_back(
-        {"/q/" + std::to_string(i) + ".jpg", FileResult::Stayed, {}, StayReason::NoSpace, {}});
-  }
-  stayed[0].source = "/q/neue\nzeile.jpg";
-  const std::string text = StayedWarningText(stayed);
-  EXPECT_TRUE(text.starts_with("23 Dateien wurden nicht verschoben:\n/q/neue\\nzeile.jpg: kein "
-                               "Platz im Ziel\n/q/2.jpg: kein Platz im Ziel\n"))
-      << text;
-  EXPECT_TRUE(text.ends_with("\n/q/20.jpg: kein Platz im Ziel\n… und 3 weitere")) << text;
-  stayed.resize(20);
-  EXPECT_TRUE(StayedWarningText(stayed).ends_with("/q/20.jpg: kein Platz im Ziel"));
-
-  // Files found in the target have their own section, with their own count.
-  for (int i = 1; i <= 21; ++i)
-    stayed.push_back({"/q/" + std::to_string(i) + ".png",
-                      FileResult::AlreadyInTarget,
-                      "/z/" + std::to_string(i) + ".png",
-                      {},
-                      {}});
-  const std::string both = StayedWarningText(stayed);
-  EXPECT_TRUE(both.find("/q/20.jpg: kein Platz im Ziel\n\n21 Dateien lagen schon im Ziel:\n"
-                        "/q/1.png: schon im Ziel vorhanden: /z/1.png\n") != std::string::npos)
-      << both;
-  EXPECT_TRUE(both.ends_with("\n/q/20.png: schon im Ziel vorhanden: /z/20.png\n… und 1 weitere"))
-      << both;
-  stayed.erase(stayed.begin(), stayed.begin() + 20);
-  EXPECT_TRUE(StayedWarningText(stayed).starts_with("21 Dateien lagen schon im Ziel:\n/q/1.png"));
-}
-
-// The boxes show a path as the terminal does: no direction control turns a
-// name around, no broken byte reaches the screen.
-TEST(StayedWarningTextTest, BoxesShowPathsEscaped) {
-  const std::string turned = "/q/foto\xe2\x80\xaegpj.exe";
-  const std::vector<FileOutcome> stayed = {
-      {turned, FileResult::Stayed, {}, StayReason::NoSpace, {}},
-      {"/q/a.jpg", FileResult::AlreadyInTarget, "/z/\x9b.jpg", {}, {}},
-  };
-  EXPECT_EQ(StayedWarningText(stayed),
-            "1 Dateien wurden nicht verschoben:\n/q/foto\\u202Egpj.exe: kein Platz im Ziel\n\n"
-            "1 Dateien lagen schon im Ziel:\n/q/a.jpg: schon im Ziel vorhanden: /z/\\x9B.jpg");
-  EXPECT_EQ(FolderNotOpenedText("/z/\xe2\x81\xa7"),
-            "Der Ordner /z/\\u2067 konnte nicht geöffnet werden.");
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 // The fixed layouts of both windows: every text fits its control. With
 // FOTOMAZ_SCREENSHOT_DIR set, the windows are also saved as pictures there.
 
-#include "app/qt_modal.h"
 #include "app/main_window.h"
+#include "app/qt_modal.h"
+#include "app/report_dialog.h"
+#include "app/run_report.h"
 #include "settings/options_dialog.h"
 #include "tests/kit/fake_modal.h"
 #include "tests/kit/temp_files.h"
@@ -83,12 +85,37 @@ TEST(WindowLayoutTest, EveryTextFitsItsControl) {
   ExpectTextsFit(form);
   ExpectTextsFit(options);
   EXPECT_EQ(form.centralWidget()->size(), QSize(492, 196));
-  EXPECT_EQ(options.size(), QSize(526, 475));
+  EXPECT_EQ(options.size(), QSize(526, 491));
 
   SaveScreenshot(form, "main-window.png");
   SaveScreenshot(options, "options-dialog.png");
   options.findChild<QCheckBox*>("allcb")->setChecked(true);
   SaveScreenshot(options, "options-dialog-all.png");
+}
+
+// The report of a run that left a few files behind, as the README shows it.
+TEST(WindowLayoutTest, ReportScreenshot) {
+  if (ScreenshotFolder().isEmpty()) GTEST_SKIP() << "FOTOMAZ_SCREENSHOT_DIR not set";
+  std::vector<FileOutcome> outcomes;
+  for (int i = 0; i < 40; ++i)
+    outcomes.push_back(
+        {"/home/anna/Kamera/DCIM/IMG_" + std::to_string(4711 + i) + ".JPG",
+         FileResult::Moved,
+         "/home/anna/Fotos/2026/07/2026-07-14_1012" + std::to_string(10 + i) + ".jpg",
+         {},
+         {}});
+  outcomes[3] = StayedOutcome("/home/anna/Kamera/DCIM/IMG_4714.JPG", StayReason::DateUnreadable,
+                              "Ungültiges Argument zum Codieren des Datums");
+  outcomes[5] = {"/home/anna/Kamera/DCIM/IMG_4716.JPG",
+                 FileResult::AlreadyInTarget,
+                 "/home/anna/Fotos/2026/07/2026-07-14_101215.jpg",
+                 {},
+                 {}};
+  ReportDialog dialog(MakeRunReport(outcomes, 12,
+                                    "/home/anna/.local/state/TamrelFotomaz/"
+                                    "20260714-101200-0004242-00-verteilung.lauf",
+                                    ReportOf::Distribution));
+  SaveScreenshot(dialog, "report-dialog.png");
 }
 
 // The folder browser as the options dialog opens it, at a home folder with

@@ -35,6 +35,11 @@ bool FakeModal::AskYesNo(const std::string& question) {
   return NextAnswer();
 }
 
+void FakeModal::Report(const RunReport& report) {
+  requests.push_back({ModalKind::Report, report.summary});
+  reports.push_back(report);
+}
+
 std::optional<std::string> FakeModal::BrowseFolder(const std::string& caption) {
   requests.push_back({ModalKind::BrowseFolder, caption});
   if (folders.empty()) return std::nullopt;

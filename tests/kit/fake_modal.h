@@ -21,12 +21,13 @@ enum class ModalKind {
   AskYesNo,
   BrowseFolder,
   OpenFolder,
-  ApplicationError
+  ApplicationError,
+  Report
 };
 
 struct ModalRequest {
   ModalKind kind;
-  std::string text; // message, question, caption or folder
+  std::string text; // message, question, caption or folder; a report's summary
 
   bool operator==(const ModalRequest&) const = default;
 };
@@ -48,6 +49,8 @@ public:
   std::deque<FolderOpening> openings;
   // Everything asked, in order.
   std::vector<ModalRequest> requests;
+  // The reports shown, in order (their summaries are in requests too).
+  std::vector<RunReport> reports;
 
   void Information(const std::string& text) override;
   void Error(const std::string& text) override;
@@ -55,6 +58,7 @@ public:
   bool Confirm(const std::string& text) override;
   void Message(const std::string& text) override;
   bool AskYesNo(const std::string& question) override;
+  void Report(const RunReport& report) override;
   std::optional<std::string> BrowseFolder(const std::string& caption) override;
   FolderOpening OpenFolder(const std::string& folder) override;
   void ApplicationError(const std::string& message) override;

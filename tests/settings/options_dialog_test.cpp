@@ -214,7 +214,7 @@ TEST_F(OptionsDialogTest, EscapeClosesNothingAndTabFollowsTheOptions) {
       order.push_back(w->objectName().toStdString());
   EXPECT_EQ(order, (std::vector<std::string>{"keepfncb", "gleichecb", "allcb", "piccb", "videocb",
                                              "modernecb", "begleitcb", "verteiloptcbb", "okb",
-                                             "Abbruch"}));
+                                             "Abbruch", "quellsuchsb", "zielsuchsb"}));
 
   // Only the two picture buttons show hints.
   for (const QWidget* control : dialog->findChildren<QWidget*>()) {
@@ -251,6 +251,38 @@ TEST_F(OptionsDialogTest, EnterPressesOnlyTheFocusedButtonAndNeitherIsTheDefault
     QTest::keyClick(QApplication::focusWidget(), c.key);
     EXPECT_EQ(std::filesystem::exists(settings), c.stored);
     EXPECT_EQ(dialog->isVisible(), c.open);
+  }
+}
+
+// Without a mouse: Alt+Q and Alt+Z lead to the folder buttons, Space or
+// Enter opens the folder browser, and the chosen folder fills the field.
+TEST_F(OptionsDialogTest, FoldersAreChosenWithTheKeyboardAlone) {
+  const struct {
+    Qt::Key letter, press;
+    const char* button;
+    const char* field;
+    const char* caption;
+  } cases[] = {
+      {Qt::Key_Q, Qt::Key_Space, "quellsuchsb", "quellee",
+       "Bitte den Bilder-Quellordner auswählen:"},
+      {Qt::Key_Z, Qt::Key_Return, "zielsuchsb", "ziele", "Bitte den Bilder-Zielordner auswählen:"},
+  };
+  Create();
+  dialog->show();
+  dialog->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.button);
+    modal.requests.clear();
+    modal.folders = {"/media/karte/DCIM"};
+    QTest::keyClick(QApplication::focusWidget(), c.letter, Qt::AltModifier);
+    ASSERT_EQ(QApplication::focusWidget(), Find<QWidget>(c.button));
+    QTest::keyClick(QApplication::focusWidget(), c.press);
+    EXPECT_EQ(modal.requests,
+              (std::vector<testkit::ModalRequest>{{testkit::ModalKind::BrowseFolder, c.caption}}));
+    EXPECT_EQ(Find<QLineEdit>(c.field)->text(), "/media/karte/DCIM/");
+    // The field shows its whole path as a tip.
+    EXPECT_EQ(Find<QLineEdit>(c.field)->toolTip(), "/media/karte/DCIM/");
   }
 }
 

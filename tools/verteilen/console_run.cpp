@@ -48,8 +48,8 @@ void ConsoleFrontEnd::SourceBusy() {
   console_.Message(kSourceBusyText);
 }
 
-bool ConsoleFrontEnd::ConfirmUndo(size_t count) {
-  return assumeYes_ || AskOnTerminal(UndoQuestion(count));
+bool ConsoleFrontEnd::ConfirmUndo(const UndoScope& scope) {
+  return assumeYes_ || AskOnTerminal(UndoQuestion(scope));
 }
 
 void ConsoleFrontEnd::NothingToUndo() {

@@ -45,7 +45,7 @@ public:
   void Finished(const std::string&, const std::vector<FileOutcome>&) override {}
   void RecordUnavailable(const std::string& message) override;
   void SourceBusy() override;
-  bool ConfirmUndo(size_t count) override;
+  bool ConfirmUndo(const UndoScope& scope) override;
   void NothingToUndo() override;
   // The files that stayed are listed once the undo has returned.
   void UndoFinished(const std::vector<FileOutcome>&) override {}

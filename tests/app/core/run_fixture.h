@@ -63,8 +63,8 @@ public:
   void RecordUnavailable(const std::string& message) override {
     log.push_back("RecordUnavailable " + message);
   }
-  bool ConfirmUndo(size_t count) override {
-    log.push_back("Undo? " + std::to_string(count));
+  bool ConfirmUndo(const UndoScope& scope) override {
+    log.push_back("Undo? " + std::to_string(scope.files));
     return confirmStart;
   }
   void NothingToUndo() override { log.push_back("NothingToUndo"); }
