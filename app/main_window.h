@@ -7,6 +7,7 @@
 #include <string>
 
 class DistributionRun;
+class PreviewFrontEnd;
 class UndoRun;
 class WindowFrontEnd;
 class QAction;
@@ -20,6 +21,7 @@ class QPushButton;
 class Panel;
 class OptionsDialog;
 struct FolderMirrors;
+struct RunOptions;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -37,7 +39,8 @@ public:
   QProgressBar* Progress() const { return progress_; }
   QListWidget* FileList() const { return fileList_; }
 
-  // True while a distribution run or an undo is in progress.
+  // True while a distribution run, an undo or a preview's dry run is in
+  // progress.
   bool Distributing() const;
 
 protected:
@@ -52,10 +55,18 @@ private:
   void CreateControls();
   void CreateMenu();
   void ConnectHandlers();
+  // The checks of a click on "Bilder verteilen": false, with its message
+  // shown and the options opened, when a folder is not chosen or missing.
+  bool FoldersReady(const RunOptions& options);
+  // Runs with options in place of the dialog's, once its folders pass.
+  void DistributeWith(const RunOptions& options);
+  // Closes the window when a close came during the run that just returned.
+  void CloseIfAskedDuringRun();
 
   void OnCreated();
   void OnClosing();
   void OnDistributeClicked();
+  void OnPreviewTriggered();
   void OnUndoTriggered();
   void OnQuitTriggered();
   void OnSettingsTriggered();
@@ -67,6 +78,8 @@ private:
   std::unique_ptr<WindowFrontEnd> frontEnd_;
   std::unique_ptr<DistributionRun> run_;
   std::unique_ptr<UndoRun> undo_;
+  std::unique_ptr<PreviewFrontEnd> previewFrontEnd_;
+  std::unique_ptr<DistributionRun> previewRun_; // the preview's dry run
   // A close came during the run; the window closes once the run has returned.
   bool closeAfterRun_ = false;
 
@@ -82,6 +95,7 @@ private:
   // target folders itself, so it stays empty.
   QListView* targetFileList_ = nullptr;
   QMenu* fileMenu_ = nullptr;
+  QAction* previewItem_ = nullptr;
   QAction* undoItem_ = nullptr;
   QAction* quitItem_ = nullptr;
   QMenu* optionsMenu_ = nullptr;
