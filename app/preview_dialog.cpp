@@ -5,11 +5,11 @@
 #include "settings/qt_text.h"
 #include "settings/window_font.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -103,16 +103,22 @@ void PreviewDialog::CreateControls() {
 
 void PreviewDialog::ConnectHandlers() {
   connect(filterField_, &QLineEdit::textChanged, model_, &PreviewModel::SetFilter);
-  auto* copy = new QAction(table_);
-  copy->setShortcut(QKeySequence::Copy);
-  copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-  table_->addAction(copy);
-  connect(copy, &QAction::triggered, this, &PreviewDialog::OnCopyTriggered);
+  // The table's own Ctrl+C copies the text of one cell; the rows are meant.
+  table_->installEventFilter(this);
   connect(distributeButton_, &QPushButton::clicked, this, &QDialog::accept);
   connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void PreviewDialog::OnCopyTriggered() {
+bool PreviewDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == table_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    OnCopyPressed();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void PreviewDialog::OnCopyPressed() {
   std::vector<int> rows;
   for (const QModelIndex& index : table_->selectionModel()->selectedRows())
     rows.push_back(index.row());

@@ -23,10 +23,13 @@ public:
 
   PreviewModel& Model() const { return *model_; }
 
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
   void CreateControls();
   void ConnectHandlers();
-  void OnCopyTriggered();
+  void OnCopyPressed();
 
   PreviewModel* model_ = nullptr;
   QLineEdit* filterField_ = nullptr;
