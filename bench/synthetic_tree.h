@@ -17,6 +17,8 @@ struct TreeShape {
   // When set, a folder of sample files of the phone and camera formats
   // (tests/data/formats): one file in five is a copy of one of them.
   std::string formatSamples = {};
+  // When set, the JPEG bytes every EXIF JPEG carries as its thumbnail (IFD1).
+  std::string thumbnail = {};
 };
 
 // Writes the tree below root (which must exist). The same shape always gives
