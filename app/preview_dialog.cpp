@@ -20,7 +20,7 @@
 namespace {
 
 // Fits an 800 x 600 screen with the window's frame and a panel.
-constexpr QSize kDialogSize{760, 500};
+constexpr QSize kDialogSize{780, 520};
 // A picture and a little air above and below it.
 constexpr int kRowHeight = kFilePictureSize.height() + 4;
 
@@ -30,10 +30,10 @@ struct ColumnWidth {
 };
 constexpr ColumnWidth kColumnWidths[] = {
     {PreviewColumn::Picture, kFilePictureSize.width() + 8},
-    {PreviewColumn::Source, 220},
-    {PreviewColumn::Target, 220},
-    {PreviewColumn::Date, 125},
-    {PreviewColumn::DateSource, 85},
+    {PreviewColumn::Source, 190},
+    {PreviewColumn::Target, 190},
+    {PreviewColumn::Date, 118},
+    {PreviewColumn::DateSource, 78},
 };
 
 QPushButton* Button(QWidget* parent, const char* name, const char* text) {
