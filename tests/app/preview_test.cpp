@@ -5,13 +5,14 @@
 // itself keep the preview away.
 
 #include "app/core/distribution_run.h"
-#include "app/core/run_front_end.h"
 #include "app/main_window.h"
 #include "app/preview_dialog.h"
 #include "app/preview_model.h"
 #include "platform/folder_lock.h"
 #include "platform/walk_faults.h"
 #include "settings/options_dialog.h"
+#include "tests/app/core/run_fixture.h"
+#include "tests/app/open_preview.h"
 #include "tests/kit/dated_files.h"
 #include "tests/kit/fake_modal.h"
 #include "tests/kit/testkit.h"
@@ -38,32 +39,6 @@ namespace {
 namespace fs = std::filesystem;
 using testkit::ModalKind;
 using testkit::ModalRequest;
-
-// The dry run's outcomes, as fotomaz-verteilen --probelauf gets them.
-class PlanFrontEnd final : public RunFrontEnd {
-public:
-  explicit PlanFrontEnd(RunOptions options) : options_(std::move(options)) {}
-  std::vector<FileOutcome> outcomes;
-  RunOptions Options() override { return options_; }
-  void SetStatusText(const std::string&) override {}
-  void SetProgressMaximum(int) override {}
-  void SetProgressPosition(int) override {}
-  void ProcessEvents() override {}
-  void BeginWait() override {}
-  void EndWait() override {}
-  bool ConfirmStart(size_t) override { return true; }
-  void NothingFound() override {}
-  void RecordUnavailable(const std::string&) override {}
-  void SourceBusy() override {}
-  void FileDone(const FileOutcome& outcome) override { outcomes.push_back(outcome); }
-  void Finished(const std::string&, const std::vector<FileOutcome>&) override {}
-  bool ConfirmUndo(size_t) override { return false; }
-  void NothingToUndo() override {}
-  void UndoFinished(const std::vector<FileOutcome>&) override {}
-
-private:
-  RunOptions options_;
-};
 
 // A red picture of a camera's thumbnail size, as a JPEG.
 std::string RedThumbnail() {
@@ -134,21 +109,8 @@ protected:
   }
   std::string UnreadableFolder() const { return source + "/Gesperrt/"; }
 
-  // Opens the preview from the menu; inspect sees it shown, and it is closed
-  // afterwards unless inspect closed it.
   void Preview(const std::function<void(PreviewDialog&)>& inspect) {
-    QTimer watch;
-    watch.setInterval(5);
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-      auto* dialog = qobject_cast<PreviewDialog*>(QApplication::activeModalWidget());
-      if (!dialog) return;
-      watch.stop();
-      previewShown = true;
-      inspect(*dialog);
-      if (dialog->isVisible()) dialog->reject();
-    });
-    watch.start();
-    form->findChild<QAction*>("Vorschau1")->trigger();
+    previewShown = OpenPreview(*form, inspect);
   }
 
   std::vector<FileOutcome> DryRun() {
@@ -156,7 +118,8 @@ protected:
     runOptions.source = source + "/";
     runOptions.target = target + "/";
     runOptions.skipIdentical = true;
-    PlanFrontEnd plan(runOptions);
+    runtest::FakeFrontEnd plan;
+    plan.options = runOptions;
     DistributionRun(plan, MoveMode::Plan).DistributeFiles();
     SortForPreview(plan.outcomes);
     return plan.outcomes;

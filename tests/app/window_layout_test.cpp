@@ -2,16 +2,15 @@
 // FOTOMAZ_SCREENSHOT_DIR set, the windows are also saved as pictures there.
 
 #include "app/main_window.h"
-#include "app/preview_dialog.h"
 #include "app/qt_modal.h"
 #include "settings/options_dialog.h"
+#include "tests/app/open_preview.h"
 #include "tests/kit/dated_files.h"
 #include "tests/kit/fake_modal.h"
 #include "tests/kit/temp_files.h"
 #include "tests/kit/testkit.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
@@ -162,25 +161,13 @@ TEST(WindowLayoutTest, PreviewFitsASmallScreen) {
   OptionsDialog options(settings, form.Mirrors(), &form);
   form.SetOptions(&options);
   form.show();
-  bool shown = false;
-  QTimer watch;
-  watch.setInterval(5);
-  QObject::connect(&watch, &QTimer::timeout, [&] {
-    auto* preview = qobject_cast<PreviewDialog*>(QApplication::activeModalWidget());
-    if (!preview) return;
-    watch.stop();
-    shown = true;
-    EXPECT_LE(preview->frameGeometry().width(), 800);
-    EXPECT_LE(preview->frameGeometry().height(), 600 - 40); // a panel
-    if (!ScreenshotFolder().isEmpty()) {
-      EXPECT_TRUE(QTest::qWaitForWindowExposed(preview));
-      EXPECT_TRUE(preview->grab().save(ScreenshotFolder() + "/preview.png"));
-    }
-    preview->reject();
-  });
-  watch.start();
-  form.findChild<QAction*>("Vorschau1")->trigger();
-  EXPECT_TRUE(shown);
+  EXPECT_TRUE(OpenPreview(form, [](PreviewDialog& preview) {
+    EXPECT_LE(preview.frameGeometry().width(), 800);
+    EXPECT_LE(preview.frameGeometry().height(), 600 - 40); // a panel
+    if (ScreenshotFolder().isEmpty()) return;
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&preview));
+    EXPECT_TRUE(preview.grab().save(ScreenshotFolder() + "/preview.png"));
+  }));
 }
 
 } // namespace
