@@ -8,6 +8,7 @@
 #include "app/core/run_front_end.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 class DistributionRun;
