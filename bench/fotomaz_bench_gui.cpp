@@ -154,6 +154,7 @@ PreviewTiming TimePreview(MainWindow& form, bool scroll) {
     if (!dialog) return;
     watch.stop();
     auto* table = dialog->findChild<QTableView*>("vorschaulv");
+    WaitUntilExposed(*dialog);
     table->viewport()->repaint();
     timing.openSeconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     if (scroll) {

@@ -190,7 +190,7 @@ TEST_F(PreviewTest, RowsAreTheDryRunsPlanInTheirOrderAndNothingMoves) {
   EXPECT_NE(noThumbnail, thumbnail);
 }
 
-TEST_F(PreviewTest, TheSearchAndTheCopyWorkOnWhatIsShown) {
+TEST_F(PreviewTest, PicturesLoadLazilyAndTheSearchAndCopyWorkOnWhatIsShown) {
   BuildTree();
   Create();
   QStringList found;
@@ -198,6 +198,16 @@ TEST_F(PreviewTest, TheSearchAndTheCopyWorkOnWhatIsShown) {
   Preview([&](PreviewDialog& preview) {
     PreviewModel& model = preview.Model();
     auto* table = preview.findChild<QTableView*>("vorschaulv");
+    // Pictures load as their rows come into view, not all 499 at the start.
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&preview));
+    table->viewport()->repaint();
+    const int loaded = model.PicturesLoaded();
+    EXPECT_GT(loaded, 0);
+    EXPECT_LT(loaded, 30);
+    table->scrollToBottom();
+    table->viewport()->repaint();
+    EXPECT_GT(model.PicturesLoaded(), loaded);
+    EXPECT_LT(model.PicturesLoaded(), 2 * loaded + 2);
     const struct {
       QString text;
       int rows;
