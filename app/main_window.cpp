@@ -6,6 +6,8 @@
 #include "app/core/undo_run.h"
 #include "app/distribute_icon.h"
 #include "app/focus_marked_button.h"
+#include "app/preview_dialog.h"
+#include "app/preview_front_end.h"
 #include "app/program_title.h"
 #include "app/window_front_end.h"
 #include "platform/modal.h"
@@ -23,6 +25,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -90,6 +93,7 @@ void MainWindow::CreateMenu() {
   menu->setObjectName("MainMenu1");
   fileMenu_ = menu->addMenu("&Datei");
   fileMenu_->setObjectName("Datei1");
+  previewItem_ = AddItem(fileMenu_, "Vorschau1", "&Vorschau…");
   undoItem_ = AddItem(fileMenu_, "Rueckgaengig1", "Letzte Verteilung &rückgängig machen…");
   quitItem_ = AddItem(fileMenu_, "Beenden1", "&Beenden");
   quitItem_->setShortcut(QKeySequence(Qt::Key_Escape));
@@ -144,6 +148,11 @@ void MainWindow::ConnectHandlers() {
   // Every handler runs guarded: an error ends it and shows the general error box.
   connect(distributeButton_, &QPushButton::clicked, this,
           GuardedHandler(this, &MainWindow::OnDistributeClicked));
+  connect(previewItem_, &QAction::triggered, this,
+          GuardedHandler(this, &MainWindow::OnPreviewTriggered));
+  // The menu is the only way to the preview: it is offered when no run is.
+  connect(fileMenu_, &QMenu::aboutToShow, this,
+          [this] { previewItem_->setEnabled(!Distributing()); });
   connect(undoItem_, &QAction::triggered, this, GuardedHandler(this, &MainWindow::OnUndoTriggered));
   connect(quitItem_, &QAction::triggered, this, GuardedHandler(this, &MainWindow::OnQuitTriggered));
   connect(settingsItem_, &QAction::triggered, this,
@@ -165,10 +174,13 @@ void MainWindow::SetOptions(OptionsDialog* options) {
   run_ = std::make_unique<DistributionRun>(*frontEnd_);
   run_->RecordInto(RunRecordFolder());
   undo_ = std::make_unique<UndoRun>(*frontEnd_, RunRecordFolder());
+  previewFrontEnd_ = std::make_unique<PreviewFrontEnd>(*frontEnd_);
+  previewRun_ = std::make_unique<DistributionRun>(*previewFrontEnd_, MoveMode::Plan);
 }
 
 bool MainWindow::Distributing() const {
-  return (run_ && run_->Running()) || (undo_ && undo_->Running());
+  return (run_ && run_->Running()) || (undo_ && undo_->Running()) ||
+         (previewRun_ && previewRun_->Running());
 }
 
 FolderMirrors MainWindow::Mirrors() const {
@@ -220,6 +232,7 @@ bool MainWindow::ConfirmStopAndQuit() {
 void MainWindow::StopRun() {
   run_->RequestStop();
   undo_->RequestStop();
+  previewRun_->RequestStop();
 }
 
 void MainWindow::OnDistributeClicked() {
@@ -229,12 +242,14 @@ void MainWindow::OnDistributeClicked() {
     StopRun();
     return;
   }
-  if (!options_) return;
-  const FolderCheck check = CheckFolders(frontEnd_->Options());
+  if (options_ && FoldersReady(frontEnd_->Options())) StartDistribution();
+}
+
+bool MainWindow::FoldersReady(const RunOptions& options) {
+  const FolderCheck check = CheckFolders(options);
   switch (check) {
   case FolderCheck::Ready:
-    StartDistribution();
-    return;
+    return true;
   case FolderCheck::NotChosen:
     CurrentModal().Information(FolderCheckText(check));
     break;
@@ -248,6 +263,30 @@ void MainWindow::OnDistributeClicked() {
     break;
   }
   options_->ShowModal();
+  return false;
+}
+
+void MainWindow::OnPreviewTriggered() {
+  if (!options_ || Distributing()) return;
+  const RunOptions options = frontEnd_->Options();
+  if (!FoldersReady(options)) return;
+  // The dry run shows its progress in the status line as a run does; the
+  // line is left as it was, so "Fertig!" never reads as a finished run.
+  const QString status = statusLine_->caption();
+  std::optional<std::vector<FileOutcome>> plan;
+  RunGuarded([&] { plan = PlanPreview(*previewFrontEnd_, *previewRun_, options); });
+  statusLine_->setCaption(status);
+  CloseIfAskedDuringRun();
+  if (!plan || !isVisible()) return;
+  PreviewDialog preview(std::move(*plan), this);
+  if (preview.exec() == QDialog::Accepted) DistributeWith(options);
+}
+
+void MainWindow::DistributeWith(const RunOptions& options) {
+  if (!FoldersReady(options)) return;
+  frontEnd_->HoldOptions(options);
+  StartDistribution();
+  frontEnd_->HoldOptions(std::nullopt);
 }
 
 void MainWindow::StartDistribution() {
@@ -259,12 +298,15 @@ void MainWindow::RunWithStopButton(const std::function<RunOutcome()>& run) {
   RunOutcome outcome = RunOutcome::Completed;
   RunGuarded([&] { outcome = run(); });
   distributeButton_->setText(kDistributeText);
-  if (closeAfterRun_) {
-    closeAfterRun_ = false;
-    close();
-    return;
-  }
+  if (CloseIfAskedDuringRun()) return;
   if (outcome == RunOutcome::Stopped) RunGuarded([this] { frontEnd_->ShowStopReport(); });
+}
+
+bool MainWindow::CloseIfAskedDuringRun() {
+  if (!closeAfterRun_) return false;
+  closeAfterRun_ = false;
+  close();
+  return true;
 }
 
 void MainWindow::OnUndoTriggered() {

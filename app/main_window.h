@@ -9,6 +9,7 @@
 
 class DistributionRun;
 enum class RunOutcome;
+class PreviewFrontEnd;
 class UndoRun;
 class WindowFrontEnd;
 class QAction;
@@ -23,6 +24,7 @@ class QPushButton;
 class Panel;
 class OptionsDialog;
 struct FolderMirrors;
+struct RunOptions;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -40,7 +42,8 @@ public:
   QProgressBar* Progress() const { return progress_; }
   QListWidget* FileList() const { return fileList_; }
 
-  // True while a distribution run or an undo is in progress.
+  // True while a distribution run, an undo or a preview's dry run is in
+  // progress.
   bool Distributing() const;
 
 protected:
@@ -55,6 +58,14 @@ private:
   void CreateControls();
   void CreateMenu();
   void ConnectHandlers();
+  // The checks of a click on "Bilder verteilen": false, with its message
+  // shown and the options opened, when a folder is not chosen or missing.
+  bool FoldersReady(const RunOptions& options);
+  // Runs with options in place of the dialog's, once its folders pass.
+  void DistributeWith(const RunOptions& options);
+  // Closes the window when a close came during the run that just returned;
+  // true when it did.
+  bool CloseIfAskedDuringRun();
 
   // Runs a run or an undo with the button reading "Anhalten"; shows the
   // report of a stopped one, or closes the window when a close waited.
@@ -67,6 +78,7 @@ private:
   void OnCreated();
   void OnClosing();
   void OnDistributeClicked();
+  void OnPreviewTriggered();
   void OnUndoTriggered();
   void OnQuitTriggered();
   void OnSettingsTriggered();
@@ -78,6 +90,8 @@ private:
   std::unique_ptr<WindowFrontEnd> frontEnd_;
   std::unique_ptr<DistributionRun> run_;
   std::unique_ptr<UndoRun> undo_;
+  std::unique_ptr<PreviewFrontEnd> previewFrontEnd_;
+  std::unique_ptr<DistributionRun> previewRun_; // the preview's dry run
   // A close came during the run; the window closes once the run has returned.
   bool closeAfterRun_ = false;
 
@@ -93,6 +107,7 @@ private:
   // target folders itself, so it stays empty.
   QListView* targetFileList_ = nullptr;
   QMenu* fileMenu_ = nullptr;
+  QAction* previewItem_ = nullptr;
   QAction* undoItem_ = nullptr;
   QAction* quitItem_ = nullptr;
   QMenu* optionsMenu_ = nullptr;

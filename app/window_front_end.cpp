@@ -30,6 +30,7 @@ WindowFrontEnd::WindowFrontEnd(Panel* statusLine, QProgressBar* progress, QListW
     : statusLine_(statusLine), progress_(progress), fileList_(fileList), options_(options) {}
 
 RunOptions WindowFrontEnd::Options() {
+  if (heldOptions_) return *heldOptions_;
   RunOptions options;
   options.source = options_.SourceFolder();
   options.target = options_.TargetFolder();

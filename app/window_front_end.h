@@ -29,7 +29,12 @@ public:
   WindowFrontEnd(Panel* statusLine, QProgressBar* progress, QListWidget* fileList,
                  const OptionsDialog& options);
 
+  // The dialog's options, read live; or, while options are held, those.
   RunOptions Options() override;
+  // Holds options for the runs that follow, in place of the dialog's, until
+  // given nothing: a run started from the preview uses the options the
+  // preview was made with.
+  void HoldOptions(std::optional<RunOptions> options) { heldOptions_ = std::move(options); }
 
   void SetStatusText(const std::string& text) override;
   void SetProgressMaximum(int maximum) override;
@@ -68,6 +73,7 @@ private:
   QProgressBar* progress_;
   QListWidget* fileList_;
   const OptionsDialog& options_;
+  std::optional<RunOptions> heldOptions_;
 
   // Per-file progress is shown at most about 30 times a second; a position
   // that comes sooner is held with the status text after it, and shown with

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fcntl.h>
 #include <stdexcept>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -24,4 +27,24 @@ std::vector<std::string> FilesBelow(const std::string& root) {
     if (entry.is_regular_file()) files.push_back(fs::relative(entry.path(), root).string());
   std::sort(files.begin(), files.end());
   return files;
+}
+
+void RunQuietly(const std::vector<std::string>& arguments) {
+  std::vector<char*> argv;
+  for (const std::string& argument : arguments)
+    argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  const pid_t child = fork();
+  if (child < 0) throw std::runtime_error("cannot start " + arguments.at(0));
+  if (child == 0) {
+    const int null = open("/dev/null", O_RDWR);
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
+      dup2(null, fd);
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  int status = 0;
+  if (waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    throw std::runtime_error(arguments.at(0) + " failed");
+  }
 }

@@ -21,6 +21,11 @@ std::string MakeScratchFolder();
 // a real user's records. Also for the programs the benchmark starts.
 void RecordRunsIn(const std::string& scratch);
 
+// Runs the program arguments[0] with the rest as its arguments, standard
+// input, output and error on /dev/null, as a script would; throws unless it
+// ends with status 0.
+void RunQuietly(const std::vector<std::string>& arguments);
+
 // Every file below root, as paths relative to it, sorted.
 std::vector<std::string> FilesBelow(const std::string& root);
 

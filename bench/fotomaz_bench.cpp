@@ -168,23 +168,7 @@ void RunCommand(const std::string& source, const std::string& target, int struct
                                               "--begleiter",
                                               companions ? "ja" : "nein",
                                               "--ja"};
-  std::vector<char*> argv;
-  for (const std::string& argument : arguments)
-    argv.push_back(const_cast<char*>(argument.c_str()));
-  argv.push_back(nullptr);
-  const pid_t child = fork();
-  if (child < 0) throw std::runtime_error("cannot start fotomaz-verteilen");
-  if (child == 0) {
-    const int null = open("/dev/null", O_RDWR);
-    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
-      dup2(null, fd);
-    execv(argv[0], argv.data());
-    _exit(127);
-  }
-  int status = 0;
-  if (waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-    throw std::runtime_error("fotomaz-verteilen failed");
-  }
+  RunQuietly(arguments);
 }
 
 // The run's options for one fresh tree, as the bench's options ask.

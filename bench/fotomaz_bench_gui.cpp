@@ -7,20 +7,36 @@
 // best time of each counts, as other work on the machine only ever slows a
 // run down.
 //
-//   fotomaz-bench-gui [N] [--repeat K] [-platform NAME]
+// With --preview it times instead the preview from the menu until its table
+// is painted, against fotomaz-verteilen --probelauf (output to /dev/null) on
+// the same tree, whose JPEGs carry thumbnails; then it scrolls the preview
+// through 1,000 rows, three at a time as a mouse wheel does, and prints the
+// longest event handling of a step (the pictures load as rows come into view).
+//
+//   fotomaz-bench-gui [N] [--repeat K] [--preview] [-platform NAME]
 
 #include "app/core/distribution_run.h"
 #include "platform/user_folders.h"
 #include "app/core/run_options.h"
 #include "app/main_window.h"
+#include "app/preview_dialog.h"
 #include "bench/bench_tree.h"
 #include "platform/modal.h"
 #include "settings/options_dialog.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QElapsedTimer>
+#include <QHeaderView>
+#include <QImage>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTimer>
 #include <QWindow>
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -63,10 +79,11 @@ private:
 struct Options {
   size_t files = 20000;
   int repeats = 3;
+  bool preview = false;
 };
 
 [[noreturn]] void Usage() {
-  std::fprintf(stderr, "usage: fotomaz-bench-gui [N] [--repeat K] [-platform NAME]\n");
+  std::fprintf(stderr, "usage: fotomaz-bench-gui [N] [--repeat K] [--preview] [-platform NAME]\n");
   std::exit(2);
 }
 
@@ -82,6 +99,8 @@ Options ParseOptions(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::string(argv[i]) == "--repeat" && i + 1 < argc)
       options.repeats = static_cast<int>(number(argv[++i]));
+    else if (std::string(argv[i]) == "--preview")
+      options.preview = true;
     else
       options.files = static_cast<size_t>(number(argv[i]));
   }
@@ -101,6 +120,97 @@ void WaitUntilExposed(QWidget& window) {
 void PrintTiming(const char* name, const Timing& timing, size_t files) {
   std::printf("%-16s %.3f s  %.0f files/s\n", name, timing.seconds,
               static_cast<double>(files) / timing.seconds);
+}
+
+// Rows scrolled, and rows per step (a mouse wheel's notch).
+constexpr int kScrolledRows = 1000;
+constexpr int kRowsPerStep = 3;
+
+// A camera's thumbnail: 160 x 120, some 5 KB of JPEG.
+std::string CameraThumbnail() {
+  QImage image(160, 120, QImage::Format_RGB32);
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      image.setPixel(x, y, qRgb(x, y * 2, (x * y) % 256));
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "JPG", 80);
+  return bytes.toStdString();
+}
+
+struct PreviewTiming {
+  double openSeconds = 0;
+  double longestStep = 0; // seconds
+};
+
+// Opens the preview from the menu; the time until its table has been painted
+// once. With scroll, the preview is then scrolled and each step timed.
+PreviewTiming TimePreview(MainWindow& form, bool scroll) {
+  PreviewTiming timing;
+  QElapsedTimer clock;
+  QTimer watch;
+  watch.setInterval(1);
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<PreviewDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    watch.stop();
+    auto* table = dialog->findChild<QTableView*>("vorschaulv");
+    WaitUntilExposed(*dialog);
+    table->viewport()->repaint();
+    timing.openSeconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    if (scroll) {
+      QScrollBar* bar = table->verticalScrollBar();
+      const int step = table->verticalHeader()->defaultSectionSize() * kRowsPerStep;
+      for (int row = 0; row < kScrolledRows; row += kRowsPerStep) {
+        const auto start = std::chrono::steady_clock::now();
+        bar->setValue(bar->value() + step);
+        QCoreApplication::processEvents();
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        timing.longestStep = std::max(timing.longestStep, took.count());
+      }
+    }
+    dialog->reject();
+  });
+  watch.start();
+  clock.start();
+  form.findChild<QAction*>("Vorschau1")->trigger();
+  return timing;
+}
+
+// The preview against the headless dry run, on one tree (neither changes it).
+int BenchPreview(MainWindow& form, const std::string& scratch, const std::string& settings,
+                 const Options& benchOptions) {
+  namespace fs = std::filesystem;
+  const std::string source = scratch + "/quelle", target = scratch + "/ziel";
+  fs::create_directories(source);
+  fs::create_directories(target);
+  TreeShape shape{benchOptions.files, 0};
+  shape.thumbnail = CameraThumbnail();
+  BuildSyntheticTree(source, shape);
+  const std::vector<std::string> dryRun = {FOTOMAZ_VERTEILEN, "--einstellungen", settings,
+                                           "--probelauf"};
+  RunQuietly(dryRun); // both start with the tree in the cache
+  std::optional<double> headless, preview;
+  double longestStep = 0;
+  for (int i = 0; i < benchOptions.repeats; ++i) {
+    const auto start = std::chrono::steady_clock::now();
+    RunQuietly(dryRun);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    const PreviewTiming timing = TimePreview(form, i == 0);
+    if (i == 0) longestStep = timing.longestStep;
+    if (!headless || took.count() < *headless) headless = took.count();
+    if (!preview || timing.openSeconds < *preview) preview = timing.openSeconds;
+  }
+  std::printf("files            %zu\n", shape.files);
+  std::printf("platform         %s\n", qPrintable(QGuiApplication::platformName()));
+  std::printf("best of          %d\n", benchOptions.repeats);
+  std::printf("dry run          %.3f s\n", *headless);
+  std::printf("preview          %.3f s\n", *preview);
+  std::printf("preview/dry run  %.2f\n", *preview / *headless);
+  std::printf("longest step     %.1f ms (%d rows, %d at a time)\n", longestStep * 1000,
+              kScrolledRows, kRowsPerStep);
+  return FilesBelow(target).empty() ? 0 : 1;
 }
 
 } // namespace
@@ -127,6 +237,16 @@ int main(int argc, char** argv) {
     form.SetOptions(dialog);
     form.show();
     WaitUntilExposed(form);
+    if (benchOptions.preview) {
+      status = BenchPreview(form, scratch, settings, benchOptions);
+      if (!modal.problem.empty()) {
+        std::printf("window said      %s\n", modal.problem.c_str());
+        status = 1;
+      }
+      SetModal(nullptr);
+      std::filesystem::remove_all(scratch);
+      return status;
+    }
     auto* distribute = form.findChild<QPushButton*>("okb");
     if (!distribute) throw std::runtime_error("no button \"Bilder verteilen\"");
 

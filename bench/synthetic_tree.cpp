@@ -47,20 +47,29 @@ std::string Segment(uint8_t marker, const std::string& body) {
 }
 
 // Little-endian TIFF: IFD0 with DateTime and the EXIF pointer, the EXIF
-// directory with DateTimeOriginal; both dates share one string.
-std::string ExifApp1(const std::string& date) {
+// directory with DateTimeOriginal; both dates share one string. With a
+// thumbnail, IFD1 follows the date and points at the thumbnail behind it.
+std::string ExifApp1(const std::string& date, const std::string& thumbnail) {
+  constexpr uint32_t kIfd1 = 76, kThumbnail = kIfd1 + 30;
   std::string tiff = "II*";
   tiff += '\0';
   Put32(tiff, 8);
   Put16(tiff, 2);
   PutEntry(tiff, 0x0132, 2, 20, 56);
   PutEntry(tiff, 0x8769, 4, 1, 38);
-  Put32(tiff, 0);
+  Put32(tiff, thumbnail.empty() ? 0 : kIfd1);
   Put16(tiff, 1);
   PutEntry(tiff, 0x9003, 2, 20, 56);
   Put32(tiff, 0);
   tiff += date;
   tiff += '\0';
+  if (!thumbnail.empty()) {
+    Put16(tiff, 2);
+    PutEntry(tiff, 0x0201, 4, 1, kThumbnail);
+    PutEntry(tiff, 0x0202, 4, 1, static_cast<uint32_t>(thumbnail.size()));
+    Put32(tiff, 0);
+    tiff += thumbnail;
+  }
   return Segment(0xE1, std::string("Exif\0\0", 6) + tiff);
 }
 
@@ -158,8 +167,8 @@ void BuildSyntheticTree(const std::string& root, const TreeShape& shape) {
       const char* format = kind % 3 == 0   ? "/IMG_%05zu.JPG"
                            : kind % 3 == 1 ? "/img_%05zu.jpg"
                                            : "/DSC%05zu.JPEG";
-      Write(folder + Numbered(format, i), Jpeg(ExifApp1(ExifDateText(when)), i, shape.dataBytes),
-            when + 86400);
+      Write(folder + Numbered(format, i),
+            Jpeg(ExifApp1(ExifDateText(when), shape.thumbnail), i, shape.dataBytes), when + 86400);
       continue;
     }
     const time_t when = kFirstShot + static_cast<time_t>(i) * kSecondsBetweenShots / 2 + 1;

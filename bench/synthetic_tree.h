@@ -21,6 +21,8 @@ struct TreeShape {
   // its clip, as a Live Photo) or three (and its export data, .JPG.json):
   // kinds the run collects anyway, so the run without groups moves them too.
   bool companions = false;
+  // When set, the JPEG bytes every EXIF JPEG carries as its thumbnail (IFD1).
+  std::string thumbnail = {};
 };
 
 // Writes the tree below root (which must exist). The same shape always gives

@@ -1,8 +1,10 @@
-// Feeds arbitrary bytes to the JPEG scan or the TIFF read. The first byte
-// chooses the read (bit 0) and the detail (bits 1-2); the rest is the
+// Feeds arbitrary bytes to the JPEG scan or the TIFF read, and to the
+// thumbnail finder (the whole file as a JPEG and as a TIFF block). The first
+// byte chooses the read (bit 0) and the detail (bits 1-2); the rest is the
 // file.
 
 #include "metadata/exif_reader.h"
+#include "metadata/exif_thumbnail.h"
 #include "metadata/rendering.h"
 
 #include <cstddef>
@@ -67,5 +69,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   MemorySource source(std::string_view(bytes.get(), length));
   TouchEverything(ReadExifSource(source, (selector & 1) != 0 ? "fuzz.tif" : "fuzz.jpg",
                                  kDetails[(selector >> 1) & 3]));
+
+  const std::string_view file(bytes.get(), length);
+  if (const auto thumbnail = ExifThumbnailIn(file)) Touch(*thumbnail);
+  MemorySource again(file);
+  if (const auto thumbnail = ReadExifThumbnail(again)) Touch(*thumbnail);
   return 0;
 }

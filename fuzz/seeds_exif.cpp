@@ -70,6 +70,7 @@ int main(int argc, char** argv) {
     Ifd loop{Ascii(0x0132, "2001:01:01 00:00:00")};
     loop.Add(RawEntry(0x8769, kLong, 1, 8));
     seed(0, Soi() + ExifApp1(Tiff(loop, order)) + ScanAndEnd());
+    seed(0, JpegWithThumbnail(std::string("\xFF\xD8\xFF\xD9", 4), order));
   }
   for (ByteOrder order : {ByteOrder::Intel, ByteOrder::Motorola}) {
     for (const auto& [camera, note] : MakerNoteSeeds(order)) {

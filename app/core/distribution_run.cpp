@@ -97,6 +97,11 @@ FileOutcome MoveIntoFolder(const std::string& source, const FileStatus& status,
   return FailedMoveOutcome(source, last.outcome, last.error);
 }
 
+FileOutcome Dated(FileOutcome outcome, const DatedFile& dated) {
+  outcome.dated = dated;
+  return outcome;
+}
+
 } // namespace
 
 RunOutcome DistributionRun::DistributeFiles() {
@@ -215,21 +220,23 @@ FileOutcome DistributionRun::DistributeFile(const std::string& source, TargetFol
   const std::string target = WithBackslash(LexicallyNormal(options.target));
   const std::optional<FileStatus> found = StatusOf(source);
   if (std::optional<FileOutcome> stays = NotMovable(source, found)) return *stays;
-  FileDate date;
+  DatedFile dated;
   try {
-    date = DateOfFile(source, options.modernFormats, found->modifiedSeconds).date;
+    dated = DateOfFile(source, options.modernFormats, found->modifiedSeconds);
   } catch (const std::exception& error) {
     // This file stays; the files after it are still sorted.
     return StayedOutcome(source, StayReason::DateUnreadable, error.what());
   }
   const PlannedName planned =
-      LoweredName(DecideTargetName(source, parts, DateStamp(date), options, found->readOnly));
-  folder = TargetFolder(target, date, options.structure);
+      LoweredName(DecideTargetName(source, parts, DateStamp(dated.date), options, found->readOnly));
+  folder = TargetFolder(target, dated.date, options.structure);
   // Without a target folder a relative path would land the file anywhere.
-  if (target.empty()) return StayedOutcome(source, StayReason::MoveError, kNoTargetFolderText);
+  if (target.empty())
+    return Dated(StayedOutcome(source, StayReason::MoveError, kNoTargetFolderText), dated);
   if (record_) record_->TargetFolder(target);
   const RunState state{targets, options.skipIdentical ? &identical : nullptr, mode_,
                        record_ ? &*record_ : nullptr};
-  return MoveIntoFolder(source, *found, parts, folder, planned,
-                        StructureCreatesFolders(options.structure), state);
+  return Dated(MoveIntoFolder(source, *found, parts, folder, planned,
+                              StructureCreatesFolders(options.structure), state),
+               dated);
 }

@@ -1,9 +1,11 @@
 #pragma once
 // What became of one file of a run, as the run reports it to its front end.
 
+#include "app/core/file_date.h"
 #include "platform/move_file.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -54,6 +56,9 @@ struct FileOutcome {
   std::string target;  // Moved, InPlace, AlreadyInTarget: full path of the target
   StayReason reason{}; // Stayed: why
   std::string detail;  // DateUnreadable, MoveError: the error's own text
+  // A run's file once its date was worked out: the date it was sorted by,
+  // and where that came from (what a preview shows).
+  std::optional<DatedFile> dated = std::nullopt;
 };
 
 // A file that stayed for reason.

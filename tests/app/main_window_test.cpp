@@ -94,9 +94,9 @@ TEST_F(MainWindowTest, StartsWithItsTitleFixedLayoutAndMenu) {
     for (QAction* item : top->menu()->actions())
       menu << "  " + item->text();
   }
-  EXPECT_EQ(menu,
-            (QStringList{"&Datei", "  Letzte Verteilung &rückgängig machen…", "  &Beenden",
-                         "&Optionen", "  &Einstellungen", "?", "  &Spende", "  ", "  &Info"}));
+  EXPECT_EQ(menu, (QStringList{"&Datei", "  &Vorschau…", "  Letzte Verteilung &rückgängig machen…",
+                               "  &Beenden", "&Optionen", "  &Einstellungen", "?", "  &Spende",
+                               "  ", "  &Info"}));
   EXPECT_EQ(Find<QAction>("Beenden1")->shortcut(), QKeySequence(Qt::Key_Escape));
 }
 

@@ -6,16 +6,21 @@
 #include "app/report_dialog.h"
 #include "app/run_report.h"
 #include "settings/options_dialog.h"
+#include "tests/app/open_preview.h"
+#include "tests/kit/dated_files.h"
 #include "tests/kit/fake_modal.h"
 #include "tests/kit/temp_files.h"
+#include "tests/kit/testkit.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPixmap>
 #include <QTest>
 #include <QTimer>
@@ -136,6 +141,60 @@ TEST(WindowLayoutTest, FolderBrowserScreenshot) {
   });
   EXPECT_EQ(QtModal().BrowseFolder("Bitte den Bilder-Quellordner auswählen:"), std::nullopt);
   qputenv("HOME", oldHome);
+}
+
+// A thumbnail as a camera makes it: sky over a hill, in the hue given.
+std::string Thumbnail(int hue) {
+  QImage image(160, 120, QImage::Format_RGB32);
+  image.fill(QColor::fromHsv(hue, 90, 240));
+  QPainter painter(&image);
+  painter.setBrush(QColor::fromHsv((hue + 120) % 360, 160, 150));
+  painter.setPen(Qt::NoPen);
+  painter.drawEllipse(QRect(-40, 70, 240, 120));
+  painter.end();
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "JPG");
+  return bytes.toStdString();
+}
+
+// The preview of a small card: photos with thumbnails, a picture and a film
+// without, and a file that stays. It fits an 800 x 600 screen.
+TEST(WindowLayoutTest, PreviewFitsASmallScreen) {
+  testkit::FakeModal modal;
+  testkit::TempDir dir;
+  setenv("TZ", "Europe/Berlin", 1);
+  tzset();
+  const std::string source = dir.File("Kamera"), target = dir.File("Fotos");
+  std::filesystem::create_directories(target);
+  for (int i = 0; i < 6; ++i) {
+    const std::string date = "2024:07:1" + std::to_string(i) + " 1" + std::to_string(i) + ":2" +
+                             std::to_string(i) + ":05";
+    testkit::WriteFileAt(
+        source + "/DCIM/IMG_10" + std::to_string(i) + ".JPG",
+        testkit::JpegWithThumbnail(Thumbnail(i * 50), testkit::ByteOrder::Intel, date),
+        testkit::LocalSeconds(2024, 8, 1, 9, 0, 0));
+  }
+  testkit::WriteFileAt(source + "/Handy/Bildschirmfoto.png", "png",
+                       testkit::LocalSeconds(2024, 7, 20, 18, 4, 12));
+  testkit::WriteFileAt(source + "/DCIM/MVI_0107.MOV", "mov",
+                       testkit::LocalSeconds(2024, 7, 16, 17, 45, 30));
+  testkit::WriteFileAt(source + "/alt/scan.jpg", "scan",
+                       testkit::LocalSeconds(1975, 3, 1, 0, 0, 0));
+  const std::string settings = dir.File("TamrelFotomaz.ini");
+  testkit::WriteFile(settings, "[optionenf]\nquellee=" + source + "/\nziele=" + target + "/\n");
+  MainWindow form(settings);
+  OptionsDialog options(settings, form.Mirrors(), &form);
+  form.SetOptions(&options);
+  form.show();
+  EXPECT_TRUE(OpenPreview(form, [](PreviewDialog& preview) {
+    EXPECT_LE(preview.frameGeometry().width(), 800);
+    EXPECT_LE(preview.frameGeometry().height(), 600 - 40); // a panel
+    if (ScreenshotFolder().isEmpty()) return;
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&preview));
+    EXPECT_TRUE(preview.grab().save(ScreenshotFolder() + "/preview.png"));
+  }));
 }
 
 } // namespace

@@ -75,6 +75,24 @@ std::string CameraJpeg(ByteOrder order) {
          Segment(kDqt, std::string(65, '\x01')) + ScanAndEnd();
 }
 
+std::string TiffWithThumbnail(const std::string& thumbnail, ByteOrder order,
+                              const std::string& date, std::optional<uint32_t> offset,
+                              std::optional<uint32_t> length) {
+  const auto build = [&](uint32_t at) {
+    Ifd ifd0{Ascii(0x010F, "Testkamera"), Ascii(0x0132, date)};
+    ifd0.Next(Ifd{Short(0x0103, {6}), Long(0x0201, {offset.value_or(at)}),
+                  Long(0x0202, {length.value_or(static_cast<uint32_t>(thumbnail.size()))})});
+    return Tiff(ifd0, order);
+  };
+  // The offset does not change the layout: build once to learn it.
+  return build(static_cast<uint32_t>(build(0).size())) + thumbnail;
+}
+
+std::string JpegWithThumbnail(const std::string& thumbnail, ByteOrder order,
+                              const std::string& date) {
+  return Soi() + App0Jfif() + ExifApp1(TiffWithThumbnail(thumbnail, order, date)) + ScanAndEnd();
+}
+
 std::string JpegWithoutExif() {
   return Soi() + App0Jfif() + Segment(kDqt, std::string(65, '\x01')) + ScanAndEnd();
 }

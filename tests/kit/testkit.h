@@ -6,6 +6,8 @@
 #include "tests/kit/temp_files.h"
 #include "tests/kit/tiff_builder.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +35,19 @@ Ifd CameraIfd0();
 // A camera-like JPEG: SOI, APP0, the EXIF APP1 of CameraIfd0, DQT, start of
 // scan and end of image.
 std::string CameraJpeg(ByteOrder order);
+
+// The TIFF block of a camera's EXIF segment with a thumbnail: IFD0 holds
+// DateTime (date) and the next-directory offset to IFD1, whose
+// JPEGInterchangeFormat (0x0201) and JPEGInterchangeFormatLength (0x0202)
+// point at thumbnail, which follows the directories. offset and length,
+// when given, are written instead of the true ones (hostile values).
+std::string TiffWithThumbnail(const std::string& thumbnail, ByteOrder order,
+                              const std::string& date = "2023:05:01 12:07:32",
+                              std::optional<uint32_t> offset = std::nullopt,
+                              std::optional<uint32_t> length = std::nullopt);
+// A JPEG whose EXIF segment is that TIFF block.
+std::string JpegWithThumbnail(const std::string& thumbnail, ByteOrder order,
+                              const std::string& date = "2023:05:01 12:07:32");
 
 // A small valid JPEG with a JFIF APP0 segment and no metadata at all.
 std::string JpegWithoutExif();
