@@ -120,8 +120,9 @@ inline constexpr size_t kKeptRunRecords = 100;
 
 // The record at path; nothing when it is no record.
 std::optional<RunRecord> ReadRunRecord(const std::string& path);
-// The newest record of a distribution in folder not yet taken back; empty
-// when there is none.
+// The newest record of a distribution in folder not yet taken back, passing
+// over empty ones (a run killed before it wrote a line); empty when there is
+// none.
 std::string NewestUndoableRecord(const std::string& folder);
 // Marks record as taken back by the undo recorded in undoRecord.
 bool MarkTakenBack(const std::string& record, const std::string& undoRecord);
