@@ -120,6 +120,13 @@ std::vector<std::string> RecordNames(const std::string& folder) {
   return names;
 }
 
+// An empty regular file: what a kill leaves before a record's first line,
+// or as a reserved name.
+bool EmptyFile(const std::string& path) {
+  const std::optional<FileStatus> status = EntryStatusOf(path);
+  return status && status->regular && status->size == 0;
+}
+
 void PruneRecords(const std::string& folder) {
   const std::vector<std::string> names = RecordNames(folder);
   for (size_t i = 0; i + kKeptRunRecords < names.size(); ++i)
@@ -285,7 +292,11 @@ std::string NewestUndoableRecord(const std::string& folderText) {
   const std::string folder = WithBackslash(folderText);
   const std::vector<std::string> names = RecordNames(folder);
   for (auto name = names.rbegin(); name != names.rend(); ++name) {
-    if (name->ends_with(kDistributionSuffix)) return folder + *name;
+    if (!name->ends_with(kDistributionSuffix)) continue;
+    // A run killed between creating its record and writing the first lines
+    // (one append) left it empty, and moved nothing: it must not hide the
+    // runs before it from every later undo.
+    if (!EmptyFile(folder + *name)) return folder + *name;
   }
   return {};
 }
@@ -298,7 +309,13 @@ bool MarkTakenBack(const std::string& record, const std::string& undoRecord) {
   if (record.ends_with(kDistributionSuffix)) {
     marked = record.substr(0, record.size() - kDistributionSuffix.size()) +
              std::string(kTakenBackSuffix);
-    if (MoveFileNoReplace(record, marked).outcome != MoveOutcome::Moved) return false;
+    MoveOutcome moved = MoveFileNoReplace(record, marked).outcome;
+    // An undo killed while the new name was reserved by an empty file (a
+    // state folder without no-replace rename) left that file, which is no
+    // record; kept, it would keep this record open for good.
+    if (moved == MoveOutcome::TargetTaken && EmptyFile(marked) && RemoveFile(marked))
+      moved = MoveFileNoReplace(record, marked).outcome;
+    if (moved != MoveOutcome::Moved) return false;
   }
   return AppendToExistingFile(marked, "zurueckgenommen\t" + EscapeText(undoRecord) + "\n");
 }

@@ -124,7 +124,8 @@ inline constexpr size_t kKeptRunRecords = 100;
 // The record at path; nothing when it is no record.
 std::optional<RunRecord> ReadRunRecord(const std::string& path);
 // The newest record of a distribution in folder not yet taken back and not
-// empty; empty when there is none.
+// one of a run that moved nothing (`-leer`), passing over empty files (a run
+// killed before it wrote a line); empty when there is none.
 std::string NewestUndoableRecord(const std::string& folder);
 // Marks record as taken back by the undo recorded in undoRecord.
 bool MarkTakenBack(const std::string& record, const std::string& undoRecord);

@@ -385,6 +385,34 @@ TEST_F(UndoRunTest, AnEmptyReservationLeftByAKillIsRemoved) {
   }
 }
 
+// Empty files that a kill leaves among the records (where the state folder
+// has no no-replace rename, a record's new name is reserved by one) hide no
+// run from the undo and keep none open.
+TEST_F(UndoRunTest, EmptyRecordFilesLeftByAKillHideNoRun) {
+  struct Case {
+    const char* what;
+    const char* name; // replaces the run's own "-00-verteilung.lauf"
+  };
+  const Case cases[] = {
+      {"a newer run killed before its first line", "-01-verteilung.lauf"},
+      {"an undo killed after reserving the marked name", "-00-verteilung-zurueckgenommen.lauf"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Reset();
+    BuildTree();
+    const Files source = ExactTree(source_);
+    ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+    const std::string record = NewestUndoableRecord(records_);
+    ASSERT_TRUE(record.ends_with("-00-verteilung.lauf"));
+    testkit::WriteFile(record.substr(0, record.size() - 19) + c.name, "");
+    EXPECT_EQ(Undo(), RunOutcome::Completed);
+    EXPECT_EQ(StayedLines(), Files{});
+    EXPECT_EQ(ExactTree(source_), source);
+    EXPECT_EQ(Undo(), RunOutcome::NothingFound);
+  }
+}
+
 // An undo killed during a copy back left its temporary file in the old
 // folder: a later undo removes it there once it is old, and nothing else.
 TEST_F(UndoRunTest, OldTemporaryCopiesInTheOldFoldersAreRemoved) {
