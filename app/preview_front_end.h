@@ -43,7 +43,7 @@ public:
   // The preview's window takes the place of the end of a run.
   void Finished(const std::string&, const std::vector<FileOutcome>&) override {}
   // A dry run never takes a run back.
-  bool ConfirmUndo(size_t) override { return false; }
+  bool ConfirmUndo(const UndoScope&) override { return false; }
   void NothingToUndo() override {}
   void UndoFinished(const std::vector<FileOutcome>&) override {}
 

@@ -151,7 +151,7 @@ void BuildSyntheticTree(const std::string& root, const TreeShape& shape) {
         i + members <= shape.files) {
       const time_t when = kFirstShot + static_cast<time_t>(++shot) * kSecondsBetweenShots;
       const std::string base = folder + Numbered("/IMG_%05zu", i);
-      Write(base + ".JPG", Jpeg(ExifApp1(ExifDateText(when)), i, shape.dataBytes), when + 86400);
+      Write(base + ".JPG", Jpeg(ExifApp1(ExifDateText(when), shape.thumbnail), i, shape.dataBytes), when + 86400);
       Write(base + ".MOV", ScanAndEnd(i + 1, shape.dataBytes), when);
       if (members == 3) Write(base + ".JPG.json", "{}", when + 86400);
       i += members - 1;
