@@ -218,16 +218,16 @@ Outcomes MoveGroup(const Members& members, const std::string& folder, const Plan
 // order (JPEGs, other stills, videos); without one, the leader's
 // modification time. A member that came along unasked is read by its own
 // format's metadata reader: the option promises RAW+JPEG.
-FileDate GroupDate(const Members& members, bool allFormats) {
-  std::optional<FileDate> leaderDate;
+DatedFile GroupDate(const Members& members, bool allFormats) {
+  std::optional<DatedFile> leaderDate;
   for (const Member& member : members) {
     if (member.member.role == MemberRole::Sidecar) break;
     if (!member.status || !member.status->regular) continue;
     try {
       const DatedFile dated = DateOfFile(member.path, allFormats || member.member.joined,
                                          member.status->modifiedSeconds);
-      if (dated.source != DateSource::ModificationTime) return dated.date;
-      if (&member == &members.front()) leaderDate = dated.date;
+      if (dated.source != DateSource::ModificationTime) return dated;
+      if (&member == &members.front()) leaderDate = dated;
     } catch (const std::exception&) {
       if (&member == &members.front()) throw; // the leader's own date decides
     }
@@ -251,22 +251,27 @@ std::vector<FileOutcome> DistributionRun::DistributeGroup(const CompanionGroup& 
   const Member& leader = members.front();
   if (std::optional<FileOutcome> stays = NotMovable(leader.path, leader.status))
     return LeaderStays(*stays, members);
-  FileDate date;
+  DatedFile dated;
   try {
-    date = GroupDate(members, options.modernFormats);
+    dated = GroupDate(members, options.modernFormats);
   } catch (const std::exception& error) {
     return LeaderStays(StayedOutcome(leader.path, StayReason::DateUnreadable, error.what()),
                        members);
   }
   const PlannedName planned =
-      LoweredName(DecideTargetName(leader.path, SplitSourcePath(leader.path), DateStamp(date),
+      LoweredName(DecideTargetName(leader.path, SplitSourcePath(leader.path), DateStamp(dated.date),
                                    options, leader.status->readOnly));
-  folder = TargetFolder(target, date, options.structure);
+  folder = TargetFolder(target, dated.date, options.structure);
   if (target.empty())
     return LeaderStays(StayedOutcome(leader.path, StayReason::MoveError, kNoTargetFolderText),
                        members);
   if (record_) record_->TargetFolder(target);
   const RunState state{targets, options.skipIdentical ? &identical : nullptr, mode_,
                        record_ ? &*record_ : nullptr};
-  return MoveGroup(members, folder, planned, StructureCreatesFolders(options.structure), state);
+  std::vector<FileOutcome> outcomes =
+      MoveGroup(members, folder, planned, StructureCreatesFolders(options.structure), state);
+  // Every member went by the group's date (the preview shows it).
+  for (FileOutcome& outcome : outcomes)
+    outcome.dated = dated;
+  return outcomes;
 }

@@ -291,6 +291,8 @@ TEST_F(CompanionRunTest, ADryRunPlansAndAnUndoTakesBackEveryMember) {
   for (size_t i = 0; i < frontEnd_.outcomes.size(); ++i) {
     EXPECT_EQ(planFrontEnd.outcomes[i].source, frontEnd_.outcomes[i].source);
     EXPECT_EQ(planFrontEnd.outcomes[i].target, frontEnd_.outcomes[i].target);
+    // The preview shows the group's date on every member.
+    EXPECT_TRUE(planFrontEnd.outcomes[i].dated) << planFrontEnd.outcomes[i].source;
   }
 
   EXPECT_TRUE(testkit::Contains(testkit::ReadWholeFile(NewestUndoableRecord(records)),
