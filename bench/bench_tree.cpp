@@ -29,7 +29,7 @@ std::vector<std::string> FilesBelow(const std::string& root) {
   return files;
 }
 
-void RunQuietly(const std::vector<std::string>& arguments) {
+rusage RunQuietly(const std::vector<std::string>& arguments) {
   std::vector<char*> argv;
   for (const std::string& argument : arguments)
     argv.push_back(const_cast<char*>(argument.c_str()));
@@ -40,11 +40,13 @@ void RunQuietly(const std::vector<std::string>& arguments) {
     const int null = open("/dev/null", O_RDWR);
     for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
       dup2(null, fd);
-    execv(argv[0], argv.data());
+    execvp(argv[0], argv.data());
     _exit(127);
   }
   int status = 0;
-  if (waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+  rusage usage{};
+  if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
     throw std::runtime_error(arguments.at(0) + " failed");
   }
+  return usage;
 }

@@ -9,7 +9,9 @@
 #include <chrono>
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <sys/resource.h>
 #include <utility>
 #include <vector>
 
@@ -21,10 +23,17 @@ std::string MakeScratchFolder();
 // a real user's records. Also for the programs the benchmark starts.
 void RecordRunsIn(const std::string& scratch);
 
-// Runs the program arguments[0] with the rest as its arguments, standard
-// input, output and error on /dev/null, as a script would; throws unless it
-// ends with status 0.
-void RunQuietly(const std::vector<std::string>& arguments);
+// Runs the program arguments[0] (found on PATH unless it is a path) with the
+// rest as its arguments, standard input, output and error on /dev/null, as a
+// script would; throws unless it ends with status 0. Returns what the child
+// used, its maximum resident size among it.
+rusage RunQuietly(const std::vector<std::string>& arguments);
+
+// Work on one fresh tree: from the source folder into the target folder.
+using TreeWork = std::function<void(const std::string& source, const std::string& target)>;
+// The command line of fotomaz-verteilen for one fresh tree.
+using CommandFor =
+    std::function<std::vector<std::string>(const std::string& source, const std::string& target)>;
 
 // Every file below root, as paths relative to it, sorted.
 std::vector<std::string> FilesBelow(const std::string& root);

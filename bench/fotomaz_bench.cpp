@@ -1,13 +1,19 @@
 // fotomaz-bench: times the distribution run against the floor of what any
-// run must do per file, on identical synthetic trees; with --cli also the
-// command fotomaz-verteilen end to end; with --undo taking the run back
-// against the run itself. With --identical it sorts a tree in, then an
+// run must do per file, on identical synthetic trees, and counts the system
+// calls per file of fotomaz-verteilen's run (with strace, where present);
+// with --cli also times the command end to end; with --undo taking the run
+// back against the run itself. With --identical it sorts a tree in, then an
 // identical copy of it with files equal to those in the target left in the
 // source, and times that second run against reading every byte of both trees
-// once.
+// once. With --memory it prints the maximum resident size per file of
+// fotomaz-verteilen between 10,000 and N files, and the times of the run and
+// the floor at a tenth and four tenths of N. With --cross-device DIR it
+// moves files (by default 400 of 1 MiB) from tmpfs into DIR against cp -a,
+// sync -f and rm of the same files.
 //
 //   fotomaz-bench [N] [--structure I] [--burst K] [--bytes B] [--cli] [--undo]
-//                 [--moderne] [--begleiter] | [--identical]
+//                 [--moderne] [--begleiter]
+//                 | [--identical | --memory | --cross-device DIR]
 //
 // --moderne mixes files of the phone and camera formats into the tree and
 // runs with their capture dates read. --begleiter puts a third of the files
@@ -18,6 +24,9 @@
 
 #include "app/core/distribution_run.h"
 #include "app/core/undo_run.h"
+#include "bench/bench_cross_device.h"
+#include "bench/bench_memory.h"
+#include "bench/bench_syscalls.h"
 #include "bench/bench_tree.h"
 #include "bench/identical_bench.h"
 #include "platform/directory_walk.h"
@@ -62,12 +71,16 @@ struct Options {
   bool modern = false;     // the phone and camera formats in the tree and the run
   bool companions = false; // groups in the tree, moved as groups
   bool identical = false;  // time the recognition of files in the target instead
+  bool memory = false;     // the resident size per file and the growth of the time instead
+  std::string crossDevice; // time a move into this folder on another file system instead
 };
 
 [[noreturn]] void Usage() {
   std::fprintf(stderr,
                "usage: fotomaz-bench [N] [--structure I] [--burst K] [--bytes B] [--cli] [--undo] "
-               "[--moderne] [--begleiter] | [--identical]\n");
+               "[--moderne] [--begleiter] | [--identical | --memory | --cross-device DIR]\n"
+               "  --memory needs N above %zu\n",
+               kMemoryBaseFiles);
   std::exit(2);
 }
 
@@ -98,6 +111,10 @@ Options ParseOptions(int argc, char** argv) {
       options.companions = true;
     } else if (arg == "--identical") {
       options.identical = true;
+    } else if (arg == "--memory") {
+      options.memory = true;
+    } else if (arg == "--cross-device" && i + 1 < argc && argv[i + 1][0]) {
+      options.crossDevice = argv[++i];
     } else if (arg[0] != '-') {
       options.files = static_cast<size_t>(number(arg.c_str()));
       if (options.files == 0) Usage();
@@ -105,12 +122,20 @@ Options ParseOptions(int argc, char** argv) {
       Usage();
     }
   }
-  if (options.identical &&
-      (options.command || options.undo || options.modern || options.companions))
+  const bool crossDevice = !options.crossDevice.empty();
+  if (options.identical + options.memory + crossDevice > 1) Usage();
+  if ((options.identical || options.memory || crossDevice) && (options.command || options.undo))
     Usage();
-  if (options.files == 0) options.files = options.identical ? kIdenticalFiles : kFiles;
-  if (options.dataBytes == 0)
-    options.dataBytes = options.identical ? kIdenticalDataBytes : kDataBytes;
+  if (options.identical && (options.modern || options.companions)) Usage();
+  if (options.files == 0) {
+    options.files = options.identical ? kIdenticalFiles : crossDevice ? kCrossDeviceFiles : kFiles;
+  }
+  if (options.dataBytes == 0) {
+    options.dataBytes = options.identical ? kIdenticalDataBytes
+                        : crossDevice     ? kCrossDeviceDataBytes
+                                          : kDataBytes;
+  }
+  if (options.memory && options.files <= kMemoryBaseFiles) Usage();
   return options;
 }
 
@@ -143,32 +168,30 @@ void RunFloor(const std::string& source, const std::string& target) {
   }
 }
 
-// fotomaz-verteilen from start to exit, with the options of the run above
-// (all given, so no settings file counts) and its output discarded, as a
-// script would run it.
-void RunCommand(const std::string& source, const std::string& target, int structure, bool modern,
-                bool companions, const std::string& settings) {
-  const std::vector<std::string> arguments = {FOTOMAZ_VERTEILEN,
-                                              "--einstellungen",
-                                              settings,
-                                              "--quelle",
-                                              source,
-                                              "--ziel",
-                                              target,
-                                              "--dateien",
-                                              "bilder,videos",
-                                              "--umbenennen",
-                                              "ja",
-                                              "--originalname",
-                                              "nein",
-                                              "--ordner",
-                                              StructureWord(StructureFromIndex(structure)),
-                                              "--moderne",
-                                              modern ? "ja" : "nein",
-                                              "--begleiter",
-                                              companions ? "ja" : "nein",
-                                              "--ja"};
-  RunQuietly(arguments);
+// The command line of fotomaz-verteilen with the options of the run above
+// (all given, so no settings file counts), as a script would run it.
+std::vector<std::string> CommandArguments(const std::string& source, const std::string& target,
+                                          const Options& options, const std::string& settings) {
+  return {FOTOMAZ_VERTEILEN,
+          "--einstellungen",
+          settings,
+          "--quelle",
+          source,
+          "--ziel",
+          target,
+          "--dateien",
+          "bilder,videos",
+          "--umbenennen",
+          "ja",
+          "--originalname",
+          "nein",
+          "--ordner",
+          StructureWord(StructureFromIndex(options.structure)),
+          "--moderne",
+          options.modern ? "ja" : "nein",
+          "--begleiter",
+          options.companions ? "ja" : "nein",
+          "--ja"};
 }
 
 // The run's options for one fresh tree, as the bench's options ask.
@@ -183,6 +206,16 @@ RunOptions RunOptionsFor(const Options& options, const std::string& source,
   return runOptions;
 }
 
+// The run in this process, recorded as the window and the command record it.
+TreeWork RunWith(const Options& options) {
+  return [options](const std::string& source, const std::string& target) {
+    HeadlessFrontEnd frontEnd(RunOptionsFor(options, source, target));
+    DistributionRun run(frontEnd);
+    run.RecordInto(RunRecordFolder());
+    run.DistributeFiles();
+  };
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -191,32 +224,32 @@ int main(int argc, char** argv) {
                         options.modern ? FOTOMAZ_FORMAT_SAMPLES_DIR : "", options.companions};
   const std::string scratch = MakeScratchFolder();
   RecordRunsIn(scratch);
+  const std::string settings = scratch + "/leer.ini";
+  const CommandFor commandFor = [&](const std::string& source, const std::string& target) {
+    return CommandArguments(source, target, options, settings);
+  };
   try {
+    std::fclose(std::fopen(settings.c_str(), "w"));
+    std::optional<int> status;
     if (options.identical) {
-      const int status = RunIdenticalBench(scratch, shape, StructureFromIndex(options.structure));
+      status = RunIdenticalBench(scratch, shape, StructureFromIndex(options.structure));
+    } else if (options.memory) {
+      status = RunMemoryBench(scratch, shape, commandFor, RunFloor, RunWith(options));
+    } else if (!options.crossDevice.empty()) {
+      status = RunCrossDeviceBench(scratch, options.crossDevice, shape, RunWith(options));
+    }
+    if (status) {
       fs::remove_all(scratch);
-      return status;
+      return *status;
     }
     const Timing floor = TimeOnFreshTree(scratch, shape, RunFloor);
-    const Timing run =
-        TimeOnFreshTree(scratch, shape, [&](const std::string& source, const std::string& target) {
-          HeadlessFrontEnd frontEnd(RunOptionsFor(options, source, target));
-          DistributionRun run(frontEnd);
-          run.RecordInto(RunRecordFolder());
-          run.DistributeFiles();
-        });
+    const Timing run = TimeOnFreshTree(scratch, shape, RunWith(options));
     // The same tree run without groups.
     std::optional<Timing> single;
     if (options.companions) {
       Options without = options;
       without.companions = false;
-      single = TimeOnFreshTree(scratch, shape,
-                               [&](const std::string& source, const std::string& target) {
-                                 HeadlessFrontEnd frontEnd(RunOptionsFor(without, source, target));
-                                 DistributionRun run(frontEnd);
-                                 run.RecordInto(RunRecordFolder());
-                                 run.DistributeFiles();
-                               });
+      single = TimeOnFreshTree(scratch, shape, RunWith(without));
     }
     // A run and its undo on one tree, each timed.
     std::optional<double> undoSeconds;
@@ -241,14 +274,12 @@ int main(int argc, char** argv) {
     }
     std::optional<Timing> command;
     if (options.command) {
-      const std::string settings = scratch + "/leer.ini";
-      std::fclose(std::fopen(settings.c_str(), "w"));
       command = TimeOnFreshTree(scratch, shape,
                                 [&](const std::string& source, const std::string& target) {
-                                  RunCommand(source, target, options.structure, options.modern,
-                                             options.companions, settings);
+                                  RunQuietly(commandFor(source, target));
                                 });
     }
+    const SystemCalls calls = CountSystemCalls(scratch, shape, commandFor);
     fs::remove_all(scratch);
     const double n = static_cast<double>(options.files);
     std::printf("files            %zu\n", options.files);
@@ -274,9 +305,11 @@ int main(int argc, char** argv) {
       std::printf("undo/run         %.2f\n", *undoSeconds / undoneRunSeconds);
       if (notBack != 0) std::printf("not back         %zu\n", notBack);
     }
+    PrintSystemCalls(calls);
     const size_t commandLeft = command ? command->left : 0;
     const size_t singleLeft = single ? single->left : 0;
-    if (floor.left != 0 || run.left != 0 || commandLeft != 0 || singleLeft != 0) {
+    if (floor.left != 0 || run.left != 0 || commandLeft != 0 || singleLeft != 0 ||
+        calls.left != 0) {
       std::printf("not moved        floor %zu, run %zu, command %zu\n", floor.left, run.left,
                   commandLeft);
       return 1;

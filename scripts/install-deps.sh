@@ -5,11 +5,12 @@ set -euo pipefail
 # The second line: what the installation checks and the package build use
 # (validators, man, the locales' sources for localedef, dpkg-shlibdeps) and
 # what the package depends on beyond the linked libraries. The third: an exFAT
-# file system in a file for the test of moves on a memory card's file system.
+# file system in a file for the test of moves on a memory card's file system,
+# and strace, with which fotomaz-bench counts the run's system calls.
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins libgl1-mesa-dev
   libgtest-dev libgmock-dev clang libclang-rt-dev xvfb xauth
   desktop-file-utils appstream man-db locales dpkg-dev qt6-translations-l10n
-  exfat-fuse exfatprogs)
+  exfat-fuse exfatprogs strace)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

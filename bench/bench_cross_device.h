@@ -1,0 +1,24 @@
+#pragma once
+// fotomaz-bench --cross-device DIR: a move from memory (the scratch folder
+// on tmpfs) to another file system, where each file is copied, flushed and
+// only then removed from its source, against the least a durable copy must
+// do: cp -a of the same files, one sync -f of the target's file system, rm
+// of the sources.
+
+#include "bench/bench_tree.h"
+#include "bench/synthetic_tree.h"
+
+#include <cstddef>
+#include <string>
+
+// By default 400 files of 1 MiB: the copy and its flushes, not the run's
+// work per file, are what is measured.
+constexpr size_t kCrossDeviceFiles = 400;
+constexpr size_t kCrossDeviceDataBytes = 1 << 20;
+
+// Times run (into a new folder below folder) and the copy-and-flush floor
+// on fresh trees of shape in scratch, three times each in turn, prints the
+// medians and their ratio, and returns the exit status: 1 when folder lies
+// on the scratch folder's file system or a try left files behind.
+int RunCrossDeviceBench(const std::string& scratch, const std::string& folder,
+                        const TreeShape& shape, const TreeWork& run);
