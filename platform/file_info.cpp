@@ -83,9 +83,15 @@ std::optional<FileIdentity> IdentityOf(const std::string& path) {
 }
 
 std::optional<FileStatus> StatusOf(const std::string& path) {
+  // The entry first: for a file that is no link this one call also tells
+  // what a rename of the entry lands, so the run needs no second look.
   struct stat st {};
-  if (!Stat(path, st)) return std::nullopt;
-  return StatusFrom(st);
+  if (path.empty() || ContainsNul(path) || lstat(path.c_str(), &st) != 0) return std::nullopt;
+  const bool throughLink = S_ISLNK(st.st_mode);
+  if (throughLink && !Stat(path, st)) return std::nullopt;
+  FileStatus status = StatusFrom(st);
+  status.throughLink = throughLink;
+  return status;
 }
 
 bool Unchanged(const FileStatus& before, const FileStatus& now) {

@@ -46,9 +46,10 @@ std::optional<FileIdentity> IdentityOf(const std::string& path);
 
 // What one stat tells the run about a file it is about to handle.
 struct FileStatus {
-  bool regular = false;  // a regular file (not a FIFO, device, folder)
-  bool link = false;     // a symbolic link (only EntryStatusOf sees one)
-  bool readOnly = false; // the read-only attribute: the owner may not write
+  bool regular = false;     // a regular file (not a FIFO, device, folder)
+  bool link = false;        // a symbolic link (only EntryStatusOf sees one)
+  bool throughLink = false; // StatusOf: the path is a link that led to this file
+  bool readOnly = false;    // the read-only attribute: the owner may not write
   FileIdentity identity{};
   int64_t size = 0;
   int64_t modifiedSeconds = 0; // since 1970, UTC

@@ -50,9 +50,12 @@ MoveResult MoveRecorded(const std::string& source, const FileStatus& status,
     index.Add(name, state.mode == MoveMode::Plan ? source : std::string());
     state.targets.NoteRemoved(FolderOf(source), sourceName);
     if (state.identical && state.mode == MoveMode::Move) state.identical->NoteMoved(status, target);
+    // A rename keeps the entry: a file that was no link lands as it was
+    // looked at just before; a link lands as the link, a copy as a new file.
     if (state.record)
       state.record->Done(source, target, Landed(target, status, result.copied),
-                         EntryStatusOf(target));
+                         result.copied || status.throughLink ? EntryStatusOf(target)
+                                                             : std::optional<FileStatus>(status));
   } else if (result.outcome == MoveOutcome::SourceChanged) {
     index.Add(name); // the complete copy holds that name now
   }
