@@ -178,7 +178,9 @@ RunRecordWriter::RunRecordWriter(const std::string& folderText, RecordKind kind,
 }
 
 RunRecordWriter::~RunRecordWriter() {
-  if (file_ && !waiting_.empty()) file_->Append(waiting_);
+  // A run that was not killed left no reservation and has no temporary copy
+  // in hand: nothing for a later run to clear, so none need read it again.
+  if (file_) file_->Append(waiting_ + kCheckedLine);
 }
 
 void RunRecordWriter::TargetFolder(const std::string& folder) {

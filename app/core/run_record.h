@@ -13,7 +13,7 @@
 //   absicht<TAB>SOURCE<TAB>TARGET<TAB>SIZE<TAB>SEC.NSEC  before a move: the file as it is
 //   erledigt<TAB>SOURCE<TAB>TARGET<TAB>SIZE<TAB>SEC.NSEC<TAB>TYPE<TAB>DEVICE<TAB>INODE
 //                                  after it: the file as it landed, TYPE datei | verknuepfung
-//   geprueft                       a later run found what this one, killed, left behind
+//   geprueft                       nothing a kill left behind waits: written at a clean end, or by a later run that cleared it
 //   zurueckgenommen<TAB>RECORD                           the run was taken back by RECORD
 //
 // Paths are escaped as in the move log (escaped_text.h) and lexically
@@ -91,7 +91,9 @@ public:
   // kKeptRunRecords are removed.
   RunRecordWriter(const std::string& folder, RecordKind kind, const RunOptions& options);
 
-  // Writes what waits (best effort: a destructor cannot report).
+  // Writes what waits and marks the record checked: only a killed run, which
+  // never gets here, can leave what a later run must clear (best effort: a
+  // destructor cannot report).
   ~RunRecordWriter();
   RunRecordWriter(const RunRecordWriter&) = delete;
   RunRecordWriter& operator=(const RunRecordWriter&) = delete;
