@@ -23,7 +23,26 @@ std::string LoweredExtension(std::string_view fileName) {
   return AsciiLowered(fileName.substr(dot));
 }
 
+namespace {
+
+// Whether path is its own normal form, the common case for paths the run
+// made itself: answered without building the parts.
+bool AlreadyNormal(std::string_view path) {
+  if (path.empty() || path == std::string_view(&kPathSeparator, 1)) return true;
+  for (size_t at = path.front() == kPathSeparator ? 1 : 0;;) {
+    size_t end = path.find(kPathSeparator, at);
+    if (end == std::string_view::npos) end = path.size();
+    const std::string_view part = path.substr(at, end - at);
+    if (part.empty() || part == "." || part == "..") return false;
+    if (end == path.size()) return true;
+    at = end + 1;
+  }
+}
+
+} // namespace
+
 std::string LexicallyNormal(const std::string& path) {
+  if (AlreadyNormal(path)) return path;
   const bool absolute = !path.empty() && path.front() == kPathSeparator;
   std::vector<std::string_view> parts;
   const std::string_view text(path);

@@ -13,7 +13,8 @@
 //   absicht<TAB>SOURCE<TAB>TARGET<TAB>SIZE<TAB>SEC.NSEC  before a move: the file as it is
 //   erledigt<TAB>SOURCE<TAB>TARGET<TAB>SIZE<TAB>SEC.NSEC<TAB>TYPE<TAB>DEVICE<TAB>INODE
 //                                  after it: the file as it landed, TYPE datei | verknuepfung
-//   geprueft                       nothing a kill left behind waits: written at a clean end, or by a later run that cleared it
+//   geprueft                       nothing a kill left behind waits: written at a clean
+//                                  end, or by a later run that cleared it
 //   zurueckgenommen<TAB>RECORD                           the run was taken back by RECORD
 //
 // Paths are escaped as in the move log (escaped_text.h) and lexically

@@ -43,8 +43,9 @@ enum class AtTarget { AsLanded, Gone, Changed, Replaced };
 // had (a card plugged in again gets new numbers) and keeps inode numbers,
 // the same inode; then with the recorded size and time. Version 1 records
 // tell size and time only.
-AtTarget LookAtTarget(const RecordedMove& move, const RecordedFile& landed) {
-  const std::optional<FileStatus> entry = EntryStatusOf(move.target);
+AtTarget LookAtTarget(const RecordedMove& move, const RecordedFile& landed,
+                      std::optional<FileStatus>& entry) {
+  entry = EntryStatusOf(move.target);
   if (!entry) return AtTarget::Gone;
   if (move.landed) {
     const bool sameType = move.landed->link ? entry->link : entry->regular;
@@ -67,7 +68,8 @@ FileOutcome TakeBackOne(const RecordedMove& move, MoveMode mode, RunRecordWriter
   // The file the run left at the target: as it landed, or, for an intent
   // without its done line, as it was before.
   const RecordedFile& landed = move.after ? *move.after : move.before;
-  if (const AtTarget found = LookAtTarget(move, landed); found != AtTarget::AsLanded) {
+  std::optional<FileStatus> entry; // the target's, as looked at
+  if (const AtTarget found = LookAtTarget(move, landed, entry); found != AtTarget::AsLanded) {
     // Back already (an earlier undo, or a run killed before this move)?
     if (Holds(move.source, move.before)) return InPlace(move);
     return StayedOutcome(move.target, found == AtTarget::Gone       ? StayReason::GoneSinceRun
@@ -101,7 +103,9 @@ FileOutcome TakeBackOne(const RecordedMove& move, MoveMode mode, RunRecordWriter
   if (result.outcome != MoveOutcome::Moved) {
     return FailedMoveOutcome(move.target, result.outcome, result.error);
   }
-  record->Done(move.target, move.source, move.before, EntryStatusOf(move.source));
+  // A rename keeps the entry looked at; a copy back is a new file.
+  record->Done(move.target, move.source, move.before,
+               result.copied ? EntryStatusOf(move.source) : entry);
   return {move.target, FileResult::Back, move.source, {}, {}};
 }
 
