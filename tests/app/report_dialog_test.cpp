@@ -54,6 +54,20 @@ TEST(RunReportTest, TheUndoQuestionNamesTheRun) {
     EXPECT_EQ(UndoQuestion(c.scope), c.question);
 }
 
+// A name that turns itself around on screen, or bytes an 8-bit terminal
+// reads as a control, are shown as the log writes them.
+TEST(RunReportTest, PathsAreShownEscapedAsInTheLog) {
+  const std::vector<FileOutcome> outcomes = {
+      {"/q/a\xE2\x80\xAEgpj.exe", FileResult::Moved, "/z/\x9B.jpg", {}, {}},
+      StayedOutcome("/q/neue\nzeile.jpg", StayReason::NoSpace)};
+  const RunReport report = MakeRunReport(outcomes, 0, "", ReportOf::Distribution);
+  std::string all;
+  for (const std::string& line : report.lines)
+    all += line + "\n";
+  for (const char* shown : {"/q/a\\u202Egpj.exe -> /z/\\x9B.jpg", "/q/neue\\nzeile.jpg: "})
+    EXPECT_NE(all.find(shown), std::string::npos) << shown << " in " << all;
+}
+
 RunReport ManyFiles(size_t count) {
   std::vector<FileOutcome> outcomes;
   for (size_t i = 0; i < count; ++i) {
