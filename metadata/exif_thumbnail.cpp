@@ -1,20 +1,16 @@
 #include "metadata/exif_thumbnail.h"
 
 #include "metadata/byte_cursor.h"
+#include "metadata/jpeg_exif_block.h"
 
 #include <cstdint>
+#include <limits>
 
 namespace {
 
-constexpr uint8_t kStartOfImage = 0xD8;
-constexpr uint8_t kEndOfImage = 0xD9;
-constexpr uint8_t kStartOfScan = 0xDA;
-constexpr uint8_t kApp1 = 0xE1;
 // Cameras write the EXIF segment first or right after JFIF; one further
 // back is no camera's and not worth reading the file for.
 constexpr int kSegmentsLooked = 8;
-// "Exif\0\0" in front of the TIFF block.
-constexpr std::string_view kExifHeader("Exif\0\0", 6);
 
 constexpr uint16_t kThumbnailOffsetTag = 0x0201;
 constexpr uint16_t kThumbnailLengthTag = 0x0202;
@@ -77,28 +73,11 @@ std::optional<std::string_view> ExifThumbnailIn(std::string_view tiff) {
 
 std::optional<std::string> ReadExifThumbnail(ByteSource& source) {
   ByteStream stream(source);
-  if (stream.ReadByte() != 0xFF || stream.ReadByte() != kStartOfImage) return std::nullopt;
-  std::string body;
-  for (int segment = 0; segment < kSegmentsLooked; ++segment) {
-    std::optional<uint8_t> marker;
-    do {
-      marker = stream.ReadByte();
-    } while (marker == 0xFF);
-    if (!marker || *marker == kStartOfScan || *marker == kEndOfImage) return std::nullopt;
-    const std::optional<uint8_t> high = stream.ReadByte();
-    const std::optional<uint8_t> low = stream.ReadByte();
-    if (!high || !low) return std::nullopt;
-    // The length word counts itself; a JPEG segment holds at most 64 KiB.
-    const size_t length = size_t{*high} * 256 + *low;
-    if (length < 2) return std::nullopt;
-    body.clear();
-    if (stream.ReadAppend(body, length - 2) != length - 2) return std::nullopt;
-    if (*marker != kApp1 || !body.starts_with(kExifHeader)) continue;
-    const std::optional<std::string_view> found =
-        ExifThumbnailIn(std::string_view(body).substr(kExifHeader.size()));
-    return found ? std::optional<std::string>(*found) : std::nullopt;
-  }
-  return std::nullopt;
+  const std::optional<std::string> tiff =
+      ReadJpegExifBlock(stream, 0, std::numeric_limits<uint64_t>::max(), kSegmentsLooked);
+  if (!tiff) return std::nullopt;
+  const std::optional<std::string_view> found = ExifThumbnailIn(*tiff);
+  return found ? std::optional<std::string>(*found) : std::nullopt;
 }
 
 std::optional<std::string> ReadExifThumbnail(const std::string& path) {
