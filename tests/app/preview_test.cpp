@@ -13,6 +13,7 @@
 #include "settings/options_dialog.h"
 #include "tests/app/core/run_fixture.h"
 #include "tests/app/open_preview.h"
+#include "tests/app/start_window.h"
 #include "tests/kit/dated_files.h"
 #include "tests/kit/fake_modal.h"
 #include "tests/kit/testkit.h"
@@ -69,13 +70,9 @@ protected:
   }
 
   void Create(const std::string& optionLines = "") {
-    const std::string settings = dir.File("TamrelFotomaz.ini");
-    testkit::WriteFile(settings, "[optionenf]\nquellee=" + source + "/\nziele=" + target + "/\n" +
-                                     optionLines);
-    form = std::make_unique<MainWindow>(settings);
-    options = new OptionsDialog(settings, form->Mirrors(), form.get());
-    form->SetOptions(options);
-    form->show();
+    StartedWindow started = StartWindow(dir.File("TamrelFotomaz.ini"), source, target, optionLines);
+    form = std::move(started.form);
+    options = started.options;
   }
 
   void Add(const std::string& name, const std::string& bytes, int year, int second = 30) {

@@ -9,6 +9,7 @@
 #include "platform/move_faults.h"
 #include "settings/options_dialog.h"
 #include "settings/panel.h"
+#include "tests/app/start_window.h"
 #include "tests/kit/dated_files.h"
 #include "tests/kit/fake_modal.h"
 #include "tests/kit/testkit.h"
@@ -87,13 +88,9 @@ protected:
 
   // Start-up as main() does it, with the given options lines.
   void Create(const std::string& optionLines) {
-    const std::string settings = dir.File("TamrelFotomaz.ini");
-    testkit::WriteFile(settings, "[optionenf]\nquellee=" + source + "/\nziele=" + target + "/\n" +
-                                     optionLines);
-    form = std::make_unique<MainWindow>(settings);
-    options = new OptionsDialog(settings, form->Mirrors(), form.get());
-    form->SetOptions(options);
-    form->show();
+    StartedWindow started = StartWindow(dir.File("TamrelFotomaz.ini"), source, target, optionLines);
+    form = std::move(started.form);
+    options = started.options;
   }
 
   // A file below the source folder, last modified at the given local time.
