@@ -31,8 +31,8 @@ bool MemorySource::Seek(uint64_t offset) {
   return true;
 }
 
-std::optional<FileSource> FileSource::Open(const std::string& path) {
-  std::optional<ReadOnlyFile> file = ReadOnlyFile::Open(path);
+std::optional<FileSource> FileSource::Open(const std::string& path, OpenLinks links) {
+  std::optional<ReadOnlyFile> file = ReadOnlyFile::Open(path, links);
   if (!file) return std::nullopt;
   return FileSource(std::move(*file));
 }

@@ -66,12 +66,15 @@ class FileSource : public ByteSource {
 public:
   // Nothing when the file cannot be opened or is no regular file (the open
   // never blocks on a FIFO put in a photo's place).
-  static std::optional<FileSource> Open(const std::string& path);
+  static std::optional<FileSource> Open(const std::string& path,
+                                        OpenLinks links = OpenLinks::Follow);
   size_t Read(char* dst, size_t n) override;
   bool Seek(uint64_t offset) override;
   std::optional<uint64_t> Size() override;
   // The file's size and modification time when it was opened.
   FileSizeAndTime SizeAndTime() const { return file_.SizeAndTime(); }
+  // The whole status of the open file (read_only_file.h).
+  const FileStatus& Status() const { return file_.Status(); }
   // Bytes delivered by Read so far: what the file system was asked for.
   uint64_t BytesRead() const { return bytesRead_; }
 

@@ -289,6 +289,10 @@ std::optional<CaptureDate> ReadCaptureDate(ByteSource& source, std::string_view 
   }
 }
 
+bool HasCaptureDateReader(std::string_view fileName) {
+  return CaptureFormatFromExtension(fileName) != CaptureFormat::None;
+}
+
 std::optional<CaptureDate> ReadCaptureDate(const std::string& path) {
   const CaptureFormat format = CaptureFormatFromExtension(path);
   if (format == CaptureFormat::None) return std::nullopt;

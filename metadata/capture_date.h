@@ -43,5 +43,9 @@ std::optional<CaptureDate> ReadCaptureDate(const std::string& path);
 // The same from any source; fileName only supplies the extension.
 std::optional<CaptureDate> ReadCaptureDate(ByteSource& source, std::string_view fileName);
 
+// Whether a reader here looks for the capture date of a file of that name
+// (by its extension), so that opening it is worth it.
+bool HasCaptureDateReader(std::string_view fileName);
+
 // "yyyy:mm:dd hh:mm:ss", the form of an EXIF date.
 std::string CaptureDateText(const LocalDateTime& time);

@@ -2,6 +2,7 @@
 
 #include "platform/move_faults.h"
 #include "platform/path_text.h"
+#include "platform/stat_status.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -18,20 +19,6 @@ bool Stat(const std::string& path, struct stat& st) {
 
 std::error_code SystemError(int error) {
   return {error, std::system_category()};
-}
-
-FileStatus StatusFrom(const struct stat& st) {
-  FileStatus status;
-  status.regular = S_ISREG(st.st_mode);
-  status.link = S_ISLNK(st.st_mode);
-  status.readOnly = (st.st_mode & S_IWUSR) == 0;
-  status.identity = {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
-  status.size = static_cast<int64_t>(st.st_size);
-  status.modifiedSeconds = static_cast<int64_t>(st.st_mtim.tv_sec);
-  status.modifiedNanoseconds = static_cast<int64_t>(st.st_mtim.tv_nsec);
-  status.changedSeconds = static_cast<int64_t>(st.st_ctim.tv_sec);
-  status.changedNanoseconds = static_cast<int64_t>(st.st_ctim.tv_nsec);
-  return status;
 }
 
 } // namespace
@@ -89,8 +76,22 @@ std::optional<FileStatus> StatusOf(const std::string& path) {
   if (path.empty() || ContainsNul(path) || lstat(path.c_str(), &st) != 0) return std::nullopt;
   const bool throughLink = S_ISLNK(st.st_mode);
   if (throughLink && !Stat(path, st)) return std::nullopt;
-  FileStatus status = StatusFrom(st);
+  FileStatus status = StatusOfStat(st);
   status.throughLink = throughLink;
+  return status;
+}
+
+FileStatus StatusOfStat(const struct stat& st) {
+  FileStatus status;
+  status.regular = S_ISREG(st.st_mode);
+  status.link = S_ISLNK(st.st_mode);
+  status.readOnly = (st.st_mode & S_IWUSR) == 0;
+  status.identity = {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
+  status.size = static_cast<int64_t>(st.st_size);
+  status.modifiedSeconds = static_cast<int64_t>(st.st_mtim.tv_sec);
+  status.modifiedNanoseconds = static_cast<int64_t>(st.st_mtim.tv_nsec);
+  status.changedSeconds = static_cast<int64_t>(st.st_ctim.tv_sec);
+  status.changedNanoseconds = static_cast<int64_t>(st.st_ctim.tv_nsec);
   return status;
 }
 
@@ -105,7 +106,7 @@ bool Unchanged(const FileStatus& before, const FileStatus& now) {
 std::optional<FileStatus> EntryStatusOf(const std::string& path) {
   struct stat st {};
   if (path.empty() || ContainsNul(path) || lstat(path.c_str(), &st) != 0) return std::nullopt;
-  return StatusFrom(st);
+  return StatusOfStat(st);
 }
 
 std::optional<std::string> RealFolderPath(const std::string& path) {

@@ -2,7 +2,6 @@
 // Questions about files and folders, and creating folders. A path holding a
 // NUL byte names nothing here (see ContainsNul).
 
-#include <compare>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -38,7 +37,12 @@ bool EntryExists(const std::string& path);
 struct FileIdentity {
   uint64_t device;
   uint64_t inode;
-  auto operator<=>(const FileIdentity&) const = default;
+  bool operator==(const FileIdentity&) const = default;
+  // An order for maps (written out: <compare> is more than the window's
+  // meta-object compiler reads).
+  bool operator<(const FileIdentity& other) const {
+    return device != other.device ? device < other.device : inode < other.inode;
+  }
 };
 
 // The identity of the entry at path (links followed); nothing when absent.

@@ -1,6 +1,7 @@
 #include "platform/read_only_file.h"
 
 #include "platform/path_text.h"
+#include "platform/stat_status.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -8,16 +9,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-std::optional<ReadOnlyFile> ReadOnlyFile::Open(const std::string& path) {
+std::optional<ReadOnlyFile> ReadOnlyFile::Open(const std::string& path, OpenLinks links) {
   if (ContainsNul(path)) return std::nullopt;
-  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC |
+                                        (links == OpenLinks::Refuse ? O_NOFOLLOW : 0));
   if (fd < 0) return std::nullopt;
   ReadOnlyFile file(fd);
   struct stat st {};
   // O_NONBLOCK means nothing to the reads of a regular file, so it stays.
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-  file.size_ = static_cast<uint64_t>(st.st_size);
-  file.modifiedSeconds_ = static_cast<int64_t>(st.st_mtim.tv_sec);
+  file.status_ = StatusOfStat(st);
   return file;
 }
 
@@ -33,15 +34,22 @@ std::optional<size_t> ReadOnlyFile::Read(char* dst, size_t n) {
     if (count < 0) return std::nullopt;
     if (count == 0) break;
     done += static_cast<size_t>(count);
+    // A short read that reached the size the file had when it was opened is
+    // its end: asking again only to hear so would double the reads of every
+    // small file. A file that grew since is read on by the next call.
+    if (position_ + done >= static_cast<uint64_t>(status_.size)) break;
   }
+  position_ += done;
   return done;
 }
 
 bool ReadOnlyFile::Seek(uint64_t offset) {
   if (offset > static_cast<uint64_t>(std::numeric_limits<off_t>::max())) return false;
-  return lseek(fd_, static_cast<off_t>(offset), SEEK_SET) >= 0;
+  if (lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0) return false;
+  position_ = offset;
+  return true;
 }
 
 FileSizeAndTime ReadOnlyFile::SizeAndTime() const {
-  return {static_cast<int64_t>(size_), LocalTimeOfUtcSeconds(modifiedSeconds_)};
+  return {status_.size, LocalTimeOfUtcSeconds(status_.modifiedSeconds)};
 }

@@ -5,6 +5,7 @@
 #include "app/core/file_collection.h"
 #include "app/core/file_date.h"
 #include "app/core/identical_files.h"
+#include "app/core/looked_at_file.h"
 #include "app/core/run_front_end.h"
 #include "app/core/run_record.h"
 #include "app/core/run_recovery.h"
@@ -218,11 +219,12 @@ FileOutcome DistributionRun::DistributeFile(const std::string& source, TargetFol
   const RunOptions options = frontEnd_.Options();
   const SourceName parts = SplitSourcePath(source);
   const std::string target = WithBackslash(LexicallyNormal(options.target));
-  const std::optional<FileStatus> found = StatusOf(source);
+  LookedAtFile looked = LookAtFile(source, options.modernFormats);
+  const std::optional<FileStatus>& found = looked.status;
   if (std::optional<FileOutcome> stays = NotMovable(source, found)) return *stays;
   DatedFile dated;
   try {
-    dated = DateOfFile(source, options.modernFormats, found->modifiedSeconds);
+    dated = DateOfLookedAtFile(source, options.modernFormats, looked);
   } catch (const std::exception& error) {
     // This file stays; the files after it are still sorted.
     return StayedOutcome(source, StayReason::DateUnreadable, error.what());

@@ -1,6 +1,7 @@
 #include "app/core/file_date.h"
 
 #include "app/core/pad_text.h"
+#include "metadata/byte_stream.h"
 #include "metadata/capture_date.h"
 #include "metadata/date_text.h"
 #include "metadata/exif_reader.h"
@@ -31,9 +32,9 @@ std::string Digits(int number, int width) {
 
 } // namespace
 
-bool ReadExifDate(const std::string& path, FileDate& date) {
-  date = FileDate{};
-  const ExifRead img = ReadExifFile(path, ExifDetail::Everything);
+namespace {
+
+bool DateOfRead(const ExifRead& img, FileDate& date) {
   if (!img.HasMetadata() || !img.HasExif()) return false;
   // The text the reader met last comes first; DateTime is one of the two
   // others, so trying both after it tries "the other one".
@@ -47,6 +48,25 @@ bool ReadExifDate(const std::string& path, FileDate& date) {
   return false;
 }
 
+enum class DateReader { Jpeg, Capture, None };
+DateReader DateReaderOf(const std::string& path, bool allFormats) {
+  if (LoweredExtension(path).find(".jp") != std::string::npos) return DateReader::Jpeg;
+  if (allFormats && HasCaptureDateReader(path)) return DateReader::Capture;
+  return DateReader::None;
+}
+
+} // namespace
+
+bool ReadExifDate(const std::string& path, FileDate& date) {
+  date = FileDate{};
+  return DateOfRead(ReadExifFile(path, ExifDetail::Everything), date);
+}
+
+bool ReadExifDate(FileSource& opened, const std::string& path, FileDate& date) {
+  date = FileDate{};
+  return DateOfRead(ReadExifSource(opened, path, ExifDetail::Everything), date);
+}
+
 FileDate DateOf(const LocalDateTime& t) {
   return {Digits(t.year, 4), Digits(t.month, 2), Digits(t.day, 2),
           Digits(t.hour, 2) + Digits(t.minute, 2) + Digits(t.second, 2)};
@@ -58,19 +78,30 @@ void ReadFileDate(const std::string& path, FileDate& date) {
 }
 
 DatedFile DateOfFile(const std::string& path, bool allFormats,
-                     std::optional<int64_t> modifiedSeconds) {
+                     std::optional<int64_t> modifiedSeconds, FileSource* opened) {
   DatedFile dated;
-  if (LoweredExtension(path).find(".jp") != std::string::npos) {
-    if (ReadExifDate(path, dated.date)) return dated;
-  } else if (allFormats) {
-    if (const std::optional<CaptureDate> found = ReadCaptureDate(path)) {
+  switch (DateReaderOf(path, allFormats)) {
+  case DateReader::Jpeg:
+    if (opened ? ReadExifDate(*opened, path, dated.date) : ReadExifDate(path, dated.date))
+      return dated;
+    break;
+  case DateReader::Capture:
+    if (const std::optional<CaptureDate> found =
+            opened ? ReadCaptureDate(*opened, path) : ReadCaptureDate(path)) {
       return {DateOf(found->Time), DateSource::CaptureDate, found->Source};
     }
+    break;
+  case DateReader::None:
+    break;
   }
   dated.date =
       DateOf(modifiedSeconds ? ModificationTimeOf(*modifiedSeconds) : FileModificationTime(path));
   dated.source = DateSource::ModificationTime;
   return dated;
+}
+
+bool DatedByMetadata(const std::string& path, bool allFormats) {
+  return DateReaderOf(path, allFormats) != DateReader::None;
 }
 
 std::string DateStamp(const FileDate& date) {

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+class FileSource;
+
 struct FileDate {
   std::string year;  // "yyyy"
   std::string month; // "mm"
@@ -24,6 +26,8 @@ struct FileDate {
 // False (and date empty) when no text qualifies or the reader cannot read the
 // file. An exception that escapes the reader's ReadFile is passed on.
 bool ReadExifDate(const std::string& path, FileDate& date);
+// The same read from the file opened already (path names its extension).
+bool ReadExifDate(FileSource& opened, const std::string& path, FileDate& date);
 
 // The date of the file's modification time (local time, even seconds).
 // Throws DateConversionError when the file is gone or its time lies outside
@@ -51,8 +55,14 @@ struct DatedFile {
 // metadata; otherwise, and when that has no date, the modification time:
 // modifiedSeconds where the caller's stat gave it (the run stats every file
 // anyway), else the file's. Throws DateConversionError as ReadFileDate.
+// opened, when given, is the file at path opened already: its metadata is
+// read from it (looked_at_file.h).
 DatedFile DateOfFile(const std::string& path, bool allFormats,
-                     std::optional<int64_t> modifiedSeconds = std::nullopt);
+                     std::optional<int64_t> modifiedSeconds = std::nullopt,
+                     FileSource* opened = nullptr);
+// Whether the date of the file at path comes from its own metadata, so that
+// DateOfFile opens it.
+bool DatedByMetadata(const std::string& path, bool allFormats);
 
 // year-month-day_time, e.g. 2023-05-01_120732.
 std::string DateStamp(const FileDate& date);

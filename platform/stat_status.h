@@ -1,0 +1,10 @@
+#pragma once
+// The run's view of a file (file_info.h) from a stat the platform made: one
+// conversion for a look by name and a look at an open file, so both tell the
+// same.
+
+#include "platform/file_info.h"
+
+#include <sys/stat.h>
+
+FileStatus StatusOfStat(const struct stat& st);
