@@ -31,6 +31,7 @@ WindowFrontEnd::WindowFrontEnd(Panel* statusLine, QProgressBar* progress, QListW
 
 RunOptions WindowFrontEnd::Options() {
   if (heldOptions_) return *heldOptions_;
+  changesAtRead_ = options_.Changes();
   RunOptions options;
   options.source = options_.SourceFolder();
   options.target = options_.TargetFolder();
@@ -42,6 +43,10 @@ RunOptions WindowFrontEnd::Options() {
   options.companions = options_.Companions();
   options.structure = StructureFromIndex(options_.StructureIndex());
   return options;
+}
+
+bool WindowFrontEnd::OptionsChanged() {
+  return !heldOptions_ && options_.Changes() != changesAtRead_;
 }
 
 void WindowFrontEnd::SetStatusText(const std::string& text) {

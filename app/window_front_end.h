@@ -31,6 +31,7 @@ public:
 
   // The dialog's options, read live; or, while options are held, those.
   RunOptions Options() override;
+  bool OptionsChanged() override;
   // Holds options for the runs that follow, in place of the dialog's, until
   // given nothing: a run started from the preview uses the options the
   // preview was made with.
@@ -74,6 +75,7 @@ private:
   QListWidget* fileList_;
   const OptionsDialog& options_;
   std::optional<RunOptions> heldOptions_;
+  uint64_t changesAtRead_ = 0; // the dialog's Changes() when the options were read
 
   // Per-file progress is shown at most about 30 times a second; a position
   // that comes sooner is held with the status text after it, and shown with

@@ -210,6 +210,14 @@ void OptionsDialog::ConnectHandlers() {
   connect(allBox_, &QCheckBox::toggled, this, GuardedHandler(this, &OptionsDialog::OnAllToggled));
   connect(structureList_, &QComboBox::activated, this,
           GuardedHandler(this, &OptionsDialog::ShowStructureExplanation));
+  // Any edit counts as a change for a run in progress (Changes).
+  const auto changed = [this] { ++changes_; };
+  connect(sourceField_, &QLineEdit::textChanged, this, changed);
+  connect(targetField_, &QLineEdit::textChanged, this, changed);
+  for (QCheckBox* box : {renameBox_, keepNameBox_, identicalBox_, modernBox_, companionsBox_,
+                         allBox_, picturesBox_, videosBox_})
+    connect(box, &QCheckBox::toggled, this, changed);
+  connect(structureList_, &QComboBox::currentIndexChanged, this, changed);
   for (const auto& [key, button] :
        {std::pair{sourceKey_, sourceBrowseButton_}, std::pair{targetKey_, targetBrowseButton_}}) {
     QToolButton* target = button;

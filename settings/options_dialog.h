@@ -4,6 +4,7 @@
 // settings file only when the user presses "OK".
 
 #include <QDialog>
+#include <cstdint>
 #include <string>
 
 class QCheckBox;
@@ -48,6 +49,9 @@ public:
   bool Companions() const;
   // 0 year, 1 year/month, 2 year/month/day, -1 none selected.
   int StructureIndex() const;
+  // Grows with every edit of an option, so a run reading the options once
+  // per batch can tell that they changed without reading them all.
+  uint64_t Changes() const { return changes_; }
 
   // Paints a folder field dark red: its folder no longer exists. Choosing a
   // folder for the field paints it white again.
@@ -107,6 +111,7 @@ private:
   QLabel* structureExplanation_ = nullptr;
   QPushButton* okButton_ = nullptr;
   QPushButton* cancelButton_ = nullptr;
+  uint64_t changes_ = 0;
 };
 
 // Sets the background of a folder field (also while it is disabled), with a

@@ -23,6 +23,9 @@
 #include "platform/path_text.h"
 #include "platform/program_path.h"
 
+#include <algorithm>
+#include <chrono>
+
 namespace {
 
 // The planned name, cut to fit the file system.
@@ -57,45 +60,90 @@ std::optional<std::string> IdenticalInFolder(const std::string& source, const Fi
                                                       planned.extension)));
 }
 
-FileOutcome MoveIntoFolder(const std::string& source, const FileStatus& status,
-                           const SourceName& parts, const std::string& folder,
-                           const PlannedName& planned, bool createFolder, const RunState& state) {
+// One try's choice for a file in folder: its name there, or what became of
+// it without a move. deferred: the choice needs a comparison with a file
+// that is not in the folder yet (compareNow unset).
+struct Choice {
+  std::optional<FileOutcome> outcome;
+  TargetFolderIndex* index = nullptr;
+  std::string name;
+  bool deferred = false;
+};
+
+Choice Decided(FileOutcome outcome) {
+  Choice choice;
+  choice.outcome = std::move(outcome);
+  return choice;
+}
+
+Choice ChooseName(const std::string& source, const FileStatus& status, const SourceName& parts,
+                  const std::string& folder, const PlannedName& planned, bool createFolder,
+                  const RunState& state, int attempt, bool compareNow = true) {
   const std::string fitted = FittedName(planned);
-  MoveResult last{MoveOutcome::TargetTaken, {}};
-  for (int attempt = 0; attempt < kMoveAttempts; ++attempt) {
-    FileOutcome stays;
-    TargetFolderIndex* index = PrepareFolder(source, folder, createFolder, state, stays);
-    if (!index) return stays;
-    if (AlreadyInPlace(source, parts.name, folder, fitted, state.targets)) {
-      return {source, FileResult::InPlace, source, {}, {}};
-    }
-    const std::string name = FreeName(planned, fitted, *index, RetrySkip(attempt));
-    if (state.identical && name != fitted) {
-      if (std::optional<std::string> same = IdenticalInFolder(source, status, folder, planned,
-                                                              fitted, *index, *state.identical)) {
-        return {source, FileResult::AlreadyInTarget, std::move(*same), {}, {}};
-      }
-    }
-    if (name.empty()) return StayedOutcome(source, StayReason::NameTaken);
-    last = MoveRecorded(source, status, parts.name, folder, name, *index, state);
-    switch (last.outcome) {
-    case MoveOutcome::Moved:
-      return {source, FileResult::Moved, JoinPath(folder, name), {}, {}};
-    case MoveOutcome::SourceChanged:
-      return FailedMoveOutcome(source, last.outcome, last.error);
-    case MoveOutcome::NotFound:
-      // The source itself gone is no race to retry: another program took it.
-      if (!EntryExists(source))
-        return Stays(StayedOutcome(source, StayReason::Vanished), folder, state);
-      [[fallthrough]];
-    case MoveOutcome::TargetTaken:
-      state.targets.Forget(folder);
-      break;
-    default:
-      return Stays(FailedMoveOutcome(source, last.outcome, last.error), folder, state);
+  FileOutcome stays;
+  TargetFolderIndex* index = PrepareFolder(source, folder, createFolder, state, stays);
+  if (!index) return Decided(std::move(stays));
+  if (AlreadyInPlace(source, parts.name, folder, fitted, state.targets)) {
+    return Decided({source, FileResult::InPlace, source, {}, {}});
+  }
+  std::string name = FreeName(planned, fitted, *index, RetrySkip(attempt));
+  if (state.identical && name != fitted) {
+    if (!compareNow) return {std::nullopt, nullptr, {}, /*deferred=*/true};
+    if (std::optional<std::string> same =
+            IdenticalInFolder(source, status, folder, planned, fitted, *index, *state.identical)) {
+      return Decided({source, FileResult::AlreadyInTarget, std::move(*same), {}, {}});
     }
   }
+  if (name.empty()) return Decided(StayedOutcome(source, StayReason::NameTaken));
+  return {std::nullopt, index, std::move(name)};
+}
+
+// What a move that ended as result means for the file; nothing when another
+// try is due (the name was taken, or the folder went, meanwhile).
+std::optional<FileOutcome> AfterMoving(const std::string& source, const MoveResult& result,
+                                       const std::string& folder, const std::string& name,
+                                       const RunState& state) {
+  switch (result.outcome) {
+  case MoveOutcome::Moved:
+    return FileOutcome{source, FileResult::Moved, JoinPath(folder, name), {}, {}};
+  case MoveOutcome::SourceChanged:
+    return FailedMoveOutcome(source, result.outcome, result.error);
+  case MoveOutcome::NotFound:
+    // The source itself gone is no race to retry: another program took it.
+    if (!EntryExists(source))
+      return Stays(StayedOutcome(source, StayReason::Vanished), folder, state);
+    [[fallthrough]];
+  case MoveOutcome::TargetTaken:
+    state.targets.Forget(folder);
+    return std::nullopt;
+  default:
+    return Stays(FailedMoveOutcome(source, result.outcome, result.error), folder, state);
+  }
+}
+
+// Moves the file into folder, from try firstAttempt on, each try recorded
+// on its own.
+FileOutcome MoveIntoFolder(const std::string& source, const FileStatus& status,
+                           const SourceName& parts, const std::string& folder,
+                           const PlannedName& planned, bool createFolder, const RunState& state,
+                           int firstAttempt) {
+  MoveResult last{MoveOutcome::TargetTaken, {}};
+  for (int attempt = firstAttempt; attempt < kMoveAttempts; ++attempt) {
+    Choice choice =
+        ChooseName(source, status, parts, folder, planned, createFolder, state, attempt);
+    if (choice.outcome) return std::move(*choice.outcome);
+    last = MoveRecorded(source, status, parts.name, folder, choice.name, *choice.index, state);
+    if (std::optional<FileOutcome> done = AfterMoving(source, last, folder, choice.name, state))
+      return std::move(*done);
+  }
   return FailedMoveOutcome(source, last.outcome, last.error);
+}
+
+BatchStep StepOf(size_t file, bool group = false) {
+  BatchStep step;
+  step.file = file;
+  step.group = group;
+  return step;
 }
 
 FileOutcome Dated(FileOutcome outcome, const DatedFile& dated) {
@@ -169,26 +217,40 @@ RunOutcome DistributionRun::Distribute() {
     targets.OnFolderCreated([this](const std::string& folder) { record_->FolderCreated(folder); });
   IdenticalFiles identical; // its hashes hold for this run only
   std::string lastFolder;
-  for (size_t i = 0; i < files_.size(); ++i) {
-    frontEnd_.ProcessEvents();
-    if (guard_.StopRequested()) {
+  for (size_t next = 0, batches = 0; next < files_.size(); ++batches) {
+    // The first batches are small: the first files move at once, and a record
+    // that cannot be written stops the run after a few.
+    const size_t limit = batches < 16 ? std::min(batchFiles_, size_t{1} << batches) : batchFiles_;
+    std::vector<BatchStep> batch = DecideBatch(next, limit, groups, targets, identical);
+    for (auto step = batch.begin(); step != batch.end(); ++step) {
+      frontEnd_.ProcessEvents();
+      // A change of the options holds from the next file on: the batch's
+      // later decisions are made again.
+      if (guard_.StopRequested() || frontEnd_.OptionsChanged()) break;
+      frontEnd_.SetProgressPosition(static_cast<int>(step->file));
+      frontEnd_.SetStatusText(WorkingOnText(step->file + 1, files_.size()));
+      bool endsBatch = false;
+      const std::vector<FileOutcome> outcomes =
+          CarryOut(*step, groups, targets, identical, endsBatch);
+      if (!step->folder.empty()) lastFolder = step->folder;
+      comparedBytes_ = identical.BytesRead();
+      for (const FileOutcome& outcome : outcomes)
+        Report(outcome);
+      // A change of the options holds from the next file on.
+      next = step->file + 1;
+      if (endsBatch) break;
+    }
+    // What became of the batch's files, in one append.
+    if (record_) record_->Flush();
+    // A stop during the last file ends nothing: every file was handled.
+    if (guard_.StopRequested() && next < files_.size()) {
+      Abandon(batch, next, targets);
       CloseRecord();
       frontEnd_.EndWait();
-      frontEnd_.Stopped(files_.size() - i);
+      frontEnd_.Stopped(files_.size() - next);
       return RunOutcome::Stopped;
     }
-    frontEnd_.SetProgressPosition(static_cast<int>(i));
-    frontEnd_.SetStatusText(WorkingOnText(i + 1, files_.size()));
-    std::vector<FileOutcome> outcomes;
-    if (const CompanionGroup* group = groups.GroupOf(i)) {
-      // A group is handled where its first member comes; its others have gone with it.
-      if (group->first == i) outcomes = DistributeGroup(*group, targets, identical, lastFolder);
-    } else {
-      outcomes.push_back(DistributeFile(files_[i], targets, identical, lastFolder));
-    }
-    comparedBytes_ = identical.BytesRead();
-    for (const FileOutcome& outcome : outcomes)
-      Report(outcome);
+    Abandon(batch, next, targets);
   }
 
   CloseRecord();
@@ -197,6 +259,131 @@ RunOutcome DistributionRun::Distribute() {
   frontEnd_.Finished(lastFolder, stayed_);
   frontEnd_.EndWait();
   return RunOutcome::Completed;
+}
+
+std::vector<BatchStep> DistributionRun::DecideBatch(size_t first, size_t limit,
+                                                    const CompanionGroups& groups,
+                                                    TargetFolders& targets,
+                                                    IdenticalFiles& identical) {
+  batchOptions_ = frontEnd_.Options();
+  const auto started = std::chrono::steady_clock::now();
+  std::vector<BatchStep> batch;
+  size_t moves = 0;
+  for (size_t file = first; file < files_.size() && batch.size() < limit; ++file) {
+    if (const CompanionGroup* group = groups.GroupOf(file)) {
+      // A group is handled whole in its own turn, after the moves before it
+      // (it decides and moves its members one by one); its other members
+      // have gone with it.
+      if (group->first != file) {
+        batch.push_back(StepOf(file));
+        continue;
+      }
+      if (moves > 0) break;
+      batch.push_back(StepOf(file, /*group=*/true));
+      break;
+    }
+    std::optional<BatchStep> step =
+        DecideFile(file, batchOptions_, targets, identical, /*compareNow=*/moves == 0);
+    if (!step) break;
+    if (step->move) ++moves;
+    // A file that leaves a folder the run may fill frees its name there only
+    // when it moves: the files after it are decided once it has.
+    const bool leavesTarget = step->move && files_[file].starts_with(step->target);
+    batch.push_back(std::move(*step));
+    if (leavesTarget) break;
+    if (std::chrono::steady_clock::now() - started > kBatchDecideTime) break;
+  }
+  // The intents, with the target folder and the folders made for them, reach
+  // the record before any of the moves.
+  if (record_) record_->Flush();
+  return batch;
+}
+
+std::optional<BatchStep> DistributionRun::DecideFile(size_t file, const RunOptions& options,
+                                                     TargetFolders& targets,
+                                                     IdenticalFiles& identical, bool compareNow) {
+  const std::string& source = files_[file];
+  BatchStep step = StepOf(file);
+  const SourceName parts = SplitSourcePath(source);
+  const std::string target = WithBackslash(LexicallyNormal(options.target));
+  LookedAtFile looked = LookAtFile(source, options.modernFormats);
+  const std::optional<FileStatus>& found = looked.status;
+  if (std::optional<FileOutcome> stays = NotMovable(source, found)) {
+    step.decided.push_back(std::move(*stays));
+    return step;
+  }
+  DatedFile dated;
+  try {
+    dated = DateOfLookedAtFile(source, options.modernFormats, looked);
+  } catch (const std::exception& error) {
+    // This file stays; the files after it are still sorted.
+    step.decided.push_back(StayedOutcome(source, StayReason::DateUnreadable, error.what()));
+    return step;
+  }
+  step.dated = dated;
+  const PlannedName planned =
+      LoweredName(DecideTargetName(source, parts, DateStamp(dated.date), options, found->readOnly));
+  step.folder = TargetFolder(target, dated.date, options.structure);
+  step.target = target;
+  // Without a target folder a relative path would land the file anywhere.
+  if (target.empty()) {
+    step.decided.push_back(
+        Dated(StayedOutcome(source, StayReason::MoveError, kNoTargetFolderText), dated));
+    return step;
+  }
+  if (record_) record_->TargetFolder(target);
+  const RunState state{targets, options.skipIdentical ? &identical : nullptr, mode_,
+                       record_ ? &*record_ : nullptr};
+  const bool createFolder = StructureCreatesFolders(options.structure);
+  Choice choice = ChooseName(source, *found, parts, step.folder, planned, createFolder, state,
+                             /*attempt=*/0, compareNow);
+  if (choice.deferred) return std::nullopt;
+  if (choice.outcome) {
+    step.decided.push_back(Dated(std::move(*choice.outcome), dated));
+    return step;
+  }
+  ReserveName(*choice.index, choice.name, source, state);
+  RecordIntent(source, JoinPath(step.folder, choice.name), *found, state);
+  step.move =
+      DecidedMove{*found, parts, planned, createFolder, choice.index, std::move(choice.name)};
+  return step;
+}
+
+std::vector<FileOutcome> DistributionRun::CarryOut(BatchStep& step, const CompanionGroups& groups,
+                                                   TargetFolders& targets,
+                                                   IdenticalFiles& identical, bool& endsBatch) {
+  if (step.group) {
+    endsBatch = true; // the group read the options anew
+    return DistributeGroup(*groups.GroupOf(step.file), targets, identical, step.folder);
+  }
+  if (!step.move) return std::move(step.decided);
+  const std::string& source = files_[step.file];
+  const RunState state{targets, batchOptions_.skipIdentical ? &identical : nullptr, mode_,
+                       record_ ? &*record_ : nullptr};
+  DecidedMove& move = *step.move;
+  const MoveResult result = MoveAfterIntent(source, move.status, move.parts.name, step.folder,
+                                            move.name, *move.index, state);
+  std::optional<FileOutcome> outcome = AfterMoving(source, result, step.folder, move.name, state);
+  if (!outcome || outcome->result != FileResult::Moved) {
+    // The folder was looked at again or a folder made for the file removed:
+    // the batch's later decisions may not hold. A retry is recorded on its own.
+    endsBatch = true;
+    if (!outcome)
+      outcome = MoveIntoFolder(source, move.status, move.parts, step.folder, move.planned,
+                               move.createFolder, state, /*firstAttempt=*/1);
+  }
+  return {Dated(std::move(*outcome), *step.dated)};
+}
+
+void DistributionRun::Abandon(const std::vector<BatchStep>& batch, size_t from,
+                              TargetFolders& targets) {
+  // Their intents stay in the record: the undo finds those files still in
+  // the source.
+  for (const BatchStep& step : batch) {
+    if (step.file < from || !step.move) continue;
+    targets.RemoveIfMadeEmpty(step.folder);
+    targets.Forget(step.folder);
+  }
 }
 
 void DistributionRun::CloseRecord() {
@@ -212,33 +399,4 @@ void DistributionRun::Report(const FileOutcome& outcome) {
   if (outcome.result == FileResult::Stayed || outcome.result == FileResult::AlreadyInTarget)
     stayed_.push_back(outcome);
   frontEnd_.FileDone(outcome);
-}
-
-FileOutcome DistributionRun::DistributeFile(const std::string& source, TargetFolders& targets,
-                                            IdenticalFiles& identical, std::string& folder) {
-  const RunOptions options = frontEnd_.Options();
-  const SourceName parts = SplitSourcePath(source);
-  const std::string target = WithBackslash(LexicallyNormal(options.target));
-  LookedAtFile looked = LookAtFile(source, options.modernFormats);
-  const std::optional<FileStatus>& found = looked.status;
-  if (std::optional<FileOutcome> stays = NotMovable(source, found)) return *stays;
-  DatedFile dated;
-  try {
-    dated = DateOfLookedAtFile(source, options.modernFormats, looked);
-  } catch (const std::exception& error) {
-    // This file stays; the files after it are still sorted.
-    return StayedOutcome(source, StayReason::DateUnreadable, error.what());
-  }
-  const PlannedName planned =
-      LoweredName(DecideTargetName(source, parts, DateStamp(dated.date), options, found->readOnly));
-  folder = TargetFolder(target, dated.date, options.structure);
-  // Without a target folder a relative path would land the file anywhere.
-  if (target.empty())
-    return Dated(StayedOutcome(source, StayReason::MoveError, kNoTargetFolderText), dated);
-  if (record_) record_->TargetFolder(target);
-  const RunState state{targets, options.skipIdentical ? &identical : nullptr, mode_,
-                       record_ ? &*record_ : nullptr};
-  return Dated(MoveIntoFolder(source, *found, parts, folder, planned,
-                              StructureCreatesFolders(options.structure), state),
-               dated);
 }

@@ -5,6 +5,7 @@
 
 #include "app/core/file_outcome.h"
 #include "app/core/move_mode.h"
+#include "app/core/run_batch.h"
 #include "app/core/run_guard.h"
 #include "app/core/run_record.h"
 
@@ -15,6 +16,7 @@
 #include <vector>
 
 struct CompanionGroup;
+class CompanionGroups;
 class IdenticalFiles;
 class RunFrontEnd;
 class TargetFolders;
@@ -48,6 +50,9 @@ public:
   bool Running() const { return guard_.Running(); }
   // Ends a run in progress after the file in hand (the window is closing).
   void RequestStop() { guard_.RequestStop(); }
+  // Batches of at most files files (at least one); for tests of a kill at
+  // a batch's bounds.
+  void LimitBatch(size_t files) { batchFiles_ = files > 0 ? files : 1; }
   // The collected files of the last run (verteilelb).
   const std::vector<std::string>& Files() const { return files_; }
   // What stayed in the last run, in order: files and unreadable folders
@@ -59,10 +64,24 @@ public:
 
 private:
   RunOutcome Distribute();
-  // Handles one file: what became of it; folder is set to the folder it was
-  // meant for once its date is known.
-  FileOutcome DistributeFile(const std::string& source, TargetFolders& targets,
-                             IdenticalFiles& identical, std::string& folder);
+  // Decides the next batch from file first on (run_batch.h) and records its
+  // intents; the steps in the list's order.
+  std::vector<BatchStep> DecideBatch(size_t first, size_t limit, const CompanionGroups& groups,
+                                     TargetFolders& targets, IdenticalFiles& identical);
+  // Decides one file with options: what became of it, or its move; nothing
+  // when it must wait for the next batch (compareNow unset, and it is to be
+  // compared with a file of this batch that has not moved yet).
+  std::optional<BatchStep> DecideFile(size_t file, const RunOptions& options,
+                                      TargetFolders& targets, IdenticalFiles& identical,
+                                      bool compareNow);
+  // Carries out step: what became of its files. endsBatch is set when the
+  // batch's later decisions no longer hold (a retry, a failure).
+  std::vector<FileOutcome> CarryOut(BatchStep& step, const CompanionGroups& groups,
+                                    TargetFolders& targets, IdenticalFiles& identical,
+                                    bool& endsBatch);
+  // The decided moves of batch from file from on, which will not be carried
+  // out, free their names and folders again.
+  void Abandon(const std::vector<BatchStep>& batch, size_t from, TargetFolders& targets);
 
   // Handles a group of files that belong together (companion_groups.h),
   // as DistributeFile one file: what became of each member, in its order.
@@ -82,5 +101,7 @@ private:
   std::optional<RunRecordWriter> record_;
   uint64_t comparedBytes_ = 0;
   size_t moved_ = 0; // files moved so far in this run
+  size_t batchFiles_ = kBatchFiles;
+  RunOptions batchOptions_; // the options of the batch in hand
   RunGuard guard_;
 };

@@ -24,9 +24,13 @@ public:
   virtual ~RunFrontEnd() = default;
 
   // The options, asked at the start (source folder and file kinds hold for
-  // the whole run) and again before each file (target folder, renaming and
-  // structure apply to the files that follow a change).
+  // the whole run) and again before each batch of files (target folder,
+  // renaming and structure apply to the files that follow a change).
   virtual RunOptions Options() = 0;
+  // Whether the options changed since they were last asked for: the batch
+  // in hand then ends after the file in hand. A front end whose options
+  // cannot change during a run keeps the default.
+  virtual bool OptionsChanged() { return false; }
 
   // Status line and progress bar; the progress minimum is 0.
   virtual void SetStatusText(const std::string& text) = 0;

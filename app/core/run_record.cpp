@@ -198,7 +198,6 @@ void RunRecordWriter::Intent(const std::string& source, const std::string& targe
                              const RecordedFile& file) {
   waiting_ +=
       "absicht\t" + PathText(source) + "\t" + PathText(target) + "\t" + FileText(file) + "\n";
-  Flush();
 }
 
 void RunRecordWriter::Done(const std::string& source, const std::string& target,

@@ -21,10 +21,13 @@
 // normal: absolute, without ".", ".." or empty components, folders without a
 // trailing separator. Version 1 records (done lines without type, device and
 // inode) are read as well. Lines are written by whole appends, so a killed
-// run leaves whole lines. An intent reaches the file before its move; the
-// done line (and a created folder) waits for the next intent or the end, so
-// one write per file suffices: a run killed in between leaves an intent
-// without its done line, which the undo resolves by looking at the files.
+// run leaves whole lines. Lines wait in the writer until Flush: the intents
+// of a batch of files reach the file in one append before any of them
+// moves, their done lines (and created folders) in one append after, so a
+// run writes twice per batch rather than once per file. A run killed in
+// between leaves intents without their done lines, which the undo resolves
+// by looking at the files; an intent never reached finds its file still in
+// the source.
 
 #include "app/core/run_options.h"
 #include "platform/append_file.h"
@@ -100,7 +103,8 @@ public:
   RunRecordWriter& operator=(const RunRecordWriter&) = delete;
 
   const std::string& Path() const { return path_; }
-  // Intent and Flush throw RunRecordError when the record cannot be written.
+  // Flush throws RunRecordError when the record cannot be written. An
+  // intent waits for the next Flush, which must come before its move.
   // The target folder of the next moves; recorded when it changed.
   void TargetFolder(const std::string& folder);
   void FolderCreated(const std::string& folder);

@@ -34,20 +34,26 @@ RecordedFile Landed(const std::string& target, const FileStatus& before, bool co
 
 } // namespace
 
-MoveResult MoveRecorded(const std::string& source, const FileStatus& status,
-                        const std::string& sourceName, const std::string& folder,
-                        const std::string& name, TargetFolderIndex& index, const RunState& state) {
+void ReserveName(TargetFolderIndex& index, const std::string& name, const std::string& source,
+                 const RunState& state) {
+  // A dry run's later comparisons find the bytes still at the source.
+  index.Add(name, state.mode == MoveMode::Plan ? source : std::string());
+}
+
+void RecordIntent(const std::string& source, const std::string& target, const FileStatus& status,
+                  const RunState& state) {
+  if (state.record && state.mode == MoveMode::Move)
+    state.record->Intent(source, target, RecordedFileOf(status));
+}
+
+MoveResult MoveAfterIntent(const std::string& source, const FileStatus& status,
+                           const std::string& sourceName, const std::string& folder,
+                           const std::string& name, TargetFolderIndex& index,
+                           const RunState& state) {
   const std::string target = JoinPath(folder, name);
   MoveResult result{MoveOutcome::Moved, {}};
-  if (state.mode == MoveMode::Move) {
-    // The intent comes first: a run killed during the move can be taken
-    // back by looking where the file is.
-    if (state.record) state.record->Intent(source, target, RecordedFileOf(status));
-    result = MoveFileNoReplace(source, target);
-  }
+  if (state.mode == MoveMode::Move) result = MoveFileNoReplace(source, target);
   if (result.outcome == MoveOutcome::Moved) {
-    // A dry run's later comparisons find the bytes still at the source.
-    index.Add(name, state.mode == MoveMode::Plan ? source : std::string());
     state.targets.NoteRemoved(FolderOf(source), sourceName);
     if (state.identical && state.mode == MoveMode::Move) state.identical->NoteMoved(status, target);
     // A rename keeps the entry: a file that was no link lands as it was
@@ -56,10 +62,23 @@ MoveResult MoveRecorded(const std::string& source, const FileStatus& status,
       state.record->Done(source, target, Landed(target, status, result.copied),
                          result.copied || status.throughLink ? EntryStatusOf(target)
                                                              : std::optional<FileStatus>(status));
-  } else if (result.outcome == MoveOutcome::SourceChanged) {
-    index.Add(name); // the complete copy holds that name now
+  } else if (result.outcome != MoveOutcome::SourceChanged) {
+    // The complete copy of a changed source holds the name; otherwise it
+    // stays free.
+    index.Remove(name);
   }
   return result;
+}
+
+MoveResult MoveRecorded(const std::string& source, const FileStatus& status,
+                        const std::string& sourceName, const std::string& folder,
+                        const std::string& name, TargetFolderIndex& index, const RunState& state) {
+  ReserveName(index, name, source, state);
+  // The intent comes first: a run killed during the move can be taken
+  // back by looking where the file is.
+  RecordIntent(source, JoinPath(folder, name), status, state);
+  if (state.record && state.mode == MoveMode::Move) state.record->Flush();
+  return MoveAfterIntent(source, status, sourceName, folder, name, index, state);
 }
 
 std::optional<FileOutcome> NotMovable(const std::string& source,

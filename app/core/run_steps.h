@@ -41,10 +41,26 @@ struct RunState {
 
 // Moves source (of status) to folder/name without replacing, or in a dry run
 // only notes it; records the intent before and the move after it, and keeps
-// index (folder's) and the source folder's listing up to date.
+// index (folder's) and the source folder's listing up to date. The three
+// steps below, for one file.
 MoveResult MoveRecorded(const std::string& source, const FileStatus& status,
                         const std::string& sourceName, const std::string& folder,
                         const std::string& name, TargetFolderIndex& index, const RunState& state);
+
+// The steps of MoveRecorded apart, for a run that decides a batch of moves
+// before it makes any (distribution_run.cpp): the name a move will take is
+// reserved in index when it is chosen, so the next file of the batch takes
+// another; the intent is recorded (it reaches the record with the record's
+// next Flush, which comes before the move); the move then keeps the name or
+// frees it again, and notes what follows from it.
+void ReserveName(TargetFolderIndex& index, const std::string& name, const std::string& source,
+                 const RunState& state);
+void RecordIntent(const std::string& source, const std::string& target, const FileStatus& status,
+                  const RunState& state);
+MoveResult MoveAfterIntent(const std::string& source, const FileStatus& status,
+                           const std::string& sourceName, const std::string& folder,
+                           const std::string& name, TargetFolderIndex& index,
+                           const RunState& state);
 
 // Why source, of status found (StatusOf, links followed), stays before
 // anything is read from it; nothing when it may be handled.

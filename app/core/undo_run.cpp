@@ -96,6 +96,7 @@ FileOutcome TakeBackOne(const RecordedMove& move, MoveMode mode, RunRecordWriter
     record->FolderCreated(level);
   if (folder) return FailedMoveOutcome(move.target, OutcomeOfError(folder), folder);
   record->Intent(move.target, move.source, landed);
+  record->Flush();
   const MoveResult result = MoveFileNoReplace(move.target, move.source);
   if (result.outcome == MoveOutcome::TargetTaken) {
     return StayedOutcome(move.target, StayReason::OldPlaceTaken);

@@ -146,6 +146,7 @@ ExitStatus Run(const CommandLine& line) {
   }
   DistributionRun run(frontEnd, mode);
   run.RecordInto(RunRecordFolder());
+  if (const size_t batch = TestBatchFiles()) run.LimitBatch(batch);
   frontEnd.SetOnEvents([&run] {
     if (StopSignalled()) run.RequestStop();
   });

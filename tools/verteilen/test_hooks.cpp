@@ -38,8 +38,20 @@ void InstallTestHooks() {
   }
 }
 
+size_t TestBatchFiles() {
+  const char* setting = std::getenv("FOTOMAZ_TEST_FAULTS");
+  std::istringstream words(setting ? setting : "");
+  std::string word;
+  while (std::getline(words, word, ','))
+    if (word.starts_with("batch-")) return std::strtoul(word.c_str() + 6, nullptr, 10);
+  return 0;
+}
+
 #else
 
 void InstallTestHooks() {}
+size_t TestBatchFiles() {
+  return 0;
+}
 
 #endif

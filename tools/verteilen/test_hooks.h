@@ -9,5 +9,10 @@
 //   no-link        no hard links either
 //   pause-at-half  a copy writes "halb" to standard error when half written
 //                  and then waits two seconds (time for a signal)
+//   batch-N        the run decides and records at most N files at a time
+
+#include <cstddef>
 
 void InstallTestHooks();
+// N of batch-N; 0 when not given (and always without test hooks).
+size_t TestBatchFiles();

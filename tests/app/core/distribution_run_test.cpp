@@ -154,8 +154,8 @@ TEST_F(DistributionRunTest, MessagesStatusAndProgressInOrder) {
                          "Fertig!", "Finished " + target_ + "2023/07", "EndWait"}));
   EXPECT_EQ(frontEnd_.log.front(), "BeginWait");
   EXPECT_EQ(std::count(frontEnd_.log.begin(), frontEnd_.log.end(), "EndWait"), 1);
-  // Asked once at the start and once before each file.
-  EXPECT_EQ(frontEnd_.optionReads, 4);
+  // Asked once at the start and once before each batch (one file, then two).
+  EXPECT_EQ(frontEnd_.optionReads, 3);
   ASSERT_EQ(frontEnd_.outcomes.size(), 3u);
   EXPECT_EQ(frontEnd_.outcomes[2].source, source_ + "c.png");
   EXPECT_EQ(frontEnd_.outcomes[2].result, FileResult::Moved);

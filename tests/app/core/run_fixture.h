@@ -31,13 +31,16 @@ public:
   std::vector<FileOutcome> finishedStayed; // as Finished reported them
   int progressMaximum = -1;
   int optionReads = 0;
+  RunOptions lastRead; // as Options() last returned them
   // Called on every ProcessEvents, as a user acting between two files.
   std::function<void()> onEvents;
 
   RunOptions Options() override {
     ++optionReads;
+    lastRead = options;
     return options;
   }
+  bool OptionsChanged() override { return options != lastRead; }
   void SetStatusText(const std::string& text) override {
     statuses.push_back(text);
     log.push_back(text);
