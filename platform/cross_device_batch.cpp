@@ -6,8 +6,11 @@
 #include "platform/source_removal.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <fcntl.h>
+#include <linux/magic.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace {
@@ -36,10 +39,24 @@ MoveResult CopySymlink(const std::string& from, const std::string& to) {
   return {MoveOutcome::Moved, {}, true};
 }
 
-// 0 or the errno of one flush of the file system that holds fd.
-int SyncFileSystem(int fd) {
-  if (ActiveMoveFaults().syncfsFails) return EIO;
-  return syncfs(fd) == 0 ? 0 : errno;
+// File systems on a local disk, whose syncfs writes every file's data and
+// metadata to the medium before it returns. Elsewhere (FUSE, network
+// shares) syncfs may return before the data reached the medium, where an
+// fsync of the file would wait for it. Sorted, for the binary search.
+constexpr std::array<long, 7> kWholeSyncFileSystems = {
+    MSDOS_SUPER_MAGIC, EXT4_SUPER_MAGIC,  TMPFS_MAGIC,      EXFAT_SUPER_MAGIC,
+    XFS_SUPER_MAGIC,   BTRFS_SUPER_MAGIC, F2FS_SUPER_MAGIC,
+};
+static_assert(std::ranges::is_sorted(kWholeSyncFileSystems));
+
+// Whether one flush of the file system that holds fd made every file on it
+// durable.
+bool SyncedFileSystem(int fd) {
+  struct statfs info {};
+  if (ActiveMoveFaults().syncfsFails || fstatfs(fd, &info) != 0 ||
+      !std::ranges::binary_search(kWholeSyncFileSystems, static_cast<long>(info.f_type)))
+    return false;
+  return syncfs(fd) == 0;
 }
 
 } // namespace
@@ -156,15 +173,15 @@ void CrossDeviceBatch::Commit() {
 }
 
 // One syncfs per file system of the copies; a copy that one did not cover
-// (it failed, or the batch holds one file, where fsync costs less) is
-// flushed on its own. A copy whose flush failed keeps no name.
+// (it failed or may not reach the medium, or the batch holds one file,
+// where fsync costs less) is flushed on its own. A copy whose flush failed keeps no name.
 void CrossDeviceBatch::Flush() {
   std::vector<dev_t> flushed;
   if (staged_.size() > 1) {
     for (const Staged& file : staged_) {
       const dev_t device = file.copied.st_dev;
       if (std::find(flushed.begin(), flushed.end(), device) != flushed.end()) continue;
-      if (SyncFileSystem(file.target) == 0) flushed.push_back(device);
+      if (SyncedFileSystem(file.target)) flushed.push_back(device);
     }
   }
   for (Staged& file : staged_) {

@@ -51,7 +51,8 @@ public:
   // its result returned, as MoveFileNoReplace gives it. Across file systems
   // the file is copied into a temporary file, checked, and staged: nullopt,
   // its result comes through settled. A name already staged counts as taken.
-  // The batch commits itself once it holds kBatchFiles files or kBatchBytes.
+  // The batch commits itself once it holds kBatchFiles files or kBatchBytes
+  // (so settled may be called from within Stage).
   // After AbandonCopyInHand() the copy in hand and every later one is
   // Abandoned (its temporary file removed); copies staged before stay
   // staged, to be committed.

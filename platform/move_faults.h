@@ -36,7 +36,7 @@ struct MoveFaults {
   int copyError = 5; // EIO
   // The copy writes one wrong byte, which the check after copying must catch.
   bool copyCorrupts = false;
-  // syncfs reports EIO: a batch flushes each copy on its own.
+  // syncfs fails: a batch flushes each copy on its own.
   bool syncfsFails = false;
   // Removing the source after a complete copy or link fails with EACCES.
   bool sourceRemovalFails = false;

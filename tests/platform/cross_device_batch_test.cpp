@@ -62,7 +62,7 @@ protected:
     }
     if (killed) return;
     for (const auto& entry : fs::directory_iterator(disk_.path()))
-      EXPECT_TRUE(IsTemporaryCopyName(entry.path().filename()) == false) << entry.path();
+      EXPECT_FALSE(IsTemporaryCopyName(entry.path().filename())) << entry.path();
   }
 
   testkit::TempDir disk_;
