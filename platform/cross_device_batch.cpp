@@ -172,17 +172,18 @@ void CrossDeviceBatch::Commit() {
   stagedBytes_ = 0;
 }
 
-// One syncfs per file system of the copies; a copy that one did not cover
-// (it failed or may not reach the medium, or the batch holds one file,
-// where fsync costs less) is flushed on its own. A copy whose flush failed keeps no name.
+// One syncfs per file system of the copies; a copy that none covered (it
+// failed or may not reach the medium, or the batch holds one file, where
+// fsync costs less) is flushed on its own. A copy whose flush failed keeps
+// no name.
 void CrossDeviceBatch::Flush() {
-  std::vector<dev_t> flushed;
-  if (staged_.size() > 1) {
-    for (const Staged& file : staged_) {
-      const dev_t device = file.copied.st_dev;
-      if (std::find(flushed.begin(), flushed.end(), device) != flushed.end()) continue;
-      if (SyncedFileSystem(file.target)) flushed.push_back(device);
-    }
+  std::vector<dev_t> tried, flushed;
+  for (const Staged& file : staged_) {
+    const dev_t device = file.copied.st_dev;
+    if (staged_.size() == 1 || std::find(tried.begin(), tried.end(), device) != tried.end())
+      continue;
+    tried.push_back(device);
+    if (SyncedFileSystem(file.target)) flushed.push_back(device);
   }
   for (Staged& file : staged_) {
     const bool covered =

@@ -4,12 +4,12 @@
 // on its own (fsync) costs a journal commit per file. A batch instead copies
 // up to kBatchFiles files or kBatchBytes bytes into hidden temporary files
 // beside their targets, flushes them all with one syncfs of the target's
-// file system, gives each its final name, flushes each target folder once,
-// and only then removes the sources. The promises of MoveFileNoReplace hold
-// for every file: a source is removed only after its copy is durable, no
-// incomplete file ever carries a final name, and at any moment each file's
-// content exists at least once (a kill between the final names and the
-// removals leaves it twice, complete).
+// file system (where that reaches the medium), gives each its final name,
+// flushes each target folder once, and only then removes the sources. The
+// promises of MoveFileNoReplace hold for every file: a source is removed
+// only after its copy is durable, no incomplete file ever carries a final
+// name, and at any moment each file's content exists at least once (a kill
+// between the final names and the removals leaves it twice, complete).
 //
 // MoveFileNoReplace is a batch of one (flushed with fsync, which is cheaper
 // than syncfs for one file); both share every step.
