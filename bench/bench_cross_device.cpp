@@ -1,5 +1,7 @@
 #include "bench/bench_cross_device.h"
 
+#include "platform/cross_device_batch.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -32,6 +34,22 @@ void CopyFlushRemove(const std::string& source, const std::string& target) {
   fs::create_directory(source);
 }
 
+// The platform's batch mover alone on the same files, each into the same
+// place below target as the copy above puts it: what the run's moves cost
+// without the run around them.
+void MoveInBatches(const std::string& source, const std::string& target) {
+  CrossDeviceBatch batch([](const CommittedMove& move) {
+    if (move.result.outcome != MoveOutcome::Moved)
+      throw std::runtime_error("not moved: " + move.from);
+  });
+  for (const std::string& file : FilesBelow(source)) {
+    fs::create_directories(fs::path(target + "/" + file).parent_path());
+    const auto done = batch.Stage(source + "/" + file, target + "/" + file);
+    if (done && done->outcome != MoveOutcome::Moved) throw std::runtime_error("not moved: " + file);
+  }
+  batch.Commit();
+}
+
 } // namespace
 
 int RunCrossDeviceBench(const std::string& scratch, const std::string& folder,
@@ -51,7 +69,7 @@ int RunCrossDeviceBench(const std::string& scratch, const std::string& folder,
   std::string base = folder + "/fotomaz-bench-XXXXXX";
   if (!mkdtemp(base.data())) throw std::runtime_error("cannot make a folder in " + folder);
 
-  std::array<double, kTries> runSeconds{}, floorSeconds{};
+  std::array<double, kTries> runSeconds{}, floorSeconds{}, batchSeconds{};
   size_t left = 0, missing = 0;
   // Each try starts with the target's file system flushed, so no try pays
   // for the writes (and removals) of the one before.
@@ -72,6 +90,7 @@ int RunCrossDeviceBench(const std::string& scratch, const std::string& folder,
     for (int i = 0; i < kTries; ++i) {
       timeInto(run, runSeconds[i]);
       timeInto(CopyFlushRemove, floorSeconds[i]);
+      timeInto(MoveInBatches, batchSeconds[i]);
     }
   } catch (...) {
     fs::remove_all(base);
@@ -80,6 +99,7 @@ int RunCrossDeviceBench(const std::string& scratch, const std::string& folder,
   fs::remove_all(base);
 
   const double runMedian = Median(runSeconds), floorMedian = Median(floorSeconds);
+  const double batchMedian = Median(batchSeconds);
   const double megabytes = static_cast<double>(shape.files * shape.dataBytes) / 1048576.0;
   std::printf("files            %zu of %zu bytes image data, to %s\n", shape.files, shape.dataBytes,
               folder.c_str());
@@ -87,7 +107,10 @@ int RunCrossDeviceBench(const std::string& scratch, const std::string& folder,
               megabytes / floorMedian, kTries);
   std::printf("run              %.3f s  %.0f MiB/s (median of %d)\n", runMedian,
               megabytes / runMedian, kTries);
+  std::printf("batch mover      %.3f s  %.0f MiB/s (median of %d)\n", batchMedian,
+              megabytes / batchMedian, kTries);
   std::printf("time run/floor   %.2f (at most %.1f)\n", runMedian / floorMedian, kAllowedRatio);
+  std::printf("time batch/floor %.2f (at most %.1f)\n", batchMedian / floorMedian, kAllowedRatio);
   if (left != 0 || missing != 0) {
     std::printf("not moved        %zu left in the source, %zu missing in the target\n", left,
                 missing);

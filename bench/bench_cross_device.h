@@ -16,9 +16,9 @@
 constexpr size_t kCrossDeviceFiles = 400;
 constexpr size_t kCrossDeviceDataBytes = 1 << 20;
 
-// Times run (into a new folder below folder) and the copy-and-flush floor
-// on fresh trees of shape in scratch, three times each in turn, prints the
-// medians and their ratio, and returns the exit status: 1 when folder lies
-// on the scratch folder's file system or a try left files behind.
+// Times run (into a new folder below folder), the copy-and-flush floor and
+// the platform's batch mover alone on fresh trees of shape in scratch, three
+// times each in turn, prints the medians and the ratios to the floor, and returns the exit status:
+// 1 when folder lies on the scratch folder's file system or a try left files behind.
 int RunCrossDeviceBench(const std::string& scratch, const std::string& folder,
                         const TreeShape& shape, const TreeWork& run);

@@ -36,11 +36,12 @@ struct MoveResult {
 // link and removal of the source; without hard links either, the final name
 // is reserved by creating it exclusively and the file renamed over that
 // reservation. Across file systems the file is copied into a hidden
-// temporary file beside the target (TemporaryCopyName), which is flushed,
-// given the modification time, permissions and extended attributes of the
-// source, keeps its holes, is compared with the source, and only then gets
-// its final name without replacing; the source is removed last, and only if
-// its path still names the file that was copied. A source that went after
+// temporary file beside the target (TemporaryCopyName), which is given the
+// modification time, permissions and extended attributes of the source,
+// keeps its holes, is compared with the source, flushed, and only then gets
+// its final name without replacing (a batch of one: cross_device_batch.h);
+// the source is removed last, and only if its path still names the file
+// that was copied. A source that went after
 // its copy had its final name counts as moved; one that went before, as
 // NotFound. A source that cannot be removed keeps the file: the finished
 // copy or link is removed again, so the file is never in two places.

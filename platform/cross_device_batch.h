@@ -1,0 +1,88 @@
+#pragma once
+// Moving many files across file systems with few flushes. A copy is durable
+// only once flushed, and a source may go only after that; flushing each copy
+// on its own (fsync) costs a journal commit per file. A batch instead copies
+// up to kBatchFiles files or kBatchBytes bytes into hidden temporary files
+// beside their targets, flushes them all with one syncfs of the target's
+// file system (where that reaches the medium), gives each its final name,
+// flushes each target folder once, and only then removes the sources. The
+// promises of MoveFileNoReplace hold for every file: a source is removed
+// only after its copy is durable, no incomplete file ever carries a final
+// name, and at any moment each file's content exists at least once (a kill
+// between the final names and the removals leaves it twice, complete).
+//
+// MoveFileNoReplace is a batch of one (flushed with fsync, which is cheaper
+// than syncfs for one file); both share every step.
+
+#include "platform/file_copy.h"
+#include "platform/move_file.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+// The final result of a staged file.
+struct CommittedMove {
+  std::string from, to;
+  MoveResult result;
+};
+
+class CrossDeviceBatch {
+public:
+  // Files and bytes copied before a commit: a stop waits for at most one
+  // batch's flush, and at most 2 × kBatchFiles descriptors are open.
+  static constexpr size_t kBatchFiles = 64;
+  static constexpr uint64_t kBatchBytes = uint64_t{256} << 20;
+
+  // settled is told each staged file's final result during a commit, in
+  // staging order, as soon as it is final (moved: after its source was
+  // removed), so a caller can log each file as it lands.
+  explicit CrossDeviceBatch(std::function<void(const CommittedMove&)> settled);
+  // Removes the temporary copies of files staged and not committed.
+  ~CrossDeviceBatch();
+  CrossDeviceBatch(const CrossDeviceBatch&) = delete;
+  CrossDeviceBatch& operator=(const CrossDeviceBatch&) = delete;
+
+  // Moves from to to (full paths). Within a file system (and for a link, or
+  // any failure before the copy is complete) the move is done at once and
+  // its result returned, as MoveFileNoReplace gives it. Across file systems
+  // the file is copied into a temporary file, checked, and staged: nullopt,
+  // its result comes through settled. A name already staged counts as taken.
+  // The batch commits itself once it holds kBatchFiles files or kBatchBytes
+  // (so settled may be called from within Stage).
+  // After AbandonCopyInHand() the copy in hand and every later one is
+  // Abandoned (its temporary file removed); copies staged before stay
+  // staged, to be committed.
+  std::optional<MoveResult> Stage(const std::string& from, const std::string& to);
+
+  // Commits the staged files (see above); the batch is empty afterwards.
+  // A stop does not cut a commit short: every staged copy is complete.
+  void Commit();
+
+  bool Empty() const { return staged_.empty(); }
+
+private:
+  struct Staged {
+    std::string from, to, temporary;
+    int source = -1, target = -1;     // open until the commit
+    struct stat before {};            // the source when it was opened
+    struct stat copied {};            // the copy once complete
+    bool placed = false;              // under its final name
+    std::optional<MoveResult> result; // once final
+  };
+
+  std::optional<MoveResult> CopyAcross(const std::string& from, const std::string& to);
+  std::optional<MoveResult> CopyRegularFile(Staged& file);
+  void Flush();
+  static void Place(Staged& file);
+  static void RemoveSourceOf(Staged& file);
+  static void Release(Staged& file);
+
+  std::function<void(const CommittedMove&)> settled_;
+  std::vector<Staged> staged_;
+  uint64_t stagedBytes_ = 0;
+  DataCopier copier_;
+};
