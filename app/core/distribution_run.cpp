@@ -15,6 +15,7 @@
 #include "app/core/target_name.h"
 #include "app/core/unique_name.h"
 #include "platform/ascii_case.h"
+#include "platform/cross_device_batch.h"
 #include "platform/file_info.h"
 #include "platform/file_time.h"
 #include "platform/folder_lock.h"
@@ -217,6 +218,13 @@ RunOutcome DistributionRun::Distribute() {
     targets.OnFolderCreated([this](const std::string& folder) { record_->FolderCreated(folder); });
   IdenticalFiles identical; // its hashes hold for this run only
   std::string lastFolder;
+  // Copies across file systems wait for one flush of many (cross_device_batch.h).
+  std::optional<CrossDeviceBatch> mover;
+  if (mode_ == MoveMode::Move)
+    mover.emplace([this](const CommittedMove& move) { settled_.push_back(move); });
+  mover_ = mover ? &*mover : nullptr;
+  pending_.clear();
+  settled_.clear();
   for (size_t next = 0, batches = 0; next < files_.size(); ++batches) {
     // The first batches are small: the first files move at once, and a record
     // that cannot be written stops the run after a few.
@@ -233,12 +241,18 @@ RunOutcome DistributionRun::Distribute() {
       const std::vector<FileOutcome> outcomes =
           CarryOut(*step, groups, targets, identical, endsBatch);
       if (!step->folder.empty()) lastFolder = step->folder;
-      comparedBytes_ = identical.BytesRead();
       for (const FileOutcome& outcome : outcomes)
         Report(outcome);
-      // A change of the options holds from the next file on.
+      Settle(targets, identical, endsBatch);
+      comparedBytes_ = identical.BytesRead();
       next = step->file + 1;
       if (endsBatch) break;
+    }
+    // The batch's copies land before the next batch looks at their folders.
+    if (mover) {
+      bool ignored = false;
+      mover->Commit();
+      Settle(targets, identical, ignored);
     }
     // What became of the batch's files, in one append.
     if (record_) record_->Flush();
@@ -357,12 +371,28 @@ std::vector<FileOutcome> DistributionRun::CarryOut(BatchStep& step, const Compan
     return DistributeGroup(*groups.GroupOf(step.file), targets, identical, step.folder);
   }
   if (!step.move) return std::move(step.decided);
+  if (mover_) {
+    const std::optional<MoveResult> now =
+        mover_->Stage(files_[step.file], JoinPath(step.folder, step.move->name));
+    if (!now) {
+      // A copy waits for its batch's flush; what became of it is told then.
+      pending_.push_back(std::move(step));
+      return {};
+    }
+    return Finish(step, *now, targets, identical, endsBatch);
+  }
+  return Finish(step, MoveResult{MoveOutcome::Moved, {}}, targets, identical, endsBatch);
+}
+
+std::vector<FileOutcome> DistributionRun::Finish(const BatchStep& step, const MoveResult& result,
+                                                 TargetFolders& targets, IdenticalFiles& identical,
+                                                 bool& endsBatch) {
   const std::string& source = files_[step.file];
   const RunState state{targets, batchOptions_.skipIdentical ? &identical : nullptr, mode_,
                        record_ ? &*record_ : nullptr};
-  DecidedMove& move = *step.move;
-  const MoveResult result = MoveAfterIntent(source, move.status, move.parts.name, step.folder,
-                                            move.name, *move.index, state);
+  const DecidedMove& move = *step.move;
+  NoteMoveResult(result, source, move.status, move.parts.name, step.folder, move.name, move.index,
+                 state);
   std::optional<FileOutcome> outcome = AfterMoving(source, result, step.folder, move.name, state);
   if (!outcome || outcome->result != FileResult::Moved) {
     // The folder was looked at again or a folder made for the file removed:
@@ -373,6 +403,19 @@ std::vector<FileOutcome> DistributionRun::CarryOut(BatchStep& step, const Compan
                                move.createFolder, state, /*firstAttempt=*/1);
   }
   return {Dated(std::move(*outcome), *step.dated)};
+}
+
+void DistributionRun::Settle(TargetFolders& targets, IdenticalFiles& identical, bool& endsBatch) {
+  // Copies land in the order they were staged, which is the order of pending_.
+  for (const CommittedMove& landed : settled_) {
+    BatchStep step = std::move(pending_.front());
+    pending_.pop_front();
+    // Its folder's index may have been looked up anew since it was decided.
+    step.move->index = nullptr;
+    for (const FileOutcome& outcome : Finish(step, landed.result, targets, identical, endsBatch))
+      Report(outcome);
+  }
+  settled_.clear();
 }
 
 void DistributionRun::Abandon(const std::vector<BatchStep>& batch, size_t from,

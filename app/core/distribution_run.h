@@ -8,7 +8,9 @@
 #include "app/core/run_batch.h"
 #include "app/core/run_guard.h"
 #include "app/core/run_record.h"
+#include "platform/cross_device_batch.h"
 
+#include <deque>
 #include <optional>
 
 #include <cstdint>
@@ -79,6 +81,13 @@ private:
   std::vector<FileOutcome> CarryOut(BatchStep& step, const CompanionGroups& groups,
                                     TargetFolders& targets, IdenticalFiles& identical,
                                     bool& endsBatch);
+  // What a move that ended as result means for step's file (a retry when
+  // its name was taken meanwhile).
+  std::vector<FileOutcome> Finish(const BatchStep& step, const MoveResult& result,
+                                  TargetFolders& targets, IdenticalFiles& identical,
+                                  bool& endsBatch);
+  // Finishes and reports the copies that landed since the last call.
+  void Settle(TargetFolders& targets, IdenticalFiles& identical, bool& endsBatch);
   // The decided moves of batch from file from on, which will not be carried
   // out, free their names and folders again.
   void Abandon(const std::vector<BatchStep>& batch, size_t from, TargetFolders& targets);
@@ -102,6 +111,9 @@ private:
   uint64_t comparedBytes_ = 0;
   size_t moved_ = 0; // files moved so far in this run
   size_t batchFiles_ = kBatchFiles;
-  RunOptions batchOptions_; // the options of the batch in hand
+  RunOptions batchOptions_;            // the options of the batch in hand
+  CrossDeviceBatch* mover_ = nullptr;  // a real run's, while it runs
+  std::deque<BatchStep> pending_;      // staged copies, in the order staged
+  std::vector<CommittedMove> settled_; // landed, not yet finished
   RunGuard guard_;
 };

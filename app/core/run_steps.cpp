@@ -50,9 +50,16 @@ MoveResult MoveAfterIntent(const std::string& source, const FileStatus& status,
                            const std::string& sourceName, const std::string& folder,
                            const std::string& name, TargetFolderIndex& index,
                            const RunState& state) {
-  const std::string target = JoinPath(folder, name);
   MoveResult result{MoveOutcome::Moved, {}};
-  if (state.mode == MoveMode::Move) result = MoveFileNoReplace(source, target);
+  if (state.mode == MoveMode::Move) result = MoveFileNoReplace(source, JoinPath(folder, name));
+  NoteMoveResult(result, source, status, sourceName, folder, name, &index, state);
+  return result;
+}
+
+void NoteMoveResult(const MoveResult& result, const std::string& source, const FileStatus& status,
+                    const std::string& sourceName, const std::string& folder,
+                    const std::string& name, TargetFolderIndex* index, const RunState& state) {
+  const std::string target = JoinPath(folder, name);
   if (result.outcome == MoveOutcome::Moved) {
     state.targets.NoteRemoved(FolderOf(source), sourceName);
     if (state.identical && state.mode == MoveMode::Move) state.identical->NoteMoved(status, target);
@@ -65,9 +72,9 @@ MoveResult MoveAfterIntent(const std::string& source, const FileStatus& status,
   } else if (result.outcome != MoveOutcome::SourceChanged) {
     // The complete copy of a changed source holds the name; otherwise it
     // stays free.
-    index.Remove(name);
+    if (!index) index = state.targets.Prepare(folder, /*create=*/false);
+    if (index) index->Remove(name);
   }
-  return result;
 }
 
 MoveResult MoveRecorded(const std::string& source, const FileStatus& status,

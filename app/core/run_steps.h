@@ -61,6 +61,13 @@ MoveResult MoveAfterIntent(const std::string& source, const FileStatus& status,
                            const std::string& sourceName, const std::string& folder,
                            const std::string& name, TargetFolderIndex& index,
                            const RunState& state);
+// What MoveAfterIntent notes once a move ended as result; a move finished
+// later (a copy committed with its batch) passes no index, and a failed one
+// then looks its folder's index up anew (an earlier failure may have
+// dropped the one it was decided with).
+void NoteMoveResult(const MoveResult& result, const std::string& source, const FileStatus& status,
+                    const std::string& sourceName, const std::string& folder,
+                    const std::string& name, TargetFolderIndex* index, const RunState& state);
 
 // Why source, of status found (StatusOf, links followed), stays before
 // anything is read from it; nothing when it may be handled.
