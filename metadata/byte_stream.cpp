@@ -52,13 +52,16 @@ std::optional<uint64_t> FileSource::Size() {
   return file_.Size();
 }
 
-ByteStream::ByteStream(ByteSource& source) : source_(source), buffer_(kStreamBufferSize) {}
+// The buffer is not cleared first: only bytes a read delivered are ever
+// looked at, and clearing it would cost as much as a small file's read.
+ByteStream::ByteStream(ByteSource& source)
+    : source_(source), buffer_(new char[kStreamBufferSize]) {}
 
 bool ByteStream::Refill() {
   if (exhausted_) return false;
   bufferStart_ += end_;
   begin_ = 0;
-  end_ = source_.Read(buffer_.data(), buffer_.size());
+  end_ = source_.Read(buffer_.get(), kStreamBufferSize);
   if (end_ == 0) exhausted_ = true;
   return end_ > 0;
 }
@@ -89,10 +92,10 @@ std::optional<uint8_t> ByteStream::ReadByte() {
 size_t ByteStream::ReadAppend(std::string& out, size_t n) {
   const size_t start = out.size();
   const size_t buffered = std::min(n, end_ - begin_);
-  out.append(buffer_.data() + begin_, buffered);
+  out.append(buffer_.get() + begin_, buffered);
   begin_ += buffered;
   size_t missing = n - buffered;
-  if (missing >= buffer_.size()) {
+  if (missing >= kStreamBufferSize) {
     // A large body goes straight from the source into its place; the empty
     // buffer then starts behind it.
     bufferStart_ += end_;
@@ -112,7 +115,7 @@ size_t ByteStream::ReadAppend(std::string& out, size_t n) {
   }
   while (missing > 0 && Refill()) {
     const size_t count = std::min(missing, end_ - begin_);
-    out.append(buffer_.data() + begin_, count);
+    out.append(buffer_.get() + begin_, count);
     begin_ += count;
     missing -= count;
   }

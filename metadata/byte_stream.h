@@ -108,8 +108,8 @@ private:
   bool Refill();
 
   ByteSource& source_;
-  std::vector<char> buffer_;
-  uint64_t bufferStart_ = 0; // offset of buffer_[0] in the data
+  std::unique_ptr<char[]> buffer_; // kStreamBufferSize bytes
+  uint64_t bufferStart_ = 0;       // offset of buffer_[0] in the data
   size_t begin_ = 0;
   size_t end_ = 0;
   bool exhausted_ = false;

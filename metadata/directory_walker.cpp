@@ -112,7 +112,28 @@ bool DirectoryWalker::ProducesTexts() const {
 // The tag list alone lists every known tag with its bytes but without texts:
 // the row is looked up for the list whether or not texts are made.
 bool DirectoryWalker::FillsTagList() const {
-  return detail_ != ExifDetail::Texts;
+  return detail_ == ExifDetail::TagList || detail_ == ExifDetail::Everything;
+}
+
+bool DirectoryWalker::WritesDump() const {
+  return detail_ != ExifDetail::Fields;
+}
+
+// The named fields keep the texts of a few tags; a renderer may refuse a
+// value and so end the directory, which must happen as in the full read.
+// Every other text only feeds the dump and the list.
+bool DirectoryWalker::NeedsText(uint16_t tag, const TagRow& row) const {
+  if (detail_ != ExifDetail::Fields || row.Renderer != nullptr) return true;
+  switch (tag) {
+  case TagMake:
+  case TagModel:
+  case TagDateTime:
+  case TagDateTimeOriginal:
+  case TagUserComment:
+    return true;
+  default:
+    return false;
+  }
 }
 
 WalkOutcome DirectoryWalker::WalkDirectory(int64_t start, int64_t base, TagTableKind kind,
@@ -165,9 +186,9 @@ WalkOutcome DirectoryWalker::WalkEntry(int64_t entry, int64_t start, int64_t bas
   const int64_t value = size <= 4 ? entry + 8 : base + data_.U32At(entry + 8);
   const std::string raw = CopyValueBytes(data_.Bytes(), value, size);
 
-  Tag row = LookupTag(tag, kind);
+  const TagRow& row = LookupTagRow(tag, kind);
   std::string text;
-  if (ProducesTexts()) {
+  if (ProducesTexts() && NeedsText(tag, row)) {
     if (type == kAscii)
       text = AsciiText(raw);
     else if (type == kUndefined)
@@ -187,7 +208,13 @@ WalkOutcome DirectoryWalker::WalkEntry(int64_t entry, int64_t start, int64_t bas
       read_.Exif.UserComment = UserComment(raw);
       text = read_.Exif.UserComment;
     }
-    read_.Dump += "\r\n" + row.Description + " = " + text;
+    if (WritesDump()) {
+      std::string& dump = read_.Dump;
+      dump += "\r\n";
+      dump += TagDescription(row);
+      dump += " = ";
+      dump += text;
+    }
   }
 
   ExifFields& fields = read_.Exif;
@@ -237,12 +264,13 @@ WalkOutcome DirectoryWalker::WalkEntry(int64_t entry, int64_t start, int64_t bas
   }
 
   if (FillsTagList()) {
-    row.Text = text;
-    row.RawBytes = raw;
-    row.ByteCount = static_cast<int32_t>(raw.size());
-    row.ValueOffset = static_cast<int32_t>(std::clamp<int64_t>(value, 0, INT32_MAX));
-    row.ValueType = type;
-    AddTag(row);
+    Tag entry = LookupTag(tag, kind);
+    entry.Text = text;
+    entry.RawBytes = raw;
+    entry.ByteCount = static_cast<int32_t>(raw.size());
+    entry.ValueOffset = static_cast<int32_t>(std::clamp<int64_t>(value, 0, INT32_MAX));
+    entry.ValueType = type;
+    AddTag(entry);
   }
   return WalkOutcome::Completed;
 }

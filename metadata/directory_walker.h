@@ -56,6 +56,8 @@ public:
 private:
   bool ProducesTexts() const;
   bool FillsTagList() const;
+  bool WritesDump() const;
+  bool NeedsText(uint16_t tag, const TagRow& row) const;
   WalkOutcome WalkEntry(int64_t entry, int64_t start, int64_t base, TagTableKind kind,
                         int64_t length);
   void WalkSubDirectory(int64_t start, int64_t base, TagTableKind kind, int64_t length);

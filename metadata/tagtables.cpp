@@ -11,7 +11,7 @@ constexpr TagRow kUnknownRow{0, "Unknown"};
 // A row as a record, an empty description made from its name.
 Tag MakeEntry(const TagRow& row) {
   Tag entry = ToTagEntry(row);
-  if (entry.Description.empty()) entry.Description = DescriptionFromName(row.Name);
+  if (entry.Description.empty()) entry.Description = TagDescription(row);
   return entry;
 }
 
@@ -55,9 +55,19 @@ Tag ToTagEntry(const TagRow& row) {
 }
 
 Tag LookupTag(uint16_t tag, TagTableKind kind) {
-  if (kind == MainTagTable) return MainTableRow(IndexOfTag(MainTagRows(), tag));
-  if (kind == GpsTagTable) return GpsTableRow(IndexOfTag(GpsTagRows(), tag));
-  return MakeEntry(kUnknownRow);
+  return MakeEntry(LookupTagRow(tag, kind));
+}
+
+const TagRow& LookupTagRow(uint16_t tag, TagTableKind kind) {
+  const std::span<const TagRow> rows = kind == MainTagTable  ? MainTagRows()
+                                       : kind == GpsTagTable ? GpsTagRows()
+                                                             : std::span<const TagRow>();
+  const int index = IndexOfTag(rows, tag);
+  return index < 0 ? kUnknownRow : rows[static_cast<size_t>(index)];
+}
+
+std::string TagDescription(const TagRow& row) {
+  return row.Description.empty() ? DescriptionFromName(row.Name) : std::string(row.Description);
 }
 
 int TableIndexByName(std::string_view name) {

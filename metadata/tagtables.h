@@ -57,6 +57,11 @@ inline constexpr bool kDecodeValues = true;
 // A copy of the row of the given table with that tag number, or of the
 // "Unknown" row; an empty description is made from the name.
 Tag LookupTag(uint16_t tag, TagTableKind kind);
+// The row LookupTag makes its Tag of (an unknown tag's row has number 0),
+// without copying it: a walk renders every value with its row.
+const TagRow& LookupTagRow(uint16_t tag, TagTableKind kind);
+// A row's description: its own, else made from its name.
+std::string TagDescription(const TagRow& row);
 
 // 0-based index of the first main-table row whose Name equals name ignoring
 // case, or -1.

@@ -59,6 +59,10 @@ void AppendHex(std::string& out, uint8_t byte) {
 }
 
 // What a byte below 0x80 becomes, when it is escaped at all.
+bool IsPlainAscii(uint8_t byte) {
+  return byte >= 0x20 && byte < 0x7F && byte != '\\';
+}
+
 std::optional<std::string_view> AsciiEscape(uint8_t byte) {
   switch (byte) {
   case '\\':
@@ -81,6 +85,15 @@ std::string EscapeText(std::string_view text) {
   out.reserve(text.size());
   size_t i = 0;
   while (i < text.size()) {
+    // Printable ASCII, most of every path, stands for itself: taken as a run.
+    size_t plain = i;
+    while (plain < text.size() && IsPlainAscii(static_cast<uint8_t>(text[plain])))
+      ++plain;
+    if (plain > i) {
+      out.append(text.substr(i, plain - i));
+      i = plain;
+      continue;
+    }
     const auto byte = static_cast<uint8_t>(text[i]);
     if (const auto escape = AsciiEscape(byte)) {
       out += *escape;

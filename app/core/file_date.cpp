@@ -59,12 +59,12 @@ DateReader DateReaderOf(const std::string& path, bool allFormats) {
 
 bool ReadExifDate(const std::string& path, FileDate& date) {
   date = FileDate{};
-  return DateOfRead(ReadExifFile(path, ExifDetail::Everything), date);
+  return DateOfRead(ReadExifFile(path, ExifDetail::Fields), date);
 }
 
 bool ReadExifDate(FileSource& opened, const std::string& path, FileDate& date) {
   date = FileDate{};
-  return DateOfRead(ReadExifSource(opened, path, ExifDetail::Everything), date);
+  return DateOfRead(ReadExifSource(opened, path, ExifDetail::Fields), date);
 }
 
 FileDate DateOf(const LocalDateTime& t) {

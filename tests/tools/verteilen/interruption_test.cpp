@@ -222,6 +222,19 @@ TEST_F(InterruptionTest, KilledAtRandomMomentsNoFileIsIncompleteOrLost) {
   KillRunAndUndo("cross-device,no-rename,no-link", kFiles, 20);
 }
 
+// The same where the run's batches are short, so kills meet their bounds:
+// intents recorded and not yet carried out, copies staged and not yet
+// flushed, done lines not yet written; the last row where only the
+// reserving of names works.
+class BatchKillTest : public InterruptionTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(BatchKillTest, KilledNearTheBoundsOfBatchesNoFileIsIncompleteOrLost) {
+  KillRunAndUndo(GetParam(), 400, 12);
+}
+
+INSTANTIATE_TEST_SUITE_P(Batches, BatchKillTest,
+                         ::testing::Values("batch-1", "batch-5", "no-rename,no-link,batch-64"));
+
 // The same on a real exFAT file system in a file, mounted through FUSE on a
 // loop device (as root the FUSE driver wants a block device).
 TEST_F(InterruptionTest, KilledOnARealExfatMount) {
