@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -65,6 +66,21 @@ TEST_P(SampleFile, ReadsDateMakeModelAndSize) {
   EXPECT_EQ(img.Exif.ImageHeight, s.height);
   EXPECT_GT(img.FileSize, 0);
   EXPECT_GT(img.FileDate, 0);
+}
+
+// The run's read of the named fields alone must see what the full read sees.
+TEST_P(SampleFile, TheNamedFieldsAloneAreThoseOfTheFullRead) {
+  const std::string path = std::string(FOTOMAZ_SAMPLES_DIR) + "/" + GetParam().file;
+  const ExifRead full = ReadExifFile(path, ExifDetail::Everything);
+  const ExifRead fields = ReadExifFile(path, ExifDetail::Fields);
+  EXPECT_EQ(fields.Status, full.Status);
+  const auto named = [](const ExifFields& f) {
+    return std::tuple(f.Version, f.Make, f.Model, f.DateTime, f.DateTimeOriginal, f.DateTimeTag,
+                      f.UserComment, f.ImageWidth, f.ImageHeight);
+  };
+  EXPECT_EQ(named(fields.Exif), named(full.Exif));
+  EXPECT_TRUE(fields.Dump.empty());
+  EXPECT_TRUE(fields.Tags.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, SampleFile, ::testing::ValuesIn(kSamples),
