@@ -58,7 +58,30 @@ AtTarget LookAtTarget(const RecordedMove& move, const RecordedFile& landed,
   return file && RecordedFileOf(*file) == landed ? AtTarget::AsLanded : AtTarget::Changed;
 }
 
-FileOutcome TakeBackOne(const RecordedMove& move, MoveMode mode, RunRecordWriter* record) {
+// The file is at its old place and at the target: after a run killed after
+// its copy got its name and before the source went, or an undo killed after
+// the copy back, the one at the target may go. Any other file at the old
+// place keeps it.
+FileOutcome AtBothPlaces(const RecordedMove& move, MoveMode mode) {
+  if (Holds(move.source, move.before) && SeparateCopies(move.source, move.target)) {
+    if (mode == MoveMode::Move) RemoveFile(move.target);
+    return InPlace(move);
+  }
+  return StayedOutcome(move.target, StayReason::OldPlaceTaken);
+}
+
+// Makes folder with its missing parents, each level recorded.
+std::error_code MakeOldFolder(const std::string& folder, RunRecordWriter& record) {
+  std::vector<std::string> created;
+  const std::error_code error = CreateFolderTree(folder, FolderAccess::AsUmaskAllows, &created);
+  for (const std::string& level : created)
+    record.FolderCreated(level);
+  return error;
+}
+
+// readyFolder: the old folder known to be there (the last one made sure of).
+FileOutcome TakeBackOne(const RecordedMove& move, MoveMode mode, RunRecordWriter* record,
+                        std::string& readyFolder) {
   // The run was killed while its move held the final name with an empty
   // file: the file never left its old place.
   if (!move.after && IsReservation(move)) {
@@ -76,31 +99,32 @@ FileOutcome TakeBackOne(const RecordedMove& move, MoveMode mode, RunRecordWriter
                                       : found == AtTarget::Replaced ? StayReason::ReplacedInTarget
                                                                     : StayReason::ChangedSinceRun);
   }
-  if (EntryExists(move.source)) {
-    // A run killed after its copy got its name and before the source went,
-    // or an undo killed after the copy back: the file is at both places, and
-    // the one at the target may go.
-    if (Holds(move.source, move.before) && SeparateCopies(move.source, move.target)) {
-      if (mode == MoveMode::Move) RemoveFile(move.target);
-      return InPlace(move);
-    }
-    return StayedOutcome(move.target, StayReason::OldPlaceTaken);
-  }
-  if (mode == MoveMode::Plan) return {move.target, FileResult::Back, move.source, {}, {}};
+  if (mode == MoveMode::Plan)
+    return EntryExists(move.source) ? AtBothPlaces(move, mode)
+                                    : FileOutcome{move.target, FileResult::Back, move.source, {}, {}};
 
-  // The old folder may be gone: it is made again, and recorded.
-  std::vector<std::string> created;
-  const std::error_code folder =
-      CreateFolderTree(FolderOf(move.source), FolderAccess::AsUmaskAllows, &created);
-  for (const std::string& level : created)
-    record->FolderCreated(level);
-  if (folder) return FailedMoveOutcome(move.target, OutcomeOfError(folder), folder);
+  // The old folder may be gone: it is made again, and recorded. Once it is
+  // there, the files after it in the same folder need no look at it; should
+  // it go meanwhile, the move finds it gone and it is made again.
+  const std::string folder = FolderOf(move.source);
+  if (folder != readyFolder) {
+    if (const std::error_code made = MakeOldFolder(folder, *record))
+      return FailedMoveOutcome(move.target, OutcomeOfError(made), made);
+    readyFolder = folder;
+  }
   record->Intent(move.target, move.source, landed);
   record->Flush();
-  const MoveResult result = MoveFileNoReplace(move.target, move.source);
-  if (result.outcome == MoveOutcome::TargetTaken) {
-    return StayedOutcome(move.target, StayReason::OldPlaceTaken);
+  MoveResult result = MoveFileNoReplace(move.target, move.source);
+  if (result.outcome == MoveOutcome::NotFound && EntryExists(move.target) &&
+      !DirectoryExists(folder)) {
+    readyFolder.clear();
+    if (const std::error_code made = MakeOldFolder(folder, *record))
+      return FailedMoveOutcome(move.target, OutcomeOfError(made), made);
+    readyFolder = folder;
+    result = MoveFileNoReplace(move.target, move.source);
   }
+  // The old place taken: the move itself tells, with no look before it.
+  if (result.outcome == MoveOutcome::TargetTaken) return AtBothPlaces(move, mode);
   if (result.outcome != MoveOutcome::Moved) {
     return FailedMoveOutcome(move.target, result.outcome, result.error);
   }
@@ -200,6 +224,7 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
   std::set<std::string> cleanedFolders; // of leftover temporary copies
   const int maximum = static_cast<int>(moves.size()) - 1;
   frontEnd_.SetProgressMaximum(maximum);
+  std::string readyFolder;
   for (size_t i = 0; i < moves.size(); ++i) {
     frontEnd_.ProcessEvents();
     if (guard_.StopRequested()) {
@@ -213,7 +238,8 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
     const std::string oldFolder = FolderOf(moves[i]->source);
     if (mode_ == MoveMode::Move && cleanedFolders.insert(oldFolder).second)
       RemoveStaleTemporaryCopiesIn(oldFolder);
-    const FileOutcome outcome = TakeBackOne(*moves[i], mode_, undoRecord ? &*undoRecord : nullptr);
+    const FileOutcome outcome =
+        TakeBackOne(*moves[i], mode_, undoRecord ? &*undoRecord : nullptr, readyFolder);
     if (outcome.result == FileResult::Stayed) stayed_.push_back(outcome);
     frontEnd_.FileDone(outcome);
   }

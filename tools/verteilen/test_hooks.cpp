@@ -30,11 +30,22 @@ void InstallTestHooks() {
   MoveFaults& faults = ActiveFaults<MoveFaults>();
   std::istringstream words(setting);
   std::string word;
+  bool pause = false, slow = false;
   while (std::getline(words, word, ',')) {
     if (word == "cross-device") faults.renameCrossDevice = true;
     if (word == "no-rename") faults.renameUnsupported = true;
     if (word == "no-link") faults.linkUnsupported = true;
-    if (word == "pause-at-half") faults.afterStep = PauseAtHalf;
+    pause = pause || word == "pause-at-half";
+    slow = slow || word == "slow";
+  }
+  if (pause || slow) {
+    faults.afterStep = [pause, slow](CopyStep step) {
+      // A copy of a slow card: a kill at a random moment lands within the
+      // work, however fast the machine.
+      if (slow && step == CopyStep::TemporaryCreated)
+        std::this_thread::sleep_for(std::chrono::microseconds(500));
+      if (pause) PauseAtHalf(step);
+    };
   }
 }
 

@@ -9,6 +9,7 @@
 //   no-link        no hard links either
 //   pause-at-half  a copy writes "halb" to standard error when half written
 //                  and then waits two seconds (time for a signal)
+//   slow           every copy takes half a millisecond longer, as on a slow card
 //   batch-N        the run decides and records at most N files at a time
 
 #include <cstddef>

@@ -233,7 +233,8 @@ TEST_P(BatchKillTest, KilledNearTheBoundsOfBatchesNoFileIsIncompleteOrLost) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Batches, BatchKillTest,
-                         ::testing::Values("batch-1", "batch-5", "no-rename,no-link,batch-64"));
+                         ::testing::Values("slow,batch-1", "slow,batch-5",
+                                           "slow,no-rename,no-link,batch-64"));
 
 // The same on a real exFAT file system in a file, mounted through FUSE on a
 // loop device (as root the FUSE driver wants a block device).
