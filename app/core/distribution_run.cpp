@@ -280,8 +280,10 @@ std::vector<BatchStep> DistributionRun::DecideBatch(size_t first, size_t limit,
                                                     TargetFolders& targets,
                                                     IdenticalFiles& identical) {
   batchOptions_ = frontEnd_.Options();
+  batchTarget_ = WithBackslash(LexicallyNormal(batchOptions_.target));
   const auto started = std::chrono::steady_clock::now();
   std::vector<BatchStep> batch;
+  batch.reserve(limit);
   size_t moves = 0;
   for (size_t file = first; file < files_.size() && batch.size() < limit; ++file) {
     if (const CompanionGroup* group = groups.GroupOf(file)) {
@@ -319,7 +321,7 @@ std::optional<BatchStep> DistributionRun::DecideFile(size_t file, const RunOptio
   const std::string& source = files_[file];
   BatchStep step = StepOf(file);
   const SourceName parts = SplitSourcePath(source);
-  const std::string target = WithBackslash(LexicallyNormal(options.target));
+  const std::string& target = batchTarget_;
   LookedAtFile looked = LookAtFile(source, options.modernFormats);
   const std::optional<FileStatus>& found = looked.status;
   if (std::optional<FileOutcome> stays = NotMovable(source, found)) {

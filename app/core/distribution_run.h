@@ -112,6 +112,7 @@ private:
   size_t moved_ = 0; // files moved so far in this run
   size_t batchFiles_ = kBatchFiles;
   RunOptions batchOptions_;            // the options of the batch in hand
+  std::string batchTarget_;            // their target folder, lexically normal
   CrossDeviceBatch* mover_ = nullptr;  // a real run's, while it runs
   std::deque<BatchStep> pending_;      // staged copies, in the order staged
   std::vector<CommittedMove> settled_; // landed, not yet finished

@@ -184,6 +184,9 @@ RunRecordWriter::~RunRecordWriter() {
 }
 
 void RunRecordWriter::TargetFolder(const std::string& folder) {
+  // Asked before every file: the text as given tells most times.
+  if (folder == givenTarget_) return;
+  givenTarget_ = folder;
   std::string normal = LexicallyNormal(folder);
   if (normal == target_) return;
   target_ = std::move(normal);
@@ -196,14 +199,28 @@ void RunRecordWriter::FolderCreated(const std::string& folder) {
 
 void RunRecordWriter::Intent(const std::string& source, const std::string& target,
                              const RecordedFile& file) {
-  waiting_ +=
-      "absicht\t" + PathText(source) + "\t" + PathText(target) + "\t" + FileText(file) + "\n";
+  // The done line names the same paths: their texts are kept for it.
+  if (intentTexts_.size() == kKeptIntentTexts) intentTexts_.pop_front();
+  intentTexts_.push_back({source, target, PathText(source) + "\t" + PathText(target)});
+  const std::string& paths = intentTexts_.back().text;
+  waiting_ += "absicht\t";
+  waiting_ += paths;
+  waiting_ += "\t" + FileText(file) + "\n";
 }
 
 void RunRecordWriter::Done(const std::string& source, const std::string& target,
                            const RecordedFile& landed, const std::optional<FileStatus>& entry) {
-  waiting_ += "erledigt\t" + PathText(source) + "\t" + PathText(target) + "\t" + FileText(landed) +
-              (entry ? "\t" + EntryText(*entry) : std::string()) + "\n";
+  waiting_ += "erledigt\t";
+  const auto intent = std::find_if(intentTexts_.begin(), intentTexts_.end(), [&](const auto& i) {
+    return i.source == source && i.target == target;
+  });
+  if (intent != intentTexts_.end()) {
+    waiting_ += intent->text;
+    intentTexts_.erase(intent);
+  } else {
+    waiting_ += PathText(source) + "\t" + PathText(target);
+  }
+  waiting_ += "\t" + FileText(landed) + (entry ? "\t" + EntryText(*entry) : std::string()) + "\n";
 }
 
 void RunRecordWriter::Flush() {

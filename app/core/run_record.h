@@ -34,6 +34,7 @@
 #include "platform/file_info.h"
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -122,8 +123,15 @@ private:
 
   std::string path_;
   std::optional<AppendFile> file_;
-  std::string waiting_; // lines written with the next intent or at the end
-  std::string target_;  // the target folder last recorded
+  std::string waiting_;     // lines written with the next Flush
+  std::string target_;      // the target folder last recorded
+  std::string givenTarget_; // and its text as given
+  // The path texts of the latest intents, taken again by their done lines.
+  struct IntentTexts {
+    std::string source, target, text;
+  };
+  static constexpr size_t kKeptIntentTexts = 512; // two batches of the run
+  std::deque<IntentTexts> intentTexts_;
 };
 
 inline constexpr size_t kKeptRunRecords = 100;
