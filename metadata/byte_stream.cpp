@@ -8,6 +8,14 @@ namespace {
 // Large enough that the head of a typical camera file (APP0, the EXIF APP1
 // with its thumbnail, the tables) arrives in a handful of reads.
 constexpr size_t kStreamBufferSize = 32 * 1024;
+
+// A smaller file gets a buffer of its size (and a byte to tell its end): a
+// run reads every file once, and a large buffer for each would cost more
+// than the read.
+size_t BufferSizeFor(std::optional<uint64_t> dataSize) {
+  if (!dataSize || *dataSize >= kStreamBufferSize) return kStreamBufferSize;
+  return static_cast<size_t>(*dataSize) + 1;
+}
 } // namespace
 
 bool ByteSource::Seek(uint64_t) {
@@ -55,13 +63,13 @@ std::optional<uint64_t> FileSource::Size() {
 // The buffer is not cleared first: only bytes a read delivered are ever
 // looked at, and clearing it would cost as much as a small file's read.
 ByteStream::ByteStream(ByteSource& source)
-    : source_(source), buffer_(new char[kStreamBufferSize]) {}
+    : source_(source), capacity_(BufferSizeFor(source.Size())), buffer_(new char[capacity_]) {}
 
 bool ByteStream::Refill() {
   if (exhausted_) return false;
   bufferStart_ += end_;
   begin_ = 0;
-  end_ = source_.Read(buffer_.get(), kStreamBufferSize);
+  end_ = source_.Read(buffer_.get(), capacity_);
   if (end_ == 0) exhausted_ = true;
   return end_ > 0;
 }
@@ -95,7 +103,7 @@ size_t ByteStream::ReadAppend(std::string& out, size_t n) {
   out.append(buffer_.get() + begin_, buffered);
   begin_ += buffered;
   size_t missing = n - buffered;
-  if (missing >= kStreamBufferSize) {
+  if (missing >= capacity_) {
     // A large body goes straight from the source into its place; the empty
     // buffer then starts behind it.
     bufferStart_ += end_;

@@ -108,7 +108,8 @@ private:
   bool Refill();
 
   ByteSource& source_;
-  std::unique_ptr<char[]> buffer_; // kStreamBufferSize bytes
+  size_t capacity_;                // of buffer_
+  std::unique_ptr<char[]> buffer_; // capacity_ bytes
   uint64_t bufferStart_ = 0;       // offset of buffer_[0] in the data
   size_t begin_ = 0;
   size_t end_ = 0;
