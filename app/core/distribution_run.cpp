@@ -134,15 +134,15 @@ RunOutcome DistributionRun::Distribute() {
     Report(StayedOutcome(folder, StayReason::FolderUnreadable));
   if (guard_.StopRequested()) {
     frontEnd_.EndWait();
-    frontEnd_.Stopped(files_.size());
+    frontEnd_.Stopped(files_.Size());
     return RunOutcome::Stopped;
   }
-  if (files_.empty()) {
+  if (files_.Empty()) {
     frontEnd_.EndWait();
     frontEnd_.NothingFound();
     return RunOutcome::NothingFound;
   }
-  if (!frontEnd_.ConfirmStart(files_.size())) {
+  if (!frontEnd_.ConfirmStart(files_.Size())) {
     frontEnd_.EndWait();
     return RunOutcome::Declined;
   }
@@ -161,29 +161,29 @@ RunOutcome DistributionRun::Distribute() {
   }
   moved_ = 0;
 
-  const int maximum = static_cast<int>(files_.size()) - 1;
+  const int maximum = static_cast<int>(files_.Size()) - 1;
   frontEnd_.SetProgressMaximum(maximum);
   TargetFolders targets(mode_);
   if (record_)
     targets.OnFolderCreated([this](const std::string& folder) { record_->FolderCreated(folder); });
   IdenticalFiles identical; // its hashes hold for this run only
   std::string lastFolder;
-  for (size_t i = 0; i < files_.size(); ++i) {
+  for (size_t i = 0; i < files_.Size(); ++i) {
     frontEnd_.ProcessEvents();
     if (guard_.StopRequested()) {
       CloseRecord();
       frontEnd_.EndWait();
-      frontEnd_.Stopped(files_.size() - i);
+      frontEnd_.Stopped(files_.Size() - i);
       return RunOutcome::Stopped;
     }
     frontEnd_.SetProgressPosition(static_cast<int>(i));
-    frontEnd_.SetStatusText(WorkingOnText(i + 1, files_.size()));
+    frontEnd_.SetStatusText(WorkingOnText(i + 1, files_.Size()));
     std::vector<FileOutcome> outcomes;
     if (const CompanionGroup* group = groups.GroupOf(i)) {
       // A group is handled where its first member comes; its others have gone with it.
       if (group->first == i) outcomes = DistributeGroup(*group, targets, identical, lastFolder);
     } else {
-      outcomes.push_back(DistributeFile(files_[i], targets, identical, lastFolder));
+      outcomes.push_back(DistributeFile(files_.Path(i), targets, identical, lastFolder));
     }
     comparedBytes_ = identical.BytesRead();
     for (const FileOutcome& outcome : outcomes)
