@@ -162,12 +162,17 @@ void WalkFolderTree(const std::string& root,
 
 std::vector<std::string> ListFolderNames(const std::string& folder) {
   std::vector<std::string> names;
-  if (ContainsNul(folder)) return names;
+  VisitFolderNames(folder, [&](std::string_view name) { names.emplace_back(name); });
+  return names;
+}
+
+void VisitFolderNames(const std::string& folder,
+                      const std::function<void(std::string_view)>& visit) {
+  if (ContainsNul(folder)) return;
   DirHandle dir(opendir(folder.c_str()));
-  if (!dir) return names;
+  if (!dir) return;
   while (const dirent* entry = readdir(dir.get())) {
     const std::string_view name = entry->d_name;
-    if (name != "." && name != "..") names.emplace_back(name);
+    if (name != "." && name != "..") visit(name);
   }
-  return names;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // What a file's directory entry said it is. Where the file system does not
@@ -37,3 +38,6 @@ void WalkFolderTree(const std::string& root,
 // Every name in folder except "." and "..", folders included, unsorted;
 // empty when the folder cannot be read.
 std::vector<std::string> ListFolderNames(const std::string& folder);
+// The same names one by one, for a folder that may hold too many to keep
+// them all as strings at once; none when the folder cannot be read.
+void VisitFolderNames(const std::string& folder, const std::function<void(std::string_view)>& visit);
