@@ -40,4 +40,5 @@ void WalkFolderTree(const std::string& root,
 std::vector<std::string> ListFolderNames(const std::string& folder);
 // The same names one by one, for a folder that may hold too many to keep
 // them all as strings at once; none when the folder cannot be read.
-void VisitFolderNames(const std::string& folder, const std::function<void(std::string_view)>& visit);
+void VisitFolderNames(const std::string& folder,
+                      const std::function<void(std::string_view)>& visit);

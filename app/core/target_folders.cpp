@@ -62,11 +62,11 @@ std::string_view TargetFolderIndex::Written(uint32_t spelling) const {
 
 uint32_t TargetFolderIndex::AddSpelling(std::string_view lowered, std::string_view name,
                                         std::string_view content) {
-  Spelling spelling{bytes_.size(), static_cast<uint32_t>(lowered.size()), 0,
-                    static_cast<uint32_t>(content.size()), 0};
+  Spelling spelling{bytes_.size(), static_cast<uint32_t>(content.size()),
+                    static_cast<uint16_t>(lowered.size()), 0};
   bytes_ += lowered;
   if (name != lowered) {
-    spelling.written = static_cast<uint32_t>(name.size());
+    spelling.written = static_cast<uint16_t>(name.size());
     bytes_ += name;
   }
   bytes_ += content;
@@ -77,7 +77,7 @@ uint32_t TargetFolderIndex::AddSpelling(std::string_view lowered, std::string_vi
 size_t TargetFolderIndex::SlotOf(std::string_view lowered) const {
   const size_t mask = slots_.size() - 1;
   std::optional<size_t> removed;
-  for (size_t slot = std::hash<std::string_view>{}(lowered) & mask;; slot = (slot + 1) & mask) {
+  for (size_t slot = std::hash<std::string_view>{}(lowered)&mask;; slot = (slot + 1) & mask) {
     const uint32_t held = slots_[slot];
     if (held == kFree) return removed.value_or(slot);
     if (held == kRemoved) {
@@ -96,13 +96,14 @@ std::optional<uint32_t> TargetFolderIndex::Find(std::string_view lowered) const 
 }
 
 void TargetFolderIndex::Grow() {
-  if ((taken_ + 1) * 2 <= slots_.size()) return;
+  if ((taken_ + 1) * 4 <= slots_.size() * 3) return;
   std::vector<uint32_t> names;
   for (const uint32_t held : slots_)
     if (held != kFree && held != kRemoved) names.push_back(held);
-  // Room for half as many names again before the next growth.
+  // At most half taken after a growth, at most three quarters before the
+  // next: a linear probe stays short with a hash that spreads.
   size_t size = 8;
-  while (size < names.size() * 3)
+  while (size < names.size() * 2)
     size *= 2;
   slots_.assign(size, kFree);
   for (const uint32_t held : names)
@@ -111,18 +112,17 @@ void TargetFolderIndex::Grow() {
 }
 
 void TargetFolderIndex::Add(std::string_view name, std::string content) {
-  if (name.size() > kMaxBytes || content.size() > kMaxBytes || spellings_.size() >= kMaxSpellings)
-    return;
   const std::string lowered = LowerName(name);
+  if (lowered.size() > kMaxNameBytes || name.size() > kMaxNameBytes ||
+      content.size() > kMaxContentBytes || spellings_.size() >= kMaxSpellings)
+    return;
   if (const std::optional<uint32_t> first = Find(lowered)) {
     uint32_t last = *first;
-    for (uint32_t s = *first;; s = spellings_[s].further - 1) {
-      if (Written(s) == name) return;
-      last = s;
-      if (spellings_[s].further == 0) break;
+    for (std::optional<uint32_t> s = first; s; s = Further(*s)) {
+      if (Written(*s) == name) return;
+      last = *s;
     }
-    const uint32_t added = AddSpelling(lowered, name, content);
-    spellings_[last].further = added + 1;
+    further_[last] = AddSpelling(lowered, name, content);
     return;
   }
   Grow();
@@ -154,6 +154,11 @@ void TargetFolderIndex::Remove(std::string_view name) {
                     [&](const auto& member) { return member.second == held - 1; });
     }
   }
+  for (std::optional<uint32_t> s = held - 1; s;) {
+    const std::optional<uint32_t> next = Further(*s);
+    further_.erase(*s);
+    s = next;
+  }
   slots_[slot] = kRemoved;
 }
 
@@ -167,15 +172,18 @@ uint64_t TargetFolderIndex::HighestCounter(std::string_view stem,
   return found == series_.end() ? 0 : found->second.highest;
 }
 
+std::optional<uint32_t> TargetFolderIndex::Further(uint32_t spelling) const {
+  const auto found = further_.find(spelling);
+  return found == further_.end() ? std::nullopt : std::optional<uint32_t>(found->second);
+}
+
 void TargetFolderIndex::AppendEntries(std::optional<uint32_t> first,
                                       std::vector<Entry>& entries) const {
-  if (!first) return;
-  for (uint32_t s = *first;; s = spellings_[s].further - 1) {
-    const Spelling& spelling = spellings_[s];
-    entries.push_back({std::string(Written(s)),
-                       bytes_.substr(spelling.at + spelling.lowered + spelling.written,
-                                     spelling.content)});
-    if (spelling.further == 0) return;
+  for (std::optional<uint32_t> s = first; s; s = Further(*s)) {
+    const Spelling& spelling = spellings_[*s];
+    entries.push_back(
+        {std::string(Written(*s)),
+         bytes_.substr(spelling.at + spelling.lowered + spelling.written, spelling.content)});
   }
 }
 
