@@ -35,7 +35,7 @@ WindowFrontEnd::WindowFrontEnd(Panel* statusLine, QProgressBar* progress, QListV
 }
 
 WindowFrontEnd::~WindowFrontEnd() {
-  fileList_->Show(nullptr);
+  if (fileList_) fileList_->Show(nullptr);
 }
 
 RunOptions WindowFrontEnd::Options() {

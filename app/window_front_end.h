@@ -11,6 +11,7 @@
 #include "app/core/run_front_end.h"
 #include "app/run_report.h"
 
+#include <QPointer>
 #include <chrono>
 #include <optional>
 #include <string>
@@ -75,7 +76,7 @@ private:
 
   Panel* statusLine_;
   QProgressBar* progress_;
-  CollectedFilesModel* fileList_; // owned by the list view
+  QPointer<CollectedFilesModel> fileList_; // owned by the list view
   const OptionsDialog& options_;
   std::optional<RunOptions> heldOptions_;
 

@@ -10,20 +10,21 @@ size_t CollectedFiles::AddFolder(std::string_view path) {
   return folderEnds_.size() - 1;
 }
 
-void CollectedFiles::Add(size_t folder, std::string_view name, EntryKind kind) {
-  if (name.size() > kMaxNameBytes) return;
+bool CollectedFiles::Add(size_t folder, std::string_view name, EntryKind kind) {
+  if (name.size() > kMaxNameBytes) return false;
   files_.push_back(
       {names_.size(), static_cast<uint32_t>(folder), static_cast<uint16_t>(name.size()), kind});
   names_.append(name);
+  return true;
 }
 
-void CollectedFiles::AddPath(std::string_view path, EntryKind kind) {
+bool CollectedFiles::AddPath(std::string_view path, EntryKind kind) {
   const size_t slash = path.rfind(kPathSeparator);
   const std::string_view folder = path.substr(0, slash == std::string_view::npos ? 0 : slash + 1);
   const size_t number = !files_.empty() && Folder(files_.size() - 1) == folder
                             ? files_.back().folder
                             : AddFolder(folder);
-  Add(number, path.substr(folder.size()), kind);
+  return Add(number, path.substr(folder.size()), kind);
 }
 
 void CollectedFiles::OrderByGroup(size_t start, const std::vector<uint32_t>& group) {

@@ -19,11 +19,11 @@ public:
   // without a folder). The files added with the number lie in it.
   size_t AddFolder(std::string_view path);
   // Adds the file name in folder (a number AddFolder gave). A name longer
-  // than kMaxNameBytes is no directory entry's and is not added.
-  void Add(size_t folder, std::string_view name, EntryKind kind);
+  // than kMaxNameBytes is no directory entry's and is not added: false.
+  [[nodiscard]] bool Add(size_t folder, std::string_view name, EntryKind kind);
   // Adds path, its folder being all up to its last separator; the folder of
   // the last file is reused when it is the same.
-  void AddPath(std::string_view path, EntryKind kind = EntryKind::Unknown);
+  bool AddPath(std::string_view path, EntryKind kind = EntryKind::Unknown);
   // Orders the files from start on by their group (group[i] for file
   // start + i), keeping the order within a group.
   void OrderByGroup(size_t start, const std::vector<uint32_t>& group);

@@ -181,7 +181,7 @@ CompanionGroups::CompanionGroups(CollectedFiles& list) {
         size_t file = member->file;
         if (file == std::string::npos) {
           file = list.Size();
-          list.Add(folderNumber, member->name, EntryKind::Unknown);
+          if (!list.Add(folderNumber, member->name, EntryKind::Unknown)) continue;
           groupOf_.push_back(0);
         }
         made.first = std::min(made.first, file);

@@ -58,8 +58,8 @@ void CollectFiles(const std::string& folder, const std::vector<std::string>& pat
           for (size_t p = 0; p < masks.size(); ++p) {
             if (masks[p].MatchesLowered(lowered)) {
               if (!number) number = list.AddFolder(contents.path);
-              list.Add(*number, contents.files[i], contents.kinds[i]);
-              patternOf.push_back(static_cast<uint32_t>(p));
+              if (list.Add(*number, contents.files[i], contents.kinds[i]))
+                patternOf.push_back(static_cast<uint32_t>(p));
               ++found[p];
               break;
             }

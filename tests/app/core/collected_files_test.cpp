@@ -24,7 +24,9 @@ TEST(CollectedFiles, PathsComeBackWithTheirFolderNameAndKind) {
   };
   CollectedFiles files;
   for (const Row& row : rows)
-    files.AddPath(row.path, row.kind);
+    EXPECT_TRUE(files.AddPath(row.path, row.kind));
+  // No directory entry has a name that long.
+  EXPECT_FALSE(files.AddPath("/a/b/" + std::string(CollectedFiles::kMaxNameBytes + 1, 'n')));
   ASSERT_EQ(files.Size(), rows.size());
   for (size_t i = 0; i < rows.size(); ++i) {
     EXPECT_EQ(files.Path(i), rows[i].path) << i;
