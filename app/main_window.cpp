@@ -24,7 +24,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -137,8 +136,7 @@ void MainWindow::CreateControls() {
   progress_->setValue(0);
   progress_->setTextVisible(false);
 
-  fileList_ = Place<QListWidget>(client, "verteilelb", QRect());
-  fileList_->setSortingEnabled(false);
+  fileList_ = Place<QListView>(client, "verteilelb", QRect());
   fileList_->hide();
   targetFileList_ = Place<QListView>(client, "verteileflb", QRect());
   targetFileList_->hide();

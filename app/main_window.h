@@ -16,7 +16,6 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QListView;
-class QListWidget;
 class QMenu;
 class QProgressBar;
 class QShortcut;
@@ -40,7 +39,7 @@ public:
 
   Panel* StatusLine() const { return statusLine_; }
   QProgressBar* Progress() const { return progress_; }
-  QListWidget* FileList() const { return fileList_; }
+  QListView* FileList() const { return fileList_; }
 
   // True while a distribution run, an undo or a preview's dry run is in
   // progress.
@@ -102,7 +101,7 @@ private:
   QPushButton* distributeButton_ = nullptr;
   Panel* statusLine_ = nullptr;
   QProgressBar* progress_ = nullptr;
-  QListWidget* fileList_ = nullptr;
+  QListView* fileList_ = nullptr;
   // Stand-in for the file list box of the target folder; the run lists
   // target folders itself, so it stays empty.
   QListView* targetFileList_ = nullptr;

@@ -1,5 +1,7 @@
 #include "app/window_front_end.h"
 
+#include "app/collected_files_model.h"
+
 #include "app/core/escaped_text.h"
 #include "app/core/run_texts.h"
 #include "app/wait_cursor.h"
@@ -10,7 +12,7 @@
 #include "settings/qt_text.h"
 
 #include <QCoreApplication>
-#include <QListWidget>
+#include <QListView>
 #include <QProgressBar>
 #include <algorithm>
 
@@ -25,9 +27,16 @@ std::string FolderNotOpenedText(const std::string& folder) {
   return "Der Ordner " + EscapeText(folder) + " konnte nicht geöffnet werden.";
 }
 
-WindowFrontEnd::WindowFrontEnd(Panel* statusLine, QProgressBar* progress, QListWidget* fileList,
+WindowFrontEnd::WindowFrontEnd(Panel* statusLine, QProgressBar* progress, QListView* fileList,
                                const OptionsDialog& options)
-    : statusLine_(statusLine), progress_(progress), fileList_(fileList), options_(options) {}
+    : statusLine_(statusLine), progress_(progress), fileList_(new CollectedFilesModel(fileList)),
+      options_(options) {
+  fileList->setModel(fileList_);
+}
+
+WindowFrontEnd::~WindowFrontEnd() {
+  if (fileList_) fileList_->Show(nullptr);
+}
 
 RunOptions WindowFrontEnd::Options() {
   if (heldOptions_) return *heldOptions_;
@@ -101,14 +110,9 @@ void WindowFrontEnd::EndWait() {
   ::EndWait();
 }
 
-void WindowFrontEnd::ShowCollectedFiles(const std::vector<std::string>& files) {
+void WindowFrontEnd::ShowCollectedFiles(const CollectedFiles& files) {
   BeginReport(ReportOf::Distribution);
-  fileList_->clear();
-  QStringList items;
-  items.reserve(static_cast<qsizetype>(files.size()));
-  for (const std::string& file : files)
-    items << ToQString(EscapeText(file));
-  fileList_->addItems(items);
+  fileList_->Show(&files);
 }
 
 bool WindowFrontEnd::ConfirmStart(size_t count) {

@@ -11,12 +11,14 @@
 #include "app/core/run_front_end.h"
 #include "app/run_report.h"
 
+#include <QPointer>
 #include <chrono>
 #include <optional>
 #include <string>
 
+class CollectedFilesModel;
 class Panel;
-class QListWidget;
+class QListView;
 class QProgressBar;
 class OptionsDialog;
 
@@ -26,8 +28,11 @@ std::string FolderNotOpenedText(const std::string& folder);
 
 class WindowFrontEnd final : public RunFrontEnd {
 public:
-  WindowFrontEnd(Panel* statusLine, QProgressBar* progress, QListWidget* fileList,
+  // fileList shows the collected files through a model of the front end's.
+  WindowFrontEnd(Panel* statusLine, QProgressBar* progress, QListView* fileList,
                  const OptionsDialog& options);
+  // The list shows nothing once its run may be gone.
+  ~WindowFrontEnd() override;
 
   // The dialog's options, read live; or, while options are held, those.
   RunOptions Options() override;
@@ -43,7 +48,7 @@ public:
   void ProcessEvents() override;
   void BeginWait() override;
   void EndWait() override;
-  void ShowCollectedFiles(const std::vector<std::string>& files) override;
+  void ShowCollectedFiles(const CollectedFiles& files) override;
 
   bool ConfirmStart(size_t count) override;
   void NothingFound() override;
@@ -72,7 +77,7 @@ private:
 
   Panel* statusLine_;
   QProgressBar* progress_;
-  QListWidget* fileList_;
+  QPointer<CollectedFilesModel> fileList_; // owned by the list view
   const OptionsDialog& options_;
   std::optional<RunOptions> heldOptions_;
   uint64_t changesAtRead_ = 0; // the dialog's Changes() when the options were read

@@ -1,7 +1,6 @@
 #include "platform/append_file.h"
 
 #include "platform/path_text.h"
-#include "platform/read_only_file.h"
 #include "platform/write_all.h"
 
 #include <cerrno>
@@ -40,16 +39,6 @@ bool AppendToExistingFile(const std::string& path, std::string_view bytes) {
   if (fd < 0) return false;
   const bool written = WriteAll(fd, bytes);
   return close(fd) == 0 && written;
-}
-
-std::optional<std::string> ReadTextFile(const std::string& path, size_t maxBytes) {
-  std::optional<ReadOnlyFile> file = ReadOnlyFile::Open(path);
-  if (!file || *file->Size() > maxBytes) return std::nullopt;
-  std::string bytes(static_cast<size_t>(*file->Size()), '\0');
-  const std::optional<size_t> done = file->Read(bytes.data(), bytes.size());
-  if (!done) return std::nullopt;
-  bytes.resize(*done); // a file that shrank meanwhile
-  return bytes;
 }
 
 bool RemoveFile(const std::string& path) {

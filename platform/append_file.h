@@ -34,10 +34,6 @@ private:
 // Appends bytes to the existing file at path with one write.
 bool AppendToExistingFile(const std::string& path, std::string_view bytes);
 
-// The whole content of a regular file, or nothing when it cannot be read or
-// is larger than maxBytes (a bound, so a stray huge file is never loaded).
-std::optional<std::string> ReadTextFile(const std::string& path, size_t maxBytes);
-
 // Removes the file at path; false when it could not.
 bool RemoveFile(const std::string& path);
 // Removes the folder at path when it is empty; false otherwise.

@@ -25,31 +25,42 @@ struct DirCloser {
 };
 using DirHandle = std::unique_ptr<DIR, DirCloser>;
 
-enum class EntryKind { File, Folder, LinkedFolder, Other };
+enum class Reach { File, Folder, LinkedFolder, Other };
 
-// Kind of an entry, following links; the entry type of readdir saves a stat
-// for plain files and folders.
-EntryKind KindOf(int dirFd, const dirent& entry) {
+// What an entry leads to, following links; the entry type of readdir saves a
+// stat for plain files and folders.
+Reach ReachOf(int dirFd, const dirent& entry) {
   switch (entry.d_type) {
   case DT_REG:
-    return EntryKind::File;
+    return Reach::File;
   case DT_DIR:
-    return EntryKind::Folder;
+    return Reach::Folder;
   case DT_LNK:
   case DT_UNKNOWN:
     break;
   default:
-    return EntryKind::Other;
+    return Reach::Other;
   }
   struct stat st {};
-  if (fstatat(dirFd, entry.d_name, &st, 0) != 0) return EntryKind::Other;
-  if (S_ISREG(st.st_mode)) return EntryKind::File;
-  if (!S_ISDIR(st.st_mode)) return EntryKind::Other;
+  if (fstatat(dirFd, entry.d_name, &st, 0) != 0) return Reach::Other;
+  if (S_ISREG(st.st_mode)) return Reach::File;
+  if (!S_ISDIR(st.st_mode)) return Reach::Other;
   struct stat self {};
   if (fstatat(dirFd, entry.d_name, &self, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(self.st_mode)) {
-    return EntryKind::LinkedFolder;
+    return Reach::LinkedFolder;
   }
-  return EntryKind::Folder;
+  return Reach::Folder;
+}
+
+EntryKind FileKindOf(const dirent& entry) {
+  switch (entry.d_type) {
+  case DT_REG:
+    return EntryKind::Regular;
+  case DT_LNK:
+    return EntryKind::Link;
+  default:
+    return EntryKind::Unknown;
+  }
 }
 
 // The resolved path of a folder, or empty.
@@ -81,30 +92,37 @@ ReadResult ReadOneFolder(const std::string& path, const std::string& resolvedRoo
   if (!entered.insert({self.st_dev, self.st_ino}).second) return ReadResult::AlreadyEntered;
 
   out.contents.path = path;
+  std::vector<std::pair<std::string, EntryKind>> files;
   errno = 0;
   while (const dirent* entry = readdir(dir.get())) {
     const std::string name = entry->d_name;
     if (name == "." || name == "..") continue;
-    switch (KindOf(dirfd(dir.get()), *entry)) {
-    case EntryKind::File:
-      if (!IsTemporaryCopyName(name)) out.contents.files.push_back(name);
+    switch (ReachOf(dirfd(dir.get()), *entry)) {
+    case Reach::File:
+      if (!IsTemporaryCopyName(name)) files.emplace_back(name, FileKindOf(*entry));
       break;
-    case EntryKind::LinkedFolder:
+    case Reach::LinkedFolder:
       if (name[0] != '.' && Inside(RealPath(path + name), resolvedRoot)) {
         out.subfolders.push_back(name);
       }
       break;
-    case EntryKind::Folder:
+    case Reach::Folder:
       if (name[0] != '.') out.subfolders.push_back(name);
       break;
-    case EntryKind::Other:
+    case Reach::Other:
       break;
     }
     errno = 0;
   }
   // A listing cut short by an error is not the whole folder.
   if (errno != 0) return ReadResult::Unreadable;
-  std::sort(out.contents.files.begin(), out.contents.files.end());
+  std::sort(files.begin(), files.end());
+  out.contents.files.reserve(files.size());
+  out.contents.kinds.reserve(files.size());
+  for (auto& [name, kind] : files) {
+    out.contents.files.push_back(std::move(name));
+    out.contents.kinds.push_back(kind);
+  }
   std::sort(out.subfolders.begin(), out.subfolders.end());
   return ReadResult::Read;
 }
@@ -144,12 +162,17 @@ void WalkFolderTree(const std::string& root,
 
 std::vector<std::string> ListFolderNames(const std::string& folder) {
   std::vector<std::string> names;
-  if (ContainsNul(folder)) return names;
+  VisitFolderNames(folder, [&](std::string_view name) { names.emplace_back(name); });
+  return names;
+}
+
+void VisitFolderNames(const std::string& folder,
+                      const std::function<void(std::string_view)>& visit) {
+  if (ContainsNul(folder)) return;
   DirHandle dir(opendir(folder.c_str()));
-  if (!dir) return names;
+  if (!dir) return;
   while (const dirent* entry = readdir(dir.get())) {
     const std::string_view name = entry->d_name;
-    if (name != "." && name != "..") names.emplace_back(name);
+    if (name != "." && name != "..") visit(name);
   }
-  return names;
 }

@@ -3,14 +3,22 @@
 // names, so a walk is the same on every run whatever order the file system
 // keeps.
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+// What a file's directory entry said it is. Where the file system does not
+// tell (Unknown), the walk looked itself, but only the entry's word saves a
+// later look.
+enum class EntryKind : uint8_t { Regular, Link, Unknown };
 
 // One folder as the walk met it.
 struct FolderContents {
   std::string path;               // ends in the path separator
   std::vector<std::string> files; // names of its files (hidden ones included), sorted
+  std::vector<EntryKind> kinds;   // the entry of each file, in the order of files
 };
 
 // Visits root and its subfolders depth first in preorder: each folder is
@@ -30,3 +38,7 @@ void WalkFolderTree(const std::string& root,
 // Every name in folder except "." and "..", folders included, unsorted;
 // empty when the folder cannot be read.
 std::vector<std::string> ListFolderNames(const std::string& folder);
+// The same names one by one, for a folder that may hold too many to keep
+// them all as strings at once; none when the folder cannot be read.
+void VisitFolderNames(const std::string& folder,
+                      const std::function<void(std::string_view)>& visit);

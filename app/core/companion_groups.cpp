@@ -103,24 +103,23 @@ std::string_view SidecarOwner(std::string_view lowered) {
 
 } // namespace
 
-CompanionGroups::CompanionGroups(std::vector<std::string>& list) {
-  if (list.size() > kMaxGroupedFiles) return;
+CompanionGroups::CompanionGroups(CollectedFiles& list) {
+  if (list.Size() > kMaxGroupedFiles) return;
   // The collected files by folder, folders in the order they first come.
-  std::vector<std::string> folders;
-  std::unordered_map<std::string, std::vector<size_t>> byFolder;
-  for (size_t i = 0; i < list.size(); ++i) {
-    const size_t slash = list[i].rfind(kPathSeparator);
-    std::string folder = list[i].substr(0, slash == std::string::npos ? 0 : slash + 1);
-    auto [entry, added] = byFolder.try_emplace(folder);
-    if (added) folders.push_back(std::move(folder));
-    entry->second.push_back(i);
+  std::vector<std::vector<size_t>> byFolder(list.Folders());
+  std::vector<size_t> folders;
+  for (size_t i = 0; i < list.Size(); ++i) {
+    std::vector<size_t>& files = byFolder[list.FolderNumber(i)];
+    if (files.empty()) folders.push_back(list.FolderNumber(i));
+    files.push_back(i);
   }
-  groupOf_.assign(list.size(), 0);
-  for (const std::string& folder : folders) {
+  groupOf_.assign(list.Size(), 0);
+  for (const size_t folderNumber : folders) {
+    const std::string folder(list.FolderPath(folderNumber));
     std::vector<Candidate> candidates;
     std::unordered_set<std::string> collected;
-    for (size_t file : byFolder[folder]) {
-      std::string name = list[file].substr(folder.size());
+    for (size_t file : byFolder[folderNumber]) {
+      std::string name(list.Name(file));
       std::string lowered = LowerName(name);
       collected.insert(name);
       if (const auto role = RoleOf(lowered))
@@ -177,12 +176,12 @@ CompanionGroups::CompanionGroups(std::vector<std::string>& list) {
                          return a->name < b->name;
                        });
       CompanionGroup made;
-      made.first = list.size();
+      made.first = list.Size();
       for (const Candidate* member : group.members) {
         size_t file = member->file;
         if (file == std::string::npos) {
-          file = list.size();
-          list.push_back(folder + member->name);
+          file = list.Size();
+          if (!list.Add(folderNumber, member->name, EntryKind::Unknown)) continue;
           groupOf_.push_back(0);
         }
         made.first = std::min(made.first, file);

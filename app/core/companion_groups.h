@@ -12,6 +12,8 @@
 // its base name, plus the sidecar's extension). A group holds at least one
 // collected picture or video and at least two members.
 
+#include "app/core/collected_files.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -46,11 +48,11 @@ struct CompanionGroup {
 
 class CompanionGroups {
 public:
-  // Forms the groups of the files of list (full paths), and appends to list
+  // Forms the groups of the files of list, and appends to list
   // the files of the same folders that join a group without being collected
   // themselves, each once. Every picture and video pattern counts, ticked
   // or not: the option promises RAW+JPEG whatever else is collected.
-  explicit CompanionGroups(std::vector<std::string>& list);
+  explicit CompanionGroups(CollectedFiles& list);
   CompanionGroups() = default;
 
   // The group of file (an index in the list), or null.

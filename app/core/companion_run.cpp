@@ -245,7 +245,7 @@ std::vector<FileOutcome> DistributionRun::DistributeGroup(const CompanionGroup& 
   const std::string target = WithBackslash(LexicallyNormal(options.target));
   Members members;
   for (const GroupMember& member : group.members) {
-    const std::string& path = files_[member.file];
+    const std::string path = files_.Path(member.file);
     members.push_back({member, path, SplitSourcePath(path).name, StatusOf(path)});
   }
   const Member& leader = members.front();

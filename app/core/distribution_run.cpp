@@ -184,15 +184,15 @@ RunOutcome DistributionRun::Distribute() {
     Report(StayedOutcome(folder, StayReason::FolderUnreadable));
   if (guard_.StopRequested()) {
     frontEnd_.EndWait();
-    frontEnd_.Stopped(files_.size());
+    frontEnd_.Stopped(files_.Size());
     return RunOutcome::Stopped;
   }
-  if (files_.empty()) {
+  if (files_.Empty()) {
     frontEnd_.EndWait();
     frontEnd_.NothingFound();
     return RunOutcome::NothingFound;
   }
-  if (!frontEnd_.ConfirmStart(files_.size())) {
+  if (!frontEnd_.ConfirmStart(files_.Size())) {
     frontEnd_.EndWait();
     return RunOutcome::Declined;
   }
@@ -211,7 +211,7 @@ RunOutcome DistributionRun::Distribute() {
   }
   moved_ = 0;
 
-  const int maximum = static_cast<int>(files_.size()) - 1;
+  const int maximum = static_cast<int>(files_.Size()) - 1;
   frontEnd_.SetProgressMaximum(maximum);
   TargetFolders targets(mode_);
   if (record_)
@@ -225,7 +225,7 @@ RunOutcome DistributionRun::Distribute() {
   mover_ = mover ? &*mover : nullptr;
   pending_.clear();
   settled_.clear();
-  for (size_t next = 0, batches = 0; next < files_.size(); ++batches) {
+  for (size_t next = 0, batches = 0; next < files_.Size(); ++batches) {
     // The first batches are small: the first files move at once, and a record
     // that cannot be written stops the run after a few.
     const size_t limit = batches < 16 ? std::min(batchFiles_, size_t{1} << batches) : batchFiles_;
@@ -236,7 +236,7 @@ RunOutcome DistributionRun::Distribute() {
       // later decisions are made again.
       if (guard_.StopRequested() || frontEnd_.OptionsChanged()) break;
       frontEnd_.SetProgressPosition(static_cast<int>(step->file));
-      frontEnd_.SetStatusText(WorkingOnText(step->file + 1, files_.size()));
+      frontEnd_.SetStatusText(WorkingOnText(step->file + 1, files_.Size()));
       bool endsBatch = false;
       const std::vector<FileOutcome> outcomes =
           CarryOut(*step, groups, targets, identical, endsBatch);
@@ -257,11 +257,11 @@ RunOutcome DistributionRun::Distribute() {
     // What became of the batch's files, in one append.
     if (record_) record_->Flush();
     // A stop during the last file ends nothing: every file was handled.
-    if (guard_.StopRequested() && next < files_.size()) {
+    if (guard_.StopRequested() && next < files_.Size()) {
       Abandon(batch, next, targets);
       CloseRecord();
       frontEnd_.EndWait();
-      frontEnd_.Stopped(files_.size() - next);
+      frontEnd_.Stopped(files_.Size() - next);
       return RunOutcome::Stopped;
     }
     Abandon(batch, next, targets);
@@ -285,7 +285,7 @@ std::vector<BatchStep> DistributionRun::DecideBatch(size_t first, size_t limit,
   std::vector<BatchStep> batch;
   batch.reserve(limit);
   size_t moves = 0;
-  for (size_t file = first; file < files_.size() && batch.size() < limit; ++file) {
+  for (size_t file = first; file < files_.Size() && batch.size() < limit; ++file) {
     if (const CompanionGroup* group = groups.GroupOf(file)) {
       // A group is handled whole in its own turn, after the moves before it
       // (it decides and moves its members one by one); its other members
@@ -304,7 +304,7 @@ std::vector<BatchStep> DistributionRun::DecideBatch(size_t first, size_t limit,
     if (step->move) ++moves;
     // A file that leaves a folder the run may fill frees its name there only
     // when it moves: the files after it are decided once it has.
-    const bool leavesTarget = step->move && files_[file].starts_with(step->target);
+    const bool leavesTarget = step->move && files_.Folder(file).starts_with(step->target);
     batch.push_back(std::move(*step));
     if (leavesTarget) break;
     if (std::chrono::steady_clock::now() - started > kBatchDecideTime) break;
@@ -318,11 +318,11 @@ std::vector<BatchStep> DistributionRun::DecideBatch(size_t first, size_t limit,
 std::optional<BatchStep> DistributionRun::DecideFile(size_t file, const RunOptions& options,
                                                      TargetFolders& targets,
                                                      IdenticalFiles& identical, bool compareNow) {
-  const std::string& source = files_[file];
+  const std::string source = files_.Path(file);
   BatchStep step = StepOf(file);
   const SourceName parts = SplitSourcePath(source);
   const std::string& target = batchTarget_;
-  LookedAtFile looked = LookAtFile(source, options.modernFormats);
+  LookedAtFile looked = LookAtFile(source, options.modernFormats, files_.Kind(file));
   const std::optional<FileStatus>& found = looked.status;
   if (std::optional<FileOutcome> stays = NotMovable(source, found)) {
     step.decided.push_back(std::move(*stays));
@@ -375,7 +375,7 @@ std::vector<FileOutcome> DistributionRun::CarryOut(BatchStep& step, const Compan
   if (!step.move) return std::move(step.decided);
   if (mover_) {
     const std::optional<MoveResult> now =
-        mover_->Stage(files_[step.file], JoinPath(step.folder, step.move->name));
+        mover_->Stage(files_.Path(step.file), JoinPath(step.folder, step.move->name));
     if (!now) {
       // A copy waits for its batch's flush; what became of it is told then.
       pending_.push_back(std::move(step));
@@ -389,7 +389,7 @@ std::vector<FileOutcome> DistributionRun::CarryOut(BatchStep& step, const Compan
 std::vector<FileOutcome> DistributionRun::Finish(const BatchStep& step, const MoveResult& result,
                                                  TargetFolders& targets, IdenticalFiles& identical,
                                                  bool& endsBatch) {
-  const std::string& source = files_[step.file];
+  const std::string& source = files_.Path(step.file);
   const RunState state{targets, batchOptions_.skipIdentical ? &identical : nullptr, mode_,
                        record_ ? &*record_ : nullptr};
   const DecidedMove& move = *step.move;

@@ -3,6 +3,7 @@
 // asks to start, and moves every file into its date folder under the target
 // folder, renamed and lower-cased, never replacing a file.
 
+#include "app/core/collected_files.h"
 #include "app/core/file_outcome.h"
 #include "app/core/move_mode.h"
 #include "app/core/run_batch.h"
@@ -56,7 +57,7 @@ public:
   // a batch's bounds.
   void LimitBatch(size_t files) { batchFiles_ = files > 0 ? files : 1; }
   // The collected files of the last run (verteilelb).
-  const std::vector<std::string>& Files() const { return files_; }
+  const CollectedFiles& Files() const { return files_; }
   // What stayed in the last run, in order: files and unreadable folders
   // (Stayed), and files whose bytes were in the target already
   // (AlreadyInTarget, not a failure).
@@ -104,7 +105,7 @@ private:
   // Writes what waits; a record of a run that moved nothing is marked empty.
   void CloseRecord();
 
-  std::vector<std::string> files_;
+  CollectedFiles files_;
   std::vector<FileOutcome> stayed_;
   std::optional<std::string> recordFolder_;
   std::optional<RunRecordWriter> record_;

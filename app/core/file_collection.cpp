@@ -6,6 +6,7 @@
 #include "platform/name_mask.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -34,53 +35,57 @@ const std::vector<std::string>& VideoPatterns() {
 }
 
 void CollectFiles(const std::string& folder, const std::vector<std::string>& patterns,
-                  std::vector<std::string>& list, RunFrontEnd* frontEnd,
+                  CollectedFiles& list, RunFrontEnd* frontEnd,
                   std::vector<std::string>* unreadable) {
   if (patterns.empty()) return;
   std::vector<NameMask> masks(patterns.begin(), patterns.end());
-  std::vector<std::vector<std::string>> groups(patterns.size());
+  // The files go to the list in walk order, each with its pattern, and are
+  // grouped by pattern at the end.
+  std::vector<uint32_t> patternOf;
+  size_t firstFound = 0; // by the first pattern
   // How many files of each pattern every folder held, in walk order: enough
   // to show the counts of the later patterns' walks without walking again.
   std::vector<std::vector<uint32_t>> foundPerFolder;
-  const size_t before = list.size();
+  const size_t before = list.Size();
 
   WalkFolderTree(
       folder,
       [&](const FolderContents& contents) {
         std::vector<uint32_t> found(patterns.size());
-        for (const std::string& name : contents.files) {
-          const std::string lowered = LowerName(name);
+        std::optional<size_t> number;
+        for (size_t i = 0; i < contents.files.size(); ++i) {
+          const std::string lowered = LowerName(contents.files[i]);
           for (size_t p = 0; p < masks.size(); ++p) {
             if (masks[p].MatchesLowered(lowered)) {
-              groups[p].push_back(contents.path + name);
+              if (!number) number = list.AddFolder(contents.path);
+              if (list.Add(*number, contents.files[i], contents.kinds[i]))
+                patternOf.push_back(static_cast<uint32_t>(p));
               ++found[p];
               break;
             }
           }
         }
+        firstFound += found[0];
         if (patterns.size() > 1) foundPerFolder.push_back(std::move(found));
         // The first pattern's walk is the one that happens now.
-        ShowFound(frontEnd, before + groups[0].size());
+        ShowFound(frontEnd, before + firstFound);
       },
       [&](const std::string& folder) {
         if (unreadable) unreadable->push_back(folder);
       });
 
-  size_t count = before + groups[0].size();
+  size_t count = before + firstFound;
   for (size_t p = 1; p < patterns.size(); ++p) {
     for (const std::vector<uint32_t>& found : foundPerFolder) {
       count += found[p];
       ShowFound(frontEnd, count);
     }
   }
-  for (std::vector<std::string>& group : groups) {
-    list.insert(list.end(), std::make_move_iterator(group.begin()),
-                std::make_move_iterator(group.end()));
-  }
+  if (patterns.size() > 1) list.OrderByGroup(before, patternOf);
 }
 
-void CollectFiles(const std::string& folder, const std::string& pattern,
-                  std::vector<std::string>& list, RunFrontEnd* frontEnd) {
+void CollectFiles(const std::string& folder, const std::string& pattern, CollectedFiles& list,
+                  RunFrontEnd* frontEnd) {
   CollectFiles(folder, std::vector<std::string>{pattern}, list, frontEnd);
 }
 
@@ -98,10 +103,10 @@ const std::vector<std::string>& ModernVideoPatterns() {
   return patterns;
 }
 
-void FillFileList(const std::string& folder, std::vector<std::string>& list, const FileKinds& kinds,
+void FillFileList(const std::string& folder, CollectedFiles& list, const FileKinds& kinds,
                   bool modernFormats, ListFill fill, RunFrontEnd* frontEnd,
                   std::vector<std::string>* unreadable) {
-  if (fill == ListFill::Replace) list.clear();
+  if (fill == ListFill::Replace) list.Clear();
   std::vector<std::string> patterns;
   const auto add = [&](const std::vector<std::string>& more) {
     patterns.insert(patterns.end(), more.begin(), more.end());
@@ -114,7 +119,5 @@ void FillFileList(const std::string& folder, std::vector<std::string>& list, con
     if (kinds.videos) add(VideoPatterns());
     if (kinds.videos && modernFormats) add(ModernVideoPatterns());
   }
-  std::vector<std::string> found;
-  CollectFiles(folder, patterns, found, frontEnd, unreadable);
-  list.insert(list.end(), found.begin(), found.end());
+  CollectFiles(folder, patterns, list, frontEnd, unreadable);
 }

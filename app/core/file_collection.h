@@ -1,10 +1,11 @@
 #pragma once
-// Gathering the files of a run: full paths of the files under a folder whose
-// names match the chosen kinds, grouped by pattern, each group in tree order.
+// Gathering the files of a run: the files under a folder whose names match
+// the chosen kinds, grouped by pattern, each group in tree order.
 
 #include <string>
 #include <vector>
 
+#include "app/core/collected_files.h"
 #include "app/core/run_options.h"
 
 class RunFrontEnd;
@@ -18,7 +19,7 @@ const std::vector<std::string>& VideoPatterns();
 const std::vector<std::string>& ModernPicturePatterns();
 const std::vector<std::string>& ModernVideoPatterns();
 
-// Appends to list the full paths of the files under folder that match any of
+// Appends to list the files under folder that match any of
 // patterns, in the order in which one walk per pattern, pattern by pattern,
 // would find them: files of a folder before its subfolders, depth first. The
 // tree is read once. A file that matches several patterns is listed once,
@@ -27,12 +28,12 @@ const std::vector<std::string>& ModernVideoPatterns();
 // far (frontEnd may be null). The folders that could not be read are
 // appended to unreadable, when given, each once.
 void CollectFiles(const std::string& folder, const std::vector<std::string>& patterns,
-                  std::vector<std::string>& list, RunFrontEnd* frontEnd,
+                  CollectedFiles& list, RunFrontEnd* frontEnd,
                   std::vector<std::string>* unreadable = nullptr);
 
 // The same for one pattern.
-void CollectFiles(const std::string& folder, const std::string& pattern,
-                  std::vector<std::string>& list, RunFrontEnd* frontEnd);
+void CollectFiles(const std::string& folder, const std::string& pattern, CollectedFiles& list,
+                  RunFrontEnd* frontEnd);
 
 // Whether a list that is filled keeps the entries it held before.
 enum class ListFill { Replace, Append };
@@ -40,6 +41,6 @@ enum class ListFill { Replace, Append };
 // Fills list with the files of the chosen kinds under folder: every file when
 // all is set, otherwise the picture patterns then the video patterns of the
 // set kinds, each kind followed by its modern patterns when modernFormats.
-void FillFileList(const std::string& folder, std::vector<std::string>& list, const FileKinds& kinds,
+void FillFileList(const std::string& folder, CollectedFiles& list, const FileKinds& kinds,
                   bool modernFormats, ListFill fill, RunFrontEnd* frontEnd,
                   std::vector<std::string>* unreadable = nullptr);

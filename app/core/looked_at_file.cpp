@@ -1,7 +1,7 @@
 #include "app/core/looked_at_file.h"
 
-LookedAtFile LookAtFile(const std::string& path, bool allFormats) {
-  if (DatedByMetadata(path, allFormats)) {
+LookedAtFile LookAtFile(const std::string& path, bool allFormats, EntryKind kind) {
+  if (kind != EntryKind::Link && DatedByMetadata(path, allFormats)) {
     if (std::optional<FileSource> opened = FileSource::Open(path, OpenLinks::Refuse)) {
       const FileStatus status = opened->Status();
       return {status, std::move(opened)};

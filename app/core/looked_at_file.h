@@ -6,6 +6,7 @@
 
 #include "app/core/file_date.h"
 #include "metadata/byte_stream.h"
+#include "platform/directory_walk.h"
 #include "platform/file_info.h"
 
 #include <optional>
@@ -20,7 +21,10 @@ struct LookedAtFile {
 // following a link, and its status is that of the open file. Any other
 // file, and one that cannot be opened so (a link, a FIFO, gone), gets
 // StatusOf: a link must be seen as a link, and a FIFO must never be read.
-LookedAtFile LookAtFile(const std::string& path, bool allFormats);
+// kind is what the file's directory entry said when it was collected: a
+// link is looked at as one at once.
+LookedAtFile LookAtFile(const std::string& path, bool allFormats,
+                        EntryKind kind = EntryKind::Unknown);
 
 // DateOfFile of a file looked at so, read from its open file; the file is
 // closed afterwards (it is not held open while it moves).

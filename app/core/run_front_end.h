@@ -4,6 +4,7 @@
 // options, reports progress, and asks its questions with typed calls; the
 // front end decides how to show them, in its own words.
 
+#include "app/core/collected_files.h"
 #include "app/core/file_outcome.h"
 #include "app/core/run_options.h"
 
@@ -42,8 +43,10 @@ public:
   // Wait cursor; one EndWait ends any number of BeginWait.
   virtual void BeginWait() = 0;
   virtual void EndWait() = 0;
-  // The collected files, once the collection is done.
-  virtual void ShowCollectedFiles([[maybe_unused]] const std::vector<std::string>& files) {}
+  // The collected files, once the collection is done. They stay as they are
+  // until the next run of the same DistributionRun, so a front end may show
+  // them from there without a copy of its own.
+  virtual void ShowCollectedFiles([[maybe_unused]] const CollectedFiles& files) {}
 
   // count files were found: start? Only a yes starts the run.
   virtual bool ConfirmStart(size_t count) = 0;

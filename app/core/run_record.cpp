@@ -4,6 +4,7 @@
 #include "app/core/pad_text.h"
 #include "platform/directory_walk.h"
 #include "platform/file_time.h"
+#include "platform/line_reader.h"
 #include "platform/move_file.h"
 #include "platform/path_text.h"
 #include "platform/program_path.h"
@@ -12,8 +13,8 @@
 #include <algorithm>
 #include <charconv>
 #include <iterator>
-#include <set>
 #include <string_view>
+#include <unordered_set>
 
 namespace {
 
@@ -136,7 +137,7 @@ void PruneRecords(const std::string& folder) {
 } // namespace
 
 std::vector<const RecordedMove*> LatestMoves(const RunRecord& record) {
-  std::set<std::string> seen;
+  std::unordered_set<std::string_view> seen; // views of the record's own paths
   std::vector<const RecordedMove*> moves;
   for (auto move = record.moves.rbegin(); move != record.moves.rend(); ++move) {
     if (seen.insert(move->source).second) moves.push_back(&*move);
@@ -246,10 +247,13 @@ void RunRecordWriter::Write(const std::string& lines) {
 }
 
 std::optional<RunRecord> ReadRunRecord(const std::string& path) {
-  const std::optional<std::string> text = ReadTextFile(path, kMaxRecordBytes);
-  if (!text || !text->starts_with(kFirstLineStem)) return std::nullopt;
-  const std::string_view version = std::string_view(*text).substr(
-      kFirstLineStem.size(), text->find('\n') - kFirstLineStem.size());
+  // Read line by line: the record of a long run is held as its moves, not
+  // besides as its text.
+  std::optional<LineReader> lines = LineReader::Open(path, kMaxRecordBytes);
+  std::string_view line;
+  if (!lines || lines->Read(line) != LineReader::Next::Line || !line.starts_with(kFirstLineStem))
+    return std::nullopt;
+  const std::string_view version = line.substr(kFirstLineStem.size());
   if (std::find(std::begin(kReadableVersions), std::end(kReadableVersions), version) ==
       std::end(kReadableVersions)) {
     return std::nullopt;
@@ -258,10 +262,9 @@ std::optional<RunRecord> ReadRunRecord(const std::string& path) {
   record.path = path;
   record.takenBack = path.ends_with(kTakenBackSuffix);
   // Only whole lines count: a killed run may have left half of its last one.
-  std::string_view rest(*text);
-  for (size_t end = rest.find('\n'); end != std::string_view::npos; end = rest.find('\n')) {
-    const std::vector<std::string_view> fields = Fields(rest.substr(0, end));
-    rest.remove_prefix(end + 1);
+  for (LineReader::Next next; (next = lines->Read(line)) != LineReader::Next::End;) {
+    if (next == LineReader::Next::Error) return std::nullopt;
+    const std::vector<std::string_view> fields = Fields(line);
     const std::string_view key = fields[0];
     std::vector<std::string> paths;
     for (size_t i = 1; i < fields.size() && i < 3; ++i) {

@@ -50,46 +50,120 @@ std::optional<SeriesTag> TailSeriesOf(std::string_view lowered) {
 
 } // namespace
 
-void TargetFolderIndex::Add(std::string_view name, std::string content) {
-  auto [found, added] = names_.try_emplace(LowerName(name));
-  const std::string& lowered = found->first;
-  Spellings& spellings = found->second;
-  if (!added) {
-    const auto same = [&](const Entry& entry) { return entry.name == name; };
-    if ((spellings.name.empty() ? lowered : spellings.name) == name ||
-        std::any_of(spellings.more.begin(), spellings.more.end(), same)) {
-      return;
+std::string_view TargetFolderIndex::Lowered(uint32_t spelling) const {
+  return std::string_view(bytes_).substr(spellings_[spelling].at, spellings_[spelling].lowered);
+}
+
+std::string_view TargetFolderIndex::Written(uint32_t spelling) const {
+  const Spelling& s = spellings_[spelling];
+  if (s.written == 0) return Lowered(spelling);
+  return std::string_view(bytes_).substr(s.at + s.lowered, s.written);
+}
+
+uint32_t TargetFolderIndex::AddSpelling(std::string_view lowered, std::string_view name,
+                                        std::string_view content) {
+  Spelling spelling{bytes_.size(), static_cast<uint32_t>(content.size()),
+                    static_cast<uint16_t>(lowered.size()), 0};
+  bytes_ += lowered;
+  if (name != lowered) {
+    spelling.written = static_cast<uint16_t>(name.size());
+    bytes_ += name;
+  }
+  bytes_ += content;
+  spellings_.push_back(spelling);
+  return static_cast<uint32_t>(spellings_.size() - 1);
+}
+
+size_t TargetFolderIndex::SlotOf(std::string_view lowered) const {
+  const size_t mask = slots_.size() - 1;
+  std::optional<size_t> removed;
+  for (size_t slot = std::hash<std::string_view>{}(lowered)&mask;; slot = (slot + 1) & mask) {
+    const uint32_t held = slots_[slot];
+    if (held == kFree) return removed.value_or(slot);
+    if (held == kRemoved) {
+      if (!removed) removed = slot;
+    } else if (Lowered(held - 1) == lowered) {
+      return slot;
     }
-    spellings.more.push_back({std::string(name), std::move(content)});
+  }
+}
+
+std::optional<uint32_t> TargetFolderIndex::Find(std::string_view lowered) const {
+  if (slots_.empty()) return std::nullopt;
+  const uint32_t held = slots_[SlotOf(lowered)];
+  if (held == kFree || held == kRemoved) return std::nullopt;
+  return held - 1;
+}
+
+void TargetFolderIndex::Grow() {
+  if ((taken_ + 1) * 4 <= slots_.size() * 3) return;
+  std::vector<uint32_t> names;
+  for (const uint32_t held : slots_)
+    if (held != kFree && held != kRemoved) names.push_back(held);
+  // At most half taken after a growth, at most three quarters before the
+  // next: a linear probe stays short with a hash that spreads.
+  size_t size = 8;
+  while (size < names.size() * 2)
+    size *= 2;
+  slots_.assign(size, kFree);
+  for (const uint32_t held : names)
+    slots_[SlotOf(Lowered(held - 1))] = held;
+  taken_ = names.size();
+}
+
+void TargetFolderIndex::Add(std::string_view name, std::string content) {
+  const std::string lowered = LowerName(name);
+  if (lowered.size() > kMaxNameBytes || name.size() > kMaxNameBytes ||
+      content.size() > kMaxContentBytes || spellings_.size() >= kMaxSpellings)
+    return;
+  if (const std::optional<uint32_t> first = Find(lowered)) {
+    uint32_t last = *first;
+    for (std::optional<uint32_t> s = first; s; s = Further(*s)) {
+      if (Written(*s) == name) return;
+      last = *s;
+    }
+    further_[last] = AddSpelling(lowered, name, content);
     return;
   }
-  if (lowered != name) spellings.name = name;
-  spellings.content = std::move(content);
+  Grow();
+  const size_t slot = SlotOf(lowered);
+  if (slots_[slot] == kFree) ++taken_;
+  const uint32_t added = AddSpelling(lowered, name, content);
+  slots_[slot] = added + 1;
   for (auto series : {SeriesOf(lowered), TailSeriesOf(lowered)}) {
     if (!series) continue;
     Series& numbered = series_[std::move(series->second)];
     numbered.highest = std::max(numbered.highest, series->first.number);
-    numbered.members.emplace_back(series->first.number, &lowered);
+    numbered.members.emplace_back(series->first.number, added);
   }
 }
 
 // The highest counter is kept when a numbered name leaves: the next number
-// may then skip one, but never names a file that exists.
+// may then skip one, but never names a file that exists. Its bytes stay in
+// the arena until the index is dropped.
 void TargetFolderIndex::Remove(std::string_view name) {
-  const auto found = names_.find(LowerName(name));
-  if (found == names_.end()) return;
-  for (const auto& series : {SeriesOf(found->first), TailSeriesOf(found->first)}) {
+  if (slots_.empty()) return;
+  const std::string lowered = LowerName(name);
+  const size_t slot = SlotOf(lowered);
+  const uint32_t held = slots_[slot];
+  if (held == kFree || held == kRemoved) return;
+  for (const auto& series : {SeriesOf(lowered), TailSeriesOf(lowered)}) {
     if (!series) continue;
     if (const auto numbered = series_.find(series->second); numbered != series_.end()) {
       std::erase_if(numbered->second.members,
-                    [&](const auto& member) { return member.second == &found->first; });
+                    [&](const auto& member) { return member.second == held - 1; });
     }
   }
-  names_.erase(found);
+  for (std::optional<uint32_t> s = held - 1; s;) {
+    const std::optional<uint32_t> next = Further(*s);
+    further_.erase(*s);
+    s = next;
+  }
+  slots_[slot] = kRemoved;
 }
 
 bool TargetFolderIndex::Contains(std::string_view name) const {
-  return names_.count(LowerName(name)) != 0;
+  return Find(LowerName(name)).has_value();
 }
 
 uint64_t TargetFolderIndex::HighestCounter(std::string_view stem,
@@ -98,18 +172,24 @@ uint64_t TargetFolderIndex::HighestCounter(std::string_view stem,
   return found == series_.end() ? 0 : found->second.highest;
 }
 
-void TargetFolderIndex::AppendEntries(const std::string& lowered,
+std::optional<uint32_t> TargetFolderIndex::Further(uint32_t spelling) const {
+  const auto found = further_.find(spelling);
+  return found == further_.end() ? std::nullopt : std::optional<uint32_t>(found->second);
+}
+
+void TargetFolderIndex::AppendEntries(std::optional<uint32_t> first,
                                       std::vector<Entry>& entries) const {
-  const auto found = names_.find(lowered);
-  if (found == names_.end()) return;
-  const Spellings& spellings = found->second;
-  entries.push_back({spellings.name.empty() ? lowered : spellings.name, spellings.content});
-  entries.insert(entries.end(), spellings.more.begin(), spellings.more.end());
+  for (std::optional<uint32_t> s = first; s; s = Further(*s)) {
+    const Spelling& spelling = spellings_[*s];
+    entries.push_back(
+        {std::string(Written(*s)),
+         bytes_.substr(spelling.at + spelling.lowered + spelling.written, spelling.content)});
+  }
 }
 
 std::vector<TargetFolderIndex::Entry> TargetFolderIndex::Named(std::string_view name) const {
   std::vector<Entry> entries;
-  AppendEntries(LowerName(name), entries);
+  AppendEntries(Find(LowerName(name)), entries);
   return entries;
 }
 
@@ -117,15 +197,15 @@ std::vector<TargetFolderIndex::Entry>
 TargetFolderIndex::NameAndNumbered(std::string_view name, std::string_view stem,
                                    std::string_view extension) const {
   std::vector<Entry> entries;
-  const std::string lowered = LowerName(name);
-  AppendEntries(lowered, entries);
+  const std::optional<uint32_t> named = Find(LowerName(name));
+  AppendEntries(named, entries);
   const auto series = series_.find(CounterKey(LowerName(stem), LowerName(extension)));
   if (series == series_.end()) return entries;
-  std::vector<std::pair<uint64_t, const std::string*>> members = series->second.members;
+  std::vector<std::pair<uint64_t, uint32_t>> members = series->second.members;
   std::sort(members.begin(), members.end(),
             [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (const auto& [counter, key] : members) {
-    if (*key != lowered) AppendEntries(*key, entries);
+  for (const auto& [counter, first] : members) {
+    if (first != named) AppendEntries(first, entries);
   }
   return entries;
 }
@@ -169,14 +249,15 @@ TargetFolderIndex* TargetFolders::Prepare(const std::string& folder, bool create
   // Another path may have named the same folder before.
   const auto [index, added] = indexes_.try_emplace(*identity);
   if (added) {
-    for (const std::string& name : ListFolderNames(folder)) {
+    VisitFolderNames(folder, [&](std::string_view entry) {
+      const std::string name(entry);
       if (IsTemporaryCopyName(name)) {
         // Never a planned name: the walk does not collect such files.
         if (mode_ == MoveMode::Move) RemoveIfStaleTemporaryCopy(JoinPath(folder, name));
       } else if (!departed_.count({*identity, name})) {
         index->second.Add(name);
       }
-    }
+    });
   }
   return &index->second;
 }

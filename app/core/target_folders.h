@@ -45,26 +45,54 @@ public:
                                      std::string_view extension) const;
 
 private:
-  // One name ignoring case. Listing a folder adds every name it holds, and
-  // a run lists a folder again whenever another program takes a name it
-  // wanted, so adding costs no more than the name itself: the spelling is
-  // kept only where it differs from the lowered key.
-  struct Spellings {
-    std::string name;        // as written, when it differs from the lowered key
-    std::string content;     // as Entry::content
-    std::vector<Entry> more; // further spellings of the same name (X.JPG and x.jpg)
+  // One spelling of a name. Listing a folder adds every name it holds, and a
+  // run may fill one folder with a million files, so a name costs its bytes
+  // in one arena (bytes_: the lowered name, then the spelling where it
+  // differs, then the content) and these 16 bytes, not strings of its own.
+  struct Spelling {
+    uint64_t at = 0;      // where its bytes begin in bytes_
+    uint32_t content = 0; // length of the content
+    uint16_t lowered = 0; // length of the lowered name
+    uint16_t written = 0; // length of the spelling; 0: the lowered name itself
   };
+  static_assert(sizeof(Spelling) == 16);
   // The numbered names of one stem and extension.
   struct Series {
     uint64_t highest = 0;
-    // Counter and lowered name (a key of names_, which stays where it is
-    // until its name is removed).
-    std::vector<std::pair<uint64_t, const std::string*>> members;
+    std::vector<std::pair<uint64_t, uint32_t>> members; // counter and name (its first spelling)
   };
-  void AppendEntries(const std::string& lowered, std::vector<Entry>& entries) const;
+  // A name is one directory entry (NAME_MAX, 255 bytes, even lowered), far
+  // below its 16 bits; no path as content and no folder comes near four
+  // billion bytes or names.
+  static constexpr size_t kMaxNameBytes = UINT16_MAX;
+  static constexpr size_t kMaxContentBytes = UINT32_MAX;
+  static constexpr uint32_t kFree = 0, kRemoved = UINT32_MAX; // slots that hold no name
+  static constexpr size_t kMaxSpellings = kRemoved - 1;
 
-  std::unordered_map<std::string, Spellings> names_; // by lowered name
-  std::unordered_map<std::string, Series> series_;   // by lowered stem and extension
+  std::string_view Lowered(uint32_t spelling) const;
+  std::string_view Written(uint32_t spelling) const;
+  uint32_t AddSpelling(std::string_view lowered, std::string_view name, std::string_view content);
+  // The slot of a lowered name, or of where it would go.
+  size_t SlotOf(std::string_view lowered) const;
+  // The spelling of the same name added after spelling, or nothing.
+  std::optional<uint32_t> Further(uint32_t spelling) const;
+  // The first spelling of a lowered name, or nothing.
+  std::optional<uint32_t> Find(std::string_view lowered) const;
+  // Makes room for one more name: at most three quarters of the slots are
+  // taken, so a free one ends every probe.
+  void Grow();
+  void AppendEntries(std::optional<uint32_t> first, std::vector<Entry>& entries) const;
+
+  std::string bytes_;
+  std::vector<Spelling> spellings_;
+  // The next spelling of the same name (X.JPG after x.jpg), rare enough to
+  // be kept apart: by spelling number.
+  std::unordered_map<uint32_t, uint32_t> further_;
+  // Open addressing by the hash of the lowered name: a name's first
+  // spelling number + 1, kFree or kRemoved.
+  std::vector<uint32_t> slots_;
+  size_t taken_ = 0;                               // slots not free, removed ones included
+  std::unordered_map<std::string, Series> series_; // by lowered stem and extension
 };
 
 // In Plan mode nothing on disk changes: a folder that would be created gets

@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QListView>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -85,7 +84,7 @@ TEST_F(MainWindowTest, StartsWithItsTitleFixedLayoutAndMenu) {
   EXPECT_FALSE(Find<QLineEdit>("ziele")->isEnabled());
   EXPECT_EQ(Find<QPushButton>("okb")->text(), "Bilder verteilen");
   EXPECT_TRUE(Find<Panel>("statusbarp")->alignment() & Qt::AlignRight);
-  EXPECT_TRUE(Find<QListWidget>("verteilelb")->isHidden());
+  EXPECT_TRUE(Find<QListView>("verteilelb")->isHidden());
   EXPECT_TRUE(Find<QListView>("verteileflb")->isHidden());
 
   QStringList menu;

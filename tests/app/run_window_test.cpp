@@ -20,7 +20,7 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -147,8 +147,9 @@ TEST_F(RunWindowTest, AClickRunsToTheEndAndOffersTheLastFolder) {
   EXPECT_EQ(FilesBelow(source), (std::vector<std::string>{"notiz.txt"}));
   // The collected list in collection order: pictures by tree, then videos.
   QStringList collected;
-  for (int i = 0; i < form->FileList()->count(); ++i)
-    collected << form->FileList()->item(i)->text();
+  const QAbstractItemModel* list = form->FileList()->model();
+  for (int i = 0; i < list->rowCount(); ++i)
+    collected << list->index(i, 0).data().toString();
   EXPECT_EQ(collected, (QStringList{QString::fromStdString(source + "/IMG_1234.JPG"),
                                     QString::fromStdString(source + "/Urlaub/IMG_2000.jpg"),
                                     QString::fromStdString(source + "/clip.MOV")}));

@@ -68,6 +68,17 @@ TEST(WalkFolderTree, PreorderWithSortedEntriesSkippingDotFolders) {
                                                   "/a/deep/: y.jpg", "/b/: w.jpg"}));
 }
 
+// What the directory entry said: the run looks again only where it must.
+TEST(WalkFolderTree, TellsEachFileItsEntrysKind) {
+  testkit::TempDir dir;
+  Touch(dir.File("a.jpg"));
+  std::filesystem::create_symlink(dir.File("a.jpg"), dir.File("b.jpg"));
+  std::vector<EntryKind> kinds;
+  WalkFolderTree(dir.path(), [&](const FolderContents& folder) { kinds = folder.kinds; });
+  // The temporary folders lie on file systems that say (tmpfs, ext4).
+  EXPECT_EQ(kinds, (std::vector<EntryKind>{EntryKind::Regular, EntryKind::Link}));
+}
+
 TEST(WalkFolderTree, EntersEveryFolderOnceThroughLinks) {
   testkit::TempDir dir;
   const std::string& root = dir.path();

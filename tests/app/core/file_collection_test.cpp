@@ -20,9 +20,9 @@ protected:
     }
   }
 
-  std::vector<std::string> Relative(const std::vector<std::string>& paths) const {
+  std::vector<std::string> Relative(const CollectedFiles& list) const {
     std::vector<std::string> relative;
-    for (const auto& path : paths)
+    for (const auto& path : runtest::PathsOf(list))
       relative.push_back(path.substr(root_.size()));
     return relative;
   }
@@ -32,7 +32,8 @@ protected:
 };
 
 TEST_F(FileCollection, GroupsByPatternThenTreeOrder) {
-  std::vector<std::string> list{"left over"};
+  CollectedFiles list;
+  list.AddPath("left over");
   FillFileList(root_, list, {false, true, true}, false, ListFill::Replace, nullptr);
   // A file matching two patterns comes once, under the first.
   EXPECT_EQ(Relative(list),
@@ -48,18 +49,19 @@ TEST_F(FileCollection, AllTakesEveryFileWhateverTheOtherKinds) {
                                        "readme",    "x.mp4",     "y.jpg.tif", "sub/d.JPEG",
                                        "sub/e.PNG", "sub2/f.jpg"};
   for (const bool others : {false, true}) {
-    std::vector<std::string> list;
+    CollectedFiles list;
     FillFileList(root_, list, {true, others, others}, false, ListFill::Replace, nullptr);
     EXPECT_EQ(Relative(list), every);
   }
-  std::vector<std::string> none{"kept"};
+  CollectedFiles none;
+  none.AddPath("kept");
   FillFileList(root_, none, {false, false, false}, false, ListFill::Append, nullptr);
-  EXPECT_EQ(none, std::vector<std::string>{"kept"});
+  EXPECT_EQ(runtest::PathsOf(none), std::vector<std::string>{"kept"});
 }
 
 TEST_F(FileCollection, StatusShowsTheCountOfEveryPatternWalkPerFolder) {
   runtest::FakeFrontEnd window;
-  std::vector<std::string> list;
+  CollectedFiles list;
   FillFileList(root_, list, {false, true, true}, false, ListFill::Replace, &window);
   // Folders in walk order: root, sub, sub2. Matches per folder of the
   // patterns that find anything: *.jp* 3,1,1; *.png 1,1,0; *.mov 1,0,0.
@@ -83,11 +85,12 @@ TEST(ModernFileCollection, NewPatternsComeBehindTodaysOfTheirKind) {
                            "i.raf", "j.webp", "k.mkv", "l.HIF", "m.m2ts"})
     testkit::WriteFile(dir.File(name), "x");
   const auto names = [&](bool modern) {
-    std::vector<std::string> list;
+    CollectedFiles list;
     FillFileList(dir.path(), list, {false, true, true}, modern, ListFill::Replace, nullptr);
-    for (std::string& path : list)
-      path = fs::path(path).filename().string();
-    return list;
+    std::vector<std::string> names;
+    for (size_t i = 0; i < list.Size(); ++i)
+      names.emplace_back(list.Name(i));
+    return names;
   };
   EXPECT_EQ(names(true), (std::vector<std::string>{"g.jpg", "d.heic", "j.webp", "l.HIF", "i.raf",
                                                    "f.jxl", "b.srw", "m.m2ts", "h.mov", "e.mp4",

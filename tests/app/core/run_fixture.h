@@ -15,6 +15,14 @@
 
 namespace runtest {
 
+// The paths of a collected list, in its order.
+inline std::vector<std::string> PathsOf(const CollectedFiles& files) {
+  std::vector<std::string> paths;
+  for (size_t i = 0; i < files.Size(); ++i)
+    paths.push_back(files.Path(i));
+  return paths;
+}
+
 class FakeFrontEnd : public RunFrontEnd {
 public:
   // The options the run reads; a test may change them between two files.

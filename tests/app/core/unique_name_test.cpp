@@ -97,6 +97,34 @@ TEST(TargetFolderIndex, NameThenItsNumberedVariantsByCounter) {
   EXPECT_EQ(index.HighestCounter("x", ".jpg"), 10u);
 }
 
+// Enough names to grow the table many times, with removed names in its way
+// and names that come back in another spelling.
+TEST(TargetFolderIndex, KeepsItsAnswersThroughGrowthAndRemovals) {
+  TargetFolderIndex index;
+  const auto name = [](int i) { return "bild_" + std::to_string(i) + ".jpg"; };
+  constexpr int kNames = 3000;
+  for (int i = 0; i < kNames; ++i)
+    index.Add(name(i), i % 7 == 0 ? "/quelle/" + name(i) : std::string());
+  for (int i = 0; i < kNames; i += 3)
+    index.Remove(name(i));
+  for (int i = 0; i < kNames; i += 6)
+    index.Add("BILD_" + std::to_string(i) + ".JPG");
+  for (int i = 0; i < kNames; ++i) {
+    const std::vector<TargetFolderIndex::Entry> named = index.Named(name(i));
+    std::vector<std::string> found;
+    for (const TargetFolderIndex::Entry& entry : named)
+      found.push_back(entry.name + (entry.content.empty() ? "" : " in " + entry.content));
+    std::vector<std::string> expected;
+    if (i % 6 == 0) {
+      expected = {"BILD_" + std::to_string(i) + ".JPG"};
+    } else if (i % 3 != 0) {
+      expected = {name(i) + (i % 7 == 0 ? " in /quelle/" + name(i) : "")};
+    }
+    ASSERT_EQ(found, expected) << i;
+    EXPECT_EQ(index.Contains(name(i)), !expected.empty()) << i;
+  }
+}
+
 TEST(TargetFolders, ListsEachFolderOnceAndCreatesMissingOnes) {
   testkit::TempDir dir;
   TargetFolders folders;
