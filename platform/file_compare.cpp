@@ -2,6 +2,7 @@
 
 #include "platform/compare_faults.h"
 #include "platform/content_hash.h"
+#include "platform/file_info.h"
 #include "platform/path_text.h"
 
 #include <algorithm>
@@ -116,4 +117,10 @@ CompareResult FileComparer::Compare(const CompareSide& a, const CompareSide& b) 
   if (a.wantHash) result.hashA = (equal ? common : hashA).Value();
   if (b.wantHash) result.hashB = (equal ? common : hashB).Value();
   return result;
+}
+
+bool SeparateCopies(const std::string& a, const std::string& b) {
+  const std::optional<FileStatus> atA = EntryStatusOf(a), atB = EntryStatusOf(b);
+  return atA && atB && atA->regular && atB->regular && atA->identity != atB->identity &&
+         FileComparer().Compare({a, *atA, true}, {b, *atB, true}).verdict == Comparison::Identical;
 }

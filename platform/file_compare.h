@@ -50,3 +50,8 @@ private:
   std::vector<unsigned char> bufferA_;
   std::vector<unsigned char> bufferB_;
 };
+
+// Whether the two paths hold two separate regular files of the same bytes:
+// only then is one of them a copy that may go. Links are not followed: a
+// link to the other place is no copy.
+bool SeparateCopies(const std::string& a, const std::string& b);

@@ -3,6 +3,7 @@
 #include "app/core/escaped_text.h"
 #include "app/core/pad_text.h"
 #include "platform/directory_walk.h"
+#include "platform/file_compare.h"
 #include "platform/file_time.h"
 #include "platform/line_reader.h"
 #include "platform/move_file.h"
@@ -336,6 +337,12 @@ bool MarkTakenBack(const std::string& record, const std::string& undoRecord) {
     // record; kept, it would keep this record open for good.
     if (moved == MoveOutcome::TargetTaken && EmptyFile(marked) && RemoveFile(marked))
       moved = MoveFileNoReplace(record, marked).outcome;
+    // One killed after its copy of the record got the new name and before
+    // the record went (a state folder reached by copies) left the record
+    // twice: the copy is the marked record, and the record may go. Kept, the
+    // record would be found and "taken back" by every undo, for good.
+    if (moved == MoveOutcome::TargetTaken && SeparateCopies(record, marked) && RemoveFile(record))
+      moved = MoveOutcome::Moved;
     if (moved != MoveOutcome::Moved) return false;
   }
   return AppendToExistingFile(marked, "zurueckgenommen\t" + EscapeText(undoRecord) + "\n");

@@ -27,15 +27,6 @@ bool Holds(const std::string& path, const RecordedFile& expected) {
   return found && RecordedFileOf(*found) == expected;
 }
 
-// Whether the two paths hold two separate regular files of the same bytes:
-// only then is one of them a copy that may go. Links are not followed: a
-// link to the other place is no copy.
-bool SeparateCopies(const std::string& a, const std::string& b) {
-  const std::optional<FileStatus> atA = EntryStatusOf(a), atB = EntryStatusOf(b);
-  return atA && atB && atA->regular && atB->regular && atA->identity != atB->identity &&
-         FileComparer().Compare({a, *atA, true}, {b, *atB, true}).verdict == Comparison::Identical;
-}
-
 enum class AtTarget { AsLanded, Gone, Changed, Replaced };
 
 // Whether the file at the move's target is the one the run left there: of
@@ -100,8 +91,9 @@ FileOutcome TakeBackOne(const RecordedMove& move, MoveMode mode, RunRecordWriter
                                                                     : StayReason::ChangedSinceRun);
   }
   if (mode == MoveMode::Plan)
-    return EntryExists(move.source) ? AtBothPlaces(move, mode)
-                                    : FileOutcome{move.target, FileResult::Back, move.source, {}, {}};
+    return EntryExists(move.source)
+               ? AtBothPlaces(move, mode)
+               : FileOutcome{move.target, FileResult::Back, move.source, {}, {}};
 
   // The old folder may be gone: it is made again, and recorded. Once it is
   // there, the files after it in the same folder need no look at it; should

@@ -385,17 +385,22 @@ TEST_F(UndoRunTest, AnEmptyReservationLeftByAKillIsRemoved) {
   }
 }
 
-// Empty files that a kill leaves among the records (where the state folder
-// has no no-replace rename, a record's new name is reserved by one) hide no
-// run from the undo and keep none open.
+// Files that a kill leaves among the records (where the state folder has no
+// no-replace rename, a record's new name is reserved by an empty one; where
+// it is reached by copies, the record is copied to it) hide no run from the
+// undo and keep none open.
 TEST_F(UndoRunTest, EmptyRecordFilesLeftByAKillHideNoRun) {
   struct Case {
     const char* what;
     const char* name; // replaces the run's own "-00-verteilung.lauf"
+    bool copy;        // holds the record's bytes, else nothing
   };
   const Case cases[] = {
-      {"a newer run killed before its first line", "-01-verteilung.lauf"},
-      {"an undo killed after reserving the marked name", "-00-verteilung-zurueckgenommen.lauf"},
+      {"a newer run killed before its first line", "-01-verteilung.lauf", false},
+      {"an undo killed after reserving the marked name", "-00-verteilung-zurueckgenommen.lauf",
+       false},
+      {"an undo killed after copying the record to its marked name",
+       "-00-verteilung-zurueckgenommen.lauf", true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -405,7 +410,8 @@ TEST_F(UndoRunTest, EmptyRecordFilesLeftByAKillHideNoRun) {
     ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
     const std::string record = NewestUndoableRecord(records_);
     ASSERT_TRUE(record.ends_with("-00-verteilung.lauf"));
-    testkit::WriteFile(record.substr(0, record.size() - 19) + c.name, "");
+    testkit::WriteFile(record.substr(0, record.size() - 19) + c.name,
+                       c.copy ? testkit::ReadWholeFile(record) : "");
     EXPECT_EQ(Undo(), RunOutcome::Completed);
     EXPECT_EQ(StayedLines(), Files{});
     EXPECT_EQ(ExactTree(source_), source);
