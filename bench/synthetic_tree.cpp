@@ -20,6 +20,7 @@ constexpr size_t kFilesPerFolder = 100;
 constexpr size_t kFoldersPerGroup = 10;
 constexpr time_t kFirstShot = 1420099200; // 2015-01-01
 constexpr time_t kSecondsBetweenShots = 3 * 3600 + 17;
+constexpr time_t kModifiedSpan = time_t{80} * 365 * 86400;
 
 void Put16(std::string& out, uint16_t v) {
   out += static_cast<char>(v & 0xFF);
@@ -171,7 +172,10 @@ void BuildSyntheticTree(const std::string& root, const TreeShape& shape) {
             Jpeg(ExifApp1(ExifDateText(when), shape.thumbnail), i, shape.dataBytes), when + 86400);
       continue;
     }
-    const time_t when = kFirstShot + static_cast<time_t>(i) * kSecondsBetweenShots / 2 + 1;
+    // Modification times stay within what a file's date may be (up to 2107)
+    // however many files the tree holds.
+    const time_t when =
+        kFirstShot + (static_cast<time_t>(i) * kSecondsBetweenShots / 2 + 1) % kModifiedSpan;
     if (!samples.empty()) {
       const auto& [extension, bytes] = samples[i % samples.size()];
       Write(folder + Numbered("/Datei_%05zu", i) + extension, bytes, when);

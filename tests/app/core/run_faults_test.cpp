@@ -14,8 +14,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <optional>
+#include <set>
 #include <sys/stat.h>
 
 namespace {
@@ -130,6 +133,54 @@ TEST_F(RunFaultsTest, AFileGoneFromTheSourceIsToldFromOneWithoutADate) {
                              "Codieren des Datums",
                              "/quelle/c.png: nicht mehr vorhanden"}));
   EXPECT_EQ(FilesBelow(target_), (Files{"2021/d.png", "2021/e.png"}));
+}
+
+// Copies across file systems wait for their batch's one flush before they
+// get their final names; what happens to a file meanwhile is told for that
+// file alone, each file is reported once, and none is lost.
+TEST_F(RunFaultsTest, CopiesWaitingForTheirFlushAreEachToldOnce) {
+  struct Case {
+    const char* what;
+    // done at the flush of the first batch (file a.jpg alone)
+    std::function<void(const std::string& source, const std::string& first)> meanwhile;
+    Files stayed;
+    size_t inTarget;
+  };
+  const Case cases[] = {
+      {"nothing", [](const std::string&, const std::string&) {}, {}, 3},
+      {"its name taken",
+       [](const std::string&, const std::string& first) { testkit::WriteFile(first, "fremd"); },
+       {},
+       4},
+      {"its source written to",
+       [](const std::string& source, const std::string&) {
+         std::ofstream(source + "a.jpg", std::ios::app) << "mehr";
+       },
+       {"/quelle/a.jpg: während des Verschiebens geändert"},
+       2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (const std::string& folder : {source_, target_})
+      fs::remove_all(folder);
+    fs::create_directories(target_);
+    frontEnd_.outcomes.clear();
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg"})
+      Jpeg(name);
+    bool done = false;
+    ScopedMoveFaults faults({.renameCrossDevice = true, .afterStep = [&](CopyStep step) {
+                               if (step != CopyStep::Flushed || done) return;
+                               done = true;
+                               c.meanwhile(source_, target_ + "2023/05/2023-05-01_120732.jpg");
+                             }});
+    EXPECT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+    EXPECT_EQ(Stayed(), c.stayed);
+    EXPECT_EQ(FilesBelow(target_).size(), c.inTarget);
+    EXPECT_EQ(frontEnd_.outcomes.size(), 3u);
+    std::set<std::string> reported;
+    for (const FileOutcome& outcome : frontEnd_.outcomes)
+      EXPECT_TRUE(reported.insert(outcome.source).second) << outcome.source;
+  }
 }
 
 TEST_F(RunFaultsTest, WhatTookAFilesPlaceOrCannotBeReadIsReported) {

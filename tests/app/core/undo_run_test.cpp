@@ -385,6 +385,37 @@ TEST_F(UndoRunTest, AnEmptyReservationLeftByAKillIsRemoved) {
   }
 }
 
+// A batch's intents reach the record before any of its files moves, and
+// their done lines after the last (batches of 1, 2, 4 … files, as bounded):
+// the record is written twice per batch.
+TEST_F(UndoRunTest, ABatchsIntentsComeBeforeItsMovesAndTheirDoneLinesAfter) {
+  struct Case {
+    size_t bound;
+    std::string lines; // a: intent, e: done line
+  };
+  const Case cases[] = {
+      {1, "aeaeaeaeaeaeae"},
+      {3, "aeaaeeaaaeeeae"},
+      {kBatchFiles, "aeaaeeaaaaeeee"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.bound);
+    Reset();
+    for (int i = 0; i < 7; ++i)
+      WriteFileAt(source_ + "b" + std::to_string(i) + ".png", "x",
+                  LocalSeconds(2021, 1, 1, 0, 0, i));
+    run_.LimitBatch(c.bound);
+    ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+    std::string lines;
+    for (const std::string& line :
+         testkit::Lines(testkit::ReadWholeFile(NewestUndoableRecord(records_)))) {
+      if (line.starts_with("absicht\t")) lines += 'a';
+      if (line.starts_with("erledigt\t")) lines += 'e';
+    }
+    EXPECT_EQ(lines, c.lines);
+  }
+}
+
 // Files that a kill leaves among the records (where the state folder has no
 // no-replace rename, a record's new name is reserved by an empty one; where
 // it is reached by copies, the record is copied to it) hide no run from the
