@@ -41,6 +41,10 @@ bool AlreadyNormal(std::string_view path) {
 
 } // namespace
 
+bool IsLexicallyNormal(std::string_view path) {
+  return AlreadyNormal(path);
+}
+
 std::string LexicallyNormal(const std::string& path) {
   if (AlreadyNormal(path)) return path;
   const bool absolute = !path.empty() && path.front() == kPathSeparator;

@@ -35,3 +35,5 @@ std::string LoweredExtension(std::string_view fileName);
 // component before it, by the text alone (no link is looked at); a folder
 // keeps no trailing separator, "/" stays "/".
 std::string LexicallyNormal(const std::string& path);
+// Whether LexicallyNormal would return path as it is.
+bool IsLexicallyNormal(std::string_view path);

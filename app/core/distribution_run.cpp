@@ -318,8 +318,9 @@ std::vector<BatchStep> DistributionRun::DecideBatch(size_t first, size_t limit,
 std::optional<BatchStep> DistributionRun::DecideFile(size_t file, const RunOptions& options,
                                                      TargetFolders& targets,
                                                      IdenticalFiles& identical, bool compareNow) {
-  const std::string source = files_.Path(file);
   BatchStep step = StepOf(file);
+  step.source = files_.Path(file);
+  const std::string& source = step.source;
   const SourceName parts = SplitSourcePath(source);
   const std::string& target = batchTarget_;
   LookedAtFile looked = LookAtFile(source, options.modernFormats, files_.Kind(file));
@@ -375,7 +376,7 @@ std::vector<FileOutcome> DistributionRun::CarryOut(BatchStep& step, const Compan
   if (!step.move) return std::move(step.decided);
   if (mover_) {
     const std::optional<MoveResult> now =
-        mover_->Stage(files_.Path(step.file), JoinPath(step.folder, step.move->name));
+        mover_->Stage(step.source, JoinPath(step.folder, step.move->name));
     if (!now) {
       // A copy waits for its batch's flush; what became of it is told then.
       pending_.push_back(std::move(step));
@@ -389,7 +390,7 @@ std::vector<FileOutcome> DistributionRun::CarryOut(BatchStep& step, const Compan
 std::vector<FileOutcome> DistributionRun::Finish(const BatchStep& step, const MoveResult& result,
                                                  TargetFolders& targets, IdenticalFiles& identical,
                                                  bool& endsBatch) {
-  const std::string& source = files_.Path(step.file);
+  const std::string& source = step.source;
   const RunState state{targets, batchOptions_.skipIdentical ? &identical : nullptr, mode_,
                        record_ ? &*record_ : nullptr};
   const DecidedMove& move = *step.move;

@@ -38,18 +38,27 @@ constexpr int kNameTries = 100;
 // Bound of a record read back: a million files' lines fit well.
 constexpr size_t kMaxRecordBytes = size_t{1} << 30;
 
-std::string Number(int64_t value) {
-  return std::to_string(value);
+void AppendNumber(std::string& out, int64_t value) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  out.append(digits, end);
 }
 
-std::string FileText(const RecordedFile& file) {
-  return Number(file.size) + "\t" + Number(file.modifiedSeconds) + "." +
-         PadNumber(file.modifiedNanoseconds, 9);
+// Appended in place: a line per file, two per moved file.
+void AppendFileText(std::string& out, const RecordedFile& file) {
+  AppendNumber(out, file.size);
+  out += '\t';
+  AppendNumber(out, file.modifiedSeconds);
+  out += '.';
+  const size_t at = out.size();
+  AppendNumber(out, file.modifiedNanoseconds);
+  if (const size_t width = out.size() - at; width < 9) out.insert(at, 9 - width, '0');
 }
 
-// Every path of a record is written in the one form the undo accepts.
+// Every path of a record is written in the one form the undo accepts (the
+// run's own paths are in it already).
 std::string PathText(const std::string& path) {
-  return EscapeText(LexicallyNormal(path));
+  return EscapeText(IsLexicallyNormal(path) ? path : LexicallyNormal(path));
 }
 
 std::string EntryText(const FileStatus& entry) {
@@ -204,10 +213,11 @@ void RunRecordWriter::Intent(const std::string& source, const std::string& targe
   // The done line names the same paths: their texts are kept for it.
   if (intentTexts_.size() == kKeptIntentTexts) intentTexts_.pop_front();
   intentTexts_.push_back({source, target, PathText(source) + "\t" + PathText(target)});
-  const std::string& paths = intentTexts_.back().text;
   waiting_ += "absicht\t";
-  waiting_ += paths;
-  waiting_ += "\t" + FileText(file) + "\n";
+  waiting_ += intentTexts_.back().text;
+  waiting_ += '\t';
+  AppendFileText(waiting_, file);
+  waiting_ += '\n';
 }
 
 void RunRecordWriter::Done(const std::string& source, const std::string& target,
@@ -222,7 +232,10 @@ void RunRecordWriter::Done(const std::string& source, const std::string& target,
   } else {
     waiting_ += PathText(source) + "\t" + PathText(target);
   }
-  waiting_ += "\t" + FileText(landed) + (entry ? "\t" + EntryText(*entry) : std::string()) + "\n";
+  waiting_ += '\t';
+  AppendFileText(waiting_, landed);
+  if (entry) waiting_ += "\t" + EntryText(*entry);
+  waiting_ += '\n';
 }
 
 void RunRecordWriter::Flush() {
