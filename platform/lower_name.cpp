@@ -51,6 +51,12 @@ std::string LowerName(std::string_view name) {
   out.reserve(name.size());
   size_t i = 0;
   while (i < name.size()) {
+    // ASCII, most of every name, needs no decoding.
+    if (const auto byte = static_cast<unsigned char>(name[i]); byte < 0x80) {
+      out += static_cast<char>(LowerCode(byte));
+      ++i;
+      continue;
+    }
     const auto decoded = DecodeUtf8(name.substr(i));
     if (!decoded) {
       out += name[i];
