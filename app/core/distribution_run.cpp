@@ -304,7 +304,7 @@ std::vector<BatchStep> DistributionRun::DecideBatch(size_t first, size_t limit,
     if (step->move) ++moves;
     // A file that leaves a folder the run may fill frees its name there only
     // when it moves: the files after it are decided once it has.
-    const bool leavesTarget = step->move && files_.Folder(file).starts_with(step->target);
+    const bool leavesTarget = step->move && files_.Folder(file).starts_with(batchTarget_);
     batch.push_back(std::move(*step));
     if (leavesTarget) break;
     if (std::chrono::steady_clock::now() - started > kBatchDecideTime) break;
@@ -341,7 +341,6 @@ std::optional<BatchStep> DistributionRun::DecideFile(size_t file, const RunOptio
   const PlannedName planned =
       LoweredName(DecideTargetName(source, parts, DateStamp(dated.date), options, found->readOnly));
   step.folder = TargetFolder(target, dated.date, options.structure);
-  step.target = target;
   // Without a target folder a relative path would land the file anywhere.
   if (target.empty()) {
     step.decided.push_back(

@@ -43,7 +43,6 @@ struct BatchStep {
   size_t file = 0;                  // in the run's list
   std::string source;               // its path, once decided
   std::string folder;               // the folder it was meant for, once its date was known
-  std::string target;               // the target folder then
   std::vector<FileOutcome> decided; // what became of it without a move
   std::optional<DecidedMove> move;  // else its move
   std::optional<DatedFile> dated;
