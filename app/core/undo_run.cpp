@@ -61,12 +61,15 @@ FileOutcome AtBothPlaces(const RecordedMove& move, MoveMode mode) {
   return StayedOutcome(move.target, StayReason::OldPlaceTaken);
 }
 
-// Makes folder with its missing parents, each level recorded.
-std::error_code MakeOldFolder(const std::string& folder, RunRecordWriter& record) {
+// Makes folder with its missing parents, each level recorded; readyFolder
+// names it once it is there.
+std::error_code MakeOldFolder(const std::string& folder, RunRecordWriter& record,
+                              std::string& readyFolder) {
   std::vector<std::string> created;
   const std::error_code error = CreateFolderTree(folder, FolderAccess::AsUmaskAllows, &created);
   for (const std::string& level : created)
     record.FolderCreated(level);
+  readyFolder = error ? std::string() : folder;
   return error;
 }
 
@@ -100,19 +103,16 @@ FileOutcome TakeBackOne(const RecordedMove& move, MoveMode mode, RunRecordWriter
   // it go meanwhile, the move finds it gone and it is made again.
   const std::string folder = FolderOf(move.source);
   if (folder != readyFolder) {
-    if (const std::error_code made = MakeOldFolder(folder, *record))
+    if (const std::error_code made = MakeOldFolder(folder, *record, readyFolder))
       return FailedMoveOutcome(move.target, OutcomeOfError(made), made);
-    readyFolder = folder;
   }
   record->Intent(move.target, move.source, landed);
   record->Flush();
   MoveResult result = MoveFileNoReplace(move.target, move.source);
   if (result.outcome == MoveOutcome::NotFound && EntryExists(move.target) &&
       !DirectoryExists(folder)) {
-    readyFolder.clear();
-    if (const std::error_code made = MakeOldFolder(folder, *record))
+    if (const std::error_code made = MakeOldFolder(folder, *record, readyFolder))
       return FailedMoveOutcome(move.target, OutcomeOfError(made), made);
-    readyFolder = folder;
     result = MoveFileNoReplace(move.target, move.source);
   }
   // The old place taken: the move itself tells, with no look before it.

@@ -22,6 +22,9 @@ void PauseAtHalf(CopyStep step) {
     std::this_thread::sleep_until(end);
 }
 
+// What batch-N asked for, read with the other words.
+size_t batchFiles = 0;
+
 } // namespace
 
 void InstallTestHooks() {
@@ -37,6 +40,7 @@ void InstallTestHooks() {
     if (word == "no-link") faults.linkUnsupported = true;
     pause = pause || word == "pause-at-half";
     slow = slow || word == "slow";
+    if (word.starts_with("batch-")) batchFiles = std::strtoul(word.c_str() + 6, nullptr, 10);
   }
   if (pause || slow) {
     faults.afterStep = [pause, slow](CopyStep step) {
@@ -50,12 +54,7 @@ void InstallTestHooks() {
 }
 
 size_t TestBatchFiles() {
-  const char* setting = std::getenv("FOTOMAZ_TEST_FAULTS");
-  std::istringstream words(setting ? setting : "");
-  std::string word;
-  while (std::getline(words, word, ','))
-    if (word.starts_with("batch-")) return std::strtoul(word.c_str() + 6, nullptr, 10);
-  return 0;
+  return batchFiles;
 }
 
 #else

@@ -15,5 +15,6 @@
 #include <cstddef>
 
 void InstallTestHooks();
-// N of batch-N; 0 when not given (and always without test hooks).
+// N of batch-N as InstallTestHooks read it; 0 when not given (and always
+// without test hooks).
 size_t TestBatchFiles();
