@@ -88,6 +88,10 @@ private:
 class ByteStream {
 public:
   explicit ByteStream(ByteSource& source);
+  // The buffer goes back to the thread for its next stream.
+  ~ByteStream();
+  ByteStream(ByteStream&&) = default;
+  ByteStream& operator=(ByteStream&&) = delete;
 
   // The next byte, or nothing at the end of the data.
   std::optional<uint8_t> ReadByte();
@@ -108,8 +112,8 @@ private:
   bool Refill();
 
   ByteSource& source_;
-  size_t capacity_;                // of buffer_
-  std::unique_ptr<char[]> buffer_; // capacity_ bytes
+  size_t capacity_;                // what one read asks for
+  std::unique_ptr<char[]> buffer_; // at least capacity_ bytes
   uint64_t bufferStart_ = 0;       // offset of buffer_[0] in the data
   size_t begin_ = 0;
   size_t end_ = 0;

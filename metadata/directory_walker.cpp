@@ -61,21 +61,23 @@ bool IsBlankOrControl(char c) {
 // An ASCII value without its terminating zero. Only a zero is dropped: a text
 // stored without one (a date written with the exact count, say) keeps its last
 // character instead of losing a digit.
-std::string AsciiText(const std::string& raw) {
-  if (!raw.empty() && raw.back() == '\0') return raw.substr(0, raw.size() - 1);
-  return raw;
+std::string AsciiText(std::string_view raw) {
+  if (!raw.empty() && raw.back() == '\0') raw.remove_suffix(1);
+  return std::string(raw);
 }
 
 // An UNDEFINED value up to its first zero byte, in double quotes.
-std::string QuotedText(const std::string& raw) {
-  return "\"" + raw.substr(0, raw.find('\0')) + "\"";
+std::string QuotedText(std::string_view raw) {
+  std::string quoted = "\"";
+  quoted.append(raw.substr(0, raw.find('\0'))) += '"';
+  return quoted;
 }
 
 // The comment after its 8-byte character-code prefix, without the blanks,
 // zero bytes and control characters around it.
-std::string UserComment(const std::string& raw) {
+std::string UserComment(std::string_view raw) {
   if (raw.size() <= 8) return {};
-  const std::string_view text = std::string_view(raw).substr(8);
+  const std::string_view text = raw.substr(8);
   const auto first = std::find_if_not(text.begin(), text.end(), IsBlankOrControl);
   const auto last = std::find_if_not(text.rbegin(), text.rend(), IsBlankOrControl).base();
   return first < last ? std::string(first, last) : std::string();
@@ -140,8 +142,10 @@ WalkOutcome DirectoryWalker::WalkDirectory(int64_t start, int64_t base, TagTable
                                            int64_t length) {
   // A directory already walked is not walked again: pointer chains that lead
   // back (to the directory itself or further up) end here.
-  if (!walkedDirectories_.insert(start).second || depth_ >= kMaxDirectoryDepth)
+  const auto walked = std::lower_bound(walkedDirectories_.begin(), walkedDirectories_.end(), start);
+  if ((walked != walkedDirectories_.end() && *walked == start) || depth_ >= kMaxDirectoryDepth)
     return WalkOutcome::Completed;
+  walkedDirectories_.insert(walked, start);
   const int64_t count = data_.U16At(start);
   // The size check of the rules counts the base as a 1-based position.
   if (2 + 12 * count > base + 1 + length) {
@@ -165,15 +169,15 @@ void DirectoryWalker::WalkSubDirectory(int64_t start, int64_t base, TagTableKind
   WalkDirectory(start, base, kind, length);
 }
 
-std::string DirectoryWalker::CopyValueBytes(std::string_view source, int64_t offset,
-                                            uint64_t size) {
+std::string_view DirectoryWalker::ValueBytes(std::string_view source, int64_t offset,
+                                             uint64_t size) {
   // The value bytes that exist: a value reaching past the end of the data is
   // cut there, one starting outside it is empty.
   if (offset < 0 || offset >= static_cast<int64_t>(source.size())) return {};
   const uint64_t available = source.size() - static_cast<uint64_t>(offset);
   const uint64_t count = std::min({size, available, valueBytesLeft_});
   valueBytesLeft_ -= count;
-  return std::string(source.substr(static_cast<size_t>(offset), static_cast<size_t>(count)));
+  return source.substr(static_cast<size_t>(offset), static_cast<size_t>(count));
 }
 
 WalkOutcome DirectoryWalker::WalkEntry(int64_t entry, int64_t start, int64_t base,
@@ -184,7 +188,7 @@ WalkOutcome DirectoryWalker::WalkEntry(int64_t entry, int64_t start, int64_t bas
   const uint64_t size = components * static_cast<uint64_t>(FieldTypeSize(type));
   if (size == 0) return WalkOutcome::Completed;
   const int64_t value = size <= 4 ? entry + 8 : base + data_.U32At(entry + 8);
-  const std::string raw = CopyValueBytes(data_.Bytes(), value, size);
+  const std::string_view raw = ValueBytes(data_.Bytes(), value, size);
 
   const TagRow& row = LookupTagRow(tag, kind);
   std::string text;
@@ -242,7 +246,7 @@ WalkOutcome DirectoryWalker::WalkEntry(int64_t entry, int64_t start, int64_t bas
     fields.DateTimeOriginal = fields.DateTime;
     break;
   case TagExifVersion:
-    fields.Version = raw.substr(0, 6);
+    fields.Version = std::string(raw.substr(0, 6));
     break;
   case TagSubIfds:
   case TagExifOffset:
@@ -255,7 +259,7 @@ WalkOutcome DirectoryWalker::WalkEntry(int64_t entry, int64_t start, int64_t bas
     WalkSubDirectory(data_.U32At(value) + base, base, GpsTagTable, length);
     break;
   case TagMakerNote:
-    read_.MakerNote.Bytes = raw;
+    read_.MakerNote.Bytes = std::string(raw);
     read_.MakerNote.Offset = static_cast<int32_t>(std::clamp<int64_t>(value, 0, INT32_MAX));
     DecodeMakerNote(base);
     break;
@@ -266,7 +270,7 @@ WalkOutcome DirectoryWalker::WalkEntry(int64_t entry, int64_t start, int64_t bas
   if (FillsTagList()) {
     Tag entry = LookupTag(tag, kind);
     entry.Text = text;
-    entry.RawBytes = raw;
+    entry.RawBytes = std::string(raw);
     entry.ByteCount = static_cast<int32_t>(raw.size());
     entry.ValueOffset = static_cast<int32_t>(std::clamp<int64_t>(value, 0, INT32_MAX));
     entry.ValueType = type;

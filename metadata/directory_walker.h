@@ -13,10 +13,10 @@
 
 #include <cstdint>
 #include <optional>
-#include <set>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // How a directory walk ended. A renderer that refuses a value (a flash value
 // stored as text, say) ends the directory there: the walk of a sub-directory
@@ -62,8 +62,8 @@ private:
                         int64_t length);
   void WalkSubDirectory(int64_t start, int64_t base, TagTableKind kind, int64_t length);
   // The bytes of source from offset on that exist, within the value-byte
-  // budget of the read.
-  std::string CopyValueBytes(std::string_view source, int64_t offset, uint64_t size);
+  // budget of the read; a view into source, copied only where it is kept.
+  std::string_view ValueBytes(std::string_view source, int64_t offset, uint64_t size);
   WalkOutcome WalkMakerNoteEntry(const ByteOrderView& note, int64_t entry,
                                  const MakerNoteLayout& layout, int64_t noteAt);
   // Decodes the maker note just stored in read_.MakerNote.
@@ -77,7 +77,8 @@ private:
   std::optional<ReadProblem>& problem_;
   // Directories walked so far: a chain of pointers that leads back to one of
   // them is not followed again, so every walk ends.
-  std::set<int64_t> walkedDirectories_;
+  // Sorted; real data has a handful, so one small vector.
+  std::vector<int64_t> walkedDirectories_;
   int depth_ = 0;
   int64_t entriesLeft_;
   uint64_t valueBytesLeft_;

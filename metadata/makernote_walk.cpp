@@ -32,7 +32,11 @@ bool IsSkip(std::string_view label) {
 }
 
 std::string Quoted(std::string_view bytes) {
-  return "\"" + std::string(bytes) + "\"";
+  std::string quoted;
+  quoted.reserve(bytes.size() + 2);
+  quoted += '"';
+  quoted.append(bytes) += '"';
+  return quoted;
 }
 
 } // namespace
@@ -79,8 +83,8 @@ WalkOutcome DirectoryWalker::WalkMakerNoteEntry(const ByteOrderView& note, int64
                           value <= length - static_cast<int64_t>(size);
   // A value that does not lie wholly inside the note is read from the EXIF
   // bytes at the place the note's own counting points to.
-  const std::string raw = insideNote ? CopyValueBytes(note.Bytes(), value, size)
-                                     : CopyValueBytes(data_.Bytes(), noteAt + value, size);
+  const std::string_view raw = insideNote ? ValueBytes(note.Bytes(), value, size)
+                                          : ValueBytes(data_.Bytes(), noteAt + value, size);
 
   const std::span<const TagRow> table = MakerTableRows(layout.Table);
   const TagRow* row = FindRow(table, tag);
@@ -89,7 +93,7 @@ WalkOutcome DirectoryWalker::WalkMakerNoteEntry(const ByteOrderView& note, int64
 
   std::string text;
   if (type == kAscii) {
-    text = Quoted(std::string_view(raw).substr(0, raw.find('\0')));
+    text = Quoted(raw.substr(0, raw.find('\0')));
   } else if (type == kUndefined) {
     text = Quoted(raw);
   } else {
@@ -138,7 +142,7 @@ WalkOutcome DirectoryWalker::WalkMakerNoteEntry(const ByteOrderView& note, int64
   tagEntry.Origin = TagOrigin::MakerNote;
   tagEntry.ValueType = type;
   tagEntry.Text = shown;
-  tagEntry.RawBytes = raw;
+  tagEntry.RawBytes = std::string(raw);
   // Listed directly: a row of tag number 0 (Fujifilm's Version, Minolta's
   // ModelID) is a known entry and belongs in the list too.
   read_.Tags.push_back(std::move(tagEntry));

@@ -47,9 +47,18 @@ char32_t LowerCode(char32_t c) {
 } // namespace
 
 std::string LowerName(std::string_view name) {
-  std::string out;
-  out.reserve(name.size());
+  // ASCII, most of every name, is lowered in place in one pass; the rest is
+  // decoded from the first byte that is not.
+  std::string out(name);
+  char* const bytes = out.data();
   size_t i = 0;
+  for (; i < name.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(bytes[i]);
+    if (byte >= 0x80) break;
+    if (static_cast<unsigned>(byte - 'A') < 26u) bytes[i] = static_cast<char>(byte + 0x20);
+  }
+  if (i == name.size()) return out;
+  out.resize(i);
   while (i < name.size()) {
     // ASCII, most of every name, needs no decoding.
     if (const auto byte = static_cast<unsigned char>(name[i]); byte < 0x80) {

@@ -16,11 +16,12 @@ std::string FolderOf(const std::string& path) {
 }
 
 std::string LoweredExtension(std::string_view fileName) {
-  const size_t dot = fileName.find_last_of('.');
-  const size_t separator = fileName.find_last_of("/\\");
-  if (dot == std::string_view::npos || (separator != std::string_view::npos && dot < separator))
-    return {};
-  return AsciiLowered(fileName.substr(dot));
+  // One pass from the end: the last dot, unless a separator comes after it.
+  for (size_t at = fileName.size(); at-- > 0;) {
+    if (fileName[at] == '.') return AsciiLowered(fileName.substr(at));
+    if (fileName[at] == '/' || fileName[at] == '\\') return {};
+  }
+  return {};
 }
 
 namespace {

@@ -55,8 +55,10 @@ void CollectedFiles::Clear() {
 }
 
 std::string CollectedFiles::Path(size_t file) const {
-  std::string path(Folder(file));
-  path += Name(file);
+  const std::string_view folder = Folder(file), name = Name(file);
+  std::string path;
+  path.reserve(folder.size() + name.size());
+  path.append(folder).append(name);
   return path;
 }
 

@@ -298,15 +298,16 @@ std::vector<BatchStep> DistributionRun::DecideBatch(size_t first, size_t limit,
       batch.push_back(StepOf(file, /*group=*/true));
       break;
     }
-    std::optional<BatchStep> step =
-        DecideFile(file, batchOptions_, targets, identical, /*compareNow=*/moves == 0);
-    if (!step) break;
-    if (step->move) ++moves;
+    BatchStep& step = batch.emplace_back();
+    step.file = file;
+    if (!DecideFile(step, batchOptions_, targets, identical, /*compareNow=*/moves == 0)) {
+      batch.pop_back();
+      break;
+    }
+    if (step.move) ++moves;
     // A file that leaves a folder the run may fill frees its name there only
     // when it moves: the files after it are decided once it has.
-    const bool leavesTarget = step->move && files_.Folder(file).starts_with(batchTarget_);
-    batch.push_back(std::move(*step));
-    if (leavesTarget) break;
+    if (step.move && files_.Folder(file).starts_with(batchTarget_)) break;
     if (std::chrono::steady_clock::now() - started > kBatchDecideTime) break;
   }
   // The intents, with the target folder and the folders made for them, reach
@@ -315,37 +316,34 @@ std::vector<BatchStep> DistributionRun::DecideBatch(size_t first, size_t limit,
   return batch;
 }
 
-std::optional<BatchStep> DistributionRun::DecideFile(size_t file, const RunOptions& options,
-                                                     TargetFolders& targets,
-                                                     IdenticalFiles& identical, bool compareNow) {
-  BatchStep step = StepOf(file);
-  step.source = files_.Path(file);
+bool DistributionRun::DecideFile(BatchStep& step, const RunOptions& options, TargetFolders& targets,
+                                 IdenticalFiles& identical, bool compareNow) {
+  step.source = files_.Path(step.file);
   const std::string& source = step.source;
-  const SourceName parts = SplitSourcePath(source);
+  SourceName parts = SplitSourcePath(source);
   const std::string& target = batchTarget_;
-  LookedAtFile looked = LookAtFile(source, options.modernFormats, files_.Kind(file));
+  LookedAtFile looked = LookAtFile(source, options.modernFormats, files_.Kind(step.file));
   const std::optional<FileStatus>& found = looked.status;
   if (std::optional<FileOutcome> stays = NotMovable(source, found)) {
     step.decided.push_back(std::move(*stays));
-    return step;
+    return true;
   }
-  DatedFile dated;
   try {
-    dated = DateOfLookedAtFile(source, options.modernFormats, looked);
+    step.dated = DateOfLookedAtFile(source, options.modernFormats, looked);
   } catch (const std::exception& error) {
     // This file stays; the files after it are still sorted.
     step.decided.push_back(StayedOutcome(source, StayReason::DateUnreadable, error.what()));
-    return step;
+    return true;
   }
-  step.dated = dated;
-  const PlannedName planned =
+  const DatedFile& dated = *step.dated;
+  PlannedName planned =
       LoweredName(DecideTargetName(source, parts, DateStamp(dated.date), options, found->readOnly));
   step.folder = TargetFolder(target, dated.date, options.structure);
   // Without a target folder a relative path would land the file anywhere.
   if (target.empty()) {
     step.decided.push_back(
         Dated(StayedOutcome(source, StayReason::MoveError, kNoTargetFolderText), dated));
-    return step;
+    return true;
   }
   if (record_) record_->TargetFolder(target);
   const RunState state{targets, options.skipIdentical ? &identical : nullptr, mode_,
@@ -353,16 +351,16 @@ std::optional<BatchStep> DistributionRun::DecideFile(size_t file, const RunOptio
   const bool createFolder = StructureCreatesFolders(options.structure);
   Choice choice = ChooseName(source, *found, parts, step.folder, planned, createFolder, state,
                              /*attempt=*/0, compareNow);
-  if (choice.deferred) return std::nullopt;
+  if (choice.deferred) return false;
   if (choice.outcome) {
     step.decided.push_back(Dated(std::move(*choice.outcome), dated));
-    return step;
+    return true;
   }
   ReserveName(*choice.index, choice.name, source, state);
   RecordIntent(source, JoinPath(step.folder, choice.name), *found, state);
-  step.move =
-      DecidedMove{*found, parts, planned, createFolder, choice.index, std::move(choice.name)};
-  return step;
+  step.move = DecidedMove{*found,       std::move(parts), std::move(planned),
+                          createFolder, choice.index,     std::move(choice.name)};
+  return true;
 }
 
 std::vector<FileOutcome> DistributionRun::CarryOut(BatchStep& step, const CompanionGroups& groups,

@@ -71,12 +71,12 @@ private:
   // intents; the steps in the list's order.
   std::vector<BatchStep> DecideBatch(size_t first, size_t limit, const CompanionGroups& groups,
                                      TargetFolders& targets, IdenticalFiles& identical);
-  // Decides one file with options: what became of it, or its move; nothing
+  // Decides step's file with options: what became of it, or its move; false
   // when it must wait for the next batch (compareNow unset, and it is to be
-  // compared with a file of this batch that has not moved yet).
-  std::optional<BatchStep> DecideFile(size_t file, const RunOptions& options,
-                                      TargetFolders& targets, IdenticalFiles& identical,
-                                      bool compareNow);
+  // compared with a file of this batch that has not moved yet). Filled in
+  // place: a step holds a dozen strings.
+  bool DecideFile(BatchStep& step, const RunOptions& options, TargetFolders& targets,
+                  IdenticalFiles& identical, bool compareNow);
   // Carries out step: what became of its files. endsBatch is set when the
   // batch's later decisions no longer hold (a retry, a failure).
   std::vector<FileOutcome> CarryOut(BatchStep& step, const CompanionGroups& groups,

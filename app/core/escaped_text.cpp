@@ -83,6 +83,11 @@ std::optional<std::string_view> AsciiEscape(uint8_t byte) {
 std::string EscapeText(std::string_view text) {
   std::string out;
   out.reserve(text.size());
+  AppendEscapedText(out, text);
+  return out;
+}
+
+void AppendEscapedText(std::string& out, std::string_view text) {
   size_t i = 0;
   while (i < text.size()) {
     // Printable ASCII, most of every path, stands for itself: taken as a run.
@@ -116,7 +121,6 @@ std::string EscapeText(std::string_view text) {
       i += decoded->length;
     }
   }
-  return out;
 }
 
 std::optional<std::string> UnescapeText(std::string_view escaped) {

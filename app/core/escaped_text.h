@@ -17,6 +17,8 @@
 #include <string_view>
 
 std::string EscapeText(std::string_view text);
+// The same, appended to out.
+void AppendEscapedText(std::string& out, std::string_view text);
 
 // The text that EscapeText turned into escaped; nothing when escaped holds a
 // backslash that EscapeText would not have written. Other bytes stand for

@@ -1,5 +1,8 @@
 #include "app/core/pad_text.h"
 
+#include <algorithm>
+#include <charconv>
+
 std::string PadText(const std::string& text, char fill, int width, bool onTheLeft) {
   if (static_cast<int>(text.size()) >= width) return text;
   const std::string padding(static_cast<size_t>(width) - text.size(), fill);
@@ -7,5 +10,11 @@ std::string PadText(const std::string& text, char fill, int width, bool onTheLef
 }
 
 std::string PadNumber(long long number, int width) {
-  return PadText(std::to_string(number), '0', width, true);
+  // Built in place: every file's date and name take several.
+  char digits[24];
+  const char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+  const auto length = static_cast<int>(end - digits);
+  std::string text(static_cast<size_t>(std::max(width - length, 0)), '0');
+  text.append(digits, static_cast<size_t>(length));
+  return text;
 }

@@ -38,7 +38,7 @@ constexpr int kNameTries = 100;
 // Bound of a record read back: a million files' lines fit well.
 constexpr size_t kMaxRecordBytes = size_t{1} << 30;
 
-void AppendNumber(std::string& out, int64_t value) {
+template <class Number> void AppendNumber(std::string& out, Number value) {
   char digits[24];
   const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
   out.append(digits, end);
@@ -50,9 +50,7 @@ void AppendFileText(std::string& out, const RecordedFile& file) {
   out += '\t';
   AppendNumber(out, file.modifiedSeconds);
   out += '.';
-  const size_t at = out.size();
-  AppendNumber(out, file.modifiedNanoseconds);
-  if (const size_t width = out.size() - at; width < 9) out.insert(at, 9 - width, '0');
+  out += PadNumber(file.modifiedNanoseconds, 9);
 }
 
 // Every path of a record is written in the one form the undo accepts (the
@@ -61,9 +59,12 @@ std::string PathText(const std::string& path) {
   return EscapeText(IsLexicallyNormal(path) ? path : LexicallyNormal(path));
 }
 
-std::string EntryText(const FileStatus& entry) {
-  return std::string(entry.link ? kLinkWord : kRegularWord) + "\t" +
-         std::to_string(entry.identity.device) + "\t" + std::to_string(entry.identity.inode);
+void AppendEntryText(std::string& out, const FileStatus& entry) {
+  out += entry.link ? kLinkWord : kRegularWord;
+  out += '\t';
+  AppendNumber(out, entry.identity.device);
+  out += '\t';
+  AppendNumber(out, entry.identity.inode);
 }
 
 template <class Number = int64_t> std::optional<Number> ParseNumber(std::string_view text) {
@@ -208,13 +209,43 @@ void RunRecordWriter::FolderCreated(const std::string& folder) {
   waiting_ += "ordner\t" + PathText(folder) + "\n";
 }
 
+void RunRecordWriter::PathTexts::Append(std::string& out, const std::string& path) {
+  const size_t separator = path.rfind(kPathSeparator);
+  const std::string_view name =
+      std::string_view(path).substr(separator == std::string::npos ? 0 : separator + 1);
+  if (separator == std::string::npos || name.empty() || name == "." || name == "..") {
+    out += PathText(path);
+    return;
+  }
+  const std::string_view folder = std::string_view(path).substr(0, separator + 1);
+  if (folder != folder_) {
+    folder_.assign(folder);
+    // The name is a part of its own: whether the path is normal is the folder's.
+    normal_ = IsLexicallyNormal(path);
+    text_ = EscapeText(folder);
+  }
+  if (!normal_) {
+    out += PathText(path);
+    return;
+  }
+  out += text_;
+  AppendEscapedText(out, name);
+}
+
+void RunRecordWriter::AppendPaths(const std::string& source, const std::string& target) {
+  sourceTexts_.Append(waiting_, source);
+  waiting_ += '\t';
+  targetTexts_.Append(waiting_, target);
+}
+
 void RunRecordWriter::Intent(const std::string& source, const std::string& target,
                              const RecordedFile& file) {
+  waiting_ += "absicht\t";
+  const size_t at = waiting_.size();
+  AppendPaths(source, target);
   // The done line names the same paths: their texts are kept for it.
   if (intentTexts_.size() == kKeptIntentTexts) intentTexts_.pop_front();
-  intentTexts_.push_back({source, target, PathText(source) + "\t" + PathText(target)});
-  waiting_ += "absicht\t";
-  waiting_ += intentTexts_.back().text;
+  intentTexts_.push_back({source, target, waiting_.substr(at)});
   waiting_ += '\t';
   AppendFileText(waiting_, file);
   waiting_ += '\n';
@@ -230,11 +261,14 @@ void RunRecordWriter::Done(const std::string& source, const std::string& target,
     waiting_ += intent->text;
     intentTexts_.erase(intent);
   } else {
-    waiting_ += PathText(source) + "\t" + PathText(target);
+    AppendPaths(source, target);
   }
   waiting_ += '\t';
   AppendFileText(waiting_, landed);
-  if (entry) waiting_ += "\t" + EntryText(*entry);
+  if (entry) {
+    waiting_ += '\t';
+    AppendEntryText(waiting_, *entry);
+  }
   waiting_ += '\n';
 }
 

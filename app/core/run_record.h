@@ -119,7 +119,21 @@ public:
   bool MarkEmpty();
 
 private:
+  // The record text of paths: the run names many files of one folder in a
+  // row, so the text of the last folder met is kept and only each name is
+  // escaped (escaping after a separator gives the text of the whole path).
+  class PathTexts {
+  public:
+    void Append(std::string& out, const std::string& path);
+
+  private:
+    std::string folder_; // with its separator
+    std::string text_;   // its record text
+    bool normal_ = false;
+  };
+
   void Write(const std::string& lines);
+  void AppendPaths(const std::string& source, const std::string& target);
 
   std::string path_;
   std::optional<AppendFile> file_;
@@ -132,6 +146,7 @@ private:
   };
   static constexpr size_t kKeptIntentTexts = 512; // two batches of the run
   std::deque<IntentTexts> intentTexts_;
+  PathTexts sourceTexts_, targetTexts_;
 };
 
 inline constexpr size_t kKeptRunRecords = 100;

@@ -38,9 +38,11 @@ PlannedName DecideTargetName(const std::string& sourcePath, const SourceName& so
 
 PlannedName LoweredName(const PlannedName& name) {
   // Each part on its own: lower-casing may change a part's length in bytes.
-  const std::string fixed = LowerName(name.stem.substr(0, name.cuttableFrom));
-  return {fixed + LowerName(name.stem.substr(name.cuttableFrom)), fixed.size(),
-          LowerName(name.extension)};
+  const std::string_view stem = name.stem;
+  std::string lowered = LowerName(stem.substr(0, name.cuttableFrom));
+  const size_t cuttableFrom = lowered.size();
+  lowered += LowerName(stem.substr(name.cuttableFrom));
+  return {std::move(lowered), cuttableFrom, LowerName(name.extension)};
 }
 
 std::string FitStem(const PlannedName& name, size_t roomAfter, size_t limit) {
@@ -57,17 +59,26 @@ std::string FitStem(const PlannedName& name, size_t roomAfter, size_t limit) {
 
 std::string TargetFolder(const std::string& target, const FileDate& date,
                          FolderStructure structure) {
+  std::string folder;
+  folder.reserve(target.size() + date.year.size() + date.month.size() + date.day.size() + 2);
+  folder += target;
   switch (structure) {
-  case FolderStructure::Year:
-    return target + date.year;
-  case FolderStructure::YearMonth:
-    return target + date.year + kPathSeparator + date.month;
   case FolderStructure::YearMonthDay:
-    return target + date.year + kPathSeparator + date.month + kPathSeparator + date.day;
+    folder.append(date.year) += kPathSeparator;
+    folder.append(date.month) += kPathSeparator;
+    folder += date.day;
+    break;
+  case FolderStructure::YearMonth:
+    folder.append(date.year) += kPathSeparator;
+    folder += date.month;
+    break;
+  case FolderStructure::Year:
+    folder += date.year;
+    break;
   case FolderStructure::None:
     break;
   }
-  return target;
+  return folder;
 }
 
 bool StructureCreatesFolders(FolderStructure structure) {
@@ -75,6 +86,11 @@ bool StructureCreatesFolders(FolderStructure structure) {
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
-  if (!folder.empty() && folder.back() == kPathSeparator) return folder + name;
-  return folder + kPathSeparator + name;
+  const bool separated = !folder.empty() && folder.back() == kPathSeparator;
+  std::string path;
+  path.reserve(folder.size() + 1 + name.size());
+  path += folder;
+  if (!separated) path += kPathSeparator;
+  path += name;
+  return path;
 }
