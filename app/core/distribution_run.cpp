@@ -102,11 +102,11 @@ Choice ChooseName(const std::string& source, const FileStatus& status, const Sou
 // What a move that ended as result means for the file; nothing when another
 // try is due (the name was taken, or the folder went, meanwhile).
 std::optional<FileOutcome> AfterMoving(const std::string& source, const MoveResult& result,
-                                       const std::string& folder, const std::string& name,
-                                       const RunState& state) {
+                                       const MovePlace& place, const RunState& state) {
+  const std::string& folder = place.folder;
   switch (result.outcome) {
   case MoveOutcome::Moved:
-    return FileOutcome{source, FileResult::Moved, JoinPath(folder, name), {}, {}};
+    return FileOutcome{source, FileResult::Moved, place.path, {}, {}};
   case MoveOutcome::SourceChanged:
     return FailedMoveOutcome(source, result.outcome, result.error);
   case MoveOutcome::NotFound:
@@ -134,7 +134,9 @@ FileOutcome MoveIntoFolder(const std::string& source, const FileStatus& status,
         ChooseName(source, status, parts, folder, planned, createFolder, state, attempt);
     if (choice.outcome) return std::move(*choice.outcome);
     last = MoveRecorded(source, status, parts.name, folder, choice.name, *choice.index, state);
-    if (std::optional<FileOutcome> done = AfterMoving(source, last, folder, choice.name, state))
+    const std::string target = JoinPath(folder, choice.name);
+    if (std::optional<FileOutcome> done =
+            AfterMoving(source, last, {folder, choice.name, target}, state))
       return std::move(*done);
   }
   return FailedMoveOutcome(source, last.outcome, last.error);
@@ -357,9 +359,10 @@ bool DistributionRun::DecideFile(BatchStep& step, const RunOptions& options, Tar
     return true;
   }
   ReserveName(*choice.index, choice.name, source, state);
-  RecordIntent(source, JoinPath(step.folder, choice.name), *found, state);
-  step.move = DecidedMove{*found,       std::move(parts), std::move(planned),
-                          createFolder, choice.index,     std::move(choice.name)};
+  std::string targetPath = JoinPath(step.folder, choice.name);
+  const std::optional<IntentTicket> intent = RecordIntent(source, targetPath, *found, state);
+  step.move = DecidedMove{*found,       std::move(parts),       std::move(planned),    createFolder,
+                          choice.index, std::move(choice.name), std::move(targetPath), intent};
   return true;
 }
 
@@ -372,8 +375,7 @@ std::vector<FileOutcome> DistributionRun::CarryOut(BatchStep& step, const Compan
   }
   if (!step.move) return std::move(step.decided);
   if (mover_) {
-    const std::optional<MoveResult> now =
-        mover_->Stage(step.source, JoinPath(step.folder, step.move->name));
+    const std::optional<MoveResult> now = mover_->Stage(step.source, step.move->target);
     if (!now) {
       // A copy waits for its batch's flush; what became of it is told then.
       pending_.push_back(std::move(step));
@@ -391,9 +393,9 @@ std::vector<FileOutcome> DistributionRun::Finish(const BatchStep& step, const Mo
   const RunState state{targets, batchOptions_.skipIdentical ? &identical : nullptr, mode_,
                        record_ ? &*record_ : nullptr};
   const DecidedMove& move = *step.move;
-  NoteMoveResult(result, source, move.status, move.parts.name, step.folder, move.name, move.index,
-                 state);
-  std::optional<FileOutcome> outcome = AfterMoving(source, result, step.folder, move.name, state);
+  const MovePlace place{step.folder, move.name, move.target, move.intent};
+  NoteMoveResult(result, source, move.status, move.parts.name, place, move.index, state);
+  std::optional<FileOutcome> outcome = AfterMoving(source, result, place, state);
   if (!outcome || outcome->result != FileResult::Moved) {
     // The folder was looked at again or a folder made for the file removed:
     // the batch's later decisions may not hold. A retry is recorded on its own.

@@ -8,6 +8,7 @@
 
 #include "app/core/file_date.h"
 #include "app/core/file_outcome.h"
+#include "app/core/run_record.h"
 #include "app/core/target_name.h"
 #include "platform/file_info.h"
 
@@ -35,6 +36,8 @@ struct DecidedMove {
   bool createFolder = false;
   TargetFolderIndex* index = nullptr; // valid while the batch runs
   std::string name;
+  std::string target; // the folder and name joined
+  std::optional<IntentTicket> intent;
 };
 
 // One file of a batch (or the first member of a group, which is handled

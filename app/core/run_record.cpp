@@ -238,30 +238,39 @@ void RunRecordWriter::AppendPaths(const std::string& source, const std::string& 
   targetTexts_.Append(waiting_, target);
 }
 
-void RunRecordWriter::Intent(const std::string& source, const std::string& target,
-                             const RecordedFile& file) {
+IntentTicket RunRecordWriter::Intent(const std::string& source, const std::string& target,
+                                     const RecordedFile& file) {
   waiting_ += "absicht\t";
   const size_t at = waiting_.size();
   AppendPaths(source, target);
   // The done line names the same paths: their texts are kept for it.
-  if (intentTexts_.size() == kKeptIntentTexts) intentTexts_.pop_front();
-  intentTexts_.push_back({source, target, waiting_.substr(at)});
+  if (intentTexts_.size() == kKeptIntentTexts) {
+    intentTexts_.pop_front();
+    ++firstTicket_;
+  }
+  intentTexts_.push_back(waiting_.substr(at));
   waiting_ += '\t';
   AppendFileText(waiting_, file);
   waiting_ += '\n';
+  return firstTicket_ + intentTexts_.size() - 1;
 }
 
 void RunRecordWriter::Done(const std::string& source, const std::string& target,
-                           const RecordedFile& landed, const std::optional<FileStatus>& entry) {
+                           const RecordedFile& landed, const std::optional<FileStatus>& entry,
+                           std::optional<IntentTicket> intent) {
   waiting_ += "erledigt\t";
-  const auto intent = std::find_if(intentTexts_.begin(), intentTexts_.end(), [&](const auto& i) {
-    return i.source == source && i.target == target;
-  });
-  if (intent != intentTexts_.end()) {
-    waiting_ += intent->text;
-    intentTexts_.erase(intent);
+  std::string* kept = nullptr;
+  if (intent && *intent >= firstTicket_ && *intent - firstTicket_ < intentTexts_.size())
+    kept = &intentTexts_[*intent - firstTicket_];
+  if (kept && !kept->empty()) {
+    waiting_ += *kept;
+    kept->clear();
   } else {
     AppendPaths(source, target);
+  }
+  while (!intentTexts_.empty() && intentTexts_.front().empty()) {
+    intentTexts_.pop_front();
+    ++firstTicket_;
   }
   waiting_ += '\t';
   AppendFileText(waiting_, landed);

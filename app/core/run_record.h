@@ -89,6 +89,10 @@ public:
   using std::runtime_error::runtime_error;
 };
 
+// Names an intent to the done line of its move, which then takes the
+// intent's path texts instead of escaping the paths again.
+using IntentTicket = uint64_t;
+
 class RunRecordWriter {
 public:
   // Creates a new record in folder (made when missing). Throws
@@ -109,10 +113,12 @@ public:
   // The target folder of the next moves; recorded when it changed.
   void TargetFolder(const std::string& folder);
   void FolderCreated(const std::string& folder);
-  void Intent(const std::string& source, const std::string& target, const RecordedFile& file);
-  // entry: the target as lstat sees it after the move (nothing when unseen).
+  IntentTicket Intent(const std::string& source, const std::string& target,
+                      const RecordedFile& file);
+  // entry: the target as lstat sees it after the move (nothing when unseen);
+  // intent: the ticket of the move's intent.
   void Done(const std::string& source, const std::string& target, const RecordedFile& landed,
-            const std::optional<FileStatus>& entry);
+            const std::optional<FileStatus>& entry, std::optional<IntentTicket> intent);
   void Flush();
   // Renames the record to its empty run's name (…-leer.lauf), which no
   // undo looks for: the run moved nothing. False when it keeps its name.
@@ -140,12 +146,11 @@ private:
   std::string waiting_;     // lines written with the next Flush
   std::string target_;      // the target folder last recorded
   std::string givenTarget_; // and its text as given
-  // The path texts of the latest intents, taken again by their done lines.
-  struct IntentTexts {
-    std::string source, target, text;
-  };
+  // The path texts of the latest intents, by ticket from firstTicket_ on;
+  // emptied when their done line took them.
   static constexpr size_t kKeptIntentTexts = 512; // two batches of the run
-  std::deque<IntentTexts> intentTexts_;
+  std::deque<std::string> intentTexts_;
+  IntentTicket firstTicket_ = 0;
   PathTexts sourceTexts_, targetTexts_;
 };
 

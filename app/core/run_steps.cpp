@@ -40,26 +40,25 @@ void ReserveName(TargetFolderIndex& index, const std::string& name, const std::s
   index.Add(name, state.mode == MoveMode::Plan ? source : std::string());
 }
 
-void RecordIntent(const std::string& source, const std::string& target, const FileStatus& status,
-                  const RunState& state) {
-  if (state.record && state.mode == MoveMode::Move)
-    state.record->Intent(source, target, RecordedFileOf(status));
+std::optional<IntentTicket> RecordIntent(const std::string& source, const std::string& target,
+                                         const FileStatus& status, const RunState& state) {
+  if (!state.record || state.mode != MoveMode::Move) return std::nullopt;
+  return state.record->Intent(source, target, RecordedFileOf(status));
 }
 
 MoveResult MoveAfterIntent(const std::string& source, const FileStatus& status,
-                           const std::string& sourceName, const std::string& folder,
-                           const std::string& name, TargetFolderIndex& index,
-                           const RunState& state) {
+                           const std::string& sourceName, const MovePlace& place,
+                           TargetFolderIndex& index, const RunState& state) {
   MoveResult result{MoveOutcome::Moved, {}};
-  if (state.mode == MoveMode::Move) result = MoveFileNoReplace(source, JoinPath(folder, name));
-  NoteMoveResult(result, source, status, sourceName, folder, name, &index, state);
+  if (state.mode == MoveMode::Move) result = MoveFileNoReplace(source, place.path);
+  NoteMoveResult(result, source, status, sourceName, place, &index, state);
   return result;
 }
 
 void NoteMoveResult(const MoveResult& result, const std::string& source, const FileStatus& status,
-                    const std::string& sourceName, const std::string& folder,
-                    const std::string& name, TargetFolderIndex* index, const RunState& state) {
-  const std::string target = JoinPath(folder, name);
+                    const std::string& sourceName, const MovePlace& place, TargetFolderIndex* index,
+                    const RunState& state) {
+  const std::string& target = place.path;
   if (result.outcome == MoveOutcome::Moved) {
     state.targets.NoteRemoved(FolderOf(source), sourceName);
     if (state.identical && state.mode == MoveMode::Move) state.identical->NoteMoved(status, target);
@@ -68,12 +67,13 @@ void NoteMoveResult(const MoveResult& result, const std::string& source, const F
     if (state.record)
       state.record->Done(source, target, Landed(target, status, result.copied),
                          result.copied || status.throughLink ? EntryStatusOf(target)
-                                                             : std::optional<FileStatus>(status));
+                                                             : std::optional<FileStatus>(status),
+                         place.intent);
   } else if (result.outcome != MoveOutcome::SourceChanged) {
     // The complete copy of a changed source holds the name; otherwise it
     // stays free.
-    if (!index) index = state.targets.Prepare(folder, /*create=*/false);
-    if (index) index->Remove(name);
+    if (!index) index = state.targets.Prepare(place.folder, /*create=*/false);
+    if (index) index->Remove(place.name);
   }
 }
 
@@ -83,9 +83,10 @@ MoveResult MoveRecorded(const std::string& source, const FileStatus& status,
   ReserveName(index, name, source, state);
   // The intent comes first: a run killed during the move can be taken
   // back by looking where the file is.
-  RecordIntent(source, JoinPath(folder, name), status, state);
+  const std::string target = JoinPath(folder, name);
+  const std::optional<IntentTicket> intent = RecordIntent(source, target, status, state);
   if (state.record && state.mode == MoveMode::Move) state.record->Flush();
-  return MoveAfterIntent(source, status, sourceName, folder, name, index, state);
+  return MoveAfterIntent(source, status, sourceName, {folder, name, target, intent}, index, state);
 }
 
 std::optional<FileOutcome> NotMovable(const std::string& source,

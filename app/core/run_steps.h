@@ -7,6 +7,7 @@
 #include "app/core/file_outcome.h"
 #include "app/core/identical_files.h"
 #include "app/core/move_mode.h"
+#include "app/core/run_record.h"
 #include "app/core/target_folders.h"
 #include "app/core/target_name.h"
 #include "platform/file_info.h"
@@ -16,8 +17,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-class RunRecordWriter;
 
 // A taken name that the listing did not know (another program or another
 // run is filling the same folder) gets a fresh listing and another try, as
@@ -30,6 +29,16 @@ inline constexpr int kMoveAttempts = 100;
 // again: from the second lost race on, a random step per process breaks the
 // tie.
 uint64_t RetrySkip(int attempt);
+
+// Where a move takes its file: the folder, the name there, and the two
+// joined (joined once per file, since every step names the path); and the
+// record's intent for the move.
+struct MovePlace {
+  const std::string& folder;
+  const std::string& name;
+  const std::string& path;
+  std::optional<IntentTicket> intent = std::nullopt;
+};
 
 // What the files of one run share.
 struct RunState {
@@ -55,19 +64,19 @@ MoveResult MoveRecorded(const std::string& source, const FileStatus& status,
 // frees it again, and notes what follows from it.
 void ReserveName(TargetFolderIndex& index, const std::string& name, const std::string& source,
                  const RunState& state);
-void RecordIntent(const std::string& source, const std::string& target, const FileStatus& status,
-                  const RunState& state);
+// The intent's ticket; nothing when the run keeps no record.
+std::optional<IntentTicket> RecordIntent(const std::string& source, const std::string& target,
+                                         const FileStatus& status, const RunState& state);
 MoveResult MoveAfterIntent(const std::string& source, const FileStatus& status,
-                           const std::string& sourceName, const std::string& folder,
-                           const std::string& name, TargetFolderIndex& index,
-                           const RunState& state);
+                           const std::string& sourceName, const MovePlace& place,
+                           TargetFolderIndex& index, const RunState& state);
 // What MoveAfterIntent notes once a move ended as result; a move finished
 // later (a copy committed with its batch) passes no index, and a failed one
 // then looks its folder's index up anew (an earlier failure may have
 // dropped the one it was decided with).
 void NoteMoveResult(const MoveResult& result, const std::string& source, const FileStatus& status,
-                    const std::string& sourceName, const std::string& folder,
-                    const std::string& name, TargetFolderIndex* index, const RunState& state);
+                    const std::string& sourceName, const MovePlace& place, TargetFolderIndex* index,
+                    const RunState& state);
 
 // Why source, of status found (StatusOf, links followed), stays before
 // anything is read from it; nothing when it may be handled.

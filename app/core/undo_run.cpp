@@ -106,7 +106,7 @@ FileOutcome TakeBackOne(const RecordedMove& move, MoveMode mode, RunRecordWriter
     if (const std::error_code made = MakeOldFolder(folder, *record, readyFolder))
       return FailedMoveOutcome(move.target, OutcomeOfError(made), made);
   }
-  record->Intent(move.target, move.source, landed);
+  const IntentTicket intent = record->Intent(move.target, move.source, landed);
   record->Flush();
   MoveResult result = MoveFileNoReplace(move.target, move.source);
   if (result.outcome == MoveOutcome::NotFound && EntryExists(move.target) &&
@@ -122,7 +122,7 @@ FileOutcome TakeBackOne(const RecordedMove& move, MoveMode mode, RunRecordWriter
   }
   // A rename keeps the entry looked at; a copy back is a new file.
   record->Done(move.target, move.source, move.before,
-               result.copied ? EntryStatusOf(move.source) : entry);
+               result.copied ? EntryStatusOf(move.source) : entry, intent);
   return {move.target, FileResult::Back, move.source, {}, {}};
 }
 
