@@ -85,13 +85,13 @@ std::string UserComment(std::string_view raw) {
 
 } // namespace
 
-std::string PrintableText(const std::string& text) {
+std::string PrintableText(std::string text) {
   // Rendered texts are cut to this many characters unless a renderer made them.
   constexpr size_t kPrintableLength = 50;
-  std::string result = text.substr(0, kPrintableLength);
-  for (char& c : result)
+  if (text.size() > kPrintableLength) text.resize(kPrintableLength);
+  for (char& c : text)
     if (static_cast<unsigned char>(c) < 32) c = '.';
-  return result;
+  return text;
 }
 
 int32_t RoundToInt32(double value) {
@@ -206,7 +206,7 @@ WalkOutcome DirectoryWalker::WalkEntry(int64_t entry, int64_t start, int64_t bas
       if (rendered.Refusal) return WalkOutcome::Refused;
       text = std::move(rendered.Text);
     } else {
-      text = PrintableText(text);
+      text = PrintableText(std::move(text));
     }
     if (tag == TagUserComment) {
       read_.Exif.UserComment = UserComment(raw);

@@ -85,7 +85,7 @@ private:
 };
 
 // The first 50 characters of a text, with control characters shown as ".".
-std::string PrintableText(const std::string& text);
+std::string PrintableText(std::string text);
 
 // Rounds to the nearest integer, halves to even; values outside the 32-bit
 // range are clamped and NaN gives 0.

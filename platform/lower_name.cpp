@@ -2,6 +2,8 @@
 
 #include "platform/utf8.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr bool In(char32_t c, char32_t first, char32_t last) {
@@ -76,4 +78,13 @@ std::string LowerName(std::string_view name) {
     i += decoded->length;
   }
   return out;
+}
+
+std::string_view LowerName(std::string_view name, std::string& storage) {
+  const bool lowered = std::all_of(name.begin(), name.end(), [](char c) {
+    return static_cast<unsigned char>(c) < 0x80 && !(c >= 'A' && c <= 'Z');
+  });
+  if (lowered) return name;
+  storage = LowerName(name);
+  return storage;
 }

@@ -9,3 +9,7 @@
 // Latin Extended-A, Greek and Cyrillic ("ÄRGER.JPG" -> "ärger.jpg"). Bytes
 // that are not valid UTF-8 are kept as they are.
 std::string LowerName(std::string_view name);
+// The same as a view: name itself when lowering leaves it as it is (most
+// names a run compares are lowered already), else storage, which then holds
+// the lowered name.
+std::string_view LowerName(std::string_view name, std::string& storage);

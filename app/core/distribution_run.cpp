@@ -404,7 +404,10 @@ std::vector<FileOutcome> DistributionRun::Finish(const BatchStep& step, const Mo
       outcome = MoveIntoFolder(source, move.status, move.parts, step.folder, move.planned,
                                move.createFolder, state, /*firstAttempt=*/1);
   }
-  return {Dated(std::move(*outcome), *step.dated)};
+  // Moved in: a list built from braces would copy its element.
+  std::vector<FileOutcome> outcomes;
+  outcomes.push_back(Dated(std::move(*outcome), *step.dated));
+  return outcomes;
 }
 
 void DistributionRun::Settle(TargetFolders& targets, IdenticalFiles& identical, bool& endsBatch) {

@@ -68,8 +68,10 @@ bool ReadExifDate(FileSource& opened, const std::string& path, FileDate& date) {
 }
 
 FileDate DateOf(const LocalDateTime& t) {
-  return {Digits(t.year, 4), Digits(t.month, 2), Digits(t.day, 2),
-          Digits(t.hour, 2) + Digits(t.minute, 2) + Digits(t.second, 2)};
+  FileDate date{Digits(t.year, 4), Digits(t.month, 2), Digits(t.day, 2), Digits(t.hour, 2)};
+  date.time += Digits(t.minute, 2);
+  date.time += Digits(t.second, 2);
+  return date;
 }
 
 void ReadFileDate(const std::string& path, FileDate& date) {
@@ -105,5 +107,11 @@ bool DatedByMetadata(const std::string& path, bool allFormats) {
 }
 
 std::string DateStamp(const FileDate& date) {
-  return date.year + "-" + date.month + "-" + date.day + "_" + date.time;
+  std::string stamp;
+  stamp.reserve(date.year.size() + date.month.size() + date.day.size() + date.time.size() + 3);
+  stamp.append(date.year) += '-';
+  stamp.append(date.month) += '-';
+  stamp.append(date.day) += '_';
+  stamp += date.time;
+  return stamp;
 }

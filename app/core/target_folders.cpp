@@ -112,7 +112,8 @@ void TargetFolderIndex::Grow() {
 }
 
 void TargetFolderIndex::Add(std::string_view name, std::string content) {
-  const std::string lowered = LowerName(name);
+  std::string storage;
+  const std::string_view lowered = LowerName(name, storage);
   if (lowered.size() > kMaxNameBytes || name.size() > kMaxNameBytes ||
       content.size() > kMaxContentBytes || spellings_.size() >= kMaxSpellings)
     return;
@@ -143,7 +144,8 @@ void TargetFolderIndex::Add(std::string_view name, std::string content) {
 // the arena until the index is dropped.
 void TargetFolderIndex::Remove(std::string_view name) {
   if (slots_.empty()) return;
-  const std::string lowered = LowerName(name);
+  std::string storage;
+  const std::string_view lowered = LowerName(name, storage);
   const size_t slot = SlotOf(lowered);
   const uint32_t held = slots_[slot];
   if (held == kFree || held == kRemoved) return;
@@ -163,7 +165,8 @@ void TargetFolderIndex::Remove(std::string_view name) {
 }
 
 bool TargetFolderIndex::Contains(std::string_view name) const {
-  return Find(LowerName(name)).has_value();
+  std::string storage;
+  return Find(LowerName(name, storage)).has_value();
 }
 
 uint64_t TargetFolderIndex::HighestCounter(std::string_view stem,
