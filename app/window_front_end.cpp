@@ -128,16 +128,16 @@ void WindowFrontEnd::BeginReport(ReportOf of) {
   outcomes_.clear();
   recordPath_.clear();
   notReached_ = 0;
-  lastMovedFolder_.clear();
+  lastMovedTarget_.clear();
 }
 
 void WindowFrontEnd::Recorded(const std::string& recordPath) {
   recordPath_ = recordPath;
 }
 
-void WindowFrontEnd::FileDone(const FileOutcome& outcome) {
-  outcomes_.push_back(outcome);
-  if (outcome.result == FileResult::Moved) lastMovedFolder_ = FolderOf(outcome.target);
+void WindowFrontEnd::FileDone(FileOutcome outcome) {
+  if (outcome.result == FileResult::Moved) lastMovedTarget_ = outcome.target;
+  outcomes_.push_back(std::move(outcome));
 }
 
 void WindowFrontEnd::Stopped(size_t notReached) {
@@ -156,11 +156,12 @@ void WindowFrontEnd::ShowStopReport() {
 void WindowFrontEnd::Finished(const std::string&, const std::vector<FileOutcome>& stayed) {
   // The folder the run last aimed at may be one it made and removed again
   // when that file stayed: only a folder a file went to is offered.
-  if (!stayed.empty() || lastMovedFolder_.empty()) ShowReport();
-  if (lastMovedFolder_.empty() || !CurrentModal().Confirm(kOpenTargetQuestion)) return;
+  if (!stayed.empty() || lastMovedTarget_.empty()) ShowReport();
+  if (lastMovedTarget_.empty() || !CurrentModal().Confirm(kOpenTargetQuestion)) return;
+  const std::string lastMovedFolder = FolderOf(lastMovedTarget_);
   // Without a file manager nothing would happen at all; say so.
-  if (CurrentModal().OpenFolder(lastMovedFolder_) == FolderOpening::Failed)
-    CurrentModal().Error(FolderNotOpenedText(lastMovedFolder_));
+  if (CurrentModal().OpenFolder(lastMovedFolder) == FolderOpening::Failed)
+    CurrentModal().Error(FolderNotOpenedText(lastMovedFolder));
 }
 
 void WindowFrontEnd::RecordUnavailable(const std::string& message) {

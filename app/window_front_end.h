@@ -56,7 +56,7 @@ public:
   void SourceBusy() override;
   void Recorded(const std::string& recordPath) override;
   void Stopped(size_t notReached) override;
-  void FileDone(const FileOutcome& outcome) override;
+  void FileDone(FileOutcome outcome) override;
   // Reports the files that stayed, or the whole run when nothing moved;
   // then offers the folder of the last file moved, if one was.
   void Finished(const std::string& folder, const std::vector<FileOutcome>& stayed) override;
@@ -96,5 +96,5 @@ private:
   std::vector<FileOutcome> outcomes_;
   std::string recordPath_;
   size_t notReached_ = 0;
-  std::string lastMovedFolder_; // of the last file moved; empty when none was
+  std::string lastMovedTarget_; // the last file moved; empty when none was
 };

@@ -240,11 +240,10 @@ RunOutcome DistributionRun::Distribute() {
       frontEnd_.SetProgressPosition(static_cast<int>(step->file));
       frontEnd_.SetStatusText(WorkingOnText(step->file + 1, files_.Size()));
       bool endsBatch = false;
-      const std::vector<FileOutcome> outcomes =
-          CarryOut(*step, groups, targets, identical, endsBatch);
+      std::vector<FileOutcome> outcomes = CarryOut(*step, groups, targets, identical, endsBatch);
       if (!step->folder.empty()) lastFolder = step->folder;
-      for (const FileOutcome& outcome : outcomes)
-        Report(outcome);
+      for (FileOutcome& outcome : outcomes)
+        Report(std::move(outcome));
       Settle(targets, identical, endsBatch);
       comparedBytes_ = identical.BytesRead();
       next = step->file + 1;
@@ -417,8 +416,8 @@ void DistributionRun::Settle(TargetFolders& targets, IdenticalFiles& identical, 
     pending_.pop_front();
     // Its folder's index may have been looked up anew since it was decided.
     step.move->index = nullptr;
-    for (const FileOutcome& outcome : Finish(step, landed.result, targets, identical, endsBatch))
-      Report(outcome);
+    for (FileOutcome& outcome : Finish(step, landed.result, targets, identical, endsBatch))
+      Report(std::move(outcome));
   }
   settled_.clear();
 }
@@ -442,9 +441,9 @@ void DistributionRun::CloseRecord() {
   record_.reset();
 }
 
-void DistributionRun::Report(const FileOutcome& outcome) {
+void DistributionRun::Report(FileOutcome outcome) {
   if (outcome.result == FileResult::Moved) ++moved_;
   if (outcome.result == FileResult::Stayed || outcome.result == FileResult::AlreadyInTarget)
     stayed_.push_back(outcome);
-  frontEnd_.FileDone(outcome);
+  frontEnd_.FileDone(std::move(outcome));
 }

@@ -64,9 +64,10 @@ public:
   // A stop was requested: the run (or undo) ended after the file in hand,
   // notReached files were not looked at. The last call of a stopped run.
   virtual void Stopped([[maybe_unused]] size_t notReached) {}
-  // What became of one file. An error it throws (a log that cannot be
-  // written) ends the run like an error of the run itself.
-  virtual void FileDone([[maybe_unused]] const FileOutcome& outcome) {}
+  // What became of one file, handed over (a window keeps every outcome for
+  // its report). An error it throws (a log that cannot be written) ends the
+  // run like an error of the run itself.
+  virtual void FileDone([[maybe_unused]] FileOutcome outcome) {}
   // The run went through every file; folder is where the last one went
   // (no trailing separator for the year, month and day structures), and
   // stayed lists the files and folders that stayed, in the run's order:

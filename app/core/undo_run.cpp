@@ -230,10 +230,10 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
     const std::string oldFolder = FolderOf(moves[i]->source);
     if (mode_ == MoveMode::Move && cleanedFolders.insert(oldFolder).second)
       RemoveStaleTemporaryCopiesIn(oldFolder);
-    const FileOutcome outcome =
+    FileOutcome outcome =
         TakeBackOne(*moves[i], mode_, undoRecord ? &*undoRecord : nullptr, readyFolder);
     if (outcome.result == FileResult::Stayed) stayed_.push_back(outcome);
-    frontEnd_.FileDone(outcome);
+    frontEnd_.FileDone(std::move(outcome));
   }
   if (mode_ == MoveMode::Move) {
     undoRecord->Flush();
