@@ -2,6 +2,7 @@
 
 #include "platform/utf8.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -128,9 +129,11 @@ std::optional<std::string> UnescapeText(std::string_view escaped) {
   out.reserve(escaped.size());
   for (size_t i = 0; i < escaped.size(); ++i) {
     // Any other byte stands for itself, also the raw bytes from 0x80 up that
-    // earlier versions wrote unescaped.
+    // earlier versions wrote unescaped: taken up to the next backslash.
     if (escaped[i] != '\\') {
-      out += escaped[i];
+      const size_t backslash = std::min(escaped.find('\\', i), escaped.size());
+      out.append(escaped.substr(i, backslash - i));
+      i = backslash - 1;
       continue;
     }
     if (++i == escaped.size()) return std::nullopt;

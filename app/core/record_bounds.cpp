@@ -7,7 +7,7 @@ namespace {
 
 // A path as the run writes it.
 bool NormalAbsolute(const std::string& path) {
-  return path.starts_with(kPathSeparator) && !ContainsNul(path) && LexicallyNormal(path) == path;
+  return path.starts_with(kPathSeparator) && !ContainsNul(path) && IsLexicallyNormal(path);
 }
 
 // A source or target folder of a record; version 1 wrote them with a
@@ -22,8 +22,8 @@ std::optional<std::string> Root(const std::string& folder) {
 
 bool AtOrUnder(const std::string& path, const std::string& root) {
   if (path == root) return true;
-  return root == std::string(1, kPathSeparator) ? path.size() > 1
-                                                : path.starts_with(root + kPathSeparator);
+  if (root.size() == 1 && root[0] == kPathSeparator) return path.size() > 1;
+  return path.size() > root.size() && path.starts_with(root) && path[root.size()] == kPathSeparator;
 }
 
 } // namespace
@@ -59,8 +59,10 @@ bool RecordBounds::FolderWithin(const std::string& folder) {
 }
 
 bool RecordBounds::RealWithin(const std::string& folder, const std::string& root) {
-  const auto [checked, added] = realChecked_.try_emplace(folder + "\n" + root, false);
-  if (!added) return checked->second;
+  // Asked for every file: the key is built in place and looked up first.
+  key_.assign(folder).append(1, '\n').append(root);
+  if (const auto known = realChecked_.find(key_); known != realChecked_.end()) return known->second;
+  const auto checked = realChecked_.emplace(key_, false).first;
   // The nearest level that exists tells where the path leads; levels still
   // to be made (an undo makes missing old folders again) lead nowhere else.
   std::string level = folder;

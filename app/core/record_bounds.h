@@ -33,4 +33,5 @@ private:
   std::optional<std::string> source_;
   std::vector<std::string> targets_;
   std::map<std::string, bool> realChecked_; // folder + "\n" + root: looked at once
+  std::string key_;
 };

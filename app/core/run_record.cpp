@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <functional>
 #include <iterator>
 #include <string_view>
 #include <unordered_set>
@@ -90,12 +91,19 @@ std::optional<RecordedFile> ParseFile(std::string_view size, std::string_view ti
   return RecordedFile{*bytes, *seconds, *nanoseconds};
 }
 
-std::vector<std::string_view> Fields(std::string_view line) {
-  std::vector<std::string_view> fields;
+// A key of a move's two paths, equal for equal paths.
+uint64_t PathsKey(std::string_view source, std::string_view target) {
+  const std::hash<std::string_view> hash;
+  return hash(source) * 0x9E3779B97F4A7C15u ^ hash(target);
+}
+
+// The fields of line, in place of those of the line before.
+void SplitFields(std::string_view line, std::vector<std::string_view>& fields) {
+  fields.clear();
   for (size_t at = 0;;) {
     const size_t tab = line.find('\t', at);
     fields.push_back(line.substr(at, tab == std::string_view::npos ? line.npos : tab - at));
-    if (tab == std::string_view::npos) return fields;
+    if (tab == std::string_view::npos) return;
     at = tab + 1;
   }
 }
@@ -319,13 +327,16 @@ std::optional<RunRecord> ReadRunRecord(const std::string& path) {
   record.path = path;
   record.takenBack = path.ends_with(kTakenBackSuffix);
   // Only whole lines count: a killed run may have left half of its last one.
+  std::vector<std::string_view> fields;
+  std::vector<std::string> paths;
+  std::vector<uint64_t> moveKeys; // of record.moves, one each
   for (LineReader::Next next; (next = lines->Read(line)) != LineReader::Next::End;) {
     if (next == LineReader::Next::Error) return std::nullopt;
-    const std::vector<std::string_view> fields = Fields(line);
+    SplitFields(line, fields);
     const std::string_view key = fields[0];
-    std::vector<std::string> paths;
+    paths.clear();
     for (size_t i = 1; i < fields.size() && i < 3; ++i) {
-      if (const auto unescaped = UnescapeText(fields[i])) paths.push_back(*unescaped);
+      if (auto unescaped = UnescapeText(fields[i])) paths.push_back(std::move(*unescaped));
     }
     if (key == "art" && fields.size() == 2) {
       record.kind = fields[1] == "rueckgaengig" ? RecordKind::Undo : RecordKind::Distribution;
@@ -349,15 +360,21 @@ std::optional<RunRecord> ReadRunRecord(const std::string& path) {
       const std::optional<LandedEntry> entry =
           fields.size() == 8 ? ParseEntry(fields[5], fields[6], fields[7]) : std::nullopt;
       if (!file || (fields.size() == 8 && !entry)) continue;
+      const uint64_t pathsKey = PathsKey(paths[0], paths[1]);
       if (key == "absicht") {
-        record.moves.push_back({paths[0], paths[1], *file, std::nullopt, std::nullopt});
+        record.moves.push_back(
+            {std::move(paths[0]), std::move(paths[1]), *file, std::nullopt, std::nullopt});
+        moveKeys.push_back(pathsKey);
         continue;
       }
-      // The latest intent of that move is done.
-      for (auto move = record.moves.rbegin(); move != record.moves.rend(); ++move) {
-        if (move->source == paths[0] && move->target == paths[1]) {
-          move->after = *file;
-          move->landed = entry;
+      // The latest intent of that move is done. A batch's done lines follow
+      // all of its intents: the search goes back over their keys, and
+      // compares paths only where a key matches.
+      for (size_t i = moveKeys.size(); i-- > 0;) {
+        RecordedMove& move = record.moves[i];
+        if (moveKeys[i] == pathsKey && move.target == paths[1] && move.source == paths[0]) {
+          move.after = *file;
+          move.landed = entry;
           break;
         }
       }

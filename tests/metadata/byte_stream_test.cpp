@@ -62,3 +62,26 @@ TEST(ByteStream, SourceThatCannotSeekGivesNothingElsewhere) {
   EXPECT_EQ(out, "");
   EXPECT_FALSE(stream.DataSize());
 }
+
+// Streams one after another share one buffer, streams at once do not; a
+// stream never shows what an earlier one left in the buffer.
+TEST(ByteStream, StreamsAtOnceAndOneAfterAnotherEachReadTheirOwnBytes) {
+  const std::string large = Numbered(40000), small = "short";
+  MemorySource first(large), second(small);
+  {
+    ByteStream one(first), two(second);
+    std::string fromOne, fromTwo;
+    one.ReadAppend(fromOne, 3);
+    EXPECT_EQ(two.ReadAppend(fromTwo, 100), small.size());
+    one.ReadAppend(fromOne, large.size());
+    EXPECT_EQ(fromOne, large);
+    EXPECT_EQ(fromTwo, small);
+    EXPECT_FALSE(two.ReadByte());
+  }
+  MemorySource third(small);
+  ByteStream three(third);
+  std::string fromThree;
+  EXPECT_EQ(three.ReadAppend(fromThree, 100), small.size());
+  EXPECT_EQ(fromThree, small);
+  EXPECT_FALSE(three.ReadByte());
+}

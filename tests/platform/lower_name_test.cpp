@@ -32,6 +32,20 @@ TEST(LowerName, LowersAsciiAndTheCoveredScripts) {
     EXPECT_EQ(LowerName(c.name), c.lowered) << c.name;
 }
 
+// The view lowers as the copy does, and is the name itself when that is
+// lowered already, so nothing is copied.
+TEST(LowerName, AsAViewIsTheSame) {
+  for (const auto& c : kCases) {
+    for (const std::string& name : {c.name, c.lowered}) {
+      std::string storage;
+      EXPECT_EQ(LowerName(name, storage), c.lowered) << name;
+    }
+  }
+  std::string storage;
+  const std::string lowered = "20230501-120732_img_1234.jpg";
+  EXPECT_EQ(LowerName(lowered, storage).data(), lowered.data());
+}
+
 TEST(LowerName, KeepsBytesThatAreNotUtf8) {
   // A Latin-1 "Ä", a cut sequence, an overlong slash and a surrogate.
   EXPECT_EQ(LowerName("\xC4RGER.JPG"), "\xC4rger.jpg");

@@ -20,6 +20,22 @@ TEST(PathTextTest, FolderOfNamesTheHoldingFolder) {
   EXPECT_EQ(FolderOf("a.jpg"), ".");
 }
 
+TEST(PathTextTest, LoweredExtensionIsTheLastDotsPartOfTheName) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"/bilder/IMG_1.JPG", ".jpg"},
+      {"a.tar.GZ", ".gz"},
+      {".profile", ".profile"},
+      {"ende.", "."},
+      {"/a.b/ohne", ""},
+      {"a.b\\ohne", ""},
+      {"ohne", ""},
+      {"/bilder.d/", ""},
+      {"", ""},
+  };
+  for (const auto& [name, extension] : cases)
+    EXPECT_EQ(LoweredExtension(name), extension) << name;
+}
+
 TEST(PathTextTest, ProgramDirIsTheProgramsFolderWithASeparator) {
   const std::string dir = ProgramDir();
   ASSERT_FALSE(dir.empty());

@@ -281,6 +281,8 @@ TEST_F(UndoRunTest, AFileReplacedInTheTargetStays) {
 // the record counts as taken back.
 TEST_F(UndoRunTest, ALineOutsideTheDistributionIsRefused) {
   const std::string elsewhere = dir_.File("anderswo") + "/";
+  // Named as the target with more after it: beside the target, not in it.
+  const std::string beside = target_.substr(0, target_.size() - 1) + "2/";
   const auto moveLines = [](const std::string& from, const std::string& to) {
     const FileStatus found = *StatusOf(to);
     const std::string file = std::to_string(found.size) + "\t" +
@@ -304,12 +306,17 @@ TEST_F(UndoRunTest, ALineOutsideTheDistributionIsRefused) {
        moveLines(source_ + "z.png", target_ + "raus/z.png"), target_ + "raus/z.png"},
       {"a folder outside the target", elsewhere + "leer", "ordner\t" + elsewhere + "leer\n",
        elsewhere + "leer"},
+      {"a target beside the target", beside + "w.png",
+       moveLines(source_ + "w.png", beside + "w.png"), beside + "w.png"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Reset();
     fs::remove_all(elsewhere);
+    fs::remove_all(beside);
     fs::create_directories(elsewhere + "leer");
+    fs::create_directories(beside);
+    testkit::WriteFile(beside + "w.png", "w");
     testkit::WriteFile(elsewhere + "y.png", "y");
     testkit::WriteFile(elsewhere + "z.png", "z");
     testkit::WriteFile(target_ + "fremd.png", "fremd");
