@@ -39,7 +39,7 @@ public:
     window_.RecordUnavailable(message);
   }
   void SourceBusy() override { window_.SourceBusy(); }
-  void FileDone(FileOutcome outcome) override { outcomes_.push_back(std::move(outcome)); }
+  void FileDone(FileOutcome&& outcome) override { outcomes_.push_back(std::move(outcome)); }
   // The preview's window takes the place of the end of a run.
   void Finished(const std::string&, const std::vector<FileOutcome>&) override {}
   // A dry run never takes a run back.

@@ -135,7 +135,7 @@ void WindowFrontEnd::Recorded(const std::string& recordPath) {
   recordPath_ = recordPath;
 }
 
-void WindowFrontEnd::FileDone(FileOutcome outcome) {
+void WindowFrontEnd::FileDone(FileOutcome&& outcome) {
   if (outcome.result == FileResult::Moved) lastMovedTarget_ = outcome.target;
   outcomes_.push_back(std::move(outcome));
 }

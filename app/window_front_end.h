@@ -56,7 +56,7 @@ public:
   void SourceBusy() override;
   void Recorded(const std::string& recordPath) override;
   void Stopped(size_t notReached) override;
-  void FileDone(FileOutcome outcome) override;
+  void FileDone(FileOutcome&& outcome) override;
   // Reports the files that stayed, or the whole run when nothing moved;
   // then offers the folder of the last file moved, if one was.
   void Finished(const std::string& folder, const std::vector<FileOutcome>& stayed) override;

@@ -24,7 +24,9 @@ double MillimetresPerUnit(int32_t unit) {
 } // namespace
 
 void DirectoryWalker::DeriveFocalLength35() {
-  // The values come from the tag list, so nothing is derived unless it is filled.
+  // The values come from the tag list, so nothing is derived unless it is
+  // filled; the named fields alone take nothing from it.
+  if (detail_ == ExifDetail::Fields) return;
   const ExifRead& read = read_;
   if (read.FindTag("FocalLengthin35mmFilm") != nullptr) return;
   int32_t unit = read.TagInteger("FocalPlaneResolutionUnit");

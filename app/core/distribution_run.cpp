@@ -441,7 +441,7 @@ void DistributionRun::CloseRecord() {
   record_.reset();
 }
 
-void DistributionRun::Report(FileOutcome outcome) {
+void DistributionRun::Report(FileOutcome&& outcome) {
   if (outcome.result == FileResult::Moved) ++moved_;
   if (outcome.result == FileResult::Stayed || outcome.result == FileResult::AlreadyInTarget)
     stayed_.push_back(outcome);

@@ -101,7 +101,7 @@ private:
   RunFrontEnd& frontEnd_;
   const MoveMode mode_;
   // Reports outcome to the front end, and keeps it when the file stayed.
-  void Report(FileOutcome outcome);
+  void Report(FileOutcome&& outcome);
   // Writes what waits; a record of a run that moved nothing is marked empty.
   void CloseRecord();
 

@@ -67,7 +67,7 @@ public:
   // What became of one file, handed over (a window keeps every outcome for
   // its report). An error it throws (a log that cannot be written) ends the
   // run like an error of the run itself.
-  virtual void FileDone([[maybe_unused]] FileOutcome outcome) {}
+  virtual void FileDone([[maybe_unused]] FileOutcome&& outcome) {}
   // The run went through every file; folder is where the last one went
   // (no trailing separator for the year, month and day structures), and
   // stayed lists the files and folders that stayed, in the run's order:

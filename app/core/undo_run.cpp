@@ -180,7 +180,7 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
     frontEnd_.SourceBusy();
     return RunOutcome::SourceBusy;
   }
-  const CheckedRecord checked = Check(*record);
+  CheckedRecord checked = Check(*record);
   const std::vector<const RecordedMove*>& moves = checked.moves;
   // The question counts the files the run moved that are still where it
   // put them (done lines, and intents of a killed run whose file arrived);
@@ -209,9 +209,9 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
     ClearAfterKilledRuns(recordFolder_);
     frontEnd_.Recorded(undoRecord->Path());
   }
-  for (const FileOutcome& outcome : checked.refused) {
+  for (FileOutcome& outcome : checked.refused) {
     stayed_.push_back(outcome);
-    frontEnd_.FileDone(outcome);
+    frontEnd_.FileDone(std::move(outcome));
   }
   std::set<std::string> cleanedFolders; // of leftover temporary copies
   const int maximum = static_cast<int>(moves.size()) - 1;

@@ -56,7 +56,7 @@ void ConsoleFrontEnd::NothingToUndo() {
   console_.Message(kNothingToUndoText);
 }
 
-void ConsoleFrontEnd::FileDone(FileOutcome outcome) {
+void ConsoleFrontEnd::FileDone(FileOutcome&& outcome) {
   switch (outcome.result) {
   case FileResult::Moved:
   case FileResult::Back:

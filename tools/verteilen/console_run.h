@@ -39,7 +39,7 @@ public:
 
   bool ConfirmStart(size_t count) override;
   void NothingFound() override;
-  void FileDone(FileOutcome outcome) override;
+  void FileDone(FileOutcome&& outcome) override;
   // No folder is opened from a terminal; the files that stayed are listed
   // once the run has returned, whatever ended it.
   void Finished(const std::string&, const std::vector<FileOutcome>&) override {}

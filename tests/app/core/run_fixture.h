@@ -66,7 +66,7 @@ public:
     return confirmStart;
   }
   void NothingFound() override { log.push_back("NothingFound"); }
-  void FileDone(FileOutcome outcome) override { outcomes.push_back(std::move(outcome)); }
+  void FileDone(FileOutcome&& outcome) override { outcomes.push_back(std::move(outcome)); }
   void Finished(const std::string& folder, const std::vector<FileOutcome>& stayed) override {
     log.push_back("Finished " + folder);
     finishedStayed = stayed;
