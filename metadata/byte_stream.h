@@ -90,8 +90,8 @@ public:
   explicit ByteStream(ByteSource& source);
   // The buffer goes back to the thread for its next stream.
   ~ByteStream();
-  ByteStream(ByteStream&&) = default;
-  ByteStream& operator=(ByteStream&&) = delete;
+  ByteStream(const ByteStream&) = delete;
+  ByteStream& operator=(const ByteStream&) = delete;
 
   // The next byte, or nothing at the end of the data.
   std::optional<uint8_t> ReadByte();

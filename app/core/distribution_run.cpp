@@ -299,8 +299,7 @@ std::vector<BatchStep> DistributionRun::DecideBatch(size_t first, size_t limit,
       batch.push_back(StepOf(file, /*group=*/true));
       break;
     }
-    BatchStep& step = batch.emplace_back();
-    step.file = file;
+    BatchStep& step = batch.emplace_back(StepOf(file));
     if (!DecideFile(step, batchOptions_, targets, identical, /*compareNow=*/moves == 0)) {
       batch.pop_back();
       break;

@@ -221,18 +221,15 @@ void RunRecordWriter::PathTexts::Append(std::string& out, const std::string& pat
   const size_t separator = path.rfind(kPathSeparator);
   const std::string_view name =
       std::string_view(path).substr(separator == std::string::npos ? 0 : separator + 1);
-  if (separator == std::string::npos || name.empty() || name == "." || name == "..") {
-    out += PathText(path);
-    return;
-  }
-  const std::string_view folder = std::string_view(path).substr(0, separator + 1);
-  if (folder != folder_) {
+  // The name is a part of its own: whether the path is normal is the folder's.
+  const bool part = separator != std::string::npos && !name.empty() && name != "." && name != "..";
+  const std::string_view folder = std::string_view(path).substr(0, part ? separator + 1 : 0);
+  if (part && folder != folder_) {
     folder_.assign(folder);
-    // The name is a part of its own: whether the path is normal is the folder's.
     normal_ = IsLexicallyNormal(path);
     text_ = EscapeText(folder);
   }
-  if (!normal_) {
+  if (!part || !normal_) {
     out += PathText(path);
     return;
   }
