@@ -3,7 +3,7 @@
 // work on a freshly built synthetic tree, and the headless front end of the
 // run.
 
-#include "app/core/run_front_end.h"
+#include "run/run_front_end.h"
 #include "bench/synthetic_tree.h"
 
 #include <chrono>

@@ -22,8 +22,8 @@
 // (by default 2000 files of 1 MiB image data), where reading the bytes
 // outweighs the run's work per file.
 
-#include "app/core/distribution_run.h"
-#include "app/core/undo_run.h"
+#include "run/distribution_run.h"
+#include "run/undo_run.h"
 #include "bench/bench_cross_device.h"
 #include "bench/bench_memory.h"
 #include "bench/bench_syscalls.h"

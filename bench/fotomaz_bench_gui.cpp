@@ -15,11 +15,11 @@
 //
 //   fotomaz-bench-gui [N] [--repeat K] [--preview] [-platform NAME]
 
-#include "app/core/distribution_run.h"
+#include "run/distribution_run.h"
 #include "platform/user_folders.h"
-#include "app/core/run_options.h"
-#include "app/main_window.h"
-#include "app/preview_dialog.h"
+#include "run/run_options.h"
+#include "window/main_window.h"
+#include "window/preview_dialog.h"
 #include "bench/bench_tree.h"
 #include "platform/modal.h"
 #include "settings/options_dialog.h"

@@ -1,6 +1,6 @@
 #include "bench/identical_bench.h"
 
-#include "app/core/distribution_run.h"
+#include "run/distribution_run.h"
 #include "bench/bench_tree.h"
 #include "platform/directory_walk.h"
 #include "platform/user_folders.h"

@@ -3,7 +3,7 @@
 // already costs, against the least any such check must do, reading every
 // byte of both copies once.
 
-#include "app/core/run_options.h"
+#include "run/run_options.h"
 #include "bench/synthetic_tree.h"
 
 #include <string>

@@ -9,15 +9,11 @@ build=$1
 status=0
 
 # layer folder, the include prefixes it may use (besides its own), and
-# whether it is Qt-free. app/ is checked without app/core/.
+# whether it is Qt-free.
 check_includes() {
   local layer=$1 allowed=$2 qtfree=$3
   local files
-  if [ "$layer" = app ]; then
-    files=$(git ls-files 'app/*.cpp' 'app/*.h' | grep -v '^app/core/' || true)
-  else
-    files=$(git ls-files "$layer/*.cpp" "$layer/*.h")
-  fi
+  files=$(git ls-files "$layer/*.cpp" "$layer/*.h")
   [ -n "$files" ] || return 0
   local bad
   # A header without a folder is generated into the build tree (the
@@ -40,15 +36,15 @@ check_includes() {
 
 check_includes platform 'platform/' yes
 check_includes metadata 'platform/' yes
-check_includes app/core 'metadata/|platform/' yes
+check_includes run 'metadata/|platform/' yes
 check_includes settings 'platform/' no
-check_includes app 'app/core/|settings/|metadata/|platform/' no
+check_includes window 'run/|settings/|metadata/|platform/' no
 
 # Links: the graph of every target lists everything it links, directly or not.
 graph=$(mktemp -d)
 trap 'rm -rf "$graph"' EXIT
 cmake -S . -B "$build" --graphviz="$graph/deps.dot" >/dev/null
-for target in fotomaz_platform fotomaz_metadata fotomaz_core fotomaz-verteilen fotomaz-bench \
+for target in fotomaz_platform fotomaz_metadata fotomaz_run fotomaz-verteilen fotomaz-bench \
   fotomaz_bench_kit fotomaz-exif; do
   file="$graph/deps.dot.$target"
   [ -f "$file" ] || continue
@@ -58,7 +54,7 @@ for target in fotomaz_platform fotomaz_metadata fotomaz_core fotomaz-verteilen f
   fi
 done
 file="$graph/deps.dot.fotomaz_settings_gui"
-if [ -f "$file" ] && grep -qE 'label = "fotomaz_(core|app_gui)"' "$file"; then
+if [ -f "$file" ] && grep -qE 'label = "fotomaz_(run|window)"' "$file"; then
   echo "check-layers: the options dialog links the run"
   status=1
 fi

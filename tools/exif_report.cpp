@@ -1,6 +1,6 @@
 #include "tools/exif_report.h"
 
-#include "app/core/file_date.h"
+#include "run/file_date.h"
 #include "metadata/capture_date.h"
 #include "metadata/exif_reader.h"
 #include "platform/date_conversion_error.h"

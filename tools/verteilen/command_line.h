@@ -2,7 +2,7 @@
 // The command line of fotomaz-verteilen: which options were given, and with
 // which values. Options not given stay empty; they come from the settings.
 
-#include "app/core/run_options.h"
+#include "run/run_options.h"
 
 #include <optional>
 #include <string>

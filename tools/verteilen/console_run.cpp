@@ -1,7 +1,7 @@
 #include "tools/verteilen/console_run.h"
 
-#include "app/core/escaped_text.h"
-#include "app/core/run_texts.h"
+#include "run/escaped_text.h"
+#include "run/run_texts.h"
 #include "platform/ascii_case.h"
 #include "tools/verteilen/move_log.h"
 

@@ -3,7 +3,7 @@
 // status on the console, the start question on the terminal, and every move
 // listed (dry run) or logged as it happens.
 
-#include "app/core/run_front_end.h"
+#include "run/run_front_end.h"
 #include "tools/verteilen/console.h"
 
 #include <cstdio>

@@ -2,10 +2,10 @@
 // window, for terminals, scripts and servers, and taking a run back. See
 // HelpText().
 
-#include "app/core/distribution_run.h"
-#include "app/core/run_options.h"
-#include "app/core/run_texts.h"
-#include "app/core/undo_run.h"
+#include "run/distribution_run.h"
+#include "run/run_options.h"
+#include "run/run_texts.h"
+#include "run/undo_run.h"
 #include "fotomaz_identity.h"
 #include "platform/file_info.h"
 #include "platform/modal.h"

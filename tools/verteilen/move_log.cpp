@@ -1,6 +1,6 @@
 #include "tools/verteilen/move_log.h"
 
-#include "app/core/escaped_text.h"
+#include "run/escaped_text.h"
 
 std::string MoveLine(const std::string& source, const std::string& separator,
                      const std::string& target) {

@@ -2,7 +2,7 @@
 // The options of a headless run: from the command line, else from the
 // settings file of the options dialog, else the dialog's own defaults.
 
-#include "app/core/run_options.h"
+#include "run/run_options.h"
 #include "tools/verteilen/command_line.h"
 
 #include <string>

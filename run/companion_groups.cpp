@@ -1,0 +1,200 @@
+#include "run/companion_groups.h"
+
+#include "run/counter_name.h"
+#include "run/file_collection.h"
+#include "platform/directory_walk.h"
+#include "platform/file_info.h"
+#include "platform/lower_name.h"
+#include "platform/name_mask.h"
+#include "platform/path_text.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace {
+
+// Extensions of files that are always sidecars, whatever kinds are ticked.
+constexpr std::array<std::string_view, 6> kSidecarExtensions{".xmp", ".thm", ".aae",
+                                                             ".pp3", ".dop", ".json"};
+// A Google Photos export's longer form of a picture's data:
+// NAME.supplemental-metadata.json beside NAME.
+constexpr std::string_view kExportDataTail = ".supplemental-metadata";
+constexpr std::string_view kExportDataExtension = ".json";
+constexpr std::array<std::string_view, 3> kJpegExtensions{".jpg", ".jpeg", ".jpe"};
+
+// Names are compared lowered, so the tables must be.
+constexpr bool IsLoweredExtension(std::string_view extension) {
+  return extension.size() > 1 && extension[0] == '.' &&
+         std::none_of(extension.begin(), extension.end(),
+                      [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+static_assert(std::all_of(kSidecarExtensions.begin(), kSidecarExtensions.end(),
+                          IsLoweredExtension));
+static_assert(std::all_of(kJpegExtensions.begin(), kJpegExtensions.end(), IsLoweredExtension));
+static_assert(IsLoweredExtension(kExportDataTail));
+
+// A list index needs 32 bits in the group table.
+constexpr size_t kMaxGroupedFiles = std::numeric_limits<uint32_t>::max() - 1;
+
+bool OneOf(std::string_view extension, const auto& table) {
+  return std::find(table.begin(), table.end(), extension) != table.end();
+}
+
+std::vector<NameMask> Masks(std::initializer_list<const std::vector<std::string>*> lists) {
+  std::vector<NameMask> masks;
+  for (const std::vector<std::string>* patterns : lists)
+    for (const std::string& pattern : *patterns)
+      masks.emplace_back(pattern);
+  return masks;
+}
+
+bool AnyMatches(const std::vector<NameMask>& masks, std::string_view lowered) {
+  return std::any_of(masks.begin(), masks.end(),
+                     [&](const NameMask& mask) { return mask.MatchesLowered(lowered); });
+}
+
+// The role of a file by its lowered name; nothing for a file that never
+// joins a group. Every picture and video pattern counts, ticked or not: the
+// option promises RAW+JPEG whatever else is collected.
+std::optional<MemberRole> RoleOf(std::string_view lowered) {
+  static const std::vector<NameMask> stills = Masks({&PicturePatterns(), &ModernPicturePatterns()});
+  static const std::vector<NameMask> videos = Masks({&VideoPatterns(), &ModernVideoPatterns()});
+  const std::string_view extension = ExtensionOf(lowered);
+  // First: "x.jpg.xmp" matches the picture pattern "*.jp*".
+  if (OneOf(extension, kSidecarExtensions)) return MemberRole::Sidecar;
+  if (OneOf(extension, kJpegExtensions)) return MemberRole::Jpeg;
+  if (AnyMatches(stills, lowered)) return MemberRole::Still;
+  if (AnyMatches(videos, lowered)) return MemberRole::Video;
+  return std::nullopt;
+}
+
+struct Candidate {
+  std::string name;    // as on disk
+  std::string lowered; // LowerName(name)
+  MemberRole role;
+  size_t file; // index in the list; npos when not collected
+};
+
+// A group while its folder is looked through.
+struct Forming {
+  std::string base; // lowered
+  std::vector<const Candidate*> members;
+  std::unordered_set<std::string> tails;
+  bool Join(const Candidate& candidate) {
+    if (!tails.insert(candidate.lowered.substr(base.size())).second) return false;
+    members.push_back(&candidate);
+    return true;
+  }
+};
+
+// The lowered name a sidecar was named after: NAME for NAME.xmp and for
+// NAME.supplemental-metadata.json.
+std::string_view SidecarOwner(std::string_view lowered) {
+  const std::string_view extension = ExtensionOf(lowered);
+  std::string_view owner = lowered.substr(0, lowered.size() - extension.size());
+  if (extension == kExportDataExtension && owner.ends_with(kExportDataTail))
+    owner.remove_suffix(kExportDataTail.size());
+  return owner;
+}
+
+} // namespace
+
+CompanionGroups::CompanionGroups(CollectedFiles& list) {
+  if (list.Size() > kMaxGroupedFiles) return;
+  // The collected files by folder, folders in the order they first come.
+  std::vector<std::vector<size_t>> byFolder(list.Folders());
+  std::vector<size_t> folders;
+  for (size_t i = 0; i < list.Size(); ++i) {
+    std::vector<size_t>& files = byFolder[list.FolderNumber(i)];
+    if (files.empty()) folders.push_back(list.FolderNumber(i));
+    files.push_back(i);
+  }
+  groupOf_.assign(list.Size(), 0);
+  for (const size_t folderNumber : folders) {
+    const std::string folder(list.FolderPath(folderNumber));
+    std::vector<Candidate> candidates;
+    std::unordered_set<std::string> collected;
+    for (size_t file : byFolder[folderNumber]) {
+      std::string name(list.Name(file));
+      std::string lowered = LowerName(name);
+      collected.insert(name);
+      if (const auto role = RoleOf(lowered))
+        candidates.push_back({std::move(name), std::move(lowered), *role, file});
+    }
+    // Sidecars and the picture of a kind not ticked come along unasked.
+    std::vector<std::string> others = ListFolderNames(folder);
+    std::sort(others.begin(), others.end());
+    for (std::string& name : others) {
+      if (collected.count(name)) continue;
+      std::string lowered = LowerName(name);
+      if (const auto role = RoleOf(lowered))
+        candidates.push_back({std::move(name), std::move(lowered), *role, std::string::npos});
+    }
+    // Pictures and videos by base name; collected ones found a group.
+    std::vector<Forming> forming;
+    std::unordered_map<std::string, size_t> byBase, byWholeName;
+    for (const bool collectedPass : {true, false}) {
+      for (const Candidate& candidate : candidates) {
+        if (candidate.role == MemberRole::Sidecar ||
+            (candidate.file != std::string::npos) != collectedPass)
+          continue;
+        const std::string_view extension = ExtensionOf(candidate.lowered);
+        std::string base = candidate.lowered.substr(0, candidate.lowered.size() - extension.size());
+        auto found = byBase.find(base);
+        if (found == byBase.end()) {
+          if (!collectedPass) continue;
+          found = byBase.emplace(base, forming.size()).first;
+          forming.push_back({std::move(base), {}, {}});
+        }
+        if (forming[found->second].Join(candidate))
+          byWholeName.emplace(candidate.lowered, found->second);
+      }
+    }
+    for (const Candidate& candidate : candidates) {
+      if (candidate.role != MemberRole::Sidecar) continue;
+      const std::string owner(SidecarOwner(candidate.lowered));
+      if (const auto whole = byWholeName.find(owner); whole != byWholeName.end())
+        forming[whole->second].Join(candidate);
+      else if (const auto base = byBase.find(owner); base != byBase.end())
+        forming[base->second].Join(candidate);
+    }
+    for (Forming& group : forming) {
+      // A file that only came along must still be a file.
+      std::erase_if(group.members, [&](const Candidate* member) {
+        if (member->file != std::string::npos) return false;
+        const std::optional<FileStatus> status = StatusOf(folder + member->name);
+        return !status || !status->regular;
+      });
+      if (group.members.size() < 2) continue;
+      std::stable_sort(group.members.begin(), group.members.end(),
+                       [](const Candidate* a, const Candidate* b) {
+                         if (a->role != b->role) return a->role < b->role;
+                         return a->name < b->name;
+                       });
+      CompanionGroup made;
+      made.first = list.Size();
+      for (const Candidate* member : group.members) {
+        size_t file = member->file;
+        if (file == std::string::npos) {
+          file = list.Size();
+          if (!list.Add(folderNumber, member->name, EntryKind::Unknown)) continue;
+          groupOf_.push_back(0);
+        }
+        made.first = std::min(made.first, file);
+        groupOf_[file] = static_cast<uint32_t>(groups_.size() + 1);
+        made.members.push_back({file, member->role, member->lowered.substr(group.base.size()),
+                                member->file == std::string::npos});
+      }
+      groups_.push_back(std::move(made));
+    }
+  }
+}
+
+const CompanionGroup* CompanionGroups::GroupOf(size_t file) const {
+  if (file >= groupOf_.size() || groupOf_[file] == 0) return nullptr;
+  return &groups_[groupOf_[file] - 1];
+}

@@ -1,0 +1,121 @@
+#pragma once
+// The distribution run: collects the chosen files under the source folder,
+// asks to start, and moves every file into its date folder under the target
+// folder, renamed and lower-cased, never replacing a file.
+
+#include "run/collected_files.h"
+#include "run/file_outcome.h"
+#include "run/move_mode.h"
+#include "run/run_batch.h"
+#include "run/run_guard.h"
+#include "run/run_record.h"
+#include "platform/cross_device_batch.h"
+
+#include <deque>
+#include <optional>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct CompanionGroup;
+class CompanionGroups;
+class IdenticalFiles;
+class RunFrontEnd;
+class TargetFolders;
+
+enum class RunOutcome {
+  AlreadyRunning, // a run was in progress; nothing was done
+  NothingFound,   // no file of the chosen kinds
+  Declined,       // the user did not want to start
+  Stopped,        // a stop was requested; the files handled so far are moved
+  NotRecorded,    // its record could not be made, so it did not start
+  SourceBusy,     // another run works with the same source folder; nothing was done
+  Completed,
+};
+
+class DistributionRun {
+public:
+  explicit DistributionRun(RunFrontEnd& frontEnd, MoveMode mode = MoveMode::Move)
+      : frontEnd_(frontEnd), mode_(mode) {}
+
+  // DistributeFiles. A file whose date cannot be read stays in the source
+  // (StayReason::DateUnreadable) and the run goes on. An error that escapes
+  // (one of the front end's FileDone, a record that cannot be written) ends
+  // the run at that file and is passed on; the files before it stay moved
+  // and the wait cursor is ended.
+  RunOutcome DistributeFiles();
+
+  // Every real run is recorded in folder, so it can be taken back
+  // (run_record.h); without a folder, nothing is recorded.
+  void RecordInto(std::string folder) { recordFolder_ = std::move(folder); }
+
+  bool Running() const { return guard_.Running(); }
+  // Ends a run in progress after the file in hand (the window is closing).
+  void RequestStop() { guard_.RequestStop(); }
+  // Batches of at most files files (at least one); for tests of a kill at
+  // a batch's bounds.
+  void LimitBatch(size_t files) { batchFiles_ = files > 0 ? files : 1; }
+  // The collected files of the last run (verteilelb).
+  const CollectedFiles& Files() const { return files_; }
+  // What stayed in the last run, in order: files and unreadable folders
+  // (Stayed), and files whose bytes were in the target already
+  // (AlreadyInTarget, not a failure).
+  const std::vector<FileOutcome>& StayedFiles() const { return stayed_; }
+  // Bytes read in the last run to compare files with those in the target.
+  uint64_t ComparedBytes() const { return comparedBytes_; }
+
+private:
+  RunOutcome Distribute();
+  // Decides the next batch from file first on (run_batch.h) and records its
+  // intents; the steps in the list's order.
+  std::vector<BatchStep> DecideBatch(size_t first, size_t limit, const CompanionGroups& groups,
+                                     TargetFolders& targets, IdenticalFiles& identical);
+  // Decides step's file with options: what became of it, or its move; false
+  // when it must wait for the next batch (compareNow unset, and it is to be
+  // compared with a file of this batch that has not moved yet). Filled in
+  // place: a step holds a dozen strings.
+  bool DecideFile(BatchStep& step, const RunOptions& options, TargetFolders& targets,
+                  IdenticalFiles& identical, bool compareNow);
+  // Carries out step: what became of its files. endsBatch is set when the
+  // batch's later decisions no longer hold (a retry, a failure).
+  std::vector<FileOutcome> CarryOut(BatchStep& step, const CompanionGroups& groups,
+                                    TargetFolders& targets, IdenticalFiles& identical,
+                                    bool& endsBatch);
+  // What a move that ended as result means for step's file (a retry when
+  // its name was taken meanwhile).
+  std::vector<FileOutcome> Finish(const BatchStep& step, const MoveResult& result,
+                                  TargetFolders& targets, IdenticalFiles& identical,
+                                  bool& endsBatch);
+  // Finishes and reports the copies that landed since the last call.
+  void Settle(TargetFolders& targets, IdenticalFiles& identical, bool& endsBatch);
+  // The decided moves of batch from file from on, which will not be carried
+  // out, free their names and folders again.
+  void Abandon(const std::vector<BatchStep>& batch, size_t from, TargetFolders& targets);
+
+  // Handles a group of files that belong together (companion_groups.h),
+  // as DistributeFile one file: what became of each member, in its order.
+  std::vector<FileOutcome> DistributeGroup(const CompanionGroup& group, TargetFolders& targets,
+                                           IdenticalFiles& identical, std::string& folder);
+
+  RunFrontEnd& frontEnd_;
+  const MoveMode mode_;
+  // Reports outcome to the front end, and keeps it when the file stayed.
+  void Report(FileOutcome&& outcome);
+  // Writes what waits; a record of a run that moved nothing is marked empty.
+  void CloseRecord();
+
+  CollectedFiles files_;
+  std::vector<FileOutcome> stayed_;
+  std::optional<std::string> recordFolder_;
+  std::optional<RunRecordWriter> record_;
+  uint64_t comparedBytes_ = 0;
+  size_t moved_ = 0; // files moved so far in this run
+  size_t batchFiles_ = kBatchFiles;
+  RunOptions batchOptions_;            // the options of the batch in hand
+  std::string batchTarget_;            // their target folder, lexically normal
+  CrossDeviceBatch* mover_ = nullptr;  // a real run's, while it runs
+  std::deque<BatchStep> pending_;      // staged copies, in the order staged
+  std::vector<CommittedMove> settled_; // landed, not yet finished
+  RunGuard guard_;
+};

@@ -1,0 +1,46 @@
+#pragma once
+// Gathering the files of a run: the files under a folder whose names match
+// the chosen kinds, grouped by pattern, each group in tree order.
+
+#include <string>
+#include <vector>
+
+#include "run/collected_files.h"
+#include "run/run_options.h"
+
+class RunFrontEnd;
+
+// The patterns of the three kinds of files, in their order.
+const std::vector<std::string>& AllFilesPatterns();
+const std::vector<std::string>& PicturePatterns();
+const std::vector<std::string>& VideoPatterns();
+// Collected after those of their kind when the phone and camera formats are
+// included (RunOptions::modernFormats).
+const std::vector<std::string>& ModernPicturePatterns();
+const std::vector<std::string>& ModernVideoPatterns();
+
+// Appends to list the files under folder that match any of
+// patterns, in the order in which one walk per pattern, pattern by pattern,
+// would find them: files of a folder before its subfolders, depth first. The
+// tree is read once. A file that matches several patterns is listed once,
+// under the first. For every pattern and folder the front end handles its
+// events once and shows "Dateien gefunden: N  " with the count gathered so
+// far (frontEnd may be null). The folders that could not be read are
+// appended to unreadable, when given, each once.
+void CollectFiles(const std::string& folder, const std::vector<std::string>& patterns,
+                  CollectedFiles& list, RunFrontEnd* frontEnd,
+                  std::vector<std::string>* unreadable = nullptr);
+
+// The same for one pattern.
+void CollectFiles(const std::string& folder, const std::string& pattern, CollectedFiles& list,
+                  RunFrontEnd* frontEnd);
+
+// Whether a list that is filled keeps the entries it held before.
+enum class ListFill { Replace, Append };
+
+// Fills list with the files of the chosen kinds under folder: every file when
+// all is set, otherwise the picture patterns then the video patterns of the
+// set kinds, each kind followed by its modern patterns when modernFormats.
+void FillFileList(const std::string& folder, CollectedFiles& list, const FileKinds& kinds,
+                  bool modernFormats, ListFill fill, RunFrontEnd* frontEnd,
+                  std::vector<std::string>* unreadable = nullptr);

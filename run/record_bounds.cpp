@@ -1,0 +1,77 @@
+#include "run/record_bounds.h"
+
+#include "platform/file_info.h"
+#include "platform/path_text.h"
+
+namespace {
+
+// A path as the run writes it.
+bool NormalAbsolute(const std::string& path) {
+  return path.starts_with(kPathSeparator) && !ContainsNul(path) && IsLexicallyNormal(path);
+}
+
+// A source or target folder of a record; version 1 wrote them with a
+// trailing separator, which is all that may differ from the normal form.
+std::optional<std::string> Root(const std::string& folder) {
+  std::string root = folder;
+  while (root.size() > 1 && root.back() == kPathSeparator)
+    root.pop_back();
+  if (!NormalAbsolute(root)) return std::nullopt;
+  return root;
+}
+
+bool AtOrUnder(const std::string& path, const std::string& root) {
+  if (path == root) return true;
+  if (root.size() == 1 && root[0] == kPathSeparator) return path.size() > 1;
+  return path.size() > root.size() && path.starts_with(root) && path[root.size()] == kPathSeparator;
+}
+
+} // namespace
+
+RecordBounds::RecordBounds(const RunRecord& record) : source_(Root(record.source)) {
+  for (const std::string& target : record.targets) {
+    if (std::optional<std::string> root = Root(target)) targets_.push_back(std::move(*root));
+  }
+}
+
+bool RecordBounds::MoveWithin(const RecordedMove& move) {
+  if (!source_ || !NormalAbsolute(move.source) || move.source == *source_ ||
+      !AtOrUnder(move.source, *source_)) {
+    return false;
+  }
+  return RealWithin(FolderOf(move.source), *source_) && TargetWithin(move.target);
+}
+
+bool RecordBounds::TargetWithin(const std::string& path) {
+  if (!NormalAbsolute(path)) return false;
+  for (const std::string& root : targets_) {
+    if (path != root && AtOrUnder(path, root) && RealWithin(FolderOf(path), root)) return true;
+  }
+  return false;
+}
+
+bool RecordBounds::FolderWithin(const std::string& folder) {
+  if (!NormalAbsolute(folder)) return false;
+  for (const std::string& root : targets_) {
+    if (AtOrUnder(folder, root) && RealWithin(folder, root)) return true;
+  }
+  return false;
+}
+
+bool RecordBounds::RealWithin(const std::string& folder, const std::string& root) {
+  // Asked for every file: the key is built in place and looked up first.
+  key_.assign(folder).append(1, '\n').append(root);
+  if (const auto known = realChecked_.find(key_); known != realChecked_.end()) return known->second;
+  const auto checked = realChecked_.emplace(key_, false).first;
+  // The nearest level that exists tells where the path leads; levels still
+  // to be made (an undo makes missing old folders again) lead nowhere else.
+  std::string level = folder;
+  std::optional<std::string> real = RealFolderPath(level);
+  while (!real && level != root) {
+    level = FolderOf(level);
+    real = RealFolderPath(level);
+  }
+  if (!real) return checked->second = true; // nothing of it exists
+  const std::optional<std::string> realRoot = RealFolderPath(root);
+  return checked->second = realRoot && AtOrUnder(*real, *realRoot);
+}

@@ -1,0 +1,173 @@
+#pragma once
+// Run records: what a real run did, written while it happens, so that the
+// run can be taken back. One file per run in the user's state folder
+// (platform/user_folders.h), named after the run's start and process id:
+//
+//   TamrelFotomaz-Aufzeichnung<TAB>2
+//   art<TAB>verteilung | rueckgaengig
+//   beginn<TAB>2026-12-08 10:11:12
+//   prozess<TAB>PID                  its temporary copies are named after it
+//   quelle<TAB>FOLDER, ziel<TAB>FOLDER, optionen<TAB>TEXT
+//   ziel<TAB>FOLDER                  again before the first move into a new target
+//   ordner<TAB>FOLDER                                   a folder the run created
+//   absicht<TAB>SOURCE<TAB>TARGET<TAB>SIZE<TAB>SEC.NSEC  before a move: the file as it is
+//   erledigt<TAB>SOURCE<TAB>TARGET<TAB>SIZE<TAB>SEC.NSEC<TAB>TYPE<TAB>DEVICE<TAB>INODE
+//                                  after it: the file as it landed, TYPE datei | verknuepfung
+//   geprueft                       nothing a kill left behind waits: written at a clean
+//                                  end, or by a later run that cleared it
+//   zurueckgenommen<TAB>RECORD                           the run was taken back by RECORD
+//
+// Paths are escaped as in the move log (escaped_text.h) and lexically
+// normal: absolute, without ".", ".." or empty components, folders without a
+// trailing separator. Version 1 records (done lines without type, device and
+// inode) are read as well. Lines are written by whole appends, so a killed
+// run leaves whole lines. Lines wait in the writer until Flush: the intents
+// of a batch of files reach the file in one append before any of them
+// moves, their done lines (and created folders) in one append after, so a
+// run writes twice per batch rather than once per file. A run killed in
+// between leaves intents without their done lines, which the undo resolves
+// by looking at the files; an intent never reached finds its file still in
+// the source.
+
+#include "run/run_options.h"
+#include "platform/append_file.h"
+#include "platform/file_info.h"
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+enum class RecordKind { Distribution, Undo };
+
+// A file as a record describes it: enough to tell it is still the same one.
+struct RecordedFile {
+  int64_t size = 0;
+  int64_t modifiedSeconds = 0;
+  int64_t modifiedNanoseconds = 0;
+  bool operator==(const RecordedFile&) const = default;
+};
+RecordedFile RecordedFileOf(const FileStatus& status);
+
+// The entry a move left at its target (version 2 records).
+struct LandedEntry {
+  bool link = false; // a symbolic link was moved, not a regular file
+  FileIdentity identity{};
+  bool operator==(const LandedEntry&) const = default;
+};
+
+struct RecordedMove {
+  std::string source;
+  std::string target;
+  RecordedFile before;               // the source before the move
+  std::optional<RecordedFile> after; // the target after it; nothing when not done
+  std::optional<LandedEntry> landed; // with after, where the record tells
+};
+
+struct RunRecord {
+  std::string path;
+  RecordKind kind = RecordKind::Distribution;
+  std::string started;
+  long process = 0;
+  std::string source;
+  std::vector<std::string> targets;        // every target folder, in the order used
+  std::vector<std::string> createdFolders; // in the order created
+  std::vector<RecordedMove> moves;         // in the order tried
+  bool takenBack = false;
+  bool checked = false; // what a kill left behind was cleared (geprueft)
+};
+
+// The moves of record to look at, newest first: the latest intent of each
+// source (a move retried under another name left earlier intents).
+std::vector<const RecordedMove*> LatestMoves(const RunRecord& record);
+
+// A record that cannot be created or written; the message names its file.
+class RunRecordError : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
+// Names an intent to the done line of its move, which then takes the
+// intent's path texts instead of escaping the paths again.
+using IntentTicket = uint64_t;
+
+class RunRecordWriter {
+public:
+  // Creates a new record in folder (made when missing). Throws
+  // RunRecordError when it cannot. The oldest records beyond
+  // kKeptRunRecords are removed.
+  RunRecordWriter(const std::string& folder, RecordKind kind, const RunOptions& options);
+
+  // Writes what waits and marks the record checked: only a killed run, which
+  // never gets here, can leave what a later run must clear (best effort: a
+  // destructor cannot report).
+  ~RunRecordWriter();
+  RunRecordWriter(const RunRecordWriter&) = delete;
+  RunRecordWriter& operator=(const RunRecordWriter&) = delete;
+
+  const std::string& Path() const { return path_; }
+  // Flush throws RunRecordError when the record cannot be written. An
+  // intent waits for the next Flush, which must come before its move.
+  // The target folder of the next moves; recorded when it changed.
+  void TargetFolder(const std::string& folder);
+  void FolderCreated(const std::string& folder);
+  IntentTicket Intent(const std::string& source, const std::string& target,
+                      const RecordedFile& file);
+  // entry: the target as lstat sees it after the move (nothing when unseen);
+  // intent: the ticket of the move's intent.
+  void Done(const std::string& source, const std::string& target, const RecordedFile& landed,
+            const std::optional<FileStatus>& entry, std::optional<IntentTicket> intent);
+  void Flush();
+  // Renames the record to its empty run's name (…-leer.lauf), which no
+  // undo looks for: the run moved nothing. False when it keeps its name.
+  bool MarkEmpty();
+
+private:
+  // The record text of paths: the run names many files of one folder in a
+  // row, so the text of the last folder met is kept and only each name is
+  // escaped (escaping after a separator gives the text of the whole path).
+  class PathTexts {
+  public:
+    void Append(std::string& out, const std::string& path);
+
+  private:
+    std::string folder_; // with its separator
+    std::string text_;   // its record text
+    bool normal_ = false;
+  };
+
+  void Write(const std::string& lines);
+  void AppendPaths(const std::string& source, const std::string& target);
+
+  std::string path_;
+  std::optional<AppendFile> file_;
+  std::string waiting_;     // lines written with the next Flush
+  std::string target_;      // the target folder last recorded
+  std::string givenTarget_; // and its text as given
+  // The path texts of the latest intents, by ticket from firstTicket_ on;
+  // emptied when their done line took them.
+  static constexpr size_t kKeptIntentTexts = 512; // two batches of the run
+  std::deque<std::string> intentTexts_;
+  IntentTicket firstTicket_ = 0;
+  PathTexts sourceTexts_, targetTexts_;
+};
+
+inline constexpr size_t kKeptRunRecords = 100;
+
+// The record at path; nothing when it is no record.
+std::optional<RunRecord> ReadRunRecord(const std::string& path);
+// The newest record of a distribution in folder not yet taken back and not
+// one of a run that moved nothing (`-leer`), passing over empty files (a run
+// killed before it wrote a line); empty when there is none.
+std::string NewestUndoableRecord(const std::string& folder);
+// Marks record as taken back by the undo recorded in undoRecord.
+bool MarkTakenBack(const std::string& record, const std::string& undoRecord);
+// The record files of folder, oldest first.
+std::vector<std::string> RecordPaths(const std::string& folder);
+// Whether the record at path was checked after its process ended; only
+// its end is read. May say no for a record that was (then checked again).
+bool RecordChecked(const std::string& path);
+// Marks the record at path as checked.
+bool MarkChecked(const std::string& path);

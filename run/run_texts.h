@@ -1,0 +1,73 @@
+#pragma once
+// The German texts that every front end of the run shows. The run itself
+// reports typed results; a front end turns them into these words, so no
+// front end ever recognises a message by its text.
+
+#include "run/file_outcome.h"
+
+#include <cstddef>
+#include <string>
+
+inline constexpr char kFoldersNotChosenText[] =
+    "Bitte zuerst den Quell und Zielordner der Daten auswählen!";
+inline constexpr char kSourceMissingText[] = "Der Quellordner existiert nicht (mehr)!";
+inline constexpr char kTargetMissingText[] = "Der Zielordner existiert nicht (mehr)!";
+
+inline constexpr char kNothingFoundText[] = "Es wurden keine gültigen Daten gefunden";
+inline constexpr char kStartQuestion[] = "Mit der Arbeit anfangen?";
+inline constexpr char kOpenTargetQuestion[] = "Fertig! Ziel-Ordner jetzt öffnen?";
+// Another run or undo holds the source folder (RunOutcome::SourceBusy).
+inline constexpr char kSourceBusyText[] =
+    "Eine andere Verteilung arbeitet gerade mit diesem Quellordner.";
+// The status line once a run or an undo has gone through every file.
+inline constexpr char kFinishedText[] = "Fertig!";
+
+// Why a file stayed (StayReason).
+inline constexpr char kDateUnreadableText[] = "Datum nicht lesbar: ";
+inline constexpr char kNoSpaceText[] = "kein Platz im Ziel";
+inline constexpr char kTargetNotWritableText[] = "Ziel nicht beschreibbar";
+inline constexpr char kNameNotPossibleText[] = "Name im Ziel nicht möglich";
+inline constexpr char kNameTakenText[] = "Name im Ziel belegt";
+inline constexpr char kChangedWhileMovingText[] = "während des Verschiebens geändert";
+inline constexpr char kNotRegularFileText[] = "keine reguläre Datei";
+inline constexpr char kFolderUnreadableText[] = "Ordner nicht lesbar";
+inline constexpr char kMoveErrorText[] = "Fehler beim Verschieben: ";
+inline constexpr char kVanishedText[] = "nicht mehr vorhanden";
+inline constexpr char kSourceNotRemovableText[] = "Quelle nicht löschbar";
+inline constexpr char kLeaderStayedText[] = "gehört zu einer Datei, die geblieben ist";
+inline constexpr char kDiffersInTargetText[] = "weicht von der Datei im Ziel ab: ";
+// A file whose bytes lay in its target folder already (AlreadyInTarget).
+inline constexpr char kAlreadyInTargetText[] = "schon im Ziel vorhanden";
+// A file left alone where it belongs (InPlace).
+inline constexpr char kInPlaceText[] = "schon am Platz";
+// The status line once a run or an undo was stopped.
+inline constexpr char kStoppedText[] = "Angehalten.";
+// The detail of a move without a target folder text.
+inline constexpr char kNoTargetFolderText[] = "kein Zielordner gewählt";
+
+inline constexpr char kChangedSinceRunText[] = "seit der Verteilung geändert";
+inline constexpr char kGoneSinceRunText[] = "nicht mehr am Ziel";
+inline constexpr char kOldPlaceTakenText[] = "alter Platz belegt";
+inline constexpr char kReplacedInTargetText[] = "im Ziel ersetzt";
+inline constexpr char kOutsideRunText[] = "Eintrag außerhalb der Verteilung";
+
+inline constexpr char kNothingToUndoText[] = "Keine Verteilung zum Rückgängigmachen gefunden.";
+struct UndoScope;
+// "Verteilung vom 08.12.2026, 10:11 Uhr, von QUELLE nach ZIEL: N Dateien an
+// ihren alten Platz zurücklegen?" (one file: "1 Datei"), paths escaped.
+std::string UndoQuestion(const UndoScope& scope);
+// "1 Datei" or "N Dateien".
+std::string FilesText(size_t count);
+
+// "Bearbeite Bild: N / M  ", the status line while a run or an undo works
+// on the N-th of M files.
+std::string WorkingOnText(size_t number, size_t count);
+
+// "Insgesamt N Dateien gefunden."
+std::string FoundFilesText(size_t count);
+
+// The reason of a file that stayed, with its detail where it has one.
+std::string StayReasonText(const FileOutcome& outcome);
+// "QUELLE: GRUND", the path escaped: how both front ends name a file that
+// stayed.
+std::string StayedLine(const FileOutcome& outcome);

@@ -1,0 +1,313 @@
+#include "run/target_folders.h"
+
+#include "run/counter_name.h"
+#include "run/target_name.h"
+#include "platform/append_file.h"
+#include "platform/directory_walk.h"
+#include "platform/lower_name.h"
+#include "platform/move_file.h"
+#include "platform/path_text.h"
+
+#include <algorithm>
+
+namespace {
+
+// Key of a stem and extension, both lowered; no name holds a '/'.
+std::string CounterKey(std::string_view loweredStem, std::string_view loweredExtension) {
+  std::string key(loweredStem);
+  key += '/';
+  key += loweredExtension;
+  return key;
+}
+
+using SeriesTag = std::pair<CounterTag, std::string>;
+
+// The counter tag of a lowered name in front of its extension and the key of
+// its series; nothing for a name without one.
+std::optional<SeriesTag> SeriesOf(std::string_view lowered) {
+  const std::string_view extension = ExtensionOf(lowered);
+  const std::string_view stem = lowered.substr(0, lowered.size() - extension.size());
+  const auto counter = TrailingCounter(stem);
+  if (!counter) return std::nullopt;
+  return std::pair(*counter, CounterKey(stem.substr(0, stem.size() - counter->length), extension));
+}
+
+// A group's member whose name goes on after its picture's extension
+// ("x_[0003].cr2.xmp") carries the counter in front of that whole tail: the
+// series of stem and tail. Nothing when that is the series above or none.
+std::optional<SeriesTag> TailSeriesOf(std::string_view lowered) {
+  const size_t open = lowered.rfind("_[");
+  if (open == std::string_view::npos) return std::nullopt;
+  const size_t close = lowered.find(']', open);
+  if (close == std::string_view::npos || close + 1 >= lowered.size() || lowered[close + 1] != '.')
+    return std::nullopt;
+  const std::string_view tail = lowered.substr(close + 1);
+  if (tail == ExtensionOf(lowered)) return std::nullopt;
+  const auto counter = TrailingCounter(lowered.substr(0, close + 1));
+  if (!counter || counter->length != close + 1 - open) return std::nullopt;
+  return std::pair(*counter, CounterKey(lowered.substr(0, open), tail));
+}
+
+} // namespace
+
+std::string_view TargetFolderIndex::Lowered(uint32_t spelling) const {
+  return std::string_view(bytes_).substr(spellings_[spelling].at, spellings_[spelling].lowered);
+}
+
+std::string_view TargetFolderIndex::Written(uint32_t spelling) const {
+  const Spelling& s = spellings_[spelling];
+  if (s.written == 0) return Lowered(spelling);
+  return std::string_view(bytes_).substr(s.at + s.lowered, s.written);
+}
+
+uint32_t TargetFolderIndex::AddSpelling(std::string_view lowered, std::string_view name,
+                                        std::string_view content) {
+  Spelling spelling{bytes_.size(), static_cast<uint32_t>(content.size()),
+                    static_cast<uint16_t>(lowered.size()), 0};
+  bytes_ += lowered;
+  if (name != lowered) {
+    spelling.written = static_cast<uint16_t>(name.size());
+    bytes_ += name;
+  }
+  bytes_ += content;
+  spellings_.push_back(spelling);
+  return static_cast<uint32_t>(spellings_.size() - 1);
+}
+
+size_t TargetFolderIndex::SlotOf(std::string_view lowered) const {
+  const size_t mask = slots_.size() - 1;
+  std::optional<size_t> removed;
+  for (size_t slot = std::hash<std::string_view>{}(lowered)&mask;; slot = (slot + 1) & mask) {
+    const uint32_t held = slots_[slot];
+    if (held == kFree) return removed.value_or(slot);
+    if (held == kRemoved) {
+      if (!removed) removed = slot;
+    } else if (Lowered(held - 1) == lowered) {
+      return slot;
+    }
+  }
+}
+
+std::optional<uint32_t> TargetFolderIndex::Find(std::string_view lowered) const {
+  if (slots_.empty()) return std::nullopt;
+  const uint32_t held = slots_[SlotOf(lowered)];
+  if (held == kFree || held == kRemoved) return std::nullopt;
+  return held - 1;
+}
+
+void TargetFolderIndex::Grow() {
+  if ((taken_ + 1) * 4 <= slots_.size() * 3) return;
+  std::vector<uint32_t> names;
+  for (const uint32_t held : slots_)
+    if (held != kFree && held != kRemoved) names.push_back(held);
+  // At most half taken after a growth, at most three quarters before the
+  // next: a linear probe stays short with a hash that spreads.
+  size_t size = 8;
+  while (size < names.size() * 2)
+    size *= 2;
+  slots_.assign(size, kFree);
+  for (const uint32_t held : names)
+    slots_[SlotOf(Lowered(held - 1))] = held;
+  taken_ = names.size();
+}
+
+void TargetFolderIndex::Add(std::string_view name, std::string content) {
+  std::string storage;
+  const std::string_view lowered = LowerName(name, storage);
+  if (lowered.size() > kMaxNameBytes || name.size() > kMaxNameBytes ||
+      content.size() > kMaxContentBytes || spellings_.size() >= kMaxSpellings)
+    return;
+  if (const std::optional<uint32_t> first = Find(lowered)) {
+    uint32_t last = *first;
+    for (std::optional<uint32_t> s = first; s; s = Further(*s)) {
+      if (Written(*s) == name) return;
+      last = *s;
+    }
+    further_[last] = AddSpelling(lowered, name, content);
+    return;
+  }
+  Grow();
+  const size_t slot = SlotOf(lowered);
+  if (slots_[slot] == kFree) ++taken_;
+  const uint32_t added = AddSpelling(lowered, name, content);
+  slots_[slot] = added + 1;
+  for (auto series : {SeriesOf(lowered), TailSeriesOf(lowered)}) {
+    if (!series) continue;
+    Series& numbered = series_[std::move(series->second)];
+    numbered.highest = std::max(numbered.highest, series->first.number);
+    numbered.members.emplace_back(series->first.number, added);
+  }
+}
+
+// The highest counter is kept when a numbered name leaves: the next number
+// may then skip one, but never names a file that exists. Its bytes stay in
+// the arena until the index is dropped.
+void TargetFolderIndex::Remove(std::string_view name) {
+  if (slots_.empty()) return;
+  std::string storage;
+  const std::string_view lowered = LowerName(name, storage);
+  const size_t slot = SlotOf(lowered);
+  const uint32_t held = slots_[slot];
+  if (held == kFree || held == kRemoved) return;
+  for (const auto& series : {SeriesOf(lowered), TailSeriesOf(lowered)}) {
+    if (!series) continue;
+    if (const auto numbered = series_.find(series->second); numbered != series_.end()) {
+      std::erase_if(numbered->second.members,
+                    [&](const auto& member) { return member.second == held - 1; });
+    }
+  }
+  for (std::optional<uint32_t> s = held - 1; s;) {
+    const std::optional<uint32_t> next = Further(*s);
+    further_.erase(*s);
+    s = next;
+  }
+  slots_[slot] = kRemoved;
+}
+
+bool TargetFolderIndex::Contains(std::string_view name) const {
+  std::string storage;
+  return Find(LowerName(name, storage)).has_value();
+}
+
+uint64_t TargetFolderIndex::HighestCounter(std::string_view stem,
+                                           std::string_view extension) const {
+  const auto found = series_.find(CounterKey(LowerName(stem), LowerName(extension)));
+  return found == series_.end() ? 0 : found->second.highest;
+}
+
+std::optional<uint32_t> TargetFolderIndex::Further(uint32_t spelling) const {
+  const auto found = further_.find(spelling);
+  return found == further_.end() ? std::nullopt : std::optional<uint32_t>(found->second);
+}
+
+void TargetFolderIndex::AppendEntries(std::optional<uint32_t> first,
+                                      std::vector<Entry>& entries) const {
+  for (std::optional<uint32_t> s = first; s; s = Further(*s)) {
+    const Spelling& spelling = spellings_[*s];
+    entries.push_back(
+        {std::string(Written(*s)),
+         bytes_.substr(spelling.at + spelling.lowered + spelling.written, spelling.content)});
+  }
+}
+
+std::vector<TargetFolderIndex::Entry> TargetFolderIndex::Named(std::string_view name) const {
+  std::vector<Entry> entries;
+  AppendEntries(Find(LowerName(name)), entries);
+  return entries;
+}
+
+std::vector<TargetFolderIndex::Entry>
+TargetFolderIndex::NameAndNumbered(std::string_view name, std::string_view stem,
+                                   std::string_view extension) const {
+  std::vector<Entry> entries;
+  const std::optional<uint32_t> named = Find(LowerName(name));
+  AppendEntries(named, entries);
+  const auto series = series_.find(CounterKey(LowerName(stem), LowerName(extension)));
+  if (series == series_.end()) return entries;
+  std::vector<std::pair<uint64_t, uint32_t>> members = series->second.members;
+  std::sort(members.begin(), members.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (const auto& [counter, first] : members) {
+    if (first != named) AppendEntries(first, entries);
+  }
+  return entries;
+}
+
+const FileIdentity* TargetFolders::Identify(const std::string& folder) {
+  if (const auto known = identities_.find(folder); known != identities_.end()) {
+    return &known->second;
+  }
+  const auto identity = IdentityOf(folder);
+  if (!identity) return nullptr;
+  return &identities_.emplace(folder, *identity).first->second;
+}
+
+TargetFolderIndex* TargetFolders::Prepare(const std::string& folder, bool create,
+                                          std::error_code* error) {
+  if (const auto known = identities_.find(folder); known != identities_.end()) {
+    if (const auto index = indexes_.find(known->second); index != indexes_.end()) {
+      return &index->second;
+    }
+  }
+  if (const auto planned = planned_.find(folder); planned != planned_.end()) {
+    return &planned->second;
+  }
+  if (!DirectoryExists(folder)) {
+    if (!create) return nullptr;
+    if (mode_ == MoveMode::Plan) return PlanFolder(folder);
+    std::vector<std::string> levels;
+    const std::error_code created = CreateFolderTree(folder, FolderAccess::AsUmaskAllows, &levels);
+    made_.insert(levels.begin(), levels.end());
+    if (folderCreated_) {
+      for (const std::string& level : levels)
+        folderCreated_(level);
+    }
+    if (created) {
+      if (error) *error = created;
+      return nullptr;
+    }
+  }
+  const FileIdentity* identity = Identify(folder);
+  if (!identity) return nullptr;
+  // Another path may have named the same folder before.
+  const auto [index, added] = indexes_.try_emplace(*identity);
+  if (added) {
+    VisitFolderNames(folder, [&](std::string_view entry) {
+      const std::string name(entry);
+      if (IsTemporaryCopyName(name)) {
+        // Never a planned name: the walk does not collect such files.
+        if (mode_ == MoveMode::Move) RemoveIfStaleTemporaryCopy(JoinPath(folder, name));
+      } else if (!departed_.count({*identity, name})) {
+        index->second.Add(name);
+      }
+    });
+  }
+  return &index->second;
+}
+
+// Creating a folder with its parents works where the nearest existing entry
+// on its path is a folder; the plan assumes the permissions allow it.
+TargetFolderIndex* TargetFolders::PlanFolder(const std::string& folder) {
+  std::string path = folder;
+  while (!IdentityOf(path)) {
+    while (path.size() > 1 && path.back() == kPathSeparator)
+      path.pop_back();
+    const size_t cut = path.rfind(kPathSeparator);
+    if (cut == std::string::npos || path.size() == 1) return &planned_[folder];
+    path.resize(cut == 0 ? 1 : cut);
+  }
+  return DirectoryExists(path) ? &planned_[folder] : nullptr;
+}
+
+std::optional<FileIdentity> TargetFolders::IdentityOfFolder(const std::string& folder) {
+  const FileIdentity* identity = planned_.count(folder) ? nullptr : Identify(folder);
+  return identity ? std::optional<FileIdentity>(*identity) : std::nullopt;
+}
+
+void TargetFolders::Forget(const std::string& folder) {
+  const auto known = identities_.find(folder);
+  if (known == identities_.end()) return;
+  indexes_.erase(known->second);
+  identities_.erase(known);
+}
+
+void TargetFolders::RemoveIfMadeEmpty(const std::string& folder) {
+  for (std::string level = folder; made_.count(level) != 0; level = FolderOf(level)) {
+    // One that holds something holds its parents too.
+    if (!RemoveEmptyFolder(level)) return;
+    made_.erase(level);
+    Forget(level);
+  }
+}
+
+void TargetFolders::NoteRemoved(const std::string& folder, const std::string& name) {
+  if (indexes_.empty() && mode_ == MoveMode::Move) return;
+  const FileIdentity* identity = Identify(folder);
+  if (!identity) return;
+  if (const auto known = indexes_.find(*identity); known != indexes_.end()) {
+    known->second.Remove(name);
+  } else if (mode_ == MoveMode::Plan) {
+    // The file is still there; its folder's listing must not show it.
+    departed_.emplace(*identity, name);
+  }
+}

@@ -1,0 +1,143 @@
+#pragma once
+// What the run knows about its target folders. Each folder is listed at most
+// once per run; the exists test and the numbered names are answered from that
+// listing, which the run keeps up to date as files move in and out.
+
+#include "run/move_mode.h"
+#include "platform/file_info.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+// The names of one folder, compared ignoring case, and for every stem and
+// extension the highest counter tag present and the names that carry one.
+class TargetFolderIndex {
+public:
+  // A name as it is written in the folder, and where its bytes are when
+  // they are not there yet (a dry run's planned move: its source).
+  struct Entry {
+    std::string name;
+    std::string content; // empty: the bytes are in the folder under name
+  };
+
+  void Add(std::string_view name, std::string content = {});
+  void Remove(std::string_view name);
+  bool Contains(std::string_view name) const;
+  // The highest counter of the names stem + "_[NNNN]" + extension (ignoring
+  // case), 0 when there is none. extension may be a longer tail that begins
+  // at a dot ("_[0003].cr2.xmp": stem, ".cr2.xmp").
+  uint64_t HighestCounter(std::string_view stem, std::string_view extension) const;
+  // The entries named name (ignoring case).
+  std::vector<Entry> Named(std::string_view name) const;
+  // The entries named name, then those named stem + "_[NNNN]" + extension
+  // by counter, each once (all ignoring case). The work grows with the
+  // number of such names, not with the folder.
+  std::vector<Entry> NameAndNumbered(std::string_view name, std::string_view stem,
+                                     std::string_view extension) const;
+
+private:
+  // One spelling of a name. Listing a folder adds every name it holds, and a
+  // run may fill one folder with a million files, so a name costs its bytes
+  // in one arena (bytes_: the lowered name, then the spelling where it
+  // differs, then the content) and these 16 bytes, not strings of its own.
+  struct Spelling {
+    uint64_t at = 0;      // where its bytes begin in bytes_
+    uint32_t content = 0; // length of the content
+    uint16_t lowered = 0; // length of the lowered name
+    uint16_t written = 0; // length of the spelling; 0: the lowered name itself
+  };
+  static_assert(sizeof(Spelling) == 16);
+  // The numbered names of one stem and extension.
+  struct Series {
+    uint64_t highest = 0;
+    std::vector<std::pair<uint64_t, uint32_t>> members; // counter and name (its first spelling)
+  };
+  // A name is one directory entry (NAME_MAX, 255 bytes, even lowered), far
+  // below its 16 bits; no path as content and no folder comes near four
+  // billion bytes or names.
+  static constexpr size_t kMaxNameBytes = UINT16_MAX;
+  static constexpr size_t kMaxContentBytes = UINT32_MAX;
+  static constexpr uint32_t kFree = 0, kRemoved = UINT32_MAX; // slots that hold no name
+  static constexpr size_t kMaxSpellings = kRemoved - 1;
+
+  std::string_view Lowered(uint32_t spelling) const;
+  std::string_view Written(uint32_t spelling) const;
+  uint32_t AddSpelling(std::string_view lowered, std::string_view name, std::string_view content);
+  // The slot of a lowered name, or of where it would go.
+  size_t SlotOf(std::string_view lowered) const;
+  // The spelling of the same name added after spelling, or nothing.
+  std::optional<uint32_t> Further(uint32_t spelling) const;
+  // The first spelling of a lowered name, or nothing.
+  std::optional<uint32_t> Find(std::string_view lowered) const;
+  // Makes room for one more name: at most three quarters of the slots are
+  // taken, so a free one ends every probe.
+  void Grow();
+  void AppendEntries(std::optional<uint32_t> first, std::vector<Entry>& entries) const;
+
+  std::string bytes_;
+  std::vector<Spelling> spellings_;
+  // The next spelling of the same name (X.JPG after x.jpg), rare enough to
+  // be kept apart: by spelling number.
+  std::unordered_map<uint32_t, uint32_t> further_;
+  // Open addressing by the hash of the lowered name: a name's first
+  // spelling number + 1, kFree or kRemoved.
+  std::vector<uint32_t> slots_;
+  size_t taken_ = 0;                               // slots not free, removed ones included
+  std::unordered_map<std::string, Series> series_; // by lowered stem and extension
+};
+
+// In Plan mode nothing on disk changes: a folder that would be created gets
+// an empty listing under its path, and a file that leaves a folder before that
+// folder is listed is left out of its listing, as if it had moved.
+class TargetFolders {
+public:
+  TargetFolders() = default;
+  explicit TargetFolders(MoveMode mode) : mode_(mode) {}
+
+  // The index of folder, listing it on first use. A missing folder is created
+  // with its parents when create is set. Null when the folder does not exist
+  // afterwards, with the system's error of its creation in error (when
+  // given). The pointer stays valid until Forget. The first listing also removes the
+  // temporary files that interrupted moves left there long ago (not in Plan
+  // mode, which changes nothing).
+  TargetFolderIndex* Prepare(const std::string& folder, bool create,
+                             std::error_code* error = nullptr);
+  // The identity of a folder Prepare has listed (nothing for a folder that
+  // Plan mode only pretends to create).
+  std::optional<FileIdentity> IdentityOfFolder(const std::string& folder);
+  // Called with every folder Prepare creates (each level of a tree).
+  void OnFolderCreated(std::function<void(const std::string&)> observer) {
+    folderCreated_ = std::move(observer);
+  }
+  // Drops what is known of folder, so the next Prepare looks again.
+  void Forget(const std::string& folder);
+  // A file named name left folder; updates its index if it has one.
+  void NoteRemoved(const std::string& folder, const std::string& name);
+  // Removes folder and then each parent that Prepare created in this run,
+  // as long as they are empty (a file that stayed leaves no empty folder
+  // made for it behind), and forgets them.
+  void RemoveIfMadeEmpty(const std::string& folder);
+
+private:
+  const FileIdentity* Identify(const std::string& folder);
+  TargetFolderIndex* PlanFolder(const std::string& folder);
+
+  MoveMode mode_ = MoveMode::Move;
+  std::function<void(const std::string&)> folderCreated_;
+  std::set<std::string> made_; // every level Prepare created, by path
+  std::unordered_map<std::string, FileIdentity> identities_;
+  std::map<FileIdentity, TargetFolderIndex> indexes_;
+  // Plan mode only: folders that would have been created, by path, and the
+  // names that left a folder not listed yet.
+  std::unordered_map<std::string, TargetFolderIndex> planned_;
+  std::set<std::pair<FileIdentity, std::string>> departed_;
+};

@@ -1,0 +1,322 @@
+// Pictures that belong together travel together: a raw and its JPEG, a Live
+// Photo's still and clip, and their sidecars land side by side under one
+// stem and one counter, each member reported, and go back together.
+
+#include "run/distribution_run.h"
+#include "run/run_record.h"
+#include "run/run_texts.h"
+#include "run/undo_run.h"
+#include "platform/move_faults.h"
+#include "tests/run/run_fixture.h"
+#include "tests/kit/testkit.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using runtest::FilesBelow;
+using runtest::LocalSeconds;
+using Files = std::vector<std::string>;
+
+const std::string kJpeg = testkit::JpegWithExifDate("2023:05:01 12:07:32");
+
+class CompanionRunTest : public runtest::RunTest {
+protected:
+  void SetUp() override {
+    RunTest::SetUp();
+    frontEnd_.options.companions = true;
+  }
+  // Empty source and target folders for the next row of a table.
+  void Fresh() {
+    fs::remove_all(source_);
+    fs::remove_all(target_);
+    fs::create_directories(target_);
+  }
+  // A file last changed on New Year's Day 2020 unless said otherwise.
+  void Add(const std::string& name, const std::string& bytes,
+           time_t modified = LocalSeconds(2020, 1, 1, 0, 0, 0)) {
+    runtest::WriteFileAt(source_ + name, bytes, modified);
+  }
+  void AddSample(const std::string& name, const std::string& sample) {
+    Add(name, testkit::ReadWholeFile(std::string(FOTOMAZ_FORMAT_SAMPLES_DIR) + "/" + sample));
+  }
+  // "relative source: reason" of every file that stayed.
+  Files Stayed() const {
+    Files stayed;
+    for (const FileOutcome& outcome : frontEnd_.finishedStayed) {
+      std::string reason = outcome.result == FileResult::AlreadyInTarget ? kAlreadyInTargetText
+                                                                         : StayReasonText(outcome);
+      if (const size_t at = reason.find(target_); at != std::string::npos)
+        reason.replace(at, target_.size(), "ZIEL/");
+      stayed.push_back(outcome.source.substr(source_.size()) + ": " + reason);
+    }
+    return stayed;
+  }
+  std::string Target(const std::string& name) const {
+    return testkit::ReadWholeFile(target_ + name);
+  }
+};
+
+struct GroupCase {
+  const char* what;
+  std::vector<std::pair<std::string, std::string>> files; // name, sample or bytes
+  FileKinds kinds;
+  Files target;
+  Files source; // left behind
+};
+
+const GroupCase kGroups[] = {
+    {"raw, JPEG and both forms of XMP; the raw and XMPs come along unasked",
+     {{"IMG_0042.JPG", "jpeg"},
+      {"IMG_0042.CR2", "raw"},
+      {"IMG_0042.CR2.xmp", "x1"},
+      {"IMG_0042.xmp", "x2"},
+      {"lonely.xmp", "x3"}},
+     {},
+     {"2023/05/2023-05-01_120732.cr2", "2023/05/2023-05-01_120732.cr2.xmp",
+      "2023/05/2023-05-01_120732.jpg", "2023/05/2023-05-01_120732.xmp"},
+     {"lonely.xmp"}},
+    {"Live Photo: the still's own date leads, the clip and its edits follow",
+     {{"IMG_1234.HEIC", "@image.heic"}, {"IMG_1234.MOV", "@movie.mov"}, {"IMG_1234.AAE", "a"}},
+     {},
+     {"2019/03/2019-03-04_050607.aae", "2019/03/2019-03-04_050607.heic",
+      "2019/03/2019-03-04_050607.mov"},
+     {}},
+    {"Google export data in both name forms",
+     {{"IMG_2000.jpg", "jpeg"},
+      {"IMG_2000.jpg.json", "{}"},
+      {"P1.JPG", "jpeg"},
+      {"P1.JPG.supplemental-metadata.json", "{}"}},
+     {},
+     {"2023/05/2023-05-01_120732.jpg", "2023/05/2023-05-01_120732.jpg.json",
+      "2023/05/2023-05-01_120732_[0001].jpg",
+      "2023/05/2023-05-01_120732_[0001].jpg.supplemental-metadata.json"},
+     {}},
+    {"a clip and its thumbnail, by the clip's time",
+     {{"MVI_0001.AVI", "clip"}, {"MVI_0001.THM", "thumb"}},
+     {},
+     {"2020/01/2020-01-01_000000.avi", "2020/01/2020-01-01_000000.thm"},
+     {}},
+    {"with Alle, other files of one base name stay apart, a lone sidecar is an ordinary file",
+     {{"report.pdf", "p"}, {"report.docx", "d"}, {"lonely.xmp", "x"}},
+     {.all = true},
+     {"2020/01/2020-01-01_000000.docx", "2020/01/2020-01-01_000000.pdf",
+      "2020/01/2020-01-01_000000.xmp"},
+     {}},
+};
+
+TEST_F(CompanionRunTest, GroupsLandSideBySideUnderTheirLeadersName) {
+  for (const GroupCase& c : kGroups) {
+    SCOPED_TRACE(c.what);
+    Fresh();
+    for (const auto& [name, bytes] : c.files) {
+      if (bytes == "jpeg")
+        Add(name, kJpeg);
+      else if (bytes.starts_with("@"))
+        AddSample(name, bytes.substr(1));
+      else
+        Add(name, bytes);
+    }
+    frontEnd_.options.kinds = c.kinds;
+    frontEnd_.outcomes.clear();
+    ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+    EXPECT_EQ(FilesBelow(target_), c.target);
+    EXPECT_EQ(FilesBelow(source_), c.source);
+    // Each member is counted and reported as a file of its own.
+    EXPECT_EQ(frontEnd_.outcomes.size(), c.target.size());
+    EXPECT_EQ(static_cast<size_t>(frontEnd_.progressMaximum + 1), c.target.size());
+  }
+}
+
+TEST_F(CompanionRunTest, ABurstKeepsEachRawWithItsJpeg) {
+  // A name taken by a sidecar alone pushes the whole burst past its counter.
+  runtest::WriteFileAt(target_ + "2023/05/2023-05-01_120732_[0002].cr2.xmp", "old",
+                       LocalSeconds(2021, 1, 1, 0, 0, 0));
+  for (int shot = 1; shot <= 5; ++shot) {
+    const std::string base = "IMG_000" + std::to_string(shot);
+    Add(base + ".JPG", kJpeg + std::to_string(shot));
+    Add(base + ".CR2", "raw " + std::to_string(shot));
+    Add(base + ".CR2.xmp", "xmp " + std::to_string(shot));
+  }
+  ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+  EXPECT_TRUE(FilesBelow(source_).empty());
+  const std::string stems[] = {"2023-05-01_120732", "2023-05-01_120732_[0003]",
+                               "2023-05-01_120732_[0004]", "2023-05-01_120732_[0005]",
+                               "2023-05-01_120732_[0006]"};
+  for (int shot = 1; shot <= 5; ++shot) {
+    const std::string stem = "2023/05/" + stems[shot - 1];
+    EXPECT_EQ(Target(stem + ".jpg"), kJpeg + std::to_string(shot));
+    EXPECT_EQ(Target(stem + ".cr2"), "raw " + std::to_string(shot));
+    EXPECT_EQ(Target(stem + ".cr2.xmp"), "xmp " + std::to_string(shot));
+  }
+  EXPECT_EQ(Target("2023/05/2023-05-01_120732_[0002].cr2.xmp"), "old");
+}
+
+TEST_F(CompanionRunTest, AGroupWhoseNamesArePartlyTakenMovesOnOneCounter) {
+  runtest::WriteFileAt(target_ + "2023/05/2023-05-01_120732.cr2", "other",
+                       LocalSeconds(2021, 1, 1, 0, 0, 0));
+  Add("IMG_0042.JPG", kJpeg);
+  Add("IMG_0042.CR2", "raw");
+  Add("IMG_0042.xmp", "x");
+  frontEnd_.options.keepOriginalName = true;
+  ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+  // Appended names are decided once, for the leader.
+  EXPECT_EQ(
+      FilesBelow(target_),
+      (Files{"2023/05/2023-05-01_120732.cr2", "2023/05/2023-05-01_120732_img_0042.cr2",
+             "2023/05/2023-05-01_120732_img_0042.jpg", "2023/05/2023-05-01_120732_img_0042.xmp"}));
+  fs::rename(target_ + "2023/05/2023-05-01_120732_img_0042.cr2", source_ + "IMG_0042.CR2");
+  fs::rename(target_ + "2023/05/2023-05-01_120732_img_0042.jpg", source_ + "IMG_0042.JPG");
+  fs::rename(target_ + "2023/05/2023-05-01_120732_img_0042.xmp", source_ + "IMG_0042.xmp");
+  frontEnd_.options.keepOriginalName = false;
+  ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+  EXPECT_EQ(
+      FilesBelow(target_),
+      (Files{"2023/05/2023-05-01_120732.cr2", "2023/05/2023-05-01_120732_[0001].cr2",
+             "2023/05/2023-05-01_120732_[0001].jpg", "2023/05/2023-05-01_120732_[0001].xmp"}));
+}
+
+struct FaultCase {
+  const char* what;
+  bool leaderFails; // else the raw fails once the JPEG is moved
+  Files target;
+  Files stayed;
+};
+
+const FaultCase kFaults[] = {
+    {"a member that cannot leave stays; the rest moves",
+     false,
+     {"2023/05/2023-05-01_120732.jpg"},
+     {"IMG_0042.CR2: Quelle nicht löschbar", "IMG_0042.xmp: Quelle nicht löschbar"}},
+    {"a leader that stays keeps its group",
+     true,
+     {},
+     {"IMG_0042.JPG: Quelle nicht löschbar",
+      "IMG_0042.CR2: gehört zu einer Datei, die geblieben ist",
+      "IMG_0042.xmp: gehört zu einer Datei, die geblieben ist"}},
+};
+
+TEST_F(CompanionRunTest, AMemberThatCannotMoveIsReportedWithItsOwnReason) {
+  for (const FaultCase& c : kFaults) {
+    SCOPED_TRACE(c.what);
+    Fresh();
+    Add("IMG_0042.JPG", kJpeg);
+    Add("IMG_0042.CR2", "raw");
+    Add("IMG_0042.xmp", "x");
+    MoveFaults faults{.renameCrossDevice = true, .sourceImmutable = c.leaderFails};
+    // Once the leader is across, the others cannot leave their folder.
+    faults.afterStep = [](CopyStep step) {
+      if (step == CopyStep::SourceRemoved) ActiveFaults<MoveFaults>().sourceImmutable = true;
+    };
+    const ScopedMoveFaults scoped(faults);
+    ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+    EXPECT_EQ(FilesBelow(target_), c.target);
+    EXPECT_EQ(Stayed(), c.stayed);
+  }
+}
+
+struct IdenticalCase {
+  const char* what;
+  std::string inTargetJpeg, inTargetXmp;
+  Files target;
+  Files stayed;
+};
+
+const IdenticalCase kIdentical[] = {
+    {"the whole group is there already",
+     kJpeg,
+     "x",
+     {"2023/05/2023-05-01_120732.cr2", "2023/05/2023-05-01_120732.jpg",
+      "2023/05/2023-05-01_120732.xmp"},
+     {"IMG_0042.JPG: schon im Ziel vorhanden", "IMG_0042.CR2: schon im Ziel vorhanden",
+      "IMG_0042.xmp: schon im Ziel vorhanden"}},
+    {"an XMP edited since is not numbered apart from its picture",
+     kJpeg,
+     "x, edited",
+     {"2023/05/2023-05-01_120732.cr2", "2023/05/2023-05-01_120732.jpg",
+      "2023/05/2023-05-01_120732.xmp"},
+     {"IMG_0042.JPG: schon im Ziel vorhanden", "IMG_0042.CR2: schon im Ziel vorhanden",
+      "IMG_0042.xmp: weicht von der Datei im Ziel ab: ZIEL/2023/05/2023-05-01_120732.xmp"}},
+    {"a picture that differs takes its group to a new counter",
+     kJpeg + "other",
+     "x",
+     {"2023/05/2023-05-01_120732.cr2", "2023/05/2023-05-01_120732.jpg",
+      "2023/05/2023-05-01_120732.xmp", "2023/05/2023-05-01_120732_[0001].cr2",
+      "2023/05/2023-05-01_120732_[0001].jpg", "2023/05/2023-05-01_120732_[0001].xmp"},
+     {}},
+};
+
+TEST_F(CompanionRunTest, WithGleichecbAGroupIsThereOnlyWhenAllItsPicturesAre) {
+  frontEnd_.options.skipIdentical = true;
+  for (const IdenticalCase& c : kIdentical) {
+    SCOPED_TRACE(c.what);
+    Fresh();
+    const time_t old = LocalSeconds(2021, 1, 1, 0, 0, 0);
+    runtest::WriteFileAt(target_ + "2023/05/2023-05-01_120732.jpg", c.inTargetJpeg, old);
+    runtest::WriteFileAt(target_ + "2023/05/2023-05-01_120732.cr2", "raw", old);
+    runtest::WriteFileAt(target_ + "2023/05/2023-05-01_120732.xmp", c.inTargetXmp, old);
+    Add("IMG_0042.JPG", kJpeg);
+    Add("IMG_0042.CR2", "raw");
+    Add("IMG_0042.xmp", "x");
+    ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+    EXPECT_EQ(FilesBelow(target_), c.target);
+    EXPECT_EQ(Stayed(), c.stayed);
+  }
+}
+
+// The dry run plans what the real run does, member by member, and the undo
+// takes every member back.
+TEST_F(CompanionRunTest, ADryRunPlansAndAnUndoTakesBackEveryMember) {
+  const std::string records = dir_.path() + "/aufzeichnungen/";
+  runtest::WriteFileAt(target_ + "2023/05/2023-05-01_120732.jpg", "resident",
+                       LocalSeconds(2021, 1, 1, 0, 0, 0));
+  for (const char* base : {"IMG_1", "sub/IMG_2", "sub/IMG_3"}) {
+    Add(std::string(base) + ".JPG", kJpeg + base);
+    Add(std::string(base) + ".CR2", base);
+    Add(std::string(base) + ".CR2.xmp", base);
+  }
+  Add("sub/IMG_3.MOV", "clip", LocalSeconds(2022, 6, 7, 8, 9, 10));
+  const Files source = testkit::ExactTree(source_), target = testkit::ExactTree(target_);
+
+  runtest::FakeFrontEnd planFrontEnd;
+  planFrontEnd.options = frontEnd_.options;
+  DistributionRun plan(planFrontEnd, MoveMode::Plan);
+  ASSERT_EQ(plan.DistributeFiles(), RunOutcome::Completed);
+  run_.RecordInto(records);
+  ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+  EXPECT_TRUE(FilesBelow(source_).empty());
+  ASSERT_EQ(planFrontEnd.outcomes.size(), frontEnd_.outcomes.size());
+  for (size_t i = 0; i < frontEnd_.outcomes.size(); ++i) {
+    EXPECT_EQ(planFrontEnd.outcomes[i].source, frontEnd_.outcomes[i].source);
+    EXPECT_EQ(planFrontEnd.outcomes[i].target, frontEnd_.outcomes[i].target);
+    // The preview shows the group's date on every member.
+    EXPECT_TRUE(planFrontEnd.outcomes[i].dated) << planFrontEnd.outcomes[i].source;
+  }
+
+  EXPECT_TRUE(testkit::Contains(testkit::ReadWholeFile(NewestUndoableRecord(records)),
+                                " ordner=monat begleiter=ja\n"));
+
+  UndoRun undo(frontEnd_, records);
+  EXPECT_EQ(undo.TakeBack(), RunOutcome::Completed);
+  EXPECT_TRUE(undo.StayedFiles().empty());
+  EXPECT_EQ(testkit::ExactTree(source_), source);
+  EXPECT_EQ(testkit::ExactTree(target_), target);
+}
+
+// Unticked, every file is dated and named on its own, and what is not
+// collected stays: the run it always was.
+TEST_F(CompanionRunTest, WithoutTheOptionEachFileGoesItsOwnWay) {
+  frontEnd_.options.companions = false;
+  frontEnd_.options.kinds.all = true;
+  Add("IMG_0042.JPG", kJpeg);
+  Add("IMG_0042.CR2.xmp", "x", LocalSeconds(2024, 2, 3, 4, 5, 6));
+  Add("IMG_1234.jpg.json", "{}");
+  ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+  EXPECT_EQ(FilesBelow(target_),
+            (Files{"2020/01/2020-01-01_000000.json", "2023/05/2023-05-01_120732.jpg",
+                   "2024/02/2024-02-03_040506.xmp"}));
+}
+
+} // namespace

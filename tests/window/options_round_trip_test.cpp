@@ -1,0 +1,82 @@
+// The options dialog stores what the run core reads back: the dialog's
+// control names are the core's keys, and its defaults are the core's.
+
+#include "run/run_options.h"
+#include "settings/options_dialog.h"
+#include "tests/kit/temp_files.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+RunOptions SavedWithTheDialog(const std::string& settings, const RunOptions* chosen) {
+  QLineEdit sourceMirror, targetMirror;
+  OptionsDialog dialog(settings, FolderMirrors{&sourceMirror, &targetMirror});
+  if (chosen) {
+    const auto box = [&](const char* key) { return dialog.findChild<QCheckBox*>(key); };
+    dialog.findChild<QLineEdit*>(kSourceKey)->setText(QString::fromStdString(chosen->source));
+    dialog.findChild<QLineEdit*>(kTargetKey)->setText(QString::fromStdString(chosen->target));
+    box(kAllFilesKey)->setChecked(chosen->kinds.all);
+    box(kPicturesKey)->setChecked(chosen->kinds.pictures);
+    box(kVideosKey)->setChecked(chosen->kinds.videos);
+    box(kRenameKey)->setChecked(chosen->renameByDate);
+    box(kKeepNameKey)->setChecked(chosen->keepOriginalName);
+    box(kIdenticalKey)->setChecked(chosen->skipIdentical);
+    box(kModernFormatsKey)->setChecked(chosen->modernFormats);
+    box(kCompanionsKey)->setChecked(chosen->companions);
+    dialog.findChild<QComboBox*>(kStructureKey)
+        ->setCurrentIndex(IndexOfStructure(chosen->structure));
+  }
+  dialog.findChild<QPushButton*>("okb")->click();
+  return ReadRunOptions(settings);
+}
+
+TEST(OptionsRoundTripTest, WhatTheDialogSavesIsWhatTheRunReads) {
+  const RunOptions cases[] = {
+      {"/q/",
+       "/z/",
+       {false, true, true},
+       true,
+       false,
+       FolderStructure::YearMonth,
+       true,
+       false,
+       true},
+      {"/quelle a/",
+       "/ziel b/",
+       {true, false, false},
+       false,
+       true,
+       FolderStructure::Year,
+       false,
+       true},
+      {"/q/",
+       "/z/",
+       {false, false, true},
+       true,
+       true,
+       FolderStructure::YearMonthDay,
+       true,
+       true,
+       true},
+      {"", "/z/", {false, true, false}, false, false, FolderStructure::None, false, false},
+  };
+  for (const RunOptions& chosen : cases) {
+    SCOPED_TRACE(chosen.source + " " + std::to_string(IndexOfStructure(chosen.structure)));
+    testkit::TempDir dir;
+    EXPECT_EQ(SavedWithTheDialog(dir.File("TamrelFotomaz.ini"), &chosen), chosen);
+  }
+}
+
+TEST(OptionsRoundTripTest, TheDialogsDefaultsAreTheRunsDefaults) {
+  testkit::TempDir dir;
+  const std::string settings = dir.File("TamrelFotomaz.ini");
+  EXPECT_EQ(ReadRunOptions(settings), RunOptions{}); // no file yet
+  EXPECT_EQ(SavedWithTheDialog(settings, nullptr), RunOptions{});
+}
+
+} // namespace

@@ -1,0 +1,97 @@
+#include "window/run_report.h"
+
+#include "run/escaped_text.h"
+#include "run/run_texts.h"
+
+#include <array>
+
+namespace {
+
+// The order of the list: what needs the user's eye first.
+enum class Group { Stayed, Present, Moved, InPlace };
+constexpr size_t kGroups = 4;
+
+Group GroupOf(FileResult result) {
+  switch (result) {
+  case FileResult::Stayed:
+    return Group::Stayed;
+  case FileResult::AlreadyInTarget:
+    return Group::Present;
+  case FileResult::InPlace:
+    return Group::InPlace;
+  case FileResult::Moved:
+  case FileResult::Back:
+    break;
+  }
+  return Group::Moved;
+}
+
+std::string Line(const FileOutcome& outcome) {
+  switch (outcome.result) {
+  case FileResult::Stayed:
+    return StayedLine(outcome);
+  case FileResult::AlreadyInTarget:
+    return EscapeText(outcome.source) + ": " + kAlreadyInTargetText + ": " +
+           EscapeText(outcome.target);
+  case FileResult::InPlace:
+    return EscapeText(outcome.source) + ": " + kInPlaceText;
+  case FileResult::Moved:
+  case FileResult::Back:
+    break;
+  }
+  return EscapeText(outcome.source) + " -> " + EscapeText(outcome.target);
+}
+
+// "1 Datei lag" or "N Dateien lagen": the verb follows the count.
+std::string Counted(size_t count, const char* one, const char* many) {
+  return FilesText(count) + " " + (count == 1 ? one : many);
+}
+
+} // namespace
+
+ReportCounts CountOutcomes(const std::vector<FileOutcome>& outcomes, size_t notReached) {
+  std::array<size_t, kGroups> in{};
+  for (const FileOutcome& outcome : outcomes)
+    ++in[static_cast<size_t>(GroupOf(outcome.result))];
+  const auto count = [&in](Group group) { return in[static_cast<size_t>(group)]; };
+  return {count(Group::Moved), count(Group::InPlace), count(Group::Present), count(Group::Stayed),
+          notReached};
+}
+
+std::string ReportSummary(const ReportCounts& counts, ReportOf of) {
+  const bool undo = of == ReportOf::Undo;
+  std::string text = FilesText(counts.moved) + (undo ? " zurückgelegt" : " verschoben");
+  const auto add = [&text](size_t count, const std::string& part) {
+    if (count > 0) text += ", " + part;
+  };
+  add(counts.inPlace, Counted(counts.inPlace, "war schon am Platz", "waren schon am Platz"));
+  add(counts.present, Counted(counts.present, "lag schon im Ziel", "lagen schon im Ziel"));
+  add(counts.stayed,
+      FilesText(counts.stayed) + (undo ? " nicht zurückgelegt" : " nicht verschoben"));
+  add(counts.notReached, std::to_string(counts.notReached) + " nicht bearbeitet");
+  return text;
+}
+
+RunReport MakeRunReport(const std::vector<FileOutcome>& outcomes, size_t notReached,
+                        const std::string& recordPath, ReportOf of) {
+  const ReportCounts counts = CountOutcomes(outcomes, notReached);
+  RunReport report;
+  report.kind = counts.stayed > 0 ? ReportKind::Warning : ReportKind::Information;
+  report.summary = ReportSummary(counts, of);
+  report.recordPath = recordPath;
+  std::array<std::vector<std::string>, kGroups> groups;
+  for (const FileOutcome& outcome : outcomes)
+    groups[static_cast<size_t>(GroupOf(outcome.result))].push_back(Line(outcome));
+  report.lines.reserve(outcomes.size());
+  for (std::vector<std::string>& group : groups)
+    for (std::string& line : group)
+      report.lines.push_back(std::move(line));
+  return report;
+}
+
+std::string ReportListText(const RunReport& report) {
+  std::string text;
+  for (const std::string& line : report.lines)
+    text += line + "\n";
+  return text;
+}
