@@ -78,8 +78,9 @@ std::optional<MoveResult> CrossDeviceBatch::Stage(const std::string& from, const
     return Outcome(MoveOutcome::TargetTaken, EEXIST);
   // The fault puts the target on another file system; the copy's own rename
   // into place then stays within the target's (and meets its other faults).
+  // Within a file system one rename places the file and removes its source.
   std::optional<MoveResult> result;
-  if (!ActiveMoveFaults().renameCrossDevice) result = RenameWithinFileSystem(from, to);
+  if (!ActiveMoveFaults().renameCrossDevice) result = PlaceAndRemoveByRename(from, to);
   if (!result || result->error.value() == EXDEV) result = CopyAcross(from, to);
   if (staged_.size() >= kBatchFiles || stagedBytes_ >= kBatchBytes) Commit();
   return result;
@@ -150,19 +151,7 @@ std::optional<MoveResult> CrossDeviceBatch::CopyRegularFile(Staged& file) {
 
 void CrossDeviceBatch::Commit() {
   if (staged_.empty()) return;
-  Flush();
-  AfterStep(CopyStep::Flushed);
-  std::vector<std::string> folders;
-  for (Staged& file : staged_) {
-    if (file.result) continue;
-    Place(file);
-    if (file.placed) folders.push_back(FolderOf(file.to));
-  }
-  // Each new entry is durable before any source goes.
-  std::sort(folders.begin(), folders.end());
-  folders.erase(std::unique(folders.begin(), folders.end()), folders.end());
-  for (const std::string& folder : folders)
-    FlushFolder(folder);
+  PlaceCopies();
   for (Staged& file : staged_) {
     if (file.placed) RemoveSourceOf(file);
     Release(file);
@@ -170,6 +159,22 @@ void CrossDeviceBatch::Commit() {
   }
   staged_.clear();
   stagedBytes_ = 0;
+}
+
+void CrossDeviceBatch::PlaceCopies() {
+  Flush();
+  AfterStep(CopyStep::Flushed);
+  std::vector<std::string> folders;
+  for (Staged& file : staged_) {
+    if (file.result) continue;
+    PlaceCopy(file);
+    if (file.placed) folders.push_back(FolderOf(file.to));
+  }
+  // Each new entry is durable before any source goes.
+  std::sort(folders.begin(), folders.end());
+  folders.erase(std::unique(folders.begin(), folders.end()), folders.end());
+  for (const std::string& folder : folders)
+    FlushFolder(folder);
 }
 
 // One syncfs per file system of the copies; a copy that none covered (it
@@ -196,7 +201,7 @@ void CrossDeviceBatch::Flush() {
   }
 }
 
-void CrossDeviceBatch::Place(Staged& file) {
+void CrossDeviceBatch::PlaceCopy(Staged& file) {
   // Gone before its copy was complete: another program (or run) took the
   // file, and this copy would hold it a second time.
   struct stat atSource {};
@@ -209,7 +214,7 @@ void CrossDeviceBatch::Place(Staged& file) {
     file.result = Outcome(MoveOutcome::ChangedDuringCopy);
     return;
   }
-  const MoveResult placed = RenameWithinFileSystem(file.temporary, file.to);
+  const MoveResult placed = PlaceAndRemoveByRename(file.temporary, file.to);
   if (placed.outcome != MoveOutcome::Moved) {
     file.result = placed;
     return;

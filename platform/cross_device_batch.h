@@ -58,7 +58,9 @@ public:
   // staged, to be committed.
   std::optional<MoveResult> Stage(const std::string& from, const std::string& to);
 
-  // Commits the staged files (see above); the batch is empty afterwards.
+  // Commits the staged files (see above) in two steps: every copy is placed
+  // under its final name, then the sources of the placed copies are removed.
+  // The batch is empty afterwards.
   // A stop does not cut a commit short: every staged copy is complete.
   void Commit();
 
@@ -76,9 +78,15 @@ private:
 
   std::optional<MoveResult> CopyAcross(const std::string& from, const std::string& to);
   std::optional<MoveResult> CopyRegularFile(Staged& file);
-  void Flush();
-  static void Place(Staged& file);
+  // A commit's two steps. The first places every staged copy: flushed,
+  // under its final name, its folder flushed (a copy that fails keeps no
+  // name, its result set). The second, for each placed copy, removes its
+  // source, and only while the source's path still names the copied file;
+  // it sets the copy's result.
+  void PlaceCopies();
   static void RemoveSourceOf(Staged& file);
+  void Flush();
+  static void PlaceCopy(Staged& file);
   static void Release(Staged& file);
 
   std::function<void(const CommittedMove&)> settled_;

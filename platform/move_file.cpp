@@ -44,6 +44,9 @@ MoveOutcome OutcomeOfError(std::error_code error) {
 MoveResult MoveFileNoReplace(const std::string& from, const std::string& to) {
   MoveResult committed;
   CrossDeviceBatch one([&](const CommittedMove& move) { committed = move.result; });
+  // Within a file system the stage is the move (one rename places the file
+  // and removes its source); a copy across is placed and its source removed
+  // by the commit, one step after the other.
   if (const auto done = one.Stage(from, to)) return *done;
   one.Commit();
   return committed;

@@ -122,7 +122,7 @@ MoveResult RemovalFailure(int error, const std::string& placed, const struct sta
   return Outcome(MoveOutcome::SourceNotRemovable, error);
 }
 
-MoveResult RenameWithinFileSystem(const std::string& from, const std::string& to) {
+MoveResult PlaceAndRemoveByRename(const std::string& from, const std::string& to) {
   int error = RenameNoReplace(from, to);
   if (error == 0) return Outcome(MoveOutcome::Moved);
   if (error == EXDEV || !FlagUnsupported(error)) return TargetFailure(from, error);

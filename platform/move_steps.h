@@ -43,9 +43,11 @@ bool ChangedSince(int fd, const struct stat& before);
 // or -errno.
 int CreateExclusively(const std::string& path);
 
-// Gives from the name to inside one file system without replacing anything.
-// EXDEV comes back as the error of a Failed outcome.
-MoveResult RenameWithinFileSystem(const std::string& from, const std::string& to);
+// Gives from the name to inside one file system without replacing anything:
+// placing the file at to and removing it from from are one step here, a
+// rename (where the file system has no no-replace rename, a hard link and
+// RemoveSource). EXDEV comes back as the error of a Failed outcome.
+MoveResult PlaceAndRemoveByRename(const std::string& from, const std::string& to);
 
 // Removes the source once its file is at the target under the entry placed
 // (described by entry): 0 or the errno of the removal.

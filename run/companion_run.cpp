@@ -6,6 +6,7 @@
 #include "run/counter_name.h"
 #include "run/distribution_run.h"
 #include "run/file_date.h"
+#include "run/file_plan.h"
 #include "run/run_front_end.h"
 #include "run/run_steps.h"
 #include "run/run_texts.h"
@@ -23,9 +24,7 @@ constexpr int kMaxCandidates = 1000;
 
 struct Member {
   const GroupMember& member;
-  std::string path;
-  std::string name;
-  std::optional<FileStatus> status;
+  FilePlan plan; // source, parts and status filled in when the group's turn comes
 };
 using Members = std::vector<Member>;
 using Outcomes = std::vector<FileOutcome>;
@@ -34,7 +33,7 @@ using Outcomes = std::vector<FileOutcome>;
 Outcomes LeaderStays(FileOutcome leader, const Members& members) {
   Outcomes outcomes{std::move(leader)};
   for (size_t m = 1; m < members.size(); ++m)
-    outcomes.push_back(StayedOutcome(members[m].path, StayReason::LeaderStayed));
+    outcomes.push_back(StayedOutcome(members[m].plan.source, StayReason::LeaderStayed));
   return outcomes;
 }
 
@@ -78,20 +77,22 @@ std::string FreeStem(const std::string& plain, std::string numbered, const Membe
   return {};
 }
 
-// Moves one member that follows its leader to stem + its tail.
-FileOutcome MoveMember(const Member& member, const std::string& folder, const std::string& stem,
+// Moves one member that follows its leader to stem + its tail; basis names
+// the leader's plan.
+FileOutcome MoveMember(Member& member, const PlanBasis& basis, const std::string& stem,
                        TargetFolderIndex& index, const RunState& state) {
-  if (std::optional<FileOutcome> stays = NotMovable(member.path, member.status)) return *stays;
+  FilePlan& plan = member.plan;
+  PlanFile(plan, basis, state);
+  if (plan.kept) return std::move(*plan.kept);
   const std::string name = stem + member.member.tail;
   // Free when the stem was chosen; taken since only by another program.
-  if (index.Contains(name)) return StayedOutcome(member.path, StayReason::NameTaken);
-  const MoveResult result =
-      MoveRecorded(member.path, *member.status, member.name, folder, name, index, state);
+  if (index.Contains(name)) return StayedOutcome(plan.source, StayReason::NameTaken);
+  const MoveResult result = MoveRecorded(plan.Moving(), plan.folder, name, index, state);
   if (result.outcome == MoveOutcome::Moved)
-    return {member.path, FileResult::Moved, JoinPath(folder, name), {}, {}};
-  if (result.outcome == MoveOutcome::NotFound && !EntryExists(member.path))
-    return StayedOutcome(member.path, StayReason::Vanished);
-  return FailedMoveOutcome(member.path, result.outcome, result.error);
+    return {plan.source, FileResult::Moved, JoinPath(plan.folder, name), {}, {}};
+  if (result.outcome == MoveOutcome::NotFound && !EntryExists(plan.source))
+    return StayedOutcome(plan.source, StayReason::Vanished);
+  return FailedMoveOutcome(plan.source, result.outcome, result.error);
 }
 
 // The file of member's name at stem in folder whose bytes equal member's:
@@ -106,28 +107,37 @@ std::optional<Comparison> CompareAt(const Member& member, const std::string& fol
   std::vector<ContentCandidate> candidates =
       ContentCandidates(folder, index.Named(stem + member.member.tail));
   if (candidates.empty()) return std::nullopt;
-  if (!member.status) return Comparison{false, candidates.front().path};
-  if (std::optional<std::string> same = identical.Find(member.path, *member.status, candidates))
+  const FilePlan& plan = member.plan;
+  if (!plan.status) return Comparison{false, candidates.front().path};
+  if (std::optional<std::string> same = identical.Find(plan.source, *plan.status, candidates))
     return Comparison{true, std::move(*same)};
   return Comparison{false, candidates.front().path};
 }
 
-// With gleichecb: the group's pictures and videos lie in folder already, at
-// one stem (plain or numbered) whose files equal them all. They stay as
+// The group's two stems: plain, and numbered (with room for a counter).
+struct GroupStems {
+  const std::string& plain;
+  const std::string& numbered;
+};
+
+// With gleichecb: the group's pictures and videos lie in its folder already,
+// at one stem (plain or numbered) whose files equal them all. They stay as
 // "already in the target"; a sidecar equal to its file there too, one that
 // differs stays (it is not numbered apart from its picture), one missing
-// there joins its picture. Nothing when no stem holds them all.
-std::optional<Outcomes> IdenticalGroup(const Members& members, const std::string& folder,
-                                       const std::string& plain, const std::string& numbered,
-                                       TargetFolderIndex& index, const RunState& state) {
+// there joins its picture (basis: the leader's plan). Nothing when no stem
+// holds them all.
+std::optional<Outcomes> IdenticalGroup(Members& members, const PlanBasis& basis,
+                                       const GroupStems& stems, TargetFolderIndex& index,
+                                       const RunState& state) {
+  const std::string& folder = basis.leader->folder;
   const std::string& leaderTail = members.front().member.tail;
   // The pictures and videos come first (CompanionGroup::members).
   const size_t pictures =
       static_cast<size_t>(std::count_if(members.begin(), members.end(), [](const Member& m) {
         return m.member.role != MemberRole::Sidecar;
       }));
-  for (const TargetFolderIndex::Entry& entry :
-       index.NameAndNumbered(plain + leaderTail, WithoutCounter(numbered), leaderTail)) {
+  for (const TargetFolderIndex::Entry& entry : index.NameAndNumbered(
+           stems.plain + leaderTail, WithoutCounter(stems.numbered), leaderTail)) {
     const std::string stem = LowerName(entry.name.substr(0, entry.name.size() - leaderTail.size()));
     Outcomes outcomes;
     for (const Member& member : members) {
@@ -135,19 +145,19 @@ std::optional<Outcomes> IdenticalGroup(const Members& members, const std::string
       const std::optional<Comparison> found =
           CompareAt(member, folder, stem, index, *state.identical);
       if (!found || !found->equal) break;
-      outcomes.push_back({member.path, FileResult::AlreadyInTarget, found->path, {}, {}});
+      outcomes.push_back({member.plan.source, FileResult::AlreadyInTarget, found->path, {}, {}});
     }
     if (outcomes.size() < pictures) continue;
     for (size_t m = pictures; m < members.size(); ++m) {
-      const Member& sidecar = members[m];
+      Member& sidecar = members[m];
       const std::optional<Comparison> found =
           CompareAt(sidecar, folder, stem, index, *state.identical);
       if (!found) {
-        outcomes.push_back(MoveMember(sidecar, folder, stem, index, state));
+        outcomes.push_back(MoveMember(sidecar, basis, stem, index, state));
       } else if (found->equal) {
-        outcomes.push_back({sidecar.path, FileResult::AlreadyInTarget, found->path, {}, {}});
+        outcomes.push_back({sidecar.plan.source, FileResult::AlreadyInTarget, found->path, {}, {}});
       } else {
-        FileOutcome differs = StayedOutcome(sidecar.path, StayReason::DiffersInTarget);
+        FileOutcome differs = StayedOutcome(sidecar.plan.source, StayReason::DiffersInTarget);
         differs.target = found->path;
         outcomes.push_back(std::move(differs));
       }
@@ -157,61 +167,54 @@ std::optional<Outcomes> IdenticalGroup(const Members& members, const std::string
   return std::nullopt;
 }
 
-// Moves the group into folder: the leader first, under the group's stem
-// (found anew when another program takes a name meanwhile), then every
-// other member beside it.
-Outcomes MoveGroup(const Members& members, const std::string& folder, const PlannedName& planned,
-                   bool createFolder, const RunState& state) {
-  const Member& leader = members.front();
+// Moves the group into its leader's planned folder: the leader first,
+// under the group's stem (found anew when another program takes a name
+// meanwhile), then every other member beside it. group is the leader's
+// basis.
+Outcomes MoveGroup(Members& members, const PlanBasis& group, const RunState& state) {
+  const FilePlan& leader = members.front().plan;
+  const std::string& leaderTail = members.front().member.tail;
+  const std::string& folder = leader.folder;
   const size_t longest = LongestTail(members);
-  const std::string plain = FitStem(planned, longest, kMaxNameBytes);
-  const std::string numbered = FitStem(planned, kCounterTagBytes + longest, kMaxNameBytes);
+  const std::string plain = FitStem(leader.planned, longest, kMaxNameBytes);
+  const std::string numbered = FitStem(leader.planned, kCounterTagBytes + longest, kMaxNameBytes);
+  // The other members go by the leader's plan.
+  const PlanBasis follower{group.options, group.target, nullptr, &leader};
   MoveResult last{MoveOutcome::TargetTaken, {}};
   for (int attempt = 0; attempt < kMoveAttempts; ++attempt) {
     FileOutcome stays;
-    TargetFolderIndex* index = PrepareFolder(leader.path, folder, createFolder, state, stays);
+    TargetFolderIndex* index =
+        PrepareFolder(leader.source, folder, leader.createFolder, state, stays);
     if (!index) return LeaderStays(std::move(stays), members);
-    if (AlreadyInPlace(leader.path, leader.name, folder, plain + leader.member.tail,
+    if (AlreadyInPlace(leader.source, leader.parts.name, folder, plain + leaderTail,
                        state.targets)) {
       Outcomes outcomes;
       for (const Member& member : members)
-        outcomes.push_back({member.path, FileResult::InPlace, member.path, {}, {}});
+        outcomes.push_back({member.plan.source, FileResult::InPlace, member.plan.source, {}, {}});
       return outcomes;
     }
     const std::string stem = FreeStem(plain, numbered, members, *index, RetrySkip(attempt));
     if (state.identical && stem != plain) {
       if (std::optional<Outcomes> same =
-              IdenticalGroup(members, folder, plain, numbered, *index, state))
+              IdenticalGroup(members, follower, {plain, numbered}, *index, state))
         return *same;
     }
     if (stem.empty())
-      return LeaderStays(StayedOutcome(leader.path, StayReason::NameTaken), members);
-    last = MoveRecorded(leader.path, *leader.status, leader.name, folder, stem + leader.member.tail,
-                        *index, state);
-    switch (last.outcome) {
-    case MoveOutcome::Moved: {
-      Outcomes outcomes{
-          {leader.path, FileResult::Moved, JoinPath(folder, stem + leader.member.tail), {}, {}}};
+      return LeaderStays(StayedOutcome(leader.source, StayReason::NameTaken), members);
+    const std::string name = stem + leaderTail;
+    last = MoveRecorded(leader.Moving(), folder, name, *index, state);
+    const std::string target = JoinPath(folder, name);
+    MoveFollowUp next = FollowMove(last, leader.source, {folder, name, target}, state);
+    if (next.next == AfterMove::Stays) return LeaderStays(std::move(next.outcome), members);
+    if (next.next == AfterMove::Done) {
+      Outcomes outcomes;
+      outcomes.push_back(std::move(next.outcome));
       for (size_t m = 1; m < members.size(); ++m)
-        outcomes.push_back(MoveMember(members[m], folder, stem, *index, state));
+        outcomes.push_back(MoveMember(members[m], follower, stem, *index, state));
       return outcomes;
     }
-    case MoveOutcome::SourceChanged:
-      return LeaderStays(FailedMoveOutcome(leader.path, last.outcome, last.error), members);
-    case MoveOutcome::NotFound:
-      if (!EntryExists(leader.path))
-        return LeaderStays(Stays(StayedOutcome(leader.path, StayReason::Vanished), folder, state),
-                           members);
-      [[fallthrough]];
-    case MoveOutcome::TargetTaken:
-      state.targets.Forget(folder);
-      break;
-    default:
-      return LeaderStays(
-          Stays(FailedMoveOutcome(leader.path, last.outcome, last.error), folder, state), members);
-    }
   }
-  return LeaderStays(FailedMoveOutcome(leader.path, last.outcome, last.error), members);
+  return LeaderStays(FailedMoveOutcome(leader.source, last.outcome, last.error), members);
 }
 
 // The group's date: the first from metadata, looked for in the members'
@@ -222,10 +225,11 @@ DatedFile GroupDate(const Members& members, bool allFormats) {
   std::optional<DatedFile> leaderDate;
   for (const Member& member : members) {
     if (member.member.role == MemberRole::Sidecar) break;
-    if (!member.status || !member.status->regular) continue;
+    const FilePlan& plan = member.plan;
+    if (!plan.status || !plan.status->regular) continue;
     try {
-      const DatedFile dated = DateOfFile(member.path, allFormats || member.member.joined,
-                                         member.status->modifiedSeconds);
+      const DatedFile dated =
+          DateOfFile(plan.source, allFormats || member.member.joined, plan.status->modifiedSeconds);
       if (dated.source != DateSource::ModificationTime) return dated;
       if (&member == &members.front()) leaderDate = dated;
     } catch (const std::exception&) {
@@ -235,43 +239,43 @@ DatedFile GroupDate(const Members& members, bool allFormats) {
   return *leaderDate;
 }
 
+// The group's date, the leader's plan goes by.
+class GroupDating final : public FileDating {
+public:
+  GroupDating(const Members& members, bool allFormats)
+      : members_(members), allFormats_(allFormats) {}
+  DatedFile Date() const override { return GroupDate(members_, allFormats_); }
+
+private:
+  const Members& members_;
+  bool allFormats_;
+};
+
 } // namespace
 
 std::vector<FileOutcome> DistributionRun::DistributeGroup(const CompanionGroup& group,
-                                                          TargetFolders& targets,
-                                                          IdenticalFiles& identical,
                                                           std::string& folder) {
   const RunOptions options = frontEnd_.Options();
   const std::string target = WithBackslash(LexicallyNormal(options.target));
   Members members;
+  members.reserve(group.members.size());
   for (const GroupMember& member : group.members) {
-    const std::string path = files_.Path(member.file);
-    members.push_back({member, path, SplitSourcePath(path).name, StatusOf(path)});
+    FilePlan plan;
+    plan.source = files_.Path(member.file);
+    plan.parts = SplitSourcePath(plan.source);
+    plan.status = StatusOf(plan.source);
+    members.push_back({member, std::move(plan)});
   }
-  const Member& leader = members.front();
-  if (std::optional<FileOutcome> stays = NotMovable(leader.path, leader.status))
-    return LeaderStays(*stays, members);
-  DatedFile dated;
-  try {
-    dated = GroupDate(members, options.modernFormats);
-  } catch (const std::exception& error) {
-    return LeaderStays(StayedOutcome(leader.path, StayReason::DateUnreadable, error.what()),
-                       members);
-  }
-  const PlannedName planned =
-      LoweredName(DecideTargetName(leader.path, SplitSourcePath(leader.path), DateStamp(dated.date),
-                                   options, leader.status->readOnly));
-  folder = TargetFolder(target, dated.date, options.structure);
-  if (target.empty())
-    return LeaderStays(StayedOutcome(leader.path, StayReason::MoveError, kNoTargetFolderText),
-                       members);
-  if (record_) record_->TargetFolder(target);
-  const RunState state{targets, options.skipIdentical ? &identical : nullptr, mode_,
-                       record_ ? &*record_ : nullptr};
-  std::vector<FileOutcome> outcomes =
-      MoveGroup(members, folder, planned, StructureCreatesFolders(options.structure), state);
+  const RunState state = StateFor(options);
+  FilePlan& leader = members.front().plan;
+  const GroupDating dating(members, options.modernFormats);
+  const PlanBasis basis{options, target, &dating};
+  PlanFile(leader, basis, state);
+  folder = leader.folder;
+  if (leader.kept) return LeaderStays(std::move(*leader.kept), members);
+  std::vector<FileOutcome> outcomes = MoveGroup(members, basis, state);
   // Every member went by the group's date (the preview shows it).
   for (FileOutcome& outcome : outcomes)
-    outcome.dated = dated;
+    outcome.dated = leader.dated;
   return outcomes;
 }

@@ -4,6 +4,7 @@
 #include "run/counter_name.h"
 #include "run/file_collection.h"
 #include "run/file_date.h"
+#include "run/file_plan.h"
 #include "run/identical_files.h"
 #include "run/looked_at_file.h"
 #include "run/run_front_end.h"
@@ -48,22 +49,23 @@ std::string FreeName(const PlannedName& planned, const std::string& fitted,
   return MakeUniqueName(NumberedName(planned), planned.extension, index, skip);
 }
 
-// The file in folder, under the fitted name or a numbered variant of it (the
-// names the counter steps over), whose bytes equal the source's.
-std::optional<std::string> IdenticalInFolder(const std::string& source, const FileStatus& status,
-                                             const std::string& folder, const PlannedName& planned,
-                                             const std::string& fitted,
+// The file in the plan's folder, under the fitted name or a numbered
+// variant of it (the names the counter steps over), whose bytes equal the
+// source's.
+std::optional<std::string> IdenticalInFolder(const FilePlan& plan, const std::string& fitted,
                                              const TargetFolderIndex& index,
                                              IdenticalFiles& identical) {
+  const PlannedName& planned = plan.planned;
   return identical.Find(
-      source, status,
-      ContentCandidates(folder, index.NameAndNumbered(fitted, CounterStem(NumberedName(planned)),
-                                                      planned.extension)));
+      plan.source, *plan.status,
+      ContentCandidates(
+          plan.folder,
+          index.NameAndNumbered(fitted, CounterStem(NumberedName(planned)), planned.extension)));
 }
 
-// One try's choice for a file in folder: its name there, or what became of
-// it without a move. deferred: the choice needs a comparison with a file
-// that is not in the folder yet (compareNow unset).
+// One try's choice of the planned file's name in its folder: the name
+// there, or what became of it without a move. deferred: the choice needs a
+// comparison with a file that is not in the folder yet (compareNow unset).
 struct Choice {
   std::optional<FileOutcome> outcome;
   TargetFolderIndex* index = nullptr;
@@ -77,21 +79,21 @@ Choice Decided(FileOutcome outcome) {
   return choice;
 }
 
-Choice ChooseName(const std::string& source, const FileStatus& status, const SourceName& parts,
-                  const std::string& folder, const PlannedName& planned, bool createFolder,
-                  const RunState& state, int attempt, bool compareNow = true) {
-  const std::string fitted = FittedName(planned);
+Choice ChooseName(const FilePlan& plan, const RunState& state, int attempt,
+                  bool compareNow = true) {
+  const std::string& source = plan.source;
+  const std::string fitted = FittedName(plan.planned);
   FileOutcome stays;
-  TargetFolderIndex* index = PrepareFolder(source, folder, createFolder, state, stays);
+  TargetFolderIndex* index = PrepareFolder(source, plan.folder, plan.createFolder, state, stays);
   if (!index) return Decided(std::move(stays));
-  if (AlreadyInPlace(source, parts.name, folder, fitted, state.targets)) {
+  if (AlreadyInPlace(source, plan.parts.name, plan.folder, fitted, state.targets)) {
     return Decided({source, FileResult::InPlace, source, {}, {}});
   }
-  std::string name = FreeName(planned, fitted, *index, RetrySkip(attempt));
+  std::string name = FreeName(plan.planned, fitted, *index, RetrySkip(attempt));
   if (state.identical && name != fitted) {
     if (!compareNow) return {std::nullopt, nullptr, {}, /*deferred=*/true};
     if (std::optional<std::string> same =
-            IdenticalInFolder(source, status, folder, planned, fitted, *index, *state.identical)) {
+            IdenticalInFolder(plan, fitted, *index, *state.identical)) {
       return Decided({source, FileResult::AlreadyInTarget, std::move(*same), {}, {}});
     }
   }
@@ -99,59 +101,39 @@ Choice ChooseName(const std::string& source, const FileStatus& status, const Sou
   return {std::nullopt, index, std::move(name)};
 }
 
-// What a move that ended as result means for the file; nothing when another
-// try is due (the name was taken, or the folder went, meanwhile).
-std::optional<FileOutcome> AfterMoving(const std::string& source, const MoveResult& result,
-                                       const MovePlace& place, const RunState& state) {
-  const std::string& folder = place.folder;
-  switch (result.outcome) {
-  case MoveOutcome::Moved:
-    return FileOutcome{source, FileResult::Moved, place.path, {}, {}};
-  case MoveOutcome::SourceChanged:
-    return FailedMoveOutcome(source, result.outcome, result.error);
-  case MoveOutcome::NotFound:
-    // The source itself gone is no race to retry: another program took it.
-    if (!EntryExists(source))
-      return Stays(StayedOutcome(source, StayReason::Vanished), folder, state);
-    [[fallthrough]];
-  case MoveOutcome::TargetTaken:
-    state.targets.Forget(folder);
-    return std::nullopt;
-  default:
-    return Stays(FailedMoveOutcome(source, result.outcome, result.error), folder, state);
-  }
-}
-
-// Moves the file into folder, from try firstAttempt on, each try recorded
-// on its own.
-FileOutcome MoveIntoFolder(const std::string& source, const FileStatus& status,
-                           const SourceName& parts, const std::string& folder,
-                           const PlannedName& planned, bool createFolder, const RunState& state,
-                           int firstAttempt) {
+// Moves the planned file into its folder, from try firstAttempt on, each
+// try recorded on its own.
+FileOutcome MoveIntoFolder(const FilePlan& plan, const RunState& state, int firstAttempt) {
   MoveResult last{MoveOutcome::TargetTaken, {}};
   for (int attempt = firstAttempt; attempt < kMoveAttempts; ++attempt) {
-    Choice choice =
-        ChooseName(source, status, parts, folder, planned, createFolder, state, attempt);
+    Choice choice = ChooseName(plan, state, attempt);
     if (choice.outcome) return std::move(*choice.outcome);
-    last = MoveRecorded(source, status, parts.name, folder, choice.name, *choice.index, state);
-    const std::string target = JoinPath(folder, choice.name);
-    if (std::optional<FileOutcome> done =
-            AfterMoving(source, last, {folder, choice.name, target}, state))
-      return std::move(*done);
+    last = MoveRecorded(plan.Moving(), plan.folder, choice.name, *choice.index, state);
+    const std::string target = JoinPath(plan.folder, choice.name);
+    MoveFollowUp next = FollowMove(last, plan.source, {plan.folder, choice.name, target}, state);
+    if (next.next != AfterMove::NextCounter) return std::move(next.outcome);
   }
-  return FailedMoveOutcome(source, last.outcome, last.error);
+  return FailedMoveOutcome(plan.source, last.outcome, last.error);
 }
+
+// A single file's date, read from the file as it was looked at.
+class OwnDate final : public FileDating {
+public:
+  OwnDate(const std::string& path, bool allFormats, LookedAtFile& looked)
+      : path_(path), allFormats_(allFormats), looked_(looked) {}
+  DatedFile Date() const override { return DateOfLookedAtFile(path_, allFormats_, looked_); }
+
+private:
+  const std::string& path_;
+  bool allFormats_;
+  LookedAtFile& looked_;
+};
 
 BatchStep StepOf(size_t file, bool group = false) {
   BatchStep step;
   step.file = file;
   step.group = group;
   return step;
-}
-
-FileOutcome Dated(FileOutcome outcome, const DatedFile& dated) {
-  outcome.dated = dated;
-  return outcome;
 }
 
 } // namespace
@@ -169,7 +151,7 @@ RunOutcome DistributionRun::Distribute() {
   start.source = WithBackslash(LexicallyNormal(start.source));
   // Held until the run returns; a dry run changes nothing and needs none.
   FolderLock sourceLock;
-  if (mode_ == MoveMode::Move && sourceLock.Take(start.source) == FolderLocking::Busy) {
+  if (mode_ == RunMode::Real && sourceLock.Take(start.source) == FolderLocking::Busy) {
     frontEnd_.EndWait();
     frontEnd_.SourceBusy();
     return RunOutcome::SourceBusy;
@@ -199,7 +181,7 @@ RunOutcome DistributionRun::Distribute() {
     return RunOutcome::Declined;
   }
   record_.reset();
-  if (mode_ == MoveMode::Move && recordFolder_) {
+  if (mode_ == RunMode::Real && recordFolder_) {
     try {
       record_.emplace(*recordFolder_, RecordKind::Distribution, start);
     } catch (const RunRecordError& error) {
@@ -219,10 +201,12 @@ RunOutcome DistributionRun::Distribute() {
   if (record_)
     targets.OnFolderCreated([this](const std::string& folder) { record_->FolderCreated(folder); });
   IdenticalFiles identical; // its hashes hold for this run only
+  targets_ = &targets;
+  identical_ = &identical;
   std::string lastFolder;
   // Copies across file systems wait for one flush of many (cross_device_batch.h).
   std::optional<CrossDeviceBatch> mover;
-  if (mode_ == MoveMode::Move)
+  if (mode_ == RunMode::Real)
     mover.emplace([this](const CommittedMove& move) { settled_.push_back(move); });
   mover_ = mover ? &*mover : nullptr;
   pending_.clear();
@@ -231,7 +215,7 @@ RunOutcome DistributionRun::Distribute() {
     // The first batches are small: the first files move at once, and a record
     // that cannot be written stops the run after a few.
     const size_t limit = batches < 16 ? std::min(batchFiles_, size_t{1} << batches) : batchFiles_;
-    std::vector<BatchStep> batch = DecideBatch(next, limit, groups, targets, identical);
+    std::vector<BatchStep> batch = DecideBatch(next, limit, groups);
     for (auto step = batch.begin(); step != batch.end(); ++step) {
       frontEnd_.ProcessEvents();
       // A change of the options holds from the next file on: the batch's
@@ -240,11 +224,11 @@ RunOutcome DistributionRun::Distribute() {
       frontEnd_.SetProgressPosition(static_cast<int>(step->file));
       frontEnd_.SetStatusText(WorkingOnText(step->file + 1, files_.Size()));
       bool endsBatch = false;
-      std::vector<FileOutcome> outcomes = CarryOut(*step, groups, targets, identical, endsBatch);
-      if (!step->folder.empty()) lastFolder = step->folder;
+      std::vector<FileOutcome> outcomes = CarryOut(*step, groups, endsBatch);
+      if (!step->plan.folder.empty()) lastFolder = step->plan.folder;
       for (FileOutcome& outcome : outcomes)
         Report(std::move(outcome));
-      Settle(targets, identical, endsBatch);
+      Settle(endsBatch);
       comparedBytes_ = identical.BytesRead();
       next = step->file + 1;
       if (endsBatch) break;
@@ -253,19 +237,19 @@ RunOutcome DistributionRun::Distribute() {
     if (mover) {
       bool ignored = false;
       mover->Commit();
-      Settle(targets, identical, ignored);
+      Settle(ignored);
     }
     // What became of the batch's files, in one append.
     if (record_) record_->Flush();
     // A stop during the last file ends nothing: every file was handled.
     if (guard_.StopRequested() && next < files_.Size()) {
-      Abandon(batch, next, targets);
+      Abandon(batch, next);
       CloseRecord();
       frontEnd_.EndWait();
       frontEnd_.Stopped(files_.Size() - next);
       return RunOutcome::Stopped;
     }
-    Abandon(batch, next, targets);
+    Abandon(batch, next);
   }
 
   CloseRecord();
@@ -276,10 +260,13 @@ RunOutcome DistributionRun::Distribute() {
   return RunOutcome::Completed;
 }
 
+RunState DistributionRun::StateFor(const RunOptions& options) {
+  return {*targets_, options.skipIdentical ? identical_ : nullptr, mode_,
+          record_ ? &*record_ : nullptr};
+}
+
 std::vector<BatchStep> DistributionRun::DecideBatch(size_t first, size_t limit,
-                                                    const CompanionGroups& groups,
-                                                    TargetFolders& targets,
-                                                    IdenticalFiles& identical) {
+                                                    const CompanionGroups& groups) {
   batchOptions_ = frontEnd_.Options();
   batchTarget_ = WithBackslash(LexicallyNormal(batchOptions_.target));
   const auto started = std::chrono::steady_clock::now();
@@ -300,14 +287,14 @@ std::vector<BatchStep> DistributionRun::DecideBatch(size_t first, size_t limit,
       break;
     }
     BatchStep& step = batch.emplace_back(StepOf(file));
-    if (!DecideFile(step, batchOptions_, targets, identical, /*compareNow=*/moves == 0)) {
+    if (!DecideFile(step, /*compareNow=*/moves == 0)) {
       batch.pop_back();
       break;
     }
-    if (step.move) ++moves;
+    if (step.plan.move) ++moves;
     // A file that leaves a folder the run may fill frees its name there only
     // when it moves: the files after it are decided once it has.
-    if (step.move && files_.Folder(file).starts_with(batchTarget_)) break;
+    if (step.plan.move && files_.Folder(file).starts_with(batchTarget_)) break;
     if (std::chrono::steady_clock::now() - started > kBatchDecideTime) break;
   }
   // The intents, with the target folder and the folders made for them, reach
@@ -316,119 +303,101 @@ std::vector<BatchStep> DistributionRun::DecideBatch(size_t first, size_t limit,
   return batch;
 }
 
-bool DistributionRun::DecideFile(BatchStep& step, const RunOptions& options, TargetFolders& targets,
-                                 IdenticalFiles& identical, bool compareNow) {
-  step.source = files_.Path(step.file);
-  const std::string& source = step.source;
-  SourceName parts = SplitSourcePath(source);
-  const std::string& target = batchTarget_;
-  LookedAtFile looked = LookAtFile(source, options.modernFormats, files_.Kind(step.file));
-  const std::optional<FileStatus>& found = looked.status;
-  if (std::optional<FileOutcome> stays = NotMovable(source, found)) {
-    step.decided.push_back(std::move(*stays));
-    return true;
+bool DistributionRun::DecideFile(BatchStep& step, bool compareNow) {
+  const RunOptions& options = batchOptions_;
+  FilePlan& plan = step.plan;
+  plan.source = files_.Path(step.file);
+  plan.parts = SplitSourcePath(plan.source);
+  LookedAtFile looked = LookAtFile(plan.source, options.modernFormats, files_.Kind(step.file));
+  plan.status = looked.status;
+  const RunState state = StateFor(options);
+  const OwnDate dating(plan.source, options.modernFormats, looked);
+  PlanFile(plan, {options, batchTarget_, &dating}, state);
+  if (!plan.kept) {
+    Choice choice = ChooseName(plan, state, /*attempt=*/0, compareNow);
+    if (choice.deferred) return false;
+    if (!choice.outcome) {
+      ReserveName(*choice.index, choice.name, plan.source, state);
+      std::string targetPath = JoinPath(plan.folder, choice.name);
+      const std::optional<IntentTicket> intent =
+          RecordIntent(plan.source, targetPath, *plan.status, state);
+      plan.move = PlannedMove{choice.index, std::move(choice.name), std::move(targetPath), intent};
+      return true;
+    }
+    plan.kept = std::move(choice.outcome);
   }
-  try {
-    step.dated = DateOfLookedAtFile(source, options.modernFormats, looked);
-  } catch (const std::exception& error) {
-    // This file stays; the files after it are still sorted.
-    step.decided.push_back(StayedOutcome(source, StayReason::DateUnreadable, error.what()));
-    return true;
-  }
-  const DatedFile& dated = *step.dated;
-  PlannedName planned =
-      LoweredName(DecideTargetName(source, parts, DateStamp(dated.date), options, found->readOnly));
-  step.folder = TargetFolder(target, dated.date, options.structure);
-  // Without a target folder a relative path would land the file anywhere.
-  if (target.empty()) {
-    step.decided.push_back(
-        Dated(StayedOutcome(source, StayReason::MoveError, kNoTargetFolderText), dated));
-    return true;
-  }
-  if (record_) record_->TargetFolder(target);
-  const RunState state{targets, options.skipIdentical ? &identical : nullptr, mode_,
-                       record_ ? &*record_ : nullptr};
-  const bool createFolder = StructureCreatesFolders(options.structure);
-  Choice choice = ChooseName(source, *found, parts, step.folder, planned, createFolder, state,
-                             /*attempt=*/0, compareNow);
-  if (choice.deferred) return false;
-  if (choice.outcome) {
-    step.decided.push_back(Dated(std::move(*choice.outcome), dated));
-    return true;
-  }
-  ReserveName(*choice.index, choice.name, source, state);
-  std::string targetPath = JoinPath(step.folder, choice.name);
-  const std::optional<IntentTicket> intent = RecordIntent(source, targetPath, *found, state);
-  step.move = DecidedMove{*found,       std::move(parts),       std::move(planned),    createFolder,
-                          choice.index, std::move(choice.name), std::move(targetPath), intent};
+  // Once its date is known, the outcome shows it (the preview does).
+  if (plan.dated) plan.kept->dated = plan.dated;
   return true;
 }
 
 std::vector<FileOutcome> DistributionRun::CarryOut(BatchStep& step, const CompanionGroups& groups,
-                                                   TargetFolders& targets,
-                                                   IdenticalFiles& identical, bool& endsBatch) {
+                                                   bool& endsBatch) {
   if (step.group) {
     endsBatch = true; // the group read the options anew
-    return DistributeGroup(*groups.GroupOf(step.file), targets, identical, step.folder);
+    return DistributeGroup(*groups.GroupOf(step.file), step.plan.folder);
   }
-  if (!step.move) return std::move(step.decided);
+  FilePlan& plan = step.plan;
+  if (!plan.move) {
+    // Moved in: a list built from braces would copy its element.
+    std::vector<FileOutcome> kept;
+    if (plan.kept) kept.push_back(std::move(*plan.kept));
+    return kept;
+  }
   if (mover_) {
-    const std::optional<MoveResult> now = mover_->Stage(step.source, step.move->target);
+    const std::optional<MoveResult> now = mover_->Stage(plan.source, plan.move->target);
     if (!now) {
       // A copy waits for its batch's flush; what became of it is told then.
       pending_.push_back(std::move(step));
       return {};
     }
-    return Finish(step, *now, targets, identical, endsBatch);
+    return Finish(step, *now, endsBatch);
   }
-  return Finish(step, MoveResult{MoveOutcome::Moved, {}}, targets, identical, endsBatch);
+  return Finish(step, MoveResult{MoveOutcome::Moved, {}}, endsBatch);
 }
 
 std::vector<FileOutcome> DistributionRun::Finish(const BatchStep& step, const MoveResult& result,
-                                                 TargetFolders& targets, IdenticalFiles& identical,
                                                  bool& endsBatch) {
-  const std::string& source = step.source;
-  const RunState state{targets, batchOptions_.skipIdentical ? &identical : nullptr, mode_,
-                       record_ ? &*record_ : nullptr};
-  const DecidedMove& move = *step.move;
-  const MovePlace place{step.folder, move.name, move.target, move.intent};
-  NoteMoveResult(result, source, move.status, move.parts.name, place, move.index, state);
-  std::optional<FileOutcome> outcome = AfterMoving(source, result, place, state);
-  if (!outcome || outcome->result != FileResult::Moved) {
+  const RunState state = StateFor(batchOptions_);
+  const FilePlan& plan = step.plan;
+  const PlannedMove& move = *plan.move;
+  const MovePlace place{plan.folder, move.name, move.target, move.intent};
+  NoteMoveResult(result, plan.Moving(), place, move.index, state);
+  MoveFollowUp next = FollowMove(result, plan.source, place, state);
+  if (next.next != AfterMove::Done) {
     // The folder was looked at again or a folder made for the file removed:
     // the batch's later decisions may not hold. A retry is recorded on its own.
     endsBatch = true;
-    if (!outcome)
-      outcome = MoveIntoFolder(source, move.status, move.parts, step.folder, move.planned,
-                               move.createFolder, state, /*firstAttempt=*/1);
+    if (next.next == AfterMove::NextCounter)
+      next.outcome = MoveIntoFolder(plan, state, /*firstAttempt=*/1);
   }
+  next.outcome.dated = plan.dated;
   // Moved in: a list built from braces would copy its element.
   std::vector<FileOutcome> outcomes;
-  outcomes.push_back(Dated(std::move(*outcome), *step.dated));
+  outcomes.push_back(std::move(next.outcome));
   return outcomes;
 }
 
-void DistributionRun::Settle(TargetFolders& targets, IdenticalFiles& identical, bool& endsBatch) {
+void DistributionRun::Settle(bool& endsBatch) {
   // Copies land in the order they were staged, which is the order of pending_.
   for (const CommittedMove& landed : settled_) {
     BatchStep step = std::move(pending_.front());
     pending_.pop_front();
     // Its folder's index may have been looked up anew since it was decided.
-    step.move->index = nullptr;
-    for (FileOutcome& outcome : Finish(step, landed.result, targets, identical, endsBatch))
+    step.plan.move->index = nullptr;
+    for (FileOutcome& outcome : Finish(step, landed.result, endsBatch))
       Report(std::move(outcome));
   }
   settled_.clear();
 }
 
-void DistributionRun::Abandon(const std::vector<BatchStep>& batch, size_t from,
-                              TargetFolders& targets) {
+void DistributionRun::Abandon(const std::vector<BatchStep>& batch, size_t from) {
   // Their intents stay in the record: the undo finds those files still in
   // the source.
   for (const BatchStep& step : batch) {
-    if (step.file < from || !step.move) continue;
-    targets.RemoveIfMadeEmpty(step.folder);
-    targets.Forget(step.folder);
+    if (step.file < from || !step.plan.move) continue;
+    targets_->RemoveIfMadeEmpty(step.plan.folder);
+    targets_->Forget(step.plan.folder);
   }
 }
 

@@ -5,10 +5,11 @@
 
 #include "run/collected_files.h"
 #include "run/file_outcome.h"
-#include "run/move_mode.h"
 #include "run/run_batch.h"
 #include "run/run_guard.h"
+#include "run/run_mode.h"
 #include "run/run_record.h"
+#include "run/run_steps.h"
 #include "platform/cross_device_batch.h"
 
 #include <deque>
@@ -20,9 +21,7 @@
 
 struct CompanionGroup;
 class CompanionGroups;
-class IdenticalFiles;
 class RunFrontEnd;
-class TargetFolders;
 
 enum class RunOutcome {
   AlreadyRunning, // a run was in progress; nothing was done
@@ -36,7 +35,7 @@ enum class RunOutcome {
 
 class DistributionRun {
 public:
-  explicit DistributionRun(RunFrontEnd& frontEnd, MoveMode mode = MoveMode::Move)
+  explicit DistributionRun(RunFrontEnd& frontEnd, RunMode mode = RunMode::Real)
       : frontEnd_(frontEnd), mode_(mode) {}
 
   // DistributeFiles. A file whose date cannot be read stays in the source
@@ -67,39 +66,36 @@ public:
 
 private:
   RunOutcome Distribute();
+  // What the files decided with options share in this run.
+  RunState StateFor(const RunOptions& options);
   // Decides the next batch from file first on (run_batch.h) and records its
   // intents; the steps in the list's order.
-  std::vector<BatchStep> DecideBatch(size_t first, size_t limit, const CompanionGroups& groups,
-                                     TargetFolders& targets, IdenticalFiles& identical);
-  // Decides step's file with options: what became of it, or its move; false
-  // when it must wait for the next batch (compareNow unset, and it is to be
-  // compared with a file of this batch that has not moved yet). Filled in
-  // place: a step holds a dozen strings.
-  bool DecideFile(BatchStep& step, const RunOptions& options, TargetFolders& targets,
-                  IdenticalFiles& identical, bool compareNow);
+  std::vector<BatchStep> DecideBatch(size_t first, size_t limit, const CompanionGroups& groups);
+  // Plans step's file with the batch's options (file_plan.h): what becomes
+  // of it, or its move; false when it must wait for the next batch
+  // (compareNow unset, and it is to be compared with a file of this batch
+  // that has not moved yet).
+  bool DecideFile(BatchStep& step, bool compareNow);
   // Carries out step: what became of its files. endsBatch is set when the
   // batch's later decisions no longer hold (a retry, a failure).
   std::vector<FileOutcome> CarryOut(BatchStep& step, const CompanionGroups& groups,
-                                    TargetFolders& targets, IdenticalFiles& identical,
                                     bool& endsBatch);
   // What a move that ended as result means for step's file (a retry when
   // its name was taken meanwhile).
-  std::vector<FileOutcome> Finish(const BatchStep& step, const MoveResult& result,
-                                  TargetFolders& targets, IdenticalFiles& identical,
-                                  bool& endsBatch);
+  std::vector<FileOutcome> Finish(const BatchStep& step, const MoveResult& result, bool& endsBatch);
   // Finishes and reports the copies that landed since the last call.
-  void Settle(TargetFolders& targets, IdenticalFiles& identical, bool& endsBatch);
+  void Settle(bool& endsBatch);
   // The decided moves of batch from file from on, which will not be carried
   // out, free their names and folders again.
-  void Abandon(const std::vector<BatchStep>& batch, size_t from, TargetFolders& targets);
+  void Abandon(const std::vector<BatchStep>& batch, size_t from);
 
   // Handles a group of files that belong together (companion_groups.h),
-  // as DistributeFile one file: what became of each member, in its order.
-  std::vector<FileOutcome> DistributeGroup(const CompanionGroup& group, TargetFolders& targets,
-                                           IdenticalFiles& identical, std::string& folder);
+  // as the batch one file: what became of each member, in its order; folder
+  // is set to the group's target folder once its date is known.
+  std::vector<FileOutcome> DistributeGroup(const CompanionGroup& group, std::string& folder);
 
   RunFrontEnd& frontEnd_;
-  const MoveMode mode_;
+  const RunMode mode_;
   // Reports outcome to the front end, and keeps it when the file stayed.
   void Report(FileOutcome&& outcome);
   // Writes what waits; a record of a run that moved nothing is marked empty.
@@ -112,10 +108,12 @@ private:
   uint64_t comparedBytes_ = 0;
   size_t moved_ = 0; // files moved so far in this run
   size_t batchFiles_ = kBatchFiles;
-  RunOptions batchOptions_;            // the options of the batch in hand
-  std::string batchTarget_;            // their target folder, lexically normal
-  CrossDeviceBatch* mover_ = nullptr;  // a real run's, while it runs
-  std::deque<BatchStep> pending_;      // staged copies, in the order staged
-  std::vector<CommittedMove> settled_; // landed, not yet finished
+  RunOptions batchOptions_;             // the options of the batch in hand
+  std::string batchTarget_;             // their target folder, lexically normal
+  TargetFolders* targets_ = nullptr;    // the run's, while it runs
+  IdenticalFiles* identical_ = nullptr; // the run's, while it runs
+  CrossDeviceBatch* mover_ = nullptr;   // a real run's, while it runs
+  std::deque<BatchStep> pending_;       // staged copies, in the order staged
+  std::vector<CommittedMove> settled_;  // landed, not yet finished
   RunGuard guard_;
 };

@@ -6,19 +6,10 @@
 // run's time; a run killed anywhere still leaves every intent before its
 // move (run_record.h).
 
-#include "run/file_date.h"
-#include "run/file_outcome.h"
-#include "run/run_record.h"
-#include "run/target_name.h"
-#include "platform/file_info.h"
+#include "run/file_plan.h"
 
 #include <chrono>
 #include <cstddef>
-#include <optional>
-#include <string>
-#include <vector>
-
-class TargetFolderIndex;
 
 // Files decided ahead of their moves: enough that the record's writes cost
 // nothing per file, few enough that a stop lets only a moment's decisions
@@ -28,26 +19,10 @@ inline constexpr size_t kBatchFiles = 256;
 // so the window answers a stop within about this time.
 inline constexpr std::chrono::milliseconds kBatchDecideTime{100};
 
-// A move decided for a file: the name is reserved in its folder's index.
-struct DecidedMove {
-  FileStatus status;
-  SourceName parts;
-  PlannedName planned;
-  bool createFolder = false;
-  TargetFolderIndex* index = nullptr; // valid while the batch runs
-  std::string name;
-  std::string target; // the folder and name joined
-  std::optional<IntentTicket> intent;
-};
-
 // One file of a batch (or the first member of a group, which is handled
 // whole when its turn comes; the other members' steps are empty).
 struct BatchStep {
-  size_t file = 0;                  // in the run's list
-  std::string source;               // its path, once decided
-  std::string folder;               // the folder it was meant for, once its date was known
-  std::vector<FileOutcome> decided; // what became of it without a move
-  std::optional<DecidedMove> move;  // else its move
-  std::optional<DatedFile> dated;
+  size_t file = 0;    // in the run's list
+  FilePlan plan;      // filled in place: a plan holds a dozen strings
   bool group = false; // a group's first member: the group is handled in its turn
 };

@@ -37,31 +37,31 @@ RecordedFile Landed(const std::string& target, const FileStatus& before, bool co
 void ReserveName(TargetFolderIndex& index, const std::string& name, const std::string& source,
                  const RunState& state) {
   // A dry run's later comparisons find the bytes still at the source.
-  index.Add(name, state.mode == MoveMode::Plan ? source : std::string());
+  index.Add(name, state.mode == RunMode::DryRun ? source : std::string());
 }
 
 std::optional<IntentTicket> RecordIntent(const std::string& source, const std::string& target,
                                          const FileStatus& status, const RunState& state) {
-  if (!state.record || state.mode != MoveMode::Move) return std::nullopt;
+  if (!state.record || state.mode != RunMode::Real) return std::nullopt;
   return state.record->Intent(source, target, RecordedFileOf(status));
 }
 
-MoveResult MoveAfterIntent(const std::string& source, const FileStatus& status,
-                           const std::string& sourceName, const MovePlace& place,
-                           TargetFolderIndex& index, const RunState& state) {
+MoveResult MoveAfterIntent(const MovingFile& file, const MovePlace& place, TargetFolderIndex& index,
+                           const RunState& state) {
   MoveResult result{MoveOutcome::Moved, {}};
-  if (state.mode == MoveMode::Move) result = MoveFileNoReplace(source, place.path);
-  NoteMoveResult(result, source, status, sourceName, place, &index, state);
+  if (state.mode == RunMode::Real) result = MoveFileNoReplace(file.path, place.path);
+  NoteMoveResult(result, file, place, &index, state);
   return result;
 }
 
-void NoteMoveResult(const MoveResult& result, const std::string& source, const FileStatus& status,
-                    const std::string& sourceName, const MovePlace& place, TargetFolderIndex* index,
-                    const RunState& state) {
+void NoteMoveResult(const MoveResult& result, const MovingFile& file, const MovePlace& place,
+                    TargetFolderIndex* index, const RunState& state) {
+  const std::string& source = file.path;
+  const FileStatus& status = file.status;
   const std::string& target = place.path;
   if (result.outcome == MoveOutcome::Moved) {
-    state.targets.NoteRemoved(FolderOf(source), sourceName);
-    if (state.identical && state.mode == MoveMode::Move) state.identical->NoteMoved(status, target);
+    state.targets.NoteRemoved(FolderOf(source), file.name);
+    if (state.identical && state.mode == RunMode::Real) state.identical->NoteMoved(status, target);
     // A rename keeps the entry: a file that was no link lands as it was
     // looked at just before; a link lands as the link, a copy as a new file.
     if (state.record)
@@ -77,16 +77,15 @@ void NoteMoveResult(const MoveResult& result, const std::string& source, const F
   }
 }
 
-MoveResult MoveRecorded(const std::string& source, const FileStatus& status,
-                        const std::string& sourceName, const std::string& folder,
-                        const std::string& name, TargetFolderIndex& index, const RunState& state) {
-  ReserveName(index, name, source, state);
+MoveResult MoveRecorded(const MovingFile& file, const std::string& folder, const std::string& name,
+                        TargetFolderIndex& index, const RunState& state) {
+  ReserveName(index, name, file.path, state);
   // The intent comes first: a run killed during the move can be taken
   // back by looking where the file is.
   const std::string target = JoinPath(folder, name);
-  const std::optional<IntentTicket> intent = RecordIntent(source, target, status, state);
-  if (state.record && state.mode == MoveMode::Move) state.record->Flush();
-  return MoveAfterIntent(source, status, sourceName, {folder, name, target, intent}, index, state);
+  const std::optional<IntentTicket> intent = RecordIntent(file.path, target, file.status, state);
+  if (state.record && state.mode == RunMode::Real) state.record->Flush();
+  return MoveAfterIntent(file, {folder, name, target, intent}, index, state);
 }
 
 std::optional<FileOutcome> NotMovable(const std::string& source,

@@ -6,7 +6,7 @@
 
 #include "run/file_outcome.h"
 #include "run/identical_files.h"
-#include "run/move_mode.h"
+#include "run/run_mode.h"
 #include "run/run_record.h"
 #include "run/target_folders.h"
 #include "run/target_name.h"
@@ -40,21 +40,28 @@ struct MovePlace {
   std::optional<IntentTicket> intent = std::nullopt;
 };
 
+// A file about to move: its path, what the run saw of it (links followed),
+// and its name in its folder.
+struct MovingFile {
+  const std::string& path;
+  const FileStatus& status;
+  const std::string& name;
+};
+
 // What the files of one run share.
 struct RunState {
   TargetFolders& targets;
   IdenticalFiles* identical; // when files equal to one in the target stay
-  MoveMode mode;
+  RunMode mode;
   RunRecordWriter* record; // every real run's
 };
 
-// Moves source (of status) to folder/name without replacing, or in a dry run
-// only notes it; records the intent before and the move after it, and keeps
-// index (folder's) and the source folder's listing up to date. The three
-// steps below, for one file.
-MoveResult MoveRecorded(const std::string& source, const FileStatus& status,
-                        const std::string& sourceName, const std::string& folder,
-                        const std::string& name, TargetFolderIndex& index, const RunState& state);
+// Moves file to folder/name without replacing, or in a dry run only notes
+// it; records the intent before and the move after it, and keeps index
+// (folder's) and the source folder's listing up to date. The three steps
+// below, for one file.
+MoveResult MoveRecorded(const MovingFile& file, const std::string& folder, const std::string& name,
+                        TargetFolderIndex& index, const RunState& state);
 
 // The steps of MoveRecorded apart, for a run that decides a batch of moves
 // before it makes any (distribution_run.cpp): the name a move will take is
@@ -67,16 +74,14 @@ void ReserveName(TargetFolderIndex& index, const std::string& name, const std::s
 // The intent's ticket; nothing when the run keeps no record.
 std::optional<IntentTicket> RecordIntent(const std::string& source, const std::string& target,
                                          const FileStatus& status, const RunState& state);
-MoveResult MoveAfterIntent(const std::string& source, const FileStatus& status,
-                           const std::string& sourceName, const MovePlace& place,
-                           TargetFolderIndex& index, const RunState& state);
+MoveResult MoveAfterIntent(const MovingFile& file, const MovePlace& place, TargetFolderIndex& index,
+                           const RunState& state);
 // What MoveAfterIntent notes once a move ended as result; a move finished
 // later (a copy committed with its batch) passes no index, and a failed one
 // then looks its folder's index up anew (an earlier failure may have
 // dropped the one it was decided with).
-void NoteMoveResult(const MoveResult& result, const std::string& source, const FileStatus& status,
-                    const std::string& sourceName, const MovePlace& place, TargetFolderIndex* index,
-                    const RunState& state);
+void NoteMoveResult(const MoveResult& result, const MovingFile& file, const MovePlace& place,
+                    TargetFolderIndex* index, const RunState& state);
 
 // Why source, of status found (StatusOf, links followed), stays before
 // anything is read from it; nothing when it may be handled.

@@ -234,7 +234,7 @@ TargetFolderIndex* TargetFolders::Prepare(const std::string& folder, bool create
   }
   if (!DirectoryExists(folder)) {
     if (!create) return nullptr;
-    if (mode_ == MoveMode::Plan) return PlanFolder(folder);
+    if (mode_ == RunMode::DryRun) return PlanFolder(folder);
     std::vector<std::string> levels;
     const std::error_code created = CreateFolderTree(folder, FolderAccess::AsUmaskAllows, &levels);
     made_.insert(levels.begin(), levels.end());
@@ -256,7 +256,7 @@ TargetFolderIndex* TargetFolders::Prepare(const std::string& folder, bool create
       const std::string name(entry);
       if (IsTemporaryCopyName(name)) {
         // Never a planned name: the walk does not collect such files.
-        if (mode_ == MoveMode::Move) RemoveIfStaleTemporaryCopy(JoinPath(folder, name));
+        if (mode_ == RunMode::Real) RemoveIfStaleTemporaryCopy(JoinPath(folder, name));
       } else if (!departed_.count({*identity, name})) {
         index->second.Add(name);
       }
@@ -301,12 +301,12 @@ void TargetFolders::RemoveIfMadeEmpty(const std::string& folder) {
 }
 
 void TargetFolders::NoteRemoved(const std::string& folder, const std::string& name) {
-  if (indexes_.empty() && mode_ == MoveMode::Move) return;
+  if (indexes_.empty() && mode_ == RunMode::Real) return;
   const FileIdentity* identity = Identify(folder);
   if (!identity) return;
   if (const auto known = indexes_.find(*identity); known != indexes_.end()) {
     known->second.Remove(name);
-  } else if (mode_ == MoveMode::Plan) {
+  } else if (mode_ == RunMode::DryRun) {
     // The file is still there; its folder's listing must not show it.
     departed_.emplace(*identity, name);
   }

@@ -3,8 +3,8 @@
 // once per run; the exists test and the numbered names are answered from that
 // listing, which the run keeps up to date as files move in and out.
 
-#include "run/move_mode.h"
 #include "platform/file_info.h"
+#include "run/run_mode.h"
 
 #include <cstdint>
 #include <functional>
@@ -95,24 +95,24 @@ private:
   std::unordered_map<std::string, Series> series_; // by lowered stem and extension
 };
 
-// In Plan mode nothing on disk changes: a folder that would be created gets
+// In a dry run nothing on disk changes: a folder that would be created gets
 // an empty listing under its path, and a file that leaves a folder before that
 // folder is listed is left out of its listing, as if it had moved.
 class TargetFolders {
 public:
   TargetFolders() = default;
-  explicit TargetFolders(MoveMode mode) : mode_(mode) {}
+  explicit TargetFolders(RunMode mode) : mode_(mode) {}
 
   // The index of folder, listing it on first use. A missing folder is created
   // with its parents when create is set. Null when the folder does not exist
   // afterwards, with the system's error of its creation in error (when
   // given). The pointer stays valid until Forget. The first listing also removes the
-  // temporary files that interrupted moves left there long ago (not in Plan
-  // mode, which changes nothing).
+  // temporary files that interrupted moves left there long ago (not in a
+  // dry run, which changes nothing).
   TargetFolderIndex* Prepare(const std::string& folder, bool create,
                              std::error_code* error = nullptr);
   // The identity of a folder Prepare has listed (nothing for a folder that
-  // Plan mode only pretends to create).
+  // a dry run only pretends to create).
   std::optional<FileIdentity> IdentityOfFolder(const std::string& folder);
   // Called with every folder Prepare creates (each level of a tree).
   void OnFolderCreated(std::function<void(const std::string&)> observer) {
@@ -131,12 +131,12 @@ private:
   const FileIdentity* Identify(const std::string& folder);
   TargetFolderIndex* PlanFolder(const std::string& folder);
 
-  MoveMode mode_ = MoveMode::Move;
+  RunMode mode_ = RunMode::Real;
   std::function<void(const std::string&)> folderCreated_;
   std::set<std::string> made_; // every level Prepare created, by path
   std::unordered_map<std::string, FileIdentity> identities_;
   std::map<FileIdentity, TargetFolderIndex> indexes_;
-  // Plan mode only: folders that would have been created, by path, and the
+  // A dry run only: folders that would have been created, by path, and the
   // names that left a folder not listed yet.
   std::unordered_map<std::string, TargetFolderIndex> planned_;
   std::set<std::pair<FileIdentity, std::string>> departed_;

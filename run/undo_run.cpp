@@ -53,9 +53,9 @@ AtTarget LookAtTarget(const RecordedMove& move, const RecordedFile& landed,
 // its copy got its name and before the source went, or an undo killed after
 // the copy back, the one at the target may go. Any other file at the old
 // place keeps it.
-FileOutcome AtBothPlaces(const RecordedMove& move, MoveMode mode) {
+FileOutcome AtBothPlaces(const RecordedMove& move, RunMode mode) {
   if (Holds(move.source, move.before) && SeparateCopies(move.source, move.target)) {
-    if (mode == MoveMode::Move) RemoveFile(move.target);
+    if (mode == RunMode::Real) RemoveFile(move.target);
     return InPlace(move);
   }
   return StayedOutcome(move.target, StayReason::OldPlaceTaken);
@@ -74,12 +74,12 @@ std::error_code MakeOldFolder(const std::string& folder, RunRecordWriter& record
 }
 
 // readyFolder: the old folder known to be there (the last one made sure of).
-FileOutcome TakeBackOne(const RecordedMove& move, MoveMode mode, RunRecordWriter* record,
+FileOutcome TakeBackOne(const RecordedMove& move, RunMode mode, RunRecordWriter* record,
                         std::string& readyFolder) {
   // The run was killed while its move held the final name with an empty
   // file: the file never left its old place.
   if (!move.after && IsReservation(move)) {
-    if (mode == MoveMode::Move) RemoveFile(move.target);
+    if (mode == RunMode::Real) RemoveFile(move.target);
     return InPlace(move);
   }
   // The file the run left at the target: as it landed, or, for an intent
@@ -93,7 +93,7 @@ FileOutcome TakeBackOne(const RecordedMove& move, MoveMode mode, RunRecordWriter
                                       : found == AtTarget::Replaced ? StayReason::ReplacedInTarget
                                                                     : StayReason::ChangedSinceRun);
   }
-  if (mode == MoveMode::Plan)
+  if (mode == RunMode::DryRun)
     return EntryExists(move.source)
                ? AtBothPlaces(move, mode)
                : FileOutcome{move.target, FileResult::Back, move.source, {}, {}};
@@ -176,7 +176,7 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
   // The files go back into the run's source folder: no run may work there
   // meanwhile (a source folder that is gone has no lock to take).
   FolderLock sourceLock;
-  if (mode_ == MoveMode::Move && sourceLock.Take(record->source) == FolderLocking::Busy) {
+  if (mode_ == RunMode::Real && sourceLock.Take(record->source) == FolderLocking::Busy) {
     frontEnd_.SourceBusy();
     return RunOutcome::SourceBusy;
   }
@@ -195,7 +195,7 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
 
   frontEnd_.BeginWait();
   std::optional<RunRecordWriter> undoRecord;
-  if (mode_ == MoveMode::Move) {
+  if (mode_ == RunMode::Real) {
     RunOptions options;
     if (!record->targets.empty()) options.source = record->targets.front();
     options.target = record->source;
@@ -228,14 +228,14 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
     frontEnd_.SetStatusText(WorkingOnText(i + 1, moves.size()));
     // An undo killed during a copy left its temporary file in the old folder.
     const std::string oldFolder = FolderOf(moves[i]->source);
-    if (mode_ == MoveMode::Move && cleanedFolders.insert(oldFolder).second)
+    if (mode_ == RunMode::Real && cleanedFolders.insert(oldFolder).second)
       RemoveStaleTemporaryCopiesIn(oldFolder);
     FileOutcome outcome =
         TakeBackOne(*moves[i], mode_, undoRecord ? &*undoRecord : nullptr, readyFolder);
     if (outcome.result == FileResult::Stayed) stayed_.push_back(outcome);
     frontEnd_.FileDone(std::move(outcome));
   }
-  if (mode_ == MoveMode::Move) {
+  if (mode_ == RunMode::Real) {
     undoRecord->Flush();
     // A run killed during a copy left its temporary file behind.
     std::set<std::string> targetFolders(checked.folders.begin(), checked.folders.end());

@@ -16,7 +16,7 @@
 
 #include "run/distribution_run.h"
 #include "run/file_outcome.h"
-#include "run/move_mode.h"
+#include "run/run_mode.h"
 
 #include <string>
 #include <vector>
@@ -26,7 +26,7 @@ class RunFrontEnd;
 class UndoRun {
 public:
   // Records are read from, and the undo recorded in, recordFolder.
-  UndoRun(RunFrontEnd& frontEnd, std::string recordFolder, MoveMode mode = MoveMode::Move)
+  UndoRun(RunFrontEnd& frontEnd, std::string recordFolder, RunMode mode = RunMode::Real)
       : frontEnd_(frontEnd), recordFolder_(std::move(recordFolder)), mode_(mode) {}
 
   // Takes back the record at path, or, with an empty path, the newest run
@@ -43,7 +43,7 @@ private:
 
   RunFrontEnd& frontEnd_;
   const std::string recordFolder_;
-  const MoveMode mode_;
+  const RunMode mode_;
   std::vector<FileOutcome> stayed_;
   RunGuard guard_;
 };

@@ -173,7 +173,7 @@ void MainWindow::SetOptions(OptionsDialog* options) {
   run_->RecordInto(RunRecordFolder());
   undo_ = std::make_unique<UndoRun>(*frontEnd_, RunRecordFolder());
   previewFrontEnd_ = std::make_unique<PreviewFrontEnd>(*frontEnd_);
-  previewRun_ = std::make_unique<DistributionRun>(*previewFrontEnd_, MoveMode::Plan);
+  previewRun_ = std::make_unique<DistributionRun>(*previewFrontEnd_, RunMode::DryRun);
 }
 
 bool MainWindow::Distributing() const {

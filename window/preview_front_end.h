@@ -53,7 +53,7 @@ private:
   std::vector<FileOutcome> outcomes_;
 };
 
-// The dry run of options through run (a MoveMode::Plan run made on
+// The dry run of options through run (a RunMode::DryRun run made on
 // frontEnd): what would become of every file and unreadable folder; nothing
 // when no file was found or another run works with the source folder (the
 // window has said so, in a run's words), or the run was stopped. A dry run

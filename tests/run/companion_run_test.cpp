@@ -282,7 +282,7 @@ TEST_F(CompanionRunTest, ADryRunPlansAndAnUndoTakesBackEveryMember) {
 
   runtest::FakeFrontEnd planFrontEnd;
   planFrontEnd.options = frontEnd_.options;
-  DistributionRun plan(planFrontEnd, MoveMode::Plan);
+  DistributionRun plan(planFrontEnd, RunMode::DryRun);
   ASSERT_EQ(plan.DistributeFiles(), RunOutcome::Completed);
   run_.RecordInto(records);
   ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);

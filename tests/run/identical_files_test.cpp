@@ -45,7 +45,7 @@ protected:
 
   // What became of each file, relative to the folders: "a.jpg -> NAME" when
   // it moved (or would), "a.jpg = NAME" when it lay in the target already.
-  Files Run(MoveMode mode) {
+  Files Run(RunMode mode) {
     frontEnd_.outcomes.clear();
     DistributionRun run(frontEnd_, mode);
     run.DistributeFiles();
@@ -70,15 +70,15 @@ TEST_F(IdenticalFilesTest, TheSamePicturesSortedInTwiceStayInTheSecondCopy) {
       {"a.jpg", Picture("a")}, {"b.jpg", Picture("b")}, {"c.png", "png"}};
   for (const auto& [name, bytes] : card)
     runtest::WriteFileAt(source_ + name, bytes, runtest::LocalSeconds(2023, 6, 1, 8, 0, 0));
-  Run(MoveMode::Move);
+  Run(RunMode::Real);
   const Files sorted = FilesBelow(target_);
   for (const auto& [name, bytes] : card) // the card copied to the computer again
     runtest::WriteFileAt(source_ + name, bytes, runtest::LocalSeconds(2023, 6, 1, 8, 0, 0));
 
   const Files expected = {"a.jpg = " + kStamp + ".jpg", "b.jpg = " + kStamp + "_[0001].jpg",
                           "c.png = 2023-06-01_080000.png"};
-  EXPECT_EQ(Run(MoveMode::Plan), expected);
-  EXPECT_EQ(Run(MoveMode::Move), expected);
+  EXPECT_EQ(Run(RunMode::DryRun), expected);
+  EXPECT_EQ(Run(RunMode::Real), expected);
   EXPECT_EQ(FilesBelow(target_), sorted);
   EXPECT_EQ(FilesBelow(source_), (Files{"a.jpg", "b.jpg", "c.png"}));
   EXPECT_EQ(frontEnd_.finishedStayed.size(), 3u);
@@ -155,9 +155,9 @@ TEST_F(IdenticalFilesTest, OnlyEqualBytesUnderTheNameOrItsNumberedVariantsCount)
     frontEnd_.options.skipIdentical = c.skip;
     const Files before = FilesBelow(dir_.path());
 
-    EXPECT_EQ(Run(MoveMode::Plan), c.report);
+    EXPECT_EQ(Run(RunMode::DryRun), c.report);
     EXPECT_EQ(FilesBelow(dir_.path()), before);
-    EXPECT_EQ(Run(MoveMode::Move), c.report);
+    EXPECT_EQ(Run(RunMode::Real), c.report);
     for (const std::string& line : c.report) {
       const bool stays = line.find(" = ") != std::string::npos;
       EXPECT_EQ(fs::exists(source_ + line.substr(0, line.find(' '))), stays) << line;
@@ -201,7 +201,7 @@ TEST_F(IdenticalFilesTest, AFileChangedDuringTheComparisonIsComparedOnceMore) {
     ScopedCompareFaults faults({.afterFirstChunk = [&] {
       if (comparisons++ == 0 || c.always) c.change();
     }});
-    EXPECT_EQ(Run(MoveMode::Move), Files{c.report});
+    EXPECT_EQ(Run(RunMode::Real), Files{c.report});
     EXPECT_EQ(comparisons, 2);
   }
 }

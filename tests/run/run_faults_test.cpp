@@ -260,14 +260,14 @@ TEST_F(RunFaultsTest, ASourceFolderInUseIsLeftToTheRunThatHoldsIt) {
   struct Case {
     const char* what;
     std::string held;
-    MoveMode mode;
+    RunMode mode;
     std::optional<int> lockRefused;
     RunOutcome outcome;
   };
   const Case cases[] = {
-      {"held under another path", alias, MoveMode::Move, {}, RunOutcome::SourceBusy},
-      {"dry run", source_, MoveMode::Plan, {}, RunOutcome::Completed},
-      {"no locks here", source_, MoveMode::Move, ENOLCK, RunOutcome::Completed},
+      {"held under another path", alias, RunMode::Real, {}, RunOutcome::SourceBusy},
+      {"dry run", source_, RunMode::DryRun, {}, RunOutcome::Completed},
+      {"no locks here", source_, RunMode::Real, ENOLCK, RunOutcome::Completed},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -281,7 +281,7 @@ TEST_F(RunFaultsTest, ASourceFolderInUseIsLeftToTheRunThatHoldsIt) {
     const bool refused = c.outcome == RunOutcome::SourceBusy;
     EXPECT_EQ(frontEnd_.log.back() == "SourceBusy", refused);
     EXPECT_EQ(frontEnd_.Started(), !refused); // refused before it collected
-    EXPECT_EQ(fs::exists(source_ + "a.png"), refused || c.mode == MoveMode::Plan);
+    EXPECT_EQ(fs::exists(source_ + "a.png"), refused || c.mode == RunMode::DryRun);
   }
 }
 

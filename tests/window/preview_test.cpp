@@ -117,7 +117,7 @@ protected:
     runOptions.skipIdentical = true;
     runtest::FakeFrontEnd plan;
     plan.options = runOptions;
-    DistributionRun(plan, MoveMode::Plan).DistributeFiles();
+    DistributionRun(plan, RunMode::DryRun).DistributeFiles();
     SortForPreview(plan.outcomes);
     return plan.outcomes;
   }

@@ -134,7 +134,7 @@ ExitStatus Run(const CommandLine& line) {
 
   Console console(stdout, stderr, isatty(STDOUT_FILENO), isatty(STDERR_FILENO));
   ConsoleFrontEnd frontEnd(options, console, assumeYes, stdin, line.dryRun, log.get());
-  const MoveMode mode = line.dryRun ? MoveMode::Plan : MoveMode::Move;
+  const RunMode mode = line.dryRun ? RunMode::DryRun : RunMode::Real;
   InstallStopSignals();
   if (line.undoRecord) {
     UndoRun undo(frontEnd, RunRecordFolder(), mode);

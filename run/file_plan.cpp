@@ -1,0 +1,63 @@
+#include "run/file_plan.h"
+
+#include "run/run_texts.h"
+#include "run/target_folders.h"
+#include "platform/file_info.h"
+
+#include <exception>
+
+void PlanFile(FilePlan& plan, const PlanBasis& basis, const RunState& state) {
+  const std::string& source = plan.source;
+  if (std::optional<FileOutcome> stays = NotMovable(source, plan.status)) {
+    plan.kept = std::move(*stays);
+    return;
+  }
+  if (const FilePlan* leader = basis.leader) {
+    plan.dated = leader->dated;
+    plan.folder = leader->folder;
+    plan.createFolder = leader->createFolder;
+    return;
+  }
+  try {
+    plan.dated = basis.dating->Date();
+  } catch (const std::exception& error) {
+    // This file stays; the files after it are still sorted.
+    plan.kept = StayedOutcome(source, StayReason::DateUnreadable, error.what());
+    return;
+  }
+  const RunOptions& options = basis.options;
+  const std::string& target = basis.target;
+  const DatedFile& dated = *plan.dated;
+  plan.planned = LoweredName(
+      DecideTargetName(source, plan.parts, DateStamp(dated.date), options, plan.status->readOnly));
+  plan.folder = TargetFolder(target, dated.date, options.structure);
+  // Without a target folder a relative path would land the file anywhere.
+  if (target.empty()) {
+    plan.kept = StayedOutcome(source, StayReason::MoveError, kNoTargetFolderText);
+    return;
+  }
+  if (state.record) state.record->TargetFolder(target);
+  plan.createFolder = StructureCreatesFolders(options.structure);
+}
+
+MoveFollowUp FollowMove(const MoveResult& result, const std::string& source, const MovePlace& place,
+                        const RunState& state) {
+  const std::string& folder = place.folder;
+  switch (result.outcome) {
+  case MoveOutcome::Moved:
+    return {AfterMove::Done, {source, FileResult::Moved, place.path, {}, {}}};
+  case MoveOutcome::SourceChanged:
+    return {AfterMove::Stays, FailedMoveOutcome(source, result.outcome, result.error)};
+  case MoveOutcome::NotFound:
+    // The source itself gone is no race to retry: another program took it.
+    if (!EntryExists(source))
+      return {AfterMove::Stays, Stays(StayedOutcome(source, StayReason::Vanished), folder, state)};
+    [[fallthrough]];
+  case MoveOutcome::TargetTaken:
+    state.targets.Forget(folder);
+    return {AfterMove::NextCounter, {}};
+  default:
+    return {AfterMove::Stays,
+            Stays(FailedMoveOutcome(source, result.outcome, result.error), folder, state)};
+  }
+}
