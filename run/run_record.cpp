@@ -36,8 +36,6 @@ constexpr std::string_view kTakenBackSuffix = "-verteilung-zurueckgenommen.lauf"
 constexpr std::string_view kEmptySuffix = "-verteilung-leer.lauf";
 // Tries for a free name when one process starts runs within one second.
 constexpr int kNameTries = 100;
-// Bound of a record read back: a million files' lines fit well.
-constexpr size_t kMaxRecordBytes = size_t{1} << 30;
 
 template <class Number> void AppendNumber(std::string& out, Number value) {
   char digits[24];
@@ -311,7 +309,8 @@ void RunRecordWriter::Write(const std::string& lines) {
 std::optional<RunRecord> ReadRunRecord(const std::string& path) {
   // Read line by line: the record of a long run is held as its moves, not
   // besides as its text.
-  std::optional<LineReader> lines = LineReader::Open(path, kMaxRecordBytes);
+  // Of any size: memory is bounded by the longest line, not by the file.
+  std::optional<LineReader> lines = LineReader::Open(path);
   std::string_view line;
   if (!lines || lines->Read(line) != LineReader::Next::Line || !line.starts_with(kFirstLineStem))
     return std::nullopt;

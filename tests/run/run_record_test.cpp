@@ -6,6 +6,7 @@
 #include "platform/path_text.h"
 #include "tests/kit/testkit.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -109,6 +110,30 @@ TEST(RunRecordTest, ADoneLineFindsItsIntentWithAnyTicket) {
     EXPECT_EQ(record->moves.front().after, FileOfSize(3));
     EXPECT_EQ(record->moves.size(), c.intentsBetween ? kLaterIntents + 1 : 1);
   }
+}
+
+// Read line by line, a record of any size is read: one past 1 GiB (a hole,
+// so it costs no disk) still gives its moves.
+TEST(RunRecordTest, ARecordAboveOneGibibyteIsRead) {
+  testkit::TempDir records;
+  {
+    RunRecordWriter writer(records.path(), RecordKind::Distribution, OptionsFor("/z/"));
+    writer.Intent(kPaths[0].source, kPaths[0].target, FileOfSize(1));
+  }
+  const std::string path = NewestUndoableRecord(records.path());
+  const std::string text = testkit::ReadWholeFile(path);
+  const size_t moves = text.find("absicht");
+  {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text.substr(0, moves);
+    out.seekp(std::streamoff{1} << 30, std::ios::cur);
+    out << "\n" << text.substr(moves);
+  }
+  const std::optional<RunRecord> record = ReadRunRecord(path);
+  ASSERT_TRUE(record);
+  ASSERT_EQ(record->moves.size(), 1u);
+  EXPECT_EQ(record->moves[0].target, kPaths[0].target);
+  EXPECT_TRUE(record->checked);
 }
 
 } // namespace
