@@ -112,6 +112,26 @@ TEST(RunRecordTest, ADoneLineFindsItsIntentWithAnyTicket) {
   }
 }
 
+// A record cut short (a full disk) gets its marks on lines of their own,
+// so they are read; a whole one gets them as before.
+TEST(RunRecordTest, MarksAppendedToACutRecordStartOnALineOfTheirOwn) {
+  const std::string head = "TamrelFotomaz-Aufzeichnung\t2\nart\tverteilung\n";
+  for (const std::string last : {"absicht\t/q/a.jpg\t/z/a", ""}) {
+    for (const bool undone : {false, true}) {
+      SCOPED_TRACE(last + (undone ? " undone" : " checked"));
+      testkit::TempDir records;
+      std::string path = records.File("20260101-000000-0000001-00-verteilung.lauf");
+      testkit::WriteFile(path, head + last);
+      ASSERT_TRUE(undone ? MarkTakenBack(path, "/r.lauf") : MarkChecked(path));
+      if (undone) path.insert(path.size() - 5, "-zurueckgenommen");
+      EXPECT_EQ(testkit::ReadWholeFile(path),
+                head + last + (last.empty() ? "" : "\n") +
+                    (undone ? "zurueckgenommen\t/r.lauf\n" : "geprueft\n"));
+      EXPECT_EQ(ReadRunRecord(path)->checked, !undone);
+    }
+  }
+}
+
 // Read line by line, a record of any size is read: one past 1 GiB (a hole,
 // so it costs no disk) still gives its moves.
 TEST(RunRecordTest, ARecordAboveOneGibibyteIsRead) {
