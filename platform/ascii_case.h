@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
-inline char AsciiLower(char c) {
+constexpr char AsciiLower(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-inline char AsciiUpper(char c) {
+constexpr char AsciiUpper(char c) {
   return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
@@ -20,7 +20,7 @@ inline std::string AsciiLowered(std::string_view text) {
   return result;
 }
 
-inline bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
+constexpr bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                     [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }

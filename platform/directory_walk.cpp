@@ -1,5 +1,6 @@
 #include "platform/directory_walk.h"
 
+#include "platform/housekeeping_files.h"
 #include "platform/move_file.h"
 #include "platform/path_text.h"
 #include "platform/walk_faults.h"
@@ -69,6 +70,25 @@ std::string RealPath(const std::string& path) {
   return resolved ? std::string(resolved.get()) : std::string();
 }
 
+// Decided by the name alone, so an ordinary file costs no system call; only
+// a "._*" file is opened, as its first bytes tell a resource fork from a
+// picture of that name.
+bool IsHousekeepingFile(int dirFd, const std::string& name) {
+  switch (HousekeepingFileOf(name)) {
+  case HousekeepingFile::No:
+    return false;
+  case HousekeepingFile::Yes:
+    return true;
+  case HousekeepingFile::IfAppleDoubleMagic:
+    return StartsWithAppleDoubleMagic(dirFd, name.c_str());
+  }
+  return false;
+}
+
+bool EntersFolder(const std::string& name) {
+  return name[0] != '.' && !IsHousekeepingFolder(name);
+}
+
 bool Inside(const std::string& resolved, const std::string& resolvedRoot) {
   if (resolved.empty()) return false;
   return resolved == resolvedRoot || resolved.starts_with(WithBackslash(resolvedRoot));
@@ -99,15 +119,16 @@ ReadResult ReadOneFolder(const std::string& path, const std::string& resolvedRoo
     if (name == "." || name == "..") continue;
     switch (ReachOf(dirfd(dir.get()), *entry)) {
     case Reach::File:
-      if (!IsTemporaryCopyName(name)) files.emplace_back(name, FileKindOf(*entry));
+      if (!IsTemporaryCopyName(name) && !IsHousekeepingFile(dirfd(dir.get()), name))
+        files.emplace_back(name, FileKindOf(*entry));
       break;
     case Reach::LinkedFolder:
-      if (name[0] != '.' && Inside(RealPath(path + name), resolvedRoot)) {
+      if (EntersFolder(name) && Inside(RealPath(path + name), resolvedRoot)) {
         out.subfolders.push_back(name);
       }
       break;
     case Reach::Folder:
-      if (name[0] != '.') out.subfolders.push_back(name);
+      if (EntersFolder(name)) out.subfolders.push_back(name);
       break;
     case Reach::Other:
       break;

@@ -23,10 +23,11 @@ struct FolderContents {
 
 // Visits root and its subfolders depth first in preorder: each folder is
 // reported with its own files before any of its subfolders is entered.
-// Folders whose name begins with "." are skipped; a folder reached again
-// (through a link, by device and inode) is not entered twice, and a link to
-// a folder is entered only when the folder lies inside root (a link to "/"
-// must not sweep up the whole system). Only regular files and links to them
+// Folders whose name begins with "." are skipped, and so are the folders and
+// files of other systems' housekeeping (platform/housekeeping_files.h); a
+// folder reached again (through a link, by device and inode) is not entered
+// twice, and a link to a folder is entered only when the folder lies inside
+// root (a link to "/" must not sweep up the whole system). Only regular files and links to them
 // count as files; the move's temporary copies (".fotomaz-*.part") do not.
 // A folder that cannot be read contributes nothing and is reported to
 // unreadable with its path (ending in the separator). root may or may not

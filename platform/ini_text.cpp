@@ -108,10 +108,22 @@ template <class T> std::optional<T> ParseDigits(std::string_view digits, int bas
   return value;
 }
 
+// A text split at the end of its byte-order mark (none: mark is empty).
+struct MarkedText {
+  std::string_view mark;
+  std::string_view body;
+};
+
+MarkedText SplitMark(std::string_view text) {
+  const size_t mark = text.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
+  return {text.substr(0, mark), text.substr(mark)};
+}
+
 } // namespace
 
 std::optional<std::string_view> IniFindValue(std::string_view text, std::string_view section,
                                              std::string_view key) {
+  text = SplitMark(text).body;
   const std::vector<Line> lines = SplitLines(text);
   const size_t header = FindSection(lines, section);
   if (header == lines.size()) return std::nullopt;
@@ -121,17 +133,18 @@ std::optional<std::string_view> IniFindValue(std::string_view text, std::string_
   return std::nullopt;
 }
 
-std::string IniWithValue(std::string_view text, std::string_view section, std::string_view key,
+std::string IniWithValue(std::string_view marked, std::string_view section, std::string_view key,
                          std::string_view value) {
+  const auto [mark, text] = SplitMark(marked);
   const std::vector<Line> lines = SplitLines(text);
   const std::string entry = EntryLine(key, value);
-  std::string result;
-  result.reserve(text.size() + entry.size() + section.size() + 4);
+  std::string result(mark);
+  result.reserve(marked.size() + entry.size() + section.size() + 4);
 
   const size_t header = FindSection(lines, section);
   if (header == lines.size()) {
     result.append(text);
-    if (!result.empty() && result.back() != '\n') result.push_back('\n');
+    if (!text.empty() && result.back() != '\n') result.push_back('\n');
     result.append("[").append(section).append("]\n").append(entry);
     return result;
   }
@@ -148,15 +161,16 @@ std::string IniWithValue(std::string_view text, std::string_view section, std::s
   const size_t resume = replaced != lines.size() ? lines[replaced].end : cut;
   result.append(text.substr(0, cut));
   // A last line without its line break must not swallow the new entry.
-  if (!result.empty() && result.back() != '\n') result.push_back('\n');
+  if (cut != 0 && result.back() != '\n') result.push_back('\n');
   result.append(entry);
   result.append(text.substr(resume));
   return result;
 }
 
-std::optional<std::string> IniWithoutSection(std::string_view text, std::string_view section) {
+std::optional<std::string> IniWithoutSection(std::string_view marked, std::string_view section) {
+  const auto [mark, text] = SplitMark(marked);
   const std::vector<Line> lines = SplitLines(text);
-  std::string result;
+  std::string result(mark);
   bool found = false;
   for (size_t i = 0; i < lines.size();) {
     if (lines[i].kind == LineKind::Section && SameName(lines[i].name, section)) {

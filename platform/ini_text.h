@@ -7,10 +7,15 @@
 // (blanks kept). Section and key names are compared ignoring ASCII case and
 // surrounding blanks. Lines starting with ";" and lines without "=" are kept
 // but carry no entry. When a section or key occurs twice, the first counts.
+// A UTF-8 byte-order mark at the text's start (some Windows editors write
+// one) belongs to no line, so the first section is found behind it; a changed
+// text keeps it in front.
 
 #include <optional>
 #include <string>
 #include <string_view>
+
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // The value of key in section, or nothing when either is absent.
 std::optional<std::string_view> IniFindValue(std::string_view text, std::string_view section,

@@ -7,6 +7,8 @@
 #include "platform/read_only_file.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,8 +20,10 @@ public:
   static constexpr size_t kWindowBytes = 64 * 1024;
 
   // Nothing when path is no regular file, cannot be opened, or is larger
-  // than maxBytes (a bound, so a stray huge file is never gone through).
-  static std::optional<LineReader> Open(const std::string& path, uint64_t maxBytes);
+  // than maxBytes (a bound, so a stray huge file is never gone through; a
+  // file of any size is read in the memory of the window all the same).
+  static std::optional<LineReader> Open(const std::string& path,
+                                        uint64_t maxBytes = std::numeric_limits<uint64_t>::max());
 
   enum class Next {
     Line,  // line holds the next whole line, without its newline

@@ -156,16 +156,16 @@ RunOutcome DistributionRun::Distribute() {
     frontEnd_.SourceBusy();
     return RunOutcome::SourceBusy;
   }
-  std::vector<std::string> unreadable;
+  std::vector<FileOutcome> leftOut; // unreadable folders, links into the tree
   FillFileList(start.source, files_, start.kinds, start.modernFormats, ListFill::Replace,
-               &frontEnd_, &unreadable);
+               &frontEnd_, &leftOut);
   // Members that were not collected themselves join the list here, so the
   // counts and the progress take them in.
   const CompanionGroups groups = start.companions ? CompanionGroups(files_) : CompanionGroups();
   frontEnd_.ShowCollectedFiles(files_);
   stayed_.clear();
-  for (const std::string& folder : unreadable)
-    Report(StayedOutcome(folder, StayReason::FolderUnreadable));
+  for (FileOutcome& outcome : leftOut)
+    Report(std::move(outcome));
   if (guard_.StopRequested()) {
     frontEnd_.EndWait();
     frontEnd_.Stopped(files_.Size());

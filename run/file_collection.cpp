@@ -2,8 +2,10 @@
 
 #include "run/run_front_end.h"
 #include "platform/directory_walk.h"
+#include "platform/file_info.h"
 #include "platform/lower_name.h"
 #include "platform/name_mask.h"
+#include "platform/path_text.h"
 
 #include <cstdint>
 #include <optional>
@@ -14,6 +16,22 @@ void ShowFound(RunFrontEnd* frontEnd, size_t count) {
   if (!frontEnd) return;
   frontEnd->ProcessEvents();
   frontEnd->SetStatusText("Dateien gefunden: " + std::to_string(count) + "  ");
+}
+
+// Whether the file at path is a link to a file inside the source tree
+// (realRoot: the tree's real path). Moved, such a link would land in the
+// library beside the very photo it names, which the run moves there too, and
+// a relative one would lead nowhere; a link out of the tree is the only way
+// its file comes along and is moved as before. Only links are looked at
+// (an entry of unknown kind gets one look at itself).
+bool LinksIntoTree(const std::string& path, EntryKind kind, const std::string& realRoot) {
+  if (kind == EntryKind::Regular || realRoot.empty()) return false;
+  if (kind == EntryKind::Unknown) {
+    const std::optional<FileStatus> entry = EntryStatusOf(path);
+    if (!entry || !entry->link) return false;
+  }
+  const std::optional<std::string> real = RealFolderPath(path);
+  return real && real->starts_with(WithBackslash(realRoot));
 }
 
 } // namespace
@@ -35,9 +53,9 @@ const std::vector<std::string>& VideoPatterns() {
 }
 
 void CollectFiles(const std::string& folder, const std::vector<std::string>& patterns,
-                  CollectedFiles& list, RunFrontEnd* frontEnd,
-                  std::vector<std::string>* unreadable) {
+                  CollectedFiles& list, RunFrontEnd* frontEnd, std::vector<FileOutcome>* stays) {
   if (patterns.empty()) return;
+  const std::string realRoot = RealFolderPath(folder).value_or(std::string());
   std::vector<NameMask> masks(patterns.begin(), patterns.end());
   // The files go to the list in walk order, each with its pattern, and are
   // grouped by pattern at the end.
@@ -57,6 +75,12 @@ void CollectFiles(const std::string& folder, const std::vector<std::string>& pat
           const std::string lowered = LowerName(contents.files[i]);
           for (size_t p = 0; p < masks.size(); ++p) {
             if (masks[p].MatchesLowered(lowered)) {
+              if (LinksIntoTree(contents.path + contents.files[i], contents.kinds[i], realRoot)) {
+                if (stays)
+                  stays->push_back(
+                      StayedOutcome(contents.path + contents.files[i], StayReason::LinkIntoSource));
+                break;
+              }
               if (!number) number = list.AddFolder(contents.path);
               if (list.Add(*number, contents.files[i], contents.kinds[i]))
                 patternOf.push_back(static_cast<uint32_t>(p));
@@ -71,7 +95,7 @@ void CollectFiles(const std::string& folder, const std::vector<std::string>& pat
         ShowFound(frontEnd, before + firstFound);
       },
       [&](const std::string& folder) {
-        if (unreadable) unreadable->push_back(folder);
+        if (stays) stays->push_back(StayedOutcome(folder, StayReason::FolderUnreadable));
       });
 
   size_t count = before + firstFound;
@@ -105,7 +129,7 @@ const std::vector<std::string>& ModernVideoPatterns() {
 
 void FillFileList(const std::string& folder, CollectedFiles& list, const FileKinds& kinds,
                   bool modernFormats, ListFill fill, RunFrontEnd* frontEnd,
-                  std::vector<std::string>* unreadable) {
+                  std::vector<FileOutcome>* stays) {
   if (fill == ListFill::Replace) list.Clear();
   std::vector<std::string> patterns;
   const auto add = [&](const std::vector<std::string>& more) {
@@ -119,5 +143,5 @@ void FillFileList(const std::string& folder, CollectedFiles& list, const FileKin
     if (kinds.videos) add(VideoPatterns());
     if (kinds.videos && modernFormats) add(ModernVideoPatterns());
   }
-  CollectFiles(folder, patterns, list, frontEnd, unreadable);
+  CollectFiles(folder, patterns, list, frontEnd, stays);
 }

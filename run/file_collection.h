@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "run/collected_files.h"
+#include "run/file_outcome.h"
 #include "run/run_options.h"
 
 class RunFrontEnd;
@@ -25,11 +26,13 @@ const std::vector<std::string>& ModernVideoPatterns();
 // tree is read once. A file that matches several patterns is listed once,
 // under the first. For every pattern and folder the front end handles its
 // events once and shows "Dateien gefunden: N  " with the count gathered so
-// far (frontEnd may be null). The folders that could not be read are
-// appended to unreadable, when given, each once.
+// far (frontEnd may be null). What stays without being handled is appended
+// to stays, when given, each once, in walk order: the folders that could not
+// be read (FolderUnreadable) and the links to a file inside the tree
+// (LinkIntoSource), which are not listed.
 void CollectFiles(const std::string& folder, const std::vector<std::string>& patterns,
                   CollectedFiles& list, RunFrontEnd* frontEnd,
-                  std::vector<std::string>* unreadable = nullptr);
+                  std::vector<FileOutcome>* stays = nullptr);
 
 // The same for one pattern.
 void CollectFiles(const std::string& folder, const std::string& pattern, CollectedFiles& list,
@@ -43,4 +46,4 @@ enum class ListFill { Replace, Append };
 // set kinds, each kind followed by its modern patterns when modernFormats.
 void FillFileList(const std::string& folder, CollectedFiles& list, const FileKinds& kinds,
                   bool modernFormats, ListFill fill, RunFrontEnd* frontEnd,
-                  std::vector<std::string>* unreadable = nullptr);
+                  std::vector<FileOutcome>* stays = nullptr);

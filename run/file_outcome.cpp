@@ -1,5 +1,7 @@
 #include "run/file_outcome.h"
 
+#include "run/system_error_texts.h"
+
 FileOutcome StayedOutcome(const std::string& source, StayReason reason, std::string detail) {
   return {source, FileResult::Stayed, {}, reason, std::move(detail)};
 }
@@ -28,5 +30,5 @@ FileOutcome FailedMoveOutcome(const std::string& source, MoveOutcome outcome,
   case MoveOutcome::Failed:
     break;
   }
-  return StayedOutcome(source, StayReason::MoveError, error.message());
+  return StayedOutcome(source, StayReason::MoveError, SystemErrorMessage(error));
 }

@@ -36,7 +36,9 @@ enum class StayReason {
   Vanished,           // gone from the source before it was moved (another program took it)
   SourceNotRemovable, // the source cannot leave its folder (immutable, or a folder the
                       // run may not change): it stays whole there, no copy is kept
-  MoveError,          // any other failure (detail: the system's error text)
+  LinkIntoSource,     // a link to a file inside the source tree: moved, it would name
+                      // the photo the run moves beside it, or nothing
+  MoveError,          // any other failure (detail: German for the system's error)
   // Pictures that belong together (companion_groups.h):
   LeaderStayed,    // the file its group is named after stayed, so it stays with it
   DiffersInTarget, // its picture lies in the target already, and the file of its

@@ -36,8 +36,6 @@ constexpr std::string_view kTakenBackSuffix = "-verteilung-zurueckgenommen.lauf"
 constexpr std::string_view kEmptySuffix = "-verteilung-leer.lauf";
 // Tries for a free name when one process starts runs within one second.
 constexpr int kNameTries = 100;
-// Bound of a record read back: a million files' lines fit well.
-constexpr size_t kMaxRecordBytes = size_t{1} << 30;
 
 template <class Number> void AppendNumber(std::string& out, Number value) {
   char digits[24];
@@ -147,6 +145,23 @@ bool EmptyFile(const std::string& path) {
   return status && status->regular && status->size == 0;
 }
 
+// Whether the file at path ends a line (an empty one does); a file that
+// cannot be read is taken to, as before.
+bool EndsLine(const std::string& path) {
+  std::optional<ReadOnlyFile> file = ReadOnlyFile::Open(path);
+  if (!file || *file->Size() == 0) return true;
+  char last = '\n';
+  return !file->Seek(*file->Size() - 1) || file->Read(&last, 1) != size_t{1} || last == '\n';
+}
+
+// Appends lines to a record whose writer is gone. A writer stopped by a
+// full disk may have left half a line: the new lines start on a line of
+// their own, so that neither is glued to it and lost with it.
+bool AppendToRecord(const std::string& path, std::string lines) {
+  if (!EndsLine(path)) lines.insert(0, "\n");
+  return AppendToExistingFile(path, lines);
+}
+
 void PruneRecords(const std::string& folder) {
   const std::vector<std::string> names = RecordNames(folder);
   for (size_t i = 0; i + kKeptRunRecords < names.size(); ++i)
@@ -200,7 +215,8 @@ RunRecordWriter::RunRecordWriter(const std::string& folderText, RecordKind kind,
 RunRecordWriter::~RunRecordWriter() {
   // A run that was not killed left no reservation and has no temporary copy
   // in hand: nothing for a later run to clear, so none need read it again.
-  if (file_) file_->Append(waiting_ + kCheckedLine);
+  // After a failed write the record may end in half a line.
+  if (file_) file_->Append((lineCut_ ? "\n" : "") + waiting_ + kCheckedLine);
 }
 
 void RunRecordWriter::TargetFolder(const std::string& folder) {
@@ -304,6 +320,7 @@ bool RunRecordWriter::MarkEmpty() {
 
 void RunRecordWriter::Write(const std::string& lines) {
   if (!file_->Append(lines)) {
+    lineCut_ = true;
     throw RunRecordError("In die Aufzeichnung " + path_ + " kann nicht geschrieben werden.");
   }
 }
@@ -311,7 +328,8 @@ void RunRecordWriter::Write(const std::string& lines) {
 std::optional<RunRecord> ReadRunRecord(const std::string& path) {
   // Read line by line: the record of a long run is held as its moves, not
   // besides as its text.
-  std::optional<LineReader> lines = LineReader::Open(path, kMaxRecordBytes);
+  // Of any size: memory is bounded by the longest line, not by the file.
+  std::optional<LineReader> lines = LineReader::Open(path);
   std::string_view line;
   if (!lines || lines->Read(line) != LineReader::Next::Line || !line.starts_with(kFirstLineStem))
     return std::nullopt;
@@ -415,7 +433,7 @@ bool MarkTakenBack(const std::string& record, const std::string& undoRecord) {
       moved = MoveOutcome::Moved;
     if (moved != MoveOutcome::Moved) return false;
   }
-  return AppendToExistingFile(marked, "zurueckgenommen\t" + EscapeText(undoRecord) + "\n");
+  return AppendToRecord(marked, "zurueckgenommen\t" + EscapeText(undoRecord) + "\n");
 }
 
 std::vector<std::string> RecordPaths(const std::string& folderText) {
@@ -440,5 +458,5 @@ bool RecordChecked(const std::string& path) {
 }
 
 bool MarkChecked(const std::string& path) {
-  return AppendToExistingFile(path, kCheckedLine);
+  return AppendToRecord(path, kCheckedLine);
 }

@@ -29,9 +29,9 @@
 // by looking at the files; an intent never reached finds its file still in
 // the source.
 
-#include "run/run_options.h"
 #include "platform/append_file.h"
 #include "platform/file_info.h"
+#include "run/run_options.h"
 
 #include <cstdint>
 #include <deque>
@@ -152,6 +152,7 @@ private:
   std::deque<std::string> intentTexts_;
   IntentTicket firstTicket_ = 0;
   PathTexts sourceTexts_, targetTexts_;
+  bool lineCut_ = false; // a write failed, perhaps in the middle of a line
 };
 
 inline constexpr size_t kKeptRunRecords = 100;

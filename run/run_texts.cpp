@@ -63,6 +63,8 @@ std::string StayReasonText(const FileOutcome& outcome) {
     return kVanishedText;
   case StayReason::SourceNotRemovable:
     return kSourceNotRemovableText;
+  case StayReason::LinkIntoSource:
+    return kLinkIntoSourceText;
   case StayReason::ChangedSinceRun:
     return kChangedSinceRunText;
   case StayReason::GoneSinceRun:

@@ -34,6 +34,7 @@ inline constexpr char kFolderUnreadableText[] = "Ordner nicht lesbar";
 inline constexpr char kMoveErrorText[] = "Fehler beim Verschieben: ";
 inline constexpr char kVanishedText[] = "nicht mehr vorhanden";
 inline constexpr char kSourceNotRemovableText[] = "Quelle nicht löschbar";
+inline constexpr char kLinkIntoSourceText[] = "Verknüpfung auf eine Datei der Quelle";
 inline constexpr char kLeaderStayedText[] = "gehört zu einer Datei, die geblieben ist";
 inline constexpr char kDiffersInTargetText[] = "weicht von der Datei im Ziel ab: ";
 // A file whose bytes lay in its target folder already (AlreadyInTarget).

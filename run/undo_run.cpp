@@ -217,6 +217,7 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
   const int maximum = static_cast<int>(moves.size()) - 1;
   frontEnd_.SetProgressMaximum(maximum);
   std::string readyFolder;
+  bool anyBack = false; // a file of the record is at its old place now
   for (size_t i = 0; i < moves.size(); ++i) {
     frontEnd_.ProcessEvents();
     if (guard_.StopRequested()) {
@@ -233,6 +234,8 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
     FileOutcome outcome =
         TakeBackOne(*moves[i], mode_, undoRecord ? &*undoRecord : nullptr, readyFolder);
     if (outcome.result == FileResult::Stayed) stayed_.push_back(outcome);
+    anyBack =
+        anyBack || outcome.result == FileResult::Back || outcome.result == FileResult::InPlace;
     frontEnd_.FileDone(std::move(outcome));
   }
   if (mode_ == RunMode::Real) {
@@ -246,8 +249,12 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
     // Newest first, so a month folder goes before its year folder.
     for (auto folder = checked.folders.rbegin(); folder != checked.folders.rend(); ++folder)
       RemoveEmptyFolder(*folder);
-    // Refused lines are no files of this run: they do not keep it open.
-    if (stayed_.size() == checked.refused.size()) MarkTakenBack(record->path, undoRecord->Path());
+    // Refused lines are no files of this run: they do not keep it open once
+    // its files are back. A record whose every line was refused took nothing
+    // back (a damaged record): it stays open.
+    const bool complete = stayed_.size() == checked.refused.size();
+    if (complete && (anyBack || checked.refused.empty()))
+      MarkTakenBack(record->path, undoRecord->Path());
   }
   frontEnd_.SetProgressPosition(0);
   frontEnd_.SetStatusText(kFinishedText);

@@ -89,4 +89,16 @@ TEST(IniTextTest, ErasingASectionRemovesEveryCopyAndOnlyThat) {
   EXPECT_EQ(IniWithoutSection("[Form1]", "Form1"), "");
 }
 
+// A mark some Windows editors write: the first section is behind it, and a
+// save keeps it.
+TEST(IniTextTest, AByteOrderMarkIsReadPastAndKept) {
+  const std::string mark = "\xEF\xBB\xBF";
+  const std::string text = mark + "[optionenf]\r\nquellee=/a/\r\n[t]\r\ny=2\r\n";
+  EXPECT_EQ(IniFindValue(text, "optionenf", "quellee"), "/a/");
+  EXPECT_EQ(IniWithValue(text, "optionenf", "quellee", "/b/"),
+            mark + "[optionenf]\r\nquellee=/b/\n[t]\r\ny=2\r\n");
+  EXPECT_EQ(IniWithValue(mark, "s", "k", "v"), mark + "[s]\nk=v\n");
+  EXPECT_EQ(IniWithoutSection(text, "optionenf"), mark + "[t]\r\ny=2\r\n");
+}
+
 } // namespace

@@ -233,6 +233,38 @@ TEST_F(DistributionRunTest, FilesAlreadyWhereTheyBelongStayAsTheyAre) {
   }
 }
 
+// A link to a photo of the source tree would land in the library beside
+// the photo itself (and a relative one lead nowhere): it stays, reported
+// once. A link out of the tree is moved, as a link.
+TEST_F(DistributionRunTest, ALinkToAFileOfTheSourceStays) {
+  const struct {
+    const char* what;
+    std::string leadsTo;
+    bool stays;
+  } cases[] = {
+      {"absolute, into the tree", source_ + "a/IMG_1.JPG", true},
+      {"relative, into the tree", "a/IMG_1.JPG", true},
+      {"out of the tree", dir_.File("anderswo.jpg"), false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove_all(source_);
+    fs::remove_all(target_);
+    fs::create_directories(target_);
+    Jpeg("a/IMG_1.JPG");
+    WriteFileAt(dir_.File("anderswo.jpg"), testkit::JpegWithExifDate(kMay1), fileTime_);
+    fs::create_symlink(c.leadsTo, source_ + "link.jpg");
+    EXPECT_EQ(Run(), RunOutcome::Completed);
+    Files stayed;
+    for (const FileOutcome& outcome : frontEnd_.finishedStayed)
+      stayed.push_back(StayedLine(outcome));
+    EXPECT_EQ(stayed, c.stays ? Files{source_ + "link.jpg: Verknüpfung auf eine Datei der Quelle"}
+                              : Files{});
+    EXPECT_EQ(Exists(source_ + "link.jpg"), c.stays);
+    EXPECT_FALSE(Exists(source_ + "a/IMG_1.JPG"));
+  }
+}
+
 TEST_F(DistributionRunTest, AFileWithoutADateStaysAndTheRunGoesOn) {
   Jpeg("a.jpg");
   WriteFileAt(source_ + "b.jpg", testkit::JpegWithoutExif(), LocalSeconds(1975, 1, 1, 0, 0, 0));

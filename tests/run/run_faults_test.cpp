@@ -74,7 +74,7 @@ const RefusalCase kRefusals[] = {
     {"copy fails",
      {.renameCrossDevice = true, .copyFailsAfterBytes = 0},
      FolderStructure::None,
-     "Fehler beim Verschieben: Input/output error"},
+     "Fehler beim Verschieben: Ein-/Ausgabefehler"},
     {"immutable source",
      {.sourceImmutable = true},
      FolderStructure::YearMonth,
@@ -101,6 +101,20 @@ TEST_F(RunFaultsTest, ARefusedMoveIsReportedWithItsReason) {
     EXPECT_EQ(FilesBelow(source_), (Files{"a.jpg", "b.jpg"}));
     EXPECT_TRUE(fs::is_empty(target_)) << "no folder made for a file that stayed is left";
   }
+}
+
+// The system's errors are named in German like every other reason; one the
+// table does not know keeps the system's text.
+TEST(FailedMoveOutcomeTest, NamesTheSystemsErrorInGerman) {
+  const std::pair<std::error_code, std::string> cases[] = {
+      {{ECANCELED, std::system_category()}, "Vorgang abgebrochen"},
+      {std::make_error_code(std::errc::no_such_file_or_directory),
+       "Datei oder Ordner nicht vorhanden"},
+      {{ENOTRECOVERABLE, std::system_category()}, "State not recoverable"},
+  };
+  for (const auto& [error, text] : cases)
+    EXPECT_EQ(StayReasonText(FailedMoveOutcome("/a.jpg", MoveOutcome::Failed, error)),
+              "Fehler beim Verschieben: " + text);
 }
 
 // A file gone between the collection and its move was taken by another

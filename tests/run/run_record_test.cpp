@@ -6,6 +6,7 @@
 #include "platform/path_text.h"
 #include "tests/kit/testkit.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -109,6 +110,50 @@ TEST(RunRecordTest, ADoneLineFindsItsIntentWithAnyTicket) {
     EXPECT_EQ(record->moves.front().after, FileOfSize(3));
     EXPECT_EQ(record->moves.size(), c.intentsBetween ? kLaterIntents + 1 : 1);
   }
+}
+
+// A record cut short (a full disk) gets its marks on lines of their own,
+// so they are read; a whole one gets them as before.
+TEST(RunRecordTest, MarksAppendedToACutRecordStartOnALineOfTheirOwn) {
+  const std::string head = "TamrelFotomaz-Aufzeichnung\t2\nart\tverteilung\n";
+  for (const std::string last : {"absicht\t/q/a.jpg\t/z/a", ""}) {
+    for (const bool undone : {false, true}) {
+      SCOPED_TRACE(last + (undone ? " undone" : " checked"));
+      testkit::TempDir records;
+      std::string path = records.File("20260101-000000-0000001-00-verteilung.lauf");
+      testkit::WriteFile(path, head + last);
+      ASSERT_TRUE(undone ? MarkTakenBack(path, "/r.lauf") : MarkChecked(path));
+      if (undone) path.insert(path.size() - 5, "-zurueckgenommen");
+      EXPECT_EQ(testkit::ReadWholeFile(path),
+                head + last + (last.empty() ? "" : "\n") +
+                    (undone ? "zurueckgenommen\t/r.lauf\n" : "geprueft\n"));
+      EXPECT_EQ(ReadRunRecord(path)->checked, !undone);
+    }
+  }
+}
+
+// Read line by line, a record of any size is read: one past 1 GiB (a hole,
+// so it costs no disk) still gives its moves.
+TEST(RunRecordTest, ARecordAboveOneGibibyteIsRead) {
+  testkit::TempDir records;
+  {
+    RunRecordWriter writer(records.path(), RecordKind::Distribution, OptionsFor("/z/"));
+    writer.Intent(kPaths[0].source, kPaths[0].target, FileOfSize(1));
+  }
+  const std::string path = NewestUndoableRecord(records.path());
+  const std::string text = testkit::ReadWholeFile(path);
+  const size_t moves = text.find("absicht");
+  {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text.substr(0, moves);
+    out.seekp(std::streamoff{1} << 30, std::ios::cur);
+    out << "\n" << text.substr(moves);
+  }
+  const std::optional<RunRecord> record = ReadRunRecord(path);
+  ASSERT_TRUE(record);
+  ASSERT_EQ(record->moves.size(), 1u);
+  EXPECT_EQ(record->moves[0].target, kPaths[0].target);
+  EXPECT_TRUE(record->checked);
 }
 
 } // namespace

@@ -334,6 +334,23 @@ TEST_F(UndoRunTest, ALineOutsideTheDistributionIsRefused) {
   }
 }
 
+// A damaged record whose every move is refused took nothing back: it stays
+// open (a record with one refused line beside its files is marked, above).
+TEST_F(UndoRunTest, ARecordWhoseEveryLineIsRefusedStaysOpen) {
+  BuildTree();
+  ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+  const Files target = FilesBelow(target_);
+  const std::string record = NewestUndoableRecord(records_);
+  std::string damaged;
+  for (const std::string& line : testkit::Lines(testkit::ReadWholeFile(record)))
+    damaged += (line.starts_with("quelle\t") ? "quelle\t" + dir_.File("anderswo") : line) + "\n";
+  testkit::WriteFile(record, damaged);
+  EXPECT_EQ(Undo(), RunOutcome::Completed);
+  EXPECT_EQ(stayed_.size(), 5u);
+  EXPECT_EQ(FilesBelow(target_), target);
+  EXPECT_EQ(NewestUndoableRecord(records_), record);
+}
+
 // The target folder changed in the window during the run: the record names
 // both targets, and the undo takes back the files of each.
 TEST_F(UndoRunTest, ATargetChangedDuringTheRunIsTakenBackToo) {
