@@ -1,6 +1,5 @@
 #include "run/file_date.h"
 
-#include "run/pad_text.h"
 #include "metadata/byte_stream.h"
 #include "metadata/capture_date.h"
 #include "metadata/date_text.h"
@@ -26,14 +25,6 @@ std::optional<LocalDateTime> RealDate(const std::string& text) {
   return time;
 }
 
-std::string Digits(int number, int width) {
-  return PadNumber(number, width);
-}
-
-} // namespace
-
-namespace {
-
 bool DateOfRead(const ExifRead& img, FileDate& date) {
   if (!img.HasMetadata() || !img.HasExif()) return false;
   // The text the reader met last comes first; DateTime is one of the two
@@ -41,7 +32,7 @@ bool DateOfRead(const ExifRead& img, FileDate& date) {
   const auto& exif = img.Exif;
   for (const std::string* text : {&exif.DateTime, &exif.DateTimeOriginal, &exif.DateTimeTag}) {
     if (const std::optional<LocalDateTime> time = RealDate(*text)) {
-      date = DateOf(*time);
+      date = FileDate{*time};
       return true;
     }
   }
@@ -67,16 +58,9 @@ bool ReadExifDate(FileSource& opened, const std::string& path, FileDate& date) {
   return DateOfRead(ReadExifSource(opened, path, ExifDetail::Fields), date);
 }
 
-FileDate DateOf(const LocalDateTime& t) {
-  FileDate date{Digits(t.year, 4), Digits(t.month, 2), Digits(t.day, 2), Digits(t.hour, 2)};
-  date.time += Digits(t.minute, 2);
-  date.time += Digits(t.second, 2);
-  return date;
-}
-
 void ReadFileDate(const std::string& path, FileDate& date) {
   date = FileDate{};
-  date = DateOf(FileModificationTime(path));
+  date = FileDate{FileModificationTime(path)};
 }
 
 DatedFile DateOfFile(const std::string& path, bool allFormats,
@@ -90,28 +74,18 @@ DatedFile DateOfFile(const std::string& path, bool allFormats,
   case DateReader::Capture:
     if (const std::optional<CaptureDate> found =
             opened ? ReadCaptureDate(*opened, path) : ReadCaptureDate(path)) {
-      return {DateOf(found->Time), DateSource::CaptureDate, found->Source};
+      return {FileDate{found->Time}, DateSource::CaptureDate, found->Source};
     }
     break;
   case DateReader::None:
     break;
   }
   dated.date =
-      DateOf(modifiedSeconds ? ModificationTimeOf(*modifiedSeconds) : FileModificationTime(path));
+      FileDate{modifiedSeconds ? ModificationTimeOf(*modifiedSeconds) : FileModificationTime(path)};
   dated.source = DateSource::ModificationTime;
   return dated;
 }
 
 bool DatedByMetadata(const std::string& path, bool allFormats) {
   return DateReaderOf(path, allFormats) != DateReader::None;
-}
-
-std::string DateStamp(const FileDate& date) {
-  std::string stamp;
-  stamp.reserve(date.year.size() + date.month.size() + date.day.size() + date.time.size() + 3);
-  stamp.append(date.year) += '-';
-  stamp.append(date.month) += '-';
-  stamp.append(date.day) += '_';
-  stamp += date.time;
-  return stamp;
 }

@@ -1,9 +1,13 @@
 #pragma once
-// The date of a file as four texts: from the EXIF data of a JPEG file, or
-// from the modification time.
+// The date of a file as a value: from the EXIF data of a JPEG file, another
+// format's own metadata, or the modification time. Rules that compute with
+// a date (a shift, a day-only date, a UTC time made local) take its numbers;
+// its texts are made from it in one place (date_texts.h, included here so
+// that a user of the date has them).
 
 #include "metadata/capture_date.h"
 #include "platform/file_time.h"
+#include "run/date_texts.h"
 
 #include <cstdint>
 #include <optional>
@@ -11,11 +15,13 @@
 
 class FileSource;
 
+// The calendar day and time of day a file is filed by, as its clock showed
+// them, and that clock's offset from UTC where the source states it.
 struct FileDate {
-  std::string year;  // "yyyy"
-  std::string month; // "mm"
-  std::string day;   // "dd"
-  std::string time;  // "hhnnss"
+  LocalDateTime local{};
+  // Local time minus UTC, in minutes (+120 for summer time in Berlin).
+  // None of the sources read today states one.
+  std::optional<int> utcOffsetMinutes = std::nullopt;
 };
 
 // The date of the EXIF date text of the file at path, "yyyy:mm:dd hh:mm:ss"
@@ -23,7 +29,7 @@ struct FileDate {
 // (year 0001 to 9999), else the other of DateTimeOriginal and DateTime if
 // that one does. A zero or blank date is what a camera with an unset clock
 // writes; used as it stands it would make folders named 0000 or of blanks.
-// False (and date empty) when no text qualifies or the reader cannot read the
+// False (and date all zero) when no text qualifies or the reader cannot read the
 // file. An exception that escapes the reader's ReadFile is passed on.
 bool ReadExifDate(const std::string& path, FileDate& date);
 // The same read from the file opened already (path names its extension).
@@ -33,9 +39,6 @@ bool ReadExifDate(FileSource& opened, const std::string& path, FileDate& date);
 // Throws DateConversionError when the file is gone or its time lies outside
 // 1980 to 2107.
 void ReadFileDate(const std::string& path, FileDate& date);
-
-// The date pieces of a local time.
-FileDate DateOf(const LocalDateTime& time);
 
 // Where the date of a file came from.
 enum class DateSource {
@@ -63,6 +66,3 @@ DatedFile DateOfFile(const std::string& path, bool allFormats,
 // Whether the date of the file at path comes from its own metadata, so that
 // DateOfFile opens it.
 bool DatedByMetadata(const std::string& path, bool allFormats);
-
-// year-month-day_time, e.g. 2023-05-01_120732.
-std::string DateStamp(const FileDate& date);

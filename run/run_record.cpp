@@ -1,7 +1,5 @@
 #include "run/run_record.h"
 
-#include "run/escaped_text.h"
-#include "run/pad_text.h"
 #include "platform/directory_walk.h"
 #include "platform/file_compare.h"
 #include "platform/file_time.h"
@@ -10,6 +8,9 @@
 #include "platform/path_text.h"
 #include "platform/program_path.h"
 #include "platform/read_only_file.h"
+#include "run/date_texts.h"
+#include "run/escaped_text.h"
+#include "run/pad_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -118,14 +119,11 @@ std::string OptionsText(const RunOptions& options) {
 }
 
 std::string StartText(const LocalDateTime& t) {
-  return PadNumber(t.year, 4) + "-" + PadNumber(t.month, 2) + "-" + PadNumber(t.day, 2) + " " +
-         PadNumber(t.hour, 2) + ":" + PadNumber(t.minute, 2) + ":" + PadNumber(t.second, 2);
+  return DateText(t, kRecordStartPattern);
 }
 
 std::string NameStem(const LocalDateTime& t) {
-  return PadNumber(t.year, 4) + PadNumber(t.month, 2) + PadNumber(t.day, 2) + "-" +
-         PadNumber(t.hour, 2) + PadNumber(t.minute, 2) + PadNumber(t.second, 2) + "-" +
-         PadNumber(CurrentProcessId(), 7);
+  return DateText(t, kRecordNamePattern) + "-" + PadNumber(CurrentProcessId(), 7);
 }
 
 // The record files of folder, oldest first: names sort by start time.

@@ -1,8 +1,8 @@
 #include "run/target_name.h"
 
-#include "run/file_date.h"
 #include "platform/lower_name.h"
 #include "platform/path_text.h"
+#include "run/file_date.h"
 
 SourceName SplitSourcePath(const std::string& path) {
   SourceName parts;
@@ -15,6 +15,20 @@ SourceName SplitSourcePath(const std::string& path) {
 }
 
 namespace {
+
+DatePattern FolderPattern(FolderStructure structure) {
+  switch (structure) {
+  case FolderStructure::Year:
+    return kYearFolderPattern;
+  case FolderStructure::YearMonth:
+    return kYearMonthFolderPattern;
+  case FolderStructure::YearMonthDay:
+    return kYearMonthDayFolderPattern;
+  case FolderStructure::None:
+    break;
+  }
+  return ""; // the target itself
+}
 
 PlannedName Whole(const std::string& stem, const std::string& extension) {
   return {stem, stem.size(), extension};
@@ -59,25 +73,11 @@ std::string FitStem(const PlannedName& name, size_t roomAfter, size_t limit) {
 
 std::string TargetFolder(const std::string& target, const FileDate& date,
                          FolderStructure structure) {
+  const DatePattern pattern = FolderPattern(structure);
   std::string folder;
-  folder.reserve(target.size() + date.year.size() + date.month.size() + date.day.size() + 2);
+  folder.reserve(target.size() + pattern.Text().size());
   folder += target;
-  switch (structure) {
-  case FolderStructure::YearMonthDay:
-    folder.append(date.year) += kPathSeparator;
-    folder.append(date.month) += kPathSeparator;
-    folder += date.day;
-    break;
-  case FolderStructure::YearMonth:
-    folder.append(date.year) += kPathSeparator;
-    folder += date.month;
-    break;
-  case FolderStructure::Year:
-    folder += date.year;
-    break;
-  case FolderStructure::None:
-    break;
-  }
+  AppendDateText(folder, date.local, pattern);
   return folder;
 }
 

@@ -1,9 +1,9 @@
 #include "tools/exif_report.h"
 
-#include "run/file_date.h"
 #include "metadata/capture_date.h"
 #include "metadata/exif_reader.h"
 #include "platform/date_conversion_error.h"
+#include "run/file_date.h"
 
 #include <cstdio>
 #include <string_view>
@@ -31,13 +31,9 @@ void PrintLines(std::ostream& out, std::string_view prefix, std::string_view dum
   }
 }
 
-// The run's date pieces as "yyyy:mm:dd hh:mm:ss"; a time text cut short by
-// an odd EXIF text shows the digit pairs it has.
+// The run's date as "yyyy:mm:dd hh:mm:ss".
 std::string JoinedDate(const FileDate& date) {
-  std::string text = date.year + ":" + date.month + ":" + date.day + " ";
-  for (size_t at = 0; at < date.time.size(); at += 2)
-    text.append(at == 0 ? "" : ":").append(date.time.substr(at, 2));
-  return text;
+  return DateText(date.local, kExifDatePattern);
 }
 
 // The date the run gives the file when it reads the capture dates of all

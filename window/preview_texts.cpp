@@ -10,8 +10,5 @@ const char* DateSourceText(const DatedFile& dated) {
 }
 
 std::string GermanDateText(const FileDate& date) {
-  const std::string day = date.day + "." + date.month + "." + date.year;
-  if (date.time.size() != 6) return day; // "hhnnss" always, by DateOf
-  return day + " " + date.time.substr(0, 2) + ":" + date.time.substr(2, 2) + ":" +
-         date.time.substr(4, 2);
+  return DateText(date.local, kGermanDatePattern);
 }

@@ -1,7 +1,7 @@
-#include "run/file_date.h"
 #include "platform/date_conversion_error.h"
-#include "tests/run/run_fixture.h"
+#include "run/file_date.h"
 #include "tests/kit/testkit.h"
+#include "tests/run/run_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -81,10 +81,10 @@ TEST_F(FileDates, OnlyARealDateTextIsTheFilesDate) {
 }
 
 TEST_F(FileDates, NoExifDateWithoutExifOrFile) {
-  FileDate date{"x", "x", "x", "x"};
+  FileDate date{{2000, 1, 1, 0, 0, 0}};
   WriteFileAt(dir_.File("plain.jpg"), testkit::JpegWithoutExif(), modified_);
   EXPECT_FALSE(ReadExifDate(dir_.File("plain.jpg"), date));
-  EXPECT_TRUE(date.year.empty());
+  EXPECT_EQ(date.local.year, 0);
   WriteFileAt(dir_.File("junk.jpg"), "not a jpeg", modified_);
   EXPECT_FALSE(ReadExifDate(dir_.File("junk.jpg"), date));
   EXPECT_FALSE(ReadExifDate(dir_.File("missing.jpg"), date));
