@@ -25,7 +25,7 @@ private:
   std::optional<DatedFile> date_;
 };
 
-const DatedFile kExifDate{{"2023", "05", "01", "120732"}, DateSource::JpegExif, {}};
+const DatedFile kExifDate{{{2023, 5, 1, 12, 7, 32}}, DateSource::JpegExif, {}};
 
 TEST(FilePlanTest, DecidesEachFileInTheSameOrderWhereverItComesFrom) {
   testkit::TempDir dir;
@@ -33,7 +33,7 @@ TEST(FilePlanTest, DecidesEachFileInTheSameOrderWhereverItComesFrom) {
   testkit::WriteFile(dir.File("a.JPG"), "x");
   mkdir(dir.File("ordner.jpg").c_str(), 0700);
   FilePlan leader;
-  leader.dated = DatedFile{{"1999", "12", "31", "235959"}, DateSource::ModificationTime, {}};
+  leader.dated = DatedFile{{{1999, 12, 31, 23, 59, 59}}, DateSource::ModificationTime, {}};
   leader.folder = dir.path() + "/ziel/1999/12";
 
   struct Case {
@@ -81,7 +81,7 @@ TEST(FilePlanTest, DecidesEachFileInTheSameOrderWhereverItComesFrom) {
     EXPECT_EQ(plan.folder, c.folder);
     EXPECT_EQ(plan.dated.has_value(), !c.folder.empty());
     if (c.leader && !c.stays) {
-      EXPECT_EQ(plan.dated->date.year, "1999");
+      EXPECT_EQ(plan.dated->date.local.year, 1999);
     }
     // Only a file that goes by its own date is named by the options.
     EXPECT_EQ(plan.planned.Full(), !c.leader && !c.folder.empty() ? "2023-05-01_120732.jpg" : "");
