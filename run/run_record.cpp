@@ -1,7 +1,5 @@
 #include "run/run_record.h"
 
-#include "run/escaped_text.h"
-#include "run/pad_text.h"
 #include "platform/directory_walk.h"
 #include "platform/file_compare.h"
 #include "platform/file_time.h"
@@ -10,6 +8,9 @@
 #include "platform/path_text.h"
 #include "platform/program_path.h"
 #include "platform/read_only_file.h"
+#include "run/escaped_text.h"
+#include "run/option_binding.h"
+#include "run/pad_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -108,15 +109,17 @@ void SplitFields(std::string_view line, std::vector<std::string_view>& fields) {
   }
 }
 
+// "dateien=… umbenennen=…": the options the table gives a record word, in
+// their record places.
 std::string OptionsText(const RunOptions& options) {
-  std::string kinds;
-  if (options.kinds.all) kinds = "alle";
-  if (!options.kinds.all && options.kinds.pictures) kinds = "bilder";
-  if (!options.kinds.all && options.kinds.videos) kinds += kinds.empty() ? "videos" : ",videos";
-  return "dateien=" + kinds + " umbenennen=" + (options.renameByDate ? "ja" : "nein") +
-         " originalname=" + (options.keepOriginalName ? "ja" : "nein") +
-         " ordner=" + StructureWord(options.structure) +
-         " begleiter=" + (options.companions ? "ja" : "nein");
+  std::string text;
+  for (int place = 1;; ++place) {
+    const auto row = std::find_if(kOptionRows.begin(), kOptionRows.end(),
+                                  [place](const OptionRow& r) { return r.recordPlace == place; });
+    if (row == kOptionRows.end()) return text;
+    text +=
+        (text.empty() ? "" : " ") + std::string(row->recordWord) + "=" + OptionWord(*row, options);
+  }
 }
 
 std::string StartText(const LocalDateTime& t) {
