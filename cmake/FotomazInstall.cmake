@@ -31,7 +31,8 @@ foreach(page IN LISTS manual_pages)
   configure_file(data/man/${page}.1.in ${PROJECT_BINARY_DIR}/data/man/${page}.1 @ONLY)
   install(FILES ${PROJECT_BINARY_DIR}/data/man/${page}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
-install(FILES data/bash-completion/fotomaz-verteilen
+# Written at build time from the option table (tools/completion).
+install(FILES ${FOTOMAZ_COMPLETION}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 
 if(TARGET tamrel-fotomaz)

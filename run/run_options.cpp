@@ -1,29 +1,9 @@
 #include "run/run_options.h"
 
-#include "run/run_texts.h"
 #include "platform/file_info.h"
 #include "platform/ini.h"
-
-namespace {
-
-bool ReadCheck(const IniSnapshot& file, const char* key, bool defaultValue) {
-  return file.ReadInt(kOptionsSection, key, defaultValue ? 1 : 0) != 0;
-}
-
-} // namespace
-
-FolderStructure StructureFromIndex(int index) {
-  switch (index) {
-  case 0:
-    return FolderStructure::Year;
-  case 1:
-    return FolderStructure::YearMonth;
-  case 2:
-    return FolderStructure::YearMonthDay;
-  default:
-    return FolderStructure::None;
-  }
-}
+#include "run/option_binding.h"
+#include "run/run_texts.h"
 
 int IndexOfStructure(FolderStructure structure) {
   switch (structure) {
@@ -40,36 +20,35 @@ int IndexOfStructure(FolderStructure structure) {
 }
 
 const char* StructureWord(FolderStructure structure) {
-  switch (structure) {
-  case FolderStructure::Year:
-    return "jahr";
-  case FolderStructure::YearMonth:
-    return "monat";
-  case FolderStructure::YearMonthDay:
-    return "tag";
-  case FolderStructure::None:
-    break;
-  }
-  return "keine";
+  const int index = IndexOfStructure(structure);
+  // "keine", the last word, has no entry in the list.
+  return WordsOf(OptionValue::Structure)
+      .words[index < 0 ? WordCount(OptionValue::Structure) - 1 : static_cast<size_t>(index)]
+      .data();
 }
+
+namespace {
+
+// A missing key or number keeps the key's default.
+class SettingsFileKeys final : public OptionKeys {
+public:
+  explicit SettingsFileKeys(const IniSnapshot& file) : file_(file) {}
+  std::string Text(const SettingKey& key) const override {
+    return file_.ReadString(kOptionsSection, std::string(key.name), "");
+  }
+  int Number(const SettingKey& key) const override {
+    return file_.ReadInt(kOptionsSection, std::string(key.name), key.defaultValue);
+  }
+
+private:
+  const IniSnapshot& file_;
+};
+
+} // namespace
 
 RunOptions ReadRunOptions(const std::string& path) {
   const IniSnapshot file(path);
-  const RunOptions defaults;
-  RunOptions options;
-  options.source = file.ReadString(kOptionsSection, kSourceKey, defaults.source);
-  options.target = file.ReadString(kOptionsSection, kTargetKey, defaults.target);
-  options.renameByDate = ReadCheck(file, kRenameKey, defaults.renameByDate);
-  options.keepOriginalName = ReadCheck(file, kKeepNameKey, defaults.keepOriginalName);
-  options.skipIdentical = ReadCheck(file, kIdenticalKey, defaults.skipIdentical);
-  options.kinds = {ReadCheck(file, kAllFilesKey, defaults.kinds.all),
-                   ReadCheck(file, kPicturesKey, defaults.kinds.pictures),
-                   ReadCheck(file, kVideosKey, defaults.kinds.videos)};
-  options.modernFormats = ReadCheck(file, kModernFormatsKey, defaults.modernFormats);
-  options.companions = ReadCheck(file, kCompanionsKey, defaults.companions);
-  options.structure = StructureFromIndex(
-      file.ReadInt(kOptionsSection, kStructureKey, IndexOfStructure(defaults.structure)));
-  return options;
+  return RunOptionsFrom(SettingsFileKeys(file));
 }
 
 FolderCheck CheckFolders(const RunOptions& options) {

@@ -5,6 +5,8 @@
 // the window reads them live from the options dialog's controls, the
 // command from its command line and the settings file the dialog writes.
 
+#include "run/option_table.h"
+
 #include <string>
 
 enum class FolderStructure {
@@ -16,52 +18,49 @@ enum class FolderStructure {
 
 // allcb, piccb, videocb.
 struct FileKinds {
-  bool all = false;
-  bool pictures = true;
-  bool videos = true;
+  bool all = KeyDefault(kAllFilesKey) != 0;
+  bool pictures = KeyDefault(kPicturesKey) != 0;
+  bool videos = KeyDefault(kVideosKey) != 0;
   bool operator==(const FileKinds&) const = default;
 };
 
-// The defaults are those of the options dialog.
+// The structure of an entry index of the dialog's drop-down list (0, 1, 2);
+// any other index (no selection) means None.
+constexpr FolderStructure StructureFromIndex(int index) {
+  switch (index) {
+  case 0:
+    return FolderStructure::Year;
+  case 1:
+    return FolderStructure::YearMonth;
+  case 2:
+    return FolderStructure::YearMonthDay;
+  default:
+    return FolderStructure::None;
+  }
+}
+
+// The defaults are those of the options dialog (option_table.h).
 struct RunOptions {
   std::string source; // folder path ending in the separator, or empty
   std::string target; // the same
   FileKinds kinds;
-  bool renameByDate = true;      // exifrenamecb
-  bool keepOriginalName = false; // keepfncb
-  FolderStructure structure = FolderStructure::YearMonth;
+  bool renameByDate = KeyDefault(kRenameKey) != 0;       // exifrenamecb
+  bool keepOriginalName = KeyDefault(kKeepNameKey) != 0; // keepfncb
+  FolderStructure structure = StructureFromIndex(KeyDefault(kStructureKey));
   // gleichecb: a file whose planned name is taken, and whose bytes equal
   // those of that file or of a numbered variant of it, stays in the source
   // (FileResult::AlreadyInTarget) instead of being moved in once more.
-  bool skipIdentical = false;
+  bool skipIdentical = KeyDefault(kIdenticalKey) != 0;
   // modernecb: also collect the phone and camera formats (HEIC, raw, MP4, …)
   // and date every format by its own metadata where it has one.
-  bool modernFormats = false;
+  bool modernFormats = KeyDefault(kModernFormatsKey) != 0;
   // begleitcb: a raw and its JPEG, a Live Photo's still and clip and their
   // sidecars (XMP, THM, AAE, …) are dated, named and moved as one group
   // (companion_groups.h).
-  bool companions = false;
+  bool companions = KeyDefault(kCompanionsKey) != 0;
   bool operator==(const RunOptions&) const = default;
 };
 
-// The options dialog's section of the settings file and its keys, which are
-// the names of the dialog's controls.
-inline constexpr char kOptionsSection[] = "optionenf";
-inline constexpr char kSourceKey[] = "quellee";
-inline constexpr char kTargetKey[] = "ziele";
-inline constexpr char kRenameKey[] = "exifrenamecb";
-inline constexpr char kKeepNameKey[] = "keepfncb";
-inline constexpr char kIdenticalKey[] = "gleichecb";
-inline constexpr char kAllFilesKey[] = "allcb";
-inline constexpr char kPicturesKey[] = "piccb";
-inline constexpr char kVideosKey[] = "videocb";
-inline constexpr char kStructureKey[] = "verteiloptcbb";
-inline constexpr char kModernFormatsKey[] = "modernecb";
-inline constexpr char kCompanionsKey[] = "begleitcb";
-
-// The structure of an entry index of the dialog's drop-down list (0, 1, 2);
-// any other index (no selection) means None.
-FolderStructure StructureFromIndex(int index);
 // The entry index of a structure; -1 (no selection) for None.
 int IndexOfStructure(FolderStructure structure);
 // The word of a structure, as the command line takes it and a run's record
@@ -70,7 +69,7 @@ const char* StructureWord(FolderStructure structure);
 
 // The options as the dialog would load them from the settings file at path,
 // from one read of it: a missing file, key or number keeps the dialog's
-// default.
+// default. Every run option of the table is read (option_binding.h).
 RunOptions ReadRunOptions(const std::string& settingsPath);
 
 // The checks of "Bilder verteilen", in their order; the first that fails

@@ -10,6 +10,7 @@
 #include "platform/read_only_file.h"
 #include "run/date_texts.h"
 #include "run/escaped_text.h"
+#include "run/option_binding.h"
 #include "run/pad_text.h"
 
 #include <algorithm>
@@ -107,15 +108,17 @@ void SplitFields(std::string_view line, std::vector<std::string_view>& fields) {
   }
 }
 
+// "dateien=… umbenennen=…": the options the table gives a record word, in
+// their record places.
 std::string OptionsText(const RunOptions& options) {
-  std::string kinds;
-  if (options.kinds.all) kinds = "alle";
-  if (!options.kinds.all && options.kinds.pictures) kinds = "bilder";
-  if (!options.kinds.all && options.kinds.videos) kinds += kinds.empty() ? "videos" : ",videos";
-  return "dateien=" + kinds + " umbenennen=" + (options.renameByDate ? "ja" : "nein") +
-         " originalname=" + (options.keepOriginalName ? "ja" : "nein") +
-         " ordner=" + StructureWord(options.structure) +
-         " begleiter=" + (options.companions ? "ja" : "nein");
+  std::string text;
+  for (int place = 1;; ++place) {
+    const auto row = std::find_if(kOptionRows.begin(), kOptionRows.end(),
+                                  [place](const OptionRow& r) { return r.recordPlace == place; });
+    if (row == kOptionRows.end()) return text;
+    text +=
+        (text.empty() ? "" : " ") + std::string(row->recordWord) + "=" + OptionWord(*row, options);
+  }
 }
 
 std::string StartText(const LocalDateTime& t) {

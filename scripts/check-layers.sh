@@ -37,7 +37,7 @@ check_includes() {
 check_includes platform 'platform/' yes
 check_includes metadata 'platform/' yes
 check_includes run 'metadata/|platform/' yes
-check_includes settings 'platform/' no
+check_includes settings 'platform/|run/option_table\.h"' no
 check_includes window 'run/|settings/|metadata/|platform/' no
 
 # Links: the graph of every target lists everything it links, directly or not.

@@ -2,6 +2,7 @@
 
 #include "platform/modal.h"
 #include "platform/path_text.h"
+#include "run/option_table.h"
 #include "settings/control_placement.h"
 #include "settings/control_tag.h"
 #include "settings/disabled_text.h"
@@ -79,11 +80,12 @@ QToolButton* PlaceFolderButton(QWidget* parent, const char* name, int left, int 
   return button;
 }
 
+// Checked as the option table's default for the box's key, its name.
 QCheckBox* PlaceCheckBox(QWidget* parent, const char* name, int left, int top, int width,
-                         const char* text, bool checked) {
+                         const char* text) {
   auto* box = Place<QCheckBox>(parent, name, QRect(left, top, width, 17));
   box->setText(QString::fromUtf8(text));
-  box->setChecked(checked);
+  box->setChecked(KeyDefault(name) != 0);
   SetTag(box, 1);
   UseReadableDisabledText(box, PanelColor(parent->palette()));
   return box;
@@ -127,37 +129,36 @@ void OptionsDialog::CreateControls() {
   sourceLabel_ =
       PlaceLabel(foldersPanel_, "Label1", 16, 8,
                  "Quellverzeichnis + ALLE darin enthaltenen Unterordner", LabelStyle::Bold);
-  sourceField_ = PlaceFolderField(foldersPanel_, "quellee", 16, 28);
+  sourceField_ = PlaceFolderField(foldersPanel_, kSourceKey, 16, 28);
   sourceBrowseButton_ =
       PlaceFolderButton(foldersPanel_, "quellsuchsb", 376, 29, "Quellverzeichnis auswählen");
   targetLabel_ =
       PlaceLabel(foldersPanel_, "Label2", 16, 56,
                  "Zielverzeichnis + ALLE darin enthaltenen Unterordner", LabelStyle::Bold);
-  targetField_ = PlaceFolderField(foldersPanel_, "ziele", 16, 76);
+  targetField_ = PlaceFolderField(foldersPanel_, kTargetKey, 16, 76);
   targetBrowseButton_ =
       PlaceFolderButton(foldersPanel_, "zielsuchsb", 376, 77, "Zielverzeichnis auswählen");
 
   filesPanel_ = PlacePanel(this, "Panel2", QRect(16, 140, 409, 205 + kExistingHeadingRow));
   filesLabel_ = PlaceLabel(filesPanel_, "Label5", 16, 12, "Folgende Dateien:", LabelStyle::Bold);
   renameBox_ =
-      PlaceCheckBox(filesPanel_, "exifrenamecb", 16, 136, 377,
-                    "Dateien automatisch umbenennen in Datum (sofern EXIF Daten vorhanden)", true);
-  keepNameBox_ =
-      PlaceCheckBox(filesPanel_, "keepfncb", 32, 160, 153, "Originalnamen anhängen", false);
+      PlaceCheckBox(filesPanel_, kRenameKey, 16, 136, 377,
+                    "Dateien automatisch umbenennen in Datum (sofern EXIF Daten vorhanden)");
+  keepNameBox_ = PlaceCheckBox(filesPanel_, kKeepNameKey, 32, 160, 153, "Originalnamen anhängen");
   // Its own heading, so that it is not read as a renaming option.
   existingLabel_ =
       PlaceLabel(filesPanel_, "Label9", 16, 184, "Schon vorhandene Dateien", LabelStyle::Bold);
   identicalBox_ =
-      PlaceCheckBox(filesPanel_, "gleichecb", 16, 184 + kExistingHeadingRow, 377,
-                    "Gleiche Dateien, die schon im Ziel liegen, nicht noch einmal ablegen", false);
-  allBox_ = PlaceCheckBox(filesPanel_, "allcb", 16, 32, 97, "Alle", false);
-  picturesBox_ = PlaceCheckBox(filesPanel_, "piccb", 136, 32, 97, "Bilder", true);
-  videosBox_ = PlaceCheckBox(filesPanel_, "videocb", 272, 32, 97, "Videos", true);
+      PlaceCheckBox(filesPanel_, kIdenticalKey, 16, 184 + kExistingHeadingRow, 377,
+                    "Gleiche Dateien, die schon im Ziel liegen, nicht noch einmal ablegen");
+  allBox_ = PlaceCheckBox(filesPanel_, kAllFilesKey, 16, 32, 97, "Alle");
+  picturesBox_ = PlaceCheckBox(filesPanel_, kPicturesKey, 136, 32, 97, "Bilder");
+  videosBox_ = PlaceCheckBox(filesPanel_, kVideosKey, 272, 32, 97, "Videos");
   modernBox_ =
-      PlaceCheckBox(filesPanel_, "modernecb", 16, 64, 377,
-                    "Auch HEIC, RAW und MP4 einbeziehen (Aufnahmedatum aus den Metadaten)", false);
-  companionsBox_ = PlaceCheckBox(filesPanel_, "begleitcb", 16, 88, 377,
-                                 "RAW+JPEG, XMP und Live-Fotos gemeinsam verteilen", false);
+      PlaceCheckBox(filesPanel_, kModernFormatsKey, 16, 64, 377,
+                    "Auch HEIC, RAW und MP4 einbeziehen (Aufnahmedatum aus den Metadaten)");
+  companionsBox_ = PlaceCheckBox(filesPanel_, kCompanionsKey, 16, 88, 377,
+                                 "RAW+JPEG, XMP und Live-Fotos gemeinsam verteilen");
   allPatternsLabel_ = PlaceLabel(filesPanel_, "Label8", 35, 48, "*.*");
   picturePatternsLabel_ = PlaceLabel(filesPanel_, "Label6", 136, 48, "jpg, tif, png, bmp, gif");
   videoPatternsLabel_ = PlaceLabel(filesPanel_, "Label7", 272, 48, "mpg, avi, mov, divx, m2ts");
@@ -166,10 +167,10 @@ void OptionsDialog::CreateControls() {
   structurePanel_ = PlacePanel(this, "Panel3", QRect(16, 372 + kExistingHeadingRow, 409, 89));
   structureLabel_ =
       PlaceLabel(structurePanel_, "Label4", 16, 16, "Ordnerstruktur", LabelStyle::Bold);
-  structureList_ = Place<QComboBox>(structurePanel_, "verteiloptcbb", QRect(16, 36, 169, 21));
+  structureList_ = Place<QComboBox>(structurePanel_, kStructureKey, QRect(16, 36, 169, 21));
   for (const char* entry : kStructureEntries)
     structureList_->addItem(QString::fromUtf8(entry));
-  structureList_->setCurrentIndex(1);
+  structureList_->setCurrentIndex(KeyDefault(kStructureKey));
   SetTag(structureList_, 1);
   structureExplanation_ = PlaceLabel(structurePanel_, "erkll", 16, 64, "Erklärung...");
 
@@ -308,6 +309,18 @@ void OptionsDialog::OnCancelClicked() {
 
 void OptionsDialog::MarkMissingFolder(FolderField field) {
   SetFieldColor(field == FolderField::Source ? sourceField_ : targetField_, kDarkRed);
+}
+
+std::string OptionsDialog::KeyText(std::string_view key) const {
+  const auto* field = findChild<QLineEdit*>(ToQString(std::string(key)));
+  return field ? ToStdString(field->text()) : std::string();
+}
+
+int OptionsDialog::KeyNumber(std::string_view key) const {
+  const QString name = ToQString(std::string(key));
+  if (const auto* box = findChild<QCheckBox*>(name)) return box->isChecked() ? 1 : 0;
+  if (const auto* list = findChild<QComboBox*>(name)) return list->currentIndex();
+  return KeyDefault(key);
 }
 
 std::string OptionsDialog::SourceFolder() const {

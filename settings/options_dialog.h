@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 class QCheckBox;
 class QColor;
@@ -49,6 +50,11 @@ public:
   bool Companions() const;
   // 0 year, 1 year/month, 2 year/month/day, -1 none selected.
   int StructureIndex() const;
+  // The value of the control of an option's key (run/option_table.h): a
+  // folder field's text; a check box's 1 or 0, the drop-down list's entry
+  // index (-1: none selected). A key without a control reads as its default.
+  std::string KeyText(std::string_view key) const;
+  int KeyNumber(std::string_view key) const;
   // Grows with every edit of an option, so a run reading the options once
   // per batch can tell that they changed without reading them all.
   uint64_t Changes() const { return changes_; }

@@ -2,14 +2,15 @@
 
 #include "window/collected_files_model.h"
 
-#include "run/escaped_text.h"
-#include "run/run_texts.h"
-#include "window/wait_cursor.h"
 #include "platform/modal.h"
 #include "platform/path_text.h"
+#include "run/escaped_text.h"
+#include "run/option_binding.h"
+#include "run/run_texts.h"
 #include "settings/options_dialog.h"
 #include "settings/panel.h"
 #include "settings/qt_text.h"
+#include "window/wait_cursor.h"
 
 #include <QCoreApplication>
 #include <QListView>
@@ -20,6 +21,17 @@ namespace {
 
 // About 30 repaints a second look continuous.
 constexpr std::chrono::milliseconds kProgressInterval{33};
+
+// The options' keys read from the dialog's controls.
+class DialogKeys final : public OptionKeys {
+public:
+  explicit DialogKeys(const OptionsDialog& dialog) : dialog_(dialog) {}
+  std::string Text(const SettingKey& key) const override { return dialog_.KeyText(key.name); }
+  int Number(const SettingKey& key) const override { return dialog_.KeyNumber(key.name); }
+
+private:
+  const OptionsDialog& dialog_;
+};
 
 } // namespace
 
@@ -41,17 +53,7 @@ WindowFrontEnd::~WindowFrontEnd() {
 RunOptions WindowFrontEnd::Options() {
   if (heldOptions_) return *heldOptions_;
   changesAtRead_ = options_.Changes();
-  RunOptions options;
-  options.source = options_.SourceFolder();
-  options.target = options_.TargetFolder();
-  options.kinds = {options_.AllFiles(), options_.Pictures(), options_.Videos()};
-  options.renameByDate = options_.RenameByDate();
-  options.keepOriginalName = options_.KeepOriginalName();
-  options.skipIdentical = options_.SkipIdentical();
-  options.modernFormats = options_.ModernFormats();
-  options.companions = options_.Companions();
-  options.structure = StructureFromIndex(options_.StructureIndex());
-  return options;
+  return RunOptionsFrom(DialogKeys(options_));
 }
 
 bool WindowFrontEnd::OptionsChanged() {

@@ -3,19 +3,21 @@
 
 #include "run/run_options.h"
 #include "settings/options_dialog.h"
+#include "settings/panel.h"
 #include "tests/kit/temp_files.h"
+#include "window/window_front_end.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
+#include <QProgressBar>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace {
 
-RunOptions SavedWithTheDialog(const std::string& settings, const RunOptions* chosen) {
-  QLineEdit sourceMirror, targetMirror;
-  OptionsDialog dialog(settings, FolderMirrors{&sourceMirror, &targetMirror});
+void Choose(OptionsDialog& dialog, const RunOptions* chosen) {
   if (chosen) {
     const auto box = [&](const char* key) { return dialog.findChild<QCheckBox*>(key); };
     dialog.findChild<QLineEdit*>(kSourceKey)->setText(QString::fromStdString(chosen->source));
@@ -31,6 +33,12 @@ RunOptions SavedWithTheDialog(const std::string& settings, const RunOptions* cho
     dialog.findChild<QComboBox*>(kStructureKey)
         ->setCurrentIndex(IndexOfStructure(chosen->structure));
   }
+}
+
+RunOptions SavedWithTheDialog(const std::string& settings, const RunOptions* chosen) {
+  QLineEdit sourceMirror, targetMirror;
+  OptionsDialog dialog(settings, FolderMirrors{&sourceMirror, &targetMirror});
+  Choose(dialog, chosen);
   dialog.findChild<QPushButton*>("okb")->click();
   return ReadRunOptions(settings);
 }
@@ -69,6 +77,13 @@ TEST(OptionsRoundTripTest, WhatTheDialogSavesIsWhatTheRunReads) {
     SCOPED_TRACE(chosen.source + " " + std::to_string(IndexOfStructure(chosen.structure)));
     testkit::TempDir dir;
     EXPECT_EQ(SavedWithTheDialog(dir.File("TamrelFotomaz.ini"), &chosen), chosen);
+    // The window reads the same options live from the controls.
+    OptionsDialog dialog(dir.File("ungespeichert.ini"), FolderMirrors{});
+    Choose(dialog, &chosen);
+    Panel statusLine;
+    QProgressBar progress;
+    QListView fileList;
+    EXPECT_EQ(WindowFrontEnd(&statusLine, &progress, &fileList, dialog).Options(), chosen);
   }
 }
 

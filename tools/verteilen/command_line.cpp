@@ -1,128 +1,78 @@
 #include "tools/verteilen/command_line.h"
 
-#include "platform/ascii_case.h"
+#include "run/option_binding.h"
 
-#include <sstream>
+#include <algorithm>
+#include <variant>
 
 namespace {
+
+// The options of the command itself bound to their places in CommandLine.
+using CommandMember = std::variant<std::optional<std::string> CommandLine::*, bool CommandLine::*>;
+
+struct CommandBinding {
+  std::string_view flag;
+  CommandMember member;
+};
+
+constexpr CommandBinding kCommandBindings[] = {
+    {"--einstellungen", &CommandLine::settingsFile},
+    {"--probelauf", &CommandLine::dryRun},
+    {"--ja", &CommandLine::assumeYes},
+    {"--protokoll", &CommandLine::logFile},
+    {"--rueckgaengig", &CommandLine::undoRecord},
+    {"--hilfe", &CommandLine::help},
+    {"--version", &CommandLine::version},
+};
+
+constexpr const CommandBinding* FindCommandBinding(std::string_view flag) {
+  for (const CommandBinding& binding : kCommandBindings) {
+    if (binding.flag == flag) return &binding;
+  }
+  return nullptr;
+}
+
+// A switch sets a bool, an option with a value keeps its text.
+constexpr bool EveryCommandOptionBound() {
+  size_t count = 0;
+  for (const OptionRow& row : kOptionRows) {
+    if (IsRunOption(row)) continue;
+    ++count;
+    const CommandBinding* binding = FindCommandBinding(row.flag);
+    if (!binding || std::holds_alternative<bool CommandLine::*>(binding->member) !=
+                        (row.value == OptionValue::None))
+      return false;
+  }
+  return count == std::size(kCommandBindings);
+}
+static_assert(EveryCommandOptionBound(), "each option of the command has its place");
+
+// The words of value joined by separator: "ja, nein", "ja|nein".
+std::string JoinedWords(OptionValue value, std::string_view separator) {
+  std::string text;
+  for (size_t i = 0; i < WordCount(value); ++i)
+    text += (i == 0 ? "" : std::string(separator)) + std::string(WordsOf(value).words[i]);
+  return text;
+}
 
 std::string InvalidValue(const std::string& option, const std::string& value,
                          const std::string& allowed) {
   return "Ungültiger Wert für " + option + ": \"" + value + "\" (erlaubt: " + allowed + ")";
 }
 
-std::optional<bool> YesNo(const std::string& value) {
-  const std::string word = AsciiLowered(value);
-  if (word == "ja") return true;
-  if (word == "nein") return false;
-  return std::nullopt;
-}
-
-// What becomes of a file whose bytes are in the target already.
-std::optional<bool> SkipIdentical(const std::string& value) {
-  const std::string word = AsciiLowered(value);
-  if (word == "ueberspringen") return true;
-  if (word == "nummerieren") return false;
-  return std::nullopt;
-}
-
-std::optional<FolderStructure> Structure(const std::string& value) {
-  const std::string word = AsciiLowered(value);
-  for (const FolderStructure structure : {FolderStructure::Year, FolderStructure::YearMonth,
-                                          FolderStructure::YearMonthDay, FolderStructure::None}) {
-    if (word == StructureWord(structure)) return structure;
+// The error of value for row, or empty when it is one of the row's values.
+std::string Take(const OptionRow& row, const std::string& option, const std::string& value,
+                 CommandLine& line) {
+  if (IsRunOption(row)) {
+    RunOptions checked;
+    if (!SetOptionWord(row, value, checked))
+      return InvalidValue(option, value, JoinedWords(row.value, ", "));
+    line.runOptions.push_back({&row, value});
+    return {};
   }
-  return std::nullopt;
-}
-
-// A comma-separated list of alle, bilder, videos.
-std::optional<FileKinds> Kinds(const std::string& value) {
-  FileKinds kinds{false, false, false};
-  std::istringstream words(AsciiLowered(value));
-  std::string word;
-  bool any = false;
-  while (std::getline(words, word, ',')) {
-    if (word == "alle") {
-      kinds.all = true;
-    } else if (word == "bilder") {
-      kinds.pictures = true;
-    } else if (word == "videos") {
-      kinds.videos = true;
-    } else {
-      return std::nullopt;
-    }
-    any = true;
-  }
-  if (!any) return std::nullopt;
-  return kinds;
-}
-
-// A folder or file name, taken as it is.
-template <std::optional<std::string> CommandLine::*Field>
-std::string SetText(CommandLine& line, const std::string&, const std::string& value) {
-  line.*Field = value;
+  line.*std::get<std::optional<std::string> CommandLine::*>(FindCommandBinding(row.flag)->member) =
+      value;
   return {};
-}
-
-template <std::optional<bool> CommandLine::*Field>
-std::string SetYesNo(CommandLine& line, const std::string& option, const std::string& value) {
-  line.*Field = YesNo(value);
-  if (!(line.*Field)) return InvalidValue(option, value, "ja, nein");
-  return {};
-}
-
-std::string SetKinds(CommandLine& line, const std::string& option, const std::string& value) {
-  line.kinds = Kinds(value);
-  if (!line.kinds) return InvalidValue(option, value, "alle, bilder, videos, bilder,videos");
-  return {};
-}
-
-std::string SetStructure(CommandLine& line, const std::string& option, const std::string& value) {
-  line.structure = Structure(value);
-  if (!line.structure) return InvalidValue(option, value, "jahr, monat, tag, keine");
-  return {};
-}
-
-std::string SetIdentical(CommandLine& line, const std::string& option, const std::string& value) {
-  line.skipIdentical = SkipIdentical(value);
-  if (!line.skipIdentical) return InvalidValue(option, value, "ueberspringen, nummerieren");
-  return {};
-}
-
-// An option with a value; its setter returns the error when the value does
-// not fit.
-struct ValueOption {
-  const char* name;
-  std::string (*set)(CommandLine&, const std::string& option, const std::string& value);
-};
-
-constexpr ValueOption kValueOptions[] = {
-    {"--quelle", SetText<&CommandLine::source>},
-    {"--ziel", SetText<&CommandLine::target>},
-    {"--dateien", SetKinds},
-    {"--umbenennen", SetYesNo<&CommandLine::renameByDate>},
-    {"--originalname", SetYesNo<&CommandLine::keepOriginalName>},
-    {"--moderne", SetYesNo<&CommandLine::modernFormats>},
-    {"--begleiter", SetYesNo<&CommandLine::companions>},
-    {"--ordner", SetStructure},
-    {"--gleiche", SetIdentical},
-    {"--einstellungen", SetText<&CommandLine::settingsFile>},
-    {"--protokoll", SetText<&CommandLine::logFile>},
-};
-
-const ValueOption* FindValueOption(const std::string& name) {
-  for (const ValueOption& option : kValueOptions) {
-    if (name == option.name) return &option;
-  }
-  return nullptr;
-}
-
-bool* Flag(CommandLine& line, const std::string& option) {
-  if (option == "--probelauf") return &line.dryRun;
-  if (option == "--ja") return &line.assumeYes;
-  if (option == "--hilfe") return &line.help;
-  if (option == "--version") return &line.version;
-  return nullptr;
 }
 
 } // namespace
@@ -141,79 +91,82 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       value = option.substr(equals + 1);
       option.resize(equals);
     }
-    // The one option whose value may be left out.
-    if (option == "--rueckgaengig") {
-      line.undoRecord = value.value_or("");
-      continue;
+    const OptionRow* row = FindOption(option);
+    if (!row) {
+      parsed.error = "Unbekannte Option: " + option;
+      return parsed;
     }
-    if (bool* flag = Flag(line, option)) {
+    if (row->value == OptionValue::None) {
       if (value) {
         parsed.error = "Die Option " + option + " hat keinen Wert.";
         return parsed;
       }
-      *flag = true;
+      line.*std::get<bool CommandLine::*>(FindCommandBinding(row->flag)->member) = true;
       continue;
     }
-    const ValueOption* valueOption = FindValueOption(option);
-    if (!valueOption) {
-      parsed.error = "Unbekannte Option: " + option;
-      return parsed;
-    }
-    if (!value) {
+    if (!value && !row->valueOptional) {
       if (i + 1 == arguments.size()) {
         parsed.error = "Bei " + option + " fehlt der Wert.";
         return parsed;
       }
       value = arguments[++i];
     }
-    parsed.error = valueOption->set(line, option, *value);
+    parsed.error = Take(*row, option, value.value_or(""), line);
     if (!parsed.error.empty()) return parsed;
   }
   return parsed;
 }
 
-const char* HelpText() {
-  return R"(Aufruf: fotomaz-verteilen [OPTIONEN]
+namespace {
+
+// Where an option's help starts: two spaces, the option, at least one space.
+constexpr size_t kHelpColumn = 25;
+
+void AppendOptionHelp(std::string& text, const std::string& usage, const HelpLines& lines) {
+  const std::string indent(kHelpColumn, ' ');
+  std::string head = "  " + usage;
+  if (head.size() + 1 > kHelpColumn) {
+    text += head + "\n";
+    head = indent;
+  }
+  head.resize(kHelpColumn, ' ');
+  for (const std::string_view line : lines) {
+    if (line.empty()) break;
+    text += head + std::string(line) + "\n";
+    head = indent;
+  }
+}
+
+// "ORDNER", "ja|nein".
+std::string Placeholder(OptionValue value) {
+  const std::string_view placeholder = WordsOf(value).placeholder;
+  return placeholder.empty() ? JoinedWords(value, "|") : std::string(placeholder);
+}
+
+} // namespace
+
+namespace {
+
+std::string MakeHelpText() {
+  std::string text = R"(Aufruf: fotomaz-verteilen [OPTIONEN]
 
 Verteilt die Bilder und Videos des Quellordners und aller seiner Unterordner
 in Datumsordner unter dem Zielordner, genau wie "Bilder verteilen" im
 Programmfenster, aber ohne Fenster.
 
-  --quelle ORDNER        Quellordner
-  --ziel ORDNER          Zielordner
-  --dateien ARTEN        alle | bilder | videos | bilder,videos
-  --umbenennen ja|nein   Dateien in Datum umbenennen
-  --originalname ja|nein Originalnamen anhängen
-  --moderne ja|nein      auch HEIC, RAW und MP4 einbeziehen und jede Datei nach
-                         dem Aufnahmedatum aus ihren Metadaten einordnen
-  --begleiter ja|nein    zusammengehörige Dateien gemeinsam verteilen: RAW und
-                         JPEG einer Aufnahme, Live-Fotos (HEIC und MOV) und
-                         die Begleitdateien XMP, THM, AAE, PP3, DOP und JSON
-                         unter einem Namen im selben Ordner
-  --ordner jahr|monat|tag|keine
-                         Ordnerstruktur: Jahr, Jahr - Monat,
-                         Jahr - Monat - Tag oder keine Unterordner
-  --gleiche ueberspringen|nummerieren
-                         eine Datei, deren Name im Ziel belegt ist und die
-                         der Datei dieses Namens oder einer ihrer
-                         nummerierten Varianten Byte für Byte gleicht, in
-                         der Quelle lassen oder wie bisher nummeriert ablegen
-  --einstellungen DATEI  Einstellungsdatei für die nicht angegebenen Optionen
-                         (sonst die des Programmfensters, siehe unten)
-  --probelauf            jede geplante Verschiebung als QUELLE -> ZIEL zeigen,
-                         eine Datei, die schon richtig liegt, als
-                         QUELLE (bleibt), eine, die schon im Ziel liegt,
-                         als QUELLE = ZIEL (schon im Ziel vorhanden), und
-                         nichts ändern (auch kein Protokoll)
-  --ja                   ohne die Frage "Mit der Arbeit anfangen?" starten
-  --protokoll DATEI      für jede verschobene Datei eine Zeile QUELLE<Tab>ZIEL
-                         an DATEI anhängen
-  --rueckgaengig         die letzte Verteilung zurücknehmen: jede verschobene
-                         Datei an ihren alten Platz zurücklegen
-  --rueckgaengig=DATEI   die Verteilung dieser Aufzeichnung zurücknehmen
-  --hilfe                diesen Text zeigen
-  --version              Programmname und Version zeigen
-
+)";
+  for (const OptionRow& row : kOptionRows) {
+    const std::string flag(row.flag);
+    if (row.valueOptional) {
+      AppendOptionHelp(text, flag, row.help);
+      AppendOptionHelp(text, flag + "=" + Placeholder(row.value), row.helpWithValue);
+    } else if (row.value == OptionValue::None) {
+      AppendOptionHelp(text, flag, row.help);
+    } else {
+      AppendOptionHelp(text, flag + " " + Placeholder(row.value), row.help);
+    }
+  }
+  return text + R"(
 Nicht angegebene Optionen kommen aus dem Abschnitt [optionenf] der
 Einstellungsdatei, sonst gelten die Vorgaben des Optionen-Dialogs (Bilder und
 Videos, umbenennen ja, Originalname nein, Ordner monat, gleiche nummerieren,
@@ -254,4 +207,12 @@ im Ziel lagen), 1 Fehler oder abgebrochen, 2 falscher Aufruf, fehlender
 Ordner, keine Aufzeichnung oder Quellordner in Arbeit, 3 fertig, aber nicht
 alle Dateien verschoben.
 )";
+}
+
+} // namespace
+
+const char* HelpText() {
+  // Made once; the program prints it at most once.
+  static const std::string text = MakeHelpText();
+  return text.c_str();
 }

@@ -1,6 +1,7 @@
 #include "tools/verteilen/run_options.h"
 
 #include "platform/path_text.h"
+#include "run/option_binding.h"
 
 #include <filesystem>
 
@@ -18,14 +19,9 @@ std::string CommandLineFolder(const std::string& text) {
 
 RunOptions ResolveRunOptions(const CommandLine& line, const std::string& settingsPath) {
   RunOptions options = ReadRunOptions(settingsPath);
-  if (line.source) options.source = CommandLineFolder(*line.source);
-  if (line.target) options.target = CommandLineFolder(*line.target);
-  options.kinds = line.kinds.value_or(options.kinds);
-  options.renameByDate = line.renameByDate.value_or(options.renameByDate);
-  options.keepOriginalName = line.keepOriginalName.value_or(options.keepOriginalName);
-  options.modernFormats = line.modernFormats.value_or(options.modernFormats);
-  options.companions = line.companions.value_or(options.companions);
-  options.structure = line.structure.value_or(options.structure);
-  options.skipIdentical = line.skipIdentical.value_or(options.skipIdentical);
+  for (const GivenOption& given : line.runOptions) {
+    const bool folder = given.row->value == OptionValue::Folder;
+    SetOptionWord(*given.row, folder ? CommandLineFolder(given.value) : given.value, options);
+  }
   return options;
 }
