@@ -4,6 +4,7 @@
 #include "platform/directory_walk.h"
 #include "platform/move_steps.h"
 #include "platform/path_text.h"
+#include "platform/temporary_copy_name.h"
 
 #include <algorithm>
 #include <cerrno>

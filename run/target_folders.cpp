@@ -7,6 +7,7 @@
 #include "platform/lower_name.h"
 #include "platform/move_file.h"
 #include "platform/path_text.h"
+#include "platform/temporary_copy_name.h"
 
 #include <algorithm>
 
