@@ -7,6 +7,7 @@
 // walked bytes; `base` is where the offsets read from the data count from.
 
 #include "metadata/byte_order.h"
+#include "metadata/tag.h"
 #include "metadata/exif_reader.h"
 #include "metadata/makernote_layout.h"
 #include "metadata/tagtables.h"

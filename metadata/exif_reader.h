@@ -5,6 +5,8 @@
 // read on several threads at once.
 
 #include "metadata/byte_order.h"
+#include "metadata/byte_string.h"
+#include "metadata/tag.h"
 #include "metadata/byte_stream.h"
 #include "metadata/iptc.h"
 

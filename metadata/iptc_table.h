@@ -2,7 +2,7 @@
 // The IPTC dataset definitions the store knows by name, and the datasets whose
 // repeats are merged into one entry.
 
-#include "metadata/byte_order.h"
+#include "metadata/tag.h"
 
 #include <array>
 #include <bitset>

@@ -2,6 +2,7 @@
 // Turning a tag's value bytes into display text and into a number.
 
 #include "metadata/byte_order.h"
+#include "metadata/text_renderer.h"
 #include "metadata/field_type.h"
 
 #include <cstdint>

@@ -1,7 +1,8 @@
 #pragma once
 // The reader's vocabulary: the EXIF/TIFF and GPS tag tables.
 
-#include "metadata/byte_order.h"
+#include "metadata/tag.h"
+#include "metadata/text_renderer.h"
 #include "metadata/rendering.h"
 
 #include <cstddef>
