@@ -13,17 +13,17 @@
 enum class TagOrigin { Exif, MakerNote };
 
 struct Tag {
-  TagOrigin Origin = TagOrigin::Exif;
-  uint16_t ValueType = 0;
-  uint16_t IptcRecord = 0;
-  uint16_t TagNumber = 0;
-  std::string Name;
-  std::string Description;
-  std::string ValueList;
-  std::string Text;
-  ByteString RawBytes;
-  int32_t ValueOffset = 0; // 0-based, in the bytes the walk read
-  std::string FormatText;
-  int32_t ByteCount = 0;
-  TextRenderer Renderer = nullptr;
+  TagOrigin origin = TagOrigin::Exif;
+  uint16_t valueType = 0;
+  uint16_t iptcRecord = 0;
+  uint16_t tagNumber = 0;
+  std::string name;
+  std::string description;
+  std::string valueList;
+  std::string text;
+  ByteString rawBytes;
+  int32_t valueOffset = 0; // 0-based, in the bytes the walk read
+  std::string formatText;
+  int32_t byteCount = 0;
+  TextRenderer renderer = nullptr;
 };

@@ -10,11 +10,11 @@
 // lines. The walk that called it lists them, so renderers keep no state.
 struct RenderSink {
   struct NamedValue {
-    std::string Name;
-    std::string Text;
+    std::string name;
+    std::string text;
   };
-  std::vector<NamedValue> NamedValues;
-  bool MultiLine = false;
+  std::vector<NamedValue> namedValues;
+  bool multiLine = false;
 };
 
 // A special renderer of a value text. It may throw std::runtime_error on a text
