@@ -5,7 +5,7 @@
 
 #include "metadata/exif_reader.h"
 #include "metadata/exif_thumbnail.h"
-#include "metadata/rendering.h"
+#include "metadata/internal/rendering.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "metadata/avchd_date.h"
+#include "metadata/internal/avchd_date.h"
 
-#include "metadata/byte_cursor.h"
+#include "metadata/internal/byte_cursor.h"
 
 #include <algorithm>
 #include <string>

@@ -1,15 +1,15 @@
 #include "metadata/capture_date.h"
 
-#include "metadata/avchd_date.h"
 #include "metadata/date_text.h"
 #include "metadata/exif_reader.h"
-#include "metadata/iso_media.h"
-#include "metadata/jxl_exif.h"
-#include "metadata/matroska_date.h"
-#include "metadata/png_exif.h"
-#include "metadata/raf_exif.h"
-#include "metadata/riff_avi.h"
-#include "metadata/webp_exif.h"
+#include "metadata/internal/avchd_date.h"
+#include "metadata/internal/iso_media.h"
+#include "metadata/internal/jxl_exif.h"
+#include "metadata/internal/matroska_date.h"
+#include "metadata/internal/png_exif.h"
+#include "metadata/internal/raf_exif.h"
+#include "metadata/internal/riff_avi.h"
+#include "metadata/internal/webp_exif.h"
 #include "platform/path_text.h"
 
 #include <algorithm>

@@ -1,10 +1,10 @@
 #include "metadata/exif_reader.h"
 
-#include "metadata/exif_segment.h"
-#include "metadata/file_facts.h"
-#include "metadata/jpeg_segments.h"
-#include "metadata/rendering.h"
-#include "metadata/tiff_read.h"
+#include "metadata/internal/exif_segment.h"
+#include "metadata/internal/file_facts.h"
+#include "metadata/internal/jpeg_segments.h"
+#include "metadata/internal/rendering.h"
+#include "metadata/internal/tiff_read.h"
 #include "platform/ascii_case.h"
 #include "platform/path_text.h"
 

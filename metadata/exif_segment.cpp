@@ -1,6 +1,6 @@
-#include "metadata/exif_segment.h"
+#include "metadata/internal/exif_segment.h"
 
-#include "metadata/tagtables.h"
+#include "metadata/internal/tagtables.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "metadata/file_facts.h"
+#include "metadata/internal/file_facts.h"
 
 #include "platform/file_time.h"
 

@@ -1,7 +1,7 @@
-#include "metadata/directory_walker.h"
+#include "metadata/internal/directory_walker.h"
 
-#include "metadata/rendering.h"
-#include "metadata/tagtables.h"
+#include "metadata/internal/rendering.h"
+#include "metadata/internal/tagtables.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "metadata/iptc.h"
 
-#include "metadata/iptc_table.h"
+#include "metadata/internal/iptc_table.h"
 #include "platform/ascii_case.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // Reading IPTC datasets out of an APP13 segment.
 
+#include "metadata/internal/iptc_table.h"
 #include "metadata/iptc.h"
-#include "metadata/iptc_table.h"
 
 #include <cstdint>
 #include <optional>

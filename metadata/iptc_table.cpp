@@ -1,4 +1,4 @@
-#include "metadata/iptc_table.h"
+#include "metadata/internal/iptc_table.h"
 
 #include <string>
 

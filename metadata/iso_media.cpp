@@ -1,6 +1,6 @@
-#include "metadata/iso_media.h"
+#include "metadata/internal/iso_media.h"
 
-#include "metadata/byte_cursor.h"
+#include "metadata/internal/byte_cursor.h"
 
 #include <algorithm>
 #include <array>

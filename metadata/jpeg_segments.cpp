@@ -1,6 +1,6 @@
-#include "metadata/jpeg_segments.h"
+#include "metadata/internal/jpeg_segments.h"
 
-#include "metadata/exif_segment.h"
+#include "metadata/internal/exif_segment.h"
 
 namespace {
 

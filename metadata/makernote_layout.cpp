@@ -1,4 +1,4 @@
-#include "metadata/makernote_layout.h"
+#include "metadata/internal/makernote_layout.h"
 
 #include "platform/ascii_case.h"
 

@@ -1,8 +1,8 @@
 // Renderers of maker-note values: two Nikon texts and the three Canon
 // breakdowns, which turn a list of 16-bit numbers into named lines.
 
-#include "metadata/makernote_render.h"
-#include "metadata/rendering.h"
+#include "metadata/internal/makernote_render.h"
+#include "metadata/internal/rendering.h"
 
 #include <algorithm>
 #include <array>

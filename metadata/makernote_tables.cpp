@@ -1,8 +1,8 @@
 // The ten maker tables, in ascending tag order. Value lists are kept exactly as
 // the cameras' users know them, odd entries included.
 
-#include "metadata/makernote_layout.h"
-#include "metadata/makernote_render.h"
+#include "metadata/internal/makernote_layout.h"
+#include "metadata/internal/makernote_render.h"
 
 #include <iterator>
 

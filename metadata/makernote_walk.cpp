@@ -1,8 +1,8 @@
 // The walk of a maker note's directory: like the EXIF walk, but with the
 // maker's own table, directory position and origin of value offsets.
 
-#include "metadata/directory_walker.h"
-#include "metadata/rendering.h"
+#include "metadata/internal/directory_walker.h"
+#include "metadata/internal/rendering.h"
 
 #include <string>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "metadata/matroska_date.h"
+#include "metadata/internal/matroska_date.h"
 
-#include "metadata/byte_cursor.h"
+#include "metadata/internal/byte_cursor.h"
 
 #include <limits>
 #include <string>

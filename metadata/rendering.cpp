@@ -1,6 +1,6 @@
-#include "metadata/rendering.h"
+#include "metadata/internal/rendering.h"
 
-#include "metadata/tagtables.h"
+#include "metadata/internal/tagtables.h"
 
 #include <algorithm>
 #include <array>

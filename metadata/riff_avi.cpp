@@ -1,6 +1,6 @@
-#include "metadata/riff_avi.h"
+#include "metadata/internal/riff_avi.h"
 
-#include "metadata/byte_cursor.h"
+#include "metadata/internal/byte_cursor.h"
 
 #include <algorithm>
 #include <string_view>

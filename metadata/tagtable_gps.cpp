@@ -1,7 +1,7 @@
 // The GPS tag table: tags 0x0000 to 0x001E.
 
-#include "metadata/rendering.h"
-#include "metadata/tagtables.h"
+#include "metadata/internal/rendering.h"
+#include "metadata/internal/tagtables.h"
 
 #include <iterator>
 

@@ -1,7 +1,7 @@
 // The EXIF/TIFF tag table: 250 rows in ascending tag order.
 
-#include "metadata/rendering.h"
-#include "metadata/tagtables.h"
+#include "metadata/internal/rendering.h"
+#include "metadata/internal/tagtables.h"
 
 #include <iterator>
 

@@ -1,4 +1,4 @@
-#include "metadata/tagtables.h"
+#include "metadata/internal/tagtables.h"
 
 #include "platform/ascii_case.h"
 

@@ -1,6 +1,6 @@
-#include "metadata/tiff_read.h"
+#include "metadata/internal/tiff_read.h"
 
-#include "metadata/exif_segment.h"
+#include "metadata/internal/exif_segment.h"
 
 #include <algorithm>
 

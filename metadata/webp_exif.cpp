@@ -1,7 +1,7 @@
-#include "metadata/webp_exif.h"
+#include "metadata/internal/webp_exif.h"
 
-#include "metadata/byte_cursor.h"
 #include "metadata/exif_reader.h"
+#include "metadata/internal/byte_cursor.h"
 
 #include <algorithm>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "run/target_folders.h"
+#include "run/internal/target_folders.h"
 
-#include "run/counter_name.h"
+#include "run/internal/counter_name.h"
 #include "run/target_name.h"
 #include "platform/append_file.h"
 #include "platform/directory_walk.h"

@@ -1,6 +1,6 @@
 // The renderers of Nikon and Canon values, and the Canon breakdown lines.
 
-#include "metadata/makernote_render.h"
+#include "metadata/internal/makernote_render.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The maker-note walk: which entries are listed and added, where values are
 // taken from, and how it ends on notes that do not hold what they claim.
 
-#include "metadata/directory_walker.h"
+#include "metadata/internal/directory_walker.h"
 #include "tests/kit/makernote_builder.h"
 #include "tests/metadata/reader_helpers.h"
 

@@ -1,6 +1,6 @@
 // The JPEG marker scan: which segments it keeps, takes and stops at.
 
-#include "metadata/exif_segment.h"
+#include "metadata/internal/exif_segment.h"
 #include "reader_helpers.h"
 
 #include <stdexcept>

@@ -2,7 +2,7 @@
 // ways hostile directories are kept in bounds. Every test runs in both byte
 // orders.
 
-#include "metadata/exif_segment.h"
+#include "metadata/internal/exif_segment.h"
 #include "reader_helpers.h"
 
 #include <algorithm>

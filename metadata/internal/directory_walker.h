@@ -7,10 +7,10 @@
 // walked bytes; `base` is where the offsets read from the data count from.
 
 #include "metadata/byte_order.h"
-#include "metadata/tag.h"
 #include "metadata/exif_reader.h"
-#include "metadata/makernote_layout.h"
-#include "metadata/tagtables.h"
+#include "metadata/internal/makernote_layout.h"
+#include "metadata/internal/tagtables.h"
+#include "metadata/tag.h"
 
 #include <cstdint>
 #include <optional>

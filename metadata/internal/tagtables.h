@@ -1,9 +1,9 @@
 #pragma once
 // The reader's vocabulary: the EXIF/TIFF and GPS tag tables.
 
+#include "metadata/internal/rendering.h"
 #include "metadata/tag.h"
 #include "metadata/text_renderer.h"
-#include "metadata/rendering.h"
 
 #include <cstddef>
 #include <cstdint>

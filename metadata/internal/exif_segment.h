@@ -3,8 +3,8 @@
 // segment (or an Exif block in the same form) and a TIFF file's buffer.
 // Both hand the TIFF-structured bytes to the directory walker.
 
-#include "metadata/directory_walker.h"
 #include "metadata/exif_reader.h"
+#include "metadata/internal/directory_walker.h"
 
 #include <cstddef>
 #include <optional>

@@ -5,7 +5,7 @@
 // walker walks the note with it.
 
 #include "metadata/exif_reader.h"
-#include "metadata/tagtables.h"
+#include "metadata/internal/tagtables.h"
 
 #include <cstdint>
 #include <optional>

@@ -4,8 +4,8 @@
 // the EXIF segment and parses the first APP13 segment's IPTC datasets.
 
 #include "metadata/byte_stream.h"
-#include "metadata/directory_walker.h"
 #include "metadata/exif_reader.h"
+#include "metadata/internal/directory_walker.h"
 
 #include <optional>
 
