@@ -48,9 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   MemorySource source(file);
   const std::optional<CaptureDate> date = ReadCaptureDate(source, kNames[selector]);
   if (date) {
-    Require(IsCalendarDateTime(date->Time));
-    Require(date->Time.year >= 1970 && date->Time.year <= 9999);
-    Require(CaptureDateText(date->Time).size() == 19);
+    Require(IsCalendarDateTime(date->time));
+    Require(date->time.year >= 1970 && date->time.year <= 9999);
+    Require(CaptureDateText(date->time).size() == 19);
   }
   return 0;
 }

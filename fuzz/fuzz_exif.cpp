@@ -5,7 +5,7 @@
 
 #include "metadata/exif_reader.h"
 #include "metadata/exif_thumbnail.h"
-#include "metadata/rendering.h"
+#include "metadata/internal/rendering.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -23,34 +23,34 @@ void Touch(std::string_view text) {
 
 void TouchEverything(const ExifRead& read) {
   sink = sink + static_cast<size_t>(read.HasMetadata()) + static_cast<size_t>(read.HasExif()) +
-         read.Segments.size();
+         read.segments.size();
   Touch(ErrorText(read));
-  for (const JpegSegment& segment : read.Segments)
-    Touch(segment.Data);
-  const ExifFields& exif = read.Exif;
-  Touch(exif.DateTime);
-  Touch(exif.Make);
-  Touch(exif.Model);
-  Touch(exif.Version);
-  Touch(exif.UserComment);
-  Touch(read.Dump);
-  Touch(read.MakerNote.Bytes);
-  Touch(read.MakerNote.Dump);
-  sink = sink + static_cast<size_t>(read.MakerNote.Recognised);
-  sink = sink + static_cast<size_t>(exif.ImageWidth) + static_cast<size_t>(exif.ImageHeight);
-  for (const Tag& record : read.Iptc.Records())
-    Touch(record.Text);
+  for (const JpegSegment& segment : read.segments)
+    Touch(segment.data);
+  const ExifFields& exif = read.exif;
+  Touch(exif.dateTime);
+  Touch(exif.make);
+  Touch(exif.model);
+  Touch(exif.version);
+  Touch(exif.userComment);
+  Touch(read.dump);
+  Touch(read.makerNote.bytes);
+  Touch(read.makerNote.dump);
+  sink = sink + static_cast<size_t>(read.makerNote.recognised);
+  sink = sink + static_cast<size_t>(exif.imageWidth) + static_cast<size_t>(exif.imageHeight);
+  for (const Tag& record : read.iptc.Records())
+    Touch(record.text);
   // The queries by name search the list from its start; asking for every
   // entry of a list of thousands would cost quadratic time in this harness
   // alone, so only the first entries are asked for by name.
   constexpr size_t kQueriedByName = 64;
-  for (size_t i = 0; i < read.Tags.size(); ++i) {
-    const Tag& tag = read.Tags[i];
-    Touch(RenderValue(read.Order, tag.RawBytes, tag.ValueType, tag.ValueList, tag.FormatText));
-    sink = sink + static_cast<size_t>(NumericValue(read.Order, tag.RawBytes, tag.ValueType) != 0);
+  for (size_t i = 0; i < read.tags.size(); ++i) {
+    const Tag& tag = read.tags[i];
+    Touch(RenderValue(read.order, tag.rawBytes, tag.valueType, tag.valueList, tag.formatText));
+    sink = sink + static_cast<size_t>(NumericValue(read.order, tag.rawBytes, tag.valueType) != 0);
     if (i >= kQueriedByName) continue;
-    Touch(read.TagText(tag.Name));
-    sink = sink + static_cast<size_t>(read.TagInteger(tag.Name));
+    Touch(read.TagText(tag.name));
+    sink = sink + static_cast<size_t>(read.TagInteger(tag.name));
   }
 }
 

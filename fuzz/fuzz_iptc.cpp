@@ -31,15 +31,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   store.ParseSegment(text);
   for (int32_t i = 0; i < store.Count(); ++i) {
     const Tag entry = store.RecordAt(i);
-    Require(entry.TagNumber != 0 && (entry.IptcRecord == 2 || entry.IptcRecord == 8));
+    Require(entry.tagNumber != 0 && (entry.iptcRecord == 2 || entry.iptcRecord == 8));
     // Only keywords and supplemental categories grow beyond their dataset.
-    if (entry.TagNumber != 20 && entry.TagNumber != 25) Require(entry.Text.size() <= size);
-    const int32_t found = store.FindName(entry.Name);
+    if (entry.tagNumber != 20 && entry.tagNumber != 25) Require(entry.text.size() <= size);
+    const int32_t found = store.FindName(entry.name);
     Require(found >= 0 && found <= i);
-    sink = sink + store.ValueOf(entry.Name, "").size() + entry.Description.size();
+    sink = sink + store.ValueOf(entry.name, "").size() + entry.description.size();
   }
   if (store.HasRecords()) {
-    const std::string name = store.RecordAt(0).Name;
+    const std::string name = store.RecordAt(0).name;
     store.StoreValue(name, "x");
     store.AddValue(name, "y");
     store.DeleteName(name);

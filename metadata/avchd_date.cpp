@@ -1,6 +1,6 @@
-#include "metadata/avchd_date.h"
+#include "metadata/internal/avchd_date.h"
 
-#include "metadata/byte_cursor.h"
+#include "metadata/internal/byte_cursor.h"
 
 #include <algorithm>
 #include <string>
@@ -26,14 +26,14 @@ constexpr uint8_t kTagZoneYearMonth = 0x18; // zone byte, year (two BCD bytes), 
 constexpr uint8_t kTagDayTime = 0x19;       // day, hour, minute, second in BCD
 
 struct PacketLayout {
-  size_t Size = 0;   // 188, or 192 with the time stamp of Blu-ray and AVCHD files
-  size_t SyncAt = 0; // where the sync byte stands in a packet
+  size_t size = 0;   // 188, or 192 with the time stamp of Blu-ray and AVCHD files
+  size_t syncAt = 0; // where the sync byte stands in a packet
 };
 
 std::optional<PacketLayout> LayoutOf(std::string_view head) {
   for (const PacketLayout layout : {PacketLayout{188, 0}, PacketLayout{192, 4}}) {
-    const size_t second = layout.Size + layout.SyncAt;
-    if (head.size() > second && static_cast<uint8_t>(head[layout.SyncAt]) == kSyncByte &&
+    const size_t second = layout.size + layout.syncAt;
+    if (head.size() > second && static_cast<uint8_t>(head[layout.syncAt]) == kSyncByte &&
         static_cast<uint8_t>(head[second]) == kSyncByte)
       return layout;
   }
@@ -137,12 +137,12 @@ std::optional<LocalDateTime> ReadAvchdDate(ByteStream& stream) {
   stream.ReadAt(0, kStepBytes, bytes);
   const std::optional<PacketLayout> layout = LayoutOf(bytes);
   if (!layout) return std::nullopt;
-  const size_t step = kStepBytes / layout->Size * layout->Size;
+  const size_t step = kStepBytes / layout->size * layout->size;
   VideoScan scan;
   for (uint64_t at = 0; at < kMaxScanBytes; at += step) {
     stream.ReadAt(at, static_cast<size_t>(std::min<uint64_t>(step, kMaxScanBytes - at)), bytes);
-    for (size_t packet = 0; packet + layout->Size <= bytes.size(); packet += layout->Size)
-      if (!scan.Packet(std::string_view(bytes).substr(packet, layout->Size), layout->SyncAt))
+    for (size_t packet = 0; packet + layout->size <= bytes.size(); packet += layout->size)
+      if (!scan.Packet(std::string_view(bytes).substr(packet, layout->size), layout->syncAt))
         return scan.Date();
     if (bytes.size() < step) break;
   }

@@ -1,15 +1,15 @@
 #include "metadata/capture_date.h"
 
-#include "metadata/avchd_date.h"
 #include "metadata/date_text.h"
 #include "metadata/exif_reader.h"
-#include "metadata/iso_media.h"
-#include "metadata/jxl_exif.h"
-#include "metadata/matroska_date.h"
-#include "metadata/png_exif.h"
-#include "metadata/raf_exif.h"
-#include "metadata/riff_avi.h"
-#include "metadata/webp_exif.h"
+#include "metadata/internal/avchd_date.h"
+#include "metadata/internal/iso_media.h"
+#include "metadata/internal/jxl_exif.h"
+#include "metadata/internal/matroska_date.h"
+#include "metadata/internal/png_exif.h"
+#include "metadata/internal/raf_exif.h"
+#include "metadata/internal/riff_avi.h"
+#include "metadata/internal/webp_exif.h"
 #include "platform/path_text.h"
 
 #include <algorithm>
@@ -37,8 +37,8 @@ enum class CaptureFormat {
 };
 
 struct ExtensionFormat {
-  std::string_view Extension;
-  CaptureFormat Format;
+  std::string_view extension;
+  CaptureFormat format;
 };
 
 constexpr ExtensionFormat kExtensionFormats[] = {
@@ -67,12 +67,12 @@ constexpr ExtensionFormat kExtensionFormats[] = {
 // Extensions are compared lower-cased, so the table must hold them so, each once.
 constexpr bool ExtensionsComparable() {
   for (size_t i = 0; i < std::size(kExtensionFormats); ++i) {
-    const std::string_view extension = kExtensionFormats[i].Extension;
+    const std::string_view extension = kExtensionFormats[i].extension;
     if (extension.size() < 2 || extension.front() != '.') return false;
     for (char c : extension.substr(1))
       if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) return false;
     for (size_t j = 0; j < i; ++j)
-      if (kExtensionFormats[j].Extension == extension) return false;
+      if (kExtensionFormats[j].extension == extension) return false;
   }
   return true;
 }
@@ -81,7 +81,7 @@ static_assert(ExtensionsComparable());
 CaptureFormat CaptureFormatFromExtension(std::string_view fileName) {
   const std::string extension = LoweredExtension(fileName);
   for (const ExtensionFormat& entry : kExtensionFormats)
-    if (entry.Extension == extension) return entry.Format;
+    if (entry.extension == extension) return entry.format;
   return CaptureFormat::None;
 }
 
@@ -114,8 +114,8 @@ public:
   // Whatever the walk found, also when a refused value ended the read early,
   // as the run's JPEG rule does.
   void Take(const ExifRead& read) {
-    originals_.push_back(read.Exif.DateTimeOriginal);
-    others_.push_back(read.Exif.DateTimeTag);
+    originals_.push_back(read.exif.dateTimeOriginal);
+    others_.push_back(read.exif.dateTimeTag);
   }
   std::optional<CaptureDate> Best() const {
     for (const std::string& text : originals_)
@@ -190,15 +190,15 @@ std::optional<CaptureDate> IsoMediaDate(ByteStream& stream) {
   const std::optional<IsoMediaDates> found = ReadIsoMediaDates(stream);
   if (!found) return std::nullopt;
   ExifDates exif;
-  for (const std::string& block : found->ExifBlocks)
+  for (const std::string& block : found->exifBlocks)
     exif.Walk(block);
   if (std::optional<CaptureDate> date = exif.Best()) return date;
   if (std::optional<CaptureDate> date =
-          Plausible(ParseLocalDateWithOffset(found->QuickTimeCreationDate),
+          Plausible(ParseLocalDateWithOffset(found->quickTimeCreationDate),
                     CaptureSource::QuickTimeCreationDate))
     return date;
-  if (found->MovieHeaderCreation)
-    return MovieHeaderDate(*found->MovieHeaderCreation, found->GoProUserData);
+  if (found->movieHeaderCreation)
+    return MovieHeaderDate(*found->movieHeaderCreation, found->goProUserData);
   return std::nullopt;
 }
 

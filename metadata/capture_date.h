@@ -32,8 +32,8 @@ enum class CaptureSource {
 std::string_view CaptureSourceName(CaptureSource source);
 
 struct CaptureDate {
-  LocalDateTime Time{}; // a real calendar date and time of day, year 1970 to 9999
-  CaptureSource Source = CaptureSource::ExifDateTimeOriginal;
+  LocalDateTime time{}; // a real calendar date and time of day, year 1970 to 9999
+  CaptureSource source = CaptureSource::ExifDateTimeOriginal;
 };
 
 // The capture date of the file at path; nothing when its format has no

@@ -1,7 +1,7 @@
-#include "metadata/directory_walker.h"
+#include "metadata/internal/directory_walker.h"
 
-#include "metadata/rendering.h"
-#include "metadata/tagtables.h"
+#include "metadata/internal/rendering.h"
+#include "metadata/internal/tagtables.h"
 #include "platform/ascii_case.h"
 
 #include <algorithm>
@@ -125,7 +125,7 @@ bool DirectoryWalker::WritesDump() const {
 // value and so end the directory, which must happen as in the full read.
 // Every other text only feeds the dump and the list.
 bool DirectoryWalker::NeedsText(uint16_t tag, const TagRow& row) const {
-  if (detail_ != ExifDetail::Fields || row.Renderer != nullptr) return true;
+  if (detail_ != ExifDetail::Fields || row.renderer != nullptr) return true;
   switch (tag) {
   case TagMake:
   case TagModel:
@@ -198,22 +198,22 @@ WalkOutcome DirectoryWalker::WalkEntry(int64_t entry, int64_t start, int64_t bas
     else if (type == kUndefined)
       text = QuotedText(raw);
     else
-      text = RenderValue(data_.Order(), raw, type, row.ValueList, row.FormatText);
-    if (row.TagNumber != 0 && row.Renderer != nullptr && kDecodeValues) {
+      text = RenderValue(data_.Order(), raw, type, row.valueList, row.formatText);
+    if (row.tagNumber != 0 && row.renderer != nullptr && kDecodeValues) {
       // The main tables' renderers name no values.
       RenderSink unused;
-      RendererResult rendered = ApplyRenderer(row.Renderer, text, unused);
-      if (rendered.Refusal) return WalkOutcome::Refused;
-      text = std::move(rendered.Text);
+      RendererResult rendered = ApplyRenderer(row.renderer, text, unused);
+      if (rendered.refusal) return WalkOutcome::Refused;
+      text = std::move(rendered.text);
     } else {
       text = PrintableText(std::move(text));
     }
     if (tag == TagUserComment) {
-      read_.Exif.UserComment = UserComment(raw);
-      text = read_.Exif.UserComment;
+      read_.exif.userComment = UserComment(raw);
+      text = read_.exif.userComment;
     }
     if (WritesDump()) {
-      std::string& dump = read_.Dump;
+      std::string& dump = read_.dump;
       dump += "\r\n";
       dump += TagDescription(row);
       dump += " = ";
@@ -221,32 +221,32 @@ WalkOutcome DirectoryWalker::WalkEntry(int64_t entry, int64_t start, int64_t bas
     }
   }
 
-  ExifFields& fields = read_.Exif;
+  ExifFields& fields = read_.exif;
   switch (tag) {
   case TagImageWidth:
   case TagExifImageWidth:
-    fields.ImageWidth = RoundToInt32(NumericValue(data_.Order(), raw, type));
+    fields.imageWidth = RoundToInt32(NumericValue(data_.Order(), raw, type));
     break;
   case TagImageLength:
   case TagExifImageLength:
-    fields.ImageHeight = RoundToInt32(NumericValue(data_.Order(), raw, type));
+    fields.imageHeight = RoundToInt32(NumericValue(data_.Order(), raw, type));
     break;
   case TagMake:
-    fields.Make = text.substr(0, 32);
+    fields.make = text.substr(0, 32);
     break;
   case TagModel:
-    fields.Model = text.substr(0, 40);
+    fields.model = text.substr(0, 40);
     break;
   case TagDateTime:
-    fields.DateTime = text.substr(0, kDateTextLength);
-    fields.DateTimeTag = fields.DateTime;
+    fields.dateTime = text.substr(0, kDateTextLength);
+    fields.dateTimeTag = fields.dateTime;
     break;
   case TagDateTimeOriginal:
-    fields.DateTime = text.substr(0, kDateTextLength);
-    fields.DateTimeOriginal = fields.DateTime;
+    fields.dateTime = text.substr(0, kDateTextLength);
+    fields.dateTimeOriginal = fields.dateTime;
     break;
   case TagExifVersion:
-    fields.Version = std::string(raw.substr(0, 6));
+    fields.version = std::string(raw.substr(0, 6));
     break;
   case TagSubIfds:
   case TagExifOffset:
@@ -259,8 +259,8 @@ WalkOutcome DirectoryWalker::WalkEntry(int64_t entry, int64_t start, int64_t bas
     WalkSubDirectory(data_.U32At(value) + base, base, GpsTagTable, length);
     break;
   case TagMakerNote:
-    read_.MakerNote.Bytes = std::string(raw);
-    read_.MakerNote.Offset = static_cast<int32_t>(std::clamp<int64_t>(value, 0, INT32_MAX));
+    read_.makerNote.bytes = std::string(raw);
+    read_.makerNote.offset = static_cast<int32_t>(std::clamp<int64_t>(value, 0, INT32_MAX));
     DecodeMakerNote(base);
     break;
   default:
@@ -269,11 +269,11 @@ WalkOutcome DirectoryWalker::WalkEntry(int64_t entry, int64_t start, int64_t bas
 
   if (FillsTagList()) {
     Tag entry = LookupTag(tag, kind);
-    entry.Text = text;
-    entry.RawBytes = std::string(raw);
-    entry.ByteCount = static_cast<int32_t>(raw.size());
-    entry.ValueOffset = static_cast<int32_t>(std::clamp<int64_t>(value, 0, INT32_MAX));
-    entry.ValueType = type;
+    entry.text = text;
+    entry.rawBytes = std::string(raw);
+    entry.byteCount = static_cast<int32_t>(raw.size());
+    entry.valueOffset = static_cast<int32_t>(std::clamp<int64_t>(value, 0, INT32_MAX));
+    entry.valueType = type;
     AddTag(entry);
   }
   return WalkOutcome::Completed;
@@ -281,5 +281,5 @@ WalkOutcome DirectoryWalker::WalkEntry(int64_t entry, int64_t start, int64_t bas
 
 // Only entries with a tag number are kept.
 void DirectoryWalker::AddTag(const Tag& entry) {
-  if (entry.TagNumber != 0) read_.Tags.push_back(entry);
+  if (entry.tagNumber != 0) read_.tags.push_back(entry);
 }

@@ -1,10 +1,10 @@
 #include "metadata/exif_reader.h"
 
-#include "metadata/exif_segment.h"
-#include "metadata/file_facts.h"
-#include "metadata/jpeg_segments.h"
-#include "metadata/rendering.h"
-#include "metadata/tiff_read.h"
+#include "metadata/internal/exif_segment.h"
+#include "metadata/internal/file_facts.h"
+#include "metadata/internal/jpeg_segments.h"
+#include "metadata/internal/rendering.h"
+#include "metadata/internal/tiff_read.h"
 #include "platform/ascii_case.h"
 #include "platform/path_text.h"
 
@@ -22,20 +22,20 @@ enum class ReadEnd { NoFile, CannotOpen, Failed, Succeeded };
 void DecideStatus(ExifRead& read, ReadEnd end, std::optional<ReadProblem> problem) {
   switch (end) {
   case ReadEnd::NoFile:
-    read.Status = ExifStatus::NoFile;
+    read.status = ExifStatus::NoFile;
     return;
   case ReadEnd::CannotOpen:
-    read.Status = ExifStatus::IllegalConstruction;
+    read.status = ExifStatus::IllegalConstruction;
     return;
   case ReadEnd::Succeeded:
-    read.Status = ExifStatus::None;
+    read.status = ExifStatus::None;
     return;
   case ReadEnd::Failed:
     break;
   }
   if (!problem) problem = ReadProblem{ExifStatus::NotExif, {}};
-  read.Status = problem->Status;
-  read.StatusDetail = std::move(problem->Detail);
+  read.status = problem->status;
+  read.statusDetail = std::move(problem->detail);
 }
 
 // Reads the format's way and decides the status.
@@ -68,7 +68,7 @@ FileFormat FormatFromExtension(std::string_view fileName) {
 }
 
 std::string ErrorText(const ExifRead& read) {
-  return std::string(ExifStatusText(read.Status)) + read.StatusDetail;
+  return std::string(ExifStatusText(read.status)) + read.statusDetail;
 }
 
 ExifRead ReadExifFile(const std::string& path, ExifDetail detail) {
@@ -83,9 +83,9 @@ ExifRead ReadExifFile(const std::string& path, ExifDetail detail) {
     DecideStatus(read, ReadEnd::NoFile, std::nullopt);
     return read;
   }
-  read.FileName = path;
-  read.FileDate = facts->LocalDate;
-  read.FileSize = facts->Size;
+  read.fileName = path;
+  read.fileDate = facts->localDate;
+  read.fileSize = facts->size;
   if (!source) {
     DecideStatus(read, format == FileFormat::Unsupported ? ReadEnd::Failed : ReadEnd::CannotOpen,
                  std::nullopt);
@@ -99,7 +99,7 @@ ExifRead ReadExifFile(const std::string& path, ExifDetail detail) {
 ExifRead ReadExifSource(ByteSource& source, std::string_view fileName, ExifDetail detail) {
   ByteStream stream(source);
   ExifRead read = ReadExifStream(stream, FormatFromExtension(fileName), detail);
-  read.FileName = fileName;
+  read.fileName = fileName;
   return read;
 }
 
@@ -115,10 +115,10 @@ ExifRead ReadExifBlock(std::string_view tiff, ExifDetail detail) {
   // The form of an APP1 segment: a length word (not consulted) and the
   // "Exif" header in front of the TIFF bytes, so the segment's positions
   // and bounds apply unchanged.
-  JpegSegment& segment = read.Segments.emplace_back();
-  segment.Data.assign("\0\0Exif\0\0", 8);
-  segment.Data.append(tiff);
-  segment.Size = static_cast<int32_t>(std::min<size_t>(segment.Data.size(), INT32_MAX));
+  JpegSegment& segment = read.segments.emplace_back();
+  segment.data.assign("\0\0Exif\0\0", 8);
+  segment.data.append(tiff);
+  segment.size = static_cast<int32_t>(std::min<size_t>(segment.data.size(), INT32_MAX));
   std::optional<ReadProblem> problem;
   const ExifSegmentResult result = WalkExifSegment(read, 0, detail, problem);
   DecideStatus(read, result == ExifSegmentResult::Walked ? ReadEnd::Succeeded : ReadEnd::Failed,
@@ -127,20 +127,20 @@ ExifRead ReadExifBlock(std::string_view tiff, ExifDetail detail) {
 }
 
 const Tag* ExifRead::FindTag(std::string_view name) const {
-  const auto found = std::find_if(Tags.begin(), Tags.end(), [name](const Tag& tag) {
-    return EqualIgnoringAsciiCase(tag.Name, name);
+  const auto found = std::find_if(tags.begin(), tags.end(), [name](const Tag& tag) {
+    return EqualIgnoringAsciiCase(tag.name, name);
   });
-  return found == Tags.end() ? nullptr : &*found;
+  return found == tags.end() ? nullptr : &*found;
 }
 
 std::string ExifRead::TagText(std::string_view name) const {
   const Tag* tag = FindTag(name);
-  return tag == nullptr ? std::string() : tag->Text;
+  return tag == nullptr ? std::string() : tag->text;
 }
 
 double ExifRead::TagValue(std::string_view name) const {
   const Tag* tag = FindTag(name);
-  return tag == nullptr ? 0 : NumericValue(Order, tag->RawBytes, tag->ValueType);
+  return tag == nullptr ? 0 : NumericValue(order, tag->rawBytes, tag->valueType);
 }
 
 int32_t ExifRead::TagInteger(std::string_view name) const {

@@ -5,6 +5,8 @@
 // read on several threads at once.
 
 #include "metadata/byte_order.h"
+#include "metadata/byte_string.h"
+#include "metadata/tag.h"
 #include "metadata/byte_stream.h"
 #include "metadata/iptc.h"
 
@@ -26,7 +28,7 @@ enum class ExifStatus {
   IncorrectHeader,      // an APP1 segment without the "Exif" header
   InvalidAlignment,     // the EXIF data has no byte-order mark
   IllegalDirectorySize, // a directory's entry count runs past the data
-  ErrorDetected,        // a maker note ended early; ExifRead::StatusDetail says why
+  ErrorDetected,        // a maker note ended early; ExifRead::statusDetail says why
   NoFile,               // no file of that name
 };
 
@@ -68,57 +70,57 @@ inline std::string_view WithoutExifHeader(std::string_view bytes) {
 
 // One stored JPEG segment; a TIFF file's buffer is kept as one as well.
 struct JpegSegment {
-  ByteString Data;    // the two length bytes, then the body; Size bytes
-  int32_t Marker = 0; // the byte after FF (0xE1 for APP1, ...); 0 for TIFF data
-  int32_t Size = 0;   // the length word, which counts its own two bytes
+  ByteString data;    // the two length bytes, then the body; Size bytes
+  int32_t marker = 0; // the byte after FF (0xE1 for APP1, ...); 0 for TIFF data
+  int32_t size = 0;   // the length word, which counts its own two bytes
 };
 
 // The named fields the walk fills.
 struct ExifFields {
-  std::string Version;          // at most 6 bytes
-  std::string Make;             // at most 32
-  std::string Model;            // at most 40
-  std::string DateTime;         // at most 20: DateTime or DateTimeOriginal, the one met last
-  std::string DateTimeOriginal; // at most 20: DateTimeOriginal (0x9003) alone
-  std::string DateTimeTag;      // at most 20: DateTime (0x0132) alone
-  std::string UserComment;
-  int32_t ImageWidth = 0;
-  int32_t ImageHeight = 0;
+  std::string version;          // at most 6 bytes
+  std::string make;             // at most 32
+  std::string model;            // at most 40
+  std::string dateTime;         // at most 20: DateTime or DateTimeOriginal, the one met last
+  std::string dateTimeOriginal; // at most 20: DateTimeOriginal (0x9003) alone
+  std::string dateTimeTag;      // at most 20: DateTime (0x0132) alone
+  std::string userComment;
+  int32_t imageWidth = 0;
+  int32_t imageHeight = 0;
 };
 
 struct MakerNoteRead {
-  bool Recognised = false; // the make is one of the eight known makers
-  std::string Dump;        // every entry of the note's directory
-  ByteString Bytes;
-  int32_t Offset = 0; // 0-based, in the EXIF bytes
+  bool recognised = false; // the make is one of the eight known makers
+  std::string dump;        // every entry of the note's directory
+  ByteString bytes;
+  int32_t offset = 0; // 0-based, in the EXIF bytes
 };
 
 struct ExifRead {
-  ExifStatus Status = ExifStatus::NoFile;
-  std::string StatusDetail; // behind ErrorDetected's text
+  ExifStatus status = ExifStatus::NoFile;
+  std::string statusDetail; // behind ErrorDetected's text
 
-  std::string FileName;
-  double FileDate = 0; // local time, days since 1899-12-30 and fraction
-  int64_t FileSize = 0;
+  std::string fileName;
+  double fileDate = 0; // local time, days since 1899-12-30 and fraction
+  int64_t fileSize = 0;
 
-  std::vector<JpegSegment> Segments;
-  std::optional<size_t> ExifSegment; // indices into Segments
-  std::optional<size_t> IptcSegment;
-  std::optional<size_t> CommentSegment;
-  std::optional<size_t> HeaderSegment;
+  std::vector<JpegSegment> segments;
+  std::optional<size_t> exifSegment; // indices into Segments
+  std::optional<size_t> iptcSegment;
+  std::optional<size_t> commentSegment;
+  std::optional<size_t> headerSegment;
 
-  Endianness Order = Endianness::Little; // of the EXIF data
-  ExifFields Exif;
-  std::vector<Tag> Tags;
-  std::string Dump;
-  MakerNoteRead MakerNote;
-  IptcData Iptc; // the first APP13 segment's datasets
+  Endianness order = Endianness::Little; // of the EXIF data
+  ExifFields exif;
+  std::vector<Tag> tags;
+  std::string dump;
+  MakerNoteRead makerNote;
+  IptcData iptc; // the first APP13 segment's datasets
 
-  bool Succeeded() const { return Status == ExifStatus::None; }
+  bool Succeeded() const { return status == ExifStatus::None; }
   bool HasMetadata() const {
-    return ExifSegment.has_value() || CommentSegment.has_value() || IptcSegment.has_value();
+    return exifSegment.has_value() || commentSegment.has_value() || iptcSegment.has_value();
   }
-  bool HasExif() const { return ExifSegment.has_value(); }
+  bool HasExif() const { return exifSegment.has_value(); }
 
   // Queries by tag name, ignoring case; the first match wins.
   const Tag* FindTag(std::string_view name) const;

@@ -1,6 +1,6 @@
-#include "metadata/exif_segment.h"
+#include "metadata/internal/exif_segment.h"
 
-#include "metadata/tagtables.h"
+#include "metadata/internal/tagtables.h"
 
 namespace {
 
@@ -13,8 +13,8 @@ constexpr int64_t kBufferTiffHeader = -8;
 
 ExifSegmentResult WalkExifSegment(ExifRead& read, size_t index, ExifDetail detail,
                                   std::optional<ReadProblem>& problem) {
-  const JpegSegment& segment = read.Segments[index];
-  const std::string_view data = segment.Data;
+  const JpegSegment& segment = read.segments[index];
+  const std::string_view data = segment.data;
   // The header and the byte-order mark are compared with the bytes the
   // segment holds; a segment that ends before them simply does not match.
   const auto bytesAt = [data](size_t offset, size_t count) {
@@ -24,20 +24,20 @@ ExifSegmentResult WalkExifSegment(ExifRead& read, size_t index, ExifDetail detai
     problem = ReadProblem{ExifStatus::IncorrectHeader, {}};
     return ExifSegmentResult::IncorrectHeader;
   }
-  read.ExifSegment = index;
+  read.exifSegment = index;
   const std::string_view mark = bytesAt(kSegmentTiffHeader, 2);
   if (mark != "II" && mark != "MM") {
     problem = ReadProblem{ExifStatus::InvalidAlignment, {}};
     return ExifSegmentResult::InvalidAlignment;
   }
-  read.Order = mark == "MM" ? Endianness::Big : Endianness::Little;
-  const ByteOrderView view(data, read.Order);
+  read.order = mark == "MM" ? Endianness::Big : Endianness::Little;
+  const ByteOrderView view(data, read.order);
   DirectoryWalker walker(read, detail, view, ExifContainer::JpegSegment, problem);
   const int64_t first = view.U32At(kSegmentTiffHeader + 4);
   // The rules count the bytes after the base from the "Exif" header's end.
   if (walker.WalkDirectory(first == 0 ? kSegmentTiffHeader + 8 : first + kSegmentTiffHeader,
                            kSegmentTiffHeader, MainTagTable,
-                           int64_t{segment.Size} - 6) == WalkOutcome::Refused)
+                           int64_t{segment.size} - 6) == WalkOutcome::Refused)
     return ExifSegmentResult::Refused;
   walker.DeriveFocalLength35();
   return ExifSegmentResult::Walked;
@@ -45,16 +45,16 @@ ExifSegmentResult WalkExifSegment(ExifRead& read, size_t index, ExifDetail detai
 
 bool WalkTiffBuffer(ExifRead& read, size_t index, Endianness order, int64_t firstOffset,
                     ExifDetail detail, std::optional<ReadProblem>& problem) {
-  const JpegSegment& segment = read.Segments[index];
-  read.ExifSegment = index;
-  read.Order = order;
-  DirectoryWalker walker(read, detail, ByteOrderView(segment.Data, order), ExifContainer::TiffFile,
+  const JpegSegment& segment = read.segments[index];
+  read.exifSegment = index;
+  read.order = order;
+  DirectoryWalker walker(read, detail, ByteOrderView(segment.data, order), ExifContainer::TiffFile,
                          problem);
   // IFD0 is taken where the header says; an offset that points into the
   // header cannot be one and IFD0 is taken right behind it.
   const int64_t start = firstOffset < -kBufferTiffHeader ? 0 : firstOffset + kBufferTiffHeader;
   if (walker.WalkDirectory(start, kBufferTiffHeader, MainTagTable,
-                           static_cast<int64_t>(segment.Data.size())) == WalkOutcome::Refused)
+                           static_cast<int64_t>(segment.data.size())) == WalkOutcome::Refused)
     return false;
   walker.DeriveFocalLength35();
   return true;

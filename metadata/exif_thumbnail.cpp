@@ -1,7 +1,7 @@
 #include "metadata/exif_thumbnail.h"
 
-#include "metadata/byte_cursor.h"
-#include "metadata/jpeg_exif_block.h"
+#include "metadata/internal/byte_cursor.h"
+#include "metadata/internal/jpeg_exif_block.h"
 
 #include <cstdint>
 #include <limits>
@@ -44,8 +44,7 @@ std::optional<std::string_view> ExifThumbnailIn(std::string_view tiff) {
   ByteCursor probe(tiff);
   const std::string_view mark = probe.Take(2);
   if (mark != "II" && mark != "MM") return std::nullopt;
-  ByteCursor cursor(tiff,
-                    mark == "II" ? ByteCursor::Order::LittleEndian : ByteCursor::Order::BigEndian);
+  ByteCursor cursor(tiff, mark == "II" ? Endianness::Little : Endianness::Big);
   cursor.Skip(4);
   const uint32_t ifd0 = cursor.U32();
   if (!cursor.Ok() || ifd0 == 0) return std::nullopt;

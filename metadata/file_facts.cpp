@@ -1,4 +1,4 @@
-#include "metadata/file_facts.h"
+#include "metadata/internal/file_facts.h"
 
 #include "platform/file_time.h"
 
@@ -20,9 +20,9 @@ std::optional<FileFacts> LookUpFile(const std::string& path) {
 
 FileFacts FactsOf(const FileSizeAndTime& status) {
   FileFacts facts;
-  facts.Size = status.size;
+  facts.size = status.size;
   if (const std::optional<LocalDateTime>& t = status.modified) {
-    facts.LocalDate = LocalDateTimeNumber(t->year, t->month, t->day, t->hour, t->minute, t->second);
+    facts.localDate = LocalDateTimeNumber(t->year, t->month, t->day, t->hour, t->minute, t->second);
   }
   return facts;
 }

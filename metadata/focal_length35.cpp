@@ -1,7 +1,7 @@
-#include "metadata/directory_walker.h"
+#include "metadata/internal/directory_walker.h"
 
-#include "metadata/rendering.h"
-#include "metadata/tagtables.h"
+#include "metadata/internal/rendering.h"
+#include "metadata/internal/tagtables.h"
 
 #include <cmath>
 
@@ -38,17 +38,17 @@ void DirectoryWalker::DeriveFocalLength35() {
   double width = 0;
   double height = 0;
   if (const int32_t xr = read.TagInteger("FocalPlaneXResolution"); xr > 0)
-    width = read.Exif.ImageWidth * perUnit / xr;
+    width = read.exif.imageWidth * perUnit / xr;
   if (const int32_t yr = read.TagInteger("FocalPlaneYResolution"); yr > 0)
-    height = read.Exif.ImageHeight * perUnit / yr;
+    height = read.exif.imageHeight * perUnit / yr;
   if (!(width * height > 0)) return;
 
   const double f35 = focalLength * kFullFrameDiagonal / std::sqrt(width * width + height * height);
   Tag entry = MainTableRow(TableIndexByName("FocalLengthIn35mmFilm"));
-  entry.Text = FormatValues("%5.2f", {f35});
-  entry.RawBytes.clear();
-  entry.FormatText = "%s mm";
-  entry.ValueType = 10;
+  entry.text = FormatValues("%5.2f", {f35});
+  entry.rawBytes.clear();
+  entry.formatText = "%s mm";
+  entry.valueType = 10;
   AddTag(entry);
-  read_.Dump += "\r\n" + entry.Description + " = " + entry.Text;
+  read_.dump += "\r\n" + entry.description + " = " + entry.text;
 }

@@ -4,7 +4,7 @@
 // Entries can be looked up and edited by name; the store never writes IPTC
 // bytes. Names compare ignoring case.
 
-#include "metadata/byte_order.h"
+#include "metadata/tag.h"
 
 #include <cstdint>
 #include <string>

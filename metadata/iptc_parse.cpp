@@ -1,7 +1,7 @@
 // Reading IPTC datasets out of an APP13 segment.
 
+#include "metadata/internal/iptc_table.h"
 #include "metadata/iptc.h"
-#include "metadata/iptc_table.h"
 
 #include <cstdint>
 #include <optional>
@@ -52,16 +52,16 @@ Tag ReadDataset(std::string_view text, size_t& cursor) {
   Tag entry;
   if (!IsKnownRecord(record)) return entry;
   const IptcDefinition* definition = FindDefinition(record, dataset);
-  if (definition != nullptr && definition->Name != kIptcSkipName) {
+  if (definition != nullptr && definition->name != kIptcSkipName) {
     entry = ToIptcEntry(*definition);
   } else {
-    entry.Name = "Custom_" + std::to_string(dataset);
-    entry.Description = entry.Name;
-    entry.TagNumber = dataset;
-    entry.IptcRecord = record;
-    entry.ByteCount = kCustomMaxSize;
+    entry.name = "Custom_" + std::to_string(dataset);
+    entry.description = entry.name;
+    entry.tagNumber = dataset;
+    entry.iptcRecord = record;
+    entry.byteCount = kCustomMaxSize;
   }
-  entry.Text = text.substr(dataStart, length);
+  entry.text = text.substr(dataStart, length);
   return entry;
 }
 
@@ -74,8 +74,8 @@ void IptcData::ParseSegment(std::string_view text) {
   // Each round needs the record, dataset and both length bytes.
   for (size_t cursor = *first; cursor + 3 < text.size();) {
     const Tag entry = ReadDataset(text, cursor);
-    if (IsRepeatableDataset(entry.TagNumber))
-      AddValue(entry.Name, entry.Text);
+    if (IsRepeatableDataset(entry.tagNumber))
+      AddValue(entry.name, entry.text);
     else
       InsertRecord(entry);
   }

@@ -1,4 +1,4 @@
-#include "metadata/iptc_table.h"
+#include "metadata/internal/iptc_table.h"
 
 #include <string>
 
@@ -62,7 +62,7 @@ constexpr bool PairsAscending() {
   for (size_t i = 1; i < kRows.size(); ++i) {
     const IptcDefinition& a = kRows[i - 1];
     const IptcDefinition& b = kRows[i];
-    if (a.Record > b.Record || (a.Record == b.Record && a.Dataset >= b.Dataset)) return false;
+    if (a.record > b.record || (a.record == b.record && a.dataset >= b.dataset)) return false;
   }
   return true;
 }
@@ -78,16 +78,16 @@ bool IsRepeatableDataset(uint32_t dataset) {
 
 const IptcDefinition* FindDefinition(uint16_t record, uint16_t dataset) {
   for (const IptcDefinition& row : IptcDatasetTable)
-    if (row.Record == record && row.Dataset == dataset) return &row;
+    if (row.record == record && row.dataset == dataset) return &row;
   return nullptr;
 }
 
 Tag ToIptcEntry(const IptcDefinition& row) {
   Tag entry;
-  entry.IptcRecord = row.Record;
-  entry.TagNumber = row.Dataset;
-  entry.Name = std::string(row.Name);
-  entry.Description = std::string(row.Description);
-  entry.ByteCount = row.MaxSize;
+  entry.iptcRecord = row.record;
+  entry.tagNumber = row.dataset;
+  entry.name = std::string(row.name);
+  entry.description = std::string(row.description);
+  entry.byteCount = row.maxSize;
   return entry;
 }

@@ -1,6 +1,6 @@
-#include "metadata/iso_media.h"
+#include "metadata/internal/iso_media.h"
 
-#include "metadata/byte_cursor.h"
+#include "metadata/internal/byte_cursor.h"
 
 #include <algorithm>
 #include <array>
@@ -74,15 +74,15 @@ uint64_t SaturatingAdd(uint64_t a, uint64_t b) {
 }
 
 struct Box {
-  uint32_t Type = 0;
-  uint64_t Payload = 0; // the first byte behind the header
-  uint64_t End = 0;     // the first byte behind the box
-  std::string Uuid;     // the extended type of a uuid box
+  uint32_t type = 0;
+  uint64_t payload = 0; // the first byte behind the header
+  uint64_t end = 0;     // the first byte behind the box
+  std::string uuid;     // the extended type of a uuid box
 };
 
 struct Extent {
-  uint64_t Offset = 0;
-  uint64_t Length = 0; // 0: to the end of the data the extent lies in
+  uint64_t offset = 0;
+  uint64_t length = 0; // 0: to the end of the data the extent lies in
 };
 
 bool IsValidFieldSize(size_t size) {
@@ -95,20 +95,20 @@ public:
 
   std::optional<IsoMediaDates> Run() {
     std::optional<Box> box = ReadBox(0, kToTheEnd);
-    if (!box || std::find(kFileStartBoxes.begin(), kFileStartBoxes.end(), box->Type) ==
+    if (!box || std::find(kFileStartBoxes.begin(), kFileStartBoxes.end(), box->type) ==
                     kFileStartBoxes.end())
       return std::nullopt;
     for (int count = 0; box && count < kMaxTopLevelBoxes; ++count) {
-      if (box->Type == kMoov) {
+      if (box->type == kMoov) {
         Movie(*box, 1);
         break; // all a movie says of its time is inside moov
       }
-      if (box->Type == kMeta) {
+      if (box->type == kMeta) {
         ImageMeta(*box, 1);
-        if (!found_.ExifBlocks.empty()) break;
+        if (!found_.exifBlocks.empty()) break;
       }
-      if (box->End == kToTheEnd) break;
-      box = ReadBox(box->End, kToTheEnd);
+      if (box->end == kToTheEnd) break;
+      box = ReadBox(box->end, kToTheEnd);
     }
     return found_;
   }
@@ -124,21 +124,21 @@ private:
     ByteCursor header(head_);
     const uint32_t size32 = header.U32();
     Box box;
-    box.Type = header.U32();
+    box.type = header.U32();
     uint64_t size = size32;
     if (size32 == 1) size = header.U64();
-    if (box.Type == kUuid) box.Uuid = header.Take(16);
+    if (box.type == kUuid) box.uuid = header.Take(16);
     if (!header.Ok()) return std::nullopt;
-    box.Payload = SaturatingAdd(at, header.Position());
+    box.payload = SaturatingAdd(at, header.Position());
     // Size 0: the box reaches to the end of its parent (for a top-level box,
     // of the data). A box reaching past its parent is cut at the parent's end.
     if (size32 == 0) {
-      box.End = parentEnd;
+      box.end = parentEnd;
     } else {
       if (size < header.Position()) return std::nullopt;
-      box.End = std::min(SaturatingAdd(at, size), parentEnd);
+      box.end = std::min(SaturatingAdd(at, size), parentEnd);
     }
-    if (box.Payload > box.End) return std::nullopt;
+    if (box.payload > box.end) return std::nullopt;
     return box;
   }
 
@@ -148,50 +148,50 @@ private:
       const std::optional<Box> box = ReadBox(at, end);
       if (!box) return;
       visit(*box);
-      at = box->End;
+      at = box->end;
     }
   }
 
   // The box's payload, at most limit bytes of it.
   std::string Payload(const Box& box, size_t limit) {
     std::string bytes;
-    stream_.ReadAt(box.Payload,
-                   static_cast<size_t>(std::min<uint64_t>(box.End - box.Payload, limit)), bytes);
+    stream_.ReadAt(box.payload,
+                   static_cast<size_t>(std::min<uint64_t>(box.end - box.payload, limit)), bytes);
     return bytes;
   }
 
   void Movie(const Box& moov, int depth) {
-    ForEachChild(moov.Payload, moov.End, depth + 1, [&](const Box& child) {
-      if (child.Type == kMvhd) {
+    ForEachChild(moov.payload, moov.end, depth + 1, [&](const Box& child) {
+      if (child.type == kMvhd) {
         MovieHeader(child);
-      } else if (child.Type == kMeta) {
+      } else if (child.type == kMeta) {
         QuickTimeMeta(child, depth + 1);
-      } else if (child.Type == kUdta) {
-        ForEachChild(child.Payload, child.End, depth + 2, [&](const Box& userData) {
-          if (userData.Type == kMeta) QuickTimeMeta(userData, depth + 2);
-          if (std::find(kGoProUserData.begin(), kGoProUserData.end(), userData.Type) !=
+      } else if (child.type == kUdta) {
+        ForEachChild(child.payload, child.end, depth + 2, [&](const Box& userData) {
+          if (userData.type == kMeta) QuickTimeMeta(userData, depth + 2);
+          if (std::find(kGoProUserData.begin(), kGoProUserData.end(), userData.type) !=
               kGoProUserData.end())
-            found_.GoProUserData = true;
+            found_.goProUserData = true;
         });
-      } else if (child.Type == kUuid && child.Uuid == kCanonMetadataUuid) {
+      } else if (child.type == kUuid && child.uuid == kCanonMetadataUuid) {
         CanonMetadata(child, depth + 1);
       }
     });
   }
 
   void MovieHeader(const Box& mvhd) {
-    if (found_.MovieHeaderCreation) return;
+    if (found_.movieHeaderCreation) return;
     const std::string bytes = Payload(mvhd, 12);
     ByteCursor fields(bytes);
     const uint8_t version = fields.U8();
     fields.Skip(3); // flags
     const uint64_t creation = version == 1 ? fields.U64() : fields.U32();
-    if (fields.Ok()) found_.MovieHeaderCreation = creation;
+    if (fields.Ok()) found_.movieHeaderCreation = creation;
   }
 
   // A key list (keys) and the item list (ilst) whose items are numbered by it.
   void QuickTimeMeta(const Box& meta, int depth) {
-    if (!found_.QuickTimeCreationDate.empty()) return;
+    if (!found_.quickTimeCreationDate.empty()) return;
     // QuickTime writes meta as a plain box, the ISO form is a full box with
     // version and flags first; the handler box comes first either way.
     const std::string head = Payload(meta, 12);
@@ -201,24 +201,24 @@ private:
                           start.substr(0, 4) == std::string_view("\0\0\0\0", 4));
     std::optional<Box> keys;
     std::optional<Box> items;
-    ForEachChild(SaturatingAdd(meta.Payload, fullBox ? 4 : 0), meta.End, depth + 1,
+    ForEachChild(SaturatingAdd(meta.payload, fullBox ? 4 : 0), meta.end, depth + 1,
                  [&](const Box& child) {
-                   if (child.Type == kKeys && !keys) keys = child;
-                   if (child.Type == kIlst && !items) items = child;
+                   if (child.type == kKeys && !keys) keys = child;
+                   if (child.type == kIlst && !items) items = child;
                  });
     if (!keys || !items) return;
     const std::optional<uint32_t> index = CreationDateKeyIndex(*keys);
     if (!index) return;
-    ForEachChild(items->Payload, items->End, depth + 2, [&](const Box& item) {
-      if (item.Type != *index) return;
-      ForEachChild(item.Payload, item.End, depth + 3, [&](const Box& data) {
-        if (data.Type != kData || !found_.QuickTimeCreationDate.empty()) return;
+    ForEachChild(items->payload, items->end, depth + 2, [&](const Box& item) {
+      if (item.type != *index) return;
+      ForEachChild(item.payload, item.end, depth + 3, [&](const Box& data) {
+        if (data.type != kData || !found_.quickTimeCreationDate.empty()) return;
         const std::string value = Payload(data, 8 + kMaxDateValueBytes);
         ByteCursor fields(value);
         const uint32_t type = fields.U32();
         fields.Skip(4); // locale
         if (fields.Ok() && type == kUtf8Value)
-          found_.QuickTimeCreationDate = fields.Take(fields.Remaining());
+          found_.quickTimeCreationDate = fields.Take(fields.Remaining());
       });
     });
   }
@@ -246,10 +246,10 @@ private:
     std::optional<Box> information;
     std::optional<Box> locations;
     std::optional<Box> itemData;
-    ForEachChild(SaturatingAdd(meta.Payload, 4), meta.End, depth + 1, [&](const Box& child) {
-      if (child.Type == kIinf && !information) information = child;
-      if (child.Type == kIloc && !locations) locations = child;
-      if (child.Type == kIdat && !itemData) itemData = child;
+    ForEachChild(SaturatingAdd(meta.payload, 4), meta.end, depth + 1, [&](const Box& child) {
+      if (child.type == kIinf && !information) information = child;
+      if (child.type == kIloc && !locations) locations = child;
+      if (child.type == kIdat && !itemData) itemData = child;
     });
     if (!information || !locations) return;
     const std::optional<uint32_t> item = ExifItem(*information);
@@ -260,7 +260,7 @@ private:
     ByteCursor fields(bytes);
     fields.Skip(fields.U32());
     const std::string_view tiff = WithoutExifHeader(fields.Take(fields.Remaining()));
-    if (fields.Ok() && !tiff.empty()) found_.ExifBlocks.emplace_back(tiff);
+    if (fields.Ok() && !tiff.empty()) found_.exifBlocks.emplace_back(tiff);
   }
 
   std::optional<uint32_t> ExifItem(const Box& information) {
@@ -325,14 +325,14 @@ private:
   std::string ExtentBytes(int method, uint64_t base, const std::vector<Extent>& extents,
                           const std::optional<Box>& itemData) {
     if (method != 0 && (method != 1 || !itemData)) return {};
-    const uint64_t origin = method == 0 ? 0 : itemData->Payload;
-    const uint64_t end = method == 0 ? kToTheEnd : itemData->End;
+    const uint64_t origin = method == 0 ? 0 : itemData->payload;
+    const uint64_t end = method == 0 ? kToTheEnd : itemData->end;
     std::string bytes;
     std::string piece;
     for (const Extent& extent : extents) {
-      const uint64_t at = SaturatingAdd(SaturatingAdd(origin, base), extent.Offset);
+      const uint64_t at = SaturatingAdd(SaturatingAdd(origin, base), extent.offset);
       if (at >= end || bytes.size() >= kMaxExifBlockBytes) break;
-      const uint64_t length = std::min({extent.Length == 0 ? end - at : extent.Length, end - at,
+      const uint64_t length = std::min({extent.length == 0 ? end - at : extent.length, end - at,
                                         uint64_t{kMaxExifBlockBytes - bytes.size()}});
       stream_.ReadAt(at, static_cast<size_t>(length), piece);
       bytes += piece;
@@ -343,12 +343,12 @@ private:
   void CanonMetadata(const Box& uuid, int depth) {
     std::string ifd0;
     std::string exif;
-    ForEachChild(uuid.Payload, uuid.End, depth + 1, [&](const Box& child) {
-      if (child.Type == kCmt1 && ifd0.empty()) ifd0 = Payload(child, kMaxExifBlockBytes);
-      if (child.Type == kCmt2 && exif.empty()) exif = Payload(child, kMaxExifBlockBytes);
+    ForEachChild(uuid.payload, uuid.end, depth + 1, [&](const Box& child) {
+      if (child.type == kCmt1 && ifd0.empty()) ifd0 = Payload(child, kMaxExifBlockBytes);
+      if (child.type == kCmt2 && exif.empty()) exif = Payload(child, kMaxExifBlockBytes);
     });
     for (std::string* block : {&exif, &ifd0})
-      if (!block->empty()) found_.ExifBlocks.push_back(std::move(*block));
+      if (!block->empty()) found_.exifBlocks.push_back(std::move(*block));
   }
 
   ByteStream& stream_;

@@ -1,6 +1,6 @@
-#include "metadata/jpeg_exif_block.h"
+#include "metadata/internal/jpeg_exif_block.h"
 
-#include "metadata/byte_cursor.h"
+#include "metadata/internal/byte_cursor.h"
 
 #include <string_view>
 

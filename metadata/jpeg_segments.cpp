@@ -1,6 +1,6 @@
-#include "metadata/jpeg_segments.h"
+#include "metadata/internal/jpeg_segments.h"
 
-#include "metadata/exif_segment.h"
+#include "metadata/internal/exif_segment.h"
 
 namespace {
 
@@ -28,16 +28,16 @@ bool ReadJpegSegment(ByteStream& stream, uint8_t marker, JpegSegment& segment) {
   if (!lo) return false;
   const int32_t length = *hi * 256 + *lo;
   if (length < 2) return false;
-  segment.Marker = marker;
-  segment.Size = length;
-  segment.Data.clear();
-  segment.Data += static_cast<char>(*hi);
-  segment.Data += static_cast<char>(*lo);
+  segment.marker = marker;
+  segment.size = length;
+  segment.data.clear();
+  segment.data += static_cast<char>(*hi);
+  segment.data += static_cast<char>(*lo);
   // A body cut short by the end of the data keeps the bytes that exist and
   // zeros for the rest, so Data still holds Size bytes; the scan then ends
   // at the next marker, which the data no longer holds.
-  stream.ReadAppend(segment.Data, static_cast<size_t>(length - 2));
-  segment.Data.resize(static_cast<size_t>(length), '\0');
+  stream.ReadAppend(segment.data, static_cast<size_t>(length - 2));
+  segment.data.resize(static_cast<size_t>(length), '\0');
   return true;
 }
 
@@ -48,7 +48,7 @@ bool ScanJpegSegments(ByteStream& stream, ExifRead& read, ExifDetail detail,
   const std::optional<uint8_t> first = stream.ReadByte();
   const std::optional<uint8_t> second = first ? stream.ReadByte() : std::nullopt;
   if (!second || *first != 0xFF || *second != MarkerStartOfImage) return false;
-  std::vector<JpegSegment>& segments = read.Segments;
+  std::vector<JpegSegment>& segments = read.segments;
   segments.reserve(kJpegSegmentLimit);
   while (segments.size() < kJpegSegmentLimit) {
     std::optional<uint8_t> marker;
@@ -69,7 +69,7 @@ bool ScanJpegSegments(ByteStream& stream, ExifRead& read, ExifDetail detail,
     case MarkerStartOfScan:
       return read.HasMetadata(); // the image data is never read
     case MarkerApp0:
-      read.HeaderSegment = index;
+      read.headerSegment = index;
       break;
     case MarkerApp1:
       if (n > kLastExifSegment || read.HasExif())
@@ -78,13 +78,13 @@ bool ScanJpegSegments(ByteStream& stream, ExifRead& read, ExifDetail detail,
         return false; // a value of IFD0 was refused: the read ends
       break;
     case MarkerApp13:
-      if (!read.IptcSegment) {
-        read.IptcSegment = index;
-        read.Iptc.ParseSegment(segments[index].Data);
+      if (!read.iptcSegment) {
+        read.iptcSegment = index;
+        read.iptc.ParseSegment(segments[index].data);
       }
       break;
     case MarkerComment:
-      read.CommentSegment = index;
+      read.commentSegment = index;
       break;
     default:
       break;

@@ -1,7 +1,7 @@
-#include "metadata/jxl_exif.h"
+#include "metadata/internal/jxl_exif.h"
 
-#include "metadata/byte_cursor.h"
 #include "metadata/exif_reader.h"
+#include "metadata/internal/byte_cursor.h"
 
 #include <algorithm>
 #include <limits>

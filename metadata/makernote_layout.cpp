@@ -1,4 +1,4 @@
-#include "metadata/makernote_layout.h"
+#include "metadata/internal/makernote_layout.h"
 
 #include "platform/ascii_case.h"
 
@@ -27,7 +27,7 @@ std::optional<char> ModelLetter(const std::string& model) {
 std::optional<MakerNoteLayout> ChooseMakerNoteLayout(const ExifFields& fields,
                                                      std::string_view note, ExifContainer container,
                                                      int64_t noteFromTiffHeader, Endianness order) {
-  const std::string maker = UpperFirstFive(fields.Make);
+  const std::string maker = UpperFirstFive(fields.make);
   const auto fromTiffHeader = [&](MakerTable table, int64_t d) {
     return MakerNoteLayout{table, d, -noteFromTiffHeader, order};
   };
@@ -36,8 +36,8 @@ std::optional<MakerNoteLayout> ChooseMakerNoteLayout(const ExifFields& fields,
   };
 
   if (maker == "NIKON") {
-    const bool newerVersion = fields.Version > std::string_view("0210");
-    const bool tiffFromD = fields.Version.empty() && ModelLetter(fields.Model) == 'D' &&
+    const bool newerVersion = fields.version > std::string_view("0210");
+    const bool tiffFromD = fields.version.empty() && ModelLetter(fields.model) == 'D' &&
                            container == ExifContainer::TiffFile;
     if (newerVersion || tiffFromD) return ownOrigin(MakerTable::Nikon2, 18, 10);
     if (note.starts_with("Nikon")) return fromTiffHeader(MakerTable::Nikon1, 8);

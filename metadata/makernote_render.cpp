@@ -1,8 +1,8 @@
 // Renderers of maker-note values: two Nikon texts and the three Canon
 // breakdowns, which turn a list of 16-bit numbers into named lines.
 
-#include "metadata/makernote_render.h"
-#include "metadata/rendering.h"
+#include "metadata/internal/makernote_render.h"
+#include "metadata/internal/rendering.h"
 
 #include <algorithm>
 #include <array>
@@ -50,7 +50,7 @@ void AppendDecodedLine(std::string& out, RenderSink& sink, std::string_view labe
   const std::string value = ValueListText(valueList, item);
   if (Trimmed(value).empty()) return;
   AppendLine(out, label, value);
-  sink.NamedValues.push_back({std::string(label), value});
+  sink.namedValues.push_back({std::string(label), value});
 }
 
 // A line with the item as it stands, its leading blank included.
@@ -58,26 +58,26 @@ void AppendPlainLine(std::string& out, RenderSink& sink, std::string_view label,
                      std::string_view item) {
   if (Trimmed(item).empty()) return;
   AppendLine(out, label, item);
-  sink.NamedValues.push_back({std::string(label), std::string(item)});
+  sink.namedValues.push_back({std::string(label), std::string(item)});
 }
 
 struct BreakdownLine {
-  std::string_view Label;
-  size_t Item;
-  std::string_view ValueList; // empty: a plain line
+  std::string_view label;
+  size_t item;
+  std::string_view valueList; // empty: a plain line
 };
 
 template <size_t N>
 std::string Breakdown(const std::array<BreakdownLine, N>& lines, std::string_view text,
                       RenderSink& sink) {
-  sink.MultiLine = true;
+  sink.multiLine = true;
   std::string out;
   for (const BreakdownLine& line : lines) {
-    const std::string_view item = Item(text, line.Item);
-    if (line.ValueList.empty())
-      AppendPlainLine(out, sink, line.Label, item);
+    const std::string_view item = Item(text, line.item);
+    if (line.valueList.empty())
+      AppendPlainLine(out, sink, line.label, item);
     else
-      AppendDecodedLine(out, sink, line.Label, line.ValueList, item);
+      AppendDecodedLine(out, sink, line.label, line.valueList, item);
   }
   return out;
 }
@@ -126,8 +126,8 @@ constexpr std::array<BreakdownLine, 6> kShotInfoLines = {{
 }};
 
 struct CustomFunction {
-  std::string_view Label;
-  std::string_view ValueList;
+  std::string_view label;
+  std::string_view valueList;
 };
 
 // Function n is entry n - 1. The "AEB Sequence" texts hold commas, so their
@@ -194,7 +194,7 @@ std::string CanonShotInfo(const std::string& text, RenderSink& sink) {
 }
 
 std::string CanonCustomFunctions(const std::string& text, RenderSink& sink) {
-  sink.MultiLine = true;
+  sink.multiLine = true;
   const size_t commas = static_cast<size_t>(std::count(text.begin(), text.end(), ','));
   std::string out;
   // The item after the last comma is never examined.
@@ -205,7 +205,7 @@ std::string CanonCustomFunctions(const std::string& text, RenderSink& sink) {
     if (function < 1 || function > static_cast<int64_t>(kCustomFunctions.size())) continue;
     const int64_t setting = *code - 256 * function;
     const CustomFunction& f = kCustomFunctions[static_cast<size_t>(function - 1)];
-    AppendDecodedLine(out, sink, f.Label, f.ValueList, std::to_string(setting));
+    AppendDecodedLine(out, sink, f.label, f.valueList, std::to_string(setting));
   }
   return out;
 }

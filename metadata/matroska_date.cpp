@@ -1,6 +1,6 @@
-#include "metadata/matroska_date.h"
+#include "metadata/internal/matroska_date.h"
 
-#include "metadata/byte_cursor.h"
+#include "metadata/internal/byte_cursor.h"
 
 #include <limits>
 #include <string>
@@ -26,9 +26,9 @@ constexpr int64_t kNanosecondsPerSecond = 1000000000;
 constexpr uint64_t kToTheEnd = std::numeric_limits<uint64_t>::max();
 
 struct Element {
-  uint32_t Id = 0;
-  uint64_t Data = 0; // the first byte behind the header
-  uint64_t End = 0;  // the first byte behind the element, kToTheEnd when unknown
+  uint32_t id = 0;
+  uint64_t data = 0; // the first byte behind the header
+  uint64_t end = 0;  // the first byte behind the element, kToTheEnd when unknown
 };
 
 // A variable-length number: the count of leading zero bits of the first
@@ -59,15 +59,15 @@ public:
 
   std::optional<int64_t> Run() {
     const std::optional<Element> header = ReadElement(0, kToTheEnd);
-    if (!header || header->Id != kEbmlHeader || header->End == kToTheEnd) return std::nullopt;
-    const std::optional<Element> segment = Find(header->End, kToTheEnd, kSegment);
+    if (!header || header->id != kEbmlHeader || header->end == kToTheEnd) return std::nullopt;
+    const std::optional<Element> segment = Find(header->end, kToTheEnd, kSegment);
     if (!segment) return std::nullopt;
-    const std::optional<Element> info = Find(segment->Data, segment->End, kInfo);
+    const std::optional<Element> info = Find(segment->data, segment->end, kInfo);
     if (!info) return std::nullopt;
-    const std::optional<Element> date = Find(info->Data, info->End, kDateUtc);
-    if (!date || date->End - date->Data != kDateBytes) return std::nullopt;
+    const std::optional<Element> date = Find(info->data, info->end, kDateUtc);
+    if (!date || date->end - date->data != kDateBytes) return std::nullopt;
     std::string bytes;
-    stream_.ReadAt(date->Data, kDateBytes, bytes);
+    stream_.ReadAt(date->data, kDateBytes, bytes);
     ByteCursor value(bytes);
     const int64_t nanoseconds = static_cast<int64_t>(value.U64());
     if (!value.Ok()) return std::nullopt;
@@ -89,10 +89,10 @@ private:
     if (!id || !size) return std::nullopt;
     Element element{static_cast<uint32_t>(*id), at + cursor.Position(), kToTheEnd};
     // An unknown size reaches to the parent's end; a size past it is cut there.
-    if (unknownSize || *size > parentEnd - element.Data)
-      element.End = parentEnd;
+    if (unknownSize || *size > parentEnd - element.data)
+      element.end = parentEnd;
     else
-      element.End = element.Data + *size;
+      element.end = element.data + *size;
     return element;
   }
 
@@ -102,9 +102,9 @@ private:
     for (uint64_t at = from; at < end;) {
       const std::optional<Element> element = ReadElement(at, end);
       if (!element) return std::nullopt;
-      if (element->Id == id) return element;
-      if (element->End == kToTheEnd) return std::nullopt;
-      at = element->End;
+      if (element->id == id) return element;
+      if (element->end == kToTheEnd) return std::nullopt;
+      at = element->end;
     }
     return std::nullopt;
   }

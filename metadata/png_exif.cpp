@@ -1,7 +1,7 @@
-#include "metadata/png_exif.h"
+#include "metadata/internal/png_exif.h"
 
-#include "metadata/byte_cursor.h"
 #include "metadata/exif_reader.h"
+#include "metadata/internal/byte_cursor.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
-#include "metadata/raf_exif.h"
+#include "metadata/internal/raf_exif.h"
 
-#include "metadata/byte_cursor.h"
-#include "metadata/jpeg_exif_block.h"
+#include "metadata/internal/byte_cursor.h"
+#include "metadata/internal/jpeg_exif_block.h"
 
 #include <string_view>
 

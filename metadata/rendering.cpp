@@ -1,6 +1,6 @@
-#include "metadata/rendering.h"
+#include "metadata/internal/rendering.h"
 
-#include "metadata/tagtables.h"
+#include "metadata/internal/tagtables.h"
 
 #include <algorithm>
 #include <array>
@@ -30,11 +30,11 @@ ConversionSpec ParseConversion(std::string_view format, size_t& i) {
 void AppendPadded(std::string& out, const ConversionSpec& conversion, std::string_view sign,
                   std::string_view digits, bool zeroPadAllowed) {
   const size_t length = sign.size() + digits.size();
-  const auto width = static_cast<size_t>(conversion.Width);
+  const auto width = static_cast<size_t>(conversion.width);
   const size_t padding = width > length ? width - length : 0;
-  if (conversion.LeftAlign) {
+  if (conversion.leftAlign) {
     out.append(sign).append(digits).append(padding, ' ');
-  } else if (conversion.ZeroPad && zeroPadAllowed) {
+  } else if (conversion.zeroPad && zeroPadAllowed) {
     out.append(sign).append(padding, '0').append(digits);
   } else {
     out.append(padding, ' ').append(sign).append(digits);
@@ -42,7 +42,7 @@ void AppendPadded(std::string& out, const ConversionSpec& conversion, std::strin
 }
 
 std::string_view SignText(bool negative, const ConversionSpec& conversion, char (&storage)[2]) {
-  storage[0] = negative ? '-' : conversion.PositiveSign;
+  storage[0] = negative ? '-' : conversion.positiveSign;
   return storage[0] ? std::string_view(storage, 1) : std::string_view();
 }
 
@@ -57,7 +57,7 @@ void AppendFixed(std::string& out, const ConversionSpec& conversion, double valu
   // The largest double has 309 integer digits; the precision is bounded above.
   std::array<char, 320 + kMaxFormatPrecision> digits;
   const auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude,
-                                       std::chars_format::fixed, conversion.Precision.value_or(6));
+                                       std::chars_format::fixed, conversion.precision.value_or(6));
   if (ec != std::errc()) throw std::runtime_error("Number does not fit its format");
   AppendPadded(out, conversion, sign, std::string_view(digits.data(), end - digits.data()), true);
 }
@@ -70,20 +70,20 @@ void AppendInteger(std::string& out, const ConversionSpec& conversion, int64_t v
   std::array<char, 24> buffer;
   const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude).ptr;
   std::string digits(buffer.data(), end);
-  const size_t minimum = static_cast<size_t>(conversion.Precision.value_or(1));
+  const size_t minimum = static_cast<size_t>(conversion.precision.value_or(1));
   if (digits.size() < minimum) digits.insert(0, minimum - digits.size(), '0');
-  AppendPadded(out, conversion, sign, digits, !conversion.Precision.has_value());
+  AppendPadded(out, conversion, sign, digits, !conversion.precision.has_value());
 }
 
 void AppendConversion(std::string& out, std::string_view format, const ConversionSpec& conversion,
                       const FormatArg& arg) {
-  if (conversion.Conversion == 'f' && std::holds_alternative<double>(arg)) {
+  if (conversion.conversion == 'f' && std::holds_alternative<double>(arg)) {
     AppendFixed(out, conversion, std::get<double>(arg));
-  } else if (conversion.Conversion == 'd' && std::holds_alternative<int64_t>(arg)) {
+  } else if (conversion.conversion == 'd' && std::holds_alternative<int64_t>(arg)) {
     AppendInteger(out, conversion, std::get<int64_t>(arg));
-  } else if (conversion.Conversion == 's' && std::holds_alternative<std::string_view>(arg)) {
+  } else if (conversion.conversion == 's' && std::holds_alternative<std::string_view>(arg)) {
     std::string_view text = std::get<std::string_view>(arg);
-    if (conversion.Precision) text = text.substr(0, static_cast<size_t>(*conversion.Precision));
+    if (conversion.precision) text = text.substr(0, static_cast<size_t>(*conversion.precision));
     AppendPadded(out, conversion, {}, text, false);
   } else {
     FormatError(format);

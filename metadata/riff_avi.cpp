@@ -1,6 +1,6 @@
-#include "metadata/riff_avi.h"
+#include "metadata/internal/riff_avi.h"
 
-#include "metadata/byte_cursor.h"
+#include "metadata/internal/byte_cursor.h"
 
 #include <algorithm>
 #include <string_view>
@@ -23,7 +23,7 @@ public:
 
   std::optional<std::string> Run() {
     stream_.ReadAt(0, kFileHeaderSize, bytes_);
-    ByteCursor header(bytes_, ByteCursor::Order::LittleEndian);
+    ByteCursor header(bytes_, Endianness::Little);
     const std::string_view riff = header.Take(4);
     const uint64_t size = header.U32();
     const std::string_view form = header.Take(4);
@@ -38,7 +38,7 @@ private:
   void Walk(uint64_t from, uint64_t end, int depth) {
     for (uint64_t at = from; at < end && !date_ && chunksLeft_ > 0; --chunksLeft_) {
       stream_.ReadAt(at, 12, bytes_);
-      ByteCursor header(bytes_, ByteCursor::Order::LittleEndian);
+      ByteCursor header(bytes_, Endianness::Little);
       const std::string_view id = header.Take(4);
       const uint64_t size = header.U32();
       if (!header.Ok()) return;

@@ -1,7 +1,7 @@
 // The GPS tag table: tags 0x0000 to 0x001E.
 
-#include "metadata/rendering.h"
-#include "metadata/tagtables.h"
+#include "metadata/internal/rendering.h"
+#include "metadata/internal/tagtables.h"
 
 #include <iterator>
 
@@ -10,12 +10,12 @@ namespace {
 constexpr TagRow kGpsRows[] = {
     {0x0000, "GPSVersionID"},
     {0x0001, "GPSLatitudeRef"},
-    {.TagNumber = 0x0002, .Name = "GPSLatitude", .Renderer = RenderDegrees},
+    {.tagNumber = 0x0002, .name = "GPSLatitude", .renderer = RenderDegrees},
     {0x0003, "GPSLongitudeRef"},
-    {.TagNumber = 0x0004, .Name = "GPSLongitude", .Renderer = RenderDegrees},
-    {.TagNumber = 0x0005, .Name = "GPSAltitudeRef", .ValueList = "0:Sealevel"},
+    {.tagNumber = 0x0004, .name = "GPSLongitude", .renderer = RenderDegrees},
+    {.tagNumber = 0x0005, .name = "GPSAltitudeRef", .valueList = "0:Sealevel"},
     {0x0006, "GPSAltitude"},
-    {.TagNumber = 0x0007, .Name = "GPSTimeStamp", .Renderer = RenderTimeStamp},
+    {.tagNumber = 0x0007, .name = "GPSTimeStamp", .renderer = RenderTimeStamp},
     {0x0008, "GPSSatellites"},
     {0x0009, "GPSStatus"},
     {0x000A, "GPSMeasureMode"},
@@ -28,9 +28,9 @@ constexpr TagRow kGpsRows[] = {
     {0x0011, "GPSImageDirection"},
     {0x0012, "GPSMapDatum"},
     {0x0013, "GPSDestLatitudeRef"},
-    {.TagNumber = 0x0014, .Name = "GPSDestLatitude", .Renderer = RenderDegrees},
+    {.tagNumber = 0x0014, .name = "GPSDestLatitude", .renderer = RenderDegrees},
     {0x0015, "GPSDestLongitudeRef"},
-    {.TagNumber = 0x0016, .Name = "GPSDestLongitude", .Renderer = RenderDegrees},
+    {.tagNumber = 0x0016, .name = "GPSDestLongitude", .renderer = RenderDegrees},
     {0x0017, "GPSDestBearingkRef"},
     {0x0018, "GPSDestBearing"},
     {0x0019, "GPSDestDistanceRef"},
@@ -44,7 +44,7 @@ constexpr TagRow kGpsRows[] = {
 static_assert(std::size(kGpsRows) == 31);
 static_assert(TagNumbersAscending(kGpsRows));
 static_assert(FormatsApplyToEveryValue(kGpsRows));
-static_assert(kGpsRows[30].TagNumber == 0x001E);
+static_assert(kGpsRows[30].tagNumber == 0x001E);
 
 } // namespace
 

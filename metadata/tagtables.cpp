@@ -1,4 +1,4 @@
-#include "metadata/tagtables.h"
+#include "metadata/internal/tagtables.h"
 
 #include "platform/ascii_case.h"
 
@@ -11,7 +11,7 @@ constexpr TagRow kUnknownRow{0, "Unknown"};
 // A row as a record, an empty description made from its name.
 Tag MakeEntry(const TagRow& row) {
   Tag entry = ToTagEntry(row);
-  if (entry.Description.empty()) entry.Description = TagDescription(row);
+  if (entry.description.empty()) entry.description = TagDescription(row);
   return entry;
 }
 
@@ -22,8 +22,8 @@ Tag RowEntry(std::span<const TagRow> rows, int index) {
 
 int IndexOfTag(std::span<const TagRow> rows, uint16_t tag) {
   const auto it = std::lower_bound(rows.begin(), rows.end(), tag,
-                                   [](const TagRow& row, uint16_t t) { return row.TagNumber < t; });
-  if (it == rows.end() || it->TagNumber != tag) return -1;
+                                   [](const TagRow& row, uint16_t t) { return row.tagNumber < t; });
+  if (it == rows.end() || it->tagNumber != tag) return -1;
   return static_cast<int>(it - rows.begin());
 }
 
@@ -45,12 +45,12 @@ std::string DescriptionFromName(std::string_view name) {
 
 Tag ToTagEntry(const TagRow& row) {
   Tag entry;
-  entry.TagNumber = row.TagNumber;
-  entry.Name = row.Name;
-  entry.Description = row.Description;
-  entry.ValueList = row.ValueList;
-  entry.FormatText = row.FormatText;
-  entry.Renderer = row.Renderer;
+  entry.tagNumber = row.tagNumber;
+  entry.name = row.name;
+  entry.description = row.description;
+  entry.valueList = row.valueList;
+  entry.formatText = row.formatText;
+  entry.renderer = row.renderer;
   return entry;
 }
 
@@ -67,13 +67,13 @@ const TagRow& LookupTagRow(uint16_t tag, TagTableKind kind) {
 }
 
 std::string TagDescription(const TagRow& row) {
-  return row.Description.empty() ? DescriptionFromName(row.Name) : std::string(row.Description);
+  return row.description.empty() ? DescriptionFromName(row.name) : std::string(row.description);
 }
 
 int TableIndexByName(std::string_view name) {
   const std::span<const TagRow> rows = MainTagRows();
   for (size_t i = 0; i < rows.size(); ++i)
-    if (EqualIgnoringAsciiCase(rows[i].Name, name)) return static_cast<int>(i);
+    if (EqualIgnoringAsciiCase(rows[i].name, name)) return static_cast<int>(i);
   return -1;
 }
 

@@ -1,6 +1,6 @@
-#include "metadata/tiff_read.h"
+#include "metadata/internal/tiff_read.h"
 
-#include "metadata/exif_segment.h"
+#include "metadata/internal/exif_segment.h"
 
 #include <algorithm>
 
@@ -13,14 +13,14 @@ bool ReadTiffFile(ByteStream& stream, size_t window, ExifRead& read, ExifDetail 
   header.resize(8, '\0');
   const Endianness order = bigEndian ? Endianness::Big : Endianness::Little;
 
-  JpegSegment& buffer = read.Segments.emplace_back();
+  JpegSegment& buffer = read.segments.emplace_back();
   window = std::min(window, kTiffBufferSize);
-  buffer.Data.reserve(window);
-  stream.ReadAppend(buffer.Data, window);
+  buffer.data.reserve(window);
+  stream.ReadAppend(buffer.data, window);
   // A shorter file leaves zeros in the rest of the buffer.
-  buffer.Data.resize(window, '\0');
-  buffer.Size = static_cast<int32_t>(window);
+  buffer.data.resize(window, '\0');
+  buffer.size = static_cast<int32_t>(window);
   // A value of IFD0 that a renderer refuses ends the read.
-  return WalkTiffBuffer(read, read.Segments.size() - 1, order,
+  return WalkTiffBuffer(read, read.segments.size() - 1, order,
                         ByteOrderView(header, order).U32At(4), detail, problem);
 }

@@ -1,7 +1,7 @@
-#include "metadata/webp_exif.h"
+#include "metadata/internal/webp_exif.h"
 
-#include "metadata/byte_cursor.h"
 #include "metadata/exif_reader.h"
+#include "metadata/internal/byte_cursor.h"
 
 #include <algorithm>
 #include <string_view>
@@ -24,7 +24,7 @@ constexpr uint64_t kMaxExifBytes = kTiffBufferSize;
 std::optional<std::string> ReadWebpExif(ByteStream& stream) {
   std::string bytes;
   stream.ReadAt(0, kFileHeaderSize, bytes);
-  ByteCursor header(bytes, ByteCursor::Order::LittleEndian);
+  ByteCursor header(bytes, Endianness::Little);
   const std::string_view riff = header.Take(4);
   const uint64_t end = kChunkHeadSize + header.U32();
   const std::string_view form = header.Take(4);
@@ -32,7 +32,7 @@ std::optional<std::string> ReadWebpExif(ByteStream& stream) {
   uint64_t at = kFileHeaderSize;
   for (int count = 0; count < kMaxChunks && at < end; ++count) {
     stream.ReadAt(at, kChunkHeadSize, bytes);
-    ByteCursor chunk(bytes, ByteCursor::Order::LittleEndian);
+    ByteCursor chunk(bytes, Endianness::Little);
     const std::string_view id = chunk.Take(4);
     const uint64_t size = chunk.U32();
     if (!chunk.Ok()) return std::nullopt;

@@ -1,7 +1,7 @@
 #include "platform/append_file.h"
 
+#include "platform/internal/write_all.h"
 #include "platform/path_text.h"
-#include "platform/write_all.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,9 +1,10 @@
 #include "platform/cross_device_batch.h"
 
 #include "platform/file_info.h"
-#include "platform/move_steps.h"
+#include "platform/internal/move_steps.h"
 #include "platform/path_text.h"
-#include "platform/source_removal.h"
+#include "platform/internal/source_removal.h"
+#include "platform/temporary_copy_name.h"
 
 #include <algorithm>
 #include <array>

@@ -15,7 +15,7 @@
 // than syncfs for one file); both share every step.
 
 #include "platform/file_copy.h"
-#include "platform/move_file.h"
+#include "platform/move_result.h"
 
 #include <cstdint>
 #include <functional>

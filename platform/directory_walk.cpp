@@ -1,8 +1,8 @@
 #include "platform/directory_walk.h"
 
 #include "platform/housekeeping_files.h"
-#include "platform/move_file.h"
 #include "platform/path_text.h"
+#include "platform/temporary_copy_name.h"
 #include "platform/walk_faults.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "platform/file_copy.h"
 
+#include "platform/internal/move_steps.h"
+#include "platform/internal/write_all.h"
 #include "platform/move_faults.h"
-#include "platform/move_steps.h"
-#include "platform/write_all.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,8 +1,8 @@
 #include "platform/file_info.h"
 
+#include "platform/internal/stat_status.h"
 #include "platform/move_faults.h"
 #include "platform/path_text.h"
-#include "platform/stat_status.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -3,8 +3,8 @@
 #include "platform/file_info.h"
 #include "platform/ini_fault.h"
 #include "platform/ini_text.h"
+#include "platform/internal/write_all.h"
 #include "platform/path_text.h"
-#include "platform/write_all.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -2,8 +2,9 @@
 
 #include "platform/cross_device_batch.h"
 #include "platform/directory_walk.h"
-#include "platform/move_steps.h"
+#include "platform/internal/move_steps.h"
 #include "platform/path_text.h"
+#include "platform/temporary_copy_name.h"
 
 #include <algorithm>
 #include <cerrno>

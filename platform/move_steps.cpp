@@ -1,8 +1,10 @@
-#include "platform/move_steps.h"
+#include "platform/internal/move_steps.h"
 
+#include "platform/abandon_copy.h"
+#include "platform/internal/source_removal.h"
 #include "platform/path_text.h"
 #include "platform/program_path.h"
-#include "platform/source_removal.h"
+#include "platform/temporary_copy_name.h"
 
 #include <cerrno>
 #include <csignal>

@@ -1,7 +1,7 @@
 #include "platform/read_only_file.h"
 
+#include "platform/internal/stat_status.h"
 #include "platform/path_text.h"
-#include "platform/stat_status.h"
 
 #include <cerrno>
 #include <fcntl.h>

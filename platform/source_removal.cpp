@@ -1,4 +1,4 @@
-#include "platform/source_removal.h"
+#include "platform/internal/source_removal.h"
 
 #include "platform/move_faults.h"
 #include "platform/path_text.h"

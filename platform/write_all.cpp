@@ -1,4 +1,4 @@
-#include "platform/write_all.h"
+#include "platform/internal/write_all.h"
 
 #include <cerrno>
 #include <unistd.h>

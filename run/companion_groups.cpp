@@ -1,7 +1,7 @@
-#include "run/companion_groups.h"
+#include "run/internal/companion_groups.h"
 
-#include "run/counter_name.h"
 #include "run/file_collection.h"
+#include "run/internal/counter_name.h"
 #include "platform/directory_walk.h"
 #include "platform/file_info.h"
 #include "platform/lower_name.h"

@@ -2,8 +2,8 @@
 // date, one name and one counter for all members, so that a raw, its JPEG
 // and their sidecars stay side by side under one stem in one folder.
 
-#include "run/companion_groups.h"
-#include "run/counter_name.h"
+#include "run/internal/companion_groups.h"
+#include "run/internal/counter_name.h"
 #include "run/distribution_run.h"
 #include "run/file_date.h"
 #include "run/file_plan.h"

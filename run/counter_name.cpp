@@ -1,4 +1,4 @@
-#include "run/counter_name.h"
+#include "run/internal/counter_name.h"
 
 #include "run/pad_text.h"
 

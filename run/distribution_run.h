@@ -8,6 +8,7 @@
 #include "run/run_batch.h"
 #include "run/run_guard.h"
 #include "run/run_mode.h"
+#include "run/run_outcome.h"
 #include "run/run_record.h"
 #include "run/run_steps.h"
 #include "platform/cross_device_batch.h"
@@ -22,16 +23,6 @@
 struct CompanionGroup;
 class CompanionGroups;
 class RunFrontEnd;
-
-enum class RunOutcome {
-  AlreadyRunning, // a run was in progress; nothing was done
-  NothingFound,   // no file of the chosen kinds
-  Declined,       // the user did not want to start
-  Stopped,        // a stop was requested; the files handled so far are moved
-  NotRecorded,    // its record could not be made, so it did not start
-  SourceBusy,     // another run works with the same source folder; nothing was done
-  Completed,
-};
 
 class DistributionRun {
 public:

@@ -29,8 +29,8 @@ bool DateOfRead(const ExifRead& img, FileDate& date) {
   if (!img.HasMetadata() || !img.HasExif()) return false;
   // The text the reader met last comes first; DateTime is one of the two
   // others, so trying both after it tries "the other one".
-  const auto& exif = img.Exif;
-  for (const std::string* text : {&exif.DateTime, &exif.DateTimeOriginal, &exif.DateTimeTag}) {
+  const auto& exif = img.exif;
+  for (const std::string* text : {&exif.dateTime, &exif.dateTimeOriginal, &exif.dateTimeTag}) {
     if (const std::optional<LocalDateTime> time = RealDate(*text)) {
       date = FileDate{*time};
       return true;
@@ -74,7 +74,7 @@ DatedFile DateOfFile(const std::string& path, bool allFormats,
   case DateReader::Capture:
     if (const std::optional<CaptureDate> found =
             opened ? ReadCaptureDate(*opened, path) : ReadCaptureDate(path)) {
-      return {FileDate{found->Time}, DateSource::CaptureDate, found->Source};
+      return {FileDate{found->time}, DateSource::CaptureDate, found->source};
     }
     break;
   case DateReader::None:

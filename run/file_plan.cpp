@@ -1,7 +1,7 @@
 #include "run/file_plan.h"
 
 #include "run/run_texts.h"
-#include "run/target_folders.h"
+#include "run/internal/target_folders.h"
 #include "platform/file_info.h"
 
 #include <exception>

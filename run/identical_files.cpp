@@ -1,4 +1,4 @@
-#include "run/identical_files.h"
+#include "run/internal/identical_files.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "run/looked_at_file.h"
+#include "run/internal/looked_at_file.h"
 
 LookedAtFile LookAtFile(const std::string& path, bool allFormats, EntryKind kind) {
   if (kind != EntryKind::Link && DatedByMetadata(path, allFormats)) {

@@ -1,4 +1,4 @@
-#include "run/record_bounds.h"
+#include "run/internal/record_bounds.h"
 
 #include "platform/file_info.h"
 #include "platform/path_text.h"

@@ -7,18 +7,11 @@
 #include "run/collected_files.h"
 #include "run/file_outcome.h"
 #include "run/run_options.h"
+#include "run/undo_scope.h"
 
 #include <cstddef>
 #include <string>
 #include <vector>
-
-// The run an undo would take back, as its question names it.
-struct UndoScope {
-  std::string started; // the run's start as its record has it ("2026-12-08 10:11:12")
-  std::string source;  // its source folder
-  std::string target;  // its (first) target folder
-  size_t files = 0;    // files it moved that are to go back
-};
 
 class RunFrontEnd {
 public:

@@ -1,6 +1,5 @@
 #include "run/run_guard.h"
 
-#include "run/distribution_run.h"
 #include "run/run_front_end.h"
 
 RunOutcome RunGuard::Run(RunFrontEnd& frontEnd, const std::function<RunOutcome()>& run) {

@@ -6,10 +6,11 @@
 // again; an error that escapes also ends the wait cursor before it is passed
 // on, so the user is never left with the hourglass.
 
+#include "run/run_outcome.h"
+
 #include <functional>
 
 class RunFrontEnd;
-enum class RunOutcome; // distribution_run.h
 
 class RunGuard {
 public:

@@ -1,6 +1,6 @@
-#include "run/run_recovery.h"
+#include "run/internal/run_recovery.h"
 
-#include "run/record_bounds.h"
+#include "run/internal/record_bounds.h"
 #include "platform/append_file.h"
 #include "platform/file_info.h"
 #include "platform/move_file.h"

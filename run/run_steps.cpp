@@ -1,6 +1,6 @@
 #include "run/run_steps.h"
 
-#include "run/counter_name.h"
+#include "run/internal/counter_name.h"
 #include "run/run_record.h"
 #include "platform/date_conversion_error.h"
 #include "platform/lower_name.h"

@@ -5,10 +5,10 @@
 // to date, and the test for a file that lies where it belongs already.
 
 #include "run/file_outcome.h"
-#include "run/identical_files.h"
+#include "run/internal/identical_files.h"
 #include "run/run_mode.h"
 #include "run/run_record.h"
-#include "run/target_folders.h"
+#include "run/internal/target_folders.h"
 #include "run/target_name.h"
 #include "platform/file_info.h"
 #include "platform/move_file.h"

@@ -1,7 +1,6 @@
 #include "run/run_texts.h"
 
 #include "run/escaped_text.h"
-#include "run/run_front_end.h"
 
 #include <string_view>
 

@@ -4,6 +4,7 @@
 // front end ever recognises a message by its text.
 
 #include "run/file_outcome.h"
+#include "run/undo_scope.h"
 
 #include <cstddef>
 #include <string>
@@ -53,7 +54,6 @@ inline constexpr char kReplacedInTargetText[] = "im Ziel ersetzt";
 inline constexpr char kOutsideRunText[] = "Eintrag außerhalb der Verteilung";
 
 inline constexpr char kNothingToUndoText[] = "Keine Verteilung zum Rückgängigmachen gefunden.";
-struct UndoScope;
 // "Verteilung vom 08.12.2026, 10:11 Uhr, von QUELLE nach ZIEL: N Dateien an
 // ihren alten Platz zurücklegen?" (one file: "1 Datei"), paths escaped.
 std::string UndoQuestion(const UndoScope& scope);

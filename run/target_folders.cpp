@@ -1,12 +1,13 @@
-#include "run/target_folders.h"
+#include "run/internal/target_folders.h"
 
-#include "run/counter_name.h"
+#include "run/internal/counter_name.h"
 #include "run/target_name.h"
 #include "platform/append_file.h"
 #include "platform/directory_walk.h"
 #include "platform/lower_name.h"
 #include "platform/move_file.h"
 #include "platform/path_text.h"
+#include "platform/temporary_copy_name.h"
 
 #include <algorithm>
 

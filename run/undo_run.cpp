@@ -1,9 +1,9 @@
 #include "run/undo_run.h"
 
-#include "run/record_bounds.h"
+#include "run/internal/record_bounds.h"
+#include "run/internal/run_recovery.h"
 #include "run/run_front_end.h"
 #include "run/run_record.h"
-#include "run/run_recovery.h"
 #include "run/run_texts.h"
 #include "platform/append_file.h"
 #include "platform/file_compare.h"

@@ -1,7 +1,7 @@
-#include "run/unique_name.h"
+#include "run/internal/unique_name.h"
 
-#include "run/counter_name.h"
-#include "run/target_folders.h"
+#include "run/internal/counter_name.h"
+#include "run/internal/target_folders.h"
 
 namespace {
 

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # check-layers.sh BUILD_DIR: the layers keep their direction. Includes point
-# only downward, the Qt-free layers include no Qt, and no Qt-free target
-# links a Qt one (read from CMake's target graph of BUILD_DIR). The metadata
-# library keeps no mutable global (read from its objects in BUILD_DIR).
+# only downward, a library's internal headers are included by none but
+# itself (and its tests), the Qt-free layers include no Qt, and no Qt-free
+# target links a Qt one (read from CMake's target graph of BUILD_DIR). The
+# metadata library keeps no mutable global (read from its objects in
+# BUILD_DIR).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$1
@@ -39,6 +41,25 @@ check_includes metadata 'platform/' yes
 check_includes run 'metadata/|platform/' yes
 check_includes settings 'platform/|run/option_table\.h"' no
 check_includes window 'run/|settings/|metadata/|platform/' no
+
+# Internal headers: a library's <lib>/internal/ headers are its own. Only
+# the library and its tests include them; the reader's fuzz targets also
+# drive its inner parsers (the tag renderer) directly.
+check_internal() {
+  local lib=$1 users=$2
+  local bad
+  bad=$(git ls-files '*.cpp' '*.h' | grep -vE "^($lib/|tests/$lib/${users:+|$users})" |
+    xargs grep -nE "^#include \"$lib/internal/" || true)
+  if [ -n "$bad" ]; then
+    echo "check-layers: $lib/internal/ is included from outside $lib/:"
+    echo "$bad"
+    status=1
+  fi
+}
+
+check_internal platform ''
+check_internal metadata 'fuzz/'
+check_internal run ''
 
 # Links: the graph of every target lists everything it links, directly or not.
 graph=$(mktemp -d)
@@ -81,5 +102,5 @@ else
   echo "check-layers: $library is not built"
   status=1
 fi
-[ $status -eq 0 ] && echo "check-layers: includes and links point downward, no mutable global in metadata/"
+[ $status -eq 0 ] && echo "check-layers: includes and links point downward, internal headers stay inside, no mutable global in metadata/"
 exit $status

@@ -61,31 +61,31 @@ std::string CaptureDateLine(const std::string& path) {
 
 void PrintExifReport(std::ostream& out, const std::string& path, const ExifReportOptions& options) {
   const ExifRead read = ReadExifFile(path, ExifDetail::Everything);
-  const ExifFields& exif = read.Exif;
+  const ExifFields& exif = read.exif;
   out << "File: " << path << '\n'
       << "ReadFile: " << YesNo(read.Succeeded()) << '\n'
       << "ErrorText: " << ErrorText(read) << '\n'
       << "HasMetadata: " << YesNo(read.HasMetadata()) << '\n'
       << "HasExif: " << YesNo(read.HasExif()) << '\n'
-      << "DateTimeText: " << exif.DateTime << '\n'
+      << "DateTimeText: " << exif.dateTime << '\n'
       << "CaptureDate: " << CaptureDateLine(path) << '\n'
-      << "MakeText: " << exif.Make << '\n'
-      << "ModelText: " << exif.Model << '\n'
-      << "ExifVersionText: " << exif.Version << '\n'
-      << "ImageWidth: " << exif.ImageWidth << '\n'
-      << "ImageHeight: " << exif.ImageHeight << '\n';
-  if (options.Tags) {
-    for (const Tag& tag : read.Tags)
-      out << "Tag: 0x" << Hex4(tag.TagNumber) << ' ' << tag.Name << " = " << tag.Text << '\n';
+      << "MakeText: " << exif.make << '\n'
+      << "ModelText: " << exif.model << '\n'
+      << "ExifVersionText: " << exif.version << '\n'
+      << "ImageWidth: " << exif.imageWidth << '\n'
+      << "ImageHeight: " << exif.imageHeight << '\n';
+  if (options.tags) {
+    for (const Tag& tag : read.tags)
+      out << "Tag: 0x" << Hex4(tag.tagNumber) << ' ' << tag.name << " = " << tag.text << '\n';
   }
-  if (options.Dump) PrintLines(out, "Dump: ", read.Dump);
-  if (options.MakerNote) {
-    out << "MakerNoteResult: " << YesNo(read.MakerNote.Recognised) << '\n';
-    PrintLines(out, "MakerNote: ", read.MakerNote.Dump);
+  if (options.dump) PrintLines(out, "Dump: ", read.dump);
+  if (options.makerNote) {
+    out << "MakerNoteResult: " << YesNo(read.makerNote.recognised) << '\n';
+    PrintLines(out, "MakerNote: ", read.makerNote.dump);
   }
-  if (options.Iptc) {
-    for (const Tag& record : read.Iptc.Records())
-      out << "IPTC: " << record.Name << " = " << record.Text << '\n';
+  if (options.iptc) {
+    for (const Tag& record : read.iptc.Records())
+      out << "IPTC: " << record.name << " = " << record.text << '\n';
   }
   out << '\n';
 }
@@ -95,21 +95,21 @@ std::optional<ExifReportArguments> ParseExifReportArguments(const std::vector<st
   bool optionsEnded = false;
   for (const std::string& arg : args) {
     if (optionsEnded || !arg.starts_with("-")) {
-      result.Files.push_back(arg);
+      result.files.push_back(arg);
     } else if (arg == "--") {
       optionsEnded = true;
     } else if (arg == "--tags") {
-      result.Options.Tags = true;
+      result.options.tags = true;
     } else if (arg == "--dump") {
-      result.Options.Dump = true;
+      result.options.dump = true;
     } else if (arg == "--iptc") {
-      result.Options.Iptc = true;
+      result.options.iptc = true;
     } else if (arg == "--makernote") {
-      result.Options.MakerNote = true;
+      result.options.makerNote = true;
     } else {
       return std::nullopt;
     }
   }
-  if (result.Files.empty()) return std::nullopt;
+  if (result.files.empty()) return std::nullopt;
   return result;
 }

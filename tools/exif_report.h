@@ -7,10 +7,10 @@
 #include <vector>
 
 struct ExifReportOptions {
-  bool Tags = false;      // one line per tag of the tag list
-  bool Dump = false;      // the lines of the dump
-  bool MakerNote = false; // the maker-note result and dump lines, after the other fields
-  bool Iptc = false;      // one line per IPTC record, last
+  bool tags = false;      // one line per tag of the tag list
+  bool dump = false;      // the lines of the dump
+  bool makerNote = false; // the maker-note result and dump lines, after the other fields
+  bool iptc = false;      // one line per IPTC record, last
 };
 
 // Reads the file with a fresh reader and prints what it found, and the
@@ -18,8 +18,8 @@ struct ExifReportOptions {
 void PrintExifReport(std::ostream& out, const std::string& path, const ExifReportOptions& options);
 
 struct ExifReportArguments {
-  ExifReportOptions Options;
-  std::vector<std::string> Files;
+  ExifReportOptions options;
+  std::vector<std::string> files;
 };
 
 // The command line [--tags] [--dump] [--iptc] [--makernote] [--] FILE...; nothing on an unknown

@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
                  "  --makernote  print whether the maker note was decoded, and its dump\n";
     return 2;
   }
-  for (const std::string& file : arguments->Files)
-    PrintExifReport(std::cout, file, arguments->Options);
+  for (const std::string& file : arguments->files)
+    PrintExifReport(std::cout, file, arguments->options);
   return 0;
 }

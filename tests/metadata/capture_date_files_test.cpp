@@ -42,8 +42,8 @@ TEST(CaptureDateFiles, ToolWrittenDatesAreRead) {
   for (const auto& c : cases) {
     const std::optional<CaptureDate> date =
         ReadCaptureDate(std::string(FOTOMAZ_FORMAT_SAMPLES_DIR) + "/" + c.file);
-    const std::string text = date ? CaptureDateText(date->Time) + " (" +
-                                        std::string(CaptureSourceName(date->Source)) + ")"
+    const std::string text = date ? CaptureDateText(date->time) + " (" +
+                                        std::string(CaptureSourceName(date->source)) + ")"
                                   : "none";
     EXPECT_EQ(text, c.expected) << c.file;
   }
@@ -67,6 +67,6 @@ TEST(CaptureDateFiles, MovieHeaderBehindHundredMegabytesIsReachedBySkipping) {
   ASSERT_TRUE(source);
   const std::optional<CaptureDate> date = ReadCaptureDate(*source, path);
   ASSERT_TRUE(date);
-  EXPECT_EQ(CaptureDateText(date->Time), "2021:07:14 11:30:15");
+  EXPECT_EQ(CaptureDateText(date->time), "2021:07:14 11:30:15");
   EXPECT_LT(source->BytesRead(), 1u << 20);
 }

@@ -28,7 +28,7 @@ std::string DateOf(const std::string& bytes, const std::string& name) {
   MemorySource source(bytes);
   const std::optional<CaptureDate> date = ReadCaptureDate(source, name);
   if (!date) return "none";
-  return CaptureDateText(date->Time) + " (" + std::string(CaptureSourceName(date->Source)) + ")";
+  return CaptureDateText(date->time) + " (" + std::string(CaptureSourceName(date->source)) + ")";
 }
 
 std::string Tiff(const std::string& original, const std::string& dateTime) {
@@ -241,7 +241,7 @@ TEST(CaptureDate, MovieHeaderTimeFollowsTheTimeZone) {
   const std::optional<CaptureDate> date = ReadCaptureDate(source, "a.mp4");
   UseBerlinTime();
   ASSERT_TRUE(date);
-  EXPECT_EQ(CaptureDateText(date->Time), "2021:07:14 05:30:15");
+  EXPECT_EQ(CaptureDateText(date->time), "2021:07:14 05:30:15");
 }
 
 TEST(CaptureDate, EveryTruncationEndsCleanly) {

@@ -14,7 +14,7 @@ TEST(ReadFile, MissingFileLeavesNoText) {
   ExifRead img = ReadExifFile(dir.File("missing.jpg"), ExifDetail::Everything);
   EXPECT_FALSE(img.Succeeded());
   EXPECT_EQ(ErrorText(img), "");
-  EXPECT_EQ(img.FileName, "");
+  EXPECT_EQ(img.fileName, "");
   // A folder is not a file.
   img = ReadExifFile(dir.path(), ExifDetail::Everything);
   EXPECT_FALSE(img.Succeeded());
@@ -41,18 +41,18 @@ TEST(ReadFile, RecordsTheFileAndResetsBetweenReads) {
 
   ExifRead img = ReadExifFile(withDate, ExifDetail::Everything);
   ASSERT_TRUE(img.Succeeded());
-  EXPECT_EQ(img.FileName, withDate);
-  EXPECT_EQ(img.FileSize, static_cast<int64_t>(ReadWholeFile(withDate).size()));
-  EXPECT_DOUBLE_EQ(img.FileDate, 44362.5); // days since 1899-12-30
-  EXPECT_EQ(img.Exif.DateTime, "2008:05:17 14:03:20");
-  EXPECT_EQ(img.Exif.Make, "Testkamera");
+  EXPECT_EQ(img.fileName, withDate);
+  EXPECT_EQ(img.fileSize, static_cast<int64_t>(ReadWholeFile(withDate).size()));
+  EXPECT_DOUBLE_EQ(img.fileDate, 44362.5); // days since 1899-12-30
+  EXPECT_EQ(img.exif.dateTime, "2008:05:17 14:03:20");
+  EXPECT_EQ(img.exif.make, "Testkamera");
 
   img = ReadExifFile(plain, ExifDetail::Everything);
 
   EXPECT_FALSE(img.Succeeded());
   EXPECT_FALSE(img.HasExif());
   EXPECT_FALSE(img.HasMetadata());
-  EXPECT_EQ(img.FileName, plain);
+  EXPECT_EQ(img.fileName, plain);
   EXPECT_EQ(ErrorText(img), "Not an EXIF file");
 }
 

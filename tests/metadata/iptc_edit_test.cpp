@@ -10,9 +10,9 @@ using Edit = int32_t (IptcData::*)(std::string_view, std::string_view);
 
 Tag Entry(uint16_t dataset, const std::string& name) {
   Tag entry;
-  entry.IptcRecord = 2;
-  entry.TagNumber = dataset;
-  entry.Name = name;
+  entry.iptcRecord = 2;
+  entry.tagNumber = dataset;
+  entry.name = name;
   return entry;
 }
 
@@ -50,9 +50,9 @@ TEST(IptcEditTest, EditsByNameReplaceAppendOrAddFromTheTable) {
   EXPECT_EQ(store.ValueOf("SuppCategory", "-"), "Natur,Alpen");
   EXPECT_EQ(store.ValueOf("Weather", "keins"), "keins");
   const Tag added = store.RecordAt(0);
-  EXPECT_EQ(added.Name, "Keywords");
-  EXPECT_EQ(added.TagNumber, 25);
-  EXPECT_EQ(added.ByteCount, 64);
+  EXPECT_EQ(added.name, "Keywords");
+  EXPECT_EQ(added.tagNumber, 25);
+  EXPECT_EQ(added.byteCount, 64);
   EXPECT_EQ(store.InsertRecord(Entry(0, "Custom_0")), IptcData::kNoEntry);
 }
 
@@ -63,12 +63,12 @@ TEST(IptcEditTest, DeleteNameRemovesTheFirstMatchAndKeepsTheOrder) {
   store.DeleteName("city");
   store.DeleteName("Contact");
   ASSERT_EQ(store.Count(), 3);
-  EXPECT_EQ(store.RecordAt(0).Name, "State");
-  EXPECT_EQ(store.RecordAt(1).Name, "City");
+  EXPECT_EQ(store.RecordAt(0).name, "State");
+  EXPECT_EQ(store.RecordAt(1).name, "City");
   store.DeleteName("Source");
   EXPECT_EQ(store.Count(), 2);
-  EXPECT_EQ(store.RecordAt(2).Name, "");
-  EXPECT_EQ(store.RecordAt(-1).Name, "");
+  EXPECT_EQ(store.RecordAt(2).name, "");
+  EXPECT_EQ(store.RecordAt(-1).name, "");
 }
 
 TEST(IptcEditTest, KeepsEveryEntryUntilCleared) {

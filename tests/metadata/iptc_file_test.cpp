@@ -31,8 +31,8 @@ TEST_F(IptcFileTest, TheReadParsesTheFirstApp13Only) {
                       testkit::ScanAndEnd());
   const ExifRead img = ReadExifFile(file, ExifDetail::Everything);
   ASSERT_TRUE(img.Succeeded());
-  EXPECT_EQ(img.Iptc.ValueOf("City", "-"), "Erste");
-  EXPECT_EQ(img.Iptc.Count(), 1);
+  EXPECT_EQ(img.iptc.ValueOf("City", "-"), "Erste");
+  EXPECT_EQ(img.iptc.Count(), 1);
 }
 
 TEST_F(IptcFileTest, EachReadHoldsItsOwnFilesDatasets) {
@@ -40,14 +40,14 @@ TEST_F(IptcFileTest, EachReadHoldsItsOwnFilesDatasets) {
       "b.JPG", testkit::JpegWithIptc(IptcDataset(2, 25, "Meer") + IptcDataset(2, 25, "Strand")));
   const std::string plain = Write("c.jpg", testkit::JpegWithExifDate("2020:02:02 02:02:02"));
   const ExifRead withKeywords = ReadExifFile(keywords, ExifDetail::Everything);
-  EXPECT_EQ(withKeywords.Iptc.ValueOf("Keywords", "-"), "Meer,Strand");
-  EXPECT_EQ(withKeywords.Iptc.FindName("City"), IptcData::kNoEntry);
+  EXPECT_EQ(withKeywords.iptc.ValueOf("Keywords", "-"), "Meer,Strand");
+  EXPECT_EQ(withKeywords.iptc.FindName("City"), IptcData::kNoEntry);
 
   // A file without APP13, or no file at all, gives an empty store.
   const ExifRead withoutIptc = ReadExifFile(plain, ExifDetail::Everything);
-  EXPECT_FALSE(withoutIptc.Iptc.HasRecords());
+  EXPECT_FALSE(withoutIptc.iptc.HasRecords());
   EXPECT_TRUE(withoutIptc.HasExif());
-  EXPECT_FALSE(ReadExifFile(dir_.File("fehlt.jpg"), ExifDetail::Everything).Iptc.HasRecords());
+  EXPECT_FALSE(ReadExifFile(dir_.File("fehlt.jpg"), ExifDetail::Everything).iptc.HasRecords());
 }
 
 } // namespace

@@ -13,11 +13,11 @@ namespace {
 using testkit::IptcDataset;
 
 struct Shown {
-  std::string Name;
-  std::string Text;
+  std::string name;
+  std::string text;
   bool operator==(const Shown&) const = default;
   friend void PrintTo(const Shown& shown, std::ostream* out) {
-    *out << shown.Name << '=' << testing::PrintToString(shown.Text);
+    *out << shown.name << '=' << testing::PrintToString(shown.text);
   }
 };
 
@@ -29,7 +29,7 @@ std::vector<Shown> Parse(const std::string& bytes, IptcData& store) {
   store.ParseSegment(std::string_view(exact.get(), bytes.size()));
   std::vector<Shown> shown;
   for (int32_t i = 0; i < store.Count(); ++i)
-    shown.push_back({store.RecordAt(i).Name, store.RecordAt(i).Text});
+    shown.push_back({store.RecordAt(i).name, store.RecordAt(i).text});
   return shown;
 }
 
@@ -55,10 +55,10 @@ TEST(IptcParseTest, DatasetsOfAPhotoshopBlockComeOutInFileOrder) {
                                        {"City", "Altona"}};
   EXPECT_EQ(Parse(testkit::App13(testkit::PhotoshopIptcBlock(datasets)), store), expected);
   const Tag city = store.RecordAt(2);
-  EXPECT_EQ(city.Description, "City");
-  EXPECT_EQ(city.IptcRecord, 2);
-  EXPECT_EQ(city.TagNumber, 90);
-  EXPECT_EQ(city.ByteCount, 32);
+  EXPECT_EQ(city.description, "City");
+  EXPECT_EQ(city.iptcRecord, 2);
+  EXPECT_EQ(city.tagNumber, 90);
+  EXPECT_EQ(city.byteCount, 32);
   // Only keywords and supplemental categories are merged; lookups see the
   // first of two cities.
   EXPECT_EQ(store.FindName("city"), 2);
@@ -105,10 +105,10 @@ TEST(IptcParseTest, UnknownDatasetsBecomeCustomEntriesExceptRepeatableNumbers) {
   EXPECT_EQ(shown, (std::vector<Shown>{
                        {"Custom_200", "eigen"}, {"Custom_30", "acht"}, {"Subfile", "\x01"}}));
   const Tag custom = store.RecordAt(1);
-  EXPECT_EQ(custom.Description, "Custom_30");
-  EXPECT_EQ(custom.IptcRecord, 8);
-  EXPECT_EQ(custom.TagNumber, 30);
-  EXPECT_EQ(custom.ByteCount, 64);
+  EXPECT_EQ(custom.description, "Custom_30");
+  EXPECT_EQ(custom.iptcRecord, 8);
+  EXPECT_EQ(custom.tagNumber, 30);
+  EXPECT_EQ(custom.byteCount, 64);
 }
 
 TEST(IptcParseTest, ZeroAndOverlongLengthsStayInsideTheText) {

@@ -13,7 +13,7 @@ namespace {
 TEST(IptcToolTest, ListsTheRecordsAfterTheOtherFields) {
   const auto parsed = ParseExifReportArguments({"--iptc", "a.jpg"});
   ASSERT_TRUE(parsed);
-  EXPECT_TRUE(parsed->Options.Iptc);
+  EXPECT_TRUE(parsed->options.iptc);
 
   testkit::TempDir dir;
   const std::string path = dir.File("a.jpg");
@@ -21,7 +21,7 @@ TEST(IptcToolTest, ListsTheRecordsAfterTheOtherFields) {
                                                  testkit::IptcDataset(2, 90, "Graz") +
                                                  testkit::IptcDataset(2, 25, "See")));
   std::ostringstream out;
-  PrintExifReport(out, path, {.Iptc = true});
+  PrintExifReport(out, path, {.iptc = true});
   const std::string report = out.str();
   EXPECT_TRUE(report.ends_with("ImageHeight: 0\nIPTC: Keywords = Berg,See\nIPTC: City = Graz\n\n"))
       << report;

@@ -134,15 +134,15 @@ TEST_P(MakerLayout, DecodesDirectoryAndValuesWhereTheLayoutPutsThem) {
   const auto img = Read(JpegWithMakerNote(
       c.camera, [&](uint32_t at) { return NoteOf(c.kind, c.directory, order, at); }, order));
   ASSERT_TRUE(img.HasExif());
-  EXPECT_TRUE(img.MakerNote.Recognised);
+  EXPECT_TRUE(img.makerNote.recognised);
   std::string expected;
   for (const std::string& line : c.lines)
     expected += "\r\n" + line;
-  EXPECT_EQ(img.MakerNote.Dump, expected);
+  EXPECT_EQ(img.makerNote.dump, expected);
   const Tag* listed = img.FindTag(c.listedName);
   ASSERT_NE(listed, nullptr);
-  EXPECT_EQ(listed->Name, c.listedName);
-  EXPECT_EQ(listed->Origin, TagOrigin::MakerNote);
+  EXPECT_EQ(listed->name, c.listedName);
+  EXPECT_EQ(listed->origin, TagOrigin::MakerNote);
 }
 
 INSTANTIATE_TEST_SUITE_P(Makers, MakerLayout,
@@ -168,8 +168,8 @@ TEST(MakerNoteMake, OnlyTheFirstFiveLettersUpperCasedChooseTheMaker) {
         camera, [&](uint32_t at) { return PlainNote(canon.directory, ByteOrder::Intel, at); },
         ByteOrder::Intel));
     ASSERT_TRUE(img.HasExif());
-    EXPECT_EQ(img.MakerNote.Recognised, c.recognised);
-    EXPECT_EQ(img.MakerNote.Dump.empty(), !c.recognised);
+    EXPECT_EQ(img.makerNote.recognised, c.recognised);
+    EXPECT_EQ(img.makerNote.dump.empty(), !c.recognised);
     EXPECT_EQ(img.FindTag("ImageType") != nullptr, c.recognised);
   }
 }
@@ -200,8 +200,8 @@ TEST(MakerNoteNikon, VersionAndModelLetterChooseTheLayout) {
         std::string(c.file) == "a.tif" ? tiff : Soi() + ExifApp1(tiff) + ScanAndEnd();
     const auto img = Read(file, c.file);
     ASSERT_TRUE(img.HasExif());
-    EXPECT_TRUE(img.MakerNote.Recognised);
-    EXPECT_EQ(img.MakerNote.Dump == "\r\nQuality = \"FINE  \"", c.byteTenLayout);
+    EXPECT_TRUE(img.makerNote.recognised);
+    EXPECT_EQ(img.makerNote.dump == "\r\nQuality = \"FINE  \"", c.byteTenLayout);
   }
 }
 
@@ -217,7 +217,7 @@ TEST(MakerNoteTiffSource, OffsetsFromTheTiffHeaderFindTheValues) {
                  order),
              "a.tif");
     ASSERT_TRUE(img.HasExif());
-    EXPECT_EQ(img.MakerNote.Dump, "\r\nFirmware = \"FIRMWARE-1\"");
+    EXPECT_EQ(img.makerNote.dump, "\r\nFirmware = \"FIRMWARE-1\"");
   }
 }
 
@@ -230,7 +230,7 @@ TEST(MakerNoteFujifilm, LittleEndianInsideBigEndianDataAndBigEndianAgainAfter) {
                              },
                              ByteOrder::Motorola, {Short(0xA002, {640})}));
   ASSERT_TRUE(img.HasExif());
-  EXPECT_EQ(img.MakerNote.Dump, "\r\nFlashMode = Off\r\nFlashStrength = 258");
-  EXPECT_EQ(img.Order, Endianness::Big);
-  EXPECT_EQ(img.Exif.ImageWidth, 640); // the entry behind the note, read big-endian
+  EXPECT_EQ(img.makerNote.dump, "\r\nFlashMode = Off\r\nFlashStrength = 258");
+  EXPECT_EQ(img.order, Endianness::Big);
+  EXPECT_EQ(img.exif.imageWidth, 640); // the entry behind the note, read big-endian
 }

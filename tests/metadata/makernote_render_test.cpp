@@ -1,6 +1,6 @@
 // The renderers of Nikon and Canon values, and the Canon breakdown lines.
 
-#include "metadata/makernote_render.h"
+#include "metadata/internal/makernote_render.h"
 
 #include <gtest/gtest.h>
 
@@ -24,8 +24,8 @@ std::string NumberList(std::initializer_list<std::pair<size_t, int>> items, size
 class CanonBreakdown : public ::testing::Test {
 protected:
   std::string NamedText(std::string_view name) const {
-    for (const RenderSink::NamedValue& named : sink_.NamedValues)
-      if (named.Name == name) return named.Text;
+    for (const RenderSink::NamedValue& named : sink_.namedValues)
+      if (named.name == name) return named.text;
     return "<none>";
   }
   RenderSink sink_;
@@ -56,7 +56,7 @@ TEST_F(CanonBreakdown, CameraSettingsDecodedAndPlainLinesWithTheirBlanks) {
   const std::string text =
       NumberList({{0, 80}, {1, 1}, {3, 9}, {4, 16}, {16, 17}, {23, 682}, {24, 227}}, 30);
   const std::string lines = CanonCameraSettings(text, sink_);
-  EXPECT_TRUE(sink_.MultiLine);
+  EXPECT_TRUE(sink_.multiLine);
   EXPECT_EQ(lines, "\r\nMacro mode = Macro"
                    "\r\nSelf Timer =  1"
                    "\r\nFlash Mode = External flash"
@@ -90,7 +90,7 @@ TEST_F(CanonBreakdown, ShortListsAndEmptyItemsGiveNoLines) {
             "\r\nAF point =  0"
             "\r\nFlash bias = -1 EV"
             "\r\nDistance =  3");
-  EXPECT_EQ(sink_.NamedValues.size(), 8u);
+  EXPECT_EQ(sink_.namedValues.size(), 8u);
 }
 
 TEST_F(CanonBreakdown, CustomFunctionsDecodeFunctionAndSetting) {
@@ -99,7 +99,7 @@ TEST_F(CanonBreakdown, CustomFunctionsDecodeFunctionAndSetting) {
   // list; 255 and 4096: functions 0 and 16; the last item is never examined.
   EXPECT_EQ(CanonCustomFunctions("257, 1792, 1793, 255, 4096, x, 3585", sink_),
             "\r\nNoise Reduction =  On\r\nAEB Sequence = 0");
-  EXPECT_TRUE(sink_.MultiLine);
+  EXPECT_TRUE(sink_.multiLine);
   EXPECT_EQ(CanonCustomFunctions("3585", sink_), "");
   EXPECT_EQ(CanonCustomFunctions("3585,", sink_), "\r\nSuperimposed Display =  Off");
 }

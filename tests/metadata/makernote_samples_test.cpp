@@ -63,9 +63,9 @@ TEST_P(NoteSampleFile, DecodesWhatTheCameraWrote) {
   ExifRead img = ReadExifFile(SamplePath(s.file), ExifDetail::Everything);
   ASSERT_TRUE(img.Succeeded());
   ASSERT_TRUE(img.HasExif());
-  EXPECT_EQ(img.MakerNote.Recognised, s.recognised);
-  EXPECT_EQ(img.MakerNote.Dump.empty(), !s.recognised);
-  const std::string dump = img.MakerNote.Dump + "\r\n";
+  EXPECT_EQ(img.makerNote.recognised, s.recognised);
+  EXPECT_EQ(img.makerNote.dump.empty(), !s.recognised);
+  const std::string dump = img.makerNote.dump + "\r\n";
   for (const std::string& line : s.lines)
     EXPECT_NE(dump.find("\r\n" + line + "\r\n"), std::string::npos) << line;
 }
@@ -79,10 +79,10 @@ INSTANTIATE_TEST_SUITE_P(Samples, NoteSampleFile, ::testing::ValuesIn(kNoteSampl
 TEST(MakerNoteReport, PrintsTheResultAndOneLinePerDumpLineAfterTheOtherFields) {
   const auto arguments = ParseExifReportArguments({"--makernote", "--iptc", "x.jpg"});
   ASSERT_TRUE(arguments);
-  EXPECT_TRUE(arguments->Options.MakerNote);
+  EXPECT_TRUE(arguments->options.makerNote);
 
   std::ostringstream out;
-  PrintExifReport(out, SamplePath("Canon_PowerShot_S40.jpg"), {.MakerNote = true, .Iptc = true});
+  PrintExifReport(out, SamplePath("Canon_PowerShot_S40.jpg"), {.makerNote = true, .iptc = true});
   const std::string text = out.str();
   EXPECT_NE(text.find("ImageHeight: 1704\nMakerNoteResult: true\nMakerNote: Macro mode = Normal\n"
                       "MakerNote: Self Timer =  2\n"),
@@ -90,7 +90,7 @@ TEST(MakerNoteReport, PrintsTheResultAndOneLinePerDumpLineAfterTheOtherFields) {
   EXPECT_NE(text.find("\nMakerNote: OwnerName = \"Andreas Huggel\"\n\n"), std::string::npos);
 
   std::ostringstream tags;
-  PrintExifReport(tags, SamplePath("Canon_PowerShot_S40.jpg"), {.Tags = true});
+  PrintExifReport(tags, SamplePath("Canon_PowerShot_S40.jpg"), {.tags = true});
   EXPECT_NE(tags.str().find("Tag: 0x0008 ImageNumber = 1171771\n"), std::string::npos);
   EXPECT_NE(tags.str().find("Tag: 0x0000 CCD ISO = 100\n"), std::string::npos);
 }

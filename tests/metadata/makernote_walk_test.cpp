@@ -1,7 +1,7 @@
 // The maker-note walk: which entries are listed and added, where values are
 // taken from, and how it ends on notes that do not hold what they claim.
 
-#include "metadata/directory_walker.h"
+#include "metadata/internal/directory_walker.h"
 #include "tests/kit/makernote_builder.h"
 #include "tests/metadata/reader_helpers.h"
 
@@ -30,7 +30,7 @@ protected:
     walker.WalkMakerNote(note, MakerNoteLayout{table, 0, 0, endian}, noteAt);
   }
   std::string ProblemText() const {
-    return problem_ ? std::string(ExifStatusText(problem_->Status)) + problem_->Detail : "";
+    return problem_ ? std::string(ExifStatusText(problem_->status)) + problem_->detail : "";
   }
   const std::string owner_ = "OWNER-BYTES-0123456789";
   ExifRead info_;
@@ -43,47 +43,47 @@ TEST_P(NoteWalk, SkipRowsAreDroppedAndUnknownTagsListedButNotAdded) {
   const Ifd directory{Short(0x0000, {1}), Short(0x0099, {7}), Ascii(0x0009, "Owner"),
                       Short(0x0F00, {1})};
   Walk(PlainNote(directory, order(), 0), MakerTable::Canon);
-  EXPECT_EQ(info_.MakerNote.Dump, "\r\nUnknown = 7\r\nOwnerName = \"Owner\"\r\nUnknown = 1");
-  ASSERT_EQ(info_.Tags.size(), 1u);
-  const Tag& owner = info_.Tags[0];
-  EXPECT_EQ(owner.TagNumber, 0x0009);
-  EXPECT_EQ(owner.Origin, TagOrigin::MakerNote);
-  EXPECT_EQ(owner.ValueType, kAscii);
-  EXPECT_EQ(owner.RawBytes, std::string("Owner\0", 6));
-  EXPECT_EQ(owner.Text, "\"Owner\"");
+  EXPECT_EQ(info_.makerNote.dump, "\r\nUnknown = 7\r\nOwnerName = \"Owner\"\r\nUnknown = 1");
+  ASSERT_EQ(info_.tags.size(), 1u);
+  const Tag& owner = info_.tags[0];
+  EXPECT_EQ(owner.tagNumber, 0x0009);
+  EXPECT_EQ(owner.origin, TagOrigin::MakerNote);
+  EXPECT_EQ(owner.valueType, kAscii);
+  EXPECT_EQ(owner.rawBytes, std::string("Owner\0", 6));
+  EXPECT_EQ(owner.text, "\"Owner\"");
 
   // Seiko writes its skip row in lower case.
   Walk(PlainNote({Short(0x0F00, {1})}, order(), 0), MakerTable::Seiko);
-  EXPECT_EQ(info_.MakerNote.Dump, "");
+  EXPECT_EQ(info_.makerNote.dump, "");
 }
 
 TEST_P(NoteWalk, EmptyValuesAndRowsOfTagZeroAreListedAndAdded) {
   Walk(PlainNote({RawEntry(0x0000, kUndefined, 0, 0), Undefined(0x0E00, std::string("P\0M", 3))},
                  order(), 0),
        MakerTable::Minolta);
-  EXPECT_EQ(info_.MakerNote.Dump, "\r\nModelID = \"\"\r\nPIMdata = \"P.M\"");
-  ASSERT_EQ(info_.Tags.size(), 2u);
-  EXPECT_EQ(info_.Tags[0].Name, "ModelID");
-  EXPECT_EQ(info_.Tags[0].RawBytes, "");
+  EXPECT_EQ(info_.makerNote.dump, "\r\nModelID = \"\"\r\nPIMdata = \"P.M\"");
+  ASSERT_EQ(info_.tags.size(), 2u);
+  EXPECT_EQ(info_.tags[0].name, "ModelID");
+  EXPECT_EQ(info_.tags[0].rawBytes, "");
 }
 
 TEST_P(NoteWalk, ValueEndingOnTheLastByteIsTheNotesAndOneRunningPastIsTheOwners) {
   const std::string inside = PlainNote({Ascii(0x0009, "Owner")}, order(), 0);
   Walk(inside, MakerTable::Canon, -11);
-  EXPECT_EQ(info_.MakerNote.Dump, "\r\nOwnerName = \"Owner\"");
+  EXPECT_EQ(info_.makerNote.dump, "\r\nOwnerName = \"Owner\"");
 
   // The same entry claiming one byte more: taken from the owner's bytes at
   // offset + value base.
   const uint32_t offset = static_cast<uint32_t>(inside.size() - 6);
-  info_.MakerNote.Dump.clear();
+  info_.makerNote.dump.clear();
   Walk(PlainNote({RawEntry(0x0009, kAscii, 7, offset)}, order(), 0), MakerTable::Canon, -11);
-  EXPECT_EQ(info_.MakerNote.Dump, "\r\nOwnerName = \"" + owner_.substr(offset - 10 - 1, 7) + "\"");
+  EXPECT_EQ(info_.makerNote.dump, "\r\nOwnerName = \"" + owner_.substr(offset - 10 - 1, 7) + "\"");
 
   // Offsets far outside both give an empty value, never a read outside.
-  info_.MakerNote.Dump.clear();
+  info_.makerNote.dump.clear();
   Walk(PlainNote({RawEntry(0x0009, kAscii, 0xFFFFFFFF, 0xFFFFFFF0)}, order(), 0), MakerTable::Canon,
        6);
-  EXPECT_EQ(info_.MakerNote.Dump, "\r\nOwnerName = \"\"");
+  EXPECT_EQ(info_.makerNote.dump, "\r\nOwnerName = \"\"");
 }
 
 TEST_P(NoteWalk, CountRunningPastTheNoteEndsTheWalkWithAnError) {
@@ -91,11 +91,11 @@ TEST_P(NoteWalk, CountRunningPastTheNoteEndsTheWalkWithAnError) {
   directory.CountWord(0xFFFF);
   const std::string note = PlainNote(directory, order(), 0);
   Walk(note.substr(0, 2 + 12 * 2), MakerTable::Canon);
-  EXPECT_EQ(info_.MakerNote.Dump, "\r\nImageNumber = 5\r\nUnknown = 6");
+  EXPECT_EQ(info_.makerNote.dump, "\r\nImageNumber = 5\r\nUnknown = 6");
   EXPECT_EQ(ProblemText(), "Error Detected = Maker note directory runs past the end of the note");
 
   Walk("", MakerTable::Canon); // no count at all: nothing to walk
-  EXPECT_EQ(info_.MakerNote.Dump, "");
+  EXPECT_EQ(info_.makerNote.dump, "");
   EXPECT_EQ(ProblemText(), "");
 }
 
@@ -113,7 +113,7 @@ TEST_P(MakerNoteInFile, ValueOutsideTheNoteIsReadWhereItsOffsetPoints) {
       },
       order()));
   ASSERT_TRUE(img.HasExif());
-  EXPECT_EQ(img.MakerNote.Dump, "\r\nOwnerName = \"Canon\"");
+  EXPECT_EQ(img.makerNote.dump, "\r\nOwnerName = \"Canon\"");
 }
 
 // A breakdown puts its lines first and the entry's own line, with the plain
@@ -126,7 +126,7 @@ TEST_P(MakerNoteInFile, CanonBreakdownLinesComeBeforeTheEntryLine) {
       },
       order()));
   ASSERT_TRUE(img.HasExif());
-  EXPECT_EQ(img.MakerNote.Dump, "\r\nMacro mode = Normal\r\nSelf Timer =  2"
+  EXPECT_EQ(img.makerNote.dump, "\r\nMacro mode = Normal\r\nSelf Timer =  2"
                                 "\r\nCompression Rate = Basic"
                                 "\r\nExposureInfo1 = 80, 2, 0, 3");
   EXPECT_EQ(img.TagText("ExposureInfo1"),
@@ -134,10 +134,10 @@ TEST_P(MakerNoteInFile, CanonBreakdownLinesComeBeforeTheEntryLine) {
   // A breakdown line reaches the tag list: no tag number, from the maker note.
   const Tag* compression = img.FindTag("Compression Rate");
   ASSERT_NE(compression, nullptr);
-  EXPECT_EQ(compression->Text, "Basic");
-  EXPECT_EQ(compression->TagNumber, 0);
-  EXPECT_EQ(compression->Origin, TagOrigin::MakerNote);
-  EXPECT_EQ(compression->ValueType, kAscii);
+  EXPECT_EQ(compression->text, "Basic");
+  EXPECT_EQ(compression->tagNumber, 0);
+  EXPECT_EQ(compression->origin, TagOrigin::MakerNote);
+  EXPECT_EQ(compression->valueType, kAscii);
 }
 
 // Option 2 knows the make but makes no maker entries; option 4 alone keeps
@@ -156,8 +156,8 @@ TEST_P(MakerNoteInFile, OnlyTheProgramsOptionDecodesTheNote) {
     SCOPED_TRACE(static_cast<int>(c.detail));
     const auto img = Read(file, "a.jpg", c.detail);
     ASSERT_TRUE(img.HasExif());
-    EXPECT_EQ(img.MakerNote.Recognised, c.recognised);
-    EXPECT_EQ(img.MakerNote.Dump, c.decoded ? "\r\nImageNumber = 42" : "");
+    EXPECT_EQ(img.makerNote.recognised, c.recognised);
+    EXPECT_EQ(img.makerNote.dump, c.decoded ? "\r\nImageNumber = 42" : "");
     EXPECT_EQ(img.TagText("ImageNumber"), c.decoded ? "42" : "");
   }
 }

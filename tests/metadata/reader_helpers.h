@@ -23,7 +23,7 @@ inline std::string JpegWith(const testkit::Ifd& ifd0, testkit::ByteOrder order) 
 }
 
 inline std::string DateTimeText(const ExifRead& read) {
-  return read.HasExif() ? read.Exif.DateTime : std::string("<no Exif>");
+  return read.HasExif() ? read.exif.dateTime : std::string("<no Exif>");
 }
 
 // Runs a test once per byte order.

@@ -12,12 +12,12 @@ namespace {
 
 // Everything a read produces that a caller sees, as one text.
 std::string Summary(const ExifRead& read) {
-  std::string text = ErrorText(read) + "\n" + read.Exif.DateTime + "\n" + read.Dump + "\n" +
-                     read.MakerNote.Dump + "\n";
-  for (const Tag& tag : read.Tags)
-    text += tag.Name + "=" + tag.Text + "\n";
-  for (const Tag& record : read.Iptc.Records())
-    text += record.Name + "=" + record.Text + "\n";
+  std::string text = ErrorText(read) + "\n" + read.exif.dateTime + "\n" + read.dump + "\n" +
+                     read.makerNote.dump + "\n";
+  for (const Tag& tag : read.tags)
+    text += tag.name + "=" + tag.text + "\n";
+  for (const Tag& record : read.iptc.Records())
+    text += record.name + "=" + record.text + "\n";
   return text;
 }
 

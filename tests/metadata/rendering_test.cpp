@@ -1,5 +1,5 @@
-#include "metadata/rendering.h"
-#include "metadata/tagtables.h"
+#include "metadata/internal/rendering.h"
+#include "metadata/internal/tagtables.h"
 #include "tests/kit/tiff_builder.h"
 
 #include <gtest/gtest.h>
@@ -34,7 +34,7 @@ protected:
   // The value rendered with the list and format of its main-table row.
   std::string Render(uint16_t tag, const std::string& raw, uint16_t type) const {
     const Tag row = LookupTag(tag, MainTagTable);
-    return RenderValue(Buffer(), raw, type, row.ValueList, row.FormatText);
+    return RenderValue(Buffer(), raw, type, row.valueList, row.formatText);
   }
 };
 

@@ -59,13 +59,13 @@ TEST_P(SampleFile, ReadsDateMakeModelAndSize) {
   EXPECT_EQ(ErrorText(img), "<none>");
   ASSERT_TRUE(img.HasMetadata());
   ASSERT_TRUE(img.HasExif());
-  EXPECT_EQ(img.Exif.DateTime, s.dateTime);
-  EXPECT_EQ(img.Exif.Make, s.make);
-  EXPECT_EQ(img.Exif.Model, s.model);
-  EXPECT_EQ(img.Exif.ImageWidth, s.width);
-  EXPECT_EQ(img.Exif.ImageHeight, s.height);
-  EXPECT_GT(img.FileSize, 0);
-  EXPECT_GT(img.FileDate, 0);
+  EXPECT_EQ(img.exif.dateTime, s.dateTime);
+  EXPECT_EQ(img.exif.make, s.make);
+  EXPECT_EQ(img.exif.model, s.model);
+  EXPECT_EQ(img.exif.imageWidth, s.width);
+  EXPECT_EQ(img.exif.imageHeight, s.height);
+  EXPECT_GT(img.fileSize, 0);
+  EXPECT_GT(img.fileDate, 0);
 }
 
 // The run's read of the named fields alone must see what the full read sees.
@@ -73,14 +73,14 @@ TEST_P(SampleFile, TheNamedFieldsAloneAreThoseOfTheFullRead) {
   const std::string path = std::string(FOTOMAZ_SAMPLES_DIR) + "/" + GetParam().file;
   const ExifRead full = ReadExifFile(path, ExifDetail::Everything);
   const ExifRead fields = ReadExifFile(path, ExifDetail::Fields);
-  EXPECT_EQ(fields.Status, full.Status);
+  EXPECT_EQ(fields.status, full.status);
   const auto named = [](const ExifFields& f) {
-    return std::tuple(f.Version, f.Make, f.Model, f.DateTime, f.DateTimeOriginal, f.DateTimeTag,
-                      f.UserComment, f.ImageWidth, f.ImageHeight);
+    return std::tuple(f.version, f.make, f.model, f.dateTime, f.dateTimeOriginal, f.dateTimeTag,
+                      f.userComment, f.imageWidth, f.imageHeight);
   };
-  EXPECT_EQ(named(fields.Exif), named(full.Exif));
-  EXPECT_TRUE(fields.Dump.empty());
-  EXPECT_TRUE(fields.Tags.empty());
+  EXPECT_EQ(named(fields.exif), named(full.exif));
+  EXPECT_TRUE(fields.dump.empty());
+  EXPECT_TRUE(fields.tags.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, SampleFile, ::testing::ValuesIn(kSamples),

@@ -1,6 +1,6 @@
 // The JPEG marker scan: which segments it keeps, takes and stops at.
 
-#include "metadata/exif_segment.h"
+#include "metadata/internal/exif_segment.h"
 #include "reader_helpers.h"
 
 #include <stdexcept>
@@ -76,7 +76,7 @@ TEST(ScanJpeg, ReadErrorMakesTheReadFalse) {
 TEST(ScanJpeg, FifthSegmentIsNotExaminedWithoutEarlierMetadata) {
   const auto img = Read(Soi() + Dqt() + Dqt() + Dqt() + Dqt() + Exif() + ScanAndEnd());
   EXPECT_FALSE(img.HasExif());
-  EXPECT_EQ(img.Segments.size(), 5);
+  EXPECT_EQ(img.segments.size(), 5);
   EXPECT_EQ(ErrorText(img), "Not an EXIF file");
 }
 
@@ -90,24 +90,24 @@ TEST(ScanJpeg, App1AfterTheFifthSegmentIsDroppedAndItsSlotReused) {
   const auto img = Read(Soi() + Comment("x") + Dqt() + Dqt() + Dqt() + Dqt() + Exif() +
                         Comment("last") + ScanAndEnd());
   EXPECT_FALSE(img.HasExif());
-  ASSERT_EQ(img.Segments.size(), 7); // six segments and the start of scan
-  EXPECT_EQ(img.Segments[5].Marker, kCom);
-  EXPECT_EQ(img.CommentSegment, 5u);
+  ASSERT_EQ(img.segments.size(), 7); // six segments and the start of scan
+  EXPECT_EQ(img.segments[5].marker, kCom);
+  EXPECT_EQ(img.commentSegment, 5u);
 }
 
 TEST(ScanJpeg, OnlyTheFirstExifSegmentIsUsed) {
   const auto img =
       Read(Soi() + Exif("2001:01:01 01:01:01") + Exif("2002:02:02 02:02:02") + ScanAndEnd());
   EXPECT_EQ(DateTimeText(img), "2001:01:01 01:01:01");
-  EXPECT_EQ(img.Segments.size(), 2); // the second APP1 gave its slot to the start of scan
-  EXPECT_EQ(img.Segments[1].Marker, 0xDA);
+  EXPECT_EQ(img.segments.size(), 2); // the second APP1 gave its slot to the start of scan
+  EXPECT_EQ(img.segments[1].marker, 0xDA);
 }
 
 TEST(ScanJpeg, NonExifApp1DoesNotHideALaterExifSegment) {
   const std::string xmp = Segment(kApp1, std::string("http://ns.adobe.com/xap/1.0/\0<x/>", 33));
   const auto img = Read(Soi() + xmp + Exif() + ScanAndEnd());
   EXPECT_TRUE(img.HasExif());
-  EXPECT_EQ(img.ExifSegment, 1u);
+  EXPECT_EQ(img.exifSegment, 1u);
   EXPECT_EQ(DateTimeText(img), kDate);
   EXPECT_EQ(ErrorText(img), "<none>");
 }
@@ -123,7 +123,7 @@ TEST(ScanJpeg, BadAlignmentMarkKeepsTheSegmentWithoutTags) {
   const auto img = Read(Soi() + Segment(kApp1, std::string("Exif\0\0XX\0\x2A", 10)) + ScanAndEnd());
   EXPECT_TRUE(img.HasExif());
   ASSERT_TRUE(img.HasExif());
-  EXPECT_TRUE(img.Tags.empty());
+  EXPECT_TRUE(img.tags.empty());
   EXPECT_EQ(ErrorText(img), "<none>");
 }
 
@@ -133,23 +133,23 @@ TEST(ScanJpeg, App1EndingBeforeItsByteOrderMarkIsAnInvalidAlignmentAndTheScanGoe
        {std::string("Exif\0", 5), std::string("Exif\0\0", 6), std::string("Exif\0\0I", 7)}) {
     const auto img = Read(Soi() + Segment(kApp1, body) + Comment("after") + ScanAndEnd());
     EXPECT_TRUE(img.HasExif()) << body.size();
-    EXPECT_EQ(img.CommentSegment, 1u) << body.size();
+    EXPECT_EQ(img.commentSegment, 1u) << body.size();
     EXPECT_EQ(ErrorText(img), "<none>") << body.size();
 
     ExifRead direct;
-    direct.Segments.push_back(img.Segments[0]);
+    direct.segments.push_back(img.segments[0]);
     std::optional<ReadProblem> problem;
     EXPECT_EQ(WalkExifSegment(direct, 0, ExifDetail::Everything, problem),
               ExifSegmentResult::InvalidAlignment);
     ASSERT_TRUE(problem);
-    EXPECT_EQ(ExifStatusText(problem->Status), "Invalid Exif alignment marker");
+    EXPECT_EQ(ExifStatusText(problem->status), "Invalid Exif alignment marker");
   }
 }
 
 TEST(ScanJpeg, FillBytesBeforeAMarkerAreSkipped) {
   const auto img = Read(Soi() + "\xFF\xFF\xFF" + Exif() + "\xFF\xFF" + ScanAndEnd());
   EXPECT_EQ(DateTimeText(img), kDate);
-  EXPECT_EQ(img.Segments[0].Marker, kApp1);
+  EXPECT_EQ(img.segments[0].marker, kApp1);
 }
 
 TEST(ScanJpeg, CommentAndApp13AreMetadataWithoutExif) {
@@ -157,17 +157,17 @@ TEST(ScanJpeg, CommentAndApp13AreMetadataWithoutExif) {
                         Segment(kApp13, "second") + Comment("second") + ScanAndEnd());
   EXPECT_TRUE(img.HasMetadata());
   EXPECT_FALSE(img.HasExif());
-  EXPECT_EQ(img.CommentSegment, 3u); // the last comment
-  EXPECT_EQ(img.IptcSegment, 1u);    // the first APP13
+  EXPECT_EQ(img.commentSegment, 3u); // the last comment
+  EXPECT_EQ(img.iptcSegment, 1u);    // the first APP13
 }
 
 TEST(ScanJpeg, StoredSegmentHoldsLengthWordAndBody) {
   const auto img = Read(Soi() + App0Jfif() + Comment("hello") + Segment(0xE5, "") + ScanAndEnd());
-  EXPECT_EQ(img.HeaderSegment, 0u);
-  const JpegSegment& comment = img.Segments[1];
-  EXPECT_EQ(comment.Size, 7);
-  EXPECT_EQ(comment.Data, std::string("\x00\x07hello", 7));
-  EXPECT_EQ(img.Segments[2].Data, std::string("\x00\x02", 2));
+  EXPECT_EQ(img.headerSegment, 0u);
+  const JpegSegment& comment = img.segments[1];
+  EXPECT_EQ(comment.size, 7);
+  EXPECT_EQ(comment.data, std::string("\x00\x07hello", 7));
+  EXPECT_EQ(img.segments[2].data, std::string("\x00\x02", 2));
 }
 
 TEST(ScanJpeg, AtMostTwentySegmentsAreRead) {
@@ -175,7 +175,7 @@ TEST(ScanJpeg, AtMostTwentySegmentsAreRead) {
   for (int i = 0; i < 30; ++i)
     bytes += Dqt();
   const auto img = Read(bytes + Exif() + ScanAndEnd());
-  EXPECT_EQ(img.Segments.size(), 20);
+  EXPECT_EQ(img.segments.size(), 20);
   EXPECT_TRUE(img.HasMetadata());
 }
 
@@ -188,8 +188,8 @@ TEST(ScanJpeg, ImageDataAfterStartOfScanIsNeverScanned) {
 TEST(ScanJpeg, LengthWordBelowTwoEndsTheScanKeepingWhatWasFound) {
   for (uint16_t length : {0, 1}) {
     const auto img = Read(Soi() + Exif() + SegmentHead(kDqt, length) + Comment("never"));
-    EXPECT_EQ(img.Segments.size(), 1) << length;
-    EXPECT_FALSE(img.CommentSegment) << length;
+    EXPECT_EQ(img.segments.size(), 1) << length;
+    EXPECT_FALSE(img.commentSegment) << length;
     EXPECT_EQ(DateTimeText(img), kDate) << length;
     EXPECT_EQ(ErrorText(img), "<none>") << length;
   }
@@ -197,10 +197,10 @@ TEST(ScanJpeg, LengthWordBelowTwoEndsTheScanKeepingWhatWasFound) {
 
 TEST(ScanJpeg, BodyCutByTheEndOfDataIsFilledWithZeros) {
   const auto img = Read(Soi() + Comment("x") + SegmentHead(kDqt, 100) + "abc");
-  ASSERT_EQ(img.Segments.size(), 2);
-  const JpegSegment& cut = img.Segments[1];
-  EXPECT_EQ(cut.Size, 100);
-  EXPECT_EQ(cut.Data, std::string("\x00\x64", 2) + "abc" + std::string(95, '\0'));
+  ASSERT_EQ(img.segments.size(), 2);
+  const JpegSegment& cut = img.segments[1];
+  EXPECT_EQ(cut.size, 100);
+  EXPECT_EQ(cut.data, std::string("\x00\x64", 2) + "abc" + std::string(95, '\0'));
 }
 
 TEST(ScanJpeg, EveryTruncationEndsCleanly) {
@@ -209,7 +209,7 @@ TEST(ScanJpeg, EveryTruncationEndsCleanly) {
     const size_t exifEnd = full.find("\xFF\xDB");
     for (size_t cut = 0; cut <= full.size(); ++cut) {
       const auto img = Read(full.substr(0, cut));
-      ASSERT_LE(img.Segments.size(), 20);
+      ASSERT_LE(img.segments.size(), 20);
       if (cut >= exifEnd) {
         EXPECT_EQ(DateTimeText(img), "2008:05:17 14:03:20") << cut;
         EXPECT_EQ(ErrorText(img), "<none>") << cut;
@@ -228,7 +228,7 @@ TEST(ScanJpeg, ReadsThroughABufferAndStopsAtTheImageData) {
   CountingSource source(file);
   const ExifRead img = ReadExifSource(source, "big.jpg", ExifDetail::Everything);
   ASSERT_TRUE(img.Succeeded());
-  EXPECT_EQ(img.Exif.DateTime, kDate);
+  EXPECT_EQ(img.exif.dateTime, kDate);
   EXPECT_LE(source.calls, 4);
   EXPECT_LT(source.bytesRead, head.size() + 64 * 1024);
 }

@@ -34,10 +34,10 @@ TEST_P(TiffRead, ReadsIfd0ForEveryTiffExtension) {
     const auto img = Read(Tiff(kIfd0, order()), name);
     EXPECT_EQ(ErrorText(img), "<none>") << name;
     EXPECT_EQ(DateTimeText(img), "2010:10:10 10:10:10") << name;
-    EXPECT_EQ(img.Exif.Make, "Scanner") << name;
-    EXPECT_EQ(img.Segments.size(), 1u) << name;
-    EXPECT_EQ(img.ExifSegment, 0u) << name;
-    EXPECT_EQ(img.Segments[0].Data.size(), 256000u) << name;
+    EXPECT_EQ(img.exif.make, "Scanner") << name;
+    EXPECT_EQ(img.segments.size(), 1u) << name;
+    EXPECT_EQ(img.exifSegment, 0u) << name;
+    EXPECT_EQ(img.segments[0].data.size(), 256000u) << name;
   }
 }
 
@@ -53,7 +53,7 @@ TEST_P(TiffRead, Ifd0IsTakenWhereTheHeaderPointsAndEveryMarkedFileReads) {
   // Beyond the buffer: no tags, but the read itself succeeds.
   const auto beyond = Read(Tiff(kIfd0, order(), 8, 300000), "a.tif");
   EXPECT_EQ(ErrorText(beyond), "<none>");
-  EXPECT_TRUE(beyond.Tags.empty());
+  EXPECT_TRUE(beyond.tags.empty());
 }
 
 TEST_P(TiffRead, ShortFilesReadAsZeros) {
@@ -61,7 +61,7 @@ TEST_P(TiffRead, ShortFilesReadAsZeros) {
   for (size_t cut = 2; cut < full.size(); ++cut) {
     const auto img = Read(full.substr(0, cut), "a.tif");
     EXPECT_EQ(ErrorText(img), "<none>") << cut;
-    EXPECT_EQ(img.Segments[0].Data.substr(0, cut > 8 ? cut - 8 : 0),
+    EXPECT_EQ(img.segments[0].data.substr(0, cut > 8 ? cut - 8 : 0),
               full.substr(8, cut > 8 ? cut - 8 : 0));
   }
 }

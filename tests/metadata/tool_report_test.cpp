@@ -14,9 +14,9 @@ using namespace testkit;
 TEST(ExifTool, CommandLine) {
   const auto parsed = ParseExifReportArguments({"--dump", "a.jpg", "--tags", "--", "--b.jpg"});
   ASSERT_TRUE(parsed);
-  EXPECT_TRUE(parsed->Options.Tags);
-  EXPECT_TRUE(parsed->Options.Dump);
-  EXPECT_EQ(parsed->Files, (std::vector<std::string>{"a.jpg", "--b.jpg"}));
+  EXPECT_TRUE(parsed->options.tags);
+  EXPECT_TRUE(parsed->options.dump);
+  EXPECT_EQ(parsed->files, (std::vector<std::string>{"a.jpg", "--b.jpg"}));
   EXPECT_FALSE(ParseExifReportArguments({}));
   EXPECT_FALSE(ParseExifReportArguments({"--tags"}));
   EXPECT_FALSE(ParseExifReportArguments({"--verbose", "a.jpg"}));
@@ -27,7 +27,7 @@ TEST(ExifTool, ReportsTagsAndDumpInOrder) {
   const std::string path = dir.File("a.jpg");
   WriteFile(path, JpegWithExifDate("2008:05:17 14:03:20"));
   std::ostringstream out;
-  PrintExifReport(out, path, {.Tags = true, .Dump = true});
+  PrintExifReport(out, path, {.tags = true, .dump = true});
   EXPECT_EQ(out.str(), "File: " + path +
                            "\nReadFile: true\nErrorText: <none>\nHasMetadata: true\n"
                            "HasExif: true\nDateTimeText: 2008:05:17 14:03:20\n"
@@ -54,7 +54,7 @@ TEST(ExifTool, ReportsTagsAndDumpInOrder) {
 
 TEST(ExifTool, FileWithoutExifPrintsEmptyFields) {
   std::ostringstream out;
-  PrintExifReport(out, "/nonexistent/x.jpg", {.Tags = true, .Dump = true});
+  PrintExifReport(out, "/nonexistent/x.jpg", {.tags = true, .dump = true});
   EXPECT_EQ(out.str(), "File: /nonexistent/x.jpg\nReadFile: false\nErrorText: \n"
                        "HasMetadata: false\nHasExif: false\nDateTimeText: \n"
                        "CaptureDate: none (the modification time cannot be read or lies outside "

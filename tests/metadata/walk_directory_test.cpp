@@ -2,7 +2,7 @@
 // ways hostile directories are kept in bounds. Every test runs in both byte
 // orders.
 
-#include "metadata/exif_segment.h"
+#include "metadata/internal/exif_segment.h"
 #include "reader_helpers.h"
 
 #include <algorithm>
@@ -24,8 +24,8 @@ protected:
 };
 
 bool HasTag(const ExifRead& exif, uint16_t tag) {
-  return std::any_of(exif.Tags.begin(), exif.Tags.end(),
-                     [tag](const Tag& e) { return e.TagNumber == tag; });
+  return std::any_of(exif.tags.begin(), exif.tags.end(),
+                     [tag](const Tag& e) { return e.tagNumber == tag; });
 }
 
 } // namespace
@@ -60,9 +60,9 @@ TEST_P(WalkDirectory, TextsArePrintableAndCut) {
                                Ascii(0x0110, std::string(45, 'm'))});
   const ExifRead& exif = img;
   EXPECT_EQ(exif.TagText("ImageDescription"), std::string(50, 'x'));
-  EXPECT_EQ(exif.Exif.Make, "Ma.ker.");
-  EXPECT_EQ(exif.Exif.Model, std::string(40, 'm'));
-  EXPECT_EQ(exif.Tags[0].RawBytes, longText + std::string(1, '\0'));
+  EXPECT_EQ(exif.exif.make, "Ma.ker.");
+  EXPECT_EQ(exif.exif.model, std::string(40, 'm'));
+  EXPECT_EQ(exif.tags[0].rawBytes, longText + std::string(1, '\0'));
 }
 
 TEST_P(WalkDirectory, UndefinedValuesAreQuotedAndUserCommentTrimmed) {
@@ -70,10 +70,10 @@ TEST_P(WalkDirectory, UndefinedValuesAreQuotedAndUserCommentTrimmed) {
       0x8769, Ifd{Undefined(0x9000, "0230"), Undefined(0x927C, std::string("Nik\0on", 6)),
                   Undefined(0x9286, std::string("ASCII\0\0\0 \x01Sunset at sea\0 ", 24))})});
   const ExifRead& exif = img;
-  EXPECT_EQ(exif.Exif.Version, "0230");
+  EXPECT_EQ(exif.exif.version, "0230");
   EXPECT_EQ(exif.TagText("ExifVersion"), "\"0230\"");
   EXPECT_EQ(exif.TagText("MakerNote"), "\"Nik\"");
-  EXPECT_EQ(exif.Exif.UserComment, "Sunset at sea");
+  EXPECT_EQ(exif.exif.userComment, "Sunset at sea");
   EXPECT_EQ(exif.TagText("UserComment"), "Sunset at sea");
 }
 
@@ -82,9 +82,9 @@ TEST_P(WalkDirectory, MakerNoteKeepsItsBytesAndPosition) {
   const auto img =
       ReadIfd(Ifd{Ascii(0x010F, "Testkamera"), Pointer(0x8769, Ifd{Undefined(0x927C, note)})});
   const ExifRead& exif = img;
-  EXPECT_EQ(exif.MakerNote.Bytes, note);
-  ASSERT_GT(exif.MakerNote.Offset, 0);
-  EXPECT_EQ(exif.Segments[*exif.ExifSegment].Data.substr(static_cast<size_t>(exif.MakerNote.Offset),
+  EXPECT_EQ(exif.makerNote.bytes, note);
+  ASSERT_GT(exif.makerNote.offset, 0);
+  EXPECT_EQ(exif.segments[*exif.exifSegment].data.substr(static_cast<size_t>(exif.makerNote.offset),
                                                          note.size()),
             note);
 }
@@ -92,12 +92,12 @@ TEST_P(WalkDirectory, MakerNoteKeepsItsBytesAndPosition) {
 TEST_P(WalkDirectory, CameraFileFillsEveryNamedField) {
   const auto img = ReadIfd(CameraIfd0());
   const ExifRead& exif = img;
-  EXPECT_EQ(exif.Exif.Make, "Testkamera");
-  EXPECT_EQ(exif.Exif.Model, "TK-1 Zoom");
-  EXPECT_EQ(exif.Exif.Version, "0220");
-  EXPECT_EQ(exif.Exif.DateTime, "2008:05:17 14:03:20");
-  EXPECT_EQ(exif.Exif.ImageWidth, 2048);
-  EXPECT_EQ(exif.Exif.ImageHeight, 1536);
+  EXPECT_EQ(exif.exif.make, "Testkamera");
+  EXPECT_EQ(exif.exif.model, "TK-1 Zoom");
+  EXPECT_EQ(exif.exif.version, "0220");
+  EXPECT_EQ(exif.exif.dateTime, "2008:05:17 14:03:20");
+  EXPECT_EQ(exif.exif.imageWidth, 2048);
+  EXPECT_EQ(exif.exif.imageHeight, 1536);
   EXPECT_EQ(exif.TagText("ExposureTime"), "1/250 sec");
   EXPECT_EQ(exif.TagText("GPSLatitude"), "50 Degrees 45 Minutes 6 Seconds");
   EXPECT_EQ(exif.TagText("InteroperabilityIndex"), "R98");
@@ -111,44 +111,44 @@ TEST_P(WalkDirectory, SubDirectoryIsWalkedWhereItsPointerStands) {
       ReadIfd(Ifd{Ascii(0x010F, "A"), Pointer(0x8769, Ifd{Ascii(0x9003, "2001:01:01 00:00:00")}),
                   Pointer(0x8825, Ifd{Ascii(0x0001, "N")})});
   std::vector<uint16_t> order;
-  for (const Tag& e : img.Tags)
-    order.push_back(e.TagNumber);
+  for (const Tag& e : img.tags)
+    order.push_back(e.tagNumber);
   EXPECT_EQ(order, (std::vector<uint16_t>{0x010F, 0x9003, 0x8769, 0x0001, 0x8825}));
-  const std::string& dump = img.Dump;
+  const std::string& dump = img.dump;
   EXPECT_LT(dump.find("Exif Offset"), dump.find("Date Time Original"));
   EXPECT_EQ(dump.substr(0, 2), "\r\n");
 }
 
 TEST_P(WalkDirectory, UnknownTagsAppearInTheDumpOnly) {
   const auto img = ReadIfd(Ifd{Ascii(0x010F, "A"), Short(0xC123, {7})});
-  EXPECT_NE(img.Dump.find("\r\nUnknown = 7"), std::string::npos);
+  EXPECT_NE(img.dump.find("\r\nUnknown = 7"), std::string::npos);
   EXPECT_FALSE(HasTag(img, 0xC123));
-  EXPECT_EQ(img.Tags.size(), 1u);
+  EXPECT_EQ(img.tags.size(), 1u);
 }
 
 TEST_P(WalkDirectory, ReaderOptionChoosesWhatIsProduced) {
   const Ifd ifd0{Ascii(0x010F, "Testkamera"), Ascii(0x0132, "2008:05:17 14:03:22"),
                  Short(0x0100, {640})};
   const auto texts = ReadIfd(ifd0, ExifDetail::Texts);
-  EXPECT_EQ(texts.Exif.Make, "Testkamera");
-  EXPECT_EQ(texts.Exif.DateTime, "2008:05:17 14:03:22");
-  EXPECT_NE(texts.Dump.find("Make = Testkamera"), std::string::npos);
-  EXPECT_TRUE(texts.Tags.empty());
+  EXPECT_EQ(texts.exif.make, "Testkamera");
+  EXPECT_EQ(texts.exif.dateTime, "2008:05:17 14:03:22");
+  EXPECT_NE(texts.dump.find("Make = Testkamera"), std::string::npos);
+  EXPECT_TRUE(texts.tags.empty());
 
   const auto everything = ReadIfd(ifd0, ExifDetail::Everything);
-  EXPECT_EQ(everything.Dump, texts.Dump);
-  EXPECT_EQ(everything.Tags.size(), 3u);
+  EXPECT_EQ(everything.dump, texts.dump);
+  EXPECT_EQ(everything.tags.size(), 3u);
 
   // 4 alone: the tag list with the value bytes, no texts, no dump.
   const auto list = ReadIfd(ifd0, ExifDetail::TagList);
   const ExifRead& exif = list;
-  ASSERT_EQ(exif.Tags.size(), 3u);
-  EXPECT_EQ(exif.Tags[0].Name, "Make");
-  EXPECT_EQ(exif.Tags[0].Text, "");
-  EXPECT_EQ(exif.Tags[0].RawBytes, std::string("Testkamera\0", 11));
-  EXPECT_TRUE(exif.Dump.empty());
-  EXPECT_EQ(exif.Exif.DateTime, "");
-  EXPECT_EQ(exif.Exif.ImageWidth, 640);
+  ASSERT_EQ(exif.tags.size(), 3u);
+  EXPECT_EQ(exif.tags[0].name, "Make");
+  EXPECT_EQ(exif.tags[0].text, "");
+  EXPECT_EQ(exif.tags[0].rawBytes, std::string("Testkamera\0", 11));
+  EXPECT_TRUE(exif.dump.empty());
+  EXPECT_EQ(exif.exif.dateTime, "");
+  EXPECT_EQ(exif.exif.imageWidth, 640);
 }
 
 TEST_P(WalkDirectory, FocalLengthIn35mmFilmIsDerived) {
@@ -159,12 +159,12 @@ TEST_P(WalkDirectory, FocalLengthIn35mmFilmIsDerived) {
   const ExifRead& exif = img;
   const Tag* derived = exif.FindTag("FocalLengthIn35mmFilm");
   ASSERT_NE(derived, nullptr);
-  EXPECT_EQ(derived->TagNumber, 0xA405);
-  EXPECT_EQ(derived->Text, "14.17");
-  EXPECT_NE(exif.Dump.find("\r\nFocal Length in 35mm Film = 14.17"), std::string::npos);
+  EXPECT_EQ(derived->tagNumber, 0xA405);
+  EXPECT_EQ(derived->text, "14.17");
+  EXPECT_NE(exif.dump.find("\r\nFocal Length in 35mm Film = 14.17"), std::string::npos);
 
   // With option 2 the values it needs are not in the tag list.
-  EXPECT_EQ(ReadIfd(ifd0, ExifDetail::Texts).Dump.find("35mm"), std::string::npos);
+  EXPECT_EQ(ReadIfd(ifd0, ExifDetail::Texts).dump.find("35mm"), std::string::npos);
 }
 
 TEST_P(WalkDirectory, StatedFocalLengthIn35mmFilmIsKept) {
@@ -172,9 +172,9 @@ TEST_P(WalkDirectory, StatedFocalLengthIn35mmFilmIsKept) {
       Pointer(0x8769, Ifd{Rational(0x920A, {{71, 10}}), Long(0xA002, {2048}), Long(0xA003, {1536}),
                           Short(0xA405, {50}), Rational(0xA20E, {{3000, 1}}),
                           Rational(0xA20F, {{3000, 1}}), Short(0xA210, {2})})});
-  const auto& list = img.Tags;
+  const auto& list = img.tags;
   EXPECT_EQ(
-      std::count_if(list.begin(), list.end(), [](const Tag& e) { return e.TagNumber == 0xA405; }),
+      std::count_if(list.begin(), list.end(), [](const Tag& e) { return e.tagNumber == 0xA405; }),
       1);
 }
 
@@ -187,7 +187,7 @@ TEST_P(WalkDirectory, PointerLoopsEnd) {
   const auto img = ReadIfd(Ifd{Ascii(0x0132, "2001:01:01 00:00:00"), RawEntry(0x8769, kLong, 1, 8),
                                Pointer(0x8825, gps)});
   EXPECT_EQ(DateTimeText(img), "2001:01:01 00:00:00");
-  EXPECT_EQ(img.Tags.size(), 4u);
+  EXPECT_EQ(img.tags.size(), 4u);
 }
 
 TEST_P(WalkDirectory, DeepChainOfDirectoriesEndsWithoutExhaustingTheStack) {
@@ -212,7 +212,7 @@ TEST_P(WalkDirectory, DeepChainOfDirectoriesEndsWithoutExhaustingTheStack) {
   const auto img = Read(file, "chain.tif");
   EXPECT_EQ(ErrorText(img), "<none>");
   EXPECT_EQ(DateTimeText(img), "2001:01:01 00:00:00");
-  EXPECT_LT(img.Tags.size(), 40u);
+  EXPECT_LT(img.tags.size(), 40u);
 }
 
 TEST_P(WalkDirectory, OversizedDirectoryIsSkippedAndReported) {
@@ -222,15 +222,15 @@ TEST_P(WalkDirectory, OversizedDirectoryIsSkippedAndReported) {
       Tiff(Ifd{Ascii(0x0132, "2001:01:01 00:00:00"), Pointer(0x8769, huge), Ascii(0x0131, "sw")},
            order());
   ExifRead img;
-  JpegSegment& section = img.Segments.emplace_back();
+  JpegSegment& section = img.segments.emplace_back();
   const std::string body = std::string("Exif\0\0", 6) + tiff;
-  section.Data = BigU16(static_cast<uint16_t>(body.size() + 2)) + body;
-  section.Size = static_cast<int32_t>(section.Data.size());
+  section.data = BigU16(static_cast<uint16_t>(body.size() + 2)) + body;
+  section.size = static_cast<int32_t>(section.data.size());
   std::optional<ReadProblem> problem;
   EXPECT_EQ(WalkExifSegment(img, 0, ExifDetail::Everything, problem), ExifSegmentResult::Walked);
   ASSERT_TRUE(problem);
-  EXPECT_EQ(ExifStatusText(problem->Status), "Illegally sized directory");
-  EXPECT_EQ(img.Exif.DateTime, "2001:01:01 00:00:00");
+  EXPECT_EQ(ExifStatusText(problem->status), "Illegally sized directory");
+  EXPECT_EQ(img.exif.dateTime, "2001:01:01 00:00:00");
   EXPECT_EQ(img.TagText("Software"), "sw");
 
   // Through the whole read the walk's text gives way to the read's outcome.
@@ -245,7 +245,7 @@ TEST_P(WalkDirectory, ValuesOutsideTheDataAreEmptyOrCut) {
   // From IFD0 to the end of the segment: cut there, shown printable.
   const Tag* software = exif.FindTag("Software");
   ASSERT_NE(software, nullptr);
-  EXPECT_EQ(software->RawBytes, exif.Segments[*exif.ExifSegment].Data.substr(16));
+  EXPECT_EQ(software->rawBytes, exif.segments[*exif.exifSegment].data.substr(16));
   EXPECT_EQ(DateTimeText(img), "x");
 }
 
@@ -257,8 +257,8 @@ TEST_P(WalkDirectory, RendererFaultEndsOnlyTheSubDirectory) {
                                Ascii(0x8830, "after")});
   EXPECT_EQ(ErrorText(img), "<none>");
   EXPECT_EQ(DateTimeText(img), "2008:05:17 14:03:20");
-  EXPECT_EQ(img.Exif.ImageWidth, 0);
-  EXPECT_NE(img.Dump.find("Unknown = after"), std::string::npos);
+  EXPECT_EQ(img.exif.imageWidth, 0);
+  EXPECT_NE(img.dump.find("Unknown = after"), std::string::npos);
 }
 
 TEST_P(WalkDirectory, RendererFaultInIfd0EndsTheRead) {
@@ -272,15 +272,15 @@ INSTANTIATE_BOTH_ORDERS(WalkDirectory);
 TEST(TagQueries, ByNameIgnoringCaseFirstMatchWins) {
   ExifRead info;
   Tag a;
-  a.TagNumber = 0x920A;
-  a.Name = "FocalLength";
-  a.Text = "first";
-  a.RawBytes = std::string("\x05\0\0\0\x02\0\0\0", 8); // 5/2 in Intel order
-  a.ValueType = kRational;
+  a.tagNumber = 0x920A;
+  a.name = "FocalLength";
+  a.text = "first";
+  a.rawBytes = std::string("\x05\0\0\0\x02\0\0\0", 8); // 5/2 in Intel order
+  a.valueType = kRational;
   Tag b = a;
-  b.Text = "second";
-  info.Tags = {a, b};
-  EXPECT_EQ(info.FindTag("focallength"), &info.Tags[0]);
+  b.text = "second";
+  info.tags = {a, b};
+  EXPECT_EQ(info.FindTag("focallength"), &info.tags[0]);
   EXPECT_EQ(info.TagText("FOCALLENGTH"), "first");
   EXPECT_EQ(info.FindTag("nothing"), nullptr);
   EXPECT_DOUBLE_EQ(info.TagValue("FocalLength"), 2.5);

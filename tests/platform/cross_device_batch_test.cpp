@@ -1,5 +1,7 @@
+#include "platform/abandon_copy.h"
 #include "platform/cross_device_batch.h"
 #include "platform/move_faults.h"
+#include "platform/temporary_copy_name.h"
 #include "tests/kit/temp_files.h"
 
 #include <cerrno>

@@ -1,5 +1,6 @@
 #include "platform/move_faults.h"
 #include "platform/move_file.h"
+#include "platform/temporary_copy_name.h"
 #include "tests/kit/temp_files.h"
 
 #include <cerrno>

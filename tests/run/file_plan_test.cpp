@@ -1,7 +1,7 @@
 #include "run/file_plan.h"
 
 #include "run/run_texts.h"
-#include "run/target_folders.h"
+#include "run/internal/target_folders.h"
 #include "platform/date_conversion_error.h"
 #include "tests/kit/dated_files.h"
 #include "tests/kit/temp_files.h"

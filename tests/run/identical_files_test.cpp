@@ -3,10 +3,10 @@
 // ticked; numbered and moved as before otherwise. The dry run plans the same.
 
 #include "run/distribution_run.h"
-#include "run/identical_files.h"
+#include "run/internal/identical_files.h"
 #include "platform/compare_faults.h"
-#include "tests/run/run_fixture.h"
 #include "tests/kit/testkit.h"
+#include "tests/run/run_fixture.h"
 
 #include <chrono>
 #include <filesystem>

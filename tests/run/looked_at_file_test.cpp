@@ -1,4 +1,4 @@
-#include "run/looked_at_file.h"
+#include "run/internal/looked_at_file.h"
 #include "tests/kit/dated_files.h"
 #include "tests/kit/testkit.h"
 

@@ -1,5 +1,5 @@
-#include "run/target_folders.h"
-#include "run/unique_name.h"
+#include "run/internal/target_folders.h"
+#include "run/internal/unique_name.h"
 #include "tests/kit/temp_files.h"
 
 #include <filesystem>

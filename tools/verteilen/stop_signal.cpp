@@ -1,6 +1,6 @@
 #include "tools/verteilen/stop_signal.h"
 
-#include "platform/move_file.h"
+#include "platform/abandon_copy.h"
 
 #include <csignal>
 

@@ -4,15 +4,15 @@
 // failed; a failed cursor stays failed. A parser reads a record's fields and
 // asks Ok() once, and never indexes the bytes itself.
 
+#include "metadata/byte_order.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 class ByteCursor {
 public:
-  enum class Order { BigEndian, LittleEndian };
-
-  explicit ByteCursor(std::string_view bytes, Order order = Order::BigEndian)
+  explicit ByteCursor(std::string_view bytes, Endianness order = Endianness::Big)
       : bytes_(bytes), order_(order) {}
 
   // An unsigned number of width bytes (0 to 8; 0 reads nothing and gives 0);
@@ -22,7 +22,7 @@ public:
     const std::string_view field = Take(width);
     uint64_t value = 0;
     for (size_t i = 0; i < field.size(); ++i) {
-      const size_t index = order_ == Order::BigEndian ? i : field.size() - 1 - i;
+      const size_t index = order_ == Endianness::Big ? i : field.size() - 1 - i;
       value = (value << 8) | static_cast<uint8_t>(field[index]);
     }
     return value;
@@ -57,7 +57,7 @@ public:
 
 private:
   std::string_view bytes_;
-  Order order_;
+  Endianness order_;
   size_t position_ = 0;
   bool failed_ = false;
 };

@@ -6,18 +6,11 @@
 // platform's movers use them.
 
 #include "platform/move_faults.h"
-#include "platform/move_file.h"
+#include "platform/move_result.h"
 
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
-
-// A temporary copy's name: prefix, process id, '-', random, suffix.
-inline constexpr std::string_view kTemporaryPrefix = ".fotomaz-", kTemporarySuffix = ".part";
-inline constexpr size_t kTemporaryRandomDigits = 8;
-
-// A new temporary copy path in the folder of to (not yet created).
-std::string TemporaryCopyPath(const std::string& to);
 
 MoveResult Outcome(MoveOutcome outcome, int error = 0);
 // The outcome of a failed step in a target folder, from its errno.

@@ -8,8 +8,9 @@
 
 #include "metadata/byte_order.h"
 #include "metadata/exif_reader.h"
-#include "metadata/makernote_layout.h"
-#include "metadata/tagtables.h"
+#include "metadata/internal/makernote_layout.h"
+#include "metadata/internal/tagtables.h"
+#include "metadata/tag.h"
 
 #include <cstdint>
 #include <optional>
@@ -27,8 +28,8 @@ enum class WalkOutcome { Completed, Refused };
 // An event of a read that decides its status unless the read succeeds; the
 // last one counts.
 struct ReadProblem {
-  ExifStatus Status = ExifStatus::NotExif;
-  std::string Detail;
+  ExifStatus status = ExifStatus::NotExif;
+  std::string detail;
 };
 
 class DirectoryWalker {
@@ -66,7 +67,7 @@ private:
   std::string_view ValueBytes(std::string_view source, int64_t offset, uint64_t size);
   WalkOutcome WalkMakerNoteEntry(const ByteOrderView& note, int64_t entry,
                                  const MakerNoteLayout& layout, int64_t noteAt);
-  // Decodes the maker note just stored in read_.MakerNote.
+  // Decodes the maker note just stored in read_.makerNote.
   void DecodeMakerNote(int64_t base);
   void AddTag(const Tag& entry);
 

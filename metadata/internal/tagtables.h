@@ -1,8 +1,9 @@
 #pragma once
 // The reader's vocabulary: the EXIF/TIFF and GPS tag tables.
 
-#include "metadata/byte_order.h"
-#include "metadata/rendering.h"
+#include "metadata/internal/rendering.h"
+#include "metadata/tag.h"
+#include "metadata/text_renderer.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,18 +14,18 @@
 // One row of a tag table as constant data. Only these fields of a row are
 // ever set; LookupTag and friends hand it out as a Tag.
 struct TagRow {
-  uint16_t TagNumber = 0;
-  std::string_view Name = {};
-  std::string_view Description = {};
-  std::string_view ValueList = {};
-  std::string_view FormatText = {};
-  TextRenderer Renderer = nullptr;
+  uint16_t tagNumber = 0;
+  std::string_view name = {};
+  std::string_view description = {};
+  std::string_view valueList = {};
+  std::string_view formatText = {};
+  TextRenderer renderer = nullptr;
 };
 
 // True when the tag numbers rise strictly from row to row: lookups rely on it.
 constexpr bool TagNumbersAscending(std::span<const TagRow> rows) {
   for (size_t i = 1; i < rows.size(); ++i)
-    if (rows[i - 1].TagNumber >= rows[i].TagNumber) return false;
+    if (rows[i - 1].tagNumber >= rows[i].tagNumber) return false;
   return true;
 }
 
@@ -32,7 +33,7 @@ constexpr bool TagNumbersAscending(std::span<const TagRow> rows) {
 // then never meets a format that refuses a value.
 constexpr bool FormatsApplyToEveryValue(std::span<const TagRow> rows) {
   for (const TagRow& row : rows)
-    if (!IsValueFormat(row.FormatText)) return false;
+    if (!IsValueFormat(row.formatText)) return false;
   return true;
 }
 

@@ -3,8 +3,8 @@
 // buffer behind it, walked as the file's EXIF data.
 
 #include "metadata/byte_stream.h"
-#include "metadata/directory_walker.h"
 #include "metadata/exif_reader.h"
+#include "metadata/internal/directory_walker.h"
 
 #include <cstddef>
 #include <optional>

@@ -2,7 +2,7 @@
 // The IPTC dataset definitions the store knows by name, and the datasets whose
 // repeats are merged into one entry.
 
-#include "metadata/byte_order.h"
+#include "metadata/tag.h"
 
 #include <array>
 #include <bitset>
@@ -11,11 +11,11 @@
 
 // One dataset definition; MaxSize is kept in an entry's ByteCount.
 struct IptcDefinition {
-  uint16_t Record = 0;
-  uint16_t Dataset = 0;
-  std::string_view Name;
-  std::string_view Description;
-  int32_t MaxSize = 0;
+  uint16_t record = 0;
+  uint16_t dataset = 0;
+  std::string_view name;
+  std::string_view description;
+  int32_t maxSize = 0;
 };
 
 inline constexpr size_t kIptcDefinitionCount = 50;

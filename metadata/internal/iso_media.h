@@ -17,14 +17,14 @@ struct IsoMediaDates {
   // TIFF-structured bytes to ask for an EXIF date, in this order: the Exif
   // item of a HEIF or AVIF image, then CR3's CMT2 (its EXIF directory) and
   // CMT1 (its IFD0). Each at most kMaxExifBlockBytes.
-  std::vector<std::string> ExifBlocks;
+  std::vector<std::string> exifBlocks;
   // The value of com.apple.quicktime.creationdate, empty when there is none.
-  std::string QuickTimeCreationDate;
+  std::string quickTimeCreationDate;
   // The movie header's creation time: seconds since 1904-01-01 00:00 UTC.
-  std::optional<uint64_t> MovieHeaderCreation;
+  std::optional<uint64_t> movieHeaderCreation;
   // The movie's user data holds a GoPr, FIRM or GPMF box: a GoPro camera
   // wrote it, which puts its local time into the movie header.
-  bool GoProUserData = false;
+  bool goProUserData = false;
 };
 
 // The TIFF read's own bound: an Exif block is read up to as many bytes as

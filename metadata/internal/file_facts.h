@@ -8,8 +8,8 @@
 #include <string>
 
 struct FileFacts {
-  double LocalDate = 0; // last modification, local time, days since 1899-12-30
-  int64_t Size = 0;
+  double localDate = 0; // last modification, local time, days since 1899-12-30
+  int64_t size = 0;
 };
 
 // Nothing when no file of that name exists (a folder is not a file).

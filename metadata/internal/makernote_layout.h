@@ -5,7 +5,7 @@
 // walker walks the note with it.
 
 #include "metadata/exif_reader.h"
-#include "metadata/tagtables.h"
+#include "metadata/internal/tagtables.h"
 
 #include <cstdint>
 #include <optional>
@@ -31,10 +31,10 @@ std::span<const TagRow> MakerTableRows(MakerTable table);
 // count from, both 0-based offsets in the note (the origin may lie outside
 // it: offsets that count from the TIFF header).
 struct MakerNoteLayout {
-  MakerTable Table = MakerTable::Nikon1;
-  int64_t DirectoryOffset = 0;
-  int64_t ValueOrigin = 0;
-  Endianness Order = Endianness::Little;
+  MakerTable table = MakerTable::Nikon1;
+  int64_t directoryOffset = 0;
+  int64_t valueOrigin = 0;
+  Endianness order = Endianness::Little;
 };
 
 // Where the walked EXIF bytes came from.

@@ -3,7 +3,7 @@
 // breakdowns, which turn a list of 16-bit numbers into named lines. The
 // breakdowns hand their named values and their multi-line flag to the sink.
 
-#include "metadata/byte_order.h"
+#include "metadata/text_renderer.h"
 
 #include <string>
 

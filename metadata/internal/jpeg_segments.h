@@ -1,11 +1,11 @@
 #pragma once
 // The JPEG segment scan, inside the reader: reads a JPEG file's marker
-// segments up to the start of the image data into ExifRead::Segments, walks
+// segments up to the start of the image data into ExifRead::segments, walks
 // the EXIF segment and parses the first APP13 segment's IPTC datasets.
 
 #include "metadata/byte_stream.h"
-#include "metadata/directory_walker.h"
 #include "metadata/exif_reader.h"
+#include "metadata/internal/directory_walker.h"
 
 #include <optional>
 

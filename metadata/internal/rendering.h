@@ -2,6 +2,7 @@
 // Turning a tag's value bytes into display text and into a number.
 
 #include "metadata/byte_order.h"
+#include "metadata/text_renderer.h"
 #include "metadata/field_type.h"
 
 #include <cstdint>
@@ -26,12 +27,12 @@ inline constexpr int kMaxFormatPrecision = 64;
 // One conversion of a format, what follows its '%': flags, width,
 // precision and the conversion character.
 struct ConversionSpec {
-  bool LeftAlign = false;
-  bool ZeroPad = false;
-  char PositiveSign = 0; // '+' or ' ' when a flag asks for it
-  int Width = 0;
-  std::optional<int> Precision;
-  char Conversion = 0;
+  bool leftAlign = false;
+  bool zeroPad = false;
+  char positiveSign = 0; // '+' or ' ' when a flag asks for it
+  int width = 0;
+  std::optional<int> precision;
+  char conversion = 0;
 };
 
 // Reads the conversion that starts at i (behind its '%') and leaves i behind
@@ -43,13 +44,13 @@ constexpr std::optional<ConversionSpec> ScanConversion(std::string_view format, 
   for (; i < format.size(); ++i) {
     const char c = format[i];
     if (c == '-')
-      conversion.LeftAlign = true;
+      conversion.leftAlign = true;
     else if (c == '0')
-      conversion.ZeroPad = true;
+      conversion.zeroPad = true;
     else if (c == '+')
-      conversion.PositiveSign = '+';
-    else if (c == ' ' && conversion.PositiveSign != '+')
-      conversion.PositiveSign = ' ';
+      conversion.positiveSign = '+';
+    else if (c == ' ' && conversion.positiveSign != '+')
+      conversion.positiveSign = ' ';
     else
       break;
   }
@@ -63,14 +64,14 @@ constexpr std::optional<ConversionSpec> ScanConversion(std::string_view format, 
   };
   const std::optional<int> width = number(kMaxFormatWidth);
   if (!width) return std::nullopt;
-  conversion.Width = *width;
+  conversion.width = *width;
   if (i < format.size() && format[i] == '.') {
     ++i;
-    conversion.Precision = number(kMaxFormatPrecision);
-    if (!conversion.Precision) return std::nullopt;
+    conversion.precision = number(kMaxFormatPrecision);
+    if (!conversion.precision) return std::nullopt;
   }
   if (i >= format.size()) return std::nullopt;
-  conversion.Conversion = format[i++];
+  conversion.conversion = format[i++];
   return conversion;
 }
 
@@ -88,7 +89,7 @@ constexpr bool IsValueFormat(std::string_view format) {
       continue;
     }
     const std::optional<ConversionSpec> conversion = ScanConversion(format, i);
-    if (!conversion || conversion->Conversion != 'f' || ++conversions > 1) return false;
+    if (!conversion || conversion->conversion != 'f' || ++conversions > 1) return false;
   }
   return true;
 }
@@ -105,8 +106,8 @@ double FractionValue(std::string_view text);
 // What a table's renderer made of a value text: its text, or why it refused
 // the value (the message of the std::runtime_error a TextRenderer may throw).
 struct RendererResult {
-  std::string Text;
-  std::optional<std::string> Refusal;
+  std::string text;
+  std::optional<std::string> refusal;
 };
 // Applies renderer to text. The walks call renderers only through this; it
 // is the one place a renderer's refusal is caught, and each walk ends the
