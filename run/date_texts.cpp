@@ -6,9 +6,10 @@
 void AppendDateText(std::string& text, const LocalDateTime& time, DatePattern pattern) {
   const std::string_view shape = pattern.Text();
   for (size_t at = 0; at < shape.size();) {
-    if (const DatePiece* piece = PieceOfLetter(shape[at])) {
-      AppendPaddedNumber(text, time.*piece->field, piece->width);
-      at += static_cast<size_t>(piece->width);
+    if (const size_t index = PieceOfLetter(shape[at]); index != kNoPiece) {
+      const DatePiece& piece = kDatePieces[index];
+      AppendPaddedNumber(text, time.*piece.field, piece.width);
+      at += static_cast<size_t>(piece.width);
     } else {
       text += shape[at++];
     }

@@ -11,6 +11,7 @@
 #include "platform/path_text.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -29,13 +30,16 @@ inline constexpr std::array kDatePieces{
     DatePiece{'n', 2, &LocalDateTime::minute}, DatePiece{'s', 2, &LocalDateTime::second},
 };
 
-// The piece a pattern letter stands for; nullptr for a character that stands
-// for itself.
-constexpr const DatePiece* PieceOfLetter(char letter) {
-  for (const DatePiece& piece : kDatePieces) {
-    if (piece.letter == letter) return &piece;
+// The index in kDatePieces of the piece a pattern letter stands for; none
+// for a character that stands for itself. An index, not a pointer: GCC's
+// sanitizer build refuses comparing a pointer into a constant with null
+// in a constant expression.
+inline constexpr size_t kNoPiece = kDatePieces.size();
+constexpr size_t PieceOfLetter(char letter) {
+  for (size_t piece = 0; piece < kDatePieces.size(); ++piece) {
+    if (kDatePieces[piece].letter == letter) return piece;
   }
-  return nullptr;
+  return kNoPiece;
 }
 
 // The shape of a date text in the notation of the docs, e.g.
@@ -53,15 +57,16 @@ public:
 private:
   static constexpr bool IsWellFormed(std::string_view text) {
     for (size_t at = 0; at < text.size();) {
-      const DatePiece* piece = PieceOfLetter(text[at]);
-      if (!piece) {
+      const size_t index = PieceOfLetter(text[at]);
+      if (index == kNoPiece) {
         ++at;
         continue;
       }
+      const DatePiece& piece = kDatePieces[index];
       size_t run = 0;
-      while (at < text.size() && text[at] == piece->letter)
+      while (at < text.size() && text[at] == piece.letter)
         ++run, ++at;
-      if (run != static_cast<size_t>(piece->width)) return false;
+      if (run != static_cast<size_t>(piece.width)) return false;
     }
     return true;
   }
