@@ -157,7 +157,7 @@ RunOutcome DistributionRun::Distribute() {
     return RunOutcome::SourceBusy;
   }
   std::vector<FileOutcome> leftOut; // unreadable folders, links into the tree
-  FillFileList(start.source, files_, start.kinds, start.modernFormats, ListFill::Replace,
+  FillFileList(start.source, files_, {start.kinds, start.modernFormats, ListFill::Replace},
                &frontEnd_, &leftOut);
   // Members that were not collected themselves join the list here, so the
   // counts and the progress take them in.

@@ -127,10 +127,11 @@ const std::vector<std::string>& ModernVideoPatterns() {
   return patterns;
 }
 
-void FillFileList(const std::string& folder, CollectedFiles& list, const FileKinds& kinds,
-                  bool modernFormats, ListFill fill, RunFrontEnd* frontEnd,
-                  std::vector<FileOutcome>* stays) {
-  if (fill == ListFill::Replace) list.Clear();
+void FillFileList(const std::string& folder, CollectedFiles& list, const FileChoice& choice,
+                  RunFrontEnd* frontEnd, std::vector<FileOutcome>* stays) {
+  const FileKinds& kinds = choice.kinds;
+  const bool modernFormats = choice.modernFormats;
+  if (choice.fill == ListFill::Replace) list.Clear();
   std::vector<std::string> patterns;
   const auto add = [&](const std::vector<std::string>& more) {
     patterns.insert(patterns.end(), more.begin(), more.end());

@@ -41,9 +41,15 @@ void CollectFiles(const std::string& folder, const std::string& pattern, Collect
 // Whether a list that is filled keeps the entries it held before.
 enum class ListFill { Replace, Append };
 
+// Which files a collection takes, and whether it keeps what list held.
+struct FileChoice {
+  FileKinds kinds;
+  bool modernFormats = false;
+  ListFill fill = ListFill::Replace;
+};
+
 // Fills list with the files of the chosen kinds under folder: every file when
-// all is set, otherwise the picture patterns then the video patterns of the
-// set kinds, each kind followed by its modern patterns when modernFormats.
-void FillFileList(const std::string& folder, CollectedFiles& list, const FileKinds& kinds,
-                  bool modernFormats, ListFill fill, RunFrontEnd* frontEnd,
-                  std::vector<FileOutcome>* stays = nullptr);
+// kinds.all is set, otherwise the picture patterns then the video patterns of
+// the set kinds, each kind followed by its modern patterns when modernFormats.
+void FillFileList(const std::string& folder, CollectedFiles& list, const FileChoice& choice,
+                  RunFrontEnd* frontEnd, std::vector<FileOutcome>* stays = nullptr);

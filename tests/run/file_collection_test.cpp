@@ -34,12 +34,12 @@ protected:
 TEST_F(FileCollection, GroupsByPatternThenTreeOrder) {
   CollectedFiles list;
   list.AddPath("left over");
-  FillFileList(root_, list, {false, true, true}, false, ListFill::Replace, nullptr);
+  FillFileList(root_, list, {{false, true, true}, false, ListFill::Replace}, nullptr);
   // A file matching two patterns comes once, under the first.
   EXPECT_EQ(Relative(list),
             (std::vector<std::string>{".h.jpg", "a.JPG", "y.jpg.tif", "sub/d.JPEG", "sub2/f.jpg",
                                       "b.png", "sub/e.PNG", "c.mov"}));
-  FillFileList(dir_.path(), list, {false, false, true}, false, ListFill::Replace,
+  FillFileList(dir_.path(), list, {{false, false, true}, false, ListFill::Replace},
                nullptr); // no trailing separator
   EXPECT_EQ(Relative(list), (std::vector<std::string>{"c.mov"}));
 }
@@ -50,19 +50,19 @@ TEST_F(FileCollection, AllTakesEveryFileWhateverTheOtherKinds) {
                                        "sub/e.PNG", "sub2/f.jpg"};
   for (const bool others : {false, true}) {
     CollectedFiles list;
-    FillFileList(root_, list, {true, others, others}, false, ListFill::Replace, nullptr);
+    FillFileList(root_, list, {{true, others, others}, false, ListFill::Replace}, nullptr);
     EXPECT_EQ(Relative(list), every);
   }
   CollectedFiles none;
   none.AddPath("kept");
-  FillFileList(root_, none, {false, false, false}, false, ListFill::Append, nullptr);
+  FillFileList(root_, none, {{false, false, false}, false, ListFill::Append}, nullptr);
   EXPECT_EQ(runtest::PathsOf(none), std::vector<std::string>{"kept"});
 }
 
 TEST_F(FileCollection, StatusShowsTheCountOfEveryPatternWalkPerFolder) {
   runtest::FakeFrontEnd window;
   CollectedFiles list;
-  FillFileList(root_, list, {false, true, true}, false, ListFill::Replace, &window);
+  FillFileList(root_, list, {{false, true, true}, false, ListFill::Replace}, &window);
   // Folders in walk order: root, sub, sub2. Matches per folder of the
   // patterns that find anything: *.jp* 3,1,1; *.png 1,1,0; *.mov 1,0,0.
   std::vector<int> expected{3, 4, 5, 5, 5, 5, 6, 7, 7}; // *.jp*, *.tif, *.png
@@ -86,7 +86,7 @@ TEST(ModernFileCollection, NewPatternsComeBehindTodaysOfTheirKind) {
     testkit::WriteFile(dir.File(name), "x");
   const auto names = [&](bool modern) {
     CollectedFiles list;
-    FillFileList(dir.path(), list, {false, true, true}, modern, ListFill::Replace, nullptr);
+    FillFileList(dir.path(), list, {{false, true, true}, modern, ListFill::Replace}, nullptr);
     std::vector<std::string> names;
     for (size_t i = 0; i < list.Size(); ++i)
       names.emplace_back(list.Name(i));
