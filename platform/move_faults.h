@@ -2,6 +2,7 @@
 // Test hook of the move and of folder creation (see scoped_faults.h), and a
 // look at each step of a copy.
 
+#include "platform/move_routes.h"
 #include "platform/scoped_faults.h"
 
 #include <cstdint>
@@ -17,6 +18,8 @@ enum class CopyStep {
   SourceRemoved,    // the source is gone
   Reserved,         // (any move without no-replace rename and hard links) the final name
                     // is held by an empty file, not yet renamed over
+  Linked,           // (a move without no-replace rename) the hard link is made, the
+                    // source not yet looked at again
 };
 
 struct MoveFaults {
@@ -28,6 +31,9 @@ struct MoveFaults {
   bool renameCrossDevice = false;
   // link reports EPERM, as on a file system without hard links.
   bool linkUnsupported = false;
+  // The name a hard link made shows another inode number than the file's
+  // other name, as on a FUSE file system that numbers every name itself.
+  bool linkShowsOtherInode = false;
   // Every new entry in a target folder (rename, link, created file or
   // folder) is refused with this error: ENOSPC, EROFS, EACCES, ENAMETOOLONG.
   std::optional<int> targetRefuses = std::nullopt;
@@ -50,7 +56,15 @@ struct MoveFaults {
   int64_t clockAhead = 0;
 };
 
-using ScopedMoveFaults = ScopedFaults<MoveFaults>;
+// Faults change what a file system refuses, so what the movers learnt of it
+// goes when they are installed and when they end.
+class ScopedMoveFaults : public ScopedFaults<MoveFaults> {
+public:
+  explicit ScopedMoveFaults(const MoveFaults& faults) : ScopedFaults(faults) { ForgetMoveRoutes(); }
+  ~ScopedMoveFaults() { ForgetMoveRoutes(); }
+  ScopedMoveFaults(const ScopedMoveFaults&) = delete;
+  ScopedMoveFaults& operator=(const ScopedMoveFaults&) = delete;
+};
 
 inline const MoveFaults& ActiveMoveFaults() {
   return ActiveFaults<MoveFaults>();

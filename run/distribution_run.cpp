@@ -22,6 +22,7 @@
 #include "platform/folder_lock.h"
 #include "platform/lower_name.h"
 #include "platform/move_file.h"
+#include "platform/move_routes.h"
 #include "platform/path_text.h"
 #include "platform/program_path.h"
 
@@ -145,6 +146,7 @@ RunOutcome DistributionRun::DistributeFiles() {
 RunOutcome DistributionRun::Distribute() {
   frontEnd_.BeginWait();
   RefreshTimeZone();
+  ForgetMoveRoutes();
   comparedBytes_ = 0;
   RunOptions start = frontEnd_.Options();
   // The run works on the paths its record names (run_record.h).

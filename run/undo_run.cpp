@@ -10,6 +10,7 @@
 #include "platform/file_info.h"
 #include "platform/folder_lock.h"
 #include "platform/move_file.h"
+#include "platform/move_routes.h"
 #include "platform/path_text.h"
 
 #include <algorithm>
@@ -167,6 +168,7 @@ RunOutcome UndoRun::TakeBack(const std::string& recordPath) {
 
 RunOutcome UndoRun::Run(const std::string& recordPath) {
   stayed_.clear();
+  ForgetMoveRoutes();
   const std::string path = recordPath.empty() ? NewestUndoableRecord(recordFolder_) : recordPath;
   const std::optional<RunRecord> record = path.empty() ? std::nullopt : ReadRunRecord(path);
   if (!record || record->takenBack) {

@@ -25,6 +25,10 @@ bool AbandonRequested();
 void AfterStep(CopyStep step);
 
 bool SameFile(const struct stat& a, const struct stat& b);
+// Whether the entry now at a name is the one placed there earlier: the same
+// inode, or, on a file system known to number every name itself, the same
+// size and modification time.
+bool StillPlaced(const struct stat& now, const struct stat& placed);
 // The entry at path is still the file described by before, unchanged.
 bool StillTheSame(const std::string& path, const struct stat& before);
 // Whether the open file was written to since before was taken (appended,
@@ -39,7 +43,10 @@ int CreateExclusively(const std::string& path);
 // Gives from the name to inside one file system without replacing anything:
 // placing the file at to and removing it from from are one step here, a
 // rename (where the file system has no no-replace rename, a hard link and
-// RemoveSource). EXDEV comes back as the error of a Failed outcome.
+// RemoveSource; without hard links, or where a link shows another inode, a
+// rename over an empty file that reserved the name). Which of them works is
+// learnt per device (move_routes.h). EXDEV comes back as the error of a
+// Failed outcome.
 MoveResult PlaceAndRemoveByRename(const std::string& from, const std::string& to);
 
 // Removes the source once its file is at the target under the entry placed

@@ -7,6 +7,8 @@
 //   cross-device   every move is a copy, as across file systems
 //   no-rename      no rename that refuses to replace (as on exFAT, FAT, shares)
 //   no-link        no hard links either
+//   link-other-inode  a hard link shows another inode than the file's other
+//                  name (a FUSE share that numbers every name itself)
 //   pause-at-half  a copy writes "halb" to standard error when half written
 //                  and then waits two seconds (time for a signal)
 //   slow           every copy takes half a millisecond longer, as on a slow card
