@@ -6,7 +6,8 @@
 #include <optional>
 
 struct LockFaults {
-  // flock on the folder fails with this error, as on a file system that
+  // flock on every folder (not on the lock files of the state folder) fails
+  // with this error, as on a file system that
   // takes no locks: ENOLCK, EOPNOTSUPP, EBADF, EINVAL.
   std::optional<int> lockRefused = std::nullopt;
 };

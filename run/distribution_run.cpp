@@ -152,7 +152,7 @@ RunOutcome DistributionRun::Distribute() {
   // The run works on the paths its record names (run_record.h).
   start.source = WithBackslash(LexicallyNormal(start.source));
   // Held until the run returns; a dry run changes nothing and needs none.
-  FolderLock sourceLock;
+  FolderLock sourceLock(recordFolder_ ? LockFileFolder(*recordFolder_) : std::string());
   if (mode_ == RunMode::Real && sourceLock.Take(start.source) == FolderLocking::Busy) {
     frontEnd_.EndWait();
     frontEnd_.SourceBusy();

@@ -461,3 +461,7 @@ bool RecordChecked(const std::string& path) {
 bool MarkChecked(const std::string& path) {
   return AppendToRecord(path, kCheckedLine);
 }
+
+std::string LockFileFolder(const std::string& recordFolder) {
+  return recordFolder.empty() ? std::string() : WithBackslash(recordFolder) + "sperren";
+}

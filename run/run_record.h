@@ -40,6 +40,11 @@
 #include <string>
 #include <vector>
 
+// The folder beside the records that keeps the lock files of source
+// folders whose file system takes no locks (platform/folder_lock.h): made
+// when first needed, never emptied (another run may hold a file of it).
+std::string LockFileFolder(const std::string& recordFolder);
+
 enum class RecordKind { Distribution, Undo };
 
 // A file as a record describes it: enough to tell it is still the same one.

@@ -177,7 +177,7 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
   }
   // The files go back into the run's source folder: no run may work there
   // meanwhile (a source folder that is gone has no lock to take).
-  FolderLock sourceLock;
+  FolderLock sourceLock(LockFileFolder(recordFolder_));
   if (mode_ == RunMode::Real && sourceLock.Take(record->source) == FolderLocking::Busy) {
     frontEnd_.SourceBusy();
     return RunOutcome::SourceBusy;

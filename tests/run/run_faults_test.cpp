@@ -263,13 +263,15 @@ TEST_F(RunFaultsTest, OldTemporaryCopiesInATargetFolderAreRemoved) {
   }
 }
 
-// While a run holds a source folder (under any path), a second one on it
-// stops before it collects and changes nothing; a dry run is never refused,
+// While a run holds a source folder (under any path), or a folder above or
+// below it, a second one on it stops before it collects and changes
+// nothing; one beside it works; a dry run is never refused,
 // and where the file system takes no locks the work goes on. (The undo's
 // lock: RunWindowTest.)
 TEST_F(RunFaultsTest, ASourceFolderInUseIsLeftToTheRunThatHoldsIt) {
   const std::string alias = dir_.File("verweis");
-  fs::create_directories(source_);
+  fs::create_directories(source_ + "unten");
+  fs::create_directories(dir_.File("daneben"));
   fs::create_directory_symlink(source_, alias);
   struct Case {
     const char* what;
@@ -280,6 +282,9 @@ TEST_F(RunFaultsTest, ASourceFolderInUseIsLeftToTheRunThatHoldsIt) {
   };
   const Case cases[] = {
       {"held under another path", alias, RunMode::Real, {}, RunOutcome::SourceBusy},
+      {"a folder above held", dir_.path(), RunMode::Real, {}, RunOutcome::SourceBusy},
+      {"a folder below held", source_ + "unten", RunMode::Real, {}, RunOutcome::SourceBusy},
+      {"a folder beside held", dir_.File("daneben"), RunMode::Real, {}, RunOutcome::Completed},
       {"dry run", source_, RunMode::DryRun, {}, RunOutcome::Completed},
       {"no locks here", source_, RunMode::Real, ENOLCK, RunOutcome::Completed},
   };

@@ -2,8 +2,10 @@
 
 #ifdef FOTOMAZ_TEST_HOOKS
 
+#include "platform/lock_faults.h"
 #include "platform/move_faults.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <sstream>
@@ -39,6 +41,7 @@ void InstallTestHooks() {
     if (word == "no-rename") faults.renameUnsupported = true;
     if (word == "no-link") faults.linkUnsupported = true;
     if (word == "link-other-inode") faults.linkShowsOtherInode = true;
+    if (word == "no-flock") ActiveFaults<LockFaults>().lockRefused = ENOLCK;
     pause = pause || word == "pause-at-half";
     slow = slow || word == "slow";
     if (word.starts_with("batch-")) batchFiles = std::strtoul(word.c_str() + 6, nullptr, 10);

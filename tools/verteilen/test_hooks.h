@@ -9,6 +9,7 @@
 //   no-link        no hard links either
 //   link-other-inode  a hard link shows another inode than the file's other
 //                  name (a FUSE share that numbers every name itself)
+//   no-flock       folders take no flock (as on some network file systems)
 //   pause-at-half  a copy writes "halb" to standard error when half written
 //                  and then waits two seconds (time for a signal)
 //   slow           every copy takes half a millisecond longer, as on a slow card

@@ -337,4 +337,52 @@ TEST_F(InterruptionTest, ASecondRunOnTheSameSourceStopsBeforeItCollects) {
   ExpectEachOnce(target_, contents);
 }
 
+// A run on a folder and one on its subfolder would collect the same photos:
+// while the first works (held in the middle of a copy), the second finds the
+// tree in use and does not start, in either order. Where folders take no
+// flock, the lock files of the state folder meet the same way. The library
+// holds each photo once.
+TEST_F(InterruptionTest, RunsOnAFolderAndItsSubfolderDoNotMeet) {
+  struct Case {
+    const char* what;
+    bool subfolderFirst;
+    const char* faults;
+  };
+  const Case cases[] = {
+      {"the subfolder first", true, "cross-device,pause-at-half"},
+      {"the folder above first", false, "cross-device,pause-at-half"},
+      {"no flock, the subfolder first", true, "cross-device,pause-at-half,no-flock"},
+      {"no flock, the folder above first", false, "cross-device,pause-at-half,no-flock"},
+  };
+  const std::string below = source_ + "unten/";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::set<std::string> contents;
+    for (int id = 0; id < 8; ++id) {
+      contents.insert(Content(id, 2 << 20));
+      Add((id % 2 ? "unten/bild" : "bild") + std::to_string(id) + ".png", Content(id, 2 << 20));
+    }
+    const std::string& first = c.subfolderFirst ? below : source_;
+    const std::string& second = c.subfolderFirst ? source_ : below;
+    std::unique_ptr<CommandProcess> held;
+    {
+      HookedFaults faults(c.faults); // the second one's flock refused as well
+      held = std::make_unique<CommandProcess>(FOTOMAZ_VERTEILEN_HOOKS, Options(first));
+      const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+      while (!Contains(held->ErrorSoFar(), "halb") && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      const auto refused = CommandProcess(FOTOMAZ_VERTEILEN_HOOKS, Options(second)).Wait();
+      EXPECT_EQ(refused.status, 2);
+      EXPECT_EQ(refused.err, "Eine andere Verteilung arbeitet gerade mit diesem Quellordner.\n");
+    }
+    kill(held->Pid(), SIGTERM); // ends after the copy in hand
+    EXPECT_EQ(held->Wait().status, 1);
+    const auto last = CommandProcess(FOTOMAZ_VERTEILEN_HOOKS, Options(source_)).Wait();
+    EXPECT_EQ(last.status, 0) << last.err;
+    EXPECT_TRUE(FinalFiles(source_).empty());
+    ExpectEachOnce(target_, contents);
+    fs::remove_all(target_);
+    fs::create_directories(target_);
+  }
+}
 } // namespace
