@@ -149,6 +149,27 @@ TEST_F(RunFaultsTest, AFileGoneFromTheSourceIsToldFromOneWithoutADate) {
   EXPECT_EQ(FilesBelow(target_), (Files{"2021/d.png", "2021/e.png"}));
 }
 
+// On a share whose hard links show another inode (FUSE without use_ino;
+// the FUSE share itself: ShareMove), a photo saved anew while it moves is
+// still reported, told by its times; the other photos move once.
+TEST_F(RunFaultsTest, ASourceSavedAnewWhileMovedOnAShareIsReported) {
+  frontEnd_.options.structure = FolderStructure::Year;
+  frontEnd_.options.renameByDate = false;
+  for (const char* name : {"a.png", "b.png", "c.png"})
+    WriteFileAt(source_ + name, "bild", LocalSeconds(2021, 6, 1, 12, 0, 0));
+  int links = 0;
+  ScopedMoveFaults faults(
+      {.renameUnsupported = true, .linkShowsOtherInode = true, .afterStep = [&](CopyStep step) {
+         if (step != CopyStep::Linked || ++links != 1) return;
+         testkit::WriteFile(source_ + "a.neu", "neu gesichert");
+         fs::rename(source_ + "a.neu", source_ + "a.png");
+       }});
+  EXPECT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+  EXPECT_EQ(Stayed(), Files{"/quelle/a.png: während des Verschiebens geändert"});
+  EXPECT_EQ(testkit::ReadWholeFile(source_ + "a.png"), "neu gesichert");
+  EXPECT_EQ(FilesBelow(target_), (Files{"2021/a.png", "2021/b.png", "2021/c.png"}));
+}
+
 // Copies across file systems wait for their batch's one flush before they
 // get their final names; what happens to a file meanwhile is told for that
 // file alone, each file is reported once, and none is lost.

@@ -187,8 +187,9 @@ bleibt ganz in der Quelle); danach jede, die schon im Ziel lag, als
 QUELLE = ZIEL (schon im Ziel vorhanden).
 
 Arbeitet schon eine Verteilung oder ein Zurücknehmen mit demselben
-Quellordner, beginnt keine zweite: "Eine andere Verteilung arbeitet gerade mit
-diesem Quellordner." (Rückgabewert 2). Ein Probelauf ist davon frei.
+Quellordner, einem Ordner darüber oder einem darunter, beginnt keine zweite:
+"Eine andere Verteilung arbeitet gerade mit diesem Quellordner."
+(Rückgabewert 2). Ein Probelauf ist davon frei.
 
 Jede Verteilung (nicht der Probelauf) wird in $XDG_STATE_HOME/TamrelFotomaz/
 aufgezeichnet (sonst ~/.local/state/TamrelFotomaz/), die neuesten 100. Mit
