@@ -7,7 +7,7 @@ set -euo pipefail
 # what the package depends on beyond the linked libraries. The third: an exFAT
 # file system in a file for the test of moves on a memory card's file system,
 # and strace, with which fotomaz-bench counts the run's system calls.
-packages=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins libgl1-mesa-dev
+packages=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins libgl1-mesa-dev libexpat1-dev
   libgtest-dev libgmock-dev clang libclang-rt-dev xvfb xauth
   desktop-file-utils appstream man-db locales dpkg-dev qt6-translations-l10n
   exfat-fuse exfatprogs strace)
