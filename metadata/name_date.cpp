@@ -66,7 +66,6 @@ constexpr bool IsField(char c) {
 // the fields give.
 constexpr bool PatternsWellFormed() {
   for (const NamePattern& row : kNamePatterns) {
-    std::string_view fields;
     size_t fieldCount = 0;
     for (size_t at = 0; at < row.pattern.size(); ++at) {
       if (row.pattern[at] != '%') continue;
