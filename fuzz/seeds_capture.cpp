@@ -52,6 +52,11 @@ int main(int argc, char** argv) {
   const std::string samples = FOTOMAZ_FORMAT_SAMPLES_DIR;
   const int64_t nanoseconds = MatroskaNanoseconds(2021, 7, 14, 9, 30, 15);
   wholeAndCut(1, MovieFile(Mvhd(moment) + IsoBox("udta", IsoBox("GPMF", "gpmf"))));
+  wholeAndCut(1, MovieFile(Mvhd(moment) + IsoBox("udta", IsoBox("FIRM", "H22.01.01.20.00"))));
+  wholeAndCut(
+      1, MovieFile(Mvhd(moment) + IsoBox("udta", NikonTagBox({{0x01, 2, std::string("NIKON\0", 6)},
+                                                              {0x13, 3, std::string("\x07\x80", 2)},
+                                                              {0x11, 2, "2021:07:14 21:00:00"}}))));
   wholeAndCut(4, ReadWholeFile(samples + "/image.webp"));
   wholeAndCut(5, RafFile(JpegWithExifDate("2015:06:07 08:09:10")));
   wholeAndCut(6, AvchdStream(MdpmUserData(2010, 1, 1, 0, 0, 0), false));

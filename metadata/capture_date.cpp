@@ -61,7 +61,8 @@ constexpr ExtensionFormat kExtensionFormats[] = {
     {".webp", CaptureFormat::Webp},     {".raf", CaptureFormat::Raf},
     {".mts", CaptureFormat::Avchd},     {".m2ts", CaptureFormat::Avchd},
     {".mkv", CaptureFormat::Matroska},  {".webm", CaptureFormat::Matroska},
-    {".jxl", CaptureFormat::Jxl},
+    {".jxl", CaptureFormat::Jxl},       {".insv", CaptureFormat::IsoMedia},
+    {".lrv", CaptureFormat::IsoMedia},
 };
 
 // Extensions are compared lower-cased, so the table must hold them so, each once.
@@ -174,16 +175,36 @@ std::optional<LocalDateTime> CalendarOfSeconds(uint64_t seconds) {
                        static_cast<int>(clock.seconds().count())};
 }
 
+// The clock a movie header holds.
+enum class HeaderClock { Utc, GoProLocal, GoProUtc };
+
+// GoPro's firmware texts begin with the camera family: "HD" and a digit for
+// the HERO5 to HERO8 ("HD9.01..." for the HERO9 too), then "H" and the
+// year of the family's platform. Cameras up to H21 write local time into
+// the header; from H22 on they write UTC as the format asks. A text of
+// neither form keeps the rule for the older cameras.
+constexpr int kFirstUtcGoProFamily = 22;
+HeaderClock GoProClock(std::string_view firmware) {
+  if (firmware.size() < 3 || firmware[0] != 'H') return HeaderClock::GoProLocal;
+  const char tens = firmware[1];
+  const char ones = firmware[2];
+  if (tens < '0' || tens > '9' || ones < '0' || ones > '9') return HeaderClock::GoProLocal;
+  return (tens - '0') * 10 + (ones - '0') >= kFirstUtcGoProFamily ? HeaderClock::GoProUtc
+                                                                  : HeaderClock::GoProLocal;
+}
+
 // The movie header counts seconds from 1904 in UTC. A value at or before
-// the Unix epoch is a clock never set (0 is the header's own epoch). GoPro
-// cameras write their local time there instead; it is taken as written.
-std::optional<CaptureDate> MovieHeaderDate(uint64_t seconds, bool localTime) {
+// the Unix epoch is a clock never set (0 is the header's own epoch). Older
+// GoPro cameras write their local time there instead; it is taken as written.
+std::optional<CaptureDate> MovieHeaderDate(uint64_t seconds, HeaderClock clock) {
   if (seconds <= kMovieEpochToUnixEpoch) return std::nullopt;
   const uint64_t unixSeconds = seconds - kMovieEpochToUnixEpoch;
-  if (localTime) return Plausible(CalendarOfSeconds(unixSeconds), CaptureSource::GoProMovieHeader);
+  if (clock == HeaderClock::GoProLocal)
+    return Plausible(CalendarOfSeconds(unixSeconds), CaptureSource::GoProMovieHeader);
   if (unixSeconds > static_cast<uint64_t>(std::numeric_limits<int64_t>::max())) return std::nullopt;
   return Plausible(LocalTimeOfUtcSeconds(static_cast<int64_t>(unixSeconds)),
-                   CaptureSource::MovieHeader);
+                   clock == HeaderClock::GoProUtc ? CaptureSource::GoProMovieHeaderUtc
+                                                  : CaptureSource::MovieHeader);
 }
 
 std::optional<CaptureDate> IsoMediaDate(ByteStream& stream) {
@@ -197,8 +218,15 @@ std::optional<CaptureDate> IsoMediaDate(ByteStream& stream) {
           Plausible(ParseLocalDateWithOffset(found->quickTimeCreationDate),
                     CaptureSource::QuickTimeCreationDate))
     return date;
+  // A Nikon clip's header holds the wall clock as if it were UTC; its own
+  // tag list says the time as the camera showed it.
+  if (std::optional<CaptureDate> date =
+          Plausible(ParseExifDateText(found->nikonDate), CaptureSource::NikonMovieDate))
+    return date;
   if (found->movieHeaderCreation)
-    return MovieHeaderDate(*found->movieHeaderCreation, found->goProUserData);
+    return MovieHeaderDate(*found->movieHeaderCreation, found->goProUserData
+                                                            ? GoProClock(found->goProFirmware)
+                                                            : HeaderClock::Utc);
   return std::nullopt;
 }
 
@@ -272,6 +300,10 @@ std::string_view CaptureSourceName(CaptureSource source) {
     return "MatroskaDateUtc";
   case CaptureSource::GoProMovieHeader:
     return "GoProMovieHeader";
+  case CaptureSource::NikonMovieDate:
+    return "NikonMovieDate";
+  case CaptureSource::GoProMovieHeaderUtc:
+    return "GoProMovieHeaderUtc";
   }
   return {};
 }

@@ -26,6 +26,8 @@ enum class CaptureSource {
   AvchdRecordingTime,    // the MDPM block of an AVCHD clip, local time as written
   MatroskaDateUtc,       // DateUTC of a Matroska or WebM file: UTC, turned into local time
   GoProMovieHeader,      // the movie header of a GoPro clip, which holds local time
+  NikonMovieDate,        // the CreateDate of a Nikon clip's NCTG tags, local time as written
+  GoProMovieHeaderUtc,   // the movie header of a GoPro clip of firmware H22 or later: UTC
 };
 
 // The name fotomaz-exif prints for a source.

@@ -62,7 +62,8 @@ void ReadSelected(ExifRead& read, FileFormat format, ByteStream& stream, ExifDet
 
 FileFormat FormatFromExtension(std::string_view fileName) {
   const std::string extension = LoweredExtension(fileName);
-  if (extension == ".jpg" || extension == ".jpeg" || extension == ".jpe") return FileFormat::Jpeg;
+  if (extension == ".jpg" || extension == ".jpeg" || extension == ".jpe" || extension == ".insp")
+    return FileFormat::Jpeg;
   if (extension == ".tif" || extension == ".tiff" || extension == ".nef") return FileFormat::Tiff;
   return FileFormat::Unsupported;
 }

@@ -5,10 +5,10 @@
 // read on several threads at once.
 
 #include "metadata/byte_order.h"
-#include "metadata/byte_string.h"
-#include "metadata/tag.h"
 #include "metadata/byte_stream.h"
+#include "metadata/byte_string.h"
 #include "metadata/iptc.h"
+#include "metadata/tag.h"
 
 #include <array>
 #include <cstddef>
@@ -115,6 +115,10 @@ struct ExifRead {
   std::string dump;
   MakerNoteRead makerNote;
   IptcData iptc; // the first APP13 segment's datasets
+  // The XMP packet of a JPEG's first APP1 segment that holds one, without
+  // its namespace header; empty when there is none. The scan reads the
+  // segment anyway, so the dates in it cost no second read.
+  std::string xmpPacket;
 
   bool Succeeded() const { return status == ExifStatus::None; }
   bool HasMetadata() const {

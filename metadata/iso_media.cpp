@@ -36,6 +36,40 @@ constexpr uint32_t kCmt2 = FourCc("CMT2");
 // The user-data boxes only GoPro cameras write.
 constexpr std::array<uint32_t, 3> kGoProUserData = {FourCc("GoPr"), FourCc("FIRM"), FourCc("GPMF")};
 
+constexpr uint32_t kFirm = FourCc("FIRM");
+// Nikon's tag list in a clip's user data; its entries are numbered like
+// EXIF tags but laid out as tag (32 bits), type (16), count (16), value.
+constexpr uint32_t kNctg = FourCc("NCTG");
+constexpr uint32_t kNikonCreateDate = 0x11;
+constexpr uint32_t kNikonDateTimeOriginal = 0x12;
+constexpr uint16_t kNikonAsciiType = 2;
+// A Nikon tag list holds some forty entries in a few KiB.
+constexpr size_t kMaxNikonTagBytes = 64 * 1024;
+
+// The bytes one value of an EXIF type takes; 0 for a type that is none.
+constexpr size_t ExifTypeSize(uint16_t type) {
+  switch (type) {
+  case 1:
+  case 2:
+  case 6:
+  case 7:
+    return 1;
+  case 3:
+  case 8:
+    return 2;
+  case 4:
+  case 9:
+  case 11:
+    return 4;
+  case 5:
+  case 10:
+  case 12:
+    return 8;
+  default:
+    return 0;
+  }
+}
+
 // The boxes a file of this family may start with: ftyp, and for QuickTime
 // files written before it existed their usual first boxes.
 constexpr std::array<uint32_t, 7> kFileStartBoxes = {
@@ -169,6 +203,9 @@ private:
       } else if (child.type == kUdta) {
         ForEachChild(child.payload, child.end, depth + 2, [&](const Box& userData) {
           if (userData.type == kMeta) QuickTimeMeta(userData, depth + 2);
+          if (userData.type == kFirm && found_.goProFirmware.empty())
+            found_.goProFirmware = Payload(userData, kMaxFirmwareBytes);
+          if (userData.type == kNctg && found_.nikonDate.empty()) NikonTags(userData);
           if (std::find(kGoProUserData.begin(), kGoProUserData.end(), userData.type) !=
               kGoProUserData.end())
             found_.goProUserData = true;
@@ -177,6 +214,28 @@ private:
         CanonMetadata(child, depth + 1);
       }
     });
+  }
+
+  // The CreateDate of the tag list, else its DateTimeOriginal.
+  void NikonTags(const Box& nctg) {
+    const std::string bytes = Payload(nctg, kMaxNikonTagBytes);
+    ByteCursor entries(bytes);
+    std::string original;
+    while (entries.Remaining() > 0) {
+      const uint32_t tag = entries.U32();
+      const uint16_t type = entries.U16();
+      const uint16_t count = entries.U16();
+      const std::string_view value = entries.Take(ExifTypeSize(type) * count);
+      if (!entries.Ok() || ExifTypeSize(type) == 0) break;
+      if (type != kNikonAsciiType) continue;
+      const std::string_view text = value.substr(0, std::min(value.size(), kMaxDateValueBytes));
+      if (tag == kNikonCreateDate) {
+        found_.nikonDate = text;
+        return;
+      }
+      if (tag == kNikonDateTimeOriginal && original.empty()) original = text;
+    }
+    found_.nikonDate = original;
   }
 
   void MovieHeader(const Box& mvhd) {

@@ -41,6 +41,24 @@ bool ReadJpegSegment(ByteStream& stream, uint8_t marker, JpegSegment& segment) {
   return true;
 }
 
+// An APP1 segment that holds an XMP packet begins with this namespace.
+constexpr std::string_view kXmpHeader("http://ns.adobe.com/xap/1.0/\0", 29);
+
+// Keeps the packet of the first XMP segment; a segment about to be dropped
+// gives its bytes up instead of a copy.
+void TakeXmpPacket(ExifRead& read, JpegSegment& segment, bool dropped) {
+  constexpr size_t kLengthWord = 2;
+  if (!read.xmpPacket.empty()) return;
+  const std::string_view body = std::string_view(segment.data).substr(kLengthWord);
+  if (!body.starts_with(kXmpHeader)) return;
+  if (dropped) {
+    read.xmpPacket = std::move(segment.data);
+    read.xmpPacket.erase(0, kLengthWord + kXmpHeader.size());
+  } else {
+    read.xmpPacket = body.substr(kXmpHeader.size());
+  }
+}
+
 } // namespace
 
 bool ScanJpegSegments(ByteStream& stream, ExifRead& read, ExifDetail detail,
@@ -72,6 +90,7 @@ bool ScanJpegSegments(ByteStream& stream, ExifRead& read, ExifDetail detail,
       read.headerSegment = index;
       break;
     case MarkerApp1:
+      TakeXmpPacket(read, segments[index], n > kLastExifSegment || read.HasExif());
       if (n > kLastExifSegment || read.HasExif())
         segments.pop_back(); // dropped; the next segment takes its place
       else if (WalkExifSegment(read, index, detail, problem) == ExifSegmentResult::Refused)

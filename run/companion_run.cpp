@@ -2,16 +2,16 @@
 // date, one name and one counter for all members, so that a raw, its JPEG
 // and their sidecars stay side by side under one stem in one folder.
 
-#include "run/internal/companion_groups.h"
-#include "run/internal/counter_name.h"
+#include "platform/lower_name.h"
+#include "platform/path_text.h"
 #include "run/distribution_run.h"
 #include "run/file_date.h"
 #include "run/file_plan.h"
+#include "run/internal/companion_groups.h"
+#include "run/internal/counter_name.h"
 #include "run/run_front_end.h"
 #include "run/run_steps.h"
 #include "run/run_texts.h"
-#include "platform/lower_name.h"
-#include "platform/path_text.h"
 
 #include <algorithm>
 
@@ -223,20 +223,27 @@ Outcomes MoveGroup(Members& members, const PlanBasis& group, const RunState& sta
 // format's metadata reader: the option promises RAW+JPEG.
 DatedFile GroupDate(const Members& members, bool allFormats) {
   std::optional<DatedFile> leaderDate;
+  // A member's name or inner XMP date counts only when no member has a
+  // capture date of its own: a stripped JPEG's name must not outrank its
+  // raw's EXIF.
+  std::optional<DatedFile> lesserDate;
   for (const Member& member : members) {
     if (member.member.role == MemberRole::Sidecar) break;
     const FilePlan& plan = member.plan;
     if (!plan.status || !plan.status->regular) continue;
     try {
-      const DatedFile dated =
-          DateOfFile(plan.source, allFormats || member.member.joined, plan.status->modifiedSeconds);
-      if (dated.source != DateSource::ModificationTime) return dated;
+      const std::optional<int64_t> modified = plan.status->modifiedSeconds;
+      const DatedFile dated = allFormats || !member.member.joined
+                                  ? DateOfFile(plan.source, allFormats, modified)
+                                  : DateOfJoinedFile(plan.source, modified);
+      if (IsOwnCaptureDate(dated.source)) return dated;
+      if (dated.source != DateSource::ModificationTime && !lesserDate) lesserDate = dated;
       if (&member == &members.front()) leaderDate = dated;
     } catch (const std::exception&) {
       if (&member == &members.front()) throw; // the leader's own date decides
     }
   }
-  return *leaderDate;
+  return lesserDate ? *lesserDate : *leaderDate;
 }
 
 // The group's date, the leader's plan goes by.

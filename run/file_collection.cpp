@@ -1,11 +1,11 @@
 #include "run/file_collection.h"
 
-#include "run/run_front_end.h"
 #include "platform/directory_walk.h"
 #include "platform/file_info.h"
 #include "platform/lower_name.h"
 #include "platform/name_mask.h"
 #include "platform/path_text.h"
+#include "run/run_front_end.h"
 
 #include <cstdint>
 #include <optional>
@@ -117,13 +117,13 @@ const std::vector<std::string>& ModernPicturePatterns() {
   static const std::vector<std::string> patterns{
       "*.tiff", "*.heic", "*.heif", "*.avif", "*.dng", "*.cr2", "*.cr3", "*.nef", "*.arw", "*.orf",
       "*.rw2",  "*.pef",  "*.webp", "*.hif",  "*.raf", "*.jxl", "*.nrw", "*.srw", "*.rwl", "*.3fr",
-      "*.erf",  "*.mef",  "*.mos",  "*.iiq",  "*.kdc", "*.dcr", "*.sr2", "*.srf"};
+      "*.erf",  "*.mef",  "*.mos",  "*.iiq",  "*.kdc", "*.dcr", "*.sr2", "*.srf", "*.insp"};
   return patterns;
 }
 
 const std::vector<std::string>& ModernVideoPatterns() {
-  static const std::vector<std::string> patterns{"*.mp4", "*.m4v", "*.3gp",
-                                                 "*.mts", "*.mkv", "*.webm"};
+  static const std::vector<std::string> patterns{"*.mp4", "*.m4v",  "*.3gp",  "*.mts",
+                                                 "*.mkv", "*.webm", "*.insv", "*.lrv"};
   return patterns;
 }
 

@@ -4,6 +4,10 @@
 #include "metadata/capture_date.h"
 #include "metadata/date_text.h"
 #include "metadata/exif_reader.h"
+#include "metadata/iptc_date.h"
+#include "metadata/name_date.h"
+#include "metadata/xmp_date.h"
+#include "platform/date_conversion_error.h"
 #include "platform/file_time.h"
 #include "platform/path_text.h"
 
@@ -41,9 +45,106 @@ bool DateOfRead(const ExifRead& img, FileDate& date) {
 
 enum class DateReader { Jpeg, Capture, None };
 DateReader DateReaderOf(const std::string& path, bool allFormats) {
-  if (LoweredExtension(path).find(".jp") != std::string::npos) return DateReader::Jpeg;
-  if (allFormats && HasCaptureDateReader(path)) return DateReader::Capture;
+  const std::string extension = LoweredExtension(path);
+  if (extension.find(".jp") != std::string::npos) return DateReader::Jpeg;
+  if (!allFormats) return DateReader::None;
+  // Insta360's stills are JPEGs under a name of their own.
+  if (extension == ".insp") return DateReader::Jpeg;
+  if (HasCaptureDateReader(path)) return DateReader::Capture;
   return DateReader::None;
+}
+
+DatedFile Dated(const StatedDate& date, DateSource source) {
+  return {FileDate{date.local, date.utcOffsetMinutes}, source, {}};
+}
+
+std::optional<DatedFile> ExifTextDate(const ExifRead& read, const std::string& text,
+                                      DateSource source) {
+  if (!read.HasExif()) return std::nullopt;
+  if (const std::optional<LocalDateTime> time = RealDate(text)) return Dated({*time}, source);
+  return std::nullopt;
+}
+
+// Steps 3 and 4 of the order: what a JPEG holds besides DateTimeOriginal.
+std::optional<DatedFile> InnerJpegDate(const ExifRead& read) {
+  if (const std::optional<XmpDate> xmp = ReadXmpDate(read.xmpPacket))
+    return Dated(xmp->date, DateSource::XmpPacket);
+  if (const std::optional<StatedDate> iptc = IptcCreationDate(read.iptc))
+    return Dated(*iptc, DateSource::IptcDateCreated);
+  return ExifTextDate(read, read.exif.dateTimeTag, DateSource::ExifDateTime);
+}
+
+std::string NameOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+LocalDateTime ModificationDate(const std::string& path, std::optional<int64_t> modifiedSeconds) {
+  return modifiedSeconds ? ModificationTimeOf(*modifiedSeconds) : FileModificationTime(path);
+}
+
+// The order of date sources of the capture-date option (file_date.h).
+DatedFile DateByOrder(const std::string& path, std::optional<int64_t> modifiedSeconds,
+                      FileSource* opened) {
+  // One read of the file serves steps 1, 3 and 4.
+  std::optional<ExifRead> jpeg;
+  switch (DateReaderOf(path, true)) {
+  case DateReader::Jpeg:
+    jpeg = opened ? ReadExifSource(*opened, path, ExifDetail::Fields)
+                  : ReadExifFile(path, ExifDetail::Fields);
+    if (const std::optional<DatedFile> own =
+            ExifTextDate(*jpeg, jpeg->exif.dateTimeOriginal, DateSource::JpegExif))
+      return *own;
+    break;
+  case DateReader::Capture:
+    if (const std::optional<CaptureDate> found =
+            opened ? ReadCaptureDate(*opened, path) : ReadCaptureDate(path))
+      return {FileDate{found->time}, DateSource::CaptureDate, found->source};
+    break;
+  case DateReader::None:
+    break;
+  }
+  // Step 2, the dates of export and sidecar files beside the file, goes
+  // here: after the file's own capture date, before what else it holds.
+  if (jpeg) {
+    if (std::optional<DatedFile> inner = InnerJpegDate(*jpeg)) return *inner;
+  }
+  // A day-only name borrows the modification time's time of day; a file
+  // whose time cannot be read still has its name's day.
+  std::optional<LocalDateTime> modified;
+  try {
+    modified = ModificationDate(path, modifiedSeconds);
+  } catch (const DateConversionError&) {
+  }
+  if (const std::optional<StatedDate> named = DateOfFileName(NameOf(path), modified))
+    return Dated(*named, DateSource::FileName);
+  if (!modified) modified = ModificationDate(path, modifiedSeconds); // throws as ReadFileDate
+  return {FileDate{*modified}, DateSource::ModificationTime, {}};
+}
+
+// The rule from before the order of sources: a JPEG by the EXIF text met
+// last; with readCaptures, the other formats by their readers; else the
+// modification time.
+DatedFile DateByJpegRule(const std::string& path, bool readCaptures,
+                         std::optional<int64_t> modifiedSeconds, FileSource* opened) {
+  DatedFile dated;
+  switch (DateReaderOf(path, readCaptures)) {
+  case DateReader::Jpeg:
+    if (opened ? ReadExifDate(*opened, path, dated.date) : ReadExifDate(path, dated.date))
+      return dated;
+    break;
+  case DateReader::Capture:
+    if (const std::optional<CaptureDate> found =
+            opened ? ReadCaptureDate(*opened, path) : ReadCaptureDate(path)) {
+      return {FileDate{found->time}, DateSource::CaptureDate, found->source};
+    }
+    break;
+  case DateReader::None:
+    break;
+  }
+  dated.date = FileDate{ModificationDate(path, modifiedSeconds)};
+  dated.source = DateSource::ModificationTime;
+  return dated;
 }
 
 } // namespace
@@ -65,25 +166,32 @@ void ReadFileDate(const std::string& path, FileDate& date) {
 
 DatedFile DateOfFile(const std::string& path, bool allFormats,
                      std::optional<int64_t> modifiedSeconds, FileSource* opened) {
-  DatedFile dated;
-  switch (DateReaderOf(path, allFormats)) {
-  case DateReader::Jpeg:
-    if (opened ? ReadExifDate(*opened, path, dated.date) : ReadExifDate(path, dated.date))
-      return dated;
-    break;
-  case DateReader::Capture:
-    if (const std::optional<CaptureDate> found =
-            opened ? ReadCaptureDate(*opened, path) : ReadCaptureDate(path)) {
-      return {FileDate{found->time}, DateSource::CaptureDate, found->source};
-    }
-    break;
-  case DateReader::None:
-    break;
+  if (allFormats) return DateByOrder(path, modifiedSeconds, opened);
+  return DateByJpegRule(path, false, modifiedSeconds, opened);
+}
+
+DatedFile DateOfJoinedFile(const std::string& path, std::optional<int64_t> modifiedSeconds) {
+  return DateByJpegRule(path, true, modifiedSeconds, nullptr);
+}
+
+std::string_view DateSourceIdentifier(const DatedFile& dated) {
+  switch (dated.source) {
+  case DateSource::JpegExif:
+    return "JpegExif";
+  case DateSource::CaptureDate:
+    return CaptureSourceName(dated.captureSource);
+  case DateSource::ModificationTime:
+    return "ModificationTime";
+  case DateSource::XmpPacket:
+    return "XmpPacket";
+  case DateSource::IptcDateCreated:
+    return "IptcDateCreated";
+  case DateSource::ExifDateTime:
+    return "ExifDateTime";
+  case DateSource::FileName:
+    return "FileName";
   }
-  dated.date =
-      FileDate{modifiedSeconds ? ModificationTimeOf(*modifiedSeconds) : FileModificationTime(path)};
-  dated.source = DateSource::ModificationTime;
-  return dated;
+  return {};
 }
 
 bool DatedByMetadata(const std::string& path, bool allFormats) {

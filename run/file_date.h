@@ -1,6 +1,7 @@
 #pragma once
 // The date of a file as a value: from the EXIF data of a JPEG file, another
-// format's own metadata, or the modification time. Rules that compute with
+// format's own metadata, the XMP or IPTC data inside the file, its name, or
+// the modification time. Rules that compute with
 // a date (a shift, a day-only date, a UTC time made local) take its numbers;
 // its texts are made from it in one place (date_texts.h, included here so
 // that a user of the date has them).
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class FileSource;
 
@@ -20,7 +22,8 @@ class FileSource;
 struct FileDate {
   LocalDateTime local{};
   // Local time minus UTC, in minutes (+120 for summer time in Berlin).
-  // None of the sources read today states one.
+  // Set where the source states it (an XMP or IPTC date with its offset, a
+  // name written in UTC); none otherwise.
   std::optional<int> utcOffsetMinutes = std::nullopt;
 };
 
@@ -45,6 +48,10 @@ enum class DateSource {
   JpegExif,         // the EXIF date text of a JPEG, cut by position
   CaptureDate,      // another format's own metadata (capture_date.h)
   ModificationTime, // the file's modification time
+  XmpPacket,        // the XMP packet inside the file (xmp_date.h)
+  IptcDateCreated,  // the IPTC DateCreated and TimeCreated inside the file (iptc_date.h)
+  ExifDateTime,     // a JPEG's IFD0 DateTime (0x0132): when the file was last written
+  FileName,         // the file's name (name_date.h)
 };
 
 struct DatedFile {
@@ -53,16 +60,41 @@ struct DatedFile {
   CaptureSource captureSource{}; // for CaptureDate: which metadata
 };
 
-// The date the run gives the file at path: a JPEG (its extension contains
-// ".jp") by its EXIF date; with allFormats, the other formats by their own
-// metadata; otherwise, and when that has no date, the modification time:
-// modifiedSeconds where the caller's stat gave it (the run stats every file
-// anyway), else the file's. Throws DateConversionError as ReadFileDate.
-// opened, when given, is the file at path opened already: its metadata is
-// read from it (looked_at_file.h).
+// Whether the date is the file's own capture date (step 1 of the order).
+constexpr bool IsOwnCaptureDate(DateSource source) {
+  return source == DateSource::JpegExif || source == DateSource::CaptureDate;
+}
+
+// The English identifier fotomaz-exif prints for where dated's date came
+// from: "JpegExif", a capture source's name (CaptureSourceName), "XmpPacket",
+// "IptcDateCreated", "ExifDateTime", "FileName" or "ModificationTime".
+std::string_view DateSourceIdentifier(const DatedFile& dated);
+
+// The date the run gives the file at path. Without allFormats: a JPEG (its
+// extension contains ".jp") by its EXIF date, else the modification time.
+// With allFormats (the capture-date option), the first real date of this
+// order of sources (docs/capture-dates.md):
+//   1. the file's own capture date: a JPEG's (or Insta360 .insp's) EXIF
+//      DateTimeOriginal, the other formats' readers (capture_date.h);
+//   2. (a place kept for the dates of export and sidecar files beside it,
+//      which come between the file's own capture date and the rest);
+//   3. a JPEG's XMP packet, then its IPTC DateCreated;
+//   4. a JPEG's IFD0 DateTime;
+//   5. the file's name (name_date.h);
+//   6. the modification time.
+// The modification time is modifiedSeconds where the caller's stat gave it
+// (the run stats every file anyway), else the file's. Throws
+// DateConversionError as ReadFileDate when it is the file's date. opened,
+// when given, is the file at path opened already: its metadata is read from
+// it (looked_at_file.h), once for all of the steps.
 DatedFile DateOfFile(const std::string& path, bool allFormats,
                      std::optional<int64_t> modifiedSeconds = std::nullopt,
                      FileSource* opened = nullptr);
+// The date of a file that joined a group unasked, without the capture-date
+// option: its own format's capture date (the companions option promises
+// RAW+JPEG), else the modification time, as before the order of sources;
+// the other sources of the order belong to the option.
+DatedFile DateOfJoinedFile(const std::string& path, std::optional<int64_t> modifiedSeconds);
 // Whether the date of the file at path comes from its own metadata, so that
 // DateOfFile opens it.
 bool DatedByMetadata(const std::string& path, bool allFormats);

@@ -37,21 +37,11 @@ std::string JoinedDate(const FileDate& date) {
 }
 
 // The date the run gives the file when it reads the capture dates of all
-// formats: a JPEG (its extension contains ".jp") by the run's EXIF rule,
-// the other formats by their readers, else the modification time.
+// formats: the first of the order of date sources (run/file_date.h).
 std::string CaptureDateLine(const std::string& path) {
   try {
     const DatedFile dated = DateOfFile(path, true);
-    switch (dated.source) {
-    case DateSource::JpegExif:
-      return JoinedDate(dated.date) + " (JpegExif)";
-    case DateSource::CaptureDate:
-      return JoinedDate(dated.date) + " (" + std::string(CaptureSourceName(dated.captureSource)) +
-             ")";
-    case DateSource::ModificationTime:
-      break;
-    }
-    return JoinedDate(dated.date) + " (ModificationTime)";
+    return JoinedDate(dated.date) + " (" + std::string(DateSourceIdentifier(dated)) + ")";
   } catch (const DateConversionError&) {
     return "none (the modification time cannot be read or lies outside 1980 to 2107)";
   }

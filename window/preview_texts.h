@@ -23,6 +23,10 @@ inline constexpr std::array kDateSourceNames{
     DateSourceName{DateSource::CaptureDate, CaptureSource::MovieHeader, "Filmkopf"},
     DateSourceName{DateSource::CaptureDate, CaptureSource::AviDateText, "AVI-Datumstext"},
     DateSourceName{DateSource::ModificationTime, CaptureSource::ExifDateTimeOriginal, "Dateidatum"},
+    DateSourceName{DateSource::XmpPacket, CaptureSource::ExifDateTimeOriginal, "XMP"},
+    DateSourceName{DateSource::IptcDateCreated, CaptureSource::ExifDateTimeOriginal, "IPTC"},
+    DateSourceName{DateSource::ExifDateTime, CaptureSource::ExifDateTimeOriginal, "EXIF"},
+    DateSourceName{DateSource::FileName, CaptureSource::ExifDateTimeOriginal, "Dateiname"},
 };
 
 // No source is named twice, and every capture source has its row.

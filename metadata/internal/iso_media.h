@@ -25,7 +25,17 @@ struct IsoMediaDates {
   // The movie's user data holds a GoPr, FIRM or GPMF box: a GoPro camera
   // wrote it, which puts its local time into the movie header.
   bool goProUserData = false;
+  // The text of a GoPro clip's udta/FIRM box ("H22.01.01.10.00"), at most
+  // kMaxFirmwareBytes; empty when there is none.
+  std::string goProFirmware;
+  // The wall-clock date of a Nikon clip's udta/NCTG box: its CreateDate
+  // (tag 0x11), else its DateTimeOriginal (0x12), as written
+  // ("yyyy:mm:dd hh:mm:ss"); empty when there is none.
+  std::string nikonDate;
 };
+
+// A firmware text is some 15 characters; a longer one is cut.
+inline constexpr size_t kMaxFirmwareBytes = 32;
 
 // The TIFF read's own bound: an Exif block is read up to as many bytes as
 // the TIFF read takes of a file.

@@ -61,6 +61,17 @@ uint64_t MovieSeconds(int year, int month, int day, int hour, int minute, int se
          static_cast<uint64_t>(hour * 3600 + minute * 60 + second);
 }
 
+std::string NikonTagBox(const std::vector<NikonTag>& tags) {
+  std::string payload;
+  for (const NikonTag& entry : tags) {
+    const size_t unit = entry.type == 3 ? 2 : entry.type == 4 ? 4 : 1;
+    payload += Big32(entry.tag) + U16(entry.type, ByteOrder::Motorola) +
+               U16(static_cast<uint16_t>(entry.value.size() / unit), ByteOrder::Motorola) +
+               entry.value;
+  }
+  return IsoBox("NCTG", payload);
+}
+
 std::string Mvhd(uint64_t creation, uint8_t version) {
   // Creation and modification time, time scale, duration; rate, volume and
   // the rest of the header as zeros.

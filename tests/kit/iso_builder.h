@@ -40,6 +40,16 @@ std::string KeyedMeta(const std::vector<std::pair<std::string, std::string>>& va
 // The key of the local creation date.
 inline constexpr std::string_view kCreationDateKey = "com.apple.quicktime.creationdate";
 
+// One entry of a Nikon NCTG tag list: tag, EXIF type, the value's bytes.
+struct NikonTag {
+  uint32_t tag;
+  uint16_t type;
+  std::string value;
+};
+// udta's NCTG box: each entry as tag (32 bits), type (16), count (16, in
+// units of the type), value, big-endian.
+std::string NikonTagBox(const std::vector<NikonTag>& tags);
+
 // ftyp (qt), a small mdat, then moov with the given children.
 std::string MovieFile(const std::string& moovChildren, std::string_view brand = "qt  ");
 

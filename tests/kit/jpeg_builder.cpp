@@ -26,6 +26,10 @@ std::string ExifApp1(const std::string& tiff) {
   return Segment(kApp1, std::string("Exif\0\0", 6) + tiff);
 }
 
+std::string XmpApp1(const std::string& packet) {
+  return Segment(kApp1, std::string("http://ns.adobe.com/xap/1.0/\0", 29) + packet);
+}
+
 std::string App0Jfif() {
   return Segment(kApp0, std::string("JFIF\0\x01\x01\x00\x00\x01\x00\x01\x00\x00", 14));
 }

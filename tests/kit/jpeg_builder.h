@@ -23,6 +23,8 @@ std::string Segment(uint8_t marker, const std::string& body);
 std::string SegmentHead(uint8_t marker, uint16_t lengthWord);
 // An APP1 segment with "Exif\0\0" in front of the TIFF bytes.
 std::string ExifApp1(const std::string& tiff);
+// An APP1 segment with the XMP namespace header in front of the packet.
+std::string XmpApp1(const std::string& packet);
 std::string App0Jfif();
 std::string Comment(const std::string& text);
 // Start of scan, a few bytes of entropy-coded data and the end of image. The

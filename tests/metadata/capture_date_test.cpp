@@ -44,8 +44,9 @@ std::string Matroska(int year, int month, int day, int hour, int minute, int sec
   return MatroskaFile("matroska", &nanoseconds);
 }
 
-std::string GoProClip(uint64_t headerSeconds, std::string_view box) {
-  return MovieFile(Mvhd(headerSeconds) + IsoBox("udta", IsoBox(box, "HD9.01.01.60.00")), "mp41");
+std::string GoProClip(uint64_t headerSeconds, std::string_view box,
+                      const std::string& firmware = "HD9.01.01.60.00") {
+  return MovieFile(Mvhd(headerSeconds) + IsoBox("udta", IsoBox(box, firmware)), "mp41");
 }
 
 struct Case {
@@ -177,6 +178,50 @@ TEST(CaptureDate, EachNewFormatGivesItsDateOrNone) {
       {"HIF", "a.hif", HeifWithExif(tiff, ItemPlace::ItemData),
        kOriginal + " (ExifDateTimeOriginal)"},
       {"raw without a TIFF header", "a.iiq", "IIII" + tiff, "none"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(DateOf(c.bytes, c.name), c.expected) << c.what;
+}
+
+// GoPro's firmware family decides the header's clock: local up to H21,
+// UTC from H22 on; a clip whose firmware text is unreadable keeps local.
+// Nikon's own tag list comes before the header, which Nikon fills with
+// the wall clock as if it were UTC.
+TEST(CaptureDate, VideoClocksByMaker) {
+  const uint64_t lateEvening = MovieSeconds(2021, 7, 14, 23, 30, 15);
+  const std::string local = "2021:07:14 23:30:15 (GoProMovieHeader)";
+  const std::string utc = "2021:07:15 01:30:15 (GoProMovieHeaderUtc)";
+  const auto nikon = [&](const std::vector<NikonTag>& tags) {
+    return MovieFile(Mvhd(lateEvening) + IsoBox("udta", NikonTagBox(tags)), "qt  ");
+  };
+  const NikonTag make{0x01, 2, std::string("NIKON\0", 6)};
+  const NikonTag width{0x13, 3, std::string("\x07\x80", 2)};
+  const NikonTag created{0x11, 2, std::string("2021:07:14 21:00:00\0", 20)};
+  const NikonTag original{0x12, 2, std::string("2021:07:14 20:00:00\0", 20)};
+  const Case cases[] = {
+      {"HERO8", "GX010001.MP4", GoProClip(lateEvening, "FIRM", "HD8.01.02.50.00"), local},
+      {"HERO10", "GX010001.MP4", GoProClip(lateEvening, "FIRM", "H21.01.01.46.00"), local},
+      {"HERO11", "GX010001.MP4", GoProClip(lateEvening, "FIRM", "H22.01.01.20.00"), utc},
+      {"HERO12", "GX010001.MP4", GoProClip(lateEvening, "FIRM", "H23.01.02.32.00"), utc},
+      {"HERO13", "GL010001.LRV", GoProClip(lateEvening, "FIRM", "H24.01.01.10.00"), utc},
+      {"no firmware text", "GX010001.MP4", GoProClip(lateEvening, "FIRM", ""), local},
+      {"firmware text of no family", "a.mp4", GoProClip(lateEvening, "FIRM", "H2X"), local},
+      {"Insta360 video", "VID_1.insv", Movie(Mvhd(kSummerMoment)),
+       "2021:07:14 11:30:15 (MovieHeader)"},
+      {"Nikon CreateDate", "DSC_0001.MOV", nikon({make, width, original, created}),
+       "2021:07:14 21:00:00 (NikonMovieDate)"},
+      {"Nikon DateTimeOriginal", "DSC_0001.MOV", nikon({make, original}),
+       "2021:07:14 20:00:00 (NikonMovieDate)"},
+      {"Nikon list without a date", "DSC_0001.MOV", nikon({make}),
+       "2021:07:15 01:30:15 (MovieHeader)"},
+      {"Nikon date of zeros", "DSC_0001.MOV",
+       nikon({{0x11, 2, std::string("0000:00:00 00:00:00\0", 20)}}),
+       "2021:07:15 01:30:15 (MovieHeader)"},
+      {"Nikon entry past the end", "DSC_0001.MOV",
+       MovieFile(Mvhd(lateEvening) +
+                 IsoBox("udta", IsoBox("NCTG", U32(0x11, ByteOrder::Motorola) + BigU16(2) +
+                                                   BigU16(20) + "2021:07:14"))),
+       "2021:07:15 01:30:15 (MovieHeader)"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(DateOf(c.bytes, c.name), c.expected) << c.what;

@@ -2,13 +2,15 @@
 // Photo's still and clip, and their sidecars land side by side under one
 // stem and one counter, each member reported, and go back together.
 
+#include "platform/move_faults.h"
 #include "run/distribution_run.h"
 #include "run/run_record.h"
 #include "run/run_texts.h"
 #include "run/undo_run.h"
-#include "platform/move_faults.h"
-#include "tests/run/run_fixture.h"
+#include "tests/kit/raw_builder.h"
 #include "tests/kit/testkit.h"
+#include "tests/kit/tiff_builder.h"
+#include "tests/run/run_fixture.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -320,3 +322,19 @@ TEST_F(CompanionRunTest, WithoutTheOptionEachFileGoesItsOwnWay) {
 }
 
 } // namespace
+
+// With the capture-date option a member's name dates the group only when
+// no member has a capture date of its own: the stripped JPEG's name gives
+// way to its raw's EXIF.
+TEST_F(CompanionRunTest, AMembersOwnCaptureDateOutranksAnotherMembersName) {
+  frontEnd_.options.modernFormats = true;
+  Add("IMG_20220202_222222.jpg", testkit::JpegWithoutExif());
+  Add("IMG_20220202_222222.CR2",
+      testkit::RawTiff(testkit::RawKind::Cr2, testkit::DatedIfd0("2023:05:01 12:07:32", ""),
+                       testkit::ByteOrder::Intel));
+  ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+  const Files moved = FilesBelow(target_);
+  ASSERT_EQ(moved.size(), 2u);
+  for (const std::string& file : moved)
+    EXPECT_TRUE(file.starts_with("2023/05")) << file;
+}

@@ -1,0 +1,114 @@
+// The order of date sources of the capture-date option: a JPEG's
+// DateTimeOriginal, its XMP packet, its IPTC date, its IFD0 DateTime, the
+// file's name, the modification time; and none of it without the option.
+
+#include "run/file_date.h"
+#include "tests/kit/dated_files.h"
+#include "tests/kit/iptc_builder.h"
+#include "tests/kit/jpeg_builder.h"
+#include "tests/kit/raw_builder.h"
+#include "tests/kit/temp_files.h"
+#include "tests/kit/tiff_builder.h"
+
+#include <gtest/gtest.h>
+
+using namespace testkit;
+
+namespace {
+
+std::string Xmp(const std::string& createDate) {
+  return "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\"><rdf:RDF "
+         "xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\"><rdf:Description "
+         "xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\" xmp:CreateDate=\"" +
+         createDate + "\"/></rdf:RDF></x:xmpmeta>";
+}
+
+struct Parts {
+  std::string original, dateTime; // EXIF texts, each left out when empty
+  std::string xmp;                // xmp:CreateDate, no packet when empty
+  std::string iptcDay;            // IPTC DateCreated, none when empty
+  bool xmpFirst = false;          // the XMP segment before the EXIF one
+};
+
+std::string Jpeg(const Parts& parts) {
+  const std::string exif =
+      parts.original.empty() && parts.dateTime.empty()
+          ? ""
+          : ExifApp1(Tiff(DatedIfd0(parts.original, parts.dateTime), ByteOrder::Intel));
+  const std::string xmp = parts.xmp.empty() ? "" : XmpApp1(Xmp(parts.xmp));
+  const std::string iptc = parts.iptcDay.empty()
+                               ? ""
+                               : App13(PhotoshopIptcBlock(IptcDataset(2, 55, parts.iptcDay) +
+                                                          IptcDataset(2, 60, "101010+0100")));
+  return Soi() + App0Jfif() + (parts.xmpFirst ? xmp + exif : exif + xmp) + iptc + ScanAndEnd();
+}
+
+std::string Result(const DatedFile& dated) {
+  return DateStamp(dated.date) + " " + std::string(DateSourceIdentifier(dated));
+}
+
+} // namespace
+
+TEST(DateOrder, EachSourceComesInItsPlace) {
+  UseBerlinTime();
+  TempDir dir;
+  const time_t modified = LocalSeconds(2019, 11, 3, 8, 9, 11);
+  const std::string dto = "2023:05:01 12:07:32";
+  const std::string written = "2024:01:02 03:04:05"; // a scanner's save
+  const std::string zero = "0000:00:00 00:00:00";
+  struct Case {
+    std::string name;
+    Parts parts;
+    std::string withOption, without;
+  };
+  const Case cases[] = {
+      {"a.jpg",
+       {dto, written, "2001-02-03T04:05:06", "19990101"},
+       "2023-05-01_120732 JpegExif",
+       "2023-05-01_120732 JpegExif"},
+      {"scan.jpg",
+       {"", written, "2001-02-03T04:05:06+02:00", "19990101"},
+       "2001-02-03_040506 XmpPacket",
+       "2024-01-02_030405 JpegExif"},
+      {"scan.jpg",
+       {zero, written, "2001-02-03T04:05:06", "", true},
+       "2001-02-03_040506 XmpPacket",
+       "2024-01-02_030405 JpegExif"},
+      {"scan.jpg",
+       {"", written, "2001-02", "19990101"},
+       "1999-01-01_101010 IptcDateCreated",
+       "2024-01-02_030405 JpegExif"},
+      {"IMG_20220202_222222.jpg",
+       {"", written, "", ""},
+       "2024-01-02_030405 ExifDateTime",
+       "2024-01-02_030405 JpegExif"},
+      {"IMG_20220202_222222.jpg",
+       {zero, zero, "", ""},
+       "2022-02-02_222222 FileName",
+       "2019-11-03_080910 ModificationTime"},
+      {"IMG-20190103-WA0001.jpg",
+       {"", "", "", ""},
+       "2019-01-03_000000 FileName",
+       "2019-11-03_080910 ModificationTime"},
+      {"IMG-20191103-WA0001.jpg",
+       {"", "", "", ""},
+       "2019-11-03_080910 FileName",
+       "2019-11-03_080910 ModificationTime"},
+      {"Screenshot_20260501-120732.png",
+       {},
+       "2026-05-01_120732 FileName",
+       "2019-11-03_080910 ModificationTime"},
+      {"IMG_1234.jpg",
+       {"", "", "", "20231399"},
+       "2019-11-03_080910 ModificationTime",
+       "2019-11-03_080910 ModificationTime"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name + " " + c.withOption);
+    const std::string file = dir.File(c.name);
+    WriteFileAt(file, c.name.ends_with(".png") ? "no png" : Jpeg(c.parts), modified);
+    EXPECT_EQ(Result(DateOfFile(file, true)), c.withOption);
+    EXPECT_EQ(Result(DateOfFile(file, false)), c.without);
+    std::remove(file.c_str());
+  }
+}
