@@ -1,8 +1,8 @@
 #pragma once
 // What became of one file of a run, as the run reports it to its front end.
 
-#include "run/file_date.h"
 #include "platform/move_file.h"
+#include "run/file_date.h"
 
 #include <algorithm>
 #include <optional>
@@ -38,6 +38,8 @@ enum class StayReason {
                       // run may not change): it stays whole there, no copy is kept
   LinkIntoSource,     // a link to a file inside the source tree: moved, it would name
                       // the photo the run moves beside it, or nothing
+  CopyFaulty,         // its copy, read back from the target after the flush, did not hold
+                      // its bytes: the copy is gone, the file stays whole in the source
   MoveError,          // any other failure (detail: German for the system's error)
   // Pictures that belong together (companion_groups.h):
   LeaderStayed,    // the file its group is named after stayed, so it stays with it

@@ -62,6 +62,8 @@ std::string StayReasonText(const FileOutcome& outcome) {
     return kVanishedText;
   case StayReason::SourceNotRemovable:
     return kSourceNotRemovableText;
+  case StayReason::CopyFaulty:
+    return kCopyFaultyText;
   case StayReason::LinkIntoSource:
     return kLinkIntoSourceText;
   case StayReason::ChangedSinceRun:

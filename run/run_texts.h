@@ -34,6 +34,7 @@ inline constexpr char kNotRegularFileText[] = "keine reguläre Datei";
 inline constexpr char kFolderUnreadableText[] = "Ordner nicht lesbar";
 inline constexpr char kMoveErrorText[] = "Fehler beim Verschieben: ";
 inline constexpr char kVanishedText[] = "nicht mehr vorhanden";
+inline constexpr char kCopyFaultyText[] = "Kopie fehlerhaft (Lesefehler im Ziel)";
 inline constexpr char kSourceNotRemovableText[] = "Quelle nicht löschbar";
 inline constexpr char kLinkIntoSourceText[] = "Verknüpfung auf eine Datei der Quelle";
 inline constexpr char kLeaderStayedText[] = "gehört zu einer Datei, die geblieben ist";
