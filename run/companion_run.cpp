@@ -2,16 +2,16 @@
 // date, one name and one counter for all members, so that a raw, its JPEG
 // and their sidecars stay side by side under one stem in one folder.
 
-#include "run/internal/companion_groups.h"
-#include "run/internal/counter_name.h"
+#include "platform/lower_name.h"
+#include "platform/path_text.h"
 #include "run/distribution_run.h"
 #include "run/file_date.h"
 #include "run/file_plan.h"
+#include "run/internal/companion_groups.h"
+#include "run/internal/counter_name.h"
 #include "run/run_front_end.h"
 #include "run/run_steps.h"
 #include "run/run_texts.h"
-#include "platform/lower_name.h"
-#include "platform/path_text.h"
 
 #include <algorithm>
 
@@ -88,7 +88,7 @@ FileOutcome MoveMember(Member& member, const PlanBasis& basis, const std::string
   // Free when the stem was chosen; taken since only by another program.
   if (index.Contains(name)) return StayedOutcome(plan.source, StayReason::NameTaken);
   const MoveResult result = MoveRecorded(plan.Moving(), plan.folder, name, index, state);
-  if (result.outcome == MoveOutcome::Moved)
+  if (result.outcome == MoveOutcome::Moved || result.outcome == MoveOutcome::Copied)
     return {plan.source, FileResult::Moved, JoinPath(plan.folder, name), {}, {}};
   if (result.outcome == MoveOutcome::NotFound && !EntryExists(plan.source))
     return StayedOutcome(plan.source, StayReason::Vanished);

@@ -13,6 +13,8 @@
 enum class FileResult {
   Moved,           // at its target now (in a dry run: would be moved there)
   Back,            // an undo put it back at its old place (in a dry run: would)
+  Removed,         // the undo of a copy run removed this copy (target: its source,
+                   // which stays; in a dry run: would)
   InPlace,         // already where it belongs (its target is the file itself, or a
                    // numbered variant of its name in its target folder): left alone,
                    // not a failure
@@ -52,6 +54,8 @@ enum class StayReason {
                     // they cannot be shown to be two copies of it)
   ReplacedInTarget, // another file or a link took the place of the one the run moved there
   OutsideRun,       // a line of the record that no run could have written (source: its path)
+  OnlyCopyLeft,     // the undo of a copy run: the source no longer holds the file, so its
+                    // copy is the only one and stays
 };
 
 struct FileOutcome {

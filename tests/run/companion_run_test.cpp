@@ -2,13 +2,13 @@
 // Photo's still and clip, and their sidecars land side by side under one
 // stem and one counter, each member reported, and go back together.
 
+#include "platform/move_faults.h"
 #include "run/distribution_run.h"
 #include "run/run_record.h"
 #include "run/run_texts.h"
 #include "run/undo_run.h"
-#include "platform/move_faults.h"
-#include "tests/run/run_fixture.h"
 #include "tests/kit/testkit.h"
+#include "tests/run/run_fixture.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -296,7 +296,7 @@ TEST_F(CompanionRunTest, ADryRunPlansAndAnUndoTakesBackEveryMember) {
   }
 
   EXPECT_TRUE(testkit::Contains(testkit::ReadWholeFile(NewestUndoableRecord(records)),
-                                " ordner=monat begleiter=ja\n"));
+                                " ordner=monat begleiter=ja kopieren=nein\n"));
 
   UndoRun undo(frontEnd_, records);
   EXPECT_EQ(undo.TakeBack(), RunOutcome::Completed);

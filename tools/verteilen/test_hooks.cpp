@@ -38,6 +38,7 @@ void InstallTestHooks() {
     if (word == "cross-device") faults.renameCrossDevice = true;
     if (word == "no-rename") faults.renameUnsupported = true;
     if (word == "no-link") faults.linkUnsupported = true;
+    if (word == "read-back-differs") faults.readBackDiffers = true;
     pause = pause || word == "pause-at-half";
     slow = slow || word == "slow";
     if (word.starts_with("batch-")) batchFiles = std::strtoul(word.c_str() + 6, nullptr, 10);
