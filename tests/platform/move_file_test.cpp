@@ -456,7 +456,9 @@ TEST_F(MoveFile, ACopyKeepsItsSourceAndLandsVerifiedWithTimeModeAndAttributes) {
     fs::copy_file(to, dir_.File("copy.jpg")); // to is a file of its own
     ExpectMovedIntact(dir_.File("absent.jpg"), to, bytes);
     char value[8] = {};
-    if (attributes) EXPECT_EQ(getxattr(to.c_str(), "user.fotomaz", value, sizeof value), 4);
+    if (attributes) {
+      EXPECT_EQ(getxattr(to.c_str(), "user.fotomaz", value, sizeof value), 4);
+    }
     EXPECT_TRUE(TemporaryCopies(dir_.path()).empty());
     for (const std::string& path : {from, to, dir_.File("copy.jpg")})
       fs::remove(path);
