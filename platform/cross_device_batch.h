@@ -69,8 +69,9 @@ public:
   std::optional<MoveResult> Stage(const std::string& from, const std::string& to);
 
   // Commits the staged files (see above) in two steps: every copy is placed
-  // under its final name, then the sources of the placed copies are removed.
-  // The batch is empty afterwards.
+  // under its final name (PlaceCopies), then the sources of the placed
+  // copies are removed (RemoveSourceOf; not with Sources::Kept, where a
+  // placed copy is Copied). The batch is empty afterwards.
   // A stop does not cut a commit short: every staged copy is complete.
   void Commit();
 
