@@ -34,18 +34,28 @@ void CopyFlushRemove(const std::string& source, const std::string& target) {
   fs::create_directory(source);
 }
 
+// The floor of a copy: the same without removing anything.
+void CopyFlush(const std::string& source, const std::string& target) {
+  RunQuietly({"cp", "-a", source + "/.", target});
+  RunQuietly({"sync", "-f", target});
+}
+
 // The platform's batch mover alone on the same files, each into the same
 // place below target as the copy above puts it: what the run's moves cost
 // without the run around them.
-void MoveInBatches(const std::string& source, const std::string& target) {
-  CrossDeviceBatch batch([](const CommittedMove& move) {
-    if (move.result.outcome != MoveOutcome::Moved)
-      throw std::runtime_error("not moved: " + move.from);
-  });
+void PlaceInBatches(const std::string& source, const std::string& target,
+                    CrossDeviceBatch::Sources sources) {
+  const MoveOutcome landed =
+      sources == CrossDeviceBatch::Sources::Kept ? MoveOutcome::Copied : MoveOutcome::Moved;
+  CrossDeviceBatch batch(
+      [landed](const CommittedMove& move) {
+        if (move.result.outcome != landed) throw std::runtime_error("not placed: " + move.from);
+      },
+      sources);
   for (const std::string& file : FilesBelow(source)) {
     fs::create_directories(fs::path(target + "/" + file).parent_path());
     const auto done = batch.Stage(source + "/" + file, target + "/" + file);
-    if (done && done->outcome != MoveOutcome::Moved) throw std::runtime_error("not moved: " + file);
+    if (done && done->outcome != landed) throw std::runtime_error("not placed: " + file);
   }
   batch.Commit();
 }
@@ -53,7 +63,7 @@ void MoveInBatches(const std::string& source, const std::string& target) {
 } // namespace
 
 int RunCrossDeviceBench(const std::string& scratch, const std::string& folder,
-                        const TreeShape& shape, const TreeWork& run) {
+                        const TreeShape& shape, const TreeWork& run, bool copies) {
   struct stat scratchInfo {
   }, folderInfo{};
   if (stat(scratch.c_str(), &scratchInfo) != 0 || stat(folder.c_str(), &folderInfo) != 0 ||
@@ -89,8 +99,14 @@ int RunCrossDeviceBench(const std::string& scratch, const std::string& folder,
   try {
     for (int i = 0; i < kTries; ++i) {
       timeInto(run, runSeconds[i]);
-      timeInto(CopyFlushRemove, floorSeconds[i]);
-      timeInto(MoveInBatches, batchSeconds[i]);
+      timeInto(copies ? CopyFlush : CopyFlushRemove, floorSeconds[i]);
+      timeInto(
+          [copies](const std::string& source, const std::string& target) {
+            PlaceInBatches(source, target,
+                           copies ? CrossDeviceBatch::Sources::Kept
+                                  : CrossDeviceBatch::Sources::Removed);
+          },
+          batchSeconds[i]);
     }
   } catch (...) {
     fs::remove_all(base);
@@ -103,14 +119,17 @@ int RunCrossDeviceBench(const std::string& scratch, const std::string& folder,
   const double megabytes = static_cast<double>(shape.files * shape.dataBytes) / 1048576.0;
   std::printf("files            %zu of %zu bytes image data, to %s\n", shape.files, shape.dataBytes,
               folder.c_str());
-  std::printf("copy+flush+rm    %.3f s  %.0f MiB/s (median of %d)\n", floorMedian,
-              megabytes / floorMedian, kTries);
+  std::printf(copies ? "copy+flush       %.3f s  %.0f MiB/s (median of %d)\n"
+                     : "copy+flush+rm    %.3f s  %.0f MiB/s (median of %d)\n",
+              floorMedian, megabytes / floorMedian, kTries);
   std::printf("run              %.3f s  %.0f MiB/s (median of %d)\n", runMedian,
               megabytes / runMedian, kTries);
   std::printf("batch mover      %.3f s  %.0f MiB/s (median of %d)\n", batchMedian,
               megabytes / batchMedian, kTries);
   std::printf("time run/floor   %.2f (at most %.1f)\n", runMedian / floorMedian, kAllowedRatio);
   std::printf("time batch/floor %.2f (at most %.1f)\n", batchMedian / floorMedian, kAllowedRatio);
+  // A copy leaves every file in its source.
+  if (copies) left = left == size_t{kTries} * 3 * shape.files ? 0 : left;
   if (left != 0 || missing != 0) {
     std::printf("not moved        %zu left in the source, %zu missing in the target\n", left,
                 missing);

@@ -20,5 +20,7 @@ constexpr size_t kCrossDeviceDataBytes = 1 << 20;
 // the platform's batch mover alone on fresh trees of shape in scratch, three
 // times each in turn, prints the medians and the ratios to the floor, and returns the exit status:
 // 1 when folder lies on the scratch folder's file system or a try left files behind.
+// copies: run is a copy run (kopiercb), timed against cp -a and sync -f
+// alone, and the batch mover keeps its sources too.
 int RunCrossDeviceBench(const std::string& scratch, const std::string& folder,
-                        const TreeShape& shape, const TreeWork& run);
+                        const TreeShape& shape, const TreeWork& run, bool copies = false);

@@ -22,8 +22,6 @@
 // (by default 2000 files of 1 MiB image data), where reading the bytes
 // outweighs the run's work per file.
 
-#include "run/distribution_run.h"
-#include "run/undo_run.h"
 #include "bench/bench_cross_device.h"
 #include "bench/bench_memory.h"
 #include "bench/bench_syscalls.h"
@@ -31,6 +29,8 @@
 #include "bench/identical_bench.h"
 #include "platform/directory_walk.h"
 #include "platform/user_folders.h"
+#include "run/distribution_run.h"
+#include "run/undo_run.h"
 
 #include <chrono>
 #include <cstdio>
@@ -73,14 +73,16 @@ struct Options {
   bool identical = false;  // time the recognition of files in the target instead
   bool memory = false;     // the resident size per file and the growth of the time instead
   std::string crossDevice; // time a move into this folder on another file system instead
+  bool copy = false;       // with crossDevice: a copy run (kopiercb) instead of a move
 };
 
 [[noreturn]] void Usage() {
-  std::fprintf(stderr,
-               "usage: fotomaz-bench [N] [--structure I] [--burst K] [--bytes B] [--cli] [--undo] "
-               "[--moderne] [--begleiter] | [--identical | --memory | --cross-device DIR]\n"
-               "  --memory needs N above %zu\n",
-               kMemoryBaseFiles);
+  std::fprintf(
+      stderr,
+      "usage: fotomaz-bench [N] [--structure I] [--burst K] [--bytes B] [--cli] [--undo] "
+      "[--moderne] [--begleiter] | [--identical | --memory | --cross-device DIR [--kopieren]]\n"
+      "  --memory needs N above %zu\n",
+      kMemoryBaseFiles);
   std::exit(2);
 }
 
@@ -113,6 +115,8 @@ Options ParseOptions(int argc, char** argv) {
       options.identical = true;
     } else if (arg == "--memory") {
       options.memory = true;
+    } else if (arg == "--kopieren") {
+      options.copy = true;
     } else if (arg == "--cross-device" && i + 1 < argc && argv[i + 1][0]) {
       options.crossDevice = argv[++i];
     } else if (arg[0] != '-') {
@@ -127,6 +131,7 @@ Options ParseOptions(int argc, char** argv) {
   if ((options.identical || options.memory || crossDevice) && (options.command || options.undo))
     Usage();
   if (options.identical && (options.modern || options.companions)) Usage();
+  if (options.copy && !crossDevice) Usage();
   if (options.files == 0) {
     options.files = options.identical ? kIdenticalFiles : crossDevice ? kCrossDeviceFiles : kFiles;
   }
@@ -203,6 +208,7 @@ RunOptions RunOptionsFor(const Options& options, const std::string& source,
   runOptions.structure = StructureFromIndex(options.structure);
   runOptions.modernFormats = options.modern;
   runOptions.companions = options.companions;
+  runOptions.copy = options.copy;
   return runOptions;
 }
 
@@ -236,7 +242,8 @@ int main(int argc, char** argv) {
     } else if (options.memory) {
       status = RunMemoryBench(scratch, shape, commandFor, RunFloor, RunWith(options));
     } else if (!options.crossDevice.empty()) {
-      status = RunCrossDeviceBench(scratch, options.crossDevice, shape, RunWith(options));
+      status =
+          RunCrossDeviceBench(scratch, options.crossDevice, shape, RunWith(options), options.copy);
     }
     if (status) {
       fs::remove_all(scratch);

@@ -2,8 +2,8 @@
 
 #include "platform/file_info.h"
 #include "platform/internal/move_steps.h"
-#include "platform/path_text.h"
 #include "platform/internal/source_removal.h"
+#include "platform/path_text.h"
 #include "platform/temporary_copy_name.h"
 
 #include <algorithm>
@@ -26,7 +26,7 @@ MoveResult SourceFailure(int source, const struct stat& before, int error) {
   return Outcome(MoveOutcome::Failed, error);
 }
 
-MoveResult CopySymlink(const std::string& from, const std::string& to) {
+MoveResult CopySymlink(const std::string& from, const std::string& to, bool removeSource) {
   struct stat made {};
   std::vector<char> target(4096);
   const ssize_t n = readlink(from.c_str(), target.data(), target.size() - 1);
@@ -35,6 +35,7 @@ MoveResult CopySymlink(const std::string& from, const std::string& to) {
   if (const auto refusal = ActiveMoveFaults().targetRefuses) return FromError(*refusal);
   if (symlink(target.data(), to.c_str()) != 0 || lstat(to.c_str(), &made) != 0)
     return FromError(errno);
+  if (!removeSource) return {MoveOutcome::Copied, {}, true};
   if (const int removal = RemoveSource(from); removal != 0)
     return RemovalFailure(removal, to, made, true);
   return {MoveOutcome::Moved, {}, true};
@@ -62,8 +63,9 @@ bool SyncedFileSystem(int fd) {
 
 } // namespace
 
-CrossDeviceBatch::CrossDeviceBatch(std::function<void(const CommittedMove&)> settled)
-    : settled_(std::move(settled)) {}
+CrossDeviceBatch::CrossDeviceBatch(std::function<void(const CommittedMove&)> settled,
+                                   Sources sources)
+    : settled_(std::move(settled)), sources_(sources) {}
 
 CrossDeviceBatch::~CrossDeviceBatch() {
   for (Staged& file : staged_)
@@ -81,7 +83,8 @@ std::optional<MoveResult> CrossDeviceBatch::Stage(const std::string& from, const
   // into place then stays within the target's (and meets its other faults).
   // Within a file system one rename places the file and removes its source.
   std::optional<MoveResult> result;
-  if (!ActiveMoveFaults().renameCrossDevice) result = PlaceAndRemoveByRename(from, to);
+  if (!ActiveMoveFaults().renameCrossDevice && sources_ == Sources::Removed)
+    result = PlaceAndRemoveByRename(from, to);
   if (!result || result->error.value() == EXDEV) result = CopyAcross(from, to);
   if (staged_.size() >= kBatchFiles || stagedBytes_ >= kBatchBytes) Commit();
   return result;
@@ -91,10 +94,11 @@ std::optional<MoveResult> CrossDeviceBatch::CopyAcross(const std::string& from,
                                                        const std::string& to) {
   struct stat st {};
   if (lstat(from.c_str(), &st) != 0) return FromError(errno);
+  const bool removeSource = sources_ == Sources::Removed;
   // Asked first: a file that cannot leave would be copied only to be removed
   // again (a whole video from a write-protected card).
-  if (!MayLeaveFolder(from)) return Outcome(MoveOutcome::SourceNotRemovable, EPERM);
-  if (S_ISLNK(st.st_mode)) return CopySymlink(from, to);
+  if (removeSource && !MayLeaveFolder(from)) return Outcome(MoveOutcome::SourceNotRemovable, EPERM);
+  if (S_ISLNK(st.st_mode)) return CopySymlink(from, to, removeSource);
   if (!S_ISREG(st.st_mode)) return Outcome(MoveOutcome::NotRegularFile);
   Staged file;
   file.from = from;
@@ -143,10 +147,9 @@ std::optional<MoveResult> CrossDeviceBatch::CopyRegularFile(Staged& file) {
   if (fchmod(file.target, st.st_mode & 07777) != 0) return FromError(errno);
   CopyExtendedAttributes(file.source, file.target);
   if (futimens(file.target, times) != 0) return FromError(errno);
-  if (fstat(file.target, &file.copied) != 0 || file.copied.st_size != st.st_size ||
-      !copier_.SameContent(file.source, file.target, st.st_size)) {
+  // Its bytes are compared once they are on the device (ReadBack).
+  if (fstat(file.target, &file.copied) != 0 || file.copied.st_size != st.st_size)
     return SourceFailure(file.source, st, EIO);
-  }
   return std::nullopt;
 }
 
@@ -154,7 +157,9 @@ void CrossDeviceBatch::Commit() {
   if (staged_.empty()) return;
   PlaceCopies();
   for (Staged& file : staged_) {
-    if (file.placed) RemoveSourceOf(file);
+    if (file.placed && sources_ == Sources::Kept)
+      file.result = MoveResult{MoveOutcome::Copied, {}, true};
+    if (file.placed && sources_ == Sources::Removed) RemoveSourceOf(file);
     Release(file);
     settled_({file.from, file.to, *file.result});
   }
@@ -165,6 +170,7 @@ void CrossDeviceBatch::Commit() {
 void CrossDeviceBatch::PlaceCopies() {
   Flush();
   AfterStep(CopyStep::Flushed);
+  ReadBack();
   std::vector<std::string> folders;
   for (Staged& file : staged_) {
     if (file.result) continue;
@@ -195,6 +201,32 @@ void CrossDeviceBatch::Flush() {
     const bool covered =
         std::find(flushed.begin(), flushed.end(), file.copied.st_dev) != flushed.end();
     if (!covered && fsync(file.target) != 0) file.result = FromError(errno);
+  }
+}
+
+// The page cache holds what was written, not what the device stored: each
+// flushed copy is read back from the device (all of them asked for at once)
+// and compared with its source before it may take a final name. A source
+// written to meanwhile is to blame for a difference, otherwise the target.
+void CrossDeviceBatch::ReadBack() {
+  for (const Staged& file : staged_) {
+    if (!file.result) DataCopier::ForgetCached(file.target);
+  }
+  for (Staged& file : staged_) {
+    if (!file.result) {
+      switch (copier_.ReadBackFrom(file.source, file.target, file.before.st_size)) {
+      case DataCopier::ReadBack::Same:
+        break;
+      case DataCopier::ReadBack::Differs:
+        file.result = ChangedSince(file.source, file.before)
+                          ? Outcome(MoveOutcome::ChangedDuringCopy)
+                          : Outcome(MoveOutcome::CopyDiffers, EIO);
+        break;
+      case DataCopier::ReadBack::SourceUnreadable:
+        file.result = SourceFailure(file.source, file.before, EIO);
+        break;
+      }
+    }
     // Some network file systems report a failed write only when closed.
     const int closing = close(file.target);
     file.target = -1;

@@ -4,12 +4,13 @@
 // on its own (fsync) costs a journal commit per file. A batch instead copies
 // up to kBatchFiles files or kBatchBytes bytes into hidden temporary files
 // beside their targets, flushes them all with one syncfs of the target's
-// file system (where that reaches the medium), gives each its final name,
+// file system (where that reaches the medium), reads each back from the
+// device and compares it with its source, gives each its final name,
 // flushes each target folder once, and only then removes the sources. The
 // promises of MoveFileNoReplace hold for every file: a source is removed
-// only after its copy is durable, no incomplete file ever carries a final
-// name, and at any moment each file's content exists at least once (a kill
-// between the final names and the removals leaves it twice, complete).
+// only after its copy is durable and was read back whole, no incomplete or
+// wrongly stored file ever carries a final name, and at any moment each file's content exists at
+// least once (a kill between the final names and the removals leaves it twice, complete).
 //
 // MoveFileNoReplace is a batch of one (flushed with fsync, which is cheaper
 // than syncfs for one file); both share every step.
@@ -37,19 +38,28 @@ public:
   static constexpr size_t kBatchFiles = 64;
   static constexpr uint64_t kBatchBytes = uint64_t{256} << 20;
 
+  // What becomes of a source once its copy took its final name.
+  enum class Sources {
+    Removed, // a move: within a file system a rename, across them a copy
+    Kept,    // an import that keeps the card as it is: always a copy, even on one
+             // file system, and the source is never changed, renamed or removed
+  };
+
   // settled is told each staged file's final result during a commit, in
   // staging order, as soon as it is final (moved: after its source was
   // removed), so a caller can log each file as it lands.
-  explicit CrossDeviceBatch(std::function<void(const CommittedMove&)> settled);
+  explicit CrossDeviceBatch(std::function<void(const CommittedMove&)> settled,
+                            Sources sources = Sources::Removed);
   // Removes the temporary copies of files staged and not committed.
   ~CrossDeviceBatch();
   CrossDeviceBatch(const CrossDeviceBatch&) = delete;
   CrossDeviceBatch& operator=(const CrossDeviceBatch&) = delete;
 
-  // Moves from to to (full paths). Within a file system (and for a link, or
+  // Moves from to to (full paths); with Sources::Kept copies it (a link as
+  // a link), ending in Copied. Within a file system (and for a link, or
   // any failure before the copy is complete) the move is done at once and
   // its result returned, as MoveFileNoReplace gives it. Across file systems
-  // the file is copied into a temporary file, checked, and staged: nullopt,
+  // the file is copied into a temporary file and staged: nullopt,
   // its result comes through settled. A name already staged counts as taken.
   // The batch commits itself once it holds kBatchFiles files or kBatchBytes
   // (so settled may be called from within Stage).
@@ -59,8 +69,9 @@ public:
   std::optional<MoveResult> Stage(const std::string& from, const std::string& to);
 
   // Commits the staged files (see above) in two steps: every copy is placed
-  // under its final name, then the sources of the placed copies are removed.
-  // The batch is empty afterwards.
+  // under its final name (PlaceCopies), then the sources of the placed
+  // copies are removed (RemoveSourceOf; not with Sources::Kept, where a
+  // placed copy is Copied). The batch is empty afterwards.
   // A stop does not cut a commit short: every staged copy is complete.
   void Commit();
 
@@ -86,10 +97,12 @@ private:
   void PlaceCopies();
   static void RemoveSourceOf(Staged& file);
   void Flush();
+  void ReadBack();
   static void PlaceCopy(Staged& file);
   static void Release(Staged& file);
 
   std::function<void(const CommittedMove&)> settled_;
+  const Sources sources_;
   std::vector<Staged> staged_;
   uint64_t stagedBytes_ = 0;
   DataCopier copier_;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <string_view>
 #include <sys/sendfile.h>
 #include <sys/xattr.h>
@@ -132,17 +133,26 @@ void DataCopier::NoteProgress(off_t reached) {
   }
 }
 
-bool DataCopier::SameContent(int source, int target, off_t size) {
+void DataCopier::ForgetCached(int target) {
+  // Only clean pages go, which the flush before made them.
+  posix_fadvise(target, 0, 0, POSIX_FADV_DONTNEED);
+  posix_fadvise(target, 0, 0, POSIX_FADV_WILLNEED);
+}
+
+DataCopier::ReadBack DataCopier::ReadBackFrom(int source, int target, off_t size) {
   buffer_.resize(2 * kCopyChunk);
   char* const a = buffer_.data();
   char* const b = buffer_.data() + kCopyChunk;
   for (off_t offset = 0; offset < size;) {
-    const ssize_t n = ReadAt(source, a, kCopyChunk, offset);
-    if (n <= 0 || ReadAt(target, b, kCopyChunk, offset) != n) return false;
-    if (std::memcmp(a, b, static_cast<size_t>(n)) != 0) return false;
+    const size_t want = static_cast<size_t>(std::min<off_t>(size - offset, kCopyChunk));
+    const ssize_t n = ReadAt(source, a, want, offset);
+    if (n != static_cast<ssize_t>(want)) return ReadBack::SourceUnreadable;
+    if (ReadAt(target, b, want, offset) != n) return ReadBack::Differs;
+    if (offset == 0 && ActiveMoveFaults().readBackDiffers) b[0] = static_cast<char>(~b[0]);
+    if (std::memcmp(a, b, want) != 0) return ReadBack::Differs;
     offset += n;
   }
-  return true;
+  return ReadBack::Same;
 }
 
 void CopyExtendedAttributes(int source, int target) {

@@ -1,6 +1,6 @@
 #pragma once
 // Copying a regular file's bytes into another open file at the least cost,
-// and checking the copy. The kernel copies where it can (copy_file_range,
+// and checking the copy as the device holds it. The kernel copies where it can (copy_file_range,
 // else sendfile), so the bytes never pass through this process; only the
 // parts that hold data are copied, so holes stay holes. A copier keeps its
 // buffer from file to file: copying many files neither allocates nor faults
@@ -20,8 +20,21 @@ public:
   // the file ended early), not the target's.
   bool SourceFailed() const { return sourceFailed_; }
 
-  // Whether target holds the size bytes of source, read back from both.
-  bool SameContent(int source, int target, off_t size);
+  // What a flushed copy holds as read back from its device.
+  enum class ReadBack {
+    Same,             // the size bytes of source
+    Differs,          // other bytes, fewer, or a read of the target failed
+    SourceUnreadable, // a read of the source failed or it ended early
+  };
+  // Drops target's pages from the page cache and starts reading them from
+  // the device again (both only where the kernel allows: tmpfs keeps them,
+  // it has no device), so the copy is compared as it was stored, not as it
+  // was written. Call it for every copy of a batch before the first
+  // ReadBackFrom, so the device reads them all at once.
+  static void ForgetCached(int target);
+  // Whether target (flushed, ForgetCached) holds the size bytes of source,
+  // compared byte for byte.
+  ReadBack ReadBackFrom(int source, int target, off_t size);
 
 private:
   enum class Route { CopyFileRange, SendFile, ReadWrite };

@@ -13,7 +13,7 @@
 enum class CopyStep {
   TemporaryCreated, // the hidden temporary file exists, empty
   HalfWritten,      // about half of the bytes are in it
-  Flushed,          // complete, checked and flushed (once for a whole batch)
+  Flushed,          // complete and flushed (once for a whole batch), not yet read back
   Placed,           // renamed to its final name
   SourceRemoved,    // the source is gone
   Reserved,         // (any move without no-replace rename and hard links) the final name
@@ -42,6 +42,9 @@ struct MoveFaults {
   int copyError = 5; // EIO
   // The copy writes one wrong byte, which the check after copying must catch.
   bool copyCorrupts = false;
+  // The read-back of a flushed copy finds one byte other than was written,
+  // as from a device that stored it wrongly (no device here can be made to).
+  bool readBackDiffers = false;
   // syncfs fails: a batch flushes each copy on its own.
   bool syncfsFails = false;
   // Removing the source after a complete copy or link fails with EACCES.

@@ -42,15 +42,28 @@ MoveOutcome OutcomeOfError(std::error_code error) {
   }
 }
 
-MoveResult MoveFileNoReplace(const std::string& from, const std::string& to) {
+namespace {
+
+MoveResult OneFile(const std::string& from, const std::string& to,
+                   CrossDeviceBatch::Sources sources) {
   MoveResult committed;
-  CrossDeviceBatch one([&](const CommittedMove& move) { committed = move.result; });
+  CrossDeviceBatch one([&](const CommittedMove& move) { committed = move.result; }, sources);
   // Within a file system the stage is the move (one rename places the file
   // and removes its source); a copy across is placed and its source removed
   // by the commit, one step after the other.
   if (const auto done = one.Stage(from, to)) return *done;
   one.Commit();
   return committed;
+}
+
+} // namespace
+
+MoveResult MoveFileNoReplace(const std::string& from, const std::string& to) {
+  return OneFile(from, to, CrossDeviceBatch::Sources::Removed);
+}
+
+MoveResult CopyFileNoReplace(const std::string& from, const std::string& to) {
+  return OneFile(from, to, CrossDeviceBatch::Sources::Kept);
 }
 
 bool IsTemporaryCopyName(const std::string& name) {

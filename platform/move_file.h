@@ -15,7 +15,8 @@
 // reservation. Across file systems the file is copied into a hidden
 // temporary file beside the target (TemporaryCopyName), which is given the
 // modification time, permissions and extended attributes of the source,
-// keeps its holes, is compared with the source, flushed, and only then gets
+// keeps its holes, is flushed, read back from the target's device and
+// compared with the source (CopyDiffers when it differs), and only then gets
 // its final name without replacing (a batch of one: cross_device_batch.h);
 // the source is removed last, and only if its path still names the file
 // that was copied. A source that went after
@@ -23,6 +24,11 @@
 // NotFound. A source that cannot be removed keeps the file: the finished
 // copy or link is removed again, so the file is never in two places.
 MoveResult MoveFileNoReplace(const std::string& from, const std::string& to);
+
+// Places a copy of from at to as MoveFileNoReplace places its copy across
+// file systems (verified, never replacing), also within one file system, and
+// leaves from as it is: Copied. A link is copied as a link.
+MoveResult CopyFileNoReplace(const std::string& from, const std::string& to);
 
 // Removes from folder the temporary files of moves made by process pid (a
 // run that was killed): they are that run's alone.

@@ -7,6 +7,8 @@
 
 enum class MoveOutcome {
   Moved,              // the file is at its target and gone from its source
+  Copied,             // a copy of the file is at its target, the source as it was (a batch
+                      // that keeps its sources)
   TargetTaken,        // an entry of the target name exists; nothing changed
   NotFound,           // the source or the target folder does not exist, or the source went
                       // before its copy was complete (the copy is dropped); nothing changed
@@ -17,6 +19,9 @@ enum class MoveOutcome {
                       // moved file is complete at the target, and the new one stays too
   ChangedDuringCopy,  // the source was written to while it was copied (appended,
                       // truncated, rewritten): the copy is dropped, the source stays
+  CopyDiffers,        // the copy, read back from the target's device after its flush, did
+                      // not hold the source's bytes (or could not be read): dropped, the
+                      // source stays
   SourceNotRemovable, // the source cannot leave its folder (an immutable file, a folder
                       // the process may not change): it stays, no copy or link is left
   NotRegularFile,     // the source is not a regular file (a FIFO, a device); nothing changed

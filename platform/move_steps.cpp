@@ -139,7 +139,9 @@ bool NamesOfOneFile(const std::string& a, const std::string& b) {
 int RenameNoReplace(const std::string& from, const std::string& to) {
   const MoveFaults& faults = ActiveMoveFaults();
   if (faults.renameUnsupported) return EINVAL;
-  if (faults.sourceImmutable) return EPERM;
+  // The immutable file is the source; a copy's own temporary file is not.
+  if (faults.sourceImmutable && !IsTemporaryCopyName(from.substr(from.rfind(kPathSeparator) + 1)))
+    return EPERM;
   if (faults.targetRefuses) return *faults.targetRefuses;
   return renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0 ? 0 : errno;
 }

@@ -88,7 +88,7 @@ FileOutcome MoveMember(Member& member, const PlanBasis& basis, const std::string
   // Free when the stem was chosen; taken since only by another program.
   if (index.Contains(name)) return StayedOutcome(plan.source, StayReason::NameTaken);
   const MoveResult result = MoveRecorded(plan.Moving(), plan.folder, name, index, state);
-  if (result.outcome == MoveOutcome::Moved)
+  if (result.outcome == MoveOutcome::Moved || result.outcome == MoveOutcome::Copied)
     return {plan.source, FileResult::Moved, JoinPath(plan.folder, name), {}, {}};
   if (result.outcome == MoveOutcome::NotFound && !EntryExists(plan.source))
     return StayedOutcome(plan.source, StayReason::Vanished);

@@ -1,20 +1,5 @@
 #include "run/distribution_run.h"
 
-#include "run/internal/companion_groups.h"
-#include "run/internal/counter_name.h"
-#include "run/file_collection.h"
-#include "run/file_date.h"
-#include "run/file_plan.h"
-#include "run/internal/identical_files.h"
-#include "run/internal/looked_at_file.h"
-#include "run/run_front_end.h"
-#include "run/run_record.h"
-#include "run/internal/run_recovery.h"
-#include "run/run_steps.h"
-#include "run/run_texts.h"
-#include "run/internal/target_folders.h"
-#include "run/target_name.h"
-#include "run/internal/unique_name.h"
 #include "platform/ascii_case.h"
 #include "platform/cross_device_batch.h"
 #include "platform/file_info.h"
@@ -25,6 +10,21 @@
 #include "platform/move_routes.h"
 #include "platform/path_text.h"
 #include "platform/program_path.h"
+#include "run/file_collection.h"
+#include "run/file_date.h"
+#include "run/file_plan.h"
+#include "run/internal/companion_groups.h"
+#include "run/internal/counter_name.h"
+#include "run/internal/identical_files.h"
+#include "run/internal/looked_at_file.h"
+#include "run/internal/run_recovery.h"
+#include "run/internal/target_folders.h"
+#include "run/internal/unique_name.h"
+#include "run/run_front_end.h"
+#include "run/run_record.h"
+#include "run/run_steps.h"
+#include "run/run_texts.h"
+#include "run/target_name.h"
 
 #include <algorithm>
 #include <chrono>
@@ -149,11 +149,17 @@ RunOutcome DistributionRun::Distribute() {
   ForgetMoveRoutes();
   comparedBytes_ = 0;
   RunOptions start = frontEnd_.Options();
+  // Whether sources stay holds for the whole run, as its record says.
+  keepsSources_ = start.copy || mode_ == RunMode::Copy;
+  runMode_ = mode_ == RunMode::Real && start.copy ? RunMode::Copy : mode_;
+  frontEnd_.RunsAs(runMode_);
   // The run works on the paths its record names (run_record.h).
   start.source = WithBackslash(LexicallyNormal(start.source));
   // Held until the run returns; a dry run changes nothing and needs none.
   FolderLock sourceLock(recordFolder_ ? LockFileFolder(*recordFolder_) : std::string());
-  if (mode_ == RunMode::Real && sourceLock.Take(start.source) == FolderLocking::Busy) {
+  // A copy run only reads its source: copy runs share it, a moving run does not.
+  const LockMode lockMode = runMode_ == RunMode::Copy ? LockMode::Shared : LockMode::Exclusive;
+  if (ChangesFiles(runMode_) && sourceLock.Take(start.source, lockMode) == FolderLocking::Busy) {
     frontEnd_.EndWait();
     frontEnd_.SourceBusy();
     return RunOutcome::SourceBusy;
@@ -183,7 +189,7 @@ RunOutcome DistributionRun::Distribute() {
     return RunOutcome::Declined;
   }
   record_.reset();
-  if (mode_ == RunMode::Real && recordFolder_) {
+  if (ChangesFiles(runMode_) && recordFolder_) {
     try {
       record_.emplace(*recordFolder_, RecordKind::Distribution, start);
     } catch (const RunRecordError& error) {
@@ -199,7 +205,7 @@ RunOutcome DistributionRun::Distribute() {
 
   const int maximum = static_cast<int>(files_.Size()) - 1;
   frontEnd_.SetProgressMaximum(maximum);
-  TargetFolders targets(mode_);
+  TargetFolders targets(runMode_);
   if (record_)
     targets.OnFolderCreated([this](const std::string& folder) { record_->FolderCreated(folder); });
   IdenticalFiles identical; // its hashes hold for this run only
@@ -208,8 +214,12 @@ RunOutcome DistributionRun::Distribute() {
   std::string lastFolder;
   // Copies across file systems wait for one flush of many (cross_device_batch.h).
   std::optional<CrossDeviceBatch> mover;
-  if (mode_ == RunMode::Real)
-    mover.emplace([this](const CommittedMove& move) { settled_.push_back(move); });
+  // A copy run copies every file, also within one file system, and its
+  // commits place the copies and remove no source.
+  if (ChangesFiles(runMode_))
+    mover.emplace([this](const CommittedMove& move) { settled_.push_back(move); },
+                  runMode_ == RunMode::Copy ? CrossDeviceBatch::Sources::Kept
+                                            : CrossDeviceBatch::Sources::Removed);
   mover_ = mover ? &*mover : nullptr;
   pending_.clear();
   settled_.clear();
@@ -263,8 +273,8 @@ RunOutcome DistributionRun::Distribute() {
 }
 
 RunState DistributionRun::StateFor(const RunOptions& options) {
-  return {*targets_, options.skipIdentical ? identical_ : nullptr, mode_,
-          record_ ? &*record_ : nullptr};
+  return {*targets_, options.skipIdentical ? identical_ : nullptr, runMode_,
+          record_ ? &*record_ : nullptr, keepsSources_};
 }
 
 std::vector<BatchStep> DistributionRun::DecideBatch(size_t first, size_t limit,

@@ -3,6 +3,7 @@
 // asks to start, and moves every file into its date folder under the target
 // folder, renamed and lower-cased, never replacing a file.
 
+#include "platform/cross_device_batch.h"
 #include "run/collected_files.h"
 #include "run/file_outcome.h"
 #include "run/run_batch.h"
@@ -11,7 +12,6 @@
 #include "run/run_outcome.h"
 #include "run/run_record.h"
 #include "run/run_steps.h"
-#include "platform/cross_device_batch.h"
 
 #include <deque>
 #include <optional>
@@ -41,6 +41,8 @@ public:
   void RecordInto(std::string folder) { recordFolder_ = std::move(folder); }
 
   bool Running() const { return guard_.Running(); }
+  // How the last run placed its files: Copy when it copied them (kopiercb).
+  RunMode Mode() const { return runMode_; }
   // Ends a run in progress after the file in hand (the window is closing).
   void RequestStop() { guard_.RequestStop(); }
   // Batches of at most files files (at least one); for tests of a kill at
@@ -87,6 +89,9 @@ private:
 
   RunFrontEnd& frontEnd_;
   const RunMode mode_;
+  // The last run's: Copy for a real run with kopiercb.
+  RunMode runMode_ = RunMode::Real;
+  bool keepsSources_ = false;
   // Reports outcome to the front end, and keeps it when the file stayed.
   void Report(FileOutcome&& outcome);
   // Writes what waits; a record of a run that moved nothing is marked empty.

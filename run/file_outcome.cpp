@@ -24,7 +24,10 @@ FileOutcome FailedMoveOutcome(const std::string& source, MoveOutcome outcome,
     return StayedOutcome(source, StayReason::SourceNotRemovable);
   case MoveOutcome::NotRegularFile:
     return StayedOutcome(source, StayReason::NotRegularFile);
+  case MoveOutcome::CopyDiffers:
+    return StayedOutcome(source, StayReason::CopyFaulty);
   case MoveOutcome::Moved:
+  case MoveOutcome::Copied:
   case MoveOutcome::NotFound:
   case MoveOutcome::Abandoned:
   case MoveOutcome::Failed:

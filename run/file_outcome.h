@@ -1,8 +1,8 @@
 #pragma once
 // What became of one file of a run, as the run reports it to its front end.
 
-#include "run/file_date.h"
 #include "platform/move_file.h"
+#include "run/file_date.h"
 
 #include <algorithm>
 #include <optional>
@@ -13,6 +13,8 @@
 enum class FileResult {
   Moved,           // at its target now (in a dry run: would be moved there)
   Back,            // an undo put it back at its old place (in a dry run: would)
+  Removed,         // the undo of a copy run removed this copy (target: its source,
+                   // which stays; in a dry run: would)
   InPlace,         // already where it belongs (its target is the file itself, or a
                    // numbered variant of its name in its target folder): left alone,
                    // not a failure
@@ -38,6 +40,8 @@ enum class StayReason {
                       // run may not change): it stays whole there, no copy is kept
   LinkIntoSource,     // a link to a file inside the source tree: moved, it would name
                       // the photo the run moves beside it, or nothing
+  CopyFaulty,         // its copy, read back from the target after the flush, did not hold
+                      // its bytes: the copy is gone, the file stays whole in the source
   MoveError,          // any other failure (detail: German for the system's error)
   // Pictures that belong together (companion_groups.h):
   LeaderStayed,    // the file its group is named after stayed, so it stays with it
@@ -50,6 +54,8 @@ enum class StayReason {
                     // they cannot be shown to be two copies of it)
   ReplacedInTarget, // another file or a link took the place of the one the run moved there
   OutsideRun,       // a line of the record that no run could have written (source: its path)
+  OnlyCopyLeft,     // the undo of a copy run: the source no longer holds the file, so its
+                    // copy is the only one and stays
 };
 
 struct FileOutcome {

@@ -1,8 +1,8 @@
 #include "run/file_plan.h"
 
-#include "run/run_texts.h"
-#include "run/internal/target_folders.h"
 #include "platform/file_info.h"
+#include "run/internal/target_folders.h"
+#include "run/run_texts.h"
 
 #include <exception>
 
@@ -45,6 +45,7 @@ MoveFollowUp FollowMove(const MoveResult& result, const std::string& source, con
   const std::string& folder = place.folder;
   switch (result.outcome) {
   case MoveOutcome::Moved:
+  case MoveOutcome::Copied:
     return {AfterMove::Done, {source, FileResult::Moved, place.path, {}, {}}};
   case MoveOutcome::SourceChanged:
     return {AfterMove::Stays, FailedMoveOutcome(source, result.outcome, result.error)};

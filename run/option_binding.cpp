@@ -23,6 +23,7 @@ constexpr Binding kBindings[] = {
     {"--originalname", &RunOptions::keepOriginalName},
     {"--moderne", &RunOptions::modernFormats},
     {"--begleiter", &RunOptions::companions},
+    {"--kopieren", &RunOptions::copy},
     {"--ordner", &RunOptions::structure},
     {"--gleiche", &RunOptions::skipIdentical},
 };

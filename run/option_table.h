@@ -29,6 +29,7 @@ inline constexpr char kVideosKey[] = "videocb";
 inline constexpr char kStructureKey[] = "verteiloptcbb";
 inline constexpr char kModernFormatsKey[] = "modernecb";
 inline constexpr char kCompanionsKey[] = "begleitcb";
+inline constexpr char kCopyKey[] = "kopiercb";
 
 // What an option's value is. The order is that of the bash completion's
 // cases.
@@ -100,7 +101,7 @@ struct OptionRow {
 };
 
 // In the order of --hilfe.
-inline constexpr std::array<OptionRow, 16> kOptionRows = {{
+inline constexpr std::array<OptionRow, 17> kOptionRows = {{
     {.flag = "--quelle",
      .value = OptionValue::Folder,
      .keys = {{{kSourceKey}}},
@@ -141,6 +142,14 @@ inline constexpr std::array<OptionRow, 16> kOptionRows = {{
               "JPEG einer Aufnahme, Live-Fotos (HEIC und MOV) und",
               "die Begleitdateien XMP, THM, AAE, PP3, DOP und JSON",
               "unter einem Namen im selben Ordner"}},
+    {.flag = "--kopieren",
+     .value = OptionValue::YesNo,
+     .keys = {{{kCopyKey, 0}}},
+     .recordWord = "kopieren",
+     .recordPlace = 6,
+     .help = {"jede Datei genau dorthin kopieren, wohin sie verschoben",
+              "würde; die Quelle bleibt unverändert (eine Speicherkarte",
+              "mit Schreibschutz, ein Telefon, das nur lesen lässt)"}},
     {.flag = "--ordner",
      .value = OptionValue::Structure,
      .keys = {{{kStructureKey, 1}}},

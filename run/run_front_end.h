@@ -6,6 +6,7 @@
 
 #include "run/collected_files.h"
 #include "run/file_outcome.h"
+#include "run/run_mode.h"
 #include "run/run_options.h"
 #include "run/undo_scope.h"
 
@@ -41,6 +42,10 @@ public:
   // them from there without a copy of its own.
   virtual void ShowCollectedFiles([[maybe_unused]] const CollectedFiles& files) {}
 
+  // How the run places its files, told once before it collects: Copy when
+  // it copies them and keeps every source (kopiercb), so the front end says
+  // "kopiert" where it says "verschoben".
+  virtual void RunsAs([[maybe_unused]] RunMode mode) {}
   // count files were found: start? Only a yes starts the run.
   virtual bool ConfirmStart(size_t count) = 0;
   // No file of the chosen kinds was found; the run ends.

@@ -58,6 +58,9 @@ struct RunOptions {
   // sidecars (XMP, THM, AAE, …) are dated, named and moved as one group
   // (companion_groups.h).
   bool companions = KeyDefault(kCompanionsKey) != 0;
+  // kopiercb: every file is placed as a move would place it, by a verified
+  // copy even on one file system, and its source is left as it is.
+  bool copy = KeyDefault(kCopyKey) != 0;
   bool operator==(const RunOptions&) const = default;
 };
 

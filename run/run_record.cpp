@@ -121,6 +121,20 @@ std::string OptionsText(const RunOptions& options) {
   }
 }
 
+// Whether an optionen line says the run copied: its words as OptionsText
+// writes them.
+bool NamesCopies(std::string_view options) {
+  const OptionRow* row = FindOption("--kopieren");
+  const std::string word =
+      std::string(row->recordWord) + "=" + std::string(WordsOf(row->value).words[0]);
+  for (size_t at = 0; at <= options.size();) {
+    const size_t space = std::min(options.find(' ', at), options.size());
+    if (options.substr(at, space - at) == word) return true;
+    at = space + 1;
+  }
+  return false;
+}
+
 std::string StartText(const LocalDateTime& t) {
   return DateText(t, kRecordStartPattern);
 }
@@ -366,6 +380,8 @@ std::optional<RunRecord> ReadRunRecord(const std::string& path) {
       record.targets.push_back(paths[0]);
     } else if (key == "ordner" && paths.size() == 1) {
       record.createdFolders.push_back(paths[0]);
+    } else if (key == "optionen" && fields.size() == 2) {
+      record.copies = NamesCopies(fields[1]);
     } else if (key == "zurueckgenommen") {
       record.takenBack = true;
     } else if (key == "geprueft") {

@@ -82,6 +82,9 @@ struct RunRecord {
   std::vector<RecordedMove> moves;         // in the order tried
   bool takenBack = false;
   bool checked = false; // what a kill left behind was cleared (geprueft)
+  // The run copied its files (its optionen say kopieren=ja): its sources
+  // stayed, and taking it back removes the copies.
+  bool copies = false;
 };
 
 // The moves of record to look at, newest first: the latest intent of each

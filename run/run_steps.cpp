@@ -1,11 +1,11 @@
 #include "run/run_steps.h"
 
-#include "run/internal/counter_name.h"
-#include "run/run_record.h"
 #include "platform/date_conversion_error.h"
 #include "platform/lower_name.h"
 #include "platform/path_text.h"
 #include "platform/program_path.h"
+#include "run/internal/counter_name.h"
+#include "run/run_record.h"
 
 #include <optional>
 #include <random>
@@ -42,7 +42,7 @@ void ReserveName(TargetFolderIndex& index, const std::string& name, const std::s
 
 std::optional<IntentTicket> RecordIntent(const std::string& source, const std::string& target,
                                          const FileStatus& status, const RunState& state) {
-  if (!state.record || state.mode != RunMode::Real) return std::nullopt;
+  if (!state.record || !ChangesFiles(state.mode)) return std::nullopt;
   return state.record->Intent(source, target, RecordedFileOf(status));
 }
 
@@ -50,6 +50,7 @@ MoveResult MoveAfterIntent(const MovingFile& file, const MovePlace& place, Targe
                            const RunState& state) {
   MoveResult result{MoveOutcome::Moved, {}};
   if (state.mode == RunMode::Real) result = MoveFileNoReplace(file.path, place.path);
+  if (state.mode == RunMode::Copy) result = CopyFileNoReplace(file.path, place.path);
   NoteMoveResult(result, file, place, &index, state);
   return result;
 }
@@ -59,9 +60,9 @@ void NoteMoveResult(const MoveResult& result, const MovingFile& file, const Move
   const std::string& source = file.path;
   const FileStatus& status = file.status;
   const std::string& target = place.path;
-  if (result.outcome == MoveOutcome::Moved) {
-    state.targets.NoteRemoved(FolderOf(source), file.name);
-    if (state.identical && state.mode == RunMode::Real) state.identical->NoteMoved(status, target);
+  if (result.outcome == MoveOutcome::Moved || result.outcome == MoveOutcome::Copied) {
+    if (!state.keepsSources) state.targets.NoteRemoved(FolderOf(source), file.name);
+    if (state.identical && ChangesFiles(state.mode)) state.identical->NoteMoved(status, target);
     // A rename keeps the entry: a file that was no link lands as it was
     // looked at just before; a link lands as the link, a copy as a new file.
     if (state.record)
@@ -84,7 +85,7 @@ MoveResult MoveRecorded(const MovingFile& file, const std::string& folder, const
   // back by looking where the file is.
   const std::string target = JoinPath(folder, name);
   const std::optional<IntentTicket> intent = RecordIntent(file.path, target, file.status, state);
-  if (state.record && state.mode == RunMode::Real) state.record->Flush();
+  if (state.record && ChangesFiles(state.mode)) state.record->Flush();
   return MoveAfterIntent(file, {folder, name, target, intent}, index, state);
 }
 

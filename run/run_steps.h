@@ -4,14 +4,14 @@
 // (companion_run.cpp): the recorded move that keeps the folder's listing up
 // to date, and the test for a file that lies where it belongs already.
 
-#include "run/file_outcome.h"
-#include "run/internal/identical_files.h"
-#include "run/run_mode.h"
-#include "run/run_record.h"
-#include "run/internal/target_folders.h"
-#include "run/target_name.h"
 #include "platform/file_info.h"
 #include "platform/move_file.h"
+#include "run/file_outcome.h"
+#include "run/internal/identical_files.h"
+#include "run/internal/target_folders.h"
+#include "run/run_mode.h"
+#include "run/run_record.h"
+#include "run/target_name.h"
 
 #include <cstdint>
 #include <optional>
@@ -54,10 +54,13 @@ struct RunState {
   IdenticalFiles* identical; // when files equal to one in the target stay
   RunMode mode;
   RunRecordWriter* record; // every real run's
+  // Every source stays where it is (a copy run, or its dry run): its folder's
+  // listing keeps it.
+  bool keepsSources = false;
 };
 
-// Moves file to folder/name without replacing, or in a dry run only notes
-// it; records the intent before and the move after it, and keeps index
+// Moves file to folder/name without replacing (a copy run copies it), or in
+// a dry run only notes it; records the intent before and the move after it, and keeps index
 // (folder's) and the source folder's listing up to date. The three steps
 // below, for one file.
 MoveResult MoveRecorded(const MovingFile& file, const std::string& folder, const std::string& name,

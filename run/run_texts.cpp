@@ -37,10 +37,12 @@ std::string StartedText(const std::string& started) {
 std::string UndoQuestion(const UndoScope& scope) {
   return "Verteilung vom " + StartedText(scope.started) + ", von " + EscapeText(scope.source) +
          " nach " + EscapeText(scope.target) + ": " + FilesText(scope.files) +
-         " an ihren alten Platz zurücklegen?";
+         (scope.copies ? " im Ziel löschen (die Quelle bleibt unverändert)?"
+                       : " an ihren alten Platz zurücklegen?");
 }
 
-std::string StayReasonText(const FileOutcome& outcome) {
+std::string StayReasonText(const FileOutcome& outcome, RunMode mode) {
+  const bool copying = mode == RunMode::Copy;
   switch (outcome.reason) {
   case StayReason::DateUnreadable:
     return kDateUnreadableText + outcome.detail;
@@ -53,7 +55,7 @@ std::string StayReasonText(const FileOutcome& outcome) {
   case StayReason::NameTaken:
     return kNameTakenText;
   case StayReason::ChangedWhileMoving:
-    return kChangedWhileMovingText;
+    return copying ? kChangedWhileCopyingText : kChangedWhileMovingText;
   case StayReason::NotRegularFile:
     return kNotRegularFileText;
   case StayReason::FolderUnreadable:
@@ -62,6 +64,8 @@ std::string StayReasonText(const FileOutcome& outcome) {
     return kVanishedText;
   case StayReason::SourceNotRemovable:
     return kSourceNotRemovableText;
+  case StayReason::CopyFaulty:
+    return kCopyFaultyText;
   case StayReason::LinkIntoSource:
     return kLinkIntoSourceText;
   case StayReason::ChangedSinceRun:
@@ -74,6 +78,8 @@ std::string StayReasonText(const FileOutcome& outcome) {
     return kReplacedInTargetText;
   case StayReason::OutsideRun:
     return kOutsideRunText;
+  case StayReason::OnlyCopyLeft:
+    return kOnlyCopyLeftText;
   case StayReason::LeaderStayed:
     return kLeaderStayedText;
   case StayReason::DiffersInTarget:
@@ -81,9 +87,9 @@ std::string StayReasonText(const FileOutcome& outcome) {
   case StayReason::MoveError:
     break;
   }
-  return kMoveErrorText + outcome.detail;
+  return (copying ? kCopyErrorText : kMoveErrorText) + outcome.detail;
 }
 
-std::string StayedLine(const FileOutcome& outcome) {
-  return EscapeText(outcome.source) + ": " + StayReasonText(outcome);
+std::string StayedLine(const FileOutcome& outcome, RunMode mode) {
+  return EscapeText(outcome.source) + ": " + StayReasonText(outcome, mode);
 }

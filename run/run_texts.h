@@ -4,6 +4,7 @@
 // front end ever recognises a message by its text.
 
 #include "run/file_outcome.h"
+#include "run/run_mode.h"
 #include "run/undo_scope.h"
 
 #include <cstddef>
@@ -33,7 +34,11 @@ inline constexpr char kChangedWhileMovingText[] = "während des Verschiebens ge�
 inline constexpr char kNotRegularFileText[] = "keine reguläre Datei";
 inline constexpr char kFolderUnreadableText[] = "Ordner nicht lesbar";
 inline constexpr char kMoveErrorText[] = "Fehler beim Verschieben: ";
+// The same two in a copy run.
+inline constexpr char kChangedWhileCopyingText[] = "während des Kopierens geändert";
+inline constexpr char kCopyErrorText[] = "Fehler beim Kopieren: ";
 inline constexpr char kVanishedText[] = "nicht mehr vorhanden";
+inline constexpr char kCopyFaultyText[] = "Kopie fehlerhaft (Lesefehler im Ziel)";
 inline constexpr char kSourceNotRemovableText[] = "Quelle nicht löschbar";
 inline constexpr char kLinkIntoSourceText[] = "Verknüpfung auf eine Datei der Quelle";
 inline constexpr char kLeaderStayedText[] = "gehört zu einer Datei, die geblieben ist";
@@ -52,10 +57,14 @@ inline constexpr char kGoneSinceRunText[] = "nicht mehr am Ziel";
 inline constexpr char kOldPlaceTakenText[] = "alter Platz belegt";
 inline constexpr char kReplacedInTargetText[] = "im Ziel ersetzt";
 inline constexpr char kOutsideRunText[] = "Eintrag außerhalb der Verteilung";
+// A copy the undo of a copy run removed (FileResult::Removed).
+inline constexpr char kRemovedText[] = "gelöscht";
+inline constexpr char kOnlyCopyLeftText[] = "nicht mehr in der Quelle, die Kopie bleibt";
 
 inline constexpr char kNothingToUndoText[] = "Keine Verteilung zum Rückgängigmachen gefunden.";
 // "Verteilung vom 08.12.2026, 10:11 Uhr, von QUELLE nach ZIEL: N Dateien an
-// ihren alten Platz zurücklegen?" (one file: "1 Datei"), paths escaped.
+// ihren alten Platz zurücklegen?" (one file: "1 Datei"), paths escaped; for
+// a copy run "…: N Dateien im Ziel löschen (die Quelle bleibt unverändert)?".
 std::string UndoQuestion(const UndoScope& scope);
 // "1 Datei" or "N Dateien".
 std::string FilesText(size_t count);
@@ -67,8 +76,9 @@ std::string WorkingOnText(size_t number, size_t count);
 // "Insgesamt N Dateien gefunden."
 std::string FoundFilesText(size_t count);
 
-// The reason of a file that stayed, with its detail where it has one.
-std::string StayReasonText(const FileOutcome& outcome);
+// The reason of a file that stayed, with its detail where it has one; a
+// copy run's (mode Copy) says "Kopieren" where a move says "Verschieben".
+std::string StayReasonText(const FileOutcome& outcome, RunMode mode = RunMode::Real);
 // "QUELLE: GRUND", the path escaped: how both front ends name a file that
 // stayed.
-std::string StayedLine(const FileOutcome& outcome);
+std::string StayedLine(const FileOutcome& outcome, RunMode mode = RunMode::Real);

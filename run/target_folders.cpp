@@ -1,13 +1,13 @@
 #include "run/internal/target_folders.h"
 
-#include "run/internal/counter_name.h"
-#include "run/target_name.h"
 #include "platform/append_file.h"
 #include "platform/directory_walk.h"
 #include "platform/lower_name.h"
 #include "platform/move_file.h"
 #include "platform/path_text.h"
 #include "platform/temporary_copy_name.h"
+#include "run/internal/counter_name.h"
+#include "run/target_name.h"
 
 #include <algorithm>
 
@@ -257,7 +257,7 @@ TargetFolderIndex* TargetFolders::Prepare(const std::string& folder, bool create
       const std::string name(entry);
       if (IsTemporaryCopyName(name)) {
         // Never a planned name: the walk does not collect such files.
-        if (mode_ == RunMode::Real) RemoveIfStaleTemporaryCopy(JoinPath(folder, name));
+        if (ChangesFiles(mode_)) RemoveIfStaleTemporaryCopy(JoinPath(folder, name));
       } else if (!departed_.count({*identity, name})) {
         index->second.Add(name);
       }
@@ -302,7 +302,7 @@ void TargetFolders::RemoveIfMadeEmpty(const std::string& folder) {
 }
 
 void TargetFolders::NoteRemoved(const std::string& folder, const std::string& name) {
-  if (indexes_.empty() && mode_ == RunMode::Real) return;
+  if (indexes_.empty() && ChangesFiles(mode_)) return;
   const FileIdentity* identity = Identify(folder);
   if (!identity) return;
   if (const auto known = indexes_.find(*identity); known != indexes_.end()) {

@@ -1,10 +1,5 @@
 #include "run/undo_run.h"
 
-#include "run/internal/record_bounds.h"
-#include "run/internal/run_recovery.h"
-#include "run/run_front_end.h"
-#include "run/run_record.h"
-#include "run/run_texts.h"
 #include "platform/append_file.h"
 #include "platform/file_compare.h"
 #include "platform/file_info.h"
@@ -12,8 +7,14 @@
 #include "platform/move_file.h"
 #include "platform/move_routes.h"
 #include "platform/path_text.h"
+#include "run/internal/record_bounds.h"
+#include "run/internal/run_recovery.h"
+#include "run/run_front_end.h"
+#include "run/run_record.h"
+#include "run/run_texts.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 #include <set>
 
@@ -72,6 +73,39 @@ std::error_code MakeOldFolder(const std::string& folder, RunRecordWriter& record
     record.FolderCreated(level);
   readyFolder = error ? std::string() : folder;
   return error;
+}
+
+// Takes back a copy of a copy run: the copy goes when it is still the one
+// the run placed and its source still holds the same file; the source is
+// never touched. A copy whose source has gone since is the only one left,
+// and stays.
+FileOutcome RemoveCopy(const RecordedMove& move, RunMode mode) {
+  // Killed while the copy's name was reserved: the copy never got there.
+  if (!move.after && IsReservation(move)) {
+    if (mode != RunMode::DryRun) RemoveFile(move.target);
+    return InPlace(move);
+  }
+  const RecordedFile& landed = move.after ? *move.after : move.before;
+  std::optional<FileStatus> entry;
+  switch (LookAtTarget(move, landed, entry)) {
+  case AtTarget::AsLanded:
+    break;
+  case AtTarget::Gone:
+    return InPlace(move); // nothing of the run is left there
+  case AtTarget::Changed:
+    return StayedOutcome(move.target, StayReason::ChangedSinceRun);
+  case AtTarget::Replaced:
+    return StayedOutcome(move.target, StayReason::ReplacedInTarget);
+  }
+  const bool sourceHolds =
+      entry->link ? EntryExists(move.source)
+                  : Holds(move.source, move.before) && SeparateCopies(move.source, move.target);
+  if (!sourceHolds) return StayedOutcome(move.target, StayReason::OnlyCopyLeft);
+  if (mode != RunMode::DryRun && !RemoveFile(move.target)) {
+    const std::error_code error(errno, std::system_category());
+    return FailedMoveOutcome(move.target, OutcomeOfError(error), error);
+  }
+  return {move.target, FileResult::Removed, move.source, {}, {}};
 }
 
 // readyFolder: the old folder known to be there (the last one made sure of).
@@ -192,7 +226,8 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
   });
   const UndoScope scope{record->started, record->source,
                         record->targets.empty() ? std::string() : record->targets.front(),
-                        static_cast<size_t>(moved)};
+                        static_cast<size_t>(moved), record->copies};
+  removesCopies_ = record->copies;
   if (!frontEnd_.ConfirmUndo(scope)) return RunOutcome::Declined;
 
   frontEnd_.BeginWait();
@@ -234,10 +269,12 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
     if (mode_ == RunMode::Real && cleanedFolders.insert(oldFolder).second)
       RemoveStaleTemporaryCopiesIn(oldFolder);
     FileOutcome outcome =
-        TakeBackOne(*moves[i], mode_, undoRecord ? &*undoRecord : nullptr, readyFolder);
+        record->copies
+            ? RemoveCopy(*moves[i], mode_)
+            : TakeBackOne(*moves[i], mode_, undoRecord ? &*undoRecord : nullptr, readyFolder);
     if (outcome.result == FileResult::Stayed) stayed_.push_back(outcome);
-    anyBack =
-        anyBack || outcome.result == FileResult::Back || outcome.result == FileResult::InPlace;
+    anyBack = anyBack || outcome.result == FileResult::Back ||
+              outcome.result == FileResult::Removed || outcome.result == FileResult::InPlace;
     frontEnd_.FileDone(std::move(outcome));
   }
   if (mode_ == RunMode::Real) {

@@ -12,7 +12,9 @@
 // and that are empty afterwards are removed, nothing else. The undo is
 // recorded too, and the record it took back is marked, so it is not taken
 // back twice; a record whose files did not all go back stays unmarked, so a
-// later undo can finish the job.
+// later undo can finish the job. The undo of a copy run removes each copy
+// that is unchanged at its place while its source still holds the file,
+// and never touches a source.
 
 #include "run/distribution_run.h"
 #include "run/file_outcome.h"
@@ -37,6 +39,8 @@ public:
   bool Running() const { return guard_.Running(); }
   void RequestStop() { guard_.RequestStop(); }
   const std::vector<FileOutcome>& StayedFiles() const { return stayed_; }
+  // Whether the last undo took back a copy run: it removed copies.
+  bool RemovedCopies() const { return removesCopies_; }
 
 private:
   RunOutcome Run(const std::string& recordPath);
@@ -45,5 +49,6 @@ private:
   const std::string recordFolder_;
   const RunMode mode_;
   std::vector<FileOutcome> stayed_;
+  bool removesCopies_ = false;
   RunGuard guard_;
 };

@@ -12,4 +12,5 @@ struct UndoScope {
   std::string source;  // its source folder
   std::string target;  // its (first) target folder
   size_t files = 0;    // files it moved that are to go back
+  bool copies = false; // the run copied them: their copies are to be removed
 };

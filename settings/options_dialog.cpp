@@ -38,6 +38,9 @@ const QColor kPanelGrey(192, 192, 192);
 // The heading "Schon vorhandene Dateien" adds one label row to Panel 2:
 // the rows below it, Panel 3 and the dialog move down by this much.
 constexpr int kExistingHeadingRow = 16;
+// "Kopieren statt verschieben" takes a check box row of its own below the
+// companions: the rows below it, Panel 3 and the dialog move down by this.
+constexpr int kCopyRow = 24;
 
 // Below this window lightness (0 to 255) the desktop's palette is dark: the
 // silver panels would glare there, so they follow the palette.
@@ -117,7 +120,7 @@ OptionsDialog::OptionsDialog(std::string settingsPath, FolderMirrors mirrors, QW
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setWindowTitle("Optionen");
   setFont(WindowFont());
-  setFixedSize(526, 475 + kExistingHeadingRow);
+  setFixedSize(526, 475 + kExistingHeadingRow + kCopyRow);
   CreateControls();
   ConnectHandlers();
   OnCreated();
@@ -139,17 +142,19 @@ void OptionsDialog::CreateControls() {
   targetBrowseButton_ =
       PlaceFolderButton(foldersPanel_, "zielsuchsb", 376, 77, "Zielverzeichnis auswählen");
 
-  filesPanel_ = PlacePanel(this, "Panel2", QRect(16, 140, 409, 205 + kExistingHeadingRow));
+  filesPanel_ =
+      PlacePanel(this, "Panel2", QRect(16, 140, 409, 205 + kExistingHeadingRow + kCopyRow));
   filesLabel_ = PlaceLabel(filesPanel_, "Label5", 16, 12, "Folgende Dateien:", LabelStyle::Bold);
   renameBox_ =
-      PlaceCheckBox(filesPanel_, kRenameKey, 16, 136, 377,
+      PlaceCheckBox(filesPanel_, kRenameKey, 16, 136 + kCopyRow, 377,
                     "Dateien automatisch umbenennen in Datum (sofern EXIF Daten vorhanden)");
-  keepNameBox_ = PlaceCheckBox(filesPanel_, kKeepNameKey, 32, 160, 153, "Originalnamen anhängen");
+  keepNameBox_ =
+      PlaceCheckBox(filesPanel_, kKeepNameKey, 32, 160 + kCopyRow, 153, "Originalnamen anhängen");
   // Its own heading, so that it is not read as a renaming option.
-  existingLabel_ =
-      PlaceLabel(filesPanel_, "Label9", 16, 184, "Schon vorhandene Dateien", LabelStyle::Bold);
+  existingLabel_ = PlaceLabel(filesPanel_, "Label9", 16, 184 + kCopyRow, "Schon vorhandene Dateien",
+                              LabelStyle::Bold);
   identicalBox_ =
-      PlaceCheckBox(filesPanel_, kIdenticalKey, 16, 184 + kExistingHeadingRow, 377,
+      PlaceCheckBox(filesPanel_, kIdenticalKey, 16, 184 + kExistingHeadingRow + kCopyRow, 377,
                     "Gleiche Dateien, die schon im Ziel liegen, nicht noch einmal ablegen");
   allBox_ = PlaceCheckBox(filesPanel_, kAllFilesKey, 16, 32, 97, "Alle");
   picturesBox_ = PlaceCheckBox(filesPanel_, kPicturesKey, 136, 32, 97, "Bilder");
@@ -159,12 +164,16 @@ void OptionsDialog::CreateControls() {
                     "Auch HEIC, RAW und MP4 einbeziehen (Aufnahmedatum aus den Metadaten)");
   companionsBox_ = PlaceCheckBox(filesPanel_, kCompanionsKey, 16, 88, 377,
                                  "RAW+JPEG, XMP und Live-Fotos gemeinsam verteilen");
+  copyBox_ = PlaceCheckBox(filesPanel_, kCopyKey, 16, 112, 377,
+                           "Kopieren statt verschieben (Quelle bleibt unverändert)");
   allPatternsLabel_ = PlaceLabel(filesPanel_, "Label8", 35, 48, "*.*");
   picturePatternsLabel_ = PlaceLabel(filesPanel_, "Label6", 136, 48, "jpg, tif, png, bmp, gif");
   videoPatternsLabel_ = PlaceLabel(filesPanel_, "Label7", 272, 48, "mpg, avi, mov, divx, m2ts");
-  renameLabel_ = PlaceLabel(filesPanel_, "Label3", 16, 120, "Dateinamen ändern", LabelStyle::Bold);
+  renameLabel_ =
+      PlaceLabel(filesPanel_, "Label3", 16, 120 + kCopyRow, "Dateinamen ändern", LabelStyle::Bold);
 
-  structurePanel_ = PlacePanel(this, "Panel3", QRect(16, 372 + kExistingHeadingRow, 409, 89));
+  structurePanel_ =
+      PlacePanel(this, "Panel3", QRect(16, 372 + kExistingHeadingRow + kCopyRow, 409, 89));
   structureLabel_ =
       PlaceLabel(structurePanel_, "Label4", 16, 16, "Ordnerstruktur", LabelStyle::Bold);
   structureList_ = Place<QComboBox>(structurePanel_, kStructureKey, QRect(16, 36, 169, 21));
@@ -188,7 +197,8 @@ void OptionsDialog::CreateControls() {
   setTabOrder(picturesBox_, videosBox_);
   setTabOrder(videosBox_, modernBox_);
   setTabOrder(modernBox_, companionsBox_);
-  setTabOrder(companionsBox_, structureList_);
+  setTabOrder(companionsBox_, copyBox_);
+  setTabOrder(copyBox_, structureList_);
   setTabOrder(structureList_, okButton_);
   setTabOrder(okButton_, cancelButton_);
   sourceKey_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Q), this);
@@ -216,7 +226,7 @@ void OptionsDialog::ConnectHandlers() {
   connect(sourceField_, &QLineEdit::textChanged, this, changed);
   connect(targetField_, &QLineEdit::textChanged, this, changed);
   for (QCheckBox* box : {renameBox_, keepNameBox_, identicalBox_, modernBox_, companionsBox_,
-                         allBox_, picturesBox_, videosBox_})
+                         copyBox_, allBox_, picturesBox_, videosBox_})
     connect(box, &QCheckBox::toggled, this, changed);
   connect(structureList_, &QComboBox::currentIndexChanged, this, changed);
   for (const auto& [key, button] :
@@ -353,6 +363,9 @@ bool OptionsDialog::ModernFormats() const {
 
 bool OptionsDialog::Companions() const {
   return companionsBox_->isChecked();
+}
+bool OptionsDialog::CopyInsteadOfMove() const {
+  return copyBox_->isChecked();
 }
 int OptionsDialog::StructureIndex() const {
   return structureList_->currentIndex();

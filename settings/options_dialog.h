@@ -48,6 +48,8 @@ public:
   bool SkipIdentical() const;
   bool ModernFormats() const;
   bool Companions() const;
+  // Each file is copied where it would be moved; the source stays.
+  bool CopyInsteadOfMove() const;
   // 0 year, 1 year/month, 2 year/month/day, -1 none selected.
   int StructureIndex() const;
   // The value of the control of an option's key (run/option_table.h): a
@@ -103,6 +105,7 @@ private:
   QCheckBox* identicalBox_ = nullptr;
   QCheckBox* modernBox_ = nullptr;
   QCheckBox* companionsBox_ = nullptr;
+  QCheckBox* copyBox_ = nullptr;
   QCheckBox* allBox_ = nullptr;
   QCheckBox* picturesBox_ = nullptr;
   QCheckBox* videosBox_ = nullptr;

@@ -1,23 +1,24 @@
 #include "window/main_window.h"
 
-#include "window/close_on_signal.h"
+#include "platform/modal.h"
+#include "platform/user_folders.h"
 #include "run/distribution_run.h"
 #include "run/run_options.h"
 #include "run/undo_run.h"
-#include "window/distribute_icon.h"
-#include "window/focus_marked_button.h"
-#include "window/preview_dialog.h"
-#include "window/preview_front_end.h"
-#include "window/program_title.h"
-#include "window/window_front_end.h"
-#include "platform/modal.h"
-#include "platform/user_folders.h"
 #include "settings/control_placement.h"
 #include "settings/disabled_text.h"
 #include "settings/form_state.h"
 #include "settings/options_dialog.h"
 #include "settings/panel.h"
 #include "settings/window_font.h"
+#include "window/close_on_signal.h"
+#include "window/distribute_icon.h"
+#include "window/focus_marked_button.h"
+#include "window/preview_dialog.h"
+#include "window/preview_front_end.h"
+#include "window/preview_model.h"
+#include "window/program_title.h"
+#include "window/window_front_end.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -277,6 +278,7 @@ void MainWindow::OnPreviewTriggered() {
   CloseIfAskedDuringRun();
   if (!plan || !isVisible()) return;
   PreviewDialog preview(std::move(*plan), this);
+  if (options.copy) preview.Model().ShowAsCopies();
   if (preview.exec() == QDialog::Accepted) DistributeWith(options);
 }
 

@@ -2,9 +2,9 @@
 
 #include "run/escaped_text.h"
 #include "run/run_texts.h"
+#include "settings/qt_text.h"
 #include "window/file_picture.h"
 #include "window/preview_texts.h"
-#include "settings/qt_text.h"
 
 #include <algorithm>
 #include <array>
@@ -16,6 +16,8 @@ constexpr int kPicturesKept = 400;
 
 constexpr std::array<const char*, static_cast<size_t>(PreviewColumn::Count)> kHeadings = {
     "Bild", "Quelle", "Ziel", "Datum", "Datum aus", "Grund"};
+// The target column of a copy run's plan.
+constexpr char kCopyTargetHeading[] = "Ziel (kopieren)";
 
 bool Stays(const FileOutcome& outcome) {
   return outcome.result == FileResult::Stayed || outcome.result == FileResult::AlreadyInTarget;
@@ -44,6 +46,7 @@ std::string PreviewReasonText(const FileOutcome& outcome) {
   switch (outcome.result) {
   case FileResult::Moved:
   case FileResult::Back:
+  case FileResult::Removed:
     return {};
   case FileResult::InPlace:
     return "liegt schon an seinem Platz";
@@ -121,7 +124,15 @@ QVariant PreviewModel::headerData(int section, Qt::Orientation orientation, int 
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
       section >= columnCount())
     return {};
+  if (copies_ && section == static_cast<int>(PreviewColumn::Target))
+    return QString::fromUtf8(kCopyTargetHeading);
   return QString::fromUtf8(kHeadings[static_cast<size_t>(section)]);
+}
+
+void PreviewModel::ShowAsCopies() {
+  copies_ = true;
+  const int target = static_cast<int>(PreviewColumn::Target);
+  emit headerDataChanged(Qt::Horizontal, target, target);
 }
 
 void PreviewModel::SetFilter(const QString& text) {

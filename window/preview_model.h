@@ -36,6 +36,9 @@ public:
   QVariant headerData(int section, Qt::Orientation orientation,
                       int role = Qt::DisplayRole) const override;
 
+  // The plan is a copy run's (kopiercb): the target column says so.
+  void ShowAsCopies();
+
   // Shows only the rows whose source or target path holds text, ignoring
   // case; every row for an empty text.
   void SetFilter(const QString& text);
@@ -60,4 +63,5 @@ private:
   std::vector<int> shown_; // indexes into rows_ that pass the filter
   mutable QCache<int, QPixmap> pictures_;
   mutable int picturesLoaded_ = 0;
+  bool copies_ = false;
 };

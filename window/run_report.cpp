@@ -21,15 +21,18 @@ Group GroupOf(FileResult result) {
     return Group::InPlace;
   case FileResult::Moved:
   case FileResult::Back:
+  case FileResult::Removed:
     break;
   }
   return Group::Moved;
 }
 
-std::string Line(const FileOutcome& outcome) {
+std::string Line(const FileOutcome& outcome, ReportOf of) {
   switch (outcome.result) {
   case FileResult::Stayed:
-    return StayedLine(outcome);
+    return StayedLine(outcome, of == ReportOf::Copy ? RunMode::Copy : RunMode::Real);
+  case FileResult::Removed:
+    return EscapeText(outcome.source) + ": " + kRemovedText;
   case FileResult::AlreadyInTarget:
     return EscapeText(outcome.source) + ": " + kAlreadyInTargetText + ": " +
            EscapeText(outcome.target);
@@ -59,15 +62,18 @@ ReportCounts CountOutcomes(const std::vector<FileOutcome>& outcomes, size_t notR
 }
 
 std::string ReportSummary(const ReportCounts& counts, ReportOf of) {
-  const bool undo = of == ReportOf::Undo;
-  std::string text = FilesText(counts.moved) + (undo ? " zurückgelegt" : " verschoben");
+  // The verb of the files handled, and of those that stayed.
+  const char* const done[] = {" verschoben", " kopiert", " zurückgelegt", " gelöscht"};
+  const char* const notDone[] = {" nicht verschoben", " nicht kopiert", " nicht zurückgelegt",
+                                 " nicht gelöscht"};
+  const auto kind = static_cast<size_t>(of);
+  std::string text = FilesText(counts.moved) + done[kind];
   const auto add = [&text](size_t count, const std::string& part) {
     if (count > 0) text += ", " + part;
   };
   add(counts.inPlace, Counted(counts.inPlace, "war schon am Platz", "waren schon am Platz"));
   add(counts.present, Counted(counts.present, "lag schon im Ziel", "lagen schon im Ziel"));
-  add(counts.stayed,
-      FilesText(counts.stayed) + (undo ? " nicht zurückgelegt" : " nicht verschoben"));
+  add(counts.stayed, FilesText(counts.stayed) + notDone[kind]);
   add(counts.notReached, std::to_string(counts.notReached) + " nicht bearbeitet");
   return text;
 }
@@ -81,7 +87,7 @@ RunReport MakeRunReport(const std::vector<FileOutcome>& outcomes, size_t notReac
   report.recordPath = recordPath;
   std::array<std::vector<std::string>, kGroups> groups;
   for (const FileOutcome& outcome : outcomes)
-    groups[static_cast<size_t>(GroupOf(outcome.result))].push_back(Line(outcome));
+    groups[static_cast<size_t>(GroupOf(outcome.result))].push_back(Line(outcome, of));
   report.lines.reserve(outcomes.size());
   for (std::vector<std::string>& group : groups)
     for (std::string& line : group)

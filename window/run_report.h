@@ -6,17 +6,22 @@
 // those already in place, each group in the run's order. Paths are escaped
 // as everywhere the program shows them.
 
-#include "run/file_outcome.h"
 #include "platform/modal.h"
+#include "run/file_outcome.h"
 
 #include <cstddef>
 #include <string>
 #include <vector>
 
-enum class ReportOf { Distribution, Undo };
+enum class ReportOf {
+  Distribution,
+  Copy, // a run that copied its files: "kopiert" where a move says "verschoben"
+  Undo,
+  CopyUndo, // the undo of a copy run, which removed the copies: "gelöscht"
+};
 
 struct ReportCounts {
-  size_t moved = 0;   // moved, or put back by an undo
+  size_t moved = 0;   // moved or copied, or put back or removed by an undo
   size_t inPlace = 0; // already where they belong
   size_t present = 0; // their bytes lay in the target already
   size_t stayed = 0;  // could not be moved (or put back)

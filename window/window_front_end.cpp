@@ -112,8 +112,12 @@ void WindowFrontEnd::EndWait() {
   ::EndWait();
 }
 
+void WindowFrontEnd::RunsAs(RunMode mode) {
+  copying_ = mode == RunMode::Copy;
+}
+
 void WindowFrontEnd::ShowCollectedFiles(const CollectedFiles& files) {
-  BeginReport(ReportOf::Distribution);
+  BeginReport(copying_ ? ReportOf::Copy : ReportOf::Distribution);
   fileList_->Show(&files);
 }
 
@@ -175,7 +179,7 @@ void WindowFrontEnd::SourceBusy() {
 }
 
 bool WindowFrontEnd::ConfirmUndo(const UndoScope& scope) {
-  BeginReport(ReportOf::Undo);
+  BeginReport(scope.copies ? ReportOf::CopyUndo : ReportOf::Undo);
   return CurrentModal().Confirm(UndoQuestion(scope));
 }
 

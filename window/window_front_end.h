@@ -48,6 +48,7 @@ public:
   void ProcessEvents() override;
   void BeginWait() override;
   void EndWait() override;
+  void RunsAs(RunMode mode) override;
   void ShowCollectedFiles(const CollectedFiles& files) override;
 
   bool ConfirmStart(size_t count) override;
@@ -93,6 +94,7 @@ private:
 
   // The run in progress (or the last one), for its report.
   ReportOf reportOf_ = ReportOf::Distribution;
+  bool copying_ = false; // the run in hand copies its files
   std::vector<FileOutcome> outcomes_;
   std::string recordPath_;
   size_t notReached_ = 0;

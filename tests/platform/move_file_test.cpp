@@ -176,7 +176,13 @@ const Fault kFailedMoves[] = {
     {"copy fails at once",
      {.renameCrossDevice = true, .copyFailsAfterBytes = 0},
      MoveOutcome::Failed},
-    {"copy differs", {.renameCrossDevice = true, .copyCorrupts = true}, MoveOutcome::Failed},
+    {"copy differs", {.renameCrossDevice = true, .copyCorrupts = true}, MoveOutcome::CopyDiffers},
+    {"copy read back wrongly",
+     {.renameCrossDevice = true, .readBackDiffers = true},
+     MoveOutcome::CopyDiffers},
+    {"copy read back wrongly, no syncfs",
+     {.renameCrossDevice = true, .readBackDiffers = true, .syncfsFails = true},
+     MoveOutcome::CopyDiffers},
     {"source cannot be removed after copy",
      {.renameCrossDevice = true, .sourceRemovalFails = true},
      MoveOutcome::SourceNotRemovable},
@@ -263,7 +269,7 @@ TEST_F(MoveFile, ASourceChangedOrGoneDuringACopyIsToldFromADiskFault) {
       {"truncated", CopyStep::HalfWritten, truncate, MoveOutcome::ChangedDuringCopy},
       {"rewritten in place", CopyStep::HalfWritten, rewrite, MoveOutcome::ChangedDuringCopy},
       {"rewritten after the check", CopyStep::Flushed, rewrite, MoveOutcome::ChangedDuringCopy},
-      {"unchanged, the copy differs", CopyStep::Flushed, [] {}, MoveOutcome::Failed, true},
+      {"unchanged, the copy differs", CopyStep::Flushed, [] {}, MoveOutcome::CopyDiffers, true},
       {"gone half-way", CopyStep::HalfWritten, remove, MoveOutcome::NotFound},
       {"gone before its final name", CopyStep::Flushed, remove, MoveOutcome::NotFound},
       {"gone once placed", CopyStep::Placed, remove, MoveOutcome::Moved},
@@ -400,6 +406,62 @@ TEST_F(MoveFile, OnlyOldTemporaryCopiesOfTheExactPatternAreRemoved) {
     RemoveStaleTemporaryCopiesIn(dir_.path());
     EXPECT_EQ(Exists(path), !c.removed);
     fs::remove(path);
+  }
+}
+
+} // namespace
+
+namespace {
+
+// A copy that keeps its source: on one file system and across, whatever the
+// routes the target offers, and also from a source that may not leave its
+// folder (a card with its write-protect switch on).
+TEST_F(MoveFile, ACopyKeepsItsSourceAndLandsVerifiedWithTimeModeAndAttributes) {
+  struct Case {
+    const char* what;
+    bool acrossFileSystems;
+    MoveFaults faults;
+  };
+  const Case cases[] = {
+      {"one file system", false, {}},
+      {"one file system without no-replace rename or links",
+       false,
+       {.renameUnsupported = true, .linkUnsupported = true}},
+      {"memory to disk", true, {}},
+      {"memory to disk, each copy flushed on its own", true, {.syncfsFails = true}},
+      {"write-protected source", true, {.sourceImmutable = true}},
+  };
+  const std::string bytes = Content(1300000);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string from = (c.acrossFileSystems ? shm_ : dir_).File("from.jpg");
+    const std::string to = dir_.File("to.jpg");
+    WriteSource(from, bytes);
+    const bool attributes = setxattr(from.c_str(), "user.fotomaz", "wert", 4, 0) == 0;
+    struct stat before {};
+    ASSERT_EQ(lstat(from.c_str(), &before), 0);
+    {
+      ScopedMoveFaults faults(c.faults);
+      const MoveResult result = CopyFileNoReplace(from, to);
+      EXPECT_EQ(result.outcome, MoveOutcome::Copied);
+      EXPECT_TRUE(result.copied);
+      // A second copy never replaces the first.
+      EXPECT_EQ(CopyFileNoReplace(from, to).outcome, MoveOutcome::TargetTaken);
+    }
+    struct stat after {};
+    ASSERT_EQ(lstat(from.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_ctim.tv_nsec, before.st_ctim.tv_nsec) << "the source was changed";
+    ExpectUntouched(from, bytes);
+    fs::copy_file(to, dir_.File("copy.jpg")); // to is a file of its own
+    ExpectMovedIntact(dir_.File("absent.jpg"), to, bytes);
+    char value[8] = {};
+    if (attributes) {
+      EXPECT_EQ(getxattr(to.c_str(), "user.fotomaz", value, sizeof value), 4);
+    }
+    EXPECT_TRUE(TemporaryCopies(dir_.path()).empty());
+    for (const std::string& path : {from, to, dir_.File("copy.jpg")})
+      fs::remove(path);
   }
 }
 

@@ -298,7 +298,7 @@ TEST_F(CompanionRunTest, ADryRunPlansAndAnUndoTakesBackEveryMember) {
   }
 
   EXPECT_TRUE(testkit::Contains(testkit::ReadWholeFile(NewestUndoableRecord(records)),
-                                " ordner=monat begleiter=ja\n"));
+                                " ordner=monat begleiter=ja kopieren=nein\n"));
 
   UndoRun undo(frontEnd_, records);
   EXPECT_EQ(undo.TakeBack(), RunOutcome::Completed);

@@ -1,15 +1,15 @@
 // A run that meets faults: every file it cannot date or move stays where it
 // is, is reported with its reason, and the files after it are still sorted.
 
-#include "run/distribution_run.h"
-#include "run/run_options.h"
-#include "run/run_texts.h"
 #include "platform/folder_lock.h"
 #include "platform/lock_faults.h"
 #include "platform/move_faults.h"
 #include "platform/walk_faults.h"
-#include "tests/run/run_fixture.h"
+#include "run/distribution_run.h"
+#include "run/run_options.h"
+#include "run/run_texts.h"
 #include "tests/kit/testkit.h"
+#include "tests/run/run_fixture.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -75,6 +75,14 @@ const RefusalCase kRefusals[] = {
      {.renameCrossDevice = true, .copyFailsAfterBytes = 0},
      FolderStructure::None,
      "Fehler beim Verschieben: Ein-/Ausgabefehler"},
+    {"copy stored wrongly by the target",
+     {.renameCrossDevice = true, .readBackDiffers = true},
+     FolderStructure::YearMonth,
+     "Kopie fehlerhaft (Lesefehler im Ziel)"},
+    {"copy written wrongly",
+     {.renameCrossDevice = true, .copyCorrupts = true},
+     FolderStructure::None,
+     "Kopie fehlerhaft (Lesefehler im Ziel)"},
     {"immutable source",
      {.sourceImmutable = true},
      FolderStructure::YearMonth,

@@ -96,6 +96,7 @@ TEST_F(OptionsDialogTest, OkStoresTheOptionsInOrderAndARestartRestoresThem) {
                                               "videocb=1\n"
                                               "modernecb=0\n"
                                               "begleitcb=0\n"
+                                              "kopiercb=0\n"
                                               "verteiloptcbb=2\n");
 
   sourceMirror.clear();
@@ -213,8 +214,8 @@ TEST_F(OptionsDialogTest, EscapeClosesNothingAndTabFollowsTheOptions) {
     if (w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && w->objectName() != "")
       order.push_back(w->objectName().toStdString());
   EXPECT_EQ(order, (std::vector<std::string>{"keepfncb", "gleichecb", "allcb", "piccb", "videocb",
-                                             "modernecb", "begleitcb", "verteiloptcbb", "okb",
-                                             "Abbruch", "quellsuchsb", "zielsuchsb"}));
+                                             "modernecb", "begleitcb", "kopiercb", "verteiloptcbb",
+                                             "okb", "Abbruch", "quellsuchsb", "zielsuchsb"}));
 
   // Only the two picture buttons show hints.
   for (const QWidget* control : dialog->findChildren<QWidget*>()) {

@@ -30,6 +30,7 @@ void Choose(OptionsDialog& dialog, const RunOptions* chosen) {
     box(kIdenticalKey)->setChecked(chosen->skipIdentical);
     box(kModernFormatsKey)->setChecked(chosen->modernFormats);
     box(kCompanionsKey)->setChecked(chosen->companions);
+    box(kCopyKey)->setChecked(chosen->copy);
     dialog.findChild<QComboBox*>(kStructureKey)
         ->setCurrentIndex(IndexOfStructure(chosen->structure));
   }
@@ -53,6 +54,7 @@ TEST(OptionsRoundTripTest, WhatTheDialogSavesIsWhatTheRunReads) {
        FolderStructure::YearMonth,
        true,
        false,
+       true,
        true},
       {"/quelle a/",
        "/ziel b/",

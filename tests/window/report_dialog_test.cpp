@@ -33,6 +33,12 @@ TEST(RunReportTest, CountsReadInSingularAndPlural) {
       {{2, 0, 0, 1, 1},
        ReportOf::Undo,
        "2 Dateien zurückgelegt, 1 Datei nicht zurückgelegt, 1 nicht bearbeitet"},
+      {{38, 0, 1, 1, 0},
+       ReportOf::Copy,
+       "38 Dateien kopiert, 1 Datei lag schon im Ziel, 1 Datei nicht kopiert"},
+      {{2, 1, 0, 1, 0},
+       ReportOf::CopyUndo,
+       "2 Dateien gelöscht, 1 Datei war schon am Platz, 1 Datei nicht gelöscht"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(ReportSummary(c.counts, c.of), c.summary);
@@ -49,6 +55,9 @@ TEST(RunReportTest, TheUndoQuestionNamesTheRun) {
       {{"2026-12-08 10:11:12", "/q/neue\nzeile", "/z", 250},
        "Verteilung vom 08.12.2026, 10:11 Uhr, von /q/neue\\nzeile nach /z: 250 Dateien an ihren "
        "alten Platz zurücklegen?"},
+      {{"2026-12-08 10:11:12", "/karte", "/z", 1, /*copies=*/true},
+       "Verteilung vom 08.12.2026, 10:11 Uhr, von /karte nach /z: 1 Datei im Ziel löschen (die "
+       "Quelle bleibt unverändert)?"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(UndoQuestion(c.scope), c.question);

@@ -2,18 +2,18 @@
 // land where their dates say, the questions come in order, and a user who
 // clicks, changes options or closes the window during the run is handled.
 
-#include "window/close_on_signal.h"
-#include "window/main_window.h"
-#include "window/window_front_end.h"
 #include "platform/folder_lock.h"
 #include "platform/move_faults.h"
 #include "settings/options_dialog.h"
 #include "settings/panel.h"
-#include "tests/window/start_window.h"
 #include "tests/kit/dated_files.h"
 #include "tests/kit/fake_modal.h"
 #include "tests/kit/testkit.h"
 #include "tests/settings/qt_test_app.h"
+#include "tests/window/start_window.h"
+#include "window/close_on_signal.h"
+#include "window/main_window.h"
+#include "window/window_front_end.h"
 
 #include <QAction>
 #include <QApplication>
@@ -515,6 +515,43 @@ TEST_F(RunWindowTest, ClosingDuringARunAsksThenStopsAfterTheFileInHand) {
     EXPECT_EQ(form->isVisible(), c.open);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   }
+}
+
+} // namespace
+
+namespace {
+
+// With kopiercb the window's report and its undo speak of copies: "kopiert"
+// and "nicht kopiert", then "im Ziel löschen" and "gelöscht"; the source
+// stays as it was throughout.
+TEST_F(RunWindowTest, ACopyRunAndItsUndoAreReportedAsCopies) {
+  AddFile("a.png", "a", 2021);
+  AddFile("z.png", "z", 2022);
+  const std::vector<std::string> card = testkit::ExactTree(source);
+  Create("verteiloptcbb=0\nexifrenamecb=0\nkopiercb=1\n");
+  modal.answers = {true, false};
+  std::optional<ScopedMoveFaults> full;
+  BeforeFile(1, [&] { full.emplace(MoveFaults{.targetRefuses = ENOSPC}); });
+  ClickDistribute();
+  full.reset();
+  ASSERT_EQ(modal.requests.size(), 3u);
+  EXPECT_EQ(modal.requests[1],
+            (ModalRequest{ModalKind::Report, "1 Datei kopiert, 1 Datei nicht kopiert"}));
+  EXPECT_EQ(FilesBelow(target), (std::vector<std::string>{"2021/a.png"}));
+  EXPECT_EQ(testkit::ExactTree(source), card);
+
+  modal.requests.clear();
+  modal.answers = {true};
+  form->findChild<QAction*>("Rueckgaengig1")->trigger();
+  ASSERT_EQ(modal.requests.size(), 2u);
+  EXPECT_TRUE(modal.requests[0].text.ends_with(
+      ": 1 Datei im Ziel löschen (die Quelle bleibt unverändert)?"))
+      << modal.requests[0].text;
+  // z.png's copy never landed: nothing of it to delete.
+  EXPECT_EQ(modal.requests[1],
+            (ModalRequest{ModalKind::Report, "1 Datei gelöscht, 1 Datei war schon am Platz"}));
+  EXPECT_TRUE(FilesBelow(target).empty());
+  EXPECT_EQ(testkit::ExactTree(source), card);
 }
 
 } // namespace

@@ -170,7 +170,7 @@ Programmfenster, aber ohne Fenster.
 Nicht angegebene Optionen kommen aus dem Abschnitt [optionenf] der
 Einstellungsdatei, sonst gelten die Vorgaben des Optionen-Dialogs (Bilder und
 Videos, umbenennen ja, Originalname nein, Ordner monat, gleiche nummerieren,
-moderne nein, begleiter nein). Die Einstellungsdatei
+moderne nein, begleiter nein, kopieren nein). Die Einstellungsdatei
 des Programmfensters ist TamrelFotomaz.ini neben dem Programm; ein
 installiertes Programm hat sie für jeden Benutzer in
 $XDG_CONFIG_HOME/TamrelFotomaz/ (sonst ~/.config/TamrelFotomaz/).
@@ -206,7 +206,8 @@ ausgeführt wird: Eintrag außerhalb der Verteilung (auch mit --probelauf).
 Rückgabewert: 0 fertig (auch wenn nichts gefunden wurde oder Dateien schon
 im Ziel lagen), 1 Fehler oder abgebrochen, 2 falscher Aufruf, fehlender
 Ordner, keine Aufzeichnung oder Quellordner in Arbeit, 3 fertig, aber nicht
-alle Dateien verschoben.
+alle Dateien verschoben (mit --kopieren ja: fertig, aber nicht alle Dateien
+kopiert).
 )";
 }
 

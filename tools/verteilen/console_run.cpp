@@ -1,8 +1,8 @@
 #include "tools/verteilen/console_run.h"
 
+#include "platform/ascii_case.h"
 #include "run/escaped_text.h"
 #include "run/run_texts.h"
-#include "platform/ascii_case.h"
 #include "tools/verteilen/move_log.h"
 
 namespace {
@@ -68,6 +68,10 @@ void ConsoleFrontEnd::FileDone(FileOutcome&& outcome) {
     return;
   case FileResult::InPlace:
     if (dryRun_) console_.Output(EscapeText(outcome.source) + " (bleibt)");
+    return;
+  case FileResult::Removed:
+    // The undo of a copy run: the copy goes, its source stays.
+    if (dryRun_) console_.Output(EscapeText(outcome.source) + " (löschen)");
     return;
   case FileResult::AlreadyInTarget:
     if (dryRun_) console_.Output(AlreadyInTargetLine(outcome));

@@ -2,15 +2,15 @@
 // window, for terminals, scripts and servers, and taking a run back. See
 // HelpText().
 
-#include "run/distribution_run.h"
-#include "run/run_options.h"
-#include "run/run_texts.h"
-#include "run/undo_run.h"
 #include "fotomaz_identity.h"
 #include "platform/file_info.h"
 #include "platform/modal.h"
 #include "platform/settings_location.h"
 #include "platform/user_folders.h"
+#include "run/distribution_run.h"
+#include "run/run_options.h"
+#include "run/run_texts.h"
+#include "run/undo_run.h"
 #include "tools/verteilen/command_line.h"
 #include "tools/verteilen/console.h"
 #include "tools/verteilen/console_run.h"
@@ -40,9 +40,9 @@ enum class ExitStatus {
 
 // Every file that stayed, one line each: first those that could not be
 // moved, with their reasons, then those that lay in the target already.
-void ReportStayed(Console& console, const std::vector<FileOutcome>& stayed) {
+void ReportStayed(Console& console, const std::vector<FileOutcome>& stayed, RunMode mode) {
   for (const FileOutcome& outcome : stayed) {
-    if (outcome.result == FileResult::Stayed) console.Message(StayedLine(outcome));
+    if (outcome.result == FileResult::Stayed) console.Message(StayedLine(outcome, mode));
   }
   for (const FileOutcome& outcome : stayed) {
     if (outcome.result == FileResult::AlreadyInTarget)
@@ -51,6 +51,14 @@ void ReportStayed(Console& console, const std::vector<FileOutcome>& stayed) {
 }
 
 constexpr const char* ProgramName = "fotomaz-verteilen";
+
+// How the job placed its files, for the words of what stayed.
+RunMode PlacingOf(const DistributionRun& run) {
+  return run.Mode();
+}
+RunMode PlacingOf(const UndoRun&) {
+  return RunMode::Real;
+}
 
 ExitStatus Refuse(const std::string& message) {
   std::fprintf(stderr, "%s: %s\n", ProgramName, message.c_str());
@@ -74,18 +82,18 @@ ExitStatus Finish(Console& console, Job& job, Work work, ExitStatus whenNothingF
   } catch (const MoveLogError& error) {
     // Its message ends in a path, which takes no full stop.
     console.Finish();
-    ReportStayed(console, job.StayedFiles());
+    ReportStayed(console, job.StayedFiles(), PlacingOf(job));
     console.Message(std::string(ProgramName) + ": " + error.what());
     return ExitStatus::RunFailed;
   } catch (const std::exception& error) {
     // As the window's error box shows it.
     console.Finish();
-    ReportStayed(console, job.StayedFiles());
+    ReportStayed(console, job.StayedFiles(), PlacingOf(job));
     console.Message(std::string(ProgramName) + ": " + ApplicationErrorText(error.what()));
     return ExitStatus::RunFailed;
   }
   console.Finish();
-  ReportStayed(console, job.StayedFiles());
+  ReportStayed(console, job.StayedFiles(), PlacingOf(job));
   switch (outcome) {
   case RunOutcome::NothingFound:
     if (whenNothingFound != ExitStatus::Finished) return whenNothingFound;

@@ -42,6 +42,7 @@ void InstallTestHooks() {
     if (word == "no-link") faults.linkUnsupported = true;
     if (word == "link-other-inode") faults.linkShowsOtherInode = true;
     if (word == "no-flock") ActiveFaults<LockFaults>().lockRefused = ENOLCK;
+    if (word == "read-back-differs") faults.readBackDiffers = true;
     pause = pause || word == "pause-at-half";
     slow = slow || word == "slow";
     if (word.starts_with("batch-")) batchFiles = std::strtoul(word.c_str() + 6, nullptr, 10);

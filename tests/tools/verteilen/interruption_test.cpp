@@ -163,6 +163,62 @@ void InterruptionTest::KillRunAndUndo(const char* faultWords, int files, int kil
   EXPECT_EQ(FinalFiles(source_).size(), originals.size());
 }
 
+// SIGKILL at random moments of copy runs (--kopieren ja) from a card on the
+// disk into memory: the card never changes, no final name holds a partial
+// copy, and the next run (with --gleiche ueberspringen, so a second import
+// places nothing twice) completes the library: each picture once. Taking
+// every run back then removes every copy and leaves the card alone.
+TEST_F(InterruptionTest, KilledCopyRunsLeaveTheCardAndNoPartialCopy) {
+#ifdef __SANITIZE_ADDRESS__
+  constexpr int kFiles = 300;
+#else
+  constexpr int kFiles = 1200;
+#endif
+  constexpr int kKills = 4;
+  std::set<std::string> contents;
+  for (int id = 0; id < kFiles; ++id) {
+    const std::string bytes = Content(id, 8192 + static_cast<size_t>(id % 5) * 4096);
+    contents.insert(bytes);
+    Add("ordner" + std::to_string(id % 10) + "/bild" + std::to_string(id) + ".png", bytes);
+  }
+  const std::map<std::string, std::string> card = FinalFiles(source_);
+  Strings copy = Options(source_);
+  for (const char* word : {"--kopieren", "ja", "--gleiche", "ueberspringen"})
+    copy.push_back(word);
+  // Every final name below the target holds a whole picture of the card.
+  const auto check = [&](bool complete) {
+    EXPECT_EQ(FinalFiles(source_), card);
+    std::set<std::string> found;
+    for (const auto& [path, bytes] : FinalFiles(target_)) {
+      if (bytes.empty()) continue; // a reservation a kill left; the next run clears it
+      ASSERT_TRUE(contents.count(bytes)) << "partial: " << path;
+      found.insert(bytes);
+    }
+    if (complete) ExpectEachOnce(target_, contents);
+  };
+  HookedFaults faults("slow,batch-16");
+  std::mt19937 random(20261209);
+  for (int kill = 0; kill < kKills; ++kill) {
+    CommandProcess process(FOTOMAZ_VERTEILEN_HOOKS, copy);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20 + random() % 200));
+    ::kill(process.Pid(), SIGKILL);
+    process.Wait();
+    ASSERT_NO_FATAL_FAILURE(check(false));
+  }
+  const auto last = CommandProcess(FOTOMAZ_VERTEILEN_HOOKS, copy).Wait();
+  EXPECT_EQ(last.status, 0) << last.err;
+  ASSERT_NO_FATAL_FAILURE(check(true));
+
+  const Strings undo = {"--einstellungen", settings_, "--rueckgaengig", "--ja"};
+  for (int run = 0; run < kKills + 2; ++run) {
+    const auto back = CommandProcess(FOTOMAZ_VERTEILEN_HOOKS, undo).Wait();
+    if (back.status == 2) break;
+    EXPECT_EQ(back.status, 0) << back.err;
+  }
+  EXPECT_TRUE(FinalFiles(target_).empty());
+  EXPECT_EQ(FinalFiles(source_), card);
+}
+
 // A stop signal (Ctrl+C, SIGTERM, SIGHUP from a closed terminal) lets the
 // copy in hand finish; a second Ctrl+C abandons it and removes its
 // temporary file.
@@ -383,6 +439,47 @@ TEST_F(InterruptionTest, RunsOnAFolderAndItsSubfolderDoNotMeet) {
     ExpectEachOnce(target_, contents);
     fs::remove_all(target_);
     fs::create_directories(target_);
+  }
+}
+TEST_F(InterruptionTest, CopyRunsShareTheirCardAndAMovingRunWaits) {
+  struct Case {
+    const char* what;
+    bool firstCopies, secondCopies;
+    int secondStatus;
+  };
+  const Case cases[] = {
+      {"two copy runs", true, true, 0},
+      {"a copy run, then a moving run", true, false, 2},
+      {"a moving run, then a copy run", false, true, 2},
+  };
+  for (int id = 0; id < 8; ++id)
+    Add("bild" + std::to_string(id) + ".png", Content(id, 2 << 20));
+  const auto run = [&](bool copies, const std::string& target) {
+    Strings options = Options(source_);
+    options[5] = target;
+    if (copies) options.insert(options.end(), {"--kopieren", "ja"});
+    return options;
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string other = memory_.File(std::string("ziel-") + (c.firstCopies ? "k" : "v") +
+                                           (c.secondCopies ? "k" : "v")) +
+                              "/";
+    fs::create_directories(other);
+    std::unique_ptr<CommandProcess> held;
+    {
+      HookedFaults faults("cross-device,pause-at-half");
+      held = std::make_unique<CommandProcess>(FOTOMAZ_VERTEILEN_HOOKS, run(c.firstCopies, target_));
+      const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+      while (!Contains(held->ErrorSoFar(), "halb") && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    const auto second = CommandProcess(FOTOMAZ_VERTEILEN, run(c.secondCopies, other)).Wait();
+    EXPECT_EQ(second.status, c.secondStatus) << second.err;
+    if (c.secondStatus == 2)
+      EXPECT_EQ(second.err, "Eine andere Verteilung arbeitet gerade mit diesem Quellordner.\n");
+    kill(held->Pid(), SIGTERM);
+    held->Wait();
   }
 }
 } // namespace

@@ -142,3 +142,48 @@ TEST_F(UndoCommandTest, ALineOutsideTheRunIsReportedAndTheRestTakenBack) {
 }
 
 } // namespace
+
+namespace {
+
+// --kopieren ja from the terminal: the card stays as it was, a copy that
+// the target stores wrongly is named and gives status 3 (the hooked build),
+// and the undo asks to delete, shows "(löschen)" in its dry run and removes
+// the copies only.
+TEST_F(UndoCommandTest, ACopyRunIsVerifiedAndItsUndoDeletesTheCopiesOnly) {
+  for (int i = 0; i < 3; ++i)
+    testkit::WriteFileAt(source_ + "DCIM/IMG_" + std::to_string(i) + ".JPG",
+                         testkit::JpegWithExifDate("2023:05:01 12:07:3" + std::to_string(i)),
+                         testkit::LocalSeconds(2020, 1, 1, 0, 0, 0));
+  const Strings card = ExactTree(source_), library = ExactTree(target_);
+  Strings copy = Run();
+  copy.insert(copy.end(), {"--kopieren", "ja"});
+
+  setenv("FOTOMAZ_TEST_FAULTS", "read-back-differs", 1);
+  const auto faulty = CommandProcess(FOTOMAZ_VERTEILEN_HOOKS, copy).Wait();
+  unsetenv("FOTOMAZ_TEST_FAULTS");
+  EXPECT_EQ(faulty.status, 3);
+  EXPECT_TRUE(
+      Contains(faulty.err, source_ + "DCIM/IMG_0.JPG: Kopie fehlerhaft (Lesefehler im Ziel)"))
+      << faulty.err;
+  EXPECT_EQ(ExactTree(target_), library);
+
+  const auto copied = RunVerteilen(copy);
+  EXPECT_EQ(copied.status, 0) << copied.err;
+  EXPECT_EQ(ExactTree(source_), card);
+  EXPECT_EQ(testkit::FilesBelow(target_).size(), 3u);
+
+  const auto plan = RunVerteilen(Undo({"--probelauf"}));
+  EXPECT_EQ(plan.status, 0) << plan.err;
+  EXPECT_TRUE(Contains(plan.out, target_ + "2023/05/01/2023-05-01_120730.jpg (löschen)\n"))
+      << plan.out;
+  const auto declined = RunVerteilen(Undo(), "nein\n");
+  EXPECT_TRUE(
+      Contains(declined.err, "3 Dateien im Ziel löschen (die Quelle bleibt unverändert)? [j/N]"))
+      << declined.err;
+  const auto undone = RunVerteilen(Undo({"--ja"}));
+  EXPECT_EQ(undone.status, 0) << undone.err;
+  EXPECT_EQ(ExactTree(source_), card);
+  EXPECT_EQ(ExactTree(target_), library);
+}
+
+} // namespace
