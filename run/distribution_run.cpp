@@ -1,20 +1,5 @@
 #include "run/distribution_run.h"
 
-#include "run/internal/companion_groups.h"
-#include "run/internal/counter_name.h"
-#include "run/file_collection.h"
-#include "run/file_date.h"
-#include "run/file_plan.h"
-#include "run/internal/identical_files.h"
-#include "run/internal/looked_at_file.h"
-#include "run/run_front_end.h"
-#include "run/run_record.h"
-#include "run/internal/run_recovery.h"
-#include "run/run_steps.h"
-#include "run/run_texts.h"
-#include "run/internal/target_folders.h"
-#include "run/target_name.h"
-#include "run/internal/unique_name.h"
 #include "platform/ascii_case.h"
 #include "platform/cross_device_batch.h"
 #include "platform/file_info.h"
@@ -24,6 +9,21 @@
 #include "platform/move_file.h"
 #include "platform/path_text.h"
 #include "platform/program_path.h"
+#include "run/file_collection.h"
+#include "run/file_date.h"
+#include "run/file_plan.h"
+#include "run/internal/companion_groups.h"
+#include "run/internal/counter_name.h"
+#include "run/internal/identical_files.h"
+#include "run/internal/looked_at_file.h"
+#include "run/internal/run_recovery.h"
+#include "run/internal/target_folders.h"
+#include "run/internal/unique_name.h"
+#include "run/run_front_end.h"
+#include "run/run_record.h"
+#include "run/run_steps.h"
+#include "run/run_texts.h"
+#include "run/target_name.h"
 
 #include <algorithm>
 #include <chrono>
@@ -149,6 +149,16 @@ RunOutcome DistributionRun::Distribute() {
   RunOptions start = frontEnd_.Options();
   // The run works on the paths its record names (run_record.h).
   start.source = WithBackslash(LexicallyNormal(start.source));
+  // What killed runs left half done is completed before anything is
+  // collected (run_recovery.h): a group completed so is no pair of strangers
+  // here, and a copy completed so is not filed twice.
+  // Members left apart by killed runs, unreadable folders, links into the tree.
+  std::vector<FileOutcome> leftOut;
+  if (mode_ == RunMode::Real && recordFolder_) leftOut = ClearAfterKilledRuns(*recordFolder_);
+  // Those are reported; this run leaves them where they are too.
+  leftApart_.clear();
+  for (const FileOutcome& outcome : leftOut)
+    leftApart_.insert(outcome.source);
   // Held until the run returns; a dry run changes nothing and needs none.
   FolderLock sourceLock;
   if (mode_ == RunMode::Real && sourceLock.Take(start.source) == FolderLocking::Busy) {
@@ -156,7 +166,6 @@ RunOutcome DistributionRun::Distribute() {
     frontEnd_.SourceBusy();
     return RunOutcome::SourceBusy;
   }
-  std::vector<FileOutcome> leftOut; // unreadable folders, links into the tree
   FillFileList(start.source, files_, {start.kinds, start.modernFormats, ListFill::Replace},
                &frontEnd_, &leftOut);
   // Members that were not collected themselves join the list here, so the
@@ -190,7 +199,6 @@ RunOutcome DistributionRun::Distribute() {
       frontEnd_.RecordUnavailable(error.what());
       return RunOutcome::NotRecorded;
     }
-    ClearAfterKilledRuns(*recordFolder_);
     frontEnd_.Recorded(record_->Path());
   }
   moved_ = 0;
@@ -274,6 +282,10 @@ std::vector<BatchStep> DistributionRun::DecideBatch(size_t first, size_t limit,
   batch.reserve(limit);
   size_t moves = 0;
   for (size_t file = first; file < files_.Size() && batch.size() < limit; ++file) {
+    if (!leftApart_.empty() && leftApart_.count(files_.Path(file))) {
+      batch.push_back(StepOf(file));
+      continue;
+    }
     if (const CompanionGroup* group = groups.GroupOf(file)) {
       // A group is handled whole in its own turn, after the moves before it
       // (it decides and moves its members one by one); its other members

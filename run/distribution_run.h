@@ -3,6 +3,7 @@
 // asks to start, and moves every file into its date folder under the target
 // folder, renamed and lower-cased, never replacing a file.
 
+#include "platform/cross_device_batch.h"
 #include "run/collected_files.h"
 #include "run/file_outcome.h"
 #include "run/run_batch.h"
@@ -11,10 +12,10 @@
 #include "run/run_outcome.h"
 #include "run/run_record.h"
 #include "run/run_steps.h"
-#include "platform/cross_device_batch.h"
 
 #include <deque>
 #include <optional>
+#include <unordered_set>
 
 #include <cstdint>
 #include <string>
@@ -106,5 +107,8 @@ private:
   CrossDeviceBatch* mover_ = nullptr;   // a real run's, while it runs
   std::deque<BatchStep> pending_;       // staged copies, in the order staged
   std::vector<CommittedMove> settled_;  // landed, not yet finished
+  // Members of groups a killed run split that could not follow their
+  // leader: reported before the run, and left where they are.
+  std::unordered_set<std::string> leftApart_;
   RunGuard guard_;
 };

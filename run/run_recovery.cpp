@@ -1,13 +1,84 @@
 #include "run/internal/run_recovery.h"
 
-#include "run/internal/record_bounds.h"
 #include "platform/append_file.h"
 #include "platform/file_info.h"
 #include "platform/move_file.h"
 #include "platform/path_text.h"
 #include "platform/program_path.h"
+#include "run/internal/record_bounds.h"
 
 #include <set>
+#include <unordered_map>
+
+namespace {
+
+// The latest intent of each source, by source.
+using LatestBySource = std::unordered_map<std::string_view, const RecordedMove*>;
+
+// Appends the done line of move, now at its target.
+void RecordArrival(const std::string& record, const RecordedMove& move) {
+  const std::optional<FileStatus> entry = EntryStatusOf(move.target);
+  const std::optional<FileStatus> file = entry && entry->link ? StatusOf(move.target) : entry;
+  if (entry && file) AppendDone(record, move, RecordedFileOf(*file), *entry);
+}
+
+// Whether the move's file went to its target (its done line, or found
+// there and no longer at its source).
+bool Arrived(const RecordedMove& move) {
+  return move.after || (!EntryExists(move.source) && EntryExists(move.target));
+}
+
+// A member of a group whose leader arrived follows it to its planned name;
+// what stayed when it cannot.
+std::optional<FileOutcome> Follow(const std::string& record, const RecordedMove& member) {
+  if (Arrived(member) || !EntryExists(member.source)) return std::nullopt;
+  MoveResult result{MoveOutcome::SourceChanged, {}};
+  if (HoldsRecorded(member.source, member.before))
+    result = MoveFileNoReplace(member.source, member.target);
+  if (result.outcome == MoveOutcome::Moved) {
+    RecordArrival(record, member);
+    return std::nullopt;
+  }
+  // Another run's recovery took it meanwhile.
+  if (result.outcome == MoveOutcome::NotFound && Arrived(member)) return std::nullopt;
+  // Its own reason where it has one; otherwise it is apart from its group.
+  FileOutcome stays = FailedMoveOutcome(member.source, result.outcome, result.error);
+  if (result.outcome == MoveOutcome::TargetTaken || result.outcome == MoveOutcome::SourceChanged ||
+      result.outcome == MoveOutcome::NotFound) {
+    stays = StayedOutcome(member.source, StayReason::SplitFromGroup);
+    stays.target = member.target;
+  }
+  return stays;
+}
+
+// Completes the groups of record whose leader arrived and whose other
+// members did not.
+void CompleteGroups(const RunRecord& record, const LatestBySource& latest, RecordBounds& bounds,
+                    std::vector<FileOutcome>& stayed) {
+  for (const RecordedGroup& group : record.groups) {
+    if (group.moves.empty() || group.moves.front() >= record.moves.size()) continue;
+    const RecordedMove& leader = record.moves[group.moves.front()];
+    // A later try of the group (another counter) supersedes this one.
+    const auto newest = latest.find(leader.source);
+    if (newest == latest.end() || newest->second != &leader || !bounds.MoveWithin(leader) ||
+        !Arrived(leader))
+      continue;
+    for (size_t m = 1; m < group.moves.size(); ++m) {
+      if (group.moves[m] >= record.moves.size()) continue;
+      const auto found = latest.find(record.moves[group.moves[m]].source);
+      if (found == latest.end() || !bounds.MoveWithin(*found->second)) continue;
+      if (std::optional<FileOutcome> stays = Follow(record.path, *found->second))
+        stayed.push_back(std::move(*stays));
+    }
+  }
+}
+
+} // namespace
+
+bool HoldsRecorded(const std::string& path, const RecordedFile& expected) {
+  const std::optional<FileStatus> found = StatusOf(path);
+  return found && RecordedFileOf(*found) == expected;
+}
 
 bool IsReservation(const RecordedMove& move) {
   const std::optional<FileStatus> target = EntryStatusOf(move.target);
@@ -16,21 +87,27 @@ bool IsReservation(const RecordedMove& move) {
          source->identity != target->identity && RecordedFileOf(*source) == move.before;
 }
 
-void ClearAfterKilledRuns(const std::string& recordFolder) {
+std::vector<FileOutcome> ClearAfterKilledRuns(const std::string& recordFolder) {
+  std::vector<FileOutcome> stayed;
   for (const std::string& path : RecordPaths(recordFolder)) {
     if (RecordChecked(path)) continue;
     const std::optional<RunRecord> record = ReadRunRecord(path);
     if (!record || record->checked || ProcessRunning(record->process)) continue;
     RecordBounds bounds(*record);
     std::set<std::string> folders;
-    for (const RecordedMove* move : LatestMoves(*record)) {
+    const std::vector<const RecordedMove*> moves = LatestMoves(*record);
+    LatestBySource latest;
+    for (const RecordedMove* move : moves) {
+      latest.emplace(move->source, move);
       if (move->after || !bounds.TargetWithin(move->target)) continue;
-      if (IsReservation(*move)) RemoveFile(move->target);
       folders.insert(FolderOf(move->target));
+      if (IsReservation(*move)) RemoveFile(move->target);
     }
+    CompleteGroups(*record, latest, bounds, stayed);
     // Its process has ended: none of its temporary copies is in hand.
     for (const std::string& folder : folders)
       RemoveTemporaryCopiesOf(folder, record->process);
     MarkChecked(path);
   }
+  return stayed;
 }

@@ -78,6 +78,8 @@ std::string StayReasonText(const FileOutcome& outcome) {
     return kLeaderStayedText;
   case StayReason::DiffersInTarget:
     return kDiffersInTargetText + EscapeText(outcome.target);
+  case StayReason::SplitFromGroup:
+    return kSplitFromGroupText + EscapeText(outcome.target);
   case StayReason::MoveError:
     break;
   }

@@ -1,16 +1,16 @@
 #include "run/undo_run.h"
 
-#include "run/internal/record_bounds.h"
-#include "run/internal/run_recovery.h"
-#include "run/run_front_end.h"
-#include "run/run_record.h"
-#include "run/run_texts.h"
 #include "platform/append_file.h"
 #include "platform/file_compare.h"
 #include "platform/file_info.h"
 #include "platform/folder_lock.h"
 #include "platform/move_file.h"
 #include "platform/path_text.h"
+#include "run/internal/record_bounds.h"
+#include "run/internal/run_recovery.h"
+#include "run/run_front_end.h"
+#include "run/run_record.h"
+#include "run/run_texts.h"
 
 #include <algorithm>
 #include <optional>
@@ -20,11 +20,6 @@ namespace {
 
 FileOutcome InPlace(const RecordedMove& move) {
   return {move.source, FileResult::InPlace, move.source, {}, {}};
-}
-
-bool Holds(const std::string& path, const RecordedFile& expected) {
-  const std::optional<FileStatus> found = StatusOf(path);
-  return found && RecordedFileOf(*found) == expected;
 }
 
 enum class AtTarget { AsLanded, Gone, Changed, Replaced };
@@ -54,7 +49,7 @@ AtTarget LookAtTarget(const RecordedMove& move, const RecordedFile& landed,
 // the copy back, the one at the target may go. Any other file at the old
 // place keeps it.
 FileOutcome AtBothPlaces(const RecordedMove& move, RunMode mode) {
-  if (Holds(move.source, move.before) && SeparateCopies(move.source, move.target)) {
+  if (HoldsRecorded(move.source, move.before) && SeparateCopies(move.source, move.target)) {
     if (mode == RunMode::Real) RemoveFile(move.target);
     return InPlace(move);
   }
@@ -88,7 +83,7 @@ FileOutcome TakeBackOne(const RecordedMove& move, RunMode mode, RunRecordWriter*
   std::optional<FileStatus> entry; // the target's, as looked at
   if (const AtTarget found = LookAtTarget(move, landed, entry); found != AtTarget::AsLanded) {
     // Back already (an earlier undo, or a run killed before this move)?
-    if (Holds(move.source, move.before)) return InPlace(move);
+    if (HoldsRecorded(move.source, move.before)) return InPlace(move);
     return StayedOutcome(move.target, found == AtTarget::Gone       ? StayReason::GoneSinceRun
                                       : found == AtTarget::Replaced ? StayReason::ReplacedInTarget
                                                                     : StayReason::ChangedSinceRun);
@@ -167,6 +162,10 @@ RunOutcome UndoRun::TakeBack(const std::string& recordPath) {
 
 RunOutcome UndoRun::Run(const std::string& recordPath) {
   stayed_.clear();
+  // What killed runs left half done is completed first, so the record read
+  // below has the done lines of what was completed (run_recovery.h).
+  std::vector<FileOutcome> recovered;
+  if (mode_ == RunMode::Real) recovered = ClearAfterKilledRuns(recordFolder_);
   const std::string path = recordPath.empty() ? NewestUndoableRecord(recordFolder_) : recordPath;
   const std::optional<RunRecord> record = path.empty() ? std::nullopt : ReadRunRecord(path);
   if (!record || record->takenBack) {
@@ -206,12 +205,15 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
       frontEnd_.RecordUnavailable(error.what());
       return RunOutcome::NotRecorded;
     }
-    ClearAfterKilledRuns(recordFolder_);
     frontEnd_.Recorded(undoRecord->Path());
   }
-  for (FileOutcome& outcome : checked.refused) {
-    stayed_.push_back(outcome);
-    frontEnd_.FileDone(std::move(outcome));
+  // Files of other runs and the refused lines do not keep this one open.
+  const size_t notOfThisRun = recovered.size() + checked.refused.size();
+  for (std::vector<FileOutcome>* list : {&recovered, &checked.refused}) {
+    for (FileOutcome& outcome : *list) {
+      stayed_.push_back(outcome);
+      frontEnd_.FileDone(std::move(outcome));
+    }
   }
   std::set<std::string> cleanedFolders; // of leftover temporary copies
   const int maximum = static_cast<int>(moves.size()) - 1;
@@ -252,7 +254,7 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
     // Refused lines are no files of this run: they do not keep it open once
     // its files are back. A record whose every line was refused took nothing
     // back (a damaged record): it stays open.
-    const bool complete = stayed_.size() == checked.refused.size();
+    const bool complete = stayed_.size() == notOfThisRun;
     if (complete && (anyBack || checked.refused.empty()))
       MarkTakenBack(record->path, undoRecord->Path());
   }

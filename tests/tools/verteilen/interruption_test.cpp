@@ -1,7 +1,8 @@
 // fotomaz-verteilen interrupted and crowded: signals during a copy across
 // file systems, SIGKILL at random moments of a run and of its undo (also on
-// a real exFAT mount where the machine allows one), and two runs into one
-// target. Whatever happens, no file under a final name is incomplete and
+// a real exFAT mount where the machine allows one, and with groups of
+// pictures that belong together), SIGKILL at exact steps of a group's move,
+// and two runs into one target. Whatever happens, no file under a final name is incomplete and
 // every file's content exists at least once.
 
 #include "tests/kit/dated_files.h"
@@ -17,6 +18,7 @@
 #include <memory>
 #include <random>
 #include <set>
+#include <sstream>
 #include <sys/stat.h>
 #include <thread>
 
@@ -92,6 +94,8 @@ protected:
   // followed by a clean one; then every run is taken back. The command's
   // test build gets faults (hooks of test_hooks.h).
   void KillRunAndUndo(const char* faults, int files, int kills);
+  // Every run and undo recorded taken back, as far as they go.
+  void UndoEverything(int runs);
 
   testkit::TempDir dir_;
   testkit::TempDir state_;
@@ -161,6 +165,15 @@ void InterruptionTest::KillRunAndUndo(const char* faultWords, int files, int kil
   for (const auto& [path, bytes] : FinalFiles(target_))
     ADD_FAILURE() << "not taken back: " << path;
   EXPECT_EQ(FinalFiles(source_).size(), originals.size());
+}
+
+void InterruptionTest::UndoEverything(int runs) {
+  const Strings undo = {"--einstellungen", settings_, "--rueckgaengig", "--ja"};
+  for (int run = 0; run < runs; ++run) {
+    const auto back = CommandProcess(FOTOMAZ_VERTEILEN, undo).Wait();
+    if (back.status == 2) break;
+    EXPECT_EQ(back.status, 0) << back.err;
+  }
 }
 
 // A stop signal (Ctrl+C, SIGTERM, SIGHUP from a closed terminal) lets the
@@ -274,6 +287,74 @@ TEST_F(InterruptionTest, KilledOnARealExfatMount) {
   target_ = card + "/ziel/";
   fs::create_directories(target_);
   KillRunAndUndo("", kFiles, kKills);
+}
+
+struct StepKill {
+  const char* what;
+  const char* faults;
+  Strings files;              // in the source: a JPEG with its date, the rest text
+  Strings extra;              // options of the clean run
+  const char* takenMeanwhile; // a name another program takes before the clean run
+  int status;                 // of the clean run
+  Strings target;             // then
+  Strings stayed;             // the files it reports, from the source folder on
+};
+
+const StepKill kStepKills[] = {
+    {"the leader moved, the raw and the XMP not: they follow it",
+     "cross-device,kill-removed-1",
+     {"IMG_1.JPG", "IMG_1.CR2", "IMG_1.xmp"},
+     {},
+     nullptr,
+     0,
+     {"2023/05/img_1.cr2", "2023/05/img_1.jpg", "2023/05/img_1.xmp"},
+     {}},
+    {"a member whose name another program took meanwhile is reported",
+     "cross-device,kill-removed-1",
+     {"IMG_1.JPG", "IMG_1.CR2", "IMG_1.xmp"},
+     {},
+     "2023/05/img_1.cr2",
+     3,
+     {"2023/05/img_1.cr2", "2023/05/img_1.jpg", "2023/05/img_1.xmp"},
+     {"IMG_1.CR2: nach einem Abbruch von seiner Gruppe getrennt: ZIEL/2023/05/img_1.cr2"}},
+};
+
+// Killed at exact steps of a group's move across file systems: the next run
+// completes what the killed one began, and the undo takes it all back.
+TEST_F(InterruptionTest, AGroupKilledAtAnExactStepIsCompletedByTheNextRun) {
+  for (const StepKill& c : kStepKills) {
+    SCOPED_TRACE(c.what);
+    for (const std::string& folder : {state_.path(), source_, target_}) {
+      fs::remove_all(folder);
+      fs::create_directories(folder);
+    }
+    for (const std::string& name : c.files)
+      Add(name, name.ends_with(".JPG") ? testkit::JpegWithExifDate("2023:05:01 12:07:32") : name);
+    const Strings tree = testkit::ExactTree(source_);
+    Strings run = Options(source_);
+    run.insert(run.end(), {"--begleiter", "ja"});
+    {
+      HookedFaults faults(c.faults);
+      EXPECT_EQ(CommandProcess(FOTOMAZ_VERTEILEN_HOOKS, run).Wait().status, -1);
+    }
+    if (c.takenMeanwhile) testkit::WriteFile(target_ + c.takenMeanwhile, "fremd");
+    run.insert(run.end(), c.extra.begin(), c.extra.end());
+    const auto clean = CommandProcess(FOTOMAZ_VERTEILEN, run).Wait();
+    EXPECT_EQ(clean.status, c.status) << clean.err;
+    Strings stayed;
+    std::istringstream lines(clean.err);
+    for (std::string line; std::getline(lines, line);) {
+      if (!line.starts_with(source_)) continue;
+      if (const size_t at = line.find(target_); at != std::string::npos)
+        line.replace(at, target_.size(), "ZIEL/");
+      stayed.push_back(line.substr(source_.size()));
+    }
+    EXPECT_EQ(stayed, c.stayed);
+    EXPECT_EQ(testkit::FilesBelow(target_), c.target);
+    UndoEverything(3);
+    EXPECT_EQ(testkit::ExactTree(source_), tree);
+    EXPECT_EQ(testkit::FilesBelow(target_).size(), c.takenMeanwhile ? 1u : 0u);
+  }
 }
 
 // Two runs fill one target with files of the same names at once: each takes
