@@ -1,6 +1,7 @@
 #include "run/internal/run_recovery.h"
 
 #include "platform/append_file.h"
+#include "platform/file_compare.h"
 #include "platform/file_info.h"
 #include "platform/move_file.h"
 #include "platform/path_text.h"
@@ -20,6 +21,14 @@ void RecordArrival(const std::string& record, const RecordedMove& move) {
   const std::optional<FileStatus> entry = EntryStatusOf(move.target);
   const std::optional<FileStatus> file = entry && entry->link ? StatusOf(move.target) : entry;
   if (entry && file) AppendDone(record, move, RecordedFileOf(*file), *entry);
+}
+
+// A copy across file systems that got its final name before its source was
+// removed: both places hold the file, and a second run would file it twice.
+// The source goes, and the move is complete.
+void CompleteCopy(const std::string& record, const RecordedMove& move) {
+  if (!HoldsRecorded(move.source, move.before) || !SeparateCopies(move.source, move.target)) return;
+  if (RemoveFile(move.source)) RecordArrival(record, move);
 }
 
 // Whether the move's file went to its target (its done line, or found
@@ -101,7 +110,12 @@ std::vector<FileOutcome> ClearAfterKilledRuns(const std::string& recordFolder) {
       latest.emplace(move->source, move);
       if (move->after || !bounds.TargetWithin(move->target)) continue;
       folders.insert(FolderOf(move->target));
-      if (IsReservation(*move)) RemoveFile(move->target);
+      if (IsReservation(*move)) {
+        RemoveFile(move->target);
+      } else if (EntryExists(move->source) && EntryExists(move->target) &&
+                 bounds.MoveWithin(*move)) {
+        CompleteCopy(path, *move);
+      }
     }
     CompleteGroups(*record, latest, bounds, stayed);
     // Its process has ended: none of its temporary copies is in hand.

@@ -9,11 +9,13 @@
 // checked yet, and marks the record checked; the undo also removes the
 // reservation of an intent it resolves.
 //
-// A group of pictures that belong together whose leader moved before its
-// other members is completed from the record's intents: they follow it to
-// the names planned with it (each with its done line appended to the
-// record, so the undo of that run takes them back), or, where they cannot,
-// are reported.
+// Two moves a kill leaves half done are completed from the record's
+// intents, each with its done line appended to the record, so the undo of
+// that run takes them back: a copy across file systems that got its final
+// name before its source was removed (the file at both places, the same
+// bytes: the source goes), and a group of pictures that belong together
+// whose leader moved before its other members (they follow it to the names
+// planned with it, or, where they cannot, are reported).
 
 #include "run/file_outcome.h"
 #include "run/run_record.h"

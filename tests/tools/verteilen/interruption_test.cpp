@@ -94,6 +94,9 @@ protected:
   // followed by a clean one; then every run is taken back. The command's
   // test build gets faults (hooks of test_hooks.h).
   void KillRunAndUndo(const char* faults, int files, int kills);
+  // The same with groups of a JPEG, its raw and its XMP: after the clean run
+  // every group lies whole under one stem, each file once.
+  void KillGroupsAndUndo(int groups, int kills);
   // Every run and undo recorded taken back, as far as they go.
   void UndoEverything(int runs);
 
@@ -174,6 +177,73 @@ void InterruptionTest::UndoEverything(int runs) {
     if (back.status == 2) break;
     EXPECT_EQ(back.status, 0) << back.err;
   }
+}
+
+void InterruptionTest::KillGroupsAndUndo(int groups, int kills) {
+  const std::string jpeg = testkit::JpegWithExifDate("2023:05:01 12:07:32");
+  const std::string extensions[] = {".JPG", ".CR2", ".xmp"};
+  std::map<std::string, std::pair<int, std::string>> originals; // bytes: group, extension
+  for (int id = 0; id < groups; ++id) {
+    for (const std::string& extension : extensions) {
+      const std::string bytes = (extension == ".JPG" ? jpeg : extension) +
+                                Content(id, 4096 + static_cast<size_t>(id % 5) * 8192);
+      originals[bytes] = {id, extension};
+      Add("ordner" + std::to_string(id % 10) + "/IMG_" + std::to_string(id) + extension, bytes);
+    }
+  }
+  const Strings tree = testkit::ExactTree(source_);
+  // Every content complete at least once and no final name incomplete; once
+  // clean, each content once, and after a run each group under one stem.
+  const auto check = [&](bool clean, bool grouped) {
+    std::map<int, std::set<std::string>> stems;
+    std::map<std::string, int> found;
+    for (const std::string& root : {source_, target_}) {
+      for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (!entry.is_regular_file()) continue;
+        const std::string path = entry.path().string();
+        const std::string bytes = testkit::ReadWholeFile(path);
+        if (entry.path().filename().string().starts_with(".fotomaz-") || bytes.empty()) {
+          ASSERT_FALSE(clean) << "left behind: " << path;
+          continue;
+        }
+        const auto original = originals.find(bytes);
+        ASSERT_NE(original, originals.end()) << "incomplete: " << path;
+        ++found[bytes];
+        if (grouped) {
+          ASSERT_TRUE(path.starts_with(target_)) << "not moved: " << path;
+          stems[original->second.first].insert(path.substr(0, path.rfind('.')));
+        }
+      }
+    }
+    ASSERT_EQ(found.size(), originals.size());
+    if (!clean) return;
+    for (const auto& [bytes, count] : found)
+      EXPECT_EQ(count, 1) << "twice: group " << originals[bytes].first;
+    for (const auto& [id, paths] : stems)
+      EXPECT_EQ(paths.size(), 1u) << "group " << id << " split: " << *paths.begin();
+  };
+  Strings run = Options(source_);
+  run.insert(run.end(), {"--begleiter", "ja"});
+  const Strings undo = {"--einstellungen", settings_, "--rueckgaengig", "--ja"};
+  std::mt19937 random(20261209);
+  for (const bool undoing : {false, true}) {
+    const Strings& arguments = undoing ? undo : run;
+    for (int kill = 0; kill < kills; ++kill) {
+      CommandProcess process(FOTOMAZ_VERTEILEN, arguments);
+      std::this_thread::sleep_for(std::chrono::milliseconds(random() % 150));
+      ::kill(process.Pid(), SIGKILL);
+      process.Wait();
+      ASSERT_NO_FATAL_FAILURE(check(false, false));
+    }
+    // The killed undos may have taken every run back already (status 2).
+    const auto last = CommandProcess(FOTOMAZ_VERTEILEN, arguments).Wait();
+    EXPECT_TRUE(last.status == 0 || (undoing && last.status == 2)) << last.status << last.err;
+    ASSERT_NO_FATAL_FAILURE(check(true, !undoing));
+  }
+  UndoEverything(2 * kills + 2);
+  EXPECT_EQ(testkit::ExactTree(source_), tree);
+  for (const auto& [path, bytes] : FinalFiles(target_))
+    ADD_FAILURE() << "not taken back: " << path;
 }
 
 // A stop signal (Ctrl+C, SIGTERM, SIGHUP from a closed terminal) lets the
@@ -289,6 +359,24 @@ TEST_F(InterruptionTest, KilledOnARealExfatMount) {
   KillRunAndUndo("", kFiles, kKills);
 }
 
+// SIGKILL at 20 random moments of a run with groups, then of its undo, on
+// one file system and across two (the disk and memory).
+TEST_F(InterruptionTest, GroupsKilledAtRandomMomentsAreCompletedAndTakenBack) {
+#ifdef __SANITIZE_ADDRESS__
+  constexpr int kGroups = 100;
+#else
+  constexpr int kGroups = 300;
+#endif
+  for (const bool acrossDevices : {false, true}) {
+    SCOPED_TRACE(acrossDevices ? "across file systems" : "on one file system");
+    fs::remove_all(state_.path());
+    fs::remove_all(source_);
+    target_ = (acrossDevices ? memory_.File("ziel") : dir_.File("ziel")) + "/";
+    fs::create_directories(target_);
+    KillGroupsAndUndo(kGroups, 20);
+  }
+}
+
 struct StepKill {
   const char* what;
   const char* faults;
@@ -308,6 +396,22 @@ const StepKill kStepKills[] = {
      nullptr,
      0,
      {"2023/05/img_1.cr2", "2023/05/img_1.jpg", "2023/05/img_1.xmp"},
+     {}},
+    {"the leader's copy had its name, its source was there: the source goes, the rest follows",
+     "cross-device,kill-placed-1",
+     {"IMG_1.JPG", "IMG_1.CR2", "IMG_1.xmp"},
+     {"--gleiche", "ueberspringen"},
+     nullptr,
+     0,
+     {"2023/05/img_1.cr2", "2023/05/img_1.jpg", "2023/05/img_1.xmp"},
+     {}},
+    {"a single file whose copy had its name is not filed twice",
+     "cross-device,kill-placed-1",
+     {"IMG_1.JPG"},
+     {"--gleiche", "ueberspringen"},
+     nullptr,
+     0,
+     {"2023/05/img_1.jpg"},
      {}},
     {"a member whose name another program took meanwhile is reported",
      "cross-device,kill-removed-1",
