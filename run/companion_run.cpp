@@ -3,6 +3,7 @@
 // and their sidecars stay side by side under one stem in one folder.
 
 #include "platform/lower_name.h"
+#include "platform/move_precheck.h"
 #include "platform/path_text.h"
 #include "run/distribution_run.h"
 #include "run/file_date.h"
@@ -128,6 +129,41 @@ void RecordGroup(Members& members, const std::string& stem, TargetFolderIndex& i
   if (recording) state.record->Flush();
 }
 
+// Every member that moves is looked at before the leader moves
+// (move_precheck.h): one whose name does not fit the target, that may not
+// leave its folder or whose bytes do not fit the free space keeps the whole
+// group in the source, each member reported (the others as staying with
+// it), instead of the first refusal splitting the group. Nothing when all
+// can go.
+std::optional<Outcomes> GroupCannotMove(Members& members, const std::string& folder,
+                                        const std::string& stem) {
+  std::vector<MoveOutcome> foreseen(members.size(), MoveOutcome::Moved);
+  uint64_t copied = 0; // the bytes of the members copied across file systems
+  bool refused = false;
+  for (size_t m = 0; m < members.size(); ++m) {
+    const FilePlan& plan = members[m].plan;
+    if (plan.kept) continue;
+    foreseen[m] = ForeseenMove(plan.source, folder, stem + members[m].member.tail);
+    if (foreseen[m] == MoveOutcome::Moved && !OnFileSystemOf(plan.source, folder)) {
+      copied += static_cast<uint64_t>(plan.status->size);
+      if (!FitsFreeSpace(folder, copied)) foreseen[m] = MoveOutcome::NoSpace;
+    }
+    refused = refused || foreseen[m] != MoveOutcome::Moved;
+  }
+  if (!refused) return std::nullopt;
+  Outcomes outcomes;
+  for (size_t m = 0; m < members.size(); ++m) {
+    FilePlan& plan = members[m].plan;
+    if (plan.kept)
+      outcomes.push_back(std::move(*plan.kept));
+    else if (foreseen[m] != MoveOutcome::Moved)
+      outcomes.push_back(FailedMoveOutcome(plan.source, foreseen[m], {}));
+    else
+      outcomes.push_back(StayedOutcome(plan.source, StayReason::LeaderStayed));
+  }
+  return outcomes;
+}
+
 // The members after the leader give up the names reserved for them.
 void FreeNames(Members& members, const std::string& stem, TargetFolderIndex& index) {
   for (size_t m = 1; m < members.size(); ++m) {
@@ -243,6 +279,10 @@ Outcomes MoveGroup(Members& members, const PlanBasis& group, const RunState& sta
     }
     if (stem.empty())
       return LeaderStays(StayedOutcome(leader.source, StayReason::NameTaken), members);
+    if (std::optional<Outcomes> kept = GroupCannotMove(members, folder, stem)) {
+      state.targets.RemoveIfMadeEmpty(folder);
+      return *kept;
+    }
     const std::string name = stem + leaderTail;
     const std::string target = JoinPath(folder, name);
     RecordGroup(members, stem, *index, state);
