@@ -8,6 +8,7 @@
 #include "run/run_record.h"
 #include "run/run_texts.h"
 #include "run/undo_run.h"
+#include "tests/kit/iso_builder.h"
 #include "tests/kit/testkit.h"
 #include "tests/run/run_fixture.h"
 
@@ -27,6 +28,11 @@ using runtest::LocalSeconds;
 using Files = std::vector<std::string>;
 
 const std::string kJpeg = testkit::JpegWithExifDate("2023:05:01 12:07:32");
+// A clip whose movie header starts at this UTC time.
+std::string ClipAt(int year, int month, int day, int hour, int minute, int second) {
+  return testkit::MovieFile(
+      testkit::Mvhd(testkit::MovieSeconds(year, month, day, hour, minute, second)));
+}
 
 class CompanionRunTest : public runtest::RunTest {
 protected:
@@ -85,7 +91,10 @@ const GroupCase kGroups[] = {
       "2023/05/2023-05-01_120732.jpg", "2023/05/2023-05-01_120732.xmp"},
      {"lonely.xmp"}},
     {"Live Photo: the still's own date leads, the clip and its edits follow",
-     {{"IMG_1234.HEIC", "@image.heic"}, {"IMG_1234.MOV", "@movie.mov"}, {"IMG_1234.AAE", "a"}},
+     // The clip starts a second before the still (05:06:07 in Berlin).
+     {{"IMG_1234.HEIC", "@image.heic"},
+      {"IMG_1234.MOV", ClipAt(2019, 3, 4, 4, 6, 6)},
+      {"IMG_1234.AAE", "a"}},
      {},
      {"2019/03/2019-03-04_050607.aae", "2019/03/2019-03-04_050607.heic",
       "2019/03/2019-03-04_050607.mov"},
@@ -104,6 +113,25 @@ const GroupCase kGroups[] = {
      {{"MVI_0001.AVI", "clip"}, {"MVI_0001.THM", "thumb"}},
      {},
      {"2020/01/2020-01-01_000000.avi", "2020/01/2020-01-01_000000.thm"},
+     {}},
+    {"a clip 10 s after the still is of its shot",
+     {{"IMG_7.JPG", "jpeg"}, {"IMG_7.MOV", ClipAt(2023, 5, 1, 10, 7, 42)}},
+     {.pictures = true, .videos = true},
+     {"2023/05/2023-05-01_120732.jpg", "2023/05/2023-05-01_120732.mov"},
+     {}},
+    {"a clip 11 s after it is a stranger of the same number, dated on its own",
+     {{"IMG_7.JPG", "jpeg"}, {"IMG_7.MOV", ClipAt(2023, 5, 1, 10, 7, 43)}},
+     {.pictures = true, .videos = true},
+     {"2020/01/2020-01-01_000000.mov", "2023/05/2023-05-01_120732.jpg"},
+     {}},
+    {"a TIFF of 2018 and a JPEG of 2023 are strangers; the sidecars still join by name",
+     {{"IMG_1.JPG", "jpeg"},
+      {"IMG_1.TIF", "@original.tif"},
+      {"IMG_1.xmp", "x"},
+      {"IMG_1.TIF.xmp", "t"}},
+     {},
+     {"2020/01/2020-01-01_000000.tif", "2020/01/2020-01-01_000000.tif.xmp",
+      "2023/05/2023-05-01_120732.jpg", "2023/05/2023-05-01_120732.xmp"},
      {}},
     {"with Alle, other files of one base name stay apart, a lone sidecar is an ordinary file",
      {{"report.pdf", "p"}, {"report.docx", "d"}, {"lonely.xmp", "x"}},
