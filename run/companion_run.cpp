@@ -94,6 +94,15 @@ FileOutcome MoveMember(Member& member, const std::string& stem, TargetFolderInde
     // A name taken since can only have been taken by another program: the
     // move finds it taken.
     const std::string target = JoinPath(plan.folder, name);
+    // Edited while its leader moved (a big clip copied across file systems
+    // takes a while): recorded as it is when it moves, so the undo knows
+    // the file that landed.
+    const std::optional<FileStatus> now = StatusOf(plan.source);
+    if (now && now->regular && RecordedFileOf(*now) != RecordedFileOf(*plan.status)) {
+      plan.status = now;
+      member.intent = RecordIntent(plan.source, target, *now, state);
+      if (state.record && state.mode == RunMode::Real) state.record->Flush();
+    }
     result =
         MoveAfterIntent(plan.Moving(), {plan.folder, name, target, member.intent}, index, state);
   } else {

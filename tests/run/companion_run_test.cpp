@@ -330,6 +330,52 @@ TEST_F(CompanionRunTest, AMemberThatCannotMoveSeenBeforehandKeepsTheWholeGroup) 
   }
 }
 
+// A member edited while its leader moves is recorded as it moves: the undo
+// takes it back as it is, edits and all.
+struct EditCase {
+  const char* what;
+  std::string edited;
+  time_t modified;
+};
+
+const EditCase kEdits[] = {
+    {"the XMP grows and gets a new time", "x, edited", LocalSeconds(2020, 1, 2, 0, 0, 0)},
+    {"the XMP is rewritten, its time set back", "y", LocalSeconds(2019, 1, 1, 0, 0, 0)},
+};
+
+TEST_F(CompanionRunTest, AMemberEditedWhileItsLeaderMovesIsTakenBackAsItIs) {
+  const std::string records = dir_.path() + "/aufzeichnungen/";
+  run_.RecordInto(records);
+  for (const EditCase& c : kEdits) {
+    SCOPED_TRACE(c.what);
+    Fresh();
+    Add("IMG_0042.JPG", kJpeg);
+    Add("IMG_0042.CR2", "raw");
+    Add("IMG_0042.xmp", "x");
+    // The leader is copied, so the test gets a moment in its move; the
+    // members are renamed, which keeps what the run saw of them.
+    MoveFaults faults{.renameCrossDevice = true};
+    faults.afterStep = [&](CopyStep step) {
+      if (step != CopyStep::SourceRemoved) return;
+      runtest::WriteFileAt(source_ + "IMG_0042.xmp", c.edited, c.modified);
+      ActiveFaults<MoveFaults>().renameCrossDevice = false;
+    };
+    const Files moved{"2023/05/2023-05-01_120732.cr2", "2023/05/2023-05-01_120732.jpg",
+                      "2023/05/2023-05-01_120732.xmp"};
+    {
+      const ScopedMoveFaults scoped(faults);
+      ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+    }
+    EXPECT_EQ(FilesBelow(target_), moved);
+    UndoRun undo(frontEnd_, records);
+    EXPECT_EQ(undo.TakeBack(), RunOutcome::Completed);
+    for (const FileOutcome& stayed : undo.StayedFiles())
+      ADD_FAILURE() << StayedLine(stayed);
+    EXPECT_EQ(testkit::ReadWholeFile(source_ + "IMG_0042.xmp"), c.edited);
+    EXPECT_TRUE(FilesBelow(target_).empty());
+  }
+}
+
 struct IdenticalCase {
   const char* what;
   std::string inTargetJpeg, inTargetXmp;
