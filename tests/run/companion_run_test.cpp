@@ -14,10 +14,12 @@
 
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <iostream>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -55,9 +57,10 @@ protected:
     Add(name, testkit::ReadWholeFile(std::string(FOTOMAZ_FORMAT_SAMPLES_DIR) + "/" + sample));
   }
   // "relative source: reason" of every file that stayed.
-  Files Stayed() const {
+  Files Stayed() const { return Stayed(frontEnd_.finishedStayed); }
+  Files Stayed(const std::vector<FileOutcome>& outcomes) const {
     Files stayed;
-    for (const FileOutcome& outcome : frontEnd_.finishedStayed) {
+    for (const FileOutcome& outcome : outcomes) {
       std::string reason = outcome.result == FileResult::AlreadyInTarget ? kAlreadyInTargetText
                                                                          : StayReasonText(outcome);
       if (const size_t at = reason.find(target_); at != std::string::npos)
@@ -373,6 +376,81 @@ TEST_F(CompanionRunTest, AMemberEditedWhileItsLeaderMovesIsTakenBackAsItIs) {
       ADD_FAILURE() << StayedLine(stayed);
     EXPECT_EQ(testkit::ReadWholeFile(source_ + "IMG_0042.xmp"), c.edited);
     EXPECT_TRUE(FilesBelow(target_).empty());
+  }
+}
+
+// A run killed once the leader moved across file systems: what the next run
+// or undo makes of the members by what happened to them since.
+struct SplitCase {
+  const char* what;
+  bool byUndo;
+  std::function<void(const std::string& source)> since;
+  Files target; // after the next run
+  Files stayed;
+};
+
+const SplitCase kSplits[] = {
+    {"untouched, they follow their leader",
+     false,
+     [](const std::string&) {},
+     {"2023/05/2023-05-01_120732.cr2", "2023/05/2023-05-01_120732.jpg",
+      "2023/05/2023-05-01_120732.xmp"},
+     {}},
+    {"a raw edited since stays, reported, and is not filed on its own",
+     false,
+     [](const std::string& source) {
+       runtest::WriteFileAt(source + "IMG_0042.CR2", "raw, edited",
+                            LocalSeconds(2021, 1, 1, 0, 0, 0));
+     },
+     {"2023/05/2023-05-01_120732.jpg", "2023/05/2023-05-01_120732.xmp"},
+     {"IMG_0042.CR2: nach einem Abbruch von seiner Gruppe getrennt: "
+      "ZIEL/2023/05/2023-05-01_120732.cr2"}},
+    {"a raw taken away since is no member left behind",
+     false,
+     [](const std::string& source) { fs::remove(source + "IMG_0042.CR2"); },
+     {"2023/05/2023-05-01_120732.jpg", "2023/05/2023-05-01_120732.xmp"},
+     {}},
+    {"the undo completes the group and takes it all back", true, [](const std::string&) {}, {}, {}},
+};
+
+TEST_F(CompanionRunTest, AGroupSplitByAKillIsCompletedOrEachMemberLeftBehindReported) {
+  const std::string records = dir_.path() + "/aufzeichnungen/";
+  run_.RecordInto(records);
+  for (const SplitCase& c : kSplits) {
+    SCOPED_TRACE(c.what);
+    Fresh();
+    fs::remove_all(records);
+    Add("IMG_0042.JPG", kJpeg);
+    Add("IMG_0042.CR2", "raw");
+    Add("IMG_0042.xmp", "x");
+    const Files before = testkit::ExactTree(source_);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      ScopedMoveFaults faults({.renameCrossDevice = true, .afterStep = [](CopyStep step) {
+                                 if (step == CopyStep::SourceRemoved) _exit(0);
+                               }});
+      run_.DistributeFiles();
+      _exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_EQ(FilesBelow(target_), Files{"2023/05/2023-05-01_120732.jpg"});
+    c.since(source_);
+    if (c.byUndo) {
+      UndoRun undo(frontEnd_, records);
+      ASSERT_EQ(undo.TakeBack(), RunOutcome::Completed);
+      EXPECT_EQ(testkit::ExactTree(source_), before);
+      EXPECT_EQ(Stayed(undo.StayedFiles()), c.stayed);
+    } else {
+      // A source emptied by the completion (or holding only a raw, which
+      // is not collected) holds nothing to collect.
+      const RunOutcome outcome = run_.DistributeFiles();
+      EXPECT_TRUE(outcome == RunOutcome::Completed || outcome == RunOutcome::NothingFound);
+      EXPECT_EQ(Stayed(run_.StayedFiles()), c.stayed);
+    }
+    EXPECT_EQ(FilesBelow(target_), c.target);
   }
 }
 
