@@ -1,13 +1,13 @@
 #include "run/internal/companion_groups.h"
 
+#include "run/file_collection.h"
+#include "run/file_date.h"
+#include "run/internal/counter_name.h"
 #include "platform/directory_walk.h"
 #include "platform/file_info.h"
 #include "platform/lower_name.h"
 #include "platform/name_mask.h"
 #include "platform/path_text.h"
-#include "run/file_collection.h"
-#include "run/file_date.h"
-#include "run/internal/counter_name.h"
 
 #include <algorithm>
 #include <array>

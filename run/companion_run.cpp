@@ -2,17 +2,17 @@
 // date, one name and one counter for all members, so that a raw, its JPEG
 // and their sidecars stay side by side under one stem in one folder.
 
-#include "platform/lower_name.h"
-#include "platform/move_precheck.h"
-#include "platform/path_text.h"
+#include "run/internal/companion_groups.h"
+#include "run/internal/counter_name.h"
 #include "run/distribution_run.h"
 #include "run/file_date.h"
 #include "run/file_plan.h"
-#include "run/internal/companion_groups.h"
-#include "run/internal/counter_name.h"
 #include "run/run_front_end.h"
 #include "run/run_steps.h"
 #include "run/run_texts.h"
+#include "platform/lower_name.h"
+#include "platform/move_precheck.h"
+#include "platform/path_text.h"
 
 #include <algorithm>
 

@@ -1,5 +1,20 @@
 #include "run/distribution_run.h"
 
+#include "run/internal/companion_groups.h"
+#include "run/internal/counter_name.h"
+#include "run/file_collection.h"
+#include "run/file_date.h"
+#include "run/file_plan.h"
+#include "run/internal/identical_files.h"
+#include "run/internal/looked_at_file.h"
+#include "run/run_front_end.h"
+#include "run/run_record.h"
+#include "run/internal/run_recovery.h"
+#include "run/run_steps.h"
+#include "run/run_texts.h"
+#include "run/internal/target_folders.h"
+#include "run/target_name.h"
+#include "run/internal/unique_name.h"
 #include "platform/ascii_case.h"
 #include "platform/cross_device_batch.h"
 #include "platform/file_info.h"
@@ -9,21 +24,6 @@
 #include "platform/move_file.h"
 #include "platform/path_text.h"
 #include "platform/program_path.h"
-#include "run/file_collection.h"
-#include "run/file_date.h"
-#include "run/file_plan.h"
-#include "run/internal/companion_groups.h"
-#include "run/internal/counter_name.h"
-#include "run/internal/identical_files.h"
-#include "run/internal/looked_at_file.h"
-#include "run/internal/run_recovery.h"
-#include "run/internal/target_folders.h"
-#include "run/internal/unique_name.h"
-#include "run/run_front_end.h"
-#include "run/run_record.h"
-#include "run/run_steps.h"
-#include "run/run_texts.h"
-#include "run/target_name.h"
 
 #include <algorithm>
 #include <chrono>
@@ -151,8 +151,8 @@ RunOutcome DistributionRun::Distribute() {
   start.source = WithBackslash(LexicallyNormal(start.source));
   // What killed runs left half done is completed before anything is
   // collected (run_recovery.h): a group completed so is no pair of strangers
-  // here, and a copy completed so is not filed twice.
-  // Members left apart by killed runs, unreadable folders, links into the tree.
+  // here, and a copy completed so is not filed twice. What stays: members
+  // left apart by killed runs, then unreadable folders and links into the tree.
   std::vector<FileOutcome> leftOut;
   if (mode_ == RunMode::Real && recordFolder_) leftOut = ClearAfterKilledRuns(*recordFolder_);
   // Those are reported; this run leaves them where they are too.

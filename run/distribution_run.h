@@ -3,7 +3,6 @@
 // asks to start, and moves every file into its date folder under the target
 // folder, renamed and lower-cased, never replacing a file.
 
-#include "platform/cross_device_batch.h"
 #include "run/collected_files.h"
 #include "run/file_outcome.h"
 #include "run/run_batch.h"
@@ -12,13 +11,14 @@
 #include "run/run_outcome.h"
 #include "run/run_record.h"
 #include "run/run_steps.h"
+#include "platform/cross_device_batch.h"
 
 #include <deque>
 #include <optional>
-#include <unordered_set>
 
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 struct CompanionGroup;

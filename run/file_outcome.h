@@ -1,8 +1,8 @@
 #pragma once
 // What became of one file of a run, as the run reports it to its front end.
 
-#include "platform/move_file.h"
 #include "run/file_date.h"
+#include "platform/move_file.h"
 
 #include <algorithm>
 #include <optional>

@@ -386,6 +386,8 @@ std::optional<RunRecord> ReadRunRecord(const std::string& path) {
       record.createdFolders.push_back(paths[0]);
     } else if (key == "zurueckgenommen") {
       record.takenBack = true;
+    } else if (key == "ergaenzt" && fields.size() == 2) {
+      if (const auto pid = ParseNumber<long>(fields[1])) record.completers.push_back(*pid);
     } else if (key == "geprueft") {
       record.checked = true;
     } else if ((key == "absicht" || key == "erledigt") && paths.size() == 2 &&
@@ -482,6 +484,10 @@ bool RecordChecked(const std::string& path) {
 
 bool MarkChecked(const std::string& path) {
   return AppendToRecord(path, kCheckedLine);
+}
+
+bool MarkCompleting(const std::string& path) {
+  return AppendToRecord(path, "ergaenzt\t" + std::to_string(CurrentProcessId()) + "\n");
 }
 
 bool AppendDone(const std::string& path, const RecordedMove& move, const RecordedFile& landed,

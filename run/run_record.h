@@ -15,6 +15,8 @@
 //   absicht<TAB>SOURCE<TAB>TARGET<TAB>SIZE<TAB>SEC.NSEC  before a move: the file as it is
 //   erledigt<TAB>SOURCE<TAB>TARGET<TAB>SIZE<TAB>SEC.NSEC<TAB>TYPE<TAB>DEVICE<TAB>INODE
 //                                  after it: the file as it landed, TYPE datei | verknuepfung
+//   ergaenzt<TAB>PID               a later run completes what the kill left half done;
+//                                  its temporary copies are named after it
 //   geprueft                       nothing a kill left behind waits: written at a clean
 //                                  end, or by a later run that cleared it
 //   zurueckgenommen<TAB>RECORD                           the run was taken back by RECORD
@@ -87,6 +89,8 @@ struct RunRecord {
   std::vector<RecordedGroup> groups;       // in the order tried
   bool takenBack = false;
   bool checked = false; // what a kill left behind was cleared (geprueft)
+  // The processes that began to complete it after the kill (ergaenzt).
+  std::vector<long> completers;
 };
 
 // The moves of record to look at, newest first: the latest intent of each
@@ -123,7 +127,7 @@ public:
   // The target folder of the next moves; recorded when it changed.
   void TargetFolder(const std::string& folder);
   void FolderCreated(const std::string& folder);
-  // The next members intents are those of one group, its leader first.
+  // The next `members` intents are those of one group, its leader first.
   void Group(size_t members);
   IntentTicket Intent(const std::string& source, const std::string& target,
                       const RecordedFile& file);
@@ -184,6 +188,8 @@ std::vector<std::string> RecordPaths(const std::string& folder);
 bool RecordChecked(const std::string& path);
 // Marks the record at path as checked.
 bool MarkChecked(const std::string& path);
+// Notes in the record at path that this process completes it now.
+bool MarkCompleting(const std::string& path);
 // Appends to the record at path, whose writer is gone, the done line of its
 // move that a later run completed: landed, the file at the target (links
 // followed), entry the target itself.

@@ -1,13 +1,14 @@
 #include "run/internal/run_recovery.h"
 
+#include "run/internal/record_bounds.h"
 #include "platform/append_file.h"
 #include "platform/file_compare.h"
 #include "platform/file_info.h"
 #include "platform/move_file.h"
 #include "platform/path_text.h"
 #include "platform/program_path.h"
-#include "run/internal/record_bounds.h"
 
+#include <algorithm>
 #include <set>
 #include <unordered_map>
 
@@ -102,6 +103,11 @@ std::vector<FileOutcome> ClearAfterKilledRuns(const std::string& recordFolder) {
     if (RecordChecked(path)) continue;
     const std::optional<RunRecord> record = ReadRunRecord(path);
     if (!record || record->checked || ProcessRunning(record->process)) continue;
+    // Another run completes it right now; the one killed while it did left
+    // its own temporary copies, named after it.
+    if (std::any_of(record->completers.begin(), record->completers.end(), ProcessRunning) ||
+        !MarkCompleting(path))
+      continue;
     RecordBounds bounds(*record);
     std::set<std::string> folders;
     const std::vector<const RecordedMove*> moves = LatestMoves(*record);
@@ -118,9 +124,13 @@ std::vector<FileOutcome> ClearAfterKilledRuns(const std::string& recordFolder) {
       }
     }
     CompleteGroups(*record, latest, bounds, stayed);
-    // Its process has ended: none of its temporary copies is in hand.
-    for (const std::string& folder : folders)
+    // Its process has ended, and so has every one that began to complete it:
+    // none of their temporary copies is in hand.
+    for (const std::string& folder : folders) {
       RemoveTemporaryCopiesOf(folder, record->process);
+      for (const long completer : record->completers)
+        RemoveTemporaryCopiesOf(folder, completer);
+    }
     MarkChecked(path);
   }
   return stayed;

@@ -1,16 +1,16 @@
 #include "run/undo_run.h"
 
+#include "run/internal/record_bounds.h"
+#include "run/internal/run_recovery.h"
+#include "run/run_front_end.h"
+#include "run/run_record.h"
+#include "run/run_texts.h"
 #include "platform/append_file.h"
 #include "platform/file_compare.h"
 #include "platform/file_info.h"
 #include "platform/folder_lock.h"
 #include "platform/move_file.h"
 #include "platform/path_text.h"
-#include "run/internal/record_bounds.h"
-#include "run/internal/run_recovery.h"
-#include "run/run_front_end.h"
-#include "run/run_record.h"
-#include "run/run_texts.h"
 
 #include <algorithm>
 #include <optional>

@@ -2,15 +2,15 @@
 // Photo's still and clip, and their sidecars land side by side under one
 // stem and one counter, each member reported, and go back together.
 
-#include "platform/move_faults.h"
-#include "platform/precheck_faults.h"
 #include "run/distribution_run.h"
 #include "run/run_record.h"
 #include "run/run_texts.h"
 #include "run/undo_run.h"
+#include "platform/move_faults.h"
+#include "platform/precheck_faults.h"
 #include "tests/kit/iso_builder.h"
-#include "tests/kit/testkit.h"
 #include "tests/run/run_fixture.h"
+#include "tests/kit/testkit.h"
 
 #include <fcntl.h>
 #include <filesystem>
