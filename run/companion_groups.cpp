@@ -1,6 +1,7 @@
 #include "run/internal/companion_groups.h"
 
 #include "run/file_collection.h"
+#include "run/file_date.h"
 #include "run/internal/counter_name.h"
 #include "platform/directory_walk.h"
 #include "platform/file_info.h"
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <limits>
 #include <string_view>
 #include <unordered_map>
@@ -36,6 +38,14 @@ static_assert(std::all_of(kSidecarExtensions.begin(), kSidecarExtensions.end(),
                           IsLoweredExtension));
 static_assert(std::all_of(kJpegExtensions.begin(), kJpegExtensions.end(), IsLoweredExtension));
 static_assert(IsLoweredExtension(kExportDataTail));
+
+// A camera writes the raw and the JPEG of one shot within a second, and a
+// Live Photo's clip starts up to about 1.5 s before its still: two pictures
+// or videos of one base name whose own capture dates lie further apart were
+// taken apart (a 2005 raw of one camera, a 2008 JPEG of another that
+// reached the same number) and are no pair. Sidecars carry no date of their
+// own that would tell; they join by name alone.
+constexpr int64_t kPairBoundSeconds = 10;
 
 // A list index needs 32 bits in the group table.
 constexpr size_t kMaxGroupedFiles = std::numeric_limits<uint32_t>::max() - 1;
@@ -72,11 +82,36 @@ std::optional<MemberRole> RoleOf(std::string_view lowered) {
   return std::nullopt;
 }
 
+// Seconds of a calendar day and time, counted on one scale.
+int64_t SecondsOf(const LocalDateTime& t) {
+  using namespace std::chrono;
+  const sys_days day{year{t.year} / month{static_cast<unsigned>(t.month)} /
+                     std::chrono::day{static_cast<unsigned>(t.day)}};
+  return int64_t{day.time_since_epoch().count()} * 86400 + t.hour * 3600 + t.minute * 60 + t.second;
+}
+
 struct Candidate {
   std::string name;    // as on disk
   std::string lowered; // LowerName(name)
   MemberRole role;
   size_t file; // index in the list; npos when not collected
+  // Its own capture date from its metadata, in SecondsOf; read once, when a
+  // pair is to be told.
+  mutable std::optional<std::optional<int64_t>> captured = std::nullopt;
+
+  const std::optional<int64_t>& Captured(const std::string& folder) const {
+    if (captured) return *captured;
+    captured.emplace();
+    const std::string path = folder + name;
+    if (!DatedByMetadata(path, /*allFormats=*/true)) return *captured;
+    try {
+      const DatedFile dated = DateOfFile(path, /*allFormats=*/true);
+      if (IsOwnCaptureDate(dated.source)) *captured = SecondsOf(dated.date.local);
+    } catch (const std::exception&) {
+      // No date of its own: it joins by name.
+    }
+    return *captured;
+  }
 };
 
 // A group while its folder is looked through.
@@ -84,6 +119,17 @@ struct Forming {
   std::string base; // lowered
   std::vector<const Candidate*> members;
   std::unordered_set<std::string> tails;
+  // Whether the picture or video candidate was taken with every member that
+  // has a capture date of its own (kPairBoundSeconds).
+  bool TakenWith(const Candidate& candidate, const std::string& folder) const {
+    return std::all_of(members.begin(), members.end(), [&](const Candidate* member) {
+      if (member->role == MemberRole::Sidecar) return true;
+      const std::optional<int64_t>& own = member->Captured(folder);
+      if (!own) return true;
+      const std::optional<int64_t>& other = candidate.Captured(folder);
+      return !other || (*own > *other ? *own - *other : *other - *own) <= kPairBoundSeconds;
+    });
+  }
   bool Join(const Candidate& candidate) {
     if (!tails.insert(candidate.lowered.substr(base.size())).second) return false;
     members.push_back(&candidate);
@@ -134,9 +180,12 @@ CompanionGroups::CompanionGroups(CollectedFiles& list) {
       if (const auto role = RoleOf(lowered))
         candidates.push_back({std::move(name), std::move(lowered), *role, std::string::npos});
     }
-    // Pictures and videos by base name; collected ones found a group.
+    // Pictures and videos by base name and capture time; collected ones
+    // found a group, and so does a collected one taken at another time than
+    // the group of its base name (strangers of one number).
     std::vector<Forming> forming;
-    std::unordered_map<std::string, size_t> byBase, byWholeName;
+    std::unordered_map<std::string, std::vector<size_t>> byBase;
+    std::unordered_map<std::string, size_t> byWholeName;
     for (const bool collectedPass : {true, false}) {
       for (const Candidate& candidate : candidates) {
         if (candidate.role == MemberRole::Sidecar ||
@@ -144,14 +193,17 @@ CompanionGroups::CompanionGroups(CollectedFiles& list) {
           continue;
         const std::string_view extension = ExtensionOf(candidate.lowered);
         std::string base = candidate.lowered.substr(0, candidate.lowered.size() - extension.size());
-        auto found = byBase.find(base);
-        if (found == byBase.end()) {
+        std::vector<size_t>& ofBase = byBase[base];
+        const auto taken = std::find_if(ofBase.begin(), ofBase.end(), [&](size_t group) {
+          return forming[group].TakenWith(candidate, folder);
+        });
+        size_t group = taken == ofBase.end() ? forming.size() : *taken;
+        if (taken == ofBase.end()) {
           if (!collectedPass) continue;
-          found = byBase.emplace(base, forming.size()).first;
+          ofBase.push_back(group);
           forming.push_back({std::move(base), {}, {}});
         }
-        if (forming[found->second].Join(candidate))
-          byWholeName.emplace(candidate.lowered, found->second);
+        if (forming[group].Join(candidate)) byWholeName.emplace(candidate.lowered, group);
       }
     }
     for (const Candidate& candidate : candidates) {
@@ -159,8 +211,8 @@ CompanionGroups::CompanionGroups(CollectedFiles& list) {
       const std::string owner(SidecarOwner(candidate.lowered));
       if (const auto whole = byWholeName.find(owner); whole != byWholeName.end())
         forming[whole->second].Join(candidate);
-      else if (const auto base = byBase.find(owner); base != byBase.end())
-        forming[base->second].Join(candidate);
+      else if (const auto base = byBase.find(owner); base != byBase.end() && !base->second.empty())
+        forming[base->second.front()].Join(candidate);
     }
     for (Forming& group : forming) {
       // A file that only came along must still be a file.

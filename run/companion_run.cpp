@@ -3,6 +3,7 @@
 // and their sidecars stay side by side under one stem in one folder.
 
 #include "platform/lower_name.h"
+#include "platform/move_precheck.h"
 #include "platform/path_text.h"
 #include "run/distribution_run.h"
 #include "run/file_date.h"
@@ -25,6 +26,10 @@ constexpr int kMaxCandidates = 1000;
 struct Member {
   const GroupMember& member;
   FilePlan plan; // source, parts and status filled in when the group's turn comes
+  // Its name reserved and its intent recorded with its group's, before the
+  // leader moved.
+  bool recorded = false;
+  std::optional<IntentTicket> intent;
 };
 using Members = std::vector<Member>;
 using Outcomes = std::vector<FileOutcome>;
@@ -77,22 +82,108 @@ std::string FreeStem(const std::string& plain, std::string numbered, const Membe
   return {};
 }
 
-// Moves one member that follows its leader to stem + its tail; basis names
-// the leader's plan.
-FileOutcome MoveMember(Member& member, const PlanBasis& basis, const std::string& stem,
-                       TargetFolderIndex& index, const RunState& state) {
+// Moves one member that follows its leader to stem + its tail (planned
+// already).
+FileOutcome MoveMember(Member& member, const std::string& stem, TargetFolderIndex& index,
+                       const RunState& state) {
   FilePlan& plan = member.plan;
-  PlanFile(plan, basis, state);
   if (plan.kept) return std::move(*plan.kept);
   const std::string name = stem + member.member.tail;
-  // Free when the stem was chosen; taken since only by another program.
-  if (index.Contains(name)) return StayedOutcome(plan.source, StayReason::NameTaken);
-  const MoveResult result = MoveRecorded(plan.Moving(), plan.folder, name, index, state);
+  MoveResult result;
+  if (member.recorded) {
+    // A name taken since can only have been taken by another program: the
+    // move finds it taken.
+    const std::string target = JoinPath(plan.folder, name);
+    // Edited while its leader moved (a big clip copied across file systems
+    // takes a while): recorded as it is when it moves, so the undo knows
+    // the file that landed.
+    const std::optional<FileStatus> now = StatusOf(plan.source);
+    if (now && now->regular && RecordedFileOf(*now) != RecordedFileOf(*plan.status)) {
+      plan.status = now;
+      member.intent = RecordIntent(plan.source, target, *now, state);
+      if (state.record && ChangesFiles(state.mode)) state.record->Flush();
+    }
+    result =
+        MoveAfterIntent(plan.Moving(), {plan.folder, name, target, member.intent}, index, state);
+  } else {
+    // Free when the stem was chosen; taken since only by another program.
+    if (index.Contains(name)) return StayedOutcome(plan.source, StayReason::NameTaken);
+    result = MoveRecorded(plan.Moving(), plan.folder, name, index, state);
+  }
   if (result.outcome == MoveOutcome::Moved || result.outcome == MoveOutcome::Copied)
     return {plan.source, FileResult::Moved, JoinPath(plan.folder, name), {}, {}};
   if (result.outcome == MoveOutcome::NotFound && !EntryExists(plan.source))
     return StayedOutcome(plan.source, StayReason::Vanished);
   return FailedMoveOutcome(plan.source, result.outcome, result.error);
+}
+
+// Reserves the name at stem of every member that moves and records their
+// intents in one append, the group's line first, before the leader moves:
+// a run killed between two members' moves is completed from them
+// (run_recovery.h).
+void RecordGroup(Members& members, const std::string& stem, TargetFolderIndex& index,
+                 const RunState& state) {
+  const bool recording = state.record && ChangesFiles(state.mode);
+  const auto moving = static_cast<size_t>(std::count_if(
+      members.begin(), members.end(), [](const Member& member) { return !member.plan.kept; }));
+  if (recording && moving >= 2) state.record->Group(moving);
+  for (Member& member : members) {
+    if (member.plan.kept) continue;
+    const std::string name = stem + member.member.tail;
+    ReserveName(index, name, member.plan.source, state);
+    member.intent = RecordIntent(member.plan.source, JoinPath(member.plan.folder, name),
+                                 *member.plan.status, state);
+    member.recorded = true;
+  }
+  if (recording) state.record->Flush();
+}
+
+// Every member that moves is looked at before the leader moves
+// (move_precheck.h): one whose name does not fit the target, that may not
+// leave its folder or whose bytes do not fit the free space keeps the whole
+// group in the source, each member reported (the others as staying with
+// it), instead of the first refusal splitting the group. Nothing when all
+// can go. A copy run's members never leave their folder (a write-protected
+// card) and are all copied.
+std::optional<Outcomes> GroupCannotMove(Members& members, const std::string& folder,
+                                        const std::string& stem, bool keepsSources) {
+  std::vector<MoveOutcome> foreseen(members.size(), MoveOutcome::Moved);
+  uint64_t copied = 0; // the bytes of the members copied across file systems
+  bool refused = false;
+  for (size_t m = 0; m < members.size(); ++m) {
+    const FilePlan& plan = members[m].plan;
+    if (plan.kept) continue;
+    const std::string name = stem + members[m].member.tail;
+    foreseen[m] =
+        keepsSources ? ForeseenCopy(folder, name) : ForeseenMove(plan.source, folder, name);
+    if (foreseen[m] == MoveOutcome::Moved &&
+        (keepsSources || !OnFileSystemOf(plan.source, folder))) {
+      copied += static_cast<uint64_t>(plan.status->size);
+      if (!FitsFreeSpace(folder, copied)) foreseen[m] = MoveOutcome::NoSpace;
+    }
+    refused = refused || foreseen[m] != MoveOutcome::Moved;
+  }
+  if (!refused) return std::nullopt;
+  Outcomes outcomes;
+  for (size_t m = 0; m < members.size(); ++m) {
+    FilePlan& plan = members[m].plan;
+    if (plan.kept)
+      outcomes.push_back(std::move(*plan.kept));
+    else if (foreseen[m] != MoveOutcome::Moved)
+      outcomes.push_back(FailedMoveOutcome(plan.source, foreseen[m], {}));
+    else
+      outcomes.push_back(StayedOutcome(plan.source, StayReason::LeaderStayed));
+  }
+  return outcomes;
+}
+
+// The members after the leader give up the names reserved for them.
+void FreeNames(Members& members, const std::string& stem, TargetFolderIndex& index) {
+  for (size_t m = 1; m < members.size(); ++m) {
+    if (!members[m].recorded) continue;
+    index.Remove(stem + members[m].member.tail);
+    members[m].recorded = false;
+  }
 }
 
 // The file of member's name at stem in folder whose bytes equal member's:
@@ -124,12 +215,11 @@ struct GroupStems {
 // at one stem (plain or numbered) whose files equal them all. They stay as
 // "already in the target"; a sidecar equal to its file there too, one that
 // differs stays (it is not numbered apart from its picture), one missing
-// there joins its picture (basis: the leader's plan). Nothing when no stem
+// there joins its picture. Nothing when no stem
 // holds them all.
-std::optional<Outcomes> IdenticalGroup(Members& members, const PlanBasis& basis,
-                                       const GroupStems& stems, TargetFolderIndex& index,
-                                       const RunState& state) {
-  const std::string& folder = basis.leader->folder;
+std::optional<Outcomes> IdenticalGroup(Members& members, const GroupStems& stems,
+                                       TargetFolderIndex& index, const RunState& state) {
+  const std::string& folder = members.front().plan.folder;
   const std::string& leaderTail = members.front().member.tail;
   // The pictures and videos come first (CompanionGroup::members).
   const size_t pictures =
@@ -153,7 +243,7 @@ std::optional<Outcomes> IdenticalGroup(Members& members, const PlanBasis& basis,
       const std::optional<Comparison> found =
           CompareAt(sidecar, folder, stem, index, *state.identical);
       if (!found) {
-        outcomes.push_back(MoveMember(sidecar, basis, stem, index, state));
+        outcomes.push_back(MoveMember(sidecar, stem, index, state));
       } else if (found->equal) {
         outcomes.push_back({sidecar.plan.source, FileResult::AlreadyInTarget, found->path, {}, {}});
       } else {
@@ -178,8 +268,10 @@ Outcomes MoveGroup(Members& members, const PlanBasis& group, const RunState& sta
   const size_t longest = LongestTail(members);
   const std::string plain = FitStem(leader.planned, longest, kMaxNameBytes);
   const std::string numbered = FitStem(leader.planned, kCounterTagBytes + longest, kMaxNameBytes);
-  // The other members go by the leader's plan.
+  // The other members go by the leader's plan, made before anything moves.
   const PlanBasis follower{group.options, group.target, nullptr, &leader};
+  for (size_t m = 1; m < members.size(); ++m)
+    PlanFile(members[m].plan, follower, state);
   MoveResult last{MoveOutcome::TargetTaken, {}};
   for (int attempt = 0; attempt < kMoveAttempts; ++attempt) {
     FileOutcome stays;
@@ -195,22 +287,28 @@ Outcomes MoveGroup(Members& members, const PlanBasis& group, const RunState& sta
     }
     const std::string stem = FreeStem(plain, numbered, members, *index, RetrySkip(attempt));
     if (state.identical && stem != plain) {
-      if (std::optional<Outcomes> same =
-              IdenticalGroup(members, follower, {plain, numbered}, *index, state))
+      if (std::optional<Outcomes> same = IdenticalGroup(members, {plain, numbered}, *index, state))
         return *same;
     }
     if (stem.empty())
       return LeaderStays(StayedOutcome(leader.source, StayReason::NameTaken), members);
+    if (std::optional<Outcomes> kept = GroupCannotMove(members, folder, stem, state.keepsSources)) {
+      state.targets.RemoveIfMadeEmpty(folder);
+      return *kept;
+    }
     const std::string name = stem + leaderTail;
-    last = MoveRecorded(leader.Moving(), folder, name, *index, state);
     const std::string target = JoinPath(folder, name);
+    RecordGroup(members, stem, *index, state);
+    last = MoveAfterIntent(leader.Moving(), {folder, name, target, members.front().intent}, *index,
+                           state);
+    if (last.outcome != MoveOutcome::Moved) FreeNames(members, stem, *index);
     MoveFollowUp next = FollowMove(last, leader.source, {folder, name, target}, state);
     if (next.next == AfterMove::Stays) return LeaderStays(std::move(next.outcome), members);
     if (next.next == AfterMove::Done) {
       Outcomes outcomes;
       outcomes.push_back(std::move(next.outcome));
       for (size_t m = 1; m < members.size(); ++m)
-        outcomes.push_back(MoveMember(members[m], follower, stem, *index, state));
+        outcomes.push_back(MoveMember(members[m], stem, *index, state));
       return outcomes;
     }
   }
@@ -271,7 +369,7 @@ std::vector<FileOutcome> DistributionRun::DistributeGroup(const CompanionGroup& 
     plan.source = files_.Path(member.file);
     plan.parts = SplitSourcePath(plan.source);
     plan.status = StatusOf(plan.source);
-    members.push_back({member, std::move(plan)});
+    members.push_back({member, std::move(plan), false, std::nullopt});
   }
   const RunState state = StateFor(options);
   FilePlan& leader = members.front().plan;

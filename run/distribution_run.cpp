@@ -155,6 +155,16 @@ RunOutcome DistributionRun::Distribute() {
   frontEnd_.RunsAs(runMode_);
   // The run works on the paths its record names (run_record.h).
   start.source = WithBackslash(LexicallyNormal(start.source));
+  // What killed runs left half done is completed before anything is
+  // collected (run_recovery.h): a group completed so is no pair of strangers
+  // here, and a copy completed so is not filed twice. What stays: members
+  // left apart by killed runs, then unreadable folders and links into the tree.
+  std::vector<FileOutcome> leftOut;
+  if (mode_ == RunMode::Real && recordFolder_) leftOut = ClearAfterKilledRuns(*recordFolder_);
+  // Those are reported; this run leaves them where they are too.
+  leftApart_.clear();
+  for (const FileOutcome& outcome : leftOut)
+    leftApart_.insert(outcome.source);
   // Held until the run returns; a dry run changes nothing and needs none.
   FolderLock sourceLock(recordFolder_ ? LockFileFolder(*recordFolder_) : std::string());
   // A copy run only reads its source: copy runs share it, a moving run does not.
@@ -164,7 +174,6 @@ RunOutcome DistributionRun::Distribute() {
     frontEnd_.SourceBusy();
     return RunOutcome::SourceBusy;
   }
-  std::vector<FileOutcome> leftOut; // unreadable folders, links into the tree
   FillFileList(start.source, files_, {start.kinds, start.modernFormats, ListFill::Replace},
                &frontEnd_, &leftOut);
   // Members that were not collected themselves join the list here, so the
@@ -198,7 +207,6 @@ RunOutcome DistributionRun::Distribute() {
       frontEnd_.RecordUnavailable(error.what());
       return RunOutcome::NotRecorded;
     }
-    ClearAfterKilledRuns(*recordFolder_);
     frontEnd_.Recorded(record_->Path());
   }
   moved_ = 0;
@@ -286,6 +294,10 @@ std::vector<BatchStep> DistributionRun::DecideBatch(size_t first, size_t limit,
   batch.reserve(limit);
   size_t moves = 0;
   for (size_t file = first; file < files_.Size() && batch.size() < limit; ++file) {
+    if (!leftApart_.empty() && leftApart_.count(files_.Path(file))) {
+      batch.push_back(StepOf(file));
+      continue;
+    }
     if (const CompanionGroup* group = groups.GroupOf(file)) {
       // A group is handled whole in its own turn, after the moves before it
       // (it decides and moves its members one by one); its other members

@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 struct CompanionGroup;
@@ -111,5 +112,8 @@ private:
   CrossDeviceBatch* mover_ = nullptr;   // a real run's, while it runs
   std::deque<BatchStep> pending_;       // staged copies, in the order staged
   std::vector<CommittedMove> settled_;  // landed, not yet finished
+  // Members of groups a killed run split that could not follow their
+  // leader: reported before the run, and left where they are.
+  std::unordered_set<std::string> leftApart_;
   RunGuard guard_;
 };

@@ -44,7 +44,10 @@ enum class StayReason {
                       // its bytes: the copy is gone, the file stays whole in the source
   MoveError,          // any other failure (detail: German for the system's error)
   // Pictures that belong together (companion_groups.h):
-  LeaderStayed,    // the file its group is named after stayed, so it stays with it
+  LeaderStayed,    // another member of its group stays (its leader, or one that cannot
+                   // move), so it stays with it
+  SplitFromGroup,  // a killed run moved its group's leader and not it, and it cannot
+                   // follow (target: the name planned for it beside its group)
   DiffersInTarget, // its picture lies in the target already, and the file of its
                    // name beside it there differs (target: that file)
   // Taking a run back (the source is where the file went, the target its old place):

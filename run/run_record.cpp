@@ -38,6 +38,8 @@ constexpr std::string_view kTakenBackSuffix = "-verteilung-zurueckgenommen.lauf"
 constexpr std::string_view kEmptySuffix = "-verteilung-leer.lauf";
 // Tries for a free name when one process starts runs within one second.
 constexpr int kNameTries = 100;
+// A group holds a handful of files; a larger count is no line a run wrote.
+constexpr size_t kMaxGroupMembers = 1000;
 
 template <class Number> void AppendNumber(std::string& out, Number value) {
   char digits[24];
@@ -248,6 +250,12 @@ void RunRecordWriter::FolderCreated(const std::string& folder) {
   waiting_ += "ordner\t" + PathText(folder) + "\n";
 }
 
+void RunRecordWriter::Group(size_t members) {
+  waiting_ += "gruppe\t";
+  AppendNumber(waiting_, members);
+  waiting_ += '\n';
+}
+
 void RunRecordWriter::PathTexts::Append(std::string& out, const std::string& path) {
   const size_t separator = path.rfind(kPathSeparator);
   const std::string_view name =
@@ -360,6 +368,7 @@ std::optional<RunRecord> ReadRunRecord(const std::string& path) {
   std::vector<std::string_view> fields;
   std::vector<std::string> paths;
   std::vector<uint64_t> moveKeys; // of record.moves, one each
+  size_t groupLeft = 0;           // intents still to come of the last group line
   for (LineReader::Next next; (next = lines->Read(line)) != LineReader::Next::End;) {
     if (next == LineReader::Next::Error) return std::nullopt;
     SplitFields(line, fields);
@@ -368,7 +377,16 @@ std::optional<RunRecord> ReadRunRecord(const std::string& path) {
     for (size_t i = 1; i < fields.size() && i < 3; ++i) {
       if (auto unescaped = UnescapeText(fields[i])) paths.push_back(std::move(*unescaped));
     }
-    if (key == "art" && fields.size() == 2) {
+    // A group's intents follow its line without another line between.
+    const size_t groupBefore = groupLeft;
+    groupLeft = 0;
+    if (key == "gruppe" && fields.size() == 2) {
+      const auto members = ParseNumber<size_t>(fields[1]);
+      if (members && *members >= 2 && *members <= kMaxGroupMembers) {
+        record.groups.emplace_back();
+        groupLeft = *members;
+      }
+    } else if (key == "art" && fields.size() == 2) {
       record.kind = fields[1] == "rueckgaengig" ? RecordKind::Undo : RecordKind::Distribution;
     } else if (key == "beginn" && fields.size() == 2) {
       record.started = fields[1];
@@ -384,6 +402,8 @@ std::optional<RunRecord> ReadRunRecord(const std::string& path) {
       record.copies = NamesCopies(fields[1]);
     } else if (key == "zurueckgenommen") {
       record.takenBack = true;
+    } else if (key == "ergaenzt" && fields.size() == 2) {
+      if (const auto pid = ParseNumber<long>(fields[1])) record.completers.push_back(*pid);
     } else if (key == "geprueft") {
       record.checked = true;
     } else if ((key == "absicht" || key == "erledigt") && paths.size() == 2 &&
@@ -394,6 +414,10 @@ std::optional<RunRecord> ReadRunRecord(const std::string& path) {
       if (!file || (fields.size() == 8 && !entry)) continue;
       const uint64_t pathsKey = PathsKey(paths[0], paths[1]);
       if (key == "absicht") {
+        if (groupBefore > 0) {
+          record.groups.back().moves.push_back(record.moves.size());
+          groupLeft = groupBefore - 1;
+        }
         record.moves.push_back(
             {std::move(paths[0]), std::move(paths[1]), *file, std::nullopt, std::nullopt});
         moveKeys.push_back(pathsKey);
@@ -480,4 +504,18 @@ bool MarkChecked(const std::string& path) {
 
 std::string LockFileFolder(const std::string& recordFolder) {
   return recordFolder.empty() ? std::string() : WithBackslash(recordFolder) + "sperren";
+}
+
+bool MarkCompleting(const std::string& path) {
+  return AppendToRecord(path, "ergaenzt\t" + std::to_string(CurrentProcessId()) + "\n");
+}
+
+bool AppendDone(const std::string& path, const RecordedMove& move, const RecordedFile& landed,
+                const FileStatus& entry) {
+  std::string line = "erledigt\t" + PathText(move.source) + "\t" + PathText(move.target) + "\t";
+  AppendFileText(line, landed);
+  line += '\t';
+  AppendEntryText(line, entry);
+  line += '\n';
+  return AppendToRecord(path, std::move(line));
 }

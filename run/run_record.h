@@ -10,9 +10,13 @@
 //   quelle<TAB>FOLDER, ziel<TAB>FOLDER, optionen<TAB>TEXT
 //   ziel<TAB>FOLDER                  again before the first move into a new target
 //   ordner<TAB>FOLDER                                   a folder the run created
+//   gruppe<TAB>N                   the N intents that follow are one group of pictures
+//                                  that belong together, its leader first
 //   absicht<TAB>SOURCE<TAB>TARGET<TAB>SIZE<TAB>SEC.NSEC  before a move: the file as it is
 //   erledigt<TAB>SOURCE<TAB>TARGET<TAB>SIZE<TAB>SEC.NSEC<TAB>TYPE<TAB>DEVICE<TAB>INODE
 //                                  after it: the file as it landed, TYPE datei | verknuepfung
+//   ergaenzt<TAB>PID               a later run completes what the kill left half done;
+//                                  its temporary copies are named after it
 //   geprueft                       nothing a kill left behind waits: written at a clean
 //                                  end, or by a later run that cleared it
 //   zurueckgenommen<TAB>RECORD                           the run was taken back by RECORD
@@ -71,6 +75,13 @@ struct RecordedMove {
   std::optional<LandedEntry> landed; // with after, where the record tells
 };
 
+// A group of pictures that belong together (companion_groups.h): its
+// intents, recorded before its leader moved, so that a run killed between
+// the members' moves can be completed.
+struct RecordedGroup {
+  std::vector<size_t> moves; // indexes in RunRecord::moves, the leader first
+};
+
 struct RunRecord {
   std::string path;
   RecordKind kind = RecordKind::Distribution;
@@ -80,11 +91,14 @@ struct RunRecord {
   std::vector<std::string> targets;        // every target folder, in the order used
   std::vector<std::string> createdFolders; // in the order created
   std::vector<RecordedMove> moves;         // in the order tried
+  std::vector<RecordedGroup> groups;       // in the order tried
   bool takenBack = false;
   bool checked = false; // what a kill left behind was cleared (geprueft)
   // The run copied its files (its optionen say kopieren=ja): its sources
   // stayed, and taking it back removes the copies.
   bool copies = false;
+  // The processes that began to complete it after the kill (ergaenzt).
+  std::vector<long> completers;
 };
 
 // The moves of record to look at, newest first: the latest intent of each
@@ -121,6 +135,8 @@ public:
   // The target folder of the next moves; recorded when it changed.
   void TargetFolder(const std::string& folder);
   void FolderCreated(const std::string& folder);
+  // The next `members` intents are those of one group, its leader first.
+  void Group(size_t members);
   IntentTicket Intent(const std::string& source, const std::string& target,
                       const RecordedFile& file);
   // entry: the target as lstat sees it after the move (nothing when unseen);
@@ -180,3 +196,10 @@ std::vector<std::string> RecordPaths(const std::string& folder);
 bool RecordChecked(const std::string& path);
 // Marks the record at path as checked.
 bool MarkChecked(const std::string& path);
+// Notes in the record at path that this process completes it now.
+bool MarkCompleting(const std::string& path);
+// Appends to the record at path, whose writer is gone, the done line of its
+// move that a later run completed: landed, the file at the target (links
+// followed), entry the target itself.
+bool AppendDone(const std::string& path, const RecordedMove& move, const RecordedFile& landed,
+                const FileStatus& entry);

@@ -84,6 +84,8 @@ std::string StayReasonText(const FileOutcome& outcome, RunMode mode) {
     return kLeaderStayedText;
   case StayReason::DiffersInTarget:
     return kDiffersInTargetText + EscapeText(outcome.target);
+  case StayReason::SplitFromGroup:
+    return kSplitFromGroupText + EscapeText(outcome.target);
   case StayReason::MoveError:
     break;
   }

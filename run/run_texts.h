@@ -43,6 +43,7 @@ inline constexpr char kSourceNotRemovableText[] = "Quelle nicht löschbar";
 inline constexpr char kLinkIntoSourceText[] = "Verknüpfung auf eine Datei der Quelle";
 inline constexpr char kLeaderStayedText[] = "gehört zu einer Datei, die geblieben ist";
 inline constexpr char kDiffersInTargetText[] = "weicht von der Datei im Ziel ab: ";
+inline constexpr char kSplitFromGroupText[] = "nach einem Abbruch von seiner Gruppe getrennt: ";
 // A file whose bytes lay in its target folder already (AlreadyInTarget).
 inline constexpr char kAlreadyInTargetText[] = "schon im Ziel vorhanden";
 // A file left alone where it belongs (InPlace).

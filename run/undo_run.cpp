@@ -24,11 +24,6 @@ FileOutcome InPlace(const RecordedMove& move) {
   return {move.source, FileResult::InPlace, move.source, {}, {}};
 }
 
-bool Holds(const std::string& path, const RecordedFile& expected) {
-  const std::optional<FileStatus> found = StatusOf(path);
-  return found && RecordedFileOf(*found) == expected;
-}
-
 enum class AtTarget { AsLanded, Gone, Changed, Replaced };
 
 // Whether the file at the move's target is the one the run left there: of
@@ -56,7 +51,7 @@ AtTarget LookAtTarget(const RecordedMove& move, const RecordedFile& landed,
 // the copy back, the one at the target may go. Any other file at the old
 // place keeps it.
 FileOutcome AtBothPlaces(const RecordedMove& move, RunMode mode) {
-  if (Holds(move.source, move.before) && SeparateCopies(move.source, move.target)) {
+  if (HoldsRecorded(move.source, move.before) && SeparateCopies(move.source, move.target)) {
     if (mode == RunMode::Real) RemoveFile(move.target);
     return InPlace(move);
   }
@@ -97,9 +92,9 @@ FileOutcome RemoveCopy(const RecordedMove& move, RunMode mode) {
   case AtTarget::Replaced:
     return StayedOutcome(move.target, StayReason::ReplacedInTarget);
   }
-  const bool sourceHolds =
-      entry->link ? EntryExists(move.source)
-                  : Holds(move.source, move.before) && SeparateCopies(move.source, move.target);
+  const bool sourceHolds = entry->link ? EntryExists(move.source)
+                                       : HoldsRecorded(move.source, move.before) &&
+                                             SeparateCopies(move.source, move.target);
   if (!sourceHolds) return StayedOutcome(move.target, StayReason::OnlyCopyLeft);
   if (mode != RunMode::DryRun && !RemoveFile(move.target)) {
     const std::error_code error(errno, std::system_category());
@@ -123,7 +118,7 @@ FileOutcome TakeBackOne(const RecordedMove& move, RunMode mode, RunRecordWriter*
   std::optional<FileStatus> entry; // the target's, as looked at
   if (const AtTarget found = LookAtTarget(move, landed, entry); found != AtTarget::AsLanded) {
     // Back already (an earlier undo, or a run killed before this move)?
-    if (Holds(move.source, move.before)) return InPlace(move);
+    if (HoldsRecorded(move.source, move.before)) return InPlace(move);
     return StayedOutcome(move.target, found == AtTarget::Gone       ? StayReason::GoneSinceRun
                                       : found == AtTarget::Replaced ? StayReason::ReplacedInTarget
                                                                     : StayReason::ChangedSinceRun);
@@ -203,6 +198,10 @@ RunOutcome UndoRun::TakeBack(const std::string& recordPath) {
 RunOutcome UndoRun::Run(const std::string& recordPath) {
   stayed_.clear();
   ForgetMoveRoutes();
+  // What killed runs left half done is completed first, so the record read
+  // below has the done lines of what was completed (run_recovery.h).
+  std::vector<FileOutcome> recovered;
+  if (mode_ == RunMode::Real) recovered = ClearAfterKilledRuns(recordFolder_);
   const std::string path = recordPath.empty() ? NewestUndoableRecord(recordFolder_) : recordPath;
   const std::optional<RunRecord> record = path.empty() ? std::nullopt : ReadRunRecord(path);
   if (!record || record->takenBack) {
@@ -243,12 +242,15 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
       frontEnd_.RecordUnavailable(error.what());
       return RunOutcome::NotRecorded;
     }
-    ClearAfterKilledRuns(recordFolder_);
     frontEnd_.Recorded(undoRecord->Path());
   }
-  for (FileOutcome& outcome : checked.refused) {
-    stayed_.push_back(outcome);
-    frontEnd_.FileDone(std::move(outcome));
+  // Files of other runs and the refused lines do not keep this one open.
+  const size_t notOfThisRun = recovered.size() + checked.refused.size();
+  for (std::vector<FileOutcome>* list : {&recovered, &checked.refused}) {
+    for (FileOutcome& outcome : *list) {
+      stayed_.push_back(outcome);
+      frontEnd_.FileDone(std::move(outcome));
+    }
   }
   std::set<std::string> cleanedFolders; // of leftover temporary copies
   const int maximum = static_cast<int>(moves.size()) - 1;
@@ -291,7 +293,7 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
     // Refused lines are no files of this run: they do not keep it open once
     // its files are back. A record whose every line was refused took nothing
     // back (a damaged record): it stays open.
-    const bool complete = stayed_.size() == checked.refused.size();
+    const bool complete = stayed_.size() == notOfThisRun;
     if (complete && (anyBack || checked.refused.empty()))
       MarkTakenBack(record->path, undoRecord->Path());
   }

@@ -7,13 +7,22 @@
 #include "run/run_record.h"
 #include "run/run_texts.h"
 #include "run/undo_run.h"
+#include "platform/precheck_faults.h"
+#include "tests/kit/iso_builder.h"
 #include "tests/kit/raw_builder.h"
 #include "tests/kit/testkit.h"
 #include "tests/kit/tiff_builder.h"
 #include "tests/run/run_fixture.h"
 
+#include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
+#include <iostream>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -23,6 +32,11 @@ using runtest::LocalSeconds;
 using Files = std::vector<std::string>;
 
 const std::string kJpeg = testkit::JpegWithExifDate("2023:05:01 12:07:32");
+// A clip whose movie header starts at this UTC time.
+std::string ClipAt(int year, int month, int day, int hour, int minute, int second) {
+  return testkit::MovieFile(
+      testkit::Mvhd(testkit::MovieSeconds(year, month, day, hour, minute, second)));
+}
 
 class CompanionRunTest : public runtest::RunTest {
 protected:
@@ -45,9 +59,10 @@ protected:
     Add(name, testkit::ReadWholeFile(std::string(FOTOMAZ_FORMAT_SAMPLES_DIR) + "/" + sample));
   }
   // "relative source: reason" of every file that stayed.
-  Files Stayed() const {
+  Files Stayed() const { return Stayed(frontEnd_.finishedStayed); }
+  Files Stayed(const std::vector<FileOutcome>& outcomes) const {
     Files stayed;
-    for (const FileOutcome& outcome : frontEnd_.finishedStayed) {
+    for (const FileOutcome& outcome : outcomes) {
       std::string reason = outcome.result == FileResult::AlreadyInTarget ? kAlreadyInTargetText
                                                                          : StayReasonText(outcome);
       if (const size_t at = reason.find(target_); at != std::string::npos)
@@ -81,7 +96,10 @@ const GroupCase kGroups[] = {
       "2023/05/2023-05-01_120732.jpg", "2023/05/2023-05-01_120732.xmp"},
      {"lonely.xmp"}},
     {"Live Photo: the still's own date leads, the clip and its edits follow",
-     {{"IMG_1234.HEIC", "@image.heic"}, {"IMG_1234.MOV", "@movie.mov"}, {"IMG_1234.AAE", "a"}},
+     // The clip starts a second before the still (05:06:07 in Berlin).
+     {{"IMG_1234.HEIC", "@image.heic"},
+      {"IMG_1234.MOV", ClipAt(2019, 3, 4, 4, 6, 6)},
+      {"IMG_1234.AAE", "a"}},
      {},
      {"2019/03/2019-03-04_050607.aae", "2019/03/2019-03-04_050607.heic",
       "2019/03/2019-03-04_050607.mov"},
@@ -100,6 +118,25 @@ const GroupCase kGroups[] = {
      {{"MVI_0001.AVI", "clip"}, {"MVI_0001.THM", "thumb"}},
      {},
      {"2020/01/2020-01-01_000000.avi", "2020/01/2020-01-01_000000.thm"},
+     {}},
+    {"a clip 10 s after the still is of its shot",
+     {{"IMG_7.JPG", "jpeg"}, {"IMG_7.MOV", ClipAt(2023, 5, 1, 10, 7, 42)}},
+     {.pictures = true, .videos = true},
+     {"2023/05/2023-05-01_120732.jpg", "2023/05/2023-05-01_120732.mov"},
+     {}},
+    {"a clip 11 s after it is a stranger of the same number, dated on its own",
+     {{"IMG_7.JPG", "jpeg"}, {"IMG_7.MOV", ClipAt(2023, 5, 1, 10, 7, 43)}},
+     {.pictures = true, .videos = true},
+     {"2020/01/2020-01-01_000000.mov", "2023/05/2023-05-01_120732.jpg"},
+     {}},
+    {"a TIFF of 2018 and a JPEG of 2023 are strangers; the sidecars still join by name",
+     {{"IMG_1.JPG", "jpeg"},
+      {"IMG_1.TIF", "@original.tif"},
+      {"IMG_1.xmp", "x"},
+      {"IMG_1.TIF.xmp", "t"}},
+     {},
+     {"2020/01/2020-01-01_000000.tif", "2020/01/2020-01-01_000000.tif.xmp",
+      "2023/05/2023-05-01_120732.jpg", "2023/05/2023-05-01_120732.xmp"},
      {}},
     {"with Alle, other files of one base name stay apart, a lone sidecar is an ordinary file",
      {{"report.pdf", "p"}, {"report.docx", "d"}, {"lonely.xmp", "x"}},
@@ -192,12 +229,11 @@ const FaultCase kFaults[] = {
      false,
      {"2023/05/2023-05-01_120732.jpg"},
      {"IMG_0042.CR2: Quelle nicht löschbar", "IMG_0042.xmp: Quelle nicht löschbar"}},
-    {"a leader that stays keeps its group",
+    {"members that cannot leave, seen before the leader moves, keep the group whole",
      true,
      {},
-     {"IMG_0042.JPG: Quelle nicht löschbar",
-      "IMG_0042.CR2: gehört zu einer Datei, die geblieben ist",
-      "IMG_0042.xmp: gehört zu einer Datei, die geblieben ist"}},
+     {"IMG_0042.JPG: Quelle nicht löschbar", "IMG_0042.CR2: Quelle nicht löschbar",
+      "IMG_0042.xmp: Quelle nicht löschbar"}},
 };
 
 TEST_F(CompanionRunTest, AMemberThatCannotMoveIsReportedWithItsOwnReason) {
@@ -216,6 +252,207 @@ TEST_F(CompanionRunTest, AMemberThatCannotMoveIsReportedWithItsOwnReason) {
     ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
     EXPECT_EQ(FilesBelow(target_), c.target);
     EXPECT_EQ(Stayed(), c.stayed);
+  }
+}
+
+// A refusal of one member that can be seen before anything moves keeps the
+// whole group in the source; each member is reported.
+struct PrecheckCase {
+  const char* what;
+  PrecheckFaults faults;
+  bool acrossFileSystems;
+  bool rawImmutable; // the raw's immutable flag set
+  Files target;
+  Files stayed;
+};
+
+const size_t kJpegSize = kJpeg.size();
+const PrecheckCase kPrechecks[] = {
+    {"the XMP's longer name does not fit the target's file system",
+     {.nameMax = 24},
+     false,
+     false,
+     {},
+     {"IMG_0042.JPG: gehört zu einer Datei, die geblieben ist",
+      "IMG_0042.CR2: gehört zu einer Datei, die geblieben ist",
+      "IMG_0042.CR2.xmp: Name im Ziel nicht möglich"}},
+    {"the raw may not leave its folder",
+     {},
+     true,
+     true,
+     {},
+     {"IMG_0042.JPG: gehört zu einer Datei, die geblieben ist",
+      "IMG_0042.CR2: Quelle nicht löschbar",
+      "IMG_0042.CR2.xmp: gehört zu einer Datei, die geblieben ist"}},
+    {"across file systems the free space holds the JPEG alone",
+     {.freeBytes = kJpegSize + 1},
+     true,
+     false,
+     {},
+     {"IMG_0042.JPG: gehört zu einer Datei, die geblieben ist", "IMG_0042.CR2: kein Platz im Ziel",
+      "IMG_0042.CR2.xmp: kein Platz im Ziel"}},
+    {"on one file system a rename needs no room",
+     {.freeBytes = 0},
+     false,
+     false,
+     {"2023/05/2023-05-01_120732.cr2", "2023/05/2023-05-01_120732.cr2.xmp",
+      "2023/05/2023-05-01_120732.jpg"},
+     {}},
+};
+
+// Sets or clears the immutable flag of the file at path; false where the
+// file system or the process may not.
+bool SetImmutable(const std::string& path, bool on) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  int flags = 0;
+  bool done = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+  flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+  done = done && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+  close(fd);
+  return done;
+}
+
+TEST_F(CompanionRunTest, AMemberThatCannotMoveSeenBeforehandKeepsTheWholeGroup) {
+  for (const PrecheckCase& c : kPrechecks) {
+    SCOPED_TRACE(c.what);
+    Fresh();
+    Add("IMG_0042.JPG", kJpeg);
+    Add("IMG_0042.CR2", "raw");
+    Add("IMG_0042.CR2.xmp", "x");
+    if (c.rawImmutable && !SetImmutable(source_ + "IMG_0042.CR2", true)) {
+      std::cout << "no immutable flag here: row skipped\n";
+      continue;
+    }
+    const ScopedPrecheckFaults precheck(c.faults);
+    const ScopedMoveFaults moves(MoveFaults{.renameCrossDevice = c.acrossFileSystems});
+    ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+    if (c.rawImmutable) SetImmutable(source_ + "IMG_0042.CR2", false);
+    EXPECT_EQ(FilesBelow(target_), c.target);
+    EXPECT_EQ(Stayed(), c.stayed);
+    // No folder is left behind for a group that stayed.
+    EXPECT_EQ(fs::exists(target_ + "2023"), !c.target.empty());
+  }
+}
+
+// A member edited while its leader moves is recorded as it moves: the undo
+// takes it back as it is, edits and all.
+struct EditCase {
+  const char* what;
+  std::string edited;
+  time_t modified;
+};
+
+const EditCase kEdits[] = {
+    {"the XMP grows and gets a new time", "x, edited", LocalSeconds(2020, 1, 2, 0, 0, 0)},
+    {"the XMP is rewritten, its time set back", "y", LocalSeconds(2019, 1, 1, 0, 0, 0)},
+};
+
+TEST_F(CompanionRunTest, AMemberEditedWhileItsLeaderMovesIsTakenBackAsItIs) {
+  const std::string records = dir_.path() + "/aufzeichnungen/";
+  run_.RecordInto(records);
+  for (const EditCase& c : kEdits) {
+    SCOPED_TRACE(c.what);
+    Fresh();
+    Add("IMG_0042.JPG", kJpeg);
+    Add("IMG_0042.CR2", "raw");
+    Add("IMG_0042.xmp", "x");
+    // The leader is copied, so the test gets a moment in its move; the
+    // members are renamed, which keeps what the run saw of them.
+    MoveFaults faults{.renameCrossDevice = true};
+    faults.afterStep = [&](CopyStep step) {
+      if (step != CopyStep::SourceRemoved) return;
+      runtest::WriteFileAt(source_ + "IMG_0042.xmp", c.edited, c.modified);
+      ActiveFaults<MoveFaults>().renameCrossDevice = false;
+    };
+    const Files moved{"2023/05/2023-05-01_120732.cr2", "2023/05/2023-05-01_120732.jpg",
+                      "2023/05/2023-05-01_120732.xmp"};
+    {
+      const ScopedMoveFaults scoped(faults);
+      ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+    }
+    EXPECT_EQ(FilesBelow(target_), moved);
+    UndoRun undo(frontEnd_, records);
+    EXPECT_EQ(undo.TakeBack(), RunOutcome::Completed);
+    for (const FileOutcome& stayed : undo.StayedFiles())
+      ADD_FAILURE() << StayedLine(stayed);
+    EXPECT_EQ(testkit::ReadWholeFile(source_ + "IMG_0042.xmp"), c.edited);
+    EXPECT_TRUE(FilesBelow(target_).empty());
+  }
+}
+
+// A run killed once the leader moved across file systems: what the next run
+// or undo makes of the members by what happened to them since.
+struct SplitCase {
+  const char* what;
+  bool byUndo;
+  std::function<void(const std::string& source)> since;
+  Files target; // after the next run
+  Files stayed;
+};
+
+const SplitCase kSplits[] = {
+    {"untouched, they follow their leader",
+     false,
+     [](const std::string&) {},
+     {"2023/05/2023-05-01_120732.cr2", "2023/05/2023-05-01_120732.jpg",
+      "2023/05/2023-05-01_120732.xmp"},
+     {}},
+    {"a raw edited since stays, reported, and is not filed on its own",
+     false,
+     [](const std::string& source) {
+       runtest::WriteFileAt(source + "IMG_0042.CR2", "raw, edited",
+                            LocalSeconds(2021, 1, 1, 0, 0, 0));
+     },
+     {"2023/05/2023-05-01_120732.jpg", "2023/05/2023-05-01_120732.xmp"},
+     {"IMG_0042.CR2: nach einem Abbruch von seiner Gruppe getrennt: "
+      "ZIEL/2023/05/2023-05-01_120732.cr2"}},
+    {"a raw taken away since is no member left behind",
+     false,
+     [](const std::string& source) { fs::remove(source + "IMG_0042.CR2"); },
+     {"2023/05/2023-05-01_120732.jpg", "2023/05/2023-05-01_120732.xmp"},
+     {}},
+    {"the undo completes the group and takes it all back", true, [](const std::string&) {}, {}, {}},
+};
+
+TEST_F(CompanionRunTest, AGroupSplitByAKillIsCompletedOrEachMemberLeftBehindReported) {
+  const std::string records = dir_.path() + "/aufzeichnungen/";
+  run_.RecordInto(records);
+  for (const SplitCase& c : kSplits) {
+    SCOPED_TRACE(c.what);
+    Fresh();
+    fs::remove_all(records);
+    Add("IMG_0042.JPG", kJpeg);
+    Add("IMG_0042.CR2", "raw");
+    Add("IMG_0042.xmp", "x");
+    const Files before = testkit::ExactTree(source_);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      ScopedMoveFaults faults({.renameCrossDevice = true, .afterStep = [](CopyStep step) {
+                                 if (step == CopyStep::SourceRemoved) _exit(0);
+                               }});
+      run_.DistributeFiles();
+      _exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_EQ(FilesBelow(target_), Files{"2023/05/2023-05-01_120732.jpg"});
+    c.since(source_);
+    if (c.byUndo) {
+      UndoRun undo(frontEnd_, records);
+      ASSERT_EQ(undo.TakeBack(), RunOutcome::Completed);
+      EXPECT_EQ(testkit::ExactTree(source_), before);
+      EXPECT_EQ(Stayed(undo.StayedFiles()), c.stayed);
+    } else {
+      // A source emptied by the completion (or holding only a raw, which
+      // is not collected) holds nothing to collect.
+      const RunOutcome outcome = run_.DistributeFiles();
+      EXPECT_TRUE(outcome == RunOutcome::Completed || outcome == RunOutcome::NothingFound);
+      EXPECT_EQ(Stayed(run_.StayedFiles()), c.stayed);
+    }
+    EXPECT_EQ(FilesBelow(target_), c.target);
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <sstream>
 #include <string>
@@ -27,6 +28,16 @@ void PauseAtHalf(CopyStep step) {
 // What batch-N asked for, read with the other words.
 size_t batchFiles = 0;
 
+// A kill at the N-th time a copy reaches step (kill-placed-N, kill-removed-N).
+struct KillAt {
+  CopyStep step = CopyStep::Placed;
+  unsigned long count = 0; // 0: none
+  void Reached(CopyStep reached) {
+    if (count == 0 || reached != step || --count != 0) return;
+    raise(SIGKILL);
+  }
+};
+
 } // namespace
 
 void InstallTestHooks() {
@@ -36,6 +47,7 @@ void InstallTestHooks() {
   std::istringstream words(setting);
   std::string word;
   bool pause = false, slow = false;
+  KillAt kill;
   while (std::getline(words, word, ',')) {
     if (word == "cross-device") faults.renameCrossDevice = true;
     if (word == "no-rename") faults.renameUnsupported = true;
@@ -46,9 +58,15 @@ void InstallTestHooks() {
     pause = pause || word == "pause-at-half";
     slow = slow || word == "slow";
     if (word.starts_with("batch-")) batchFiles = std::strtoul(word.c_str() + 6, nullptr, 10);
+    for (const auto& [prefix, step] : {std::pair{"kill-placed-", CopyStep::Placed},
+                                       std::pair{"kill-removed-", CopyStep::SourceRemoved}}) {
+      if (word.starts_with(prefix))
+        kill = {step, std::strtoul(word.c_str() + std::string(prefix).size(), nullptr, 10)};
+    }
   }
-  if (pause || slow) {
-    faults.afterStep = [pause, slow](CopyStep step) {
+  if (pause || slow || kill.count > 0) {
+    faults.afterStep = [pause, slow, kill](CopyStep step) mutable {
+      kill.Reached(step);
       // A copy of a slow card: a kill at a random moment lands within the
       // work, however fast the machine.
       if (slow && step == CopyStep::TemporaryCreated)

@@ -14,6 +14,10 @@
 //                  and then waits two seconds (time for a signal)
 //   slow           every copy takes half a millisecond longer, as on a slow card
 //   batch-N        the run decides and records at most N files at a time
+//   kill-placed-N  SIGKILL once the N-th copy got its final name, before its
+//                  source is removed
+//   kill-removed-N SIGKILL once the N-th copy's source is removed (the move
+//                  is complete, what follows it is not)
 
 #include <cstddef>
 

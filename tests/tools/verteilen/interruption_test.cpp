@@ -1,7 +1,8 @@
 // fotomaz-verteilen interrupted and crowded: signals during a copy across
 // file systems, SIGKILL at random moments of a run and of its undo (also on
-// a real exFAT mount where the machine allows one), and two runs into one
-// target. Whatever happens, no file under a final name is incomplete and
+// a real exFAT mount where the machine allows one, and with groups of
+// pictures that belong together), SIGKILL at exact steps of a group's move,
+// and two runs into one target. Whatever happens, no file under a final name is incomplete and
 // every file's content exists at least once.
 
 #include "tests/kit/dated_files.h"
@@ -17,6 +18,7 @@
 #include <memory>
 #include <random>
 #include <set>
+#include <sstream>
 #include <sys/stat.h>
 #include <thread>
 
@@ -92,6 +94,12 @@ protected:
   // followed by a clean one; then every run is taken back. The command's
   // test build gets faults (hooks of test_hooks.h).
   void KillRunAndUndo(const char* faults, int files, int kills);
+  // The same with groups of a JPEG, its raw and its XMP: after the clean run
+  // every group lies whole under one stem, each file once; in the end the
+  // source is as it was (its modes too, where the target keeps them).
+  void KillGroupsAndUndo(int groups, int kills, bool targetKeepsModes = true);
+  // Every run and undo recorded taken back, as far as they go.
+  void UndoEverything(int runs);
 
   testkit::TempDir dir_;
   testkit::TempDir state_;
@@ -219,6 +227,87 @@ TEST_F(InterruptionTest, KilledCopyRunsLeaveTheCardAndNoPartialCopy) {
   EXPECT_EQ(FinalFiles(source_), card);
 }
 
+void InterruptionTest::UndoEverything(int runs) {
+  const Strings undo = {"--einstellungen", settings_, "--rueckgaengig", "--ja"};
+  for (int run = 0; run < runs; ++run) {
+    const auto back = CommandProcess(FOTOMAZ_VERTEILEN, undo).Wait();
+    if (back.status == 2) break;
+    EXPECT_EQ(back.status, 0) << back.err;
+  }
+}
+
+void InterruptionTest::KillGroupsAndUndo(int groups, int kills, bool targetKeepsModes) {
+  const std::string jpeg = testkit::JpegWithExifDate("2023:05:01 12:07:32");
+  const std::string extensions[] = {".JPG", ".CR2", ".xmp"};
+  std::map<std::string, std::pair<int, std::string>> originals; // bytes: group, extension
+  for (int id = 0; id < groups; ++id) {
+    for (const std::string& extension : extensions) {
+      const std::string bytes = (extension == ".JPG" ? jpeg : extension) +
+                                Content(id, 4096 + static_cast<size_t>(id % 5) * 8192);
+      originals[bytes] = {id, extension};
+      Add("ordner" + std::to_string(id % 10) + "/IMG_" + std::to_string(id) + extension, bytes);
+    }
+  }
+  const Strings tree = testkit::ExactTree(source_);
+  const std::map<std::string, std::string> files = FinalFiles(source_);
+  // Every content complete at least once and no final name incomplete; once
+  // clean, each content once, and after a run each group under one stem.
+  const auto check = [&](bool clean, bool grouped) {
+    std::map<int, std::set<std::string>> stems;
+    std::map<std::string, int> found;
+    for (const std::string& root : {source_, target_}) {
+      for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (!entry.is_regular_file()) continue;
+        const std::string path = entry.path().string();
+        const std::string bytes = testkit::ReadWholeFile(path);
+        if (entry.path().filename().string().starts_with(".fotomaz-") || bytes.empty()) {
+          ASSERT_FALSE(clean) << "left behind: " << path;
+          continue;
+        }
+        const auto original = originals.find(bytes);
+        ASSERT_NE(original, originals.end()) << "incomplete: " << path;
+        ++found[bytes];
+        if (grouped) {
+          ASSERT_TRUE(path.starts_with(target_)) << "not moved: " << path;
+          stems[original->second.first].insert(path.substr(0, path.rfind('.')));
+        }
+      }
+    }
+    ASSERT_EQ(found.size(), originals.size());
+    if (!clean) return;
+    for (const auto& [bytes, count] : found)
+      EXPECT_EQ(count, 1) << "twice: group " << originals[bytes].first;
+    for (const auto& [id, paths] : stems)
+      EXPECT_EQ(paths.size(), 1u) << "group " << id << " split: " << *paths.begin();
+  };
+  Strings run = Options(source_);
+  run.insert(run.end(), {"--begleiter", "ja"});
+  const Strings undo = {"--einstellungen", settings_, "--rueckgaengig", "--ja"};
+  std::mt19937 random(20261209);
+  for (const bool undoing : {false, true}) {
+    const Strings& arguments = undoing ? undo : run;
+    for (int kill = 0; kill < kills; ++kill) {
+      CommandProcess process(FOTOMAZ_VERTEILEN, arguments);
+      std::this_thread::sleep_for(std::chrono::milliseconds(random() % 150));
+      ::kill(process.Pid(), SIGKILL);
+      process.Wait();
+      ASSERT_NO_FATAL_FAILURE(check(false, false));
+    }
+    // The killed undos may have taken every run back already (status 2).
+    const auto last = CommandProcess(FOTOMAZ_VERTEILEN, arguments).Wait();
+    EXPECT_TRUE(last.status == 0 || (undoing && last.status == 2)) << last.status << last.err;
+    ASSERT_NO_FATAL_FAILURE(check(true, !undoing));
+  }
+  UndoEverything(2 * kills + 2);
+  // Compared whole, not printed: the trees hold every file's bytes.
+  EXPECT_TRUE(FinalFiles(source_) == files);
+  if (targetKeepsModes) {
+    EXPECT_TRUE(testkit::ExactTree(source_) == tree);
+  }
+  for (const auto& [path, bytes] : FinalFiles(target_))
+    ADD_FAILURE() << "not taken back: " << path;
+}
+
 // A stop signal (Ctrl+C, SIGTERM, SIGHUP from a closed terminal) lets the
 // copy in hand finish; a second Ctrl+C abandons it and removes its
 // temporary file.
@@ -330,6 +419,118 @@ TEST_F(InterruptionTest, KilledOnARealExfatMount) {
   target_ = card + "/ziel/";
   fs::create_directories(target_);
   KillRunAndUndo("", kFiles, kKills);
+  // Then groups, killed at 20 moments: the members of a group move one by
+  // one, each reserving its name first.
+  {
+    SCOPED_TRACE("groups");
+    for (const std::string& folder : {state_.path(), source_, target_}) {
+      fs::remove_all(folder);
+      fs::create_directories(folder);
+    }
+    KillGroupsAndUndo(kFiles / 3, 20, /*targetKeepsModes=*/false);
+  }
+}
+
+// SIGKILL at 20 random moments of a run with groups, then of its undo, on
+// one file system and across two (the disk and memory).
+TEST_F(InterruptionTest, GroupsKilledAtRandomMomentsAreCompletedAndTakenBack) {
+#ifdef __SANITIZE_ADDRESS__
+  constexpr int kGroups = 100;
+#else
+  constexpr int kGroups = 300;
+#endif
+  for (const bool acrossDevices : {false, true}) {
+    SCOPED_TRACE(acrossDevices ? "across file systems" : "on one file system");
+    fs::remove_all(state_.path());
+    fs::remove_all(source_);
+    target_ = (acrossDevices ? memory_.File("ziel") : dir_.File("ziel")) + "/";
+    fs::create_directories(target_);
+    KillGroupsAndUndo(kGroups, 20);
+  }
+}
+
+struct StepKill {
+  const char* what;
+  const char* faults;
+  Strings files;              // in the source: a JPEG with its date, the rest text
+  Strings extra;              // options of the clean run
+  const char* takenMeanwhile; // a name another program takes before the clean run
+  int status;                 // of the clean run
+  Strings target;             // then
+  Strings stayed;             // the files it reports, from the source folder on
+};
+
+const StepKill kStepKills[] = {
+    {"the leader moved, the raw and the XMP not: they follow it",
+     "cross-device,kill-removed-1",
+     {"IMG_1.JPG", "IMG_1.CR2", "IMG_1.xmp"},
+     {},
+     nullptr,
+     0,
+     {"2023/05/img_1.cr2", "2023/05/img_1.jpg", "2023/05/img_1.xmp"},
+     {}},
+    {"the leader's copy had its name, its source was there: the source goes, the rest follows",
+     "cross-device,kill-placed-1",
+     {"IMG_1.JPG", "IMG_1.CR2", "IMG_1.xmp"},
+     {"--gleiche", "ueberspringen"},
+     nullptr,
+     0,
+     {"2023/05/img_1.cr2", "2023/05/img_1.jpg", "2023/05/img_1.xmp"},
+     {}},
+    {"a single file whose copy had its name is not filed twice",
+     "cross-device,kill-placed-1",
+     {"IMG_1.JPG"},
+     {"--gleiche", "ueberspringen"},
+     nullptr,
+     0,
+     {"2023/05/img_1.jpg"},
+     {}},
+    {"a member whose name another program took meanwhile is reported",
+     "cross-device,kill-removed-1",
+     {"IMG_1.JPG", "IMG_1.CR2", "IMG_1.xmp"},
+     {},
+     "2023/05/img_1.cr2",
+     3,
+     {"2023/05/img_1.cr2", "2023/05/img_1.jpg", "2023/05/img_1.xmp"},
+     {"IMG_1.CR2: nach einem Abbruch von seiner Gruppe getrennt: ZIEL/2023/05/img_1.cr2"}},
+};
+
+// Killed at exact steps of a group's move across file systems: the next run
+// completes what the killed one began, and the undo takes it all back.
+TEST_F(InterruptionTest, AGroupKilledAtAnExactStepIsCompletedByTheNextRun) {
+  for (const StepKill& c : kStepKills) {
+    SCOPED_TRACE(c.what);
+    for (const std::string& folder : {state_.path(), source_, target_}) {
+      fs::remove_all(folder);
+      fs::create_directories(folder);
+    }
+    for (const std::string& name : c.files)
+      Add(name, name.ends_with(".JPG") ? testkit::JpegWithExifDate("2023:05:01 12:07:32") : name);
+    const Strings tree = testkit::ExactTree(source_);
+    Strings run = Options(source_);
+    run.insert(run.end(), {"--begleiter", "ja"});
+    {
+      HookedFaults faults(c.faults);
+      EXPECT_EQ(CommandProcess(FOTOMAZ_VERTEILEN_HOOKS, run).Wait().status, -1);
+    }
+    if (c.takenMeanwhile) testkit::WriteFile(target_ + c.takenMeanwhile, "fremd");
+    run.insert(run.end(), c.extra.begin(), c.extra.end());
+    const auto clean = CommandProcess(FOTOMAZ_VERTEILEN, run).Wait();
+    EXPECT_EQ(clean.status, c.status) << clean.err;
+    Strings stayed;
+    std::istringstream lines(clean.err);
+    for (std::string line; std::getline(lines, line);) {
+      if (!line.starts_with(source_)) continue;
+      if (const size_t at = line.find(target_); at != std::string::npos)
+        line.replace(at, target_.size(), "ZIEL/");
+      stayed.push_back(line.substr(source_.size()));
+    }
+    EXPECT_EQ(stayed, c.stayed);
+    EXPECT_EQ(testkit::FilesBelow(target_), c.target);
+    UndoEverything(3);
+    EXPECT_EQ(testkit::ExactTree(source_), tree);
+    EXPECT_EQ(testkit::FilesBelow(target_).size(), c.takenMeanwhile ? 1u : 0u);
+  }
 }
 
 // Two runs fill one target with files of the same names at once: each takes
@@ -476,8 +677,9 @@ TEST_F(InterruptionTest, CopyRunsShareTheirCardAndAMovingRunWaits) {
     }
     const auto second = CommandProcess(FOTOMAZ_VERTEILEN, run(c.secondCopies, other)).Wait();
     EXPECT_EQ(second.status, c.secondStatus) << second.err;
-    if (c.secondStatus == 2)
+    if (c.secondStatus == 2) {
       EXPECT_EQ(second.err, "Eine andere Verteilung arbeitet gerade mit diesem Quellordner.\n");
+    }
     kill(held->Pid(), SIGTERM);
     held->Wait();
   }
