@@ -458,6 +458,7 @@ struct StepKill {
   int status;                 // of the clean run
   Strings target;             // then
   Strings stayed;             // the files it reports, from the source folder on
+  bool copies = false;        // both runs copy (--kopieren ja)
 };
 
 const StepKill kStepKills[] = {
@@ -477,6 +478,18 @@ const StepKill kStepKills[] = {
      0,
      {"2023/05/img_1.cr2", "2023/05/img_1.jpg", "2023/05/img_1.xmp"},
      {}},
+    {"a copy run's leader had its name: its card keeps it, the rest is copied after it",
+     "cross-device,kill-placed-1",
+     {"IMG_1.JPG", "IMG_1.CR2", "IMG_1.xmp"},
+     {"--gleiche", "ueberspringen"},
+     nullptr,
+     0,
+     {"2023/05/img_1.cr2", "2023/05/img_1.jpg", "2023/05/img_1.xmp"},
+     // Completed before the clean run collects: found in the library.
+     {"IMG_1.JPG = ZIEL/2023/05/img_1.jpg (schon im Ziel vorhanden)",
+      "IMG_1.CR2 = ZIEL/2023/05/img_1.cr2 (schon im Ziel vorhanden)",
+      "IMG_1.xmp = ZIEL/2023/05/img_1.xmp (schon im Ziel vorhanden)"},
+     true},
     {"a single file whose copy had its name is not filed twice",
      "cross-device,kill-placed-1",
      {"IMG_1.JPG"},
@@ -509,6 +522,7 @@ TEST_F(InterruptionTest, AGroupKilledAtAnExactStepIsCompletedByTheNextRun) {
     const Strings tree = testkit::ExactTree(source_);
     Strings run = Options(source_);
     run.insert(run.end(), {"--begleiter", "ja"});
+    if (c.copies) run.insert(run.end(), {"--kopieren", "ja"});
     {
       HookedFaults faults(c.faults);
       EXPECT_EQ(CommandProcess(FOTOMAZ_VERTEILEN_HOOKS, run).Wait().status, -1);
@@ -527,6 +541,7 @@ TEST_F(InterruptionTest, AGroupKilledAtAnExactStepIsCompletedByTheNextRun) {
     }
     EXPECT_EQ(stayed, c.stayed);
     EXPECT_EQ(testkit::FilesBelow(target_), c.target);
+    if (c.copies) EXPECT_EQ(testkit::ExactTree(source_), tree);
     UndoEverything(3);
     EXPECT_EQ(testkit::ExactTree(source_), tree);
     EXPECT_EQ(testkit::FilesBelow(target_).size(), c.takenMeanwhile ? 1u : 0u);
