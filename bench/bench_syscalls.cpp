@@ -25,9 +25,9 @@ bool OnPath(const std::string& program) {
 // The rows of strace -c's table: "% time seconds usecs/call calls [errors]
 // syscall", between the dashed line under the heading and the one above the
 // total.
-std::vector<std::pair<std::string, uint64_t>> ReadSummary(const std::string& file) {
+std::vector<CallCount> ReadSummary(const std::string& file) {
   std::ifstream in(file);
-  std::vector<std::pair<std::string, uint64_t>> byName;
+  std::vector<CallCount> byName;
   int dashedLines = 0;
   for (std::string line; std::getline(in, line);) {
     if (line.starts_with("------")) {
@@ -39,11 +39,13 @@ std::vector<std::pair<std::string, uint64_t>> ReadSummary(const std::string& fil
     std::vector<std::string> words;
     for (std::string word; row >> word;)
       words.push_back(word);
-    if (words.size() < 5) throw std::runtime_error("unexpected strace line: " + line);
-    byName.emplace_back(words.back(), std::stoull(words[3]));
+    if (words.size() != 5 && words.size() != 6)
+      throw std::runtime_error("unexpected strace line: " + line);
+    byName.push_back(
+        {words.back(), std::stoull(words[3]), words.size() == 6 ? std::stoull(words[4]) : 0});
   }
   std::stable_sort(byName.begin(), byName.end(),
-                   [](const auto& a, const auto& b) { return a.second > b.second; });
+                   [](const auto& a, const auto& b) { return a.calls > b.calls; });
   return byName;
 }
 
@@ -85,14 +87,22 @@ void PrintSystemCalls(const SystemCalls& calls) {
     return;
   }
   const double n = static_cast<double>(calls.files);
-  uint64_t total = 0, rare = 0;
-  for (const auto& [name, count] : calls.byName) {
-    total += count;
-    if (count / n < kShownPerFile) rare += count;
+  uint64_t total = 0, rare = 0, rareFailed = 0;
+  for (const CallCount& call : calls.byName) {
+    total += call.calls;
+    if (call.calls / n < kShownPerFile) {
+      rare += call.calls;
+      rareFailed += call.failed;
+    }
   }
   std::printf("system calls     %.2f per file (fotomaz-verteilen under strace -c -f)\n", total / n);
-  for (const auto& [name, count] : calls.byName)
-    if (count / n >= kShownPerFile) std::printf("  %-14s %.2f\n", name.c_str(), count / n);
-  std::printf("  %-14s %.2f\n", "the rest", rare / n);
+  const auto line = [n](const std::string& name, uint64_t count, uint64_t failed) {
+    std::printf("  %-14s %.2f", name.c_str(), count / n);
+    if (failed != 0) std::printf("  (%.2f failed)", failed / n);
+    std::printf("\n");
+  };
+  for (const CallCount& call : calls.byName)
+    if (call.calls / n >= kShownPerFile) line(call.name, call.calls, call.failed);
+  line("the rest", rare, rareFailed);
   if (calls.left != 0) std::printf("not moved        %zu under strace\n", calls.left);
 }

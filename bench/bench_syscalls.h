@@ -9,14 +9,20 @@
 
 #include <cstdint>
 #include <string>
-#include <utility>
 #include <vector>
 
+// One row of strace -c's table.
+struct CallCount {
+  std::string name;
+  uint64_t calls = 0;
+  uint64_t failed = 0; // of them, those that returned an error
+};
+
 struct SystemCalls {
-  std::string notCounted;                               // why not, when nothing was counted
-  size_t files = 0;                                     // in the tree
-  size_t left = 0;                                      // still in the source after the run
-  std::vector<std::pair<std::string, uint64_t>> byName; // most frequent first
+  std::string notCounted;        // why not, when nothing was counted
+  size_t files = 0;              // in the tree
+  size_t left = 0;               // still in the source after the run
+  std::vector<CallCount> byName; // most frequent first
 };
 
 // Builds the tree of shape in scratch and counts the calls of command on it,
@@ -24,5 +30,6 @@ struct SystemCalls {
 SystemCalls CountSystemCalls(const std::string& scratch, const TreeShape& shape,
                              const CommandFor& command);
 
-// Prints the calls per file, in all and by name.
+// Prints the calls per file, in all and by name, with the share of each
+// call that failed where some did.
 void PrintSystemCalls(const SystemCalls& calls);

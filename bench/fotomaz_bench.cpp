@@ -9,11 +9,13 @@
 // fotomaz-verteilen between 10,000 and N files, and the times of the run and
 // the floor at a tenth and four tenths of N. With --cross-device DIR it
 // moves files (by default 400 of 1 MiB) from tmpfs into DIR against cp -a,
-// sync -f and rm of the same files.
+// sync -f and rm of the same files. With --langsam MS it runs on a share that
+// waits MS ms before each request (by default 300 files) against the least
+// a run asks of it per file, one file after another and 16 at a time.
 //
 //   fotomaz-bench [N] [--structure I] [--burst K] [--bytes B] [--cli] [--undo]
 //                 [--moderne] [--begleiter]
-//                 | [--identical | --memory | --cross-device DIR]
+//                 | [--identical | --memory | --cross-device DIR [--kopieren] | --langsam MS]
 //
 // --moderne mixes files of the phone and camera formats into the tree and
 // runs with their capture dates read. --begleiter puts a third of the files
@@ -27,6 +29,7 @@
 #include "bench/bench_syscalls.h"
 #include "bench/bench_tree.h"
 #include "bench/identical_bench.h"
+#include "bench/slow_share_bench.h"
 #include "platform/directory_walk.h"
 #include "platform/user_folders.h"
 #include "run/distribution_run.h"
@@ -74,13 +77,15 @@ struct Options {
   bool memory = false;     // the resident size per file and the growth of the time instead
   std::string crossDevice; // time a move into this folder on another file system instead
   bool copy = false;       // with crossDevice: a copy run (kopiercb) instead of a move
+  std::optional<unsigned> slowShare; // time the run on a share waiting this many ms instead
 };
 
 [[noreturn]] void Usage() {
   std::fprintf(
       stderr,
       "usage: fotomaz-bench [N] [--structure I] [--burst K] [--bytes B] [--cli] [--undo] "
-      "[--moderne] [--begleiter] | [--identical | --memory | --cross-device DIR [--kopieren]]\n"
+      "[--moderne] [--begleiter] | [--identical | --memory | --cross-device DIR [--kopieren] |\n"
+      "   --langsam MS]\n"
       "  --memory needs N above %zu\n",
       kMemoryBaseFiles);
   std::exit(2);
@@ -119,6 +124,9 @@ Options ParseOptions(int argc, char** argv) {
       options.copy = true;
     } else if (arg == "--cross-device" && i + 1 < argc && argv[i + 1][0]) {
       options.crossDevice = argv[++i];
+    } else if (arg == "--langsam" && i + 1 < argc) {
+      options.slowShare = static_cast<unsigned>(number(argv[++i]));
+      if (*options.slowShare > kLongestShareWaitMs) Usage();
     } else if (arg[0] != '-') {
       options.files = static_cast<size_t>(number(arg.c_str()));
       if (options.files == 0) Usage();
@@ -127,13 +135,18 @@ Options ParseOptions(int argc, char** argv) {
     }
   }
   const bool crossDevice = !options.crossDevice.empty();
-  if (options.identical + options.memory + crossDevice > 1) Usage();
-  if ((options.identical || options.memory || crossDevice) && (options.command || options.undo))
+  const bool slowShare = options.slowShare.has_value();
+  if (options.identical + options.memory + crossDevice + slowShare > 1) Usage();
+  if ((options.identical || options.memory || crossDevice || slowShare) &&
+      (options.command || options.undo))
     Usage();
   if (options.identical && (options.modern || options.companions)) Usage();
   if (options.copy && !crossDevice) Usage();
   if (options.files == 0) {
-    options.files = options.identical ? kIdenticalFiles : crossDevice ? kCrossDeviceFiles : kFiles;
+    options.files = options.identical ? kIdenticalFiles
+                    : crossDevice     ? kCrossDeviceFiles
+                    : slowShare       ? kSlowShareFiles
+                                      : kFiles;
   }
   if (options.dataBytes == 0) {
     options.dataBytes = options.identical ? kIdenticalDataBytes
@@ -244,6 +257,8 @@ int main(int argc, char** argv) {
     } else if (!options.crossDevice.empty()) {
       status =
           RunCrossDeviceBench(scratch, options.crossDevice, shape, RunWith(options), options.copy);
+    } else if (options.slowShare) {
+      status = RunSlowShareBench(scratch, *options.slowShare, shape, RunWith(options), commandFor);
     }
     if (status) {
       fs::remove_all(scratch);

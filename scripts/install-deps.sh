@@ -8,11 +8,12 @@ set -euo pipefail
 # file system in a file for the test of moves on a memory card's file system,
 # strace, with which fotomaz-bench counts the run's system calls, and the
 # pass-through FUSE share of the tests of moves on shares (fusepy for the
-# system's Python, fusermount3 to unmount it).
+# system's Python, fusermount3 to unmount it), and libfuse3 (found with
+# pkg-config) for fotomaz-bench's slow share.
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins libgl1-mesa-dev libexpat1-dev
   libgtest-dev libgmock-dev clang libclang-rt-dev xvfb xauth
   desktop-file-utils appstream man-db locales dpkg-dev qt6-translations-l10n
-  exfat-fuse exfatprogs strace python3-fusepy fuse3)
+  exfat-fuse exfatprogs strace python3-fusepy fuse3 libfuse3-dev pkgconf)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
