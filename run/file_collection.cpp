@@ -5,6 +5,7 @@
 #include "platform/lower_name.h"
 #include "platform/name_mask.h"
 #include "platform/path_text.h"
+#include "run/internal/sidecar_names.h"
 #include "run/run_front_end.h"
 
 #include <cstdint>
@@ -57,6 +58,10 @@ void CollectFiles(const std::string& folder, const std::vector<std::string>& pat
   if (patterns.empty()) return;
   const std::string realRoot = RealFolderPath(folder).value_or(std::string());
   std::vector<NameMask> masks(patterns.begin(), patterns.end());
+  // A sidecar is collected only by the mask of every file ("Alle").
+  std::vector<bool> takesSidecars;
+  for (const std::string& pattern : patterns)
+    takesSidecars.push_back(pattern == AllFilesPatterns().front());
   // The files go to the list in walk order, each with its pattern, and are
   // grouped by pattern at the end.
   std::vector<uint32_t> patternOf;
@@ -73,8 +78,9 @@ void CollectFiles(const std::string& folder, const std::vector<std::string>& pat
         std::optional<size_t> number;
         for (size_t i = 0; i < contents.files.size(); ++i) {
           const std::string lowered = LowerName(contents.files[i]);
+          const bool sidecar = IsSidecarName(lowered);
           for (size_t p = 0; p < masks.size(); ++p) {
-            if (masks[p].MatchesLowered(lowered)) {
+            if ((!sidecar || takesSidecars[p]) && masks[p].MatchesLowered(lowered)) {
               if (LinksIntoTree(contents.path + contents.files[i], contents.kinds[i], realRoot)) {
                 if (stays)
                   stays->push_back(
