@@ -76,9 +76,11 @@ void CollectFiles(const std::string& folder, const std::vector<std::string>& pat
       [&](const FolderContents& contents) {
         std::vector<uint32_t> found(patterns.size());
         std::optional<size_t> number;
+        std::vector<FolderSidecars::Name> sidecars;
         for (size_t i = 0; i < contents.files.size(); ++i) {
           const std::string lowered = LowerName(contents.files[i]);
           const bool sidecar = IsSidecarName(lowered);
+          if (sidecar) sidecars.emplace_back(lowered, contents.files[i]);
           for (size_t p = 0; p < masks.size(); ++p) {
             if ((!sidecar || takesSidecars[p]) && masks[p].MatchesLowered(lowered)) {
               if (LinksIntoTree(contents.path + contents.files[i], contents.kinds[i], realRoot)) {
@@ -95,6 +97,9 @@ void CollectFiles(const std::string& folder, const std::vector<std::string>& pat
             }
           }
         }
+        // Kept for the dates of the folder's files (file_date.h).
+        if (number && !sidecars.empty())
+          list.SetSidecars(*number, FolderSidecars(std::move(sidecars)));
         firstFound += found[0];
         if (patterns.size() > 1) foundPerFolder.push_back(std::move(found));
         // The first pattern's walk is the one that happens now.
