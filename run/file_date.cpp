@@ -104,6 +104,12 @@ constexpr std::array kSidecarForms{
     SidecarForm{SidecarStem::Base, ".srt", DateSource::DjiSrt},
 };
 
+// A photo export cuts the name of a data file to this many bytes, keeping
+// ".json": IMG_….png.supplemental-me.json. (Counted in bytes: a name beyond
+// ASCII cut in characters is not found.)
+constexpr size_t kMaxExportNameBytes = 51;
+constexpr std::string_view kJsonExtension = ".json";
+
 // The date a sidecar's bytes state, read by the reader of its kind.
 std::optional<StatedDate> SidecarDate(const std::string& path, DateSource source) {
   const auto read = [&](size_t limit, LargerFile larger) {
@@ -138,16 +144,25 @@ std::optional<DatedFile> SidecarFileDate(const std::string& path, const FolderSi
   const size_t dot = name.rfind('.');
   const std::string_view base = std::string_view(name).substr(0, dot);
   const std::string folder = path.substr(0, path.size() - NameOf(path).size());
+  const auto dateOf = [&](const std::string& wanted,
+                          DateSource source) -> std::optional<DatedFile> {
+    if (wanted == name) return std::nullopt; // a sidecar is not its own
+    const std::optional<std::string_view> found = sidecars->Named(wanted);
+    if (!found) return std::nullopt;
+    if (const std::optional<StatedDate> date = SidecarDate(folder + std::string(*found), source))
+      return Dated(*date, source);
+    return std::nullopt;
+  };
   for (const SidecarForm& form : kSidecarForms) {
     const std::string wanted =
         std::string(form.stem == SidecarStem::Name ? std::string_view(name) : base) +
         std::string(form.tail);
-    if (wanted == name) continue; // a sidecar is not its own
-    const std::optional<std::string_view> found = sidecars->Named(wanted);
-    if (!found) continue;
-    if (const std::optional<StatedDate> date =
-            SidecarDate(folder + std::string(*found), form.source))
-      return Dated(*date, form.source);
+    if (std::optional<DatedFile> dated = dateOf(wanted, form.source)) return dated;
+    if (form.source == DateSource::TakeoutJson && wanted.size() > kMaxExportNameBytes) {
+      const std::string cut = wanted.substr(0, kMaxExportNameBytes - kJsonExtension.size());
+      if (std::optional<DatedFile> dated = dateOf(cut + std::string(kJsonExtension), form.source))
+        return dated;
+    }
   }
   return std::nullopt;
 }

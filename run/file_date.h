@@ -84,6 +84,7 @@ std::string_view DateSourceIdentifier(const DatedFile& dated);
 //      DateTimeOriginal, the other formats' readers (capture_date.h);
 //   2. the file's export or sidecar file, found among sidecars (the
 //      sidecars of its folder): NAME.json, NAME.supplemental-metadata.json,
+//      (each JSON name also cut to 51 bytes, as the export cuts it),
 //      NAME.xmp, BASE.xmp, BASEM01.xml, BASE.srt (NAME its name, BASE
 //      that without its extension, compared in lower case);
 //   3. a JPEG's XMP packet, then its IPTC DateCreated;

@@ -143,6 +143,11 @@ TEST(DateOrder, ASidecarComesAfterTheFilesOwnCaptureDate) {
        {{"IMG_1.jpg.supplemental-metadata.json",
          R"({"creationTime": {"timestamp": "1"}, "photoTakenTime": {"timestamp": 1777630052}})"}},
        "2026-05-01_120732 TakeoutJson"},
+      // An export cuts a data file's name to 51 bytes; the file's own name comes after.
+      {"Screenshot_20250101-000000_Galerie.png",
+       {},
+       {{"Screenshot_20250101-000000_Galerie.png.supplem.json", json}},
+       "2026-05-01_120732 TakeoutJson"},
       // The upload's time is no capture date.
       {"IMG_1.jpg",
        {},
