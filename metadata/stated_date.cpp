@@ -23,7 +23,10 @@ bool IsRealDate(const LocalDateTime& time) {
 
 std::optional<StatedDate> LocalOfUtc(const LocalDateTime& utc) {
   if (!IsRealDate(utc)) return std::nullopt;
-  const int64_t seconds = SecondsOfCalendar(utc);
+  return LocalOfUtcSeconds(SecondsOfCalendar(utc));
+}
+
+std::optional<StatedDate> LocalOfUtcSeconds(int64_t seconds) {
   const std::optional<LocalDateTime> local = LocalTimeOfUtcSeconds(seconds);
   if (!local || !IsRealDate(*local)) return std::nullopt;
   constexpr int kSecondsPerMinute = 60;

@@ -6,6 +6,7 @@
 
 #include "platform/file_time.h"
 
+#include <cstdint>
 #include <optional>
 
 struct StatedDate {
@@ -22,3 +23,5 @@ bool IsRealDate(const LocalDateTime& time);
 // with that zone's offset at the moment; nothing when it is no real date
 // before or after the conversion.
 std::optional<StatedDate> LocalOfUtc(const LocalDateTime& utc);
+// The same for a moment given as seconds since 1970-01-01 00:00:00 UTC.
+std::optional<StatedDate> LocalOfUtcSeconds(int64_t secondsSinceEpoch);

@@ -3,6 +3,7 @@
 #include "platform/internal/stat_status.h"
 #include "platform/path_text.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <limits>
@@ -52,4 +53,18 @@ bool ReadOnlyFile::Seek(uint64_t offset) {
 
 FileSizeAndTime ReadOnlyFile::SizeAndTime() const {
   return {status_.size, LocalTimeOfUtcSeconds(status_.modifiedSeconds)};
+}
+
+std::optional<std::string> ReadFileBytes(const std::string& path, size_t limit, LargerFile larger) {
+  std::optional<ReadOnlyFile> file = ReadOnlyFile::Open(path);
+  if (!file) return std::nullopt;
+  const auto size = static_cast<uint64_t>(file->Status().size);
+  if (size > limit && larger == LargerFile::NotRead) return std::nullopt;
+  // One byte more than the size said: a file that grew is cut or refused too.
+  std::string bytes(static_cast<size_t>(std::min<uint64_t>(size, limit)) + 1, '\0');
+  const std::optional<size_t> read = file->Read(bytes.data(), bytes.size());
+  if (!read) return std::nullopt;
+  if (*read > limit && larger == LargerFile::NotRead) return std::nullopt;
+  bytes.resize(std::min(*read, limit));
+  return bytes;
 }

@@ -48,3 +48,10 @@ private:
   FileStatus status_;
   uint64_t position_ = 0; // where the next read starts
 };
+
+// What a bounded read does with a file larger than its bound.
+enum class LargerFile { NotRead, Cut };
+// The bytes of the regular file at path, at most limit of them: the first
+// limit bytes of a larger file with LargerFile::Cut, nothing with NotRead.
+// Nothing when it is no regular file or cannot be read.
+std::optional<std::string> ReadFileBytes(const std::string& path, size_t limit, LargerFile larger);

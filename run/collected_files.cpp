@@ -52,6 +52,19 @@ void CollectedFiles::Clear() {
   folders_.clear();
   folderEnds_.clear();
   files_.clear();
+  sidecars_.clear();
+}
+
+void CollectedFiles::SetSidecars(size_t folder, FolderSidecars sidecars) {
+  sidecars_.emplace_back(static_cast<uint32_t>(folder), std::move(sidecars));
+}
+
+const FolderSidecars* CollectedFiles::SidecarsOf(size_t folder) const {
+  const auto found = std::lower_bound(sidecars_.begin(), sidecars_.end(), folder,
+                                      [](const std::pair<uint32_t, FolderSidecars>& entry,
+                                         size_t key) { return entry.first < key; });
+  if (found == sidecars_.end() || found->first != folder) return nullptr;
+  return &found->second;
 }
 
 std::string CollectedFiles::Path(size_t file) const {

@@ -6,6 +6,7 @@
 // are built on demand.
 
 #include "platform/directory_walk.h"
+#include "run/folder_sidecars.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -28,6 +29,11 @@ public:
   // start + i), keeping the order within a group.
   void OrderByGroup(size_t start, const std::vector<uint32_t>& group);
   void Clear();
+  // The sidecars the walk saw in folder (a number AddFolder gave), collected
+  // or not; folders come in the order of their numbers, each once.
+  void SetSidecars(size_t folder, FolderSidecars sidecars);
+  // Null when the walk saw none there.
+  const FolderSidecars* SidecarsOf(size_t folder) const;
 
   size_t Size() const { return files_.size(); }
   bool Empty() const { return files_.empty(); }
@@ -57,4 +63,5 @@ private:
   std::string folders_;
   std::vector<uint64_t> folderEnds_; // where each folder's path ends in folders_
   std::vector<File> files_;
+  std::vector<std::pair<uint32_t, FolderSidecars>> sidecars_; // by folder number
 };

@@ -120,14 +120,18 @@ FileOutcome MoveIntoFolder(const FilePlan& plan, const RunState& state, int firs
 // A single file's date, read from the file as it was looked at.
 class OwnDate final : public FileDating {
 public:
-  OwnDate(const std::string& path, bool allFormats, LookedAtFile& looked)
-      : path_(path), allFormats_(allFormats), looked_(looked) {}
-  DatedFile Date() const override { return DateOfLookedAtFile(path_, allFormats_, looked_); }
+  OwnDate(const std::string& path, bool allFormats, LookedAtFile& looked,
+          const FolderSidecars* sidecars)
+      : path_(path), allFormats_(allFormats), looked_(looked), sidecars_(sidecars) {}
+  DatedFile Date() const override {
+    return DateOfLookedAtFile(path_, allFormats_, looked_, sidecars_);
+  }
 
 private:
   const std::string& path_;
   bool allFormats_;
   LookedAtFile& looked_;
+  const FolderSidecars* sidecars_; // of the file's folder, from the run's walk
 };
 
 BatchStep StepOf(size_t file, bool group = false) {
@@ -335,7 +339,8 @@ bool DistributionRun::DecideFile(BatchStep& step, bool compareNow) {
   LookedAtFile looked = LookAtFile(plan.source, options.modernFormats, files_.Kind(step.file));
   plan.status = looked.status;
   const RunState state = StateFor(options);
-  const OwnDate dating(plan.source, options.modernFormats, looked);
+  const OwnDate dating(plan.source, options.modernFormats, looked,
+                       files_.SidecarsOf(files_.FolderNumber(step.file)));
   PlanFile(plan, {options, batchTarget_, &dating}, state);
   if (!plan.kept) {
     Choice choice = ChooseName(plan, state, /*attempt=*/0, compareNow);

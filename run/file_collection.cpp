@@ -5,6 +5,7 @@
 #include "platform/lower_name.h"
 #include "platform/name_mask.h"
 #include "platform/path_text.h"
+#include "run/internal/sidecar_names.h"
 #include "run/run_front_end.h"
 
 #include <cstdint>
@@ -57,6 +58,10 @@ void CollectFiles(const std::string& folder, const std::vector<std::string>& pat
   if (patterns.empty()) return;
   const std::string realRoot = RealFolderPath(folder).value_or(std::string());
   std::vector<NameMask> masks(patterns.begin(), patterns.end());
+  // A sidecar is collected only by the mask of every file ("Alle").
+  std::vector<bool> takesSidecars;
+  for (const std::string& pattern : patterns)
+    takesSidecars.push_back(pattern == AllFilesPatterns().front());
   // The files go to the list in walk order, each with its pattern, and are
   // grouped by pattern at the end.
   std::vector<uint32_t> patternOf;
@@ -71,10 +76,13 @@ void CollectFiles(const std::string& folder, const std::vector<std::string>& pat
       [&](const FolderContents& contents) {
         std::vector<uint32_t> found(patterns.size());
         std::optional<size_t> number;
+        std::vector<FolderSidecars::Name> sidecars;
         for (size_t i = 0; i < contents.files.size(); ++i) {
           const std::string lowered = LowerName(contents.files[i]);
+          const bool sidecar = IsSidecarName(lowered);
+          if (sidecar) sidecars.emplace_back(lowered, contents.files[i]);
           for (size_t p = 0; p < masks.size(); ++p) {
-            if (masks[p].MatchesLowered(lowered)) {
+            if ((!sidecar || takesSidecars[p]) && masks[p].MatchesLowered(lowered)) {
               if (LinksIntoTree(contents.path + contents.files[i], contents.kinds[i], realRoot)) {
                 if (stays)
                   stays->push_back(
@@ -89,6 +97,9 @@ void CollectFiles(const std::string& folder, const std::vector<std::string>& pat
             }
           }
         }
+        // Kept for the dates of the folder's files (file_date.h).
+        if (number && !sidecars.empty())
+          list.SetSidecars(*number, FolderSidecars(std::move(sidecars)));
         firstFound += found[0];
         if (patterns.size() > 1) foundPerFolder.push_back(std::move(found));
         // The first pattern's walk is the one that happens now.

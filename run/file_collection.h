@@ -24,7 +24,8 @@ const std::vector<std::string>& ModernVideoPatterns();
 // patterns, in the order in which one walk per pattern, pattern by pattern,
 // would find them: files of a folder before its subfolders, depth first. The
 // tree is read once. A file that matches several patterns is listed once,
-// under the first. For every pattern and folder the front end handles its
+// under the first. A sidecar (internal/sidecar_names.h) is listed only by
+// the pattern of every file, "*.*". For every pattern and folder the front end handles its
 // events once and shows "Dateien gefunden: N  " with the count gathered so
 // far (frontEnd may be null). What stays without being handled is appended
 // to stays, when given, each once, in walk order: the folders that could not

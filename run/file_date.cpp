@@ -2,15 +2,21 @@
 
 #include "metadata/byte_stream.h"
 #include "metadata/capture_date.h"
+#include "metadata/clip_xml_date.h"
 #include "metadata/date_text.h"
 #include "metadata/exif_reader.h"
+#include "metadata/export_json_date.h"
 #include "metadata/iptc_date.h"
 #include "metadata/name_date.h"
+#include "metadata/srt_date.h"
 #include "metadata/xmp_date.h"
 #include "platform/date_conversion_error.h"
 #include "platform/file_time.h"
+#include "platform/lower_name.h"
 #include "platform/path_text.h"
+#include "platform/read_only_file.h"
 
+#include <array>
 #include <string_view>
 
 namespace {
@@ -79,13 +85,95 @@ std::string NameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// A sidecar's name: the file's whole name or its base name, then a tail.
+enum class SidecarStem { Name, Base };
+struct SidecarForm {
+  SidecarStem stem;
+  std::string_view tail; // lowered
+  DateSource source;
+};
+// Step 2's forms, in the order they are tried: an export's data file, then
+// the XMP file of this very file before one its raw and JPEG may share,
+// then a clip's XML and subtitles.
+constexpr std::array kSidecarForms{
+    SidecarForm{SidecarStem::Name, ".json", DateSource::TakeoutJson},
+    SidecarForm{SidecarStem::Name, ".supplemental-metadata.json", DateSource::TakeoutJson},
+    SidecarForm{SidecarStem::Name, ".xmp", DateSource::XmpSidecar},
+    SidecarForm{SidecarStem::Base, ".xmp", DateSource::XmpSidecar},
+    SidecarForm{SidecarStem::Base, "m01.xml", DateSource::SonyClipXml},
+    SidecarForm{SidecarStem::Base, ".srt", DateSource::DjiSrt},
+};
+
+// A photo export cuts the name of a data file to this many bytes, keeping
+// ".json": IMG_….png.supplemental-me.json. (Counted in bytes: a name beyond
+// ASCII cut in characters is not found.)
+constexpr size_t kMaxExportNameBytes = 51;
+constexpr std::string_view kJsonExtension = ".json";
+
+// The date a sidecar's bytes state, read by the reader of its kind.
+std::optional<StatedDate> SidecarDate(const std::string& path, DateSource source) {
+  const auto read = [&](size_t limit, LargerFile larger) {
+    return ReadFileBytes(path, limit, larger);
+  };
+  std::optional<std::string> bytes;
+  switch (source) {
+  case DateSource::TakeoutJson:
+    if ((bytes = read(kMaxExportJsonBytes, LargerFile::NotRead))) return ReadExportJsonDate(*bytes);
+    break;
+  case DateSource::XmpSidecar:
+    if ((bytes = read(kMaxXmpBytes, LargerFile::NotRead))) {
+      if (const std::optional<XmpDate> xmp = ReadXmpDate(*bytes)) return xmp->date;
+    }
+    break;
+  case DateSource::SonyClipXml:
+    if ((bytes = read(kMaxClipXmlBytes, LargerFile::NotRead))) return ReadClipXmlDate(*bytes);
+    break;
+  case DateSource::DjiSrt:
+    if ((bytes = read(kMaxSrtBytes, LargerFile::Cut))) return ReadSrtDate(*bytes);
+    break;
+  default:
+    break;
+  }
+  return std::nullopt;
+}
+
+// Step 2 of the order: the first of the file's sidecars that states a date.
+std::optional<DatedFile> SidecarFileDate(const std::string& path, const FolderSidecars* sidecars) {
+  if (!sidecars || sidecars->Empty()) return std::nullopt;
+  const std::string name = LowerName(NameOf(path));
+  const size_t dot = name.rfind('.');
+  const std::string_view base = std::string_view(name).substr(0, dot);
+  const std::string folder = path.substr(0, path.size() - NameOf(path).size());
+  const auto dateOf = [&](const std::string& wanted,
+                          DateSource source) -> std::optional<DatedFile> {
+    if (wanted == name) return std::nullopt; // a sidecar is not its own
+    const std::optional<std::string_view> found = sidecars->Named(wanted);
+    if (!found) return std::nullopt;
+    if (const std::optional<StatedDate> date = SidecarDate(folder + std::string(*found), source))
+      return Dated(*date, source);
+    return std::nullopt;
+  };
+  for (const SidecarForm& form : kSidecarForms) {
+    const std::string wanted =
+        std::string(form.stem == SidecarStem::Name ? std::string_view(name) : base) +
+        std::string(form.tail);
+    if (std::optional<DatedFile> dated = dateOf(wanted, form.source)) return dated;
+    if (form.source == DateSource::TakeoutJson && wanted.size() > kMaxExportNameBytes) {
+      const std::string cut = wanted.substr(0, kMaxExportNameBytes - kJsonExtension.size());
+      if (std::optional<DatedFile> dated = dateOf(cut + std::string(kJsonExtension), form.source))
+        return dated;
+    }
+  }
+  return std::nullopt;
+}
+
 LocalDateTime ModificationDate(const std::string& path, std::optional<int64_t> modifiedSeconds) {
   return modifiedSeconds ? ModificationTimeOf(*modifiedSeconds) : FileModificationTime(path);
 }
 
 // The order of date sources of the capture-date option (file_date.h).
 DatedFile DateByOrder(const std::string& path, std::optional<int64_t> modifiedSeconds,
-                      FileSource* opened) {
+                      FileSource* opened, const FolderSidecars* sidecars) {
   // One read of the file serves steps 1, 3 and 4.
   std::optional<ExifRead> jpeg;
   switch (DateReaderOf(path, true)) {
@@ -104,8 +192,10 @@ DatedFile DateByOrder(const std::string& path, std::optional<int64_t> modifiedSe
   case DateReader::None:
     break;
   }
-  // Step 2, the dates of export and sidecar files beside the file, goes
-  // here: after the file's own capture date, before what else it holds.
+  // Its sidecars come after the file's own capture date and before what
+  // else it holds: an export's data or an editor's XMP file states when the
+  // picture was taken where the picture itself was stripped or rewritten.
+  if (std::optional<DatedFile> beside = SidecarFileDate(path, sidecars)) return *beside;
   if (jpeg) {
     if (std::optional<DatedFile> inner = InnerJpegDate(*jpeg)) return *inner;
   }
@@ -165,8 +255,9 @@ void ReadFileDate(const std::string& path, FileDate& date) {
 }
 
 DatedFile DateOfFile(const std::string& path, bool allFormats,
-                     std::optional<int64_t> modifiedSeconds, FileSource* opened) {
-  if (allFormats) return DateByOrder(path, modifiedSeconds, opened);
+                     std::optional<int64_t> modifiedSeconds, FileSource* opened,
+                     const FolderSidecars* sidecars) {
+  if (allFormats) return DateByOrder(path, modifiedSeconds, opened, sidecars);
   return DateByJpegRule(path, false, modifiedSeconds, opened);
 }
 
@@ -190,6 +281,14 @@ std::string_view DateSourceIdentifier(const DatedFile& dated) {
     return "ExifDateTime";
   case DateSource::FileName:
     return "FileName";
+  case DateSource::TakeoutJson:
+    return "TakeoutJson";
+  case DateSource::XmpSidecar:
+    return "XmpSidecar";
+  case DateSource::SonyClipXml:
+    return "SonyClipXml";
+  case DateSource::DjiSrt:
+    return "DjiSrt";
   }
   return {};
 }

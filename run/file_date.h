@@ -9,6 +9,7 @@
 #include "metadata/capture_date.h"
 #include "platform/file_time.h"
 #include "run/date_texts.h"
+#include "run/folder_sidecars.h"
 
 #include <cstdint>
 #include <optional>
@@ -52,6 +53,10 @@ enum class DateSource {
   IptcDateCreated,  // the IPTC DateCreated and TimeCreated inside the file (iptc_date.h)
   ExifDateTime,     // a JPEG's IFD0 DateTime (0x0132): when the file was last written
   FileName,         // the file's name (name_date.h)
+  TakeoutJson,      // a photo export's data file beside it (export_json_date.h)
+  XmpSidecar,       // an .xmp file beside it (xmp_date.h)
+  SonyClipXml,      // a clip's XML file beside it (clip_xml_date.h)
+  DjiSrt,           // a clip's subtitle file beside it (srt_date.h)
 };
 
 struct DatedFile {
@@ -66,7 +71,8 @@ constexpr bool IsOwnCaptureDate(DateSource source) {
 }
 
 // The English identifier fotomaz-exif prints for where dated's date came
-// from: "JpegExif", a capture source's name (CaptureSourceName), "XmpPacket",
+// from: "JpegExif", a capture source's name (CaptureSourceName),
+// "TakeoutJson", "XmpSidecar", "SonyClipXml", "DjiSrt", "XmpPacket",
 // "IptcDateCreated", "ExifDateTime", "FileName" or "ModificationTime".
 std::string_view DateSourceIdentifier(const DatedFile& dated);
 
@@ -76,8 +82,11 @@ std::string_view DateSourceIdentifier(const DatedFile& dated);
 // order of sources (docs/capture-dates.md):
 //   1. the file's own capture date: a JPEG's (or Insta360 .insp's) EXIF
 //      DateTimeOriginal, the other formats' readers (capture_date.h);
-//   2. (a place kept for the dates of export and sidecar files beside it,
-//      which come between the file's own capture date and the rest);
+//   2. the file's export or sidecar file, found among sidecars (the
+//      sidecars of its folder): NAME.json, NAME.supplemental-metadata.json,
+//      (each JSON name also cut to 51 bytes, as the export cuts it),
+//      NAME.xmp, BASE.xmp, BASEM01.xml, BASE.srt (NAME its name, BASE
+//      that without its extension, compared in lower case);
 //   3. a JPEG's XMP packet, then its IPTC DateCreated;
 //   4. a JPEG's IFD0 DateTime;
 //   5. the file's name (name_date.h);
@@ -86,10 +95,11 @@ std::string_view DateSourceIdentifier(const DatedFile& dated);
 // (the run stats every file anyway), else the file's. Throws
 // DateConversionError as ReadFileDate when it is the file's date. opened,
 // when given, is the file at path opened already: its metadata is read from
-// it (looked_at_file.h), once for all of the steps.
+// it (looked_at_file.h), once for all of the steps. Without sidecars, step 2
+// finds nothing.
 DatedFile DateOfFile(const std::string& path, bool allFormats,
                      std::optional<int64_t> modifiedSeconds = std::nullopt,
-                     FileSource* opened = nullptr);
+                     FileSource* opened = nullptr, const FolderSidecars* sidecars = nullptr);
 // The date of a file that joined a group unasked, without the capture-date
 // option: its own format's capture date (the companions option promises
 // RAW+JPEG), else the modification time, as before the order of sources;

@@ -10,10 +10,12 @@ LookedAtFile LookAtFile(const std::string& path, bool allFormats, EntryKind kind
   return {StatusOf(path), std::nullopt};
 }
 
-DatedFile DateOfLookedAtFile(const std::string& path, bool allFormats, LookedAtFile& file) {
+DatedFile DateOfLookedAtFile(const std::string& path, bool allFormats, LookedAtFile& file,
+                             const FolderSidecars* sidecars) {
   std::optional<int64_t> modified;
   if (file.status) modified = file.status->modifiedSeconds;
-  DatedFile dated = DateOfFile(path, allFormats, modified, file.opened ? &*file.opened : nullptr);
+  DatedFile dated =
+      DateOfFile(path, allFormats, modified, file.opened ? &*file.opened : nullptr, sidecars);
   file.opened.reset();
   return dated;
 }

@@ -10,7 +10,7 @@ set -euo pipefail
 # pass-through FUSE share of the tests of moves on shares (fusepy for the
 # system's Python, fusermount3 to unmount it), and libfuse3 (found with
 # pkg-config) for fotomaz-bench's slow share.
-packages=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins libgl1-mesa-dev libexpat1-dev
+packages=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins libgl1-mesa-dev libexpat1-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev clang libclang-rt-dev xvfb xauth
   desktop-file-utils appstream man-db locales dpkg-dev qt6-translations-l10n
   exfat-fuse exfatprogs strace python3-fusepy fuse3 libfuse3-dev pkgconf)

@@ -3,6 +3,7 @@
 #include "metadata/capture_date.h"
 #include "metadata/exif_reader.h"
 #include "platform/date_conversion_error.h"
+#include "platform/path_text.h"
 #include "run/file_date.h"
 
 #include <cstdio>
@@ -37,10 +38,12 @@ std::string JoinedDate(const FileDate& date) {
 }
 
 // The date the run gives the file when it reads the capture dates of all
-// formats: the first of the order of date sources (run/file_date.h).
+// formats: the first of the order of date sources (run/file_date.h), its
+// sidecars found by one listing of its folder as the run's walk finds them.
 std::string CaptureDateLine(const std::string& path) {
   try {
-    const DatedFile dated = DateOfFile(path, true);
+    const FolderSidecars sidecars = FolderSidecars::Listed(FolderOf(path));
+    const DatedFile dated = DateOfFile(path, true, std::nullopt, nullptr, &sidecars);
     return JoinedDate(dated.date) + " (" + std::string(DateSourceIdentifier(dated)) + ")";
   } catch (const DateConversionError&) {
     return "none (the modification time cannot be read or lies outside 1980 to 2107)";

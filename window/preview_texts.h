@@ -27,6 +27,10 @@ inline constexpr std::array kDateSourceNames{
     DateSourceName{DateSource::IptcDateCreated, CaptureSource::ExifDateTimeOriginal, "IPTC"},
     DateSourceName{DateSource::ExifDateTime, CaptureSource::ExifDateTimeOriginal, "EXIF"},
     DateSourceName{DateSource::FileName, CaptureSource::ExifDateTimeOriginal, "Dateiname"},
+    DateSourceName{DateSource::TakeoutJson, CaptureSource::ExifDateTimeOriginal, "JSON"},
+    DateSourceName{DateSource::XmpSidecar, CaptureSource::ExifDateTimeOriginal, "XMP-Datei"},
+    DateSourceName{DateSource::SonyClipXml, CaptureSource::ExifDateTimeOriginal, "XML-Datei"},
+    DateSourceName{DateSource::DjiSrt, CaptureSource::ExifDateTimeOriginal, "SRT-Datei"},
 };
 
 // No source is named twice, and every capture source has its row.

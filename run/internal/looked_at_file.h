@@ -26,6 +26,8 @@ struct LookedAtFile {
 LookedAtFile LookAtFile(const std::string& path, bool allFormats,
                         EntryKind kind = EntryKind::Unknown);
 
-// DateOfFile of a file looked at so, read from its open file; the file is
-// closed afterwards (it is not held open while it moves).
-DatedFile DateOfLookedAtFile(const std::string& path, bool allFormats, LookedAtFile& file);
+// DateOfFile of a file looked at so, read from its open file, with the
+// sidecars of its folder (may be null); the file is closed afterwards (it is
+// not held open while it moves).
+DatedFile DateOfLookedAtFile(const std::string& path, bool allFormats, LookedAtFile& file,
+                             const FolderSidecars* sidecars = nullptr);

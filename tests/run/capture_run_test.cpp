@@ -7,6 +7,7 @@
 #include "tests/kit/raw_builder.h"
 #include "tests/kit/riff_png_builder.h"
 #include "tests/kit/temp_files.h"
+#include "tests/kit/testkit.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -84,6 +85,26 @@ TEST_F(CaptureRunTest, WithoutTheOptionTheRunIsUnchanged) {
             (Files{"clip.mts", "image.avif", "image.heic", "image.hif", "image.jxl", "image.raf",
                    "image.webp", "kamera.NEF", "modifydate.tiff", "movie.3gp", "movie.m4v",
                    "movie.mkv", "movie.mp4", "movie.webm"}));
+}
+
+// The run dates a file by the sidecar its walk saw beside it; the sidecars
+// themselves stay, being no pictures.
+using SidecarRunTest = runtest::RunTest;
+TEST_F(SidecarRunTest, TheWalksSidecarsDateTheirFiles) {
+  testkit::UseBerlinTime();
+  frontEnd_.options.structure = FolderStructure::YearMonthDay;
+  frontEnd_.options.modernFormats = true;
+  const time_t modified = runtest::LocalSeconds(2001, 2, 3, 4, 5, 6);
+  runtest::WriteFileAt(source_ + "a/IMG_1.jpg", testkit::JpegWithoutExif(), modified);
+  testkit::WriteFile(source_ + "a/IMG_1.jpg.json",
+                     R"({"photoTakenTime": {"timestamp": "1777630052"}})");
+  runtest::WriteFileAt(source_ + "b/DJI_0002.MP4", "no movie", modified);
+  testkit::WriteFile(source_ + "b/DJI_0002.SRT", "1\n00:00:00,000 --> 00:00:00,033\n"
+                                                 "2026-05-01 12:07:33.123\n");
+  EXPECT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+  EXPECT_EQ(runtest::FilesBelow(target_),
+            (Files{"2026/05/01/2026-05-01_120732.jpg", "2026/05/01/2026-05-01_120733.mp4"}));
+  EXPECT_EQ(runtest::FilesBelow(source_), (Files{"a/IMG_1.jpg.json", "b/DJI_0002.SRT"}));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // DateTimeOriginal, its XMP packet, its IPTC date, its IFD0 DateTime, the
 // file's name, the modification time; and none of it without the option.
 
+#include "platform/lower_name.h"
 #include "run/file_date.h"
 #include "tests/kit/dated_files.h"
 #include "tests/kit/iptc_builder.h"
@@ -110,5 +111,103 @@ TEST(DateOrder, EachSourceComesInItsPlace) {
     EXPECT_EQ(Result(DateOfFile(file, true)), c.withOption);
     EXPECT_EQ(Result(DateOfFile(file, false)), c.without);
     std::remove(file.c_str());
+  }
+}
+
+// Step 2: the export or sidecar file beside the file, found among its
+// folder's sidecars, outranks all the file holds but its own capture date.
+TEST(DateOrder, ASidecarComesAfterTheFilesOwnCaptureDate) {
+  UseBerlinTime();
+  const time_t modified = LocalSeconds(2019, 11, 3, 8, 9, 11);
+  const std::string dto = "2023:05:01 12:07:32";
+  const std::string xmpFile = "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\"><rdf:RDF "
+                              "xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">"
+                              "<rdf:Description KEYS/></rdf:RDF></x:xmpmeta>";
+  const auto xmp = [&](const std::string& keys) {
+    std::string text = xmpFile;
+    return text.replace(text.find("KEYS"), 4, keys);
+  };
+  const std::string json = R"({"photoTakenTime": {"timestamp": "1777630052"}})";
+  const std::string srt = "1\n00:00:00,000 --> 00:00:00,033\n<font>FrameCnt: 1\n";
+  struct Case {
+    std::string name; // the dated file, a JPEG built of parts (a clip: no date inside)
+    Parts parts;
+    std::vector<std::pair<std::string, std::string>> beside; // name, bytes
+    std::string withOption;
+  };
+  const Case cases[] = {
+      {"IMG_1.jpg", {}, {{"IMG_1.jpg.json", json}}, "2026-05-01_120732 TakeoutJson"},
+      {"IMG_1.JPG", {}, {{"img_1.jpg.JSON", json}}, "2026-05-01_120732 TakeoutJson"},
+      {"IMG_1.jpg",
+       {},
+       {{"IMG_1.jpg.supplemental-metadata.json",
+         R"({"creationTime": {"timestamp": "1"}, "photoTakenTime": {"timestamp": 1777630052}})"}},
+       "2026-05-01_120732 TakeoutJson"},
+      // An export cuts a data file's name to 51 bytes; the file's own name comes after.
+      {"Screenshot_20250101-000000_Galerie.png",
+       {},
+       {{"Screenshot_20250101-000000_Galerie.png.supplem.json", json}},
+       "2026-05-01_120732 TakeoutJson"},
+      // The upload's time is no capture date.
+      {"IMG_1.jpg",
+       {},
+       {{"IMG_1.jpg.json", R"({"creationTime": {"timestamp": "1777630052"}})"}},
+       "2019-11-03_080910 ModificationTime"},
+      {"scan.jpg",
+       {"", "2024:01:02 03:04:05", "2001-02-03T04:05:06", "19990101"},
+       {{"scan.xmp", xmp("xmlns:exif=\"http://ns.adobe.com/exif/1.0/\" "
+                         "exif:DateTimeOriginal=\"1988-07-01T10:11:12+02:00\"")}},
+       "1988-07-01_101112 XmpSidecar"},
+      {"scan.tif.jpg",
+       {},
+       {{"scan.tif.jpg.xmp",
+         xmp("xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\" xmp:CreateDate=\"1988-07-01\"")},
+        {"scan.tif.xmp", xmp("xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\" "
+                             "xmp:CreateDate=\"1977-01-01\"")}},
+       "1988-07-01_000000 XmpSidecar"},
+      {"IMG_20220202_222222.jpg",
+       {},
+       {{"IMG_20220202_222222.xmp", xmp("xmlns:photoshop=\"http://ns.adobe.com/photoshop/1.0/\" "
+                                        "photoshop:DateCreated=\"1988-07-01T10:11\"")}},
+       "1988-07-01_101100 XmpSidecar"},
+      {"a.jpg", {dto, "", "", ""}, {{"a.jpg.json", json}}, "2023-05-01_120732 JpegExif"},
+      {"C0001.MP4",
+       {},
+       {{"C0001M01.XML", "<NonRealTimeMeta><CreationDate value=\"2026-05-01T12:07:32+02:00\"/>"
+                         "</NonRealTimeMeta>"}},
+       "2026-05-01_120732 SonyClipXml"},
+      {"DJI_0002.MP4",
+       {},
+       {{"DJI_0002.SRT", srt + "2026-05-01 12:07:32.123\n[iso: 100]</font>\n"}},
+       "2026-05-01_120732 DjiSrt"},
+      {"DJI_0003.MP4",
+       {},
+       {{"DJI_0003.srt", srt + "HOME(13.40,52.52) 0000.00.00 00:00:00 2026.05.01 12:07:32\n"}},
+       "2026-05-01_120732 DjiSrt"},
+      // A sidecar that states nothing leaves the rest of the order.
+      {"IMG_20220202_222222.jpg",
+       {},
+       {{"IMG_20220202_222222.jpg.json", "{}"}, {"IMG_20220202_222222.srt", srt}},
+       "2022-02-02_222222 FileName"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name + " " + c.withOption);
+    TempDir dir;
+    const std::string file = dir.File(c.name);
+    WriteFileAt(file, c.name.ends_with(".MP4") ? "no movie" : Jpeg(c.parts), modified);
+    std::vector<FolderSidecars::Name> names;
+    for (const auto& [name, bytes] : c.beside) {
+      WriteFile(dir.File(name), bytes);
+      names.emplace_back(LowerName(name), name);
+    }
+    const FolderSidecars sidecars(names);
+    EXPECT_EQ(Result(DateOfFile(file, true, std::nullopt, nullptr, &sidecars)), c.withOption);
+    EXPECT_EQ(Result(DateOfFile(file, true, std::nullopt, nullptr, nullptr)),
+              Result(DateOfFile(file, true)));
+    EXPECT_EQ(Result(DateOfFile(file, false, std::nullopt, nullptr, &sidecars)),
+              Result(DateOfFile(file, false)));
+    // A program that dates one file lists its folder as the run's walk does.
+    const FolderSidecars listed = FolderSidecars::Listed(dir.path());
+    EXPECT_EQ(Result(DateOfFile(file, true, std::nullopt, nullptr, &listed)), c.withOption);
   }
 }

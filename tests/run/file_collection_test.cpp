@@ -77,6 +77,34 @@ TEST_F(FileCollection, StatusShowsTheCountOfEveryPatternWalkPerFolder) {
   EXPECT_EQ(window.log[0], "Events"); // events first, then the count
 }
 
+std::vector<std::string> NamesOf(const CollectedFiles& list) {
+  std::vector<std::string> names;
+  for (size_t i = 0; i < list.Size(); ++i)
+    names.emplace_back(list.Name(i));
+  return names;
+}
+
+// A file whose last extension is a sidecar's is no picture or video, with
+// or without the phone and camera formats; "Alle" still takes it.
+TEST(SidecarCollection, OnlyEveryFileTakesASidecar) {
+  testkit::TempDir dir;
+  const std::vector<std::string> sidecars{"C0001M01.XML",   "DJI_0002.SRT", "IMG_1.JPG.xmp",
+                                          "IMG_1.jpg.json", "a.jpg.thm",    "b.jpeg.pp3",
+                                          "c.jpg.dop",      "d.mov.xml",    "e.mp4.aae"};
+  for (const std::string& name : sidecars)
+    testkit::WriteFile(dir.File(name), "x");
+  testkit::WriteFile(dir.File("x.json.jpg"), "x");
+  for (const bool modern : {false, true}) {
+    CollectedFiles kinds, all;
+    FillFileList(dir.path(), kinds, {{false, true, true}, modern, ListFill::Replace}, nullptr);
+    EXPECT_EQ(NamesOf(kinds), std::vector<std::string>{"x.json.jpg"});
+    FillFileList(dir.path(), all, {{true, false, false}, modern, ListFill::Replace}, nullptr);
+    std::vector<std::string> every = sidecars;
+    every.emplace_back("x.json.jpg");
+    EXPECT_EQ(NamesOf(all), every);
+  }
+}
+
 // The formats the option adds come behind today's patterns of their kind,
 // in the order of their patterns; unticked, none of them is collected.
 TEST(ModernFileCollection, NewPatternsComeBehindTodaysOfTheirKind) {
