@@ -165,15 +165,23 @@ struct Owner {
 
 // Sets each picture's and video's group base and tail; one whose name
 // points at another that is there (companion_names.h) takes that one's.
+// The names of the folder are gathered only when a name points at one.
 void RenameByOwner(std::vector<Candidate>& candidates) {
-  std::unordered_set<std::string> stills;     // whole names
-  std::unordered_set<std::string> stillBases; // base names
-  std::unordered_set<std::string> videoBases;
+  std::vector<std::pair<Candidate*, std::vector<OwnerName>>> pointing;
   for (Candidate& candidate : candidates) {
     if (candidate.role == MemberRole::Sidecar) continue;
     const std::string_view extension = ExtensionOf(candidate.lowered);
     candidate.base = candidate.lowered.substr(0, candidate.lowered.size() - extension.size());
     candidate.tail = std::string(extension);
+    if (std::vector<OwnerName> owners = PictureOwnerNames(candidate.lowered); !owners.empty())
+      pointing.emplace_back(&candidate, std::move(owners));
+  }
+  if (pointing.empty()) return;
+  std::unordered_set<std::string_view> stills;     // whole names
+  std::unordered_set<std::string_view> stillBases; // base names
+  std::unordered_set<std::string_view> videoBases;
+  for (const Candidate& candidate : candidates) {
+    if (candidate.role == MemberRole::Sidecar) continue;
     if (candidate.role == MemberRole::Video) {
       videoBases.insert(candidate.base);
     } else {
@@ -189,16 +197,17 @@ void RenameByOwner(std::vector<Candidate>& candidates) {
            : owner.kind == OwnerKind::Video ? video
                                             : still || video;
   };
-  for (Candidate& candidate : candidates) {
-    if (candidate.role == MemberRole::Sidecar) continue;
-    for (OwnerName& owner : PictureOwnerNames(candidate.lowered)) {
-      if (!there(owner)) continue;
-      if (owner.whole) owner.name.resize(owner.name.size() - ExtensionOf(owner.name).size());
-      candidate.base = std::move(owner.name);
-      candidate.tail = std::move(owner.tail);
-      candidate.renamed = true;
-      break;
-    }
+  // Decided first, renamed after: the sets view the bases.
+  std::vector<std::pair<Candidate*, OwnerName*>> renamed;
+  for (auto& [candidate, owners] : pointing) {
+    const auto owner = std::find_if(owners.begin(), owners.end(), there);
+    if (owner != owners.end()) renamed.emplace_back(candidate, &*owner);
+  }
+  for (auto& [candidate, owner] : renamed) {
+    if (owner->whole) owner->name.resize(owner->name.size() - ExtensionOf(owner->name).size());
+    candidate->renamed = true;
+    candidate->tail = std::move(owner->tail);
+    candidate->base = std::move(owner->name);
   }
 }
 
