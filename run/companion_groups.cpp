@@ -1,13 +1,14 @@
 #include "run/internal/companion_groups.h"
 
-#include "run/file_collection.h"
-#include "run/file_date.h"
-#include "run/internal/counter_name.h"
 #include "platform/directory_walk.h"
 #include "platform/file_info.h"
 #include "platform/lower_name.h"
 #include "platform/name_mask.h"
 #include "platform/path_text.h"
+#include "run/file_collection.h"
+#include "run/file_date.h"
+#include "run/internal/companion_names.h"
+#include "run/internal/counter_name.h"
 
 #include <algorithm>
 #include <array>
@@ -22,10 +23,6 @@ namespace {
 // Extensions of files that are always sidecars, whatever kinds are ticked.
 constexpr std::array<std::string_view, 6> kSidecarExtensions{".xmp", ".thm", ".aae",
                                                              ".pp3", ".dop", ".json"};
-// A Google Photos export's longer form of a picture's data:
-// NAME.supplemental-metadata.json beside NAME.
-constexpr std::string_view kExportDataTail = ".supplemental-metadata";
-constexpr std::string_view kExportDataExtension = ".json";
 constexpr std::array<std::string_view, 3> kJpegExtensions{".jpg", ".jpeg", ".jpe"};
 
 // Names are compared lowered, so the tables must be.
@@ -75,7 +72,8 @@ std::optional<MemberRole> RoleOf(std::string_view lowered) {
   static const std::vector<NameMask> videos = Masks({&VideoPatterns(), &ModernVideoPatterns()});
   const std::string_view extension = ExtensionOf(lowered);
   // First: "x.jpg.xmp" matches the picture pattern "*.jp*".
-  if (OneOf(extension, kSidecarExtensions)) return MemberRole::Sidecar;
+  if (OneOf(extension, kSidecarExtensions) || IsClipDataExtension(extension))
+    return MemberRole::Sidecar;
   if (OneOf(extension, kJpegExtensions)) return MemberRole::Jpeg;
   if (AnyMatches(stills, lowered)) return MemberRole::Still;
   if (AnyMatches(videos, lowered)) return MemberRole::Video;
@@ -95,6 +93,12 @@ struct Candidate {
   std::string lowered; // LowerName(name)
   MemberRole role;
   size_t file; // index in the list; npos when not collected
+  // A picture's or video's group base: its base name, or that of the owner
+  // its name points at (renamed). Its tail: its name after that base; a
+  // sidecar's, set when it joins, after its owner's tail.
+  std::string base = {};
+  std::string tail = {};
+  bool renamed = false;
   // Its own capture date from its metadata, in SecondsOf; read once, when a
   // pair is to be told.
   mutable std::optional<std::optional<int64_t>> captured = std::nullopt;
@@ -131,9 +135,15 @@ struct Forming {
     });
   }
   bool Join(const Candidate& candidate) {
-    if (!tails.insert(candidate.lowered.substr(base.size())).second) return false;
+    if (!tails.insert(candidate.tail).second) return false;
     members.push_back(&candidate);
     return true;
+  }
+  // Whether the group holds a video of base name base under its own name.
+  bool HasVideo() const {
+    return std::any_of(members.begin(), members.end(), [](const Candidate* member) {
+      return member->role == MemberRole::Video && !member->renamed;
+    });
   }
 };
 
@@ -146,6 +156,95 @@ std::string_view SidecarOwner(std::string_view lowered) {
     owner.remove_suffix(kExportDataTail.size());
   return owner;
 }
+
+// A group and the member of it that owns a sidecar by its name.
+struct Owner {
+  size_t group;
+  const Candidate* member;
+};
+
+// Sets each picture's and video's group base and tail; one whose name
+// points at another that is there (companion_names.h) takes that one's.
+// The names of the folder are gathered only when a name points at one.
+void RenameByOwner(std::vector<Candidate>& candidates) {
+  std::vector<std::pair<Candidate*, std::vector<OwnerName>>> pointing;
+  for (Candidate& candidate : candidates) {
+    if (candidate.role == MemberRole::Sidecar) continue;
+    const std::string_view extension = ExtensionOf(candidate.lowered);
+    candidate.base = candidate.lowered.substr(0, candidate.lowered.size() - extension.size());
+    candidate.tail = std::string(extension);
+    if (std::vector<OwnerName> owners = PictureOwnerNames(candidate.lowered); !owners.empty())
+      pointing.emplace_back(&candidate, std::move(owners));
+  }
+  if (pointing.empty()) return;
+  std::unordered_set<std::string_view> stills;     // whole names
+  std::unordered_set<std::string_view> stillBases; // base names
+  std::unordered_set<std::string_view> videoBases;
+  for (const Candidate& candidate : candidates) {
+    if (candidate.role == MemberRole::Sidecar) continue;
+    if (candidate.role == MemberRole::Video) {
+      videoBases.insert(candidate.base);
+    } else {
+      stillBases.insert(candidate.base);
+      stills.insert(candidate.lowered);
+    }
+  }
+  const auto there = [&](const OwnerName& owner) {
+    if (owner.whole) return owner.kind != OwnerKind::Video && stills.count(owner.name) > 0;
+    const bool still = stillBases.count(owner.name) > 0;
+    const bool video = videoBases.count(owner.name) > 0;
+    return owner.kind == OwnerKind::Picture ? still
+           : owner.kind == OwnerKind::Video ? video
+                                            : still || video;
+  };
+  // Decided first, renamed after: the sets view the bases.
+  std::vector<std::pair<Candidate*, OwnerName*>> renamed;
+  for (auto& [candidate, owners] : pointing) {
+    const auto owner = std::find_if(owners.begin(), owners.end(), there);
+    if (owner != owners.end()) renamed.emplace_back(candidate, &*owner);
+  }
+  for (auto& [candidate, owner] : renamed) {
+    if (owner->whole) owner->name.resize(owner->name.size() - ExtensionOf(owner->name).size());
+    candidate->renamed = true;
+    candidate->tail = std::move(owner->tail);
+    candidate->base = std::move(owner->name);
+  }
+}
+
+struct ExportOwner {
+  Owner owner;
+  std::string_view form;
+};
+
+// The export's other names of the data of every picture and video that
+// joined a group (ExportDataNames), made when a data file is first looked
+// up that no whole name owns: a folder without one pays nothing. A name two
+// pictures would share is neither's.
+class ExportNames {
+public:
+  explicit ExportNames(const std::unordered_map<std::string, Owner>& byWholeName)
+      : byWholeName_(byWholeName) {}
+  const ExportOwner* Find(std::string_view lowered) {
+    if (!made_) {
+      made_ = true;
+      for (const auto& [whole, owner] : byWholeName_) {
+        for (ExportDataName& name : ExportDataNames(whole)) {
+          const auto [at, fresh] =
+              names_.try_emplace(std::move(name.name), ExportOwner{owner, name.form});
+          if (!fresh) at->second.reset();
+        }
+      }
+    }
+    const auto found =
+        names_.find(std::string(lowered.substr(0, lowered.size() - kExportDataExtension.size())));
+    return found == names_.end() || !found->second ? nullptr : &*found->second;
+  }
+
+private:
+  const std::unordered_map<std::string, Owner>& byWholeName_;
+  std::unordered_map<std::string, std::optional<ExportOwner>> names_;
+  bool made_ = false;
+};
 
 } // namespace
 
@@ -180,20 +279,19 @@ CompanionGroups::CompanionGroups(CollectedFiles& list) {
       if (const auto role = RoleOf(lowered))
         candidates.push_back({std::move(name), std::move(lowered), *role, std::string::npos});
     }
+    RenameByOwner(candidates);
     // Pictures and videos by base name and capture time; collected ones
     // found a group, and so does a collected one taken at another time than
     // the group of its base name (strangers of one number).
     std::vector<Forming> forming;
     std::unordered_map<std::string, std::vector<size_t>> byBase;
-    std::unordered_map<std::string, size_t> byWholeName;
+    std::unordered_map<std::string, Owner> byWholeName;
     for (const bool collectedPass : {true, false}) {
       for (const Candidate& candidate : candidates) {
         if (candidate.role == MemberRole::Sidecar ||
             (candidate.file != std::string::npos) != collectedPass)
           continue;
-        const std::string_view extension = ExtensionOf(candidate.lowered);
-        std::string base = candidate.lowered.substr(0, candidate.lowered.size() - extension.size());
-        std::vector<size_t>& ofBase = byBase[base];
+        std::vector<size_t>& ofBase = byBase[candidate.base];
         const auto taken = std::find_if(ofBase.begin(), ofBase.end(), [&](size_t group) {
           return forming[group].TakenWith(candidate, folder);
         });
@@ -201,18 +299,42 @@ CompanionGroups::CompanionGroups(CollectedFiles& list) {
         if (taken == ofBase.end()) {
           if (!collectedPass) continue;
           ofBase.push_back(group);
-          forming.push_back({std::move(base), {}, {}});
+          forming.push_back({candidate.base, {}, {}});
         }
-        if (forming[group].Join(candidate)) byWholeName.emplace(candidate.lowered, group);
+        if (forming[group].Join(candidate))
+          byWholeName.emplace(candidate.lowered, Owner{group, &candidate});
       }
     }
-    for (const Candidate& candidate : candidates) {
+    ExportNames exportNames(byWholeName);
+    for (Candidate& candidate : candidates) {
       if (candidate.role != MemberRole::Sidecar) continue;
+      const std::string_view extension = ExtensionOf(candidate.lowered);
+      if (IsClipDataExtension(extension)) {
+        const std::optional<OwnerName> clip = ClipDataOwner(candidate.lowered);
+        const auto base = clip ? byBase.find(clip->name) : byBase.end();
+        if (base == byBase.end()) continue;
+        const auto group = std::find_if(base->second.begin(), base->second.end(),
+                                        [&](size_t g) { return forming[g].HasVideo(); });
+        if (group == base->second.end()) continue;
+        candidate.tail = clip->tail;
+        forming[*group].Join(candidate);
+        continue;
+      }
       const std::string owner(SidecarOwner(candidate.lowered));
-      if (const auto whole = byWholeName.find(owner); whole != byWholeName.end())
-        forming[whole->second].Join(candidate);
-      else if (const auto base = byBase.find(owner); base != byBase.end() && !base->second.empty())
+      const std::string rest = candidate.lowered.substr(owner.size());
+      if (const auto whole = byWholeName.find(owner); whole != byWholeName.end()) {
+        candidate.tail = whole->second.member->tail + rest;
+        forming[whole->second.group].Join(candidate);
+      } else if (const ExportOwner* exported = extension == kExportDataExtension
+                                                   ? exportNames.Find(candidate.lowered)
+                                                   : nullptr) {
+        candidate.tail = exported->owner.member->tail + std::string(exported->form);
+        forming[exported->owner.group].Join(candidate);
+      } else if (const auto base = byBase.find(owner);
+                 base != byBase.end() && !base->second.empty()) {
+        candidate.tail = rest;
         forming[base->second.front()].Join(candidate);
+      }
     }
     for (Forming& group : forming) {
       // A file that only came along must still be a file.
@@ -224,6 +346,11 @@ CompanionGroups::CompanionGroups(CollectedFiles& list) {
       if (group.members.size() < 2) continue;
       std::stable_sort(group.members.begin(), group.members.end(),
                        [](const Candidate* a, const Candidate* b) {
+                         // A copy or clip named after another follows it.
+                         const bool aSidecar = a->role == MemberRole::Sidecar;
+                         const bool bSidecar = b->role == MemberRole::Sidecar;
+                         if (aSidecar != bSidecar) return bSidecar;
+                         if (a->renamed != b->renamed) return b->renamed;
                          if (a->role != b->role) return a->role < b->role;
                          return a->name < b->name;
                        });
@@ -238,8 +365,8 @@ CompanionGroups::CompanionGroups(CollectedFiles& list) {
         }
         made.first = std::min(made.first, file);
         groupOf_[file] = static_cast<uint32_t>(groups_.size() + 1);
-        made.members.push_back({file, member->role, member->lowered.substr(group.base.size()),
-                                member->file == std::string::npos});
+        made.members.push_back(
+            {file, member->role, member->tail, member->file == std::string::npos});
       }
       groups_.push_back(std::move(made));
     }

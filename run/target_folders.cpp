@@ -34,14 +34,14 @@ std::optional<SeriesTag> SeriesOf(std::string_view lowered) {
 }
 
 // A group's member whose name goes on after its picture's extension
-// ("x_[0003].cr2.xmp") carries the counter in front of that whole tail: the
+// ("x_[0003].cr2.xmp") or after its stem ("x_[0003]-edited.jpg",
+// "x_[0003]m01.xml") carries the counter in front of that whole tail: the
 // series of stem and tail. Nothing when that is the series above or none.
 std::optional<SeriesTag> TailSeriesOf(std::string_view lowered) {
   const size_t open = lowered.rfind("_[");
   if (open == std::string_view::npos) return std::nullopt;
   const size_t close = lowered.find(']', open);
-  if (close == std::string_view::npos || close + 1 >= lowered.size() || lowered[close + 1] != '.')
-    return std::nullopt;
+  if (close == std::string_view::npos || close + 1 >= lowered.size()) return std::nullopt;
   const std::string_view tail = lowered.substr(close + 1);
   if (tail == ExtensionOf(lowered)) return std::nullopt;
   const auto counter = TrailingCounter(lowered.substr(0, close + 1));

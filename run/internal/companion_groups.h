@@ -9,8 +9,11 @@
 // Groups form per source folder among its own files, names compared
 // ignoring case: pictures and videos of one base name with different
 // extensions, and the sidecars named after one of them (its whole name or
-// its base name, plus the sidecar's extension). A group holds at least one
-// collected picture or video and at least two members.
+// its base name, plus the sidecar's extension), and the files whose names
+// point at one in a form of their own (companion_names.h: edited copies,
+// renamed copies and clips, a clip's data, an export's cut and numbered
+// data names). A group holds at least one collected picture or video and at
+// least two members.
 
 #include "run/collected_files.h"
 
@@ -30,8 +33,10 @@ struct GroupMember {
   size_t file = 0; // index in the run's file list
   MemberRole role = MemberRole::Still;
   // The member's name after the group's base name, lowered: ".cr2",
-  // ".xmp", ".cr2.xmp", ".jpg.supplemental-metadata.json". A member's
-  // target name is the leader's target stem plus this tail.
+  // ".xmp", ".cr2.xmp", ".jpg.supplemental-metadata.json", "-edited.jpg",
+  // "m01.xml"; an export's cut or numbered data name in its full form, a
+  // renamed copy's by its owner's base (".lrv"). A member's target name is
+  // the leader's target stem plus this tail.
   std::string tail;
   // Not collected itself (its kind is not ticked): it came with its group.
   bool joined = false;
@@ -39,8 +44,8 @@ struct GroupMember {
 
 struct CompanionGroup {
   // The leader first, then the other pictures and videos in the order the
-  // group's date is looked for (JPEGs, other stills, videos, each by name),
-  // then the sidecars by name. Members move in this order.
+  // group's date is looked for (JPEGs, other stills, videos, each by name;
+  // those named after another after them), then the sidecars by name. Members move in this order.
   std::vector<GroupMember> members;
   size_t first = 0; // the member that comes first in the file list: the
                     // group is handled there

@@ -3,11 +3,11 @@
 // stem and one counter, each member reported, and go back together.
 
 #include "platform/move_faults.h"
+#include "platform/precheck_faults.h"
 #include "run/distribution_run.h"
 #include "run/run_record.h"
 #include "run/run_texts.h"
 #include "run/undo_run.h"
-#include "platform/precheck_faults.h"
 #include "tests/kit/iso_builder.h"
 #include "tests/kit/raw_builder.h"
 #include "tests/kit/testkit.h"
@@ -166,6 +166,118 @@ TEST_F(CompanionRunTest, GroupsLandSideBySideUnderTheirLeadersName) {
     // Each member is counted and reported as a file of its own.
     EXPECT_EQ(frontEnd_.outcomes.size(), c.target.size());
     EXPECT_EQ(static_cast<size_t>(frontEnd_.progressMaximum + 1), c.target.size());
+  }
+}
+
+// Files that join by a name of their own form. Each file holds its name and
+// was last changed at minute minute of New Year's Day 2020 (the group's
+// date: none has a capture date).
+struct NamedCase {
+  const char* what;
+  std::vector<std::pair<std::string, int>> files; // name, minute
+  Files target;
+  Files source = {}; // left behind
+  Files taken = {};  // in the target beforehand
+};
+
+const NamedCase kNamedGroups[] = {
+    {"every name an export gives a picture's data; the cut and numbered ones filed in full form",
+     {{"Screenshot_20260501-120732.png", 1},
+      {"Screenshot_20260501-120732.png.supplemental-me.json", 0},
+      {"Screenshot_20260501-1207.jpeg", 2},
+      {"Screenshot_20260501-1207.jpeg.supplemental-met.json", 0},
+      {"Ein_sehr_langer_Name_fuer_ein_Bild_vom_Urlaub_am_See.jpg", 3},
+      {"Ein_sehr_langer_Name_fuer_ein_Bild_vom_Urlaub_.json", 0},
+      {"IMG_4.jpg", 4},
+      {"IMG_4.jpg.supplemental-metadata.json", 0},
+      {"IMG_4(1).jpg", 5},
+      {"IMG_4.jpg.supplemental-metadata(1).json", 0},
+      {"IMG_6(1).jpg", 6},
+      {"IMG_6.jpg(1).json", 0}},
+     // The screenshot is dated by its name.
+     {"2026/05/2026-05-01_120732.png", "2026/05/2026-05-01_120732.png.supplemental-metadata.json",
+      "2020/01/2020-01-01_000200.jpeg", "2020/01/2020-01-01_000200.jpeg.supplemental-metadata.json",
+      "2020/01/2020-01-01_000300.jpg", "2020/01/2020-01-01_000300.jpg.json",
+      "2020/01/2020-01-01_000400.jpg", "2020/01/2020-01-01_000400.jpg.supplemental-metadata.json",
+      "2020/01/2020-01-01_000500.jpg", "2020/01/2020-01-01_000500.jpg.supplemental-metadata.json",
+      "2020/01/2020-01-01_000600.jpg", "2020/01/2020-01-01_000600.jpg.json"}},
+    {"another picture's data, a number no picture has, a cut not at 51 or two pictures share stay "
+     "apart",
+     {{"Bild_5.png", 5},
+      {"Bild_6.png.json", 0},
+      {"Bild_5.png(1).json", 0},
+      {"Screenshot_20260501-120732.png", 1},
+      {"Screenshot_20260501-120732.png.supplemental-m.json", 0},
+      {"Ein_sehr_langer_Name_fuer_ein_Bild_vom_Urlaub_am_See.jpg", 7},
+      {"Ein_sehr_langer_Name_fuer_ein_Bild_vom_Urlaub_am_Meer.jpg", 8},
+      {"Ein_sehr_langer_Name_fuer_ein_Bild_vom_Urlaub_.json", 0}},
+     {"2020/01/2020-01-01_000500.png", "2020/01/2020-01-01_000700.jpg",
+      "2020/01/2020-01-01_000800.jpg", "2026/05/2026-05-01_120732.png"},
+     {"Bild_5.png(1).json", "Bild_6.png.json",
+      "Ein_sehr_langer_Name_fuer_ein_Bild_vom_Urlaub_.json",
+      "Screenshot_20260501-120732.png.supplemental-m.json"}},
+    {"an edited copy follows its original, which keeps its data and leads; a lone one is a file",
+     {{"IMG_7.HEIC", 7},
+      {"IMG_7-edited.jpg", 8},
+      {"IMG_7.HEIC.supplemental-metadata.json", 0},
+      {"IMG_9.jpg", 9},
+      {"IMG_9-MODIFIÉ.jpg", 10},
+      {"IMG_8-bearbeitet.jpg", 11}},
+     {"2020/01/2020-01-01_000700_[0003]-edited.jpg", "2020/01/2020-01-01_000700_[0003].heic",
+      "2020/01/2020-01-01_000700_[0003].heic.supplemental-metadata.json",
+      "2020/01/2020-01-01_000900.jpg", "2020/01/2020-01-01_000900-modifié.jpg",
+      "2020/01/2020-01-01_001100.jpg"},
+     {},
+     // A taken edited name pushes the group past its counter.
+     {"2020/01/2020-01-01_000700.heic", "2020/01/2020-01-01_000700_[0002]-edited.jpg"}},
+    {"a clip's data, GoPro's low-resolution copy and iCloud's Live Photo clip",
+     {{"C0001.MP4", 1},
+      {"C0001M01.XML", 0},
+      {"DJI_0002.MP4", 2},
+      {"DJI_0002.SRT", 0},
+      {"GX010001.MP4", 3},
+      {"GL010001.LRV", 30},
+      {"GX010001.THM", 0},
+      {"GH010004.MP4", 4},
+      {"GL010004.LRV", 40},
+      {"IMG_100.HEIC", 5},
+      {"IMG_100_HEIC.MOV", 50}},
+     {"2020/01/2020-01-01_000100.mp4", "2020/01/2020-01-01_000100m01.xml",
+      "2020/01/2020-01-01_000200.mp4", "2020/01/2020-01-01_000200.srt",
+      "2020/01/2020-01-01_000300.lrv", "2020/01/2020-01-01_000300.mp4",
+      "2020/01/2020-01-01_000300.thm", "2020/01/2020-01-01_000400.lrv",
+      "2020/01/2020-01-01_000400.mp4", "2020/01/2020-01-01_000500.heic",
+      "2020/01/2020-01-01_000500_heic.mov"}},
+    {"near misses of those stay apart",
+     {{"C0002.MP4", 2},
+      {"C0001M02.XML", 0},
+      {"GX020001.MP4", 3},
+      {"GL010001.LRV", 30},
+      {"DJI_0003.MP4", 4},
+      {"DJI_0004.SRT", 0},
+      {"IMG_101.HEIC", 5},
+      {"IMG_102_HEIC.MOV", 50}},
+     {"2020/01/2020-01-01_000200.mp4", "2020/01/2020-01-01_000300.mp4",
+      "2020/01/2020-01-01_000400.mp4", "2020/01/2020-01-01_000500.heic",
+      "2020/01/2020-01-01_003000.lrv", "2020/01/2020-01-01_005000.mov"},
+     {"C0001M02.XML", "DJI_0004.SRT"}},
+};
+
+TEST_F(CompanionRunTest, FilesNamedAfterAPictureInTheirOwnFormJoinIt) {
+  frontEnd_.options.modernFormats = true;
+  for (const NamedCase& c : kNamedGroups) {
+    SCOPED_TRACE(c.what);
+    Fresh();
+    for (const std::string& name : c.taken)
+      runtest::WriteFileAt(target_ + name, "old", LocalSeconds(2021, 1, 1, 0, 0, 0));
+    for (const auto& [name, minute] : c.files)
+      Add(name, name, LocalSeconds(2020, 1, 1, 0, minute, 0));
+    ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+    Files expected = c.target;
+    expected.insert(expected.end(), c.taken.begin(), c.taken.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(FilesBelow(target_), expected);
+    EXPECT_EQ(FilesBelow(source_), c.source);
   }
 }
 
