@@ -2,10 +2,13 @@
 // the reader by the name it gives the data (0 TIFF-based raw, 1 ISO media,
 // 2 AVI, 3 PNG, 4 WebP, 5 RAF, 6 AVCHD, 7 Matroska, 8 JPEG XL) or, for 9,
 // the three date-text forms; the rest is the file. What comes
-// out must be a plausible date: a calendar day and time of day, 1970 to 9999.
+// out must be a plausible date: a calendar day and time of day, 1970 to 9999;
+// the XMP packet found inside the file stays within its bound.
 
 #include "metadata/capture_date.h"
 #include "metadata/date_text.h"
+#include "metadata/iptc_date.h"
+#include "metadata/xmp_date.h"
 
 #include <array>
 #include <cstddef>
@@ -23,6 +26,13 @@ void Require(bool condition) {
 
 void RequireCalendarTime(const std::optional<LocalDateTime>& time) {
   if (time) Require(IsCalendarDateTime(*time));
+}
+
+void RequirePlausible(const std::optional<CaptureDate>& date) {
+  if (!date) return;
+  Require(IsCalendarDateTime(date->time));
+  Require(date->time.year >= 1970 && date->time.year <= 9999);
+  Require(CaptureDateText(date->time).size() == 19);
 }
 
 } // namespace
@@ -46,11 +56,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   MemorySource source(file);
-  const std::optional<CaptureDate> date = ReadCaptureDate(source, kNames[selector]);
-  if (date) {
-    Require(IsCalendarDateTime(date->time));
-    Require(date->time.year >= 1970 && date->time.year <= 9999);
-    Require(CaptureDateText(date->time).size() == 19);
-  }
+  RequirePlausible(ReadCaptureDate(source, kNames[selector]));
+  MemorySource again(file);
+  const CaptureDates dates = ReadCaptureDates(again, kNames[selector]);
+  RequirePlausible(dates.own);
+  RequirePlausible(dates.dateTime);
+  Require(dates.xmpPacket.size() <= kMaxXmpBytes);
+  if (const std::optional<XmpDate> xmp = ReadXmpDate(dates.xmpPacket))
+    Require(IsCalendarDateTime(xmp->date.local));
+  if (const std::optional<StatedDate> created = IptcCreationDate(dates.iptc))
+    Require(IsCalendarDateTime(created->local));
   return 0;
 }

@@ -5,6 +5,7 @@
 // whole and cut short.
 
 #include "tests/kit/camera_file_builder.h"
+#include "tests/kit/iptc_builder.h"
 #include "tests/kit/iso_builder.h"
 #include "tests/kit/raw_builder.h"
 #include "tests/kit/riff_png_builder.h"
@@ -65,6 +66,21 @@ int main(int argc, char** argv) {
   wholeAndCut(7, ReadWholeFile(samples + "/movie.mkv"));
   wholeAndCut(8, JxlFile(tiff, JxlExif::Plain));
   wholeAndCut(8, ReadWholeFile(samples + "/image.jxl"));
+  // A scan's dates inside the file, beside its IFD0 DateTime: the XMP
+  // packet and IPTC datasets of a TIFF, PNG's iTXt chunk, HEIF's XMP item.
+  const std::string packet =
+      "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\"><rdf:RDF "
+      "xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\"><rdf:Description "
+      "xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\" "
+      "xmp:CreateDate=\"1987-06-05T04:03:02+02:00\"/></rdf:RDF></x:xmpmeta>";
+  const std::string iptc = IptcDataset(2, 55, "19870605") + IptcDataset(2, 60, "040302+0200");
+  Ifd scan = DatedIfd0("", "2026:01:02 03:04:05");
+  scan.Add(Undefined(700, packet)).Add(Undefined(33723, iptc));
+  const std::string scanTiff = Tiff(scan, ByteOrder::Motorola);
+  wholeAndCut(0, scanTiff);
+  wholeAndCut(3, PngWithChunks(PngChunk("eXIf", scanTiff) + PngItxt("XML:com.adobe.xmp", packet)));
+  wholeAndCut(1, HeifWithXmp(scanTiff, packet));
+  wholeAndCut(1, HeifWithXmp("", packet));
   // Sizes that point far behind the data.
   seed(4, "RIFF\xF0\xFF\xFF\x7FWEBPEXIF\xF0\xFF\xFF\xFF");
   seed(7, std::string("\x1A\x45\xDF\xA3\x80\x18\x53\x80\x67\x01\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 17));

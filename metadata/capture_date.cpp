@@ -9,6 +9,7 @@
 #include "metadata/internal/png_exif.h"
 #include "metadata/internal/raf_exif.h"
 #include "metadata/internal/riff_avi.h"
+#include "metadata/internal/tiff_inner.h"
 #include "metadata/internal/webp_exif.h"
 #include "platform/path_text.h"
 
@@ -108,7 +109,7 @@ std::optional<CaptureDate> Plausible(const std::optional<LocalDateTime>& time,
 }
 
 // The EXIF dates of the blocks walked for one file: a plausible
-// DateTimeOriginal of any block comes before a DateTime of any.
+// DateTimeOriginal of any block, and apart from it a DateTime of any.
 class ExifDates {
 public:
   void Walk(std::string_view tiff) { Take(ReadExifBlock(tiff, ExifDetail::Texts)); }
@@ -118,14 +119,19 @@ public:
     originals_.push_back(read.exif.dateTimeOriginal);
     others_.push_back(read.exif.dateTimeTag);
   }
-  std::optional<CaptureDate> Best() const {
+  std::optional<CaptureDate> Original() const {
     for (const std::string& text : originals_)
       if (auto date = Plausible(ParseExifDateText(text), CaptureSource::ExifDateTimeOriginal))
         return date;
+    return std::nullopt;
+  }
+  std::optional<CaptureDate> DateTime() const {
     for (const std::string& text : others_)
       if (auto date = Plausible(ParseExifDateText(text), CaptureSource::ExifDateTime)) return date;
     return std::nullopt;
   }
+  // The dates as the order of sources takes them; the others stay empty.
+  CaptureDates Split() const { return {Original(), {}, {}, DateTime()}; }
 
 private:
   std::vector<std::string> originals_;
@@ -139,21 +145,32 @@ private:
 constexpr size_t kTiffDateWindow = 64 * 1024;
 constexpr uint64_t kTiffHeaderSize = 8;
 
-std::optional<CaptureDate> TiffDate(ByteStream& stream) {
+// Whether the packet and datasets inside the file are wanted when the file
+// gives no capture date of its own.
+enum class InnerDates { Skip, Read };
+
+CaptureDates TiffDates(ByteStream& stream, InnerDates inner) {
   std::string head;
   stream.ReadAt(0, 4, head);
-  if (std::find(kTiffHeaders.begin(), kTiffHeaders.end(), head) == kTiffHeaders.end())
-    return std::nullopt;
+  if (std::find(kTiffHeaders.begin(), kTiffHeaders.end(), head) == kTiffHeaders.end()) return {};
   // The whole buffer of the TIFF read only when the window held no date and
   // the file goes on behind it.
+  CaptureDates dates;
   for (const size_t window : {kTiffDateWindow, kTiffBufferSize}) {
-    if (!stream.SeekTo(0)) return std::nullopt;
-    ExifDates dates;
-    dates.Take(ReadExifStream(stream, FileFormat::Tiff, ExifDetail::Texts, window));
-    if (std::optional<CaptureDate> date = dates.Best()) return date;
+    if (!stream.SeekTo(0)) return {};
+    ExifDates found;
+    found.Take(ReadExifStream(stream, FileFormat::Tiff, ExifDetail::Texts, window));
+    dates = found.Split();
+    if (dates.own || dates.dateTime) break;
     if (stream.Position() < kTiffHeaderSize + window) break;
   }
-  return std::nullopt;
+  if (dates.own || inner == InnerDates::Skip) return dates;
+  // Read by their own offsets: a scanner or an editor may write them
+  // anywhere, also far behind the window.
+  TiffInnerBlocks blocks = ReadTiffInnerBlocks(stream);
+  dates.xmpPacket = std::move(blocks.xmpPacket);
+  dates.iptc.ParseDatasets(blocks.iptc);
+  return dates;
 }
 
 // The calendar fields of seconds since 1970-01-01 00:00 counted without a
@@ -207,27 +224,39 @@ std::optional<CaptureDate> MovieHeaderDate(uint64_t seconds, HeaderClock clock) 
                                                   : CaptureSource::MovieHeader);
 }
 
-std::optional<CaptureDate> IsoMediaDate(ByteStream& stream) {
-  const std::optional<IsoMediaDates> found = ReadIsoMediaDates(stream);
-  if (!found) return std::nullopt;
-  ExifDates exif;
-  for (const std::string& block : found->exifBlocks)
-    exif.Walk(block);
-  if (std::optional<CaptureDate> date = exif.Best()) return date;
+// The other dates of a movie or image: its own metadata's.
+std::optional<CaptureDate> IsoMediaOwnDate(const IsoMediaDates& found) {
   if (std::optional<CaptureDate> date =
-          Plausible(ParseLocalDateWithOffset(found->quickTimeCreationDate),
+          Plausible(ParseLocalDateWithOffset(found.quickTimeCreationDate),
                     CaptureSource::QuickTimeCreationDate))
     return date;
   // A Nikon clip's header holds the wall clock as if it were UTC; its own
   // tag list says the time as the camera showed it.
   if (std::optional<CaptureDate> date =
-          Plausible(ParseExifDateText(found->nikonDate), CaptureSource::NikonMovieDate))
+          Plausible(ParseExifDateText(found.nikonDate), CaptureSource::NikonMovieDate))
     return date;
-  if (found->movieHeaderCreation)
-    return MovieHeaderDate(*found->movieHeaderCreation, found->goProUserData
-                                                            ? GoProClock(found->goProFirmware)
-                                                            : HeaderClock::Utc);
+  if (found.movieHeaderCreation)
+    return MovieHeaderDate(*found.movieHeaderCreation, found.goProUserData
+                                                           ? GoProClock(found.goProFirmware)
+                                                           : HeaderClock::Utc);
   return std::nullopt;
+}
+
+CaptureDates IsoDates(ByteStream& stream, InnerDates inner) {
+  const std::optional<IsoMediaDates> found = ReadIsoMediaDates(stream);
+  if (!found) return {};
+  ExifDates exif;
+  for (const std::string& block : found->exifBlocks)
+    exif.Walk(block);
+  CaptureDates dates = exif.Split();
+  if (!dates.own) dates.own = IsoMediaOwnDate(*found);
+  if (dates.own || inner == InnerDates::Skip) return dates;
+  // A second walk over the box headers read already: the XMP item costs a
+  // read only for an image without a capture date.
+  if (!stream.SeekTo(0)) return dates;
+  if (std::optional<IsoMediaDates> items = ReadIsoMediaDates(stream, IsoItems::ExifAndXmp))
+    dates.xmpPacket = std::move(items->xmpPacket);
+  return dates;
 }
 
 std::optional<CaptureDate> AviDate(ByteStream& stream) {
@@ -236,12 +265,22 @@ std::optional<CaptureDate> AviDate(ByteStream& stream) {
   return Plausible(ParseAviDateText(*text), CaptureSource::AviDateText);
 }
 
-// The EXIF date of a TIFF block, when the reader found one.
-std::optional<CaptureDate> ExifBlockDate(const std::optional<std::string>& tiff) {
-  if (!tiff) return std::nullopt;
+// The EXIF dates of a TIFF block, when the reader found one.
+CaptureDates ExifBlockDates(const std::optional<std::string>& tiff) {
+  if (!tiff) return {};
   ExifDates dates;
   dates.Walk(WithoutExifHeader(*tiff));
-  return dates.Best();
+  return dates.Split();
+}
+
+CaptureDates PngDates(ByteStream& stream, InnerDates inner) {
+  CaptureDates dates = ExifBlockDates(ReadPngExif(stream));
+  if (!dates.own && inner == InnerDates::Read) dates.xmpPacket = ReadPngXmp(stream);
+  return dates;
+}
+
+CaptureDates Own(std::optional<CaptureDate> date) {
+  return {date, {}, {}, {}};
 }
 
 std::optional<CaptureDate> AvchdDate(ByteStream& stream) {
@@ -254,30 +293,49 @@ std::optional<CaptureDate> MatroskaDate(ByteStream& stream) {
   return Plausible(LocalTimeOfUtcSeconds(*seconds), CaptureSource::MatroskaDateUtc);
 }
 
-std::optional<CaptureDate> ReadFormat(ByteStream& stream, CaptureFormat format) {
+CaptureDates ReadFormat(ByteStream& stream, CaptureFormat format, InnerDates inner) {
   switch (format) {
   case CaptureFormat::Tiff:
-    return TiffDate(stream);
+    return TiffDates(stream, inner);
   case CaptureFormat::IsoMedia:
-    return IsoMediaDate(stream);
+    return IsoDates(stream, inner);
   case CaptureFormat::Avi:
-    return AviDate(stream);
+    return Own(AviDate(stream));
   case CaptureFormat::Png:
-    return ExifBlockDate(ReadPngExif(stream));
+    return PngDates(stream, inner);
   case CaptureFormat::Webp:
-    return ExifBlockDate(ReadWebpExif(stream));
+    return ExifBlockDates(ReadWebpExif(stream));
   case CaptureFormat::Raf:
-    return ExifBlockDate(ReadRafExif(stream));
+    return ExifBlockDates(ReadRafExif(stream));
   case CaptureFormat::Jxl:
-    return ExifBlockDate(ReadJxlExif(stream));
+    return ExifBlockDates(ReadJxlExif(stream));
   case CaptureFormat::Avchd:
-    return AvchdDate(stream);
+    return Own(AvchdDate(stream));
   case CaptureFormat::Matroska:
-    return MatroskaDate(stream);
+    return Own(MatroskaDate(stream));
   case CaptureFormat::None:
     break;
   }
-  return std::nullopt;
+  return {};
+}
+
+CaptureDates ReadDates(ByteSource& source, CaptureFormat format, InnerDates inner) {
+  if (format == CaptureFormat::None) return {};
+  ByteStream stream(source);
+  // The capture-date readers' one catch: a source that cannot deliver its
+  // bytes gives no date, and the run uses the modification time.
+  try {
+    return ReadFormat(stream, format, inner);
+  } catch (const std::runtime_error&) {
+    return {};
+  }
+}
+
+// Without the order of sources a DateTime comes right behind
+// DateTimeOriginal, before a movie's other dates.
+std::optional<CaptureDate> CaptureDateOf(const CaptureDates& dates) {
+  if (dates.own && dates.own->source == CaptureSource::ExifDateTimeOriginal) return dates.own;
+  return dates.dateTime ? dates.dateTime : dates.own;
 }
 
 } // namespace
@@ -309,16 +367,18 @@ std::string_view CaptureSourceName(CaptureSource source) {
 }
 
 std::optional<CaptureDate> ReadCaptureDate(ByteSource& source, std::string_view fileName) {
-  const CaptureFormat format = CaptureFormatFromExtension(fileName);
-  if (format == CaptureFormat::None) return std::nullopt;
-  ByteStream stream(source);
-  // The capture-date readers' one catch: a source that cannot deliver its
-  // bytes gives no date, and the run uses the modification time.
-  try {
-    return ReadFormat(stream, format);
-  } catch (const std::runtime_error&) {
-    return std::nullopt;
-  }
+  return CaptureDateOf(ReadDates(source, CaptureFormatFromExtension(fileName), InnerDates::Skip));
+}
+
+CaptureDates ReadCaptureDates(ByteSource& source, std::string_view fileName) {
+  return ReadDates(source, CaptureFormatFromExtension(fileName), InnerDates::Read);
+}
+
+CaptureDates ReadCaptureDates(const std::string& path) {
+  if (CaptureFormatFromExtension(path) == CaptureFormat::None) return {};
+  std::optional<FileSource> source = FileSource::Open(path);
+  if (!source) return {};
+  return ReadCaptureDates(*source, path);
 }
 
 bool HasCaptureDateReader(std::string_view fileName) {

@@ -10,6 +10,7 @@
 // date (docs/capture-dates.md states the rules).
 
 #include "metadata/byte_stream.h"
+#include "metadata/iptc.h"
 #include "platform/file_time.h"
 
 #include <optional>
@@ -44,6 +45,29 @@ struct CaptureDate {
 std::optional<CaptureDate> ReadCaptureDate(const std::string& path);
 // The same from any source; fileName only supplies the extension.
 std::optional<CaptureDate> ReadCaptureDate(ByteSource& source, std::string_view fileName);
+
+// What the order of date sources (docs/capture-dates.md) takes from a file
+// beside its capture date: a scan's or an edit's IFD0 DateTime says when
+// the file was written, so the XMP packet and IPTC datasets inside it come
+// first.
+struct CaptureDates {
+  // The capture date as ReadCaptureDate's, EXIF DateTime aside.
+  std::optional<CaptureDate> own;
+  // The XMP packet a TIFF (tag 700), PNG (an uncompressed iTXt chunk
+  // "XML:com.adobe.xmp" before the image data) or HEIF file (its
+  // application/rdf+xml item) holds; empty when there is none or it is
+  // larger than kMaxXmpBytes, which is not read.
+  std::string xmpPacket;
+  // The IPTC datasets of a TIFF file (tag 33723).
+  IptcData iptc;
+  // The EXIF DateTime (0x0132): when the file was last written.
+  std::optional<CaptureDate> dateTime;
+};
+
+// The dates of the file; the packet and the datasets are read only when
+// own is empty, within the file's size.
+CaptureDates ReadCaptureDates(ByteSource& source, std::string_view fileName);
+CaptureDates ReadCaptureDates(const std::string& path);
 
 // Whether a reader here looks for the capture date of a file of that name
 // (by its extension), so that opening it is worth it.

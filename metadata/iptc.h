@@ -7,6 +7,7 @@
 #include "metadata/tag.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +46,9 @@ public:
   // outside the text. No copy of the text is kept, so stores may parse
   // independently of each other.
   void ParseSegment(std::string_view text);
+  // The same from bare datasets, as a TIFF file's IPTC tag (33723) holds
+  // them: the search for the first one starts at the first byte.
+  void ParseDatasets(std::string_view datasets);
   // Row of the dataset definition table with that name, or kNoEntry.
   static int32_t DefinitionIndex(std::string_view name);
   // Appends a copy of entry; returns its index. An entry with dataset number 0
@@ -53,5 +57,7 @@ public:
   int32_t InsertRecord(const Tag& entry);
 
 private:
+  // The datasets from the record-number byte at first on; none without it.
+  void ParseFrom(std::string_view text, std::optional<size_t> first);
   std::vector<Tag> records_;
 };

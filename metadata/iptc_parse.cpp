@@ -28,10 +28,13 @@ uint8_t ByteAt(std::string_view text, size_t index) {
 // 0-based index of the first record-number byte: the byte behind the first
 // tag marker that is followed by record 2 or 8. The image resource blocks
 // behind the signature are not walked; this is a plain byte search.
-std::optional<size_t> FirstDataset(std::string_view text) {
+size_t SearchStart(std::string_view text) {
   const size_t signature = text.find(kPhotoshopSignature);
-  size_t at = signature == std::string_view::npos ? kStartWithoutSignature
-                                                  : signature + kPhotoshopSignature.size();
+  return signature == std::string_view::npos ? kStartWithoutSignature
+                                             : signature + kPhotoshopSignature.size();
+}
+
+std::optional<size_t> FirstDataset(std::string_view text, size_t at) {
   for (; at + 1 < text.size(); ++at)
     if (text[at] == kTagMarker && IsKnownRecord(ByteAt(text, at + 1))) return at + 1;
   return std::nullopt;
@@ -68,8 +71,15 @@ Tag ReadDataset(std::string_view text, size_t& cursor) {
 } // namespace
 
 void IptcData::ParseSegment(std::string_view text) {
+  ParseFrom(text, FirstDataset(text, SearchStart(text)));
+}
+
+void IptcData::ParseDatasets(std::string_view datasets) {
+  ParseFrom(datasets, FirstDataset(datasets, 0));
+}
+
+void IptcData::ParseFrom(std::string_view text, std::optional<size_t> first) {
   Clear();
-  const std::optional<size_t> first = FirstDataset(text);
   if (!first) return;
   // Each round needs the record, dataset and both length bytes.
   for (size_t cursor = *first; cursor + 3 < text.size();) {

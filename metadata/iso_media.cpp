@@ -1,6 +1,7 @@
 #include "metadata/internal/iso_media.h"
 
 #include "metadata/internal/byte_cursor.h"
+#include "metadata/xmp_date.h"
 
 #include <algorithm>
 #include <array>
@@ -30,6 +31,8 @@ constexpr uint32_t kInfe = FourCc("infe");
 constexpr uint32_t kIloc = FourCc("iloc");
 constexpr uint32_t kIdat = FourCc("idat");
 constexpr uint32_t kExif = FourCc("Exif");
+constexpr uint32_t kMime = FourCc("mime");
+constexpr std::string_view kXmpContentType = "application/rdf+xml";
 constexpr uint32_t kUuid = FourCc("uuid");
 constexpr uint32_t kCmt1 = FourCc("CMT1");
 constexpr uint32_t kCmt2 = FourCc("CMT2");
@@ -125,7 +128,7 @@ bool IsValidFieldSize(size_t size) {
 
 class IsoWalk {
 public:
-  explicit IsoWalk(ByteStream& stream) : stream_(stream) {}
+  IsoWalk(ByteStream& stream, IsoItems items) : stream_(stream), items_(items) {}
 
   std::optional<IsoMediaDates> Run() {
     std::optional<Box> box = ReadBox(0, kToTheEnd);
@@ -311,9 +314,13 @@ private:
       if (child.type == kIdat && !itemData) itemData = child;
     });
     if (!information || !locations) return;
-    const std::optional<uint32_t> item = ExifItem(*information);
-    if (!item) return;
-    const std::string bytes = ItemBytes(*locations, *item, itemData);
+    const ImageItems items = FindItems(*information);
+    if (items.xmp && items_ == IsoItems::ExifAndXmp) {
+      std::string packet = ItemBytes(*locations, *items.xmp, itemData, kMaxXmpBytes + 1);
+      if (packet.size() <= kMaxXmpBytes) found_.xmpPacket = std::move(packet);
+    }
+    if (!items.exif) return;
+    const std::string bytes = ItemBytes(*locations, *items.exif, itemData, kMaxExifBlockBytes);
     // The item starts with the offset of the TIFF header, counted from
     // behind these four bytes; an "Exif" header may stand in between.
     ByteCursor fields(bytes);
@@ -322,7 +329,14 @@ private:
     if (fields.Ok() && !tiff.empty()) found_.exifBlocks.emplace_back(tiff);
   }
 
-  std::optional<uint32_t> ExifItem(const Box& information) {
+  struct ImageItems {
+    std::optional<uint32_t> exif;
+    std::optional<uint32_t> xmp;
+  };
+
+  // The numbers of the first Exif item and the first XMP item.
+  ImageItems FindItems(const Box& information) {
+    ImageItems items;
     const std::string bytes = Payload(information, kMaxListBoxBytes);
     ByteCursor list(bytes);
     const uint8_t version = list.U8();
@@ -332,21 +346,40 @@ private:
       const size_t start = list.Position();
       const uint32_t size = list.U32();
       const uint32_t type = list.U32();
-      if (!list.Ok() || size < 8) return std::nullopt;
+      if (!list.Ok() || size < 8) return items;
+      const uint64_t entryEnd = uint64_t{start} + size;
       // Only item information of version 2 and later names the item's type.
       const uint8_t entryVersion = list.U8();
       list.Skip(3);
       if (type == kInfe && entryVersion >= 2) {
         const uint32_t id = entryVersion == 2 ? list.U16() : list.U32();
         list.Skip(2); // protection index
-        if (list.U32() == kExif && list.Ok()) return id;
+        const uint32_t itemType = list.U32();
+        if (list.Ok() && itemType == kExif && !items.exif) items.exif = id;
+        if (list.Ok() && itemType == kMime && !items.xmp && entryEnd <= bytes.size() &&
+            entryEnd >= list.Position() &&
+            IsXmpContentType(
+                std::string_view(bytes).substr(list.Position(), entryEnd - list.Position())))
+          items.xmp = id;
+        if (items.exif && (items.xmp || items_ == IsoItems::Exif)) return items;
       }
-      list.MoveTo(uint64_t{start} + size);
+      list.MoveTo(entryEnd);
     }
-    return std::nullopt;
+    return items;
   }
 
-  std::string ItemBytes(const Box& locations, uint32_t item, const std::optional<Box>& itemData) {
+  // A mime item's fields behind its type: its name and its content type,
+  // each ended by a NUL.
+  static bool IsXmpContentType(std::string_view fields) {
+    const size_t nameEnd = fields.find('\0');
+    if (nameEnd == std::string_view::npos) return false;
+    const std::string_view type = fields.substr(nameEnd + 1);
+    return type.substr(0, type.find('\0')) == kXmpContentType;
+  }
+
+  // At most limit bytes of the item.
+  std::string ItemBytes(const Box& locations, uint32_t item, const std::optional<Box>& itemData,
+                        size_t limit) {
     const std::string bytes = Payload(locations, kMaxListBoxBytes);
     ByteCursor list(bytes);
     const uint8_t version = list.U8();
@@ -374,7 +407,7 @@ private:
         const uint64_t length = list.Number(lengthSize);
         if (id == item && extents.size() < kMaxExtents) extents.push_back({offset, length});
       }
-      if (list.Ok() && id == item) return ExtentBytes(method, base, extents, itemData);
+      if (list.Ok() && id == item) return ExtentBytes(method, base, extents, itemData, limit);
     }
     return {};
   }
@@ -382,7 +415,7 @@ private:
   // Method 0 counts offsets from the start of the file, method 1 from the
   // start of the item data box; items built from other items are not read.
   std::string ExtentBytes(int method, uint64_t base, const std::vector<Extent>& extents,
-                          const std::optional<Box>& itemData) {
+                          const std::optional<Box>& itemData, size_t limit) {
     if (method != 0 && (method != 1 || !itemData)) return {};
     const uint64_t origin = method == 0 ? 0 : itemData->payload;
     const uint64_t end = method == 0 ? kToTheEnd : itemData->end;
@@ -390,9 +423,9 @@ private:
     std::string piece;
     for (const Extent& extent : extents) {
       const uint64_t at = SaturatingAdd(SaturatingAdd(origin, base), extent.offset);
-      if (at >= end || bytes.size() >= kMaxExifBlockBytes) break;
+      if (at >= end || bytes.size() >= limit) break;
       const uint64_t length = std::min({extent.length == 0 ? end - at : extent.length, end - at,
-                                        uint64_t{kMaxExifBlockBytes - bytes.size()}});
+                                        uint64_t{limit - bytes.size()}});
       stream_.ReadAt(at, static_cast<size_t>(length), piece);
       bytes += piece;
     }
@@ -411,6 +444,7 @@ private:
   }
 
   ByteStream& stream_;
+  IsoItems items_;
   int boxesLeft_ = kMaxBoxesPerRead;
   std::string head_;
   IsoMediaDates found_;
@@ -418,6 +452,6 @@ private:
 
 } // namespace
 
-std::optional<IsoMediaDates> ReadIsoMediaDates(ByteStream& stream) {
-  return IsoWalk(stream).Run();
+std::optional<IsoMediaDates> ReadIsoMediaDates(ByteStream& stream, IsoItems items) {
+  return IsoWalk(stream, items).Run();
 }

@@ -2,6 +2,7 @@
 
 #include "metadata/exif_reader.h"
 #include "metadata/internal/byte_cursor.h"
+#include "metadata/xmp_date.h"
 
 #include <algorithm>
 #include <array>
@@ -60,7 +61,51 @@ std::optional<std::string> ExifChunkAt(std::string_view window, size_t typeAt) {
   return std::string(typeAndData.substr(4));
 }
 
+constexpr std::string_view kXmpKeyword = "XML:com.adobe.xmp";
+// The iTXt chunk's fields in front of its text: the keyword and four more.
+constexpr uint64_t kMaxItxtHeadBytes = 1024;
+
+// The text behind a NUL-ended field, moving past it; nothing without the NUL.
+std::optional<std::string_view> Field(std::string_view& rest) {
+  const size_t end = rest.find('\0');
+  if (end == std::string_view::npos) return std::nullopt;
+  const std::string_view field = rest.substr(0, end);
+  rest.remove_prefix(end + 1);
+  return field;
+}
+
+// The XMP text of an iTXt chunk's data: keyword, NUL, compression flag and
+// method, language tag, NUL, translated keyword, NUL, text.
+std::string XmpOfText(std::string_view data) {
+  if (Field(data) != kXmpKeyword || data.size() < 2 || data[0] != '\0') return {};
+  data.remove_prefix(2);
+  if (!Field(data) || !Field(data)) return {};
+  return std::string(data);
+}
+
 } // namespace
+
+std::string ReadPngXmp(ByteStream& stream) {
+  std::string bytes;
+  stream.ReadAt(0, kSignature.size(), bytes);
+  if (bytes != kSignature) return {};
+  uint64_t at = kSignature.size();
+  for (int count = 0; count < kMaxChunksBeforeImageData; ++count) {
+    stream.ReadAt(at, kChunkHeadSize, bytes);
+    if (bytes.size() < kChunkHeadSize) return {};
+    const uint64_t length = BigEndian32(bytes);
+    const std::string_view type = std::string_view(bytes).substr(4, 4);
+    if (type == "IEND" || type == "IDAT") return {};
+    if (type == "iTXt" && length <= kMaxXmpBytes + kMaxItxtHeadBytes) {
+      stream.ReadAt(at + kChunkHeadSize, static_cast<size_t>(length), bytes);
+      if (bytes.size() < length) return {};
+      std::string text = XmpOfText(bytes);
+      if (!text.empty()) return text.size() <= kMaxXmpBytes ? text : std::string();
+    }
+    at += kChunkHeadSize + length + kChunkCrcSize;
+  }
+  return {};
+}
 
 std::optional<std::string> ReadPngExif(ByteStream& stream) {
   std::string bytes;

@@ -318,8 +318,9 @@ Outcomes MoveGroup(Members& members, const PlanBasis& group, const RunState& sta
 // The group's date: the first from metadata, looked for in the members'
 // order (JPEGs, other stills, videos); without one, the leader's
 // modification time. A member that came along unasked is read by its own
-// format's metadata reader: the option promises RAW+JPEG.
-DatedFile GroupDate(const Members& members, bool allFormats) {
+// format's metadata reader: the option promises RAW+JPEG. sidecars are those
+// of the group's folder, so a member's export data or XMP file dates it.
+DatedFile GroupDate(const Members& members, bool allFormats, const FolderSidecars* sidecars) {
   std::optional<DatedFile> leaderDate;
   // A member's name or inner XMP date counts only when no member has a
   // capture date of its own: a stripped JPEG's name must not outrank its
@@ -332,7 +333,7 @@ DatedFile GroupDate(const Members& members, bool allFormats) {
     try {
       const std::optional<int64_t> modified = plan.status->modifiedSeconds;
       const DatedFile dated = allFormats || !member.member.joined
-                                  ? DateOfFile(plan.source, allFormats, modified)
+                                  ? DateOfFile(plan.source, allFormats, modified, nullptr, sidecars)
                                   : DateOfJoinedFile(plan.source, modified);
       if (IsOwnCaptureDate(dated.source)) return dated;
       if (dated.source != DateSource::ModificationTime && !lesserDate) lesserDate = dated;
@@ -347,13 +348,14 @@ DatedFile GroupDate(const Members& members, bool allFormats) {
 // The group's date, the leader's plan goes by.
 class GroupDating final : public FileDating {
 public:
-  GroupDating(const Members& members, bool allFormats)
-      : members_(members), allFormats_(allFormats) {}
-  DatedFile Date() const override { return GroupDate(members_, allFormats_); }
+  GroupDating(const Members& members, bool allFormats, const FolderSidecars* sidecars)
+      : members_(members), allFormats_(allFormats), sidecars_(sidecars) {}
+  DatedFile Date() const override { return GroupDate(members_, allFormats_, sidecars_); }
 
 private:
   const Members& members_;
   bool allFormats_;
+  const FolderSidecars* sidecars_;
 };
 
 } // namespace
@@ -373,7 +375,8 @@ std::vector<FileOutcome> DistributionRun::DistributeGroup(const CompanionGroup& 
   }
   const RunState state = StateFor(options);
   FilePlan& leader = members.front().plan;
-  const GroupDating dating(members, options.modernFormats);
+  const GroupDating dating(members, options.modernFormats,
+                           files_.SidecarsOf(files_.FolderNumber(group.members.front().file)));
   const PlanBasis basis{options, target, &dating};
   PlanFile(leader, basis, state);
   folder = leader.folder;

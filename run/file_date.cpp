@@ -71,13 +71,19 @@ std::optional<DatedFile> ExifTextDate(const ExifRead& read, const std::string& t
   return std::nullopt;
 }
 
-// Steps 3 and 4 of the order: what a JPEG holds besides DateTimeOriginal.
-std::optional<DatedFile> InnerJpegDate(const ExifRead& read) {
-  if (const std::optional<XmpDate> xmp = ReadXmpDate(read.xmpPacket))
+// Steps 3 and 4 of the order: what a file holds besides its capture date.
+std::optional<DatedFile> InnerDate(std::string_view xmpPacket, const IptcData& iptc,
+                                   std::optional<DatedFile> dateTime) {
+  if (const std::optional<XmpDate> xmp = ReadXmpDate(xmpPacket))
     return Dated(xmp->date, DateSource::XmpPacket);
-  if (const std::optional<StatedDate> iptc = IptcCreationDate(read.iptc))
-    return Dated(*iptc, DateSource::IptcDateCreated);
-  return ExifTextDate(read, read.exif.dateTimeTag, DateSource::ExifDateTime);
+  if (const std::optional<StatedDate> created = IptcCreationDate(iptc))
+    return Dated(*created, DateSource::IptcDateCreated);
+  return dateTime;
+}
+
+std::optional<DatedFile> DateTimeOf(const CaptureDates& captured) {
+  if (!captured.dateTime) return std::nullopt;
+  return DatedFile{FileDate{captured.dateTime->time}, DateSource::ExifDateTime, {}};
 }
 
 std::string NameOf(const std::string& path) {
@@ -176,6 +182,7 @@ DatedFile DateByOrder(const std::string& path, std::optional<int64_t> modifiedSe
                       FileSource* opened, const FolderSidecars* sidecars) {
   // One read of the file serves steps 1, 3 and 4.
   std::optional<ExifRead> jpeg;
+  std::optional<CaptureDates> captured;
   switch (DateReaderOf(path, true)) {
   case DateReader::Jpeg:
     jpeg = opened ? ReadExifSource(*opened, path, ExifDetail::Fields)
@@ -185,9 +192,9 @@ DatedFile DateByOrder(const std::string& path, std::optional<int64_t> modifiedSe
       return *own;
     break;
   case DateReader::Capture:
-    if (const std::optional<CaptureDate> found =
-            opened ? ReadCaptureDate(*opened, path) : ReadCaptureDate(path))
-      return {FileDate{found->time}, DateSource::CaptureDate, found->source};
+    captured = opened ? ReadCaptureDates(*opened, path) : ReadCaptureDates(path);
+    if (const std::optional<CaptureDate>& own = captured->own)
+      return {FileDate{own->time}, DateSource::CaptureDate, own->source};
     break;
   case DateReader::None:
     break;
@@ -196,9 +203,12 @@ DatedFile DateByOrder(const std::string& path, std::optional<int64_t> modifiedSe
   // else it holds: an export's data or an editor's XMP file states when the
   // picture was taken where the picture itself was stripped or rewritten.
   if (std::optional<DatedFile> beside = SidecarFileDate(path, sidecars)) return *beside;
-  if (jpeg) {
-    if (std::optional<DatedFile> inner = InnerJpegDate(*jpeg)) return *inner;
-  }
+  std::optional<DatedFile> inner;
+  if (jpeg)
+    inner = InnerDate(jpeg->xmpPacket, jpeg->iptc,
+                      ExifTextDate(*jpeg, jpeg->exif.dateTimeTag, DateSource::ExifDateTime));
+  if (captured) inner = InnerDate(captured->xmpPacket, captured->iptc, DateTimeOf(*captured));
+  if (inner) return *inner;
   // A day-only name borrows the modification time's time of day; a file
   // whose time cannot be read still has its name's day.
   std::optional<LocalDateTime> modified;

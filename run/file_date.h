@@ -51,7 +51,7 @@ enum class DateSource {
   ModificationTime, // the file's modification time
   XmpPacket,        // the XMP packet inside the file (xmp_date.h)
   IptcDateCreated,  // the IPTC DateCreated and TimeCreated inside the file (iptc_date.h)
-  ExifDateTime,     // a JPEG's IFD0 DateTime (0x0132): when the file was last written
+  ExifDateTime,     // IFD0 DateTime (0x0132) behind XMP and IPTC: when the file was last written
   FileName,         // the file's name (name_date.h)
   TakeoutJson,      // a photo export's data file beside it (export_json_date.h)
   XmpSidecar,       // an .xmp file beside it (xmp_date.h)
@@ -87,8 +87,9 @@ std::string_view DateSourceIdentifier(const DatedFile& dated);
 //      (each JSON name also cut to 51 bytes, as the export cuts it),
 //      NAME.xmp, BASE.xmp, BASEM01.xml, BASE.srt (NAME its name, BASE
 //      that without its extension, compared in lower case);
-//   3. a JPEG's XMP packet, then its IPTC DateCreated;
-//   4. a JPEG's IFD0 DateTime;
+//   3. the XMP packet inside a JPEG, TIFF, PNG or HEIF file, then its IPTC
+//      DateCreated;
+//   4. a JPEG's or those formats' IFD0 DateTime (ReadCaptureDates);
 //   5. the file's name (name_date.h);
 //   6. the modification time.
 // The modification time is modifiedSeconds where the caller's stat gave it

@@ -32,7 +32,14 @@ struct IsoMediaDates {
   // (tag 0x11), else its DateTimeOriginal (0x12), as written
   // ("yyyy:mm:dd hh:mm:ss"); empty when there is none.
   std::string nikonDate;
+  // The bytes of a HEIF image's XMP item (an item of type mime with the
+  // content type application/rdf+xml), when asked for; empty when there is
+  // none or it is larger than kMaxXmpBytes.
+  std::string xmpPacket;
 };
+
+// Which items of a HEIF image the walk reads.
+enum class IsoItems { Exif, ExifAndXmp };
 
 // A firmware text is some 15 characters; a longer one is cut.
 inline constexpr size_t kMaxFirmwareBytes = 32;
@@ -44,4 +51,4 @@ inline constexpr size_t kMaxExifBlockBytes = kTiffBufferSize;
 // Walks the boxes from the start of the stream's data. Nothing when the data
 // does not begin with a box of an ISO base media file (ftyp, or moov, mdat,
 // free, skip, wide or pnot for QuickTime files without one).
-std::optional<IsoMediaDates> ReadIsoMediaDates(ByteStream& stream);
+std::optional<IsoMediaDates> ReadIsoMediaDates(ByteStream& stream, IsoItems items = IsoItems::Exif);

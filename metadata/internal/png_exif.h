@@ -15,3 +15,9 @@
 // a PNG file, holds no eXIf chunk where it is looked for, or the chunk is
 // larger than the TIFF read's bound.
 std::optional<std::string> ReadPngExif(ByteStream& stream);
+
+// The text of the first iTXt chunk with the keyword "XML:com.adobe.xmp"
+// before the image data, where writers put it; empty when there is none,
+// its text is compressed (not read: writers store XMP uncompressed so that
+// it can be found) or its chunk is larger than kMaxXmpBytes and a header.
+std::string ReadPngXmp(ByteStream& stream);

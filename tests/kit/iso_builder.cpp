@@ -140,6 +140,40 @@ std::string HeifWithExif(const std::string& tiff, ItemPlace place, std::string_v
          IsoBox("mdat", image + (place == ItemPlace::MediaData ? exifItem : std::string()));
 }
 
+std::string HeifWithXmp(const std::string& tiff, const std::string& xmp) {
+  const std::string exifItem = Big32(6) + std::string("Exif\0\0", 6) + tiff;
+  const std::string image(32, '\x11');
+  const auto infe = [](uint16_t id, std::string_view type, const std::string& fields) {
+    return IsoFullBox("infe", 2,
+                      U16(id, ByteOrder::Motorola) + U16(0, ByteOrder::Motorola) + Type(type) +
+                          std::string(1, '\0') + fields);
+  };
+  const bool withExif = !tiff.empty();
+  std::string entries = infe(1, "hvc1", "");
+  if (withExif) entries += infe(2, "Exif", "");
+  entries += infe(3, "mime", std::string("application/rdf+xml\0", 20));
+  const std::string information =
+      IsoFullBox("iinf", 0, U16(withExif ? 3 : 2, ByteOrder::Motorola) + entries);
+  const std::string handler = IsoFullBox("hdlr", 0, Big32(0) + "pict" + std::string(13, '\0'));
+  const auto location = [](uint16_t id, uint16_t method, uint32_t offset, size_t length) {
+    return U16(id, ByteOrder::Motorola) + U16(method, ByteOrder::Motorola) +
+           U16(0, ByteOrder::Motorola) + U16(1, ByteOrder::Motorola) + Big32(offset) +
+           Big32(static_cast<uint32_t>(length));
+  };
+  const auto meta = [&](uint32_t imageOffset) {
+    std::string body = std::string("\x44\x00", 2) + U16(withExif ? 3 : 2, ByteOrder::Motorola) +
+                       location(1, 0, imageOffset, image.size());
+    if (withExif) body += location(2, 1, 0, exifItem.size());
+    body += location(3, 0, imageOffset + static_cast<uint32_t>(image.size()), xmp.size());
+    return IsoFullBox("meta", 0,
+                      handler + information + IsoFullBox("iloc", 1, body) +
+                          (withExif ? IsoBox("idat", exifItem) : std::string()));
+  };
+  const std::string head = Ftyp("heic");
+  const uint32_t mediaStart = static_cast<uint32_t>(head.size() + meta(0).size() + 8);
+  return head + meta(mediaStart) + IsoBox("mdat", image + xmp);
+}
+
 std::string Cr3File(const std::string& ifd0Tiff, const std::string& exifTiff) {
   const std::string canon = IsoBox("CNCV", "CanonCR3_001/00.09.00/00.00.00") +
                             IsoBox("CMT1", ifd0Tiff) + IsoBox("CMT2", exifTiff) +

@@ -61,6 +61,11 @@ enum class ItemPlace { MediaData, ItemData };
 // the 4-byte offset of the TIFF header, "Exif\0\0" and the TIFF bytes.
 std::string HeifWithExif(const std::string& tiff, ItemPlace place, std::string_view brand = "heic");
 
+// ftyp heic, meta and mdat as HeifWithExif's (the Exif item, when tiff is
+// not empty, in the item data), with an item of type mime and content type
+// application/rdf+xml holding xmp behind the image in the media data.
+std::string HeifWithXmp(const std::string& tiff, const std::string& xmp);
+
 // ftyp crx, moov holding mvhd and Canon's metadata uuid box with CMT1 (the
 // IFD0 TIFF bytes) and CMT2 (the EXIF directory's), then mdat.
 std::string Cr3File(const std::string& ifd0Tiff, const std::string& exifTiff);

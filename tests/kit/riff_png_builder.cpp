@@ -77,4 +77,17 @@ std::string PngWithExif(const std::string& exifData, ExifPlace place, size_t ima
          PngChunk("tEXt", std::string("Comment\0made by the test kit", 28)) + PngChunk("IEND", "");
 }
 
+std::string PngItxt(std::string_view keyword, const std::string& text, bool compressedFlag) {
+  return PngChunk("iTXt", std::string(keyword) + std::string(1, '\0') +
+                              std::string(1, compressedFlag ? '\1' : '\0') + std::string(3, '\0') +
+                              text);
+}
+
+std::string PngWithChunks(const std::string& chunksBeforeImageData) {
+  const std::string header = U32(8, ByteOrder::Motorola) + U32(8, ByteOrder::Motorola) +
+                             std::string("\x08\x02\x00\x00\x00", 5);
+  return std::string("\x89PNG\r\n\x1A\n", 8) + PngChunk("IHDR", header) + chunksBeforeImageData +
+         PngChunk("IDAT", std::string(32, '\x3C')) + PngChunk("IEND", "");
+}
+
 } // namespace testkit

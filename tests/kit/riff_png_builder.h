@@ -23,4 +23,10 @@ enum class ExifPlace { BeforeImageData, BehindImageData };
 // imageDataBytes in all, IEND.
 std::string PngWithExif(const std::string& exifData, ExifPlace place, size_t imageDataBytes = 64);
 
+// An iTXt chunk: keyword, the compression flag (the text is not compressed
+// either way), an empty language tag and translated keyword, the text.
+std::string PngItxt(std::string_view keyword, const std::string& text, bool compressedFlag = false);
+// Signature, IHDR, the chunks, one IDAT chunk, IEND.
+std::string PngWithChunks(const std::string& chunksBeforeImageData);
+
 } // namespace testkit

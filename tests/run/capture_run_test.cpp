@@ -3,11 +3,11 @@
 // without it, the run is the run it always was.
 
 #include "run/distribution_run.h"
-#include "tests/run/run_fixture.h"
 #include "tests/kit/raw_builder.h"
 #include "tests/kit/riff_png_builder.h"
 #include "tests/kit/temp_files.h"
 #include "tests/kit/testkit.h"
+#include "tests/run/run_fixture.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -105,6 +105,24 @@ TEST_F(SidecarRunTest, TheWalksSidecarsDateTheirFiles) {
   EXPECT_EQ(runtest::FilesBelow(target_),
             (Files{"2026/05/01/2026-05-01_120732.jpg", "2026/05/01/2026-05-01_120733.mp4"}));
   EXPECT_EQ(runtest::FilesBelow(source_), (Files{"a/IMG_1.jpg.json", "b/DJI_0002.SRT"}));
+}
+
+// With the companions option the export data travels with its picture and
+// dates the whole group, its edited copy included.
+TEST_F(SidecarRunTest, AGroupIsDatedByItsMembersExportData) {
+  testkit::UseBerlinTime();
+  frontEnd_.options.structure = FolderStructure::YearMonthDay;
+  frontEnd_.options.modernFormats = true;
+  frontEnd_.options.companions = true;
+  const time_t modified = runtest::LocalSeconds(2001, 2, 3, 4, 5, 6);
+  runtest::WriteFileAt(source_ + "IMG_1.jpg", testkit::JpegWithoutExif(), modified);
+  runtest::WriteFileAt(source_ + "IMG_1-edited.jpg", testkit::JpegWithoutExif(), modified);
+  runtest::WriteFileAt(source_ + "IMG_1.jpg.json",
+                       R"({"photoTakenTime": {"timestamp": "1777630052"}})", modified);
+  EXPECT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
+  EXPECT_EQ(runtest::FilesBelow(target_),
+            (Files{"2026/05/01/2026-05-01_120732-edited.jpg", "2026/05/01/2026-05-01_120732.jpg",
+                   "2026/05/01/2026-05-01_120732.jpg.json"}));
 }
 
 } // namespace

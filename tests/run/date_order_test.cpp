@@ -6,8 +6,10 @@
 #include "run/file_date.h"
 #include "tests/kit/dated_files.h"
 #include "tests/kit/iptc_builder.h"
+#include "tests/kit/iso_builder.h"
 #include "tests/kit/jpeg_builder.h"
 #include "tests/kit/raw_builder.h"
+#include "tests/kit/riff_png_builder.h"
 #include "tests/kit/temp_files.h"
 #include "tests/kit/tiff_builder.h"
 
@@ -209,5 +211,84 @@ TEST(DateOrder, ASidecarComesAfterTheFilesOwnCaptureDate) {
     // A program that dates one file lists its folder as the run's walk does.
     const FolderSidecars listed = FolderSidecars::Listed(dir.path());
     EXPECT_EQ(Result(DateOfFile(file, true, std::nullopt, nullptr, &listed)), c.withOption);
+  }
+}
+
+namespace {
+
+// The formats besides JPEG that keep XMP and IPTC: what each holds where.
+enum class Format { Tiff, Png, PngCompressedText, Heif };
+
+std::string FileOf(Format format, const Parts& parts, size_t padding = 0) {
+  Ifd ifd0 = DatedIfd0(parts.original, parts.dateTime);
+  const std::string xmp = parts.xmp.empty() ? "" : Xmp(parts.xmp);
+  switch (format) {
+  case Format::Tiff:
+    if (!xmp.empty()) ifd0.Add(Undefined(700, xmp));
+    if (!parts.iptcDay.empty()) ifd0.Add(Undefined(33723, IptcDataset(2, 55, parts.iptcDay)));
+    return Tiff(ifd0.Padding(padding), ByteOrder::Motorola);
+  case Format::Png:
+  case Format::PngCompressedText:
+    return PngWithChunks(PngChunk("eXIf", Tiff(ifd0, ByteOrder::Intel)) +
+                         PngItxt("XML:com.adobe.xmp", xmp, format == Format::PngCompressedText));
+  case Format::Heif:
+    return HeifWithXmp(Tiff(ifd0, ByteOrder::Intel), xmp);
+  }
+  return {};
+}
+
+} // namespace
+
+TEST(DateOrder, XmpAndIptcInsideOtherFormatsComeBeforeTheirDateTime) {
+  UseBerlinTime();
+  TempDir dir;
+  const time_t modified = LocalSeconds(2019, 11, 3, 8, 9, 11);
+  const std::string dto = "2023:05:01 12:07:32";
+  const std::string scanned = "2026:01:02 03:04:05";
+  const std::string taken = "1987-06-05T04:03:02";
+  struct Case {
+    std::string name;
+    Format format;
+    Parts parts;
+    std::string withOption;
+    size_t padding = 0;
+  };
+  const Case cases[] = {
+      {"scan.tif", Format::Tiff, {"", scanned, taken, "19990101"}, "1987-06-05_040302 XmpPacket"},
+      {"scan.tif",
+       Format::Tiff,
+       {"", scanned, "", "19870605"},
+       "1987-06-05_000000 IptcDateCreated"},
+      {"scan.tif", Format::Tiff, {"", scanned, "", ""}, "2026-01-02_030405 ExifDateTime"},
+      {"raw.nef",
+       Format::Tiff,
+       {dto, scanned, taken, "19990101"},
+       "2023-05-01_120732 ExifDateTimeOriginal"},
+      // The packet lies behind the window the date read takes first.
+      {"big.tif", Format::Tiff, {"", scanned, taken, ""}, "1987-06-05_040302 XmpPacket", 100000},
+      {"scan.png", Format::Png, {"", scanned, taken, ""}, "1987-06-05_040302 XmpPacket"},
+      {"scan.png",
+       Format::PngCompressedText,
+       {"", scanned, taken, ""},
+       "2026-01-02_030405 ExifDateTime"},
+      {"IMG_20220202_222222.png", Format::Png, {"", "", "", ""}, "2022-02-02_222222 FileName"},
+      {"edit.heic", Format::Heif, {"", scanned, taken, ""}, "1987-06-05_040302 XmpPacket"},
+      {"photo.heic",
+       Format::Heif,
+       {dto, scanned, taken, ""},
+       "2023-05-01_120732 ExifDateTimeOriginal"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name + " " + c.withOption);
+    const std::string file = dir.File(c.name);
+    WriteFileAt(file, FileOf(c.format, c.parts, c.padding), modified);
+    EXPECT_EQ(Result(DateOfFile(file, true)), c.withOption);
+    // Without the option the files' own readers decide as before.
+    const std::string before = c.parts.original.empty() ? "2026-01-02_030405 ExifDateTime"
+                                                        : "2023-05-01_120732 ExifDateTimeOriginal";
+    if (!c.parts.dateTime.empty()) {
+      EXPECT_EQ(Result(DateOfJoinedFile(file, std::nullopt)), before);
+    }
+    std::remove(file.c_str());
   }
 }
