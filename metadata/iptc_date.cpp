@@ -5,28 +5,18 @@
 
 namespace {
 
-bool Digits(std::string_view text, size_t at, size_t count, int& value) {
-  if (at + count > text.size()) return false;
-  value = 0;
-  for (size_t i = at; i < at + count; ++i) {
-    if (text[i] < '0' || text[i] > '9') return false;
-    value = value * 10 + (text[i] - '0');
-  }
-  return true;
-}
-
 // "hhmmss" with an optional "+hhmm"/"-hhmm" behind it.
 bool ReadTime(std::string_view text, LocalDateTime& time, std::optional<int>& offset) {
   constexpr size_t kTimeLength = 6;
   constexpr size_t kZonedLength = 11;
-  if (!Digits(text, 0, 2, time.hour) || !Digits(text, 2, 2, time.minute) ||
-      !Digits(text, 4, 2, time.second))
+  if (!DigitsAt(text, 0, 2, time.hour) || !DigitsAt(text, 2, 2, time.minute) ||
+      !DigitsAt(text, 4, 2, time.second))
     return false;
   if (text.size() == kTimeLength) return true;
   int hours = 0;
   int minutes = 0;
   if (text.size() != kZonedLength || (text[6] != '+' && text[6] != '-') ||
-      !Digits(text, 7, 2, hours) || !Digits(text, 9, 2, minutes) || minutes > 59)
+      !DigitsAt(text, 7, 2, hours) || !DigitsAt(text, 9, 2, minutes) || minutes > 59)
     return false;
   offset = (text[6] == '-' ? -1 : 1) * (hours * 60 + minutes);
   return true;
@@ -38,8 +28,8 @@ std::optional<StatedDate> IptcCreationDate(const IptcData& iptc) {
   constexpr size_t kDateLength = 8;
   const std::string day = iptc.ValueOf("DateCreated", "");
   LocalDateTime date{};
-  if (day.size() != kDateLength || !Digits(day, 0, 4, date.year) ||
-      !Digits(day, 4, 2, date.month) || !Digits(day, 6, 2, date.day))
+  if (day.size() != kDateLength || !DigitsAt(day, 0, 4, date.year) ||
+      !DigitsAt(day, 4, 2, date.month) || !DigitsAt(day, 6, 2, date.day))
     return std::nullopt;
   LocalDateTime timed = date;
   std::optional<int> offset;

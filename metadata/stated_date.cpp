@@ -33,3 +33,13 @@ std::optional<StatedDate> LocalOfUtcSeconds(int64_t seconds) {
   const int offset = static_cast<int>((SecondsOfCalendar(*local) - seconds) / kSecondsPerMinute);
   return StatedDate{*local, offset};
 }
+
+bool DigitsAt(std::string_view text, size_t at, size_t count, int& value) {
+  if (at + count > text.size()) return false;
+  value = 0;
+  for (size_t i = at; i < at + count; ++i) {
+    if (text[i] < '0' || text[i] > '9') return false;
+    value = value * 10 + (text[i] - '0');
+  }
+  return true;
+}

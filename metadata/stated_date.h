@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 struct StatedDate {
   LocalDateTime local{};
@@ -25,3 +26,8 @@ bool IsRealDate(const LocalDateTime& time);
 std::optional<StatedDate> LocalOfUtc(const LocalDateTime& utc);
 // The same for a moment given as seconds since 1970-01-01 00:00:00 UTC.
 std::optional<StatedDate> LocalOfUtcSeconds(int64_t secondsSinceEpoch);
+
+// Reads the decimal digits text[at, at + count) into value; false when the
+// text is shorter or holds another character there. The readers of stated
+// dates take their fixed-width fields with it.
+bool DigitsAt(std::string_view text, size_t at, size_t count, int& value);

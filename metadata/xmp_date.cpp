@@ -84,17 +84,6 @@ struct ParserFree {
   void operator()(XML_ParserStruct* parser) const { XML_ParserFree(parser); }
 };
 
-// Reads the digits of text[at, at + count) into value.
-bool DigitsAt(std::string_view text, size_t at, size_t count, int& value) {
-  if (at + count > text.size()) return false;
-  value = 0;
-  for (size_t i = at; i < at + count; ++i) {
-    if (text[i] < '0' || text[i] > '9') return false;
-    value = value * 10 + (text[i] - '0');
-  }
-  return true;
-}
-
 std::string_view Trimmed(std::string_view text) {
   constexpr std::string_view kBlanks(" \t\r\n", 4);
   const size_t first = text.find_first_not_of(kBlanks);
