@@ -18,6 +18,7 @@ struct Binding {
 constexpr Binding kBindings[] = {
     {"--quelle", &RunOptions::source},
     {"--ziel", &RunOptions::target},
+    {"--sicherung", &RunOptions::backup},
     {"--dateien", &RunOptions::kinds},
     {"--umbenennen", &RunOptions::renameByDate},
     {"--originalname", &RunOptions::keepOriginalName},

@@ -30,6 +30,7 @@ inline constexpr char kStructureKey[] = "verteiloptcbb";
 inline constexpr char kModernFormatsKey[] = "modernecb";
 inline constexpr char kCompanionsKey[] = "begleitcb";
 inline constexpr char kCopyKey[] = "kopiercb";
+inline constexpr char kBackupKey[] = "sicherunge";
 
 // What an option's value is. The order is that of the bash completion's
 // cases.
@@ -101,7 +102,7 @@ struct OptionRow {
 };
 
 // In the order of --hilfe.
-inline constexpr std::array<OptionRow, 17> kOptionRows = {{
+inline constexpr std::array<OptionRow, 18> kOptionRows = {{
     {.flag = "--quelle",
      .value = OptionValue::Folder,
      .keys = {{{kSourceKey}}},
@@ -110,6 +111,12 @@ inline constexpr std::array<OptionRow, 17> kOptionRows = {{
      .value = OptionValue::Folder,
      .keys = {{{kTargetKey}}},
      .help = {"Zielordner"}},
+    {.flag = "--sicherung",
+     .value = OptionValue::Folder,
+     .keys = {{{kBackupKey}}},
+     .help = {"Sicherungsordner: jede Datei, die im Ziel abgelegt wird,",
+              "zusätzlich geprüft dorthin kopieren, unter demselben",
+              "Pfad und Namen (leer: keiner)"}},
     {.flag = "--dateien",
      .value = OptionValue::Kinds,
      .keys = {{{kAllFilesKey, 0}, {kPicturesKey, 1}, {kVideosKey, 1}}},

@@ -2,6 +2,7 @@
 
 #include "platform/file_info.h"
 #include "platform/ini.h"
+#include "platform/path_text.h"
 #include "run/option_binding.h"
 #include "run/run_texts.h"
 
@@ -44,6 +45,13 @@ private:
   const IniSnapshot& file_;
 };
 
+// Whether real paths a and b are one folder or one holds the other, by
+// whole path parts ("/a/b" holds "/a/b/c", not "/a/bc").
+bool Nested(const std::string& a, const std::string& b) {
+  const std::string outer = WithBackslash(a.size() <= b.size() ? a : b);
+  return WithBackslash(a.size() <= b.size() ? b : a).starts_with(outer);
+}
+
 } // namespace
 
 RunOptions ReadRunOptions(const std::string& path) {
@@ -57,6 +65,14 @@ FolderCheck CheckFolders(const RunOptions& options) {
   // cut there, it would name another one.
   if (!DirectoryExists(options.source)) return FolderCheck::SourceMissing;
   if (!DirectoryExists(options.target)) return FolderCheck::TargetMissing;
+  if (options.backup.empty()) return FolderCheck::Ready;
+  if (!DirectoryExists(options.backup)) return FolderCheck::BackupMissing;
+  // By real paths: a link or a second spelling of a folder is that folder.
+  const std::optional<std::string> backup = RealFolderPath(options.backup);
+  for (const std::string* folder : {&options.source, &options.target}) {
+    const std::optional<std::string> real = RealFolderPath(*folder);
+    if (!backup || !real || Nested(*backup, *real)) return FolderCheck::BackupInside;
+  }
   return FolderCheck::Ready;
 }
 
@@ -70,6 +86,10 @@ const char* FolderCheckText(FolderCheck check) {
     return kSourceMissingText;
   case FolderCheck::TargetMissing:
     return kTargetMissingText;
+  case FolderCheck::BackupMissing:
+    return kBackupMissingText;
+  case FolderCheck::BackupInside:
+    return kBackupInsideText;
   }
   return "";
 }

@@ -61,6 +61,10 @@ struct RunOptions {
   // kopiercb: every file is placed as a move would place it, by a verified
   // copy even on one file system, and its source is left as it is.
   bool copy = KeyDefault(kCopyKey) != 0;
+  // sicherunge: a second target, or empty for none. Every file placed in the
+  // target is placed here too, at the same relative path and name, by a
+  // verified copy.
+  std::string backup; // folder path ending in the separator, or empty
   bool operator==(const RunOptions&) const = default;
 };
 
@@ -82,6 +86,8 @@ enum class FolderCheck {
   NotChosen,     // a folder text is empty
   SourceMissing, // the source folder does not exist (any more)
   TargetMissing, // the target folder does not exist (any more)
+  BackupMissing, // a second target is named and does not exist (any more)
+  BackupInside,  // the second target is, holds or lies in the source or the target
 };
 FolderCheck CheckFolders(const RunOptions& options);
 

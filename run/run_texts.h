@@ -14,6 +14,9 @@ inline constexpr char kFoldersNotChosenText[] =
     "Bitte zuerst den Quell und Zielordner der Daten auswählen!";
 inline constexpr char kSourceMissingText[] = "Der Quellordner existiert nicht (mehr)!";
 inline constexpr char kTargetMissingText[] = "Der Zielordner existiert nicht (mehr)!";
+inline constexpr char kBackupMissingText[] = "Der Sicherungsordner existiert nicht (mehr)!";
+inline constexpr char kBackupInsideText[] =
+    "Der Sicherungsordner darf nicht im Quell- oder Zielordner liegen.";
 
 inline constexpr char kNothingFoundText[] = "Es wurden keine gültigen Daten gefunden";
 inline constexpr char kStartQuestion[] = "Mit der Arbeit anfangen?";
