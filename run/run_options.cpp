@@ -65,11 +65,16 @@ FolderCheck CheckFolders(const RunOptions& options) {
   // cut there, it would name another one.
   if (!DirectoryExists(options.source)) return FolderCheck::SourceMissing;
   if (!DirectoryExists(options.target)) return FolderCheck::TargetMissing;
+  return CheckBackupFolder(options);
+}
+
+FolderCheck CheckBackupFolder(const RunOptions& options) {
   if (options.backup.empty()) return FolderCheck::Ready;
   if (!DirectoryExists(options.backup)) return FolderCheck::BackupMissing;
   // By real paths: a link or a second spelling of a folder is that folder.
   const std::optional<std::string> backup = RealFolderPath(options.backup);
   for (const std::string* folder : {&options.source, &options.target}) {
+    if (folder->empty() || !DirectoryExists(*folder)) continue;
     const std::optional<std::string> real = RealFolderPath(*folder);
     if (!backup || !real || Nested(*backup, *real)) return FolderCheck::BackupInside;
   }

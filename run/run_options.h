@@ -90,6 +90,11 @@ enum class FolderCheck {
   BackupInside,  // the second target is, holds or lies in the source or the target
 };
 FolderCheck CheckFolders(const RunOptions& options);
+// The second target's part of CheckFolders alone (Ready, BackupMissing or
+// BackupInside), against those of the source and the target that are named
+// and exist: the options dialog checks it on "OK", when the others may still
+// be unchosen.
+FolderCheck CheckBackupFolder(const RunOptions& options);
 
 // The message of a failed check (empty for Ready). NotChosen is shown as an
 // information, the two others as errors.

@@ -3,6 +3,7 @@
 #include "platform/modal.h"
 #include "platform/path_text.h"
 #include "run/option_table.h"
+#include "settings/clear_icon.h"
 #include "settings/control_placement.h"
 #include "settings/control_tag.h"
 #include "settings/disabled_text.h"
@@ -42,6 +43,11 @@ constexpr int kExistingHeadingRow = 16;
 // companions: the rows below it, Panel 3 and the dialog move down by this.
 constexpr int kCopyRow = 24;
 
+// The second target takes a label and a field row of its own below the
+// target's in Panel 1: Panel 1 grows, and the panels below and the dialog
+// move down by this.
+constexpr int kBackupRows = 48;
+
 // Below this window lightness (0 to 255) the desktop's palette is dark: the
 // silver panels would glare there, so they follow the palette.
 constexpr int kDarkPaletteLightness = 128;
@@ -63,8 +69,10 @@ Panel* PlacePanel(QWidget* parent, const char* name, QRect geometry) {
   return panel;
 }
 
-QLineEdit* PlaceFolderField(QWidget* parent, const char* name, int left, int top) {
-  auto* field = Place<QLineEdit>(parent, name, QRect(left, top, 353, 19));
+// As wide as the row leaves room for: the second target's row also holds
+// the button that empties it.
+QLineEdit* PlaceFolderField(QWidget* parent, const char* name, int left, int top, int width = 353) {
+  auto* field = Place<QLineEdit>(parent, name, QRect(left, top, width, 19));
   field->setEnabled(false);
   SetTag(field, 1);
   SetFieldColor(field, Qt::white);
@@ -72,12 +80,12 @@ QLineEdit* PlaceFolderField(QWidget* parent, const char* name, int left, int top
 }
 
 QToolButton* PlaceFolderButton(QWidget* parent, const char* name, int left, int top,
-                               const char* hint) {
+                               const char* hint, QIcon (*picture)(const QColor&) = SearchIcon) {
   auto* button = Place<QToolButton>(parent, name, QRect(left, top, 20, 20));
   button->setAutoRaise(true);
   button->setFocusPolicy(Qt::StrongFocus);
   const bool dark = PanelColor(parent->palette()).lightness() < kDarkPaletteLightness;
-  button->setIcon(SearchIcon(dark ? kSearchInkOnDark : kSearchInkOnLight));
+  button->setIcon(picture(dark ? kSearchInkOnDark : kSearchInkOnLight));
   button->setIconSize(QSize(16, 16));
   button->setToolTip(QString::fromUtf8(hint));
   return button;
@@ -120,7 +128,7 @@ OptionsDialog::OptionsDialog(std::string settingsPath, FolderMirrors mirrors, QW
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setWindowTitle("Optionen");
   setFont(WindowFont());
-  setFixedSize(526, 475 + kExistingHeadingRow + kCopyRow);
+  setFixedSize(526, 475 + kExistingHeadingRow + kCopyRow + kBackupRows);
   CreateControls();
   ConnectHandlers();
   OnCreated();
@@ -128,7 +136,7 @@ OptionsDialog::OptionsDialog(std::string settingsPath, FolderMirrors mirrors, QW
 
 // Created in the order the settings file lists the options (see form_state.h).
 void OptionsDialog::CreateControls() {
-  foldersPanel_ = PlacePanel(this, "Panel1", QRect(16, 16, 409, 113));
+  foldersPanel_ = PlacePanel(this, "Panel1", QRect(16, 16, 409, 113 + kBackupRows));
   sourceLabel_ =
       PlaceLabel(foldersPanel_, "Label1", 16, 8,
                  "Quellverzeichnis + ALLE darin enthaltenen Unterordner", LabelStyle::Bold);
@@ -141,9 +149,18 @@ void OptionsDialog::CreateControls() {
   targetField_ = PlaceFolderField(foldersPanel_, kTargetKey, 16, 76);
   targetBrowseButton_ =
       PlaceFolderButton(foldersPanel_, "zielsuchsb", 376, 77, "Zielverzeichnis auswählen");
+  backupLabel_ =
+      PlaceLabel(foldersPanel_, "Label10", 16, 104,
+                 "Sicherungsordner (zweite Kopie jeder Datei, leer: keiner)", LabelStyle::Bold);
+  backupField_ = PlaceFolderField(foldersPanel_, kBackupKey, 16, 124, 327);
+  backupClearButton_ = PlaceFolderButton(foldersPanel_, "sicherungleersb", 349, 125,
+                                         "Keinen Sicherungsordner verwenden", ClearIcon);
+  backupClearButton_->setEnabled(false);
+  backupBrowseButton_ =
+      PlaceFolderButton(foldersPanel_, "sicherungsuchsb", 376, 125, "Sicherungsordner auswählen");
 
-  filesPanel_ =
-      PlacePanel(this, "Panel2", QRect(16, 140, 409, 205 + kExistingHeadingRow + kCopyRow));
+  filesPanel_ = PlacePanel(this, "Panel2",
+                           QRect(16, 140 + kBackupRows, 409, 205 + kExistingHeadingRow + kCopyRow));
   filesLabel_ = PlaceLabel(filesPanel_, "Label5", 16, 12, "Folgende Dateien:", LabelStyle::Bold);
   renameBox_ =
       PlaceCheckBox(filesPanel_, kRenameKey, 16, 136 + kCopyRow, 377,
@@ -172,8 +189,8 @@ void OptionsDialog::CreateControls() {
   renameLabel_ =
       PlaceLabel(filesPanel_, "Label3", 16, 120 + kCopyRow, "Dateinamen ändern", LabelStyle::Bold);
 
-  structurePanel_ =
-      PlacePanel(this, "Panel3", QRect(16, 372 + kExistingHeadingRow + kCopyRow, 409, 89));
+  structurePanel_ = PlacePanel(
+      this, "Panel3", QRect(16, 372 + kExistingHeadingRow + kCopyRow + kBackupRows, 409, 89));
   structureLabel_ =
       PlaceLabel(structurePanel_, "Label4", 16, 16, "Ordnerstruktur", LabelStyle::Bold);
   structureList_ = Place<QComboBox>(structurePanel_, kStructureKey, QRect(16, 36, 169, 21));
@@ -187,9 +204,11 @@ void OptionsDialog::CreateControls() {
   cancelButton_ = PlaceButton(this, "Abbruch", 440, 48, "Abbruch");
 
   // The disabled folder fields take no focus; each folder button stands in
-  // its field's place, and Alt+Q and Alt+Z lead to them.
+  // its field's place, and Alt+Q, Alt+Z and Alt+S lead to them.
   setTabOrder(sourceBrowseButton_, targetBrowseButton_);
-  setTabOrder(targetBrowseButton_, renameBox_);
+  setTabOrder(targetBrowseButton_, backupBrowseButton_);
+  setTabOrder(backupBrowseButton_, backupClearButton_);
+  setTabOrder(backupClearButton_, renameBox_);
   setTabOrder(renameBox_, keepNameBox_);
   setTabOrder(keepNameBox_, identicalBox_);
   setTabOrder(identicalBox_, allBox_);
@@ -203,6 +222,7 @@ void OptionsDialog::CreateControls() {
   setTabOrder(okButton_, cancelButton_);
   sourceKey_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Q), this);
   targetKey_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Z), this);
+  backupKey_ = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_S), this);
   renameBox_->setFocus();
 }
 
@@ -212,12 +232,18 @@ void OptionsDialog::ConnectHandlers() {
           GuardedHandler(this, &OptionsDialog::OnSourceBrowseClicked));
   connect(targetBrowseButton_, &QToolButton::clicked, this,
           GuardedHandler(this, &OptionsDialog::OnTargetBrowseClicked));
+  connect(backupBrowseButton_, &QToolButton::clicked, this,
+          GuardedHandler(this, &OptionsDialog::OnBackupBrowseClicked));
+  connect(backupClearButton_, &QToolButton::clicked, this,
+          GuardedHandler(this, &OptionsDialog::OnBackupClearClicked));
   // textChanged and toggled also report changes made by the program, as
   // loading the settings needs; activated reports only the user's pick.
   connect(sourceField_, &QLineEdit::textChanged, this,
           GuardedHandler(this, &OptionsDialog::OnSourceChanged));
   connect(targetField_, &QLineEdit::textChanged, this,
           GuardedHandler(this, &OptionsDialog::OnTargetChanged));
+  connect(backupField_, &QLineEdit::textChanged, this,
+          GuardedHandler(this, &OptionsDialog::OnBackupChanged));
   connect(allBox_, &QCheckBox::toggled, this, GuardedHandler(this, &OptionsDialog::OnAllToggled));
   connect(structureList_, &QComboBox::activated, this,
           GuardedHandler(this, &OptionsDialog::ShowStructureExplanation));
@@ -225,12 +251,14 @@ void OptionsDialog::ConnectHandlers() {
   const auto changed = [this] { ++changes_; };
   connect(sourceField_, &QLineEdit::textChanged, this, changed);
   connect(targetField_, &QLineEdit::textChanged, this, changed);
+  connect(backupField_, &QLineEdit::textChanged, this, changed);
   for (QCheckBox* box : {renameBox_, keepNameBox_, identicalBox_, modernBox_, companionsBox_,
                          copyBox_, allBox_, picturesBox_, videosBox_})
     connect(box, &QCheckBox::toggled, this, changed);
   connect(structureList_, &QComboBox::currentIndexChanged, this, changed);
   for (const auto& [key, button] :
-       {std::pair{sourceKey_, sourceBrowseButton_}, std::pair{targetKey_, targetBrowseButton_}}) {
+       {std::pair{sourceKey_, sourceBrowseButton_}, std::pair{targetKey_, targetBrowseButton_},
+        std::pair{backupKey_, backupBrowseButton_}}) {
     QToolButton* target = button;
     connect(key, &QShortcut::activated, target,
             [target] { target->setFocus(Qt::ShortcutFocusReason); });
@@ -282,6 +310,17 @@ void OptionsDialog::OnTargetBrowseClicked() {
   ChooseFolder(targetField_, "Bitte den Bilder-Zielordner auswählen:");
 }
 
+void OptionsDialog::OnBackupBrowseClicked() {
+  ChooseFolder(backupField_, "Bitte den Sicherungsordner auswählen:");
+}
+
+void OptionsDialog::OnBackupClearClicked() {
+  // The focus would fall out of the panel with the button greyed out.
+  backupBrowseButton_->setFocus(Qt::OtherFocusReason);
+  backupField_->clear();
+  SetFieldColor(backupField_, Qt::white);
+}
+
 void OptionsDialog::OnSourceChanged() {
   // A long path is cut off in its field; the tip shows all of it.
   sourceField_->setToolTip(sourceField_->text());
@@ -291,6 +330,11 @@ void OptionsDialog::OnSourceChanged() {
 void OptionsDialog::OnTargetChanged() {
   targetField_->setToolTip(targetField_->text());
   if (mirrors_.target) mirrors_.target->setText(targetField_->text());
+}
+
+void OptionsDialog::OnBackupChanged() {
+  backupField_->setToolTip(backupField_->text());
+  backupClearButton_->setEnabled(!backupField_->text().isEmpty());
 }
 
 void OptionsDialog::OnAllToggled() {
@@ -307,6 +351,7 @@ void OptionsDialog::ShowStructureExplanation() {
 }
 
 void OptionsDialog::OnOkClicked() {
+  if (storeCheck_ && !storeCheck_()) return;
   SaveFormState(settingsPath_, this);
   accept();
 }
@@ -318,7 +363,17 @@ void OptionsDialog::OnCancelClicked() {
 }
 
 void OptionsDialog::MarkMissingFolder(FolderField field) {
-  SetFieldColor(field == FolderField::Source ? sourceField_ : targetField_, kDarkRed);
+  switch (field) {
+  case FolderField::Source:
+    SetFieldColor(sourceField_, kDarkRed);
+    return;
+  case FolderField::Target:
+    SetFieldColor(targetField_, kDarkRed);
+    return;
+  case FolderField::Backup:
+    SetFieldColor(backupField_, kDarkRed);
+    return;
+  }
 }
 
 std::string OptionsDialog::KeyText(std::string_view key) const {
@@ -338,6 +393,9 @@ std::string OptionsDialog::SourceFolder() const {
 }
 std::string OptionsDialog::TargetFolder() const {
   return ToStdString(targetField_->text());
+}
+std::string OptionsDialog::BackupFolder() const {
+  return ToStdString(backupField_->text());
 }
 bool OptionsDialog::AllFiles() const {
   return allBox_->isChecked();

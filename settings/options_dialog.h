@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -24,7 +25,7 @@ struct FolderMirrors {
   QLineEdit* target = nullptr;
 };
 
-enum class FolderField { Source, Target };
+enum class FolderField { Source, Target, Backup };
 
 class OptionsDialog : public QDialog {
   Q_OBJECT
@@ -39,6 +40,8 @@ public:
 
   std::string SourceFolder() const;
   std::string TargetFolder() const;
+  // The second target (sicherunge), or empty for none.
+  std::string BackupFolder() const;
   bool AllFiles() const;
   bool Pictures() const;
   bool Videos() const;
@@ -61,6 +64,11 @@ public:
   // per batch can tell that they changed without reading them all.
   uint64_t Changes() const { return changes_; }
 
+  // Asked on "OK" before the options are stored: false keeps the dialog
+  // open and stores nothing (the check has told the user why). The window
+  // installs it, as the dialog knows no run and so none of its checks.
+  void CheckBeforeStoring(std::function<bool()> check) { storeCheck_ = std::move(check); }
+
   // Paints a folder field dark red: its folder no longer exists. Choosing a
   // folder for the field paints it white again.
   void MarkMissingFolder(FolderField field);
@@ -77,8 +85,11 @@ private:
   void OnCreated();
   void OnSourceBrowseClicked();
   void OnTargetBrowseClicked();
+  void OnBackupBrowseClicked();
+  void OnBackupClearClicked();
   void OnSourceChanged();
   void OnTargetChanged();
+  void OnBackupChanged();
   void OnAllToggled();
   void ShowStructureExplanation();
   void OnOkClicked();
@@ -96,8 +107,13 @@ private:
   QLabel* targetLabel_ = nullptr;
   QLineEdit* targetField_ = nullptr;
   QToolButton* targetBrowseButton_ = nullptr;
+  QLabel* backupLabel_ = nullptr;
+  QLineEdit* backupField_ = nullptr;
+  QToolButton* backupClearButton_ = nullptr;
+  QToolButton* backupBrowseButton_ = nullptr;
   QShortcut* sourceKey_ = nullptr; // Alt+Q
   QShortcut* targetKey_ = nullptr; // Alt+Z
+  QShortcut* backupKey_ = nullptr; // Alt+S
   Panel* filesPanel_ = nullptr;
   QLabel* filesLabel_ = nullptr;
   QCheckBox* renameBox_ = nullptr;
@@ -121,6 +137,7 @@ private:
   QPushButton* okButton_ = nullptr;
   QPushButton* cancelButton_ = nullptr;
   uint64_t changes_ = 0;
+  std::function<bool()> storeCheck_;
 };
 
 // Sets the background of a folder field (also while it is disabled), with a

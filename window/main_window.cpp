@@ -175,6 +175,14 @@ void MainWindow::SetOptions(OptionsDialog* options) {
   undo_ = std::make_unique<UndoRun>(*frontEnd_, RunRecordFolder());
   previewFrontEnd_ = std::make_unique<PreviewFrontEnd>(*frontEnd_);
   previewRun_ = std::make_unique<DistributionRun>(*previewFrontEnd_, RunMode::DryRun);
+  // The second target is checked before it is stored, so a stored one is
+  // refused at a run's start only when a folder changed since.
+  options->CheckBeforeStoring([this] {
+    const FolderCheck check = CheckBackupFolder(DialogOptions(*options_));
+    if (check == FolderCheck::Ready) return true;
+    ReportFolderCheck(check);
+    return false;
+  });
 }
 
 bool MainWindow::Distributing() const {
@@ -246,23 +254,35 @@ void MainWindow::OnDistributeClicked() {
 
 bool MainWindow::FoldersReady(const RunOptions& options) {
   const FolderCheck check = CheckFolders(options);
+  if (check == FolderCheck::Ready) return true;
+  ReportFolderCheck(check);
+  options_->ShowModal();
+  return false;
+}
+
+void MainWindow::ReportFolderCheck(FolderCheck check) {
   switch (check) {
   case FolderCheck::Ready:
-    return true;
+    return;
   case FolderCheck::NotChosen:
     CurrentModal().Information(FolderCheckText(check));
-    break;
+    return;
   case FolderCheck::SourceMissing:
     CurrentModal().Error(FolderCheckText(check));
     options_->MarkMissingFolder(FolderField::Source);
-    break;
+    return;
   case FolderCheck::TargetMissing:
     CurrentModal().Error(FolderCheckText(check));
     options_->MarkMissingFolder(FolderField::Target);
-    break;
+    return;
+  case FolderCheck::BackupMissing:
+    CurrentModal().Error(FolderCheckText(check));
+    options_->MarkMissingFolder(FolderField::Backup);
+    return;
+  case FolderCheck::BackupInside:
+    CurrentModal().Error(FolderCheckText(check));
+    return;
   }
-  options_->ShowModal();
-  return false;
 }
 
 void MainWindow::OnPreviewTriggered() {

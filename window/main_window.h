@@ -8,6 +8,7 @@
 #include <string>
 
 class DistributionRun;
+enum class FolderCheck;
 enum class RunOutcome;
 class PreviewFrontEnd;
 class UndoRun;
@@ -60,6 +61,8 @@ private:
   // The checks of a click on "Bilder verteilen": false, with its message
   // shown and the options opened, when a folder is not chosen or missing.
   bool FoldersReady(const RunOptions& options);
+  // Shows the message of a failed check and marks a missing folder's field.
+  void ReportFolderCheck(FolderCheck check);
   // Runs with options in place of the dialog's, once its folders pass.
   void DistributeWith(const RunOptions& options);
   // Closes the window when a close came during the run that just returned;

@@ -35,6 +35,10 @@ private:
 
 } // namespace
 
+RunOptions DialogOptions(const OptionsDialog& dialog) {
+  return RunOptionsFrom(DialogKeys(dialog));
+}
+
 std::string FolderNotOpenedText(const std::string& folder) {
   return "Der Ordner " + EscapeText(folder) + " konnte nicht geöffnet werden.";
 }
@@ -53,7 +57,7 @@ WindowFrontEnd::~WindowFrontEnd() {
 RunOptions WindowFrontEnd::Options() {
   if (heldOptions_) return *heldOptions_;
   changesAtRead_ = options_.Changes();
-  return RunOptionsFrom(DialogKeys(options_));
+  return DialogOptions(options_);
 }
 
 bool WindowFrontEnd::OptionsChanged() {

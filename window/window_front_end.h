@@ -26,6 +26,9 @@ class OptionsDialog;
 // folder escaped as every path the program shows.
 std::string FolderNotOpenedText(const std::string& folder);
 
+// The options as the dialog's controls hold them now.
+RunOptions DialogOptions(const OptionsDialog& dialog);
+
 class WindowFrontEnd final : public RunFrontEnd {
 public:
   // fileList shows the collected files through a model of the front end's.

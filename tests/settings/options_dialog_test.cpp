@@ -77,9 +77,10 @@ TEST_F(OptionsDialogTest, FirstStartShowsTheDefaults) {
 TEST_F(OptionsDialogTest, OkStoresTheOptionsInOrderAndARestartRestoresThem) {
   Create();
   dialog->show();
-  modal.folders = {"/bilder/quelle", "/bilder/ziel"};
+  modal.folders = {"/bilder/quelle", "/bilder/ziel", "/sicherung"};
   Click("quellsuchsb");
   Click("zielsuchsb");
+  Click("sicherungsuchsb");
   Box("allcb")->click();
   Box("keepfncb")->click();
   Pick(2);
@@ -88,6 +89,7 @@ TEST_F(OptionsDialogTest, OkStoresTheOptionsInOrderAndARestartRestoresThem) {
   EXPECT_EQ(testkit::ReadWholeFile(settings), "[optionenf]\n"
                                               "quellee=/bilder/quelle/\n"
                                               "ziele=/bilder/ziel/\n"
+                                              "sicherunge=/sicherung/\n"
                                               "exifrenamecb=1\n"
                                               "keepfncb=1\n"
                                               "gleichecb=0\n"
@@ -104,6 +106,7 @@ TEST_F(OptionsDialogTest, OkStoresTheOptionsInOrderAndARestartRestoresThem) {
   Create();
   EXPECT_EQ(dialog->SourceFolder(), "/bilder/quelle/");
   EXPECT_EQ(dialog->TargetFolder(), "/bilder/ziel/");
+  EXPECT_EQ(dialog->BackupFolder(), "/sicherung/");
   EXPECT_EQ(sourceMirror.text(), "/bilder/quelle/");
   EXPECT_EQ(targetMirror.text(), "/bilder/ziel/");
   EXPECT_TRUE(dialog->AllFiles());
@@ -213,14 +216,14 @@ TEST_F(OptionsDialogTest, EscapeClosesNothingAndTabFollowsTheOptions) {
   for (QWidget* w = start->nextInFocusChain(); w != start; w = w->nextInFocusChain())
     if (w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && w->objectName() != "")
       order.push_back(w->objectName().toStdString());
-  EXPECT_EQ(order, (std::vector<std::string>{"keepfncb", "gleichecb", "allcb", "piccb", "videocb",
-                                             "modernecb", "begleitcb", "kopiercb", "verteiloptcbb",
-                                             "okb", "Abbruch", "quellsuchsb", "zielsuchsb"}));
+  EXPECT_EQ(order,
+            (std::vector<std::string>{"keepfncb", "gleichecb", "allcb", "piccb", "videocb",
+                                      "modernecb", "begleitcb", "kopiercb", "verteiloptcbb", "okb",
+                                      "Abbruch", "quellsuchsb", "zielsuchsb", "sicherungsuchsb"}));
 
-  // Only the two picture buttons show hints.
+  // Only the picture buttons show hints.
   for (const QWidget* control : dialog->findChildren<QWidget*>()) {
-    const bool hinted =
-        control->objectName() == "quellsuchsb" || control->objectName() == "zielsuchsb";
+    const bool hinted = control->objectName().endsWith("sb");
     EXPECT_EQ(!control->toolTip().isEmpty(), hinted) << control->objectName().toStdString();
   }
 }
@@ -267,6 +270,8 @@ TEST_F(OptionsDialogTest, FoldersAreChosenWithTheKeyboardAlone) {
       {Qt::Key_Q, Qt::Key_Space, "quellsuchsb", "quellee",
        "Bitte den Bilder-Quellordner auswählen:"},
       {Qt::Key_Z, Qt::Key_Return, "zielsuchsb", "ziele", "Bitte den Bilder-Zielordner auswählen:"},
+      {Qt::Key_S, Qt::Key_Space, "sicherungsuchsb", "sicherunge",
+       "Bitte den Sicherungsordner auswählen:"},
   };
   Create();
   dialog->show();
@@ -285,6 +290,28 @@ TEST_F(OptionsDialogTest, FoldersAreChosenWithTheKeyboardAlone) {
     // The field shows its whole path as a tip.
     EXPECT_EQ(Find<QLineEdit>(c.field)->toolTip(), "/media/karte/DCIM/");
   }
+}
+
+// The second target is optional: its cross empties it, and the focus
+// stays on the row when the cross greys out.
+TEST_F(OptionsDialogTest, TheSecondTargetIsEmptiedByItsCross) {
+  Create();
+  dialog->show();
+  dialog->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+  auto* cross = Find<QToolButton>("sicherungleersb");
+  EXPECT_FALSE(cross->isEnabled());
+  modal.folders = {"/media/platte"};
+  Click("sicherungsuchsb");
+  dialog->MarkMissingFolder(FolderField::Backup);
+  EXPECT_EQ(Background("sicherunge"), kDarkRed);
+  ASSERT_TRUE(cross->isEnabled());
+  cross->setFocus();
+  QTest::keyClick(cross, Qt::Key_Space);
+  EXPECT_EQ(dialog->BackupFolder(), "");
+  EXPECT_EQ(Background("sicherunge"), QColor(Qt::white));
+  EXPECT_FALSE(cross->isEnabled());
+  EXPECT_EQ(QApplication::focusWidget(), Find<QWidget>("sicherungsuchsb"));
 }
 
 } // namespace

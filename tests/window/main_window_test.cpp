@@ -1,7 +1,6 @@
 // The main window: its layout, the checks before a run, the menu and
 // closing, with every box answered by the scripted fake.
 
-#include "window/main_window.h"
 #include "platform/ini.h"
 #include "platform/ini_fault.h"
 #include "settings/options_dialog.h"
@@ -9,6 +8,7 @@
 #include "tests/kit/fake_modal.h"
 #include "tests/kit/temp_files.h"
 #include "tests/settings/qt_test_app.h"
+#include "window/main_window.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -58,6 +58,11 @@ protected:
     auto* control = form->findChild<Control*>(name);
     EXPECT_NE(control, nullptr) << name;
     return control;
+  }
+  // A new folder in dir, as a folder path.
+  std::string Folder(const std::string& name) {
+    std::filesystem::create_directories(dir.File(name));
+    return dir.File(name) + "/";
   }
   QColor Background(const char* field) {
     return options->findChild<QLineEdit*>(field)->palette().color(QPalette::Disabled,
@@ -153,54 +158,93 @@ TEST_F(MainWindowTest, TheDistributeButtonShowsItsFocusAndSpacePressesIt) {
 TEST_F(MainWindowTest, FoldersAreCheckedInOrderBeforeARun) {
   const std::string existing = dir.path() + "/";
   const std::string missing = dir.path() + "/weg/";
+  const std::string apart = Folder("sicherung");
+  const std::string inside = Folder("quelle");
+  const ModalRequest notChosen{ModalKind::Information,
+                               "Bitte zuerst den Quell und Zielordner der Daten auswählen!"};
   const struct {
-    std::string source, target;
+    std::string source, target, backup;
     std::vector<ModalRequest> requests;
-    bool sourceRed, targetRed;
-    int dialogs, runs;
+    const char* red; // the field marked missing, or nullptr
   } cases[] = {
-      {"",
-       "",
-       {{ModalKind::Information, "Bitte zuerst den Quell und Zielordner der Daten auswählen!"}},
-       false,
-       false,
-       1,
-       0},
-      {existing,
-       "",
-       {{ModalKind::Information, "Bitte zuerst den Quell und Zielordner der Daten auswählen!"}},
-       false,
-       false,
-       1,
-       0},
+      {"", "", "", {notChosen}, nullptr},
+      {existing, "", apart, {notChosen}, nullptr},
       {missing,
        missing,
+       "",
        {{ModalKind::Error, "Der Quellordner existiert nicht (mehr)!"}},
-       true,
-       false,
-       1,
-       0},
+       "quellee"},
       {existing,
        missing,
+       "",
        {{ModalKind::Error, "Der Zielordner existiert nicht (mehr)!"}},
-       false,
-       true,
-       1,
-       0},
-      {existing, existing, {}, false, false, 0, 1},
+       "ziele"},
+      {inside,
+       existing,
+       missing,
+       {{ModalKind::Error, "Der Sicherungsordner existiert nicht (mehr)!"}},
+       "sicherunge"},
+      {existing,
+       apart,
+       inside,
+       {{ModalKind::Error, "Der Sicherungsordner darf nicht im Quell- oder Zielordner liegen."}},
+       nullptr},
+      {existing, existing, "", {}, nullptr},
+      {inside, Folder("ziel"), apart, {}, nullptr},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.source + " -> " + c.target);
-    testkit::WriteFile(settings, "[optionenf]\nquellee=" + c.source + "\nziele=" + c.target + "\n");
+    SCOPED_TRACE(c.source + " -> " + c.target + ", " + c.backup);
+    testkit::WriteFile(settings, "[optionenf]\nquellee=" + c.source + "\nziele=" + c.target +
+                                     "\nsicherunge=" + c.backup + "\n");
     Create();
     modal.requests.clear();
     ModalDialogCloser closer;
     Find<QPushButton>("okb")->click();
     EXPECT_EQ(modal.requests, c.requests);
-    EXPECT_EQ(closer.closed(), c.dialogs);
-    EXPECT_EQ(form->runs, c.runs);
-    EXPECT_EQ(Background("quellee") == kDarkRed, c.sourceRed);
-    EXPECT_EQ(Background("ziele") == kDarkRed, c.targetRed);
+    // A failed check opens the options; a passed one starts the run.
+    EXPECT_EQ(closer.closed(), c.requests.empty() ? 0 : 1);
+    EXPECT_EQ(form->runs, c.requests.empty() ? 1 : 0);
+    for (const char* field : {"quellee", "ziele", "sicherunge"})
+      EXPECT_EQ(Background(field) == kDarkRed, c.red && std::string(c.red) == field) << field;
+  }
+}
+
+// The window's checks of the second target guard "OK" too: a refused one
+// keeps the dialog open and stores nothing.
+TEST_F(MainWindowTest, OkRefusesASecondTargetThatIsGoneOrNotApart) {
+  const std::string source = Folder("karte");
+  const std::string target = Folder("fotos");
+  const std::string inTarget = Folder("fotos/2024");
+  const std::string apart = Folder("platte");
+  const char* inside = "Der Sicherungsordner darf nicht im Quell- oder Zielordner liegen.";
+  const struct {
+    std::string source, backup;
+    const char* refusal; // nullptr: stored
+  } cases[] = {
+      {source, source + "DCIM/../", inside}, // inside the source, by its real path
+      {source, dir.path() + "/", inside},    // above the target (and the source)
+      {source, target, inside},              // the target itself
+      {"", inTarget, inside},                // no source chosen yet: still apart from the target
+      {source, dir.path() + "/weg/", "Der Sicherungsordner existiert nicht (mehr)!"},
+      {source, "", nullptr},
+      {dir.path() + "/weg/", apart, nullptr}, // a missing source is the run's check
+  };
+  Folder("karte/DCIM");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.source + ", " + c.backup);
+    std::filesystem::remove(settings);
+    Create();
+    options->show();
+    options->findChild<QLineEdit*>("quellee")->setText(QString::fromStdString(c.source));
+    options->findChild<QLineEdit*>("ziele")->setText(QString::fromStdString(target));
+    options->findChild<QLineEdit*>("sicherunge")->setText(QString::fromStdString(c.backup));
+    modal.requests.clear();
+    options->findChild<QPushButton*>("okb")->click();
+    const std::vector<ModalRequest> refused{{ModalKind::Error, c.refusal ? c.refusal : ""}};
+    EXPECT_EQ(modal.requests, c.refusal ? refused : std::vector<ModalRequest>{});
+    EXPECT_EQ(options->isVisible(), c.refusal != nullptr);
+    EXPECT_EQ(std::filesystem::exists(settings), c.refusal == nullptr);
+    EXPECT_EQ(Background("sicherunge") == kDarkRed, c.backup.ends_with("weg/"));
   }
 }
 

@@ -22,6 +22,7 @@ void Choose(OptionsDialog& dialog, const RunOptions* chosen) {
     const auto box = [&](const char* key) { return dialog.findChild<QCheckBox*>(key); };
     dialog.findChild<QLineEdit*>(kSourceKey)->setText(QString::fromStdString(chosen->source));
     dialog.findChild<QLineEdit*>(kTargetKey)->setText(QString::fromStdString(chosen->target));
+    dialog.findChild<QLineEdit*>(kBackupKey)->setText(QString::fromStdString(chosen->backup));
     box(kAllFilesKey)->setChecked(chosen->kinds.all);
     box(kPicturesKey)->setChecked(chosen->kinds.pictures);
     box(kVideosKey)->setChecked(chosen->kinds.videos);
@@ -55,7 +56,8 @@ TEST(OptionsRoundTripTest, WhatTheDialogSavesIsWhatTheRunReads) {
        true,
        false,
        true,
-       true},
+       true,
+       "/sicherung/"},
       {"/quelle a/",
        "/ziel b/",
        {true, false, false},
@@ -63,7 +65,10 @@ TEST(OptionsRoundTripTest, WhatTheDialogSavesIsWhatTheRunReads) {
        true,
        FolderStructure::Year,
        false,
-       true},
+       true,
+       false,
+       false,
+       "/sicherung b/"},
       {"/q/",
        "/z/",
        {false, false, true},
@@ -72,8 +77,20 @@ TEST(OptionsRoundTripTest, WhatTheDialogSavesIsWhatTheRunReads) {
        FolderStructure::YearMonthDay,
        true,
        true,
-       true},
-      {"", "/z/", {false, true, false}, false, false, FolderStructure::None, false, false},
+       true,
+       false,
+       ""},
+      {"",
+       "/z/",
+       {false, true, false},
+       false,
+       false,
+       FolderStructure::None,
+       false,
+       false,
+       false,
+       false,
+       ""},
   };
   for (const RunOptions& chosen : cases) {
     SCOPED_TRACE(chosen.source + " " + std::to_string(IndexOfStructure(chosen.structure)));

@@ -81,8 +81,8 @@ TEST(WindowLayoutTest, EveryTextFitsItsControl) {
   testkit::FakeModal modal;
   testkit::TempDir dir;
   const std::string settings = dir.File("TamrelFotomaz.ini");
-  testkit::WriteFile(settings,
-                     "[optionenf]\nquellee=/home/anna/Kamera/\nziele=/home/anna/Fotos/\n");
+  testkit::WriteFile(settings, "[optionenf]\nquellee=/home/anna/Kamera/\nziele=/home/anna/Fotos/\n"
+                               "sicherunge=/media/anna/Sicherung/\n");
   MainWindow form(settings);
   OptionsDialog options(settings, form.Mirrors(), &form);
   form.SetOptions(&options);
@@ -90,7 +90,7 @@ TEST(WindowLayoutTest, EveryTextFitsItsControl) {
   ExpectTextsFit(form);
   ExpectTextsFit(options);
   EXPECT_EQ(form.centralWidget()->size(), QSize(492, 196));
-  EXPECT_EQ(options.size(), QSize(526, 515));
+  EXPECT_EQ(options.size(), QSize(526, 563));
 
   SaveScreenshot(form, "main-window.png");
   SaveScreenshot(options, "options-dialog.png");
