@@ -97,5 +97,5 @@ FolderCheck CheckFolders(const RunOptions& options);
 FolderCheck CheckBackupFolder(const RunOptions& options);
 
 // The message of a failed check (empty for Ready). NotChosen is shown as an
-// information, the two others as errors.
+// information, the others as errors.
 const char* FolderCheckText(FolderCheck check);
