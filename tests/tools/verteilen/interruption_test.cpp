@@ -541,7 +541,9 @@ TEST_F(InterruptionTest, AGroupKilledAtAnExactStepIsCompletedByTheNextRun) {
     }
     EXPECT_EQ(stayed, c.stayed);
     EXPECT_EQ(testkit::FilesBelow(target_), c.target);
-    if (c.copies) EXPECT_EQ(testkit::ExactTree(source_), tree);
+    if (c.copies) {
+      EXPECT_EQ(testkit::ExactTree(source_), tree);
+    }
     UndoEverything(3);
     EXPECT_EQ(testkit::ExactTree(source_), tree);
     EXPECT_EQ(testkit::FilesBelow(target_).size(), c.takenMeanwhile ? 1u : 0u);
