@@ -64,7 +64,7 @@ struct RunOptions {
   // sicherunge: a second target, or empty for none. Every file placed in the
   // target is placed here too, at the same relative path and name, by a
   // verified copy.
-  std::string backup; // folder path ending in the separator, or empty
+  std::string backup = {}; // folder path ending in the separator, or empty
   bool operator==(const RunOptions&) const = default;
 };
 
