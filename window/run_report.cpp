@@ -86,8 +86,13 @@ RunReport MakeRunReport(const std::vector<FileOutcome>& outcomes, size_t notReac
   report.summary = ReportSummary(counts, of);
   report.recordPath = recordPath;
   std::array<std::vector<std::string>, kGroups> groups;
-  for (const FileOutcome& outcome : outcomes)
-    groups[static_cast<size_t>(GroupOf(outcome.result))].push_back(Line(outcome, of));
+  for (const FileOutcome& outcome : outcomes) {
+    std::vector<std::string>& group = groups[static_cast<size_t>(GroupOf(outcome.result))];
+    group.push_back(Line(outcome, of));
+    // The copy in the second target follows on a line of its own.
+    if (!outcome.backup.empty())
+      group.push_back(EscapeText(outcome.source) + " -> " + EscapeText(outcome.backup));
+  }
   report.lines.reserve(outcomes.size());
   for (std::vector<std::string>& group : groups)
     for (std::string& line : group)
