@@ -39,6 +39,10 @@ bool BackupNameLost(const MoveResult& result, const std::string& source) {
          (result.outcome == MoveOutcome::NotFound && EntryExists(source));
 }
 
+bool SourceGone(const MoveResult& result, const std::string& source) {
+  return result.outcome == MoveOutcome::NotFound && !EntryExists(source);
+}
+
 void TakeBackCopy(const std::string& source, const std::string& copy) {
   if (SeparateCopies(source, copy)) RemoveFile(copy);
 }

@@ -35,6 +35,10 @@ void NoteBackupResult(const MoveResult& result, const MovingFile& file, const st
 // counter (its name was taken meanwhile, or its folder went).
 bool BackupNameLost(const MoveResult& result, const std::string& source);
 
+// Whether a copy that ended as result failed because its source went
+// (another program took it): the file is gone, not its second copy.
+bool SourceGone(const MoveResult& result, const std::string& source);
+
 // Removes a copy the run just placed for a file that stays after all, when
 // it still holds the source's bytes (a copy whose source went is the only
 // one left, and stays).

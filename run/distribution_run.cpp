@@ -142,9 +142,10 @@ FileOutcome CopyBackupOnly(const FilePlan& plan, FileOutcome kept, const RunStat
   MoveResult result{MoveOutcome::Copied, {}};
   if (ChangesFiles(state.mode)) result = CopyIntoBackup(plan.Moving(), copy, state);
   if (result.outcome != MoveOutcome::Copied) {
-    const std::string* mirror = state.targets.MirrorOf(plan.folder);
-    if (TargetFolderIndex* index = state.targets.Prepare(plan.folder, /*create=*/false))
-      if (mirror && !EntryExists(copy)) index->Remove(copy.substr(mirror->size()));
+    // Its name is free again.
+    TargetFolderIndex* index = state.targets.Prepare(plan.folder, /*create=*/false);
+    if (index && !EntryExists(copy)) index->Remove(copy.substr(copy.rfind(kPathSeparator) + 1));
+    if (SourceGone(result, plan.source)) return StayedOutcome(plan.source, StayReason::Vanished);
     return BackupFailedOutcome(plan.source, {result.outcome, result.error});
   }
   kept.backup = copy;
@@ -501,7 +502,9 @@ std::vector<FileOutcome> DistributionRun::FinishPair(Staged& staged, bool& endsB
     if (placed) TakeBackCopy(plan.source, plan.move->target);
     result = MoveResult{MoveOutcome::TargetTaken, {}};
   } else if (backup.outcome != MoveOutcome::Copied) {
-    result.second = SecondCopyFailure{backup.outcome, backup.error};
+    // A source gone before either copy is told as gone.
+    if (placed || !SourceGone(backup, plan.source))
+      result.second = SecondCopyFailure{backup.outcome, backup.error};
   } else if (!placed) {
     TakeBackCopy(plan.source, copy);
   }

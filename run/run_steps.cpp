@@ -59,7 +59,8 @@ MoveResult PlaceAfterIntent(const MovingFile& file, const MovePlace& place, cons
   if (copy) {
     const MoveResult backup = CopyIntoBackup(file, *copy, state);
     // Taken meanwhile: both try the next counter.
-    if (BackupNameLost(backup, file.path)) return {backup.outcome, backup.error};
+    if (BackupNameLost(backup, file.path) || SourceGone(backup, file.path))
+      return {backup.outcome, backup.error};
     if (backup.outcome != MoveOutcome::Copied) {
       second = SecondCopyFailure{backup.outcome, backup.error};
       // Nothing moves: the file stays whole in the source.

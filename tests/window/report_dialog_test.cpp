@@ -39,6 +39,8 @@ TEST(RunReportTest, CountsReadInSingularAndPlural) {
       {{2, 1, 0, 1, 0},
        ReportOf::CopyUndo,
        "2 Dateien gelöscht, 1 Datei war schon am Platz, 1 Datei nicht gelöscht"},
+      // The undo of a moving run with a second target: its copies there go.
+      {{4, 0, 0, 0, 0, 2}, ReportOf::Undo, "2 Dateien zurückgelegt, 2 Dateien gelöscht"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(ReportSummary(c.counts, c.of), c.summary);
