@@ -231,3 +231,27 @@ TEST_F(BackupRunTest, TheUndoRemovesTheCopiesInBothTargets) {
 }
 
 } // namespace
+
+// A group's intents stay one group with the second copies' lines between
+// them; a record of before (no sicherung word) has no second target.
+TEST(BackupRecordTest, SecondCopiesKeepAGroupWhole) {
+  testkit::TempDir dir;
+  const std::string path = dir.File("x-verteilung.lauf");
+  const std::string file = "\t1\t2.000000000\n";
+  for (const bool backup : {true, false}) {
+    std::string text =
+        "TamrelFotomaz-Aufzeichnung\t2\nquelle\t/q\nziel\t/z\noptionen\tdateien=alle";
+    text += backup ? " kopieren=nein sicherung=/s\\tt\n" : " kopieren=ja\n";
+    text += "gruppe\t2\nabsicht\t/q/a.jpg\t/z/a.jpg" + file;
+    if (backup) text += "sicherung\t/q/a.jpg\t/s\\tt/a.jpg" + file;
+    text += "absicht\t/q/a.cr2\t/z/a.cr2" + file;
+    testkit::WriteFile(path, text);
+    const std::optional<RunRecord> record = ReadRunRecord(path);
+    ASSERT_TRUE(record);
+    ASSERT_EQ(record->groups.size(), 1u);
+    EXPECT_EQ(record->groups[0].moves.size(), 2u);
+    EXPECT_EQ(record->backup, backup ? "/s\tt" : "");
+    EXPECT_EQ(record->backups.size(), backup ? 1u : 0u);
+    EXPECT_EQ(record->copies, !backup);
+  }
+}
