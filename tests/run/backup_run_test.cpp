@@ -214,14 +214,17 @@ TEST_F(BackupRunTest, TheUndoRemovesTheCopiesInBothTargets) {
     EXPECT_EQ(record->copies, copy);
     EXPECT_EQ(record->backups.size(), 3u);
 
-    frontEnd_.outcomes.clear();
-    UndoRun undo(frontEnd_, records_);
-    ASSERT_EQ(undo.TakeBack(), RunOutcome::Completed);
-    EXPECT_FALSE(AnyFailed(undo.StayedFiles()));
-    const auto removed = std::count_if(
-        frontEnd_.outcomes.begin(), frontEnd_.outcomes.end(),
-        [](const FileOutcome& outcome) { return outcome.result == FileResult::Removed; });
-    EXPECT_EQ(removed, copy ? 6 : 3);
+    // Its dry run plans the same ("ZIEL (löschen)" for each copy).
+    for (const RunMode mode : {RunMode::DryRun, RunMode::Real}) {
+      frontEnd_.outcomes.clear();
+      UndoRun undo(frontEnd_, records_, mode);
+      ASSERT_EQ(undo.TakeBack(), RunOutcome::Completed);
+      EXPECT_FALSE(AnyFailed(undo.StayedFiles()));
+      const auto removed = std::count_if(
+          frontEnd_.outcomes.begin(), frontEnd_.outcomes.end(),
+          [](const FileOutcome& outcome) { return outcome.result == FileResult::Removed; });
+      EXPECT_EQ(removed, copy ? 6 : 3);
+    }
     EXPECT_EQ(testkit::ExactTree(source_), before);
     // The folders the run made went with the copies.
     EXPECT_TRUE(fs::is_empty(target_));
