@@ -1,4 +1,4 @@
-#include "run/backup_copies.h"
+#include "run/internal/backup_copies.h"
 
 #include "platform/file_compare.h"
 #include "platform/file_info.h"

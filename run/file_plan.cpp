@@ -1,7 +1,7 @@
 #include "run/file_plan.h"
 
 #include "platform/file_info.h"
-#include "run/backup_copies.h"
+#include "run/internal/backup_copies.h"
 #include "run/internal/target_folders.h"
 #include "run/run_texts.h"
 

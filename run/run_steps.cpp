@@ -4,7 +4,7 @@
 #include "platform/lower_name.h"
 #include "platform/path_text.h"
 #include "platform/program_path.h"
-#include "run/backup_copies.h"
+#include "run/internal/backup_copies.h"
 #include "run/internal/counter_name.h"
 #include "run/run_record.h"
 

@@ -118,7 +118,7 @@ public:
   void OnFolderCreated(std::function<void(const std::string&)> observer) {
     folderCreated_ = std::move(observer);
   }
-  // A second target (run/backup_copies.h): each folder under targetRoot that
+  // A second target (backup_copies.h): each folder under targetRoot that
   // Prepare lists from now on has a twin at the same relative path under
   // backupRoot, made with it (and reported as made) and listed into the same
   // index, so a name taken in either folder is taken for both. Both end in
