@@ -9,13 +9,16 @@
 // fotomaz-verteilen between 10,000 and N files, and the times of the run and
 // the floor at a tenth and four tenths of N. With --cross-device DIR it
 // moves files (by default 400 of 1 MiB) from tmpfs into DIR against cp -a,
-// sync -f and rm of the same files. With --langsam MS it runs on a share that
+// sync -f and rm of the same files (--kopieren: a copy run against cp -a and
+// sync -f; --sicherung DIR2: a copy run into DIR and DIR2 against cp -a and
+// sync -f of both). With --langsam MS it runs on a share that
 // waits MS ms before each request (by default 300 files) against the least
 // a run asks of it per file, one file after another and 16 at a time.
 //
 //   fotomaz-bench [N] [--structure I] [--burst K] [--bytes B] [--cli] [--undo]
 //                 [--moderne] [--begleiter]
-//                 | [--identical | --memory | --cross-device DIR [--kopieren] | --langsam MS]
+//                 | [--identical | --memory | --langsam MS
+//                    | --cross-device DIR [--kopieren [--sicherung DIR2]]]
 //
 // --moderne mixes files of the phone and camera formats into the tree and
 // runs with their capture dates read. --begleiter puts a third of the files
@@ -77,6 +80,7 @@ struct Options {
   bool memory = false;     // the resident size per file and the growth of the time instead
   std::string crossDevice; // time a move into this folder on another file system instead
   bool copy = false;       // with crossDevice: a copy run (kopiercb) instead of a move
+  std::string backup;      // with copy: a second target below this folder (sicherunge)
   std::optional<unsigned> slowShare; // time the run on a share waiting this many ms instead
 };
 
@@ -84,8 +88,8 @@ struct Options {
   std::fprintf(
       stderr,
       "usage: fotomaz-bench [N] [--structure I] [--burst K] [--bytes B] [--cli] [--undo] "
-      "[--moderne] [--begleiter] | [--identical | --memory | --cross-device DIR [--kopieren] |\n"
-      "   --langsam MS]\n"
+      "[--moderne] [--begleiter] | [--identical | --memory | --cross-device DIR [--kopieren\n"
+      "   [--sicherung DIR2]] | --langsam MS]\n"
       "  --memory needs N above %zu\n",
       kMemoryBaseFiles);
   std::exit(2);
@@ -122,6 +126,8 @@ Options ParseOptions(int argc, char** argv) {
       options.memory = true;
     } else if (arg == "--kopieren") {
       options.copy = true;
+    } else if (arg == "--sicherung" && i + 1 < argc && argv[i + 1][0]) {
+      options.backup = argv[++i];
     } else if (arg == "--cross-device" && i + 1 < argc && argv[i + 1][0]) {
       options.crossDevice = argv[++i];
     } else if (arg == "--langsam" && i + 1 < argc) {
@@ -142,6 +148,7 @@ Options ParseOptions(int argc, char** argv) {
     Usage();
   if (options.identical && (options.modern || options.companions)) Usage();
   if (options.copy && !crossDevice) Usage();
+  if (!options.backup.empty() && !options.copy) Usage();
   if (options.files == 0) {
     options.files = options.identical ? kIdenticalFiles
                     : crossDevice     ? kCrossDeviceFiles
@@ -255,8 +262,18 @@ int main(int argc, char** argv) {
     } else if (options.memory) {
       status = RunMemoryBench(scratch, shape, commandFor, RunFloor, RunWith(options));
     } else if (!options.crossDevice.empty()) {
-      status =
-          RunCrossDeviceBench(scratch, options.crossDevice, shape, RunWith(options), options.copy);
+      status = RunCrossDeviceBench(
+          scratch, options.crossDevice, shape,
+          [&options](const std::string& source, const std::string& target,
+                     const std::string& backup) {
+            RunOptions runOptions = RunOptionsFor(options, source, target);
+            if (!backup.empty()) runOptions.backup = backup + "/";
+            HeadlessFrontEnd frontEnd(runOptions);
+            DistributionRun run(frontEnd);
+            run.RecordInto(RunRecordFolder());
+            run.DistributeFiles();
+          },
+          options.copy, options.backup);
     } else if (options.slowShare) {
       status = RunSlowShareBench(scratch, *options.slowShare, shape, RunWith(options), commandFor);
     }

@@ -3,6 +3,7 @@
 // across file systems, the steps they share) answers with it, so it stands
 // apart from them and none of them needs another's header for its result.
 
+#include <optional>
 #include <system_error>
 
 enum class MoveOutcome {
@@ -29,10 +30,20 @@ enum class MoveOutcome {
   Failed,             // any other failure; the source is as it was, no partial target
 };
 
+// How the copy into a second target failed, for a caller that places one
+// file in two targets (the run's backup folder).
+struct SecondCopyFailure {
+  MoveOutcome outcome = MoveOutcome::Failed;
+  std::error_code error;
+};
+
 struct MoveResult {
   MoveOutcome outcome = MoveOutcome::Failed;
   std::error_code error; // the system's error behind the outcome, when there is one
   bool copied = false;   // Moved by a copy (across file systems): the target is a new file
+  // Set when the file's copy into its second target failed; outcome is then
+  // that of the first target (Failed when it was not tried).
+  std::optional<SecondCopyFailure> second = std::nullopt;
 };
 
 // The outcome that a system error of creating an entry in a target folder

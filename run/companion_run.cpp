@@ -8,6 +8,7 @@
 #include "run/distribution_run.h"
 #include "run/file_date.h"
 #include "run/file_plan.h"
+#include "run/internal/backup_copies.h"
 #include "run/internal/companion_groups.h"
 #include "run/internal/counter_name.h"
 #include "run/run_front_end.h"
@@ -110,8 +111,16 @@ FileOutcome MoveMember(Member& member, const std::string& stem, TargetFolderInde
     if (index.Contains(name)) return StayedOutcome(plan.source, StayReason::NameTaken);
     result = MoveRecorded(plan.Moving(), plan.folder, name, index, state);
   }
-  if (result.outcome == MoveOutcome::Moved || result.outcome == MoveOutcome::Copied)
-    return {plan.source, FileResult::Moved, JoinPath(plan.folder, name), {}, {}};
+  if (result.second) {
+    FileOutcome stays = BackupFailedOutcome(plan.source, *result.second);
+    if (result.outcome == MoveOutcome::Copied) stays.target = JoinPath(plan.folder, name);
+    return stays;
+  }
+  if (result.outcome == MoveOutcome::Moved || result.outcome == MoveOutcome::Copied) {
+    FileOutcome moved{plan.source, FileResult::Moved, JoinPath(plan.folder, name), {}, {}};
+    moved.backup = BackupPathOf(plan.folder, name, state).value_or(std::string());
+    return moved;
+  }
   if (result.outcome == MoveOutcome::NotFound && !EntryExists(plan.source))
     return StayedOutcome(plan.source, StayReason::Vanished);
   return FailedMoveOutcome(plan.source, result.outcome, result.error);

@@ -13,6 +13,7 @@
 #include "run/file_collection.h"
 #include "run/file_date.h"
 #include "run/file_plan.h"
+#include "run/internal/backup_copies.h"
 #include "run/internal/companion_groups.h"
 #include "run/internal/counter_name.h"
 #include "run/internal/identical_files.h"
@@ -53,15 +54,16 @@ std::string FreeName(const PlannedName& planned, const std::string& fitted,
 // The file in the plan's folder, under the fitted name or a numbered
 // variant of it (the names the counter steps over), whose bytes equal the
 // source's.
+// folder: the plan's, or its twin in the second target (whose names the
+// index holds too).
 std::optional<std::string> IdenticalInFolder(const FilePlan& plan, const std::string& fitted,
                                              const TargetFolderIndex& index,
-                                             IdenticalFiles& identical) {
+                                             IdenticalFiles& identical, const std::string& folder) {
   const PlannedName& planned = plan.planned;
   return identical.Find(
       plan.source, *plan.status,
-      ContentCandidates(
-          plan.folder,
-          index.NameAndNumbered(fitted, CounterStem(NumberedName(planned)), planned.extension)));
+      ContentCandidates(folder, index.NameAndNumbered(fitted, CounterStem(NumberedName(planned)),
+                                                      planned.extension)));
 }
 
 // One try's choice of the planned file's name in its folder: the name
@@ -72,6 +74,11 @@ struct Choice {
   TargetFolderIndex* index = nullptr;
   std::string name;
   bool deferred = false;
+  // Its bytes lie in the second target already: it goes into the target alone.
+  bool targetOnly = false;
+  // Its bytes lie in the target only (outcome AlreadyInTarget): it is copied
+  // into the second target alone, to this path (under name).
+  std::string backupOnly = {};
 };
 
 Choice Decided(FileOutcome outcome) {
@@ -91,15 +98,58 @@ Choice ChooseName(const FilePlan& plan, const RunState& state, int attempt,
     return Decided({source, FileResult::InPlace, source, {}, {}});
   }
   std::string name = FreeName(plan.planned, fitted, *index, RetrySkip(attempt));
+  bool targetOnly = false;
   if (state.identical && name != fitted) {
     if (!compareNow) return {std::nullopt, nullptr, {}, /*deferred=*/true};
-    if (std::optional<std::string> same =
-            IdenticalInFolder(plan, fitted, *index, *state.identical)) {
-      return Decided({source, FileResult::AlreadyInTarget, std::move(*same), {}, {}});
+    std::optional<std::string> same =
+        IdenticalInFolder(plan, fitted, *index, *state.identical, plan.folder);
+    // With a second target, each target is asked on its own.
+    const std::string* mirror = state.targets.MirrorOf(plan.folder);
+    const std::optional<std::string> sameCopy =
+        mirror ? IdenticalInFolder(plan, fitted, *index, *state.identical, *mirror) : std::nullopt;
+    if (same) {
+      Choice choice = Decided({source, FileResult::AlreadyInTarget, std::move(*same), {}, {}});
+      if (!mirror || sameCopy) return choice;
+      // Under the name it has in the target, unless the second target holds
+      // that name: then under the name both would take.
+      const std::string matched =
+          choice.outcome->target.substr(choice.outcome->target.rfind(kPathSeparator) + 1);
+      choice.name = EntryExists(JoinPath(*mirror, matched)) ? std::move(name) : matched;
+      if (!choice.name.empty()) {
+        choice.index = index;
+        choice.backupOnly = JoinPath(*mirror, choice.name);
+      }
+      return choice;
+    }
+    if (sameCopy) {
+      // Under the name it has in the second target, where the target does
+      // not hold that name.
+      targetOnly = true;
+      std::string matched = sameCopy->substr(sameCopy->rfind(kPathSeparator) + 1);
+      if (!EntryExists(JoinPath(plan.folder, matched))) name = std::move(matched);
     }
   }
   if (name.empty()) return Decided(StayedOutcome(source, StayReason::NameTaken));
-  return {std::nullopt, index, std::move(name)};
+  Choice choice{std::nullopt, index, std::move(name)};
+  choice.targetOnly = targetOnly;
+  return choice;
+}
+
+// A file whose bytes lie in the target only goes into the second target
+// alone (its intent recorded): kept as found in the target, with its copy.
+FileOutcome CopyBackupOnly(const FilePlan& plan, FileOutcome kept, const RunState& state) {
+  const std::string& copy = plan.backupOnly;
+  MoveResult result{MoveOutcome::Copied, {}};
+  if (ChangesFiles(state.mode)) result = CopyIntoBackup(plan.Moving(), copy, state);
+  if (result.outcome != MoveOutcome::Copied) {
+    // Its name is free again.
+    TargetFolderIndex* index = state.targets.Prepare(plan.folder, /*create=*/false);
+    if (index && !EntryExists(copy)) index->Remove(copy.substr(copy.rfind(kPathSeparator) + 1));
+    if (SourceGone(result, plan.source)) return StayedOutcome(plan.source, StayReason::Vanished);
+    return BackupFailedOutcome(plan.source, {result.outcome, result.error});
+  }
+  kept.backup = copy;
+  return kept;
 }
 
 // Moves the planned file into its folder, from try firstAttempt on, each
@@ -108,10 +158,22 @@ FileOutcome MoveIntoFolder(const FilePlan& plan, const RunState& state, int firs
   MoveResult last{MoveOutcome::TargetTaken, {}};
   for (int attempt = firstAttempt; attempt < kMoveAttempts; ++attempt) {
     Choice choice = ChooseName(plan, state, attempt);
+    if (!choice.backupOnly.empty()) {
+      FilePlan copying = plan;
+      copying.backupOnly = choice.backupOnly;
+      ReserveName(*choice.index, choice.name, plan.source, state);
+      if (state.record && ChangesFiles(state.mode)) {
+        state.record->BackupIntent(plan.source, copying.backupOnly, RecordedFileOf(*plan.status));
+        state.record->Flush();
+      }
+      return CopyBackupOnly(copying, std::move(*choice.outcome), state);
+    }
     if (choice.outcome) return std::move(*choice.outcome);
-    last = MoveRecorded(plan.Moving(), plan.folder, choice.name, *choice.index, state);
+    const bool backup = !choice.targetOnly;
+    last = MoveRecorded(plan.Moving(), plan.folder, choice.name, *choice.index, state, backup);
     const std::string target = JoinPath(plan.folder, choice.name);
-    MoveFollowUp next = FollowMove(last, plan.source, {plan.folder, choice.name, target}, state);
+    MoveFollowUp next = FollowMove(last, plan.source,
+                                   {plan.folder, choice.name, target, std::nullopt, backup}, state);
     if (next.next != AfterMove::NextCounter) return std::move(next.outcome);
   }
   return FailedMoveOutcome(plan.source, last.outcome, last.error);
@@ -157,6 +219,8 @@ RunOutcome DistributionRun::Distribute() {
   keepsSources_ = start.copy || mode_ == RunMode::Copy;
   runMode_ = mode_ == RunMode::Real && start.copy ? RunMode::Copy : mode_;
   frontEnd_.RunsAs(runMode_);
+  // The second target holds for the whole run, as its record names it.
+  backupRoot_ = start.backup.empty() ? std::string() : WithBackslash(LexicallyNormal(start.backup));
   // The run works on the paths its record names (run_record.h).
   start.source = WithBackslash(LexicallyNormal(start.source));
   // What killed runs left half done is completed before anything is
@@ -293,6 +357,7 @@ std::vector<BatchStep> DistributionRun::DecideBatch(size_t first, size_t limit,
                                                     const CompanionGroups& groups) {
   batchOptions_ = frontEnd_.Options();
   batchTarget_ = WithBackslash(LexicallyNormal(batchOptions_.target));
+  targets_->MirrorInto(batchTarget_, backupRoot_);
   const auto started = std::chrono::steady_clock::now();
   std::vector<BatchStep> batch;
   batch.reserve(limit);
@@ -348,10 +413,19 @@ bool DistributionRun::DecideFile(BatchStep& step, bool compareNow) {
     if (!choice.outcome) {
       ReserveName(*choice.index, choice.name, plan.source, state);
       std::string targetPath = JoinPath(plan.folder, choice.name);
+      const bool backup = !choice.targetOnly;
       const std::optional<IntentTicket> intent =
-          RecordIntent(plan.source, targetPath, *plan.status, state);
-      plan.move = PlannedMove{choice.index, std::move(choice.name), std::move(targetPath), intent};
+          RecordIntent(plan.source, targetPath, *plan.status, state, backup);
+      std::string copy = backup ? BackupPathOf(plan.folder, choice.name, state).value_or("") : "";
+      plan.move = PlannedMove{choice.index, std::move(choice.name), std::move(targetPath), intent,
+                              std::move(copy)};
       return true;
+    }
+    if (!choice.backupOnly.empty()) {
+      ReserveName(*choice.index, choice.name, plan.source, state);
+      plan.backupOnly = std::move(choice.backupOnly);
+      if (state.record && ChangesFiles(state.mode))
+        state.record->BackupIntent(plan.source, plan.backupOnly, RecordedFileOf(*plan.status));
     }
     plan.kept = std::move(choice.outcome);
   }
@@ -370,14 +444,44 @@ std::vector<FileOutcome> DistributionRun::CarryOut(BatchStep& step, const Compan
   if (!plan.move) {
     // Moved in: a list built from braces would copy its element.
     std::vector<FileOutcome> kept;
-    if (plan.kept) kept.push_back(std::move(*plan.kept));
+    if (plan.kept && !plan.backupOnly.empty()) {
+      endsBatch = true;
+      kept.push_back(CopyBackupOnly(plan, std::move(*plan.kept), StateFor(batchOptions_)));
+    } else if (plan.kept) {
+      kept.push_back(std::move(*plan.kept));
+    }
     return kept;
+  }
+  const PlannedMove& move = *plan.move;
+  if (!move.backup.empty() && mover_ && runMode_ == RunMode::Copy) {
+    // A copy run stages both copies: they land with the batch's flush.
+    Staged staged{std::move(step)};
+    const FilePlan& moving = staged.step.plan;
+    const std::optional<MoveResult> backup = mover_->Stage(moving.source, moving.move->backup);
+    staged.backupStaged = !backup;
+    staged.backup = backup;
+    if (backup && BackupNameLost(*backup, moving.source)) {
+      staged.main = MoveResult{MoveOutcome::TargetTaken, {}};
+    } else {
+      staged.main = mover_->Stage(moving.source, moving.move->target);
+      staged.mainStaged = !staged.main;
+    }
+    if (staged.backupStaged || staged.mainStaged) {
+      pending_.push_back(std::move(staged));
+      return {};
+    }
+    return FinishPair(staged, endsBatch);
+  }
+  if (!move.backup.empty() && mover_) {
+    // A move goes only once its second copy landed: one file at a time.
+    const MovePlace place{plan.folder, move.name, move.target, move.intent};
+    return Finish(step, PlaceAfterIntent(plan.Moving(), place, StateFor(batchOptions_)), endsBatch);
   }
   if (mover_) {
     const std::optional<MoveResult> now = mover_->Stage(plan.source, plan.move->target);
     if (!now) {
       // A copy waits for its batch's flush; what became of it is told then.
-      pending_.push_back(std::move(step));
+      pending_.push_back(Staged{std::move(step), std::nullopt, std::nullopt, false, true});
       return {};
     }
     return Finish(step, *now, endsBatch);
@@ -385,12 +489,34 @@ std::vector<FileOutcome> DistributionRun::CarryOut(BatchStep& step, const Compan
   return Finish(step, MoveResult{MoveOutcome::Moved, {}}, endsBatch);
 }
 
+std::vector<FileOutcome> DistributionRun::FinishPair(Staged& staged, bool& endsBatch) {
+  const RunState state = StateFor(batchOptions_);
+  const FilePlan& plan = staged.step.plan;
+  const std::string& copy = plan.move->backup;
+  const MoveResult& backup = *staged.backup;
+  NoteBackupResult(backup, plan.Moving(), copy, state);
+  MoveResult result = *staged.main;
+  const bool placed = result.outcome == MoveOutcome::Copied;
+  if (BackupNameLost(backup, plan.source)) {
+    // Both try the next counter.
+    if (placed) TakeBackCopy(plan.source, plan.move->target);
+    result = MoveResult{MoveOutcome::TargetTaken, {}};
+  } else if (backup.outcome != MoveOutcome::Copied) {
+    // A source gone before either copy is told as gone.
+    if (placed || !SourceGone(backup, plan.source))
+      result.second = SecondCopyFailure{backup.outcome, backup.error};
+  } else if (!placed) {
+    TakeBackCopy(plan.source, copy);
+  }
+  return Finish(staged.step, result, endsBatch);
+}
+
 std::vector<FileOutcome> DistributionRun::Finish(const BatchStep& step, const MoveResult& result,
                                                  bool& endsBatch) {
   const RunState state = StateFor(batchOptions_);
   const FilePlan& plan = step.plan;
   const PlannedMove& move = *plan.move;
-  const MovePlace place{plan.folder, move.name, move.target, move.intent};
+  const MovePlace place{plan.folder, move.name, move.target, move.intent, !move.backup.empty()};
   NoteMoveResult(result, plan.Moving(), place, move.index, state);
   MoveFollowUp next = FollowMove(result, plan.source, place, state);
   if (next.next != AfterMove::Done) {
@@ -410,11 +536,20 @@ std::vector<FileOutcome> DistributionRun::Finish(const BatchStep& step, const Mo
 void DistributionRun::Settle(bool& endsBatch) {
   // Copies land in the order they were staged, which is the order of pending_.
   for (const CommittedMove& landed : settled_) {
-    BatchStep step = std::move(pending_.front());
+    Staged& front = pending_.front();
+    // A pair's second copy was staged first.
+    if (front.backupStaged && !front.backup) {
+      front.backup = landed.result;
+    } else {
+      front.main = landed.result;
+    }
+    if ((front.backupStaged && !front.backup) || (front.mainStaged && !front.main)) continue;
+    Staged staged = std::move(front);
     pending_.pop_front();
     // Its folder's index may have been looked up anew since it was decided.
-    step.plan.move->index = nullptr;
-    for (FileOutcome& outcome : Finish(step, landed.result, endsBatch))
+    staged.step.plan.move->index = nullptr;
+    for (FileOutcome& outcome : staged.backup ? FinishPair(staged, endsBatch)
+                                              : Finish(staged.step, *staged.main, endsBatch))
       Report(std::move(outcome));
   }
   settled_.clear();
@@ -439,7 +574,11 @@ void DistributionRun::CloseRecord() {
 }
 
 void DistributionRun::Report(FileOutcome&& outcome) {
-  if (outcome.result == FileResult::Moved) ++moved_;
+  // A file that stayed with a copy of this run in one of the targets makes
+  // the run one to take back too.
+  if (outcome.result == FileResult::Moved || !outcome.backup.empty() ||
+      (outcome.reason == StayReason::BackupFailed && !outcome.target.empty()))
+    ++moved_;
   if (outcome.result == FileResult::Stayed || outcome.result == FileResult::AlreadyInTarget)
     stayed_.push_back(outcome);
   frontEnd_.FileDone(std::move(outcome));

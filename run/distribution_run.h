@@ -77,6 +77,17 @@ private:
   // What a move that ended as result means for step's file (a retry when
   // its name was taken meanwhile).
   std::vector<FileOutcome> Finish(const BatchStep& step, const MoveResult& result, bool& endsBatch);
+  // A step staged with the mover: its copy into the second target (staged
+  // first) and its move or copy into the target, each once known.
+  struct Staged {
+    BatchStep step;
+    std::optional<MoveResult> backup = std::nullopt;
+    std::optional<MoveResult> main = std::nullopt;
+    bool backupStaged = false;
+    bool mainStaged = false;
+  };
+  // What a copy run's pair of copies that landed means for the step's file.
+  std::vector<FileOutcome> FinishPair(Staged& staged, bool& endsBatch);
   // Finishes and reports the copies that landed since the last call.
   void Settle(bool& endsBatch);
   // The decided moves of batch from file from on, which will not be carried
@@ -110,7 +121,8 @@ private:
   TargetFolders* targets_ = nullptr;    // the run's, while it runs
   IdenticalFiles* identical_ = nullptr; // the run's, while it runs
   CrossDeviceBatch* mover_ = nullptr;   // a real run's, while it runs
-  std::deque<BatchStep> pending_;       // staged copies, in the order staged
+  std::deque<Staged> pending_;          // staged copies, in the order staged
+  std::string backupRoot_;              // the run's second target, or empty
   std::vector<CommittedMove> settled_;  // landed, not yet finished
   // Members of groups a killed run split that could not follow their
   // leader: reported before the run, and left where they are.

@@ -43,6 +43,8 @@ enum class StayReason {
   CopyFaulty,         // its copy, read back from the target after the flush, did not hold
                       // its bytes: the copy is gone, the file stays whole in the source
   MoveError,          // any other failure (detail: German for the system's error)
+  BackupFailed,       // its copy into the second target failed (detail: why): it stays in
+                      // the source; a copy run's copy in the target stays (target: it)
   // Pictures that belong together (companion_groups.h):
   LeaderStayed,    // another member of its group stays (its leader, or one that cannot
                    // move), so it stays with it
@@ -70,6 +72,9 @@ struct FileOutcome {
   // A run's file once its date was worked out: the date it was sorted by,
   // and where that came from (what a preview shows).
   std::optional<DatedFile> dated = std::nullopt;
+  // Its copy in the second target, where the run placed (or, in a dry run,
+  // would place) one.
+  std::string backup = {};
 };
 
 // A file that stayed for reason.

@@ -1,6 +1,7 @@
 #include "run/file_plan.h"
 
 #include "platform/file_info.h"
+#include "run/internal/backup_copies.h"
 #include "run/internal/target_folders.h"
 #include "run/run_texts.h"
 
@@ -43,10 +44,24 @@ void PlanFile(FilePlan& plan, const PlanBasis& basis, const RunState& state) {
 MoveFollowUp FollowMove(const MoveResult& result, const std::string& source, const MovePlace& place,
                         const RunState& state) {
   const std::string& folder = place.folder;
+  const bool placed = result.outcome == MoveOutcome::Moved || result.outcome == MoveOutcome::Copied;
+  if (result.second) {
+    FileOutcome stays = BackupFailedOutcome(source, *result.second);
+    // A copy run's copy in the target stays, and is named.
+    if (placed) {
+      stays.target = place.path;
+      return {AfterMove::Stays, std::move(stays)};
+    }
+    return {AfterMove::Stays, Stays(std::move(stays), folder, state)};
+  }
   switch (result.outcome) {
   case MoveOutcome::Moved:
-  case MoveOutcome::Copied:
-    return {AfterMove::Done, {source, FileResult::Moved, place.path, {}, {}}};
+  case MoveOutcome::Copied: {
+    FileOutcome moved{source, FileResult::Moved, place.path, {}, {}};
+    if (place.backup)
+      moved.backup = BackupPathOf(folder, place.name, state).value_or(std::string());
+    return {AfterMove::Done, std::move(moved)};
+  }
   case MoveOutcome::SourceChanged:
     return {AfterMove::Stays, FailedMoveOutcome(source, result.outcome, result.error)};
   case MoveOutcome::NotFound:

@@ -8,14 +8,14 @@
 // and what follows a move is decided by FollowMove alone, for the single
 // file and the group's leader alike.
 
+#include "platform/file_info.h"
+#include "platform/move_file.h"
 #include "run/file_date.h"
 #include "run/file_outcome.h"
 #include "run/run_options.h"
 #include "run/run_record.h"
 #include "run/run_steps.h"
 #include "run/target_name.h"
-#include "platform/file_info.h"
-#include "platform/move_file.h"
 
 #include <optional>
 #include <string>
@@ -29,6 +29,7 @@ struct PlannedMove {
   std::string name;
   std::string target; // the folder and name joined
   std::optional<IntentTicket> intent;
+  std::string backup; // its copy in the second target; empty: none
 };
 
 struct FilePlan {
@@ -44,6 +45,9 @@ struct FilePlan {
   // which file). Neither while its name is not chosen yet.
   std::optional<FileOutcome> kept;
   std::optional<PlannedMove> move;
+  // Its bytes lie in the target and not in the second target: kept, and
+  // copied there alone, at this path (its name reserved).
+  std::string backupOnly;
 
   // The source as a file to move (once it is known to be movable).
   MovingFile Moving() const { return {source, *status, parts.name}; }

@@ -114,6 +114,8 @@ inline constexpr std::array<OptionRow, 18> kOptionRows = {{
     {.flag = "--sicherung",
      .value = OptionValue::Folder,
      .keys = {{{kBackupKey}}},
+     .recordWord = "sicherung",
+     .recordPlace = 7,
      .help = {"Sicherungsordner: jede Datei, die im Ziel abgelegt wird,",
               "zusätzlich geprüft dorthin kopieren, unter demselben",
               "Pfad und Namen (leer: keiner)"}},

@@ -32,14 +32,27 @@ RecordBounds::RecordBounds(const RunRecord& record) : source_(Root(record.source
   for (const std::string& target : record.targets) {
     if (std::optional<std::string> root = Root(target)) targets_.push_back(std::move(*root));
   }
+  if (!record.backup.empty()) backup_ = Root(record.backup);
+}
+
+bool RecordBounds::SourceWithin(const std::string& source) {
+  if (!source_ || !NormalAbsolute(source) || source == *source_ || !AtOrUnder(source, *source_)) {
+    return false;
+  }
+  return RealWithin(FolderOf(source), *source_);
 }
 
 bool RecordBounds::MoveWithin(const RecordedMove& move) {
-  if (!source_ || !NormalAbsolute(move.source) || move.source == *source_ ||
-      !AtOrUnder(move.source, *source_)) {
-    return false;
-  }
-  return RealWithin(FolderOf(move.source), *source_) && TargetWithin(move.target);
+  return SourceWithin(move.source) && TargetWithin(move.target);
+}
+
+bool RecordBounds::BackupWithin(const RecordedMove& copy) {
+  return SourceWithin(copy.source) && BackupTargetWithin(copy.target);
+}
+
+bool RecordBounds::BackupTargetWithin(const std::string& path) {
+  return backup_ && NormalAbsolute(path) && path != *backup_ && AtOrUnder(path, *backup_) &&
+         RealWithin(FolderOf(path), *backup_);
 }
 
 bool RecordBounds::TargetWithin(const std::string& path) {
@@ -55,7 +68,7 @@ bool RecordBounds::FolderWithin(const std::string& folder) {
   for (const std::string& root : targets_) {
     if (AtOrUnder(folder, root) && RealWithin(folder, root)) return true;
   }
-  return false;
+  return backup_ && AtOrUnder(folder, *backup_) && RealWithin(folder, *backup_);
 }
 
 bool RecordBounds::RealWithin(const std::string& folder, const std::string& root) {

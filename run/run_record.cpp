@@ -110,6 +110,13 @@ void SplitFields(std::string_view line, std::vector<std::string_view>& fields) {
   }
 }
 
+// The record word of the second target: it comes last and only when set,
+// and its folder takes the rest of the line, so a folder with spaces (or
+// one whose name reads like another word) cannot be taken for words.
+std::string BackupWord() {
+  return std::string(FindOption("--sicherung")->recordWord) + "=";
+}
+
 // "dateien=… umbenennen=…": the options the table gives a record word, in
 // their record places.
 std::string OptionsText(const RunOptions& options) {
@@ -118,14 +125,38 @@ std::string OptionsText(const RunOptions& options) {
     const auto row = std::find_if(kOptionRows.begin(), kOptionRows.end(),
                                   [place](const OptionRow& r) { return r.recordPlace == place; });
     if (row == kOptionRows.end()) return text;
+    if (row->value == OptionValue::Folder) {
+      if (!options.backup.empty())
+        text += " " + BackupWord() + EscapeText(LexicallyNormal(OptionWord(*row, options)));
+      continue;
+    }
     text +=
         (text.empty() ? "" : " ") + std::string(row->recordWord) + "=" + OptionWord(*row, options);
   }
 }
 
+// The words of an optionen line before its second target.
+std::string_view OptionWords(std::string_view options) {
+  const std::string word = BackupWord();
+  for (size_t at = 0; at < options.size();) {
+    const size_t space = std::min(options.find(' ', at), options.size());
+    if (options.substr(at, space - at).starts_with(word)) return options.substr(0, at);
+    at = space + 1;
+  }
+  return options;
+}
+
+// The second target an optionen line names; empty for none.
+std::string NamedBackup(std::string_view options) {
+  const std::string_view words = OptionWords(options);
+  if (words.size() == options.size()) return {};
+  return UnescapeText(options.substr(words.size() + BackupWord().size())).value_or(std::string());
+}
+
 // Whether an optionen line says the run copied: its words as OptionsText
 // writes them.
-bool NamesCopies(std::string_view options) {
+bool NamesCopies(std::string_view line) {
+  const std::string_view options = OptionWords(line);
   const OptionRow* row = FindOption("--kopieren");
   const std::string word =
       std::string(row->recordWord) + "=" + std::string(WordsOf(row->value).words[0]);
@@ -187,13 +218,25 @@ void PruneRecords(const std::string& folder) {
 
 } // namespace
 
-std::vector<const RecordedMove*> LatestMoves(const RunRecord& record) {
+namespace {
+
+std::vector<const RecordedMove*> LatestOf(const std::vector<RecordedMove>& all) {
   std::unordered_set<std::string_view> seen; // views of the record's own paths
   std::vector<const RecordedMove*> moves;
-  for (auto move = record.moves.rbegin(); move != record.moves.rend(); ++move) {
+  for (auto move = all.rbegin(); move != all.rend(); ++move) {
     if (seen.insert(move->source).second) moves.push_back(&*move);
   }
   return moves;
+}
+
+} // namespace
+
+std::vector<const RecordedMove*> LatestMoves(const RunRecord& record) {
+  return LatestOf(record.moves);
+}
+
+std::vector<const RecordedMove*> LatestBackups(const RunRecord& record) {
+  return LatestOf(record.backups);
 }
 
 RecordedFile RecordedFileOf(const FileStatus& status) {
@@ -325,6 +368,29 @@ void RunRecordWriter::Done(const std::string& source, const std::string& target,
   waiting_ += '\n';
 }
 
+void RunRecordWriter::BackupIntent(const std::string& source, const std::string& copy,
+                                   const RecordedFile& file) {
+  waiting_ += "sicherung\t";
+  AppendPaths(source, copy);
+  waiting_ += '\t';
+  AppendFileText(waiting_, file);
+  waiting_ += '\n';
+}
+
+void RunRecordWriter::BackupDone(const std::string& source, const std::string& copy,
+                                 const RecordedFile& landed,
+                                 const std::optional<FileStatus>& entry) {
+  waiting_ += "gesichert\t";
+  AppendPaths(source, copy);
+  waiting_ += '\t';
+  AppendFileText(waiting_, landed);
+  if (entry) {
+    waiting_ += '\t';
+    AppendEntryText(waiting_, *entry);
+  }
+  waiting_ += '\n';
+}
+
 void RunRecordWriter::Flush() {
   if (waiting_.empty()) return;
   Write(waiting_);
@@ -400,12 +466,35 @@ std::optional<RunRecord> ReadRunRecord(const std::string& path) {
       record.createdFolders.push_back(paths[0]);
     } else if (key == "optionen" && fields.size() == 2) {
       record.copies = NamesCopies(fields[1]);
+      record.backup = NamedBackup(fields[1]);
     } else if (key == "zurueckgenommen") {
       record.takenBack = true;
     } else if (key == "ergaenzt" && fields.size() == 2) {
       if (const auto pid = ParseNumber<long>(fields[1])) record.completers.push_back(*pid);
     } else if (key == "geprueft") {
       record.checked = true;
+    } else if ((key == "sicherung" || key == "gesichert") && paths.size() == 2 &&
+               (fields.size() == 5 || (key == "gesichert" && fields.size() == 8))) {
+      // Between a group's intents: the group goes on after it.
+      groupLeft = groupBefore;
+      const std::optional<RecordedFile> file = ParseFile(fields[3], fields[4]);
+      const std::optional<LandedEntry> entry =
+          fields.size() == 8 ? ParseEntry(fields[5], fields[6], fields[7]) : std::nullopt;
+      if (!file || (fields.size() == 8 && !entry)) continue;
+      if (key == "sicherung") {
+        record.backups.push_back(
+            {std::move(paths[0]), std::move(paths[1]), *file, std::nullopt, std::nullopt});
+        continue;
+      }
+      // Few copies wait for their done line: the latest intent is near the end.
+      for (size_t i = record.backups.size(); i-- > 0;) {
+        RecordedMove& copy = record.backups[i];
+        if (copy.target == paths[1] && copy.source == paths[0]) {
+          copy.after = *file;
+          copy.landed = entry;
+          break;
+        }
+      }
     } else if ((key == "absicht" || key == "erledigt") && paths.size() == 2 &&
                (fields.size() == 5 || (key == "erledigt" && fields.size() == 8))) {
       const std::optional<RecordedFile> file = ParseFile(fields[3], fields[4]);
@@ -510,12 +599,27 @@ bool MarkCompleting(const std::string& path) {
   return AppendToRecord(path, "ergaenzt\t" + std::to_string(CurrentProcessId()) + "\n");
 }
 
-bool AppendDone(const std::string& path, const RecordedMove& move, const RecordedFile& landed,
-                const FileStatus& entry) {
-  std::string line = "erledigt\t" + PathText(move.source) + "\t" + PathText(move.target) + "\t";
+namespace {
+
+bool AppendDoneLine(const std::string& path, std::string_view key, const RecordedMove& move,
+                    const RecordedFile& landed, const FileStatus& entry) {
+  std::string line =
+      std::string(key) + "\t" + PathText(move.source) + "\t" + PathText(move.target) + "\t";
   AppendFileText(line, landed);
   line += '\t';
   AppendEntryText(line, entry);
   line += '\n';
   return AppendToRecord(path, std::move(line));
+}
+
+} // namespace
+
+bool AppendDone(const std::string& path, const RecordedMove& move, const RecordedFile& landed,
+                const FileStatus& entry) {
+  return AppendDoneLine(path, "erledigt", move, landed, entry);
+}
+
+bool AppendBackupDone(const std::string& path, const RecordedMove& copy, const RecordedFile& landed,
+                      const FileStatus& entry) {
+  return AppendDoneLine(path, "gesichert", copy, landed, entry);
 }

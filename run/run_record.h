@@ -8,6 +8,9 @@
 //   beginn<TAB>2026-12-08 10:11:12
 //   prozess<TAB>PID                  its temporary copies are named after it
 //   quelle<TAB>FOLDER, ziel<TAB>FOLDER, optionen<TAB>TEXT
+//                                  (TEXT ends in sicherung=FOLDER when the run has a
+//                                  second target; the folder escaped, and the rest of
+//                                  the line, spaces included)
 //   ziel<TAB>FOLDER                  again before the first move into a new target
 //   ordner<TAB>FOLDER                                   a folder the run created
 //   gruppe<TAB>N                   the N intents that follow are one group of pictures
@@ -15,6 +18,10 @@
 //   absicht<TAB>SOURCE<TAB>TARGET<TAB>SIZE<TAB>SEC.NSEC  before a move: the file as it is
 //   erledigt<TAB>SOURCE<TAB>TARGET<TAB>SIZE<TAB>SEC.NSEC<TAB>TYPE<TAB>DEVICE<TAB>INODE
 //                                  after it: the file as it landed, TYPE datei | verknuepfung
+//   sicherung<TAB>SOURCE<TAB>COPY<TAB>SIZE<TAB>SEC.NSEC   before the copy into the second
+//                                  target (after the file's absicht, where it has one)
+//   gesichert<TAB>SOURCE<TAB>COPY<TAB>SIZE<TAB>SEC.NSEC<TAB>TYPE<TAB>DEVICE<TAB>INODE
+//                                  after it: the copy as it landed
 //   ergaenzt<TAB>PID               a later run completes what the kill left half done;
 //                                  its temporary copies are named after it
 //   geprueft                       nothing a kill left behind waits: written at a clean
@@ -92,6 +99,10 @@ struct RunRecord {
   std::vector<std::string> createdFolders; // in the order created
   std::vector<RecordedMove> moves;         // in the order tried
   std::vector<RecordedGroup> groups;       // in the order tried
+  // The second target (sicherung= of its optionen), empty for none, and the
+  // copies placed there, in the order tried (source: the file copied).
+  std::string backup;
+  std::vector<RecordedMove> backups;
   bool takenBack = false;
   bool checked = false; // what a kill left behind was cleared (geprueft)
   // The run copied its files (its optionen say kopieren=ja): its sources
@@ -104,6 +115,8 @@ struct RunRecord {
 // The moves of record to look at, newest first: the latest intent of each
 // source (a move retried under another name left earlier intents).
 std::vector<const RecordedMove*> LatestMoves(const RunRecord& record);
+// The same of the copies in the second target.
+std::vector<const RecordedMove*> LatestBackups(const RunRecord& record);
 
 // A record that cannot be created or written; the message names its file.
 class RunRecordError : public std::runtime_error {
@@ -143,6 +156,10 @@ public:
   // intent: the ticket of the move's intent.
   void Done(const std::string& source, const std::string& target, const RecordedFile& landed,
             const std::optional<FileStatus>& entry, std::optional<IntentTicket> intent);
+  // The copy of source into the second target, before and after it.
+  void BackupIntent(const std::string& source, const std::string& copy, const RecordedFile& file);
+  void BackupDone(const std::string& source, const std::string& copy, const RecordedFile& landed,
+                  const std::optional<FileStatus>& entry);
   void Flush();
   // Renames the record to its empty run's name (…-leer.lauf), which no
   // undo looks for: the run moved nothing. False when it keeps its name.
@@ -203,3 +220,6 @@ bool MarkCompleting(const std::string& path);
 // followed), entry the target itself.
 bool AppendDone(const std::string& path, const RecordedMove& move, const RecordedFile& landed,
                 const FileStatus& entry);
+// The same for a copy in the second target.
+bool AppendBackupDone(const std::string& path, const RecordedMove& copy, const RecordedFile& landed,
+                      const FileStatus& entry);

@@ -86,6 +86,26 @@ void CompleteGroups(const RunRecord& record, const LatestBySource& latest, Recor
   }
 }
 
+// The copy into the second target of a move the kill cut off: kept and
+// given its done line once its file arrived in the target (or when the file
+// went into the second target alone: its bytes were in the target already),
+// removed while the file is still only in its source, so the next run
+// places both copies anew under one name.
+void SettleBackup(const RunRecord& record, const RecordedMove& copy, const LatestBySource& latest) {
+  const auto main = latest.find(copy.source);
+  const bool paired = main != latest.end() &&
+                      main->second->target.substr(main->second->target.rfind(kPathSeparator)) ==
+                          copy.target.substr(copy.target.rfind(kPathSeparator));
+  if (!paired || Arrived(*main->second, record.copies)) {
+    const std::optional<FileStatus> entry = EntryStatusOf(copy.target);
+    if (entry && entry->regular)
+      AppendBackupDone(record.path, copy, RecordedFileOf(*entry), *entry);
+    return;
+  }
+  if (HoldsRecorded(copy.source, copy.before) && SeparateCopies(copy.source, copy.target))
+    RemoveFile(copy.target);
+}
+
 } // namespace
 
 bool HoldsRecorded(const std::string& path, const RecordedFile& expected) {
@@ -127,6 +147,15 @@ std::vector<FileOutcome> ClearAfterKilledRuns(const std::string& recordFolder) {
       }
     }
     CompleteGroups(*record, latest, bounds, stayed);
+    for (const RecordedMove* copy : LatestBackups(*record)) {
+      if (copy->after || !bounds.BackupTargetWithin(copy->target)) continue;
+      folders.insert(FolderOf(copy->target));
+      if (IsReservation(*copy)) {
+        RemoveFile(copy->target);
+      } else if (EntryExists(copy->target) && bounds.BackupWithin(*copy)) {
+        SettleBackup(*record, *copy, latest);
+      }
+    }
     // Its process has ended, and so has every one that began to complete it:
     // none of their temporary copies is in hand.
     for (const std::string& folder : folders) {

@@ -4,6 +4,7 @@
 #include "platform/lower_name.h"
 #include "platform/path_text.h"
 #include "platform/program_path.h"
+#include "run/internal/backup_copies.h"
 #include "run/internal/counter_name.h"
 #include "run/run_record.h"
 
@@ -41,16 +42,43 @@ void ReserveName(TargetFolderIndex& index, const std::string& name, const std::s
 }
 
 std::optional<IntentTicket> RecordIntent(const std::string& source, const std::string& target,
-                                         const FileStatus& status, const RunState& state) {
+                                         const FileStatus& status, const RunState& state,
+                                         bool backup) {
   if (!state.record || !ChangesFiles(state.mode)) return std::nullopt;
-  return state.record->Intent(source, target, RecordedFileOf(status));
+  const IntentTicket ticket = state.record->Intent(source, target, RecordedFileOf(status));
+  const std::optional<std::string> copy = backup ? BackupPathOfTarget(target, state) : std::nullopt;
+  if (copy) state.record->BackupIntent(source, *copy, RecordedFileOf(status));
+  return ticket;
+}
+
+MoveResult PlaceAfterIntent(const MovingFile& file, const MovePlace& place, const RunState& state) {
+  if (!ChangesFiles(state.mode)) return {MoveOutcome::Moved, {}};
+  const std::optional<std::string> copy =
+      place.backup ? BackupPathOf(place.folder, place.name, state) : std::nullopt;
+  std::optional<SecondCopyFailure> second;
+  if (copy) {
+    const MoveResult backup = CopyIntoBackup(file, *copy, state);
+    // Taken meanwhile: both try the next counter.
+    if (BackupNameLost(backup, file.path) || SourceGone(backup, file.path))
+      return {backup.outcome, backup.error};
+    if (backup.outcome != MoveOutcome::Copied) {
+      second = SecondCopyFailure{backup.outcome, backup.error};
+      // Nothing moves: the file stays whole in the source.
+      if (state.mode == RunMode::Real) return {MoveOutcome::Failed, {}, false, second};
+    }
+  }
+  MoveResult result = state.mode == RunMode::Copy ? CopyFileNoReplace(file.path, place.path)
+                                                  : MoveFileNoReplace(file.path, place.path);
+  result.second = second;
+  const bool placed = result.outcome == MoveOutcome::Moved || result.outcome == MoveOutcome::Copied;
+  // A file that stays leaves no copy of this run in the second target.
+  if (copy && !second && !placed) TakeBackCopy(file.path, *copy);
+  return result;
 }
 
 MoveResult MoveAfterIntent(const MovingFile& file, const MovePlace& place, TargetFolderIndex& index,
                            const RunState& state) {
-  MoveResult result{MoveOutcome::Moved, {}};
-  if (state.mode == RunMode::Real) result = MoveFileNoReplace(file.path, place.path);
-  if (state.mode == RunMode::Copy) result = CopyFileNoReplace(file.path, place.path);
+  const MoveResult result = PlaceAfterIntent(file, place, state);
   NoteMoveResult(result, file, place, &index, state);
   return result;
 }
@@ -79,14 +107,15 @@ void NoteMoveResult(const MoveResult& result, const MovingFile& file, const Move
 }
 
 MoveResult MoveRecorded(const MovingFile& file, const std::string& folder, const std::string& name,
-                        TargetFolderIndex& index, const RunState& state) {
+                        TargetFolderIndex& index, const RunState& state, bool backup) {
   ReserveName(index, name, file.path, state);
   // The intent comes first: a run killed during the move can be taken
   // back by looking where the file is.
   const std::string target = JoinPath(folder, name);
-  const std::optional<IntentTicket> intent = RecordIntent(file.path, target, file.status, state);
+  const std::optional<IntentTicket> intent =
+      RecordIntent(file.path, target, file.status, state, backup);
   if (state.record && ChangesFiles(state.mode)) state.record->Flush();
-  return MoveAfterIntent(file, {folder, name, target, intent}, index, state);
+  return MoveAfterIntent(file, {folder, name, target, intent, backup}, index, state);
 }
 
 std::optional<FileOutcome> NotMovable(const std::string& source,
@@ -106,7 +135,10 @@ TargetFolderIndex* PrepareFolder(const std::string& source, const std::string& f
   TargetFolderIndex* index = state.targets.Prepare(folder, create, &creation);
   if (!index) {
     if (!creation) creation = std::make_error_code(std::errc::no_such_file_or_directory);
-    stays = Stays(FailedMoveOutcome(source, OutcomeOfError(creation), creation), folder, state);
+    const MoveOutcome outcome = OutcomeOfError(creation);
+    stays = Stays(state.targets.FailedAtMirror() ? BackupFailedOutcome(source, {outcome, creation})
+                                                 : FailedMoveOutcome(source, outcome, creation),
+                  folder, state);
   }
   return index;
 }

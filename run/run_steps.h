@@ -38,6 +38,9 @@ struct MovePlace {
   const std::string& name;
   const std::string& path;
   std::optional<IntentTicket> intent = std::nullopt;
+  // Whether the file goes into the second target too, where the run has one
+  // (not when its bytes lie there already).
+  bool backup = true;
 };
 
 // A file about to move: its path, what the run saw of it (links followed),
@@ -64,7 +67,7 @@ struct RunState {
 // (folder's) and the source folder's listing up to date. The three steps
 // below, for one file.
 MoveResult MoveRecorded(const MovingFile& file, const std::string& folder, const std::string& name,
-                        TargetFolderIndex& index, const RunState& state);
+                        TargetFolderIndex& index, const RunState& state, bool backup = true);
 
 // The steps of MoveRecorded apart, for a run that decides a batch of moves
 // before it makes any (distribution_run.cpp): the name a move will take is
@@ -74,11 +77,17 @@ MoveResult MoveRecorded(const MovingFile& file, const std::string& folder, const
 // frees it again, and notes what follows from it.
 void ReserveName(TargetFolderIndex& index, const std::string& name, const std::string& source,
                  const RunState& state);
-// The intent's ticket; nothing when the run keeps no record.
+// The intent's ticket; nothing when the run keeps no record. With backup,
+// the intent of the copy into the second target follows (backup_copies.h).
 std::optional<IntentTicket> RecordIntent(const std::string& source, const std::string& target,
-                                         const FileStatus& status, const RunState& state);
+                                         const FileStatus& status, const RunState& state,
+                                         bool backup = true);
 MoveResult MoveAfterIntent(const MovingFile& file, const MovePlace& place, TargetFolderIndex& index,
                            const RunState& state);
+// MoveAfterIntent without its notes: the copy into the second target first
+// (a move run moves only once it landed; a failed one is result.second),
+// then the move or copy into the target.
+MoveResult PlaceAfterIntent(const MovingFile& file, const MovePlace& place, const RunState& state);
 // What MoveAfterIntent notes once a move ended as result; a move finished
 // later (a copy committed with its batch) passes no index, and a failed one
 // then looks its folder's index up anew (an earlier failure may have

@@ -86,6 +86,8 @@ std::string StayReasonText(const FileOutcome& outcome, RunMode mode) {
     return kDiffersInTargetText + EscapeText(outcome.target);
   case StayReason::SplitFromGroup:
     return kSplitFromGroupText + EscapeText(outcome.target);
+  case StayReason::BackupFailed:
+    return kBackupFailedText + outcome.detail;
   case StayReason::MoveError:
     break;
   }

@@ -42,6 +42,8 @@ inline constexpr char kChangedWhileCopyingText[] = "während des Kopierens geän
 inline constexpr char kCopyErrorText[] = "Fehler beim Kopieren: ";
 inline constexpr char kVanishedText[] = "nicht mehr vorhanden";
 inline constexpr char kCopyFaultyText[] = "Kopie fehlerhaft (Lesefehler im Ziel)";
+// The copy into the second target failed, followed by why.
+inline constexpr char kBackupFailedText[] = "Kopie im Sicherungsordner fehlgeschlagen: ";
 inline constexpr char kSourceNotRemovableText[] = "Quelle nicht löschbar";
 inline constexpr char kLinkIntoSourceText[] = "Verknüpfung auf eine Datei der Quelle";
 inline constexpr char kLeaderStayedText[] = "gehört zu einer Datei, die geblieben ist";

@@ -233,9 +233,16 @@ TargetFolderIndex* TargetFolders::Prepare(const std::string& folder, bool create
   if (const auto planned = planned_.find(folder); planned != planned_.end()) {
     return &planned->second;
   }
+  failedAtMirror_ = false;
+  const std::string mirror = MirrorPath(folder);
+  if (!mirror.empty()) mirrors_[folder] = mirror;
   if (!DirectoryExists(folder)) {
     if (!create) return nullptr;
-    if (mode_ == RunMode::DryRun) return PlanFolder(folder);
+    if (mode_ == RunMode::DryRun) {
+      TargetFolderIndex* planned = PlanFolder(folder);
+      if (planned && !mirror.empty()) ListMirror(folder, mirror, *planned);
+      return planned;
+    }
     std::vector<std::string> levels;
     const std::error_code created = CreateFolderTree(folder, FolderAccess::AsUmaskAllows, &levels);
     made_.insert(levels.begin(), levels.end());
@@ -248,6 +255,7 @@ TargetFolderIndex* TargetFolders::Prepare(const std::string& folder, bool create
       return nullptr;
     }
   }
+  if (!mirror.empty() && !MakeMirror(mirror, create, error)) return nullptr;
   const FileIdentity* identity = Identify(folder);
   if (!identity) return nullptr;
   // Another path may have named the same folder before.
@@ -262,8 +270,64 @@ TargetFolderIndex* TargetFolders::Prepare(const std::string& folder, bool create
         index->second.Add(name);
       }
     });
+    if (!mirror.empty()) ListMirror(folder, mirror, index->second);
   }
   return &index->second;
+}
+
+void TargetFolders::MirrorInto(const std::string& targetRoot, const std::string& backupRoot) {
+  targetRoot_ = targetRoot;
+  backupRoot_ = backupRoot;
+}
+
+std::string TargetFolders::MirrorPath(const std::string& folder) const {
+  if (backupRoot_.empty() || targetRoot_.empty() || !folder.starts_with(targetRoot_)) return {};
+  return backupRoot_ + folder.substr(targetRoot_.size());
+}
+
+bool TargetFolders::MakeMirror(const std::string& mirror, bool create, std::error_code* error) {
+  if (DirectoryExists(mirror) || mode_ == RunMode::DryRun) return true;
+  std::error_code created = std::make_error_code(std::errc::no_such_file_or_directory);
+  if (create) {
+    std::vector<std::string> levels;
+    created = CreateFolderTree(mirror, FolderAccess::AsUmaskAllows, &levels);
+    made_.insert(levels.begin(), levels.end());
+    if (folderCreated_) {
+      for (const std::string& level : levels)
+        folderCreated_(level);
+    }
+  }
+  if (!created) return true;
+  failedAtMirror_ = true;
+  if (error) *error = created;
+  return false;
+}
+
+void TargetFolders::ListMirror(const std::string& folder, const std::string& mirror,
+                               TargetFolderIndex& index) {
+  mirrors_[folder] = mirror;
+  VisitFolderNames(mirror, [&](std::string_view entry) {
+    const std::string name(entry);
+    if (!IsTemporaryCopyName(name)) {
+      index.Add(name);
+    } else if (ChangesFiles(mode_)) {
+      RemoveIfStaleTemporaryCopy(JoinPath(mirror, name));
+    }
+  });
+}
+
+const std::string* TargetFolders::MirrorOf(const std::string& folder) const {
+  if (mirrors_.empty()) return nullptr;
+  // A folder is prepared with or without its trailing separator (the target
+  // folder itself, a date folder) and named either way.
+  for (const std::string& path : {folder, WithBackslash(folder)}) {
+    if (const auto found = mirrors_.find(path); found != mirrors_.end()) return &found->second;
+  }
+  if (folder.size() > 1 && folder.back() == kPathSeparator) {
+    const auto found = mirrors_.find(folder.substr(0, folder.size() - 1));
+    if (found != mirrors_.end()) return &found->second;
+  }
+  return nullptr;
 }
 
 // Creating a folder with its parents works where the nearest existing entry
@@ -293,11 +357,14 @@ void TargetFolders::Forget(const std::string& folder) {
 }
 
 void TargetFolders::RemoveIfMadeEmpty(const std::string& folder) {
-  for (std::string level = folder; made_.count(level) != 0; level = FolderOf(level)) {
-    // One that holds something holds its parents too.
-    if (!RemoveEmptyFolder(level)) return;
-    made_.erase(level);
-    Forget(level);
+  const std::string* mirror = MirrorOf(folder);
+  for (const std::string& start : {folder, mirror ? *mirror : std::string()}) {
+    for (std::string level = start; made_.count(level) != 0; level = FolderOf(level)) {
+      // One that holds something holds its parents too.
+      if (!RemoveEmptyFolder(level)) break;
+      made_.erase(level);
+      Forget(level);
+    }
   }
 }
 
@@ -307,6 +374,9 @@ void TargetFolders::NoteRemoved(const std::string& folder, const std::string& na
   if (!identity) return;
   if (const auto known = indexes_.find(*identity); known != indexes_.end()) {
     known->second.Remove(name);
+    // The twin's file of that name still takes it.
+    const std::string* mirror = MirrorOf(folder);
+    if (mirror && EntryExists(JoinPath(*mirror, name))) known->second.Add(name);
   } else if (mode_ == RunMode::DryRun) {
     // The file is still there; its folder's listing must not show it.
     departed_.emplace(*identity, name);

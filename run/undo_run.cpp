@@ -74,7 +74,9 @@ std::error_code MakeOldFolder(const std::string& folder, RunRecordWriter& record
 // the run placed and its source still holds the same file; the source is
 // never touched. A copy whose source has gone since is the only one left,
 // and stays.
-FileOutcome RemoveCopy(const RecordedMove& move, RunMode mode) {
+// willHold: a dry run's file that the undo would put back first (a move
+// run's, whose copy in the second target goes after it).
+FileOutcome RemoveCopy(const RecordedMove& move, RunMode mode, bool willHold = false) {
   // Killed while the copy's name was reserved: the copy never got there.
   if (!move.after && IsReservation(move)) {
     if (mode != RunMode::DryRun) RemoveFile(move.target);
@@ -92,9 +94,10 @@ FileOutcome RemoveCopy(const RecordedMove& move, RunMode mode) {
   case AtTarget::Replaced:
     return StayedOutcome(move.target, StayReason::ReplacedInTarget);
   }
-  const bool sourceHolds = entry->link ? EntryExists(move.source)
-                                       : HoldsRecorded(move.source, move.before) &&
-                                             SeparateCopies(move.source, move.target);
+  const bool sourceHolds = (willHold && mode == RunMode::DryRun) ||
+                           (entry->link ? EntryExists(move.source)
+                                        : HoldsRecorded(move.source, move.before) &&
+                                              SeparateCopies(move.source, move.target));
   if (!sourceHolds) return StayedOutcome(move.target, StayReason::OnlyCopyLeft);
   if (mode != RunMode::DryRun && !RemoveFile(move.target)) {
     const std::error_code error(errno, std::system_category());
@@ -160,6 +163,7 @@ FileOutcome TakeBackOne(const RecordedMove& move, RunMode mode, RunRecordWriter*
 // distribution and the refused lines, each reported once.
 struct CheckedRecord {
   std::vector<const RecordedMove*> moves;
+  std::vector<const RecordedMove*> backups; // copies in the second target
   std::vector<std::string> folders;
   std::vector<FileOutcome> refused;
 };
@@ -177,6 +181,13 @@ CheckedRecord Check(const RunRecord& record) {
       checked.moves.push_back(move);
     } else {
       refuse(move->target);
+    }
+  }
+  for (const RecordedMove* copy : LatestBackups(record)) {
+    if (bounds.BackupWithin(*copy)) {
+      checked.backups.push_back(copy);
+    } else {
+      refuse(copy->target);
     }
   }
   for (const std::string& folder : record.createdFolders) {
@@ -220,9 +231,10 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
   // The question counts the files the run moved that are still where it
   // put them (done lines, and intents of a killed run whose file arrived);
   // one an earlier undo put back, or that is gone, is not.
-  const auto moved = std::count_if(moves.begin(), moves.end(), [](const RecordedMove* move) {
-    return EntryExists(move->target);
-  });
+  const auto there = [](const RecordedMove* move) { return EntryExists(move->target); };
+  auto moved = std::count_if(moves.begin(), moves.end(), there);
+  // A copy run's undo deletes the copies in the second target too.
+  if (record->copies) moved += std::count_if(checked.backups.begin(), checked.backups.end(), there);
   const UndoScope scope{record->started, record->source,
                         record->targets.empty() ? std::string() : record->targets.front(),
                         static_cast<size_t>(moved), record->copies};
@@ -253,10 +265,11 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
     }
   }
   std::set<std::string> cleanedFolders; // of leftover temporary copies
-  const int maximum = static_cast<int>(moves.size()) - 1;
+  const int maximum = static_cast<int>(moves.size() + checked.backups.size()) - 1;
   frontEnd_.SetProgressMaximum(maximum);
   std::string readyFolder;
-  bool anyBack = false; // a file of the record is at its old place now
+  bool anyBack = false;              // a file of the record is at its old place now
+  std::set<std::string> backSources; // of the moves back (or found back)
   for (size_t i = 0; i < moves.size(); ++i) {
     frontEnd_.ProcessEvents();
     if (guard_.StopRequested()) {
@@ -274,9 +287,27 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
         record->copies
             ? RemoveCopy(*moves[i], mode_)
             : TakeBackOne(*moves[i], mode_, undoRecord ? &*undoRecord : nullptr, readyFolder);
+    if (outcome.result == FileResult::Back || outcome.result == FileResult::InPlace)
+      backSources.insert(moves[i]->source);
     if (outcome.result == FileResult::Stayed) stayed_.push_back(outcome);
     anyBack = anyBack || outcome.result == FileResult::Back ||
               outcome.result == FileResult::Removed || outcome.result == FileResult::InPlace;
+    frontEnd_.FileDone(std::move(outcome));
+  }
+  // The copies in the second target go once their files are back (or, in a
+  // copy run, while the source still holds them).
+  for (size_t i = 0; i < checked.backups.size(); ++i) {
+    frontEnd_.ProcessEvents();
+    if (guard_.StopRequested()) {
+      frontEnd_.EndWait();
+      frontEnd_.Stopped(checked.backups.size() - i);
+      return RunOutcome::Stopped;
+    }
+    const RecordedMove& copy = *checked.backups[i];
+    frontEnd_.SetProgressPosition(static_cast<int>(moves.size() + i));
+    FileOutcome outcome = RemoveCopy(copy, mode_, backSources.count(copy.source) != 0);
+    if (outcome.result == FileResult::Stayed) stayed_.push_back(outcome);
+    anyBack = anyBack || outcome.result == FileResult::Removed;
     frontEnd_.FileDone(std::move(outcome));
   }
   if (mode_ == RunMode::Real) {
@@ -285,6 +316,8 @@ RunOutcome UndoRun::Run(const std::string& recordPath) {
     std::set<std::string> targetFolders(checked.folders.begin(), checked.folders.end());
     for (const RecordedMove* move : moves)
       targetFolders.insert(FolderOf(move->target));
+    for (const RecordedMove* copy : checked.backups)
+      targetFolders.insert(FolderOf(copy->target));
     for (const std::string& folder : targetFolders)
       RemoveTemporaryCopiesOf(folder, record->process);
     // Newest first, so a month folder goes before its year folder.

@@ -54,11 +54,18 @@ std::string Counted(size_t count, const char* one, const char* many) {
 
 ReportCounts CountOutcomes(const std::vector<FileOutcome>& outcomes, size_t notReached) {
   std::array<size_t, kGroups> in{};
-  for (const FileOutcome& outcome : outcomes)
+  size_t removed = 0;
+  for (const FileOutcome& outcome : outcomes) {
     ++in[static_cast<size_t>(GroupOf(outcome.result))];
+    removed += outcome.result == FileResult::Removed ? 1 : 0;
+  }
   const auto count = [&in](Group group) { return in[static_cast<size_t>(group)]; };
-  return {count(Group::Moved), count(Group::InPlace), count(Group::Present), count(Group::Stayed),
-          notReached};
+  return {count(Group::Moved),
+          count(Group::InPlace),
+          count(Group::Present),
+          count(Group::Stayed),
+          notReached,
+          removed};
 }
 
 std::string ReportSummary(const ReportCounts& counts, ReportOf of) {
@@ -67,10 +74,13 @@ std::string ReportSummary(const ReportCounts& counts, ReportOf of) {
   const char* const notDone[] = {" nicht verschoben", " nicht kopiert", " nicht zurückgelegt",
                                  " nicht gelöscht"};
   const auto kind = static_cast<size_t>(of);
-  std::string text = FilesText(counts.moved) + done[kind];
+  // An undo that put files back and removed their second copies tells both.
+  const size_t removedBesides = of == ReportOf::Undo ? counts.removed : 0;
+  std::string text = FilesText(counts.moved - removedBesides) + done[kind];
   const auto add = [&text](size_t count, const std::string& part) {
     if (count > 0) text += ", " + part;
   };
+  add(removedBesides, FilesText(removedBesides) + done[static_cast<size_t>(ReportOf::CopyUndo)]);
   add(counts.inPlace, Counted(counts.inPlace, "war schon am Platz", "waren schon am Platz"));
   add(counts.present, Counted(counts.present, "lag schon im Ziel", "lagen schon im Ziel"));
   add(counts.stayed, FilesText(counts.stayed) + notDone[kind]);
@@ -86,8 +96,13 @@ RunReport MakeRunReport(const std::vector<FileOutcome>& outcomes, size_t notReac
   report.summary = ReportSummary(counts, of);
   report.recordPath = recordPath;
   std::array<std::vector<std::string>, kGroups> groups;
-  for (const FileOutcome& outcome : outcomes)
-    groups[static_cast<size_t>(GroupOf(outcome.result))].push_back(Line(outcome, of));
+  for (const FileOutcome& outcome : outcomes) {
+    std::vector<std::string>& group = groups[static_cast<size_t>(GroupOf(outcome.result))];
+    group.push_back(Line(outcome, of));
+    // The copy in the second target follows on a line of its own.
+    if (!outcome.backup.empty())
+      group.push_back(EscapeText(outcome.source) + " -> " + EscapeText(outcome.backup));
+  }
   report.lines.reserve(outcomes.size());
   for (std::vector<std::string>& group : groups)
     for (std::string& line : group)

@@ -26,6 +26,9 @@ struct ReportCounts {
   size_t present = 0; // their bytes lay in the target already
   size_t stayed = 0;  // could not be moved (or put back)
   size_t notReached = 0;
+  // Of moved: copies an undo removed (the second target's, in the undo of a
+  // moving run, which puts the others back).
+  size_t removed = 0;
 };
 
 ReportCounts CountOutcomes(const std::vector<FileOutcome>& outcomes, size_t notReached);

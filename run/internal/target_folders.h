@@ -118,6 +118,16 @@ public:
   void OnFolderCreated(std::function<void(const std::string&)> observer) {
     folderCreated_ = std::move(observer);
   }
+  // A second target (backup_copies.h): each folder under targetRoot that
+  // Prepare lists from now on has a twin at the same relative path under
+  // backupRoot, made with it (and reported as made) and listed into the same
+  // index, so a name taken in either folder is taken for both. Both end in
+  // the separator; an empty backupRoot: none.
+  void MirrorInto(const std::string& targetRoot, const std::string& backupRoot);
+  // The twin of a folder Prepare has prepared; nullptr when it has none.
+  const std::string* MirrorOf(const std::string& folder) const;
+  // Whether the last Prepare that found no folder failed at the twin.
+  bool FailedAtMirror() const { return failedAtMirror_; }
   // Drops what is known of folder, so the next Prepare looks again.
   void Forget(const std::string& folder);
   // A file named name left folder; updates its index if it has one.
@@ -130,6 +140,12 @@ public:
 private:
   const FileIdentity* Identify(const std::string& folder);
   TargetFolderIndex* PlanFolder(const std::string& folder);
+  // The twin folder's path, empty when there is none.
+  std::string MirrorPath(const std::string& folder) const;
+  // Makes the twin when it is missing (create set); false when it is not there.
+  bool MakeMirror(const std::string& mirror, bool create, std::error_code* error);
+  // Adds the twin's names to index (once, when index is new).
+  void ListMirror(const std::string& folder, const std::string& mirror, TargetFolderIndex& index);
 
   RunMode mode_ = RunMode::Real;
   std::function<void(const std::string&)> folderCreated_;
@@ -140,4 +156,7 @@ private:
   // names that left a folder not listed yet.
   std::unordered_map<std::string, TargetFolderIndex> planned_;
   std::set<std::pair<FileIdentity, std::string>> departed_;
+  std::string targetRoot_, backupRoot_;
+  std::unordered_map<std::string, std::string> mirrors_; // by folder path as prepared
+  bool failedAtMirror_ = false;
 };

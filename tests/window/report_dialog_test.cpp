@@ -39,6 +39,8 @@ TEST(RunReportTest, CountsReadInSingularAndPlural) {
       {{2, 1, 0, 1, 0},
        ReportOf::CopyUndo,
        "2 Dateien gelöscht, 1 Datei war schon am Platz, 1 Datei nicht gelöscht"},
+      // The undo of a moving run with a second target: its copies there go.
+      {{4, 0, 0, 0, 0, 2}, ReportOf::Undo, "2 Dateien zurückgelegt, 2 Dateien gelöscht"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(ReportSummary(c.counts, c.of), c.summary);
@@ -66,14 +68,19 @@ TEST(RunReportTest, TheUndoQuestionNamesTheRun) {
 // A name that turns itself around on screen, or bytes an 8-bit terminal
 // reads as a control, are shown as the log writes them.
 TEST(RunReportTest, PathsAreShownEscapedAsInTheLog) {
+  // A copy in the second target is a line of its own, after its file's.
+  FileOutcome backedUp{"/q/b.jpg", FileResult::Moved, "/z/b.jpg", {}, {}};
+  backedUp.backup = "/s/\x9B.jpg";
   const std::vector<FileOutcome> outcomes = {
       {"/q/a\xE2\x80\xAEgpj.exe", FileResult::Moved, "/z/\x9B.jpg", {}, {}},
-      StayedOutcome("/q/neue\nzeile.jpg", StayReason::NoSpace)};
+      StayedOutcome("/q/neue\nzeile.jpg", StayReason::NoSpace),
+      backedUp};
   const RunReport report = MakeRunReport(outcomes, 0, "", ReportOf::Distribution);
   std::string all;
   for (const std::string& line : report.lines)
     all += line + "\n";
-  for (const char* shown : {"/q/a\\u202Egpj.exe -> /z/\\x9B.jpg", "/q/neue\\nzeile.jpg: "})
+  for (const char* shown : {"/q/a\\u202Egpj.exe -> /z/\\x9B.jpg", "/q/neue\\nzeile.jpg: ",
+                            "/q/b.jpg -> /z/b.jpg\n/q/b.jpg -> /s/\\x9B.jpg\n"})
     EXPECT_NE(all.find(shown), std::string::npos) << shown << " in " << all;
 }
 

@@ -65,6 +65,7 @@ void ConsoleFrontEnd::FileDone(FileOutcome&& outcome) {
     } else if (log_) {
       log_->Append(outcome.source, outcome.target);
     }
+    BackupDone(outcome);
     return;
   case FileResult::InPlace:
     if (dryRun_) console_.Output(EscapeText(outcome.source) + " (bleibt)");
@@ -75,9 +76,20 @@ void ConsoleFrontEnd::FileDone(FileOutcome&& outcome) {
     return;
   case FileResult::AlreadyInTarget:
     if (dryRun_) console_.Output(AlreadyInTargetLine(outcome));
+    BackupDone(outcome);
     return;
   case FileResult::Stayed:
     return;
+  }
+}
+
+void ConsoleFrontEnd::BackupDone(const FileOutcome& outcome) {
+  // The copy in the second target: a line of its own, QUELLE -> SICHERUNG.
+  if (outcome.backup.empty()) return;
+  if (dryRun_) {
+    console_.Output(MoveLine(outcome.source, " -> ", outcome.backup));
+  } else if (log_) {
+    log_->Append(outcome.source, outcome.backup);
   }
 }
 

@@ -52,6 +52,8 @@ public:
 
 private:
   bool AskOnTerminal(const std::string& question);
+  // Writes the line of outcome's copy in the second target, where it has one.
+  void BackupDone(const FileOutcome& outcome);
 
   const RunOptions options_;
   Console& console_;

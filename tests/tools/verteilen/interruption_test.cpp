@@ -172,59 +172,95 @@ void InterruptionTest::KillRunAndUndo(const char* faultWords, int files, int kil
 }
 
 // SIGKILL at random moments of copy runs (--kopieren ja) from a card on the
-// disk into memory: the card never changes, no final name holds a partial
-// copy, and the next run (with --gleiche ueberspringen, so a second import
-// places nothing twice) completes the library: each picture once. Taking
-// every run back then removes every copy and leaves the card alone.
+// disk into memory, also with a second target on the disk, and of moving
+// runs with one: a copy run's card never changes, a moving run loses no
+// picture, no final name in either target holds a partial copy, and the next
+// run (a copy run with --gleiche ueberspringen, so a second import places
+// nothing twice) completes the library: each picture once in each target. Taking every run
+// back then removes every copy and leaves the card as it was.
 TEST_F(InterruptionTest, KilledCopyRunsLeaveTheCardAndNoPartialCopy) {
-#ifdef __SANITIZE_ADDRESS__
-  constexpr int kFiles = 300;
-#else
-  constexpr int kFiles = 1200;
-#endif
-  constexpr int kKills = 4;
-  std::set<std::string> contents;
-  for (int id = 0; id < kFiles; ++id) {
-    const std::string bytes = Content(id, 8192 + static_cast<size_t>(id % 5) * 4096);
-    contents.insert(bytes);
-    Add("ordner" + std::to_string(id % 10) + "/bild" + std::to_string(id) + ".png", bytes);
-  }
-  const std::map<std::string, std::string> card = FinalFiles(source_);
-  Strings copy = Options(source_);
-  for (const char* word : {"--kopieren", "ja", "--gleiche", "ueberspringen"})
-    copy.push_back(word);
-  // Every final name below the target holds a whole picture of the card.
-  const auto check = [&](bool complete) {
-    EXPECT_EQ(FinalFiles(source_), card);
-    std::set<std::string> found;
-    for (const auto& [path, bytes] : FinalFiles(target_)) {
-      if (bytes.empty()) continue; // a reservation a kill left; the next run clears it
-      ASSERT_TRUE(contents.count(bytes)) << "partial: " << path;
-      found.insert(bytes);
-    }
-    if (complete) ExpectEachOnce(target_, contents);
+  struct Case {
+    const char* what;
+    bool copy;
+    bool backup;
+    int files;
   };
-  HookedFaults faults("slow,batch-16");
-  std::mt19937 random(20261209);
-  for (int kill = 0; kill < kKills; ++kill) {
-    CommandProcess process(FOTOMAZ_VERTEILEN_HOOKS, copy);
-    std::this_thread::sleep_for(std::chrono::milliseconds(20 + random() % 200));
-    ::kill(process.Pid(), SIGKILL);
-    process.Wait();
-    ASSERT_NO_FATAL_FAILURE(check(false));
-  }
-  const auto last = CommandProcess(FOTOMAZ_VERTEILEN_HOOKS, copy).Wait();
-  EXPECT_EQ(last.status, 0) << last.err;
-  ASSERT_NO_FATAL_FAILURE(check(true));
+#ifdef __SANITIZE_ADDRESS__
+  constexpr int kScale = 4;
+#else
+  constexpr int kScale = 1;
+#endif
+  const Case cases[] = {
+      {"copying", true, false, 1200 / kScale},
+      {"copying into two targets", true, true, 600 / kScale},
+      {"moving into two targets", false, true, 300 / kScale},
+  };
+  constexpr int kKills = 4;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::set<std::string> contents;
+    for (int id = 0; id < c.files; ++id) {
+      const std::string bytes = Content(id, 8192 + static_cast<size_t>(id % 5) * 4096);
+      contents.insert(bytes);
+      Add("ordner" + std::to_string(id % 10) + "/bild" + std::to_string(id) + ".png", bytes);
+    }
+    const std::map<std::string, std::string> card = FinalFiles(source_);
+    const std::string backup = dir_.File("sicherung") + "/";
+    fs::create_directories(backup);
+    Strings run = Options(source_);
+    // A moving run numbers what it meets: what a kill left must be cleared.
+    for (const char* word : {"--kopieren", c.copy ? "ja" : "nein", "--gleiche",
+                             c.copy ? "ueberspringen" : "nummerieren"})
+      run.push_back(word);
+    if (c.backup) run.insert(run.end(), {"--sicherung", backup});
+    // Every final name below a target holds a whole picture of the card.
+    const auto check = [&](bool complete) {
+      if (c.copy) {
+        EXPECT_EQ(FinalFiles(source_), card);
+      }
+      std::set<std::string> found;
+      for (const std::string& root : {source_, target_, backup}) {
+        for (const auto& [path, bytes] : FinalFiles(root)) {
+          if (bytes.empty()) continue; // a reservation a kill left; the next run clears it
+          ASSERT_TRUE(contents.count(bytes)) << "partial: " << path;
+          found.insert(bytes);
+        }
+      }
+      EXPECT_EQ(found.size(), contents.size());
+      if (!complete) return;
+      ExpectEachOnce(target_, contents);
+      if (c.backup) ExpectEachOnce(backup, contents);
+      if (!c.copy) {
+        EXPECT_TRUE(FinalFiles(source_).empty());
+      }
+    };
+    HookedFaults faults("slow,batch-16");
+    std::mt19937 random(20261209);
+    for (int kill = 0; kill < kKills; ++kill) {
+      CommandProcess process(FOTOMAZ_VERTEILEN_HOOKS, run);
+      std::this_thread::sleep_for(std::chrono::milliseconds(20 + random() % 200));
+      ::kill(process.Pid(), SIGKILL);
+      process.Wait();
+      ASSERT_NO_FATAL_FAILURE(check(false));
+    }
+    const auto last = CommandProcess(FOTOMAZ_VERTEILEN_HOOKS, run).Wait();
+    EXPECT_EQ(last.status, 0) << last.err;
+    ASSERT_NO_FATAL_FAILURE(check(true));
 
-  const Strings undo = {"--einstellungen", settings_, "--rueckgaengig", "--ja"};
-  for (int run = 0; run < kKills + 2; ++run) {
-    const auto back = CommandProcess(FOTOMAZ_VERTEILEN_HOOKS, undo).Wait();
-    if (back.status == 2) break;
-    EXPECT_EQ(back.status, 0) << back.err;
+    const Strings undo = {"--einstellungen", settings_, "--rueckgaengig", "--ja"};
+    for (int back = 0; back < kKills + 2; ++back) {
+      const auto taken = CommandProcess(FOTOMAZ_VERTEILEN_HOOKS, undo).Wait();
+      if (taken.status == 2) break;
+      EXPECT_EQ(taken.status, 0) << taken.err;
+    }
+    EXPECT_TRUE(FinalFiles(target_).empty());
+    EXPECT_TRUE(FinalFiles(backup).empty());
+    EXPECT_EQ(FinalFiles(source_), card);
+    for (const std::string& folder : {source_, target_, backup})
+      fs::remove_all(folder);
+    fs::create_directories(source_);
+    fs::create_directories(target_);
   }
-  EXPECT_TRUE(FinalFiles(target_).empty());
-  EXPECT_EQ(FinalFiles(source_), card);
 }
 
 void InterruptionTest::UndoEverything(int runs) {
