@@ -374,7 +374,8 @@ std::vector<FileOutcome> DistributionRun::CarryOut(BatchStep& step, const Compan
     return kept;
   }
   if (mover_) {
-    const std::optional<MoveResult> now = mover_->Stage(plan.source, plan.move->target);
+    const std::optional<MoveResult> now =
+        mover_->Stage(plan.source, plan.move->target, EntryDevice(*plan.status));
     if (!now) {
       // A copy waits for its batch's flush; what became of it is told then.
       pending_.push_back(std::move(step));

@@ -49,10 +49,16 @@ std::optional<IntentTicket> RecordIntent(const std::string& source, const std::s
 MoveResult MoveAfterIntent(const MovingFile& file, const MovePlace& place, TargetFolderIndex& index,
                            const RunState& state) {
   MoveResult result{MoveOutcome::Moved, {}};
-  if (state.mode == RunMode::Real) result = MoveFileNoReplace(file.path, place.path);
+  if (state.mode == RunMode::Real)
+    result = MoveFileNoReplace(file.path, place.path, EntryDevice(file.status));
   if (state.mode == RunMode::Copy) result = CopyFileNoReplace(file.path, place.path);
   NoteMoveResult(result, file, place, &index, state);
   return result;
+}
+
+std::optional<uint64_t> EntryDevice(const FileStatus& status) {
+  if (status.throughLink) return std::nullopt;
+  return status.identity.device;
 }
 
 void NoteMoveResult(const MoveResult& result, const MovingFile& file, const MovePlace& place,
@@ -120,7 +126,11 @@ bool AlreadyInPlace(const std::string& source, const std::string& sourceName,
                     const std::string& folder, const std::string& fitted, TargetFolders& targets) {
   // Names first: they cost nothing, and mostly differ.
   if (!IsPlannedOrNumbered(LowerName(sourceName), fitted)) return false;
-  const std::optional<FileIdentity> sourceFolder = IdentityOf(FolderOf(source));
+  // One path names one folder: a library tidied in place costs no look per
+  // file here. Other spellings are told by identity.
+  const std::string sourceFolderPath = FolderOf(source);
+  if (sourceFolderPath == folder && targets.IdentityOfFolder(folder)) return true;
+  const std::optional<FileIdentity> sourceFolder = IdentityOf(sourceFolderPath);
   return sourceFolder && sourceFolder == targets.IdentityOfFolder(folder);
 }
 

@@ -79,6 +79,9 @@ std::optional<IntentTicket> RecordIntent(const std::string& source, const std::s
                                          const FileStatus& status, const RunState& state);
 MoveResult MoveAfterIntent(const MovingFile& file, const MovePlace& place, TargetFolderIndex& index,
                            const RunState& state);
+// The device of a file's entry as the run looked at it, handed to the move so
+// it need not look again; unknown for a path looked at through a link.
+std::optional<uint64_t> EntryDevice(const FileStatus& status);
 // What MoveAfterIntent notes once a move ended as result; a move finished
 // later (a copy committed with its batch) passes no index, and a failed one
 // then looks its folder's index up anew (an earlier failure may have
