@@ -72,7 +72,8 @@ CrossDeviceBatch::~CrossDeviceBatch() {
     Release(file);
 }
 
-std::optional<MoveResult> CrossDeviceBatch::Stage(const std::string& from, const std::string& to) {
+std::optional<MoveResult> CrossDeviceBatch::Stage(const std::string& from, const std::string& to,
+                                                  std::optional<uint64_t> fromDevice) {
   // A NUL would cut the path short: the system would act on another entry.
   if (ContainsNul(from) || ContainsNul(to)) return Outcome(MoveOutcome::Failed, EINVAL);
   // Its copy waits for the commit under another name; the caller's look at
@@ -84,7 +85,7 @@ std::optional<MoveResult> CrossDeviceBatch::Stage(const std::string& from, const
   // Within a file system one rename places the file and removes its source.
   std::optional<MoveResult> result;
   if (!ActiveMoveFaults().renameCrossDevice && sources_ == Sources::Removed)
-    result = PlaceAndRemoveByRename(from, to);
+    result = PlaceAndRemoveByRename(from, to, fromDevice);
   if (!result || result->error.value() == EXDEV) result = CopyAcross(from, to);
   if (staged_.size() >= kBatchFiles || stagedBytes_ >= kBatchBytes) Commit();
   return result;
@@ -247,7 +248,8 @@ void CrossDeviceBatch::PlaceCopy(Staged& file) {
     file.result = Outcome(MoveOutcome::ChangedDuringCopy);
     return;
   }
-  const MoveResult placed = PlaceAndRemoveByRename(file.temporary, file.to);
+  // The copy's device is known from its open file.
+  const MoveResult placed = PlaceAndRemoveByRename(file.temporary, file.to, file.copied.st_dev);
   if (placed.outcome != MoveOutcome::Moved) {
     file.result = placed;
     return;

@@ -65,8 +65,11 @@ public:
   // (so settled may be called from within Stage).
   // After AbandonCopyInHand() the copy in hand and every later one is
   // Abandoned (its temporary file removed); copies staged before stay
-  // staged, to be committed.
-  std::optional<MoveResult> Stage(const std::string& from, const std::string& to);
+  // staged, to be committed. fromDevice: the device of from's entry (not a
+  // link's file) where the caller looked at it already, so the move need not
+  // look again (MoveFileNoReplace).
+  std::optional<MoveResult> Stage(const std::string& from, const std::string& to,
+                                  std::optional<uint64_t> fromDevice = std::nullopt);
 
   // Commits the staged files (see above) in two steps: every copy is placed
   // under its final name (PlaceCopies), then the sources of the placed

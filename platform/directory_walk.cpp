@@ -197,3 +197,20 @@ void VisitFolderNames(const std::string& folder,
     if (name != "." && name != "..") visit(name);
   }
 }
+
+std::error_code VisitFolderOf(const std::string& folder,
+                              const std::function<bool(const FileIdentity&)>& opened,
+                              const std::function<void(std::string_view)>& visit) {
+  if (folder.empty() || ContainsNul(folder))
+    return std::make_error_code(std::errc::invalid_argument);
+  DirHandle dir(opendir(folder.c_str()));
+  if (!dir) return {errno, std::system_category()};
+  struct stat self {};
+  if (fstat(dirfd(dir.get()), &self) != 0) return {errno, std::system_category()};
+  if (!opened({static_cast<uint64_t>(self.st_dev), static_cast<uint64_t>(self.st_ino)})) return {};
+  while (const dirent* entry = readdir(dir.get())) {
+    const std::string_view name = entry->d_name;
+    if (name != "." && name != "..") visit(name);
+  }
+  return {};
+}

@@ -3,10 +3,13 @@
 // names, so a walk is the same on every run whatever order the file system
 // keeps.
 
+#include "platform/file_info.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 // What a file's directory entry said it is. Where the file system does not
@@ -43,3 +46,11 @@ std::vector<std::string> ListFolderNames(const std::string& folder);
 // them all as strings at once; none when the folder cannot be read.
 void VisitFolderNames(const std::string& folder,
                       const std::function<void(std::string_view)>& visit);
+// VisitFolderNames from one open that also tells which folder it lists
+// (links followed): opened gets its identity before any name and returns
+// whether the names are wanted. A look by name before the listing would walk
+// the path once more, a round trip per path part on a share. The error of
+// the open when folder cannot be listed (ENOENT: there is no such folder).
+std::error_code VisitFolderOf(const std::string& folder,
+                              const std::function<bool(const FileIdentity&)>& opened,
+                              const std::function<void(std::string_view)>& visit);

@@ -50,6 +50,39 @@ std::error_code CreateFolderTree(const std::string& path, FolderAccess access,
   return DirectoryExists(path) ? std::error_code() : SystemError(ENOTDIR);
 }
 
+std::error_code CreateFolderBelow(const std::string& path, const std::string& known,
+                                  std::vector<std::string>& created, bool& made,
+                                  FolderAccess access) {
+  made = false;
+  const size_t below =
+      !known.empty() && known.back() == kPathSeparator ? known.size() : known.size() + 1;
+  if (path.empty() || ContainsNul(path) || known.empty() || !path.starts_with(known) ||
+      path.size() <= below || path[below - 1] != kPathSeparator)
+    return SystemError(EINVAL);
+  const mode_t mode = access == FolderAccess::OwnerOnly ? 0700 : 0777;
+  for (size_t end = path.find(kPathSeparator, below);; end = path.find(kPathSeparator, end + 1)) {
+    const std::string level = path.substr(0, end);
+    const bool last = end == std::string::npos;
+    // A refusal stands for the system's, which an existing level never meets.
+    if (const auto refusal = ActiveMoveFaults().targetRefuses) {
+      if (!DirectoryExists(level)) return SystemError(*refusal);
+    } else if (mkdir(level.c_str(), mode) == 0) {
+      created.push_back(level);
+      if (last) made = true;
+    } else if (errno == ENOENT) {
+      // Removed under the run: made again from the top.
+      const size_t before = created.size();
+      const std::error_code again = CreateFolderTree(path, access, &created);
+      made = created.size() > before && created.back() == path;
+      return again;
+    } else if (errno != EEXIST) {
+      return SystemError(errno);
+    }
+    if (last) break;
+  }
+  return made || DirectoryExists(path) ? std::error_code() : SystemError(ENOTDIR);
+}
+
 void FlushFolder(const std::string& folder) {
   if (ContainsNul(folder)) return;
   const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

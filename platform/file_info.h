@@ -24,6 +24,17 @@ std::error_code CreateFolderTree(const std::string& path,
                                  FolderAccess access = FolderAccess::AsUmaskAllows,
                                  std::vector<std::string>* created = nullptr);
 
+// CreateFolderTree for a path below known, a folder the caller knows to
+// exist (a proper prefix of path, at a separator): the levels below it are
+// made top first, without asking about known or the levels above it, which
+// on a share costs a round trip per path part each. A level that exists
+// already is fine. Where known has gone meanwhile, the missing levels are
+// made as CreateFolderTree makes them. made tells whether path itself was
+// made by this call (so it is empty, but for what others put in since).
+std::error_code CreateFolderBelow(const std::string& path, const std::string& known,
+                                  std::vector<std::string>& created, bool& made,
+                                  FolderAccess access = FolderAccess::AsUmaskAllows);
+
 // Makes the entries of folder durable (a new name, a rename), so they
 // survive a power cut. Some file systems refuse to sync a folder; the files
 // themselves are flushed, so that is no error.

@@ -45,25 +45,26 @@ MoveOutcome OutcomeOfError(std::error_code error) {
 namespace {
 
 MoveResult OneFile(const std::string& from, const std::string& to,
-                   CrossDeviceBatch::Sources sources) {
+                   CrossDeviceBatch::Sources sources, std::optional<uint64_t> fromDevice) {
   MoveResult committed;
   CrossDeviceBatch one([&](const CommittedMove& move) { committed = move.result; }, sources);
   // Within a file system the stage is the move (one rename places the file
   // and removes its source); a copy across is placed and its source removed
   // by the commit, one step after the other.
-  if (const auto done = one.Stage(from, to)) return *done;
+  if (const auto done = one.Stage(from, to, fromDevice)) return *done;
   one.Commit();
   return committed;
 }
 
 } // namespace
 
-MoveResult MoveFileNoReplace(const std::string& from, const std::string& to) {
-  return OneFile(from, to, CrossDeviceBatch::Sources::Removed);
+MoveResult MoveFileNoReplace(const std::string& from, const std::string& to,
+                             std::optional<uint64_t> fromDevice) {
+  return OneFile(from, to, CrossDeviceBatch::Sources::Removed, fromDevice);
 }
 
 MoveResult CopyFileNoReplace(const std::string& from, const std::string& to) {
-  return OneFile(from, to, CrossDeviceBatch::Sources::Kept);
+  return OneFile(from, to, CrossDeviceBatch::Sources::Kept, std::nullopt);
 }
 
 bool IsTemporaryCopyName(const std::string& name) {

@@ -6,6 +6,8 @@
 #include "platform/abandon_copy.h"
 #include "platform/move_result.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 // Moves the file from to to (both full paths). Within a file system a rename
@@ -23,7 +25,12 @@
 // its copy had its final name counts as moved; one that went before, as
 // NotFound. A source that cannot be removed keeps the file: the finished
 // copy or link is removed again, so the file is never in two places.
-MoveResult MoveFileNoReplace(const std::string& from, const std::string& to);
+// fromDevice is the device of from's entry (a link's own, not its file's)
+// where the caller looked at it already: a file system that refused a way
+// before is known by its device (move_routes.h), and on a share every look
+// is a round trip. A wrong one costs only the calls of another way.
+MoveResult MoveFileNoReplace(const std::string& from, const std::string& to,
+                             std::optional<uint64_t> fromDevice = std::nullopt);
 
 // Places a copy of from at to as MoveFileNoReplace places its copy across
 // file systems (verified, never replacing), also within one file system, and

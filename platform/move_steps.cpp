@@ -82,10 +82,11 @@ LearntRoutes& Learnt() {
 }
 
 // The device of the entry at path, looked up once per move and only when
-// needed.
+// needed; known, when the caller looked at the entry already.
 class DeviceOf {
 public:
-  explicit DeviceOf(const std::string& path) : path_(path) {}
+  DeviceOf(const std::string& path, std::optional<dev_t> known)
+      : path_(path), looked_(known.has_value()), device_(known) {}
   std::optional<dev_t> operator()() {
     if (!looked_) {
       struct stat st {};
@@ -295,10 +296,12 @@ bool StillPlaced(const struct stat& now, const struct stat& placed) {
          now.st_mtim.tv_nsec == placed.st_mtim.tv_nsec;
 }
 
-MoveResult PlaceAndRemoveByRename(const std::string& from, const std::string& to) {
+MoveResult PlaceAndRemoveByRename(const std::string& from, const std::string& to,
+                                  std::optional<dev_t> fromDevice) {
   // Only once a file system refused something is the source's device looked
-  // up: a move on a local disk stays one call.
-  DeviceOf device(from);
+  // up (unless the caller knows it): a move on a local disk stays one call,
+  // and one on a share that refused something stays the calls of its way.
+  DeviceOf device(from, fromDevice);
   NameRoute route = NameRoute::NoReplaceRename;
   if (Learnt().Any()) {
     if (const std::optional<dev_t> known = device()) route = Learnt().Of(*known).route;

@@ -478,7 +478,8 @@ std::vector<FileOutcome> DistributionRun::CarryOut(BatchStep& step, const Compan
     return Finish(step, PlaceAfterIntent(plan.Moving(), place, StateFor(batchOptions_)), endsBatch);
   }
   if (mover_) {
-    const std::optional<MoveResult> now = mover_->Stage(plan.source, plan.move->target);
+    const std::optional<MoveResult> now =
+        mover_->Stage(plan.source, plan.move->target, EntryDevice(*plan.status));
     if (!now) {
       // A copy waits for its batch's flush; what became of it is told then.
       pending_.push_back(Staged{std::move(step), std::nullopt, std::nullopt, false, true});

@@ -38,6 +38,7 @@ void PlanFile(FilePlan& plan, const PlanBasis& basis, const RunState& state) {
     return;
   }
   if (state.record) state.record->TargetFolder(target);
+  state.targets.NoteRoot(target);
   plan.createFolder = StructureCreatesFolders(options.structure);
 }
 

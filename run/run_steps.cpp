@@ -67,8 +67,9 @@ MoveResult PlaceAfterIntent(const MovingFile& file, const MovePlace& place, cons
       if (state.mode == RunMode::Real) return {MoveOutcome::Failed, {}, false, second};
     }
   }
-  MoveResult result = state.mode == RunMode::Copy ? CopyFileNoReplace(file.path, place.path)
-                                                  : MoveFileNoReplace(file.path, place.path);
+  MoveResult result = state.mode == RunMode::Copy
+                          ? CopyFileNoReplace(file.path, place.path)
+                          : MoveFileNoReplace(file.path, place.path, EntryDevice(file.status));
   result.second = second;
   const bool placed = result.outcome == MoveOutcome::Moved || result.outcome == MoveOutcome::Copied;
   // A file that stays leaves no copy of this run in the second target.
@@ -81,6 +82,11 @@ MoveResult MoveAfterIntent(const MovingFile& file, const MovePlace& place, Targe
   const MoveResult result = PlaceAfterIntent(file, place, state);
   NoteMoveResult(result, file, place, &index, state);
   return result;
+}
+
+std::optional<uint64_t> EntryDevice(const FileStatus& status) {
+  if (status.throughLink) return std::nullopt;
+  return status.identity.device;
 }
 
 void NoteMoveResult(const MoveResult& result, const MovingFile& file, const MovePlace& place,
@@ -152,7 +158,11 @@ bool AlreadyInPlace(const std::string& source, const std::string& sourceName,
                     const std::string& folder, const std::string& fitted, TargetFolders& targets) {
   // Names first: they cost nothing, and mostly differ.
   if (!IsPlannedOrNumbered(LowerName(sourceName), fitted)) return false;
-  const std::optional<FileIdentity> sourceFolder = IdentityOf(FolderOf(source));
+  // One path names one folder: a library tidied in place costs no look per
+  // file here. Other spellings are told by identity.
+  const std::string sourceFolderPath = FolderOf(source);
+  if (sourceFolderPath == folder && targets.IdentityOfFolder(folder)) return true;
+  const std::optional<FileIdentity> sourceFolder = IdentityOf(sourceFolderPath);
   return sourceFolder && sourceFolder == targets.IdentityOfFolder(folder);
 }
 

@@ -88,6 +88,9 @@ MoveResult MoveAfterIntent(const MovingFile& file, const MovePlace& place, Targe
 // (a move run moves only once it landed; a failed one is result.second),
 // then the move or copy into the target.
 MoveResult PlaceAfterIntent(const MovingFile& file, const MovePlace& place, const RunState& state);
+// The device of a file's entry as the run looked at it, handed to the move so
+// it need not look again; unknown for a path looked at through a link.
+std::optional<uint64_t> EntryDevice(const FileStatus& status);
 // What MoveAfterIntent notes once a move ended as result; a move finished
 // later (a copy committed with its batch) passes no index, and a failed one
 // then looks its folder's index up anew (an earlier failure may have

@@ -215,6 +215,7 @@ TargetFolderIndex::NameAndNumbered(std::string_view name, std::string_view stem,
 }
 
 const FileIdentity* TargetFolders::Identify(const std::string& folder) {
+  if (unlooked_.count(folder)) return LookUp(folder);
   if (const auto known = identities_.find(folder); known != identities_.end()) {
     return &known->second;
   }
@@ -225,24 +226,163 @@ const FileIdentity* TargetFolders::Identify(const std::string& folder) {
 
 TargetFolderIndex* TargetFolders::Prepare(const std::string& folder, bool create,
                                           std::error_code* error) {
+  TargetFolderIndex* index = nullptr;
   if (const auto known = identities_.find(folder); known != identities_.end()) {
-    if (const auto index = indexes_.find(known->second); index != indexes_.end()) {
-      return &index->second;
-    }
+    if (const auto found = indexes_.find(known->second); found != indexes_.end())
+      index = &found->second;
   }
-  if (const auto planned = planned_.find(folder); planned != planned_.end()) {
-    return &planned->second;
-  }
-  failedAtMirror_ = false;
+  if (const auto planned = planned_.find(folder); !index && planned != planned_.end())
+    index = &planned->second;
   const std::string mirror = MirrorPath(folder);
-  if (!mirror.empty()) mirrors_[folder] = mirror;
+  if (index && (mirror.empty() || mirrored_.count(index))) return index;
+  failedAtMirror_ = false;
+  if (!index) index = PrepareOwn(folder, create, error);
+  if (!index || mirror.empty()) return index;
+  mirrors_[folder] = mirror;
+  // A second target's folder that could not be made is tried again for the
+  // next file of the folder.
+  if (!MakeMirror(mirror, create, error)) return nullptr;
+  // Its names join the index once, however many spellings lead to it.
+  if (mirrored_.insert(index).second) ListMirror(folder, mirror, *index);
+  return index;
+}
+
+// The target's own folder, made or listed as the nearest known folder allows.
+TargetFolderIndex* TargetFolders::PrepareOwn(const std::string& folder, bool create,
+                                             std::error_code* error) {
+  // Below a folder this run made, a folder is new unless another program
+  // made it meanwhile: it is made at once, without a look for it first.
+  const bool belowMade = !made_.count(folder) && made_.count(FolderOf(folder));
+  if (!(create && ChangesFiles(mode_) && belowMade)) {
+    std::error_code opening;
+    if (TargetFolderIndex* listed = List(folder, opening)) return listed;
+    if (opening != std::errc::no_such_file_or_directory)
+      return PrepareAfterLook(folder, create, error);
+    if (!create) return nullptr;
+    if (mode_ == RunMode::DryRun) return PlanFolder(folder);
+  }
+  bool made = false;
+  const std::error_code created = Create(folder, made);
+  if (created) {
+    if (error) *error = created;
+    return nullptr;
+  }
+  if (!made) {
+    std::error_code opening;
+    return List(folder, opening);
+  }
+  // Made just now, it holds nothing the run needs to list. Its identity is
+  // looked up only when asked for (LookUp); until then a key of its own
+  // stands for it. What was known under its path was of a folder that is gone.
+  const FileIdentity stand{kUnlooked, ++unlookedCount_};
+  identities_.insert_or_assign(folder, stand);
+  unlooked_.insert(folder);
+  return &indexes_[stand];
+}
+
+const FileIdentity* TargetFolders::LookUp(const std::string& folder) {
+  const std::optional<FileIdentity> identity = IdentityOf(folder);
+  if (!identity) return nullptr; // gone: its index stays for those that hold it
+  unlooked_.erase(folder);
+  FileIdentity& known = identities_.at(folder);
+  // The node keeps its place in memory under its new key, so pointers to the
+  // index stay valid. A listing of a folder gone since (its inode used again)
+  // steps aside the same way.
+  auto index = indexes_.extract(known);
+  if (!index) {
+    known = *identity;
+    return &known;
+  }
+  if (auto stale = indexes_.extract(*identity)) {
+    stale.key() = {kUnlooked, ++unlookedCount_};
+    indexes_.insert(std::move(stale));
+  }
+  index.key() = *identity;
+  indexes_.insert(std::move(index));
+  known = *identity;
+  return &known;
+}
+
+void TargetFolders::LookUpMade() {
+  // Another spelling of a folder the run made shares its index: those are
+  // looked up before a folder that exists is listed (once each, and only in
+  // a run that lists a folder after making one). One gone since keeps its
+  // stand-in.
+  while (!unlooked_.empty()) {
+    const std::string made = *unlooked_.begin();
+    if (!LookUp(made)) unlooked_.erase(made);
+  }
+}
+
+TargetFolderIndex* TargetFolders::List(const std::string& folder, std::error_code& error) {
+  TargetFolderIndex* index = nullptr;
+  FileIdentity listed{};
+  error = VisitFolderOf(
+      folder,
+      [&](const FileIdentity& identity) {
+        LookUpMade();
+        listed = identity;
+        identities_.insert_or_assign(folder, identity);
+        // Another path may have named the same folder before.
+        const auto [known, added] = indexes_.try_emplace(identity);
+        index = &known->second;
+        return added;
+      },
+      [&](std::string_view entry) { AddListed(folder, listed, entry, *index); });
+  return error ? nullptr : index;
+}
+
+void TargetFolders::AddListed(const std::string& folder, const FileIdentity& identity,
+                              std::string_view entry, TargetFolderIndex& index) {
+  const std::string name(entry);
+  if (IsTemporaryCopyName(name)) {
+    // Never a planned name: the walk does not collect such files.
+    if (ChangesFiles(mode_)) RemoveIfStaleTemporaryCopy(JoinPath(folder, name));
+  } else if (!departed_.count({identity, name})) {
+    index.Add(name);
+  }
+}
+
+std::error_code TargetFolders::Create(const std::string& folder, bool& made) {
+  std::vector<std::string> levels;
+  std::error_code created;
+  const std::optional<std::string> known = KnownAbove(folder);
+  if (known) {
+    created = CreateFolderBelow(folder, *known, levels, made);
+  } else {
+    created = CreateFolderTree(folder, FolderAccess::AsUmaskAllows, &levels);
+    made = !levels.empty() && levels.back() == folder;
+  }
+  made_.insert(levels.begin(), levels.end());
+  if (folderCreated_) {
+    for (const std::string& level : levels)
+      folderCreated_(level);
+  }
+  return created;
+}
+
+std::optional<std::string> TargetFolders::KnownAbove(const std::string& folder) const {
+  for (std::string level = FolderOf(folder); level.size() > 1; level = FolderOf(level)) {
+    if (made_.count(level) || identities_.count(level) || roots_.count(level)) return level;
+  }
+  return std::nullopt;
+}
+
+void TargetFolders::NoteRoot(const std::string& root) {
+  std::string folder = root;
+  while (folder.size() > 1 && folder.back() == kPathSeparator)
+    folder.pop_back();
+  if (folder.size() > 1) roots_.insert(std::move(folder));
+}
+
+// The way before the listing told which folder it is: kept for folders that
+// cannot be opened for other reasons than being absent (not readable, or a
+// file in the way), whose answers it decides as it always did.
+TargetFolderIndex* TargetFolders::PrepareAfterLook(const std::string& folder, bool create,
+                                                   std::error_code* error) {
   if (!DirectoryExists(folder)) {
     if (!create) return nullptr;
-    if (mode_ == RunMode::DryRun) {
-      TargetFolderIndex* planned = PlanFolder(folder);
-      if (planned && !mirror.empty()) ListMirror(folder, mirror, *planned);
-      return planned;
-    }
+    if (mode_ == RunMode::DryRun) return PlanFolder(folder);
     std::vector<std::string> levels;
     const std::error_code created = CreateFolderTree(folder, FolderAccess::AsUmaskAllows, &levels);
     made_.insert(levels.begin(), levels.end());
@@ -255,22 +395,14 @@ TargetFolderIndex* TargetFolders::Prepare(const std::string& folder, bool create
       return nullptr;
     }
   }
-  if (!mirror.empty() && !MakeMirror(mirror, create, error)) return nullptr;
+  LookUpMade();
   const FileIdentity* identity = Identify(folder);
   if (!identity) return nullptr;
-  // Another path may have named the same folder before.
   const auto [index, added] = indexes_.try_emplace(*identity);
   if (added) {
     VisitFolderNames(folder, [&](std::string_view entry) {
-      const std::string name(entry);
-      if (IsTemporaryCopyName(name)) {
-        // Never a planned name: the walk does not collect such files.
-        if (ChangesFiles(mode_)) RemoveIfStaleTemporaryCopy(JoinPath(folder, name));
-      } else if (!departed_.count({*identity, name})) {
-        index->second.Add(name);
-      }
+      AddListed(folder, *identity, entry, index->second);
     });
-    if (!mirror.empty()) ListMirror(folder, mirror, index->second);
   }
   return &index->second;
 }
@@ -350,9 +482,13 @@ std::optional<FileIdentity> TargetFolders::IdentityOfFolder(const std::string& f
 }
 
 void TargetFolders::Forget(const std::string& folder) {
+  unlooked_.erase(folder);
   const auto known = identities_.find(folder);
   if (known == identities_.end()) return;
-  indexes_.erase(known->second);
+  if (const auto index = indexes_.find(known->second); index != indexes_.end()) {
+    mirrored_.erase(&index->second);
+    indexes_.erase(index);
+  }
   identities_.erase(known);
 }
 

@@ -8,6 +8,7 @@
 #include "platform/move_faults.h"
 #include "platform/move_result.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
@@ -45,9 +46,11 @@ int CreateExclusively(const std::string& path);
 // rename (where the file system has no no-replace rename, a hard link and
 // RemoveSource; without hard links, or where a link shows another inode, a
 // rename over an empty file that reserved the name). Which of them works is
-// learnt per device (move_routes.h). EXDEV comes back as the error of a
-// Failed outcome.
-MoveResult PlaceAndRemoveByRename(const std::string& from, const std::string& to);
+// learnt per device (move_routes.h); fromDevice, the device of from's entry
+// where the caller knows it, spares the look that finds it. EXDEV comes back
+// as the error of a Failed outcome.
+MoveResult PlaceAndRemoveByRename(const std::string& from, const std::string& to,
+                                  std::optional<dev_t> fromDevice = std::nullopt);
 
 // Removes the source once its file is at the target under the entry placed
 // (described by entry): 0 or the errno of the removal.

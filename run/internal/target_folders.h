@@ -15,6 +15,7 @@
 #include <string_view>
 #include <system_error>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -114,6 +115,10 @@ public:
   // The identity of a folder Prepare has listed (nothing for a folder that
   // a dry run only pretends to create).
   std::optional<FileIdentity> IdentityOfFolder(const std::string& folder);
+  // root is the target folder of the run's files, known to exist (the run
+  // checked it): folders below it are made from it down. Should it be gone,
+  // they are made as if it were not known.
+  void NoteRoot(const std::string& root);
   // Called with every folder Prepare creates (each level of a tree).
   void OnFolderCreated(std::function<void(const std::string&)> observer) {
     folderCreated_ = std::move(observer);
@@ -139,17 +144,42 @@ public:
 
 private:
   const FileIdentity* Identify(const std::string& folder);
+  // The identity of a folder this run made, looked up now: its index goes
+  // under it. Null when the folder has gone.
+  const FileIdentity* LookUp(const std::string& folder);
+  void LookUpMade();
   TargetFolderIndex* PlanFolder(const std::string& folder);
+  // Prepare of the target's own folder, without its twin.
+  TargetFolderIndex* PrepareOwn(const std::string& folder, bool create, std::error_code* error);
+  // The index of folder from one listing that also tells its identity; null
+  // with the error of the listing's open.
+  TargetFolderIndex* List(const std::string& folder, std::error_code& error);
+  TargetFolderIndex* PrepareAfterLook(const std::string& folder, bool create,
+                                      std::error_code* error);
+  void AddListed(const std::string& folder, const FileIdentity& identity, std::string_view entry,
+                 TargetFolderIndex& index);
+  // Makes folder with its parents from the nearest folder known to exist;
+  // made: folder itself was made here.
+  std::error_code Create(const std::string& folder, bool& made);
+  // The nearest folder above folder that this run made, listed or was told
+  // exists.
+  std::optional<std::string> KnownAbove(const std::string& folder) const;
   // The twin folder's path, empty when there is none.
   std::string MirrorPath(const std::string& folder) const;
   // Makes the twin when it is missing (create set); false when it is not there.
   bool MakeMirror(const std::string& mirror, bool create, std::error_code* error);
-  // Adds the twin's names to index (once, when index is new).
+  // Adds the twin's names to index.
   void ListMirror(const std::string& folder, const std::string& mirror, TargetFolderIndex& index);
 
   RunMode mode_ = RunMode::Real;
   std::function<void(const std::string&)> folderCreated_;
-  std::set<std::string> made_; // every level Prepare created, by path
+  std::set<std::string> made_;  // every level Prepare created, by path
+  std::set<std::string> roots_; // NoteRoot's, without a trailing separator
+  // Folders made by this run whose identity is not looked up yet; their
+  // indexes are keyed by a stand-in of this device, which no file system has.
+  static constexpr uint64_t kUnlooked = UINT64_MAX;
+  std::set<std::string> unlooked_;
+  uint64_t unlookedCount_ = 0;
   std::unordered_map<std::string, FileIdentity> identities_;
   std::map<FileIdentity, TargetFolderIndex> indexes_;
   // A dry run only: folders that would have been created, by path, and the
@@ -159,4 +189,7 @@ private:
   std::string targetRoot_, backupRoot_;
   std::unordered_map<std::string, std::string> mirrors_; // by folder path as prepared
   bool failedAtMirror_ = false;
+  // Indexes holding their second target's names (node-based maps keep them
+  // in place).
+  std::unordered_set<const TargetFolderIndex*> mirrored_;
 };

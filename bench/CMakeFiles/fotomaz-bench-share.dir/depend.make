@@ -1,0 +1,2 @@
+# Empty dependencies file for fotomaz-bench-share.
+# This may be replaced when dependencies are built.

@@ -1,0 +1,3 @@
+file(REMOVE_RECURSE
+  "libfotomaz_settings_gui.a"
+)

@@ -1,0 +1,13 @@
+# CMake generated Testfile for 
+# Source directory: /work/main/tests
+# Build directory: /work/main/tests
+# 
+# This file includes the relevant testing commands required for 
+# testing this directory and lists subdirectories to be tested as well.
+subdirs("platform")
+subdirs("metadata")
+subdirs("run")
+subdirs("settings")
+subdirs("window")
+subdirs("tools/verteilen")
+subdirs("bench")

@@ -1,0 +1,40 @@
+file(REMOVE_RECURSE
+  "CMakeFiles/platform_tests.dir/cross_device_batch_test.cpp.o"
+  "CMakeFiles/platform_tests.dir/cross_device_batch_test.cpp.o.d"
+  "CMakeFiles/platform_tests.dir/directory_walk_test.cpp.o"
+  "CMakeFiles/platform_tests.dir/directory_walk_test.cpp.o.d"
+  "CMakeFiles/platform_tests.dir/display_probe_test.cpp.o"
+  "CMakeFiles/platform_tests.dir/display_probe_test.cpp.o.d"
+  "CMakeFiles/platform_tests.dir/file_compare_test.cpp.o"
+  "CMakeFiles/platform_tests.dir/file_compare_test.cpp.o.d"
+  "CMakeFiles/platform_tests.dir/file_info_test.cpp.o"
+  "CMakeFiles/platform_tests.dir/file_info_test.cpp.o.d"
+  "CMakeFiles/platform_tests.dir/file_time_test.cpp.o"
+  "CMakeFiles/platform_tests.dir/file_time_test.cpp.o.d"
+  "CMakeFiles/platform_tests.dir/folder_lock_test.cpp.o"
+  "CMakeFiles/platform_tests.dir/folder_lock_test.cpp.o.d"
+  "CMakeFiles/platform_tests.dir/ini_file_test.cpp.o"
+  "CMakeFiles/platform_tests.dir/ini_file_test.cpp.o.d"
+  "CMakeFiles/platform_tests.dir/ini_text_test.cpp.o"
+  "CMakeFiles/platform_tests.dir/ini_text_test.cpp.o.d"
+  "CMakeFiles/platform_tests.dir/line_reader_test.cpp.o"
+  "CMakeFiles/platform_tests.dir/line_reader_test.cpp.o.d"
+  "CMakeFiles/platform_tests.dir/lower_name_test.cpp.o"
+  "CMakeFiles/platform_tests.dir/lower_name_test.cpp.o.d"
+  "CMakeFiles/platform_tests.dir/move_file_test.cpp.o"
+  "CMakeFiles/platform_tests.dir/move_file_test.cpp.o.d"
+  "CMakeFiles/platform_tests.dir/path_text_test.cpp.o"
+  "CMakeFiles/platform_tests.dir/path_text_test.cpp.o.d"
+  "CMakeFiles/platform_tests.dir/settings_location_test.cpp.o"
+  "CMakeFiles/platform_tests.dir/settings_location_test.cpp.o.d"
+  "CMakeFiles/platform_tests.dir/share_move_test.cpp.o"
+  "CMakeFiles/platform_tests.dir/share_move_test.cpp.o.d"
+  "platform_tests"
+  "platform_tests.pdb"
+  "platform_tests[1]_tests.cmake"
+)
+
+# Per-language clean rules from dependency scanning.
+foreach(lang CXX)
+  include(CMakeFiles/platform_tests.dir/cmake_clean_${lang}.cmake OPTIONAL)
+endforeach()

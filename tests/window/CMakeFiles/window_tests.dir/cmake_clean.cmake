@@ -1,0 +1,40 @@
+file(REMOVE_RECURSE
+  "CMakeFiles/window_tests.dir/__/run/run_fixture.cpp.o"
+  "CMakeFiles/window_tests.dir/__/run/run_fixture.cpp.o.d"
+  "CMakeFiles/window_tests.dir/__/settings/qt_test_app.cpp.o"
+  "CMakeFiles/window_tests.dir/__/settings/qt_test_app.cpp.o.d"
+  "CMakeFiles/window_tests.dir/app_test_application.cpp.o"
+  "CMakeFiles/window_tests.dir/app_test_application.cpp.o.d"
+  "CMakeFiles/window_tests.dir/application_error_test.cpp.o"
+  "CMakeFiles/window_tests.dir/application_error_test.cpp.o.d"
+  "CMakeFiles/window_tests.dir/close_on_signal_test.cpp.o"
+  "CMakeFiles/window_tests.dir/close_on_signal_test.cpp.o.d"
+  "CMakeFiles/window_tests.dir/contrast_test.cpp.o"
+  "CMakeFiles/window_tests.dir/contrast_test.cpp.o.d"
+  "CMakeFiles/window_tests.dir/main_window_test.cpp.o"
+  "CMakeFiles/window_tests.dir/main_window_test.cpp.o.d"
+  "CMakeFiles/window_tests.dir/options_round_trip_test.cpp.o"
+  "CMakeFiles/window_tests.dir/options_round_trip_test.cpp.o.d"
+  "CMakeFiles/window_tests.dir/preview_test.cpp.o"
+  "CMakeFiles/window_tests.dir/preview_test.cpp.o.d"
+  "CMakeFiles/window_tests.dir/qt_modal_test.cpp.o"
+  "CMakeFiles/window_tests.dir/qt_modal_test.cpp.o.d"
+  "CMakeFiles/window_tests.dir/report_dialog_test.cpp.o"
+  "CMakeFiles/window_tests.dir/report_dialog_test.cpp.o.d"
+  "CMakeFiles/window_tests.dir/run_window_test.cpp.o"
+  "CMakeFiles/window_tests.dir/run_window_test.cpp.o.d"
+  "CMakeFiles/window_tests.dir/start_without_display_test.cpp.o"
+  "CMakeFiles/window_tests.dir/start_without_display_test.cpp.o.d"
+  "CMakeFiles/window_tests.dir/wait_cursor_test.cpp.o"
+  "CMakeFiles/window_tests.dir/wait_cursor_test.cpp.o.d"
+  "CMakeFiles/window_tests.dir/window_layout_test.cpp.o"
+  "CMakeFiles/window_tests.dir/window_layout_test.cpp.o.d"
+  "window_tests"
+  "window_tests.pdb"
+  "window_tests[1]_tests.cmake"
+)
+
+# Per-language clean rules from dependency scanning.
+foreach(lang CXX)
+  include(CMakeFiles/window_tests.dir/cmake_clean_${lang}.cmake OPTIONAL)
+endforeach()

@@ -1,0 +1,23 @@
+
+# Consider dependencies only in project.
+set(CMAKE_DEPENDS_IN_PROJECT_ONLY OFF)
+
+# The set of languages for which implicit dependencies are needed:
+set(CMAKE_DEPENDS_LANGUAGES
+  )
+
+# The set of dependency files which are needed:
+set(CMAKE_DEPENDS_DEPENDENCY_FILES
+  "/work/main/tools/fotomaz_exif.cpp" "tools/CMakeFiles/fotomaz-exif.dir/fotomaz_exif.cpp.o" "gcc" "tools/CMakeFiles/fotomaz-exif.dir/fotomaz_exif.cpp.o.d"
+  )
+
+# Targets to which this target links.
+set(CMAKE_TARGET_LINKED_INFO_FILES
+  "/work/main/tools/CMakeFiles/fotomaz_exif_report.dir/DependInfo.cmake"
+  "/work/main/run/CMakeFiles/fotomaz_run.dir/DependInfo.cmake"
+  "/work/main/metadata/CMakeFiles/fotomaz_metadata.dir/DependInfo.cmake"
+  "/work/main/platform/CMakeFiles/fotomaz_platform.dir/DependInfo.cmake"
+  )
+
+# Fortran module output directory.
+set(CMAKE_Fortran_TARGET_MODULE_DIR "")
