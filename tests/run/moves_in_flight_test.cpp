@@ -29,6 +29,7 @@ using Lines = std::vector<std::string>;
 // own folder written ROOT (and the record's start, process and inodes left out).
 struct Left {
   Lines target, source, report, record;
+  int steps = 0; // of moves, as the hook counted them
   bool operator==(const Left&) const = default;
 };
 
@@ -99,9 +100,12 @@ Left RunOn(MovesInFlightUse use, const MoveFaults& faults) {
   frontEnd.onEvents = [&] {
     if (Exists(target + "2023/07") && !Exists(taken)) WriteFileAt(taken, "other program", 0);
   };
-  ScopedMoveFaults scoped(faults);
+  int steps = 0; // a test's hook counts without a lock
+  MoveFaults counting = faults;
+  counting.afterStep = [&](CopyStep) { ++steps; };
+  ScopedMoveFaults scoped(counting);
   EXPECT_EQ(run.DistributeFiles(), RunOutcome::Completed);
-  Left left{FilesBelow(target), FilesBelow(source), {}, RecordLines(records, root)};
+  Left left{FilesBelow(target), FilesBelow(source), {}, RecordLines(records, root), steps};
   for (const FileOutcome& outcome : frontEnd.outcomes)
     left.report.push_back(Rooted(
         outcome.source + " " + std::to_string(int(outcome.result)) + " " + outcome.target, root));
@@ -130,6 +134,7 @@ TEST(MovesInFlightTest, GiveWhatTheRunOneAfterAnotherGives) {
       if (!name.starts_with("bibliothek/")) outside.push_back(name);
     EXPECT_EQ(outside, (Lines{"doppelt/2023-06-02.jpg", "mehr/ohne.jpg"}));
     EXPECT_EQ(alone.target.size(), 1 + 1 + 24 + 2 + 1 + 12 + 40u);
+    EXPECT_EQ(alone.steps > 0, c.faults.renameUnsupported);
   }
 }
 
