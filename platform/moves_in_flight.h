@@ -27,9 +27,10 @@
 
 class MovesInFlight {
 public:
-  // Moves in flight at once. A share served renames out of one source
-  // folder one at a time (the slow-share bench): more than this only queue
-  // there, while each thread costs a stack and a wake-up on a local disk.
+  // Moves in flight at once. The share serves renames out of one source
+  // folder one at a time, so more only queue there (300 files on the
+  // slow-share bench, 1 ms a request: 4 at a time 6.1 s, 8 5.8 s, 16 6.1 s);
+  // each thread costs a stack and wake-ups.
   static constexpr size_t kMovesInFlight = 8;
 
   explicit MovesInFlight(size_t threads = kMovesInFlight);
