@@ -84,11 +84,26 @@ std::optional<MoveResult> CrossDeviceBatch::Stage(const std::string& from, const
   // into place then stays within the target's (and meets its other faults).
   // Within a file system one rename places the file and removes its source.
   std::optional<MoveResult> result;
-  if (!ActiveMoveFaults().renameCrossDevice && sources_ == Sources::Removed)
-    result = PlaceAndRemoveByRename(from, to, fromDevice);
-  if (!result || result->error.value() == EXDEV) result = CopyAcross(from, to);
+  if (RenamesFirst()) result = PlaceAndRemoveByRename(from, to, fromDevice);
+  return AfterRename(from, to, std::move(result));
+}
+
+bool CrossDeviceBatch::RenamesFirst() const {
+  return !ActiveMoveFaults().renameCrossDevice && sources_ == Sources::Removed;
+}
+
+std::optional<MoveResult> CrossDeviceBatch::StageRenamed(const std::string& from,
+                                                         const std::string& to,
+                                                         const MoveResult& renamed) {
+  return AfterRename(from, to, renamed);
+}
+
+std::optional<MoveResult> CrossDeviceBatch::AfterRename(const std::string& from,
+                                                        const std::string& to,
+                                                        std::optional<MoveResult> renamed) {
+  if (!renamed || renamed->error.value() == EXDEV) renamed = CopyAcross(from, to);
   if (staged_.size() >= kBatchFiles || stagedBytes_ >= kBatchBytes) Commit();
-  return result;
+  return renamed;
 }
 
 std::optional<MoveResult> CrossDeviceBatch::CopyAcross(const std::string& from,

@@ -71,6 +71,17 @@ public:
   std::optional<MoveResult> Stage(const std::string& from, const std::string& to,
                                   std::optional<uint64_t> fromDevice = std::nullopt);
 
+  // Whether Stage tries a rename within one file system first (a move, not
+  // a copy run): such renames may be made in flight (moves_in_flight.h) and
+  // their results handed to StageRenamed.
+  bool RenamesFirst() const;
+  // Stage for a move whose rename was made already and ended as renamed:
+  // across file systems (EXDEV) the file is copied and staged, otherwise
+  // renamed is its result. The caller keeps the targets of its moves apart
+  // (the rename cannot know the names staged).
+  std::optional<MoveResult> StageRenamed(const std::string& from, const std::string& to,
+                                         const MoveResult& renamed);
+
   // Commits the staged files (see above) in two steps: every copy is placed
   // under its final name (PlaceCopies), then the sources of the placed
   // copies are removed (RemoveSourceOf; not with Sources::Kept, where a
@@ -91,6 +102,10 @@ private:
   };
 
   std::optional<MoveResult> CopyAcross(const std::string& from, const std::string& to);
+  // Copies a file the rename (renamed, when tried) did not move, and commits
+  // a full batch.
+  std::optional<MoveResult> AfterRename(const std::string& from, const std::string& to,
+                                        std::optional<MoveResult> renamed);
   std::optional<MoveResult> CopyRegularFile(Staged& file);
   // A commit's two steps. The first places every staged copy: flushed,
   // under its final name, its folder flushed (a copy that fails keeps no

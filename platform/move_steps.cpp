@@ -7,8 +7,8 @@
 #include "platform/temporary_copy_name.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <mutex>
@@ -19,7 +19,9 @@
 
 namespace {
 
-volatile std::sig_atomic_t abandonRequested = 0;
+// Set by a signal handler, read by the copy loop: lock-free, so safe in both.
+std::atomic<bool> abandonRequested = false;
+static_assert(std::atomic<bool>::is_always_lock_free);
 
 bool FlagUnsupported(int error) {
   return error == EINVAL || error == ENOSYS || error == ENOTSUP || error == EOPNOTSUPP;
@@ -47,8 +49,8 @@ struct LearntDevice {
 };
 
 // The devices of this run whose first way was refused: a run meets a card or
-// a share or two, so a list does. Locked, though moves run on one thread: a
-// front end may start one from another.
+// a share or two, so a list does. Locked: moves in flight learn on several
+// threads (two that meet a refusal at once learn the same).
 class LearntRoutes {
 public:
   bool Any() const {
@@ -172,15 +174,16 @@ MoveResult TargetFailure(const std::string& from, int error) {
 } // namespace
 
 void AbandonCopyInHand() {
-  abandonRequested = 1;
+  abandonRequested = true;
 }
 
 bool AbandonRequested() {
-  return abandonRequested != 0;
+  return abandonRequested;
 }
 
 std::string TemporaryCopyPath(const std::string& to) {
-  static std::mt19937 random{std::random_device{}()}; // 32 bits: eight hex digits
+  // One engine per thread: moves in flight may name copies at once.
+  thread_local std::mt19937 random{std::random_device{}()}; // 32 bits: eight hex digits
   char number[16];
   std::snprintf(number, sizeof number, "%08x", static_cast<unsigned>(random()));
   return WithBackslash(FolderOf(to)) + std::string(kTemporaryPrefix) +
@@ -206,7 +209,13 @@ MoveResult SourceError(int error) {
 }
 
 void AfterStep(CopyStep step) {
-  if (const auto& hook = ActiveMoveFaults().afterStep) hook(step);
+  // Moves in flight reach their steps on several threads; a test's hook
+  // (a count, a kill at the N-th step) is called by one at a time.
+  static std::mutex calling;
+  if (const auto& hook = ActiveMoveFaults().afterStep) {
+    std::lock_guard lock(calling);
+    hook(step);
+  }
 }
 
 bool SameFile(const struct stat& a, const struct stat& b) {

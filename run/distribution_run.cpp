@@ -297,6 +297,13 @@ RunOutcome DistributionRun::Distribute() {
                   runMode_ == RunMode::Copy ? CrossDeviceBatch::Sources::Kept
                                             : CrossDeviceBatch::Sources::Removed);
   mover_ = mover ? &*mover : nullptr;
+  // Renames within a file system may be made several at a time; copies are
+  // made one by one (cross_device_batch.h).
+  std::optional<MovesInFlight> inFlight;
+  if (mover && mover->RenamesFirst() && inFlightUse_ != MovesInFlightUse::Never) inFlight.emplace();
+  inFlight_ = inFlight ? &*inFlight : nullptr;
+  pace_ = RenamePace();
+  crossesDevices_ = false;
   pending_.clear();
   settled_.clear();
   for (size_t next = 0, batches = 0; next < files_.Size(); ++batches) {
@@ -304,11 +311,23 @@ RunOutcome DistributionRun::Distribute() {
     // that cannot be written stops the run after a few.
     const size_t limit = batches < 16 ? std::min(batchFiles_, size_t{1} << batches) : batchFiles_;
     std::vector<BatchStep> batch = DecideBatch(next, limit, groups);
+    size_t ahead = 0;
+    issuing_ = true;
+    bool ended = false;
     for (auto step = batch.begin(); step != batch.end(); ++step) {
+      // A stop, a change of the options or the end of the batch's decisions
+      // starts no new move; the moves in flight finish, in the list's order.
+      const auto nothingInFlight = [this] { return !inFlight_ || inFlight_->Outstanding() == 0; };
+      if (ended && nothingInFlight()) break;
       frontEnd_.ProcessEvents();
       // A change of the options holds from the next file on: the batch's
       // later decisions are made again.
-      if (guard_.StopRequested() || frontEnd_.OptionsChanged()) break;
+      if (ended || guard_.StopRequested() || frontEnd_.OptionsChanged()) {
+        issuing_ = false;
+        if (nothingInFlight()) break;
+      }
+      ahead = std::max(ahead, static_cast<size_t>(step - batch.begin()));
+      IssueAhead(batch, ahead);
       frontEnd_.SetProgressPosition(static_cast<int>(step->file));
       frontEnd_.SetStatusText(WorkingOnText(step->file + 1, files_.Size()));
       bool endsBatch = false;
@@ -319,7 +338,7 @@ RunOutcome DistributionRun::Distribute() {
       Settle(endsBatch);
       comparedBytes_ = identical.BytesRead();
       next = step->file + 1;
-      if (endsBatch) break;
+      ended = ended || endsBatch;
     }
     // The batch's copies land before the next batch looks at their folders.
     if (mover) {
@@ -478,8 +497,7 @@ std::vector<FileOutcome> DistributionRun::CarryOut(BatchStep& step, const Compan
     return Finish(step, PlaceAfterIntent(plan.Moving(), place, StateFor(batchOptions_)), endsBatch);
   }
   if (mover_) {
-    const std::optional<MoveResult> now =
-        mover_->Stage(plan.source, plan.move->target, EntryDevice(*plan.status));
+    const std::optional<MoveResult> now = MoveOf(step);
     if (!now) {
       // A copy waits for its batch's flush; what became of it is told then.
       pending_.push_back(Staged{std::move(step), std::nullopt, std::nullopt, false, true});
@@ -510,6 +528,43 @@ std::vector<FileOutcome> DistributionRun::FinishPair(Staged& staged, bool& endsB
     TakeBackCopy(plan.source, copy);
   }
   return Finish(staged.step, result, endsBatch);
+}
+
+void DistributionRun::IssueAhead(std::vector<BatchStep>& batch, size_t& ahead) {
+  const bool wanted = inFlightUse_ == MovesInFlightUse::Always || pace_.Slow();
+  if (!inFlight_ || !issuing_ || !wanted || crossesDevices_) return;
+  for (; ahead < batch.size() && inFlight_->Outstanding() < inFlight_->Bound(); ++ahead) {
+    BatchStep& step = batch[ahead];
+    // A move with a second copy waits for it (PlaceAfterIntent).
+    if (step.group || !step.plan.move || !step.plan.move->backup.empty()) continue;
+    step.inFlight = true;
+    inFlight_->Issue(step.plan.source, step.plan.move->target, EntryDevice(*step.plan.status));
+  }
+}
+
+std::optional<MoveResult> DistributionRun::MoveOf(BatchStep& step) {
+  const FilePlan& plan = step.plan;
+  if (!step.inFlight) {
+    const auto started = std::chrono::steady_clock::now();
+    std::optional<MoveResult> now =
+        mover_->Stage(plan.source, plan.move->target, EntryDevice(*plan.status));
+    if (now && now->outcome == MoveOutcome::Moved && !now->copied)
+      pace_.Note(std::chrono::steady_clock::now() - started);
+    return now;
+  }
+  const MoveResult renamed = inFlight_->Take();
+  if (renamed.outcome != MoveOutcome::Moved) {
+    // What follows looks at the folder again (a retry, a folder made for the
+    // file removed): the moves issued after it land first, and no new one
+    // starts. A target on another file system is copied, one by one from
+    // now on.
+    inFlight_->Drain();
+    issuing_ = false;
+    if (renamed.error.value() == EXDEV) crossesDevices_ = true;
+  }
+  // Its folder's index may have been looked up anew since it was decided.
+  step.plan.move->index = nullptr;
+  return mover_->StageRenamed(plan.source, plan.move->target, renamed);
 }
 
 std::vector<FileOutcome> DistributionRun::Finish(const BatchStep& step, const MoveResult& result,

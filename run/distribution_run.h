@@ -4,8 +4,10 @@
 // folder, renamed and lower-cased, never replacing a file.
 
 #include "platform/cross_device_batch.h"
+#include "platform/moves_in_flight.h"
 #include "run/collected_files.h"
 #include "run/file_outcome.h"
+#include "run/internal/rename_pace.h"
 #include "run/run_batch.h"
 #include "run/run_guard.h"
 #include "run/run_mode.h"
@@ -44,8 +46,12 @@ public:
   bool Running() const { return guard_.Running(); }
   // How the last run placed its files: Copy when it copied them (kopiercb).
   RunMode Mode() const { return runMode_; }
-  // Ends a run in progress after the file in hand (the window is closing).
+  // Ends a run in progress after the files in hand: the moves in flight
+  // finish, no new one starts (the window is closing).
   void RequestStop() { guard_.RequestStop(); }
+  // Whether renames are made several at a time (rename_pace.h); for tests
+  // that compare the two ways.
+  void UseMovesInFlight(MovesInFlightUse use) { inFlightUse_ = use; }
   // Batches of at most files files (at least one); for tests of a kill at
   // a batch's bounds.
   void LimitBatch(size_t files) { batchFiles_ = files > 0 ? files : 1; }
@@ -88,6 +94,12 @@ private:
   };
   // What a copy run's pair of copies that landed means for the step's file.
   std::vector<FileOutcome> FinishPair(Staged& staged, bool& endsBatch);
+  // Issues the renames of batch's moves from step ahead on while fewer than
+  // the bound are in flight; ahead is left at the first step not looked at.
+  void IssueAhead(std::vector<BatchStep>& batch, size_t& ahead);
+  // The move of step, in flight or made now: its result, nothing while its
+  // copy waits for the batch's flush.
+  std::optional<MoveResult> MoveOf(BatchStep& step);
   // Finishes and reports the copies that landed since the last call.
   void Settle(bool& endsBatch);
   // The decided moves of batch from file from on, which will not be carried
@@ -123,7 +135,12 @@ private:
   CrossDeviceBatch* mover_ = nullptr;   // a real run's, while it runs
   std::deque<Staged> pending_;          // staged copies, in the order staged
   std::string backupRoot_;              // the run's second target, or empty
-  std::vector<CommittedMove> settled_;  // landed, not yet finished
+  MovesInFlight* inFlight_ = nullptr;   // a moving run's, while it runs
+  MovesInFlightUse inFlightUse_ = MovesInFlightUse::WhenSlow;
+  RenamePace pace_;
+  bool issuing_ = false;               // moves of the batch in hand may still be issued
+  bool crossesDevices_ = false;        // a rename met another file system: copies, one by one
+  std::vector<CommittedMove> settled_; // landed, not yet finished
   // Members of groups a killed run split that could not follow their
   // leader: reported before the run, and left where they are.
   std::unordered_set<std::string> leftApart_;

@@ -19,10 +19,19 @@ inline constexpr size_t kBatchFiles = 256;
 // so the window answers a stop within about this time.
 inline constexpr std::chrono::milliseconds kBatchDecideTime{100};
 
+// How a moving run makes the renames of a batch (platform/moves_in_flight.h);
+// tests and the command's test build choose.
+enum class MovesInFlightUse {
+  WhenSlow, // several at a time once they are slow (run/internal/rename_pace.h)
+  Always,
+  Never, // one after another
+};
+
 // One file of a batch (or the first member of a group, which is handled
 // whole when its turn comes; the other members' steps are empty).
 struct BatchStep {
-  size_t file = 0;    // in the run's list
-  FilePlan plan;      // filled in place: a plan holds a dozen strings
-  bool group = false; // a group's first member: the group is handled in its turn
+  size_t file = 0;       // in the run's list
+  FilePlan plan;         // filled in place: a plan holds a dozen strings
+  bool group = false;    // a group's first member: the group is handled in its turn
+  bool inFlight = false; // its rename was issued ahead (moves_in_flight.h)
 };

@@ -23,7 +23,7 @@ public:
   // renaming and structure apply to the files that follow a change).
   virtual RunOptions Options() = 0;
   // Whether the options changed since they were last asked for: the batch
-  // in hand then ends after the file in hand. A front end whose options
+  // in hand then ends after the files in hand. A front end whose options
   // cannot change during a run keeps the default.
   virtual bool OptionsChanged() { return false; }
 
@@ -59,7 +59,7 @@ public:
   // The run (or undo) is recorded at recordPath; called again when the
   // record is renamed at the end.
   virtual void Recorded([[maybe_unused]] const std::string& recordPath) {}
-  // A stop was requested: the run (or undo) ended after the file in hand,
+  // A stop was requested: the run (or undo) ended after the files in hand,
   // notReached files were not looked at. The last call of a stopped run.
   virtual void Stopped([[maybe_unused]] size_t notReached) {}
   // What became of one file, handed over (a window keeps every outcome for

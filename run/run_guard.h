@@ -15,7 +15,7 @@ class RunFrontEnd;
 class RunGuard {
 public:
   bool Running() const { return running_; }
-  // Asks the run in progress to end after the file in hand.
+  // Asks the run in progress to end after the files in hand.
   void RequestStop() { stopRequested_ = true; }
   bool StopRequested() const { return stopRequested_; }
 

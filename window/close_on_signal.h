@@ -2,7 +2,7 @@
 // Ends the window program cleanly when it is asked to from outside: SIGTERM
 // (logout, a service manager, kill), SIGINT (Ctrl+C in the terminal that
 // started it) and SIGHUP (that terminal closed). The main window is closed as
-// by its close box, so a run stops after the file in hand, the window's own
+// by its close box, so a run stops after the files in hand, the window's own
 // closing runs, and the program ends with status 0. Open dialogs are
 // cancelled first: each holds an event loop of its own, below which the
 // window's close would wait. A second signal has its default effect, for a

@@ -205,7 +205,7 @@ void MainWindow::OnClosing() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   // The run is further down the stack (this close came through its event
-  // handling): it stops after the file in hand, and the window closes once
+  // handling): it stops after the files in hand, and the window closes once
   // the run has returned.
   if (Distributing()) {
     if (property(kClosingOnSignal).toBool()) {
@@ -244,7 +244,7 @@ void MainWindow::StopRun() {
 
 void MainWindow::OnDistributeClicked() {
   // During a run (events are handled between files) the button reads
-  // "Anhalten": the run stops after the file in hand.
+  // "Anhalten": the run stops after the files in hand.
   if (Distributing()) {
     StopRun();
     return;

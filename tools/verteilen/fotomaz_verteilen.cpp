@@ -155,6 +155,7 @@ ExitStatus Run(const CommandLine& line) {
   DistributionRun run(frontEnd, mode);
   run.RecordInto(RunRecordFolder());
   if (const size_t batch = TestBatchFiles()) run.LimitBatch(batch);
+  if (TestMovesInFlight()) run.UseMovesInFlight(MovesInFlightUse::Always);
   frontEnd.SetOnEvents([&run] {
     if (StopSignalled()) run.RequestStop();
   });

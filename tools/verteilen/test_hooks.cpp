@@ -25,8 +25,9 @@ void PauseAtHalf(CopyStep step) {
     std::this_thread::sleep_until(end);
 }
 
-// What batch-N asked for, read with the other words.
+// What batch-N and in-flight asked for, read with the other words.
 size_t batchFiles = 0;
+bool movesInFlight = false;
 
 // A kill at the N-th time a copy reaches step (kill-placed-N, kill-removed-N).
 struct KillAt {
@@ -57,6 +58,7 @@ void InstallTestHooks() {
     if (word == "read-back-differs") faults.readBackDiffers = true;
     pause = pause || word == "pause-at-half";
     slow = slow || word == "slow";
+    movesInFlight = movesInFlight || word == "in-flight";
     if (word.starts_with("batch-")) batchFiles = std::strtoul(word.c_str() + 6, nullptr, 10);
     for (const auto& [prefix, step] : {std::pair{"kill-placed-", CopyStep::Placed},
                                        std::pair{"kill-removed-", CopyStep::SourceRemoved}}) {
@@ -80,11 +82,18 @@ size_t TestBatchFiles() {
   return batchFiles;
 }
 
+bool TestMovesInFlight() {
+  return movesInFlight;
+}
+
 #else
 
 void InstallTestHooks() {}
 size_t TestBatchFiles() {
   return 0;
+}
+bool TestMovesInFlight() {
+  return false;
 }
 
 #endif

@@ -14,6 +14,7 @@
 //                  and then waits two seconds (time for a signal)
 //   slow           every copy takes half a millisecond longer, as on a slow card
 //   batch-N        the run decides and records at most N files at a time
+//   in-flight      the run's renames are made several at a time, however fast
 //   kill-placed-N  SIGKILL once the N-th copy got its final name, before its
 //                  source is removed
 //   kill-removed-N SIGKILL once the N-th copy's source is removed (the move
@@ -25,3 +26,5 @@ void InstallTestHooks();
 // N of batch-N as InstallTestHooks read it; 0 when not given (and always
 // without test hooks).
 size_t TestBatchFiles();
+// Whether in-flight was given (never without test hooks).
+bool TestMovesInFlight();

@@ -92,8 +92,9 @@ protected:
 
   // SIGKILL at kills random moments of a run and then of its undo, each
   // followed by a clean one; then every run is taken back. The command's
-  // test build gets faults (hooks of test_hooks.h).
-  void KillRunAndUndo(const char* faults, int files, int kills);
+  // test build gets faults (hooks of test_hooks.h). undoKills, when given,
+  // replaces kills for the undo.
+  void KillRunAndUndo(const char* faults, int files, int kills, int undoKills = -1);
   // The same with groups of a JPEG, its raw and its XMP: after the clean run
   // every group lies whole under one stem, each file once; in the end the
   // source is as it was (its modes too, where the target keeps them).
@@ -110,7 +111,7 @@ protected:
   const std::string settings_ = dir_.File("leer.ini");
 };
 
-void InterruptionTest::KillRunAndUndo(const char* faultWords, int files, int kills) {
+void InterruptionTest::KillRunAndUndo(const char* faultWords, int files, int kills, int undoKills) {
   std::map<std::string, std::string> originals; // by file name
   for (int id = 0; id < files; ++id) {
     const std::string name = "bild" + std::to_string(id) + ".png";
@@ -148,7 +149,8 @@ void InterruptionTest::KillRunAndUndo(const char* faultWords, int files, int kil
   HookedFaults faults(faultWords);
   std::mt19937 random(20261208);
   for (const Strings& arguments : {Options(source_), undo}) {
-    for (int kill = 0; kill < kills; ++kill) {
+    const int times = arguments == undo && undoKills >= 0 ? undoKills : kills;
+    for (int kill = 0; kill < times; ++kill) {
       CommandProcess process(FOTOMAZ_VERTEILEN_HOOKS, arguments);
       std::this_thread::sleep_for(std::chrono::milliseconds(random() % 150));
       ::kill(process.Pid(), SIGKILL);
@@ -401,6 +403,27 @@ TEST_F(InterruptionTest, KilledAtRandomMomentsNoFileIsIncompleteOrLost) {
   constexpr int kFiles = 2000;
 #endif
   KillRunAndUndo("cross-device,no-rename,no-link", kFiles, 20);
+}
+
+// The same within one file system, with the renames in flight (several at
+// a time, however fast the disk): by the no-replace rename, and by reserved
+// names where neither it nor a hard link works.
+TEST_F(InterruptionTest, KilledWithMovesInFlightNoFileIsIncompleteOrLost) {
+#ifdef __SANITIZE_ADDRESS__
+  constexpr int kFiles = 400;
+#else
+  constexpr int kFiles = 2000;
+#endif
+  target_ = dir_.File("ziel") + "/";
+  for (const char* faults : {"in-flight", "in-flight,no-rename,no-link"}) {
+    SCOPED_TRACE(faults);
+    for (const std::string& folder : {state_.path(), source_, target_}) {
+      fs::remove_all(folder);
+      fs::create_directories(folder);
+    }
+    // The undo moves one file after another, killed in the tests around.
+    KillRunAndUndo(faults, kFiles, 6, /*undoKills=*/0);
+  }
 }
 
 // The same where the run's batches are short, so kills meet their bounds:
