@@ -3,7 +3,15 @@
 #include "run/internal/looked_at_file.h"
 
 #include <algorithm>
+#include <system_error>
 #include <utility>
+
+namespace {
+
+// A quarter of the window.
+constexpr size_t kWakeFiles = kReadAheadFiles / 4;
+
+} // namespace
 
 DatedFile ReadListedFile::Date() const {
   if (dateError) std::rethrow_exception(dateError);
@@ -37,8 +45,14 @@ DateReadAhead::DateReadAhead(const CollectedFiles& files, std::function<bool(siz
     : files_(files), readsItself_(std::move(readsItself)),
       slots_(readers > 0 ? kReadAheadFiles : 0), allFormats_(allFormats) {
   readers_.reserve(readers);
-  for (size_t i = 0; i < readers; ++i)
-    readers_.emplace_back([this] { Read(); });
+  try {
+    for (size_t i = 0; i < readers; ++i)
+      readers_.emplace_back([this] { Read(); });
+  } catch (const std::system_error&) {
+    // No thread to be had: the readers started so far read ahead, or the
+    // run reads every file itself.
+    if (readers_.empty()) slots_.clear();
+  }
 }
 
 DateReadAhead::~DateReadAhead() {
@@ -124,11 +138,12 @@ ReadListedFile DateReadAhead::Take(size_t file, bool allFormats) {
   }
   // The readers go on past it: the run reads it itself if it was not read.
   nextToRead_ = std::max(nextToRead_, file + 1);
+  // Readers waiting for room are woken for several files at once, not for
+  // each file taken: on a fast disk a wake per file costs more than a read.
+  const size_t room = std::min(nextToTake_ + slots_.size(), files_.Size());
+  const bool wake = optionChanged || (room > nextToRead_ && room - nextToRead_ >= kWakeFiles);
   lock.unlock();
-  if (optionChanged)
-    work_.notify_all();
-  else
-    work_.notify_one(); // one file more may be read
+  if (wake) work_.notify_all();
 
   if (read) return std::move(*read);
   return ReadListed(files_, file, allFormats);

@@ -17,7 +17,6 @@
 #include "run/internal/counter_name.h"
 #include "run/internal/date_read_ahead.h"
 #include "run/internal/identical_files.h"
-#include "run/internal/looked_at_file.h"
 #include "run/internal/run_recovery.h"
 #include "run/internal/target_folders.h"
 #include "run/internal/unique_name.h"
