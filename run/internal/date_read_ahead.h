@@ -36,16 +36,19 @@
 #include <vector>
 
 // Readers while a run works. On a share each read waits for round trips,
-// so more readers overlap more of them; measured on a share waiting 1 ms
-// per request the run's time falls until four readers and no further (the
-// run's own moves, one at a time, are then the larger part). On a local
-// disk the reads cost processor time, which two cores share with the run;
-// more readers than cores only take turns.
+// so readers overlap them; measured on a share waiting 1 ms per request
+// (300 camera files, docs/run.md "Benchmark"), two to four readers took the
+// run from 10.4 s to 7.0-7.4 s, eight and sixteen no further: the run's own
+// moves, one at a time, are then the larger part. Four leave room for moves
+// in flight. On a local disk the reads cost processor time that the two
+// cores share with the run, and more readers than cores only take turns.
 inline constexpr size_t kDateReaders = 4;
-// How far the readers run ahead of the file in hand: enough to keep them
-// busy while the run moves a batch, few enough that a look is never long
-// before its file's turn and a stop leaves little read for nothing.
-inline constexpr size_t kReadAheadFiles = 32;
+// How far the readers run ahead of the file in hand. A batch decides up to
+// 256 files and then moves them; the readers read ahead while it moves, and
+// the next batch's decisions find that many files read. Measured on that
+// share: 32 files ahead gave 9.1-10.1 s, 128 gave 7.0 s, 256 7.4 s. It also
+// bounds how long before its turn a file is looked at.
+inline constexpr size_t kReadAheadFiles = 128;
 
 // A file of the run's list as the run reads it: its look (LookAtFile), then,
 // where it is a regular file (what PlanFile dates), its date. The file is
