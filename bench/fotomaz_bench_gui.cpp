@@ -5,7 +5,8 @@
 // the start and no to opening the target folder. Both runs must leave the
 // same files under the target. The pair is timed K times in turn and the
 // best time of each counts, as other work on the machine only ever slows a
-// run down.
+// run down. It also prints the window's longest step during its first run:
+// the longest time it did not handle its events.
 //
 // With --preview it times instead the preview from the menu until its table
 // is painted, against fotomaz-verteilen --probelauf (output to /dev/null) on
@@ -15,14 +16,14 @@
 //
 //   fotomaz-bench-gui [N] [--repeat K] [--preview] [-platform NAME]
 
-#include "run/distribution_run.h"
-#include "platform/user_folders.h"
-#include "run/run_options.h"
-#include "window/main_window.h"
-#include "window/preview_dialog.h"
 #include "bench/bench_tree.h"
 #include "platform/modal.h"
+#include "platform/user_folders.h"
+#include "run/distribution_run.h"
+#include "run/run_options.h"
 #include "settings/options_dialog.h"
+#include "window/main_window.h"
+#include "window/preview_dialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -251,6 +252,7 @@ int main(int argc, char** argv) {
     if (!distribute) throw std::runtime_error("no button \"Bilder verteilen\"");
 
     std::optional<Timing> run, window;
+    double longestStep = 0; // seconds, in the first window's run
     bool same = true;
     for (int i = 0; i < benchOptions.repeats; ++i) {
       const Timing core =
@@ -261,10 +263,24 @@ int main(int argc, char** argv) {
             run.RecordInto(RunRecordFolder());
             run.DistributeFiles();
           });
+      // The window's longest step: the longest time between two handlings of
+      // its events, seen by a timer due at every one.
+      QTimer beat;
+      beat.setInterval(0);
+      std::chrono::steady_clock::time_point lastBeat;
+      QObject::connect(&beat, &QTimer::timeout, [&] {
+        const auto now = std::chrono::steady_clock::now();
+        const std::chrono::duration<double> gap = now - lastBeat;
+        if (i == 0) longestStep = std::max(longestStep, gap.count());
+        lastBeat = now;
+      });
       const Timing windowed =
           TimeOnFreshTree(scratch, shape, [&](const std::string&, const std::string&) {
             modal.StartOver();
+            lastBeat = std::chrono::steady_clock::now();
+            beat.start();
             distribute->click();
+            beat.stop();
           });
       same = same && core.left == 0 && windowed.left == 0 && core.targets == windowed.targets;
       if (!run || core.seconds < run->seconds) run = core;
@@ -284,6 +300,8 @@ int main(int argc, char** argv) {
       status = 1;
     }
     std::printf("window/run       %.2f\n", window->seconds / run->seconds);
+    std::printf("longest step     %.1f ms (the window's, during its first run)\n",
+                longestStep * 1000);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "fotomaz-bench-gui: %s\n", e.what());
     status = 1;

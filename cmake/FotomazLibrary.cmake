@@ -67,11 +67,12 @@ function(fotomaz_test name dir)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120)
   # gtest_discover_tests passes PROPERTIES through a script that splits every
   # list, so ENVIRONMENT would keep only its first entry. This file, read by
-  # CTest after the discovered tests, sets the whole list on them.
+  # CTest after the discovered tests, sets the whole list on them, and the
+  # program's name as their label (ctest -L picks one program's tests).
   set(environment_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_environment.cmake)
   file(WRITE ${environment_file}
        "if(${name}_TESTS)\n"
-       "  set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT \"${environment}\")\n"
+       "  set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT \"${environment}\" LABELS ${name})\n"
        "endif()\n")
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${environment_file})
 endfunction()

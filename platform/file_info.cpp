@@ -125,6 +125,7 @@ FileStatus StatusOfStat(const struct stat& st) {
   status.modifiedNanoseconds = static_cast<int64_t>(st.st_mtim.tv_nsec);
   status.changedSeconds = static_cast<int64_t>(st.st_ctim.tv_sec);
   status.changedNanoseconds = static_cast<int64_t>(st.st_ctim.tv_nsec);
+  status.links = static_cast<uint64_t>(st.st_nlink);
   return status;
 }
 

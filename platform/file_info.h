@@ -73,6 +73,7 @@ struct FileStatus {
   // time, no program can set it back.
   int64_t changedSeconds = 0;
   int64_t changedNanoseconds = 0;
+  uint64_t links = 1; // its names (hard links)
 };
 
 // Whether now describes the file of before, unchanged since: the same

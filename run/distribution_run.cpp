@@ -16,8 +16,8 @@
 #include "run/internal/backup_copies.h"
 #include "run/internal/companion_groups.h"
 #include "run/internal/counter_name.h"
+#include "run/internal/date_read_ahead.h"
 #include "run/internal/identical_files.h"
-#include "run/internal/looked_at_file.h"
 #include "run/internal/run_recovery.h"
 #include "run/internal/target_folders.h"
 #include "run/internal/unique_name.h"
@@ -179,23 +179,6 @@ FileOutcome MoveIntoFolder(const FilePlan& plan, const RunState& state, int firs
   return FailedMoveOutcome(plan.source, last.outcome, last.error);
 }
 
-// A single file's date, read from the file as it was looked at.
-class OwnDate final : public FileDating {
-public:
-  OwnDate(const std::string& path, bool allFormats, LookedAtFile& looked,
-          const FolderSidecars* sidecars)
-      : path_(path), allFormats_(allFormats), looked_(looked), sidecars_(sidecars) {}
-  DatedFile Date() const override {
-    return DateOfLookedAtFile(path_, allFormats_, looked_, sidecars_);
-  }
-
-private:
-  const std::string& path_;
-  bool allFormats_;
-  LookedAtFile& looked_;
-  const FolderSidecars* sidecars_; // of the file's folder, from the run's walk
-};
-
 BatchStep StepOf(size_t file, bool group = false) {
   BatchStep step;
   step.file = file;
@@ -287,6 +270,15 @@ RunOutcome DistributionRun::Distribute() {
   IdenticalFiles identical; // its hashes hold for this run only
   targets_ = &targets;
   identical_ = &identical;
+  // The files a group or the run's start does not handle are read ahead.
+  DateReadAhead readAhead(
+      files_,
+      [this, &groups](size_t file) {
+        return !groups.GroupOf(file) &&
+               (leftApart_.empty() || !leftApart_.count(files_.Path(file)));
+      },
+      start.modernFormats, readers_.value_or(kDateReaders));
+  readAhead_ = &readAhead;
   std::string lastFolder;
   // Copies across file systems wait for one flush of many (cross_device_batch.h).
   std::optional<CrossDeviceBatch> mover;
@@ -340,6 +332,7 @@ RunOutcome DistributionRun::Distribute() {
       next = step->file + 1;
       ended = ended || endsBatch;
     }
+    if (guard_.StopRequested()) readAhead.Stop();
     // The batch's copies land before the next batch looks at their folders.
     if (mover) {
       bool ignored = false;
@@ -359,6 +352,7 @@ RunOutcome DistributionRun::Distribute() {
     Abandon(batch, next);
   }
 
+  readAhead.Stop();
   CloseRecord();
   frontEnd_.SetProgressPosition(0);
   frontEnd_.SetStatusText(kFinishedText);
@@ -420,12 +414,10 @@ bool DistributionRun::DecideFile(BatchStep& step, bool compareNow) {
   FilePlan& plan = step.plan;
   plan.source = files_.Path(step.file);
   plan.parts = SplitSourcePath(plan.source);
-  LookedAtFile looked = LookAtFile(plan.source, options.modernFormats, files_.Kind(step.file));
-  plan.status = looked.status;
+  const ReadListedFile read = readAhead_->Take(step.file, options.modernFormats);
+  plan.status = read.status;
   const RunState state = StateFor(options);
-  const OwnDate dating(plan.source, options.modernFormats, looked,
-                       files_.SidecarsOf(files_.FolderNumber(step.file)));
-  PlanFile(plan, {options, batchTarget_, &dating}, state);
+  PlanFile(plan, {options, batchTarget_, &read}, state);
   if (!plan.kept) {
     Choice choice = ChooseName(plan, state, /*attempt=*/0, compareNow);
     if (choice.deferred) return false;

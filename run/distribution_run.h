@@ -25,6 +25,7 @@
 
 struct CompanionGroup;
 class CompanionGroups;
+class DateReadAhead;
 class RunFrontEnd;
 
 class DistributionRun {
@@ -55,6 +56,9 @@ public:
   // Batches of at most files files (at least one); for tests of a kill at
   // a batch's bounds.
   void LimitBatch(size_t files) { batchFiles_ = files > 0 ? files : 1; }
+  // Reads ahead on readers threads (none: each file in its turn) instead of
+  // kDateReaders (date_read_ahead.h); for tests that compare the two.
+  void LimitReaders(size_t readers) { readers_ = readers; }
   // The collected files of the last run (verteilelb).
   const CollectedFiles& Files() const { return files_; }
   // What stayed in the last run, in order: files and unreadable folders
@@ -133,6 +137,8 @@ private:
   TargetFolders* targets_ = nullptr;    // the run's, while it runs
   IdenticalFiles* identical_ = nullptr; // the run's, while it runs
   CrossDeviceBatch* mover_ = nullptr;   // a real run's, while it runs
+  DateReadAhead* readAhead_ = nullptr;  // the run's, while it runs
+  std::optional<size_t> readers_;       // LimitReaders
   std::deque<Staged> pending_;          // staged copies, in the order staged
   std::string backupRoot_;              // the run's second target, or empty
   MovesInFlight* inFlight_ = nullptr;   // a moving run's, while it runs

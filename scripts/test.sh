@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test: the normal build and
-# what it installs, the sanitizer build, then each fuzz target for a short
-# time when clang is present.
+# what it installs, the sanitizer build, the thread sanitizer build of the
+# threaded layers' tests, then each fuzz target for a short time when clang
+# is present.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -21,6 +22,17 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFOTOMAZ_SANITIZ
 cmake --build build-sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+
+# The tests of the layers whose code runs on threads (the run's readers of
+# dates ahead, moves in flight), built alone: the whole tree under
+# ThreadSanitizer would double the stage's time on two cores.
+echo "== thread sanitizer build (ThreadSanitizer)"
+cmake -S . -B build-threads -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFOTOMAZ_THREADS=ON \
+  -DFOTOMAZ_GUI=OFF >/dev/null
+cmake --build build-threads -j "$jobs" --target platform_tests metadata_tests run_tests
+TSAN_OPTIONS=halt_on_error=1 \
+  ctest --test-dir build-threads --output-on-failure -j "$jobs" \
+  -L '^(platform|metadata|run)_tests$'
 
 if command -v clang++ >/dev/null; then
   # FOTOMAZ_FUZZ_SECONDS times three is the fuzzing time of the whole run

@@ -273,9 +273,7 @@ TEST_F(DistributionRunTest, AFileWithoutADateStaysAndTheRunGoesOn) {
   const std::string away = dir_.File("weg.jpg");
   Jpeg("../weg.jpg");
   fs::create_symlink(away, source_ + "link.jpg");
-  frontEnd_.onEvents = [&] {
-    if (frontEnd_.Started()) fs::remove(away); // the link's target moves away
-  };
+  frontEnd_.onStart = [&] { fs::remove(away); }; // the link's target moves away
   EXPECT_EQ(Run(), RunOutcome::Completed);
   EXPECT_EQ(FilesBelow(target_),
             (Files{"2023/05/2023-05-01_120732.jpg", "2023/05/2023-05-01_120732_[0001].jpg",

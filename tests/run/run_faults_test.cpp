@@ -137,10 +137,9 @@ TEST_F(RunFaultsTest, AFileGoneFromTheSourceIsToldFromOneWithoutADate) {
        {source_ + "a.png", source_ + "c.png", source_ + "d.png", source_ + "e.png", linked})
     WriteFileAt(path, "bild", LocalSeconds(2021, 6, 1, 12, 0, 0));
   fs::create_symlink(linked, source_ + "b.png");
+  frontEnd_.onStart = [&] { fs::remove(linked); };
   frontEnd_.onEvents = [&] {
-    if (!frontEnd_.Started()) return;
-    fs::remove(source_ + "a.png");
-    fs::remove(linked);
+    if (frontEnd_.Started()) fs::remove(source_ + "a.png"); // decided, not yet moved
   };
   int copies = 0; // c.png is copied first, d.png second
   ScopedMoveFaults faults({.renameCrossDevice = true, .afterStep = [&](CopyStep step) {
@@ -233,12 +232,10 @@ TEST_F(RunFaultsTest, WhatTookAFilesPlaceOrCannotBeReadIsReported) {
   Jpeg("z.jpg");
   ScopedWalkFaults faults(
       {.unreadable = [](const std::string& folder) { return folder.ends_with("/geheim/"); }});
-  frontEnd_.onEvents = [&] {
+  frontEnd_.onStart = [&] {
     // A FIFO saved in place of b.jpg after the collection must not block.
-    if (frontEnd_.Started() && fs::is_regular_file(source_ + "b.jpg")) {
-      fs::remove(source_ + "b.jpg");
-      mkfifo((source_ + "b.jpg").c_str(), 0600);
-    }
+    fs::remove(source_ + "b.jpg");
+    mkfifo((source_ + "b.jpg").c_str(), 0600);
   };
   EXPECT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
   EXPECT_EQ(Stayed(),

@@ -42,6 +42,8 @@ public:
   RunOptions lastRead; // as Options() last returned them
   // Called on every ProcessEvents, as a user acting between two files.
   std::function<void()> onEvents;
+  // Called when the run asks to start: the files are collected, none read.
+  std::function<void()> onStart;
 
   RunOptions Options() override {
     ++optionReads;
@@ -63,6 +65,7 @@ public:
   void EndWait() override { log.push_back("EndWait"); }
   bool ConfirmStart(size_t count) override {
     log.push_back("Start? " + std::to_string(count));
+    if (onStart) onStart();
     return confirmStart;
   }
   void NothingFound() override { log.push_back("NothingFound"); }
