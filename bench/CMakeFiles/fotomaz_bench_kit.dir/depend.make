@@ -1,2 +1,0 @@
-# Empty dependencies file for fotomaz_bench_kit.
-# This may be replaced when dependencies are built.

@@ -1,2 +1,0 @@
-# Empty compiler generated dependencies file for fotomaz_platform.
-# This may be replaced when dependencies are built.

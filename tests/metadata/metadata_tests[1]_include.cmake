@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/tests/metadata/metadata_tests[1]_tests.cmake")
-  include("/work/main/tests/metadata/metadata_tests[1]_tests.cmake")
-else()
-  add_test(metadata_tests_NOT_BUILT metadata_tests_NOT_BUILT)
-endif()

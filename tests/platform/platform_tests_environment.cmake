@@ -1,3 +1,0 @@
-if(platform_tests_TESTS)
-  set_tests_properties(${platform_tests_TESTS} PROPERTIES ENVIRONMENT "TZ=Europe/Berlin;LC_ALL=C.UTF-8;QT_QPA_PLATFORM=offscreen;XDG_STATE_HOME=/work/main/test-state;LOCPATH=/work/main/locale")
-endif()

@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/tests/run/run_tests[1]_tests.cmake")
-  include("/work/main/tests/run/run_tests[1]_tests.cmake")
-else()
-  add_test(run_tests_NOT_BUILT run_tests_NOT_BUILT)
-endif()

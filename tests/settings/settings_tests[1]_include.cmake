@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/tests/settings/settings_tests[1]_tests.cmake")
-  include("/work/main/tests/settings/settings_tests[1]_tests.cmake")
-else()
-  add_test(settings_tests_NOT_BUILT settings_tests_NOT_BUILT)
-endif()

@@ -1,5 +1,0 @@
-foreach(test IN LISTS cli_tests_TESTS)
-  if(test MATCHES "^GoldenTest\\.")
-    set_tests_properties(${test} PROPERTIES RUN_SERIAL TRUE)
-  endif()
-endforeach()

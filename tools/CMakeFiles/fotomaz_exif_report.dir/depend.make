@@ -1,2 +1,0 @@
-# Empty dependencies file for fotomaz_exif_report.
-# This may be replaced when dependencies are built.
