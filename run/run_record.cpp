@@ -70,6 +70,18 @@ void AppendEntryText(std::string& out, const FileStatus& entry) {
   AppendNumber(out, entry.identity.inode);
 }
 
+// The end of a done line: what landed and, when known, its entry.
+void AppendLanding(std::string& out, const RecordedFile& landed,
+                   const std::optional<FileStatus>& entry) {
+  out += '\t';
+  AppendFileText(out, landed);
+  if (entry) {
+    out += '\t';
+    AppendEntryText(out, *entry);
+  }
+  out += '\n';
+}
+
 template <class Number = int64_t> std::optional<Number> ParseNumber(std::string_view text) {
   Number value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -359,13 +371,7 @@ void RunRecordWriter::Done(const std::string& source, const std::string& target,
     intentTexts_.pop_front();
     ++firstTicket_;
   }
-  waiting_ += '\t';
-  AppendFileText(waiting_, landed);
-  if (entry) {
-    waiting_ += '\t';
-    AppendEntryText(waiting_, *entry);
-  }
-  waiting_ += '\n';
+  AppendLanding(waiting_, landed, entry);
 }
 
 void RunRecordWriter::BackupIntent(const std::string& source, const std::string& copy,
@@ -382,13 +388,7 @@ void RunRecordWriter::BackupDone(const std::string& source, const std::string& c
                                  const std::optional<FileStatus>& entry) {
   waiting_ += "gesichert\t";
   AppendPaths(source, copy);
-  waiting_ += '\t';
-  AppendFileText(waiting_, landed);
-  if (entry) {
-    waiting_ += '\t';
-    AppendEntryText(waiting_, *entry);
-  }
-  waiting_ += '\n';
+  AppendLanding(waiting_, landed, entry);
 }
 
 void RunRecordWriter::Flush() {
