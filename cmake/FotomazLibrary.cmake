@@ -28,7 +28,8 @@ function(fotomaz_test_locales)
     return()
   endif()
   set(outputs)
-  set(commands)
+  # localedef makes the locale's own folder, not the one above it.
+  set(commands COMMAND ${CMAKE_COMMAND} -E make_directory ${FOTOMAZ_LOCALE_DIR})
   foreach(locale IN LISTS FOTOMAZ_TEST_LOCALES)
     list(APPEND outputs ${FOTOMAZ_LOCALE_DIR}/${locale}.UTF-8/LC_CTYPE)
     list(APPEND commands COMMAND ${FOTOMAZ_LOCALEDEF} -i ${locale} -f UTF-8

@@ -159,14 +159,16 @@ std::optional<Outcomes> GroupCannotMove(Members& members, const std::string& fol
   std::vector<MoveOutcome> foreseen(members.size(), MoveOutcome::Moved);
   uint64_t copied = 0; // the bytes of the members copied across file systems
   bool refused = false;
+  MoveForecast forecast;
   for (size_t m = 0; m < members.size(); ++m) {
     const FilePlan& plan = members[m].plan;
     if (plan.kept) continue;
     const std::string name = stem + members[m].member.tail;
     foreseen[m] =
-        keepsSources ? ForeseenCopy(folder, name) : ForeseenMove(plan.source, folder, name);
+        keepsSources ? forecast.Copy(folder, name) : forecast.Move(plan.source, folder, name);
     if (foreseen[m] == MoveOutcome::Moved &&
-        (keepsSources || !OnFileSystemOf(plan.source, folder))) {
+        (keepsSources ||
+         !forecast.OnFileSystemOf(plan.source, EntryDevice(*plan.status), folder))) {
       copied += static_cast<uint64_t>(plan.status->size);
       if (!FitsFreeSpace(folder, copied)) foreseen[m] = MoveOutcome::NoSpace;
     }
