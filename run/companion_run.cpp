@@ -84,9 +84,9 @@ std::string FreeStem(const std::string& plain, std::string numbered, const Membe
 }
 
 // Moves one member that follows its leader to stem + its tail (planned
-// already).
+// already). leaderCopied: the leader's move was a copy.
 FileOutcome MoveMember(Member& member, const std::string& stem, TargetFolderIndex& index,
-                       const RunState& state) {
+                       const RunState& state, bool leaderCopied = false) {
   FilePlan& plan = member.plan;
   if (plan.kept) return std::move(*plan.kept);
   const std::string name = stem + member.member.tail;
@@ -95,10 +95,11 @@ FileOutcome MoveMember(Member& member, const std::string& stem, TargetFolderInde
     // A name taken since can only have been taken by another program: the
     // move finds it taken.
     const std::string target = JoinPath(plan.folder, name);
-    // Edited while its leader moved (a big clip copied across file systems
-    // takes a while): recorded as it is when it moves, so the undo knows
-    // the file that landed.
-    const std::optional<FileStatus> now = StatusOf(plan.source);
+    // Edited while its leader was copied (a big clip copied across file
+    // systems takes a while): recorded as it is when it moves, so the undo
+    // knows the file that landed. A rename takes no such while.
+    const std::optional<FileStatus> now =
+        leaderCopied ? StatusOf(plan.source) : std::optional<FileStatus>();
     if (now && now->regular && RecordedFileOf(*now) != RecordedFileOf(*plan.status)) {
       plan.status = now;
       member.intent = RecordIntent(plan.source, target, *now, state);
@@ -127,11 +128,11 @@ FileOutcome MoveMember(Member& member, const std::string& stem, TargetFolderInde
 }
 
 // Reserves the name at stem of every member that moves and records their
-// intents in one append, the group's line first, before the leader moves:
-// a run killed between two members' moves is completed from them
-// (run_recovery.h).
+// intents, the group's line first, to reach the record in one append before
+// the leader moves (with its batch's, or at once when flush is set): a run
+// killed between two members' moves is completed from them (run_recovery.h).
 void RecordGroup(Members& members, const std::string& stem, TargetFolderIndex& index,
-                 const RunState& state) {
+                 const RunState& state, bool flush) {
   const bool recording = state.record && ChangesFiles(state.mode);
   const auto moving = static_cast<size_t>(std::count_if(
       members.begin(), members.end(), [](const Member& member) { return !member.plan.kept; }));
@@ -144,7 +145,7 @@ void RecordGroup(Members& members, const std::string& stem, TargetFolderIndex& i
                                  *member.plan.status, state);
     member.recorded = true;
   }
-  if (recording) state.record->Flush();
+  if (recording && flush) state.record->Flush();
 }
 
 // Every member that moves is looked at before the leader moves
@@ -218,9 +219,17 @@ std::optional<Comparison> CompareAt(const Member& member, const std::string& fol
 
 // The group's two stems: plain, and numbered (with room for a counter).
 struct GroupStems {
-  const std::string& plain;
-  const std::string& numbered;
+  std::string plain;
+  std::string numbered;
 };
+
+// The stems of the group's leader's plan.
+GroupStems StemsOf(const Members& members) {
+  const PlannedName& planned = members.front().plan.planned;
+  const size_t longest = LongestTail(members);
+  return {FitStem(planned, longest, kMaxNameBytes),
+          FitStem(planned, kCounterTagBytes + longest, kMaxNameBytes)};
+}
 
 // With gleichecb: the group's pictures and videos lie in its folder already,
 // at one stem (plain or numbered) whose files equal them all. They stay as
@@ -268,61 +277,94 @@ std::optional<Outcomes> IdenticalGroup(Members& members, const GroupStems& stems
   return std::nullopt;
 }
 
-// Moves the group into its leader's planned folder: the leader first,
-// under the group's stem (found anew when another program takes a name
-// meanwhile), then every other member beside it. group is the leader's
-// basis.
-Outcomes MoveGroup(Members& members, const PlanBasis& group, const RunState& state) {
+// One try's choice of the group's stem in its leader's planned folder: the
+// stem, its intents recorded, or what became of the members without a move.
+// deferred: the choice needs a comparison with files that are not in the
+// folder yet (compareNow unset).
+struct GroupChoice {
+  std::optional<Outcomes> outcomes;
+  std::string stem;
+  bool deferred = false;
+};
+
+GroupChoice Decided(Outcomes outcomes) {
+  return {std::move(outcomes), {}, false};
+}
+
+GroupChoice ChooseStem(Members& members, const GroupStems& stems, const RunState& state,
+                       int attempt, bool compareNow) {
   const FilePlan& leader = members.front().plan;
   const std::string& leaderTail = members.front().member.tail;
   const std::string& folder = leader.folder;
-  const size_t longest = LongestTail(members);
-  const std::string plain = FitStem(leader.planned, longest, kMaxNameBytes);
-  const std::string numbered = FitStem(leader.planned, kCounterTagBytes + longest, kMaxNameBytes);
-  // The other members go by the leader's plan, made before anything moves.
-  const PlanBasis follower{group.options, group.target, nullptr, &leader};
-  for (size_t m = 1; m < members.size(); ++m)
-    PlanFile(members[m].plan, follower, state);
-  MoveResult last{MoveOutcome::TargetTaken, {}};
-  for (int attempt = 0; attempt < kMoveAttempts; ++attempt) {
-    FileOutcome stays;
-    TargetFolderIndex* index =
-        PrepareFolder(leader.source, folder, leader.createFolder, state, stays);
-    if (!index) return LeaderStays(std::move(stays), members);
-    if (AlreadyInPlace(leader.source, leader.parts.name, folder, plain + leaderTail,
-                       state.targets)) {
-      Outcomes outcomes;
-      for (const Member& member : members)
-        outcomes.push_back({member.plan.source, FileResult::InPlace, member.plan.source, {}, {}});
-      return outcomes;
-    }
-    const std::string stem = FreeStem(plain, numbered, members, *index, RetrySkip(attempt));
-    if (state.identical && stem != plain) {
-      if (std::optional<Outcomes> same = IdenticalGroup(members, {plain, numbered}, *index, state))
-        return *same;
-    }
-    if (stem.empty())
-      return LeaderStays(StayedOutcome(leader.source, StayReason::NameTaken), members);
-    if (std::optional<Outcomes> kept = GroupCannotMove(members, folder, stem, state.keepsSources)) {
-      state.targets.RemoveIfMadeEmpty(folder);
-      return *kept;
-    }
-    const std::string name = stem + leaderTail;
-    const std::string target = JoinPath(folder, name);
-    RecordGroup(members, stem, *index, state);
-    last = MoveAfterIntent(leader.Moving(), {folder, name, target, members.front().intent}, *index,
-                           state);
-    if (last.outcome != MoveOutcome::Moved) FreeNames(members, stem, *index);
-    MoveFollowUp next = FollowMove(last, leader.source, {folder, name, target}, state);
-    if (next.next == AfterMove::Stays) return LeaderStays(std::move(next.outcome), members);
-    if (next.next == AfterMove::Done) {
-      Outcomes outcomes;
-      outcomes.push_back(std::move(next.outcome));
-      for (size_t m = 1; m < members.size(); ++m)
-        outcomes.push_back(MoveMember(members[m], stem, *index, state));
-      return outcomes;
-    }
+  FileOutcome stays;
+  TargetFolderIndex* index =
+      PrepareFolder(leader.source, folder, leader.createFolder, state, stays);
+  if (!index) return Decided(LeaderStays(std::move(stays), members));
+  if (AlreadyInPlace(leader.source, leader.parts.name, folder, stems.plain + leaderTail,
+                     state.targets)) {
+    Outcomes outcomes;
+    for (const Member& member : members)
+      outcomes.push_back({member.plan.source, FileResult::InPlace, member.plan.source, {}, {}});
+    return Decided(std::move(outcomes));
   }
+  const std::string stem = FreeStem(stems.plain, stems.numbered, members, *index, RetrySkip(attempt));
+  if (state.identical && stem != stems.plain) {
+    if (!compareNow) return {std::nullopt, {}, /*deferred=*/true};
+    if (std::optional<Outcomes> same = IdenticalGroup(members, stems, *index, state))
+      return Decided(std::move(*same));
+  }
+  if (stem.empty())
+    return Decided(LeaderStays(StayedOutcome(leader.source, StayReason::NameTaken), members));
+  if (std::optional<Outcomes> kept = GroupCannotMove(members, folder, stem, state.keepsSources)) {
+    state.targets.RemoveIfMadeEmpty(folder);
+    return Decided(std::move(*kept));
+  }
+  // A try after the first is made at once, recorded on its own.
+  RecordGroup(members, stem, *index, state, /*flush=*/attempt > 0);
+  return {std::nullopt, stem, false};
+}
+
+// Moves the leader under the chosen stem, then every other member beside it:
+// what became of them, or nothing when the leader's name was taken meanwhile
+// (the members' names are free again, last tells the move).
+std::optional<Outcomes> MoveChosen(Members& members, const std::string& stem,
+                                   const RunState& state, MoveResult& last) {
+  const FilePlan& leader = members.front().plan;
+  const std::string& folder = leader.folder;
+  const std::string name = stem + members.front().member.tail;
+  const std::string target = JoinPath(folder, name);
+  // Looked up again: an earlier file of the batch may have made the run look
+  // at the folder anew.
+  FileOutcome stays;
+  TargetFolderIndex* index =
+      PrepareFolder(leader.source, folder, leader.createFolder, state, stays);
+  if (!index) return LeaderStays(std::move(stays), members);
+  last = MoveAfterIntent(leader.Moving(), {folder, name, target, members.front().intent}, *index,
+                         state);
+  if (last.outcome != MoveOutcome::Moved) FreeNames(members, stem, *index);
+  MoveFollowUp next = FollowMove(last, leader.source, {folder, name, target}, state);
+  if (next.next == AfterMove::Stays) return LeaderStays(std::move(next.outcome), members);
+  if (next.next != AfterMove::Done) return std::nullopt;
+  Outcomes outcomes;
+  outcomes.push_back(std::move(next.outcome));
+  for (size_t m = 1; m < members.size(); ++m)
+    outcomes.push_back(MoveMember(members[m], stem, *index, state, last.copied));
+  return outcomes;
+}
+
+// Moves the group into its leader's planned folder from try firstAttempt on:
+// the leader first, under the group's stem (found anew when another program
+// takes a name meanwhile), then every other member beside it.
+Outcomes MoveGroup(Members& members, const RunState& state, int firstAttempt) {
+  const GroupStems stems = StemsOf(members);
+  MoveResult last{MoveOutcome::TargetTaken, {}};
+  for (int attempt = firstAttempt; attempt < kMoveAttempts; ++attempt) {
+    GroupChoice choice = ChooseStem(members, stems, state, attempt, /*compareNow=*/true);
+    if (choice.outcomes) return std::move(*choice.outcomes);
+    if (std::optional<Outcomes> outcomes = MoveChosen(members, choice.stem, state, last))
+      return std::move(*outcomes);
+  }
+  const FilePlan& leader = members.front().plan;
   return LeaderStays(FailedMoveOutcome(leader.source, last.outcome, last.error), members);
 }
 
@@ -371,11 +413,18 @@ private:
 
 } // namespace
 
-std::vector<FileOutcome> DistributionRun::DistributeGroup(const CompanionGroup& group,
-                                                          std::string& folder) {
-  const RunOptions options = frontEnd_.Options();
-  const std::string target = WithBackslash(LexicallyNormal(options.target));
+// A group decided with its batch (run_batch.h): its members' plans, and
+// either what became of them or the stem their intents are recorded at.
+struct GroupTurn {
   Members members;
+  std::optional<Outcomes> outcomes;
+  std::string stem;
+};
+
+bool DistributionRun::DecideGroup(BatchStep& step, const CompanionGroup& group, bool compareNow) {
+  const RunOptions& options = batchOptions_;
+  auto turn = std::make_shared<GroupTurn>();
+  Members& members = turn->members;
   members.reserve(group.members.size());
   for (const GroupMember& member : group.members) {
     FilePlan plan;
@@ -388,13 +437,43 @@ std::vector<FileOutcome> DistributionRun::DistributeGroup(const CompanionGroup& 
   FilePlan& leader = members.front().plan;
   const GroupDating dating(members, options.modernFormats,
                            files_.SidecarsOf(files_.FolderNumber(group.members.front().file)));
-  const PlanBasis basis{options, target, &dating};
-  PlanFile(leader, basis, state);
-  folder = leader.folder;
-  if (leader.kept) return LeaderStays(std::move(*leader.kept), members);
-  std::vector<FileOutcome> outcomes = MoveGroup(members, basis, state);
+  PlanFile(leader, {options, batchTarget_, &dating}, state);
+  step.plan.folder = leader.folder;
+  step.group = turn;
+  if (leader.kept) {
+    turn->outcomes = LeaderStays(std::move(*leader.kept), members);
+    return true;
+  }
+  // The other members go by the leader's plan, made before anything moves.
+  const PlanBasis follower{options, batchTarget_, nullptr, &leader};
+  for (size_t m = 1; m < members.size(); ++m)
+    PlanFile(members[m].plan, follower, state);
+  GroupChoice choice = ChooseStem(members, StemsOf(members), state, /*attempt=*/0, compareNow);
+  if (choice.deferred) return false;
+  turn->outcomes = std::move(choice.outcomes);
+  turn->stem = std::move(choice.stem);
+  if (!turn->outcomes) step.plan.move = PlannedMove{};
+  return true;
+}
+
+std::vector<FileOutcome> DistributionRun::CarryOutGroup(BatchStep& step, bool& endsBatch) {
+  GroupTurn& turn = *step.group;
+  Members& members = turn.members;
+  const RunState state = StateFor(batchOptions_);
+  Outcomes outcomes;
+  MoveResult last{MoveOutcome::TargetTaken, {}};
+  if (turn.outcomes) {
+    outcomes = std::move(*turn.outcomes);
+  } else if (std::optional<Outcomes> moved = MoveChosen(members, turn.stem, state, last)) {
+    outcomes = std::move(*moved);
+  } else {
+    // Its name was taken meanwhile: the folder was looked at again, and the
+    // batch's later decisions may not hold.
+    endsBatch = true;
+    outcomes = MoveGroup(members, state, /*firstAttempt=*/1);
+  }
   // Every member went by the group's date (the preview shows it).
   for (FileOutcome& outcome : outcomes)
-    outcome.dated = leader.dated;
+    outcome.dated = members.front().plan.dated;
   return outcomes;
 }

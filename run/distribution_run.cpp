@@ -179,10 +179,9 @@ FileOutcome MoveIntoFolder(const FilePlan& plan, const RunState& state, int firs
   return FailedMoveOutcome(plan.source, last.outcome, last.error);
 }
 
-BatchStep StepOf(size_t file, bool group = false) {
+BatchStep StepOf(size_t file) {
   BatchStep step;
   step.file = file;
-  step.group = group;
   return step;
 }
 
@@ -323,7 +322,17 @@ RunOutcome DistributionRun::Distribute() {
       frontEnd_.SetProgressPosition(static_cast<int>(step->file));
       frontEnd_.SetStatusText(WorkingOnText(step->file + 1, files_.Size()));
       bool endsBatch = false;
-      std::vector<FileOutcome> outcomes = CarryOut(*step, groups, endsBatch);
+      if (step->group && !pending_.empty()) {
+        // The copies before a group land and are told first: the report
+        // keeps the list's order.
+        mover->Commit();
+        Settle(endsBatch);
+        if (endsBatch) {
+          ended = true;
+          continue;
+        }
+      }
+      std::vector<FileOutcome> outcomes = CarryOut(*step, endsBatch);
       if (!step->plan.folder.empty()) lastFolder = step->plan.folder;
       for (FileOutcome& outcome : outcomes)
         Report(std::move(outcome));
@@ -380,20 +389,16 @@ std::vector<BatchStep> DistributionRun::DecideBatch(size_t first, size_t limit,
       batch.push_back(StepOf(file));
       continue;
     }
-    if (const CompanionGroup* group = groups.GroupOf(file)) {
-      // A group is handled whole in its own turn, after the moves before it
-      // (it decides and moves its members one by one); its other members
-      // have gone with it.
-      if (group->first != file) {
-        batch.push_back(StepOf(file));
-        continue;
-      }
-      if (moves > 0) break;
-      batch.push_back(StepOf(file, /*group=*/true));
-      break;
+    const CompanionGroup* group = groups.GroupOf(file);
+    // A group is decided whole at its first member; its other members go
+    // with it.
+    if (group && group->first != file) {
+      batch.push_back(StepOf(file));
+      continue;
     }
     BatchStep& step = batch.emplace_back(StepOf(file));
-    if (!DecideFile(step, /*compareNow=*/moves == 0)) {
+    const bool compareNow = moves == 0;
+    if (group ? !DecideGroup(step, *group, compareNow) : !DecideFile(step, compareNow)) {
       batch.pop_back();
       break;
     }
@@ -445,12 +450,8 @@ bool DistributionRun::DecideFile(BatchStep& step, bool compareNow) {
   return true;
 }
 
-std::vector<FileOutcome> DistributionRun::CarryOut(BatchStep& step, const CompanionGroups& groups,
-                                                   bool& endsBatch) {
-  if (step.group) {
-    endsBatch = true; // the group read the options anew
-    return DistributeGroup(*groups.GroupOf(step.file), step.plan.folder);
-  }
+std::vector<FileOutcome> DistributionRun::CarryOut(BatchStep& step, bool& endsBatch) {
+  if (step.group) return CarryOutGroup(step, endsBatch);
   FilePlan& plan = step.plan;
   if (!plan.move) {
     // Moved in: a list built from braces would copy its element.
@@ -527,8 +528,11 @@ void DistributionRun::IssueAhead(std::vector<BatchStep>& batch, size_t& ahead) {
   if (!inFlight_ || !issuing_ || !wanted || crossesDevices_) return;
   for (; ahead < batch.size() && inFlight_->Outstanding() < inFlight_->Bound(); ++ahead) {
     BatchStep& step = batch[ahead];
+    // A group moves its members one by one in its turn, and nothing after
+    // it moves before (its retry looks at its folder again).
+    if (step.group) break;
     // A move with a second copy waits for it (PlaceAfterIntent).
-    if (step.group || !step.plan.move || !step.plan.move->backup.empty()) continue;
+    if (!step.plan.move || !step.plan.move->backup.empty()) continue;
     step.inFlight = true;
     inFlight_->Issue(step.plan.source, step.plan.move->target, EntryDevice(*step.plan.status));
   }

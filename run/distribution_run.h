@@ -82,8 +82,7 @@ private:
   bool DecideFile(BatchStep& step, bool compareNow);
   // Carries out step: what became of its files. endsBatch is set when the
   // batch's later decisions no longer hold (a retry, a failure).
-  std::vector<FileOutcome> CarryOut(BatchStep& step, const CompanionGroups& groups,
-                                    bool& endsBatch);
+  std::vector<FileOutcome> CarryOut(BatchStep& step, bool& endsBatch);
   // What a move that ended as result means for step's file (a retry when
   // its name was taken meanwhile).
   std::vector<FileOutcome> Finish(const BatchStep& step, const MoveResult& result, bool& endsBatch);
@@ -110,10 +109,12 @@ private:
   // out, free their names and folders again.
   void Abandon(const std::vector<BatchStep>& batch, size_t from);
 
-  // Handles a group of files that belong together (companion_groups.h),
-  // as the batch one file: what became of each member, in its order; folder
-  // is set to the group's target folder once its date is known.
-  std::vector<FileOutcome> DistributeGroup(const CompanionGroup& group, std::string& folder);
+  // Decides a group of files that belong together (companion_groups.h)
+  // with the batch, as DecideFile a file: step holds it (GroupTurn), its
+  // plan the group's folder.
+  bool DecideGroup(BatchStep& step, const CompanionGroup& group, bool compareNow);
+  // Moves the group of step: what became of each member, in its order.
+  std::vector<FileOutcome> CarryOutGroup(BatchStep& step, bool& endsBatch);
 
   RunFrontEnd& frontEnd_;
   const RunMode mode_;

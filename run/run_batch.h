@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <memory>
 
 // Files decided ahead of their moves: enough that the record's writes cost
 // nothing per file, few enough that a stop lets only a moment's decisions
@@ -27,11 +28,17 @@ enum class MovesInFlightUse {
   Never, // one after another
 };
 
-// One file of a batch (or the first member of a group, which is handled
-// whole when its turn comes; the other members' steps are empty).
+// A group of files that belong together, decided with its batch
+// (companion_run.cpp).
+struct GroupTurn;
+
+// One file of a batch (or the first member of a group, which is decided and
+// moved whole; the other members' steps are empty).
 struct BatchStep {
-  size_t file = 0;       // in the run's list
-  FilePlan plan;         // filled in place: a plan holds a dozen strings
-  bool group = false;    // a group's first member: the group is handled in its turn
+  size_t file = 0; // in the run's list
+  FilePlan plan;   // filled in place: a plan holds a dozen strings; a group's: its folder
+  // A group's first member: the group as decided. Its plan has a move when
+  // the group's intents are recorded.
+  std::shared_ptr<GroupTurn> group;
   bool inFlight = false; // its rename was issued ahead (moves_in_flight.h)
 };
