@@ -156,11 +156,13 @@ void RecordGroup(Members& members, const std::string& stem, TargetFolderIndex& i
 // can go. A copy run's members never leave their folder (a write-protected
 // card) and are all copied.
 std::optional<Outcomes> GroupCannotMove(Members& members, const std::string& folder,
-                                        const std::string& stem, bool keepsSources) {
+                                        const std::string& stem, const RunState& state) {
+  const bool keepsSources = state.keepsSources;
   std::vector<MoveOutcome> foreseen(members.size(), MoveOutcome::Moved);
   uint64_t copied = 0; // the bytes of the members copied across file systems
   bool refused = false;
-  MoveForecast forecast;
+  std::optional<MoveForecast> own;
+  MoveForecast& forecast = state.forecast ? *state.forecast : own.emplace();
   for (size_t m = 0; m < members.size(); ++m) {
     const FilePlan& plan = members[m].plan;
     if (plan.kept) continue;
@@ -315,7 +317,7 @@ GroupChoice ChooseStem(Members& members, const GroupStems& stems, const RunState
   }
   if (stem.empty())
     return Decided(LeaderStays(StayedOutcome(leader.source, StayReason::NameTaken), members));
-  if (std::optional<Outcomes> kept = GroupCannotMove(members, folder, stem, state.keepsSources)) {
+  if (std::optional<Outcomes> kept = GroupCannotMove(members, folder, stem, state)) {
     state.targets.RemoveIfMadeEmpty(folder);
     return Decided(std::move(*kept));
   }

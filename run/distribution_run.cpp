@@ -372,7 +372,7 @@ RunOutcome DistributionRun::Distribute() {
 
 RunState DistributionRun::StateFor(const RunOptions& options) {
   return {*targets_, options.skipIdentical ? identical_ : nullptr, runMode_,
-          record_ ? &*record_ : nullptr, keepsSources_};
+          record_ ? &*record_ : nullptr, keepsSources_, forecast_ ? &*forecast_ : nullptr};
 }
 
 std::vector<BatchStep> DistributionRun::DecideBatch(size_t first, size_t limit,
@@ -380,6 +380,8 @@ std::vector<BatchStep> DistributionRun::DecideBatch(size_t first, size_t limit,
   batchOptions_ = frontEnd_.Options();
   batchTarget_ = WithBackslash(LexicallyNormal(batchOptions_.target));
   targets_->MirrorInto(batchTarget_, backupRoot_);
+  // What the batch's groups saw of their folders holds for its moments.
+  forecast_.emplace();
   const auto started = std::chrono::steady_clock::now();
   std::vector<BatchStep> batch;
   batch.reserve(limit);

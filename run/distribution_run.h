@@ -145,6 +145,7 @@ private:
   MovesInFlight* inFlight_ = nullptr;   // a moving run's, while it runs
   MovesInFlightUse inFlightUse_ = MovesInFlightUse::WhenSlow;
   RenamePace pace_;
+  std::optional<MoveForecast> forecast_; // the batch in hand's
   bool issuing_ = false;               // moves of the batch in hand may still be issued
   bool crossesDevices_ = false;        // a rename met another file system: copies, one by one
   std::vector<CommittedMove> settled_; // landed, not yet finished

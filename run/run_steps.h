@@ -6,6 +6,7 @@
 
 #include "platform/file_info.h"
 #include "platform/move_file.h"
+#include "platform/move_precheck.h"
 #include "run/file_outcome.h"
 #include "run/internal/identical_files.h"
 #include "run/internal/target_folders.h"
@@ -60,6 +61,9 @@ struct RunState {
   // Every source stays where it is (a copy run, or its dry run): its folder's
   // listing keeps it.
   bool keepsSources = false;
+  // The looks ahead of group moves, shared by the groups of a batch: their
+  // folders are asked about once (move_precheck.h). None: each group its own.
+  MoveForecast* forecast = nullptr;
 };
 
 // Moves file to folder/name without replacing (a copy run copies it), or in
