@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/vfs.h>
 #include <unistd.h>
 
@@ -104,13 +105,15 @@ std::optional<FileIdentity> IdentityOf(const std::string& path) {
 
 std::optional<FileStatus> StatusOf(const std::string& path) {
   // The entry first: for a file that is no link this one call also tells
-  // what a rename of the entry lands, so the run needs no second look.
+  // what a rename of the entry lands, and what a move needs to know before
+  // it takes the entry away (its owner, its flags), so the run needs no
+  // second look.
+  std::optional<FileStatus> entry = EntryStatusOf(path);
+  if (!entry || !entry->link) return entry;
   struct stat st {};
-  if (path.empty() || ContainsNul(path) || lstat(path.c_str(), &st) != 0) return std::nullopt;
-  const bool throughLink = S_ISLNK(st.st_mode);
-  if (throughLink && !Stat(path, st)) return std::nullopt;
+  if (!Stat(path, st)) return std::nullopt;
   FileStatus status = StatusOfStat(st);
-  status.throughLink = throughLink;
+  status.throughLink = true;
   return status;
 }
 
@@ -126,6 +129,27 @@ FileStatus StatusOfStat(const struct stat& st) {
   status.changedSeconds = static_cast<int64_t>(st.st_ctim.tv_sec);
   status.changedNanoseconds = static_cast<int64_t>(st.st_ctim.tv_nsec);
   status.links = static_cast<uint64_t>(st.st_nlink);
+  status.owner = st.st_uid;
+  return status;
+}
+
+FileStatus StatusOfStatx(const struct statx& entry) {
+  constexpr uint64_t kPinning = STATX_ATTR_IMMUTABLE | STATX_ATTR_APPEND;
+  FileStatus status;
+  status.regular = S_ISREG(entry.stx_mode);
+  status.link = S_ISLNK(entry.stx_mode);
+  status.readOnly = (entry.stx_mode & S_IWUSR) == 0;
+  status.identity = {static_cast<uint64_t>(makedev(entry.stx_dev_major, entry.stx_dev_minor)),
+                     static_cast<uint64_t>(entry.stx_ino)};
+  status.size = static_cast<int64_t>(entry.stx_size);
+  status.modifiedSeconds = static_cast<int64_t>(entry.stx_mtime.tv_sec);
+  status.modifiedNanoseconds = static_cast<int64_t>(entry.stx_mtime.tv_nsec);
+  status.changedSeconds = static_cast<int64_t>(entry.stx_ctime.tv_sec);
+  status.changedNanoseconds = static_cast<int64_t>(entry.stx_ctime.tv_nsec);
+  status.links = static_cast<uint64_t>(entry.stx_nlink);
+  status.owner = entry.stx_uid;
+  if ((entry.stx_attributes_mask & kPinning) == kPinning)
+    status.pinned = (entry.stx_attributes & kPinning) != 0;
   return status;
 }
 
@@ -138,8 +162,18 @@ bool Unchanged(const FileStatus& before, const FileStatus& now) {
 }
 
 std::optional<FileStatus> EntryStatusOf(const std::string& path) {
+  if (path.empty() || ContainsNul(path)) return std::nullopt;
+  // statx tells the flags too, where the file system reports them; lstat
+  // where statx is missing or leaves a basic field out.
+  struct statx entry {};
+  if (statx(AT_FDCWD, path.c_str(), AT_SYMLINK_NOFOLLOW | AT_STATX_SYNC_AS_STAT, STATX_BASIC_STATS,
+            &entry) == 0) {
+    if ((entry.stx_mask & STATX_BASIC_STATS) == STATX_BASIC_STATS) return StatusOfStatx(entry);
+  } else if (errno != ENOSYS) {
+    return std::nullopt;
+  }
   struct stat st {};
-  if (path.empty() || ContainsNul(path) || lstat(path.c_str(), &st) != 0) return std::nullopt;
+  if (lstat(path.c_str(), &st) != 0) return std::nullopt;
   return StatusOfStat(st);
 }
 

@@ -74,6 +74,12 @@ struct FileStatus {
   int64_t changedSeconds = 0;
   int64_t changedNanoseconds = 0;
   uint64_t links = 1; // its names (hard links)
+  uint32_t owner = 0; // its owner's user id
+  // Whether the entry is immutable or append-only, so no one may take it out
+  // of its folder; known from a look at the entry itself (EntryStatusOf, and
+  // StatusOf of an entry that is no link) where its file system reports the
+  // flags with it.
+  std::optional<bool> pinned;
 };
 
 // Whether now describes the file of before, unchanged since: the same

@@ -43,13 +43,13 @@ struct MoveForecast::Answers {
 MoveForecast::MoveForecast() : answers_(std::make_unique<Answers>()) {}
 MoveForecast::~MoveForecast() = default;
 
-MoveOutcome MoveForecast::Move(const std::string& from, const std::string& folder,
-                               const std::string& name) {
+MoveOutcome MoveForecast::Move(const std::string& from, const FileStatus& looked,
+                               const std::string& folder, const std::string& name) {
   const std::string source = FolderOf(from);
   auto rules = answers_->removal.find(source);
   if (rules == answers_->removal.end())
     rules = answers_->removal.emplace(source, RemovalRulesOf(source)).first;
-  if (!MayLeaveFolder(from, rules->second)) return MoveOutcome::SourceNotRemovable;
+  if (!MayLeaveFolder(from, rules->second, &looked)) return MoveOutcome::SourceNotRemovable;
   return Copy(folder, name);
 }
 
@@ -73,9 +73,10 @@ bool MoveForecast::OnFileSystemOf(const std::string& from, std::optional<uint64_
   auto target = answers_->device.find(folder);
   if (target == answers_->device.end()) {
     const std::optional<FileIdentity> identity = IdentityOf(folder);
-    target = answers_->device
-                 .emplace(folder, identity ? std::optional<uint64_t>(identity->device) : std::nullopt)
-                 .first;
+    target =
+        answers_->device
+            .emplace(folder, identity ? std::optional<uint64_t>(identity->device) : std::nullopt)
+            .first;
   }
   return target->second == device;
 }

@@ -6,6 +6,7 @@
 // source when one cannot go. The answers are a look, not a promise: what
 // changes between the look and the move is still met by the move itself.
 
+#include "platform/file_info.h"
 #include "platform/move_result.h"
 
 #include <cstdint>
@@ -33,7 +34,9 @@ public:
   // (the file may not leave its folder: immutable, append-only, a folder the
   // process may not change) or NameNotPossible (the name is longer than the
   // folder's file system takes).
-  MoveOutcome Move(const std::string& from, const std::string& folder, const std::string& name);
+  // looked: the caller's look at from (StatusOf), which may tell all it takes.
+  MoveOutcome Move(const std::string& from, const FileStatus& looked, const std::string& folder,
+                   const std::string& name);
   // The same for a copy, whose source stays where it is: only the name is
   // looked at.
   MoveOutcome Copy(const std::string& folder, const std::string& name);

@@ -1,5 +1,6 @@
 #include "platform/internal/source_removal.h"
 
+#include "platform/file_info.h"
 #include "platform/move_faults.h"
 #include "platform/path_text.h"
 
@@ -25,38 +26,6 @@ bool PinnedByFlags(const std::string& path) {
   return pinned;
 }
 
-// The entry itself (never through a link), as far as removing it goes.
-struct EntryLook {
-  bool exists = false;
-  bool regular = false;
-  uid_t owner = 0;
-  // Whether it is immutable or append-only, where the look told.
-  std::optional<bool> pinned;
-};
-
-EntryLook LookAtEntry(const std::string& path) {
-  constexpr uint64_t kPinning = STATX_ATTR_IMMUTABLE | STATX_ATTR_APPEND;
-  EntryLook look;
-  // One look tells kind, owner and the flags where the file system reports
-  // them (ext4, btrfs, XFS, tmpfs); elsewhere the flags are read apart.
-  struct statx entry {};
-  if (statx(AT_FDCWD, path.c_str(), AT_SYMLINK_NOFOLLOW, STATX_TYPE | STATX_UID, &entry) == 0) {
-    look.exists = true;
-    look.regular = S_ISREG(entry.stx_mode);
-    look.owner = entry.stx_uid;
-    if ((entry.stx_attributes_mask & kPinning) == kPinning)
-      look.pinned = (entry.stx_attributes & kPinning) != 0;
-    return look;
-  }
-  if (errno != ENOSYS) return look;
-  struct stat old {};
-  if (lstat(path.c_str(), &old) != 0) return look;
-  look.exists = true;
-  look.regular = S_ISREG(old.st_mode);
-  look.owner = old.st_uid;
-  return look;
-}
-
 } // namespace
 
 FolderRemovalRules RemovalRulesOf(const std::string& folder) {
@@ -77,15 +46,17 @@ bool MayLeaveFolder(const std::string& path) {
   return MayLeaveFolder(path, RemovalRulesOf(FolderOf(path)));
 }
 
-bool MayLeaveFolder(const std::string& path, const FolderRemovalRules& rules) {
+bool MayLeaveFolder(const std::string& path, const FolderRemovalRules& rules,
+                    const FileStatus* looked) {
   if (ActiveMoveFaults().sourceImmutable) return false;
   if (path.empty() || ContainsNul(path)) return true;
   if (!rules.changeable) return false;
-  const EntryLook entry = LookAtEntry(path);
-  if (!entry.exists) return true;
-  // Only a regular file is opened to read its flags: opening a device may
-  // act on it.
-  if (entry.pinned ? *entry.pinned : entry.regular && PinnedByFlags(path)) return false;
-  return rules.user == 0 || !rules.sticky || rules.user == entry.owner ||
+  const std::optional<FileStatus> entry =
+      looked && !looked->throughLink && looked->pinned ? *looked : EntryStatusOf(path);
+  if (!entry) return true;
+  // Where the look did not tell the flags, only a regular file is opened to
+  // read them: opening a device may act on it.
+  if (entry->pinned ? *entry->pinned : entry->regular && PinnedByFlags(path)) return false;
+  return rules.user == 0 || !rules.sticky || rules.user == entry->owner ||
          rules.user == rules.owner;
 }

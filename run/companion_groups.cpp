@@ -9,12 +9,16 @@
 #include "run/file_date.h"
 #include "run/internal/companion_names.h"
 #include "run/internal/counter_name.h"
+#include "run/internal/date_read_ahead.h"
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <limits>
 #include <string_view>
+#include <system_error>
+#include <thread>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -246,6 +250,53 @@ private:
   bool made_ = false;
 };
 
+// The candidates of one folder.
+struct FolderCandidates {
+  size_t number = 0; // in the list
+  std::string path;
+  std::vector<Candidate> candidates;
+};
+
+// Reads the capture dates a pair may be told by: those of the pictures and
+// videos that share their base with another of their folder. Each is a
+// file's open and read, several at a time (the readers of the run's read
+// ahead): on a share their round trips overlap, and on a local disk they
+// take both cores instead of one before the run can start. One that fails
+// to be read is read again when it is asked for.
+void ReadPairDates(const std::vector<FolderCandidates>& folders) {
+  std::vector<std::pair<const Candidate*, const std::string*>> wanted;
+  for (const FolderCandidates& folder : folders) {
+    std::unordered_map<std::string_view, size_t> pictures;
+    for (const Candidate& candidate : folder.candidates)
+      if (candidate.role != MemberRole::Sidecar) ++pictures[candidate.base];
+    for (const Candidate& candidate : folder.candidates)
+      if (candidate.role != MemberRole::Sidecar && pictures[candidate.base] >= 2)
+        wanted.emplace_back(&candidate, &folder.path);
+  }
+  std::atomic<size_t> next{0};
+  const auto read = [&] {
+    for (size_t i = next++; i < wanted.size(); i = next++) {
+      const Candidate& candidate = *wanted[i].first;
+      try {
+        candidate.Captured(*wanted[i].second);
+      } catch (...) {
+        candidate.captured.reset();
+      }
+    }
+  };
+  std::vector<std::thread> readers;
+  try {
+    // The calling thread is one of them.
+    for (size_t i = 1; i < kDateReaders && i < wanted.size(); ++i)
+      readers.emplace_back(read);
+  } catch (const std::system_error&) {
+    // No thread to be had: the ones started so far and this one read.
+  }
+  read();
+  for (std::thread& reader : readers)
+    reader.join();
+}
+
 } // namespace
 
 CompanionGroups::CompanionGroups(CollectedFiles& list) {
@@ -259,9 +310,13 @@ CompanionGroups::CompanionGroups(CollectedFiles& list) {
     files.push_back(i);
   }
   groupOf_.assign(list.Size(), 0);
+  std::vector<FolderCandidates> byPath;
+  byPath.reserve(folders.size());
   for (const size_t folderNumber : folders) {
-    const std::string folder(list.FolderPath(folderNumber));
-    std::vector<Candidate> candidates;
+    FolderCandidates& found = byPath.emplace_back(
+        FolderCandidates{folderNumber, std::string(list.FolderPath(folderNumber)), {}});
+    const std::string& folder = found.path;
+    std::vector<Candidate>& candidates = found.candidates;
     std::unordered_set<std::string> collected;
     for (size_t file : byFolder[folderNumber]) {
       std::string name(list.Name(file));
@@ -280,6 +335,12 @@ CompanionGroups::CompanionGroups(CollectedFiles& list) {
         candidates.push_back({std::move(name), std::move(lowered), *role, std::string::npos});
     }
     RenameByOwner(candidates);
+  }
+  ReadPairDates(byPath);
+  for (FolderCandidates& found : byPath) {
+    const size_t folderNumber = found.number;
+    const std::string& folder = found.path;
+    std::vector<Candidate>& candidates = found.candidates;
     // Pictures and videos by base name and capture time; collected ones
     // found a group, and so does a collected one taken at another time than
     // the group of its base name (strangers of one number).

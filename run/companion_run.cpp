@@ -11,6 +11,7 @@
 #include "run/internal/backup_copies.h"
 #include "run/internal/companion_groups.h"
 #include "run/internal/counter_name.h"
+#include "run/internal/date_read_ahead.h"
 #include "run/run_front_end.h"
 #include "run/run_steps.h"
 #include "run/run_texts.h"
@@ -167,8 +168,8 @@ std::optional<Outcomes> GroupCannotMove(Members& members, const std::string& fol
     const FilePlan& plan = members[m].plan;
     if (plan.kept) continue;
     const std::string name = stem + members[m].member.tail;
-    foreseen[m] =
-        keepsSources ? forecast.Copy(folder, name) : forecast.Move(plan.source, folder, name);
+    foreseen[m] = keepsSources ? forecast.Copy(folder, name)
+                               : forecast.Move(plan.source, *plan.status, folder, name);
     if (foreseen[m] == MoveOutcome::Moved &&
         (keepsSources ||
          !forecast.OnFileSystemOf(plan.source, EntryDevice(*plan.status), folder))) {
@@ -309,7 +310,8 @@ GroupChoice ChooseStem(Members& members, const GroupStems& stems, const RunState
       outcomes.push_back({member.plan.source, FileResult::InPlace, member.plan.source, {}, {}});
     return Decided(std::move(outcomes));
   }
-  const std::string stem = FreeStem(stems.plain, stems.numbered, members, *index, RetrySkip(attempt));
+  const std::string stem =
+      FreeStem(stems.plain, stems.numbered, members, *index, RetrySkip(attempt));
   if (state.identical && stem != stems.plain) {
     if (!compareNow) return {std::nullopt, {}, /*deferred=*/true};
     if (std::optional<Outcomes> same = IdenticalGroup(members, stems, *index, state))
@@ -329,8 +331,8 @@ GroupChoice ChooseStem(Members& members, const GroupStems& stems, const RunState
 // Moves the leader under the chosen stem, then every other member beside it:
 // what became of them, or nothing when the leader's name was taken meanwhile
 // (the members' names are free again, last tells the move).
-std::optional<Outcomes> MoveChosen(Members& members, const std::string& stem,
-                                   const RunState& state, MoveResult& last) {
+std::optional<Outcomes> MoveChosen(Members& members, const std::string& stem, const RunState& state,
+                                   MoveResult& last) {
   const FilePlan& leader = members.front().plan;
   const std::string& folder = leader.folder;
   const std::string name = stem + members.front().member.tail;
@@ -370,49 +372,6 @@ Outcomes MoveGroup(Members& members, const RunState& state, int firstAttempt) {
   return LeaderStays(FailedMoveOutcome(leader.source, last.outcome, last.error), members);
 }
 
-// The group's date: the first from metadata, looked for in the members'
-// order (JPEGs, other stills, videos); without one, the leader's
-// modification time. A member that came along unasked is read by its own
-// format's metadata reader: the option promises RAW+JPEG. sidecars are those
-// of the group's folder, so a member's export data or XMP file dates it.
-DatedFile GroupDate(const Members& members, bool allFormats, const FolderSidecars* sidecars) {
-  std::optional<DatedFile> leaderDate;
-  // A member's name or inner XMP date counts only when no member has a
-  // capture date of its own: a stripped JPEG's name must not outrank its
-  // raw's EXIF.
-  std::optional<DatedFile> lesserDate;
-  for (const Member& member : members) {
-    if (member.member.role == MemberRole::Sidecar) break;
-    const FilePlan& plan = member.plan;
-    if (!plan.status || !plan.status->regular) continue;
-    try {
-      const std::optional<int64_t> modified = plan.status->modifiedSeconds;
-      const DatedFile dated = allFormats || !member.member.joined
-                                  ? DateOfFile(plan.source, allFormats, modified, nullptr, sidecars)
-                                  : DateOfJoinedFile(plan.source, modified);
-      if (IsOwnCaptureDate(dated.source)) return dated;
-      if (dated.source != DateSource::ModificationTime && !lesserDate) lesserDate = dated;
-      if (&member == &members.front()) leaderDate = dated;
-    } catch (const std::exception&) {
-      if (&member == &members.front()) throw; // the leader's own date decides
-    }
-  }
-  return lesserDate ? *lesserDate : *leaderDate;
-}
-
-// The group's date, the leader's plan goes by.
-class GroupDating final : public FileDating {
-public:
-  GroupDating(const Members& members, bool allFormats, const FolderSidecars* sidecars)
-      : members_(members), allFormats_(allFormats), sidecars_(sidecars) {}
-  DatedFile Date() const override { return GroupDate(members_, allFormats_, sidecars_); }
-
-private:
-  const Members& members_;
-  bool allFormats_;
-  const FolderSidecars* sidecars_;
-};
-
 } // namespace
 
 // A group decided with its batch (run_batch.h): its members' plans, and
@@ -428,18 +387,18 @@ bool DistributionRun::DecideGroup(BatchStep& step, const CompanionGroup& group, 
   auto turn = std::make_shared<GroupTurn>();
   Members& members = turn->members;
   members.reserve(group.members.size());
-  for (const GroupMember& member : group.members) {
+  // Every member's look and the group's date (ReadGroup).
+  const ReadListedFile read = readAhead_->Take(step.file, options.modernFormats);
+  for (size_t m = 0; m < group.members.size(); ++m) {
     FilePlan plan;
-    plan.source = files_.Path(member.file);
+    plan.source = files_.Path(group.members[m].file);
     plan.parts = SplitSourcePath(plan.source);
-    plan.status = StatusOf(plan.source);
-    members.push_back({member, std::move(plan), false, std::nullopt});
+    plan.status = read.members[m];
+    members.push_back({group.members[m], std::move(plan), false, std::nullopt});
   }
   const RunState state = StateFor(options);
   FilePlan& leader = members.front().plan;
-  const GroupDating dating(members, options.modernFormats,
-                           files_.SidecarsOf(files_.FolderNumber(group.members.front().file)));
-  PlanFile(leader, {options, batchTarget_, &dating}, state);
+  PlanFile(leader, {options, batchTarget_, &read}, state);
   step.plan.folder = leader.folder;
   step.group = turn;
   if (leader.kept) {

@@ -1,5 +1,6 @@
 #include "run/internal/date_read_ahead.h"
 
+#include "run/internal/companion_groups.h"
 #include "run/internal/looked_at_file.h"
 
 #include <algorithm>
@@ -40,9 +41,10 @@ ReadListedFile ReadListed(const CollectedFiles& files, size_t file, bool allForm
   return read;
 }
 
-DateReadAhead::DateReadAhead(const CollectedFiles& files, std::function<bool(size_t)> readsItself,
-                             bool allFormats, size_t readers)
-    : files_(files), readsItself_(std::move(readsItself)),
+DateReadAhead::DateReadAhead(const CollectedFiles& files, const CompanionGroups& groups,
+                             std::function<bool(size_t)> readsItself, bool allFormats,
+                             size_t readers)
+    : files_(files), groups_(groups), readsItself_(std::move(readsItself)),
       slots_(readers > 0 ? kReadAheadFiles : 0), allFormats_(allFormats) {
   readers_.reserve(readers);
   try {
@@ -71,6 +73,12 @@ void DateReadAhead::Stop() {
   readers_.clear();
 }
 
+ReadListedFile DateReadAhead::ReadInTurn(size_t file, bool allFormats) const {
+  if (const CompanionGroup* group = groups_.GroupOf(file))
+    return ReadGroup(files_, *group, allFormats);
+  return ReadListed(files_, file, allFormats);
+}
+
 bool DateReadAhead::Claimable() const {
   return nextToRead_ < files_.Size() && nextToRead_ < nextToTake_ + slots_.size();
 }
@@ -94,7 +102,7 @@ void DateReadAhead::Read() {
     // run takes the file itself.
     std::optional<ReadListedFile> read;
     try {
-      read = ReadListed(files_, file, allFormats);
+      read = ReadInTurn(file, allFormats);
     } catch (...) {
     }
     lock.lock();
@@ -111,12 +119,15 @@ void DateReadAhead::Read() {
 
 bool DateReadAhead::Holds(const Slot& slot, bool allFormats) const {
   if (slot.allFormats != allFormats) return false;
-  const std::optional<FileStatus>& status = slot.read.status;
-  return status && status->regular && status->links == 1;
+  const auto holds = [](const std::optional<FileStatus>& status) {
+    return status && status->regular && status->links == 1;
+  };
+  const std::vector<std::optional<FileStatus>>& members = slot.read.members;
+  return holds(slot.read.status) && std::all_of(members.begin(), members.end(), holds);
 }
 
 ReadListedFile DateReadAhead::Take(size_t file, bool allFormats) {
-  if (slots_.empty()) return ReadListed(files_, file, allFormats);
+  if (slots_.empty()) return ReadInTurn(file, allFormats);
   std::unique_lock lock(mutex_);
   const bool optionChanged = allFormats != allFormats_;
   if (optionChanged) {
@@ -146,5 +157,5 @@ ReadListedFile DateReadAhead::Take(size_t file, bool allFormats) {
   if (wake) work_.notify_all();
 
   if (read) return std::move(*read);
-  return ReadListed(files_, file, allFormats);
+  return ReadInTurn(file, allFormats);
 }

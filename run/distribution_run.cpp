@@ -269,11 +269,13 @@ RunOutcome DistributionRun::Distribute() {
   IdenticalFiles identical; // its hashes hold for this run only
   targets_ = &targets;
   identical_ = &identical;
-  // The files a group or the run's start does not handle are read ahead.
+  // The files the run's start does not handle are read ahead, a group at
+  // the file where it is handled.
   DateReadAhead readAhead(
-      files_,
+      files_, groups,
       [this, &groups](size_t file) {
-        return !groups.GroupOf(file) &&
+        const CompanionGroup* group = groups.GroupOf(file);
+        return (!group || group->first == file) &&
                (leftApart_.empty() || !leftApart_.count(files_.Path(file)));
       },
       start.modernFormats, readers_.value_or(kDateReaders));
@@ -371,8 +373,9 @@ RunOutcome DistributionRun::Distribute() {
 }
 
 RunState DistributionRun::StateFor(const RunOptions& options) {
-  return {*targets_, options.skipIdentical ? identical_ : nullptr, runMode_,
-          record_ ? &*record_ : nullptr, keepsSources_, forecast_ ? &*forecast_ : nullptr};
+  return {*targets_,     options.skipIdentical ? identical_ : nullptr,
+          runMode_,      record_ ? &*record_ : nullptr,
+          keepsSources_, forecast_ ? &*forecast_ : nullptr};
 }
 
 std::vector<BatchStep> DistributionRun::DecideBatch(size_t first, size_t limit,

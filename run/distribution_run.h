@@ -146,9 +146,9 @@ private:
   MovesInFlightUse inFlightUse_ = MovesInFlightUse::WhenSlow;
   RenamePace pace_;
   std::optional<MoveForecast> forecast_; // the batch in hand's
-  bool issuing_ = false;               // moves of the batch in hand may still be issued
-  bool crossesDevices_ = false;        // a rename met another file system: copies, one by one
-  std::vector<CommittedMove> settled_; // landed, not yet finished
+  bool issuing_ = false;                 // moves of the batch in hand may still be issued
+  bool crossesDevices_ = false;          // a rename met another file system: copies, one by one
+  std::vector<CommittedMove> settled_;   // landed, not yet finished
   // Members of groups a killed run split that could not follow their
   // leader: reported before the run, and left where they are.
   std::unordered_set<std::string> leftApart_;

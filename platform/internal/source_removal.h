@@ -4,6 +4,8 @@
 // test of the target always passes, so the move asks about the source:
 // without this, an immutable photo was reported as "target not writable".
 
+#include "platform/file_info.h"
+
 #include <string>
 #include <sys/types.h>
 
@@ -22,5 +24,7 @@ FolderRemovalRules RemovalRulesOf(const std::string& folder);
 // neither immutable nor append-only, and a sticky folder (such as /tmp) lets
 // this user remove it. An entry that is gone may leave.
 bool MayLeaveFolder(const std::string& path);
-// The same under rules, those of path's folder.
-bool MayLeaveFolder(const std::string& path, const FolderRemovalRules& rules);
+// The same under rules, those of path's folder; looked, where given, is the
+// caller's look at path (StatusOf), which may tell all it takes.
+bool MayLeaveFolder(const std::string& path, const FolderRemovalRules& rules,
+                    const FileStatus* looked = nullptr);

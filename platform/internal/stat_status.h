@@ -8,3 +8,6 @@
 #include <sys/stat.h>
 
 FileStatus StatusOfStat(const struct stat& st);
+// The same from a statx that told the basic fields, with its flags where it
+// told them.
+FileStatus StatusOfStatx(const struct statx& entry);

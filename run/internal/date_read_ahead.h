@@ -18,8 +18,9 @@
 //   changes its change time (a group's member's too);
 // - the run took it once already (a batch decided again looks again).
 // Nothing else the run does touches a file of its list before its turn: it
-// places files and folders only under free names. Members of a group are
-// never read ahead; the group reads them itself.
+// places files and folders only under free names. A group of files that
+// belong together is read at its first file in the list, as its turn reads
+// it (ReadGroup), and held only where every member's look holds.
 
 #include "run/collected_files.h"
 #include "run/file_date.h"
@@ -34,6 +35,9 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+struct CompanionGroup;
+class CompanionGroups;
 
 // Readers while a run works. On a share each read waits for round trips,
 // so readers overlap them; measured on a share waiting 1 ms per request
@@ -55,6 +59,9 @@ inline constexpr size_t kReadAheadFiles = 128;
 // closed again.
 struct ReadListedFile final : FileDating {
   std::optional<FileStatus> status;
+  // A group's: every member's look (StatusOf), in the group's order; status
+  // is the leader's.
+  std::vector<std::optional<FileStatus>> members;
   std::optional<DatedFile> dated;
   std::exception_ptr dateError; // what reading the date threw
   bool dateRead = false;
@@ -75,17 +82,21 @@ struct ReadListedFile final : FileDating {
 };
 
 // Reads file of files so, on the calling thread.
-
 ReadListedFile ReadListed(const CollectedFiles& files, size_t file, bool allFormats);
+// Reads group so: every member looked at, and, where the leader is a regular
+// file, the group's date (the first capture date in the members' order,
+// group_read.cpp), on the calling thread.
+ReadListedFile ReadGroup(const CollectedFiles& files, const CompanionGroup& group, bool allFormats);
 
 class DateReadAhead {
 public:
   // Reads ahead the files of files that readsItself names (the run reads
   // them itself, one by one), under allFormats, on readers threads; with
-  // none, every file is read when it is taken. files stays unchanged while
+  // none, every file is read when it is taken. A file where one of groups
+  // is handled is read as its group. files and groups stay unchanged while
   // the readers run.
-  DateReadAhead(const CollectedFiles& files, std::function<bool(size_t)> readsItself,
-                bool allFormats, size_t readers);
+  DateReadAhead(const CollectedFiles& files, const CompanionGroups& groups,
+                std::function<bool(size_t)> readsItself, bool allFormats, size_t readers);
   // Stops.
   ~DateReadAhead();
   DateReadAhead(const DateReadAhead&) = delete;
@@ -109,11 +120,14 @@ private:
   static constexpr size_t kNone = static_cast<size_t>(-1);
 
   void Read();
+  // The file's or its group's read, on the calling thread.
+  ReadListedFile ReadInTurn(size_t file, bool allFormats) const;
   bool Claimable() const;
   // Whether slot's result may be used for a file taken under allFormats.
   bool Holds(const Slot& slot, bool allFormats) const;
 
   const CollectedFiles& files_;
+  const CompanionGroups& groups_;
   const std::function<bool(size_t)> readsItself_;
   std::mutex mutex_;
   std::condition_variable work_;     // readers wait for files to read
