@@ -14,6 +14,7 @@
 #include "tests/kit/tiff_builder.h"
 #include "tests/run/run_fixture.h"
 
+#include <algorithm>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
@@ -668,6 +669,68 @@ TEST_F(CompanionRunTest, WithoutTheOptionEachFileGoesItsOwnWay) {
   EXPECT_EQ(FilesBelow(target_),
             (Files{"2020/01/2020-01-01_000000.json", "2023/05/2023-05-01_120732.jpg",
                    "2024/02/2024-02-03_040506.xmp"}));
+}
+
+// A group decided with its batch behind four files, and what happens before
+// its turn: the run sees the group as it would in a batch of its own.
+struct BatchTurnCase {
+  const char* what;
+  std::function<void(runtest::FakeFrontEnd&, DistributionRun&)> beforeItsTurn;
+  RunOutcome outcome;
+  Files target;
+};
+
+const Files kBeforeTheGroup{"2023/05/2023-05-01_120732.jpg", "2023/05/2023-05-01_120732_[0001].jpg",
+                            "2023/05/2023-05-01_120732_[0002].jpg",
+                            "2023/05/2023-05-01_120732_[0003].jpg"};
+
+const BatchTurnCase kBatchTurns[] = {
+    {"a stop leaves it whole in the source, and no folder made for it",
+     [](runtest::FakeFrontEnd&, DistributionRun& run) { run.RequestStop(); }, RunOutcome::Stopped,
+     kBeforeTheGroup},
+    {"a change of the options decides it again",
+     [](runtest::FakeFrontEnd& frontEnd, DistributionRun&) {
+       frontEnd.options.structure = FolderStructure::Year;
+     },
+     RunOutcome::Completed,
+     [] {
+       Files files = kBeforeTheGroup;
+       for (const char* name : {"2023/2023-06-01_080000.cr2", "2023/2023-06-01_080000.jpg",
+                                "2023/2023-06-01_080000.xmp"})
+         files.push_back(name);
+       return files;
+     }()},
+};
+
+TEST_F(CompanionRunTest, AGroupDecidedWithItsBatchGoesByWhatHappensBeforeItsTurn) {
+  const std::string records = dir_.path() + "/aufzeichnungen/";
+  run_.RecordInto(records);
+  for (const BatchTurnCase& c : kBatchTurns) {
+    SCOPED_TRACE(c.what);
+    Fresh();
+    // The first batches hold 1, 2 and 4 files: a4 and the group make the third.
+    for (const char* name : {"a1.jpg", "a2.jpg", "a3.jpg", "a4.jpg"})
+      Add(name, kJpeg);
+    Add("b.JPG", testkit::JpegWithExifDate("2023:06:01 08:00:00"));
+    Add("b.CR2", "raw");
+    Add("b.xmp", "x");
+    frontEnd_.outcomes.clear();
+    frontEnd_.onEvents = [&] {
+      if (frontEnd_.outcomes.size() == 4) c.beforeItsTurn(frontEnd_, run_);
+    };
+    EXPECT_EQ(run_.DistributeFiles(), c.outcome);
+    frontEnd_.onEvents = nullptr;
+    frontEnd_.options.structure = FolderStructure::YearMonth;
+    Files target = FilesBelow(target_);
+    std::sort(target.begin(), target.end());
+    EXPECT_EQ(target, c.target);
+    EXPECT_FALSE(fs::exists(target_ + "2023/06"));
+    // The undo reads the group's intents that were never carried out.
+    UndoRun undo(frontEnd_, records);
+    EXPECT_EQ(undo.TakeBack(), RunOutcome::Completed);
+    EXPECT_TRUE(FilesBelow(target_).empty());
+    EXPECT_EQ(FilesBelow(source_).size(), 7u);
+  }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "run/internal/date_read_ahead.h"
 #include "run/run_texts.h"
+#include "run/undo_run.h"
 #include "tests/kit/testkit.h"
 #include "tests/run/run_fixture.h"
 
@@ -25,8 +26,9 @@ size_t EntriesOf(const char* folder) {
 class DateReadAheadTest : public RunTest {
 protected:
   // Where a look read ahead could go stale: a burst of one second, a name
-  // taken in the library (by a file that leaves it), a file in place, a
-  // group, an undatable file, two names of one file far apart in the list,
+  // taken in the library (by a file that leaves it), a file in place,
+  // groups (one with a member whose other name moves before the group's
+  // turn), an undatable file, two names of one file far apart in the list,
   // and files whose date the capture-date option decides (their names).
   void BuildTree() {
     for (const std::string& folder : {source_, records_})
@@ -46,6 +48,13 @@ protected:
     }
     WriteFileAt(source_ + "karte/IMG_0042.JPG", testkit::JpegWithExifDate(kMay1), old);
     WriteFileAt(source_ + "karte/IMG_0042.CR2", "raw", old);
+    WriteFileAt(source_ + "karte/IMG_0050.JPG", testkit::JpegWithExifDate(kMay1), old);
+    WriteFileAt(source_ + "karte/IMG_0050.MOV", "clip", old);
+    WriteFileAt(source_ + "karte/IMG_0050.JPG.json", "{}", old);
+    WriteFileAt(source_ + "karte/IMG_0051.JPG", testkit::JpegWithExifDate(kMay1), old);
+    WriteFileAt(source_ + "karte/IMG_0051.MOV", "clip 51", old);
+    fs::create_directories(source_ + "abzug");
+    fs::create_hard_link(source_ + "karte/IMG_0051.MOV", source_ + "abzug/IMG_0051.MOV");
     WriteFileAt(source_ + "karte/kaputt.jpg", testkit::JpegWithoutExif(),
                 LocalSeconds(1975, 1, 1, 0, 0, 0));
     fs::create_directories(source_ + "zweitname");
@@ -97,6 +106,12 @@ protected:
         said += "\n";
       }
     }
+    // What the run recorded of each file takes it back: a look gone stale
+    // would leave it in the target as replaced.
+    UndoRun undo(frontEnd_, records_);
+    said += std::to_string(static_cast<int>(undo.TakeBack())) + "\n";
+    for (const FileOutcome& stayed : undo.StayedFiles())
+      said += stayed.source + " " + StayReasonText(stayed) + "\n";
     return said;
   }
 
