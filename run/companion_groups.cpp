@@ -5,6 +5,7 @@
 #include "platform/lower_name.h"
 #include "platform/name_mask.h"
 #include "platform/path_text.h"
+#include "platform/work_at_once.h"
 #include "run/file_collection.h"
 #include "run/file_date.h"
 #include "run/internal/companion_names.h"
@@ -250,11 +251,13 @@ private:
   bool made_ = false;
 };
 
-// The candidates of one folder.
+// The candidates of one folder, and the groups formed of them: each a list
+// of two or more, in the order they move.
 struct FolderCandidates {
   size_t number = 0; // in the list
   std::string path;
   std::vector<Candidate> candidates;
+  std::vector<std::vector<const Candidate*>> groups = {};
 };
 
 // Reads the capture dates a pair may be told by: those of the pictures and
@@ -273,28 +276,123 @@ void ReadPairDates(const std::vector<FolderCandidates>& folders) {
       if (candidate.role != MemberRole::Sidecar && pictures[candidate.base] >= 2)
         wanted.emplace_back(&candidate, &folder.path);
   }
-  std::atomic<size_t> next{0};
-  const auto read = [&] {
-    for (size_t i = next++; i < wanted.size(); i = next++) {
-      const Candidate& candidate = *wanted[i].first;
-      try {
-        candidate.Captured(*wanted[i].second);
-      } catch (...) {
-        candidate.captured.reset();
-      }
+  WorkAtOnce(wanted.size(), kDateReaders, [&](size_t i) {
+    const Candidate& candidate = *wanted[i].first;
+    try {
+      candidate.Captured(*wanted[i].second);
+    } catch (...) {
+      candidate.captured.reset();
     }
-  };
-  std::vector<std::thread> readers;
-  try {
-    // The calling thread is one of them.
-    for (size_t i = 1; i < kDateReaders && i < wanted.size(); ++i)
-      readers.emplace_back(read);
-  } catch (const std::system_error&) {
-    // No thread to be had: the ones started so far and this one read.
+  });
+}
+
+// The pictures, videos and sidecars of a folder: its collected files (the
+// list's files there), then the names of its listing that were not
+// collected.
+void GatherCandidates(const CollectedFiles& list, const std::vector<size_t>& files,
+                      FolderCandidates& found) {
+  const std::string& folder = found.path;
+  std::vector<Candidate>& candidates = found.candidates;
+  std::unordered_set<std::string> collected;
+  for (size_t file : files) {
+    std::string name(list.Name(file));
+    std::string lowered = LowerName(name);
+    collected.insert(name);
+    if (const auto role = RoleOf(lowered))
+      candidates.push_back({std::move(name), std::move(lowered), *role, file});
   }
-  read();
-  for (std::thread& reader : readers)
-    reader.join();
+  // Sidecars and the picture of a kind not ticked come along unasked.
+  std::vector<std::string> others = ListFolderNames(folder);
+  std::sort(others.begin(), others.end());
+  for (std::string& name : others) {
+    if (collected.count(name)) continue;
+    std::string lowered = LowerName(name);
+    if (const auto role = RoleOf(lowered))
+      candidates.push_back({std::move(name), std::move(lowered), *role, std::string::npos});
+  }
+  RenameByOwner(candidates);
+}
+
+// Forms the groups of the folder's candidates, their dates read.
+void FormGroups(FolderCandidates& found) {
+  const std::string& folder = found.path;
+  std::vector<Candidate>& candidates = found.candidates;
+  // Pictures and videos by base name and capture time; collected ones
+  // found a group, and so does a collected one taken at another time than
+  // the group of its base name (strangers of one number).
+  std::vector<Forming> forming;
+  std::unordered_map<std::string, std::vector<size_t>> byBase;
+  std::unordered_map<std::string, Owner> byWholeName;
+  for (const bool collectedPass : {true, false}) {
+    for (const Candidate& candidate : candidates) {
+      if (candidate.role == MemberRole::Sidecar ||
+          (candidate.file != std::string::npos) != collectedPass)
+        continue;
+      std::vector<size_t>& ofBase = byBase[candidate.base];
+      const auto taken = std::find_if(ofBase.begin(), ofBase.end(), [&](size_t group) {
+        return forming[group].TakenWith(candidate, folder);
+      });
+      size_t group = taken == ofBase.end() ? forming.size() : *taken;
+      if (taken == ofBase.end()) {
+        if (!collectedPass) continue;
+        ofBase.push_back(group);
+        forming.push_back({candidate.base, {}, {}});
+      }
+      if (forming[group].Join(candidate))
+        byWholeName.emplace(candidate.lowered, Owner{group, &candidate});
+    }
+  }
+  ExportNames exportNames(byWholeName);
+  for (Candidate& candidate : candidates) {
+    if (candidate.role != MemberRole::Sidecar) continue;
+    const std::string_view extension = ExtensionOf(candidate.lowered);
+    if (IsClipDataExtension(extension)) {
+      const std::optional<OwnerName> clip = ClipDataOwner(candidate.lowered);
+      const auto base = clip ? byBase.find(clip->name) : byBase.end();
+      if (base == byBase.end()) continue;
+      const auto group = std::find_if(base->second.begin(), base->second.end(),
+                                      [&](size_t g) { return forming[g].HasVideo(); });
+      if (group == base->second.end()) continue;
+      candidate.tail = clip->tail;
+      forming[*group].Join(candidate);
+      continue;
+    }
+    const std::string owner(SidecarOwner(candidate.lowered));
+    const std::string rest = candidate.lowered.substr(owner.size());
+    if (const auto whole = byWholeName.find(owner); whole != byWholeName.end()) {
+      candidate.tail = whole->second.member->tail + rest;
+      forming[whole->second.group].Join(candidate);
+    } else if (const ExportOwner* exported = extension == kExportDataExtension
+                                                 ? exportNames.Find(candidate.lowered)
+                                                 : nullptr) {
+      candidate.tail = exported->owner.member->tail + std::string(exported->form);
+      forming[exported->owner.group].Join(candidate);
+    } else if (const auto base = byBase.find(owner);
+               base != byBase.end() && !base->second.empty()) {
+      candidate.tail = rest;
+      forming[base->second.front()].Join(candidate);
+    }
+  }
+  for (Forming& group : forming) {
+    // A file that only came along must still be a file.
+    std::erase_if(group.members, [&](const Candidate* member) {
+      if (member->file != std::string::npos) return false;
+      const std::optional<FileStatus> status = StatusOf(folder + member->name);
+      return !status || !status->regular;
+    });
+    if (group.members.size() < 2) continue;
+    std::stable_sort(group.members.begin(), group.members.end(),
+                     [](const Candidate* a, const Candidate* b) {
+                       // A copy or clip named after another follows it.
+                       const bool aSidecar = a->role == MemberRole::Sidecar;
+                       const bool bSidecar = b->role == MemberRole::Sidecar;
+                       if (aSidecar != bSidecar) return bSidecar;
+                       if (a->renamed != b->renamed) return b->renamed;
+                       if (a->role != b->role) return a->role < b->role;
+                       return a->name < b->name;
+                     });
+    found.groups.push_back(std::move(group.members));
+  }
 }
 
 } // namespace
@@ -310,118 +408,25 @@ CompanionGroups::CompanionGroups(CollectedFiles& list) {
     files.push_back(i);
   }
   groupOf_.assign(list.Size(), 0);
-  std::vector<FolderCandidates> byPath;
-  byPath.reserve(folders.size());
-  for (const size_t folderNumber : folders) {
-    FolderCandidates& found = byPath.emplace_back(
-        FolderCandidates{folderNumber, std::string(list.FolderPath(folderNumber)), {}});
-    const std::string& folder = found.path;
-    std::vector<Candidate>& candidates = found.candidates;
-    std::unordered_set<std::string> collected;
-    for (size_t file : byFolder[folderNumber]) {
-      std::string name(list.Name(file));
-      std::string lowered = LowerName(name);
-      collected.insert(name);
-      if (const auto role = RoleOf(lowered))
-        candidates.push_back({std::move(name), std::move(lowered), *role, file});
-    }
-    // Sidecars and the picture of a kind not ticked come along unasked.
-    std::vector<std::string> others = ListFolderNames(folder);
-    std::sort(others.begin(), others.end());
-    for (std::string& name : others) {
-      if (collected.count(name)) continue;
-      std::string lowered = LowerName(name);
-      if (const auto role = RoleOf(lowered))
-        candidates.push_back({std::move(name), std::move(lowered), *role, std::string::npos});
-    }
-    RenameByOwner(candidates);
-  }
+  // Each folder's listing and groups on their own, several folders at once;
+  // the groups join the list in the folders' order.
+  std::vector<FolderCandidates> byPath(folders.size());
+  WorkAtOnce(folders.size(), kDateReaders, [&](size_t f) {
+    byPath[f].number = folders[f];
+    byPath[f].path = list.FolderPath(folders[f]);
+    GatherCandidates(list, byFolder[folders[f]], byPath[f]);
+  });
   ReadPairDates(byPath);
-  for (FolderCandidates& found : byPath) {
-    const size_t folderNumber = found.number;
-    const std::string& folder = found.path;
-    std::vector<Candidate>& candidates = found.candidates;
-    // Pictures and videos by base name and capture time; collected ones
-    // found a group, and so does a collected one taken at another time than
-    // the group of its base name (strangers of one number).
-    std::vector<Forming> forming;
-    std::unordered_map<std::string, std::vector<size_t>> byBase;
-    std::unordered_map<std::string, Owner> byWholeName;
-    for (const bool collectedPass : {true, false}) {
-      for (const Candidate& candidate : candidates) {
-        if (candidate.role == MemberRole::Sidecar ||
-            (candidate.file != std::string::npos) != collectedPass)
-          continue;
-        std::vector<size_t>& ofBase = byBase[candidate.base];
-        const auto taken = std::find_if(ofBase.begin(), ofBase.end(), [&](size_t group) {
-          return forming[group].TakenWith(candidate, folder);
-        });
-        size_t group = taken == ofBase.end() ? forming.size() : *taken;
-        if (taken == ofBase.end()) {
-          if (!collectedPass) continue;
-          ofBase.push_back(group);
-          forming.push_back({candidate.base, {}, {}});
-        }
-        if (forming[group].Join(candidate))
-          byWholeName.emplace(candidate.lowered, Owner{group, &candidate});
-      }
-    }
-    ExportNames exportNames(byWholeName);
-    for (Candidate& candidate : candidates) {
-      if (candidate.role != MemberRole::Sidecar) continue;
-      const std::string_view extension = ExtensionOf(candidate.lowered);
-      if (IsClipDataExtension(extension)) {
-        const std::optional<OwnerName> clip = ClipDataOwner(candidate.lowered);
-        const auto base = clip ? byBase.find(clip->name) : byBase.end();
-        if (base == byBase.end()) continue;
-        const auto group = std::find_if(base->second.begin(), base->second.end(),
-                                        [&](size_t g) { return forming[g].HasVideo(); });
-        if (group == base->second.end()) continue;
-        candidate.tail = clip->tail;
-        forming[*group].Join(candidate);
-        continue;
-      }
-      const std::string owner(SidecarOwner(candidate.lowered));
-      const std::string rest = candidate.lowered.substr(owner.size());
-      if (const auto whole = byWholeName.find(owner); whole != byWholeName.end()) {
-        candidate.tail = whole->second.member->tail + rest;
-        forming[whole->second.group].Join(candidate);
-      } else if (const ExportOwner* exported = extension == kExportDataExtension
-                                                   ? exportNames.Find(candidate.lowered)
-                                                   : nullptr) {
-        candidate.tail = exported->owner.member->tail + std::string(exported->form);
-        forming[exported->owner.group].Join(candidate);
-      } else if (const auto base = byBase.find(owner);
-                 base != byBase.end() && !base->second.empty()) {
-        candidate.tail = rest;
-        forming[base->second.front()].Join(candidate);
-      }
-    }
-    for (Forming& group : forming) {
-      // A file that only came along must still be a file.
-      std::erase_if(group.members, [&](const Candidate* member) {
-        if (member->file != std::string::npos) return false;
-        const std::optional<FileStatus> status = StatusOf(folder + member->name);
-        return !status || !status->regular;
-      });
-      if (group.members.size() < 2) continue;
-      std::stable_sort(group.members.begin(), group.members.end(),
-                       [](const Candidate* a, const Candidate* b) {
-                         // A copy or clip named after another follows it.
-                         const bool aSidecar = a->role == MemberRole::Sidecar;
-                         const bool bSidecar = b->role == MemberRole::Sidecar;
-                         if (aSidecar != bSidecar) return bSidecar;
-                         if (a->renamed != b->renamed) return b->renamed;
-                         if (a->role != b->role) return a->role < b->role;
-                         return a->name < b->name;
-                       });
+  WorkAtOnce(byPath.size(), kDateReaders, [&](size_t f) { FormGroups(byPath[f]); });
+  for (const FolderCandidates& found : byPath) {
+    for (const std::vector<const Candidate*>& members : found.groups) {
       CompanionGroup made;
       made.first = list.Size();
-      for (const Candidate* member : group.members) {
+      for (const Candidate* member : members) {
         size_t file = member->file;
         if (file == std::string::npos) {
           file = list.Size();
-          if (!list.Add(folderNumber, member->name, EntryKind::Unknown)) continue;
+          if (!list.Add(found.number, member->name, EntryKind::Unknown)) continue;
           groupOf_.push_back(0);
         }
         made.first = std::min(made.first, file);
