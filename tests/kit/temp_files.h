@@ -8,6 +8,9 @@ namespace testkit {
 
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadWholeFile(const std::string& path);
+// Sets or clears the immutable flag of the file at path; false where its
+// file system or the process's rights refuse.
+bool SetImmutable(const std::string& path, bool on);
 
 // Where a temporary folder lies: the system's temporary folder, or memory
 // (/dev/shm, another file system than the first on these machines, with

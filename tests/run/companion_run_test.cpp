@@ -15,13 +15,10 @@
 #include "tests/run/run_fixture.h"
 
 #include <algorithm>
-#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <iostream>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -415,17 +412,6 @@ const PrecheckCase kPrechecks[] = {
 
 // Sets or clears the immutable flag of the file at path; false where the
 // file system or the process may not.
-bool SetImmutable(const std::string& path, bool on) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  int flags = 0;
-  bool done = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-  flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-  done = done && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-  close(fd);
-  return done;
-}
-
 TEST_F(CompanionRunTest, AMemberThatCannotMoveSeenBeforehandKeepsTheWholeGroup) {
   for (const PrecheckCase& c : kPrechecks) {
     SCOPED_TRACE(c.what);
@@ -433,14 +419,14 @@ TEST_F(CompanionRunTest, AMemberThatCannotMoveSeenBeforehandKeepsTheWholeGroup) 
     Add("IMG_0042.JPG", kJpeg);
     Add("IMG_0042.CR2", "raw");
     Add("IMG_0042.CR2.xmp", "x");
-    if (c.rawImmutable && !SetImmutable(source_ + "IMG_0042.CR2", true)) {
+    if (c.rawImmutable && !testkit::SetImmutable(source_ + "IMG_0042.CR2", true)) {
       std::cout << "no immutable flag here: row skipped\n";
       continue;
     }
     const ScopedPrecheckFaults precheck(c.faults);
     const ScopedMoveFaults moves(MoveFaults{.renameCrossDevice = c.acrossFileSystems});
     ASSERT_EQ(run_.DistributeFiles(), RunOutcome::Completed);
-    if (c.rawImmutable) SetImmutable(source_ + "IMG_0042.CR2", false);
+    if (c.rawImmutable) testkit::SetImmutable(source_ + "IMG_0042.CR2", false);
     EXPECT_EQ(FilesBelow(target_), c.target);
     EXPECT_EQ(Stayed(), c.stayed);
     // No folder is left behind for a group that stayed.
