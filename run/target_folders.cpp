@@ -399,12 +399,14 @@ TargetFolderIndex* TargetFolders::PrepareAfterLook(const std::string& folder, bo
   const FileIdentity* identity = Identify(folder);
   if (!identity) return nullptr;
   const auto [index, added] = indexes_.try_emplace(*identity);
+  // Named apart: a lambda may not capture a structured binding (C++20 lets
+  // it, clang 14 does not yet).
+  TargetFolderIndex& listing = index->second;
   if (added) {
-    VisitFolderNames(folder, [&](std::string_view entry) {
-      AddListed(folder, *identity, entry, index->second);
-    });
+    VisitFolderNames(folder,
+                     [&](std::string_view entry) { AddListed(folder, *identity, entry, listing); });
   }
-  return &index->second;
+  return &listing;
 }
 
 void TargetFolders::MirrorInto(const std::string& targetRoot, const std::string& backupRoot) {
