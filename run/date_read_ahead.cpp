@@ -89,7 +89,9 @@ void DateReadAhead::Read() {
     work_.wait(lock, [this] { return stopping_ || Claimable(); });
     if (stopping_) return;
     const size_t file = nextToRead_++;
-    if (!readsItself_(file)) continue;
+    // A group is read at its first file; its other members go with it.
+    const CompanionGroup* group = groups_.GroupOf(file);
+    if (!readsItself_(file) || (group && group->first != file)) continue;
     Slot& slot = slots_[file % slots_.size()];
     const uint64_t claim = ++claims_;
     slot.file = file;

@@ -269,15 +269,10 @@ RunOutcome DistributionRun::Distribute() {
   IdenticalFiles identical; // its hashes hold for this run only
   targets_ = &targets;
   identical_ = &identical;
-  // The files the run's start does not handle are read ahead, a group at
-  // the file where it is handled.
+  // The files the run's start does not handle are read ahead.
   DateReadAhead readAhead(
       files_, groups,
-      [this, &groups](size_t file) {
-        const CompanionGroup* group = groups.GroupOf(file);
-        return (!group || group->first == file) &&
-               (leftApart_.empty() || !leftApart_.count(files_.Path(file)));
-      },
+      [this](size_t file) { return leftApart_.empty() || !leftApart_.count(files_.Path(file)); },
       start.modernFormats, readers_.value_or(kDateReaders));
   readAhead_ = &readAhead;
   std::string lastFolder;

@@ -92,9 +92,9 @@ class DateReadAhead {
 public:
   // Reads ahead the files of files that readsItself names (the run reads
   // them itself, one by one), under allFormats, on readers threads; with
-  // none, every file is read when it is taken. A file where one of groups
-  // is handled is read as its group. files and groups stay unchanged while
-  // the readers run.
+  // none, every file is read when it is taken. A group of groups is read
+  // at its first file in the list, as a whole, and not at its other
+  // members'. files and groups stay unchanged while the readers run.
   DateReadAhead(const CollectedFiles& files, const CompanionGroups& groups,
                 std::function<bool(size_t)> readsItself, bool allFormats, size_t readers);
   // Stops.
